@@ -1,0 +1,65 @@
+#pragma once
+// The geometry record of one registered control: where the control and its container were at
+// capture, the anchoring modes of its edges and font, and its place in the container tree.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/HostObject.h"
+#include "engine/Modes.h"
+
+namespace kv {
+
+class CFormSizer;
+class CPanes;
+
+// The pure part of a resize: captured record + modes + container size now -> new rectangle.
+struct SizerGeometry {
+    double left, top, width, height;
+};
+
+class CControlSizer : public std::enable_shared_from_this<CControlSizer> {
+public:
+    // Container at capture (inner size; the form's is reduced by the aligned-control room).
+    double par_w = 0, par_h = 0;
+    std::string par_name;
+    // The control at capture.
+    int16_t ths_align = 0;
+    bool ths_resizeable = false;
+    int32_t ths_fix = 0;
+    double ths_l = 0, ths_t = 0, ths_w = 0, ths_h = 0;
+    double ths_fs = -1;
+    double ths_ow = 1, ths_oh = 1;
+    std::string ths_name;
+    ObjectRef ths;
+    ObjectRef par;
+    int64_t cdep = 0;
+    int32_t mtL = KV_KEEP, mtT = KV_KEEP, mtR = KV_KEEP, mtB = KV_KEEP, mtF = KV_KEEP;
+    // Container tree: indices into the form sizer's sizer array (1-based), 0 = none.
+    int64_t son = 0, sister = 0;
+    CFormSizer* formSizer = nullptr;  // the owner; outlives its sizers
+    std::shared_ptr<CPanes> ContainedPane;
+    bool is_pane = false;
+
+    void initSizer(int32_t mtL, int32_t mtT, int32_t mtR, int32_t mtB, int32_t mtF,
+                   const ObjectRef& cCtrl, CFormSizer* formSizer);
+    void getSizes();
+    void getThsSizes();
+    bool ResizeSingleControl();
+    void ResizeControl();
+    void ResizeControlChilds();
+
+    // New geometry for a container of inner size (W, H), from the captured record and the modes.
+    // `cur_w`/`cur_h` are the control's current size (kept along an axis with a floating edge).
+    // Error 11 when a proportional term divides by a zero captured size... see the .cpp.
+    SizerGeometry compute(double W, double H, double cur_w, double cur_h) const;
+
+private:
+    void getParSizes();
+};
+
+// Container depth: 0 for an object whose Container cannot be read (the form), else 1 + the
+// depth of its container.
+int64_t container_depth(HostObject& obj);
+
+}  // namespace kv

@@ -1,0 +1,125 @@
+#pragma once
+// The resize manager of one form: the registry of control sizers and the container tree (built
+// when sizing is initialised), and the resize pass over that tree, with the aligned-control room,
+// the hold flag, the window-update lock, MDI child sizing, size limits and the pane glue.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/CControlSizer.h"
+#include "engine/HostObject.h"
+#include "engine/SortedList.h"
+
+namespace kv {
+
+class CPanes;
+class CFormMinMax;
+class CStoreForm;
+
+class CFormSizer {
+public:
+    CFormSizer();
+    ~CFormSizer();
+    CFormSizer(const CFormSizer&) = delete;
+    CFormSizer& operator=(const CFormSizer&) = delete;
+
+    // --- shared state (read and written by the control, the control sizers and the panes) ---
+    double g_dblMinCWtwips = 1000000, g_dblMinCHtwips = 1000000;
+    int32_t m_lMinWidth = -1, m_lMinHeight = -1, m_lMaxWidth = -1, m_lMaxHeight = -1;
+    bool g_bNeedExtraResize = true;
+    std::shared_ptr<CPanes> g_oContainedPane;
+    ObjectRef m_fForm;
+    double g_dblMDIChildScaleHeightDiff = 0;
+    bool g_bMDIChildInitSizing = false;
+    ObjectRef g_oAlignParent;
+    bool g_bAlignFixed = false;
+    double g_dblAlignBTop = 0, g_dblAlignBBottom = 0, g_dblAlignBLeft = 0, g_dblAlignBRight = 0;
+
+    // --- registry (while the form loads) ---
+    std::shared_ptr<CControlSizer> Form_Load_addControl(int32_t mtL, int32_t mtT, int32_t mtR,
+                                                        int32_t mtB, int32_t mtF,
+                                                        const ObjectRef& cCtrl);
+    bool Form_Load_addAllControls(const ObjectRef& fForm, bool bResizeFontsButtons);
+    bool Form_Load_addControlSizer(const std::shared_ptr<CControlSizer>& sizer);
+    std::shared_ptr<CControlSizer> get_or_create_ctrlsizer(const std::string& sName);
+    bool Form_Load_InitializeSizing();
+    bool set_or_check_parent(const ObjectRef& f);
+    bool set_or_check_controls(const std::shared_ptr<ControlCollection>& ctrls);
+    void Reinitialize();
+
+    // --- resize pass ---
+    void Form_Resize();
+    void ResizeControl(CControlSizer& cS);
+    void ResizeControlChilds(CControlSizer& cS);
+    void LockOnUpdate(bool bLock);
+    void Form_Load_SetMDIChildSize(double dblWidth, double dblHeight, double dblScaleWidth,
+                                   double dblScaleHeight);
+    void Form_Load_MDIChild();
+
+    // --- size limits ---
+    bool adjust_FormMinMax();
+    bool SetMinMax(int32_t lMinXtwips, int32_t lMinYtwips, int32_t lMaxXtwips, int32_t lMaxYtwips);
+    void UnsetMinMax();
+
+    // --- panes ---
+    std::shared_ptr<CPanes> CreatePane(const std::shared_ptr<CControlSizer>& cCS1,
+                                       const std::shared_ptr<CControlSizer>& cCS2,
+                                       const std::shared_ptr<CControlSizer>& cCS3,
+                                       const std::shared_ptr<CControlSizer>& cCS4,
+                                       bool bUseSplitBars, int32_t oleSplitBarsColor);
+    std::shared_ptr<CPanes> CreatePaneFromNames(const std::string& sNames, bool bUseSplitBars,
+                                                int32_t oleSplitBarsColor);
+    void save_PanesSplit(CStoreForm& oCStoreForm);
+    void restore_PanesSplit(CStoreForm& oCStoreForm);
+    void Form_Unload();
+
+    // Report an engine error for this form in the suppressible box.
+    void TellError(const std::string& sMsg);
+
+    // --- read access for the control, the pages and tests ---
+    bool initialized() const { return m_bInitialized; }
+    int64_t sizer_count() const { return m_iSizerCount; }
+    // 1-based, as son/sister index it.
+    CControlSizer& sizer(int64_t i) { return *m_vSizers.at(static_cast<size_t>(i - 1)); }
+    const std::vector<std::shared_ptr<CControlSizer>>& top_sizers() const { return m_aTopSizers; }
+    const std::vector<std::shared_ptr<CPanes>>& panes() const { return m_aPanes; }
+    int32_t error_box_state() const { return m_lErrorBoxState; }
+    bool min_max_set() const { return m_oMinMax != nullptr; }
+
+private:
+    bool check_can_add();
+    std::shared_ptr<CControlSizer> create_ctrlsizer(int32_t mtL, int32_t mtT, int32_t mtR,
+                                                    int32_t mtB, int32_t mtF,
+                                                    const ObjectRef& cCtrl);
+    bool set_or_check_form(const ObjectRef& frm);
+    bool build_tree();
+    void compute_fix(CControlSizer& cS, int32_t parent_mark);
+
+    ObjectRef m_oParent;
+    std::shared_ptr<ControlCollection> m_oControls;
+    std::unique_ptr<SortedList> m_slByDepth;
+    std::unique_ptr<SortedList> m_slByKey;
+    int64_t m_iSizerCount = 0;
+    std::vector<std::shared_ptr<CControlSizer>> m_vSizers;
+    std::vector<std::shared_ptr<CControlSizer>> m_aTopSizers;
+    bool m_bInitialized = false;
+    bool m_bAllAdded = false;
+    int32_t m_lErrorBoxState = 0;
+
+    int16_t m_iLastWindowState = 0;
+    bool m_bLockOnUpdate = false;
+    bool m_bLocked = false;
+    double m_dblChildWidth = 0, m_dblChildHeight = 0, m_dblChildScaleWidth = 0,
+           m_dblChildScaleHeight = 0;
+    bool m_bChildSized = false;
+    std::shared_ptr<CFormMinMax> m_oMinMax;
+    std::vector<std::shared_ptr<CPanes>> m_aPanes;
+};
+
+// Measure the room taken by controls aligned to the form's edges. `controls` may be null (then
+// the form's own Controls). Answers true when any of the four values changed.
+bool get_align_sizes(const std::shared_ptr<ControlCollection>& controls, const ObjectRef& form,
+                     double& left, double& top, double& bottom, double& right);
+
+}  // namespace kv

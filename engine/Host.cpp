@@ -1,0 +1,24 @@
+#include "engine/Host.h"
+
+#include "engine/Error.h"
+
+namespace kv {
+
+namespace {
+std::shared_ptr<Host>& current_slot() {
+    static std::shared_ptr<Host> host;
+    return host;
+}
+}  // namespace
+
+Host& Host::current() {
+    auto& h = current_slot();
+    if (!h) throw Error::standard(kErrObjectNotSet);
+    return *h;
+}
+
+void Host::set_current(std::shared_ptr<Host> host) { current_slot() = std::move(host); }
+
+bool Host::has_current() { return current_slot() != nullptr; }
+
+}  // namespace kv

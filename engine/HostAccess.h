@@ -1,0 +1,55 @@
+#pragma once
+// Typed helpers for reading host objects: the plain read throws like the host, the try_ read
+// tolerates a failure (error 438 or any other host error) and answers nullopt.
+#include <optional>
+#include <string>
+
+#include "engine/Error.h"
+#include "engine/HostObject.h"
+
+namespace kv {
+
+inline double num(HostObject& o, Prop p) { return to_double(o.get(p)); }
+inline std::string text(HostObject& o, Prop p) { return to_text(o.get(p)); }
+inline bool flag(HostObject& o, Prop p) { return to_bool(o.get(p)); }
+
+inline std::optional<double> try_num(HostObject& o, Prop p) {
+    try {
+        return to_double(o.get(p));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+inline std::optional<std::string> try_text(HostObject& o, Prop p) {
+    try {
+        return to_text(o.get(p));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+inline std::optional<bool> try_flag(HostObject& o, Prop p) {
+    try {
+        return to_bool(o.get(p));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+inline ObjectRef try_container(HostObject& o) {
+    try {
+        return o.container();
+    } catch (const Error&) {
+        return nullptr;
+    }
+}
+inline ObjectRef try_parent(HostObject& o) {
+    try {
+        return o.parent();
+    } catch (const Error&) {
+        return nullptr;
+    }
+}
+
+// The control key: Name, or Name(Index) for an element of a control array.
+std::string control_key(HostObject& control);
+
+}  // namespace kv

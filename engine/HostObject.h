@@ -1,0 +1,120 @@
+#pragma once
+// A form or a control of the forms host, as the system sees it. Every read or write of a host
+// object goes through here. An operation the object does not support throws kv::Error 438.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/Value.h"
+
+namespace kv {
+
+class HostObject;
+class ControlCollection;
+class EventSink;
+class EventConnection;
+using ObjectRef = std::shared_ptr<HostObject>;
+using WindowHandle = intptr_t;
+
+// Property ids the system uses; any other property is reached by name.
+enum class Prop : uint8_t {
+    Left, Top, Width, Height,
+    X1, Y1, X2, Y2,
+    Name, Index, Align, Visible, Tag, FontSize, MousePointer, BackColor,
+    TabIndex, TabStop, ToolTipText, Caption, BorderStyle,
+    ScaleWidth, ScaleHeight, ScaleMode, ScaleLeft, ScaleTop,
+    WindowState, MDIChild, hWnd, StartUpPosition,
+    Count_  // number of ids, not a property
+};
+
+// Name of a property id ("Left", "ScaleWidth", ...) and the id of a name (case-insensitive).
+std::string_view prop_name(Prop p);
+std::optional<Prop> prop_from_name(std::string_view name);
+
+// Scale modes of ScaleX/ScaleY and of a container's ScaleMode.
+enum ScaleModeId : int { kScaleUser = 0, kScaleTwips = 1, kScalePoints = 2, kScalePixels = 3,
+                         kScaleCharacters = 4, kScaleInches = 5, kScaleMillimeters = 6,
+                         kScaleCentimeters = 7 };
+
+class HostObject {
+public:
+    virtual ~HostObject() = default;
+
+    virtual Value get(Prop p) = 0;
+    virtual void set(Prop p, const Value& v) = 0;
+    // By name; known names go to the id overloads.
+    virtual Value get(std::string_view name) = 0;
+    virtual void set(std::string_view name, const Value& v) = 0;
+
+    // Move(left [, top [, width [, height]]]): one call places the object; omitted values stay.
+    virtual void move(double left, std::optional<double> top = std::nullopt,
+                      std::optional<double> width = std::nullopt,
+                      std::optional<double> height = std::nullopt) = 0;
+
+    // The direct container (form, frame, picture box); error 438 for a form.
+    virtual ObjectRef container() = 0;
+    // The form the object sits on; error 438 for a form.
+    virtual ObjectRef parent() = 0;
+    // The class name: "Form", "MDIForm", "TextBox", "Frame", "PictureBox", "CommandButton", ...
+    virtual std::string type_name() = 0;
+
+    // Unit conversion between scale modes; error 438 for objects without a scale (a frame).
+    virtual double scale_x(double value, int from_mode, int to_mode) = 0;
+    virtual double scale_y(double value, int from_mode, int to_mode) = 0;
+
+    // Forms only (error 438 elsewhere): the Controls collection, the same object on every call.
+    virtual std::shared_ptr<ControlCollection> controls() = 0;
+    // MDI parent forms only: the active child form (nullptr when none).
+    virtual ObjectRef active_form() = 0;
+
+    virtual void zorder(int position) = 0;
+    virtual void refresh() = 0;
+
+    // Deliver this object's events (form load/paint/resize/unload, mouse, keys) to the sink
+    // until the returned connection is destroyed. The sink must outlive the connection.
+    virtual std::unique_ptr<EventConnection> hook_events(EventSink& sink) = 0;
+};
+
+// A form's Controls collection, in its fixed enumeration order.
+class ControlCollection {
+public:
+    virtual ~ControlCollection() = default;
+    virtual size_t count() = 0;
+    virtual ObjectRef item(size_t i) = 0;  // 0-based, in enumeration order
+    // Controls(name): the control, or the first element of an array; error 730 when none.
+    virtual ObjectRef find(std::string_view name) = 0;
+    // Controls(name)(index): error 730 when no such name, 340 when the element does not exist,
+    // 343 when the name is not an array.
+    virtual ObjectRef find(std::string_view name, int index) = 0;
+    // Controls.Add("VB.PictureBox" | "VB.Line", name [, container]).
+    virtual ObjectRef add(std::string_view class_id, std::string_view name,
+                          const ObjectRef& container = nullptr) = 0;
+    virtual void remove(std::string_view name) = 0;
+};
+
+// Events the host delivers to a hooked sink. Defaults ignore the event.
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void on_load() {}
+    virtual void on_paint() {}
+    virtual void on_resize() {}
+    virtual void on_query_unload(int& /*cancel*/, int /*unload_mode*/) {}
+    virtual void on_unload(int& /*cancel*/) {}
+    virtual void on_mouse_down(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void on_mouse_move(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void on_mouse_up(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void on_key_down(int /*key_code*/, int /*shift*/) {}
+};
+
+// Unhooks its sink when destroyed.
+class EventConnection {
+public:
+    virtual ~EventConnection() = default;
+};
+
+inline bool same_object(const ObjectRef& a, const ObjectRef& b) { return a && a.get() == b.get(); }
+
+}  // namespace kv

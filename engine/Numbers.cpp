@@ -1,0 +1,87 @@
+#include "engine/Numbers.h"
+
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/Error.h"
+
+namespace kv {
+
+double round_half_even(double x) {
+    // nearbyint honours the current rounding mode; the default is to-nearest-even.
+    const int saved = std::fegetround();
+    if (saved != FE_TONEAREST) std::fesetround(FE_TONEAREST);
+    const double r = std::nearbyint(x);
+    if (saved != FE_TONEAREST) std::fesetround(saved);
+    return r;
+}
+
+int32_t to_int32(double x) {
+    const double r = round_half_even(x);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw Error::standard(kErrOverflow);
+    return static_cast<int32_t>(r);
+}
+
+int16_t to_int16(double x) {
+    const double r = round_half_even(x);
+    if (!(r >= -32768.0 && r <= 32767.0)) throw Error::standard(kErrOverflow);
+    return static_cast<int16_t>(r);
+}
+
+std::string number_to_text(double x) {
+    if (x == 0) return "0";
+    char buf[64];
+    // %.7G gives seven significant digits; strip the zeros it pads with.
+    std::snprintf(buf, sizeof buf, "%.7G", x);
+    std::string s = buf;
+    const auto e = s.find('E');
+    std::string mant = e == std::string::npos ? s : s.substr(0, e);
+    std::string exp = e == std::string::npos ? "" : s.substr(e);
+    if (mant.find('.') != std::string::npos) {
+        while (!mant.empty() && mant.back() == '0') mant.pop_back();
+        if (!mant.empty() && mant.back() == '.') mant.pop_back();
+    }
+    return mant + exp;
+}
+
+std::optional<double> parse_number(std::string_view text) {
+    size_t b = 0, e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+    std::string_view t = text.substr(b, e - b);
+    if (t.empty()) return std::nullopt;
+    if (t.size() > 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
+        std::string_view h = t.substr(2);
+        if (!h.empty() && h.back() == '&') h.remove_suffix(1);
+        if (h.empty() || h.size() > 8) return std::nullopt;
+        uint32_t v = 0;
+        auto [p, ec] = std::from_chars(h.data(), h.data() + h.size(), v, 16);
+        if (ec != std::errc() || p != h.data() + h.size()) return std::nullopt;
+        // Up to four digits is a 16-bit value, more a 32-bit one; both are signed.
+        if (h.size() <= 4) return static_cast<double>(static_cast<int16_t>(v));
+        return static_cast<double>(static_cast<int32_t>(v));
+    }
+    std::string_view n = t;
+    if (n[0] == '+') n.remove_prefix(1);
+    if (n.empty()) return std::nullopt;
+    double v = 0;
+    auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), v, std::chars_format::general);
+    if (ec != std::errc() || p != n.data() + n.size()) return std::nullopt;
+    return v;
+}
+
+int32_t text_to_int32(std::string_view text) {
+    const auto v = parse_number(text);
+    if (!v) throw Error::standard(kErrTypeMismatch);
+    return to_int32(*v);
+}
+
+int16_t text_to_int16(std::string_view text) {
+    const auto v = parse_number(text);
+    if (!v) throw Error::standard(kErrTypeMismatch);
+    return to_int16(*v);
+}
+
+}  // namespace kv
