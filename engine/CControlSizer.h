@@ -13,20 +13,20 @@ namespace kv {
 class CFormSizer;
 class CPanes;
 
-// The pure part of a resize: captured record + modes + container size now -> new rectangle.
+// A control's rectangle in its container's scale units.
 struct SizerGeometry {
     double left, top, width, height;
 };
 
 class CControlSizer : public std::enable_shared_from_this<CControlSizer> {
-public:
+  public:
     // Container at capture (inner size; the form's is reduced by the aligned-control room).
     double par_w = 0, par_h = 0;
     std::string par_name;
     // The control at capture.
     int16_t ths_align = 0;
     bool ths_resizeable = false;
-    int32_t ths_fix = 0;
+    int32_t ths_fix = 0;  // 1 width fixed, 2 height fixed, 3 both
     double ths_l = 0, ths_t = 0, ths_w = 0, ths_h = 0;
     double ths_fs = -1;
     double ths_ow = 1, ths_oh = 1;
@@ -49,13 +49,20 @@ public:
     void ResizeControl();
     void ResizeControlChilds();
 
-    // New geometry for a container of inner size (W, H), from the captured record and the modes.
-    // `cur_w`/`cur_h` are the control's current size (kept along an axis with a floating edge).
-    // Error 11 when a proportional term divides by a zero captured size... see the .cpp.
+    // New geometry for a container whose inner area is now W x H (the same area par_w/par_h
+    // were captured over), from the captured record and the modes; no host involved. The
+    // result is relative to that area and unclamped. `cur_w`/`cur_h` are the control's
+    // current size, kept along an axis with a floating edge. A proportional term over a zero
+    // captured size counts as no growth.
     SizerGeometry compute(double W, double H, double cur_w, double cur_h) const;
 
-private:
+    // The axes along which this control's size cannot change, from its own edge modes.
+    int32_t own_fixed_axes() const;
+
+  private:
     void getParSizes();
+    bool container_is_form(const ObjectRef& container) const;
+    void lower_minima(HostObject& container, bool is_frame, double width, double height);
 };
 
 // Container depth: 0 for an object whose Container cannot be read (the form), else 1 + the

@@ -18,7 +18,7 @@ class CFormMinMax;
 class CStoreForm;
 
 class CFormSizer {
-public:
+  public:
     CFormSizer();
     ~CFormSizer();
     CFormSizer(const CFormSizer&) = delete;
@@ -86,8 +86,12 @@ public:
     const std::vector<std::shared_ptr<CPanes>>& panes() const { return m_aPanes; }
     int32_t error_box_state() const { return m_lErrorBoxState; }
     bool min_max_set() const { return m_oMinMax != nullptr; }
+    // The minimum form size the last pass's smallest controls suggest (twips), worked out by
+    // adjust_FormMinMax; only the configured limits are applied.
+    int32_t suggested_min_width() const { return m_lSuggestedMinWidth; }
+    int32_t suggested_min_height() const { return m_lSuggestedMinHeight; }
 
-private:
+  private:
     bool check_can_add();
     std::shared_ptr<CControlSizer> create_ctrlsizer(int32_t mtL, int32_t mtT, int32_t mtR,
                                                     int32_t mtB, int32_t mtF,
@@ -95,6 +99,11 @@ private:
     bool set_or_check_form(const ObjectRef& frm);
     bool build_tree();
     void compute_fix(CControlSizer& cS, int32_t parent_mark);
+    std::shared_ptr<CControlSizer> register_control(int32_t mtL, int32_t mtT, int32_t mtR,
+                                                    int32_t mtB, int32_t mtF,
+                                                    const ObjectRef& cCtrl);
+    std::string served_form_name();
+    WindowHandle form_window();
 
     ObjectRef m_oParent;
     std::shared_ptr<ControlCollection> m_oControls;
@@ -109,7 +118,7 @@ private:
 
     int16_t m_iLastWindowState = 0;
     bool m_bLockOnUpdate = false;
-    bool m_bLocked = false;
+    int32_t m_lSuggestedMinWidth = 0, m_lSuggestedMinHeight = 0;
     double m_dblChildWidth = 0, m_dblChildHeight = 0, m_dblChildScaleWidth = 0,
            m_dblChildScaleHeight = 0;
     bool m_bChildSized = false;

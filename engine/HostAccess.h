@@ -13,23 +13,27 @@ inline double num(HostObject& o, Prop p) { return to_double(o.get(p)); }
 inline std::string text(HostObject& o, Prop p) { return to_text(o.get(p)); }
 inline bool flag(HostObject& o, Prop p) { return to_bool(o.get(p)); }
 
+// Tolerated reads go through try_get, so a host that answers without throwing keeps them cheap;
+// a value of the wrong kind also counts as a failed read.
 inline std::optional<double> try_num(HostObject& o, Prop p) {
+    const auto v = o.try_get(p);
+    if (!v) return std::nullopt;
     try {
-        return to_double(o.get(p));
+        return to_double(*v);
     } catch (const Error&) {
         return std::nullopt;
     }
 }
 inline std::optional<std::string> try_text(HostObject& o, Prop p) {
-    try {
-        return to_text(o.get(p));
-    } catch (const Error&) {
-        return std::nullopt;
-    }
+    const auto v = o.try_get(p);
+    if (!v) return std::nullopt;
+    return to_text(*v);
 }
 inline std::optional<bool> try_flag(HostObject& o, Prop p) {
+    const auto v = o.try_get(p);
+    if (!v) return std::nullopt;
     try {
-        return to_bool(o.get(p));
+        return to_bool(*v);
     } catch (const Error&) {
         return std::nullopt;
     }

@@ -34,6 +34,14 @@ std::optional<Prop> prop_from_name(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<Value> HostObject::try_get(Prop p) {
+    try {
+        return get(p);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
 std::string control_key(HostObject& control) {
     std::string key = text(control, Prop::Name);
     if (auto idx = try_num(control, Prop::Index); idx && *idx != -1)

@@ -47,6 +47,9 @@ public:
     // By name; known names go to the id overloads.
     virtual Value get(std::string_view name) = 0;
     virtual void set(std::string_view name, const Value& v) = 0;
+    // get(p), or nullopt where get(p) fails. The default catches the failure; a host can answer
+    // without throwing, which keeps the engine's many tolerated reads cheap.
+    virtual std::optional<Value> try_get(Prop p);
 
     // Move(left [, top [, width [, height]]]): one call places the object; omitted values stay.
     virtual void move(double left, std::optional<double> top = std::nullopt,

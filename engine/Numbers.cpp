@@ -33,9 +33,13 @@ int16_t to_int16(double x) {
 std::string number_to_text(double x) {
     if (x == 0) return "0";
     char buf[64];
-    // %.7G gives seven significant digits; strip the zeros it pads with.
-    std::snprintf(buf, sizeof buf, "%.7G", x);
-    std::string s = buf;
+    // Seven significant digits as %.7G in the C locale (to_chars ignores the user's locale);
+    // strip the zeros it pads with.
+    const auto end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 7).ptr;
+    std::string s(buf, end);
+    for (char& c : s) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
     const auto e = s.find('E');
     std::string mant = e == std::string::npos ? s : s.substr(0, e);
     std::string exp = e == std::string::npos ? "" : s.substr(e);

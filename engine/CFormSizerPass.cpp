@@ -1,0 +1,252 @@
+// The resize half of the form sizer: the pass over the container tree, the aligned-control
+// room and hold flag, the window-update lock, MDI child sizing, size limits, the pane glue and
+// the engine's error report.
+#include <algorithm>
+#include <cstddef>
+
+#include "control/CFormMinMax.h"
+#include "control/CStoreForm.h"
+#include "control/SuppressibleError.h"
+#include "engine/CFormSizer.h"
+#include "engine/Error.h"
+#include "engine/Host.h"
+#include "engine/HostAccess.h"
+#include "engine/Numbers.h"
+#include "panes/CPanes.h"
+
+namespace kv {
+
+namespace {
+// Holds the platform's window-update lock for one pass and releases it however the pass ends.
+class UpdateLock {
+  public:
+    explicit UpdateLock(WindowHandle hwnd) {
+        if (hwnd != 0) locked_ = Host::current().lock_window_update(hwnd);
+    }
+    ~UpdateLock() {
+        if (locked_) Host::current().lock_window_update(0);
+    }
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
+
+  private:
+    bool locked_ = false;
+};
+
+// Sets a flag for the lifetime of the guard.
+class FlagGuard {
+  public:
+    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagGuard() { flag_ = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+  private:
+    bool& flag_;
+};
+}  // namespace
+
+WindowHandle CFormSizer::form_window() {
+    const ObjectRef& form = m_fForm ? m_fForm : m_oParent;
+    if (!form) throw Error::standard(kErrObjectNotSet);
+    return static_cast<WindowHandle>(num(*form, Prop::hWnd));
+}
+
+// One pass: measure the aligned bars, then every control before its children, each child's
+// subtree before the next sibling, a container's pane after its children, the form's pane last.
+void CFormSizer::Form_Resize() {
+    if (m_oParent) {
+        if (auto state = try_num(*m_oParent, Prop::WindowState)) {
+            const auto ws = static_cast<int16_t>(*state);
+            if (ws != m_iLastWindowState) g_bNeedExtraResize = false;
+            m_iLastWindowState = ws;
+        }
+    }
+    if (g_bMDIChildInitSizing || !m_bInitialized || !m_oControls) return;
+    if (m_iSizerCount == 0) return;
+    if (!g_bAlignFixed) {
+        if (get_align_sizes(m_oControls, m_fForm, g_dblAlignBLeft, g_dblAlignBTop,
+                            g_dblAlignBBottom, g_dblAlignBRight))
+            g_bNeedExtraResize = true;  // place controls once the bars have settled
+    }
+    g_dblMinCWtwips = 1000000;
+    g_dblMinCHtwips = 1000000;
+    UpdateLock lock(m_bLockOnUpdate ? form_window() : 0);
+    // Index loop: a pane or a control may run code that touches the list.
+    for (size_t i = 0; i < m_aTopSizers.size(); ++i) {
+        const std::shared_ptr<CControlSizer> top = m_aTopSizers[i];
+        ResizeControl(*top);
+    }
+    if (const auto pane = g_oContainedPane) pane->Pane_Resize();
+}
+
+void CFormSizer::ResizeControl(CControlSizer& cS) {
+    cS.ResizeSingleControl();
+    ResizeControlChilds(cS);
+    if (const auto pane = cS.ContainedPane) pane->Pane_Resize();
+}
+
+void CFormSizer::ResizeControlChilds(CControlSizer& cS) {
+    int64_t i = cS.son;
+    while (i != 0) {
+        CControlSizer& child = sizer(i);
+        child.ResizeControl();
+        i = child.sister;
+    }
+}
+
+void CFormSizer::LockOnUpdate(bool bLock) {
+    m_bLockOnUpdate = bLock;
+}
+
+void CFormSizer::Form_Load_SetMDIChildSize(double dblWidth, double dblHeight, double dblScaleWidth,
+                                           double dblScaleHeight) {
+    m_dblChildWidth = dblWidth;
+    m_dblChildHeight = dblHeight;
+    m_dblChildScaleWidth = dblScaleWidth;
+    m_dblChildScaleHeight = dblScaleHeight;
+}
+
+void CFormSizer::Form_Load_MDIChild() {
+    if (!m_fForm || m_bChildSized) return;
+    if (m_dblChildWidth != 0 && m_dblChildHeight != 0) {
+        HostObject& form = *m_fForm;
+        {
+            FlagGuard sizing(g_bMDIChildInitSizing);
+            form.move(num(form, Prop::Left), num(form, Prop::Top), m_dblChildWidth,
+                      m_dblChildHeight);
+        }
+        g_dblMDIChildScaleHeightDiff = num(form, Prop::ScaleHeight) - m_dblChildScaleHeight;
+    }
+    m_bChildSized = true;
+}
+
+bool CFormSizer::adjust_FormMinMax() {
+    // The smallest controls of the last pass suggest a minimum form size; it is kept for the
+    // tools, and only the configured limits are applied.
+    if (m_fForm) {
+        if (auto w = try_num(*m_fForm, Prop::Width))
+            m_lSuggestedMinWidth = to_int32(std::clamp(*w - g_dblMinCWtwips + 200, -2e9, 2e9));
+        if (auto h = try_num(*m_fForm, Prop::Height))
+            m_lSuggestedMinHeight = to_int32(std::clamp(*h - g_dblMinCHtwips + 200, -2e9, 2e9));
+    }
+    return SetMinMax(m_lMinWidth, m_lMinHeight, m_lMaxWidth, m_lMaxHeight);
+}
+
+bool CFormSizer::SetMinMax(int32_t lMinXtwips, int32_t lMinYtwips, int32_t lMaxXtwips,
+                           int32_t lMaxYtwips) {
+    if (lMinXtwips >= 0 || lMinYtwips >= 0 || lMaxXtwips >= 0 || lMaxYtwips >= 0) {
+        const WindowHandle hwnd = form_window();
+        m_oMinMax.reset();  // one enforcer per window: release the old one before hooking again
+        auto enforcer = std::make_shared<CFormMinMax>();
+        enforcer->SetMinMax(hwnd, lMinXtwips, lMinYtwips, lMaxXtwips, lMaxYtwips);
+        m_oMinMax = std::move(enforcer);
+    } else {
+        UnsetMinMax();
+    }
+    return false;
+}
+
+void CFormSizer::UnsetMinMax() {
+    m_oMinMax.reset();
+}
+
+std::shared_ptr<CPanes> CFormSizer::CreatePane(const std::shared_ptr<CControlSizer>& cCS1,
+                                               const std::shared_ptr<CControlSizer>& cCS2,
+                                               const std::shared_ptr<CControlSizer>& cCS3,
+                                               const std::shared_ptr<CControlSizer>& cCS4,
+                                               bool bUseSplitBars, int32_t oleSplitBarsColor) {
+    auto pane = std::make_shared<CPanes>();
+    if (!pane->CreatePane(cCS1, cCS2, cCS3, cCS4, bUseSplitBars, oleSplitBarsColor)) return nullptr;
+    if (same_object(pane->PaneContainer, m_fForm)) {
+        g_oContainedPane = pane;
+    } else if (pane->PaneContainer) {
+        // By control key, so that a container in a control array is found too.
+        if (auto holder = get_or_create_ctrlsizer(control_key(*pane->PaneContainer)))
+            holder->ContainedPane = pane;
+    }
+    m_aPanes.push_back(pane);
+    return pane;
+}
+
+std::shared_ptr<CPanes> CFormSizer::CreatePaneFromNames(const std::string& sNames,
+                                                        bool bUseSplitBars,
+                                                        int32_t oleSplitBarsColor) {
+    std::shared_ptr<CControlSizer> cs[4];
+    size_t start = 0;
+    for (int part = 0; part < 4 && start <= sNames.size(); ++part) {
+        const size_t end = std::min(sNames.find(' ', start), sNames.size());
+        cs[part] = get_or_create_ctrlsizer(sNames.substr(start, end - start));
+        if (end == sNames.size()) break;
+        start = end + 1;
+    }
+    return CreatePane(cs[0], cs[1], cs[2], cs[3], bUseSplitBars, oleSplitBarsColor);
+}
+
+void CFormSizer::save_PanesSplit(CStoreForm& oCStoreForm) {
+    for (size_t i = 0; i < m_aPanes.size(); ++i) m_aPanes[i]->save_PaneSplit(oCStoreForm);
+}
+
+void CFormSizer::restore_PanesSplit(CStoreForm& oCStoreForm) {
+    for (size_t i = m_aPanes.size(); i-- > 0;) m_aPanes[i]->restore_PaneSplit(oCStoreForm);
+}
+
+void CFormSizer::Form_Unload() {
+    UnsetMinMax();
+    for (size_t i = 0; i < m_aPanes.size(); ++i) m_aPanes[i]->DoTerminate();
+}
+
+void CFormSizer::TellError(const std::string& sMsg) {
+    ShowSuppressibleError(m_lErrorBoxState, sMsg, m_oParent);
+}
+
+bool get_align_sizes(const std::shared_ptr<ControlCollection>& controls, const ObjectRef& form,
+                     double& left, double& top, double& bottom, double& right) {
+    const double was_left = left, was_top = top, was_bottom = bottom, was_right = right;
+    left = top = bottom = right = 0;
+    std::shared_ptr<ControlCollection> ctrls = controls;
+    if (!ctrls && form) ctrls = form->controls();
+    if (!ctrls) return was_left != 0 || was_top != 0 || was_bottom != 0 || was_right != 0;
+    const auto form_size = [&](Prop p) {
+        if (!form) throw Error::standard(kErrObjectNotSet);
+        return num(*form, p);
+    };
+    const size_t n = ctrls->count();
+    for (size_t i = 0; i < n; ++i) {
+        try {
+            const ObjectRef c = ctrls->item(i);
+            // Align first: most controls have none, and then visibility does not matter.
+            const auto align = try_num(*c, Prop::Align);
+            if (!align || *align == 0) continue;
+            // A control counts when it is visible, or while its form is still hidden.
+            bool counts = true;
+            if (auto visible = try_flag(*c, Prop::Visible); visible && !*visible) {
+                const ObjectRef owner = try_parent(*c);
+                const auto form_visible = owner ? try_flag(*owner, Prop::Visible) : std::nullopt;
+                counts = !form_visible || !*form_visible;
+            }
+            if (!counts) continue;
+            switch (static_cast<int>(*align)) {
+                case 1:
+                    top = std::max(top, num(*c, Prop::Top) + num(*c, Prop::Height));
+                    break;
+                case 2:
+                    bottom = std::max(bottom, form_size(Prop::ScaleHeight) - num(*c, Prop::Top));
+                    break;
+                case 3:
+                    left = std::max(left, num(*c, Prop::Left) + num(*c, Prop::Width));
+                    break;
+                case 4:
+                    right = std::max(right, form_size(Prop::ScaleWidth) - num(*c, Prop::Left));
+                    break;
+                default:
+                    break;
+            }
+        } catch (const Error&) {
+            // a control whose bar cannot be measured takes no room
+        }
+    }
+    return left != was_left || top != was_top || bottom != was_bottom || right != was_right;
+}
+
+}  // namespace kv
