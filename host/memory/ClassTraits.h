@@ -1,0 +1,52 @@
+#pragma once
+// What each control class of the memory host supports, in the way a forms runtime fixes it per
+// class: geometry kind, font, scale, window handle, alignment, and the plain properties.
+#include <string>
+#include <string_view>
+
+#include "engine/HostObject.h"
+
+namespace kv::mem {
+
+enum class GeometryKind {
+    Box,           // Left, Top, Width, Height, Move
+    LineEnds,      // X1, Y1, X2, Y2 only (Line)
+    PositionOnly,  // Left and Top readable/writable, no Width/Height, no Move (Timer)
+    None,          // no geometry at all (Menu)
+};
+
+struct ClassTraits {
+    GeometryKind geometry = GeometryKind::Box;
+    bool is_form = false;
+    bool is_mdi_form = false;
+    bool container = false;        // may hold child controls (Frame, PictureBox, forms)
+    bool scale = false;            // ScaleWidth/ScaleHeight/ScaleMode/ScaleLeft/ScaleTop, ScaleX/Y
+    bool windowed = false;         // has an hWnd
+    bool font = true;              // FontSize
+    bool align = false;            // Align
+    bool caption = false;          // Caption
+    bool border_style = false;     // BorderStyle
+    bool tab_index = true;         // TabIndex
+    bool tab_stop = true;          // TabStop
+    bool back_color = true;        // BackColor
+    bool tool_tip = true;          // ToolTipText
+    bool mouse_pointer = true;     // MousePointer
+    bool has_container = true;     // Container property (a menu has none)
+    bool integral_height = false;  // ListBox: whole lines only (while IntegralHeight is true)
+    bool fixed_height = false;     // ComboBox: Height writes are ignored
+};
+
+// The traits of a class name ("Form", "TextBox", "Line", ...). Unknown class names get a generic
+// windowed control with geometry and every plain property; `aligns` adds Align support (tool
+// and status bars of other libraries).
+ClassTraits traits_for(std::string_view class_name, bool aligns = false);
+
+// Does an object of these traits have property `p`? (Index and Name are everywhere but forms
+// have no Index; geometry follows the geometry kind.)
+bool supports(const ClassTraits& t, Prop p);
+
+// Class names of other libraries that are aligned bars by default ("Toolbar", "StatusBar",
+// "CoolBar"); MemoryHost::set_class_aligns adds more.
+bool aligns_by_default(std::string_view class_name);
+
+}  // namespace kv::mem

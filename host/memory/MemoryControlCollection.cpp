@@ -1,0 +1,81 @@
+#include "host/memory/MemoryControlCollection.h"
+
+#include <array>
+
+#include "engine/Error.h"
+#include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryHost.h"
+#include "host/memory/TextFold.h"
+
+namespace kv::mem {
+
+namespace {
+// The runtime's own control classes that Controls.Add accepts as "VB.<class>".
+constexpr std::array<std::string_view, 17> kIntrinsic = {
+    "PictureBox", "Line",       "TextBox",    "Label",      "ListBox",       "ComboBox",
+    "CheckBox",   "Frame",      "Image",      "Shape",      "CommandButton", "OptionButton",
+    "Timer",      "HScrollBar", "VScrollBar", "DirListBox", "FileListBox"};
+}  // namespace
+
+std::shared_ptr<MemoryForm> MemoryControlCollection::form() {
+    auto f = form_.lock();
+    if (!f || f->closed()) throw Error::standard(kErrObjectNotSet);
+    return f;
+}
+
+size_t MemoryControlCollection::count() {
+    return form()->all_controls().size();
+}
+
+ObjectRef MemoryControlCollection::item(size_t i) {
+    auto f = form();
+    if (i >= f->all_controls().size()) throw Error::standard(kErrSubscript);
+    return f->all_controls()[i];
+}
+
+ObjectRef MemoryControlCollection::find(std::string_view name) {
+    auto c = form()->control(name);
+    if (!c) throw Error::standard(kErrControlNotFound);
+    return c;
+}
+
+ObjectRef MemoryControlCollection::find(std::string_view name, int index) {
+    auto f = form();
+    auto first = f->control(name);
+    if (!first) throw Error::standard(kErrControlNotFound);
+    if (!first->index()) throw Error::standard(kErrNotAnArray);
+    auto c = f->control(name, index);
+    if (!c) throw Error::standard(kErrControlArrayElement);
+    return c;
+}
+
+ObjectRef MemoryControlCollection::add(std::string_view class_id, std::string_view name,
+                                       const ObjectRef& container) {
+    auto f = form();
+    auto holder = std::dynamic_pointer_cast<MemoryObject>(container);
+    if (container && !holder) throw Error::standard(kErrInvalidCall);
+    std::shared_ptr<MemoryObject> c;
+    if (class_id.size() > 3 && iequal(class_id.substr(0, 3), "VB.")) {
+        std::string_view cls = class_id.substr(3);
+        for (std::string_view known : kIntrinsic)
+            if (iequal(known, cls))
+                c = f->add_control(std::string(known), std::string(name), holder);
+    } else if (f->host()->has_user_control(class_id)) {
+        c = f->add_user_control(std::string(class_id), std::string(name), holder);
+    }
+    if (!c)
+        throw Error(
+            711, "Invalid class string. Looking for object with ProgID: " + std::string(class_id));
+    // Controls added at run time start invisible, as the runtime makes them.
+    if (supports(c->traits(), Prop::Visible)) c->set_raw("Visible", false);
+    return c;
+}
+
+void MemoryControlCollection::remove(std::string_view name) {
+    auto f = form();
+    auto c = f->control(name);
+    if (!c) throw Error::standard(kErrControlNotFound);
+    f->remove_control(c);
+}
+
+}  // namespace kv::mem

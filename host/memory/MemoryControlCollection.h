@@ -1,0 +1,33 @@
+#pragma once
+// A form's Controls collection: creation order, lookup by name and array element, and the
+// run-time Add ("VB.PictureBox", "VB.Line"; other "Lib.Class" ids of registered user controls)
+// and Remove.
+#include <memory>
+
+#include "engine/HostObject.h"
+
+namespace kv::mem {
+
+class MemoryForm;
+
+class MemoryControlCollection : public ControlCollection {
+  public:
+    explicit MemoryControlCollection(std::weak_ptr<MemoryForm> form) : form_(std::move(form)) {}
+
+    size_t count() override;
+    ObjectRef item(size_t i) override;  // error 9 past the end
+    ObjectRef find(std::string_view name) override;
+    ObjectRef find(std::string_view name, int index) override;
+    // The new control is invisible until Visible is set and comes last in the order. Error 727
+    // when a control of that name exists, 711 for a class id the host does not know.
+    ObjectRef add(std::string_view class_id, std::string_view name,
+                  const ObjectRef& container = nullptr) override;
+    // Removes the control (the first element of an array) and its children; error 730 when none.
+    void remove(std::string_view name) override;
+
+  private:
+    std::shared_ptr<MemoryForm> form();
+    std::weak_ptr<MemoryForm> form_;
+};
+
+}  // namespace kv::mem

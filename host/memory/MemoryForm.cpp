@@ -1,0 +1,304 @@
+// A form: its controls, its client area and the layout of aligned bars.
+#include "host/memory/MemoryForm.h"
+
+#include <algorithm>
+
+#include "engine/Error.h"
+#include "host/memory/FormFrame.h"
+#include "host/memory/MemoryControlCollection.h"
+#include "host/memory/MemoryControlSite.h"
+#include "host/memory/MemoryHost.h"
+#include "host/memory/MemoryPropertyBag.h"
+#include "host/memory/TextFold.h"
+
+namespace kv::mem {
+
+namespace {
+Error no_mdi_form() {
+    return Error(366, "No MDI form available to load");
+}
+}  // namespace
+
+MemoryForm::MemoryForm(std::weak_ptr<MemoryHost> host, std::string name, FormKind kind)
+    : MemoryObject(std::move(host), kind == FormKind::MDIForm ? "MDIForm" : "Form",
+                   traits_for(kind == FormKind::MDIForm ? "MDIForm" : "Form")),
+      kind_(kind) {
+    set_known(Prop::Name, name);
+    set_known(Prop::Caption, name);
+    rect_ = {0, 0, 4800, 3600};
+    normal_rect_ = rect_;
+}
+
+MemoryForm::~MemoryForm() = default;
+
+int MemoryForm::border_style() const {
+    if (traits_.is_mdi_form) return 2;
+    for (const auto& [p, v] : known_)
+        if (p == Prop::BorderStyle) return static_cast<int>(to_double(v));
+    return 2;
+}
+
+bool MemoryForm::has_menu_bar() const {
+    if (kind_ == FormKind::MDIChild) return false;  // a child's menus show in its parent
+    return std::any_of(controls_.begin(), controls_.end(), [](const auto& c) {
+        if (c->class_name() != "Menu") return false;
+        for (const auto& [p, v] : c->known_)
+            if (p == Prop::Visible) return to_bool(v);
+        return true;
+    });
+}
+
+std::pair<double, double> MemoryForm::client_offset_twips() const {
+    auto m = frame_metrics(border_style());
+    int menu = has_menu_bar() ? kMenuBarPixels : 0;
+    return {m.border_px * host()->twips_per_pixel_x(),
+            (m.border_px + m.caption_px + menu) * host()->twips_per_pixel_y()};
+}
+
+void MemoryForm::set_client_size_raw(double w, double h) {
+    auto m = frame_metrics(border_style());
+    int menu = has_menu_bar() ? kMenuBarPixels : 0;
+    rect_.width = w + 2.0 * m.border_px * host()->twips_per_pixel_x();
+    rect_.height = h + (2.0 * m.border_px + m.caption_px + menu) * host()->twips_per_pixel_y();
+    if (window_state_ == 0) normal_rect_ = rect_;
+}
+
+void MemoryForm::set_client_size(double w, double h) {
+    auto m = frame_metrics(border_style());
+    int menu = has_menu_bar() ? kMenuBarPixels : 0;
+    RectTwips r = rect_;
+    r.width = w + 2.0 * m.border_px * host()->twips_per_pixel_x();
+    r.height = h + (2.0 * m.border_px + m.caption_px + menu) * host()->twips_per_pixel_y();
+    apply_rect(r);
+}
+
+void MemoryForm::make_mdi_child(bool on) {
+    if (traits_.is_mdi_form) return;
+    if (!on) {
+        kind_ = FormKind::Form;
+        mdi_parent_.reset();
+        return;
+    }
+    auto parent = host()->mdi_form();
+    if (!parent) throw no_mdi_form();
+    kind_ = FormKind::MDIChild;
+    mdi_parent_ = parent;
+}
+
+std::vector<std::shared_ptr<MemoryForm>> MemoryForm::mdi_children() const {
+    std::vector<std::shared_ptr<MemoryForm>> out;
+    if (!traits_.is_mdi_form) return out;
+    for (const auto& f : host()->forms())
+        if (f->kind_ == FormKind::MDIChild && f->mdi_parent_.lock().get() == this) out.push_back(f);
+    return out;
+}
+
+void MemoryForm::set_active_form(const std::shared_ptr<MemoryForm>& child) {
+    if (!traits_.is_mdi_form) throw Error::standard(kErrNoSuchProperty);
+    active_child_ = child;
+}
+
+// --- controls ---
+
+std::shared_ptr<MemoryObject> MemoryForm::make_control(
+    std::string class_name, std::string name, const std::shared_ptr<MemoryObject>& container,
+    std::optional<int> index, bool aligns) {
+    if (!alive_) throw Error::standard(kErrObjectNotSet);
+    std::shared_ptr<MemoryObject> holder =
+        container ? container : std::static_pointer_cast<MemoryObject>(shared_from_this());
+    if (!holder->alive() || !holder->traits().container ||
+        (holder.get() != this && holder->form().get() != this))
+        throw Error::standard(kErrInvalidCall);
+    if (name.empty()) throw Error(380, "Invalid property value");
+    for (const auto& c : controls_) {
+        if (!iequal(c->name(), name)) continue;
+        if (!index || !c->index())
+            throw Error(727, "There is already a control with the name '" + name + "'");
+        if (*c->index() == *index) throw Error(360, "Object already loaded");
+    }
+    auto h = host();
+    auto obj = std::make_shared<MemoryObject>(
+        host_, class_name, traits_for(class_name, aligns || h->class_aligns(class_name)));
+    obj->form_ = std::static_pointer_cast<MemoryForm>(shared_from_this());
+    obj->container_ = holder;
+    obj->index_ = index;
+    obj->set_known(Prop::Name, name);
+    if (obj->traits().caption && class_name != "TextBox") obj->set_known(Prop::Caption, name);
+    if (obj->traits().tab_index) {
+        auto n = std::count_if(controls_.begin(), controls_.end(),
+                               [](const auto& c) { return c->traits().tab_index; });
+        obj->set_known(Prop::TabIndex, static_cast<double>(n));
+    }
+    obj->snap_height(obj->rect_);
+    if (obj->traits().windowed) obj->hwnd_ = h->windows().create(obj, h->current_process_id());
+    controls_.push_back(obj);
+    return obj;
+}
+
+std::shared_ptr<MemoryObject> MemoryForm::add_control(
+    std::string class_name, std::string name, const std::shared_ptr<MemoryObject>& container,
+    std::optional<int> index) {
+    return make_control(std::move(class_name), std::move(name), container, index, false);
+}
+
+std::shared_ptr<MemoryObject> MemoryForm::add_user_control(
+    const std::string& class_id, std::string name, const std::shared_ptr<MemoryObject>& container,
+    MemoryPropertyBag* bag, std::optional<int> index) {
+    auto h = host();
+    auto uc = h->make_user_control(class_id);
+    if (!uc) throw Error(711, "Invalid class string. Looking for object with ProgID: " + class_id);
+    auto dot = class_id.rfind('.');
+    std::string cls = dot == std::string::npos ? class_id : class_id.substr(dot + 1);
+    auto ext = make_control(cls, std::move(name), container, index, false);
+    ext->site_ = std::make_unique<MemoryControlSite>(ext);
+    ext->user_control_ = uc;
+    uc->UserControl_Initialize(*ext->site_);
+    if (bag)
+        uc->UserControl_ReadProperties(*bag);
+    else
+        uc->UserControl_InitProperties();
+    return ext;
+}
+
+void MemoryForm::remove_control(const std::shared_ptr<MemoryObject>& control) {
+    if (!control || control->form().get() != this) throw Error::standard(kErrInvalidCall);
+    // The control and everything inside it, outermost first.
+    std::vector<std::shared_ptr<MemoryObject>> doomed{control};
+    for (size_t i = 0; i < doomed.size(); ++i)
+        for (const auto& c : doomed[i]->children()) doomed.push_back(c);
+    for (const auto& c : doomed) c->mark_dead();
+    std::erase_if(controls_, [&](const auto& c) {
+        return std::find(doomed.begin(), doomed.end(), c) != doomed.end();
+    });
+    layout_aligned();
+}
+
+std::shared_ptr<MemoryObject> MemoryForm::control(std::string_view name,
+                                                  std::optional<int> index) const {
+    for (const auto& c : controls_)
+        if (iequal(c->name(), name) && (!index || c->index() == index)) return c;
+    return nullptr;
+}
+
+std::shared_ptr<MemoryControlCollection> MemoryForm::control_collection() {
+    if (!collection_)
+        collection_ = std::make_shared<MemoryControlCollection>(
+            std::static_pointer_cast<MemoryForm>(shared_from_this()));
+    return collection_;
+}
+
+// --- aligned bars ---
+
+namespace {
+int align_of(const MemoryObject& c, const std::vector<std::pair<Prop, Value>>& known) {
+    if (!c.traits().align) return 0;
+    int align = 0;
+    bool visible = true;
+    for (const auto& [p, v] : known) {
+        if (p == Prop::Align) align = static_cast<int>(to_double(v));
+        if (p == Prop::Visible) visible = to_bool(v);
+    }
+    return visible ? align : 0;
+}
+}  // namespace
+
+RectTwips MemoryForm::free_client_area() const {
+    double cw = client_width_twips(), ch = client_height_twips();
+    double top = 0, bottom = 0, left = 0, right = 0;
+    for (const auto& c : controls_) {
+        if (c->container_.lock().get() != this) continue;
+        switch (align_of(*c, c->known_)) {
+            case 1:
+                top += c->rect_.height;
+                break;
+            case 2:
+                bottom += c->rect_.height;
+                break;
+            case 3:
+                left += c->rect_.width;
+                break;
+            case 4:
+                right += c->rect_.width;
+                break;
+            default:
+                break;
+        }
+    }
+    return {left, top, std::max(0.0, cw - left - right), std::max(0.0, ch - top - bottom)};
+}
+
+void MemoryForm::layout_aligned() {
+    // Top and bottom bars take the full client width, stacked from their edge in creation
+    // order; left and right bars take the height left between them, stacked from their edge.
+    if (in_layout_ || !alive_) return;
+    in_layout_ = true;
+    double cw = client_width_twips(), ch = client_height_twips();
+    double top = 0, bottom = 0, left = 0, right = 0;
+    std::vector<std::pair<std::shared_ptr<MemoryObject>, int>> bars;
+    for (const auto& c : controls_)
+        if (c->container_.lock().get() == this)
+            if (int a = align_of(*c, c->known_)) bars.emplace_back(c, a);
+    for (const auto& [c, a] : bars) {
+        if (a > 2) continue;
+        RectTwips r = c->rect_;
+        r.left = 0;
+        r.width = cw;
+        if (a == 1) {
+            r.top = top;
+            top += r.height;
+        } else {
+            bottom += r.height;
+            r.top = ch - bottom;
+        }
+        c->apply_rect(r, true);
+    }
+    double middle = std::max(0.0, ch - top - bottom);
+    for (const auto& [c, a] : bars) {
+        if (a <= 2) continue;
+        RectTwips r = c->rect_;
+        r.top = top;
+        r.height = middle;
+        if (a == 3) {
+            r.left = left;
+            left += r.width;
+        } else {
+            right += r.width;
+            r.left = cw - right;
+        }
+        c->apply_rect(r, true);
+    }
+    in_layout_ = false;
+}
+
+// --- size changes ---
+
+void MemoryForm::apply_rect(RectTwips r, bool by_host_layout) {
+    if (window_state_ != 0 && !by_host_layout)
+        throw Error(384, "A form can't be moved or sized while minimized or maximized");
+    if (r.width < 0 || r.height < 0) throw Error(380, "Invalid property value");
+    bool resized = r.width != rect_.width || r.height != rect_.height;
+    rect_ = r;
+    if (window_state_ == 0) normal_rect_ = r;
+    if (resized) on_size_changed();
+}
+
+void MemoryForm::on_size_changed() {
+    layout_aligned();
+    if (traits_.is_mdi_form)
+        for (const auto& child : mdi_children())
+            if (child->window_state_ == 2) {
+                // A maximised child fills the client area, whatever its size now.
+                RectTwips r = child->maximized_rect();
+                bool resized = r.width != child->rect_.width || r.height != child->rect_.height;
+                child->rect_ = r;
+                if (resized) child->on_size_changed();
+            }
+    if (loaded_) raise_resize();
+}
+
+void MemoryForm::raise_resize() {
+    ++resize_count_;
+    events_.raise([](EventSink& s) { s.on_resize(); });
+}
+
+}  // namespace kv::mem

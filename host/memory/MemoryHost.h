@@ -1,0 +1,141 @@
+#pragma once
+// The memory host: the reference forms runtime and window system. Tests, the command-line tool
+// and the previews install one (MemoryHost::install()) and build forms on it.
+//
+// Message boxes are recorded and answered from a script (push_answer); without a scripted
+// answer a box answers the first button of its set (OK, OK, Abort, Yes, Yes, Retry).
+// Timers run from a virtual-time message loop (run_idle, pump), see MemoryTimer.h.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/Host.h"
+#include "engine/UserControl.h"
+#include "host/memory/MemoryControlCollection.h"
+#include "host/memory/MemoryControlSite.h"
+#include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryPropertyBag.h"
+#include "host/memory/MemoryTimer.h"
+#include "host/memory/WindowTable.h"
+
+namespace kv::mem {
+
+struct MessageRecord {
+    std::string text;
+    int style = 0;      // buttons + icon, as passed
+    std::string title;  // as passed ("" = the host's default)
+    int answer = 0;     // what the box answered
+};
+
+class MemoryHost : public Host, public std::enable_shared_from_this<MemoryHost> {
+  public:
+    // A new host, made the process's Host::current() (replacing any previous one).
+    static std::shared_ptr<MemoryHost> install();
+    // The installed memory host (error 91 when the current host is not a memory host).
+    static MemoryHost& installed();
+
+    MemoryHost();
+    ~MemoryHost() override;
+
+    // --- forms ---
+    // An MDIChild form goes into the host's MDI parent form (error 366 when there is none).
+    std::shared_ptr<MemoryForm> create_form(std::string name, FormKind kind = FormKind::Form);
+    // Open forms in creation order (closed forms leave the list).
+    const std::vector<std::shared_ptr<MemoryForm>>& forms() const { return forms_; }
+    std::shared_ptr<MemoryForm> find_form(std::string_view name) const;
+    std::shared_ptr<MemoryForm> mdi_form() const;
+
+    // --- user controls ---
+    using UserControlFactory = std::function<std::shared_ptr<UserControl>()>;
+    // `class_id` is "Library.Class"; the extender's type name is the class part.
+    void register_user_control(std::string class_id, UserControlFactory factory);
+    bool has_user_control(std::string_view class_id) const;
+    std::shared_ptr<UserControl> make_user_control(std::string_view class_id) const;
+    // Further control classes that have Align (tool and status bars of other libraries).
+    void set_class_aligns(std::string class_name, bool aligns);
+    bool class_aligns(std::string_view class_name) const;
+
+    // --- message boxes ---
+    const std::vector<MessageRecord>& messages() const { return messages_; }
+    void clear_messages() { messages_.clear(); }
+    void push_answer(int answer) { answers_.push_back(answer); }
+    size_t pending_answers() const { return answers_.size(); }
+
+    // --- settings ---
+    void set_twips_per_pixel(double x, double y);
+    void set_running_under_designer(bool v) { under_designer_ = v; }
+    // Ambient user mode of user controls: true = run mode (default), false = design mode.
+    void set_user_mode(bool v) { user_mode_ = v; }
+    bool user_mode() const { return user_mode_; }
+    void set_product_name(std::string v) { product_name_ = std::move(v); }
+    void set_exe_name(std::string v) { exe_name_ = std::move(v); }
+    void set_settings_store(std::shared_ptr<SettingsStore> store) { store_ = std::move(store); }
+    const std::vector<std::string>& opened_urls() const { return opened_urls_; }
+
+    // --- message loop ---
+    int run_idle();
+    // run_idle until no timer is enabled or `max_rounds` rounds ran; returns the ticks run.
+    int pump(int max_rounds = 1000);
+    TimerQueue& timers() { return *timers_; }
+
+    // --- window system ---
+    WindowTable& windows() { return windows_; }
+    WindowHandle locked_window() const { return windows_.locked_window(); }
+    int lock_calls() const { return windows_.lock_calls(); }
+    int unlock_calls() const { return windows_.unlock_calls(); }
+    // Mark a window as belonging to another process.
+    bool set_window_process(WindowHandle hwnd, uint32_t pid) {
+        return windows_.set_process_id(hwnd, pid);
+    }
+
+    // --- Host ---
+    int msg_box(const std::string& text, int style, const std::string& title) override;
+    double twips_per_pixel_x() override { return tpp_x_; }
+    double twips_per_pixel_y() override { return tpp_y_; }
+    std::string product_name() override { return product_name_; }
+    std::string exe_name() override { return exe_name_; }
+    bool running_under_designer() override { return under_designer_; }
+    void open_url(const std::string& url) override { opened_urls_.push_back(url); }
+    std::unique_ptr<Timer> create_timer(std::function<void()> on_tick) override;
+    bool lock_window_update(WindowHandle hwnd) override;
+    bool is_window(WindowHandle hwnd) override { return windows_.is_window(hwnd); }
+    uint32_t window_process_id(WindowHandle hwnd) override;
+    uint32_t current_process_id() override { return pid_; }
+    intptr_t get_prop(WindowHandle hwnd, const std::string& name) override;
+    bool set_prop(WindowHandle hwnd, const std::string& name, intptr_t value) override;
+    intptr_t remove_prop(WindowHandle hwnd, const std::string& name) override;
+    WindowProc set_window_proc(WindowHandle hwnd, WindowProc proc) override;
+    intptr_t call_window_proc(WindowProc proc, WindowHandle hwnd, uint32_t msg, intptr_t wparam,
+                              intptr_t lparam) override;
+    WindowHandle get_capture() override { return windows_.capture(); }
+    void set_capture(WindowHandle hwnd) override { windows_.set_capture(hwnd); }
+    void release_capture() override { windows_.release_capture(); }
+    SettingsStore& settings_store() override;
+    std::array<uint8_t, 16> create_guid() override;
+
+  private:
+    friend class MemoryForm;
+    void forget_form(const MemoryForm* form);
+
+    std::vector<std::shared_ptr<MemoryForm>> forms_;
+    std::vector<std::pair<std::string, UserControlFactory>> user_controls_;
+    std::set<std::string> aligned_classes_;
+    std::vector<MessageRecord> messages_;
+    std::deque<int> answers_;
+    std::vector<std::string> opened_urls_;
+    std::shared_ptr<TimerQueue> timers_;
+    WindowTable windows_;
+    std::shared_ptr<SettingsStore> store_;
+    double tpp_x_ = 15, tpp_y_ = 15;
+    bool under_designer_ = false;
+    bool user_mode_ = true;
+    std::string product_name_ = "Kelvane Demo";
+    std::string exe_name_ = "KelvaneDemo";
+    uint32_t pid_;
+};
+
+}  // namespace kv::mem

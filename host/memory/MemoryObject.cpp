@@ -1,0 +1,148 @@
+#include "host/memory/MemoryObject.h"
+
+#include <algorithm>
+
+#include "engine/Error.h"
+#include "host/memory/MemoryControlCollection.h"
+#include "host/memory/MemoryControlSite.h"
+#include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryHost.h"
+#include "host/memory/MemoryPropertyBag.h"
+#include "host/memory/TextFold.h"
+
+namespace kv::mem {
+
+MemoryObject::MemoryObject(std::weak_ptr<MemoryHost> host, std::string class_name,
+                           ClassTraits traits)
+    : host_(std::move(host)), class_name_(std::move(class_name)), traits_(traits) {}
+
+MemoryObject::~MemoryObject() {
+    if (hwnd_ != 0)
+        if (auto h = host_.lock()) h->windows().destroy(hwnd_);
+}
+
+void MemoryObject::no_such_property() {
+    throw Error::standard(kErrNoSuchProperty);
+}
+
+std::shared_ptr<MemoryHost> MemoryObject::host() const {
+    auto h = host_.lock();
+    if (!h) throw Error::standard(kErrObjectNotSet);
+    return h;
+}
+
+std::string MemoryObject::name() const {
+    for (const auto& [p, v] : known_)
+        if (p == Prop::Name) return to_text(v);
+    return {};
+}
+
+std::shared_ptr<MemoryForm> MemoryObject::form() const {
+    if (!alive_) return nullptr;
+    if (is_form())
+        return std::static_pointer_cast<MemoryForm>(
+            std::const_pointer_cast<MemoryObject>(shared_from_this()));
+    return form_.lock();
+}
+
+std::vector<std::shared_ptr<MemoryObject>> MemoryObject::children() const {
+    std::vector<std::shared_ptr<MemoryObject>> out;
+    auto f = form();
+    if (!f || !traits_.container) return out;
+    for (const auto& c : f->all_controls())
+        if (c->container_.lock().get() == this) out.push_back(c);
+    return out;
+}
+
+ObjectRef MemoryObject::container() {
+    if (is_form() || !traits_.has_container) no_such_property();
+    auto c = container_.lock();
+    if (!c) throw Error::standard(kErrObjectNotSet);
+    return c;
+}
+
+ObjectRef MemoryObject::parent() {
+    if (is_form()) no_such_property();
+    auto f = form_.lock();
+    if (!f) throw Error::standard(kErrObjectNotSet);
+    return f;
+}
+
+std::string MemoryObject::type_name() {
+    return class_name_;
+}
+
+std::shared_ptr<ControlCollection> MemoryObject::controls() {
+    if (!is_form()) no_such_property();
+    return static_cast<MemoryForm&>(*this).control_collection();
+}
+
+ObjectRef MemoryObject::active_form() {
+    if (!traits_.is_mdi_form) no_such_property();
+    auto& f = static_cast<MemoryForm&>(*this);
+    auto child = f.active_child_.lock();
+    if (child && !child->alive()) return nullptr;
+    return child;
+}
+
+void MemoryObject::zorder(int position) {
+    if (traits_.geometry == GeometryKind::None || traits_.geometry == GeometryKind::PositionOnly)
+        no_such_property();
+    log_write("ZOrder", {Value(static_cast<double>(position))});
+}
+
+void MemoryObject::refresh() {
+    if (traits_.geometry == GeometryKind::None || traits_.geometry == GeometryKind::PositionOnly)
+        no_such_property();
+}
+
+std::unique_ptr<EventConnection> MemoryObject::hook_events(EventSink& sink) {
+    return events_.hook(sink);
+}
+
+Value MemoryObject::get_extra(std::string_view name) const {
+    for (const auto& [n, v] : extra_)
+        if (iequal(n, name)) return v;
+    return {};
+}
+
+bool MemoryObject::has_extra(std::string_view name) const {
+    return std::any_of(extra_.begin(), extra_.end(),
+                       [&](const auto& e) { return iequal(e.first, name); });
+}
+
+void MemoryObject::set_extra(std::string_view name, const Value& v) {
+    for (auto& [n, old] : extra_)
+        if (iequal(n, name)) {
+            old = v;
+            return;
+        }
+    extra_.emplace_back(std::string(name), v);
+}
+
+void MemoryObject::log_write(std::string what, std::vector<Value> args) {
+    write_log_.push_back({std::move(what), std::move(args)});
+}
+
+std::shared_ptr<MemoryPropertyBag> MemoryObject::write_properties() {
+    if (!user_control_) no_such_property();
+    auto bag = std::make_shared<MemoryPropertyBag>();
+    user_control_->UserControl_WriteProperties(*bag);
+    return bag;
+}
+
+void MemoryObject::mark_dead() {
+    if (!alive_) return;
+    alive_ = false;
+    if (user_control_) {
+        auto uc = user_control_;  // the control may drop its own references while terminating
+        uc->UserControl_Terminate();
+    }
+    events_.clear();
+    if (hwnd_ != 0) {
+        if (auto h = host_.lock()) h->windows().destroy(hwnd_);
+        hwnd_ = 0;
+    }
+}
+
+}  // namespace kv::mem

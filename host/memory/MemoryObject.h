@@ -1,0 +1,171 @@
+#pragma once
+// One form or control of the memory host: a record of properties keyed by class (ClassTraits)
+// that behaves as the forms runtime does. Geometry is kept in twips relative to the container's
+// client origin and converted to and from the container's scale units on every read and write.
+// A property the class does not have raises error 438; writes take effect or fail.
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/HostObject.h"
+#include "engine/UserControl.h"
+#include "host/memory/ClassTraits.h"
+#include "host/memory/EventHub.h"
+
+namespace kv::mem {
+
+class MemoryHost;
+class MemoryForm;
+class MemoryControlSite;
+class MemoryPropertyBag;
+
+struct RectTwips {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+// One host write, for tests that count writes: a property name (or "Move") and its arguments.
+struct WriteRecord {
+    std::string what;
+    std::vector<Value> args;
+};
+
+class MemoryObject : public HostObject, public std::enable_shared_from_this<MemoryObject> {
+  public:
+    // Objects are made by MemoryHost::create_form and MemoryForm::add_control.
+    MemoryObject(std::weak_ptr<MemoryHost> host, std::string class_name, ClassTraits traits);
+    ~MemoryObject() override;
+    MemoryObject(const MemoryObject&) = delete;
+    MemoryObject& operator=(const MemoryObject&) = delete;
+
+    // --- HostObject ---
+    Value get(Prop p) override;
+    void set(Prop p, const Value& v) override;
+    Value get(std::string_view name) override;
+    void set(std::string_view name, const Value& v) override;
+    void move(double left, std::optional<double> top = std::nullopt,
+              std::optional<double> width = std::nullopt,
+              std::optional<double> height = std::nullopt) override;
+    ObjectRef container() override;
+    ObjectRef parent() override;
+    std::string type_name() override;
+    double scale_x(double value, int from_mode, int to_mode) override;
+    double scale_y(double value, int from_mode, int to_mode) override;
+    std::shared_ptr<ControlCollection> controls() override;
+    ObjectRef active_form() override;
+    void zorder(int position) override;
+    void refresh() override;
+    std::unique_ptr<EventConnection> hook_events(EventSink& sink) override;
+
+    // --- memory host API ---
+    const std::string& class_name() const { return class_name_; }
+    const ClassTraits& traits() const { return traits_; }
+    bool is_form() const { return traits_.is_form; }
+    std::string name() const;
+    std::optional<int> index() const { return index_; }  // set when the control is in an array
+    void set_index(std::optional<int> index) { index_ = index; }
+    // The form the object sits on (itself for a form); nullptr once removed.
+    std::shared_ptr<MemoryForm> form() const;
+    // The direct container (nullptr for a form).
+    std::shared_ptr<MemoryObject> container_object() const { return container_.lock(); }
+    // Direct children in creation order (containers only).
+    std::vector<std::shared_ptr<MemoryObject>> children() const;
+    std::shared_ptr<MemoryHost> host() const;    // error 91 when the host is gone
+    WindowHandle hwnd() const { return hwnd_; }  // 0 for windowless objects
+    bool alive() const { return alive_; }        // false once removed or closed
+
+    // Geometry in twips: a control's rectangle relative to its container's client origin, a
+    // form's outer rectangle on the screen (or in the MDI client area).
+    RectTwips rect_twips() const { return rect_; }
+    // Set the rectangle in twips with the host's rules (snapping, layout, events).
+    void set_rect_twips(const RectTwips& r);
+    // The inner (scale) area in twips: a form's client area, a picture box inside its border, a
+    // frame's whole area; 0 x 0 for objects that hold nothing.
+    double client_width_twips() const;
+    double client_height_twips() const;
+    // The client origin of this object in its form's client coordinates, in twips.
+    double client_origin_x_twips() const;
+    double client_origin_y_twips() const;
+    // Twips per scale unit of this container on each axis (ScaleMode, or the user scale).
+    double twips_per_scale_unit_x() const;
+    double twips_per_scale_unit_y() const;
+
+    // Store a value as it stands, bypassing the host's rules (no 438, no snapping, no layout, no
+    // events, not logged): the form-file loader's way in. Geometry is in the container's units.
+    void set_raw(std::string_view name, const Value& v);
+    // Properties kept by name only (anything the host does not model), in first-write order.
+    const std::vector<std::pair<std::string, Value>>& extra_properties() const { return extra_; }
+
+    const std::vector<WriteRecord>& write_log() const { return write_log_; }
+    void clear_write_log() { write_log_.clear(); }
+
+    EventHub& events() { return events_; }
+    size_t hook_count() const { return events_.size(); }
+
+    // --- user controls (the object is then the control's extender) ---
+    std::shared_ptr<UserControl> user_control() const { return user_control_; }
+    MemoryControlSite* site() const { return site_.get(); }
+    // Raise WriteProperties into a fresh bag and return it (error 438 without a user control).
+    std::shared_ptr<MemoryPropertyBag> write_properties();
+
+  protected:
+    friend class MemoryForm;
+    friend class MemoryHost;
+    friend class MemoryControlCollection;
+
+    // --- internals shared by the geometry, property and form code ---
+    Value get_known(Prop p);
+    void set_known(Prop p, const Value& v);
+    Value default_of(Prop p) const;
+    Value get_extra(std::string_view name) const;
+    void set_extra(std::string_view name, const Value& v);
+    bool has_extra(std::string_view name) const;
+    [[noreturn]] static void no_such_property();
+    void log_write(std::string what, std::vector<Value> args);
+
+    // Geometry in the container's units <-> twips.
+    double container_tpu_x() const;
+    double container_tpu_y() const;
+    double container_origin_x() const;  // ScaleLeft of the container (0 for non-scaled)
+    double container_origin_y() const;
+    double scale_convert(double value, int from_mode, int to_mode, bool x_axis) const;
+    // Apply a rectangle: class rules (integral height, fixed height), alignment, events.
+    virtual void apply_rect(RectTwips r, bool by_host_layout = false);
+    // Raised after this object's size changed (forms: Resize, user controls: UserControl_Resize,
+    // aligned bars: layout of the form).
+    virtual void on_size_changed();
+    void snap_height(RectTwips& r) const;
+    double list_line_twips() const;
+    double list_border_twips() const;
+    double border_twips_x() const;  // a picture box's border on each side
+    double border_twips_y() const;
+    void set_user_scale_from(double scale_width, double scale_height);
+    void mark_dead();
+
+    std::weak_ptr<MemoryHost> host_;
+    std::string class_name_;
+    ClassTraits traits_;
+    std::weak_ptr<MemoryForm> form_;
+    std::weak_ptr<MemoryObject> container_;
+    std::optional<int> index_;
+    WindowHandle hwnd_ = 0;
+    bool alive_ = true;
+
+    RectTwips rect_;
+    double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;  // line ends, twips
+    int scale_mode_ = kScaleTwips;
+    double scale_left_ = 0, scale_top_ = 0;
+    double user_tpu_x_ = 1, user_tpu_y_ = 1;  // twips per unit of the user scale
+    // A form file's ScaleWidth/ScaleHeight, applied once the scale mode is the user scale.
+    std::optional<double> raw_scale_width_, raw_scale_height_;
+    std::vector<std::pair<Prop, Value>> known_;  // plain properties set so far
+    std::vector<std::pair<std::string, Value>> extra_;
+    std::vector<WriteRecord> write_log_;
+    EventHub events_;
+
+    std::shared_ptr<UserControl> user_control_;
+    std::unique_ptr<MemoryControlSite> site_;
+};
+
+}  // namespace kv::mem

@@ -1,0 +1,221 @@
+// Geometry of forms and controls: twips inside, the container's scale units outside.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Error.h"
+#include "host/memory/FormFrame.h"
+#include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryHost.h"
+#include "host/memory/MemoryObject.h"
+#include "host/memory/ScaleUnits.h"
+
+namespace kv::mem {
+
+namespace {
+constexpr int kListBorderPixels = 4;     // 2 pixels each side (3-D border)
+constexpr int kPictureBorderPixels = 2;  // each side, BorderStyle 1
+constexpr int kComboHeightPixels = 21;
+
+Error invalid_value() {
+    return Error(380, "Invalid property value");
+}
+}  // namespace
+
+// --- scale units ---
+
+double MemoryObject::twips_per_scale_unit_x() const {
+    if (!traits_.scale || traits_.is_mdi_form) return 1;
+    if (scale_mode_ == kScaleUser) return user_tpu_x_;
+    return twips_per_unit(scale_mode_, true, host()->twips_per_pixel_x()).value_or(1);
+}
+
+double MemoryObject::twips_per_scale_unit_y() const {
+    if (!traits_.scale || traits_.is_mdi_form) return 1;
+    if (scale_mode_ == kScaleUser) return user_tpu_y_;
+    return twips_per_unit(scale_mode_, false, host()->twips_per_pixel_y()).value_or(1);
+}
+
+double MemoryObject::container_tpu_x() const {
+    auto c = container_.lock();
+    return (c && !is_form()) ? c->twips_per_scale_unit_x() : 1;
+}
+
+double MemoryObject::container_tpu_y() const {
+    auto c = container_.lock();
+    return (c && !is_form()) ? c->twips_per_scale_unit_y() : 1;
+}
+
+double MemoryObject::container_origin_x() const {
+    auto c = container_.lock();
+    return (c && !is_form() && c->traits_.scale) ? c->scale_left_ : 0;
+}
+
+double MemoryObject::container_origin_y() const {
+    auto c = container_.lock();
+    return (c && !is_form() && c->traits_.scale) ? c->scale_top_ : 0;
+}
+
+double MemoryObject::scale_convert(double value, int from_mode, int to_mode, bool x) const {
+    auto tpu = [&](int mode) -> double {
+        if (mode == kScaleUser) return x ? twips_per_scale_unit_x() : twips_per_scale_unit_y();
+        auto t =
+            twips_per_unit(mode, x, x ? host()->twips_per_pixel_x() : host()->twips_per_pixel_y());
+        if (!t) throw Error::standard(kErrInvalidCall);
+        return *t;
+    };
+    double from = tpu(from_mode);
+    double to = tpu(to_mode);
+    return value * from / to;
+}
+
+double MemoryObject::scale_x(double value, int from_mode, int to_mode) {
+    if (!traits_.scale) no_such_property();
+    return scale_convert(value, from_mode, to_mode, true);
+}
+
+double MemoryObject::scale_y(double value, int from_mode, int to_mode) {
+    if (!traits_.scale) no_such_property();
+    return scale_convert(value, from_mode, to_mode, false);
+}
+
+void MemoryObject::set_user_scale_from(double scale_width, double scale_height) {
+    // Switching to the user scale keeps the current unit size on the axis not given.
+    double tx = twips_per_scale_unit_x(), ty = twips_per_scale_unit_y();
+    if (scale_width != 0) tx = std::max(client_width_twips(), 1.0) / scale_width;
+    if (scale_height != 0) ty = std::max(client_height_twips(), 1.0) / scale_height;
+    user_tpu_x_ = tx;
+    user_tpu_y_ = ty;
+    scale_mode_ = kScaleUser;
+}
+
+// --- inner areas ---
+
+double MemoryObject::border_twips_x() const {
+    if (class_name_ != "PictureBox") return 0;
+    for (const auto& [p, v] : known_)
+        if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
+    return kPictureBorderPixels * host()->twips_per_pixel_x();
+}
+
+double MemoryObject::border_twips_y() const {
+    if (class_name_ != "PictureBox") return 0;
+    for (const auto& [p, v] : known_)
+        if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
+    return kPictureBorderPixels * host()->twips_per_pixel_y();
+}
+
+double MemoryObject::client_width_twips() const {
+    if (is_form()) {
+        const auto& f = static_cast<const MemoryForm&>(*this);
+        if (f.window_state_ == 1) return 0;
+        auto m = frame_metrics(f.border_style());
+        return std::max(0.0, rect_.width - 2.0 * m.border_px * host()->twips_per_pixel_x());
+    }
+    if (!traits_.container) return 0;
+    return std::max(0.0, rect_.width - 2 * border_twips_x());
+}
+
+double MemoryObject::client_height_twips() const {
+    if (is_form()) {
+        const auto& f = static_cast<const MemoryForm&>(*this);
+        if (f.window_state_ == 1) return 0;
+        auto m = frame_metrics(f.border_style());
+        int px = 2 * m.border_px + m.caption_px + (f.has_menu_bar() ? kMenuBarPixels : 0);
+        return std::max(0.0, rect_.height - px * host()->twips_per_pixel_y());
+    }
+    if (!traits_.container) return 0;
+    return std::max(0.0, rect_.height - 2 * border_twips_y());
+}
+
+double MemoryObject::client_origin_x_twips() const {
+    if (is_form()) return 0;
+    auto c = container_.lock();
+    return (c ? c->client_origin_x_twips() : 0) + rect_.left + border_twips_x();
+}
+
+double MemoryObject::client_origin_y_twips() const {
+    if (is_form()) return 0;
+    auto c = container_.lock();
+    return (c ? c->client_origin_y_twips() : 0) + rect_.top + border_twips_y();
+}
+
+// --- class rules ---
+
+double MemoryObject::list_line_twips() const {
+    double font = 8.25;
+    for (const auto& [p, v] : known_)
+        if (p == Prop::FontSize) font = to_double(v);
+    // A line is the font's pixel height plus two pixels of spacing (8.25 pt -> 13 px).
+    return (std::ceil(font * 4.0 / 3.0 - 1e-9) + 2) * host()->twips_per_pixel_y();
+}
+
+double MemoryObject::list_border_twips() const {
+    return kListBorderPixels * host()->twips_per_pixel_y();
+}
+
+void MemoryObject::snap_height(RectTwips& r) const {
+    if (traits_.fixed_height) {
+        r.height = kComboHeightPixels * host()->twips_per_pixel_y();
+        return;
+    }
+    if (!traits_.integral_height) return;
+    Value integral = get_extra("IntegralHeight");
+    if (!std::holds_alternative<std::monostate>(integral) && !to_bool(integral)) return;
+    double line = list_line_twips(), border = list_border_twips();
+    double lines = std::floor((r.height - border) / line + 1e-9);
+    r.height = std::max(1.0, lines) * line + border;
+}
+
+// --- moving ---
+
+void MemoryObject::set_rect_twips(const RectTwips& r) {
+    apply_rect(r);
+}
+
+void MemoryObject::move(double left, std::optional<double> top, std::optional<double> width,
+                        std::optional<double> height) {
+    if (traits_.geometry != GeometryKind::Box) no_such_property();
+    if ((width && *width < 0) || (height && *height < 0)) throw invalid_value();
+    double tx = container_tpu_x(), ty = container_tpu_y();
+    RectTwips r = rect_;
+    r.left = (left - container_origin_x()) * tx;
+    if (top) r.top = (*top - container_origin_y()) * ty;
+    if (width) r.width = *width * std::abs(tx);
+    if (height) r.height = *height * std::abs(ty);
+    std::vector<Value> args{left};
+    for (const auto& o : {top, width, height})
+        if (o) args.emplace_back(*o);
+    apply_rect(r);
+    log_write("Move", std::move(args));
+}
+
+void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {
+    auto f = form();
+    int align = 0;
+    if (traits_.align)
+        for (const auto& [p, v] : known_)
+            if (p == Prop::Align) align = static_cast<int>(to_double(v));
+    if (align != 0 && !by_host_layout) {
+        // The host places aligned bars; only their depth (height or width) may change.
+        if (align <= 2) {
+            r.left = rect_.left, r.top = rect_.top, r.width = rect_.width;
+        } else {
+            r.left = rect_.left, r.top = rect_.top, r.height = rect_.height;
+        }
+    }
+    snap_height(r);
+    bool resized = r.width != rect_.width || r.height != rect_.height;
+    rect_ = r;
+    if (!resized) return;
+    on_size_changed();
+    if (align != 0 && !by_host_layout && f) f->layout_aligned();
+}
+
+void MemoryObject::on_size_changed() {
+    if (user_control_) {
+        auto uc = user_control_;
+        uc->UserControl_Resize();
+    }
+}
+
+}  // namespace kv::mem

@@ -1,0 +1,318 @@
+// Properties of forms and controls by id and by name.
+#include <cmath>
+
+#include "engine/Error.h"
+#include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryHost.h"
+#include "host/memory/MemoryObject.h"
+#include "host/memory/TextFold.h"
+
+namespace kv::mem {
+
+namespace {
+Error invalid_value() {
+    return Error(380, "Invalid property value");
+}
+Error read_only() {
+    return Error(383, "'Property' is read-only");
+}
+Error not_at_run_time() {
+    return Error(382, "'Property' cannot be set at run time");
+}
+
+constexpr double kButtonFace = -2147483633.0;  // &H8000000F
+constexpr double kWindowBack = -2147483643.0;  // &H80000005
+constexpr double kWindowText = -2147483640.0;  // &H80000008
+
+// By-name properties the host knows beyond the ids, with the classes that have them.
+struct NamedDefault {
+    std::string_view name;
+    Value value;
+    bool (*has)(const MemoryObject&);
+};
+
+bool any(const MemoryObject&) {
+    return true;
+}
+bool enabled_holder(const MemoryObject& o) {
+    return o.class_name() != "Line" && o.class_name() != "Shape";
+}
+bool timer(const MemoryObject& o) {
+    return o.class_name() == "Timer";
+}
+bool list(const MemoryObject& o) {
+    return o.traits().integral_height;
+}
+bool text_holder(const MemoryObject& o) {
+    return o.class_name() == "TextBox" || o.class_name() == "ComboBox";
+}
+bool font_holder(const MemoryObject& o) {
+    return o.traits().font;
+}
+
+const std::vector<NamedDefault>& named_defaults() {
+    static const std::vector<NamedDefault> k = {
+        {"Enabled", Value(true), enabled_holder},
+        {"Interval", Value(0.0), timer},
+        {"IntegralHeight", Value(true), list},
+        {"Text", Value(std::string()), text_holder},
+        {"FontName", Value(std::string("MS Sans Serif")), font_holder},
+        {"FontBold", Value(false), font_holder},
+        {"FontItalic", Value(false), font_holder},
+        {"ForeColor", Value(kWindowText), font_holder},
+        {"WhatsThisHelpID", Value(0.0), any},
+    };
+    return k;
+}
+
+const NamedDefault* named_default(std::string_view name) {
+    for (const auto& d : named_defaults())
+        if (iequal(d.name, name)) return &d;
+    return nullptr;
+}
+
+int to_int(const Value& v) {
+    return static_cast<int>(std::lround(to_double(v)));
+}
+}  // namespace
+
+Value MemoryObject::default_of(Prop p) const {
+    switch (p) {
+        case Prop::Visible:
+            return Value(true);
+        case Prop::Tag:
+        case Prop::ToolTipText:
+        case Prop::Caption:
+            return Value(std::string());
+        case Prop::FontSize:
+            return Value(8.25);
+        case Prop::TabStop:
+            return Value(true);
+        case Prop::BackColor:
+            return Value(
+                (class_name_ == "TextBox" || class_name_ == "ListBox" || class_name_ == "ComboBox")
+                    ? kWindowBack
+                    : kButtonFace);
+        case Prop::BorderStyle:
+            if (is_form()) return Value(2.0);
+            return Value((class_name_ == "TextBox" || class_name_ == "PictureBox" ||
+                          class_name_ == "Frame" || class_name_ == "Shape" || class_name_ == "Line")
+                             ? 1.0
+                             : 0.0);
+        case Prop::StartUpPosition:
+            return Value(3.0);
+        default:
+            return Value(0.0);
+    }
+}
+
+Value MemoryObject::get_known(Prop p) {
+    for (const auto& [k, v] : known_)
+        if (k == p) return v;
+    return default_of(p);
+}
+
+void MemoryObject::set_known(Prop p, const Value& v) {
+    for (auto& [k, old] : known_)
+        if (k == p) {
+            old = v;
+            return;
+        }
+    known_.emplace_back(p, v);
+}
+
+Value MemoryObject::get(Prop p) {
+    if (!supports(traits_, p)) no_such_property();
+    if (traits_.is_mdi_form &&
+        (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
+        no_such_property();
+    double tx = container_tpu_x(), ty = container_tpu_y();
+    switch (p) {
+        case Prop::Left:
+            return rect_.left / tx + container_origin_x();
+        case Prop::Top:
+            return rect_.top / ty + container_origin_y();
+        case Prop::Width:
+            return rect_.width / std::abs(tx);
+        case Prop::Height:
+            return rect_.height / std::abs(ty);
+        case Prop::X1:
+            return x1_ / tx + container_origin_x();
+        case Prop::Y1:
+            return y1_ / ty + container_origin_y();
+        case Prop::X2:
+            return x2_ / tx + container_origin_x();
+        case Prop::Y2:
+            return y2_ / ty + container_origin_y();
+        case Prop::Name:
+            return name();
+        case Prop::Index:
+            if (!index_) throw Error::standard(kErrNotAnArray);
+            return static_cast<double>(*index_);
+        case Prop::Visible:
+            if (is_form()) return static_cast<const MemoryForm&>(*this).visible_;
+            return get_known(p);
+        case Prop::ScaleWidth:
+            return client_width_twips() / twips_per_scale_unit_x();
+        case Prop::ScaleHeight:
+            return client_height_twips() / twips_per_scale_unit_y();
+        case Prop::ScaleMode:
+            return static_cast<double>(scale_mode_);
+        case Prop::ScaleLeft:
+            return scale_left_;
+        case Prop::ScaleTop:
+            return scale_top_;
+        case Prop::WindowState:
+            return static_cast<double>(static_cast<const MemoryForm&>(*this).window_state_);
+        case Prop::MDIChild:
+            return static_cast<const MemoryForm&>(*this).kind_ == FormKind::MDIChild;
+        case Prop::hWnd:
+            return static_cast<double>(hwnd_);
+        default:
+            return get_known(p);
+    }
+}
+
+void MemoryObject::set(Prop p, const Value& v) {
+    if (!supports(traits_, p)) no_such_property();
+    if (traits_.is_mdi_form &&
+        (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
+        no_such_property();
+    double tx = container_tpu_x(), ty = container_tpu_y();
+    RectTwips r = rect_;
+    switch (p) {
+        case Prop::Left:
+            r.left = (to_double(v) - container_origin_x()) * tx;
+            apply_rect(r);
+            break;
+        case Prop::Top:
+            r.top = (to_double(v) - container_origin_y()) * ty;
+            apply_rect(r);
+            break;
+        case Prop::Width:
+        case Prop::Height: {
+            double d = to_double(v);
+            if (d < 0) throw invalid_value();
+            (p == Prop::Width ? r.width : r.height) = d * std::abs(p == Prop::Width ? tx : ty);
+            apply_rect(r);
+            break;
+        }
+        case Prop::X1:
+            x1_ = (to_double(v) - container_origin_x()) * tx;
+            break;
+        case Prop::Y1:
+            y1_ = (to_double(v) - container_origin_y()) * ty;
+            break;
+        case Prop::X2:
+            x2_ = (to_double(v) - container_origin_x()) * tx;
+            break;
+        case Prop::Y2:
+            y2_ = (to_double(v) - container_origin_y()) * ty;
+            break;
+        case Prop::Name:
+            throw not_at_run_time();
+        case Prop::Index:
+            throw not_at_run_time();
+        case Prop::MDIChild:
+            throw not_at_run_time();
+        case Prop::hWnd:
+            throw read_only();
+        case Prop::Align: {
+            int a = to_int(v);
+            if (a < 0 || a > 4) throw invalid_value();
+            set_known(p, static_cast<double>(a));
+            if (auto f = form()) f->layout_aligned();
+            break;
+        }
+        case Prop::Visible:
+            if (is_form()) {
+                auto& f = static_cast<MemoryForm&>(*this);
+                to_bool(v) ? f.show() : f.hide();
+            } else {
+                set_known(p, to_bool(v));
+                if (auto f = form()) f->layout_aligned();
+            }
+            break;
+        case Prop::FontSize: {
+            double size = to_double(v);
+            if (!(size > 0) || size > 2160) throw invalid_value();
+            set_known(p, size);
+            if (traits_.integral_height) apply_rect(rect_);
+            break;
+        }
+        case Prop::BorderStyle: {
+            int b = to_int(v);
+            if (b < 0 || b > (is_form() ? 5 : 6)) throw invalid_value();
+            set_known(p, static_cast<double>(b));
+            if (is_form()) on_size_changed();
+            break;
+        }
+        case Prop::ScaleMode: {
+            int m = to_int(v);
+            if (m < 0 || m > 7) throw invalid_value();
+            if (m == kScaleUser) {
+                user_tpu_x_ = twips_per_scale_unit_x();
+                user_tpu_y_ = twips_per_scale_unit_y();
+            } else {
+                scale_left_ = scale_top_ = 0;
+            }
+            scale_mode_ = m;
+            break;
+        }
+        case Prop::ScaleWidth:
+        case Prop::ScaleHeight: {
+            if (traits_.is_mdi_form) throw read_only();
+            double d = to_double(v);
+            if (d == 0) throw invalid_value();
+            p == Prop::ScaleWidth ? set_user_scale_from(d, 0) : set_user_scale_from(0, d);
+            break;
+        }
+        case Prop::ScaleLeft:
+        case Prop::ScaleTop:
+            set_user_scale_from(0, 0);
+            (p == Prop::ScaleLeft ? scale_left_ : scale_top_) = to_double(v);
+            break;
+        case Prop::WindowState: {
+            int s = to_int(v);
+            if (s < 0 || s > 2) throw invalid_value();
+            static_cast<MemoryForm&>(*this).set_window_state(s);
+            break;
+        }
+        case Prop::StartUpPosition: {
+            int s = to_int(v);
+            if (s < 0 || s > 3) throw invalid_value();
+            set_known(p, static_cast<double>(s));
+            break;
+        }
+        case Prop::MousePointer:
+        case Prop::TabIndex:
+        case Prop::BackColor:
+            set_known(p, to_double(v));
+            break;
+        case Prop::TabStop:
+            set_known(p, to_bool(v));
+            break;
+        default:
+            set_known(p, Value(to_text(v)));
+            break;  // Tag, ToolTipText, Caption
+    }
+    log_write(std::string(prop_name(p)), {v});
+}
+
+Value MemoryObject::get(std::string_view name) {
+    if (auto p = prop_from_name(name)) return get(*p);
+    if (has_extra(name)) return get_extra(name);
+    if (const NamedDefault* d = named_default(name); d && d->has(*this)) return d->value;
+    no_such_property();
+}
+
+void MemoryObject::set(std::string_view name, const Value& v) {
+    if (auto p = prop_from_name(name)) return set(*p, v);
+    // A property the host knows belongs to other classes is missing here; anything else is kept
+    // as it is (properties of other libraries' controls).
+    if (const NamedDefault* d = named_default(name); d && !d->has(*this)) no_such_property();
+    set_extra(name, v);
+    log_write(std::string(name), {v});
+}
+
+}  // namespace kv::mem

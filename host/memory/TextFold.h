@@ -1,0 +1,11 @@
+#pragma once
+// Case-insensitive names, as the forms runtime and the window system compare them.
+#include <string>
+#include <string_view>
+
+namespace kv::mem {
+
+bool iequal(std::string_view a, std::string_view b);
+std::string fold(std::string_view s);  // lower case (ASCII)
+
+}  // namespace kv::mem

@@ -1,0 +1,271 @@
+// Geometry on the memory host: frames, scale modes, aligned bars, list heights, user resizing.
+#include <gtest/gtest.h>
+
+#include "engine/Error.h"
+#include "engine/HostAccess.h"
+#include "host/memory/MemoryHost.h"
+
+using namespace kv;
+using namespace kv::mem;
+
+namespace {
+
+int error_of(const std::function<void()>& fn) {
+    try {
+        fn();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+struct FrameCase {
+    int border_style;
+    int border_px;
+    int caption_px;
+};
+
+class FormFrameTest : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(FormFrameTest, ClientAreaIsOuterLessFrame) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set(Prop::BorderStyle, 1.0 * GetParam().border_style);
+    f->set_client_size(3000, 2000);
+    const auto c = GetParam();
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 3000 + 2 * c.border_px * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Height), 2000 + (2 * c.border_px + c.caption_px) * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleWidth), 3000);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(BorderStyles, FormFrameTest,
+                         ::testing::Values(FrameCase{0, 0, 0}, FrameCase{1, 3, 19},
+                                           FrameCase{2, 4, 19}, FrameCase{3, 3, 19},
+                                           FrameCase{4, 3, 16}, FrameCase{5, 4, 16}));
+
+TEST(MemoryGeometry, MenuBarTakesClientHeight) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set_client_size(3000, 2000);
+    f->add_control("Menu", "mnuFile");
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), 2000 - 19 * 15);
+}
+
+TEST(MemoryGeometry, ScaleModesConvertControlGeometry) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set_client_size(6000, 4500);
+    auto t = f->add_control("TextBox", "txt");
+    t->move(150, 300, 1500, 450);  // twips
+    f->set(Prop::ScaleMode, 3.0);  // pixels
+    EXPECT_DOUBLE_EQ(num(*t, Prop::Left), 10);
+    EXPECT_DOUBLE_EQ(num(*t, Prop::Width), 100);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleWidth), 400);
+    f->set(Prop::ScaleMode, 2.0);  // points
+    EXPECT_DOUBLE_EQ(num(*t, Prop::Top), 15);
+    t->set(Prop::Height, 30.0);
+    EXPECT_DOUBLE_EQ(t->rect_twips().height, 600);
+    EXPECT_DOUBLE_EQ(f->scale_x(1440, kScaleTwips, kScaleInches), 1);
+    EXPECT_DOUBLE_EQ(f->scale_y(10, kScalePixels, kScaleTwips), 150);
+    EXPECT_EQ(error_of([&] { f->scale_x(1, 42, kScaleTwips); }), kErrInvalidCall);
+}
+
+TEST(MemoryGeometry, UserScaleKeepsUnitSizeOnResize) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set_client_size(6000, 3000);
+    f->set(Prop::ScaleWidth, 100.0);
+    f->set(Prop::ScaleLeft, -50.0);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleMode), kScaleUser);
+    auto t = f->add_control("TextBox", "txt");
+    t->move(-50, 0, 10, 300);
+    EXPECT_DOUBLE_EQ(t->rect_twips().left, 0);
+    EXPECT_DOUBLE_EQ(t->rect_twips().width, 600);
+    f->set_client_size(12000, 3000);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleWidth), 200);
+    EXPECT_DOUBLE_EQ(f->scale_x(1, kScaleUser, kScaleTwips), 60);
+}
+
+TEST(MemoryGeometry, ControlInPixelPictureBoxUsesItsUnits) {
+    auto host = MemoryHost::install();
+    host->set_twips_per_pixel(12, 12);
+    auto f = host->create_form("frmA");
+    auto pic = f->add_control("PictureBox", "pic");
+    pic->move(1200, 1200, 2400, 1200);  // border 2 px = 24 twips each side
+    pic->set(Prop::ScaleMode, 3.0);
+    EXPECT_DOUBLE_EQ(num(*pic, Prop::ScaleWidth), (2400 - 48) / 12.0);
+    auto t = f->add_control("TextBox", "txt", pic);
+    t->move(10, 5, 50, 20);
+    EXPECT_DOUBLE_EQ(t->rect_twips().left, 120);
+    EXPECT_DOUBLE_EQ(t->rect_twips().height, 240);
+    EXPECT_DOUBLE_EQ(t->client_origin_x_twips(), 1200 + 24 + 120);
+    pic->set(Prop::BorderStyle, 0.0);
+    EXPECT_DOUBLE_EQ(num(*pic, Prop::ScaleWidth), 200);
+    // A frame has no scale: its children stay in twips.
+    auto fra = f->add_control("Frame", "fra");
+    auto in_frame = f->add_control("Label", "lbl", fra);
+    in_frame->move(100, 100, 500, 200);
+    f->set(Prop::ScaleMode, 3.0);
+    EXPECT_DOUBLE_EQ(num(*in_frame, Prop::Width), 500);
+}
+
+TEST(MemoryGeometry, AlignedBarsFollowTheForm) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set_client_size(6000, 4000);
+    auto tb = f->add_control("Toolbar", "tbr");
+    tb->set(Prop::Height, 400.0);
+    tb->set(Prop::Align, 1.0);
+    auto sb = f->add_control("StatusBar", "sbr");
+    sb->set(Prop::Height, 300.0);
+    sb->set(Prop::Align, 2.0);
+    auto left = f->add_control("PictureBox", "picLeft");
+    left->set(Prop::Width, 1000.0);
+    left->set(Prop::Align, 3.0);
+    EXPECT_EQ(error_of([&] { f->add_control("TextBox", "txt")->set(Prop::Align, 1.0); }),
+              kErrNoSuchProperty);
+
+    f->set_client_size(8000, 5000);
+    auto r = tb->rect_twips();
+    EXPECT_DOUBLE_EQ(r.top, 0);
+    EXPECT_DOUBLE_EQ(r.width, 8000);
+    r = sb->rect_twips();
+    EXPECT_DOUBLE_EQ(r.top, 4700);
+    EXPECT_DOUBLE_EQ(r.width, 8000);
+    r = left->rect_twips();
+    EXPECT_DOUBLE_EQ(r.left, 0);
+    EXPECT_DOUBLE_EQ(r.top, 400);
+    EXPECT_DOUBLE_EQ(r.height, 5000 - 400 - 300);
+    EXPECT_DOUBLE_EQ(r.width, 1000);
+    RectTwips free = f->free_client_area();
+    EXPECT_DOUBLE_EQ(free.left, 1000);
+    EXPECT_DOUBLE_EQ(free.width, 7000);
+
+    // A taller tool bar pushes the left bar down; the host alone places bars.
+    tb->set(Prop::Height, 600.0);
+    EXPECT_DOUBLE_EQ(left->rect_twips().top, 600);
+    tb->move(500, 500, 100, 600);
+    EXPECT_DOUBLE_EQ(tb->rect_twips().left, 0);
+    EXPECT_DOUBLE_EQ(tb->rect_twips().width, 8000);
+    // A hidden bar takes no room.
+    tb->set(Prop::Visible, false);
+    EXPECT_DOUBLE_EQ(left->rect_twips().top, 0);
+}
+
+TEST(MemoryGeometry, ListBoxTakesWholeLinesComboBoxKeepsItsHeight) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto lst = f->add_control("ListBox", "lst");
+    // 8.25 pt: 13-pixel lines, 4 pixels of border.
+    struct {
+        double asked, got;
+    } cases[] = {{1000, (4 * 13 + 4) * 15.0},
+                 {(3 * 13 + 4) * 15.0, (3 * 13 + 4) * 15.0},
+                 {10, (13 + 4) * 15.0}};
+    for (const auto& c : cases) {
+        lst->set(Prop::Height, c.asked);
+        EXPECT_DOUBLE_EQ(num(*lst, Prop::Height), c.got) << c.asked;
+    }
+    lst->move(0, 0, 1000, 1000);
+    EXPECT_DOUBLE_EQ(num(*lst, Prop::Height), (4 * 13 + 4) * 15.0);
+    lst->set(Prop::FontSize, 12.0);  // 16 + 2 = 18-pixel lines: snaps down to two
+    EXPECT_DOUBLE_EQ(num(*lst, Prop::Height), (2 * 18 + 4) * 15.0);
+    lst->set("IntegralHeight", false);
+    lst->set(Prop::Height, 1000.0);
+    EXPECT_DOUBLE_EQ(num(*lst, Prop::Height), 1000);
+
+    auto cbo = f->add_control("ComboBox", "cbo");
+    EXPECT_DOUBLE_EQ(num(*cbo, Prop::Height), 315);
+    cbo->move(0, 0, 2000, 5000);
+    EXPECT_DOUBLE_EQ(num(*cbo, Prop::Height), 315);
+    EXPECT_DOUBLE_EQ(num(*cbo, Prop::Width), 2000);
+}
+
+intptr_t limit_proc(WindowHandle, uint32_t msg, intptr_t, intptr_t lparam) {
+    if (msg == kWmGetMinMaxInfo) {
+        auto* info = reinterpret_cast<MinMaxInfo*>(lparam);
+        info->min_track_size = {300, 200};
+        info->max_track_size = {600, 400};
+    }
+    return 0;
+}
+
+TEST(MemoryGeometry, UserResizeIsClampedByMessage36MoveIsNot) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->show();
+    f->user_resize(100 * 15, 50 * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 112 * 15);  // the system's own minimum
+    ASSERT_NE(host->set_window_proc(f->hwnd(), &limit_proc), nullptr);
+    f->user_resize(100 * 15, 50 * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 300 * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Height), 200 * 15);
+    f->user_resize(9000 * 15, 9000 * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 600 * 15);
+    f->move(0, 0, 100 * 15, 50 * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 100 * 15);
+    // Maximising honours the tracking limits too.
+    f->set_window_state(2);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 600 * 15);
+}
+
+TEST(MemoryGeometry, WindowStatesAndRestore) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set(Prop::StartUpPosition, 0.0);
+    f->move(300, 600, 6000, 4000);
+    f->show();
+    int before = f->resize_count();
+    f->set(Prop::WindowState, 2.0);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleWidth), 1920 * 15);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), (1080 - 19) * 15);
+    EXPECT_EQ(error_of([&] { f->set(Prop::Width, 100.0); }), 384);
+    f->set_window_state(1);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleWidth), 0);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), 0);
+    f->set_window_state(0);
+    auto r = f->rect_twips();
+    EXPECT_DOUBLE_EQ(r.left, 300);
+    EXPECT_DOUBLE_EQ(r.width, 6000);
+    EXPECT_DOUBLE_EQ(r.height, 4000);
+    EXPECT_EQ(f->resize_count() - before, 3);
+}
+
+TEST(MemoryGeometry, StartUpPositionAppliedWhenFirstShown) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set(Prop::StartUpPosition, 2.0);
+    f->move(0, 0, 3000, 1500);
+    f->show();
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Left), (1920 * 15 - 3000) / 2.0);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Top), (1080 * 15 - 1500) / 2.0);
+    f->move(15, 15);
+    f->hide();
+    f->show();
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Left), 15);
+}
+
+TEST(MemoryGeometry, MdiChildMaximisedFillsParentClientArea) {
+    auto host = MemoryHost::install();
+    EXPECT_EQ(error_of([&] { host->create_form("frmChild", FormKind::MDIChild); }), 366);
+    auto mdi = host->create_form("mdiMain", FormKind::MDIForm);
+    mdi->set_client_size(9000, 6000);
+    auto bar = mdi->add_control("PictureBox", "picBar");
+    bar->set(Prop::Height, 500.0);
+    bar->set(Prop::Align, 1.0);
+    auto child = host->create_form("frmChild", FormKind::MDIChild);
+    EXPECT_TRUE(flag(*child, Prop::MDIChild));
+    child->show();
+    EXPECT_TRUE(mdi->visible());
+    EXPECT_TRUE(same_object(mdi->active_form(), child));
+    child->set_window_state(2);
+    EXPECT_DOUBLE_EQ(num(*child, Prop::ScaleWidth), 9000);
+    EXPECT_DOUBLE_EQ(num(*child, Prop::ScaleHeight), 5500);
+    mdi->set_client_size(10000, 6000);
+    EXPECT_DOUBLE_EQ(num(*child, Prop::ScaleWidth), 10000);
+    EXPECT_EQ(error_of([&] { mdi->set(Prop::ScaleWidth, 10.0); }), 383);
+    EXPECT_EQ(error_of([&] { mdi->get(Prop::ScaleMode); }), kErrNoSuchProperty);
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+// Objects of the memory host: what each class has, control arrays, the Controls collection,
+// user controls and their property bags.
+#include <gtest/gtest.h>
+
+#include "engine/Error.h"
+#include "engine/HostAccess.h"
+#include "host/memory/MemoryHost.h"
+
+using namespace kv;
+using namespace kv::mem;
+
+namespace {
+
+int error_of(const std::function<void()>& fn) {
+    try {
+        fn();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+struct SupportCase {
+    const char* cls;
+    Prop prop;
+    bool has;
+};
+
+TEST(MemoryObjects, PropertiesMissingFromAClassRaise438) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    const SupportCase cases[] = {
+        {"Line", Prop::Left, false},       {"Line", Prop::Width, false},
+        {"Line", Prop::X2, true},          {"Line", Prop::FontSize, false},
+        {"Timer", Prop::Left, true},       {"Timer", Prop::Width, false},
+        {"Timer", Prop::Height, false},    {"Timer", Prop::Visible, false},
+        {"Menu", Prop::Left, false},       {"Menu", Prop::Caption, true},
+        {"Menu", Prop::Visible, true},     {"Frame", Prop::ScaleWidth, false},
+        {"Frame", Prop::ScaleMode, false}, {"Frame", Prop::FontSize, true},
+        {"Frame", Prop::hWnd, true},       {"TextBox", Prop::Align, false},
+        {"PictureBox", Prop::Align, true}, {"PictureBox", Prop::ScaleHeight, true},
+        {"Shape", Prop::FontSize, false},  {"Image", Prop::FontSize, false},
+        {"Label", Prop::hWnd, false},      {"Slider", Prop::Caption, true},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        auto o = f->add_control(c.cls, "c" + std::to_string(n++));
+        int err = error_of([&] { o->get(c.prop); });
+        EXPECT_EQ(err, c.has ? 0 : kErrNoSuchProperty) << c.cls << " " << prop_name(c.prop);
+        if (!c.has) {
+            EXPECT_EQ(error_of([&] { o->set(c.prop, 1.0); }), kErrNoSuchProperty) << c.cls;
+        }
+    }
+    auto line = f->control("c0");
+    EXPECT_EQ(error_of([&] { line->move(0, 0, 10, 10); }), kErrNoSuchProperty);
+    EXPECT_EQ(error_of([&] { f->control("c4")->move(0); }), kErrNoSuchProperty);  // Timer
+    EXPECT_EQ(error_of([&] { f->control("c11")->scale_x(1, 1, 3); }), kErrNoSuchProperty);
+    EXPECT_EQ(error_of([&] { f->control("c8")->container(); }), kErrNoSuchProperty);  // Menu
+    EXPECT_EQ(error_of([&] { f->get(Prop::Index); }), kErrNoSuchProperty);
+    EXPECT_EQ(error_of([&] { f->container(); }), kErrNoSuchProperty);
+    EXPECT_EQ(error_of([&] { line->get("Interval"); }), kErrNoSuchProperty);
+    EXPECT_EQ(error_of([&] { line->set("Interval", 5.0); }), kErrNoSuchProperty);
+    EXPECT_DOUBLE_EQ(to_double(f->control("c4")->get("Interval")), 0);
+}
+
+TEST(MemoryObjects, LineEndsFollowTheContainerScale) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto line = f->add_control("Line", "lin");
+    line->set(Prop::X2, 1500.0);
+    f->set(Prop::ScaleMode, 3.0);
+    EXPECT_DOUBLE_EQ(num(*line, Prop::X2), 100);
+    line->set(Prop::Y1, 10.0);
+    f->set(Prop::ScaleMode, 1.0);
+    EXPECT_DOUBLE_EQ(num(*line, Prop::Y1), 150);
+}
+
+TEST(MemoryObjects, ControlArraysAndLookups) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->add_control("TextBox", "txt", nullptr, 3);
+    f->add_control("TextBox", "txt", nullptr, 0);
+    auto single = f->add_control("Label", "lbl");
+    auto ctrls = f->controls();
+    EXPECT_EQ(error_of([&] { single->get(Prop::Index); }), kErrNotAnArray);
+    EXPECT_EQ(control_key(*ctrls->find("txt", 0)), "txt(0)");
+    EXPECT_EQ(control_key(*ctrls->find("TXT")), "txt(3)");  // first in the order
+    EXPECT_EQ(error_of([&] { ctrls->find("txt", 1); }), kErrControlArrayElement);
+    EXPECT_EQ(error_of([&] { ctrls->find("lbl", 0); }), kErrNotAnArray);
+    EXPECT_EQ(error_of([&] { ctrls->find("nope"); }), kErrControlNotFound);
+    EXPECT_EQ(error_of([&] { ctrls->find("nope", 1); }), kErrControlNotFound);
+    EXPECT_EQ(error_of([&] { f->add_control("Label", "lbl"); }), 727);
+    EXPECT_EQ(error_of([&] { f->add_control("TextBox", "txt", nullptr, 3); }), 360);
+    EXPECT_EQ(error_of([&] { ctrls->item(3); }), kErrSubscript);
+}
+
+TEST(MemoryObjects, ControlsAddAndRemove) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto pic = f->add_control("PictureBox", "pic");
+    f->add_control("TextBox", "txtIn", pic);
+    f->add_control("TextBox", "txtOut");
+    auto ctrls = f->controls();
+    auto bar = ctrls->add("VB.PictureBox", "KelvaneVSplit1");
+    EXPECT_FALSE(flag(*bar, Prop::Visible));
+    EXPECT_EQ(bar->type_name(), "PictureBox");
+    EXPECT_TRUE(same_object(ctrls->item(3), bar));
+    auto line = ctrls->add("VB.Line", "lin", pic);
+    EXPECT_TRUE(same_object(line->container(), pic));
+    EXPECT_TRUE(same_object(line->parent(), f));
+    EXPECT_EQ(error_of([&] { ctrls->add("VB.Nothing", "x"); }), 711);
+    EXPECT_EQ(error_of([&] { ctrls->add("VB.Line", "lin"); }), 727);
+
+    WindowHandle pic_window = pic->hwnd();
+    ctrls->remove("pic");  // with what is inside it
+    EXPECT_EQ(ctrls->count(), 2u);
+    EXPECT_EQ(f->control("txtIn"), nullptr);
+    EXPECT_FALSE(host->is_window(pic_window));
+    EXPECT_EQ(error_of([&] { ctrls->remove("pic"); }), kErrControlNotFound);
+}
+
+class RecordingControl : public UserControl {
+  public:
+    std::vector<std::string> log;
+    ControlSite* site = nullptr;
+    std::string caption = "Hello";
+    void UserControl_Initialize(ControlSite& s) override {
+        site = &s;
+        log.push_back("Initialize");
+    }
+    void UserControl_InitProperties() override { log.push_back("InitProperties"); }
+    void UserControl_ReadProperties(PropertyBag& bag) override {
+        log.push_back("ReadProperties");
+        caption = to_text(bag.read("Caption", std::string("Hello")));
+    }
+    void UserControl_WriteProperties(PropertyBag& bag) override {
+        bag.write("Zeta", 1.0, 0.0);
+        bag.write("Caption", caption, std::string("Hello"));
+        bag.write("Alpha", true, false);
+    }
+    void UserControl_Resize() override { log.push_back("Resize"); }
+    void UserControl_Terminate() override { log.push_back("Terminate"); }
+};
+
+TEST(MemoryObjects, UserControlLifeAndPersistence) {
+    auto host = MemoryHost::install();
+    auto made = std::make_shared<RecordingControl>();
+    host->register_user_control("Kelvane.zokKelvane", [&] { return made; });
+    host->set_user_mode(false);
+    auto f = host->create_form("frmA");
+    auto ext = f->add_user_control("Kelvane.zokKelvane", "zok1");
+    EXPECT_EQ(ext->type_name(), "zokKelvane");
+    EXPECT_EQ((std::vector<std::string>{"Initialize", "InitProperties"}), made->log);
+    EXPECT_FALSE(made->site->user_mode());
+    EXPECT_TRUE(same_object(made->site->extender(), ext));
+    made->site->set_size(480, 480);
+    EXPECT_EQ(made->log.back(), "Resize");
+    EXPECT_DOUBLE_EQ(num(*ext, Prop::Width), 480);
+    made->site->property_changed("Caption");
+    EXPECT_EQ(ext->site()->changed_properties(), std::vector<std::string>{"Caption"});
+
+    auto bag = ext->write_properties();  // defaults are omitted; write order kept
+    ASSERT_EQ(bag->size(), 2u);
+    EXPECT_EQ(bag->entries()[0].first, "Zeta");
+    EXPECT_EQ(bag->entries()[1].first, "Alpha");
+    made->caption = "Other";
+    bag = ext->write_properties();
+    EXPECT_EQ(bag->entries()[1].first, "Caption");
+    bag->write("Caption", std::string("Hello"), std::string("Hello"));  // back to default: dropped
+    EXPECT_FALSE(bag->contains("caption"));
+
+    auto second = std::make_shared<RecordingControl>();
+    made = second;
+    MemoryPropertyBag saved;
+    saved.set("Caption", std::string("Loaded"));
+    auto ext2 = f->add_user_control("Kelvane.zokKelvane", "zok2", nullptr, &saved);
+    EXPECT_EQ(second->log[1], "ReadProperties");
+    EXPECT_EQ(second->caption, "Loaded");
+    second->site->unload_control(ext);
+    EXPECT_EQ(f->control("zok1"), nullptr);
+    f->show();
+    EXPECT_TRUE(f->close());
+    EXPECT_EQ(second->log.back(), "Terminate");
+}
+
+TEST(MemoryObjects, RawValuesFollowTheFormFilesRules) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    // As a form file lists them: client size first, then the scale (alphabetical order).
+    f->set_raw("ClientHeight", 3000.0);
+    f->set_raw("ClientWidth", 4000.0);
+    f->set_raw("ScaleHeight", 300.0);
+    f->set_raw("ScaleMode", 0.0);
+    f->set_raw("ScaleWidth", 400.0);
+    f->set_raw("WindowState", 2.0);
+    f->set_raw("OddThing", std::string("kept"));
+    EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 4000 + 8 * 15);
+    EXPECT_DOUBLE_EQ(f->scale_x(1, kScaleUser, kScaleTwips), 10);
+    EXPECT_DOUBLE_EQ(f->scale_y(1, kScaleUser, kScaleTwips), 10);
+    EXPECT_EQ(to_text(f->get("OddThing")), "kept");
+    EXPECT_EQ(f->window_state(), 0);  // taken when the form loads, without a Resize
+    auto lst = f->add_control("ListBox", "lst");
+    lst->set_raw("Height", 100.0);  // 1000 twips, not snapped
+    lst->set_raw("Index", 2.0);
+    EXPECT_DOUBLE_EQ(lst->rect_twips().height, 1000);
+    EXPECT_EQ(control_key(*lst), "lst(2)");
+    EXPECT_TRUE(lst->write_log().empty());
+    f->load();
+    EXPECT_EQ(f->window_state(), 2);
+    EXPECT_EQ(f->resize_count(), 0);
+}
+
+TEST(MemoryObjects, WriteLogCountsEveryHostWrite) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto t = f->add_control("TextBox", "txt");
+    t->move(10, 20);
+    t->set(Prop::Width, 300.0);
+    t->set("Text", std::string("x"));
+    EXPECT_EQ(error_of([&] { t->set(Prop::Caption, std::string("no")); }), kErrNoSuchProperty);
+    ASSERT_EQ(t->write_log().size(), 3u);
+    EXPECT_EQ(t->write_log()[0].what, "Move");
+    EXPECT_EQ(t->write_log()[0].args.size(), 2u);
+    EXPECT_EQ(t->write_log()[1].what, "Width");
+    EXPECT_EQ(t->write_log()[2].what, "Text");
+}
+
+}  // namespace
