@@ -1,0 +1,42 @@
+#pragma once
+// Saves and restores one form's position, size and window state in the per-user settings store,
+// and offers the generic get/save used for pane splits and the control's own settings.
+#include <cstdint>
+#include <string>
+
+#include "control/CRegSettings.h"
+#include "engine/HostObject.h"
+
+namespace kv {
+
+class CStoreForm {
+  public:
+    uint32_t Root() const { return m_oReg.Root(); }
+    void Root(uint32_t root) { m_oReg.Root(root); }
+    // Sets with an empty (or all-blank) value are ignored.
+    const std::string& Company() const { return m_oReg.Company(); }
+    void Company(const std::string& company);
+    const std::string& AppName() const { return m_oReg.AppName(); }
+    void AppName(const std::string& app_name);
+
+    // Each writes (only changed values) and answers true when the form is in the state that is
+    // saved; otherwise writes nothing and answers false. The section is the form's Name.
+    bool SavePos(const ObjectRef& form);
+    bool SaveSize(const ObjectRef& form);
+    bool SaveWindowState(const ObjectRef& form, bool bAllowMinimized);
+    // Restores what was saved; every failing step is skipped.
+    void GetSizePosState(const ObjectRef& form, bool bRestoreSize, bool bRestorePos,
+                         bool bRestoreState, bool bAllowMinimized);
+
+    std::string get_opt(const std::string& section, const std::string& key,
+                        const std::string& default_value);
+    // Writes only when the stored text differs from `value`.
+    void save_opt(const std::string& section, const std::string& key, const std::string& value);
+
+    CRegSettings& settings() { return m_oReg; }
+
+  private:
+    CRegSettings m_oReg;
+};
+
+}  // namespace kv

@@ -1,0 +1,192 @@
+// The SQLite store under stress: processes writing at once, a writer killed mid-loop, and files
+// that are not usable stores.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "host/memory/MemoryHost.h"
+#include "host/store/SqliteSettingsStore.h"
+
+namespace {
+
+using kv::store::kCurrentUser;
+using kv::store::SqliteSettingsStore;
+
+class StoreFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/kv_store_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        path_ = dir_ + "/settings.sqlite";
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    // A store that records its messages instead of showing them.
+    std::unique_ptr<SqliteSettingsStore> open_store() {
+        return std::make_unique<SqliteSettingsStore>(
+            path_, [this](const std::string& m) { messages_.push_back(m); });
+    }
+
+    std::string dir_, path_;
+    std::vector<std::string> messages_;
+};
+
+std::string value_name(int writer, int i) {
+    return "w" + std::to_string(writer) + "_" + std::to_string(i);
+}
+
+// Runs in a forked child: waits for the go byte, writes `count` values, exits 0 when all worked.
+[[noreturn]] void writer_child(const std::string& path, int writer, int count, int go_fd) {
+    char go = 0;
+    if (read(go_fd, &go, 1) != 1) _exit(3);
+    SqliteSettingsStore store(path, [](const std::string&) { _exit(4); });
+    for (int i = 0; i < count; ++i) {
+        if (!store.write(kCurrentUser, "Software\\Load\\Writer" + std::to_string(writer),
+                         value_name(writer, i), std::to_string(i))) {
+            _exit(5);
+        }
+    }
+    _exit(0);
+}
+
+TEST_F(StoreFile, TwoProcessesWritingAtOnceLoseNothing) {
+    constexpr int kCount = 1000;
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    std::vector<pid_t> children;
+    for (int writer = 1; writer <= 2; ++writer) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            close(go[1]);
+            writer_child(path_, writer, kCount, go[0]);
+        }
+        children.push_back(pid);
+    }
+    close(go[0]);
+    ASSERT_EQ(write(go[1], "gg", 2), 2);  // both start together
+    close(go[1]);
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+
+    auto store = open_store();
+    for (int writer = 1; writer <= 2; ++writer) {
+        const std::string key = "software\\load\\writer" + std::to_string(writer);
+        auto values = store->list_values(kCurrentUser, key);
+        ASSERT_TRUE(values);
+        EXPECT_EQ(values->size(), size_t{kCount});
+        for (int i = 0; i < kCount; ++i) {
+            ASSERT_EQ(store->read(kCurrentUser, key, value_name(writer, i)), std::to_string(i));
+        }
+    }
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(StoreFile, KilledWriterLeavesEveryReturnedWrite) {
+    int progress[2];
+    ASSERT_EQ(pipe(progress), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        close(progress[0]);
+        SqliteSettingsStore store(path_, [](const std::string&) { _exit(4); });
+        for (uint32_t i = 0;; ++i) {
+            if (!store.write(kCurrentUser, "Software\\Crash", "v" + std::to_string(i),
+                             std::string(200, 'x') + std::to_string(i))) {
+                _exit(5);
+            }
+            if (write(progress[1], &i, sizeof i) != sizeof i) _exit(6);
+        }
+    }
+    close(progress[1]);
+    std::set<uint32_t> done;
+    uint32_t i = 0;
+    while (done.size() < 300 && read(progress[0], &i, sizeof i) == sizeof i) done.insert(i);
+    kill(pid, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "writer ended on its own with " << status;
+    while (read(progress[0], &i, sizeof i) == sizeof i) done.insert(i);
+    close(progress[0]);
+
+    auto store = open_store();
+    for (uint32_t n : done) {
+        ASSERT_EQ(store->read(kCurrentUser, "Software\\Crash", "v" + std::to_string(n)),
+                  std::string(200, 'x') + std::to_string(n));
+    }
+    EXPECT_TRUE(store->write(kCurrentUser, "Software\\Crash", "after", "1"));
+    EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+void write_bytes(const std::string& path, const std::string& bytes, std::streamoff at = 0) {
+    std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!f) f.open(path, std::ios::out | std::ios::binary);
+    f.seekp(at);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string garbage(size_t n) {
+    std::string g(n, '\0');
+    for (size_t i = 0; i < n; ++i) g[i] = static_cast<char>((i * 7919 + 13) % 251);
+    return g;
+}
+
+std::string file_bytes(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// Every operation answers "nothing" and the one message names the file and the fault.
+void expect_unusable(SqliteSettingsStore& store, const std::vector<std::string>& messages,
+                     const std::string& path, const std::string& fault) {
+    EXPECT_EQ(store.read(kCurrentUser, "Software\\X", "Left"), std::nullopt);
+    EXPECT_FALSE(store.write(kCurrentUser, "Software\\X", "Left", "1"));
+    EXPECT_EQ(store.list_subkeys(kCurrentUser, "Software"), std::nullopt);
+    EXPECT_EQ(store.list_values(kCurrentUser, "Software\\X"), std::nullopt);
+    EXPECT_FALSE(store.delete_value(kCurrentUser, "Software\\X", "Left"));
+    EXPECT_FALSE(store.delete_key(kCurrentUser, "Software\\X"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("\"" + path + "\""), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find(fault), std::string::npos) << messages[0];
+}
+
+TEST_F(StoreFile, GarbageFileGivesDefaultsAndOneMessage) {
+    const std::string bytes = garbage(8192);
+    write_bytes(path_, bytes);
+    auto store = open_store();
+    expect_unusable(*store, messages_, path_, "not a database");
+    EXPECT_EQ(file_bytes(path_), bytes);  // the user's file is left for repair, not overwritten
+}
+
+TEST_F(StoreFile, UnreachablePathGivesDefaultsAndOneMessage) {
+    write_bytes(dir_ + "/plainfile", "not a folder");
+    path_ = dir_ + "/plainfile/settings.sqlite";
+    auto store = open_store();
+    expect_unusable(*store, messages_, path_, "unable to open");
+}
+
+TEST_F(StoreFile, MessageGoesToTheHostWithoutASink) {
+    auto host = kv::mem::MemoryHost::install();
+    write_bytes(path_, garbage(4096));
+    SqliteSettingsStore store(path_);
+    EXPECT_EQ(store.read(kCurrentUser, "A", "b"), std::nullopt);
+    EXPECT_FALSE(store.write(kCurrentUser, "A", "b", "c"));
+    ASSERT_EQ(host->messages().size(), 1u);
+    EXPECT_NE(host->messages()[0].text.find(path_), std::string::npos);
+    EXPECT_EQ(host->messages()[0].style, kv::kExclamation);
+    kv::Host::set_current(nullptr);
+}
+
+}  // namespace
