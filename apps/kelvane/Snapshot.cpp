@@ -1,0 +1,82 @@
+#include "apps/kelvane/Snapshot.h"
+
+#include "engine/HostAccess.h"
+#include "host/memory/MemoryObject.h"
+
+namespace kv::app {
+
+namespace {
+
+// A line end in its container's units to form-client twips.
+double to_client_twips(mem::MemoryObject& c, double v, bool x_axis) {
+    const double origin = x_axis ? c.client_origin_x_twips() : c.client_origin_y_twips();
+    const double tpu = x_axis ? c.twips_per_scale_unit_x() : c.twips_per_scale_unit_y();
+    double scale_origin = 0;
+    if (c.traits().scale) {
+        scale_origin = try_num(c, x_axis ? Prop::ScaleLeft : Prop::ScaleTop).value_or(0);
+    }
+    return origin + (v - scale_origin) * tpu;
+}
+
+}  // namespace
+
+Snapshot take_snapshot(mem::MemoryForm& form) {
+    Snapshot s;
+    s.form.name = form.name();
+    s.form.left = try_num(form, Prop::Left).value_or(0);
+    s.form.top = try_num(form, Prop::Top).value_or(0);
+    s.form.width = try_num(form, Prop::Width).value_or(0);
+    s.form.height = try_num(form, Prop::Height).value_or(0);
+    s.form.scale_width = try_num(form, Prop::ScaleWidth).value_or(0);
+    s.form.scale_height = try_num(form, Prop::ScaleHeight).value_or(0);
+    s.form.window_state = static_cast<int>(try_num(form, Prop::WindowState).value_or(0));
+    s.form.client_width_twips = form.client_width_twips();
+    s.form.client_height_twips = form.client_height_twips();
+    s.form.caption = try_text(form, Prop::Caption).value_or("");
+    for (const auto& c : form.all_controls()) {
+        if (!c->alive()) continue;
+        ControlState st;
+        st.key = control_key(*c);
+        st.type = c->type_name();
+        if (auto container = c->container_object(); container && c->traits().has_container) {
+            st.has_container = true;
+            st.container_key = container->is_form() ? container->name() : control_key(*container);
+            st.abs_left = container->client_origin_x_twips() + c->rect_twips().left;
+            st.abs_top = container->client_origin_y_twips() + c->rect_twips().top;
+            for (auto up = container; up && !up->is_form(); up = up->container_object()) ++st.depth;
+        }
+        st.abs_width = c->rect_twips().width;
+        st.abs_height = c->rect_twips().height;
+        st.align = try_num(*c, Prop::Align);
+        st.left = try_num(*c, Prop::Left);
+        st.top = try_num(*c, Prop::Top);
+        st.width = try_num(*c, Prop::Width);
+        st.height = try_num(*c, Prop::Height);
+        st.scale_width = try_num(*c, Prop::ScaleWidth);
+        st.scale_height = try_num(*c, Prop::ScaleHeight);
+        st.font_size = try_num(*c, Prop::FontSize);
+        st.x1 = try_num(*c, Prop::X1);
+        st.y1 = try_num(*c, Prop::Y1);
+        st.x2 = try_num(*c, Prop::X2);
+        st.y2 = try_num(*c, Prop::Y2);
+        st.visible = try_flag(*c, Prop::Visible);
+        st.caption = try_text(*c, Prop::Caption).value_or("");
+        if (st.caption.empty()) {
+            try {
+                st.caption = to_text(c->get("Text"));
+            } catch (const Error&) {
+            }
+        }
+        if (st.x1 && st.y1 && st.x2 && st.y2 && c->container_object()) {
+            auto& k = *c->container_object();
+            st.abs_x1 = to_client_twips(k, *st.x1, true);
+            st.abs_y1 = to_client_twips(k, *st.y1, false);
+            st.abs_x2 = to_client_twips(k, *st.x2, true);
+            st.abs_y2 = to_client_twips(k, *st.y2, false);
+        }
+        s.controls.push_back(std::move(st));
+    }
+    return s;
+}
+
+}  // namespace kv::app

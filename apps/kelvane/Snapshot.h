@@ -1,0 +1,41 @@
+#pragma once
+// The state of a form and its controls at one moment, read through the host interface as the
+// system itself reads it (a property the object does not have is empty), plus the positions
+// in form-client twips that the picture renderer needs.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/memory/MemoryForm.h"
+
+namespace kv::app {
+
+struct ControlState {
+    std::string key, type, container_key;
+    bool has_container = false;
+    std::optional<double> align, left, top, width, height, scale_width, scale_height, font_size;
+    std::optional<double> x1, y1, x2, y2;
+    std::optional<bool> visible;
+    std::string caption;  // Caption, else Text, for pictures
+    // In twips, relative to the form's client area (pictures).
+    double abs_left = 0, abs_top = 0, abs_width = 0, abs_height = 0;
+    double abs_x1 = 0, abs_y1 = 0, abs_x2 = 0, abs_y2 = 0;
+    int depth = 0;  // containers above it (0: on the form)
+};
+
+struct FormState {
+    std::string name;
+    double left = 0, top = 0, width = 0, height = 0, scale_width = 0, scale_height = 0;
+    int window_state = 0;
+    double client_width_twips = 0, client_height_twips = 0;
+    std::string caption;
+};
+
+struct Snapshot {
+    FormState form;
+    std::vector<ControlState> controls;  // the Controls collection order
+};
+
+Snapshot take_snapshot(mem::MemoryForm& form);
+
+}  // namespace kv::app

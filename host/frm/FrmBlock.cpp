@@ -1,0 +1,55 @@
+#include "host/frm/FrmBlock.h"
+
+#include <cctype>
+
+namespace kv::frm {
+
+bool same_name(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+const FrmProperty* FrmGroup::find(const std::string& property_name) const {
+    for (const auto& p : properties)
+        if (same_name(p.name, property_name)) return &p;
+    return nullptr;
+}
+
+std::string FrmBlock::type_name() const {
+    const auto dot = class_id.rfind('.');
+    return dot == std::string::npos ? class_id : class_id.substr(dot + 1);
+}
+
+bool FrmBlock::is_class(const std::string& id) const {
+    return same_name(class_id, id);
+}
+
+const FrmProperty* FrmBlock::find(const std::string& property_name) const {
+    for (const auto& p : properties)
+        if (same_name(p.name, property_name)) return &p;
+    return nullptr;
+}
+
+const FrmGroup* FrmBlock::find_group(const std::string& group_name) const {
+    for (const auto& g : groups)
+        if (same_name(g.name, group_name)) return &g;
+    return nullptr;
+}
+
+std::optional<int> FrmBlock::index() const {
+    const auto* p = find("Index");
+    if (!p || p->kind != FrmValueKind::Number) return std::nullopt;
+    return static_cast<int>(p->number);
+}
+
+std::string FrmBlock::key() const {
+    const auto i = index();
+    return i ? name + "(" + std::to_string(*i) + ")" : name;
+}
+
+}  // namespace kv::frm

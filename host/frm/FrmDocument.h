@@ -1,0 +1,58 @@
+#pragma once
+// A form file as read: every line's bytes and line end (so unchanged lines are written back
+// byte for byte), the header, the tree of blocks and where the code begins.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/frm/FrmBlock.h"
+#include "host/frm/FrxFile.h"
+
+namespace kv::frm {
+
+inline constexpr const char* kResizerClass = "zokKL4VB.zokKelvane";
+
+struct FrmLine {
+    std::string text;  // bytes without the line end
+    std::string eol;   // "\r\n", "\n" or "" for a last line without one
+};
+
+class FrmDocument {
+  public:
+    std::string path;      // as given; used in messages and to find the .frx beside it
+    std::string encoding;  // of the file's text: "UTF-8" or the author's code page
+    std::vector<FrmLine> lines;
+    std::vector<size_t> object_lines;  // header `Object = ...` lines
+    FrmBlock form;
+    size_t code_line = 0;  // first line after the form block (Attribute lines, then code)
+
+    // The file's bytes: every line and its line end, in order.
+    std::string bytes() const;
+    // The line end most lines use (for lines the writer adds).
+    std::string usual_eol() const;
+
+    // Every block below the form, depth-first in file order (controls and menus).
+    void for_each_block(
+        const std::function<void(const FrmBlock&, const FrmBlock& parent)>& fn) const;
+    // The resizer control's block, nullptr when the form has none.
+    const FrmBlock* resizer() const;
+
+    // The bytes of a text entry in the .frx that `p` refers to. The .frx is looked up beside
+    // the form, its name compared without regard to case. FrmError at the property's line when
+    // the .frx is missing or the entry does not fit it.
+    std::string frx_text(const FrmProperty& p) const;
+    // The .frx the form's references name (the first one), or the form's own name with .frx.
+    std::string frx_name() const;
+    // Path of an existing file of that name beside the form (any case), or the plain path.
+    std::string frx_path(const std::string& frx_name) const;
+    FrxFile& frx_file(const std::string& frx_name) const;
+
+    // Text of the file's encoding to UTF-8; bytes that do not decode are kept as they are.
+    std::string decode(const std::string& bytes) const;
+
+  private:
+    mutable std::map<std::string, FrxFile> frx_cache_;
+};
+
+}  // namespace kv::frm

@@ -1,0 +1,225 @@
+#include "host/frm/FrmLoader.h"
+
+#include "engine/Error.h"
+#include "host/frm/FrmError.h"
+#include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryPropertyBag.h"
+
+namespace kv::frm {
+
+namespace {
+
+// Properties the loader places itself (geometry, identity) rather than storing as they stand.
+bool is_placed(const std::string& name) {
+    static const char* names[] = {"Left",        "Top",          "Width",      "Height",
+                                  "X1",          "Y1",           "X2",         "Y2",
+                                  "Index",       "Name",         "ClientLeft", "ClientTop",
+                                  "ClientWidth", "ClientHeight", "ScaleLeft",  "ScaleTop",
+                                  "ScaleWidth",  "ScaleHeight",  "MDIChild",   "WindowState"};
+    for (const char* n : names)
+        if (same_name(n, name)) return true;
+    return false;
+}
+
+// Extender properties of a user control: the form's, not the control's bag.
+bool is_extender(const std::string& name) {
+    static const char* names[] = {
+        "Left",     "Top",      "Width",         "Height",          "TabIndex",        "TabStop",
+        "Visible",  "Index",    "Tag",           "ToolTipText",     "Align",           "Enabled",
+        "DragMode", "DragIcon", "HelpContextID", "WhatsThisHelpID", "CausesValidation"};
+    if (!name.empty() && name[0] == '_') return true;
+    for (const char* n : names)
+        if (same_name(n, name)) return true;
+    return false;
+}
+
+// Texts of ordinary controls that may live in the .frx and that the system shows or uses.
+bool is_used_text(const std::string& name) {
+    return same_name(name, "Caption") || same_name(name, "Text") || same_name(name, "Tag") ||
+           same_name(name, "ToolTipText");
+}
+
+double num_or(const FrmBlock& b, const char* name, double fallback) {
+    const auto* p = b.find(name);
+    if (p && (p->kind == FrmValueKind::Number || p->kind == FrmValueKind::Hex)) return p->number;
+    return fallback;
+}
+
+void store(mem::MemoryObject& obj, const std::string& name, const Value& v) {
+    try {
+        obj.set_raw(name, v);
+    } catch (const Error&) {
+        // A value the host cannot hold stays in the file only.
+    }
+}
+
+}  // namespace
+
+std::optional<Value> FrmLoader::value_of(const FrmDocument& doc, const FrmProperty& p,
+                                         bool read_frx) {
+    switch (p.kind) {
+        case FrmValueKind::Number:
+        case FrmValueKind::Hex:
+            return Value(p.number);
+        case FrmValueKind::String:
+        case FrmValueKind::Bare:
+            return Value(p.text);
+        case FrmValueKind::FrxRef:
+            if (!read_frx) return std::nullopt;
+            return Value(doc.decode(doc.frx_text(p)));
+    }
+    return std::nullopt;
+}
+
+LoadedForm FrmLoader::load(const FrmDocument& doc, mem::MemoryHost& host) {
+    FrmLoader loader(doc, host);
+    const FrmBlock& fb = doc.form;
+    mem::FormKind kind = mem::FormKind::Form;
+    if (fb.is_class("VB.MDIForm")) kind = mem::FormKind::MDIForm;
+    if (num_or(fb, "MDIChild", 0) != 0) {
+        kind = mem::FormKind::MDIChild;
+        if (!host.mdi_form()) {
+            auto parent = host.create_form("MDIForm1", mem::FormKind::MDIForm);
+            parent->set_client_size(15360, 11520);
+            parent->show();
+        }
+    }
+    auto form = host.create_form(fb.name, kind);
+    loader.result_.form = form;
+    loader.result_.window_state = static_cast<int>(num_or(fb, "WindowState", 0));
+    loader.set_properties(*form, fb);
+    const double cw = num_or(fb, "ClientWidth", 4680), ch = num_or(fb, "ClientHeight", 3195);
+    form->set_client_size(cw, ch);
+    loader.add_children(fb, form);
+    // Again, now that a menu bar may be known; then place the outer frame around the client.
+    form->set_client_size(cw, ch);
+    const auto r = form->rect_twips();
+    const double border = (r.width - cw) / 2;
+    mem::RectTwips placed = r;
+    placed.left = num_or(fb, "ClientLeft", border) - border;
+    placed.top = num_or(fb, "ClientTop", r.height - ch - border) - (r.height - ch - border);
+    form->set_rect_twips(placed);
+    loader.set_user_scale(*form, fb);
+    return loader.result_;
+}
+
+void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
+    for (const auto& p : block.properties) {
+        if (is_placed(p.name)) continue;
+        const bool frx = p.kind == FrmValueKind::FrxRef && is_used_text(p.name);
+        if (p.kind == FrmValueKind::FrxRef && !frx) continue;
+        std::optional<Value> v;
+        try {
+            v = value_of(doc_, p, frx);
+        } catch (const FrmError&) {
+            continue;  // a caption the .frx cannot give is left empty, not fatal
+        }
+        if (v) store(obj, p.name, *v);
+    }
+    if (const auto* font = block.find_group("Font")) set_font(obj, *font);
+}
+
+void FrmLoader::set_font(mem::MemoryObject& obj, const FrmGroup& font) {
+    static const std::pair<const char*, const char*> names[] = {
+        {"Size", "FontSize"},           {"Name", "FontName"},
+        {"Bold", "FontBold"},           {"Italic", "FontItalic"},
+        {"Underline", "FontUnderline"}, {"Strikethrough", "FontStrikethru"},
+        {"Weight", "FontWeight"},       {"Charset", "FontCharset"}};
+    for (const auto& [in_file, in_host] : names) {
+        const auto* p = font.find(in_file);
+        if (!p) continue;
+        if (auto v = value_of(doc_, *p, false)) store(obj, in_host, *v);
+    }
+}
+
+void FrmLoader::set_geometry(mem::MemoryObject& obj, const FrmBlock& block) {
+    switch (obj.traits().geometry) {
+        case mem::GeometryKind::LineEnds:
+            // Line ends are in the container's units in the file, as at run time.
+            for (const char* n : {"X1", "Y1", "X2", "Y2"}) store(obj, n, num_or(block, n, 0));
+            break;
+        case mem::GeometryKind::PositionOnly: {
+            auto c = obj.container_object();
+            const double tx = c ? c->twips_per_scale_unit_x() : 1;
+            const double ty = c ? c->twips_per_scale_unit_y() : 1;
+            const double ox = c ? to_double(c->get(Prop::ScaleLeft)) : 0;
+            const double oy = c ? to_double(c->get(Prop::ScaleTop)) : 0;
+            store(obj, "Left", num_or(block, "Left", 0) / tx + ox);
+            store(obj, "Top", num_or(block, "Top", 0) / ty + oy);
+            break;
+        }
+        case mem::GeometryKind::Box: {
+            // Left, Top, Width and Height are twips in the file whatever the container's scale.
+            const auto cur = obj.rect_twips();
+            mem::RectTwips r;
+            r.left = num_or(block, "Left", cur.left);
+            r.top = num_or(block, "Top", cur.top);
+            r.width = num_or(block, "Width", cur.width);
+            r.height = num_or(block, "Height", cur.height);
+            obj.set_rect_twips(r);
+            break;
+        }
+        case mem::GeometryKind::None:
+            break;
+    }
+}
+
+void FrmLoader::set_user_scale(mem::MemoryObject& obj, const FrmBlock& block) {
+    // Only a user scale is stored; the other modes follow from the object's size.
+    if (!obj.traits().scale || num_or(block, "ScaleMode", 1) != 0) return;
+    for (const char* n : {"ScaleLeft", "ScaleTop", "ScaleWidth", "ScaleHeight"})
+        if (block.find(n)) store(obj, n, num_or(block, n, 0));
+}
+
+void FrmLoader::add_children(const FrmBlock& block,
+                             const std::shared_ptr<mem::MemoryObject>& container) {
+    for (const auto& child : block.children) {
+        try {
+            add_child(child, container);
+        } catch (const Error& e) {
+            throw FrmError(doc_.path, child.begin_line + 1,
+                           "the forms host refused " + child.class_id + " " + child.name +
+                               ": error " + std::to_string(e.number()) + " (" + e.description() +
+                               ")");
+        }
+    }
+}
+
+void FrmLoader::add_child(const FrmBlock& child,
+                          const std::shared_ptr<mem::MemoryObject>& container) {
+    auto& form = *result_.form;
+    {
+        const bool is_menu = child.is_class("VB.Menu");
+        // A control inside a control the host cannot hold children in (a tab strip of another
+        // library) goes to the nearest container above it, keeping its file geometry.
+        auto holder = container;
+        while (holder && holder.get() != &form && !holder->traits().container)
+            holder = holder->container_object();
+        const auto in = is_menu || !holder || holder.get() == &form ? nullptr : holder;
+        std::shared_ptr<mem::MemoryObject> obj;
+        if (host_.has_user_control(child.class_id)) {
+            mem::MemoryPropertyBag bag;
+            for (const auto& p : child.properties) {
+                if (is_extender(p.name)) continue;
+                if (auto v = value_of(doc_, p, true)) bag.set(p.name, *v);
+            }
+            obj = form.add_user_control(child.class_id, child.name, in, &bag, child.index());
+            if (child.is_class(kResizerClass) && !result_.resizer) result_.resizer = obj;
+            // The extender's size is kept in HiMetric (_ExtentX/_ExtentY): 2540 per inch.
+            const auto cur = obj->rect_twips();
+            obj->set_rect_twips(
+                {num_or(child, "Left", cur.left), num_or(child, "Top", cur.top),
+                 num_or(child, "_ExtentX", cur.width * 2540 / 1440) * 1440 / 2540,
+                 num_or(child, "_ExtentY", cur.height * 2540 / 1440) * 1440 / 2540});
+        } else {
+            // Classes of the VB library by their class name; others keep theirs as type name.
+            obj = form.add_control(child.type_name(), child.name, in, child.index());
+            set_properties(*obj, child);
+            set_geometry(*obj, child);
+            set_user_scale(*obj, child);
+        }
+        add_children(child, is_menu ? container : obj);
+    }
+}
+
+}  // namespace kv::frm

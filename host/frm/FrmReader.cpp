@@ -1,0 +1,303 @@
+#include "host/frm/FrmReader.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "engine/Numbers.h"
+#include "host/frm/CodePage.h"
+#include "host/frm/FrmError.h"
+
+namespace kv::frm {
+
+namespace {
+
+// Menus may nest deeply, but a file nesting blocks past this is not a form.
+constexpr size_t kMaxDepth = 256;
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string trim(const std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && (is_blank(s[b]) || s[b] == '\r')) ++b;
+    while (e > b && (is_blank(s[e - 1]) || s[e - 1] == '\r')) --e;
+    return s.substr(b, e - b);
+}
+
+// The first word of a trimmed line and the rest, trimmed.
+std::pair<std::string, std::string> first_word(const std::string& t) {
+    size_t i = 0;
+    while (i < t.size() && !is_blank(t[i])) ++i;
+    return {t.substr(0, i), trim(t.substr(i))};
+}
+
+bool is_hex_digit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+std::vector<FrmLine> split_lines(const std::string& bytes) {
+    std::vector<FrmLine> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t lf = bytes.find('\n', start);
+        if (lf == std::string::npos) {
+            lines.push_back({bytes.substr(start), ""});
+            break;
+        }
+        const bool cr = lf > start && bytes[lf - 1] == '\r';
+        lines.push_back({bytes.substr(start, lf - start - (cr ? 1 : 0)), cr ? "\r\n" : "\n"});
+        start = lf + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+void FrmReader::fail(size_t line, const std::string& what) const {
+    throw FrmError(doc_.path, line + 1, what);
+}
+
+FrmDocument FrmReader::read_file(const std::string& path, const std::string& codepage) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FrmError(path, 0, "cannot read the file");
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return read_bytes(ss.str(), path, codepage);
+}
+
+FrmDocument FrmReader::read_bytes(const std::string& bytes, const std::string& path,
+                                  const std::string& codepage) {
+    FrmDocument doc;
+    doc.path = path;
+    if (is_valid_utf8(bytes)) {
+        doc.encoding = "UTF-8";
+    } else {
+        if (!encoding_known(codepage))
+            throw FrmError(path, 0, "unknown code page '" + codepage + "'");
+        doc.encoding = codepage;
+    }
+    doc.lines = split_lines(bytes);
+    FrmReader reader(doc);
+    reader.read_header();
+    return doc;
+}
+
+size_t FrmReader::skip_blank(size_t i) const {
+    while (i < doc_.lines.size() && trim(doc_.lines[i].text).empty()) ++i;
+    return i;
+}
+
+void FrmReader::read_header() {
+    const std::string not_form = "; this is not a form file of this designer";
+    size_t i = skip_blank(0);
+    if (i >= doc_.lines.size()) fail(0, "expected VERSION 5.00, found an empty file");
+    std::string first = trim(doc_.lines[i].text);
+    // A byte-order mark is tolerated in front of the first line.
+    if (first.rfind("\xEF\xBB\xBF", 0) == 0) first = trim(first.substr(3));
+    if (first != "VERSION 5.00") fail(i, expected_found("VERSION 5.00", first) + not_form);
+    for (i = i + 1; i < doc_.lines.size(); ++i) {
+        const std::string t = trim(doc_.lines[i].text);
+        if (t.empty()) continue;
+        const auto [word, rest] = first_word(t);
+        if (word == "Object" || t.rfind("Object=", 0) == 0) {
+            doc_.object_lines.push_back(i);
+            continue;
+        }
+        if (word != "Begin") fail(i, expected_found("Object = ... or Begin VB.Form", t));
+        const auto [cls, name] = first_word(rest);
+        if (!cls.empty() && cls[0] == '{')
+            fail(i, expected_found("Begin VB.Form NAME", t) +
+                        " (a form of another designer, its class is a GUID)" + not_form);
+        if (cls != "VB.Form" && cls != "VB.MDIForm")
+            fail(i, expected_found("Begin VB.Form NAME or Begin VB.MDIForm NAME", t) + not_form);
+        if (name.empty() || name.find_first_of(" \t") != std::string::npos)
+            fail(i, expected_found("Begin " + cls + " NAME", t));
+        doc_.form.class_id = cls;
+        doc_.form.name = doc_.decode(name);
+        doc_.form.begin_line = i;
+        next_ = i + 1;
+        read_block(doc_.form, 0);
+        doc_.code_line = next_;
+        return;
+    }
+    fail(doc_.lines.size(), "expected Begin VB.Form, found the end of the file");
+}
+
+void FrmReader::read_block(FrmBlock& block, size_t depth) {
+    if (depth > kMaxDepth) fail(block.begin_line, "expected at most 256 nested blocks, found more");
+    for (; next_ < doc_.lines.size(); ++next_) {
+        const size_t i = next_;
+        const std::string t = trim(doc_.lines[i].text);
+        if (t.empty()) continue;
+        const auto [word, rest] = first_word(t);
+        if (word == "End" && rest.empty()) {
+            block.end_line = i;
+            ++next_;
+            return;
+        }
+        if (word == "Begin") {
+            const auto [cls, name] = first_word(rest);
+            if (cls.empty() || name.empty() || name.find_first_of(" \t") != std::string::npos)
+                fail(i, expected_found("Begin CLASS NAME", t));
+            FrmBlock child;
+            child.class_id = cls;
+            child.name = doc_.decode(name);
+            child.begin_line = i;
+            ++next_;
+            read_block(child, depth + 1);
+            --next_;  // the loop steps past the End
+            block.children.push_back(std::move(child));
+            continue;
+        }
+        if (word == "BeginProperty") {
+            const auto [name, guid] = first_word(rest);
+            if (name.empty()) fail(i, expected_found("BeginProperty NAME", t));
+            if (!guid.empty() && (guid.front() != '{' || guid.back() != '}'))
+                fail(i, expected_found("BeginProperty NAME {GUID}", t));
+            FrmGroup group;
+            group.name = name;
+            group.guid = guid;
+            group.begin_line = i;
+            ++next_;
+            read_group(group, depth + 1);
+            --next_;
+            block.groups.push_back(std::move(group));
+            continue;
+        }
+        if (word == "EndProperty") fail(i, expected_found("a property or End", t));
+        auto p = parse_property(doc_, i);
+        if (!p) fail(i, expected_found("a property line NAME = VALUE, Begin or End", t));
+        block.properties.push_back(std::move(*p));
+    }
+    fail(block.begin_line, "expected End to close 'Begin " + block.class_id + " " + block.name +
+                               "', found the end of the file");
+}
+
+void FrmReader::read_group(FrmGroup& group, size_t depth) {
+    if (depth > kMaxDepth) fail(group.begin_line, "expected at most 256 nested blocks, found more");
+    for (; next_ < doc_.lines.size(); ++next_) {
+        const size_t i = next_;
+        const std::string t = trim(doc_.lines[i].text);
+        if (t.empty()) continue;
+        const auto [word, rest] = first_word(t);
+        if (word == "EndProperty" && rest.empty()) {
+            group.end_line = i;
+            ++next_;
+            return;
+        }
+        if (word == "End" || word == "Begin")
+            fail(i, expected_found("EndProperty to close 'BeginProperty " + group.name +
+                                       "' of line " + std::to_string(group.begin_line + 1),
+                                   t));
+        if (word == "BeginProperty") {
+            const auto [name, guid] = first_word(rest);
+            if (name.empty()) fail(i, expected_found("BeginProperty NAME", t));
+            FrmGroup inner;
+            inner.name = name;
+            inner.guid = guid;
+            inner.begin_line = i;
+            ++next_;
+            read_group(inner, depth + 1);
+            --next_;
+            group.groups.push_back(std::move(inner));
+            continue;
+        }
+        auto p = parse_property(doc_, i);
+        if (!p) fail(i, expected_found("a property line or EndProperty", t));
+        group.properties.push_back(std::move(*p));
+    }
+    fail(group.begin_line, "expected EndProperty to close 'BeginProperty " + group.name +
+                               "', found the end of the file");
+}
+
+std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, size_t line) {
+    const std::string& s = doc.lines[line].text;
+    auto bad = [&](const std::string& what) { throw FrmError(doc.path, line + 1, what); };
+    // Split at the first `=` outside quotes, and find where a comment starts (outside quotes).
+    bool quoted = false;
+    size_t eq = std::string::npos, comment = std::string::npos;
+    for (size_t k = 0; k < s.size(); ++k) {
+        if (s[k] == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (s[k] == '=' && eq == std::string::npos) eq = k;
+        if (s[k] == '\'' && eq != std::string::npos) {
+            comment = k;
+            break;
+        }
+    }
+    if (eq == std::string::npos) return std::nullopt;
+    FrmProperty p;
+    p.line = line;
+    p.name = trim(s.substr(0, eq));
+    if (p.name.empty() || p.name.find_first_of(" \t\"") != std::string::npos)
+        bad(expected_found("a property name before '='", trim(s)));
+    const size_t value_end = comment == std::string::npos ? s.size() : comment;
+    p.raw = trim(s.substr(eq + 1, value_end - eq - 1));
+    if (comment != std::string::npos) p.comment = s.substr(comment + 1);
+    const std::string& v = p.raw;
+    if (v.empty()) bad(expected_found("a value after '='", trim(s)));
+
+    if (v[0] == '"' || (v.size() > 1 && v[0] == '$' && v[1] == '"')) {
+        const size_t open = v[0] == '$' ? 1 : 0;
+        std::string text;
+        size_t k = open + 1;
+        bool closed = false;
+        for (; k < v.size(); ++k) {
+            if (v[k] != '"') {
+                text += v[k];
+            } else if (k + 1 < v.size() && v[k + 1] == '"') {
+                text += '"';
+                ++k;
+            } else {
+                closed = true;
+                break;
+            }
+        }
+        if (!closed) bad(expected_found("a closing quote", v));
+        const std::string rest = v.substr(k + 1);
+        if (rest.empty() && open == 0) {
+            p.kind = FrmValueKind::String;
+            p.text = doc.decode(text);
+            return p;
+        }
+        const bool hex_ok =
+            rest.size() >= 5 && rest[0] == ':' &&
+            rest.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos;
+        if (!hex_ok || rest.size() > 9)
+            bad(expected_found("\"NAME.frx\":OFFSET with 4 or more hexadecimal digits", v));
+        p.kind = FrmValueKind::FrxRef;
+        p.frx_name = doc.decode(text);
+        p.frx_offset = static_cast<uint32_t>(std::stoul(rest.substr(1), nullptr, 16));
+        p.frx_dollar = open == 1;
+        return p;
+    }
+    if (v.size() > 1 && v[0] == '&' && (v[1] == 'H' || v[1] == 'h')) {
+        size_t k = 2;
+        while (k < v.size() && is_hex_digit(v[k])) ++k;
+        const size_t digits = k - 2;
+        const bool amp = k < v.size() && v[k] == '&';
+        if (digits == 0 || digits > 8 || k + (amp ? 1 : 0) != v.size())
+            bad(expected_found("a hexadecimal number such as &H8000000F&", v));
+        const auto bits = static_cast<uint32_t>(std::stoul(v.substr(2, digits), nullptr, 16));
+        p.kind = FrmValueKind::Hex;
+        p.hex_long = amp || digits > 4;
+        // As the designer reads them: a 32-bit value, or a 16-bit one without the `&`.
+        p.number = p.hex_long ? static_cast<double>(static_cast<int32_t>(bits))
+                              : static_cast<double>(static_cast<int16_t>(bits & 0xFFFF));
+        return p;
+    }
+    const char c = v[0];
+    if ((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.') {
+        const auto n = parse_number(v);
+        if (!n || v.find_first_of("&Hh") != std::string::npos) bad(expected_found("a number", v));
+        p.kind = FrmValueKind::Number;
+        p.number = *n;
+        return p;
+    }
+    p.kind = FrmValueKind::Bare;
+    p.text = doc.decode(v);
+    return p;
+}
+
+}  // namespace kv::frm

@@ -1,0 +1,34 @@
+#pragma once
+// Reads a form file into a FrmDocument. Every problem is an FrmError located FILE:LINE.
+#include <optional>
+#include <string>
+
+#include "host/frm/FrmDocument.h"
+
+namespace kv::frm {
+
+class FrmReader {
+  public:
+    // `codepage`: the author's code page, used unless the file is valid UTF-8.
+    static FrmDocument read_file(const std::string& path,
+                                 const std::string& codepage = "WINDOWS-1252");
+    static FrmDocument read_bytes(const std::string& bytes, const std::string& path,
+                                  const std::string& codepage = "WINDOWS-1252");
+
+    // One property line, split at the first `=` outside quotes; nullopt when it has none.
+    // FrmError for a value that is malformed. `line` is the 0-based line index.
+    static std::optional<FrmProperty> parse_property(const FrmDocument& doc, size_t line);
+
+  private:
+    explicit FrmReader(FrmDocument& doc) : doc_(doc) {}
+    void read_header();
+    void read_block(FrmBlock& block, size_t depth);
+    void read_group(FrmGroup& group, size_t depth);
+    size_t skip_blank(size_t i) const;
+    [[noreturn]] void fail(size_t line, const std::string& what) const;
+
+    FrmDocument& doc_;
+    size_t next_ = 0;  // next line to read
+};
+
+}  // namespace kv::frm

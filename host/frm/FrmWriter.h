@@ -1,0 +1,50 @@
+#pragma once
+// Saves the resizer control's persisted properties into its block of a form file and changes
+// nothing else: every other line keeps its bytes and its line end. Texts that a form line cannot
+// hold (CR, LF, tab, other control characters) go to the .frx as a 4-byte little-endian byte
+// count and the text in the form file's encoding, referenced as "NAME.frx":OFFSET.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/Value.h"
+#include "host/frm/FrmDocument.h"
+
+namespace kv::frm {
+
+using BagEntries = std::vector<std::pair<std::string, Value>>;
+
+struct SavedForm {
+    std::string frm_bytes;
+    bool frx_changed = false;
+    std::string frx_path;   // when frx_changed
+    std::string frx_bytes;  // when frx_changed
+};
+
+class FrmWriter {
+  public:
+    // The names under which the resizer control persists its state (its property bag).
+    static const std::vector<std::string>& resizer_property_names();
+
+    // The form with the resizer block's bag lines replaced by `entries`, in their order. A line
+    // whose value is unchanged keeps its bytes. FrmError when the form has no resizer or a text
+    // cannot be written in the file's encoding.
+    static SavedForm save_resizer(const FrmDocument& doc, const BagEntries& entries);
+
+    // The form with a new, empty resizer block placed as the designer places one (its library's
+    // `Object =` header line when missing, the block at the end of the form's controls).
+    static std::string add_resizer_block(const FrmDocument& doc, const std::string& name);
+
+    // Writes the form (and the .frx when it changed) to disk.
+    static void write_files(const std::string& frm_path, const SavedForm& saved);
+
+    // One property line as the designer writes it: the name padded to 16 columns, "=   " and
+    // the value text.
+    static std::string property_line(const std::string& indent, const std::string& name,
+                                     const std::string& value_text);
+    // A number as written in a form file: whole numbers as digits, others in the shortest form
+    // that reads back to the same double.
+    static std::string number_text(double x);
+};
+
+}  // namespace kv::frm

@@ -1,0 +1,97 @@
+#include "host/frm/FrxFile.h"
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+#include "host/frm/FrmError.h"
+
+namespace kv::frm {
+
+namespace {
+
+uint32_t read_le(const std::string& b, size_t at, size_t width) {
+    uint32_t v = 0;
+    for (size_t i = 0; i < width; ++i)
+        v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
+    return v;
+}
+
+std::string hex_offset(uint32_t offset) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04X", offset);
+    return buf;
+}
+
+// Width of the entry's count (4, 2 or 1 bytes) and the count; width 0 when none fits.
+std::pair<size_t, size_t> entry_layout(const std::string& bytes, uint32_t offset) {
+    const size_t size = bytes.size();
+    if (offset >= size) return {0, 0};
+    const size_t left = size - offset;
+    // This system's entries and most others have a 4-byte count; older text entries use 2 or 1.
+    for (size_t width : {size_t{4}, size_t{2}, size_t{1}}) {
+        if (left < width) continue;
+        const size_t count = read_le(bytes, offset, width);
+        if (count <= left - width) return {width, count};
+    }
+    return {0, 0};
+}
+
+}  // namespace
+
+FrxFile FrxFile::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FrmError(path, 0, "cannot read the file");
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    FrxFile f;
+    f.path_ = path;
+    f.bytes_ = ss.str();
+    f.on_disk_ = true;
+    return f;
+}
+
+size_t FrxFile::entry_size(uint32_t offset) const {
+    const auto [width, count] = entry_layout(bytes_, offset);
+    return width == 0 ? 0 : width + count;
+}
+
+std::string FrxFile::read_text(uint32_t offset) const {
+    const size_t size = bytes_.size();
+    if (offset >= size) {
+        throw FrmError(path_, 0,
+                       "expected an entry at offset " + hex_offset(offset) + ", found a file of " +
+                           std::to_string(size) + " bytes");
+    }
+    const auto [width, count] = entry_layout(bytes_, offset);
+    if (width == 0) {
+        const size_t left = size - offset;
+        const uint32_t wanted = left >= 4 ? read_le(bytes_, offset, 4) : 0;
+        throw FrmError(path_, 0,
+                       "expected an entry of " + std::to_string(wanted) + " bytes at offset " +
+                           hex_offset(offset) + ", found only " + std::to_string(left) +
+                           " bytes to the end of the file");
+    }
+    return bytes_.substr(offset + width, count);
+}
+
+void FrxFile::truncate(size_t size) {
+    if (size < bytes_.size()) bytes_.resize(size);
+}
+
+uint32_t FrxFile::put_text(const std::string& text_bytes) {
+    const auto offset = static_cast<uint32_t>(bytes_.size());
+    const auto count = static_cast<uint32_t>(text_bytes.size());
+    for (int i = 0; i < 4; ++i) bytes_ += static_cast<char>((count >> (8 * i)) & 0xFF);
+    bytes_ += text_bytes;
+    return offset;
+}
+
+void FrxFile::save() const {
+    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+    if (!out) throw FrmError(path_, 0, "cannot write the file");
+    out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
+    if (!out) throw FrmError(path_, 0, "cannot write the file");
+}
+
+}  // namespace kv::frm

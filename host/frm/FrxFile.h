@@ -1,0 +1,39 @@
+#pragma once
+// The binary companion of a form file. Text entries written here are: a 4-byte little-endian
+// byte count, then that many bytes of text in the form file's encoding. Entries of other
+// writers (a 2-byte or 1-byte count) are read leniently.
+#include <cstdint>
+#include <string>
+
+namespace kv::frm {
+
+class FrxFile {
+  public:
+    FrxFile() = default;
+    // Reads the whole file; FrmError "PATH: cannot read" when it cannot be opened.
+    static FrxFile load(const std::string& path);
+
+    const std::string& path() const { return path_; }
+    void set_path(std::string path) { path_ = std::move(path); }
+    const std::string& bytes() const { return bytes_; }
+    bool exists_on_disk() const { return on_disk_; }
+
+    // The bytes of the text entry at `offset`. FrmError (whole-file) when no count fits.
+    std::string read_text(uint32_t offset) const;
+    // The full size of the entry at `offset` (count and text), 0 when none fits.
+    size_t entry_size(uint32_t offset) const;
+
+    // Appends a text entry and returns its offset.
+    uint32_t put_text(const std::string& text_bytes);
+    // Drops everything from `size` on (entries that are about to be written again).
+    void truncate(size_t size);
+
+    void save() const;
+
+  private:
+    std::string path_;
+    std::string bytes_;
+    bool on_disk_ = false;
+};
+
+}  // namespace kv::frm

@@ -1,0 +1,249 @@
+// Reading form files: every sample round-trips byte for byte, the structure and values come out
+// as the designer meant them, and every kind of malformed input is reported as FILE:LINE.
+#include <gtest/gtest.h>
+
+#include "frm_test_util.h"
+#include "host/frm/FrmError.h"
+#include "host/frm/FrmLoader.h"
+#include "host/frm/FrmReader.h"
+
+using namespace kv;
+using namespace kv::frm;
+using kv::test::data_dir;
+using kv::test::slurp;
+
+namespace {
+
+const FrmBlock* find_block(const FrmDocument& doc, const std::string& key) {
+    const FrmBlock* found = nullptr;
+    doc.for_each_block([&](const FrmBlock& b, const FrmBlock&) {
+        if (!found && b.key() == key) found = &b;
+    });
+    return found;
+}
+
+}  // namespace
+
+class SampleForms : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SampleForms, ReadingKeepsEveryByte) {
+    const std::string path = data_dir() + "/" + GetParam();
+    const auto doc = FrmReader::read_file(path);
+    EXPECT_EQ(doc.bytes(), slurp(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(All, SampleForms,
+                         ::testing::Values("pixels.frm", "nested.frm", "thirdparty.frm",
+                                           "cp1252.frm", "mdimain.frm", "mdichild.frm",
+                                           "checkme.frm"));
+
+TEST(FrmReader, NestedBlocksArraysAndMenus) {
+    const auto doc = FrmReader::read_file(data_dir() + "/nested.frm");
+    EXPECT_EQ(doc.form.class_id, "VB.Form");
+    EXPECT_EQ(doc.form.name, "frmOrders");
+    // Control-array elements in file order, with gaps.
+    std::vector<std::string> keys;
+    doc.for_each_block([&](const FrmBlock& b, const FrmBlock& parent) {
+        if (b.name == "txtField") keys.push_back(parent.name + ":" + b.key());
+    });
+    EXPECT_EQ(keys, (std::vector<std::string>{"fraOuter:txtField(5)", "fraOuter:txtField(0)",
+                                              "fraOuter:txtField(2)"}));
+    const auto* deep = find_block(doc, "mnuRecentDeep");
+    ASSERT_NE(deep, nullptr);
+    const auto* shortcut = find_block(doc, "mnuFileNew")->find("Shortcut");
+    ASSERT_NE(shortcut, nullptr);
+    EXPECT_EQ(shortcut->kind, FrmValueKind::Bare);
+    EXPECT_EQ(shortcut->text, "^N");
+    const auto* font = doc.form.find_group("Font");
+    ASSERT_NE(font, nullptr);
+    EXPECT_DOUBLE_EQ(font->find("Size")->number, 8.25);
+    EXPECT_EQ(font->find("Name")->text, "Sans Serif");
+    // A reference into the .frx is kept as one.
+    const auto* list = find_block(doc, "lstOrders")->find("List");
+    EXPECT_EQ(list->kind, FrmValueKind::FrxRef);
+    EXPECT_EQ(list->frx_offset, 2u);
+    // The code after the form block starts with the Attribute lines.
+    EXPECT_EQ(doc.lines[doc.code_line].text, "Attribute VB_Name = \"frmOrders\"");
+}
+
+TEST(FrmReader, PropertyBlocksAndOddNames) {
+    const auto doc = FrmReader::read_file(data_dir() + "/thirdparty.frm");
+    const auto* tb = find_block(doc, "tbMain");
+    ASSERT_NE(tb, nullptr);
+    EXPECT_EQ(tb->type_name(), "Toolbar");
+    const auto* buttons = tb->find_group("Buttons");
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->guid, "{66833FE8-8583-11D1-B16A-00C0F0283628}");
+    ASSERT_EQ(buttons->groups.size(), 2u);
+    EXPECT_TRUE(buttons->groups[1].properties.empty());
+    EXPECT_EQ(buttons->groups[0].find("Object.ToolTipText")->text, "Open a file");
+    const auto* tabs = find_block(doc, "tabPages");
+    EXPECT_EQ(tabs->find("Tab(0).Control(0)")->text, "txtNotes");
+    EXPECT_DOUBLE_EQ(tabs->find("Tab(1).ControlEnabled")->number, -1);
+    EXPECT_DOUBLE_EQ(tabs->find("_ExtentX")->number, 12277);
+    EXPECT_DOUBLE_EQ(find_block(doc, "imlIcons")->find("BackColor")->number, -2147483643.0);
+}
+
+TEST(FrmReader, CodePageQuotesCommentsAndNumbers) {
+    const auto doc = FrmReader::read_file(data_dir() + "/cp1252.frm");
+    EXPECT_EQ(doc.encoding, "WINDOWS-1252");
+    EXPECT_EQ(doc.form.find("Caption")->text, "Gr\u00f6\u00dfe \u2013 \u00dcbersicht");
+    const auto* hint = find_block(doc, "lblHint");
+    EXPECT_EQ(hint->find("Caption")->text, "Don't press \"Stop\" \u2013 it's fine");
+    EXPECT_DOUBLE_EQ(hint->find("Alignment")->number, 2);
+    EXPECT_EQ(hint->find("Alignment")->comment, "Zentriert");
+    EXPECT_DOUBLE_EQ(hint->find("BackColor")->number, -2147483633.0);  // &H8000000F&
+    EXPECT_DOUBLE_EQ(find_block(doc, "shpBox")->find("BorderColor")->number, 255);
+    const auto* parked = find_block(doc, "cmdHidden");
+    EXPECT_DOUBLE_EQ(parked->find("Left")->number, -2000);
+    EXPECT_DOUBLE_EQ(parked->find("Top")->number, -1000.5);
+    EXPECT_DOUBLE_EQ(parked->find("TabIndex")->number, 1);
+    EXPECT_EQ(parked->find("Caption")->text, "Parked");
+}
+
+TEST(FrmReader, ChosenCodePageAndUtf8) {
+    // 0xC0 0xE1 is "Аб" in Windows-1251; valid UTF-8 is taken as UTF-8 whatever is chosen.
+    const std::string legacy =
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"\xC0\xE1\"\r\nEnd\r\n";
+    EXPECT_EQ(FrmReader::read_bytes(legacy, "a.frm", "CP1251").form.find("Caption")->text,
+              "\u0410\u0431");
+    const std::string utf8 = "VERSION 5.00\nBegin VB.Form F\n   Caption = \"\u00e9t\u00e9\"\nEnd\n";
+    const auto doc = FrmReader::read_bytes(utf8, "u.frm", "CP1251");
+    EXPECT_EQ(doc.encoding, "UTF-8");
+    EXPECT_EQ(doc.form.find("Caption")->text, "\u00e9t\u00e9");
+}
+
+struct BadInput {
+    const char* what;
+    std::string text;
+    std::string message;
+};
+
+class MalformedForms : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(MalformedForms, ReportFileLineExpectedFound) {
+    const auto& bad = GetParam();
+    try {
+        FrmReader::read_bytes(bad.text, "bad.frm");
+        FAIL() << "no error for " << bad.what;
+    } catch (const FrmError& e) {
+        EXPECT_EQ(std::string(e.what()), bad.message) << bad.what;
+    }
+}
+
+const std::string kHead = "VERSION 5.00\r\nBegin VB.Form F \r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    All, MalformedForms,
+    ::testing::Values(
+        BadInput{"unterminated Begin",
+                 kHead + "   Begin VB.Frame Frame1 \r\n      Caption = \"x\"\r\nEnd\r\n",
+                 "bad.frm:2: expected End to close 'Begin VB.Form F', found the end of the file"},
+        BadInput{"bad number", kHead + "   Left = 12x0\r\nEnd\r\n",
+                 "bad.frm:3: expected a number, found '12x0'"},
+        BadInput{"bad hex", kHead + "   BackColor = &H80G0&\r\nEnd\r\n",
+                 "bad.frm:3: expected a hexadecimal number such as &H8000000F&, found '&H80G0&'"},
+        BadInput{"unclosed quote", kHead + "   Caption = \"abc\r\nEnd\r\n",
+                 "bad.frm:3: expected a closing quote, found '\"abc'"},
+        BadInput{"short .frx offset", kHead + "   Caption = \"F.frx\":12\r\nEnd\r\n",
+                 "bad.frm:3: expected \"NAME.frx\":OFFSET with 4 or more hexadecimal digits, "
+                 "found '\"F.frx\":12'"},
+        BadInput{"property block without end",
+                 kHead + "   BeginProperty Font \r\n      Size = 8\r\nEnd\r\n",
+                 "bad.frm:5: expected EndProperty to close 'BeginProperty Font' of line 3, found "
+                 "'End'"},
+        BadInput{"property block at the end of the file",
+                 kHead + "   BeginProperty Font \r\n      Size = 8\r\n",
+                 "bad.frm:3: expected EndProperty to close 'BeginProperty Font', found the end of "
+                 "the file"},
+        BadInput{"property block without name", kHead + "   BeginProperty \r\nEnd\r\n",
+                 "bad.frm:3: expected BeginProperty NAME, found 'BeginProperty'"},
+        BadInput{"stray EndProperty", kHead + "   EndProperty\r\nEnd\r\n",
+                 "bad.frm:3: expected a property or End, found 'EndProperty'"},
+        BadInput{"garbage line", kHead + "   this is not a property\r\nEnd\r\n",
+                 "bad.frm:3: expected a property line NAME = VALUE, Begin or End, found 'this is "
+                 "not a property'"},
+        BadInput{"old version", "VERSION 2.00\r\nBegin Form Form1\r\nEnd\r\n",
+                 "bad.frm:1: expected VERSION 5.00, found 'VERSION 2.00'; this is not a form file "
+                 "of this designer"},
+        BadInput{"form of another designer",
+                 "VERSION 5.00\r\nBegin {5E1A6B7C-0D2F-4A3B-9C8D-7E6F5A4B3C2D} Panel1 \r\nEnd\r\n",
+                 "bad.frm:2: expected Begin VB.Form NAME, found 'Begin "
+                 "{5E1A6B7C-0D2F-4A3B-9C8D-7E6F5A4B3C2D} Panel1' (a form of another designer, "
+                 "its class is a GUID); this is not a form file of this designer"},
+        BadInput{"class module", "VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\n",
+                 "bad.frm:1: expected VERSION 5.00, found 'VERSION 1.0 CLASS'; this is not a "
+                 "form file of this designer"},
+        BadInput{"empty file", "", "bad.frm:1: expected VERSION 5.00, found an empty file"},
+        BadInput{"Begin without a name", kHead + "   Begin VB.Label\r\n   End\r\nEnd\r\n",
+                 "bad.frm:3: expected Begin CLASS NAME, found 'Begin VB.Label'"}));
+
+// The .frx entries of the resizer's texts are read when the form is loaded; a missing file or
+// an entry that does not fit is reported at the property's line.
+TEST(FrmReader, FrxEntriesMissingOrTruncated) {
+    kv::test::ScratchDir dir;
+    const std::string frm =
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   Begin zokKL4VB.zokKelvane zk\r\n"
+        "      ControlSettings =   \"F.frx\":0004\r\n   End\r\nEnd\r\n";
+    const auto path = (dir.path() / "F.frm").string();
+    kv::test::spit(path, frm);
+    const auto doc = FrmReader::read_file(path);
+    const auto& p = doc.resizer()->properties[0];
+    try {
+        FrmLoader::value_of(doc, p, true);
+        FAIL();
+    } catch (const FrmError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  path +
+                      ":4: expected the file F.frx beside the form for ControlSettings, found "
+                      "no such file");
+    }
+    // An entry claiming 100 bytes with 3 left; the name is matched without regard to case.
+    kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0\x64\0\0\0abc", 11));
+    const auto doc2 = FrmReader::read_file(path);
+    try {
+        FrmLoader::value_of(doc2, doc2.resizer()->properties[0], true);
+        FAIL();
+    } catch (const FrmError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  path + ":4: ControlSettings refers to " + (dir.path() / "f.FRX").string() +
+                      ": expected an entry of 100 bytes at offset 0004, found only 7 bytes to "
+                      "the end of the file");
+    }
+    // Entries of other writers with a 2-byte count are read too.
+    kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0\x03\0abc", 9));
+    std::string dollar = frm;
+    dollar.replace(dollar.find("\"F.frx\""), 1, "$\"");
+    kv::test::spit(path, dollar);
+    const auto doc3 = FrmReader::read_file(path);
+    EXPECT_TRUE(doc3.resizer()->properties[0].frx_dollar);
+    EXPECT_EQ(to_text(*FrmLoader::value_of(doc3, doc3.resizer()->properties[0], true)), "abc");
+}
+
+TEST(FrmReader, DeepNestingIsRefusedNotACrash) {
+    std::string text = "VERSION 5.00\nBegin VB.Form F\n";
+    for (int i = 0; i < 5000; ++i) text += "Begin VB.Menu m" + std::to_string(i) + "\n";
+    EXPECT_THROW(FrmReader::read_bytes(text, "deep.frm"), FrmError);
+}
+
+// A file cut off anywhere, or with any one byte changed to a quote or an equals sign, is either
+// read or refused with an FrmError: never a crash or another exception.
+TEST(FrmReader, DamagedFilesAreReadOrRefused) {
+    const std::string whole = slurp(data_dir() + "/thirdparty.frm");
+    for (size_t n = 0; n <= whole.size(); n += 7) {
+        try {
+            FrmReader::read_bytes(whole.substr(0, n), "cut.frm");
+        } catch (const FrmError&) {
+        }
+    }
+    for (size_t i = 0; i < whole.size(); i += 13) {
+        for (char c : {'"', '=', '\'', '&', '\n'}) {
+            std::string damaged = whole;
+            damaged[i] = c;
+            try {
+                FrmReader::read_bytes(damaged, "damaged.frm");
+            } catch (const FrmError&) {
+            }
+        }
+    }
+}

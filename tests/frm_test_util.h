@@ -1,0 +1,55 @@
+#pragma once
+// Shared by the form-file tests: the sample forms, whole-file reads and scratch folders.
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace kv::test {
+
+inline std::string data_dir() {
+    return KV_TEST_DATA;
+}
+
+inline std::string slurp(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+inline void spit(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// A fresh folder removed again when the object goes.
+class ScratchDir {
+  public:
+    ScratchDir() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() /
+                ("kv-frm-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    // Copies a sample form and its .frx (when it has one) here; returns the copy's path.
+    std::string copy_sample(const std::string& name) const {
+        const auto src = std::filesystem::path(data_dir()) / name;
+        std::filesystem::copy_file(src, path_ / name);
+        auto frx = src;
+        frx.replace_extension(".frx");
+        if (std::filesystem::exists(frx)) std::filesystem::copy_file(frx, path_ / frx.filename());
+        return (path_ / name).string();
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace kv::test
