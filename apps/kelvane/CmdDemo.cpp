@@ -26,10 +26,27 @@ const char* kHelp =
     "option buttons, command buttons, a separator line and scaled fonts, set up through the\n"
     "resizer's ControlSettings and PaneSettings alone. It shows the form at its design size,\n"
     "resizes it larger and smaller (each a user resize followed by the settle timer),\n"
-    "maximises and restores it, closes it (its placement is saved into DIR/store.sqlite) and\n"
-    "opens it again (the placement is restored). A geometry table is printed per step and a\n"
-    "picture per step is written into DIR, with the form file itself.\n"
+    "maximises and restores it, lets the user try to drag the border below the form's\n"
+    "minimum size (it stops there), drags the two dividers of the split pane, closes the form\n"
+    "(placement and splits are saved into DIR/store.sqlite) and opens it again (placement and\n"
+    "splits are restored). A geometry table is printed per step and a picture per step is\n"
+    "written into DIR, with the form file itself.\n"
     "  --out DIR   where to write (default: a new folder kelvane-demo-TIME here)\n";
+
+// The smallest outer size the demo form allows its user, in twips.
+constexpr int kMinWidth = 7200;
+constexpr int kMinHeight = 5400;
+
+const ControlState* find_control(const Snapshot& s, const std::string& key) {
+    for (const auto& c : s.controls)
+        if (c.key == key) return &c;
+    return nullptr;
+}
+
+// Where the divider between two pane controls lies: the middle of the gap between them.
+double gap_middle(double near_end, double far_start) {
+    return (near_end + far_start) / 2;
+}
 
 std::string default_dir() {
     const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -65,10 +82,12 @@ int cmd_demo(const Argv& argv, std::ostream& out, std::ostream& err) {
             if (!f) throw UsageError("cannot write '" + frm_path + "'");
         }
         bool placed = false;
-        const auto refused = set_resizer_properties(
-            frm_path, "WINDOWS-1252",
-            {{"ControlSettings", demo_control_settings()}, {"PaneSettings", demo_pane_settings()}},
-            placed);
+        const auto refused = set_resizer_properties(frm_path, "WINDOWS-1252",
+                                                    {{"ControlSettings", demo_control_settings()},
+                                                     {"PaneSettings", demo_pane_settings()},
+                                                     {"MinWidth", std::to_string(kMinWidth)},
+                                                     {"MinHeight", std::to_string(kMinHeight)}},
+                                                    placed);
         for (const auto& m : refused) err << m << "\n";
         if (!refused.empty()) return 2;
 
@@ -107,15 +126,57 @@ int cmd_demo(const Argv& argv, std::ostream& out, std::ostream& err) {
         session.form().set_window_state(0);
         session.settle();
         record("restored");
+        session.form().user_resize(4000, 3000);
+        session.settle();
+        record("the user drags the border to 4000 x 3000 twips: it stops at the minimum " +
+               std::to_string(kMinWidth) + " x " + std::to_string(kMinHeight));
         session.form().user_resize(10800, 7800);
+        session.settle();
+        record("resized by the user to 10800 x 7800 twips");
+        const auto drag = [&](double x, double y, double x2, double y2) {
+            Step step;
+            step.kind = Step::Drag;
+            step.x = x;
+            step.y = y;
+            step.x2 = x2;
+            step.y2 = y2;
+            session.apply(step);
+        };
+        {
+            const Snapshot s = session.snapshot();
+            const ControlState* folders = find_control(s, "lstFolders");
+            const ControlState* messages = find_control(s, "lstMessages");
+            const ControlState* preview = find_control(s, "txtPreview");
+            if (!folders || !messages || !preview)
+                throw UsageError("the demo form lost its pane controls");
+            const double x = gap_middle(*folders->left + *folders->width, *messages->left);
+            const double y = *folders->top + 600;
+            drag(x, y, x + 1500, y);
+            record("the user drags the folder | messages divider 1500 twips to the right");
+            const double y1 = gap_middle(*messages->top + *messages->height, *preview->top);
+            const double x1 = *messages->left + 600;
+            drag(x1, y1, x1, y1 - 900);
+            record("the user drags the messages / preview divider 900 twips up");
+        }
+        const Snapshot before_close = session.snapshot();
         session.form().move(2400, 1800);
         session.settle();
-        record("moved to 2400,1800 and sized 10800 x 7800 twips before closing");
         session.close();
-        out << "== closed: placement saved into " << store_path << "\n\n";
+        out << "== closed at 2400,1800: placement and splits saved into " << store_path << "\n\n";
         session.load(doc);
         session.show();
-        record("opened again: placement restored");
+        record("opened again: placement and splits restored");
+        const Snapshot reopened = session.snapshot();
+        for (const char* key : {"lstFolders", "lstMessages", "txtPreview"}) {
+            const ControlState* a = find_control(before_close, key);
+            const ControlState* b = find_control(reopened, key);
+            if (!a || !b) continue;
+            const bool same = a->left == b->left && a->top == b->top && a->width == b->width &&
+                              a->height == b->height;
+            out << "  " << key << (same ? " is where the user left it" : " MOVED after reopening")
+                << "\n";
+        }
+        out << "\n";
         if (!session.host().messages().empty()) {
             out << "messages:\n";
             for (const auto& m : session.host().messages()) out << "  " << m.text << "\n";

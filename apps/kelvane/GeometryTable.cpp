@@ -4,14 +4,17 @@
 
 #include "apps/kelvane/Json.h"
 #include "apps/kelvane/Session.h"
+#include "engine/Numbers.h"
 
 namespace kv::app {
 
 namespace {
 
+// A table is read by people: seven significant digits, as the host shows numbers (the JSON
+// output keeps full precision for scripts).
 std::string cell(const std::optional<double>& v) {
     if (!v) return "-";
-    return Json::number(*v);
+    return number_to_text(*v);
 }
 
 std::string row(const std::vector<std::string>& cells, const std::vector<int>& widths) {
@@ -35,10 +38,11 @@ std::string row(const std::vector<std::string>& cells, const std::vector<int>& w
 }  // namespace
 
 void print_table(std::ostream& out, const Snapshot& s) {
-    out << "form " << s.form.name << ": left " << Json::number(s.form.left) << ", top "
-        << Json::number(s.form.top) << ", width " << Json::number(s.form.width) << ", height "
-        << Json::number(s.form.height) << ", scale " << Json::number(s.form.scale_width) << " x "
-        << Json::number(s.form.scale_height) << ", window state " << s.form.window_state << "\n";
+    out << "form " << s.form.name << ": left " << number_to_text(s.form.left) << ", top "
+        << number_to_text(s.form.top) << ", width " << number_to_text(s.form.width) << ", height "
+        << number_to_text(s.form.height) << ", scale " << number_to_text(s.form.scale_width)
+        << " x " << number_to_text(s.form.scale_height) << ", window state " << s.form.window_state
+        << "\n";
     std::vector<std::vector<std::string>> rows;
     rows.push_back({"control", "type", "container", "left", "top", "width", "height", "font"});
     for (const auto& c : s.controls) {
