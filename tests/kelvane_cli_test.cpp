@@ -216,17 +216,18 @@ TEST(KelvaneDemo, RunsEveryStepAndLeavesAFormToDragIn) {
     const auto out = dir.path() / "demo";
     const auto r = run(cmd_demo, {"--out", out.string()});
     ASSERT_EQ(r.status, 0) << r.err;
-    for (int i = 1; i <= 7; ++i)
+    for (int i = 1; i <= 10; ++i)
         EXPECT_TRUE(std::filesystem::exists(out / ("step" + std::to_string(i) + ".png"))) << i;
-    const auto closed = r.out.find("== 6.");
-    const auto reopened = r.out.find("== 7.");
-    ASSERT_NE(reopened, std::string::npos);
-    const auto form_line = [&](size_t at) {
-        const auto start = r.out.find("form frmMail", at);
+    const auto form_line = [&](const char* step) {
+        const auto start = r.out.find("form frmMail", r.out.find(step));
         return r.out.substr(start, r.out.find('\n', start) - start);
     };
-    EXPECT_EQ(form_line(closed), form_line(reopened));
-    EXPECT_TRUE(has(form_line(reopened), "left 2400, top 1800, width 10800, height 7800"));
+    // The border stops at the minimum; the reopened form is where it was closed, with the
+    // dividers where the user dragged them.
+    EXPECT_TRUE(has(form_line("== 6."), "width 7200, height 5400")) << form_line("== 6.");
+    EXPECT_TRUE(has(form_line("== 10."), "left 2400, top 1800, width 10800, height 7800"));
+    EXPECT_EQ(r.out.find("MOVED"), std::string::npos) << r.out;
+    EXPECT_TRUE(has(r.out, "lstFolders is where the user left it"));
 
     const std::string store = (dir.path() / "drag.sqlite").string();
     const auto dragged = run(cmd_layout, {(out / "frmMail.frm").string(), "--drag",
