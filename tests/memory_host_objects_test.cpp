@@ -150,7 +150,7 @@ TEST(MemoryObjects, UserControlLifeAndPersistence) {
     auto f = host->create_form("frmA");
     auto ext = f->add_user_control("Kelvane.zokKelvane", "zok1");
     EXPECT_EQ(ext->type_name(), "zokKelvane");
-    EXPECT_EQ((std::vector<std::string>{"Initialize", "InitProperties"}), made->log);
+    EXPECT_EQ((std::vector<std::string>{"Initialize", "InitProperties", "Resize"}), made->log);
     EXPECT_FALSE(made->site->user_mode());
     EXPECT_TRUE(same_object(made->site->extender(), ext));
     made->site->set_size(480, 480);

@@ -2,6 +2,7 @@
 #include "host/memory/MemoryForm.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "engine/Error.h"
 #include "host/memory/FormFrame.h"
@@ -29,23 +30,17 @@ MemoryForm::MemoryForm(std::weak_ptr<MemoryHost> host, std::string name, FormKin
     normal_rect_ = rect_;
 }
 
-MemoryForm::~MemoryForm() = default;
+MemoryForm::~MemoryForm() {
+    // Only reached when the form was never destroyed (the host ends open forms first): controls
+    // that outlive it must not follow their raw links back here.
+    for (const auto& c : controls_) c->alive_ = false;
+}
 
 int MemoryForm::border_style() const {
     if (traits_.is_mdi_form) return 2;
     for (const auto& [p, v] : known_)
         if (p == Prop::BorderStyle) return static_cast<int>(to_double(v));
     return 2;
-}
-
-bool MemoryForm::has_menu_bar() const {
-    if (kind_ == FormKind::MDIChild) return false;  // a child's menus show in its parent
-    return std::any_of(controls_.begin(), controls_.end(), [](const auto& c) {
-        if (c->class_name() != "Menu") return false;
-        for (const auto& [p, v] : c->known_)
-            if (p == Prop::Visible) return to_bool(v);
-        return true;
-    });
 }
 
 std::pair<double, double> MemoryForm::client_offset_twips() const {
@@ -88,7 +83,9 @@ void MemoryForm::make_mdi_child(bool on) {
 std::vector<std::shared_ptr<MemoryForm>> MemoryForm::mdi_children() const {
     std::vector<std::shared_ptr<MemoryForm>> out;
     if (!traits_.is_mdi_form) return out;
-    for (const auto& f : host()->forms())
+    // While the form is alive its host is too (also while the host ends its forms).
+    const MemoryHost* h = alive_ && host_ptr_ ? host_ptr_ : host().get();
+    for (const auto& f : h->forms())
         if (f->kind_ == FormKind::MDIChild && f->mdi_parent_.lock().get() == this) out.push_back(f);
     return out;
 }
@@ -110,28 +107,29 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
         (holder.get() != this && holder->form().get() != this))
         throw Error::standard(kErrInvalidCall);
     if (name.empty()) throw Error(380, "Invalid property value");
-    for (const auto& c : controls_) {
-        if (!iequal(c->name(), name)) continue;
-        if (!index || !c->index())
+    if (auto it = names_.find(fold(name)); it != names_.end() && !it->second.members.empty()) {
+        if (!index || it->second.plain > 0)
             throw Error(727, "There is already a control with the name '" + name + "'");
-        if (*c->index() == *index) throw Error(360, "Object already loaded");
+        if (it->second.by_index.count(*index)) throw Error(360, "Object already loaded");
     }
     auto h = host();
     auto obj = std::make_shared<MemoryObject>(
         host_, class_name, traits_for(class_name, aligns || h->class_aligns(class_name)));
     obj->form_ = std::static_pointer_cast<MemoryForm>(shared_from_this());
     obj->container_ = holder;
+    obj->form_ptr_ = this;
+    obj->container_ptr_ = holder.get();
+    obj->seq_ = next_seq_++;
     obj->index_ = index;
     obj->set_known(Prop::Name, name);
     if (obj->traits().caption && class_name != "TextBox") obj->set_known(Prop::Caption, name);
-    if (obj->traits().tab_index) {
-        auto n = std::count_if(controls_.begin(), controls_.end(),
-                               [](const auto& c) { return c->traits().tab_index; });
-        obj->set_known(Prop::TabIndex, static_cast<double>(n));
-    }
+    if (obj->traits().tab_index) obj->set_known(Prop::TabIndex, static_cast<double>(tab_count_++));
     obj->snap_height(obj->rect_);
     if (obj->traits().windowed) obj->hwnd_ = h->windows().create(obj, h->current_process_id());
     controls_.push_back(obj);
+    index_control(obj.get());
+    if (obj->is_menu_) ++visible_menus_;  // a new menu is visible
+    if (obj->traits().align && holder.get() == this) bars_.push_back(obj.get());
     return obj;
 }
 
@@ -157,27 +155,85 @@ std::shared_ptr<MemoryObject> MemoryForm::add_user_control(
         uc->UserControl_ReadProperties(*bag);
     else
         uc->UserControl_InitProperties();
+    // Sited: the runtime tells the control its size, as it does after every load.
+    if (ext->alive() && ext->user_control_ == uc) uc->UserControl_Resize();
     return ext;
 }
 
 void MemoryForm::remove_control(const std::shared_ptr<MemoryObject>& control) {
     if (!control || control->form().get() != this) throw Error::standard(kErrInvalidCall);
-    // The control and everything inside it, outermost first.
+    // The control and everything inside it, outermost first. A container is created before
+    // what it holds, so one pass in creation order finds the whole tree.
     std::vector<std::shared_ptr<MemoryObject>> doomed{control};
-    for (size_t i = 0; i < doomed.size(); ++i)
-        for (const auto& c : doomed[i]->children()) doomed.push_back(c);
+    std::unordered_set<const MemoryObject*> in_tree{control.get()};
+    for (const auto& c : controls_)
+        if (c != control && in_tree.count(c->container_ptr_)) {
+            in_tree.insert(c.get());
+            doomed.push_back(c);
+        }
     for (const auto& c : doomed) c->mark_dead();
-    std::erase_if(controls_, [&](const auto& c) {
-        return std::find(doomed.begin(), doomed.end(), c) != doomed.end();
-    });
+    std::erase_if(controls_, [&](const auto& c) { return in_tree.count(c.get()) != 0; });
     layout_aligned();
 }
 
 std::shared_ptr<MemoryObject> MemoryForm::control(std::string_view name,
                                                   std::optional<int> index) const {
-    for (const auto& c : controls_)
-        if (iequal(c->name(), name) && (!index || c->index() == index)) return c;
-    return nullptr;
+    auto it = names_.find(fold(name));
+    if (it == names_.end() || it->second.members.empty()) return nullptr;
+    const NameSlot& slot = it->second;
+    MemoryObject* found = slot.members.front();
+    if (index) {
+        auto e = slot.by_index.find(*index);
+        if (e == slot.by_index.end()) return nullptr;
+        found = e->second;
+    }
+    return std::static_pointer_cast<MemoryObject>(found->shared_from_this());
+}
+
+void MemoryForm::index_control(MemoryObject* c) {
+    c->index_key_ = fold(c->name());
+    NameSlot& slot = names_[c->index_key_];
+    // Creation order, also for a control renamed or re-indexed after others took the name.
+    auto pos = std::upper_bound(
+        slot.members.begin(), slot.members.end(), c,
+        [](const MemoryObject* a, const MemoryObject* b) { return a->seq_ < b->seq_; });
+    slot.members.insert(pos, c);
+    if (c->index_)
+        slot.by_index.emplace(*c->index_, c);  // the first element keeps a repeated index
+    else
+        ++slot.plain;
+}
+
+void MemoryForm::unindex_control(MemoryObject* c) {
+    if (c->index_key_.empty()) return;
+    auto it = names_.find(c->index_key_);
+    c->index_key_.clear();
+    if (it == names_.end()) return;
+    NameSlot& slot = it->second;
+    std::erase(slot.members, c);
+    if (c->index_) {
+        auto e = slot.by_index.find(*c->index_);
+        if (e != slot.by_index.end() && e->second == c) {
+            slot.by_index.erase(e);
+            // Another element with the same index (set by a loader) takes its place.
+            for (MemoryObject* m : slot.members)
+                if (m->index_ == c->index_) {
+                    slot.by_index.emplace(*m->index_, m);
+                    break;
+                }
+        }
+    } else if (slot.plain > 0) {
+        --slot.plain;
+    }
+    if (slot.members.empty()) names_.erase(it);
+}
+
+void MemoryForm::forget_control(MemoryObject* c) {
+    if (tearing_down_) return;  // destroy() drops the whole index at once
+    unindex_control(c);
+    if (c->is_menu_ && c->menu_shown()) --visible_menus_;
+    if (c->traits().align) std::erase(bars_, c);
+    if (c->traits().tab_index) --tab_count_;
 }
 
 std::shared_ptr<MemoryControlCollection> MemoryForm::control_collection() {
@@ -205,8 +261,7 @@ int align_of(const MemoryObject& c, const std::vector<std::pair<Prop, Value>>& k
 RectTwips MemoryForm::free_client_area() const {
     double cw = client_width_twips(), ch = client_height_twips();
     double top = 0, bottom = 0, left = 0, right = 0;
-    for (const auto& c : controls_) {
-        if (c->container_.lock().get() != this) continue;
+    for (const MemoryObject* c : bars_) {
         switch (align_of(*c, c->known_)) {
             case 1:
                 top += c->rect_.height;
@@ -235,9 +290,9 @@ void MemoryForm::layout_aligned() {
     double cw = client_width_twips(), ch = client_height_twips();
     double top = 0, bottom = 0, left = 0, right = 0;
     std::vector<std::pair<std::shared_ptr<MemoryObject>, int>> bars;
-    for (const auto& c : controls_)
-        if (c->container_.lock().get() == this)
-            if (int a = align_of(*c, c->known_)) bars.emplace_back(c, a);
+    for (MemoryObject* c : bars_)
+        if (int a = align_of(*c, c->known_))
+            bars.emplace_back(std::static_pointer_cast<MemoryObject>(c->shared_from_this()), a);
     for (const auto& [c, a] : bars) {
         if (a > 2) continue;
         RectTwips r = c->rect_;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -114,8 +115,16 @@ class MemoryForm : public MemoryObject {
                                                const std::shared_ptr<MemoryObject>& container,
                                                std::optional<int> index, bool aligns);
     void apply_startup_position();
-    void destroy();  // the form is gone: controls terminated, windows destroyed, hooks released
-    bool has_menu_bar() const;
+    // The form is gone: controls terminated, windows destroyed, hooks released. `release_user`
+    // also drops the user controls (the host is going: nobody may keep them alive through the
+    // form they hold).
+    void destroy(bool release_user = false);
+    bool has_menu_bar() const { return kind_ != FormKind::MDIChild && visible_menus_ > 0; }
+    // Name index: controls by folded name, kept up to date on add, remove, rename, re-index.
+    void index_control(MemoryObject* c);
+    void unindex_control(MemoryObject* c);
+    // A control leaves the form (removed or killed): index, menu count, bar list.
+    void forget_control(MemoryObject* c);
     void fire_mouse(const ObjectRef& target, int kind, int button, int shift, double x, double y);
 
     FormKind kind_;
@@ -133,6 +142,18 @@ class MemoryForm : public MemoryObject {
     RectTwips normal_rect_;
     int resize_count_ = 0;
     bool in_layout_ = false;
+    bool tearing_down_ = false;
+
+    struct NameSlot {
+        std::vector<MemoryObject*> members;  // creation order
+        std::unordered_map<int, MemoryObject*> by_index;
+        size_t plain = 0;  // members that are not array elements
+    };
+    std::unordered_map<std::string, NameSlot> names_;
+    int visible_menus_ = 0;
+    std::vector<MemoryObject*> bars_;  // controls on the form itself that support Align
+    uint64_t next_seq_ = 0;
+    size_t tab_count_ = 0;  // controls with a TabIndex
 };
 
 }  // namespace kv::mem

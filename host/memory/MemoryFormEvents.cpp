@@ -165,13 +165,22 @@ bool MemoryForm::close(int unload_mode) {
     return true;
 }
 
-void MemoryForm::destroy() {
+void MemoryForm::destroy(bool release_user) {
     if (!alive_) return;
     auto self = shared_from_this();
     visible_ = false;
     loaded_ = false;
-    for (const auto& c : controls_) c->mark_dead();
+    tearing_down_ = true;
+    names_.clear();
+    bars_.clear();
+    visible_menus_ = 0;
+    tab_count_ = 0;
+    auto doomed = controls_;  // terminate code may still look at the form's controls
+    for (const auto& c : doomed) c->mark_dead();
     controls_.clear();
+    if (release_user)
+        for (const auto& c : doomed) c->release_user_control();
+    doomed.clear();
     mark_dead();
     if (auto parent = mdi_parent()) {
         if (parent->active_child_.lock().get() == this) {

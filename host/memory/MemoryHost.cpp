@@ -1,5 +1,7 @@
 #include "host/memory/MemoryHost.h"
 
+#include <algorithm>
+
 #include <unistd.h>
 #include <uuid/uuid.h>
 
@@ -43,7 +45,21 @@ MemoryHost::MemoryHost()
       store_(std::make_shared<store::MemorySettingsStore>()),
       pid_(static_cast<uint32_t>(::getpid())) {}
 
-MemoryHost::~MemoryHost() = default;
+MemoryHost::~MemoryHost() {
+    // Forms still open end here: their user controls hold the forms they sit on (through their
+    // sizers), so nothing else would ever free them. MDI children go before their parent.
+    auto open = forms_;
+    std::stable_partition(open.begin(), open.end(),
+                          [](const auto& f) { return f->kind() == FormKind::MDIChild; });
+    for (const auto& f : open) {
+        try {
+            f->destroy(true);
+        } catch (const Error&) {
+            // Terminate code that fails cannot stop the host going; the form is dead anyway.
+        }
+    }
+    forms_.clear();
+}
 
 // --- forms ---
 

@@ -75,6 +75,10 @@ class MemoryHost : public Host, public std::enable_shared_from_this<MemoryHost> 
     void set_exe_name(std::string v) { exe_name_ = std::move(v); }
     void set_settings_store(std::shared_ptr<SettingsStore> store) { store_ = std::move(store); }
     const std::vector<std::string>& opened_urls() const { return opened_urls_; }
+    // Per-object write logs (MemoryObject::write_log), on by default for tests that count
+    // writes; long runs and benchmarks switch them off.
+    void set_write_log_enabled(bool v) { write_log_enabled_ = v; }
+    bool write_log_enabled() const { return write_log_enabled_; }
 
     // --- message loop ---
     int run_idle();
@@ -133,6 +137,7 @@ class MemoryHost : public Host, public std::enable_shared_from_this<MemoryHost> 
     double tpp_x_ = 15, tpp_y_ = 15;
     bool under_designer_ = false;
     bool user_mode_ = true;
+    bool write_log_enabled_ = true;
     std::string product_name_ = "Kelvane Demo";
     std::string exe_name_ = "KelvaneDemo";
     uint32_t pid_;

@@ -14,11 +14,44 @@ namespace kv::mem {
 
 MemoryObject::MemoryObject(std::weak_ptr<MemoryHost> host, std::string class_name,
                            ClassTraits traits)
-    : host_(std::move(host)), class_name_(std::move(class_name)), traits_(traits) {}
+    : host_(std::move(host)), class_name_(std::move(class_name)), traits_(traits) {
+    host_ptr_ = host_.lock().get();
+    is_menu_ = class_name_ == "Menu";
+}
 
 MemoryObject::~MemoryObject() {
     if (hwnd_ != 0)
         if (auto h = host_.lock()) h->windows().destroy(hwnd_);
+}
+
+double MemoryObject::tpp_x() const {
+    if (alive_ && host_ptr_) return host_ptr_->twips_per_pixel_x();
+    return host()->twips_per_pixel_x();
+}
+
+double MemoryObject::tpp_y() const {
+    if (alive_ && host_ptr_) return host_ptr_->twips_per_pixel_y();
+    return host()->twips_per_pixel_y();
+}
+
+const MemoryObject* MemoryObject::live_container() const {
+    if (alive_) return container_ptr_;
+    // A dead object's container lives on only while someone else holds it.
+    return container_.lock().get();
+}
+
+bool MemoryObject::menu_shown() const {
+    for (const auto& [p, v] : known_)
+        if (p == Prop::Visible) return to_bool(v);
+    return true;
+}
+
+void MemoryObject::set_index(std::optional<int> index) {
+    if (index == index_) return;
+    bool indexed = !index_key_.empty() && alive_ && form_ptr_;
+    if (indexed) form_ptr_->unindex_control(this);
+    index_ = index;
+    if (indexed) form_ptr_->index_control(this);
 }
 
 void MemoryObject::no_such_property() {
@@ -120,8 +153,13 @@ void MemoryObject::set_extra(std::string_view name, const Value& v) {
     extra_.emplace_back(std::string(name), v);
 }
 
-void MemoryObject::log_write(std::string what, std::vector<Value> args) {
-    write_log_.push_back({std::move(what), std::move(args)});
+void MemoryObject::log_write(std::string_view what, const WriteArgs& args) {
+    if (alive_ && host_ptr_ && !host_ptr_->write_log_enabled()) return;
+    // Dropping the older half at the limit keeps the cost per write constant.
+    if (write_log_.size() >= kWriteLogLimit)
+        write_log_.erase(write_log_.begin(),
+                         write_log_.begin() + static_cast<std::ptrdiff_t>(kWriteLogLimit / 2));
+    write_log_.push_back({std::string(what), args});
 }
 
 std::shared_ptr<MemoryPropertyBag> MemoryObject::write_properties() {
@@ -133,6 +171,7 @@ std::shared_ptr<MemoryPropertyBag> MemoryObject::write_properties() {
 
 void MemoryObject::mark_dead() {
     if (!alive_) return;
+    if (form_ptr_ && !is_form()) form_ptr_->forget_control(this);
     alive_ = false;
     if (user_control_) {
         auto uc = user_control_;  // the control may drop its own references while terminating
@@ -143,6 +182,12 @@ void MemoryObject::mark_dead() {
         if (auto h = host_.lock()) h->windows().destroy(hwnd_);
         hwnd_ = 0;
     }
+}
+
+void MemoryObject::release_user_control() {
+    // The site outlives the control: the control may still reach it while it goes.
+    auto uc = std::move(user_control_);
+    uc.reset();
 }
 
 }  // namespace kv::mem

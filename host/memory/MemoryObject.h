@@ -3,6 +3,8 @@
 // that behaves as the forms runtime does. Geometry is kept in twips relative to the container's
 // client origin and converted to and from the container's scale units on every read and write.
 // A property the class does not have raises error 438; writes take effect or fail.
+#include <array>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,11 +27,36 @@ struct RectTwips {
     double left = 0, top = 0, width = 0, height = 0;
 };
 
+// The arguments of one write (at most four: Move's), held in place so that recording a write
+// costs no allocation.
+class WriteArgs {
+  public:
+    WriteArgs() = default;
+    WriteArgs(std::initializer_list<Value> values) {
+        for (const Value& v : values) push_back(v);
+    }
+    void push_back(const Value& v) {
+        if (size_ < values_.size()) values_[size_++] = v;
+    }
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const Value& operator[](size_t i) const { return values_[i]; }
+    const Value* begin() const { return values_.data(); }
+    const Value* end() const { return values_.data() + size_; }
+
+  private:
+    std::array<Value, 4> values_{};
+    size_t size_ = 0;
+};
+
 // One host write, for tests that count writes: a property name (or "Move") and its arguments.
 struct WriteRecord {
     std::string what;
-    std::vector<Value> args;
+    WriteArgs args;
 };
+
+// The write log keeps the latest writes only: a long run must not grow without bound.
+inline constexpr size_t kWriteLogLimit = 256;
 
 class MemoryObject : public HostObject, public std::enable_shared_from_this<MemoryObject> {
   public:
@@ -44,6 +71,9 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void set(Prop p, const Value& v) override;
     Value get(std::string_view name) override;
     void set(std::string_view name, const Value& v) override;
+    // Answers the tolerated failures (a property the class lacks, Index outside an array)
+    // without throwing.
+    std::optional<Value> try_get(Prop p) override;
     void move(double left, std::optional<double> top = std::nullopt,
               std::optional<double> width = std::nullopt,
               std::optional<double> height = std::nullopt) override;
@@ -64,7 +94,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     bool is_form() const { return traits_.is_form; }
     std::string name() const;
     std::optional<int> index() const { return index_; }  // set when the control is in an array
-    void set_index(std::optional<int> index) { index_ = index; }
+    void set_index(std::optional<int> index);
     // The form the object sits on (itself for a form); nullptr once removed.
     std::shared_ptr<MemoryForm> form() const;
     // The direct container (nullptr for a form).
@@ -97,6 +127,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // Properties kept by name only (anything the host does not model), in first-write order.
     const std::vector<std::pair<std::string, Value>>& extra_properties() const { return extra_; }
 
+    // The latest writes (up to kWriteLogLimit), oldest first.
     const std::vector<WriteRecord>& write_log() const { return write_log_; }
     void clear_write_log() { write_log_.clear(); }
 
@@ -115,6 +146,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     friend class MemoryControlCollection;
 
     // --- internals shared by the geometry, property and form code ---
+    Value read(Prop p);  // get(p) once the class is known to have p
     Value get_known(Prop p);
     void set_known(Prop p, const Value& v);
     Value default_of(Prop p) const;
@@ -122,7 +154,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void set_extra(std::string_view name, const Value& v);
     bool has_extra(std::string_view name) const;
     [[noreturn]] static void no_such_property();
-    void log_write(std::string what, std::vector<Value> args);
+    void log_write(std::string_view what, const WriteArgs& args);
 
     // Geometry in the container's units <-> twips.
     double container_tpu_x() const;
@@ -142,12 +174,29 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     double border_twips_y() const;
     void set_user_scale_from(double scale_width, double scale_height);
     void mark_dead();
+    // Drop the user control and its site (after UserControl_Terminate): they may hold the form.
+    void release_user_control();
+
+    // Hot-path access without weak-pointer locks. While alive_, the host, the form and the
+    // container outlive this object: removing a container removes (kills) what it holds, a form
+    // kills its controls when it goes, and the host kills every open form before it goes. Once
+    // dead, the weak pointers are used instead.
+    double tpp_x() const;  // the host's twips per pixel
+    double tpp_y() const;
+    const MemoryObject* live_container() const;
+    bool menu_shown() const;  // a Menu's Visible (menus count for the form's menu bar)
 
     std::weak_ptr<MemoryHost> host_;
     std::string class_name_;
     ClassTraits traits_;
     std::weak_ptr<MemoryForm> form_;
     std::weak_ptr<MemoryObject> container_;
+    MemoryHost* host_ptr_ = nullptr;         // see live_container()
+    MemoryForm* form_ptr_ = nullptr;         // controls only
+    MemoryObject* container_ptr_ = nullptr;  // controls only
+    bool is_menu_ = false;
+    uint64_t seq_ = 0;       // creation order on the form
+    std::string index_key_;  // folded name the form indexes this control under; "" = none
     std::optional<int> index_;
     WindowHandle hwnd_ = 0;
     bool alive_ = true;

@@ -26,40 +26,41 @@ Error invalid_value() {
 double MemoryObject::twips_per_scale_unit_x() const {
     if (!traits_.scale || traits_.is_mdi_form) return 1;
     if (scale_mode_ == kScaleUser) return user_tpu_x_;
-    return twips_per_unit(scale_mode_, true, host()->twips_per_pixel_x()).value_or(1);
+    if (scale_mode_ == kScaleTwips) return 1;
+    return twips_per_unit(scale_mode_, true, tpp_x()).value_or(1);
 }
 
 double MemoryObject::twips_per_scale_unit_y() const {
     if (!traits_.scale || traits_.is_mdi_form) return 1;
     if (scale_mode_ == kScaleUser) return user_tpu_y_;
-    return twips_per_unit(scale_mode_, false, host()->twips_per_pixel_y()).value_or(1);
+    if (scale_mode_ == kScaleTwips) return 1;
+    return twips_per_unit(scale_mode_, false, tpp_y()).value_or(1);
 }
 
 double MemoryObject::container_tpu_x() const {
-    auto c = container_.lock();
+    const MemoryObject* c = live_container();
     return (c && !is_form()) ? c->twips_per_scale_unit_x() : 1;
 }
 
 double MemoryObject::container_tpu_y() const {
-    auto c = container_.lock();
+    const MemoryObject* c = live_container();
     return (c && !is_form()) ? c->twips_per_scale_unit_y() : 1;
 }
 
 double MemoryObject::container_origin_x() const {
-    auto c = container_.lock();
+    const MemoryObject* c = live_container();
     return (c && !is_form() && c->traits_.scale) ? c->scale_left_ : 0;
 }
 
 double MemoryObject::container_origin_y() const {
-    auto c = container_.lock();
+    const MemoryObject* c = live_container();
     return (c && !is_form() && c->traits_.scale) ? c->scale_top_ : 0;
 }
 
 double MemoryObject::scale_convert(double value, int from_mode, int to_mode, bool x) const {
     auto tpu = [&](int mode) -> double {
         if (mode == kScaleUser) return x ? twips_per_scale_unit_x() : twips_per_scale_unit_y();
-        auto t =
-            twips_per_unit(mode, x, x ? host()->twips_per_pixel_x() : host()->twips_per_pixel_y());
+        auto t = twips_per_unit(mode, x, x ? tpp_x() : tpp_y());
         if (!t) throw Error::standard(kErrInvalidCall);
         return *t;
     };
@@ -94,14 +95,14 @@ double MemoryObject::border_twips_x() const {
     if (class_name_ != "PictureBox") return 0;
     for (const auto& [p, v] : known_)
         if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
-    return kPictureBorderPixels * host()->twips_per_pixel_x();
+    return kPictureBorderPixels * tpp_x();
 }
 
 double MemoryObject::border_twips_y() const {
     if (class_name_ != "PictureBox") return 0;
     for (const auto& [p, v] : known_)
         if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
-    return kPictureBorderPixels * host()->twips_per_pixel_y();
+    return kPictureBorderPixels * tpp_y();
 }
 
 double MemoryObject::client_width_twips() const {
@@ -109,7 +110,7 @@ double MemoryObject::client_width_twips() const {
         const auto& f = static_cast<const MemoryForm&>(*this);
         if (f.window_state_ == 1) return 0;
         auto m = frame_metrics(f.border_style());
-        return std::max(0.0, rect_.width - 2.0 * m.border_px * host()->twips_per_pixel_x());
+        return std::max(0.0, rect_.width - 2.0 * m.border_px * tpp_x());
     }
     if (!traits_.container) return 0;
     return std::max(0.0, rect_.width - 2 * border_twips_x());
@@ -121,7 +122,7 @@ double MemoryObject::client_height_twips() const {
         if (f.window_state_ == 1) return 0;
         auto m = frame_metrics(f.border_style());
         int px = 2 * m.border_px + m.caption_px + (f.has_menu_bar() ? kMenuBarPixels : 0);
-        return std::max(0.0, rect_.height - px * host()->twips_per_pixel_y());
+        return std::max(0.0, rect_.height - px * tpp_y());
     }
     if (!traits_.container) return 0;
     return std::max(0.0, rect_.height - 2 * border_twips_y());
@@ -129,13 +130,13 @@ double MemoryObject::client_height_twips() const {
 
 double MemoryObject::client_origin_x_twips() const {
     if (is_form()) return 0;
-    auto c = container_.lock();
+    const MemoryObject* c = live_container();
     return (c ? c->client_origin_x_twips() : 0) + rect_.left + border_twips_x();
 }
 
 double MemoryObject::client_origin_y_twips() const {
     if (is_form()) return 0;
-    auto c = container_.lock();
+    const MemoryObject* c = live_container();
     return (c ? c->client_origin_y_twips() : 0) + rect_.top + border_twips_y();
 }
 
@@ -146,16 +147,16 @@ double MemoryObject::list_line_twips() const {
     for (const auto& [p, v] : known_)
         if (p == Prop::FontSize) font = to_double(v);
     // A line is the font's pixel height plus two pixels of spacing (8.25 pt -> 13 px).
-    return (std::ceil(font * 4.0 / 3.0 - 1e-9) + 2) * host()->twips_per_pixel_y();
+    return (std::ceil(font * 4.0 / 3.0 - 1e-9) + 2) * tpp_y();
 }
 
 double MemoryObject::list_border_twips() const {
-    return kListBorderPixels * host()->twips_per_pixel_y();
+    return kListBorderPixels * tpp_y();
 }
 
 void MemoryObject::snap_height(RectTwips& r) const {
     if (traits_.fixed_height) {
-        r.height = kComboHeightPixels * host()->twips_per_pixel_y();
+        r.height = kComboHeightPixels * tpp_y();
         return;
     }
     if (!traits_.integral_height) return;
@@ -182,15 +183,14 @@ void MemoryObject::move(double left, std::optional<double> top, std::optional<do
     if (top) r.top = (*top - container_origin_y()) * ty;
     if (width) r.width = *width * std::abs(tx);
     if (height) r.height = *height * std::abs(ty);
-    std::vector<Value> args{left};
+    WriteArgs args{left};
     for (const auto& o : {top, width, height})
-        if (o) args.emplace_back(*o);
+        if (o) args.push_back(*o);
     apply_rect(r);
-    log_write("Move", std::move(args));
+    log_write("Move", args);
 }
 
 void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {
-    auto f = form();
     int align = 0;
     if (traits_.align)
         for (const auto& [p, v] : known_)
@@ -208,7 +208,8 @@ void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {
     rect_ = r;
     if (!resized) return;
     on_size_changed();
-    if (align != 0 && !by_host_layout && f) f->layout_aligned();
+    if (align != 0 && !by_host_layout)
+        if (auto f = form()) f->layout_aligned();
 }
 
 void MemoryObject::on_size_changed() {

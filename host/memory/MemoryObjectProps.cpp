@@ -1,4 +1,5 @@
 // Properties of forms and controls by id and by name.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Error.h"
@@ -113,12 +114,20 @@ Value MemoryObject::get_known(Prop p) {
 }
 
 void MemoryObject::set_known(Prop p, const Value& v) {
-    for (auto& [k, old] : known_)
-        if (k == p) {
-            old = v;
-            return;
-        }
-    known_.emplace_back(p, v);
+    // The form keeps a name index and a count of shown menus: tell it of changes to either.
+    const bool tracked = alive_ && form_ptr_ && !is_form();
+    const bool reindex = tracked && p == Prop::Name && !index_key_.empty();
+    const bool menu = tracked && is_menu_ && p == Prop::Visible;
+    const bool was_shown = menu && menu_shown();
+    if (reindex) form_ptr_->unindex_control(this);
+    auto it =
+        std::find_if(known_.begin(), known_.end(), [p](const auto& e) { return e.first == p; });
+    if (it != known_.end())
+        it->second = v;
+    else
+        known_.emplace_back(p, v);
+    if (reindex) form_ptr_->index_control(this);
+    if (menu && was_shown != menu_shown()) form_ptr_->visible_menus_ += was_shown ? -1 : 1;
 }
 
 Value MemoryObject::get(Prop p) {
@@ -126,24 +135,27 @@ Value MemoryObject::get(Prop p) {
     if (traits_.is_mdi_form &&
         (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
         no_such_property();
-    double tx = container_tpu_x(), ty = container_tpu_y();
+    return read(p);
+}
+
+Value MemoryObject::read(Prop p) {
     switch (p) {
         case Prop::Left:
-            return rect_.left / tx + container_origin_x();
+            return rect_.left / container_tpu_x() + container_origin_x();
         case Prop::Top:
-            return rect_.top / ty + container_origin_y();
+            return rect_.top / container_tpu_y() + container_origin_y();
         case Prop::Width:
-            return rect_.width / std::abs(tx);
+            return rect_.width / std::abs(container_tpu_x());
         case Prop::Height:
-            return rect_.height / std::abs(ty);
+            return rect_.height / std::abs(container_tpu_y());
         case Prop::X1:
-            return x1_ / tx + container_origin_x();
+            return x1_ / container_tpu_x() + container_origin_x();
         case Prop::Y1:
-            return y1_ / ty + container_origin_y();
+            return y1_ / container_tpu_y() + container_origin_y();
         case Prop::X2:
-            return x2_ / tx + container_origin_x();
+            return x2_ / container_tpu_x() + container_origin_x();
         case Prop::Y2:
-            return y2_ / ty + container_origin_y();
+            return y2_ / container_tpu_y() + container_origin_y();
         case Prop::Name:
             return name();
         case Prop::Index:
@@ -178,7 +190,8 @@ void MemoryObject::set(Prop p, const Value& v) {
     if (traits_.is_mdi_form &&
         (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
         no_such_property();
-    double tx = container_tpu_x(), ty = container_tpu_y();
+    const bool geometry = p <= Prop::Y2;  // Left .. Y2: only these need the container's scale
+    double tx = geometry ? container_tpu_x() : 1, ty = geometry ? container_tpu_y() : 1;
     RectTwips r = rect_;
     switch (p) {
         case Prop::Left:
@@ -296,7 +309,20 @@ void MemoryObject::set(Prop p, const Value& v) {
             set_known(p, Value(to_text(v)));
             break;  // Tag, ToolTipText, Caption
     }
-    log_write(std::string(prop_name(p)), {v});
+    log_write(prop_name(p), {v});
+}
+
+std::optional<Value> MemoryObject::try_get(Prop p) {
+    if (!supports(traits_, p)) return std::nullopt;
+    if (traits_.is_mdi_form &&
+        (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
+        return std::nullopt;
+    if (p == Prop::Index && !index_) return std::nullopt;
+    try {
+        return read(p);
+    } catch (const Error&) {
+        return std::nullopt;  // rarer failures (the host is gone) keep the thrown path
+    }
 }
 
 Value MemoryObject::get(std::string_view name) {
@@ -312,7 +338,7 @@ void MemoryObject::set(std::string_view name, const Value& v) {
     // as it is (properties of other libraries' controls).
     if (const NamedDefault* d = named_default(name); d && !d->has(*this)) no_such_property();
     set_extra(name, v);
-    log_write(std::string(name), {v});
+    log_write(name, {v});
 }
 
 }  // namespace kv::mem

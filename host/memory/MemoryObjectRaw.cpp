@@ -64,7 +64,7 @@ void MemoryObject::set_raw(std::string_view name, const Value& v) {
             y2_ = (to_double(v) - container_origin_y()) * ty;
             break;
         case Prop::Index:
-            index_ = to_int(v);
+            set_index(to_int(v));
             break;
         case Prop::hWnd:
             break;  // handles are the host's
