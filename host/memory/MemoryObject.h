@@ -160,6 +160,8 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     double container_tpu_x() const;
     double container_tpu_y() const;
     double container_origin_x() const;  // ScaleLeft of the container (0 for non-scaled)
+    // A line's end point, given in the container's units (tx, ty: twips per unit).
+    void set_line_end(Prop p, double value, double tx, double ty);
     double container_origin_y() const;
     double scale_convert(double value, int from_mode, int to_mode, bool x_axis) const;
     // Apply a rectangle: class rules (integral height, fixed height), alignment, events.

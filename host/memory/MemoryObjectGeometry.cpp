@@ -219,4 +219,23 @@ void MemoryObject::on_size_changed() {
     }
 }
 
+void MemoryObject::set_line_end(Prop p, double value, double tx, double ty) {
+    switch (p) {
+        case Prop::X1:
+            x1_ = (value - container_origin_x()) * tx;
+            break;
+        case Prop::Y1:
+            y1_ = (value - container_origin_y()) * ty;
+            break;
+        case Prop::X2:
+            x2_ = (value - container_origin_x()) * tx;
+            break;
+        case Prop::Y2:
+            y2_ = (value - container_origin_y()) * ty;
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace kv::mem

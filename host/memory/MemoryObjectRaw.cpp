@@ -52,16 +52,10 @@ void MemoryObject::set_raw(std::string_view name, const Value& v) {
             rect_.height = to_double(v) * std::abs(ty);
             break;
         case Prop::X1:
-            x1_ = (to_double(v) - container_origin_x()) * tx;
-            break;
         case Prop::Y1:
-            y1_ = (to_double(v) - container_origin_y()) * ty;
-            break;
         case Prop::X2:
-            x2_ = (to_double(v) - container_origin_x()) * tx;
-            break;
         case Prop::Y2:
-            y2_ = (to_double(v) - container_origin_y()) * ty;
+            set_line_end(*p, to_double(v), tx, ty);
             break;
         case Prop::Index:
             set_index(to_int(v));
