@@ -4,21 +4,13 @@
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "error_of.h"
 #include "host/memory/MemoryHost.h"
 
 using namespace kv;
 using namespace kv::mem;
 
 namespace {
-
-int error_of(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 struct SupportCase {
     const char* cls;
