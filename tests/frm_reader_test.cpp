@@ -176,7 +176,24 @@ INSTANTIATE_TEST_SUITE_P(
                  "form file of this designer"},
         BadInput{"empty file", "", "bad.frm:1: expected VERSION 5.00, found an empty file"},
         BadInput{"Begin without a name", kHead + "   Begin VB.Label\r\n   End\r\nEnd\r\n",
-                 "bad.frm:3: expected Begin CLASS NAME, found 'Begin VB.Label'"}));
+                 "bad.frm:3: expected Begin CLASS NAME, found 'Begin VB.Label'"},
+        BadInput{"form inside the form", kHead + "   Begin VB.Form G \r\n   End\r\nEnd\r\n",
+                 "bad.frm:3: expected a control inside F (a form cannot hold another form), "
+                 "found 'Begin VB.Form G'"},
+        BadInput{"MDI form inside a frame",
+                 kHead + "   Begin VB.Frame fra \r\n      Begin VB.MDIForm M \r\n      End\r\n"
+                         "   End\r\nEnd\r\n",
+                 "bad.frm:4: expected a control inside F (a form cannot hold another form), "
+                 "found 'Begin VB.MDIForm M'"},
+        BadInput{".frx up a folder", kHead + "   Tag = \"../victim/victim.txt\":0000\r\nEnd\r\n",
+                 "bad.frm:3: expected a plain .frx file name beside the form, found "
+                 "'../victim/victim.txt'"},
+        BadInput{".frx at an absolute path", kHead + "   Tag = $\"/etc/F.frx\":0000\r\nEnd\r\n",
+                 "bad.frm:3: expected a plain .frx file name beside the form, found '/etc/F.frx'"},
+        BadInput{".frx in a Windows folder", kHead + "   Tag = \"sub\\F.frx\":0000\r\nEnd\r\n",
+                 "bad.frm:3: expected a plain .frx file name beside the form, found 'sub\\F.frx'"},
+        BadInput{".frx on a drive", kHead + "   Tag = \"C:F.frx\":0000\r\nEnd\r\n",
+                 "bad.frm:3: expected a plain .frx file name beside the form, found 'C:F.frx'"}));
 
 // The .frx entries of the resizer's texts are read when the form is loaded; a missing file or
 // an entry that does not fit is reported at the property's line.

@@ -6,6 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sqlite3.h>
+
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -47,7 +50,10 @@ std::string value_name(int writer, int i) {
 [[noreturn]] void writer_child(const std::string& path, int writer, int count, int go_fd) {
     char go = 0;
     if (read(go_fd, &go, 1) != 1) _exit(3);
-    SqliteSettingsStore store(path, [](const std::string&) { _exit(4); });
+    // Each loop may starve the other for a while (the file lock is not fair): a writer here waits
+    // as long as it takes, where a form's run gives up after a few seconds.
+    SqliteSettingsStore store(
+        path, [](const std::string&) { _exit(4); }, std::chrono::minutes(2));
     for (int i = 0; i < count; ++i) {
         if (!store.write(kCurrentUser, "Software\\Load\\Writer" + std::to_string(writer),
                          value_name(writer, i), std::to_string(i))) {
@@ -187,6 +193,81 @@ TEST_F(StoreFile, MessageGoesToTheHostWithoutASink) {
     EXPECT_NE(host->messages()[0].text.find(path_), std::string::npos);
     EXPECT_EQ(host->messages()[0].style, kv::kExclamation);
     kv::Host::set_current(nullptr);
+}
+
+// Another program holding the file in an exclusive transaction until told to let go.
+class LockHolder {
+  public:
+    explicit LockHolder(const std::string& path) {
+        int ready[2], release[2];
+        if (pipe(ready) != 0 || pipe(release) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            sqlite3* db = nullptr;
+            if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) _exit(3);
+            if (sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr,
+                             nullptr, nullptr) != SQLITE_OK)
+                _exit(4);
+            char c = 1;
+            if (write(ready[1], &c, 1) != 1) _exit(5);
+            if (read(release[0], &c, 1) < 0) _exit(6);
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+            _exit(0);
+        }
+        char c = 0;
+        locked_ = read(ready[0], &c, 1) == 1;
+        release_fd_ = release[1];
+        close(ready[0]);
+        close(ready[1]);
+        close(release[0]);
+    }
+    ~LockHolder() { let_go(); }
+    bool locked() const { return locked_; }
+    void let_go() {
+        if (pid_ <= 0) return;
+        char c = 1;
+        if (write(release_fd_, &c, 1) != 1) kill(pid_, SIGKILL);
+        close(release_fd_);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+    }
+
+  private:
+    pid_t pid_ = -1;
+    int release_fd_ = -1;
+    bool locked_ = false;
+};
+
+TEST_F(StoreFile, LockedFileIsWaitedForBrieflyThenCalledBusyOnce) {
+    ASSERT_TRUE(open_store()->write(kCurrentUser, "Software\\X", "Left", "120"));
+    LockHolder holder(path_);
+    ASSERT_TRUE(holder.locked());
+    auto store = open_store();
+    const auto started = std::chrono::steady_clock::now();
+    // What one run of a form does: several reads and a write, all on a locked file.
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(store->read(kCurrentUser, "Software\\X", "Left"), std::nullopt);
+    EXPECT_FALSE(store->write(kCurrentUser, "Software\\X", "Left", "240"));
+    EXPECT_TRUE(store->failed());
+    const auto spent = std::chrono::steady_clock::now() - started;
+    // A few seconds in all, not several seconds per call.
+    EXPECT_LT(spent, std::chrono::seconds(8));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].find("\"" + path_ + "\" is busy"), std::string::npos) << messages_[0];
+    EXPECT_EQ(messages_[0].find("repaired"), std::string::npos) << messages_[0];
+    // Once the other program lets go, the same store works again at once.
+    holder.let_go();
+    EXPECT_EQ(store->read(kCurrentUser, "Software\\X", "Left"), "120");
+    EXPECT_FALSE(store->failed());
+}
+
+TEST_F(StoreFile, EmptyPathIsUnusableNotATemporaryStore) {
+    path_ = "";
+    auto store = open_store();
+    expect_unusable(*store, messages_, path_, "no file name");
+    EXPECT_TRUE(store->failed());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -35,6 +36,10 @@ const char* kHelp =
     "file's line breaks become CR LF and one final line break is dropped.\n";
 
 std::string read_text_file(const std::string& path) {
+    // A folder opens as a stream that reads nothing: it would pass for an empty text.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw UsageError("cannot read '" + path + "': it is not a regular file");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw UsageError("cannot read '" + path + "'");
     std::ostringstream ss;

@@ -21,6 +21,8 @@ const char* kHelp =
     "  set      writes the value, creating the keys as needed\n"
     "  delete   removes the value NAME, or without NAME the key with everything below it;\n"
     "           exit 1 when there was nothing to remove\n"
+    "Exit 2 when the store cannot be used (damaged, not a store, or kept locked by another\n"
+    "program for more than a few seconds).\n"
     "  --store PATH   the store file (default: ";
 
 }  // namespace
@@ -48,6 +50,7 @@ int cmd_store(const Argv& argv, std::ostream& out, std::ostream& err) {
             const std::string key = pos.size() > 1 ? pos[1] : "";
             const auto keys = db.list_subkeys(root, key);
             const auto values = db.list_values(root, key);
+            if (db.failed()) return 2;
             if (!keys || !values) {
                 err << "no key '" << key << "' in the store\n";
                 return 1;
@@ -60,6 +63,7 @@ int cmd_store(const Argv& argv, std::ostream& out, std::ostream& err) {
         if (op == "get") {
             want(2, 2);
             const auto v = db.read(root, pos[1], pos[2]);
+            if (db.failed()) return 2;
             if (!v) {
                 err << "no value '" << pos[2] << "' under '" << pos[1] << "'\n";
                 return 1;
@@ -70,6 +74,7 @@ int cmd_store(const Argv& argv, std::ostream& out, std::ostream& err) {
         if (op == "set") {
             want(3, 3);
             if (!db.write(root, pos[1], pos[2], pos[3])) {
+                if (db.failed()) return 2;
                 err << "could not write '" << pos[2] << "' under '" << pos[1] << "'\n";
                 return 2;
             }
@@ -79,6 +84,7 @@ int cmd_store(const Argv& argv, std::ostream& out, std::ostream& err) {
             want(1, 2);
             const bool done = pos.size() == 3 ? db.delete_value(root, pos[1], pos[2])
                                               : db.delete_key(root, pos[1]);
+            if (db.failed()) return 2;
             if (!done) {
                 err << "nothing to delete at '" << pos[1]
                     << (pos.size() == 3 ? "' named '" + pos[2] + "'" : "'") << "\n";

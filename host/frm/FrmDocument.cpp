@@ -50,15 +50,17 @@ const FrmBlock* FrmDocument::resizer() const {
 }
 
 std::string FrmDocument::frx_name() const {
+    // Always the form's own companion; a reference naming it keeps its spelling.
+    const std::string own = fs::path(path).stem().string() + ".frx";
     std::string name;
     auto look = [&](const std::vector<FrmProperty>& props) {
         for (const auto& p : props)
-            if (name.empty() && p.kind == FrmValueKind::FrxRef) name = p.frx_name;
+            if (name.empty() && p.kind == FrmValueKind::FrxRef && same_name(p.frx_name, own))
+                name = p.frx_name;
     };
     look(form.properties);
     for_each_block([&](const FrmBlock& b, const FrmBlock&) { look(b.properties); });
-    if (!name.empty()) return name;
-    return fs::path(path).stem().string() + ".frx";
+    return name.empty() ? own : name;
 }
 
 std::string FrmDocument::frx_path(const std::string& frx_name) const {

@@ -42,7 +42,8 @@ class FrmDocument {
     // the form, its name compared without regard to case. FrmError at the property's line when
     // the .frx is missing or the entry does not fit it.
     std::string frx_text(const FrmProperty& p) const;
-    // The .frx the form's references name (the first one), or the form's own name with .frx.
+    // The form's own .frx, where the writer puts entries: the form file's name with .frx, spelt
+    // as the form's references spell it.
     std::string frx_name() const;
     // Path of an existing file of that name beside the form (any case), or the plain path.
     std::string frx_path(const std::string& frx_name) const;

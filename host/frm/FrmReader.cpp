@@ -1,5 +1,9 @@
 #include "host/frm/FrmReader.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -13,6 +17,7 @@ namespace {
 
 // Menus may nest deeply, but a file nesting blocks past this is not a form.
 constexpr size_t kMaxDepth = 256;
+constexpr uint64_t kMaxFileBytes = 64ull * 1024 * 1024;
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
@@ -59,6 +64,17 @@ void FrmReader::fail(size_t line, const std::string& what) const {
 }
 
 FrmDocument FrmReader::read_file(const std::string& path, const std::string& codepage) {
+    // Looked at before reading: a device or a pipe never ends, and no form is this large.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        throw FrmError(path, 0, std::string("cannot read the file: ") + std::strerror(errno));
+    if (S_ISDIR(st.st_mode)) throw FrmError(path, 0, "expected a form file, found a folder");
+    if (!S_ISREG(st.st_mode))
+        throw FrmError(path, 0, "expected a form file, found a device, pipe or socket");
+    if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes)
+        throw FrmError(path, 0,
+                       "expected a form file of at most 64 MB, found " +
+                           std::to_string(st.st_size) + " bytes");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FrmError(path, 0, "cannot read the file");
     std::ostringstream ss;
@@ -140,6 +156,10 @@ void FrmReader::read_block(FrmBlock& block, size_t depth) {
             const auto [cls, name] = first_word(rest);
             if (cls.empty() || name.empty() || name.find_first_of(" \t") != std::string::npos)
                 fail(i, expected_found("Begin CLASS NAME", t));
+            if (cls == "VB.Form" || cls == "VB.MDIForm")
+                fail(i, expected_found("a control inside " + doc_.form.name +
+                                           " (a form cannot hold another form)",
+                                       t));
             FrmBlock child;
             child.class_id = cls;
             child.name = doc_.decode(name);
@@ -268,6 +288,10 @@ std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, siz
             bad(expected_found("\"NAME.frx\":OFFSET with 4 or more hexadecimal digits", v));
         p.kind = FrmValueKind::FrxRef;
         p.frx_name = doc.decode(text);
+        // Entries live in a file beside the form; a path could make a save write anywhere.
+        if (p.frx_name.empty() || p.frx_name == "." || p.frx_name == ".." ||
+            p.frx_name.find_first_of("/\\:") != std::string::npos)
+            bad(expected_found("a plain .frx file name beside the form", p.frx_name));
         p.frx_offset = static_cast<uint32_t>(std::stoul(rest.substr(1), nullptr, 16));
         p.frx_dollar = open == 1;
         return p;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <optional>
 
+#include "host/frm/AtomicFileSet.h"
 #include "host/frm/CodePage.h"
 #include "host/frm/FrmError.h"
 
@@ -289,14 +289,11 @@ std::string FrmWriter::add_resizer_block(const FrmDocument& doc, const std::stri
 }
 
 void FrmWriter::write_files(const std::string& frm_path, const SavedForm& saved) {
-    if (saved.frx_changed) {
-        std::ofstream frx(saved.frx_path, std::ios::binary | std::ios::trunc);
-        frx.write(saved.frx_bytes.data(), static_cast<std::streamsize>(saved.frx_bytes.size()));
-        if (!frx) throw FrmError(saved.frx_path, 0, "cannot write the file");
-    }
-    std::ofstream frm(frm_path, std::ios::binary | std::ios::trunc);
-    frm.write(saved.frm_bytes.data(), static_cast<std::streamsize>(saved.frm_bytes.size()));
-    if (!frm) throw FrmError(frm_path, 0, "cannot write the file");
+    // The .frx goes first: a form must never point into entries its .frx does not hold yet.
+    AtomicFileSet files;
+    if (saved.frx_changed) files.add(saved.frx_path, saved.frx_bytes);
+    files.add(frm_path, saved.frm_bytes);
+    files.commit();
 }
 
 }  // namespace kv::frm

@@ -35,7 +35,8 @@ class FrmWriter {
     // `Object =` header line when missing, the block at the end of the form's controls).
     static std::string add_resizer_block(const FrmDocument& doc, const std::string& name);
 
-    // Writes the form (and the .frx when it changed) to disk.
+    // Writes the form (and the .frx when it changed) to disk, both or neither (FrmError naming
+    // the file and the reason).
     static void write_files(const std::string& frm_path, const SavedForm& saved);
 
     // One property line as the designer writes it: the name padded to 16 columns, "=   " and

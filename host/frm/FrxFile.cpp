@@ -1,5 +1,7 @@
 #include "host/frm/FrxFile.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -9,6 +11,8 @@
 namespace kv::frm {
 
 namespace {
+
+constexpr uint64_t kMaxBytes = 64ull * 1024 * 1024;
 
 uint32_t read_le(const std::string& b, size_t at, size_t width) {
     uint32_t v = 0;
@@ -40,6 +44,12 @@ std::pair<size_t, size_t> entry_layout(const std::string& bytes, uint32_t offset
 }  // namespace
 
 FrxFile FrxFile::load(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw FrmError(path, 0, "expected a regular file, found none or a folder or device");
+    if (static_cast<uint64_t>(st.st_size) > kMaxBytes)
+        throw FrmError(path, 0,
+                       "expected at most 64 MB, found " + std::to_string(st.st_size) + " bytes");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FrmError(path, 0, "cannot read the file");
     std::ostringstream ss;
@@ -85,13 +95,6 @@ uint32_t FrxFile::put_text(const std::string& text_bytes) {
     for (int i = 0; i < 4; ++i) bytes_ += static_cast<char>((count >> (8 * i)) & 0xFF);
     bytes_ += text_bytes;
     return offset;
-}
-
-void FrxFile::save() const {
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    if (!out) throw FrmError(path_, 0, "cannot write the file");
-    out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
-    if (!out) throw FrmError(path_, 0, "cannot write the file");
 }
 
 }  // namespace kv::frm

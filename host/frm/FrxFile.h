@@ -28,8 +28,6 @@ class FrxFile {
     // Drops everything from `size` on (entries that are about to be written again).
     void truncate(size_t size);
 
-    void save() const;
-
   private:
     std::string path_;
     std::string bytes_;

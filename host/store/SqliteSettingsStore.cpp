@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -29,9 +30,6 @@ CREATE TABLE IF NOT EXISTS entries(
     PRIMARY KEY(key_id, name)) WITHOUT ROWID;
 )";
 
-constexpr int kBusyTimeoutMs = 5000;
-constexpr int kAttempts = 6;
-
 // The id of the key, 0 when it (or a level above it) does not exist; with `create`, missing
 // levels are made.
 int64_t find_key(sqlite3* db, uint32_t root, const std::string& key_path, bool create) {
@@ -57,8 +55,9 @@ int64_t find_key(sqlite3* db, uint32_t root, const std::string& key_path, bool c
 
 }  // namespace
 
-SqliteSettingsStore::SqliteSettingsStore(std::string path, ErrorSink on_error)
-    : path_(std::move(path)), on_error_(std::move(on_error)) {}
+SqliteSettingsStore::SqliteSettingsStore(std::string path, ErrorSink on_error,
+                                         std::chrono::milliseconds wait)
+    : path_(std::move(path)), on_error_(std::move(on_error)), wait_(wait) {}
 
 SqliteSettingsStore::~SqliteSettingsStore() {
     sqlite3_close_v2(db_);
@@ -80,9 +79,19 @@ std::string SqliteSettingsStore::default_path() {
 void SqliteSettingsStore::report(const std::string& what) {
     if (reported_) return;
     reported_ = true;
-    const std::string message = "The settings file \"" + path_ + "\" cannot be used: " + what +
-                                ". Settings are neither read nor saved until the file is "
-                                "repaired or removed.";
+    tell("The settings file \"" + path_ + "\" cannot be used: " + what +
+         ". Settings are neither read nor saved until the file is repaired or removed.");
+}
+
+void SqliteSettingsStore::report_busy() {
+    if (reported_busy_) return;
+    reported_busy_ = true;
+    tell("The settings file \"" + path_ +
+         "\" is busy: another program keeps it locked. Settings are neither read nor saved "
+         "while it does.");
+}
+
+void SqliteSettingsStore::tell(const std::string& message) {
     if (on_error_) {
         on_error_(message);
     } else if (Host::has_current()) {
@@ -94,6 +103,8 @@ void SqliteSettingsStore::report(const std::string& what) {
 
 bool SqliteSettingsStore::open() {
     if (db_) return true;
+    // An empty name would make SQLite use a private temporary database that is lost at exit.
+    if (path_.empty()) throw SqliteFailure(SQLITE_CANTOPEN, "no file name was given");
     std::error_code ec;
     const std::filesystem::path dir = std::filesystem::path(path_).parent_path();
     if (!dir.empty()) std::filesystem::create_directories(dir, ec);
@@ -103,7 +114,7 @@ bool SqliteSettingsStore::open() {
         sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     try {
         sqlite_check(db, code);
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(db, wait_left_ms());
         sqlite3_extended_result_codes(db, 1);
         // The log keeps readers and the writer apart; FULL syncs the log at every commit, so a
         // write that returned is on disk whatever happens to the process afterwards.
@@ -125,24 +136,44 @@ bool SqliteSettingsStore::open() {
     return true;
 }
 
+int SqliteSettingsStore::wait_left_ms() const {
+    return static_cast<int>(std::max<int64_t>(0, (wait_ - waited_).count()));
+}
+
 bool SqliteSettingsStore::transact(bool for_write, const std::function<bool(sqlite3*)>& work) {
+    using Clock = std::chrono::steady_clock;
     std::lock_guard lock(mutex_);
-    for (int attempt = 1;; ++attempt) {
+    failed_ = false;
+    for (;;) {
+        const auto started = Clock::now();
         bool in_transaction = false;
         try {
             open();
+            sqlite3_busy_timeout(db_, wait_left_ms());
             sqlite_exec(db_, for_write ? "BEGIN IMMEDIATE" : "BEGIN");
             in_transaction = true;
             const bool done = work(db_);
             sqlite_exec(db_, done ? "COMMIT" : "ROLLBACK");
+            waited_ = std::chrono::milliseconds(0);
             return done;
         } catch (const SqliteFailure& failure) {
             if (in_transaction) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-            if (failure.busy() && attempt < kAttempts) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(50 * attempt));
+            if (failure.busy() && wait_left_ms() > 0) {
+                // Some waits are not covered by the busy handler (a reader that meets a log being
+                // reset): pause briefly and count the time against the budget.
+                std::this_thread::sleep_for(
+                    std::chrono::milliseconds(std::min(50, wait_left_ms())));
+                waited_ +=
+                    std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
                 continue;
             }
-            report(failure.what());
+            waited_ +=
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
+            failed_ = true;
+            if (failure.busy())
+                report_busy();
+            else
+                report(failure.what());
             return false;
         }
     }

@@ -2,7 +2,10 @@
 // The per-user settings store kept in a SQLite database file. Each write is one transaction;
 // several processes may use the file at once (write-ahead log, busy waiting and retries); every
 // write that returned true survives a crash of the writer. A file that cannot be opened or is not
-// a valid store gives nullopt on read and false on write, and one message naming the file.
+// a valid store gives nullopt on read and false on write, and one message naming the file. A file
+// that another program keeps locked is waited for a few seconds in all, then treated the same way
+// with one message that it is busy.
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -19,7 +22,14 @@ class SqliteSettingsStore : public BrowsableStore {
     // host's message box, or on standard error when there is no host.
     using ErrorSink = std::function<void(const std::string& message)>;
 
-    explicit SqliteSettingsStore(std::string path = default_path(), ErrorSink on_error = {});
+    // How long a store waits for another program to release the file. The time is counted over
+    // the calls that fail in a row, so a command that finds the file locked waits this long once
+    // and then goes on with defaults; a call that gets through makes the full time available
+    // again.
+    static constexpr std::chrono::milliseconds kDefaultWait{4000};
+
+    explicit SqliteSettingsStore(std::string path = default_path(), ErrorSink on_error = {},
+                                 std::chrono::milliseconds wait = kDefaultWait);
     ~SqliteSettingsStore() override;
     SqliteSettingsStore(const SqliteSettingsStore&) = delete;
     SqliteSettingsStore& operator=(const SqliteSettingsStore&) = delete;
@@ -27,6 +37,8 @@ class SqliteSettingsStore : public BrowsableStore {
     // $XDG_CONFIG_HOME/kelvane/settings.sqlite, or ~/.config/kelvane/settings.sqlite.
     static std::string default_path();
     const std::string& path() const { return path_; }
+    // The last call could not use the file (busy or unusable): its empty answer means nothing.
+    bool failed() const { return failed_; }
 
     std::optional<std::string> read(uint32_t root, const std::string& key_path,
                                     const std::string& value_name) override;
@@ -47,13 +59,20 @@ class SqliteSettingsStore : public BrowsableStore {
     // store is unusable or the transaction failed.
     bool transact(bool for_write, const std::function<bool(sqlite3*)>& work);
     bool open();
+    int wait_left_ms() const;
     void report(const std::string& what);
+    void report_busy();
+    void tell(const std::string& message);
 
     std::string path_;
     ErrorSink on_error_;
     std::mutex mutex_;
     sqlite3* db_ = nullptr;
     bool reported_ = false;
+    bool reported_busy_ = false;
+    bool failed_ = false;
+    std::chrono::milliseconds wait_;
+    std::chrono::milliseconds waited_{0};
 };
 
 }  // namespace kv::store

@@ -1,0 +1,156 @@
+#include "host/frm/AtomicFileSet.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "host/frm/FrmError.h"
+
+namespace kv::frm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string folder_of(const std::string& path) {
+    const auto dir = fs::path(path).parent_path();
+    return dir.empty() ? "." : dir.string();
+}
+
+[[noreturn]] void fail(const std::string& path, const std::string& what, int err) {
+    throw FrmError(path, 0, "cannot write the file: " + what + " (" + std::strerror(err) + ")");
+}
+
+// A name beside `path` that no other file has: `.NAME.TAG.XXXXXX`.
+std::string unique_beside(const std::string& path, const char* tag, int& fd) {
+    std::string name = (fs::path(folder_of(path)) /
+                        ("." + fs::path(path).filename().string() + "." + tag + ".XXXXXX"))
+                           .string();
+    fd = mkstemp(name.data());
+    return fd < 0 ? std::string() : name;
+}
+
+void sync_folder(const std::string& path) {
+    const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+AtomicFileSet::~AtomicFileSet() {
+    discard();
+}
+
+void AtomicFileSet::add(const std::string& path, const std::string& bytes) {
+    entries_.push_back({path, bytes, "", "", false});
+}
+
+void AtomicFileSet::check_writable(const Entry& e) const {
+    struct stat st {};
+    if (::stat(e.path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) fail(e.path, "it is not a regular file", EINVAL);
+        // A file without any write permission was made read-only on purpose: even an
+        // administrator, whom the system lets write it, does not replace it behind the user's back.
+        if (::access(e.path.c_str(), W_OK) != 0) fail(e.path, "the file is read-only", errno);
+        if ((st.st_mode & 0222) == 0) fail(e.path, "the file is read-only", EACCES);
+    } else if (errno != ENOENT) {
+        fail(e.path, "cannot look at it", errno);
+    }
+    if (::access(folder_of(e.path).c_str(), W_OK | X_OK) != 0)
+        fail(e.path, "its folder is not writable", errno);
+}
+
+void AtomicFileSet::write_temp(Entry& e) {
+    struct stat old {};
+    e.existed = ::stat(e.path.c_str(), &old) == 0;
+    int fd = -1;
+    e.temp = unique_beside(e.path, "new", fd);
+    if (fd < 0) fail(e.path, "cannot create a temporary file in its folder", errno);
+    const char* p = e.bytes.data();
+    size_t left = e.bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            fail(e.path,
+                 "writing it stopped after " + std::to_string(e.bytes.size() - left) + " of " +
+                     std::to_string(e.bytes.size()) + " bytes",
+                 err);
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    // Keep the old file's permissions (and owner, where allowed); a new file gets the usual ones.
+    mode_t mode = 0666;
+    if (e.existed) {
+        mode = old.st_mode & 07777;
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Not the owner: the file keeps ours, as any editor that saves by replacing does.
+        }
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        fail(e.path, "cannot flush it to disk", err);
+    }
+    if (::close(fd) != 0) fail(e.path, "cannot close it", errno);
+}
+
+void AtomicFileSet::commit() {
+    for (const auto& e : entries_) check_writable(e);
+    for (auto& e : entries_) write_temp(e);
+    // Keep a link to each old file so that a rename failing half-way can put the first back.
+    for (auto& e : entries_) {
+        if (!e.existed) continue;
+        int fd = -1;
+        std::string name = unique_beside(e.path, "old", fd);
+        if (fd < 0) fail(e.path, "cannot create a temporary file in its folder", errno);
+        ::close(fd);
+        ::unlink(name.c_str());
+        if (::link(e.path.c_str(), name.c_str()) != 0)
+            fail(e.path, "cannot keep a copy of the old file while replacing it", errno);
+        e.backup = name;
+    }
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        auto& e = entries_[i];
+        if (::rename(e.temp.c_str(), e.path.c_str()) == 0) {
+            e.temp.clear();
+            continue;
+        }
+        const int err = errno;
+        for (size_t k = 0; k < i; ++k) {
+            auto& done = entries_[k];
+            if (!done.backup.empty() && ::rename(done.backup.c_str(), done.path.c_str()) == 0)
+                done.backup.clear();
+            else if (!done.existed)
+                ::unlink(done.path.c_str());
+        }
+        fail(e.path, "cannot replace it", err);
+    }
+    for (const auto& e : entries_) sync_folder(e.path);
+    discard();
+    entries_.clear();
+}
+
+void AtomicFileSet::discard() {
+    for (auto& e : entries_) {
+        if (!e.temp.empty()) ::unlink(e.temp.c_str());
+        if (!e.backup.empty()) ::unlink(e.backup.c_str());
+        e.temp.clear();
+        e.backup.clear();
+    }
+}
+
+}  // namespace kv::frm

@@ -1,0 +1,99 @@
+// The kelvane tool given files and stores that would make it lose or misplace data: it refuses
+// them with exit 2 and a message, and changes nothing.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "apps/kelvane/Commands.h"
+#include "frm_test_util.h"
+
+using namespace kv::app;
+using kv::test::data_dir;
+using kv::test::ScratchDir;
+using kv::test::slurp;
+using kv::test::spit;
+
+namespace {
+
+struct Run {
+    int status = 0;
+    std::string out, err;
+};
+
+Run run(int (*cmd)(const Argv&, std::ostream&, std::ostream&), const Argv& args) {
+    std::ostringstream out, err;
+    Run r;
+    r.status = cmd(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(HostileInput, FrxReferenceOutsideTheFolderIsRefusedAndNothingIsWritten) {
+    ScratchDir dir;
+    std::filesystem::create_directories(dir.path() / "victimdir");
+    std::filesystem::create_directories(dir.path() / "forms");
+    const auto victim = dir.path() / "victimdir" / "victim.txt";
+    spit(victim, "precious");
+    const std::string form =
+        "VERSION 5.00\r\nBegin VB.Form F \r\n   Tag = \"../victimdir/victim.txt\":0000\r\n"
+        "End\r\n";
+    const auto frm = dir.path() / "forms" / "F.frm";
+    spit(frm, form);
+    const auto r = run(cmd_set, {frm.string(), "ControlSettings=a \tKKKKK\r\nb \tKKKKK"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(has(r.err, frm.string() + ":3: expected a plain .frx file name")) << r.err;
+    EXPECT_EQ(slurp(victim), "precious");
+    EXPECT_EQ(slurp(frm), form);
+}
+
+TEST(HostileInput, FormInsideTheFormIsRefusedByEveryCommand) {
+    ScratchDir dir;
+    const std::string form =
+        "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.Form G \r\n   End\r\nEnd\r\n";
+    const auto frm = (dir.path() / "F.frm").string();
+    spit(frm, form);
+    const std::string store = (dir.path() / "s.sqlite").string();
+    for (auto* cmd : {cmd_layout, cmd_check}) {
+        const auto r = run(cmd, {frm, "--store", store});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(has(r.err, frm + ":3: expected a control inside F")) << r.err;
+    }
+    EXPECT_EQ(run(cmd_set, {frm, "SavePos=False"}).status, 2);
+    EXPECT_EQ(slurp(frm), form);
+}
+
+TEST(HostileInput, SettingsFromAFolderAreRefused) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("nested.frm");
+    const std::string before = slurp(frm);
+    const auto r = run(cmd_set, {frm, "ControlSettings=@" + dir.path().string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(has(r.err, "not a regular file")) << r.err;
+    EXPECT_EQ(slurp(frm), before);
+}
+
+TEST(HostileInput, StoreThatCannotBeUsedExitsTwo) {
+    ScratchDir dir;
+    const auto garbage = (dir.path() / "garbage.sqlite").string();
+    spit(garbage, std::string(4096, 'g'));
+    for (const std::string& path : {garbage, dir.path().string(), std::string()}) {
+        SCOPED_TRACE(path);
+        for (const Argv& args :
+             {Argv{"get", "Software\\A", "b"}, Argv{"set", "Software\\A", "b", "1"}, Argv{"list"},
+              Argv{"delete", "Software\\A"}}) {
+            Argv full = {"--store", path};
+            full.insert(full.end(), args.begin(), args.end());
+            const auto r = run(cmd_store, full);
+            EXPECT_EQ(r.status, 2) << args[0];
+            EXPECT_TRUE(has(r.err, "cannot be used")) << r.err;
+        }
+    }
+    EXPECT_EQ(slurp(garbage), std::string(4096, 'g'));
+}
