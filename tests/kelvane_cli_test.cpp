@@ -9,33 +9,15 @@
 #include "frm_test_util.h"
 #include "host/frm/FrmLoader.h"
 #include "host/frm/FrmReader.h"
+#include "tool_run.h"
 
 using namespace kv::app;
 using kv::test::data_dir;
+using kv::test::has;
+using kv::test::Run;
+using kv::test::run;
 using kv::test::ScratchDir;
 using kv::test::slurp;
-
-namespace {
-
-struct Run {
-    int status = 0;
-    std::string out, err;
-};
-
-Run run(int (*cmd)(const Argv&, std::ostream&, std::ostream&), const Argv& args) {
-    std::ostringstream out, err;
-    Run r;
-    r.status = cmd(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-}  // namespace
 
 // pixels.frm: a pixel-scaled form (400 x 300) with a pixel-scaled picture box. The outer size
 // 7620 x 5505 twips leaves a client area of 7500 x 5100 twips = 500 x 340 pixels: the form grew

@@ -6,6 +6,7 @@
 
 #include "apps/kelvane/Commands.h"
 #include "frm_test_util.h"
+#include "tool_run.h"
 
 using namespace kv::app;
 using kv::test::data_dir;
@@ -13,27 +14,8 @@ using kv::test::ScratchDir;
 using kv::test::slurp;
 using kv::test::spit;
 
-namespace {
-
-struct Run {
-    int status = 0;
-    std::string out, err;
-};
-
-Run run(int (*cmd)(const Argv&, std::ostream&, std::ostream&), const Argv& args) {
-    std::ostringstream out, err;
-    Run r;
-    r.status = cmd(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-}  // namespace
+using kv::test::has;
+using kv::test::run;
 
 TEST(HostileInput, FrxReferenceOutsideTheFolderIsRefusedAndNothingIsWritten) {
     ScratchDir dir;
