@@ -5,7 +5,7 @@
 #include "engine/Error.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
-#include "host/memory/TextFold.h"
+#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

@@ -5,12 +5,12 @@
 #include <unordered_set>
 
 #include "engine/Error.h"
-#include "host/memory/FormFrame.h"
+#include "host/common/FormFrame.h"
 #include "host/memory/MemoryControlCollection.h"
 #include "host/memory/MemoryControlSite.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
-#include "host/memory/TextFold.h"
+#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "engine/Error.h"
-#include "host/memory/FormFrame.h"
+#include "host/common/FormFrame.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 

@@ -6,7 +6,7 @@
 #include <uuid/uuid.h>
 
 #include "engine/Error.h"
-#include "host/memory/TextFold.h"
+#include "host/memory/CommonNames.h"
 #include "host/store/MemorySettingsStore.h"
 
 namespace kv::mem {

@@ -8,7 +8,7 @@
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
-#include "host/memory/TextFold.h"
+#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

@@ -13,7 +13,7 @@
 
 #include "engine/HostObject.h"
 #include "engine/UserControl.h"
-#include "host/memory/ClassTraits.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/EventHub.h"
 
 namespace kv::mem {

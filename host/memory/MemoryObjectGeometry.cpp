@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "engine/Error.h"
-#include "host/memory/FormFrame.h"
+#include "host/common/FormFrame.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryObject.h"
-#include "host/memory/ScaleUnits.h"
+#include "host/common/ScaleUnits.h"
 
 namespace kv::mem {
 

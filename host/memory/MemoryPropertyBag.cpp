@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "host/memory/TextFold.h"
+#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include <utility>
-#include "host/memory/TextFold.h"
+#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

@@ -1,6 +1,6 @@
-#include "host/memory/FormFrame.h"
+#include "host/common/FormFrame.h"
 
-namespace kv::mem {
+namespace kv::host {
 
 FrameMetrics frame_metrics(int border_style) {
     switch (border_style) {
@@ -19,4 +19,4 @@ FrameMetrics frame_metrics(int border_style) {
     }
 }
 
-}  // namespace kv::mem
+}  // namespace kv::host

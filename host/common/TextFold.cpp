@@ -1,9 +1,9 @@
-#include "host/memory/TextFold.h"
+#include "host/common/TextFold.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace kv::mem {
+namespace kv::host {
 
 bool iequal(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -19,4 +19,4 @@ std::string fold(std::string_view s) {
     return r;
 }
 
-}  // namespace kv::mem
+}  // namespace kv::host

@@ -5,7 +5,7 @@
 // The user scale (0) has no fixed size: its caller passes the container's own factor.
 #include <optional>
 
-namespace kv::mem {
+namespace kv::host {
 
 inline constexpr int kScaleHimetric = 8;
 
@@ -13,4 +13,4 @@ inline constexpr int kScaleHimetric = 8;
 // `twips_per_pixel` is the host's value for that axis.
 std::optional<double> twips_per_unit(int mode, bool x_axis, double twips_per_pixel);
 
-}  // namespace kv::mem
+}  // namespace kv::host

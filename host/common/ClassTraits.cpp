@@ -1,12 +1,12 @@
-#include "host/memory/ClassTraits.h"
+#include "host/common/ClassTraits.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
-#include "host/memory/TextFold.h"
+#include "host/common/TextFold.h"
 
-namespace kv::mem {
+namespace kv::host {
 
 namespace {
 
@@ -151,4 +151,4 @@ bool supports(const ClassTraits& t, Prop p) {
     return false;
 }
 
-}  // namespace kv::mem
+}  // namespace kv::host

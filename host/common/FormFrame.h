@@ -9,7 +9,7 @@
 // The border is on each side; the caption sits above the client area. A form with visible
 // top-level menus has a menu bar of 19 pixels under the caption. An MDI parent form has the
 // sizable frame. A minimised form is 160 x (caption + 2 border) pixels with a 0 x 0 client area.
-namespace kv::mem {
+namespace kv::host {
 
 struct FrameMetrics {
     int border_px = 0;   // each side
@@ -27,4 +27,4 @@ inline constexpr int kMinTrackHeightPixels = 27;
 
 FrameMetrics frame_metrics(int border_style);
 
-}  // namespace kv::mem
+}  // namespace kv::host

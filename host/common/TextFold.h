@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace kv::mem {
+namespace kv::host {
 
 bool iequal(std::string_view a, std::string_view b);
 std::string fold(std::string_view s);  // lower case (ASCII)
 
-}  // namespace kv::mem
+}  // namespace kv::host

@@ -6,7 +6,7 @@
 
 #include "engine/HostObject.h"
 
-namespace kv::mem {
+namespace kv::host {
 
 enum class GeometryKind {
     Box,           // Left, Top, Width, Height, Move
@@ -49,4 +49,4 @@ bool supports(const ClassTraits& t, Prop p);
 // "CoolBar"); MemoryHost::set_class_aligns adds more.
 bool aligns_by_default(std::string_view class_name);
 
-}  // namespace kv::mem
+}  // namespace kv::host

@@ -1,8 +1,8 @@
-#include "host/memory/ScaleUnits.h"
+#include "host/common/ScaleUnits.h"
 
 #include "engine/HostObject.h"
 
-namespace kv::mem {
+namespace kv::host {
 
 std::optional<double> twips_per_unit(int mode, bool x_axis, double twips_per_pixel) {
     switch (mode) {
@@ -27,4 +27,4 @@ std::optional<double> twips_per_unit(int mode, bool x_axis, double twips_per_pix
     }
 }
 
-}  // namespace kv::mem
+}  // namespace kv::host
