@@ -8,6 +8,7 @@
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "panes/CPanes.h"
+#include "panes/PaneCreation.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void BM_LiveDragMove(benchmark::State& state) {
         }
     }
     auto pane =
-        sizer.CreatePane(pane_sizers[0], pane_sizers[1], pane_sizers[2], pane_sizers[3], false, 0);
+        CreatePane(sizer, pane_sizers[0], pane_sizers[1], pane_sizers[2], pane_sizers[3], false, 0);
     sizer.Form_Load_InitializeSizing();
     sizer.g_bNeedExtraResize = false;
     if (!pane) {

@@ -4,10 +4,11 @@
 #include <cstdint>
 
 #include "control/ISubclass.h"
+#include "engine/SizeLimits.h"
 
 namespace kv {
 
-class CFormMinMax : public ISubclass {
+class CFormMinMax : public ISubclass, public SizeLimits {
   public:
     CFormMinMax() = default;
     ~CFormMinMax() override;
@@ -17,7 +18,7 @@ class CFormMinMax : public ISubclass {
     // Converts the limits (twips; 0 or less after conversion = no limit) to pixels and registers
     // for message 36 on the window. Subclassing errors are raised. The result is always false.
     bool SetMinMax(WindowHandle hFormWnd, int32_t lMinXtwips, int32_t lMinYtwips,
-                   int32_t lMaxXtwips, int32_t lMaxYtwips);
+                   int32_t lMaxXtwips, int32_t lMaxYtwips) override;
 
     EMsgResponse MsgResponse() const override { return emrConsume; }
     void MsgResponse(EMsgResponse) override {}

@@ -6,10 +6,11 @@
 
 #include "control/CRegSettings.h"
 #include "engine/HostObject.h"
+#include "engine/SplitStore.h"
 
 namespace kv {
 
-class CStoreForm {
+class CStoreForm : public SplitStore {
   public:
     uint32_t Root() const { return m_oReg.Root(); }
     void Root(uint32_t root) { m_oReg.Root(root); }
@@ -29,9 +30,10 @@ class CStoreForm {
                          bool bRestoreState, bool bAllowMinimized);
 
     std::string get_opt(const std::string& section, const std::string& key,
-                        const std::string& default_value);
+                        const std::string& default_value) override;
     // Writes only when the stored text differs from `value`.
-    void save_opt(const std::string& section, const std::string& key, const std::string& value);
+    void save_opt(const std::string& section, const std::string& key,
+                  const std::string& value) override;
 
     CRegSettings& settings() { return m_oReg; }
 

@@ -1,14 +1,11 @@
 #include "control/ErrorReport.h"
 
-#include <stdexcept>
-
 #include "engine/CFormSizer.h"
 #include "engine/Host.h"
 
 namespace kv {
 
 namespace {
-constexpr int32_t kErrInternal = 51;
 constexpr const char* kCrLf = "\r\n";
 }  // namespace
 
@@ -35,20 +32,6 @@ void TellMessage(CFormSizer* form_sizer, const std::string& text) {
         return;
     }
     form_sizer->TellError(text);
-}
-
-Error caught_error(std::exception_ptr failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const Error& e) {
-        return e;
-    } catch (const std::out_of_range&) {
-        return Error::standard(kErrSubscript);
-    } catch (const std::exception& e) {
-        return Error(kErrInternal, e.what());
-    } catch (...) {
-        return Error(kErrInternal, "Internal error");
-    }
 }
 
 }  // namespace kv

@@ -1,13 +1,11 @@
 #pragma once
 // The control's two reports: a caught error with the name of the procedure that caught it
 // (shown only where a developer can act on it), and a plain set-up message (through the form
-// sizer's suppressible box). Plus the error trap every control procedure runs under.
-#include <exception>
+// sizer's suppressible box).
 #include <string>
-#include <type_traits>
-#include <utility>
 
 #include "engine/Error.h"
+#include "engine/TrappedCall.h"
 
 namespace kv {
 
@@ -28,22 +26,5 @@ void TellProcError(const Error& error, const std::string& proc, bool errors_only
 // A plain message: the form sizer's TellError, or a box titled "zokKelvane Error Initializing"
 // when there is no form sizer.
 void TellMessage(CFormSizer* form_sizer, const std::string& text);
-
-// The host error for anything a procedure may throw: kv::Error as it is, a standard-library
-// failure as error 51 with its text.
-Error caught_error(std::exception_ptr failure);
-
-// Runs `body`; an error stops it and goes to `report`, and a value-returning body then answers
-// its type's zero value.
-template <class Report, class Body>
-auto run_trapped(Report&& report, Body&& body) -> std::invoke_result_t<Body> {
-    using Result = std::invoke_result_t<Body>;
-    try {
-        return std::forward<Body>(body)();
-    } catch (...) {
-        report(caught_error(std::current_exception()));
-    }
-    if constexpr (!std::is_void_v<Result>) return Result{};
-}
 
 }  // namespace kv

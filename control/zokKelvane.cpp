@@ -1,10 +1,12 @@
 // The resizer control: creation, error reports, public methods, Reset and Reinitialize.
 #include "control/zokKelvane.h"
 
+#include "control/CFormMinMax.h"
 #include "control/CStoreForm.h"
 #include "engine/CFormSizer.h"
 #include "engine/Error.h"
 #include "panes/CPanes.h"
+#include "panes/PaneCreation.h"
 
 namespace kv {
 
@@ -46,10 +48,17 @@ void zokKelvane::TellMessage(const std::string& text) {
 
 // --- creation and end ---
 
+// The form's size limits are enforced by subclassing its window.
+std::unique_ptr<CFormSizer> zokKelvane::new_form_sizer() {
+    auto sizer = std::make_unique<CFormSizer>();
+    sizer->use_size_limits([] { return std::make_shared<CFormMinMax>(); });
+    return sizer;
+}
+
 void zokKelvane::UserControl_Initialize(ControlSite& site) {
     m_site = &site;
     trapped("UserControl_Initialize", [&] {
-        m_oFormSizer = std::make_unique<CFormSizer>();
+        m_oFormSizer = new_form_sizer();
         m_aSizers.assign(kSizerListStep, nullptr);
         m_iSizerCount = 0;
         m_tmrResize = Host::current().create_timer([this] { tmrResize_Timer(); });
@@ -119,7 +128,7 @@ void zokKelvane::Reinitialize() {
 
 void zokKelvane::Reset() {
     trapped("Reset", [&] {
-        m_oFormSizer = std::make_unique<CFormSizer>();
+        m_oFormSizer = new_form_sizer();
         clear_sizer_list();
         terminate_panes();
         m_bAddAllPending = false;
@@ -168,8 +177,8 @@ int32_t zokKelvane::Form_Load_CreatePane(int32_t iCS1, int32_t iCS2, int32_t iCS
             return m_aSizers[static_cast<size_t>(n) - 1];
         };
         auto pane =
-            m_oFormSizer->CreatePane(entry(iCS1, true), entry(iCS2, true), entry(iCS3, false),
-                                     entry(iCS4, false), m_bUseSplitBars, m_lSplitBarsColor);
+            CreatePane(*m_oFormSizer, entry(iCS1, true), entry(iCS2, true), entry(iCS3, false),
+                       entry(iCS4, false), m_bUseSplitBars, m_lSplitBarsColor);
         adopt_pane(pane);
         m_aPanes.push_back(std::move(pane));
         return static_cast<int32_t>(m_aPanes.size());

@@ -167,6 +167,7 @@ class zokKelvane : public UserControl {
     ObjectRef hooked_form() const;
     void hook_parent(const ObjectRef& parent);
     void unhook();
+    static std::unique_ptr<CFormSizer> new_form_sizer();
     void clear_sizer_list();
     void terminate_panes();
     std::shared_ptr<CPanes> pane_at(int32_t iPane) const;

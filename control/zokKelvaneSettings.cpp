@@ -3,6 +3,7 @@
 #include "control/SettingsStrings.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
+#include "panes/PaneCreation.h"
 
 namespace kv {
 
@@ -23,7 +24,8 @@ void zokKelvane::apply_controlSettings() {
 void zokKelvane::apply_paneSettings() {
     trapped("apply_paneSettings", [&] {
         for (const std::string& line : split_settings_lines(m_sPaneSettings))
-            adopt_pane(m_oFormSizer->CreatePaneFromNames(line, m_bUseSplitBars, m_lSplitBarsColor));
+            adopt_pane(
+                CreatePaneFromNames(*m_oFormSizer, line, m_bUseSplitBars, m_lSplitBarsColor));
     });
 }
 

@@ -11,7 +11,7 @@
 namespace kv {
 
 class CFormSizer;
-class CPanes;
+class FormPane;
 
 // A control's rectangle in its container's scale units.
 struct SizerGeometry {
@@ -38,7 +38,7 @@ class CControlSizer : public std::enable_shared_from_this<CControlSizer> {
     // Container tree: indices into the form sizer's sizer array (1-based), 0 = none.
     int64_t son = 0, sister = 0;
     CFormSizer* formSizer = nullptr;  // the owner; outlives its sizers
-    std::shared_ptr<CPanes> ContainedPane;
+    std::shared_ptr<FormPane> ContainedPane;
     bool is_pane = false;
 
     void initSizer(int32_t mtL, int32_t mtT, int32_t mtR, int32_t mtB, int32_t mtF,

@@ -12,7 +12,6 @@
 #include "engine/Error.h"
 #include "engine/Host.h"
 #include "engine/HostAccess.h"
-#include "panes/CPanes.h"
 
 namespace kv {
 
@@ -35,7 +34,7 @@ CFormSizer::CFormSizer() {
 CFormSizer::~CFormSizer() {
     // Sizers and panes may be held elsewhere; they must not reach back into a dead sizer.
     for (auto& pane : m_aPanes)
-        if (pane && pane->formSizer == this) pane->formSizer = nullptr;
+        if (pane) pane->form_sizer_gone(this);
     for (auto& s : m_vSizers)
         if (s && s->formSizer == this) s->formSizer = nullptr;
 }

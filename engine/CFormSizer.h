@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "engine/CControlSizer.h"
+#include "engine/FormPane.h"
 #include "engine/HostObject.h"
+#include "engine/SizeLimits.h"
 #include "engine/SortedList.h"
 
 namespace kv {
 
-class CPanes;
-class CFormMinMax;
-class CStoreForm;
+class SplitStore;
 
 class CFormSizer {
   public:
@@ -28,7 +28,7 @@ class CFormSizer {
     double g_dblMinCWtwips = 1000000, g_dblMinCHtwips = 1000000;
     int32_t m_lMinWidth = -1, m_lMinHeight = -1, m_lMaxWidth = -1, m_lMaxHeight = -1;
     bool g_bNeedExtraResize = true;
-    std::shared_ptr<CPanes> g_oContainedPane;
+    std::shared_ptr<FormPane> g_oContainedPane;
     ObjectRef m_fForm;
     double g_dblMDIChildScaleHeightDiff = 0;
     bool g_bMDIChildInitSizing = false;
@@ -58,20 +58,19 @@ class CFormSizer {
     void Form_Load_MDIChild();
 
     // --- size limits ---
+    // Where the enforcers of SetMinMax come from; without a maker no limits are applied.
+    void use_size_limits(SizeLimitsMaker maker) { m_makeSizeLimits = std::move(maker); }
     bool adjust_FormMinMax();
     bool SetMinMax(int32_t lMinXtwips, int32_t lMinYtwips, int32_t lMaxXtwips, int32_t lMaxYtwips);
     void UnsetMinMax();
 
     // --- panes ---
-    std::shared_ptr<CPanes> CreatePane(const std::shared_ptr<CControlSizer>& cCS1,
-                                       const std::shared_ptr<CControlSizer>& cCS2,
-                                       const std::shared_ptr<CControlSizer>& cCS3,
-                                       const std::shared_ptr<CControlSizer>& cCS4,
-                                       bool bUseSplitBars, int32_t oleSplitBarsColor);
-    std::shared_ptr<CPanes> CreatePaneFromNames(const std::string& sNames, bool bUseSplitBars,
-                                                int32_t oleSplitBarsColor);
-    void save_PanesSplit(CStoreForm& oCStoreForm);
-    void restore_PanesSplit(CStoreForm& oCStoreForm);
+    // Takes a created pane: files it under its container (the form's own, or the sizer of the
+    // container control, registered if need be) to be re-measured after that container's
+    // children, and keeps it until the form unloads.
+    void AddPane(const std::shared_ptr<FormPane>& pane);
+    void save_PanesSplit(SplitStore& oCStoreForm);
+    void restore_PanesSplit(SplitStore& oCStoreForm);
     void Form_Unload();
 
     // Report an engine error for this form in the suppressible box.
@@ -83,7 +82,7 @@ class CFormSizer {
     // 1-based, as son/sister index it.
     CControlSizer& sizer(int64_t i) { return *m_vSizers.at(static_cast<size_t>(i - 1)); }
     const std::vector<std::shared_ptr<CControlSizer>>& top_sizers() const { return m_aTopSizers; }
-    const std::vector<std::shared_ptr<CPanes>>& panes() const { return m_aPanes; }
+    const std::vector<std::shared_ptr<FormPane>>& panes() const { return m_aPanes; }
     int32_t error_box_state() const { return m_lErrorBoxState; }
     bool min_max_set() const { return m_oMinMax != nullptr; }
     // The minimum form size the last pass's smallest controls suggest (twips), worked out by
@@ -122,8 +121,9 @@ class CFormSizer {
     double m_dblChildWidth = 0, m_dblChildHeight = 0, m_dblChildScaleWidth = 0,
            m_dblChildScaleHeight = 0;
     bool m_bChildSized = false;
-    std::shared_ptr<CFormMinMax> m_oMinMax;
-    std::vector<std::shared_ptr<CPanes>> m_aPanes;
+    SizeLimitsMaker m_makeSizeLimits;
+    std::shared_ptr<SizeLimits> m_oMinMax;
+    std::vector<std::shared_ptr<FormPane>> m_aPanes;
 };
 
 // Measure the room taken by controls aligned to the form's edges. `controls` may be null (then

@@ -4,15 +4,12 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "control/CFormMinMax.h"
-#include "control/CStoreForm.h"
-#include "control/SuppressibleError.h"
 #include "engine/CFormSizer.h"
 #include "engine/Error.h"
 #include "engine/Host.h"
 #include "engine/HostAccess.h"
 #include "engine/Numbers.h"
-#include "panes/CPanes.h"
+#include "engine/SuppressibleError.h"
 
 namespace kv {
 
@@ -138,7 +135,8 @@ bool CFormSizer::SetMinMax(int32_t lMinXtwips, int32_t lMinYtwips, int32_t lMaxX
     if (lMinXtwips >= 0 || lMinYtwips >= 0 || lMaxXtwips >= 0 || lMaxYtwips >= 0) {
         const WindowHandle hwnd = form_window();
         m_oMinMax.reset();  // one enforcer per window: release the old one before hooking again
-        auto enforcer = std::make_shared<CFormMinMax>();
+        if (!m_makeSizeLimits) return false;
+        auto enforcer = m_makeSizeLimits();
         enforcer->SetMinMax(hwnd, lMinXtwips, lMinYtwips, lMaxXtwips, lMaxYtwips);
         m_oMinMax = std::move(enforcer);
     } else {
@@ -151,43 +149,24 @@ void CFormSizer::UnsetMinMax() {
     m_oMinMax.reset();
 }
 
-std::shared_ptr<CPanes> CFormSizer::CreatePane(const std::shared_ptr<CControlSizer>& cCS1,
-                                               const std::shared_ptr<CControlSizer>& cCS2,
-                                               const std::shared_ptr<CControlSizer>& cCS3,
-                                               const std::shared_ptr<CControlSizer>& cCS4,
-                                               bool bUseSplitBars, int32_t oleSplitBarsColor) {
-    auto pane = std::make_shared<CPanes>();
-    if (!pane->CreatePane(cCS1, cCS2, cCS3, cCS4, bUseSplitBars, oleSplitBarsColor)) return nullptr;
-    if (same_object(pane->PaneContainer, m_fForm)) {
+void CFormSizer::AddPane(const std::shared_ptr<FormPane>& pane) {
+    if (!pane) return;
+    const ObjectRef container = pane->pane_container();
+    if (same_object(container, m_fForm)) {
         g_oContainedPane = pane;
-    } else if (pane->PaneContainer) {
+    } else if (container) {
         // By control key, so that a container in a control array is found too.
-        if (auto holder = get_or_create_ctrlsizer(control_key(*pane->PaneContainer)))
+        if (auto holder = get_or_create_ctrlsizer(control_key(*container)))
             holder->ContainedPane = pane;
     }
     m_aPanes.push_back(pane);
-    return pane;
 }
 
-std::shared_ptr<CPanes> CFormSizer::CreatePaneFromNames(const std::string& sNames,
-                                                        bool bUseSplitBars,
-                                                        int32_t oleSplitBarsColor) {
-    std::shared_ptr<CControlSizer> cs[4];
-    size_t start = 0;
-    for (int part = 0; part < 4 && start <= sNames.size(); ++part) {
-        const size_t end = std::min(sNames.find(' ', start), sNames.size());
-        cs[part] = get_or_create_ctrlsizer(sNames.substr(start, end - start));
-        if (end == sNames.size()) break;
-        start = end + 1;
-    }
-    return CreatePane(cs[0], cs[1], cs[2], cs[3], bUseSplitBars, oleSplitBarsColor);
-}
-
-void CFormSizer::save_PanesSplit(CStoreForm& oCStoreForm) {
+void CFormSizer::save_PanesSplit(SplitStore& oCStoreForm) {
     for (size_t i = 0; i < m_aPanes.size(); ++i) m_aPanes[i]->save_PaneSplit(oCStoreForm);
 }
 
-void CFormSizer::restore_PanesSplit(CStoreForm& oCStoreForm) {
+void CFormSizer::restore_PanesSplit(SplitStore& oCStoreForm) {
     for (size_t i = m_aPanes.size(); i-- > 0;) m_aPanes[i]->restore_PaneSplit(oCStoreForm);
 }
 

@@ -9,6 +9,7 @@
 #include "pages/ShadowChoices.h"
 #include "pages/Shadows.h"
 #include "panes/CPanes.h"
+#include "panes/PaneCreation.h"
 
 namespace kv {
 
@@ -105,7 +106,7 @@ void ShadowPreview::setup_trial_sizer(const std::vector<ShadowEntry>& shadows,
             const std::string shadow = shadow_name_of_key(form, key);
             if (!shadow.empty()) cells[n++] = trial_->get_or_create_ctrlsizer(shadow);
         }
-        const auto pane = trial_->CreatePane(cells[0], cells[1], cells[2], cells[3], false, 0);
+        const auto pane = CreatePane(*trial_, cells[0], cells[1], cells[2], cells[3], false, 0);
         if (!pane) continue;
         for (int r = 1; r <= 2; ++r)
             for (int c = 1; c <= 2; ++c) {

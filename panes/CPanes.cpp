@@ -2,10 +2,10 @@
 // deriving the anchoring modes from the guide control, and the pane's reports.
 #include "panes/CPanes.h"
 
-#include "control/SuppressibleError.h"
 #include "engine/CFormSizer.h"
 #include "engine/Host.h"
 #include "engine/HostAccess.h"
+#include "engine/SuppressibleError.h"
 #include "panes/PaneEventSink.h"
 #include "panes/PaneMath.h"
 

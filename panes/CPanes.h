@@ -14,18 +14,18 @@
 
 #include "engine/CControlSizer.h"
 #include "engine/Error.h"
+#include "engine/FormPane.h"
 #include "engine/HostObject.h"
 
 namespace kv {
 
 class CFormSizer;
-class CStoreForm;
 class PaneEventSink;
 
-class CPanes : public std::enable_shared_from_this<CPanes> {
+class CPanes : public FormPane, public std::enable_shared_from_this<CPanes> {
   public:
     CPanes();
-    ~CPanes();
+    ~CPanes() override;
     CPanes(const CPanes&) = delete;
     CPanes& operator=(const CPanes&) = delete;
 
@@ -33,7 +33,7 @@ class CPanes : public std::enable_shared_from_this<CPanes> {
 
     bool CreatePane(const SizerRef& cs1, const SizerRef& cs2, const SizerRef& cs3,
                     const SizerRef& cs4, bool useSplitBars, int32_t splitBarsColor);
-    void DoTerminate();
+    void DoTerminate() override;
 
     // Grid access, rows and columns 1..2; any other index throws error 9.
     SizerRef CSPanes(int row, int col) const;
@@ -42,9 +42,13 @@ class CPanes : public std::enable_shared_from_this<CPanes> {
 
     void setMinHorizontal(float twips);
     void setMinVertical(float twips);
-    void Pane_Resize();
-    void save_PaneSplit(CStoreForm& store);
-    void restore_PaneSplit(CStoreForm& store);
+    void Pane_Resize() override;
+    void save_PaneSplit(SplitStore& store) override;
+    void restore_PaneSplit(SplitStore& store) override;
+    ObjectRef pane_container() const override { return PaneContainer; }
+    void form_sizer_gone(const CFormSizer* sizer) override {
+        if (formSizer == sizer) formSizer = nullptr;
+    }
 
     void Container_MouseDown(float x, float y);
     void Container_MouseMove(float x, float y);

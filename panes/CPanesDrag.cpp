@@ -1,9 +1,9 @@
 // The user's side of a pane: hover detection with the sizing pointer, mouse capture, and the
 // drag of a divider, live or with a coloured split bar that follows the pointer.
-#include "control/ErrorReport.h"
 #include "engine/CFormSizer.h"
 #include "engine/Host.h"
 #include "engine/HostAccess.h"
+#include "engine/TrappedCall.h"
 #include "panes/CPanes.h"
 #include "panes/PaneMath.h"
 
@@ -28,17 +28,15 @@ ObjectRef try_find(ControlCollection& controls, const std::string& name) {
 }  // namespace
 
 void CPanes::trapped(const char* proc, const std::function<void()>& body) {
-    try {
-        body();
-    } catch (...) {
-        const Error err = caught_error(std::current_exception());
+    const auto report = [&](const Error& err) {
         if (on_proc_error) {
             on_proc_error(proc, err);
         } else {
             ReportPanePlain("Error " + std::to_string(err.number()) + " in " + proc + ": \r\n" +
                             err.description());
         }
-    }
+    };
+    run_trapped(report, body);
 }
 
 WindowHandle CPanes::container_window() {

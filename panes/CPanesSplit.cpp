@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "control/CStoreForm.h"
 #include "engine/CFormSizer.h"
 #include "engine/HostAccess.h"
 #include "engine/Numbers.h"
+#include "engine/SplitStore.h"
 #include "panes/CPanes.h"
 #include "panes/PaneMath.h"
 
@@ -340,7 +340,7 @@ double current_size(const CControlSizer& guide, Prop p, double captured) {
 }
 }  // namespace
 
-void CPanes::save_PaneSplit(CStoreForm& store) {
+void CPanes::save_PaneSplit(SplitStore& store) {
     const std::string section = text(*PaneContainer, Prop::Name) + ".SplitPanel";
     if (HasVerticalDivider) {
         const SizerRef guide = column_guide();
@@ -356,7 +356,7 @@ void CPanes::save_PaneSplit(CStoreForm& store) {
     }
 }
 
-void CPanes::restore_PaneSplit(CStoreForm& store) {
+void CPanes::restore_PaneSplit(SplitStore& store) {
     const std::string section = text(*PaneContainer, Prop::Name) + ".SplitPanel";
     int32_t flags = 0;
     int32_t x = 0, y = 0;

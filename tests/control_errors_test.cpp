@@ -6,7 +6,7 @@
 #include <string>
 
 #include "control/ErrorReport.h"
-#include "control/SuppressibleError.h"
+#include "engine/SuppressibleError.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
 #include "host/memory/MemoryHost.h"

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "control/SuppressibleError.h"
+#include "engine/SuppressibleError.h"
 #include "engine/UserControl.h"
 #include "engine_rig.h"
 #include "panes/CPanes.h"
+#include "panes/PaneCreation.h"
 
 namespace kv {
 namespace {
@@ -334,9 +335,26 @@ TEST(FormSizerPass, MdiChildGoesToItsStoredSizeOnlyWhenBothAreSet) {
     }
 }
 
+// An enforcer that records what it was asked to enforce and whether it is still held.
+struct RecordedLimits : SizeLimits {
+    explicit RecordedLimits(std::vector<std::string>& log) : log_(log) {}
+    ~RecordedLimits() override { log_.push_back("released"); }
+    bool SetMinMax(WindowHandle hwnd, int32_t min_x, int32_t min_y, int32_t max_x,
+                   int32_t max_y) override {
+        log_.push_back(std::to_string(hwnd) + ": " + std::to_string(min_x) + " " +
+                       std::to_string(min_y) + " " + std::to_string(max_x) + " " +
+                       std::to_string(max_y));
+        return false;
+    }
+    std::vector<std::string>& log_;
+};
+
 TEST(FormSizerPass, SizeLimitsAreSetAndRemoved) {
     EngineRig rig;
     rig.fs.set_or_check_parent(rig.form);
+    std::vector<std::string> log;
+    rig.fs.use_size_limits([&log] { return std::make_shared<RecordedLimits>(log); });
+    const std::string hwnd = std::to_string(rig.form->hwnd());
     EXPECT_FALSE(rig.fs.SetMinMax(4500, -1, -1, -1));
     EXPECT_TRUE(rig.fs.min_max_set());
     rig.fs.SetMinMax(-1, -1, -1, -1);
@@ -346,6 +364,16 @@ TEST(FormSizerPass, SizeLimitsAreSetAndRemoved) {
     EXPECT_TRUE(rig.fs.min_max_set());
     rig.fs.Form_Unload();
     EXPECT_FALSE(rig.fs.min_max_set());
+    // One enforcer at a time: the old one is released before the next one hooks the window.
+    EXPECT_EQ(log, (std::vector<std::string>{hwnd + ": 4500 -1 -1 -1", "released",
+                                             hwnd + ": -1 -1 -1 9000", "released"}));
+}
+
+TEST(FormSizerPass, WithoutAnEnforcerNoLimitsAreHeld) {
+    EngineRig rig;
+    rig.fs.set_or_check_parent(rig.form);
+    EXPECT_FALSE(rig.fs.SetMinMax(4500, 3000, -1, -1));
+    EXPECT_FALSE(rig.fs.min_max_set());
 }
 
 TEST(FormSizerPass, PaneInAControlArrayContainerIsReLaidOut) {
@@ -354,7 +382,7 @@ TEST(FormSizerPass, PaneInAControlArrayContainerIsReLaidOut) {
     auto left = rig.add("TextBox", "L", 0, 0, 1000, 1900, pic);
     auto right = rig.add("TextBox", "R", 1100, 0, 1800, 1900, pic);
     auto ps = rig.reg(pic, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
-    auto pane = rig.fs.CreatePaneFromNames("L R", false, 0);
+    auto pane = CreatePaneFromNames(rig.fs, "L R", false, 0);
     ASSERT_TRUE(pane);
     EXPECT_EQ(ps->ContainedPane, pane);
     EXPECT_EQ(rig.fs.panes().size(), 1u);

@@ -11,6 +11,7 @@
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "panes/CPanes.h"
+#include "panes/PaneCreation.h"
 
 namespace kv::test {
 
@@ -46,7 +47,7 @@ class PaneForm {
                                  const std::shared_ptr<CControlSizer>& c = nullptr,
                                  const std::shared_ptr<CControlSizer>& d = nullptr,
                                  bool split_bars = false) {
-        auto p = sizer.CreatePane(a, b, c, d, split_bars, 0xFF0000);
+        auto p = CreatePane(sizer, a, b, c, d, split_bars, 0xFF0000);
         sizer.Form_Load_InitializeSizing();
         sizer.g_bNeedExtraResize = false;
         return p;

@@ -1,4 +1,4 @@
-#include "control/SuppressibleError.h"
+#include "engine/SuppressibleError.h"
 
 #include "engine/Host.h"
 #include "engine/HostAccess.h"

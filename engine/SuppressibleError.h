@@ -1,5 +1,5 @@
 #pragma once
-// The message box for set-up problems of the engine and the panes. Its Cancel button silences
+// The message box for set-up problems of every layer. Its Cancel button silences
 // further messages of the same owner (a form sizer or a pane), which keeps its own state.
 #include <cstdint>
 #include <string>

@@ -1,0 +1,3 @@
+#pragma once
+// A relative path up two layers.
+#include "../control/Top.h"
