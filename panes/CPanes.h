@@ -16,6 +16,7 @@
 #include "engine/Error.h"
 #include "engine/FormPane.h"
 #include "engine/HostObject.h"
+#include "panes/SplitAxis.h"
 
 namespace kv {
 
@@ -115,8 +116,7 @@ class CPanes : public FormPane, public std::enable_shared_from_this<CPanes> {
     void ComputeDividerBands();
     void RatiosFromPoint(int32_t flags, float x, float y);
     void do_splitting(int32_t flags);
-    void split_rows();
-    void split_columns();
+    void split_along(const SplitAxis& axis);
     void recapture_sizers();
     bool pane_minimized();
     SizerRef column_guide();

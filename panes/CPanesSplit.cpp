@@ -47,6 +47,15 @@ void set_line_end(HostObject& c, Prop p1, Prop p2, bool far_end, double value) {
     }
 }
 
+// Moves a control of the second band to `pos` with `size` along the axis, the other axis as it
+// is: the fewest arguments Move takes for it.
+void place_along(HostObject& c, const SplitAxis& axis, double pos, double size) {
+    if (axis.rows)
+        c.move(num(c, Prop::Left), pos, num(c, Prop::Width), size);
+    else
+        c.move(pos, num(c, Prop::Top), size);
+}
+
 }  // namespace
 
 void CPanes::MeasureContainer() {
@@ -175,107 +184,68 @@ void CPanes::RatiosFromPoint(int32_t flags, float x, float y) {
 }
 
 void CPanes::do_splitting(int32_t flags) {
-    if (flags & 2) split_rows();
-    if (flags & 1) split_columns();
+    if (flags & 2) split_along(kRows);
+    if (flags & 1) split_along(kColumns);
     recapture_sizers();
 }
 
-// Rows: the first row's controls get their bottom at RowOneBottom, the second row's their top
-// at RowTwoTop. A control that takes another size (a list box of whole lines) shifts the split
-// for the whole row and the passes run again. The rounds are bounded: a control that keeps
-// refusing ends the correction, and the rows are laid out once more at the last split found.
-void CPanes::split_rows() {
-    double top_h = UsableHeight * RatioY;
-    double bottom_h = UsableHeight - top_h;
-    EnforceMinimum(MinVertical, top_h, bottom_h);
-    RowOneBottom = AreaTop + top_h;
+// Rows (or columns): the first band's controls get their far edge at the first band's end, the
+// second band's their near edge at the second band's start. A control that takes another size (a
+// list box of whole lines) shifts the split for the whole band and the passes run again. The
+// rounds are bounded: a control that keeps refusing ends the correction, and the bands are laid
+// out once more at the last split found, with the first band's end kept below a control of it
+// that refused to shrink, so that the second band still starts a gap below it.
+void CPanes::split_along(const SplitAxis& axis) {
+    const bool rows = axis.rows;
+    double& first_end = rows ? RowOneBottom : ColOneRight;
+    double& second_start = rows ? RowTwoTop : ColTwoLeft;
+    const double gap = rows ? RowGap : ColGap;
+    first_end = (rows ? AreaTop : AreaLeft) + first_share(rows ? UsableHeight : UsableWidth,
+                                                          rows ? RatioY : RatioX,
+                                                          rows ? MinVertical : MinHorizontal);
+    // The control of band 1 or 2 in line i (a column for rows, a row for columns), unless the
+    // line is one spanning control.
+    const auto control_in = [&](int band, int i) -> HostObject* {
+        const bool spans = rows ? SpanCol[i - 1] : SpanRow[i - 1];
+        const int r = rows ? band : i, k = rows ? i : band;
+        return spans || !occupied(r, k) ? nullptr : cell(r, k)->ths.get();
+    };
     int rounds_left = 2 * occupied_count() + 4;
     bool again = true;
     while (again) {
         again = false;
         const bool may_correct = rounds_left-- > 0;
-        for (int k = 1; k <= 2 && !again; ++k) {
-            if (SpanCol[k - 1] || !occupied(1, k)) continue;
-            HostObject& c = *cell(1, k)->ths;
+        for (int i = 1; i <= 2 && !again; ++i) {
+            HostObject* c = control_in(1, i);
+            if (!c) continue;
             try {
-                const double top = num(c, Prop::Top);
-                c.set(Prop::Height, RowOneBottom - top);
-                const double bottom = num(c, Prop::Top) + num(c, Prop::Height);
-                if (may_correct && std::abs(bottom - RowOneBottom) > 1) {
-                    RowOneBottom = bottom + 1;
-                    again = true;
+                c->set(axis.size, first_end - num(*c, axis.pos));
+                const double end = num(*c, axis.pos) + num(*c, axis.size);
+                if (refused_size(end, first_end) && (may_correct || end > first_end)) {
+                    again = may_correct;
+                    first_end = end + 1;
                 }
             } catch (const Error&) {
-                set_line_end(c, Prop::Y1, Prop::Y2, true, RowOneBottom);
+                set_line_end(*c, axis.end1, axis.end2, true, first_end);
             }
         }
         if (again) continue;
-        RowTwoTop = RowOneBottom + RowGap;
-        for (int k = 1; k <= 2 && !again; ++k) {
-            if (SpanCol[k - 1] || !occupied(2, k)) continue;
-            HostObject& c = *cell(2, k)->ths;
+        second_start = first_end + gap;
+        for (int i = 1; i <= 2 && !again; ++i) {
+            HostObject* c = control_in(2, i);
+            if (!c) continue;
             try {
-                const double top = num(c, Prop::Top), height = num(c, Prop::Height);
-                const double left = num(c, Prop::Left), width = num(c, Prop::Width);
-                const double new_h = top + height - RowTwoTop;
-                c.move(left, RowTwoTop, width, new_h);
-                const double took = num(c, Prop::Height);
-                if (may_correct && std::abs(took - new_h) > 1) {
-                    RowOneBottom += new_h - took - 1;
-                    c.move(left, top, width, height);
+                const double pos = num(*c, axis.pos), size = num(*c, axis.size);
+                const double new_size = pos + size - second_start;
+                place_along(*c, axis, second_start, new_size);
+                const double took = num(*c, axis.size);
+                if (may_correct && refused_size(took, new_size)) {
+                    first_end += new_size - took - axis.second_back_off;
+                    place_along(*c, axis, pos, size);
                     again = true;
                 }
             } catch (const Error&) {
-                set_line_end(c, Prop::Y1, Prop::Y2, false, RowTwoTop);
-            }
-        }
-    }
-}
-
-// Columns, the same across (without the extra unit on a second-column correction).
-void CPanes::split_columns() {
-    double left_w = UsableWidth * RatioX;
-    double right_w = UsableWidth - left_w;
-    EnforceMinimum(MinHorizontal, left_w, right_w);
-    ColOneRight = AreaLeft + left_w;
-    int rounds_left = 2 * occupied_count() + 4;
-    bool again = true;
-    while (again) {
-        again = false;
-        const bool may_correct = rounds_left-- > 0;
-        ColTwoLeft = ColOneRight + ColGap;
-        for (int r = 1; r <= 2 && !again; ++r) {
-            if (SpanRow[r - 1] || !occupied(r, 1)) continue;
-            HostObject& c = *cell(r, 1)->ths;
-            try {
-                const double left = num(c, Prop::Left);
-                c.set(Prop::Width, ColOneRight - left);
-                const double right = num(c, Prop::Left) + num(c, Prop::Width);
-                if (may_correct && std::abs(right - ColOneRight) > 1) {
-                    ColOneRight = right + 1;
-                    again = true;
-                }
-            } catch (const Error&) {
-                set_line_end(c, Prop::X1, Prop::X2, true, ColOneRight);
-            }
-        }
-        if (again) continue;
-        for (int r = 1; r <= 2 && !again; ++r) {
-            if (SpanRow[r - 1] || !occupied(r, 2)) continue;
-            HostObject& c = *cell(r, 2)->ths;
-            try {
-                const double left = num(c, Prop::Left), width = num(c, Prop::Width);
-                const double top = num(c, Prop::Top);
-                const double new_w = left + width - ColTwoLeft;
-                c.move(ColTwoLeft, top, new_w);
-                const double took = num(c, Prop::Width);
-                if (may_correct && std::abs(took - new_w) > 1) {
-                    ColOneRight += new_w - took;
-                    c.move(left, top, width);
-                    again = true;
-                }
-            } catch (const Error&) {
-                set_line_end(c, Prop::X1, Prop::X2, false, ColTwoLeft);
+                set_line_end(*c, axis.end1, axis.end2, false, second_start);
             }
         }
     }

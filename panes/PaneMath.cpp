@@ -40,6 +40,13 @@ void EnforceMinimum(double min, double& a, double& b) {
     }
 }
 
+double first_share(double usable, double ratio, double min) {
+    double first = usable * ratio;
+    double second = usable - first;
+    EnforceMinimum(min, first, second);
+    return first;
+}
+
 double ratio_from_point(float pos, double area_start, double area_end_margin, double container_size,
                         double min_size, double usable, double current) {
     // The bounds are compared as singles, as the pointer position is one.

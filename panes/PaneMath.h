@@ -15,6 +15,15 @@ int compare_extent(double a_start, double a_size, double b_start, double b_size)
 // twice the minimum, b keeps the minimum and a gets what is left.
 void EnforceMinimum(double min, double& a, double& b);
 
+// The first pane's share of `usable` for `ratio`, with both shares held to `min` as EnforceMinimum
+// does.
+double first_share(double usable, double ratio, double min);
+
+// A control refused the size (or end) it was given when it took more than one unit off.
+inline bool refused_size(double took, double wanted) {
+    return took - wanted > 1 || wanted - took > 1;
+}
+
 // Share of the usable length for the first pane when the divider is wanted at `pos`: the
 // position is first kept `min_size` inside both ends of the pane area, then turned into a
 // ratio of `usable` and clamped to 0..1. `current` is answered when `usable` is 0.

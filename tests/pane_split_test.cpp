@@ -127,19 +127,30 @@ TEST(PaneSplit, ListBoxOfWholeLinesMovesTheSplitOnce) {
 }
 
 TEST(PaneSplit, ControlsThatKeepRefusingEndTheCorrection) {
-    // Two combo boxes (fixed height) stacked: each correction of one undoes the other's.
+    // Two combo boxes (fixed height) stacked 60 apart. The lower one's top follows the form's
+    // height in proportion, so a smaller form moves it up, away from the divider: from then on
+    // each correction of one combo box undoes the other's, and only the bound ends the split.
     PaneForm f;
     auto top = f.add("ComboBox", "Combo1", {120, 120, 6000, 300});
-    auto low = f.add("ComboBox", "Combo2", {120, 2160, 6000, 300});
-    auto pane = f.pane(f.reg(top), f.reg(low));
+    const double bottom = 120 + PaneForm::box(top).h;  // the height the combo box keeps
+    auto low = f.add("ComboBox", "Combo2", {120, bottom + 60, 6000, 300});
+    auto pane = f.pane(f.reg(top, KV_KEEP, KV_KEEP, KV_KEEP, KV_RELATIVE), f.reg(low));
     ASSERT_NE(pane, nullptr);
     ASSERT_TRUE(pane->HasHorizontalDivider);
-    f.form->mouse_move(f.form, 0, 0, 1000, 1000);
-    f.form->mouse_down(f.form, 1, 0, 1000, 1000);
-    f.form->mouse_move(f.form, 1, 0, 1000, 3000);
-    f.form->mouse_up(f.form, 1, 0, 1000, 3000);
+    ASSERT_DOUBLE_EQ(pane->RowGap, 60);
+    f.form->set_client_size(6360, 4000);
+    f.sizer.Form_Resize();
+    ASSERT_LT(PaneForm::box(low).t, bottom + 60 - 2);
+
+    f.form->mouse_move(f.form, 0, 0, 1000, bottom + 10);
+    f.form->mouse_down(f.form, 1, 0, 1000, bottom + 10);
+    f.form->mouse_move(f.form, 1, 0, 1000, 2000);
+    f.form->mouse_up(f.form, 1, 0, 1000, 2000);
     const Box t = PaneForm::box(top), l = PaneForm::box(low);
-    EXPECT_GE(l.t, t.t + t.h);  // the rows do not overlap
+    // The last pass keeps the first row's end below the combo box that refused to shrink, so
+    // the second row still starts the divider's gap below it.
+    EXPECT_EQ(t.t + t.h, bottom);
+    EXPECT_EQ(l.t, bottom + 1 + pane->RowGap);
     EXPECT_EQ(pane->DragFlags, 0);
 }
 
