@@ -81,6 +81,28 @@ SizerGeometry CControlSizer::compute(double W, double H, double cur_w, double cu
     return {x.pos, y.pos, x.size, y.size};
 }
 
+SizerGeometry CControlSizer::compute_in(double W, double H, const FormRoom& room, double cur_w,
+                                        double cur_h, bool is_line) const {
+    const double inner_w = W - room.left - room.right;
+    const double inner_h = H - room.bottom - room.top + room.mdi_height_diff;
+    SizerGeometry g = compute(inner_w, inner_h, cur_w, cur_h);
+    g.left += room.left;
+    g.top += room.top;
+    if (!is_line) {
+        if (g.width < 0) g.width = 1;
+        if (g.height < 0) g.height = 1;
+    }
+    return g;
+}
+
+int move_arg_count(const SizerGeometry& now, const SizerGeometry& was) {
+    if (now.height != was.height) return 4;
+    if (now.width != was.width) return 3;
+    if (now.top != was.top) return 2;
+    if (now.left != was.left) return 1;
+    return 0;
+}
+
 int32_t CControlSizer::own_fixed_axes() const {
     return (axis_fixed(mtL, mtR) ? 1 : 0) | (axis_fixed(mtT, mtB) ? 2 : 0);
 }
@@ -221,17 +243,12 @@ bool CControlSizer::ResizeSingleControl() {
         cur_h = num(c, Prop::Y2) - cur_t;
     }
 
-    const bool on_form = container_is_form(par);
-    if (on_form) {
-        H = H - formSizer->g_dblAlignBBottom - formSizer->g_dblAlignBTop;
-        W = W - formSizer->g_dblAlignBLeft - formSizer->g_dblAlignBRight;
-        H = H + formSizer->g_dblMDIChildScaleHeightDiff;
+    FormRoom room;
+    if (container_is_form(par)) {
+        room = {formSizer->g_dblAlignBLeft, formSizer->g_dblAlignBTop, formSizer->g_dblAlignBBottom,
+                formSizer->g_dblAlignBRight, formSizer->g_dblMDIChildScaleHeightDiff};
     }
-    SizerGeometry g = compute(W, H, cur_w, cur_h);
-    if (on_form) {
-        g.left += formSizer->g_dblAlignBLeft;
-        g.top += formSizer->g_dblAlignBTop;
-    }
+    const SizerGeometry g = compute_in(W, H, room, cur_w, cur_h, is_line);
 
     if (is_line) {
         c.set(Prop::X1, g.left);
@@ -241,19 +258,25 @@ bool CControlSizer::ResizeSingleControl() {
         return false;
     }
 
-    if (g.width < 0) g.width = 1;
-    if (g.height < 0) g.height = 1;
     lower_minima(*container, is_frame, g.width, g.height);
 
     // The fewest arguments: trailing values that did not change are left out.
-    if (g.height != cur_h)
-        c.move(g.left, g.top, g.width, g.height);
-    else if (g.width != cur_w)
-        c.move(g.left, g.top, g.width);
-    else if (g.top != cur_t)
-        c.move(g.left, g.top);
-    else if (g.left != cur_l)
-        c.move(g.left);
+    switch (move_arg_count(g, {cur_l, cur_t, cur_w, cur_h})) {
+        case 4:
+            c.move(g.left, g.top, g.width, g.height);
+            break;
+        case 3:
+            c.move(g.left, g.top, g.width);
+            break;
+        case 2:
+            c.move(g.left, g.top);
+            break;
+        case 1:
+            c.move(g.left);
+            break;
+        default:
+            break;
+    }
 
     if (mtF != KV_KEEP && ths_fs > 0) {
         const double rW = num(c, Prop::Width) * ths_ow;

@@ -16,7 +16,19 @@ class FormPane;
 // A control's rectangle in its container's scale units.
 struct SizerGeometry {
     double left, top, width, height;
+    bool operator==(const SizerGeometry&) const = default;
 };
+
+// What the form itself takes from its controls' area: the room of the bars aligned to its edges,
+// and an MDI child's scale-height difference (added to the height).
+struct FormRoom {
+    double left = 0, top = 0, bottom = 0, right = 0;
+    double mdi_height_diff = 0;
+};
+
+// How many leading arguments the one Move of a resize carries: up to the last of left, top,
+// width, height that differs from `was` (0: no Move).
+int move_arg_count(const SizerGeometry& now, const SizerGeometry& was);
 
 class CControlSizer : public std::enable_shared_from_this<CControlSizer> {
   public:
@@ -55,6 +67,12 @@ class CControlSizer : public std::enable_shared_from_this<CControlSizer> {
     // current size, kept along an axis with a floating edge. A proportional term over a zero
     // captured size counts as no growth.
     SizerGeometry compute(double W, double H, double cur_w, double cur_h) const;
+
+    // The same for a control in a container of inner size W x H of which `room` is taken by the
+    // form: the area shrinks by the room, and the result is placed past the left and top room.
+    // Sizes below 0 become 1 unless `is_line` (a line keeps its direction).
+    SizerGeometry compute_in(double W, double H, const FormRoom& room, double cur_w, double cur_h,
+                             bool is_line) const;
 
     // The axes along which this control's size cannot change, from its own edge modes.
     int32_t own_fixed_axes() const;

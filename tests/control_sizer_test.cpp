@@ -60,6 +60,56 @@ TEST(ControlSizer, ComputeIsAFunctionOfTheRecord) {
     }
 }
 
+// The form's room around the controls' area, without a host: a control captured at 100 / 200 in
+// a 1000-unit area (past the room), proportional on every edge, in a container now 2000 + room.
+TEST(ControlSizer, ComputeInTakesTheFormsRoom) {
+    const struct {
+        const char* what;
+        FormRoom room;
+        bool is_line;
+        double captured_h;
+        SizerGeometry want;
+    } cases[] = {
+        {"no room", {}, false, 200, {200, 200, 400, 400}},
+        {"a top bar: placed below it", {0, 400, 0, 0, 0}, false, 200, {200, 600, 400, 400}},
+        {"bars on all sides", {300, 400, 500, 600, 0}, false, 200, {500, 600, 400, 400}},
+        {"MDI child: a taller scale adds to the height",
+         {0, 0, 0, 0, 500},
+         false,
+         200,
+         {200, 250, 400, 500}},
+        {"MDI child with a top bar", {0, 400, 0, 0, 500}, false, 200, {200, 650, 400, 500}},
+        {"negative size becomes 1", {}, false, -200, {200, 200, 400, 1}},
+        {"a line keeps its direction", {}, true, -200, {200, 200, 400, -400}},
+    };
+    for (const auto& c : cases) {
+        CControlSizer s;
+        s.par_w = s.par_h = 1000;
+        s.ths_l = s.ths_t = 100;
+        s.ths_w = 200;
+        s.ths_h = c.captured_h;
+        s.mtL = s.mtT = s.mtR = s.mtB = KV_RELATIVE;
+        const double W = 2000 + c.room.left + c.room.right;
+        const double H = 2000 + c.room.top + c.room.bottom;
+        EXPECT_EQ(s.compute_in(W, H, c.room, 200, 200, c.is_line), c.want) << c.what;
+    }
+}
+
+TEST(ControlSizer, MoveArgCountIsTheLastChangedValue) {
+    const SizerGeometry was{10, 20, 30, 40};
+    const struct {
+        SizerGeometry now;
+        int count;
+    } cases[] = {
+        {{10, 20, 30, 40}, 0}, {{11, 20, 30, 40}, 1}, {{10, 21, 30, 40}, 2},
+        {{11, 21, 30, 40}, 2}, {{10, 20, 31, 40}, 3}, {{11, 20, 31, 40}, 3},
+        {{10, 20, 30, 41}, 4}, {{11, 21, 31, 41}, 4}, {{10, 20, 30, 40.001}, 4},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(move_arg_count(c.now, was), c.count)
+            << c.now.left << " " << c.now.top << " " << c.now.width << " " << c.now.height;
+}
+
 TEST(ControlSizer, ZeroCapturedContainerSizeMeansNoProportionalGrowth) {
     CControlSizer s;
     s.par_w = s.par_h = 0;
