@@ -81,14 +81,9 @@ class CFormSizer {
     int64_t sizer_count() const { return m_iSizerCount; }
     // 1-based, as son/sister index it.
     CControlSizer& sizer(int64_t i) { return *m_vSizers.at(static_cast<size_t>(i - 1)); }
-    const std::vector<std::shared_ptr<CControlSizer>>& top_sizers() const { return m_aTopSizers; }
     const std::vector<std::shared_ptr<FormPane>>& panes() const { return m_aPanes; }
     int32_t error_box_state() const { return m_lErrorBoxState; }
     bool min_max_set() const { return m_oMinMax != nullptr; }
-    // The minimum form size the last pass's smallest controls suggest (twips), worked out by
-    // adjust_FormMinMax; only the configured limits are applied.
-    int32_t suggested_min_width() const { return m_lSuggestedMinWidth; }
-    int32_t suggested_min_height() const { return m_lSuggestedMinHeight; }
 
   private:
     bool check_can_add();
@@ -117,7 +112,6 @@ class CFormSizer {
 
     int16_t m_iLastWindowState = 0;
     bool m_bLockOnUpdate = false;
-    int32_t m_lSuggestedMinWidth = 0, m_lSuggestedMinHeight = 0;
     double m_dblChildWidth = 0, m_dblChildHeight = 0, m_dblChildScaleWidth = 0,
            m_dblChildScaleHeight = 0;
     bool m_bChildSized = false;

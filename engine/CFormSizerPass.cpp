@@ -119,14 +119,6 @@ void CFormSizer::Form_Load_MDIChild() {
 }
 
 bool CFormSizer::adjust_FormMinMax() {
-    // The smallest controls of the last pass suggest a minimum form size; it is kept for the
-    // tools, and only the configured limits are applied.
-    if (m_fForm) {
-        if (auto w = try_num(*m_fForm, Prop::Width))
-            m_lSuggestedMinWidth = to_int32(std::clamp(*w - g_dblMinCWtwips + 200, -2e9, 2e9));
-        if (auto h = try_num(*m_fForm, Prop::Height))
-            m_lSuggestedMinHeight = to_int32(std::clamp(*h - g_dblMinCHtwips + 200, -2e9, 2e9));
-    }
     return SetMinMax(m_lMinWidth, m_lMinHeight, m_lMaxWidth, m_lMaxHeight);
 }
 

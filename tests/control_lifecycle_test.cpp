@@ -236,7 +236,9 @@ TEST_F(ControlLifecycle, UserValuesLiveInTheirOwnSection) {
     EXPECT_EQ(store->read(kCurrentUser, user, "Columns"), "5");
 }
 
-TEST_F(ControlLifecycle, MdiParentIsLaidOutWithoutTheTimer) {
+// The form sizer leaves an MDI parent's controls to the host: resizing it starts no settle
+// timer, and closing it still saves its placement.
+TEST_F(ControlLifecycle, MdiParentStartsNoTimerAndSavesItsPlacement) {
     bag.set("ControlSettings", Value(std::string("picTree \tKKAKK")));
     form = host->create_form("frmMain", mem::FormKind::MDIForm);
     auto tree = form->add_control("PictureBox", "picTree");

@@ -173,7 +173,28 @@ TEST(MemoryServices, GuidsAreRandomVersionFour) {
     auto a = host->create_guid(), b = host->create_guid();
     EXPECT_NE(a, b);
     EXPECT_EQ(a[7] >> 4, 4);  // the version nibble sits in the high byte of the third field
-    EXPECT_NE(&host->settings_store(), nullptr);
+}
+
+TEST(MemoryServices, StoreIsPerHostAndInMemoryUnlessOneIsGiven) {
+    auto host = MemoryHost::install();
+    SettingsStore& store = host->settings_store();
+    EXPECT_EQ(store.read(0x80000001u, "Software\\A", "V"), std::nullopt);
+    ASSERT_TRUE(store.write(0x80000001u, "Software\\A", "V", "1"));
+    EXPECT_EQ(host->settings_store().read(0x80000001u, "Software\\A", "V"), "1");
+    EXPECT_EQ(MemoryHost::install()->settings_store().read(0x80000001u, "Software\\A", "V"),
+              std::nullopt);  // a new host starts empty
+
+    struct Refusing : SettingsStore {
+        std::optional<std::string> read(uint32_t, const std::string&, const std::string&) override {
+            return "given";
+        }
+        bool write(uint32_t, const std::string&, const std::string&, const std::string&) override {
+            return false;
+        }
+    };
+    host->set_settings_store(std::make_shared<Refusing>());
+    EXPECT_FALSE(host->settings_store().write(0x80000001u, "Software\\A", "V", "2"));
+    EXPECT_EQ(host->settings_store().read(0x80000001u, "Software\\A", "V"), "given");
 }
 
 TEST(MemoryServices, SinksMayUnhookOrCloseDuringAnEvent) {
