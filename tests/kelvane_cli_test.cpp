@@ -1,229 +1,368 @@
-// The kelvane tool as its user runs it: layout with hand-computed geometry, check findings,
-// set, store, render and the usage errors.
+// The kelvane tool's command line as its user meets it: generated help, usage errors, the
+// steps in command-line order, layout's geometry (read back from its JSON), check's findings
+// and which commands take --store.
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <sstream>
+#include <cmath>
+#include <cstdlib>
 
-#include "apps/kelvane/Commands.h"
+#include "apps/kelvane/LayoutJson.h"
+#include "apps/kelvane/MessageLines.h"
 #include "frm_test_util.h"
-#include "host/frm/FrmLoader.h"
-#include "host/frm/FrmReader.h"
 #include "tool_run.h"
 
-using namespace kv::app;
+using kv::test::Argv;
 using kv::test::data_dir;
 using kv::test::has;
-using kv::test::Run;
 using kv::test::run;
 using kv::test::ScratchDir;
-using kv::test::slurp;
+using nlohmann::json;
+
+namespace {
+
+std::string sample(const char* name) {
+    return data_dir() + "/" + name;
+}
+
+// The control with `key` in a layout document.
+const json& control(const json& doc, const std::string& key) {
+    for (const auto& c : doc.at("controls"))
+        if (c.at("key") == key) return c;
+    throw std::runtime_error("no control " + key);
+}
+
+size_t line_count(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Points the per-user default store into a scratch folder for the life of the object.
+class ScratchHome {
+  public:
+    ScratchHome() : old_(std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "") {
+        setenv("XDG_CONFIG_HOME", dir_.path().c_str(), 1);
+    }
+    ~ScratchHome() { setenv("XDG_CONFIG_HOME", old_.c_str(), 1); }
+    std::filesystem::path user_store() const { return dir_.path() / "kelvane" / "settings.sqlite"; }
+
+  private:
+    ScratchDir dir_;
+    std::string old_;
+};
+
+}  // namespace
+
+TEST(KelvaneHelp, EveryCommandAnswersHelpWithItsOptions) {
+    const auto main_help = run({"--help"});
+    ASSERT_EQ(main_help.status, 0);
+    const std::pair<const char*, std::vector<const char*>> commands[] = {
+        {"demo", {"--out"}},
+        {"layout",
+         {"FORM.frm", "--size", "--user-size", "--state", "--drag", "--json", "--store",
+          "--codepage"}},
+        {"render", {"FORM.frm", "-o,--out", "--size", "--drag", "--store"}},
+        {"check", {"FORM.frm", "--store"}},
+        {"set", {"FORM.frm", "PROPERTY=VALUE", "--codepage"}},
+        {"store", {"--store", "list", "get", "set", "delete", "path"}},
+    };
+    for (const auto& [name, options] : commands) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(has(main_help.out, std::string("\n  ") + name + " ")) << main_help.out;
+        for (const Argv& args : {Argv{name, "--help"}, Argv{name, "-h"}}) {
+            const auto r = run(args);
+            EXPECT_EQ(r.status, 0);
+            EXPECT_TRUE(has(r.out, std::string("Usage: kelvane ") + name)) << r.out;
+            for (const char* o : options) EXPECT_TRUE(has(r.out, o)) << o << "\n" << r.out;
+        }
+    }
+    EXPECT_TRUE(has(run({"store", "list", "--help"}).out, "-r,--recursive"));
+    // layout prints one state, the last.
+    EXPECT_TRUE(has(run({"layout", "--help"}).out, "final state"));
+    EXPECT_FALSE(has(main_help.out, "at each size"));
+}
+
+// Bad usage: status 2, one line on standard error that names what was wrong, nothing on
+// standard output.
+TEST(KelvaneUsage, BadUsageIsOneLineNamingTheOption) {
+    const std::string form = sample("pixels.frm");
+    const struct {
+        Argv args;
+        const char* names;
+    } cases[] = {
+        {{}, "a command is required"},
+        {{"relayout", form}, "unknown command 'relayout'"},
+        {{"layout"}, "FORM.frm is required"},
+        {{"layout", "/nonexistent/x.frm"}, "FORM.frm"},
+        {{"layout", form, "--bogus"}, "--bogus"},
+        {{"layout", form, "--size", "12x"}, "--size"},
+        {{"layout", form, "--size", "0x100"}, "--size"},
+        {{"layout", form, "--size", "&H10x100"}, "--size"},
+        {{"layout", form, "--size"}, "--size"},
+        {{"layout", form, "--user-size", "wide"}, "--user-size"},
+        {{"layout", form, "--state", "hidden"}, "--state"},
+        {{"layout", form, "--drag", "1,2"}, "--drag"},
+        {{"layout", form, "--drag", "1,2:3"}, "--drag"},
+        {{"layout", form, "--drag", "1,2:3,4@"}, "--drag"},
+        {{"layout", form, "--drag", "1,2:3,4@lstNowhere"}, "--drag: no control 'lstNowhere'"},
+        {{"layout", form, form}, form.c_str()},
+        {{"render", form}, "--out"},
+        {{"render", form, "-o", "picture.frm"}, "--out"},
+        {{"set", form}, "PROPERTY=VALUE"},
+        {{"set", form, "SavePos"}, "PROPERTY=VALUE"},
+        {{"store"}, "subcommand"},
+        {{"store", "get", "Software"}, "NAME"},
+        {{"store", "rename", "Software"}, "unknown command 'rename'"},
+        {{"set", form, "SavePos=True", "--store", "s.sqlite"}, "--store: set changes only"},
+        {{"demo", "--store", "s.sqlite"}, "--store: the demo keeps"},
+    };
+    for (const auto& c : cases) {
+        std::string shown;
+        for (const auto& a : c.args) shown += a + " ";
+        SCOPED_TRACE(shown);
+        const auto r = run(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(line_count(r.err), 1u) << r.err;
+        EXPECT_TRUE(has(r.err, c.names)) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(KelvaneUsage, FormFileErrorsNameTheLine) {
+    ScratchDir dir;
+    const auto bad = (dir.path() / "bad.frm").string();
+    kv::test::spit(bad, "VERSION 5.00\nBegin VB.Form F\n   Left = 1O0\nEnd\n");
+    const auto r = run({"layout", bad});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, bad + ":3: expected a number, found '1O0'\n");
+}
+
+// Only the commands that open a store take --store; the others refuse it by name, and the
+// main help says which is which.
+TEST(KelvaneUsage, StoreOptionIsTakenWhereTheHelpSaysSo) {
+    ScratchDir dir;
+    const std::string store = (dir.path() / "s.sqlite").string();
+    const std::string form = dir.copy_sample("pixels.frm");
+    const std::string png = (dir.path() / "p.png").string();
+    const struct {
+        Argv args;
+        bool takes_store;
+    } cases[] = {
+        {{"layout", form}, true},
+        {{"render", form, "-o", png}, true},
+        {{"check", form}, true},
+        {{"store", "list"}, true},
+        {{"store", "path", form}, true},
+        {{"demo", "--out", (dir.path() / "demo").string()}, false},
+        {{"set", form, "SavePos=True"}, false},
+    };
+    const std::string main_help = run({"--help"}).out;
+    EXPECT_TRUE(has(main_help, "layout, render, check and store take --store PATH")) << main_help;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        Argv args = c.args;
+        args.insert(args.end(), {"--store", store});
+        const auto r = run(args);
+        if (c.takes_store) {
+            EXPECT_EQ(r.status, 0) << r.err;
+        } else {
+            EXPECT_EQ(r.status, 2);
+            EXPECT_TRUE(has(r.err, "--store")) << r.err;
+            EXPECT_TRUE(has(run({c.args[0], "--help"}).out, "not taken:"));
+        }
+    }
+}
 
 // pixels.frm: a pixel-scaled form (400 x 300) with a pixel-scaled picture box. The outer size
 // 7620 x 5505 twips leaves a client area of 7500 x 5100 twips = 500 x 340 pixels: the form grew
 // by 100 x 40 pixels. txtName (right edge kept: stretches), picCanvas (stretches both ways) and
 // cmdGo inside it (moves with the canvas's right and bottom sides) follow; the line does not.
 TEST(KelvaneLayout, JsonMatchesHandComputedGeometry) {
-    ScratchDir dir;
-    const auto r = run(cmd_layout, {data_dir() + "/pixels.frm", "--size", "7620x5505", "--json",
-                                    "--store", (dir.path() / "s.sqlite").string()});
+    const auto r = run({"layout", sample("pixels.frm"), "--size", "7620x5505", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(has(r.out,
-                    "{\"form\": {\"name\": \"frmPix\", \"left\": 0, \"top\": 0, \"width\": 7620, "
-                    "\"height\": 5505, \"scaleWidth\": 500, \"scaleHeight\": 340, "
-                    "\"windowState\": 0}"))
-        << r.out;
-    const char* expected[] = {
-        "{\"key\": \"txtName\", \"type\": \"TextBox\", \"container\": \"frmPix\", \"align\": null, "
-        "\"left\": 280, \"top\": 40, \"width\": 200, \"height\": 25, \"scaleWidth\": null, "
-        "\"scaleHeight\": null, \"fontSize\": 8.25, \"x1\": null, \"y1\": null, \"x2\": null, "
-        "\"y2\": null, \"visible\": true}",
-        "{\"key\": \"picCanvas\", \"type\": \"PictureBox\", \"container\": \"frmPix\", \"align\": "
-        "0, \"left\": 40, \"top\": 40, \"width\": 300, \"height\": 140, \"scaleWidth\": 300, "
-        "\"scaleHeight\": 140,",
-        "{\"key\": \"cmdGo\", \"type\": \"CommandButton\", \"container\": \"picCanvas\", "
-        "\"align\": null, \"left\": 120, \"top\": 60, \"width\": 80, \"height\": 30,",
-        "{\"key\": \"linDiag\", \"type\": \"Line\", \"container\": \"picCanvas\", \"align\": null, "
-        "\"left\": null, \"top\": null, \"width\": null, \"height\": null, \"scaleWidth\": null, "
-        "\"scaleHeight\": null, \"fontSize\": null, \"x1\": 0, \"y1\": 0, \"x2\": 100, \"y2\": "
-        "50,"};
-    for (const char* e : expected) EXPECT_TRUE(has(r.out, e)) << e << "\n" << r.out;
-    EXPECT_TRUE(has(r.out, "\"messages\": []"));
+    const json doc = r.json();
+    EXPECT_EQ(doc.at("form"), json::parse(R"({"name": "frmPix", "left": 0, "top": 0,
+        "width": 7620, "height": 5505, "scaleWidth": 500, "scaleHeight": 340,
+        "windowState": 0})"));
+    EXPECT_EQ(control(doc, "txtName"), json::parse(R"({"key": "txtName", "type": "TextBox",
+        "container": "frmPix", "align": null, "left": 280, "top": 40, "width": 200,
+        "height": 25, "scaleWidth": null, "scaleHeight": null, "fontSize": 8.25, "x1": null,
+        "y1": null, "x2": null, "y2": null, "visible": true})"));
+    const json& canvas = control(doc, "picCanvas");
+    EXPECT_EQ(canvas.at("align"), 0);
+    EXPECT_EQ(std::vector<double>({canvas.at("left"), canvas.at("top"), canvas.at("width"),
+                                   canvas.at("height"), canvas.at("scaleWidth"),
+                                   canvas.at("scaleHeight")}),
+              std::vector<double>({40, 40, 300, 140, 300, 140}));
+    const json& go = control(doc, "cmdGo");
+    EXPECT_EQ(go.at("container"), "picCanvas");
+    EXPECT_EQ(std::vector<double>({go.at("left"), go.at("top"), go.at("width"), go.at("height")}),
+              std::vector<double>({120, 60, 80, 30}));
+    const json& line = control(doc, "linDiag");
+    EXPECT_TRUE(line.at("left").is_null());
+    EXPECT_TRUE(line.at("fontSize").is_null());
+    EXPECT_EQ(std::vector<double>({line.at("x1"), line.at("y1"), line.at("x2"), line.at("y2")}),
+              std::vector<double>({0, 0, 100, 50}));
+    EXPECT_EQ(doc.at("messages"), json::array());
 }
 
-TEST(KelvaneLayout, SecondRunOpensWhereTheFirstLeft) {
+TEST(KelvaneLayout, StepsApplyInCommandLineOrder) {
+    const std::string form = sample("pixels.frm");
+    const struct {
+        Argv steps;
+        double width, height;
+        int state;
+    } cases[] = {
+        {{"--size", "9000x6000", "--size=8000x5000"}, 8000, 5000, 0},
+        {{"--size=8000x5000", "--size", "9000x6000"}, 9000, 6000, 0},
+        {{"--size", "8000x5000", "--state", "max", "--state", "normal", "--user-size", "7005x5205"},
+         7005,
+         5205,
+         0},
+        // Maximised last: the size is the screen's, not a step's.
+        {{"--user-size", "7005x5205", "--state", "normal", "--state", "max"}, 0, 0, 2},
+    };
+    for (const auto& c : cases) {
+        Argv args = {"layout", form, "--json"};
+        args.insert(args.end(), c.steps.begin(), c.steps.end());
+        const auto r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const json form_state = r.json().at("form");
+        if (c.state == 0) {
+            EXPECT_EQ(form_state.at("width"), c.width) << args[3];
+            EXPECT_EQ(form_state.at("height"), c.height) << args[3];
+        }
+        EXPECT_EQ(form_state.at("windowState"), c.state) << args[3];
+    }
+}
+
+TEST(KelvaneLayout, WithoutStoreNothingIsReadOrSaved) {
+    ScratchHome home;
+    const std::string form = sample("pixels.frm");
+    for (const Argv& args : {Argv{"layout", form, "--user-size", "9000x6000"}, Argv{"check", form},
+                             Argv{"layout", form, "--json"}}) {
+        const auto r = run(args);
+        ASSERT_LE(r.status, 1) << r.err;
+        if (args.back() == "--json") {
+            // Opens at its design size again: the first run saved nothing.
+            EXPECT_EQ(r.json().at("form").at("width"), 6120) << r.out;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(home.user_store()));
+    EXPECT_FALSE(std::filesystem::exists(home.user_store().parent_path()));
+}
+
+TEST(KelvaneLayout, SecondRunWithTheStoreOpensWhereTheFirstLeft) {
     ScratchDir dir;
     const std::string store = (dir.path() / "s.sqlite").string();
-    ASSERT_EQ(run(cmd_layout, {data_dir() + "/pixels.frm", "--size", "9000x6000", "--store", store})
-                  .status,
-              0);
-    const auto again = run(cmd_layout, {data_dir() + "/pixels.frm", "--json", "--store", store});
-    EXPECT_TRUE(has(again.out, "\"width\": 9000, \"height\": 6000")) << again.out;
+    const std::string form = sample("pixels.frm");
+    ASSERT_EQ(run({"layout", form, "--size", "9000x6000", "--store", store}).status, 0);
+    const auto again = run({"layout", form, "--json", "--store", store});
+    EXPECT_EQ(again.json().at("form").at("width"), 9000) << again.out;
+    EXPECT_EQ(again.json().at("form").at("height"), 6000) << again.out;
 }
 
 TEST(KelvaneLayout, UserResizeIsClampedByTheLimitsInTheFile) {
     // nested.frm's resizer holds MinWidth 6000 and MinHeight 4500.
-    ScratchDir dir;
-    const auto r = run(cmd_layout, {data_dir() + "/nested.frm", "--user-size", "3000x2000",
-                                    "--json", "--store", (dir.path() / "s.sqlite").string()});
+    const auto r = run({"layout", sample("nested.frm"), "--user-size", "3000x2000", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(has(r.out, "\"width\": 6000, \"height\": 4500")) << r.out;
+    const json doc = r.json();
+    EXPECT_EQ(doc.at("form").at("width"), 6000);
+    EXPECT_EQ(doc.at("form").at("height"), 4500);
     // Menus have no geometry and no container; the timer has a position only.
-    EXPECT_TRUE(has(r.out,
-                    "{\"key\": \"mnuRecentDeep\", \"type\": \"Menu\", \"container\": null, "
-                    "\"align\": null, \"left\": null"))
-        << r.out;
-    EXPECT_TRUE(has(r.out,
-                    "\"key\": \"tmrRefresh\", \"type\": \"Timer\", \"container\": "
-                    "\"frmOrders\", \"align\": null, \"left\": 7440, \"top\": 120, "
-                    "\"width\": null"))
-        << r.out;
+    const json& menu = control(doc, "mnuRecentDeep");
+    EXPECT_TRUE(menu.at("container").is_null());
+    EXPECT_TRUE(menu.at("left").is_null());
+    const json& timer = control(doc, "tmrRefresh");
+    EXPECT_EQ(timer.at("container"), "frmOrders");
+    EXPECT_EQ(timer.at("left"), 7440);
+    EXPECT_EQ(timer.at("top"), 120);
+    EXPECT_TRUE(timer.at("width").is_null());
 }
 
 TEST(KelvaneLayout, EverySampleLoadsAndLaysOut) {
-    ScratchDir dir;
     for (const char* name : {"pixels.frm", "nested.frm", "thirdparty.frm", "cp1252.frm",
                              "mdimain.frm", "mdichild.frm"}) {
-        const auto r = run(cmd_layout, {data_dir() + "/" + name, "--size", "8000x6000", "--json",
-                                        "--store", (dir.path() / "s.sqlite").string()});
+        const auto r = run({"layout", sample(name), "--size", "8000x6000", "--json"});
         EXPECT_EQ(r.status, 0) << name << ": " << r.err;
-        EXPECT_TRUE(has(r.out, "\"messages\": []")) << name << ": " << r.out;
+        EXPECT_EQ(r.json().at("messages"), json::array()) << name;
     }
-    // The caption of a Windows-1252 form comes out as UTF-8; a parked control keeps its place.
-    const auto legacy = run(cmd_layout, {data_dir() + "/cp1252.frm", "--json", "--store",
-                                         (dir.path() / "s.sqlite").string()});
-    EXPECT_TRUE(has(legacy.out,
-                    "\"key\": \"cmdHidden\", \"type\": \"CommandButton\", "
-                    "\"container\": \"frmLegacy\", \"align\": null, \"left\": -2000, "
-                    "\"top\": -1000.5,"))
-        << legacy.out;
+    // A parked control keeps its place, fractions included.
+    const json legacy = run({"layout", sample("cp1252.frm"), "--json"}).json();
+    EXPECT_EQ(control(legacy, "cmdHidden").at("left"), -2000);
+    EXPECT_EQ(control(legacy, "cmdHidden").at("top"), -1000.5);
 }
 
-TEST(KelvaneLayout, BadInputIsReportedWithStatusTwo) {
-    ScratchDir dir;
-    const auto bad = (dir.path() / "bad.frm").string();
-    kv::test::spit(bad, "VERSION 5.00\nBegin VB.Form F\n   Left = 1O0\nEnd\n");
-    const auto r = run(cmd_layout, {bad, "--store", (dir.path() / "s.sqlite").string()});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, bad + ":3: expected a number, found '1O0'\n");
-    EXPECT_EQ(run(cmd_layout, {}).status, 2);
-    EXPECT_EQ(run(cmd_layout, {data_dir() + "/pixels.frm", "--size", "12x"}).status, 2);
-    EXPECT_EQ(run(cmd_layout, {data_dir() + "/pixels.frm", "--bogus"}).status, 2);
-    EXPECT_EQ(run(cmd_layout, {data_dir() + "/pixels.frm", "--drag", "1,2"}).status, 2);
+TEST(KelvaneLayout, TableShowsVisibility) {
+    const auto r = run({"layout", sample("pixels.frm")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "font  visible\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "8.25  yes\n")) << r.out;
+}
+
+// Whole numbers print without a fraction, others at full precision; infinities and NaN have no
+// JSON form; text that is not UTF-8 still makes a document a parser takes.
+TEST(KelvaneLayout, JsonNumbersAndText) {
+    const double fractions[] = {0.1 + 0.2, 1.0 / 3.0, -1000.5, 1e-300, 123456789.123456789};
+    kv::app::Snapshot s;
+    s.form.name = std::string("frm\xff") + "Bad";
+    for (double f : fractions) {
+        kv::app::ControlState c;
+        c.key = "c";
+        c.left = f;
+        s.controls.push_back(c);
+    }
+    kv::app::ControlState edge;
+    edge.left = 7620;
+    edge.top = std::nan("");
+    edge.width = INFINITY;
+    s.controls.push_back(edge);
+    kv::mem::MessageRecord box;
+    box.text = "bad \xc3( bytes";
+    const std::string text = kv::app::json_text(kv::app::layout_json(s, {box}));
+    const json doc = json::parse(text);
+    for (size_t i = 0; i < std::size(fractions); ++i)
+        EXPECT_EQ(doc["controls"][i]["left"].get<double>(), fractions[i]);
+    EXPECT_TRUE(has(text, "\"left\": 7620,")) << text;
+    EXPECT_TRUE(doc["controls"].back()["top"].is_null());
+    EXPECT_TRUE(doc["controls"].back()["width"].is_null());
+    EXPECT_EQ(doc["form"]["name"],
+              "frm\xef\xbf\xbd"
+              "Bad");
+    EXPECT_EQ(doc["messages"][0]["text"], "bad \xef\xbf\xbd( bytes");
 }
 
 TEST(KelvaneCheck, ReportsMessagesAndKeysThatNameNoControl) {
-    ScratchDir dir;
-    const auto r = run(
-        cmd_check, {data_dir() + "/checkme.frm", "--store", (dir.path() / "s.sqlite").string()});
+    const auto r = run({"check", sample("checkme.frm")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(has(r.out, "ControlSettings line 2: 'txtGone' names no control of the form\n"));
     EXPECT_TRUE(has(r.out, "PaneSettings line 1: 'lstNowhere' names no control of the form\n"));
-    EXPECT_TRUE(has(r.out, "Control added several times:  txtName on form frmCheck")) << r.out;
-    EXPECT_TRUE(has(r.out, "Type mismatch")) << r.out;  // the line with key cmdGo(x)
-    const auto clean =
-        run(cmd_check, {data_dir() + "/pixels.frm", "--store", (dir.path() / "s.sqlite").string()});
+    EXPECT_TRUE(has(r.out, "message: Control added several times:  txtName on form frmCheck\n"))
+        << r.out;
+    // The trapped error of the line with key cmdGo(x), as one line.
+    EXPECT_TRUE(has(r.out, "message: Error 13 in apply_controlSettings: Type mismatch\n")) << r.out;
+    // Clean lines: no carriage returns, nothing about the dialog's buttons.
+    EXPECT_FALSE(has(r.out, "\r"));
+    EXPECT_FALSE(has(r.out, "Click cancel"));
+    EXPECT_FALSE(has(r.out, "HomePage"));
+    const auto clean = run({"check", sample("pixels.frm")});
     EXPECT_EQ(clean.status, 0) << clean.out;
     EXPECT_EQ(clean.out, "no findings\n");
 }
 
-TEST(KelvaneSet, PlacesAResizerAndChangesNothingElse) {
-    ScratchDir dir;
-    const auto path = dir.copy_sample("cp1252.frm");
-    const std::string before = slurp(path);
-    kv::test::spit(dir.path() / "cs.txt", "lblHint \tKKKAK\ncmdHidden \tAAKKK\n");
-    auto r = run(cmd_set, {path, "AddAllControls=True", "MinWidth=5000",
-                           "ControlSettings=@" + (dir.path() / "cs.txt").string()});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto doc = kv::frm::FrmReader::read_file(path);
-    const auto* zk = doc.resizer();
-    ASSERT_NE(zk, nullptr);
-    EXPECT_TRUE(std::regex_match(zk->find("FormGUID")->text,
-                                 std::regex("\\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\\}")));
-    EXPECT_DOUBLE_EQ(zk->find("AddAllControls")->number, -1);
-    EXPECT_DOUBLE_EQ(zk->find("MinWidth")->number, 5000);
-    EXPECT_EQ(kv::to_text(*kv::frm::FrmLoader::value_of(doc, *zk->find("ControlSettings"), true)),
-              "lblHint \tKKKAK\r\ncmdHidden \tAAKKK");
-    // Every line of the old file is still there, in order, with its bytes and line end.
-    const std::string after = doc.bytes();
-    size_t at = 0;
-    for (const auto& line : kv::frm::FrmReader::read_bytes(before, "x.frm").lines) {
-        at = after.find(line.text + line.eol, at);
-        ASSERT_NE(at, std::string::npos) << line.text;
-    }
-    // A second set finds the resizer there and keeps its GUID.
-    const std::string guid = zk->find("FormGUID")->text;
-    ASSERT_EQ(run(cmd_set, {path, "SubKey=Tools"}).status, 0);
-    const auto doc2 = kv::frm::FrmReader::read_file(path);
-    EXPECT_EQ(doc2.resizer()->find("FormGUID")->text, guid);
-    EXPECT_EQ(doc2.resizer()->find("SubKey")->text, "Tools");
-    // Refused and unknown values leave the file alone.
-    const std::string saved = slurp(path);
-    r = run(cmd_set, {path, "FormGUID={0}"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "FormGUID is readonly\n");
-    EXPECT_EQ(run(cmd_set, {path, "Colour=1"}).status, 2);
-    EXPECT_EQ(run(cmd_set, {path, "MinWidth=wide"}).status, 2);
-    EXPECT_EQ(slurp(path), saved);
-}
-
-TEST(KelvaneStore, SetGetListDelete) {
-    ScratchDir dir;
-    const std::string store = (dir.path() / "s.sqlite").string();
-    const std::string key = "Software\\Quillon\\Demo";
-    EXPECT_EQ(run(cmd_store, {"--store", store, "set", key, "Width", "9000"}).status, 0);
-    EXPECT_EQ(run(cmd_store, {"--store", store, "get", key, "width"}).out, "9000\n");
-    EXPECT_EQ(run(cmd_store, {"--store", store, "list", "Software\\Quillon"}).out, "Demo\\\n");
-    EXPECT_EQ(run(cmd_store, {"--store", store, "list", key}).out, "Width = 9000\n");
-    EXPECT_EQ(run(cmd_store, {"--store", store, "delete", key, "Width"}).status, 0);
-    EXPECT_EQ(run(cmd_store, {"--store", store, "get", key, "Width"}).status, 1);
-    EXPECT_EQ(run(cmd_store, {"--store", store, "delete", "Software"}).status, 0);
-    EXPECT_EQ(run(cmd_store, {"--store", store, "list", key}).status, 1);
-    EXPECT_EQ(run(cmd_store, {"--store", store, "rename", key}).status, 2);
-}
-
-TEST(KelvaneRender, WritesAPicture) {
-    ScratchDir dir;
-    const auto png = (dir.path() / "f.png").string();
-    const auto r = run(cmd_render, {data_dir() + "/nested.frm", "--size", "9000x7000", "-o", png});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(slurp(png).substr(0, 8), "\x89PNG\r\n\x1a\n");
-}
-
-// The demo: one picture per step, and the form opens again where it was closed. Its form file
-// then serves for a divider drag: the folder list | messages divider sits between x 2400 and
-// 2520 twips; dragging it 1000 twips right widens the folder list by as much.
-TEST(KelvaneDemo, RunsEveryStepAndLeavesAFormToDragIn) {
-    ScratchDir dir;
-    const auto out = dir.path() / "demo";
-    const auto r = run(cmd_demo, {"--out", out.string()});
-    ASSERT_EQ(r.status, 0) << r.err;
-    for (int i = 1; i <= 10; ++i)
-        EXPECT_TRUE(std::filesystem::exists(out / ("step" + std::to_string(i) + ".png"))) << i;
-    const auto form_line = [&](const char* step) {
-        const auto start = r.out.find("form frmMail", r.out.find(step));
-        return r.out.substr(start, r.out.find('\n', start) - start);
+TEST(KelvaneCheck, MessageTextsBecomeCleanLines) {
+    const struct {
+        const char* text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"There must be at least two controls in a pane (in frmCheck)\r\n\r\n(Click cancel to "
+         "avoid more error messages for the form frmCheck.)",
+         {"There must be at least two controls in a pane (in frmCheck)"}},
+        {"Error 5 in Form_Load_CreatePane: \r\nInvalid procedure call or argument\r\n\r\nThis "
+         "error is only shown in the IDE. Do you want to go to Kelvane HomePage to get more "
+         "info and/or submit a bug report?",
+         {"Error 5 in Form_Load_CreatePane: Invalid procedure call or argument"}},
+        {"first\rsecond\nthird\r\n  fourth  ", {"first", "second", "third", "fourth"}},
+        {"", {}},
+        {"\r\n\r\n", {}},
     };
-    // The border stops at the minimum; the reopened form is where it was closed, with the
-    // dividers where the user dragged them.
-    EXPECT_TRUE(has(form_line("== 6."), "width 7200, height 5400")) << form_line("== 6.");
-    EXPECT_TRUE(has(form_line("== 10."), "left 2400, top 1800, width 10800, height 7800"));
-    EXPECT_EQ(r.out.find("MOVED"), std::string::npos) << r.out;
-    EXPECT_TRUE(has(r.out, "lstFolders is where the user left it"));
-
-    const std::string store = (dir.path() / "drag.sqlite").string();
-    const auto dragged = run(cmd_layout, {(out / "frmMail.frm").string(), "--drag",
-                                          "2460,1500:3460,1500", "--json", "--store", store});
-    ASSERT_EQ(dragged.status, 0) << dragged.err;
-    // The folder list's right edge ends up where the pointer let go, give or take the band;
-    // the messages list starts one band (120 twips) after it.
-    const std::regex folders("\"key\": \"lstFolders\"[^}]*\"width\": ([0-9.]+),");
-    const std::regex messages("\"key\": \"lstMessages\"[^}]*\"left\": ([0-9.]+),");
-    std::smatch f, m;
-    ASSERT_TRUE(std::regex_search(dragged.out, f, folders)) << dragged.out;
-    ASSERT_TRUE(std::regex_search(dragged.out, m, messages)) << dragged.out;
-    const double width = std::stod(f[1]), right = 120 + width;
-    EXPECT_GE(width, 3280);
-    EXPECT_LE(width, 3340);
-    EXPECT_DOUBLE_EQ(std::stod(m[1]), right + 120);
+    for (const auto& c : cases) EXPECT_EQ(kv::app::message_lines(c.text), c.lines) << c.text;
 }

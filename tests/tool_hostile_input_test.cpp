@@ -4,11 +4,10 @@
 
 #include <sstream>
 
-#include "apps/kelvane/Commands.h"
 #include "frm_test_util.h"
 #include "tool_run.h"
 
-using namespace kv::app;
+using kv::test::Argv;
 using kv::test::data_dir;
 using kv::test::ScratchDir;
 using kv::test::slurp;
@@ -28,7 +27,7 @@ TEST(HostileInput, FrxReferenceOutsideTheFolderIsRefusedAndNothingIsWritten) {
         "End\r\n";
     const auto frm = dir.path() / "forms" / "F.frm";
     spit(frm, form);
-    const auto r = run(cmd_set, {frm.string(), "ControlSettings=a \tKKKKK\r\nb \tKKKKK"});
+    const auto r = run({"set", frm.string(), "ControlSettings=a \tKKKKK\r\nb \tKKKKK"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(has(r.err, frm.string() + ":3: expected a plain .frx file name")) << r.err;
     EXPECT_EQ(slurp(victim), "precious");
@@ -42,12 +41,12 @@ TEST(HostileInput, FormInsideTheFormIsRefusedByEveryCommand) {
     const auto frm = (dir.path() / "F.frm").string();
     spit(frm, form);
     const std::string store = (dir.path() / "s.sqlite").string();
-    for (auto* cmd : {cmd_layout, cmd_check}) {
-        const auto r = run(cmd, {frm, "--store", store});
+    for (const char* cmd : {"layout", "check"}) {
+        const auto r = run({cmd, frm, "--store", store});
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(has(r.err, frm + ":3: expected a control inside F")) << r.err;
     }
-    EXPECT_EQ(run(cmd_set, {frm, "SavePos=False"}).status, 2);
+    EXPECT_EQ(run({"set", frm, "SavePos=False"}).status, 2);
     EXPECT_EQ(slurp(frm), form);
 }
 
@@ -55,7 +54,7 @@ TEST(HostileInput, SettingsFromAFolderAreRefused) {
     ScratchDir dir;
     const auto frm = dir.copy_sample("nested.frm");
     const std::string before = slurp(frm);
-    const auto r = run(cmd_set, {frm, "ControlSettings=@" + dir.path().string()});
+    const auto r = run({"set", frm, "ControlSettings=@" + dir.path().string()});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(has(r.err, "not a regular file")) << r.err;
     EXPECT_EQ(slurp(frm), before);
@@ -70,9 +69,9 @@ TEST(HostileInput, StoreThatCannotBeUsedExitsTwo) {
         for (const Argv& args :
              {Argv{"get", "Software\\A", "b"}, Argv{"set", "Software\\A", "b", "1"}, Argv{"list"},
               Argv{"delete", "Software\\A"}}) {
-            Argv full = {"--store", path};
+            Argv full = {"store", "--store", path};
             full.insert(full.end(), args.begin(), args.end());
-            const auto r = run(cmd_store, full);
+            const auto r = run(full);
             EXPECT_EQ(r.status, 2) << args[0];
             EXPECT_TRUE(has(r.err, "cannot be used")) << r.err;
         }

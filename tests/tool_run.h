@@ -1,23 +1,28 @@
 #pragma once
-// Runs a kelvane subcommand as its user would and keeps its exit status and both outputs.
-#include <ostream>
+// Runs the kelvane tool as its user would (`kelvane ARGS...`) and keeps its exit status and
+// both outputs.
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "apps/kelvane/Commands.h"
+#include "apps/kelvane/Cli.h"
 
 namespace kv::test {
+
+using Argv = std::vector<std::string>;
 
 struct Run {
     int status = 0;
     std::string out, err;
+    // The --json document printed (throws when the output is not one).
+    nlohmann::json json() const { return nlohmann::json::parse(out); }
 };
 
-inline Run run(int (*cmd)(const kv::app::Argv&, std::ostream&, std::ostream&),
-               const kv::app::Argv& args) {
+inline Run run(const Argv& args) {
     std::ostringstream out, err;
     Run r;
-    r.status = cmd(args, out, err);
+    r.status = kv::app::run_kelvane(args, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;

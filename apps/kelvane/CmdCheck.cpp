@@ -1,24 +1,18 @@
-#include "apps/kelvane/Args.h"
-#include "apps/kelvane/Commands.h"
-#include "apps/kelvane/Session.h"
+// kelvane check: what the resizer says about a form's set-up, and what it skips silently.
+#include <CLI/CLI.hpp>
+
+#include "apps/kelvane/Command.h"
+#include "apps/kelvane/FormRun.h"
+#include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/MessageLines.h"
 #include "control/ControlLookup.h"
 #include "control/SettingsStrings.h"
 #include "engine/Error.h"
 #include "host/frm/FrmLoader.h"
-#include "host/frm/FrmReader.h"
 
 namespace kv::app {
 
 namespace {
-
-const char* kHelp =
-    "usage: kelvane check FORM.frm [--store PATH] [--codepage NAME]\n"
-    "\n"
-    "Loads the form in run mode and runs its load processing, then prints every message the\n"
-    "resizer raised about the set-up (duplicate controls, pane problems, errors in the\n"
-    "settings strings), and every ControlSettings or PaneSettings line whose control key names\n"
-    "no control of the form (lines the resizer skips without a word).\n"
-    "Exit status: 0 nothing found, 1 findings, 2 the form could not be read.\n";
 
 // Keys of the settings strings that name no control of the form.
 std::vector<std::string> unmatched_keys(const ObjectRef& form, const std::string& name,
@@ -57,26 +51,28 @@ std::vector<std::string> unmatched_keys(const ObjectRef& form, const std::string
     return found;
 }
 
-}  // namespace
+class CheckCommand : public Command {
+  public:
+    CLI::App* define(CLI::App& parent) override {
+        CLI::App* app = parent.add_subcommand(
+            "check", "report set-up problems of the form's resizer (exit 1 when there is any)");
+        form_.add_form(*app);
+        form_.add_store(*app);
+        app->footer(wrapped(
+            "Loads the form in run mode and runs its load processing, then prints every message "
+            "the resizer raised about the set-up (duplicate controls, pane problems, errors in "
+            "the settings strings), and every ControlSettings or PaneSettings line whose control "
+            "key names no control of the form (lines the resizer skips without a word). "
+            "Exit status: 0 nothing found, 1 findings, 2 the form could not be read."));
+        return app;
+    }
 
-int cmd_check(const Argv& argv, std::ostream& out, std::ostream& err) {
-    return guarded(err, "check", [&] {
-        Args args(argv, {"store", "codepage"}, {"help"});
-        if (args.has("help")) {
-            out << kHelp;
-            return 0;
-        }
-        if (args.positional().size() != 1) throw UsageError("expected one form file");
-        const auto doc = frm::FrmReader::read_file(args.positional()[0],
-                                                   args.value("codepage").value_or("WINDOWS-1252"));
-        Session session(args.value("store").value_or(""));
-        // As under the designer, so that errors the resizer traps are shown, not swallowed.
-        session.host().set_running_under_designer(true);
-        auto& loaded = session.load(doc);
-        session.show();
+    int run(std::ostream& out, std::ostream&) override {
+        FormRun run(form_, true);
+        const auto& doc = run.document();
         int findings = 0;
-        for (const auto& m : session.host().messages()) {
-            out << "message: " << m.text << "\n";
+        for (const auto& m : run.session().host().messages()) {
+            print_message(out, m.text);
             ++findings;
         }
         if (const auto* block = doc.resizer()) {
@@ -85,8 +81,8 @@ int cmd_check(const Argv& argv, std::ostream& out, std::ostream& err) {
                 if (!p) continue;
                 const auto v = frm::FrmLoader::value_of(doc, *p, true);
                 const std::string text = v ? to_text(*v) : "";
-                for (const auto& f :
-                     unmatched_keys(loaded.form, name, text, std::string(name) == "PaneSettings")) {
+                for (const auto& f : unmatched_keys(run.session().loaded().form, name, text,
+                                                    std::string(name) == "PaneSettings")) {
                     out << f << "\n";
                     ++findings;
                 }
@@ -96,7 +92,14 @@ int cmd_check(const Argv& argv, std::ostream& out, std::ostream& err) {
         }
         if (findings == 0) out << "no findings\n";
         return findings ? 1 : 0;
-    });
-}
+    }
+
+  private:
+    FormOptions form_;
+};
+
+[[maybe_unused]] const bool registered = register_command<CheckCommand>(40);
+
+}  // namespace
 
 }  // namespace kv::app

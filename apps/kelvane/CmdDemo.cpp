@@ -1,14 +1,20 @@
+// kelvane demo: the built-in mail form through a whole session.
+#include <CLI/CLI.hpp>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 
-#include "apps/kelvane/Args.h"
-#include "apps/kelvane/Commands.h"
+#include "apps/kelvane/Command.h"
 #include "apps/kelvane/DemoForm.h"
+#include "apps/kelvane/FormOptions.h"
 #include "apps/kelvane/GeometryTable.h"
+#include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/MessageLines.h"
 #include "apps/kelvane/Renderer.h"
+#include "apps/kelvane/ResizerProperties.h"
 #include "apps/kelvane/Session.h"
+#include "apps/kelvane/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryForm.h"
 
@@ -17,21 +23,6 @@ namespace kv::app {
 namespace fs = std::filesystem;
 
 namespace {
-
-const char* kHelp =
-    "usage: kelvane demo [--out DIR]\n"
-    "\n"
-    "Runs a mail-reader form built into the program: a toolbar and a status bar aligned to\n"
-    "the edges, a folder list | message list / preview split, a frame with a control array of\n"
-    "option buttons, command buttons, a separator line and scaled fonts, set up through the\n"
-    "resizer's ControlSettings and PaneSettings alone. It shows the form at its design size,\n"
-    "resizes it larger and smaller (each a user resize followed by the settle timer),\n"
-    "maximises and restores it, lets the user try to drag the border below the form's\n"
-    "minimum size (it stops there), drags the two dividers of the split pane, closes the form\n"
-    "(placement and splits are saved into DIR/store.sqlite) and opens it again (placement and\n"
-    "splits are restored). A geometry table is printed per step and a picture per step is\n"
-    "written into DIR, with the form file itself.\n"
-    "  --out DIR   where to write (default: a new folder kelvane-demo-TIME here)\n";
 
 // The smallest outer size the demo form allows its user, in twips.
 constexpr int kMinWidth = 7200;
@@ -48,6 +39,44 @@ double gap_middle(double near_end, double far_start) {
     return (near_end + far_start) / 2;
 }
 
+const char* kFooter =
+    "Runs a mail-reader form built into the program: a toolbar and a status bar aligned to the "
+    "edges, a folder list | message list / preview split, a frame with a control array of "
+    "option buttons, command buttons, a separator line and scaled fonts, set up through the "
+    "resizer's ControlSettings and PaneSettings alone. It shows the form at its design size, "
+    "resizes it larger and smaller (each a user resize followed by the settle timer), "
+    "maximises and restores it, lets the user try to drag the border below the form's minimum "
+    "size (it stops there), drags the two dividers of the split pane, closes the form "
+    "(placement and splits are saved into DIR/store.sqlite) and opens it again (placement and "
+    "splits are restored). A geometry table is printed per step and a picture per step is "
+    "written into DIR, with the form file itself. The demo keeps its store in DIR: it takes no "
+    "--store.";
+
+// Marks a folder as a demo's, so that a later demo may write into it again.
+constexpr const char* kMarker = ".kelvane-demo";
+
+// The folder to write into: new, empty, or an earlier demo's (whose form, store and pictures
+// the new run replaces). Any other folder is refused: its files are the user's.
+void prepare_folder(const fs::path& dir) {
+    std::error_code ec;
+    if (fs::exists(dir, ec)) {
+        if (!fs::is_directory(dir, ec))
+            throw UsageError("--out: '" + dir.string() + "' is not a folder");
+        if (!fs::is_empty(dir, ec) && !fs::exists(dir / kMarker, ec))
+            throw UsageError("--out: the folder '" + dir.string() +
+                             "' is not empty and holds no earlier demo; give a new or empty one");
+        for (const char* stale :
+             {"frmMail.frx", "store.sqlite", "store.sqlite-wal", "store.sqlite-shm"})
+            fs::remove(dir / stale, ec);
+    } else {
+        fs::create_directories(dir, ec);
+        if (ec) throw UsageError("--out: cannot create the folder '" + dir.string() + "'");
+    }
+    std::ofstream marker(dir / kMarker, std::ios::trunc);
+    marker << "written by kelvane demo; a later demo may write into this folder again\n";
+    if (!marker) throw UsageError("--out: cannot write into the folder '" + dir.string() + "'");
+}
+
 std::string default_dir() {
     const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm tm{};
@@ -57,25 +86,26 @@ std::string default_dir() {
     return buf;
 }
 
-}  // namespace
+class DemoCommand : public Command {
+  public:
+    CLI::App* define(CLI::App& parent) override {
+        CLI::App* app = parent.add_subcommand(
+            "demo",
+            "the built-in mail form through a whole session: a table and a picture per "
+            "step");
+        app->add_option("--out", out_,
+                        "where to write (default: a new folder kelvane-demo-TIME here); a "
+                        "folder that exists must be empty or an earlier demo's")
+            ->option_text("DIR");
+        refuse_store_option(*app, "the demo keeps its store in its --out folder");
+        app->footer(wrapped(kFooter));
+        return app;
+    }
 
-int cmd_demo(const Argv& argv, std::ostream& out, std::ostream& err) {
-    return guarded(err, "demo", [&] {
-        Args args(argv, {"out"}, {"help"});
-        if (args.has("help")) {
-            out << kHelp;
-            return 0;
-        }
-        if (!args.positional().empty()) throw UsageError("demo takes no arguments but --out");
-        const fs::path dir = args.value("out").value_or(default_dir());
-        std::error_code ec;
-        fs::create_directories(dir, ec);
-        if (ec || !fs::is_directory(dir))
-            throw UsageError("cannot create the folder '" + dir.string() + "'");
+    int run(std::ostream& out, std::ostream& err) override {
+        const fs::path dir = out_.empty() ? fs::path(default_dir()) : fs::path(out_);
+        prepare_folder(dir);
         const std::string frm_path = (dir / "frmMail.frm").string();
-        for (const char* stale :
-             {"frmMail.frx", "store.sqlite", "store.sqlite-wal", "store.sqlite-shm"})
-            fs::remove(dir / stale, ec);
         {
             std::ofstream f(frm_path, std::ios::binary | std::ios::trunc);
             f << demo_form_text();
@@ -104,8 +134,8 @@ int cmd_demo(const Argv& argv, std::ostream& out, std::ostream& err) {
             print_table(out, s);
             const std::string name = "step" + std::to_string(picture) + ".png";
             std::string error;
-            if (render_png(s, session.host().twips_per_pixel_x(), (dir / name).string(), error,
-                           title)) {
+            if (render_picture(s, session.host().twips_per_pixel_x(), (dir / name).string(), error,
+                               title)) {
                 out << "  picture: " << (dir / name).string() << "\n\n";
             } else {
                 err << error << "\n";
@@ -179,10 +209,17 @@ int cmd_demo(const Argv& argv, std::ostream& out, std::ostream& err) {
         out << "\n";
         if (!session.host().messages().empty()) {
             out << "messages:\n";
-            for (const auto& m : session.host().messages()) out << "  " << m.text << "\n";
+            for (const auto& m : session.host().messages()) print_message(out, m.text);
         }
         return 0;
-    });
-}
+    }
+
+  private:
+    std::string out_;
+};
+
+[[maybe_unused]] const bool registered = register_command<DemoCommand>(10);
+
+}  // namespace
 
 }  // namespace kv::app

@@ -1,46 +1,80 @@
-#include "apps/kelvane/Args.h"
-#include "apps/kelvane/Commands.h"
+// kelvane render: a picture of the form after the user's steps.
+#include <CLI/CLI.hpp>
+#include <filesystem>
+
+#include "apps/kelvane/Command.h"
+#include "apps/kelvane/FormRun.h"
+#include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/Session.h"
-#include "host/frm/FrmReader.h"
+#include "apps/kelvane/StepOptions.h"
+#include "apps/kelvane/UsageError.h"
 
 namespace kv::app {
 
 namespace {
-const char* kHelp =
-    "usage: kelvane render FORM.frm [--size WxH] -o FILE.png [--store PATH] [--codepage NAME]\n"
-    "\n"
-    "Loads the form in run mode, shows it, sets its outer size to W x H twips when given\n"
-    "(followed by the settle timer) and writes a picture of its client area with every control\n"
-    "drawn at its laid-out geometry. The form opens at the placement saved in the store and is\n"
-    "not closed, so nothing is saved.\n";
-}  // namespace
 
-int cmd_render(const Argv& argv, std::ostream& out, std::ostream& err) {
-    return guarded(err, "render", [&] {
-        Args args(argv, {"size", "out", "store", "codepage"}, {"help"});
-        if (args.has("help")) {
-            out << kHelp;
-            return 0;
-        }
-        if (args.positional().size() != 1) throw UsageError("expected one form file");
-        if (!args.value("out")) throw UsageError("expected -o FILE.png");
-        const auto steps = steps_from_options(args.options());
-        const auto doc = frm::FrmReader::read_file(args.positional()[0],
-                                                   args.value("codepage").value_or("WINDOWS-1252"));
-        Session session(args.value("store").value_or(""));
-        session.load(doc);
-        session.show();
-        for (const auto& s : steps) session.apply(s);
+namespace fs = std::filesystem;
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const auto& n : names) text += (text.empty() ? "" : ", ") + n;
+    return text;
+}
+
+bool same_file(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
+    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
+}
+
+class RenderCommand : public Command {
+  public:
+    CLI::App* define(CLI::App& parent) override {
+        CLI::App* app = parent.add_subcommand("render", "draw the form after the steps");
+        form_.add_form(*app);
+        steps_.add_to(*app);
+        app->add_option("-o,--out", out_, "the picture to write, in the format its extension names")
+            ->required()
+            ->option_text("FILE.png")
+            ->check(CLI::Validator(
+                [](std::string& path) -> std::string {
+                    if (image_format(path)) return {};
+                    return "'" + path + "' names no image format that can be written (" +
+                           joined(image_formats()) + ")";
+                },
+                ""));
+        form_.add_store(*app);
+        app->footer(wrapped(
+            "Loads the form in run mode, shows it, applies the steps as layout does and writes "
+            "a picture of its client area with every control drawn at its laid-out geometry. "
+            "The form is not closed, so nothing is saved even with --store. The picture never "
+            "replaces the form file."));
+        return app;
+    }
+
+    int run(std::ostream& out, std::ostream& err) override {
+        if (same_file(out_, form_.path))
+            throw UsageError("--out: '" + out_ + "' is the form file itself");
+        FormRun run(form_);
+        run.apply(steps_.steps());
         std::string error;
-        if (!render_png(session.snapshot(), session.host().twips_per_pixel_x(), *args.value("out"),
-                        error)) {
+        if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),
+                            out_, error)) {
             err << error << "\n";
             return 2;
         }
-        out << "wrote " << *args.value("out") << "\n";
+        out << "wrote " << out_ << "\n";
         return 0;
-    });
-}
+    }
+
+  private:
+    FormOptions form_;
+    StepOptions steps_;
+    std::string out_;
+};
+
+[[maybe_unused]] const bool registered = register_command<RenderCommand>(30);
+
+}  // namespace
 
 }  // namespace kv::app

@@ -1,99 +1,123 @@
-#include "apps/kelvane/Args.h"
-#include "apps/kelvane/Commands.h"
+// kelvane store: looks into and edits the per-user store where forms keep their placement and
+// splits.
+#include <CLI/CLI.hpp>
+
+#include "apps/kelvane/Command.h"
+#include "apps/kelvane/FormOptions.h"
+#include "apps/kelvane/FormRun.h"
+#include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/StoreKeys.h"
 #include "host/store/SqliteSettingsStore.h"
 
 namespace kv::app {
 
 namespace {
 
-const char* kHelp =
-    "usage: kelvane store [--store PATH] list [KEY]\n"
-    "       kelvane store [--store PATH] get KEY NAME\n"
-    "       kelvane store [--store PATH] set KEY NAME VALUE\n"
-    "       kelvane store [--store PATH] delete KEY [NAME]\n"
-    "\n"
-    "Looks into and edits the per-user store where forms keep their placement and splits.\n"
-    "KEY is a path of names separated by \\ (for example\n"
-    "'Software\\Quillon\\Kelvane for VB6\\Forms'); names compare without regard to case.\n"
-    "  list     the subkeys (ending in \\) and the values (NAME = VALUE) of KEY (default: the\n"
-    "           top); exit 1 when KEY does not exist\n"
-    "  get      prints the value; exit 1 when there is none\n"
-    "  set      writes the value, creating the keys as needed\n"
-    "  delete   removes the value NAME, or without NAME the key with everything below it;\n"
-    "           exit 1 when there was nothing to remove\n"
-    "Exit 2 when the store cannot be used (damaged, not a store, or kept locked by another\n"
-    "program for more than a few seconds).\n"
-    "  --store PATH   the store file (default: ";
+const char* kFooter =
+    "KEY is a path of names separated by \\ (for example 'Software\\Quillon\\Kelvane for "
+    "VB6\\Forms'); names compare without regard to case. `store path FORM.frm` tells the keys "
+    "of a form. Exit 1 when a key or value asked for is not there, 2 when the store cannot be "
+    "used (damaged, not a store, or kept locked by another program for more than a few "
+    "seconds).";
 
-}  // namespace
+class StoreCommand : public Command {
+  public:
+    CLI::App* define(CLI::App& parent) override {
+        CLI::App* app = parent.add_subcommand("store", "look into and edit the per-user store");
+        app->require_subcommand(1);
+        store_option_ =
+            app->add_option(
+                   "--store", store_,
+                   "the store file (default: " + store::SqliteSettingsStore::default_path() + ")")
+                ->option_text("PATH");
+        app->footer(wrapped(kFooter));
 
-int cmd_store(const Argv& argv, std::ostream& out, std::ostream& err) {
-    return guarded(err, "store", [&] {
-        Args args(argv, {"store"}, {"help"});
-        if (args.has("help")) {
-            out << kHelp << store::SqliteSettingsStore::default_path() << ")\n";
-            return 0;
-        }
-        const auto& pos = args.positional();
-        if (pos.empty()) throw UsageError("expected list, get, set or delete");
-        const std::string& op = pos[0];
-        auto want = [&](size_t lo, size_t hi) {
-            if (pos.size() - 1 < lo || pos.size() - 1 > hi)
-                throw UsageError("wrong number of arguments for '" + op + "'");
-        };
+        list_ = app->add_subcommand("list", "the subkeys (ending in \\) and values of KEY");
+        list_->add_option("KEY", key_, "the key (default: the top)");
+        list_->add_flag("-r,--recursive", recursive_,
+                        "every key below KEY by its whole path, each with its values");
+        get_ = app->add_subcommand("get", "print a value");
+        get_->add_option("KEY", key_)->required();
+        get_->add_option("NAME", name_)->required();
+        set_ = app->add_subcommand("set", "write a value, creating the keys as needed");
+        set_->add_option("KEY", key_)->required();
+        set_->add_option("NAME", name_)->required();
+        set_->add_option("VALUE", value_)->required();
+        delete_ = app->add_subcommand(
+            "delete", "remove the value NAME, or without NAME the key with everything below it");
+        delete_->add_option("KEY", key_)->required();
+        delete_->add_option("NAME", name_);
+        path_ = app->add_subcommand("path",
+                                    "the keys where the form keeps its placement and its splits");
+        form_.add_form(*path_);
+        // --store may also follow the operation.
+        for (CLI::App* op : {list_, get_, set_, delete_, path_}) op->fallthrough();
+        return app;
+    }
+
+    int run(std::ostream& out, std::ostream& err) override {
+        if (*path_) return print_form_keys(out, err);
+        // An explicit --store "" is the user's mistake, not a wish for the default.
         store::SqliteSettingsStore db(
-            args.value("store").value_or(store::SqliteSettingsStore::default_path()),
+            store_option_->count() ? store_ : store::SqliteSettingsStore::default_path(),
             [&err](const std::string& m) { err << m << "\n"; });
         constexpr uint32_t root = store::kCurrentUser;
-        if (op == "list") {
-            want(0, 1);
-            const std::string key = pos.size() > 1 ? pos[1] : "";
-            const auto keys = db.list_subkeys(root, key);
-            const auto values = db.list_values(root, key);
+        if (*list_) {
+            const bool found =
+                recursive_ ? list_tree(db, root, key_, out) : list_key(db, root, key_, out);
             if (db.failed()) return 2;
-            if (!keys || !values) {
-                err << "no key '" << key << "' in the store\n";
-                return 1;
-            }
-            for (const auto& k : *keys) out << k << "\\\n";
-            for (const auto& v : *values)
-                out << (v.name.empty() ? "(default)" : v.name) << " = " << v.value << "\n";
-            return 0;
+            if (!found) err << "no key '" << key_ << "' in the store\n";
+            return found ? 0 : 1;
         }
-        if (op == "get") {
-            want(2, 2);
-            const auto v = db.read(root, pos[1], pos[2]);
+        if (*get_) {
+            const auto v = db.read(root, key_, name_);
             if (db.failed()) return 2;
             if (!v) {
-                err << "no value '" << pos[2] << "' under '" << pos[1] << "'\n";
+                err << "no value '" << name_ << "' under '" << key_ << "'\n";
                 return 1;
             }
             out << *v << "\n";
             return 0;
         }
-        if (op == "set") {
-            want(3, 3);
-            if (!db.write(root, pos[1], pos[2], pos[3])) {
-                if (db.failed()) return 2;
-                err << "could not write '" << pos[2] << "' under '" << pos[1] << "'\n";
-                return 2;
-            }
-            return 0;
+        if (*set_) {
+            if (db.write(root, key_, name_, value_)) return 0;
+            err << "could not write '" << name_ << "' under '" << key_ << "'\n";
+            return 2;
         }
-        if (op == "delete") {
-            want(1, 2);
-            const bool done = pos.size() == 3 ? db.delete_value(root, pos[1], pos[2])
-                                              : db.delete_key(root, pos[1]);
-            if (db.failed()) return 2;
-            if (!done) {
-                err << "nothing to delete at '" << pos[1]
-                    << (pos.size() == 3 ? "' named '" + pos[2] + "'" : "'") << "\n";
-                return 1;
-            }
-            return 0;
+        const bool named = delete_->count("NAME") > 0;
+        const bool done = named ? db.delete_value(root, key_, name_) : db.delete_key(root, key_);
+        if (db.failed()) return 2;
+        if (done) return 0;
+        err << "nothing to delete at '" << key_ << (named ? "' named '" + name_ + "'" : "'")
+            << "\n";
+        return 1;
+    }
+
+  private:
+    int print_form_keys(std::ostream& out, std::ostream& err) {
+        FormRun run(form_);
+        const auto keys = form_store_keys(run);
+        if (!keys) {
+            err << "the form has no resizer control: nothing of it is stored\n";
+            return 1;
         }
-        throw UsageError("expected list, get, set or delete, found '" + op + "'");
-    });
-}
+        out << "placement: " << keys->placement << "\n";
+        for (const auto& [container, key] : keys->splits)
+            out << "splits of " << container << ": " << key << "\n";
+        return 0;
+    }
+
+    std::string store_;
+    CLI::Option* store_option_ = nullptr;
+    CLI::App *list_ = nullptr, *get_ = nullptr, *set_ = nullptr, *delete_ = nullptr,
+             *path_ = nullptr;
+    std::string key_, name_, value_;
+    bool recursive_ = false;
+    FormOptions form_;
+};
+
+[[maybe_unused]] const bool registered = register_command<StoreCommand>(60);
+
+}  // namespace
 
 }  // namespace kv::app

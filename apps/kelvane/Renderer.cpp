@@ -3,10 +3,13 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -132,9 +135,33 @@ bool drawn(const ControlState& c) {
 
 }  // namespace
 
-bool render_png(const Snapshot& s, double tpp, const std::string& path, std::string& error,
-                const std::string& title) {
+std::optional<std::string> image_format(const std::string& path) {
     ensure_gui();
+    std::string suffix = std::filesystem::path(path).extension().string();
+    if (suffix.size() < 2) return std::nullopt;
+    suffix = suffix.substr(1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        if (format.toStdString() == suffix) return suffix;
+    return std::nullopt;
+}
+
+std::vector<std::string> image_formats() {
+    ensure_gui();
+    std::vector<std::string> names;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        names.push_back(format.toStdString());
+    return names;
+}
+
+bool render_picture(const Snapshot& s, double tpp, const std::string& path, std::string& error,
+                    const std::string& title) {
+    const auto format = image_format(path);
+    if (!format) {
+        error = "cannot tell an image format from the name '" + path + "'";
+        return false;
+    }
     constexpr int kTitle = 22;
     const int w = std::max(1, static_cast<int>(s.form.client_width_twips / tpp + 0.5));
     const int h = std::max(1, static_cast<int>(s.form.client_height_twips / tpp + 0.5));
@@ -163,7 +190,8 @@ bool render_png(const Snapshot& s, double tpp, const std::string& path, std::str
         Painter painter(p, tpp);
         for (const auto* c : order) painter.draw(*c);
     }
-    if (!image.save(QString::fromStdString(path), "PNG")) {
+    QImageWriter writer(QString::fromStdString(path), QByteArray::fromStdString(*format));
+    if (!writer.write(image)) {
         error = "cannot write the picture '" + path + "'";
         return false;
     }

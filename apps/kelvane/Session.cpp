@@ -1,6 +1,6 @@
 #include "apps/kelvane/Session.h"
 
-#include "apps/kelvane/Args.h"
+#include "apps/kelvane/UsageError.h"
 #include "control/ControlLookup.h"
 #include "control/zokKelvane.h"
 #include "engine/Numbers.h"
@@ -10,70 +10,15 @@
 
 namespace kv::app {
 
-namespace {
-
-std::pair<double, double> parse_point(const std::string& text, const std::string& whole) {
-    const auto comma = text.find(',');
-    if (comma != std::string::npos) {
-        const auto x = parse_number(text.substr(0, comma));
-        const auto y = parse_number(text.substr(comma + 1));
-        if (x && y) return {*x, *y};
-    }
-    throw UsageError("expected --drag X,Y:X2,Y2[@CONTAINER], found '" + whole + "'");
-}
-
-}  // namespace
-
-std::vector<Step> steps_from_options(const std::vector<std::pair<std::string, std::string>>& opts) {
-    std::vector<Step> steps;
-    for (const auto& [name, value] : opts) {
-        Step s;
-        s.text = "--" + name + " " + value;
-        if (name == "size" || name == "user-size") {
-            s.kind = name == "size" ? Step::Size : Step::UserSize;
-            std::tie(s.width, s.height) = parse_size(value);
-        } else if (name == "state") {
-            s.kind = Step::State;
-            if (value == "normal")
-                s.state = 0;
-            else if (value == "min")
-                s.state = 1;
-            else if (value == "max")
-                s.state = 2;
-            else
-                throw UsageError("expected --state normal, min or max, found '" + value + "'");
-        } else if (name == "drag") {
-            s.kind = Step::Drag;
-            std::string ends = value;
-            const auto at = ends.find('@');
-            if (at != std::string::npos) {
-                s.container = ends.substr(at + 1);
-                ends = ends.substr(0, at);
-            }
-            const auto colon = ends.find(':');
-            if (colon == std::string::npos)
-                throw UsageError("expected --drag X,Y:X2,Y2[@CONTAINER], found '" + value + "'");
-            std::tie(s.x, s.y) = parse_point(ends.substr(0, colon), value);
-            std::tie(s.x2, s.y2) = parse_point(ends.substr(colon + 1), value);
-        } else {
-            continue;
-        }
-        steps.push_back(s);
-    }
-    return steps;
-}
-
 Session::Session(const std::string& store_path, bool run_mode) {
     host_ = mem::MemoryHost::install();
     host_->set_user_mode(run_mode);
     host_->set_running_under_designer(!run_mode);
     host_->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
-    if (store_path == kMemoryStore) {
+    if (store_path.empty())
         store_ = std::make_shared<store::MemorySettingsStore>();
-    } else {
-        store_ = std::make_shared<store::SqliteSettingsStore>(
-            store_path.empty() ? store::SqliteSettingsStore::default_path() : store_path);
-    }
+    else
+        store_ = std::make_shared<store::SqliteSettingsStore>(store_path);
     host_->set_settings_store(store_);
 }
 

@@ -8,31 +8,18 @@
 #include <vector>
 
 #include "apps/kelvane/Snapshot.h"
+#include "apps/kelvane/Step.h"
 #include "host/frm/FrmLoader.h"
 #include "host/memory/MemoryHost.h"
 #include "host/store/BrowsableStore.h"
 
 namespace kv::app {
 
-struct Step {
-    enum Kind { Size, UserSize, State, Drag } kind = Size;
-    double width = 0, height = 0;         // Size, UserSize: outer size in twips
-    int state = 0;                        // State: 0 normal, 1 min, 2 max
-    double x = 0, y = 0, x2 = 0, y2 = 0;  // Drag, in the container's scale units
-    std::string container;                // Drag: control key, "" for the form
-    std::string text;                     // as given, for tables and captions
-};
-
-// The steps of the command line in their order (--size, --user-size, --state, --drag).
-std::vector<Step> steps_from_options(const std::vector<std::pair<std::string, std::string>>& opts);
-
-// A store path that keeps the store in memory for the run only.
-inline constexpr const char* kMemoryStore = ":memory:";
-
 class Session {
   public:
-    // `store_path` "" means the per-user default store. `run_mode` false is the designer.
-    Session(const std::string& store_path, bool run_mode = true);
+    // `store_path` "" runs on an empty store in memory that goes with the session.
+    // `run_mode` false is the designer.
+    explicit Session(const std::string& store_path, bool run_mode = true);
     ~Session();
 
     mem::MemoryHost& host() { return *host_; }

@@ -1,0 +1,30 @@
+#include "apps/kelvane/FormOptions.h"
+
+#include <CLI/CLI.hpp>
+
+namespace kv::app {
+
+void FormOptions::add_form(CLI::App& app) {
+    app.add_option("FORM.frm", path, "the form file")->required()->check(CLI::ExistingFile);
+    app.add_option("--codepage", codepage,
+                   "code page of the form file when it is not UTF-8 (default " +
+                       std::string(frm::kDefaultCodePage) + ")")
+        ->option_text("NAME");
+}
+
+void FormOptions::add_store(CLI::App& app) {
+    app.add_option("--store", store,
+                   "the per-user store file: the form opens at the placement and splits saved "
+                   "there, and a closed form saves them there (default: an empty store in "
+                   "memory, nothing is saved)")
+        ->option_text("PATH");
+}
+
+void refuse_store_option(CLI::App& app, const std::string& why) {
+    app.add_option("--store")
+        ->description("not taken: " + why)
+        ->type_name("")
+        ->check(CLI::Validator([why](std::string&) { return why; }, ""));
+}
+
+}  // namespace kv::app

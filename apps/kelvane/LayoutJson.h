@@ -1,0 +1,20 @@
+#pragma once
+// The `layout --json` document: the form, its controls in collection order and every message
+// box shown during the run.
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "apps/kelvane/Snapshot.h"
+#include "host/memory/MemoryHost.h"
+
+namespace kv::app {
+
+nlohmann::ordered_json layout_json(const Snapshot& s,
+                                   const std::vector<mem::MessageRecord>& messages);
+
+// The document as text: indented, numbers at full double precision, and always valid UTF-8
+// (a byte that is not is replaced by U+FFFD rather than failing the run).
+std::string json_text(const nlohmann::ordered_json& doc);
+
+}  // namespace kv::app

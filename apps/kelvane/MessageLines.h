@@ -1,0 +1,16 @@
+#pragma once
+// A message box's text as plain lines for a terminal: split at its line breaks (CR LF, CR or
+// LF), blanks trimmed, empty lines dropped, and without the sentences that only make sense in
+// the dialog (what its Cancel or Yes button would do).
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kv::app {
+
+std::vector<std::string> message_lines(const std::string& text);
+
+// "message: FIRST LINE", then the further lines indented.
+void print_message(std::ostream& out, const std::string& text);
+
+}  // namespace kv::app

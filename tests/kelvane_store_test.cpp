@@ -1,0 +1,99 @@
+// kelvane store: editing values, listing a key or a whole tree, and finding where a form keeps
+// its placement and splits.
+#include <gtest/gtest.h>
+
+#include "frm_test_util.h"
+#include "tool_run.h"
+
+using kv::test::Argv;
+using kv::test::data_dir;
+using kv::test::has;
+using kv::test::run;
+using kv::test::ScratchDir;
+
+namespace {
+
+// `kelvane store --store STORE ARGS...`
+kv::test::Run store_cmd(const std::string& store, Argv args) {
+    args.insert(args.begin(), {"store", "--store", store});
+    return run(args);
+}
+
+}  // namespace
+
+TEST(KelvaneStore, SetGetListDelete) {
+    ScratchDir dir;
+    const std::string store = (dir.path() / "s.sqlite").string();
+    const std::string key = "Software\\Quillon\\Demo";
+    EXPECT_EQ(store_cmd(store, {"set", key, "Width", "9000"}).status, 0);
+    EXPECT_EQ(store_cmd(store, {"get", key, "width"}).out, "9000\n");
+    EXPECT_EQ(store_cmd(store, {"list", "Software\\Quillon"}).out, "Demo\\\n");
+    EXPECT_EQ(store_cmd(store, {"list", key}).out, "Width = 9000\n");
+    // --store may also follow the operation.
+    EXPECT_EQ(run({"store", "get", key, "Width", "--store", store}).out, "9000\n");
+    EXPECT_EQ(store_cmd(store, {"delete", key, "Width"}).status, 0);
+    EXPECT_EQ(store_cmd(store, {"get", key, "Width"}).status, 1);
+    EXPECT_EQ(store_cmd(store, {"delete", key, "Width"}).status, 1);
+    EXPECT_EQ(store_cmd(store, {"delete", "Software"}).status, 0);
+    EXPECT_EQ(store_cmd(store, {"list", key}).status, 1);
+}
+
+TEST(KelvaneStore, RecursiveListShowsEveryKeyByItsPath) {
+    ScratchDir dir;
+    const std::string store = (dir.path() / "s.sqlite").string();
+    for (const Argv& v : {Argv{"Software\\A", "x", "1"}, Argv{"Software\\A\\B\\C", "y", "2"},
+                          Argv{"Software\\A\\B\\C", "z", "3"}, Argv{"Software\\D", "", "4"}}) {
+        Argv args = {"set"};
+        args.insert(args.end(), v.begin(), v.end());
+        ASSERT_EQ(store_cmd(store, args).status, 0);
+    }
+    EXPECT_EQ(store_cmd(store, {"list", "--recursive"}).out,
+              "Software\\\n"
+              "Software\\A\\\n"
+              "  x = 1\n"
+              "Software\\A\\B\\\n"
+              "Software\\A\\B\\C\\\n"
+              "  y = 2\n"
+              "  z = 3\n"
+              "Software\\D\\\n"
+              "  (default) = 4\n");
+    EXPECT_EQ(store_cmd(store, {"list", "-r", "software\\a\\b\\"}).out,
+              "software\\a\\b\\\n"
+              "software\\a\\b\\C\\\n"
+              "  y = 2\n"
+              "  z = 3\n");
+    EXPECT_EQ(store_cmd(store, {"list", "-r", "Software\\Nowhere"}).status, 1);
+}
+
+// The keys `store path` names are the ones a run of the form writes: a layout that drags the
+// divider and closes the form leaves its placement and its split there.
+TEST(KelvaneStore, PathNamesTheKeysTheFormIsSavedUnder) {
+    ScratchDir dir;
+    const std::string store = (dir.path() / "s.sqlite").string();
+    ASSERT_EQ(run({"demo", "--out", (dir.path() / "demo").string()}).status, 0);
+    const std::string form = (dir.path() / "demo" / "frmMail.frm").string();
+    const auto paths = run({"store", "path", form});
+    ASSERT_EQ(paths.status, 0) << paths.err;
+    const auto value_of = [&](const std::string& label) {
+        const auto start = paths.out.find(label);
+        if (start == std::string::npos) return std::string();
+        const auto from = start + label.size();
+        return paths.out.substr(from, paths.out.find('\n', from) - from);
+    };
+    const std::string placement = value_of("placement: ");
+    const std::string splits = value_of("splits of frmMail: ");
+    ASSERT_TRUE(has(placement, "Software\\Quillon\\")) << paths.out;
+    ASSERT_FALSE(splits.empty()) << paths.out;
+
+    ASSERT_EQ(run({"layout", form, "--user-size", "12000x9000", "--drag", "2460,2000:4000,2000",
+                   "--store", store})
+                  .status,
+              0);
+    EXPECT_EQ(store_cmd(store, {"get", placement, "Width"}).out, "12000\n");
+    EXPECT_EQ(store_cmd(store, {"get", splits, "PaneHor"}).out, "4000\n");
+
+    // A form without a resizer keeps nothing.
+    const auto none = run({"store", "path", data_dir() + "/cp1252.frm"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(has(none.err, "no resizer")) << none.err;
+}
