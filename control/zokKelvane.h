@@ -23,6 +23,11 @@ class CStoreForm;
 // The class id under which the host registers the control.
 inline constexpr const char* kZokKelvaneClassId = "zokKL4VB.zokKelvane";
 
+// The class ids of the control's property pages, in the order the dialog shows them.
+inline constexpr const char* kPageControlsClassId = "zokKL4VB.ppVisControls";
+inline constexpr const char* kPagePanesClassId = "zokKL4VB.ppPanes";
+inline constexpr const char* kPageCodeClassId = "zokKL4VB.ppCode";
+
 // The default split-bar colour: the system highlight colour (&H8000000D).
 inline constexpr int32_t kDefaultSplitBarsColor = static_cast<int32_t>(0x8000000Du);
 
@@ -40,6 +45,9 @@ class zokKelvane : public UserControl {
     void UserControl_WriteProperties(PropertyBag& bag) override;
     void UserControl_Resize() override;
     void UserControl_Terminate() override;
+    std::vector<std::string> property_pages() const override {
+        return {kPageControlsClassId, kPagePanesClassId, kPageCodeClassId};
+    }
 
     // --- public methods ---
     void ShowAbout();

@@ -21,4 +21,6 @@ void Host::set_current(std::shared_ptr<Host> host) { current_slot() = std::move(
 
 bool Host::has_current() { return current_slot() != nullptr; }
 
+PageHost& Host::page_host() { throw Error::standard(kErrNoSuchProperty); }
+
 }  // namespace kv

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/HostObject.h"
+#include "engine/PageHost.h"
 
 namespace kv {
 
@@ -103,6 +104,10 @@ public:
     virtual SettingsStore& settings_store() = 0;
     // A new random GUID (16 bytes, in the platform's GUID byte layout).
     virtual std::array<uint8_t, 16> create_guid() = 0;
+
+    // Property pages and the desktop services (PageHost.h). The default raises error 438: the
+    // host has none.
+    virtual PageHost& page_host();
 };
 
 }  // namespace kv

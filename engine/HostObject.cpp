@@ -42,6 +42,21 @@ std::optional<Value> HostObject::try_get(Prop p) {
     }
 }
 
+Value HostObject::get_item(std::string_view, int) { throw Error::standard(kErrNoSuchProperty); }
+void HostObject::set_item(std::string_view, int, const Value&) {
+    throw Error::standard(kErrNoSuchProperty);
+}
+void HostObject::add_item(const std::string&, std::optional<int>) {
+    throw Error::standard(kErrNoSuchProperty);
+}
+void HostObject::remove_item(int) { throw Error::standard(kErrNoSuchProperty); }
+void HostObject::clear_items() { throw Error::standard(kErrNoSuchProperty); }
+void HostObject::set_focus() { throw Error::standard(kErrNoSuchProperty); }
+
+ObjectRef ControlCollection::load(std::string_view, int) {
+    throw Error::standard(kErrNoSuchProperty);
+}
+
 std::string control_key(HostObject& control) {
     std::string key = text(control, Prop::Name);
     if (auto idx = try_num(control, Prop::Index); idx && *idx != -1)

@@ -78,6 +78,23 @@ public:
     // Deliver this object's events (form load/paint/resize/unload, mouse, keys) to the sink
     // until the returned connection is destroyed. The sink must outlive the connection.
     virtual std::unique_ptr<EventConnection> hook_events(EventSink& sink) = 0;
+
+    // --- what the controls of a property page offer (the defaults raise error 438) ---
+    // By name, besides the plain properties: Value (CheckBox 0/1/2, OptionButton Boolean; an
+    // option turned on turns off the other options of its container; a change raises Click),
+    // Enabled, Style (1: a graphical option or check box), Picture (the name of a picture, a
+    // text; "" for none), Appearance, MultiSelect (ListBox: 0, 1 simple, 2 extended), ListCount,
+    // ListIndex (a change raises Click), Text (a change raises Change), KeyPreview (the page).
+    // Indexed properties: List(i) and Selected(i) of list and combo boxes (0-based; error 381
+    // outside the list).
+    virtual Value get_item(std::string_view name, int index);
+    virtual void set_item(std::string_view name, int index, const Value& v);
+    // AddItem (at the end, or before `index`), RemoveItem, Clear of list and combo boxes.
+    virtual void add_item(const std::string& item, std::optional<int> index = std::nullopt);
+    virtual void remove_item(int index);
+    virtual void clear_items();
+    // SetFocus: error 5 when the object cannot take the focus now (hidden or disabled).
+    virtual void set_focus();
 };
 
 // A form's Controls collection, in its fixed enumeration order.
@@ -95,6 +112,10 @@ public:
     virtual ObjectRef add(std::string_view class_id, std::string_view name,
                           const ObjectRef& container = nullptr) = 0;
     virtual void remove(std::string_view name) = 0;
+    // Load name(index): a new element of an existing control array, made like its lowest
+    // element (class, container, properties) but invisible. Error 360 when the element exists,
+    // 343 when the name is no array, 730 when there is no such name; the default raises 438.
+    virtual ObjectRef load(std::string_view name, int index);
 };
 
 // Events the host delivers to a hooked sink. Defaults ignore the event.
@@ -110,6 +131,12 @@ public:
     virtual void on_mouse_move(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
     virtual void on_mouse_up(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
     virtual void on_key_down(int /*key_code*/, int /*shift*/) {}
+    // The controls of property pages.
+    virtual void on_click() {}
+    virtual void on_dbl_click() {}
+    virtual void on_change() {}
+    virtual void on_got_focus() {}
+    virtual void on_lost_focus() {}
 };
 
 // Unhooks its sink when destroyed.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/HostObject.h"
 
@@ -45,6 +46,8 @@ public:
     virtual void UserControl_WriteProperties(PropertyBag& bag) = 0;
     virtual void UserControl_Resize() = 0;
     virtual void UserControl_Terminate() = 0;
+    // The class ids of the control's property pages, in the order the dialog shows them.
+    virtual std::vector<std::string> property_pages() const { return {}; }
 };
 
 }  // namespace kv

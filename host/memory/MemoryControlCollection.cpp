@@ -79,3 +79,26 @@ void MemoryControlCollection::remove(std::string_view name) {
 }
 
 }  // namespace kv::mem
+
+namespace kv::mem {
+
+ObjectRef MemoryControlCollection::load(std::string_view name, int index) {
+    auto f = form();
+    auto first = f->control(name);
+    if (!first) throw Error::standard(kErrControlNotFound);
+    if (!first->index()) throw Error::standard(kErrNotAnArray);
+    // The lowest element is the pattern, not the first made.
+    for (const auto& c : f->all_controls())
+        if (c->index() && iequal(c->name(), first->name()) && *c->index() < *first->index())
+            first = c;
+    auto c = f->add_control(first->class_name(), first->name(), first->container_object(), index);
+    for (const auto& [p, v] : first->known_)
+        if (p != Prop::Name && p != Prop::TabIndex && p != Prop::Index) c->set_known(p, v);
+    for (const auto& [n, v] : first->extra_)
+        if (!iequal(n, "Value") || c->class_name() != "OptionButton") c->set_extra(n, v);
+    c->rect_ = first->rect_;
+    c->set_known(Prop::Visible, false);
+    return c;
+}
+
+}  // namespace kv::mem

@@ -24,6 +24,9 @@ class MemoryControlCollection : public ControlCollection {
                   const ObjectRef& container = nullptr) override;
     // Removes the control (the first element of an array) and its children; error 730 when none.
     void remove(std::string_view name) override;
+    // A copy of the lowest element: geometry, container and properties, but invisible, after
+    // the others in the tab order, an option button off and a list empty.
+    ObjectRef load(std::string_view name, int index) override;
 
   private:
     std::shared_ptr<MemoryForm> form();

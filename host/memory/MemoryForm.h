@@ -91,6 +91,16 @@ class MemoryForm : public MemoryObject {
     void mouse_up(const ObjectRef& target, int button, int shift, double x, double y);
     void key_down(const ObjectRef& target, int key_code, int shift);
 
+    // --- focus (MemoryFormFocus.cpp) ---
+    std::shared_ptr<MemoryObject> focused() const { return focused_.lock(); }
+    // LostFocus on the control that had the focus, then GotFocus on `to` (nullptr: none).
+    void move_focus(const std::shared_ptr<MemoryObject>& to);
+    // The controls the Tab key visits: those that can take the focus and have TabStop, by
+    // TabIndex, ties in creation order.
+    std::vector<std::shared_ptr<MemoryObject>> tab_order() const;
+    // The Tab key: the focus goes to the next (Shift: previous) control of the tab order.
+    void tab(bool backwards = false);
+
     // --- MDI ---
     std::shared_ptr<MemoryForm> mdi_parent() const { return mdi_parent_.lock(); }
     std::vector<std::shared_ptr<MemoryForm>> mdi_children() const;
@@ -128,6 +138,7 @@ class MemoryForm : public MemoryObject {
     void fire_mouse(const ObjectRef& target, int kind, int button, int shift, double x, double y);
 
     FormKind kind_;
+    std::weak_ptr<MemoryObject> focused_;
     std::vector<std::shared_ptr<MemoryObject>> controls_;
     std::shared_ptr<MemoryControlCollection> collection_;
     std::weak_ptr<MemoryForm> mdi_parent_;

@@ -7,6 +7,7 @@
 
 #include "engine/Error.h"
 #include "host/memory/CommonNames.h"
+#include "host/memory/MemoryPageDialog.h"
 #include "host/store/MemorySettingsStore.h"
 
 namespace kv::mem {
@@ -46,6 +47,7 @@ MemoryHost::MemoryHost()
       pid_(static_cast<uint32_t>(::getpid())) {}
 
 MemoryHost::~MemoryHost() {
+    dialog_.reset();  // its pages end before the forms they look at
     // Forms still open end here: their user controls hold the forms they sit on (through their
     // sizers), so nothing else would ever free them. MDI children go before their parent.
     auto open = forms_;

@@ -31,7 +31,9 @@ struct MessageRecord {
     int answer = 0;     // what the box answered
 };
 
-class MemoryHost : public Host, public std::enable_shared_from_this<MemoryHost> {
+class MemoryPageDialog;
+
+class MemoryHost : public Host, public PageHost, public std::enable_shared_from_this<MemoryHost> {
   public:
     // A new host, made the process's Host::current() (replacing any previous one).
     static std::shared_ptr<MemoryHost> install();
@@ -80,6 +82,21 @@ class MemoryHost : public Host, public std::enable_shared_from_this<MemoryHost> 
     void set_write_log_enabled(bool v) { write_log_enabled_ = v; }
     bool write_log_enabled() const { return write_log_enabled_; }
 
+    // --- property pages and desktop services ---
+    // The dialog on a control (show_property_pages keeps it as open_dialog()).
+    std::shared_ptr<MemoryPageDialog> open_property_pages(const ObjectRef& control);
+    std::shared_ptr<MemoryPageDialog> open_dialog() const { return dialog_; }
+    // Documents opened and programs started, in call order. Nothing is launched for real unless
+    // set_launch(true) (the command-line tool): then documents go to the desktop's opener
+    // ("xdg-open") and programs are started.
+    const std::vector<std::string>& opened_documents() const { return opened_documents_; }
+    const std::vector<std::vector<std::string>>& started_programs() const { return started_; }
+    void set_launch(bool v) { launch_ = v; }
+    // Without launching, start_program answers false for these programs.
+    void set_program_missing(std::string program) { missing_programs_.insert(std::move(program)); }
+    // Replaces $TMPDIR (else /tmp) as the temporary folder; "" goes back to those.
+    void set_temp_folder(std::string folder) { temp_folder_ = std::move(folder); }
+
     // --- message loop ---
     int run_idle();
     // run_idle until no timer is enabled or `max_rounds` rounds ran; returns the ticks run.
@@ -120,6 +137,14 @@ class MemoryHost : public Host, public std::enable_shared_from_this<MemoryHost> 
     void release_capture() override { windows_.release_capture(); }
     SettingsStore& settings_store() override;
     std::array<uint8_t, 16> create_guid() override;
+    PageHost& page_host() override { return *this; }
+
+    // --- PageHost ---
+    void show_property_pages(const ObjectRef& control) override;
+    void open_document(const std::string& path) override;
+    bool start_program(const std::vector<std::string>& argv) override;
+    std::string temp_folder() override;
+    void write_private_file(const std::string& path, const std::string& content) override;
 
   private:
     friend class MemoryForm;
@@ -131,6 +156,12 @@ class MemoryHost : public Host, public std::enable_shared_from_this<MemoryHost> 
     std::vector<MessageRecord> messages_;
     std::deque<int> answers_;
     std::vector<std::string> opened_urls_;
+    std::vector<std::string> opened_documents_;
+    std::vector<std::vector<std::string>> started_;
+    std::set<std::string> missing_programs_;
+    std::string temp_folder_;
+    bool launch_ = false;
+    std::shared_ptr<MemoryPageDialog> dialog_;
     std::shared_ptr<TimerQueue> timers_;
     WindowTable windows_;
     std::shared_ptr<SettingsStore> store_;

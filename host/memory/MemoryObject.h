@@ -15,6 +15,7 @@
 #include "engine/UserControl.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/EventHub.h"
+#include "host/memory/ListItems.h"
 
 namespace kv::mem {
 
@@ -87,6 +88,13 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void zorder(int position) override;
     void refresh() override;
     std::unique_ptr<EventConnection> hook_events(EventSink& sink) override;
+    // The controls of pages (MemoryObjectControls.cpp).
+    Value get_item(std::string_view name, int index) override;
+    void set_item(std::string_view name, int index, const Value& v) override;
+    void add_item(const std::string& item, std::optional<int> index = std::nullopt) override;
+    void remove_item(int index) override;
+    void clear_items() override;
+    void set_focus() override;
 
     // --- memory host API ---
     const std::string& class_name() const { return class_name_; }
@@ -132,6 +140,20 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void clear_write_log() { write_log_.clear(); }
 
     EventHub& events() { return events_; }
+    // --- controls that a hand works: lists, values, focus ---
+    // The entries of a ListBox or ComboBox (nullptr for other classes).
+    ListItems* list_items();
+    bool is_list() const { return class_name_ == "ListBox" || class_name_ == "ComboBox"; }
+    // A ListBox's MultiSelect: 0 one entry, 1 simple (a click toggles), 2 extended.
+    int multi_select_mode() const;
+    bool multi_select() const { return multi_select_mode() != 0; }
+    // Enabled and Visible, up to the form (Visible of the form itself is not asked).
+    bool enabled_and_shown() const;
+    // Could the focus go here: a windowed control other than a frame, enabled and shown.
+    bool can_focus() const;
+    void raise_click();
+    void raise_dbl_click();
+    void raise_change();
     size_t hook_count() const { return events_.size(); }
 
     // --- user controls (the object is then the control's extender) ---
@@ -151,6 +173,11 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void set_known(Prop p, const Value& v);
     Value default_of(Prop p) const;
     Value get_extra(std::string_view name) const;
+    // By-name properties that behave (Value, ListIndex, ListCount, a combo box's Text): true
+    // when `name` is one of them for this class.
+    bool get_control_value(std::string_view name, Value& out);
+    bool set_control_value(std::string_view name, const Value& v);
+    void set_option_value(bool on);
     void set_extra(std::string_view name, const Value& v);
     bool has_extra(std::string_view name) const;
     [[noreturn]] static void no_such_property();
@@ -217,6 +244,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
 
     std::shared_ptr<UserControl> user_control_;
     std::unique_ptr<MemoryControlSite> site_;
+    std::unique_ptr<ListItems> list_;  // lists only, made on first use
 };
 
 }  // namespace kv::mem

@@ -321,6 +321,7 @@ std::optional<Value> MemoryObject::try_get(Prop p) {
 
 Value MemoryObject::get(std::string_view name) {
     if (auto p = prop_from_name(name)) return get(*p);
+    if (Value v; get_control_value(name, v)) return v;
     if (has_extra(name)) return get_extra(name);
     if (const NamedDefault* d = named_default(name); d && d->has(*this)) return d->value;
     no_such_property();
@@ -328,6 +329,7 @@ Value MemoryObject::get(std::string_view name) {
 
 void MemoryObject::set(std::string_view name, const Value& v) {
     if (auto p = prop_from_name(name)) return set(*p, v);
+    if (set_control_value(name, v)) return log_write(name, {v});
     // A property the host knows belongs to other classes is missing here; anything else is kept
     // as it is (properties of other libraries' controls).
     if (const NamedDefault* d = named_default(name); d && !d->has(*this)) no_such_property();

@@ -1,0 +1,38 @@
+#pragma once
+// The host's design-time and desktop services: the property-pages dialog, opening a document
+// with the desktop's viewer, starting a program, and the temporary folder with a private file
+// in it. Reached through Host::page_host(); a host without them raises error 438 there.
+#include <string>
+#include <vector>
+
+#include "engine/HostObject.h"
+
+namespace kv {
+
+class PageHost {
+  public:
+    virtual ~PageHost() = default;
+
+    // Open the property-pages dialog on a control placed on a form in the designer: one page
+    // per class id the control names (UserControl::property_pages), in that order, with OK,
+    // Cancel and Apply. Apply writes through the control; the form then needs saving.
+    virtual void show_property_pages(const ObjectRef& control) = 0;
+
+    // Open a document (a help page, a generated file) with the desktop's viewer for it.
+    // Error 53 ("File not found") when there is no such file.
+    virtual void open_document(const std::string& path) = 0;
+
+    // Start a program by its argument vector (argv[0] is looked up in the program path); no
+    // shell is involved. Does not wait. False when the program could not be started.
+    virtual bool start_program(const std::vector<std::string>& argv) = 0;
+
+    // The folder for temporary files, as the system names it (it may or may not end in "/").
+    virtual std::string temp_folder() = 0;
+
+    // Create or truncate `path` and write `content`: a symbolic link is not followed, and an
+    // existing file that is not a regular file of the current user is refused (error 75,
+    // "Path/File access error"); error 75 also when the file cannot be written.
+    virtual void write_private_file(const std::string& path, const std::string& content) = 0;
+};
+
+}  // namespace kv

@@ -1,0 +1,43 @@
+// The focus on a form (or page): which control has it, the tab order, the Tab key.
+#include <algorithm>
+
+#include "host/memory/MemoryForm.h"
+
+namespace kv::mem {
+
+void MemoryForm::move_focus(const std::shared_ptr<MemoryObject>& to) {
+    auto from = focused_.lock();
+    if (from == to) return;
+    focused_ = to;
+    if (from && from->alive()) from->events().raise([](EventSink& s) { s.on_lost_focus(); });
+    // LostFocus code may have moved the focus elsewhere already.
+    if (to && focused_.lock() == to) to->events().raise([](EventSink& s) { s.on_got_focus(); });
+}
+
+std::vector<std::shared_ptr<MemoryObject>> MemoryForm::tab_order() const {
+    std::vector<std::shared_ptr<MemoryObject>> out;
+    for (const auto& c : controls_)
+        if (c->can_focus() && supports(c->traits(), Prop::TabStop) &&
+            to_bool(c->get(Prop::TabStop)))
+            out.push_back(c);
+    std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+        return to_double(a->get(Prop::TabIndex)) < to_double(b->get(Prop::TabIndex));
+    });
+    return out;
+}
+
+void MemoryForm::tab(bool backwards) {
+    auto order = tab_order();
+    if (order.empty()) return;
+    auto now = focused_.lock();
+    auto it = std::find(order.begin(), order.end(), now);
+    size_t n = order.size();
+    size_t next;
+    if (it == order.end())
+        next = backwards ? n - 1 : 0;
+    else
+        next = (static_cast<size_t>(it - order.begin()) + (backwards ? n - 1 : 1)) % n;
+    move_focus(order[next]);
+}
+
+}  // namespace kv::mem
