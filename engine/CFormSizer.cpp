@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <any>
-#include <cctype>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -12,15 +11,11 @@
 #include "engine/Error.h"
 #include "engine/Host.h"
 #include "engine/HostAccess.h"
+#include "engine/TextCase.h"
 
 namespace kv {
 
 namespace {
-std::string fold_case(std::string s) {
-    for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return s;
-}
-
 std::shared_ptr<CControlSizer> as_sizer(const std::any& item) {
     if (const auto* p = std::any_cast<std::shared_ptr<CControlSizer>>(&item)) return *p;
     return nullptr;

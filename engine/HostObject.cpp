@@ -1,10 +1,10 @@
 #include "engine/HostObject.h"
 
 #include <array>
-#include <cctype>
 
 #include "engine/HostAccess.h"
 #include "engine/Numbers.h"
+#include "engine/TextCase.h"
 
 namespace kv {
 
@@ -15,22 +15,13 @@ constexpr std::array<std::string_view, static_cast<size_t>(Prop::Count_)> kNames
     "TabIndex", "TabStop", "ToolTipText", "Caption", "BorderStyle",
     "ScaleWidth", "ScaleHeight", "ScaleMode", "ScaleLeft", "ScaleTop",
     "WindowState", "MDIChild", "hWnd", "StartUpPosition"};
-
-bool iequal(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 }  // namespace
 
 std::string_view prop_name(Prop p) { return kNames.at(static_cast<size_t>(p)); }
 
 std::optional<Prop> prop_from_name(std::string_view name) {
     for (size_t i = 0; i < kNames.size(); ++i)
-        if (iequal(kNames[i], name)) return static_cast<Prop>(i);
+        if (same_text(kNames[i], name)) return static_cast<Prop>(i);
     return std::nullopt;
 }
 

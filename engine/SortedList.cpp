@@ -1,27 +1,16 @@
 #include "engine/SortedList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 #include "engine/Error.h"
 #include "engine/Numbers.h"
+#include "engine/TextCase.h"
 
 namespace kv {
 
 namespace {
 constexpr int64_t kSelectionSortBelow = 16;  // ranges with fewer slots use selection sort
-
-int compare_text(const std::string& a, const std::string& b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
 
 // (lo + hi) / 2 to the nearest whole number, halves to the even neighbour.
 int64_t bisect_mid(int64_t lo, int64_t hi) {
@@ -43,7 +32,7 @@ int SortedList::compare(const Record& a, const Record& b) const {
         if (a.number < b.number) return -1;
         return 0;
     }
-    return compare_text(a.key, b.key);
+    return compare_folded(a.key, b.key);
 }
 
 SortedList::Record SortedList::probe_for(const std::string& key) const {

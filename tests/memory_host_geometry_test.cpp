@@ -202,6 +202,22 @@ TEST(MemoryGeometry, UserResizeIsClampedByMessage36MoveIsNot) {
     EXPECT_DOUBLE_EQ(num(*f, Prop::Width), 600 * 15);
 }
 
+// A border drag lands on whole pixels, halves to the even pixel as every rounding here.
+TEST(MemoryGeometry, UserResizeRoundsToWholePixelsHalvesToEven) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->show();
+    const struct {
+        double twips;
+        double pixels;
+    } cases[] = {{400.5 * 15, 400}, {401.5 * 15, 402}, {400.4 * 15, 400}, {400.6 * 15, 401}};
+    for (const auto& c : cases) {
+        f->user_resize(c.twips, c.twips);
+        EXPECT_DOUBLE_EQ(num(*f, Prop::Width), c.pixels * 15) << c.twips;
+        EXPECT_DOUBLE_EQ(num(*f, Prop::Height), c.pixels * 15) << c.twips;
+    }
+}
+
 TEST(MemoryGeometry, WindowStatesAndRestore) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");

@@ -1,17 +1,11 @@
 #include "host/frm/FrmBlock.h"
 
-#include <cctype>
+#include "engine/TextCase.h"
 
 namespace kv::frm {
 
 bool same_name(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
+    return same_text(a, b);
 }
 
 const FrmProperty* FrmGroup::find(const std::string& property_name) const {

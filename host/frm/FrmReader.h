@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "host/frm/CodePage.h"
 #include "host/frm/FrmDocument.h"
 
 namespace kv::frm {
@@ -11,9 +12,9 @@ class FrmReader {
   public:
     // `codepage`: the author's code page, used unless the file is valid UTF-8.
     static FrmDocument read_file(const std::string& path,
-                                 const std::string& codepage = "WINDOWS-1252");
+                                 const std::string& codepage = kDefaultCodePage);
     static FrmDocument read_bytes(const std::string& bytes, const std::string& path,
-                                  const std::string& codepage = "WINDOWS-1252");
+                                  const std::string& codepage = kDefaultCodePage);
 
     // One property line, split at the first `=` outside quotes; nullopt when it has none.
     // FrmError for a value that is malformed. `line` is the 0-based line index.

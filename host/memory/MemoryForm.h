@@ -118,9 +118,9 @@ class MemoryForm : public MemoryObject {
     // The client origin's offset from the outer top-left corner, in twips (border, caption, menu).
     std::pair<double, double> client_offset_twips() const;
     void make_mdi_child(bool on);
+    // The tracking limits the window answers: message 36 through its current procedure.
     MinMaxInfo track_limits();
-    RectTwips maximized_rect();  // the outer rectangle of WindowState 2  // message 36 through the
-                                 // window's current procedure
+    RectTwips maximized_rect();  // the outer rectangle of WindowState 2
     std::shared_ptr<MemoryObject> make_control(std::string class_name, std::string name,
                                                const std::shared_ptr<MemoryObject>& container,
                                                std::optional<int> index, bool aligns);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/Error.h"
+#include "engine/Numbers.h"
 #include "host/common/FormFrame.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
@@ -124,8 +125,8 @@ void MemoryForm::user_resize(double width_twips, double height_twips) {
     if (!alive_ || window_state_ != 0) throw Error::standard(kErrInvalidCall);
     double tx = host()->twips_per_pixel_x(), ty = host()->twips_per_pixel_y();
     MinMaxInfo info = track_limits();
-    auto px_w = static_cast<int32_t>(std::lround(width_twips / tx));
-    auto px_h = static_cast<int32_t>(std::lround(height_twips / ty));
+    int32_t px_w = to_int32(width_twips / tx);
+    int32_t px_h = to_int32(height_twips / ty);
     px_w = std::max(info.min_track_size.x, std::min(px_w, info.max_track_size.x));
     px_h = std::max(info.min_track_size.y, std::min(px_h, info.max_track_size.y));
     RectTwips r = rect_;

@@ -187,9 +187,9 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     double container_tpu_x() const;
     double container_tpu_y() const;
     double container_origin_x() const;  // ScaleLeft of the container (0 for non-scaled)
+    double container_origin_y() const;  // ScaleTop likewise
     // A line's end point, given in the container's units (tx, ty: twips per unit).
     void set_line_end(Prop p, double value, double tx, double ty);
-    double container_origin_y() const;
     double scale_convert(double value, int from_mode, int to_mode, bool x_axis) const;
     // Apply a rectangle: class rules (integral height, fixed height), alignment, events.
     virtual void apply_rect(RectTwips r, bool by_host_layout = false);

@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "engine/Error.h"
+#include "engine/Numbers.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryObject.h"
-#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 
@@ -72,9 +73,6 @@ const NamedDefault* named_default(std::string_view name) {
     return nullptr;
 }
 
-int to_int(const Value& v) {
-    return static_cast<int>(std::lround(to_double(v)));
-}
 }  // namespace
 
 Value MemoryObject::default_of(Prop p) const {
@@ -225,7 +223,7 @@ void MemoryObject::set(Prop p, const Value& v) {
         case Prop::hWnd:
             throw read_only();
         case Prop::Align: {
-            int a = to_int(v);
+            int a = to_int32(to_double(v));
             if (a < 0 || a > 4) throw invalid_value();
             set_known(p, static_cast<double>(a));
             if (auto f = form()) f->layout_aligned();
@@ -248,14 +246,14 @@ void MemoryObject::set(Prop p, const Value& v) {
             break;
         }
         case Prop::BorderStyle: {
-            int b = to_int(v);
+            int b = to_int32(to_double(v));
             if (b < 0 || b > (is_form() ? 5 : 6)) throw invalid_value();
             set_known(p, static_cast<double>(b));
             if (is_form()) on_size_changed();
             break;
         }
         case Prop::ScaleMode: {
-            int m = to_int(v);
+            int m = to_int32(to_double(v));
             if (m < 0 || m > 7) throw invalid_value();
             if (m == kScaleUser) {
                 user_tpu_x_ = twips_per_scale_unit_x();
@@ -280,13 +278,13 @@ void MemoryObject::set(Prop p, const Value& v) {
             (p == Prop::ScaleLeft ? scale_left_ : scale_top_) = to_double(v);
             break;
         case Prop::WindowState: {
-            int s = to_int(v);
+            int s = to_int32(to_double(v));
             if (s < 0 || s > 2) throw invalid_value();
             static_cast<MemoryForm&>(*this).set_window_state(s);
             break;
         }
         case Prop::StartUpPosition: {
-            int s = to_int(v);
+            int s = to_int32(to_double(v));
             if (s < 0 || s > 3) throw invalid_value();
             set_known(p, static_cast<double>(s));
             break;

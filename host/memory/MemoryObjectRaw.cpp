@@ -1,18 +1,13 @@
 // The loader's way in: values stored as they stand, without the host's rules or events.
 #include <cmath>
 
+#include "engine/Numbers.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryObject.h"
-#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
-
-namespace {
-int to_int(const Value& v) {
-    return static_cast<int>(std::lround(to_double(v)));
-}
-}  // namespace
 
 void MemoryObject::set_raw(std::string_view name, const Value& v) {
     auto p = prop_from_name(name);
@@ -58,12 +53,12 @@ void MemoryObject::set_raw(std::string_view name, const Value& v) {
             set_line_end(*p, to_double(v), tx, ty);
             break;
         case Prop::Index:
-            set_index(to_int(v));
+            set_index(to_int32(to_double(v)));
             break;
         case Prop::hWnd:
             break;  // handles are the host's
         case Prop::ScaleMode:
-            scale_mode_ = to_int(v);
+            scale_mode_ = to_int32(to_double(v));
             if (scale_mode_ != kScaleUser) break;
             set_user_scale_from(raw_scale_width_.value_or(0), raw_scale_height_.value_or(0));
             break;
@@ -81,7 +76,7 @@ void MemoryObject::set_raw(std::string_view name, const Value& v) {
             scale_top_ = to_double(v);
             break;
         case Prop::WindowState:
-            self_form->initial_window_state_ = to_int(v);
+            self_form->initial_window_state_ = to_int32(to_double(v));
             break;
         case Prop::MDIChild:
             self_form->make_mdi_child(to_bool(v));

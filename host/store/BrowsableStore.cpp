@@ -1,5 +1,7 @@
 #include "host/store/BrowsableStore.h"
 
+#include "engine/TextCase.h"
+
 namespace kv::store {
 
 std::vector<std::string> split_key_path(const std::string& key_path) {
@@ -18,11 +20,7 @@ std::vector<std::string> split_key_path(const std::string& key_path) {
 }
 
 std::string fold_name(const std::string& name) {
-    std::string folded = name;
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
+    return fold_case(name);
 }
 
 }  // namespace kv::store
