@@ -112,7 +112,7 @@ class DemoCommand : public Command {
             if (!f) throw UsageError("cannot write '" + frm_path + "'");
         }
         bool placed = false;
-        const auto refused = set_resizer_properties(frm_path, "WINDOWS-1252",
+        const auto refused = set_resizer_properties(frm_path, frm::kDefaultCodePage,
                                                     {{"ControlSettings", demo_control_settings()},
                                                      {"PaneSettings", demo_pane_settings()},
                                                      {"MinWidth", std::to_string(kMinWidth)},
