@@ -79,10 +79,9 @@ int guarded(std::ostream& err, const std::string& command, Command& cmd, std::os
 }  // namespace
 
 int run_kelvane(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app(
-        "Runs forms with the resizer control on a memory host, edits their resizer "
-        "set-up and looks into the per-user store.",
-        "kelvane");
+    CLI::App app(wrapped("Runs forms with the resizer control on a memory host, edits their "
+                         "resizer set-up and looks into the per-user store."),
+                 "kelvane");
     app.footer(kFooter);
     app.require_subcommand(1);
     auto commands = make_commands();

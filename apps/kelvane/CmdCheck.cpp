@@ -54,8 +54,8 @@ std::vector<std::string> unmatched_keys(const ObjectRef& form, const std::string
 class CheckCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
-        CLI::App* app = parent.add_subcommand(
-            "check", "report set-up problems of the form's resizer (exit 1 when there is any)");
+        CLI::App* app =
+            parent.add_subcommand("check", "report set-up problems of the form's resizer");
         form_.add_form(*app);
         form_.add_store(*app);
         app->footer(wrapped(

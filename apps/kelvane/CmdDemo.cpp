@@ -89,10 +89,8 @@ std::string default_dir() {
 class DemoCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
-        CLI::App* app = parent.add_subcommand(
-            "demo",
-            "the built-in mail form through a whole session: a table and a picture per "
-            "step");
+        CLI::App* app =
+            parent.add_subcommand("demo", "the built-in mail form through a whole session");
         app->add_option("--out", out_,
                         "where to write (default: a new folder kelvane-demo-TIME here); a "
                         "folder that exists must be empty or an earlier demo's")

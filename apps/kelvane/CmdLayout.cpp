@@ -16,8 +16,8 @@ namespace {
 class LayoutCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
-        CLI::App* app = parent.add_subcommand(
-            "layout", "run the form through the steps, close it, and print its final state");
+        CLI::App* app =
+            parent.add_subcommand("layout", "run the steps, close, print the final state");
         form_.add_form(*app);
         steps_.add_to(*app);
         app->add_flag("--json", json_,

@@ -43,12 +43,10 @@ class StoreCommand : public Command {
         set_->add_option("KEY", key_)->required();
         set_->add_option("NAME", name_)->required();
         set_->add_option("VALUE", value_)->required();
-        delete_ = app->add_subcommand(
-            "delete", "remove the value NAME, or without NAME the key with everything below it");
+        delete_ = app->add_subcommand("delete", "remove a value, or a key with all below it");
         delete_->add_option("KEY", key_)->required();
         delete_->add_option("NAME", name_);
-        path_ = app->add_subcommand("path",
-                                    "the keys where the form keeps its placement and its splits");
+        path_ = app->add_subcommand("path", "the keys of a form's placement and splits");
         form_.add_form(*path_);
         // --store may also follow the operation.
         for (CLI::App* op : {list_, get_, set_, delete_, path_}) op->fallthrough();

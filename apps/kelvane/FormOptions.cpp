@@ -23,7 +23,7 @@ void FormOptions::add_store(CLI::App& app) {
 void refuse_store_option(CLI::App& app, const std::string& why) {
     app.add_option("--store")
         ->description("not taken: " + why)
-        ->type_name("")
+        ->type_name("PATH")
         ->check(CLI::Validator([why](std::string&) { return why; }, ""));
 }
 
