@@ -1,6 +1,7 @@
 // The resizer control: creation, error reports, public methods, Reset and Reinitialize.
 #include "control/zokKelvane.h"
 
+#include "control/AboutBox.h"
 #include "control/CFormMinMax.h"
 #include "control/CStoreForm.h"
 #include "engine/CFormSizer.h"
@@ -13,9 +14,6 @@ namespace kv {
 namespace {
 constexpr size_t kSizerListStep = 50;
 constexpr int kSettleIntervalMs = 1;
-constexpr const char* kAboutText =
-    "zokKelvane\r\n\r\nKeeps the controls of a form in place when the form is resized, splits "
-    "containers into panes and remembers where the form was.\r\n\r\nQuillon";
 }  // namespace
 
 std::shared_ptr<UserControl> make_zokKelvane() {
@@ -94,7 +92,7 @@ void zokKelvane::UserControl_Resize() {
 
 void zokKelvane::ShowAbout() {
     try {
-        Host::current().msg_box(kAboutText, kOKOnly | kInformation, "About zokKelvane");
+        show_about_box();
     } catch (...) {
         Host::current().msg_box(caught_error(std::current_exception()).description(), kOKOnly, "");
     }

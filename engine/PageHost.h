@@ -2,12 +2,21 @@
 // The host's design-time and desktop services: the property-pages dialog, opening a document
 // with the desktop's viewer, starting a program, and the temporary folder with a private file
 // in it. Reached through Host::page_host(); a host without them raises error 438 there.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/HostObject.h"
 
 namespace kv {
+
+// The about box: a title, its text (lines separated by CR LF), OK, and a "&System Info..."
+// button that calls `system_info`.
+struct AboutBox {
+    std::string title;
+    std::string text;
+    std::function<void()> system_info;
+};
 
 class PageHost {
   public:
@@ -33,6 +42,15 @@ class PageHost {
     // existing file that is not a regular file of the current user is refused (error 75,
     // "Path/File access error"); error 75 also when the file cannot be written.
     virtual void write_private_file(const std::string& path, const std::string& content) = 0;
+
+    // The folder of the help pages that ship with the product ("" when they are not installed).
+    virtual std::string help_folder() = 0;
+
+    // Show the about box (modal: returns when it is closed).
+    virtual void show_about(const AboutBox& box) = 0;
+    // What the system says of itself, for an about box where the desktop has no
+    // system-information tool: "name: value" lines separated by CR LF.
+    virtual std::string system_facts() = 0;
 };
 
 }  // namespace kv

@@ -44,7 +44,9 @@ MemoryHost& MemoryHost::installed() {
 MemoryHost::MemoryHost()
     : timers_(std::make_shared<TimerQueue>()),
       store_(std::make_shared<store::MemorySettingsStore>()),
-      pid_(static_cast<uint32_t>(::getpid())) {}
+      pid_(static_cast<uint32_t>(::getpid())) {
+    help_folder_ = KV_HELP_DIR;
+}
 
 MemoryHost::~MemoryHost() {
     dialog_.reset();  // its pages end before the forms they look at

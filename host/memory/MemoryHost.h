@@ -96,6 +96,11 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     void set_program_missing(std::string program) { missing_programs_.insert(std::move(program)); }
     // Replaces $TMPDIR (else /tmp) as the temporary folder; "" goes back to those.
     void set_temp_folder(std::string folder) { temp_folder_ = std::move(folder); }
+    // The help folder (default: the project's docs/help).
+    void set_help_folder(std::string folder) { help_folder_ = std::move(folder); }
+    // About boxes shown, in order; the hand presses the latest one's "System Info..." button.
+    const std::vector<AboutBox>& about_boxes() const { return about_boxes_; }
+    void press_about_system_info();
 
     // --- message loop ---
     int run_idle();
@@ -145,6 +150,9 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     bool start_program(const std::vector<std::string>& argv) override;
     std::string temp_folder() override;
     void write_private_file(const std::string& path, const std::string& content) override;
+    std::string help_folder() override { return help_folder_; }
+    void show_about(const AboutBox& box) override { about_boxes_.push_back(box); }
+    std::string system_facts() override;
 
   private:
     friend class MemoryForm;
@@ -160,6 +168,8 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     std::vector<std::vector<std::string>> started_;
     std::set<std::string> missing_programs_;
     std::string temp_folder_;
+    std::string help_folder_;
+    std::vector<AboutBox> about_boxes_;
     bool launch_ = false;
     std::shared_ptr<MemoryPageDialog> dialog_;
     std::shared_ptr<TimerQueue> timers_;

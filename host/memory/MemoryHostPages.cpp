@@ -1,6 +1,10 @@
 // The memory host's property pages and desktop services.
+#include <sys/utsname.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "engine/Error.h"
 #include "host/memory/DesktopServices.h"
@@ -44,6 +48,30 @@ std::string MemoryHost::temp_folder() {
 
 void MemoryHost::write_private_file(const std::string& path, const std::string& content) {
     mem::write_private_file(path, content);
+}
+
+void MemoryHost::press_about_system_info() {
+    if (about_boxes_.empty()) throw Error::standard(kErrInvalidCall);
+    if (about_boxes_.back().system_info) about_boxes_.back().system_info();
+}
+
+std::string MemoryHost::system_facts() {
+    std::string facts;
+    struct utsname u {};
+    if (::uname(&u) == 0) {
+        facts += std::string("Operating system: ") + u.sysname + " " + u.release + "\r\n";
+        facts += std::string("Machine: ") + u.machine + "\r\n";
+        facts += std::string("Computer name: ") + u.nodename + "\r\n";
+    }
+    facts += "Processors: " + std::to_string(std::thread::hardware_concurrency()) + "\r\n";
+    const long pages = ::sysconf(_SC_PHYS_PAGES), page_size = ::sysconf(_SC_PAGESIZE);
+    if (pages > 0 && page_size > 0)
+        facts +=
+            "Memory: " + std::to_string(static_cast<long long>(pages) * page_size / (1024 * 1024)) +
+            " MB\r\n";
+    facts += "Twips per pixel: " + std::to_string(static_cast<int>(tpp_x_)) + " x " +
+             std::to_string(static_cast<int>(tpp_y_));
+    return facts;
 }
 
 }  // namespace kv::mem
