@@ -92,6 +92,8 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     const std::vector<std::string>& opened_documents() const { return opened_documents_; }
     const std::vector<std::vector<std::string>>& started_programs() const { return started_; }
     void set_launch(bool v) { launch_ = v; }
+    // The program that opens documents when launching ("xdg-open" by default).
+    void set_document_opener(std::string program) { opener_ = std::move(program); }
     // Without launching, start_program answers false for these programs.
     void set_program_missing(std::string program) { missing_programs_.insert(std::move(program)); }
     // Replaces $TMPDIR (else /tmp) as the temporary folder; "" goes back to those.
@@ -171,6 +173,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     std::string help_folder_;
     std::vector<AboutBox> about_boxes_;
     bool launch_ = false;
+    std::string opener_ = "xdg-open";
     std::shared_ptr<MemoryPageDialog> dialog_;
     std::shared_ptr<TimerQueue> timers_;
     WindowTable windows_;

@@ -30,7 +30,8 @@ void MemoryHost::open_document(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) throw Error(53, "File not found: " + path);
     opened_documents_.push_back(path);
-    if (launch_) spawn_program({"xdg-open", path});
+    if (launch_ && !(program_exists(opener_) && spawn_program({opener_, path})))
+        throw Error(53, "File not found: cannot start '" + opener_ + "' to open " + path);
 }
 
 bool MemoryHost::start_program(const std::vector<std::string>& argv) {

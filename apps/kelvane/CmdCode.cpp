@@ -1,0 +1,88 @@
+// kelvane code: the code page's "Get VB Code" on a form file's stored set-up.
+#include <CLI/CLI.hpp>
+
+#include "apps/kelvane/Command.h"
+#include "apps/kelvane/FormOptions.h"
+#include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/Session.h"
+#include "control/zokKelvane.h"
+#include "engine/Error.h"
+#include "host/frm/FrmReader.h"
+#include "pages/CodeGenerator.h"
+#include "pages/ppCode.h"
+
+namespace kv::app {
+
+namespace {
+
+const char* kFooter =
+    "Prints the source the code page generates for the form's load event from the resizer's "
+    "ControlSettings and PaneSettings exactly as the form file stores them (lines end in CR "
+    "LF). --open also writes it to KelvaneCode.tmp in the temporary folder ($TMPDIR, else /tmp) "
+    "and opens that with the desktop's viewer (--viewer PROGRAM instead); the file is written "
+    "only when it is a regular file of yours, never through a link. "
+    "Exit status: 0 code generated, 1 nothing is set up, 2 the form could not be read or its "
+    "PaneSettings name a control the form lacks.";
+
+class CodeCommand : public Command {
+  public:
+    CLI::App* define(CLI::App& parent) override {
+        CLI::App* app =
+            parent.add_subcommand("code", "print the load-event source for the form's set-up");
+        refuse_store_option(*app, "code reads only the form file and takes no store");
+        form_.add_form(*app);
+        app->add_flag("--open", open_, "write KelvaneCode.tmp and open it in the viewer");
+        app->add_option("--viewer", viewer_, "the program that opens the file (with --open)")
+            ->needs(app->get_option("--open"));
+        app->footer(wrapped(kFooter));
+        return app;
+    }
+
+    int run(std::ostream& out, std::ostream& err) override {
+        const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
+        Session session("", false);  // the designer: the control reads its persisted set-up
+        const auto& loaded = session.load(doc);
+        auto* control = loaded.resizer
+                            ? dynamic_cast<zokKelvane*>(loaded.resizer->user_control().get())
+                            : nullptr;
+        std::optional<std::string> code;
+        if (control) {
+            try {
+                code = CodeGenerator(control->MyParentPP(), control->MyNamePP())
+                           .generate(control->ControlSettings(), control->PaneSettings());
+            } catch (const Error& e) {
+                err << form_.path << ": cannot generate code: " << e.description() << " ("
+                    << e.number() << "); a PaneSettings line names a control the form lacks or "
+                    << "is empty\n";
+                return 2;
+            }
+        }
+        if (!code) {
+            err << form_.path << ": Can't generate any code because nothing has been set up\n";
+            return 1;
+        }
+        out << *code;
+        if (open_) {
+            session.host().set_launch(true);
+            if (!viewer_.empty()) session.host().set_document_opener(viewer_);
+            try {
+                err << "opened " << show_code_file(*code) << "\n";
+            } catch (const Error& e) {
+                err << e.description() << "\n";
+                return 2;
+            }
+        }
+        return 0;
+    }
+
+  private:
+    FormOptions form_;
+    bool open_ = false;
+    std::string viewer_;
+};
+
+[[maybe_unused]] const bool registered = register_command<CodeCommand>(55);
+
+}  // namespace
+
+}  // namespace kv::app
