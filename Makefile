@@ -1,10 +1,12 @@
 # Thin front over CMake. `make demo` runs the main job, `make test` every test (also under
-# the address and undefined-behaviour sanitizers).
+# the address and undefined-behaviour sanitizers), `make fuzz` the fuzz targets.
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build demo test test-plain test-asan bench format clean
+.PHONY: all deps build demo test test-plain test-asan bench fuzz format clean
 
 all: build
 
@@ -34,8 +36,15 @@ test-asan: deps
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do echo "== $$b"; $$b; done
 
+# Each libFuzzer target runs FUZZ_SECONDS on its corpus (clang; a build of its own).
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DKV_FUZZ=ON -DKV_BUILD_TESTS=OFF -DKV_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target form_file_fuzz settings_fuzz store_fuzz make_seeds
+	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -21,6 +21,16 @@ if(KV_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(KV_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "KV_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++)")
+    endif()
+    # Coverage for the fuzzer in every library; the fuzz targets add the fuzzer's own main.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 function(kv_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()

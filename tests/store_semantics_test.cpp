@@ -62,6 +62,12 @@ TEST_P(StoreSemantics, MissingKeysAndValuesReadAsNothing) {
     EXPECT_EQ(s().list_values(kCurrentUser, "Nope"), std::nullopt);
 }
 
+TEST_P(StoreSemantics, RootsListAsEmptyBeforeAnythingIsWritten) {
+    EXPECT_EQ(s().list_subkeys(kCurrentUser, ""), Strings{});
+    EXPECT_EQ(s().list_values(kCurrentUser, "\\"), std::vector<NamedValue>{});
+    EXPECT_EQ(s().list_subkeys(kCurrentUser, "Software"), std::nullopt);
+}
+
 TEST_P(StoreSemantics, DefaultValueAndTextsAreKeptExactly) {
     const std::string tricky = "  blanks, \"quotes\", back\\slash, \xc3\xa9t\xc3\xa9 ";
     ASSERT_TRUE(s().write(kCurrentUser, "\\K\\\\", "", "default text"));  // empty parts ignored

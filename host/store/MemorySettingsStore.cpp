@@ -3,9 +3,8 @@
 namespace kv::store {
 
 MemorySettingsStore::Key* MemorySettingsStore::find(uint32_t root, const std::string& key_path) {
-    auto r = roots_.find(root);
-    if (r == roots_.end()) return nullptr;
-    Key* key = &r->second;
+    // A root always exists, even before anything is written under it.
+    Key* key = &roots_[root];
     for (const std::string& part : split_key_path(key_path)) {
         auto it = key->subkeys.find(fold_name(part));
         if (it == key->subkeys.end()) return nullptr;

@@ -53,6 +53,13 @@ int64_t find_key(sqlite3* db, uint32_t root, const std::string& key_path, bool c
     return id;
 }
 
+// A root always exists: before anything is written under it, it lists as empty.
+template <typename List>
+bool root_is_empty(const std::string& key_path, std::optional<List>& result) {
+    if (split_key_path(key_path).empty()) result.emplace();
+    return true;
+}
+
 }  // namespace
 
 SqliteSettingsStore::SqliteSettingsStore(std::string path, ErrorSink on_error,
@@ -210,7 +217,7 @@ std::optional<std::vector<std::string>> SqliteSettingsStore::list_subkeys(
     std::optional<std::vector<std::string>> result;
     transact(false, [&](sqlite3* db) {
         const int64_t key = find_key(db, root, key_path, false);
-        if (key == 0) return true;
+        if (key == 0) return root_is_empty(key_path, result);
         SqliteStatement select(db, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name");
         select.bind(1, key);
         result.emplace();
@@ -225,7 +232,7 @@ std::optional<std::vector<NamedValue>> SqliteSettingsStore::list_values(
     std::optional<std::vector<NamedValue>> result;
     transact(false, [&](sqlite3* db) {
         const int64_t key = find_key(db, root, key_path, false);
-        if (key == 0) return true;
+        if (key == 0) return root_is_empty(key_path, result);
         SqliteStatement select(db,
                                "SELECT name, value FROM entries WHERE key_id = ?1 ORDER BY name");
         select.bind(1, key);

@@ -1,0 +1,49 @@
+// The form-file reader with its loader: the input is a .frm, then after a NUL byte its .frx.
+// The form is loaded, shown, resized, minimised and restored, closed, and its resizer saved (in
+// memory). Refusals (FrmError, the host's numbered errors, usage errors) are answers, not faults.
+#include <cstdio>
+#include <fstream>
+
+#include "apps/kelvane/Args.h"
+#include "apps/kelvane/Session.h"
+#include "engine/Error.h"
+#include "fuzz/FuzzInput.h"
+#include "host/frm/FrmError.h"
+#include "host/frm/FrmReader.h"
+#include "host/frm/FrmWriter.h"
+#include "host/memory/MemoryPropertyBag.h"
+
+using namespace kv;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const auto parts = fuzz::split_at_nul(data, size, 2);
+    const std::string dir = fuzz::scratch_dir();
+    const std::string frx = dir + "/F.frx";
+    if (parts.size() > 1) {
+        std::ofstream(frx, std::ios::binary | std::ios::trunc) << parts[1];
+    } else {
+        std::remove(frx.c_str());
+    }
+    try {
+        const auto doc = frm::FrmReader::read_bytes(parts[0], dir + "/F.frm");
+        app::Session session(app::kMemoryStore);
+        auto& loaded = session.load(doc);
+        session.show();
+        app::Step step;
+        step.width = 9000;
+        step.height = 7000;
+        session.apply(step);
+        step.kind = app::Step::State;
+        for (int state : {1, 2, 0}) {
+            step.state = state;
+            session.apply(step);
+        }
+        if (loaded.resizer)
+            frm::FrmWriter::save_resizer(doc, loaded.resizer->write_properties()->entries());
+        session.close();
+    } catch (const frm::FrmError&) {
+    } catch (const Error&) {
+    } catch (const app::UsageError&) {
+    }
+    return 0;
+}
