@@ -281,7 +281,10 @@ bool CControlSizer::ResizeSingleControl() {
     if (mtF != KV_KEEP && ths_fs > 0) {
         const double rW = num(c, Prop::Width) * ths_ow;
         const double rH = num(c, Prop::Height) * ths_oh;
-        c.set(Prop::FontSize, ths_fs * (rW < rH ? rW : rH));
+        // A control squeezed to nothing (a minimised form has no client area) keeps its font
+        // until a later pass gives it a size again: no font has a size of 0 or less.
+        const double size = ths_fs * (rW < rH ? rW : rH);
+        if (size > 0) c.set(Prop::FontSize, size);
     }
     return true;
 }

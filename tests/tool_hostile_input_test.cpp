@@ -50,6 +50,21 @@ TEST(HostileInput, FormInsideTheFormIsRefusedByEveryCommand) {
     EXPECT_EQ(slurp(frm), form);
 }
 
+// A text where the host expects a number used to surface only while the form was taken down,
+// as an error thrown from a destructor that ended the program.
+TEST(HostileInput, TextForANumberIsRefusedAtItsLine) {
+    ScratchDir dir;
+    const auto frm = (dir.path() / "F.frm").string();
+    spit(frm,
+         "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.PictureBox pic \r\n"
+         "      Align = =jet\r\n   End\r\nEnd\r\n");
+    const auto r = run(cmd_layout, {frm, "--store", (dir.path() / "s.sqlite").string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, frm +
+                         ":4: expected a whole number from -32768 to 32767 for Align, found "
+                         "'=jet'\n");
+}
+
 TEST(HostileInput, SettingsFromAFolderAreRefused) {
     ScratchDir dir;
     const auto frm = dir.copy_sample("nested.frm");

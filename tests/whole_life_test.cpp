@@ -158,4 +158,39 @@ TEST_F(WholeLife, ReopensMaximisedWhenClosedMaximised) {
 }
 
 }  // namespace
+// The default set-up (every control added, fonts scaled): minimising gives the form no client
+// area, which must neither stop the pass nor leave a control with a font of size 0; restoring
+// puts every control back with its font. Under the designer, so a trapped error would show.
+TEST_F(WholeLife, MinimiseAndRestoreKeepEveryControlAndFont) {
+    host->set_running_under_designer(true);
+    bag = mem::MemoryPropertyBag();
+    bag.set("AddAllControls", Value(true));
+    Frame f = open();
+    f.body->set(Prop::FontSize, Value(9.75));
+    f.ok->set(Prop::FontSize, Value(12.0));
+    f.form->show();
+    host->pump();
+    resize_client(f, 7000, 5000);
+    host->pump();
+    const std::vector<std::shared_ptr<mem::MemoryObject>> controls = {f.body, f.ok, f.toolbar,
+                                                                      f.status};
+    auto state = [&] {
+        std::vector<std::vector<double>> s;
+        for (const auto& c : controls) {
+            const auto r = c->rect_twips();
+            s.push_back({r.left, r.top, r.width, r.height, to_double(c->get(Prop::FontSize))});
+        }
+        return s;
+    };
+    const auto before = state();
+    f.form->set_window_state(1);
+    host->pump();
+    EXPECT_TRUE(host->messages().empty()) << host->messages()[0].text;
+    for (const auto& c : controls) EXPECT_GT(to_double(c->get(Prop::FontSize)), 0);
+    f.form->set_window_state(0);
+    host->pump();
+    EXPECT_TRUE(host->messages().empty()) << host->messages()[0].text;
+    EXPECT_EQ(state(), before);
+}
+
 }  // namespace kv

@@ -26,12 +26,17 @@ Session::~Session() {
     // Forms the run left open (render, check) are taken down without their unload events, so
     // that nothing is saved: their controls are removed (the resizer terminates and lets go of
     // the form's events), then the forms go with the host.
+    // A destructor must not throw: a control that fails to go is left to the host.
     for (const auto& form : std::vector<std::shared_ptr<mem::MemoryForm>>(host_->forms())) {
         std::vector<std::shared_ptr<mem::MemoryObject>> top;
         for (const auto& c : form->all_controls())
             if (c->alive() && c->container_object().get() == form.get()) top.push_back(c);
-        for (const auto& c : top)
-            if (c->alive()) form->remove_control(c);
+        for (const auto& c : top) {
+            try {
+                if (c->alive()) form->remove_control(c);
+            } catch (const Error&) {
+            }
+        }
     }
     loaded_ = {};
     Host::set_current(nullptr);

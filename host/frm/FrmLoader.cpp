@@ -2,6 +2,7 @@
 
 #include "engine/Error.h"
 #include "host/frm/FrmError.h"
+#include "host/frm/FrmValueCheck.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryPropertyBag.h"
 
@@ -72,6 +73,7 @@ std::optional<Value> FrmLoader::value_of(const FrmDocument& doc, const FrmProper
 }
 
 LoadedForm FrmLoader::load(const FrmDocument& doc, mem::MemoryHost& host) {
+    FrmValueCheck::check(doc);
     FrmLoader loader(doc, host);
     const FrmBlock& fb = doc.form;
     mem::FormKind kind = mem::FormKind::Form;

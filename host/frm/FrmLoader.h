@@ -18,7 +18,8 @@ struct LoadedForm {
 
 class FrmLoader {
   public:
-    // FrmError for a string the system uses whose .frx entry is missing or does not fit.
+    // FrmError for a string the system uses whose .frx entry is missing or does not fit, and
+    // for a value of the wrong type or range (FrmValueCheck).
     // An MDI child form gets a stand-in MDI parent when the host has none.
     static LoadedForm load(const FrmDocument& doc, mem::MemoryHost& host);
 
