@@ -50,7 +50,9 @@ class CControlSizer : public std::enable_shared_from_this<CControlSizer> {
     // Container tree: indices into the form sizer's sizer array (1-based), 0 = none.
     int64_t son = 0, sister = 0;
     CFormSizer* formSizer = nullptr;  // the owner; outlives its sizers
-    std::shared_ptr<FormPane> ContainedPane;
+    // The pane inside this container, owned by the form sizer: a pane that lists its own
+    // container among its controls would otherwise hold itself through this sizer.
+    std::weak_ptr<FormPane> ContainedPane;
     bool is_pane = false;
 
     void initSizer(int32_t mtL, int32_t mtT, int32_t mtR, int32_t mtB, int32_t mtF,

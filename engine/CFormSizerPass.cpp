@@ -80,7 +80,7 @@ void CFormSizer::Form_Resize() {
 void CFormSizer::ResizeControl(CControlSizer& cS) {
     cS.ResizeSingleControl();
     ResizeControlChilds(cS);
-    if (const auto pane = cS.ContainedPane) pane->Pane_Resize();
+    if (const auto pane = cS.ContainedPane.lock()) pane->Pane_Resize();
 }
 
 void CFormSizer::ResizeControlChilds(CControlSizer& cS) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,14 @@ class CPanes : public FormPane, public std::enable_shared_from_this<CPanes> {
     ObjectRef m_picHor, m_picVer;
     // Bars of earlier drags, hidden and kept for the next one.
     ObjectRef spare_hor_, spare_ver_;
+    // Where the drag under way was pressed, and whether the pointer has left that point since:
+    // moves onto the press point itself do not change the split.
+    float press_x_ = 0, press_y_ = 0;
+    bool moved_from_press_ = false;
+    // A split restored from outside today's usable area is placed inside it, but the stored
+    // text is what the user left and is saved back unchanged until they drag that divider.
+    std::string section_name();
+    std::optional<std::string> kept_hor_, kept_ver_;
     // The sink outlives the connections below (declared first, destroyed last).
     std::unique_ptr<PaneEventSink> sink_;
     std::unique_ptr<EventConnection> PaneForm, PaneFrame, PanePictureBox;

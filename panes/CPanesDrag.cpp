@@ -75,9 +75,12 @@ void CPanes::Container_MouseMove(float x, float y) {
             if (HoverFlags != 0 && !captured) host.set_capture(hwnd);
             if (HoverFlags == 0 && captured) host.release_capture();
             set_pointer(HoverFlags);
+        } else if (!moved_from_press_ && x == press_x_ && y == press_y_) {
+            // Still on the press point: a window system's move that is no move.
         } else if (UseSplitBars) {
             const WindowHandle hwnd = container_window();
             if (host.get_capture() != hwnd) host.set_capture(hwnd);
+            moved_from_press_ = true;
             LastX = x;
             LastY = y;
             const bool both = DragFlags == 3;
@@ -85,6 +88,7 @@ void CPanes::Container_MouseMove(float x, float y) {
             if (m_picVer) PlaceHorizontalBar(y, both ? x : ColOneRight, both ? x : ColTwoLeft);
             PaneContainer->refresh();
         } else {
+            moved_from_press_ = true;
             RatiosFromPoint(DragFlags, x, y);
             do_splitting(DragFlags);
             ComputeDividerBands();
@@ -92,10 +96,13 @@ void CPanes::Container_MouseMove(float x, float y) {
     });
 }
 
-void CPanes::Container_MouseDown(float /*x*/, float /*y*/) {
+void CPanes::Container_MouseDown(float x, float y) {
     trapped("Container_MouseDown", [&] {
         if (HoverFlags == 0) return;
         DragFlags = HoverFlags;
+        press_x_ = x;
+        press_y_ = y;
+        moved_from_press_ = false;
         // A press released without a move applies the split where the divider already is (the
         // pointer may be anywhere in the grab band, which would shift the split).
         LastX = static_cast<float>(ColOneRight);
@@ -200,6 +207,11 @@ void CPanes::Container_KeyDown() {
 void CPanes::finish_drag() {
     trapped("finish_drag", [&] {
         if (DragFlags == 0) return;
+        if (moved_from_press_) {
+            // The user placed this divider: from now on its own position is saved.
+            if (DragFlags & 1) kept_hor_.reset();
+            if (DragFlags & 2) kept_ver_.reset();
+        }
         if (UseSplitBars) {
             RatiosFromPoint(DragFlags, LastX, LastY);
             do_splitting(DragFlags);

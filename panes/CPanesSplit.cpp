@@ -200,9 +200,9 @@ void CPanes::split_along(const SplitAxis& axis) {
     double& first_end = rows ? RowOneBottom : ColOneRight;
     double& second_start = rows ? RowTwoTop : ColTwoLeft;
     const double gap = rows ? RowGap : ColGap;
-    first_end = (rows ? AreaTop : AreaLeft) + first_share(rows ? UsableHeight : UsableWidth,
-                                                          rows ? RatioY : RatioX,
-                                                          rows ? MinVertical : MinHorizontal);
+    first_end = (rows ? AreaTop : AreaLeft) + first_band(rows ? UsableHeight : UsableWidth,
+                                                         rows ? RatioY : RatioX,
+                                                         rows ? MinVertical : MinHorizontal, gap);
     // The control of band 1 or 2 in line i (a column for rows, a row for columns), unless the
     // line is one spanning control.
     const auto control_in = [&](int band, int i) -> HostObject* {
@@ -310,37 +310,54 @@ double current_size(const CControlSizer& guide, Prop p, double captured) {
 }
 }  // namespace
 
+// The container's key: an element of a control array saves under "Pic(1)", so that the
+// elements do not overwrite each other; every other container under its name.
+std::string CPanes::section_name() {
+    std::string key = text(*PaneContainer, Prop::Name);
+    if (const auto index = try_num(*PaneContainer, Prop::Index))
+        key += "(" + std::to_string(to_int32(*index)) + ")";
+    return key + ".SplitPanel";
+}
+
 void CPanes::save_PaneSplit(SplitStore& store) {
-    const std::string section = text(*PaneContainer, Prop::Name) + ".SplitPanel";
+    const std::string section = section_name();
     if (HasVerticalDivider) {
         const SizerRef guide = column_guide();
         if (!guide) throw Error::standard(kErrObjectNotSet);
         const double w = current_size(*guide, Prop::Width, guide->ths_w);
-        store.save_opt(section, "PaneHor", std::to_string(to_int32(w + AreaLeft)));
+        store.save_opt(section, "PaneHor",
+                       kept_hor_ ? *kept_hor_ : std::to_string(to_int32(w + AreaLeft)));
     }
     if (HasHorizontalDivider) {
         const SizerRef guide = row_guide();
         if (!guide) throw Error::standard(kErrObjectNotSet);
         const double h = current_size(*guide, Prop::Height, guide->ths_h);
-        store.save_opt(section, "PaneVer", std::to_string(to_int32(h + AreaTop)));
+        store.save_opt(section, "PaneVer",
+                       kept_ver_ ? *kept_ver_ : std::to_string(to_int32(h + AreaTop)));
     }
 }
 
 void CPanes::restore_PaneSplit(SplitStore& store) {
-    const std::string section = text(*PaneContainer, Prop::Name) + ".SplitPanel";
+    const std::string section = section_name();
     int32_t flags = 0;
     int32_t x = 0, y = 0;
+    kept_hor_.reset();
+    kept_ver_.reset();
     if (HasVerticalDivider) {
         try {
-            x = text_to_int32(store.get_opt(section, "PaneHor", ""));
+            const std::string stored = store.get_opt(section, "PaneHor", "");
+            x = text_to_int32(stored);
             flags += 1;
+            if (!split_inside(x, AreaLeft, UsableWidth, ColGap, MinHorizontal)) kept_hor_ = stored;
         } catch (const Error&) {
         }
     }
     if (HasHorizontalDivider) {
         try {
-            y = text_to_int32(store.get_opt(section, "PaneVer", ""));
+            const std::string stored = store.get_opt(section, "PaneVer", "");
+            y = text_to_int32(stored);
             flags += 2;
+            if (!split_inside(y, AreaTop, UsableHeight, RowGap, MinVertical)) kept_ver_ = stored;
         } catch (const Error&) {
         }
     }

@@ -1,5 +1,7 @@
 #include "panes/PaneMath.h"
 
+#include <algorithm>
+
 #include "engine/Modes.h"
 
 namespace kv {
@@ -45,6 +47,10 @@ double first_share(double usable, double ratio, double min) {
     double second = usable - first;
     EnforceMinimum(min, first, second);
     return first;
+}
+
+double first_band(double usable, double ratio, double min, double gap) {
+    return std::min(first_share(usable, ratio, min), usable - gap - min);
 }
 
 double ratio_from_point(float pos, double area_start, double area_end_margin, double container_size,

@@ -19,6 +19,16 @@ void EnforceMinimum(double min, double& a, double& b);
 // does.
 double first_share(double usable, double ratio, double min);
 
+// The first band's length for `ratio` of `usable`: first_share, held back so that the second
+// band still keeps `min` after the `gap` between the bands (the usable length includes the gap).
+double first_band(double usable, double ratio, double min, double gap);
+
+// A split at `pos` (the first band's end) leaves both bands their minimum in an area starting at
+// `area_start` with `usable` length (gap included).
+inline bool split_inside(double pos, double area_start, double usable, double gap, double min) {
+    return pos >= area_start + min && pos <= area_start + usable - gap - min;
+}
+
 // A control refused the size (or end) it was given when it took more than one unit off.
 inline bool refused_size(double took, double wanted) {
     return took - wanted > 1 || wanted - took > 1;

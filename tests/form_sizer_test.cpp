@@ -384,7 +384,7 @@ TEST(FormSizerPass, PaneInAControlArrayContainerIsReLaidOut) {
     auto ps = rig.reg(pic, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
     auto pane = CreatePaneFromNames(rig.fs, "L R", false, 0);
     ASSERT_TRUE(pane);
-    EXPECT_EQ(ps->ContainedPane, pane);
+    EXPECT_EQ(ps->ContainedPane.lock(), pane);
     EXPECT_EQ(rig.fs.panes().size(), 1u);
     rig.init();
     rig.resize(5000, 3000);

@@ -129,6 +129,27 @@ TEST(PaneDrag, PressAndReleaseWithoutMoveKeepsTheSplit) {
     expect_box(f.c, {120, 2160, 1980, 2220});
 }
 
+// Window systems send moves onto the point just pressed; until the pointer leaves that point the
+// split stays, in a live drag and with split bars, however far the press is from the edge.
+TEST(PaneDrag, MovesOntoThePressPointKeepTheSplit) {
+    for (bool split_bars : {false, true}) {
+        SCOPED_TRACE(split_bars ? "split bars" : "live");
+        GridForm f(split_bars);
+        f.press(2150, 1000);
+        f.move(2150, 1000, 1);
+        f.move(2150, 1000, 1);
+        f.release(2150, 1000);
+        expect_box(f.a, {120, 120, 1980, 1980});
+        expect_box(f.b, {2160, 120, 3960, 1980});
+        // Once it has left, coming back to the press point is a real move.
+        f.press(2150, 1000);
+        f.move(3150, 1000, 1);
+        f.move(2150, 1000, 1);
+        f.release(2150, 1000);
+        expect_box(f.a, {120, 120, 2150 - 120, 1980});
+    }
+}
+
 TEST(PaneDrag, SplitBarsAreReusedAcrossManyDrags) {
     GridForm f(true);
     const size_t before = f.form->all_controls().size();

@@ -266,6 +266,22 @@ TEST(PaneLayout, ContainerTypeChoosesTheHook) {
     EXPECT_EQ(g.sizer.g_oContainedPane, nullptr);  // filed under the picture box's sizer
 }
 
+// A pane that names its own container next to a control inside it is only reported; it must
+// still go with its form sizer (the container's sizer pointed back at it).
+TEST(PaneLayout, PaneNamingItsOwnContainerGoesWithTheFormSizer) {
+    std::weak_ptr<CPanes> weak;
+    {
+        PaneForm f;
+        auto pic = f.add("PictureBox", "Pic1", {2000, 0, 3000, 540});
+        auto cmd = f.add("CommandButton", "Cmd", {60, 60, 975, 420}, pic);
+        auto pane = f.pane(f.reg(cmd), f.reg(pic));
+        ASSERT_NE(pane, nullptr) << f.messages();
+        EXPECT_NE(f.messages().find("different containers"), std::string::npos);
+        weak = pane;
+    }
+    EXPECT_TRUE(weak.expired());
+}
+
 TEST(PaneLayout, ContainerOfAnotherKindStillGetsItsPane) {
     PaneForm f;
     auto box = f.add("TextBox", "Odd1", {0, 0, 6000, 4000});

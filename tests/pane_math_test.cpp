@@ -51,6 +51,19 @@ TEST(PaneMath, FirstShare) {
             << c.usable << " x " << c.ratio;
 }
 
+// The second band keeps the minimum after the gap; the first band keeps its own as before.
+TEST(PaneMath, FirstBandLeavesTheSecondItsMinimumAfterTheGap) {
+    const struct {
+        double usable, ratio, min, gap, first;
+    } cases[] = {
+        {9360, 0.9893, 100, 120, 9140}, {9360, 1, 100, 120, 9140}, {9360, 0.5, 100, 120, 4680},
+        {9360, 0, 100, 120, 100},       {6000, 1, 0, 0, 6000},     {6000, 1, 100, 0, 5900},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(first_band(c.usable, c.ratio, c.min, c.gap), c.first)
+            << c.usable << " x " << c.ratio << " gap " << c.gap;
+}
+
 // A pane area from 120 to 6240 in a 6360 container (margins 120), usable 6120.
 TEST(PaneMath, RatioFromPoint) {
     const struct {

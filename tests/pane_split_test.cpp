@@ -63,12 +63,13 @@ TEST_P(MinimumShareTest, SharesRespectTheMinimum) {
 INSTANTIATE_TEST_SUITE_P(
     Pane, MinimumShareTest,
     ::testing::Values(
-        // Near the right side: gap plus right control is exactly the minimum.
-        MinimumCase{"near_right_side", 100, 6100, 5900, 6080},
-        MinimumCase{"past_right_edge", 100, 9000, 5900, 6080},
+        // Near the right side: the right control keeps the minimum after the gap, as the left
+        // one does before it.
+        MinimumCase{"near_right_side", 100, 6100, 5840, 6020},
+        MinimumCase{"past_right_edge", 100, 9000, 5840, 6020},
         MinimumCase{"past_left_edge", 100, -500, 100, 280},
-        // Usable 6000 below twice 4000: the second share keeps 4000, the first gets 2000.
-        MinimumCase{"usable_below_twice_minimum", 4000, 3000, 2000, 2180}),
+        // Usable 6000 below twice 4000: the second control keeps 4000, the first gets the rest.
+        MinimumCase{"usable_below_twice_minimum", 4000, 3000, 1940, 2120}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PaneSplit, SplitSurvivesFormResizesOutAndBack) {
@@ -182,6 +183,50 @@ TEST(PaneSplit, SaveAndRestoreBothDirections) {
     pane->restore_PaneSplit(store);
     expect_box(a, {120, 120, 3000, 1380});
     expect_box(c, {120, 1560, 3000, 4380 - 1560});
+}
+
+// Panes in two elements of one control array keep their splits apart.
+TEST(PaneSplit, ControlArrayElementsSaveUnderTheirOwnKeys) {
+    PaneForm f;
+    CStoreForm store;
+    std::shared_ptr<CPanes> panes[2];
+    for (int i = 0; i < 2; ++i) {
+        auto pic = f.form->add_control("PictureBox", "Pic", nullptr, i);
+        pic->move(120, 120 + 2200.0 * i, 6000, 2000);
+        auto a = f.add("TextBox", "A" + std::to_string(i), {120, 120, 1980, 1500}, pic);
+        auto b = f.add("TextBox", "B" + std::to_string(i), {2160, 120, 3000, 1500}, pic);
+        panes[i] = CreatePane(f.sizer, f.reg(a), f.reg(b), nullptr, nullptr, false, 0);
+        ASSERT_NE(panes[i], nullptr) << f.messages();
+    }
+    store.save_opt("Pic(1).SplitPanel", "PaneHor", "3000");
+    for (auto& p : panes) p->restore_PaneSplit(store);
+    for (auto& p : panes) p->save_PaneSplit(store);
+    EXPECT_EQ(store.get_opt("Pic(0).SplitPanel", "PaneHor", "?"), "2100");
+    EXPECT_EQ(store.get_opt("Pic(1).SplitPanel", "PaneHor", "?"), "3000");
+    EXPECT_EQ(store.get_opt("Pic.SplitPanel", "PaneHor", "?"), "?");
+}
+
+// A split saved on a larger form is placed inside today's area, both bands keeping their
+// minimum; the stored text stays what the user left until they drag that divider.
+TEST(PaneSplit, RestoredSplitOutsideTheAreaIsBroughtInside) {
+    PaneForm f;
+    auto a = f.add("TextBox", "A", {120, 120, 1980, 1980});
+    auto b = f.add("TextBox", "B", {2160, 120, 3960, 1980});
+    auto c = f.add("TextBox", "C", {120, 2160, 1980, 2220});
+    auto d = f.add("TextBox", "D", {2160, 2160, 3960, 2220});
+    auto pane = f.pane(f.reg(a), f.reg(b), f.reg(c), f.reg(d));
+    ASSERT_NE(pane, nullptr);
+    CStoreForm store;
+    store.save_opt("Form1.SplitPanel", "PaneHor", "14000");
+    store.save_opt("Form1.SplitPanel", "PaneVer", "-500");
+    pane->restore_PaneSplit(store);
+    const double min = pane->MinHorizontal;
+    expect_box(b, {6120 - min, 120, min, min});
+    expect_box(d, {6120 - min, 120 + min + 60, min, 4380 - 120 - min - 60});
+    EXPECT_LE(PaneForm::box(a).l + PaneForm::box(a).w + pane->ColGap, PaneForm::box(b).l);
+    pane->save_PaneSplit(store);
+    EXPECT_EQ(store.get_opt("Form1.SplitPanel", "PaneHor", "?"), "14000");
+    EXPECT_EQ(store.get_opt("Form1.SplitPanel", "PaneVer", "?"), "-500");
 }
 
 TEST(PaneSplit, LShapeWithoutCornerRestoresWhereItWasSaved) {
