@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "apps/kelvane/Args.h"
 #include "apps/kelvane/Session.h"
+#include "apps/kelvane/UsageError.h"
 #include "engine/Error.h"
 #include "fuzz/FuzzInput.h"
 #include "host/frm/FrmError.h"
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     try {
         const auto doc = frm::FrmReader::read_bytes(parts[0], dir + "/F.frm");
-        app::Session session(app::kMemoryStore);
+        app::Session session("");
         auto& loaded = session.load(doc);
         session.show();
         app::Step step;

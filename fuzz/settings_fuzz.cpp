@@ -27,7 +27,7 @@ const frm::FrmDocument& demo_form() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto parts = fuzz::split_at_nul(data, size, 2);
-    app::Session session(app::kMemoryStore);
+    app::Session session("");
     auto& loaded = session.load(demo_form());
     auto control = std::dynamic_pointer_cast<zokKelvane>(loaded.resizer->user_control());
     control->ControlSettings(parts[0]);

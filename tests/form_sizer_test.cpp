@@ -303,7 +303,8 @@ TEST(FormSizerPass, UpdateLockIsReleasedWhenThePassFails) {
     rig.resize(1100, 1000);
     EXPECT_EQ(rig.host->lock_calls(), 1);
     EXPECT_EQ(rig.host->locked_window(), 0);
-    rig.form->set_client_size(800, 1000);  // width 0: the host refuses a font size of 0
+    // 300 times as large: the host refuses a font size above 2160.
+    rig.form->set_client_size(300000, 300000);
     EXPECT_THROW(rig.fs.Form_Resize(), Error);
     EXPECT_EQ(rig.host->lock_calls(), 2);
     EXPECT_EQ(rig.host->locked_window(), 0);

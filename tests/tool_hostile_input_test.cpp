@@ -58,7 +58,7 @@ TEST(HostileInput, TextForANumberIsRefusedAtItsLine) {
     spit(frm,
          "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.PictureBox pic \r\n"
          "      Align = =jet\r\n   End\r\nEnd\r\n");
-    const auto r = run(cmd_layout, {frm, "--store", (dir.path() / "s.sqlite").string()});
+    const auto r = run({"layout", frm, "--store", (dir.path() / "s.sqlite").string()});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, frm +
                          ":4: expected a whole number from -32768 to 32767 for Align, found "

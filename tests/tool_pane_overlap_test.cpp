@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
 
 #include "frm_test_util.h"
 #include "tool_run.h"
 
-using namespace kv::app;
 using kv::test::run;
 using kv::test::ScratchDir;
 
@@ -19,14 +17,14 @@ struct Rect {
 };
 
 // The rectangles of the controls in a layout --json answer, by key.
-std::map<std::string, Rect> rects_of(const std::string& json) {
-    static const std::regex control(
-        "\"key\": \"([^\"]+)\"[^{}]*?\"left\": (-?[0-9.e+]+), \"top\": (-?[0-9.e+]+), "
-        "\"width\": (-?[0-9.e+]+), \"height\": (-?[0-9.e+]+)");
+std::map<std::string, Rect> rects_of(const kv::test::Run& run) {
     std::map<std::string, Rect> out;
-    for (std::sregex_iterator it(json.begin(), json.end(), control), end; it != end; ++it)
-        out[(*it)[1]] = {std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4]),
-                         std::stod((*it)[5])};
+    const auto doc = run.json();
+    for (const auto& c : doc.at("controls"))
+        if (c.at("left").is_number())
+            out[c.at("key").get<std::string>()] = {
+                c.at("left").get<double>(), c.at("top").get<double>(), c.at("width").get<double>(),
+                c.at("height").get<double>()};
     return out;
 }
 
@@ -35,11 +33,11 @@ bool overlap(const Rect& a, const Rect& b) {
 }
 
 // The three panes of the demo form each keep a size and none covers another.
-void expect_panes_apart(const std::string& json) {
-    const auto r = rects_of(json);
+void expect_panes_apart(const kv::test::Run& run) {
+    const auto r = rects_of(run);
     const char* keys[] = {"lstFolders", "lstMessages", "txtPreview"};
     for (const char* k : keys) {
-        ASSERT_TRUE(r.count(k)) << k << "\n" << json;
+        ASSERT_TRUE(r.count(k)) << k << "\n" << run.out;
         EXPECT_GT(r.at(k).w, 0) << k;
         EXPECT_GT(r.at(k).h, 0) << k;
     }
@@ -60,12 +58,12 @@ TEST(PaneOverlap, DividersDraggedPastEitherSideAndReopened) {
         SCOPED_TRACE(drag);
         ScratchDir dir;
         const std::string store = (dir.path() / "s.sqlite").string();
-        const auto dragged = run(cmd_layout, {kDemo, "--drag", drag, "--json", "--store", store});
+        const auto dragged = run({"layout", kDemo, "--drag", drag, "--json", "--store", store});
         ASSERT_EQ(dragged.status, 0) << dragged.err;
-        expect_panes_apart(dragged.out);
-        const auto again = run(cmd_layout, {kDemo, "--json", "--store", store});
+        expect_panes_apart(dragged);
+        const auto again = run({"layout", kDemo, "--json", "--store", store});
         ASSERT_EQ(again.status, 0) << again.err;
-        expect_panes_apart(again.out);
+        expect_panes_apart(again);
     }
 }
 
@@ -75,11 +73,11 @@ TEST(PaneOverlap, RunAfterAMaximisedRun) {
     for (const char* drag : {"2460,2000:20000,2000", "5000,2535:5000,14000"}) {
         SCOPED_TRACE(drag);
         const auto max =
-            run(cmd_layout, {kDemo, "--state", "max", "--drag", drag, "--json", "--store", store});
+            run({"layout", kDemo, "--state", "max", "--drag", drag, "--json", "--store", store});
         ASSERT_EQ(max.status, 0) << max.err;
-        expect_panes_apart(max.out);
-        const auto normal = run(cmd_layout, {kDemo, "--json", "--store", store});
+        expect_panes_apart(max);
+        const auto normal = run({"layout", kDemo, "--json", "--store", store});
         ASSERT_EQ(normal.status, 0) << normal.err;
-        expect_panes_apart(normal.out);
+        expect_panes_apart(normal);
     }
 }
