@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/HostObject.h"
 #include "engine/PageHost.h"
@@ -16,11 +17,26 @@ namespace kv {
 
 // Message box buttons, icons and answers (the host's constants).
 enum MsgBoxStyle : int {
-    kOKOnly = 0, kOKCancel = 1, kAbortRetryIgnore = 2, kYesNoCancel = 3, kYesNo = 4,
-    kRetryCancel = 5, kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64,
+    kOKOnly = 0,
+    kOKCancel = 1,
+    kAbortRetryIgnore = 2,
+    kYesNoCancel = 3,
+    kYesNo = 4,
+    kRetryCancel = 5,
+    kCritical = 16,
+    kQuestion = 32,
+    kExclamation = 48,
+    kInformation = 64,
 };
-enum MsgBoxResult : int { kOK = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6,
-                          kNo = 7 };
+enum MsgBoxResult : int {
+    kOK = 1,
+    kCancel = 2,
+    kAbort = 3,
+    kRetry = 4,
+    kIgnore = 5,
+    kYes = 6,
+    kNo = 7
+};
 
 // A window procedure, as the window system calls it.
 using WindowProc = intptr_t (*)(WindowHandle hwnd, uint32_t msg, intptr_t wparam, intptr_t lparam);
@@ -39,7 +55,7 @@ static_assert(sizeof(MinMaxInfo) == 40);
 
 // A repeating timer; ticks are delivered by the host's message loop while it is enabled.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual void set_interval(int milliseconds) = 0;
     virtual void set_enabled(bool enabled) = 0;
@@ -50,7 +66,7 @@ public:
 // "\", key and value names compared case-insensitively, text values, "" value name = the key's
 // default value).
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // nullopt when the key or the value does not exist or cannot be read.
     virtual std::optional<std::string> read(uint32_t root, const std::string& key_path,
@@ -60,8 +76,13 @@ public:
                        const std::string& value) = 0;
 };
 
+// A screen's work area (without task bars), in twips on the virtual desktop.
+struct ScreenArea {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // The process's host. set_current(nullptr) leaves none (current() then throws).
@@ -74,8 +95,8 @@ public:
 
     virtual double twips_per_pixel_x() = 0;
     virtual double twips_per_pixel_y() = 0;
-    virtual std::string product_name() = 0;   // App.ProductName
-    virtual std::string exe_name() = 0;       // App.EXEName
+    virtual std::string product_name() = 0;  // App.ProductName
+    virtual std::string exe_name() = 0;      // App.EXEName
     // Is the program running under the designer (the development environment)?
     virtual bool running_under_designer() = 0;
     // Open a document or address with the desktop's handler (the home page link).
@@ -100,6 +121,9 @@ public:
     virtual WindowHandle get_capture() = 0;
     virtual void set_capture(WindowHandle hwnd) = 0;
     virtual void release_capture() = 0;
+
+    // The screens as they are now, the primary screen first; empty when the host cannot tell.
+    virtual std::vector<ScreenArea> screens() { return {}; }
 
     virtual SettingsStore& settings_store() = 0;
     // A new random GUID (16 bytes, in the platform's GUID byte layout).

@@ -10,8 +10,50 @@
 
 namespace kv::app {
 
-Session::Session(const std::string& store_path, bool run_mode) {
-    host_ = mem::MemoryHost::install();
+namespace {
+
+class MemoryDriver : public StepDriver {
+  public:
+    explicit MemoryDriver(mem::MemoryHost& host) : host_(host) {}
+    void show(const std::shared_ptr<mem::MemoryForm>& form) override { form->show(); }
+    void user_resize(mem::MemoryForm& form, double width, double height) override {
+        form.user_resize(width, height);
+    }
+    void set_state(mem::MemoryForm& form, int state) override { form.set_window_state(state); }
+    void drag(mem::MemoryForm& form, mem::MemoryObject& target, double x, double y, double x2,
+              double y2) override {
+        auto t = target.shared_from_this();
+        constexpr int kSteps = 4;
+        form.mouse_move(t, 0, 0, x, y);
+        form.mouse_down(t, 1, 0, x, y);
+        for (int i = 1; i <= kSteps; ++i) {
+            const double f = static_cast<double>(i) / kSteps;
+            form.mouse_move(t, 1, 0, x + (x2 - x) * f, y + (y2 - y) * f);
+        }
+        form.mouse_up(t, 1, 0, x2, y2);
+    }
+    bool close(mem::MemoryForm& form) override { return form.close(0); }
+    void settle() override { host_.pump(); }
+
+  private:
+    mem::MemoryHost& host_;
+};
+
+}  // namespace
+
+std::unique_ptr<StepDriver> memory_driver(mem::MemoryHost& host) {
+    return std::make_unique<MemoryDriver>(host);
+}
+
+Session::Session(const std::string& store_path, bool run_mode,
+                 std::shared_ptr<mem::MemoryHost> host, std::unique_ptr<StepDriver> driver) {
+    if (host) {
+        host_ = std::move(host);
+        Host::set_current(host_);
+    } else {
+        host_ = mem::MemoryHost::install();
+    }
+    driver_ = driver ? std::move(driver) : memory_driver(*host_);
     host_->set_user_mode(run_mode);
     host_->set_running_under_designer(!run_mode);
     host_->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
@@ -48,11 +90,11 @@ frm::LoadedForm& Session::load(const frm::FrmDocument& doc) {
 }
 
 void Session::settle() {
-    host_->pump();
+    driver_->settle();
 }
 
 void Session::show() {
-    loaded_.form->show();
+    driver_->show(loaded_.form);
     settle();
     if (loaded_.window_state != 0) {
         loaded_.form->set_window_state(loaded_.window_state);
@@ -68,10 +110,10 @@ void Session::apply(const Step& step) {
                       step.height);
             break;
         case Step::UserSize:
-            form.user_resize(step.width, step.height);
+            driver_->user_resize(form, step.width, step.height);
             break;
         case Step::State:
-            form.set_window_state(step.state);
+            driver_->set_state(form, step.state);
             break;
         case Step::Drag: {
             ObjectRef target = loaded_.form;
@@ -80,15 +122,8 @@ void Session::apply(const Step& step) {
                 if (!target)
                     throw UsageError("--drag: no control '" + step.container + "' on the form");
             }
-            constexpr int kSteps = 4;
-            form.mouse_move(target, 0, 0, step.x, step.y);
-            form.mouse_down(target, 1, 0, step.x, step.y);
-            for (int i = 1; i <= kSteps; ++i) {
-                const double f = static_cast<double>(i) / kSteps;
-                form.mouse_move(target, 1, 0, step.x + (step.x2 - step.x) * f,
-                                step.y + (step.y2 - step.y) * f);
-            }
-            form.mouse_up(target, 1, 0, step.x2, step.y2);
+            driver_->drag(form, dynamic_cast<mem::MemoryObject&>(*target), step.x, step.y,
+                          step.x2, step.y2);
             break;
         }
     }
@@ -96,7 +131,7 @@ void Session::apply(const Step& step) {
 }
 
 bool Session::close() {
-    const bool gone = loaded_.form->close(0);
+    const bool gone = driver_->close(*loaded_.form);
     settle();
     return gone;
 }

@@ -9,6 +9,7 @@
 
 #include "apps/kelvane/Snapshot.h"
 #include "apps/kelvane/Step.h"
+#include "apps/kelvane/StepDriver.h"
 #include "host/frm/FrmLoader.h"
 #include "host/memory/MemoryHost.h"
 #include "host/store/BrowsableStore.h"
@@ -18,8 +19,11 @@ namespace kv::app {
 class Session {
   public:
     // `store_path` "" runs on an empty store in memory that goes with the session.
-    // `run_mode` false is the designer.
-    explicit Session(const std::string& store_path, bool run_mode = true);
+    // `run_mode` false is the designer. Without a host the session installs a memory host; a
+    // given host (the Qt host) comes with its step driver.
+    explicit Session(const std::string& store_path, bool run_mode = true,
+                     std::shared_ptr<mem::MemoryHost> host = nullptr,
+                     std::unique_ptr<StepDriver> driver = nullptr);
     ~Session();
 
     mem::MemoryHost& host() { return *host_; }
@@ -40,6 +44,7 @@ class Session {
 
   private:
     std::shared_ptr<mem::MemoryHost> host_;
+    std::unique_ptr<StepDriver> driver_;
     std::shared_ptr<store::BrowsableStore> store_;
     frm::LoadedForm loaded_;
 };

@@ -219,8 +219,11 @@ void FrmLoader::add_child(const FrmBlock& child,
             set_properties(*obj, child);
             set_geometry(*obj, child);
             set_user_scale(*obj, child);
+            // Menus all sit on the form; a submenu keeps the name of the menu it drops from.
+            if (is_menu && container && container->class_name() == "Menu")
+                obj->set_raw("MenuParent", container->name());
         }
-        add_children(child, is_menu ? container : obj);
+        add_children(child, obj);
     }
 }
 

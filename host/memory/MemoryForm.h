@@ -75,6 +75,9 @@ class MemoryForm : public MemoryObject {
     // current procedure, then the size clamped to the track limits it answered.
     void user_resize(double width_twips, double height_twips);
     void set_window_state(int state);
+    // The window's tracking limits in pixels: the window system's defaults, then message 36
+    // through the window's current procedure.
+    MinMaxInfo track_limits();
     int window_state() const { return window_state_; }
     // QueryUnload(cancel, unload_mode) then Unload; true when the form is gone.
     bool close(int unload_mode = 0);
@@ -118,8 +121,6 @@ class MemoryForm : public MemoryObject {
     // The client origin's offset from the outer top-left corner, in twips (border, caption, menu).
     std::pair<double, double> client_offset_twips() const;
     void make_mdi_child(bool on);
-    // The tracking limits the window answers: message 36 through its current procedure.
-    MinMaxInfo track_limits();
     RectTwips maximized_rect();  // the outer rectangle of WindowState 2
     std::shared_ptr<MemoryObject> make_control(std::string class_name, std::string name,
                                                const std::shared_ptr<MemoryObject>& container,

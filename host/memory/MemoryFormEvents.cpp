@@ -64,7 +64,8 @@ void MemoryForm::apply_startup_position() {
     int pos = static_cast<int>(to_double(get_known(Prop::StartUpPosition)));
     if (kind_ == FormKind::MDIForm || pos == 0 || window_state_ != 0) return;
     double tx = host()->twips_per_pixel_x(), ty = host()->twips_per_pixel_y();
-    RectTwips area{0, 0, kScreenWidthPixels * tx, kScreenHeightPixels * ty};
+    const auto& screen = host()->screen_pixels().front();
+    RectTwips area{0, 0, screen.width * tx, screen.height * ty};
     if (auto parent = mdi_parent()) area = parent->free_client_area(), area.left = area.top = 0;
     if (pos == 3) {
         // The window system's cascade: each new window 22 pixels further in.
@@ -74,6 +75,7 @@ void MemoryForm::apply_startup_position() {
     } else {
         rect_.left = std::floor((area.width - rect_.width) / 2 / tx) * tx;
         rect_.top = std::floor((area.height - rect_.height) / 2 / ty) * ty;
+        if (!mdi_parent()) rect_.left += screen.left * tx, rect_.top += screen.top * ty;
     }
     normal_rect_ = rect_;
 }
@@ -81,8 +83,9 @@ void MemoryForm::apply_startup_position() {
 MinMaxInfo MemoryForm::track_limits() {
     auto m = frame_metrics(border_style());
     MinMaxInfo info;
-    info.max_size = {kScreenWidthPixels + 2 * m.border_px, kScreenHeightPixels + 2 * m.border_px};
-    info.max_position = {-m.border_px, -m.border_px};
+    const auto& screen = host()->screen_pixels().front();
+    info.max_size = {screen.width + 2 * m.border_px, screen.height + 2 * m.border_px};
+    info.max_position = {screen.left - m.border_px, screen.top - m.border_px};
     info.min_track_size = {kMinTrackWidthPixels, kMinTrackHeightPixels};
     info.max_track_size = info.max_size;
     host()->windows().send(hwnd_, kWmGetMinMaxInfo, 0, reinterpret_cast<intptr_t>(&info));

@@ -148,6 +148,20 @@ void MemoryHost::set_twips_per_pixel(double x, double y) {
     tpp_y_ = y;
 }
 
+void MemoryHost::set_screens(std::vector<PixelRect> screens) {
+    if (screens.empty()) throw Error::standard(kErrInvalidCall);
+    for (const auto& s : screens)
+        if (s.width <= 0 || s.height <= 0) throw Error::standard(kErrInvalidCall);
+    screens_ = std::move(screens);
+}
+
+std::vector<ScreenArea> MemoryHost::screens() {
+    std::vector<ScreenArea> out;
+    for (const auto& s : screens_)
+        out.push_back({s.left * tpp_x_, s.top * tpp_y_, s.width * tpp_x_, s.height * tpp_y_});
+    return out;
+}
+
 int MemoryHost::run_idle() {
     return timers_->run_idle();
 }

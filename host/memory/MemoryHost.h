@@ -69,6 +69,13 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
 
     // --- settings ---
     void set_twips_per_pixel(double x, double y);
+    // The screens' work areas in pixels, the primary first (default: one 1920 x 1080 screen).
+    // A maximised form fills the primary screen; a form's StartUpPosition centres on it.
+    struct PixelRect {
+        int left = 0, top = 0, width = 0, height = 0;
+    };
+    void set_screens(std::vector<PixelRect> screens);
+    const std::vector<PixelRect>& screen_pixels() const { return screens_; }
     void set_running_under_designer(bool v) { under_designer_ = v; }
     // Ambient user mode of user controls: true = run mode (default), false = design mode.
     void set_user_mode(bool v) { user_mode_ = v; }
@@ -142,6 +149,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     WindowHandle get_capture() override { return windows_.capture(); }
     void set_capture(WindowHandle hwnd) override { windows_.set_capture(hwnd); }
     void release_capture() override { windows_.release_capture(); }
+    std::vector<ScreenArea> screens() override;
     SettingsStore& settings_store() override;
     std::array<uint8_t, 16> create_guid() override;
     PageHost& page_host() override { return *this; }
@@ -155,6 +163,10 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     std::string help_folder() override { return help_folder_; }
     void show_about(const AboutBox& box) override { about_boxes_.push_back(box); }
     std::string system_facts() override;
+
+  protected:
+    // A box that was shown, with the answer it gave.
+    void record_message(MessageRecord m) { messages_.push_back(std::move(m)); }
 
   private:
     friend class MemoryForm;
@@ -179,6 +191,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     WindowTable windows_;
     std::shared_ptr<SettingsStore> store_;
     double tpp_x_ = 15, tpp_y_ = 15;
+    std::vector<PixelRect> screens_{{0, 0, kScreenWidthPixels, kScreenHeightPixels}};
     bool under_designer_ = false;
     bool user_mode_ = true;
     bool write_log_enabled_ = true;

@@ -116,6 +116,8 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // Geometry in twips: a control's rectangle relative to its container's client origin, a
     // form's outer rectangle on the screen (or in the MDI client area).
     RectTwips rect_twips() const { return rect_; }
+    // A line's end points in twips relative to its container's client origin: x1, y1, x2, y2.
+    std::array<double, 4> line_ends_twips() const { return {x1_, y1_, x2_, y2_}; }
     // Set the rectangle in twips with the host's rules (snapping, layout, events).
     void set_rect_twips(const RectTwips& r);
     // The inner (scale) area in twips: a form's client area, a picture box inside its border, a

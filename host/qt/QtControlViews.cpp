@@ -1,0 +1,200 @@
+#include "host/qt/QtControlViews.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <cmath>
+
+#include "engine/HostAccess.h"
+#include "host/qt/QtFormWindow.h"
+#include "host/qt/QtHost.h"
+#include "host/qt/QtPaintedWidget.h"
+#include "host/qt/QtWidgetFactory.h"
+
+namespace kv::qt {
+
+namespace {
+
+int px(double twips, double tpp) {
+    return static_cast<int>(std::lround(twips / tpp));
+}
+
+// The forms runtime's pointer shapes as cursors (0 = the widget's own).
+Qt::CursorShape cursor_of(int pointer) {
+    switch (pointer) {
+        case 2:
+            return Qt::CrossCursor;
+        case 3:
+            return Qt::IBeamCursor;
+        case 5:
+        case 15:
+            return Qt::SizeAllCursor;
+        case 6:
+            return Qt::SizeBDiagCursor;
+        case 7:
+            return Qt::SizeVerCursor;
+        case 8:
+            return Qt::SizeFDiagCursor;
+        case 9:
+            return Qt::SizeHorCursor;
+        case 10:
+            return Qt::UpArrowCursor;
+        case 11:
+            return Qt::WaitCursor;
+        case 12:
+            return Qt::ForbiddenCursor;
+        case 13:
+            return Qt::BusyCursor;
+        case 14:
+            return Qt::WhatsThisCursor;
+        default:
+            return Qt::ArrowCursor;
+    }
+}
+
+// A colour of the forms runtime (&H00BBGGRR); system colours (&H80000000 and up) stay the
+// style's own.
+std::optional<QColor> color_of(double value) {
+    if (value < 0 || value >= 0x80000000) return std::nullopt;
+    const auto v = static_cast<uint32_t>(value);
+    return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
+}
+
+void set_caption(QWidget& w, const QString& text) {
+    if (auto* b = qobject_cast<QAbstractButton*>(&w)) return b->setText(text);
+    if (auto* l = qobject_cast<QLabel*>(&w)) return l->setText(text);
+    if (auto* g = qobject_cast<QGroupBox*>(&w)) return g->setTitle(text);
+    if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->setText(text);
+    if (auto* p = qobject_cast<QPlainTextEdit*>(&w)) return p->setPlainText(text);
+}
+
+}  // namespace
+
+std::pair<double, double> QtControlViews::inner_offset_twips(const mem::MemoryObject& c) {
+    if (c.is_form()) return {0, 0};
+    const auto outer = c.container_object();
+    const double ox = (outer ? outer->client_origin_x_twips() : 0) + c.rect_twips().left;
+    const double oy = (outer ? outer->client_origin_y_twips() : 0) + c.rect_twips().top;
+    return {c.client_origin_x_twips() - ox, c.client_origin_y_twips() - oy};
+}
+
+QWidget* QtControlViews::widget_of(const mem::MemoryObject* object) const {
+    auto it = views_.find(object);
+    return it == views_.end() ? nullptr : it->second.widget.data();
+}
+
+std::shared_ptr<mem::MemoryObject> QtControlViews::object_of(const QObject* widget) const {
+    auto it = objects_.find(widget);
+    if (it == objects_.end()) return nullptr;
+    auto v = views_.find(it->second);
+    return v == views_.end() ? nullptr : v->second.object.lock();
+}
+
+void QtControlViews::drop_dead() {
+    for (auto it = views_.begin(); it != views_.end();) {
+        auto obj = it->second.object.lock();
+        if (obj && obj->alive()) {
+            ++it;
+            continue;
+        }
+        if (QWidget* w = it->second.widget) {
+            objects_.erase(w);
+            w->hide();
+            w->deleteLater();
+        }
+        it = views_.erase(it);
+    }
+}
+
+void QtControlViews::sync(mem::MemoryForm& form) {
+    drop_dead();
+    for (const auto& c : form.all_controls()) {
+        auto [it, added] = views_.try_emplace(c.get());
+        View& v = it->second;
+        if (added) {
+            v.object = c;
+            const auto holder = c->container_object();
+            QWidget* parent = holder && holder.get() != &form ? widget_of(holder.get()) : client_;
+            if (parent) v.widget = make_widget(*c, parent);
+            if (v.widget) {
+                objects_[v.widget] = c.get();
+                if (c->traits().container)
+                    window_.input_filter().watch(v.widget);
+                else
+                    v.widget->setAttribute(Qt::WA_NoMousePropagation);
+            }
+        }
+        if (!v.widget) continue;
+        place(*c, *v.widget);
+        dress(*c, *v.widget);
+    }
+}
+
+void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
+    const double tx = window_.host().twips_per_pixel_x();
+    const double ty = window_.host().twips_per_pixel_y();
+    const auto holder = c.container_object();
+    const auto [ix, iy] = holder ? inner_offset_twips(*holder) : std::pair<double, double>{};
+    if (c.traits().geometry == host::GeometryKind::LineEnds) {
+        auto* line = static_cast<QtPaintedWidget*>(&w);
+        const auto e = c.line_ends_twips();
+        const QPointF a((e[0] + ix) / tx, (e[1] + iy) / ty), b((e[2] + ix) / tx, (e[3] + iy) / ty);
+        const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
+        if (w.geometry() != box) w.setGeometry(box);
+        line->set_line(a - box.topLeft(), b - box.topLeft());
+        return;
+    }
+    const auto r = c.rect_twips();
+    const QRect g(px(r.left + ix, tx), px(r.top + iy, ty), px(r.width, tx), px(r.height, ty));
+    if (w.geometry() != g) w.setGeometry(g);
+}
+
+void QtControlViews::dress(mem::MemoryObject& c, QWidget& w) {
+    Looks now;
+    now.visible = try_flag(c, Prop::Visible).value_or(true);
+    now.back_color = try_num(c, Prop::BackColor).value_or(-1);
+    now.font_size = try_num(c, Prop::FontSize).value_or(-1);
+    now.pointer = try_num(c, Prop::MousePointer).value_or(0);
+    now.tip = try_text(c, Prop::ToolTipText).value_or("");
+    now.caption = try_text(c, Prop::Caption).value_or("");
+    if (now.caption.empty()) {
+        try {
+            now.caption = to_text(c.get("Text"));
+        } catch (const Error&) {
+        }
+    }
+    now.set = true;
+    auto it = views_.find(&c);
+    Looks& was = it != views_.end() ? it->second.looks : form_looks_[&c];
+    const bool first = !was.set;
+    if (!c.is_form() && (first || now.visible != was.visible)) w.setVisible(now.visible);
+    if (first || now.back_color != was.back_color) {
+        if (auto color = color_of(now.back_color)) {
+            QPalette p = w.palette();
+            p.setColor(QPalette::Window, *color);
+            p.setColor(QPalette::Base, *color);
+            p.setColor(QPalette::Button, *color);
+            w.setPalette(p);
+            w.setAutoFillBackground(true);
+        }
+    }
+    if ((first || now.font_size != was.font_size) && now.font_size > 0) {
+        QFont f = w.font();
+        f.setPointSizeF(now.font_size);
+        w.setFont(f);
+    }
+    if (first || now.pointer != was.pointer) {
+        if (now.pointer == 0)
+            w.unsetCursor();
+        else
+            w.setCursor(cursor_of(static_cast<int>(now.pointer)));
+    }
+    if (first || now.tip != was.tip) w.setToolTip(QString::fromStdString(now.tip));
+    if (!c.is_form() && (first || now.caption != was.caption))
+        set_caption(w, QString::fromStdString(now.caption));
+    was = now;
+}
+
+}  // namespace kv::qt

@@ -1,0 +1,56 @@
+#pragma once
+// The widgets of one form's controls, one per control (none for timers, menus and the resizer
+// control itself), made on first sight and kept up to the control's geometry and looks on every
+// sync; the widgets of removed controls go.
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "host/memory/MemoryForm.h"
+
+namespace kv::qt {
+
+class QtFormWindow;
+
+class QtControlViews {
+  public:
+    explicit QtControlViews(QtFormWindow& window) : window_(window) {}
+    void set_client(QWidget* client) { client_ = client; }
+
+    void sync(mem::MemoryForm& form);
+    // Visible, BackColor, FontSize, ToolTipText, MousePointer, Caption onto the widget.
+    void dress(mem::MemoryObject& object, QWidget& widget);
+
+    QWidget* widget_of(const mem::MemoryObject* object) const;
+    // The control a widget shows (nullptr for other widgets).
+    std::shared_ptr<mem::MemoryObject> object_of(const QObject* widget) const;
+
+    // Where a container's client origin lies inside its own outer rectangle, in twips (a
+    // picture box's border; 0 for forms and frames).
+    static std::pair<double, double> inner_offset_twips(const mem::MemoryObject& container);
+
+  private:
+    struct Looks {
+        bool set = false;  // dressed at least once
+        bool visible = true;
+        double back_color = -1, font_size = -1, pointer = -1;
+        std::string caption, tip;
+    };
+    struct View {
+        std::weak_ptr<mem::MemoryObject> object;
+        QPointer<QWidget> widget;
+        Looks looks;
+    };
+    void place(mem::MemoryObject& object, QWidget& widget);
+    void drop_dead();
+
+    QtFormWindow& window_;
+    QWidget* client_ = nullptr;
+    std::unordered_map<const mem::MemoryObject*, View> views_;
+    std::unordered_map<const QObject*, const mem::MemoryObject*> objects_;
+    std::unordered_map<const mem::MemoryObject*, Looks> form_looks_;
+};
+
+}  // namespace kv::qt

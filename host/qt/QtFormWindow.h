@@ -1,0 +1,67 @@
+#pragma once
+// The top-level window of one form. The window's widget area is the form's client area (plus a
+// menu bar when the form has menus); the form's outer size adds the frame of its BorderStyle,
+// as the window system draws it around. sync() brings the window and its widgets up to the form;
+// what the user does to the window goes back to the form: a resize (the border drag, stopped by
+// Qt at the minimum and maximum size that message 36 answered), a move, minimise/maximise/
+// restore, close (QueryUnload/Unload; a cancelled unload keeps the window open).
+#include <QWidget>
+#include <memory>
+
+#include "host/memory/MemoryForm.h"
+#include "host/qt/QtControlViews.h"
+#include "host/qt/QtInputFilter.h"
+
+class QMenuBar;
+
+namespace kv::qt {
+
+class QtHost;
+
+class QtFormWindow : public QWidget {
+  public:
+    QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>& form);
+    ~QtFormWindow() override;
+
+    std::shared_ptr<mem::MemoryForm> form() const { return form_.lock(); }
+    QtHost& host() const { return host_; }
+    // The form's client area.
+    QWidget* client() const { return client_; }
+    // The widget of the form (its client area) or of one of its controls; nullptr when none.
+    QWidget* widget_of(const mem::MemoryObject* object) const;
+    const QtControlViews& views() const { return views_; }
+    QtInputFilter& input_filter() { return input_; }
+
+    // Bring the window and its widgets up to the form.
+    void sync();
+    // Ask the window procedure chain for the tracking limits (message 36) and apply them as the
+    // window's minimum and maximum size.
+    void apply_limits();
+    // The window's size in pixels for an outer size in twips, and back.
+    QSize window_size_for(double outer_width, double outer_height) const;
+    std::pair<double, double> outer_size_for(QSize window_size) const;
+
+  protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+  private:
+    int menu_height() const;
+    void sync_menus(mem::MemoryForm& form);
+    void sync_geometry(mem::MemoryForm& form);
+    double tpp_x() const;
+    double tpp_y() const;
+
+    QtHost& host_;
+    std::weak_ptr<mem::MemoryForm> form_;
+    QMenuBar* menu_bar_ = nullptr;
+    QWidget* client_ = nullptr;
+    QtInputFilter input_;
+    QtControlViews views_;
+    int syncing_ = 0;
+    bool menus_built_ = false;
+};
+
+}  // namespace kv::qt

@@ -1,0 +1,167 @@
+#include "host/qt/QtHost.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "engine/Error.h"
+#include "host/qt/QtFormWindow.h"
+#include "host/qt/QtMessageBox.h"
+#include "host/qt/QtTimer.h"
+
+namespace kv::qt {
+
+std::shared_ptr<QtHost> QtHost::install() {
+    auto host = std::make_shared<QtHost>();
+    Host::set_current(host);
+    return host;
+}
+
+QtHost& QtHost::installed() {
+    if (Host::has_current())
+        if (auto* h = dynamic_cast<QtHost*>(&Host::current())) return *h;
+    throw Error::standard(kErrObjectNotSet);
+}
+
+QtHost::QtHost() {
+    if (!QApplication::instance()) throw Error(kErrInvalidCall, "The Qt host needs a QApplication");
+    read_screens();
+}
+
+QtHost::~QtHost() {
+    for (auto& [form, window] : windows_) delete window.data();
+    windows_.clear();
+}
+
+void QtHost::read_screens() {
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary) return;
+    const double tpp = 1440.0 / primary->logicalDotsPerInch();
+    set_twips_per_pixel(tpp, tpp);
+    std::vector<PixelRect> rects;
+    auto add = [&](QScreen* s) {
+        const QRect a = s->availableGeometry();
+        rects.push_back({a.left(), a.top(), a.width(), a.height()});
+    };
+    add(primary);
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != primary) add(s);
+    set_screens(rects);
+}
+
+QtFormWindow& QtHost::window(const std::shared_ptr<mem::MemoryForm>& form) {
+    auto& w = windows_[form.get()];
+    if (!w) {
+        w = new QtFormWindow(*this, form);
+        forms_[form.get()] = form;
+    }
+    return *w;
+}
+
+QtFormWindow* QtHost::find_window(const mem::MemoryForm* form) const {
+    auto it = windows_.find(form);
+    return it == windows_.end() ? nullptr : it->second.data();
+}
+
+void QtHost::show(const std::shared_ptr<mem::MemoryForm>& form) {
+    if (auto parent = form->mdi_parent()) window(parent);
+    QtFormWindow& w = window(form);
+    form->show();
+    w.sync();
+    w.show();
+    sync();
+}
+
+void QtHost::sync() {
+    if (syncing_) return;
+    syncing_ = true;
+    forget_closed();
+    for (auto& [form, window] : windows_)
+        if (window) window->sync();
+    syncing_ = false;
+}
+
+void QtHost::forget_closed() {
+    for (auto it = windows_.begin(); it != windows_.end();) {
+        auto form = forms_[it->first].lock();
+        if (form && !form->closed() && it->second) {
+            ++it;
+            continue;
+        }
+        if (it->second) {
+            it->second->hide();
+            it->second->deleteLater();
+        }
+        forms_.erase(it->first);
+        it = windows_.erase(it);
+    }
+}
+
+void QtHost::settle(int max_ms) {
+    QElapsedTimer clock;
+    clock.start();
+    QCoreApplication::processEvents();
+    while (running_timers_ > 0 && clock.elapsed() < max_ms) {
+        QEventLoop loop;
+        QTimer::singleShot(2, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    QCoreApplication::processEvents();
+    sync();
+}
+
+int QtHost::msg_box(const std::string& text, int style, const std::string& title) {
+    if (!interactive_ || pending_answers() > 0) return MemoryHost::msg_box(text, style, title);
+    const int answer = show_message_box(text, style, title.empty() ? product_name() : title);
+    record_message({text, style, title, answer});
+    return answer;
+}
+
+std::unique_ptr<Timer> QtHost::create_timer(std::function<void()> on_tick) {
+    return std::make_unique<QtTimer>(*this, std::move(on_tick));
+}
+
+QWidget* QtHost::widget_of(WindowHandle hwnd) const {
+    auto obj = const_cast<QtHost*>(this)->windows().object(hwnd);
+    if (!obj) return nullptr;
+    auto form = obj->form();
+    QtFormWindow* w = form ? find_window(form.get()) : nullptr;
+    return w ? w->widget_of(obj.get()) : nullptr;
+}
+
+bool QtHost::lock_window_update(WindowHandle hwnd) {
+    const bool ok = MemoryHost::lock_window_update(hwnd);
+    if (!ok) return false;
+    if (locked_) locked_->setUpdatesEnabled(true);
+    locked_ = hwnd ? widget_of(hwnd) : nullptr;
+    if (locked_) locked_->setUpdatesEnabled(false);
+    return true;
+}
+
+WindowProc QtHost::set_window_proc(WindowHandle hwnd, WindowProc proc) {
+    WindowProc old = MemoryHost::set_window_proc(hwnd, proc);
+    // A new procedure may answer message 36 differently: ask it again.
+    if (auto obj = windows().object(hwnd))
+        if (auto form = obj->form())
+            if (QtFormWindow* w = find_window(form.get()); w && obj.get() == form.get())
+                w->apply_limits();
+    return old;
+}
+
+void QtHost::set_capture(WindowHandle hwnd) {
+    MemoryHost::set_capture(hwnd);
+    if (grabbed_) grabbed_->releaseMouse();
+    grabbed_ = widget_of(hwnd);
+    if (grabbed_ && grabbed_->isVisible()) grabbed_->grabMouse();
+}
+
+void QtHost::release_capture() {
+    MemoryHost::release_capture();
+    if (grabbed_) grabbed_->releaseMouse();
+    grabbed_ = nullptr;
+}
+
+}  // namespace kv::qt

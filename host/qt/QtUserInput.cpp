@@ -1,0 +1,77 @@
+#include "host/qt/QtUserInput.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "engine/Error.h"
+#include "host/qt/QtFormWindow.h"
+#include "host/qt/QtHost.h"
+#include "host/qt/QtInputFilter.h"
+
+namespace kv::qt {
+
+namespace {
+
+QtFormWindow& window_of(QtHost& host, mem::MemoryForm& form) {
+    QtFormWindow* w = host.find_window(&form);
+    if (!w) throw Error(kErrInvalidCall, "The form has no window");
+    return *w;
+}
+
+}  // namespace
+
+void QtUserInput::resize(mem::MemoryForm& form, double width_twips, double height_twips) {
+    QtFormWindow& w = window_of(host_, form);
+    w.resize(w.window_size_for(width_twips, height_twips));
+    host_.settle();
+}
+
+void QtUserInput::set_state(mem::MemoryForm& form, int state) {
+    QtFormWindow& w = window_of(host_, form);
+    const Qt::WindowStates s = state == 1   ? Qt::WindowMinimized
+                               : state == 2 ? Qt::WindowMaximized
+                                            : Qt::WindowNoState;
+    w.setWindowState(s);
+    host_.settle();
+}
+
+void QtUserInput::drag(mem::MemoryForm& form, mem::MemoryObject& target, double x, double y,
+                       double x2, double y2, int steps) {
+    QtFormWindow& w = window_of(host_, form);
+    QWidget* widget = w.widget_of(&target);
+    if (!widget) throw Error(kErrInvalidCall, "The target has no widget");
+    const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
+    auto send = [&](QEvent::Type type, double ux, double uy, Qt::MouseButton button,
+                    Qt::MouseButtons held) {
+        const QPointF local = QtInputFilter::to_pixels(target, ux, uy, tx, ty);
+        QMouseEvent e(type, local, widget->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(widget, &e);
+    };
+    send(QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 1; i <= steps; ++i) {
+        const double f = static_cast<double>(i) / steps;
+        send(QEvent::MouseMove, x + (x2 - x) * f, y + (y2 - y) * f, Qt::NoButton, Qt::LeftButton);
+    }
+    send(QEvent::MouseButtonRelease, x2, y2, Qt::LeftButton, Qt::NoButton);
+    host_.settle();
+}
+
+void QtUserInput::key(mem::MemoryForm& form, mem::MemoryObject& target, int qt_key) {
+    QtFormWindow& w = window_of(host_, form);
+    QWidget* widget = w.widget_of(&target);
+    if (!widget) throw Error(kErrInvalidCall, "The target has no widget");
+    QKeyEvent e(QEvent::KeyPress, qt_key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+    host_.settle();
+}
+
+bool QtUserInput::close(mem::MemoryForm& form) {
+    QtFormWindow& w = window_of(host_, form);
+    w.close();
+    host_.settle();
+    return form.closed();
+}
+
+}  // namespace kv::qt

@@ -1,0 +1,58 @@
+#pragma once
+// Shared by the Qt host tests: a form file run on either host through the tool's session, and
+// the check that every widget stands where its control is.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "apps/kelvane/QtStepDriver.h"
+#include "apps/kelvane/Session.h"
+#include "host/frm/FrmReader.h"
+#include "host/qt/QtControlViews.h"
+#include "host/qt/QtFormWindow.h"
+#include "host/qt/QtHost.h"
+
+namespace kv::test {
+
+// A session on the Qt host (qt = true) or on a memory host that sees the same screens at the
+// same twips per pixel as the Qt host would.
+inline std::unique_ptr<app::Session> make_session(bool qt, const std::string& store) {
+    auto qt_host = std::make_shared<qt::QtHost>();
+    if (qt) {
+        auto driver = app::qt_driver(*qt_host);
+        return std::make_unique<app::Session>(store, true, qt_host, std::move(driver));
+    }
+    auto memory = std::make_shared<mem::MemoryHost>();
+    memory->set_twips_per_pixel(qt_host->twips_per_pixel_x(), qt_host->twips_per_pixel_y());
+    memory->set_screens(qt_host->screen_pixels());
+    qt_host.reset();
+    return std::make_unique<app::Session>(store, true, memory);
+}
+
+// Every widget of the form's window stands where its control is (in whole pixels).
+inline void expect_widgets_follow(mem::MemoryForm& form) {
+    auto& host = qt::QtHost::installed();
+    qt::QtFormWindow* window = host.find_window(&form);
+    ASSERT_NE(window, nullptr);
+    const double tx = host.twips_per_pixel_x(), ty = host.twips_per_pixel_y();
+    auto px = [](double twips, double tpp) { return static_cast<int>(std::lround(twips / tpp)); };
+    for (const auto& c : form.all_controls()) {
+        QWidget* w = window->widget_of(c.get());
+        if (!w || c->traits().geometry != host::GeometryKind::Box) continue;
+        const auto holder = c->container_object();
+        const auto [ix, iy] = qt::QtControlViews::inner_offset_twips(*holder);
+        const auto r = c->rect_twips();
+        EXPECT_EQ(w->geometry(),
+                  QRect(px(r.left + ix, tx), px(r.top + iy, ty), px(r.width, tx), px(r.height, ty)))
+            << c->name();
+    }
+    if (form.window_state() != 1) {
+        EXPECT_EQ(window->client()->size(),
+                  QSize(px(form.client_width_twips(), tx), px(form.client_height_twips(), ty)));
+    }
+}
+
+}  // namespace kv::test
