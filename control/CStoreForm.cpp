@@ -1,5 +1,7 @@
 #include "control/CStoreForm.h"
 
+#include "control/ScreenFit.h"
+
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "engine/Numbers.h"
@@ -85,10 +87,18 @@ void CStoreForm::GetSizePosState(const ObjectRef& form, bool bRestoreSize, bool 
         });
     }
     step([&] {
-        if (width == 0 || height == 0) {
-            f.move(left, top);
+        // Put the window on today's screens (a top-level form; an MDI child lives in its parent).
+        PlacedRect at{double(left), double(top), double(width), double(height)};
+        const bool sized = width != 0 && height != 0;
+        if (!sized) at.width = num(f, Prop::Width), at.height = num(f, Prop::Height);
+        if (!try_flag(f, Prop::MDIChild).value_or(false)) {
+            Host& host = Host::current();
+            at = fit_to_screens(at, host.screens(), kTitleBarPixels * host.twips_per_pixel_y());
+        }
+        if (!sized) {
+            f.move(at.left, at.top);
         } else {
-            f.move(left, top, width, height);
+            f.move(at.left, at.top, at.width, at.height);
         }
     });
 

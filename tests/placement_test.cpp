@@ -173,6 +173,8 @@ TEST_F(Placement, StoredTextsAreReadAsWholeTwips) {
         {"left?", "6000", 0, 6000},  // a bad position leaves 0 in its place
         {"900", "wide", 900, 3000},  // a bad size: only the position is applied
     };
+    // A monitor left of the primary, so that a negative position is on a screen.
+    host_->set_screens({{0, 0, 1920, 1080}, {-1920, 0, 1920, 1080}});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.left);
         store_->inner.write(kCurrentUser, kFormKey, "Left", c.left);

@@ -1,0 +1,141 @@
+// kelvane run: the form live in a window on the Qt host, the resizer working. With steps it runs
+// them as real window events and exits (so it works on the offscreen platform); without steps
+// it stays open until the user closes the window.
+#include <CLI/CLI.hpp>
+#include <QApplication>
+#include <QPixmap>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "apps/kelvane/Command.h"
+#include "apps/kelvane/FormOptions.h"
+#include "apps/kelvane/GeometryTable.h"
+#include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/LayoutJson.h"
+#include "apps/kelvane/MessageLines.h"
+#include "apps/kelvane/QtStepDriver.h"
+#include "apps/kelvane/Session.h"
+#include "apps/kelvane/StepOptions.h"
+#include "apps/kelvane/UsageError.h"
+#include "host/frm/FrmReader.h"
+#include "host/qt/QtFormWindow.h"
+
+namespace kv::app {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool has_display() {
+    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
+           std::getenv("WAYLAND_DISPLAY");
+}
+
+// Notes the form's state as its user closes it (before the unload takes it down).
+class CloseWatch : public EventSink {
+  public:
+    explicit CloseWatch(mem::MemoryForm& form) : form_(form) {}
+    void on_query_unload(int&, int) override { last = take_snapshot(form_); }
+    std::optional<Snapshot> last;
+
+  private:
+    mem::MemoryForm& form_;
+};
+
+class RunCommand : public Command {
+  public:
+    CLI::App* define(CLI::App& parent) override {
+        CLI::App* app = parent.add_subcommand(
+            "run", "open the form live in a window: resize it, drag its dividers, close it");
+        form_.add_form(*app);
+        steps_.add_to(*app);
+        app->add_option("--shots", shots_,
+                        "save a picture of the window after it opens and after every step "
+                        "(DIR/step-0.png, step-1.png, ...)");
+        app->add_flag("--json", json_,
+                      "after the steps (or when the user closes the window) print the same "
+                      "document as layout --json");
+        form_.add_store(*app);
+        app->footer(wrapped(
+            "The form runs on the Qt host: border drags stop at its size limits, dividers follow "
+            "the mouse, and with --store its placement and splits are saved when the window is "
+            "closed and found again next time. With steps, each is delivered as the window "
+            "events a user would cause and followed by the settle timer; then the form is closed "
+            "as its user would and the command exits. Without steps the window stays open "
+            "until the user closes it; message boxes are then real dialogs."));
+        return app;
+    }
+
+    int run(std::ostream& out, std::ostream&) override {
+        const auto steps = steps_.steps();
+        const bool live = steps.empty();
+        if (!has_display()) {
+            if (live)
+                throw UsageError("no display to open the window on (set DISPLAY, or give steps)");
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        }
+        if (!shots_.empty()) {
+            std::error_code ec;
+            fs::create_directories(shots_, ec);
+            if (ec || !fs::is_directory(shots_))
+                throw UsageError("cannot create the folder '" + shots_ + "'");
+        }
+        static int argc = 1;
+        static char name[] = "kelvane";
+        static char* argv[] = {name, nullptr};
+        std::unique_ptr<QApplication> own;
+        if (!QApplication::instance()) own = std::make_unique<QApplication>(argc, argv);
+        const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
+        auto host = std::make_shared<qt::QtHost>();
+        host->set_interactive(live);
+        Session session(form_.store, true, host, qt_driver(*host));
+        session.load(doc);
+        session.show();
+        CloseWatch watch(session.form());
+        auto hook = session.form().hook_events(watch);
+        int shot = 0;
+        auto picture = [&] {
+            if (shots_.empty()) return;
+            auto* window = host->find_window(&session.form());
+            const std::string file =
+                (fs::path(shots_) / ("step-" + std::to_string(shot++) + ".png")).string();
+            if (window && !window->grab().save(QString::fromStdString(file)))
+                throw UsageError("cannot write '" + file + "'");
+        };
+        picture();
+        std::optional<Snapshot> final_state;
+        if (live) {
+            QApplication::exec();
+            final_state = watch.last;
+        } else {
+            for (const auto& step : steps) {
+                session.apply(step);
+                picture();
+            }
+            final_state = session.snapshot();
+            session.close();
+        }
+        hook.reset();
+        const auto& messages = session.host().messages();
+        if (json_ && final_state) {
+            out << json_text(layout_json(*final_state, messages));
+            return 0;
+        }
+        if (final_state && !live) print_table(out, *final_state);
+        for (const auto& m : messages) print_message(out, m.text);
+        return 0;
+    }
+
+  private:
+    FormOptions form_;
+    StepOptions steps_;
+    std::string shots_;
+    bool json_ = false;
+};
+
+[[maybe_unused]] const bool registered = register_command<RunCommand>(25);
+
+}  // namespace
+
+}  // namespace kv::app
