@@ -38,7 +38,9 @@ TEST(KelvaneRun, PicturesPerStepAndPlacementKeptBetweenRuns) {
     for (const char* name : {"step-0.png", "step-1.png", "step-2.png"}) {
         QImage picture(QString::fromStdString(shots + "/" + name));
         ASSERT_FALSE(picture.isNull()) << name;
-        if (name != std::string("step-0.png")) EXPECT_EQ(picture.width(), 10800 / 15 - 8) << name;
+        if (name != std::string("step-0.png")) {
+            EXPECT_EQ(picture.width(), 10800 / 15 - 8) << name;
+        }
     }
     const auto again = run({"run", kDemo, "--store", store, "--state", "normal", "--json"});
     ASSERT_EQ(again.status, 0) << again.err;
