@@ -45,7 +45,7 @@ bool aligns_by_default(std::string_view class_name) {
                        [&](std::string_view b) { return iequal(b, class_name); });
 }
 
-ClassTraits traits_for(std::string_view c, bool aligns) {
+ClassTraits traits_for(std::string_view c, const ForeignClass& foreign) {
     if (iequal(c, "Form")) return form_traits(false);
     if (iequal(c, "MDIForm")) return form_traits(true);
 
@@ -87,11 +87,16 @@ ClassTraits traits_for(std::string_view c, bool aligns) {
         t.back_color = t.border_style = false;
         t.caption = true;
         t.has_container = false;
+    } else if (foreign.invisible) {
+        // Shown by the designer only: like a timer, a position and nothing to draw or size.
+        t = graphic_traits(GeometryKind::PositionOnly);
+        t.back_color = t.border_style = false;
     } else {
         // A control of another library: windowed, with geometry and the plain properties.
         t.windowed = t.caption = t.border_style = true;
+        t.container = foreign.container;
     }
-    if (aligns || aligns_by_default(c)) t.align = true;
+    if (foreign.aligns || aligns_by_default(c)) t.align = true;
     return t;
 }
 

@@ -36,10 +36,19 @@ struct ClassTraits {
     bool fixed_height = false;     // ComboBox: Height writes are ignored
 };
 
+// What the runtime knows of a class of another library beyond its name: whether it has Align
+// (tool and status bars), holds the controls placed in it (a tab strip, a toolbar), or is
+// invisible at run time (a dialog, an image list: a position only, no size, no font).
+struct ForeignClass {
+    bool aligns = false;
+    bool container = false;
+    bool invisible = false;
+};
+
 // The traits of a class name ("Form", "TextBox", "Line", ...). Unknown class names get a generic
-// windowed control with geometry and every plain property; `aligns` adds Align support (tool
-// and status bars of other libraries).
-ClassTraits traits_for(std::string_view class_name, bool aligns = false);
+// windowed control with geometry and every plain property, shaped by `foreign`; its `aligns`
+// adds Align support to any class.
+ClassTraits traits_for(std::string_view class_name, const ForeignClass& foreign = {});
 
 // Does an object of these traits have property `p`? (Index and Name are everywhere but forms
 // have no Index; geometry follows the geometry kind.)

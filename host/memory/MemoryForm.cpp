@@ -113,8 +113,9 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
         if (it->second.by_index.count(*index)) throw Error(360, "Object already loaded");
     }
     auto h = host();
-    auto obj = std::make_shared<MemoryObject>(
-        host_, class_name, traits_for(class_name, aligns || h->class_aligns(class_name)));
+    ForeignClass shape = h->foreign_class(class_name);
+    shape.aligns = shape.aligns || aligns;
+    auto obj = std::make_shared<MemoryObject>(host_, class_name, traits_for(class_name, shape));
     obj->form_ = std::static_pointer_cast<MemoryForm>(shared_from_this());
     obj->container_ = holder;
     obj->form_ptr_ = this;

@@ -120,14 +120,20 @@ std::shared_ptr<UserControl> MemoryHost::make_user_control(std::string_view clas
 }
 
 void MemoryHost::set_class_aligns(std::string class_name, bool aligns) {
-    if (aligns)
-        aligned_classes_.insert(fold(class_name));
-    else
-        aligned_classes_.erase(fold(class_name));
+    foreign_classes_[fold(class_name)].aligns = aligns;
 }
 
 bool MemoryHost::class_aligns(std::string_view class_name) const {
-    return aligned_classes_.count(fold(class_name)) != 0;
+    return foreign_class(class_name).aligns;
+}
+
+void MemoryHost::set_foreign_class(std::string class_name, const ForeignClass& shape) {
+    foreign_classes_[fold(class_name)] = shape;
+}
+
+ForeignClass MemoryHost::foreign_class(std::string_view class_name) const {
+    const auto it = foreign_classes_.find(fold(class_name));
+    return it == foreign_classes_.end() ? ForeignClass{} : it->second;
 }
 
 // --- services ---

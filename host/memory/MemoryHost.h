@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +60,9 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     // Further control classes that have Align (tool and status bars of other libraries).
     void set_class_aligns(std::string class_name, bool aligns);
     bool class_aligns(std::string_view class_name) const;
+    // The whole shape of a class of another library (Align, container, invisible at run time).
+    void set_foreign_class(std::string class_name, const ForeignClass& shape);
+    ForeignClass foreign_class(std::string_view class_name) const;
 
     // --- message boxes ---
     const std::vector<MessageRecord>& messages() const { return messages_; }
@@ -174,7 +177,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
 
     std::vector<std::shared_ptr<MemoryForm>> forms_;
     std::vector<std::pair<std::string, UserControlFactory>> user_controls_;
-    std::set<std::string> aligned_classes_;
+    std::map<std::string, ForeignClass> foreign_classes_;  // by folded class name
     std::vector<MessageRecord> messages_;
     std::deque<int> answers_;
     std::vector<std::string> opened_urls_;

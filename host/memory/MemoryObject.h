@@ -201,7 +201,8 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void snap_height(RectTwips& r) const;
     double list_line_twips() const;
     double list_border_twips() const;
-    double border_twips_x() const;  // a picture box's border on each side
+    int border_pixels() const;      // a picture box's border on each side
+    double border_twips_x() const;  // the same in twips
     double border_twips_y() const;
     void set_user_scale_from(double scale_width, double scale_height);
     void mark_dead();

@@ -13,7 +13,8 @@ namespace kv::mem {
 
 namespace {
 constexpr int kListBorderPixels = 4;     // 2 pixels each side (3-D border)
-constexpr int kPictureBorderPixels = 2;  // each side, BorderStyle 1
+constexpr int kPictureBorderPixels = 2;  // each side, BorderStyle 1, 3-D
+constexpr int kFlatBorderPixels = 1;     // each side, BorderStyle 1, flat
 constexpr int kComboHeightPixels = 21;
 
 Error invalid_value() {
@@ -91,18 +92,23 @@ void MemoryObject::set_user_scale_from(double scale_width, double scale_height) 
 
 // --- inner areas ---
 
-double MemoryObject::border_twips_x() const {
+int MemoryObject::border_pixels() const {
     if (class_name_ != "PictureBox") return 0;
     for (const auto& [p, v] : known_)
         if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
-    return kPictureBorderPixels * tpp_x();
+    // A flat picture box (Appearance 0) has a single line for its border.
+    const Value appearance = get_extra("Appearance");
+    if (!std::holds_alternative<std::monostate>(appearance) && to_double(appearance) == 0)
+        return kFlatBorderPixels;
+    return kPictureBorderPixels;
+}
+
+double MemoryObject::border_twips_x() const {
+    return border_pixels() * tpp_x();
 }
 
 double MemoryObject::border_twips_y() const {
-    if (class_name_ != "PictureBox") return 0;
-    for (const auto& [p, v] : known_)
-        if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
-    return kPictureBorderPixels * tpp_y();
+    return border_pixels() * tpp_y();
 }
 
 double MemoryObject::client_width_twips() const {
