@@ -46,4 +46,8 @@ std::string FrmBlock::key() const {
     return i ? name + "(" + std::to_string(*i) + ")" : name;
 }
 
+bool FrmBlock::is_vb_class() const {
+    return class_id.size() > 3 && same_name(class_id.substr(0, 3), "VB.");
+}
+
 }  // namespace kv::frm

@@ -22,6 +22,8 @@ class FrmBlock {
     // The class without its library: "Form", "CommandButton", "Toolbar".
     std::string type_name() const;
     bool is_class(const std::string& id) const;
+    // A class of the designer's own library ("VB.xxx"); others belong to other libraries.
+    bool is_vb_class() const;
 
     const FrmProperty* find(const std::string& property_name) const;
     const FrmGroup* find_group(const std::string& group_name) const;

@@ -46,6 +46,20 @@ double num_or(const FrmBlock& b, const char* name, double fallback) {
     return fallback;
 }
 
+// A control of another library as its block shows it: the designer writes no Width and Height
+// for one that is invisible at run time, and nests the controls placed on one that holds them.
+mem::ForeignClass foreign_of(const FrmBlock& b, mem::ForeignClass shape) {
+    shape.invisible = !b.find("Width") && !b.find("Height");
+    for (const auto& child : b.children) shape.container |= !child.is_class("VB.Menu");
+    shape.invisible = shape.invisible && !shape.container;
+    return shape;
+}
+
+// The runtime's default caption is the object's name; a caption the file omits is empty.
+void clear_omitted_caption(mem::MemoryObject& obj, const FrmBlock& b) {
+    if (obj.traits().caption && !b.find("Caption")) obj.set_raw("Caption", std::string());
+}
+
 void store(mem::MemoryObject& obj, const std::string& name, const Value& v) {
     try {
         obj.set_raw(name, v);
@@ -90,6 +104,7 @@ LoadedForm FrmLoader::load(const FrmDocument& doc, mem::MemoryHost& host) {
     loader.result_.form = form;
     loader.result_.window_state = static_cast<int>(num_or(fb, "WindowState", 0));
     loader.set_properties(*form, fb);
+    clear_omitted_caption(*form, fb);
     const double cw = num_or(fb, "ClientWidth", 4680), ch = num_or(fb, "ClientHeight", 3195);
     form->set_client_size(cw, ch);
     loader.add_children(fb, form);
@@ -140,16 +155,10 @@ void FrmLoader::set_geometry(mem::MemoryObject& obj, const FrmBlock& block) {
             // Line ends are in the container's units in the file, as at run time.
             for (const char* n : {"X1", "Y1", "X2", "Y2"}) store(obj, n, num_or(block, n, 0));
             break;
-        case mem::GeometryKind::PositionOnly: {
-            auto c = obj.container_object();
-            const double tx = c ? c->twips_per_scale_unit_x() : 1;
-            const double ty = c ? c->twips_per_scale_unit_y() : 1;
-            const double ox = c ? to_double(c->get(Prop::ScaleLeft)) : 0;
-            const double oy = c ? to_double(c->get(Prop::ScaleTop)) : 0;
-            store(obj, "Left", num_or(block, "Left", 0) / tx + ox);
-            store(obj, "Top", num_or(block, "Top", 0) / ty + oy);
+        case mem::GeometryKind::PositionOnly:
+            // Twips in the file, whatever the container (a frame or an MDI parent has no scale).
+            obj.set_rect_twips({num_or(block, "Left", 0), num_or(block, "Top", 0), 0, 0});
             break;
-        }
         case mem::GeometryKind::Box: {
             // Left, Top, Width and Height are twips in the file whatever the container's scale.
             const auto cur = obj.rect_twips();
@@ -215,7 +224,11 @@ void FrmLoader::add_child(const FrmBlock& child,
                  num_or(child, "_ExtentY", cur.height * 2540 / 1440) * 1440 / 2540});
         } else {
             // Classes of the VB library by their class name; others keep theirs as type name.
+            if (!child.is_vb_class())
+                host_.set_foreign_class(child.type_name(),
+                                        foreign_of(child, host_.foreign_class(child.type_name())));
             obj = form.add_control(child.type_name(), child.name, in, child.index());
+            clear_omitted_caption(*obj, child);
             set_properties(*obj, child);
             set_geometry(*obj, child);
             set_user_scale(*obj, child);

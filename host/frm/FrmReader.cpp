@@ -142,6 +142,7 @@ void FrmReader::read_header() {
 
 void FrmReader::read_block(FrmBlock& block, size_t depth) {
     if (depth > kMaxDepth) fail(block.begin_line, "expected at most 256 nested blocks, found more");
+    const bool foreign = !block.is_vb_class();
     for (; next_ < doc_.lines.size(); ++next_) {
         const size_t i = next_;
         const std::string t = trim(doc_.lines[i].text);
@@ -180,13 +181,13 @@ void FrmReader::read_block(FrmBlock& block, size_t depth) {
             group.guid = guid;
             group.begin_line = i;
             ++next_;
-            read_group(group, depth + 1);
+            read_group(group, depth + 1, foreign);
             --next_;
             block.groups.push_back(std::move(group));
             continue;
         }
         if (word == "EndProperty") fail(i, expected_found("a property or End", t));
-        auto p = parse_property(doc_, i);
+        auto p = parse_property(doc_, i, foreign);
         if (!p) fail(i, expected_found("a property line NAME = VALUE, Begin or End", t));
         block.properties.push_back(std::move(*p));
     }
@@ -194,7 +195,7 @@ void FrmReader::read_block(FrmBlock& block, size_t depth) {
                                "', found the end of the file");
 }
 
-void FrmReader::read_group(FrmGroup& group, size_t depth) {
+void FrmReader::read_group(FrmGroup& group, size_t depth, bool foreign) {
     if (depth > kMaxDepth) fail(group.begin_line, "expected at most 256 nested blocks, found more");
     for (; next_ < doc_.lines.size(); ++next_) {
         const size_t i = next_;
@@ -218,12 +219,12 @@ void FrmReader::read_group(FrmGroup& group, size_t depth) {
             inner.guid = guid;
             inner.begin_line = i;
             ++next_;
-            read_group(inner, depth + 1);
+            read_group(inner, depth + 1, foreign);
             --next_;
             group.groups.push_back(std::move(inner));
             continue;
         }
-        auto p = parse_property(doc_, i);
+        auto p = parse_property(doc_, i, foreign);
         if (!p) fail(i, expected_found("a property line or EndProperty", t));
         group.properties.push_back(std::move(*p));
     }
@@ -231,7 +232,8 @@ void FrmReader::read_group(FrmGroup& group, size_t depth) {
                                "', found the end of the file");
 }
 
-std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, size_t line) {
+std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, size_t line,
+                                                     bool foreign) {
     const std::string& s = doc.lines[line].text;
     auto bad = [&](const std::string& what) { throw FrmError(doc.path, line + 1, what); };
     // Split at the first `=` outside quotes, and find where a comment starts (outside quotes).
@@ -296,13 +298,20 @@ std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, siz
         p.frx_dollar = open == 1;
         return p;
     }
+    auto as_written = [&] {
+        p.kind = FrmValueKind::Bare;
+        p.text = doc.decode(v);
+        return p;
+    };
     if (v.size() > 1 && v[0] == '&' && (v[1] == 'H' || v[1] == 'h')) {
         size_t k = 2;
         while (k < v.size() && is_hex_digit(v[k])) ++k;
         const size_t digits = k - 2;
         const bool amp = k < v.size() && v[k] == '&';
-        if (digits == 0 || digits > 8 || k + (amp ? 1 : 0) != v.size())
+        if (digits == 0 || digits > 8 || k + (amp ? 1 : 0) != v.size()) {
+            if (foreign) return as_written();
             bad(expected_found("a hexadecimal number such as &H8000000F&", v));
+        }
         const auto bits = static_cast<uint32_t>(std::stoul(v.substr(2, digits), nullptr, 16));
         p.kind = FrmValueKind::Hex;
         p.hex_long = amp || digits > 4;
@@ -314,14 +323,15 @@ std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, siz
     const char c = v[0];
     if ((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.') {
         const auto n = parse_number(v);
-        if (!n || v.find_first_of("&Hh") != std::string::npos) bad(expected_found("a number", v));
+        if (!n || v.find_first_of("&Hh") != std::string::npos) {
+            if (foreign) return as_written();
+            bad(expected_found("a number", v));
+        }
         p.kind = FrmValueKind::Number;
         p.number = *n;
         return p;
     }
-    p.kind = FrmValueKind::Bare;
-    p.text = doc.decode(v);
-    return p;
+    return as_written();
 }
 
 }  // namespace kv::frm

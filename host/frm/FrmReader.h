@@ -17,14 +17,18 @@ class FrmReader {
                                   const std::string& codepage = kDefaultCodePage);
 
     // One property line, split at the first `=` outside quotes; nullopt when it has none.
-    // FrmError for a value that is malformed. `line` is the 0-based line index.
-    static std::optional<FrmProperty> parse_property(const FrmDocument& doc, size_t line);
+    // FrmError for a value that is malformed. `line` is the 0-based line index. `foreign`: the
+    // line belongs to a control of another library, whose values are its own business: one
+    // that is not a number as this system reads numbers ("555,024" from a designer running
+    // with a decimal comma) is kept as written.
+    static std::optional<FrmProperty> parse_property(const FrmDocument& doc, size_t line,
+                                                     bool foreign = false);
 
   private:
     explicit FrmReader(FrmDocument& doc) : doc_(doc) {}
     void read_header();
     void read_block(FrmBlock& block, size_t depth);
-    void read_group(FrmGroup& group, size_t depth);
+    void read_group(FrmGroup& group, size_t depth, bool foreign);
     size_t skip_blank(size_t i) const;
     [[noreturn]] void fail(size_t line, const std::string& what) const;
 

@@ -278,10 +278,17 @@ std::string FrmWriter::add_resizer_block(const FrmDocument& doc, const std::stri
                                       property_line(inner, "_ExtentX", "847"),
                                       property_line(inner, "_ExtentY", "847"),
                                       indent + "End"};
+    // The designer keeps menus last: a new control goes before the first of them.
+    size_t block_at = doc.form.end_line;
+    for (const auto& child : doc.form.children)
+        if (child.is_class("VB.Menu")) {
+            block_at = child.begin_line;
+            break;
+        }
     std::string bytes;
     for (size_t i = 0; i < doc.lines.size(); ++i) {
         if (i == object_at && !has_object) bytes += kResizerObjectLine + eol;
-        if (i == doc.form.end_line)
+        if (i == block_at)
             for (const auto& l : block) bytes += l + eol;
         bytes += doc.lines[i].text + doc.lines[i].eol;
     }

@@ -32,7 +32,7 @@ class FrmWriter {
     static SavedForm save_resizer(const FrmDocument& doc, const BagEntries& entries);
 
     // The form with a new, empty resizer block placed as the designer places one (its library's
-    // `Object =` header line when missing, the block at the end of the form's controls).
+    // `Object =` header line when missing, the block after the form's controls, before its menus).
     static std::string add_resizer_block(const FrmDocument& doc, const std::string& name);
 
     // Writes the form (and the .frx when it changed) to disk, both or neither (FrmError naming
