@@ -7,7 +7,8 @@ namespace kv::app {
 void FormOptions::add_form(CLI::App& app) {
     app.add_option("FORM.frm", path, "the form file")->required()->check(CLI::ExistingFile);
     app.add_option("--codepage", codepage,
-                   "code page of the form file when it is not UTF-8 (default " +
+                   "code page of the form file when it is not UTF-8 (default: the one the "
+                   "fonts' Charset names, else " +
                        std::string(frm::kDefaultCodePage) + ")")
         ->option_text("NAME");
 }

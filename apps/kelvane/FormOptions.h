@@ -13,7 +13,7 @@ namespace kv::app {
 
 struct FormOptions {
     std::string path;
-    std::string codepage = frm::kDefaultCodePage;
+    std::string codepage;  // "" : the one the fonts' Charset names (FrmReader)
     std::string store;  // "" runs on an empty store in memory and saves nothing
 
     // FORM.frm (required) and --codepage.

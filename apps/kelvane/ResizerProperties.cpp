@@ -99,7 +99,7 @@ std::vector<std::string> set_resizer_properties(
     const auto bag = resizer->write_properties();
     if (placed) {
         doc = frm::FrmReader::read_bytes(frm::FrmWriter::add_resizer_block(doc, "zokKelvane1"),
-                                         path, codepage);
+                                         path, doc.encoding);
     }
     frm::FrmWriter::write_files(path, frm::FrmWriter::save_resizer(doc, bag->entries()));
     return refused;

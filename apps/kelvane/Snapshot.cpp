@@ -18,6 +18,39 @@ double to_client_twips(mem::MemoryObject& c, double v, bool x_axis) {
     return origin + (v - scale_origin) * tpu;
 }
 
+// A property read by name, for drawing: empty when the object has none or it is not a number.
+std::optional<double> named_num(mem::MemoryObject& c, const char* name) {
+    try {
+        const Value v = c.get(name);
+        if (std::holds_alternative<double>(v)) return std::get<double>(v);
+        if (std::holds_alternative<bool>(v)) return std::get<bool>(v) ? -1.0 : 0.0;
+    } catch (const Error&) {
+    }
+    return std::nullopt;
+}
+
+void read_look(mem::MemoryObject& c, ControlState& st) {
+    st.windowed = c.traits().windowed;
+    st.container = c.traits().container;
+    if (st.container) {
+        st.inner_left = c.client_origin_x_twips();
+        st.inner_top = c.client_origin_y_twips();
+        st.inner_width = c.client_width_twips();
+        st.inner_height = c.client_height_twips();
+    }
+    st.back_color = try_num(c, Prop::BackColor);
+    st.border_style = try_num(c, Prop::BorderStyle);
+    st.back_style = named_num(c, "BackStyle");
+    st.border_color = named_num(c, "BorderColor");
+    st.border_width = named_num(c, "BorderWidth");
+    st.fill_color = named_num(c, "FillColor");
+    st.fill_style = named_num(c, "FillStyle");
+    st.shape = named_num(c, "Shape");
+    st.appearance = named_num(c, "Appearance");
+    for (auto up = c.shared_from_this(); up && !up->is_form(); up = up->container_object())
+        st.shown = st.shown && try_flag(*up, Prop::Visible).value_or(true);
+}
+
 }  // namespace
 
 Snapshot take_snapshot(mem::MemoryForm& form) {
@@ -74,6 +107,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
             st.abs_x2 = to_client_twips(k, *st.x2, true);
             st.abs_y2 = to_client_twips(k, *st.y2, false);
         }
+        read_look(*c, st);
         s.controls.push_back(std::move(st));
     }
     return s;

@@ -21,6 +21,16 @@ struct ControlState {
     double abs_left = 0, abs_top = 0, abs_width = 0, abs_height = 0;
     double abs_x1 = 0, abs_y1 = 0, abs_x2 = 0, abs_y2 = 0;
     int depth = 0;  // containers above it (0: on the form)
+    // Pictures: whether the runtime would show it (it and every container above it visible),
+    // whether it has a window (windowless controls lie below the windows of their container),
+    // and for a container the inner area its controls are placed and clipped in.
+    bool shown = true;
+    bool windowed = false;
+    bool container = false;
+    double inner_left = 0, inner_top = 0, inner_width = 0, inner_height = 0;
+    // How it is drawn, where the object has these (colours as the host holds them).
+    std::optional<double> back_color, back_style, border_color, border_style, border_width,
+        fill_color, fill_style, shape, appearance;
 };
 
 struct FormState {

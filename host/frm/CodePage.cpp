@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <charconv>
+#include <utility>
 #include <vector>
 
 namespace kv::frm {
@@ -96,6 +98,46 @@ std::optional<std::string> encode_text(std::string_view utf8, const std::string&
     for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii) return std::string(utf8);
     return convert(utf8, "UTF-8", encoding);
+}
+
+namespace {
+
+// The code page of a font Charset; nullptr for Western (0 ANSI, 1 default) and unknown ones.
+const char* code_page_of(long charset) {
+    static const std::pair<long, const char*> kPages[] = {
+        {128, "CP932"},  {129, "CP949"},  {134, "CP936"},  {136, "CP950"},
+        {161, "CP1253"}, {162, "CP1254"}, {177, "CP1255"}, {178, "CP1256"},
+        {186, "CP1257"}, {204, "CP1251"}, {222, "CP874"},  {238, "CP1250"}};
+    for (const auto& [set, page] : kPages)
+        if (set == charset) return page;
+    return nullptr;
+}
+
+}  // namespace
+
+std::string code_page_from_charsets(std::string_view bytes) {
+    // Property lines `Charset = N` (in Font blocks); the rest of a line is never needed.
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        start = end + 1;
+        const size_t word = line.find_first_not_of(" \t");
+        if (word == std::string_view::npos || line.compare(word, 7, "Charset") != 0) continue;
+        line.remove_prefix(word + 7);
+        const size_t eq = line.find_first_not_of(" \t");
+        if (eq == std::string_view::npos || line[eq] != '=') continue;
+        line.remove_prefix(eq + 1);
+        const size_t digits = line.find_first_not_of(" \t");
+        if (digits == std::string_view::npos) continue;
+        long charset = 0;
+        const auto [p, ec] =
+            std::from_chars(line.data() + digits, line.data() + line.size(), charset);
+        if (ec != std::errc() || p == line.data() + digits) continue;
+        if (const char* page = code_page_of(charset)) return page;
+    }
+    return kDefaultCodePage;
 }
 
 bool encoding_known(const std::string& encoding) {

@@ -16,6 +16,11 @@ std::optional<std::string> decode_text(std::string_view bytes, const std::string
 // UTF-8 to `encoding`. nullopt when a character has no equivalent in it.
 std::optional<std::string> encode_text(std::string_view utf8, const std::string& encoding);
 
+// The code page a designer wrote a form in, from the Charset of the fonts in it (the first one
+// that names a code page other than Western: 128 Shift-JIS, 134 GBK, 204 Cyrillic, ...);
+// kDefaultCodePage when none does.
+std::string code_page_from_charsets(std::string_view form_bytes);
+
 // Whether the system can convert to and from this encoding name ("CP1251", "WINDOWS-1250", ...).
 bool encoding_known(const std::string& encoding);
 

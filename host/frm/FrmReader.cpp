@@ -89,9 +89,9 @@ FrmDocument FrmReader::read_bytes(const std::string& bytes, const std::string& p
     if (is_valid_utf8(bytes)) {
         doc.encoding = "UTF-8";
     } else {
-        if (!encoding_known(codepage))
-            throw FrmError(path, 0, "unknown code page '" + codepage + "'");
-        doc.encoding = codepage;
+        const std::string page = codepage.empty() ? code_page_from_charsets(bytes) : codepage;
+        if (!encoding_known(page)) throw FrmError(path, 0, "unknown code page '" + page + "'");
+        doc.encoding = page;
     }
     doc.lines = split_lines(bytes);
     FrmReader reader(doc);

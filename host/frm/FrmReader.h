@@ -10,11 +10,11 @@ namespace kv::frm {
 
 class FrmReader {
   public:
-    // `codepage`: the author's code page, used unless the file is valid UTF-8.
-    static FrmDocument read_file(const std::string& path,
-                                 const std::string& codepage = kDefaultCodePage);
+    // `codepage`: the author's code page, used unless the file is valid UTF-8; empty: the one
+    // the fonts' Charset names (code_page_from_charsets).
+    static FrmDocument read_file(const std::string& path, const std::string& codepage = "");
     static FrmDocument read_bytes(const std::string& bytes, const std::string& path,
-                                  const std::string& codepage = kDefaultCodePage);
+                                  const std::string& codepage = "");
 
     // One property line, split at the first `=` outside quotes; nullopt when it has none.
     // FrmError for a value that is malformed. `line` is the 0-based line index. `foreign`: the
