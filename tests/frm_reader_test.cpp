@@ -35,7 +35,8 @@ TEST_P(SampleForms, ReadingKeepsEveryByte) {
 INSTANTIATE_TEST_SUITE_P(All, SampleForms,
                          ::testing::Values("pixels.frm", "nested.frm", "thirdparty.frm",
                                            "cp1252.frm", "mdimain.frm", "mdichild.frm",
-                                           "checkme.frm"));
+                                           "checkme.frm", "customer.frm", "grid.frm", "tabs.frm",
+                                           "preview.frm", "sjis.frm", "mdiwork.frm"));
 
 TEST(FrmReader, NestedBlocksArraysAndMenus) {
     const auto doc = FrmReader::read_file(data_dir() + "/nested.frm");

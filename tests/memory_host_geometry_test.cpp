@@ -145,6 +145,55 @@ TEST(MemoryGeometry, AlignedBarsFollowTheForm) {
     EXPECT_DOUBLE_EQ(left->rect_twips().top, 0);
 }
 
+// A picture box's inner area is its size less its border: 2 pixels a side when 3-D, 1 when
+// flat (Appearance 0), none without a border.
+TEST(MemoryGeometry, PictureBoxBorderByAppearanceAndStyle) {
+    struct Case {
+        std::optional<double> appearance, border_style;
+        double scale_width;
+    } const cases[] = {{std::nullopt, std::nullopt, 5955},
+                       {1.0, 1.0, 5955},
+                       {0.0, 1.0, 5985},
+                       {0.0, 0.0, 6015},
+                       {1.0, 0.0, 6015}};
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    int n = 0;
+    for (const auto& c : cases) {
+        auto pic = f->add_control("PictureBox", "pic" + std::to_string(n++));
+        if (c.appearance) pic->set_raw("Appearance", *c.appearance);
+        if (c.border_style) pic->set(Prop::BorderStyle, *c.border_style);
+        pic->move(0, 0, 6015, 2415);
+        EXPECT_DOUBLE_EQ(num(*pic, Prop::ScaleWidth), c.scale_width) << n;
+        EXPECT_DOUBLE_EQ(num(*pic, Prop::ScaleHeight), 2415 - (6015 - c.scale_width)) << n;
+    }
+}
+
+// Classes of other libraries as a form file shows them: one that holds controls has an inner
+// area, one invisible at run time has a position only (no size, font or Visible).
+TEST(MemoryGeometry, ForeignClassesHoldControlsOrHaveOnlyAPosition) {
+    auto host = MemoryHost::install();
+    host->set_foreign_class("TabStrip", {.container = true});
+    host->set_foreign_class("CommonDialog", {.invisible = true});
+    auto f = host->create_form("frmA");
+    auto tab = f->add_control("TabStrip", "tab");
+    tab->move(120, 120, 3000, 2000);
+    auto txt = f->add_control("TextBox", "txt", tab);
+    txt->move(240, 480, 1000, 300);
+    EXPECT_DOUBLE_EQ(txt->client_origin_x_twips(), 120 + 240);  // placed in the tab strip
+    EXPECT_EQ(tab->children().size(), 1u);
+    EXPECT_DOUBLE_EQ(tab->client_width_twips(), 3000);
+
+    auto dlg = f->add_control("CommonDialog", "dlg");
+    dlg->set(Prop::Left, 600.0);
+    EXPECT_DOUBLE_EQ(num(*dlg, Prop::Left), 600);
+    for (Prop p : {Prop::Width, Prop::Height, Prop::FontSize, Prop::Visible})
+        EXPECT_EQ(error_of([&] { dlg->get(p); }), 438);
+    EXPECT_EQ(error_of([&] { dlg->move(0, 0, 10, 10); }), 438);
+    // Without a shape the class is an ordinary windowed control.
+    EXPECT_DOUBLE_EQ(num(*f->add_control("Gauge", "g"), Prop::FontSize), 8.25);
+}
+
 TEST(MemoryGeometry, ListBoxTakesWholeLinesComboBoxKeepsItsHeight) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");
