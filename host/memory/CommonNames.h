@@ -11,6 +11,7 @@ using host::aligns_by_default;
 using host::ClassTraits;
 using host::fold;
 using host::frame_metrics;
+using host::ForeignClass;
 using host::FrameMetrics;
 using host::GeometryKind;
 using host::iequal;
