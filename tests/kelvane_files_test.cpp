@@ -97,7 +97,7 @@ TEST(KelvaneRender, WritesTheFormatItsNameAsksFor) {
         };
         EXPECT_TRUE(near(250, 3, QColor(0, 84, 166)));           // title bar
         EXPECT_TRUE(near(470, 22 + 60, QColor(255, 255, 255)));  // inside txtName
-        EXPECT_TRUE(near(50, 22 + 170, QColor(228, 228, 228)));  // inside picCanvas
+        EXPECT_TRUE(near(50, 22 + 170, QColor(240, 240, 240)));  // picCanvas's BackColor
         EXPECT_TRUE(near(10, 22 + 300, QColor(240, 240, 240)));  // the form's face
     }
 }

@@ -8,8 +8,8 @@
 #include <QImage>
 #include <cmath>
 
-#include "apps/kelvane/Commands.h"
 #include "apps/kelvane/Renderer.h"
+#include "apps/kelvane/ResizerProperties.h"
 #include "apps/kelvane/Session.h"
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
@@ -27,7 +27,7 @@ namespace {
 // A form from tests/data, loaded in run mode and shown, optionally resized to an outer size.
 struct FormRun {
     explicit FormRun(const std::string& name, std::optional<std::pair<double, double>> size = {})
-        : session(kMemoryStore) {
+        : session("") {
         session.load(frm::FrmReader::read_file(data_dir() + "/" + name));
         session.show();
         if (size) {
@@ -162,7 +162,7 @@ TEST(RealForms, SetPlacesTheResizerBeforeTheMenusAndWritesNothingElse) {
             rest += doc.lines[i].text + doc.lines[i].eol;
     EXPECT_EQ(rest, before);
 
-    Session session(kMemoryStore);
+    Session session("");
     session.load(doc);
     session.show();
     const double w = to_double(session.form().get(Prop::Width));
@@ -205,7 +205,7 @@ TEST(RealForms, SetOnAFormWithAResizerChangesOnlyItsBlock) {
 TEST(RealForms, CodePageComesFromTheFontsCharset) {
     const auto sjis = frm::FrmReader::read_file(data_dir() + "/sjis.frm");
     EXPECT_EQ(sjis.encoding, "CP932");
-    Session session(kMemoryStore);
+    Session session("");
     auto& loaded = session.load(sjis);
     EXPECT_EQ(to_text(loaded.form->get(Prop::Caption)), "受注入力");
     EXPECT_EQ(frm::FrmReader::read_file(data_dir() + "/sjis.frm", "WINDOWS-1252").encoding,
@@ -251,7 +251,7 @@ struct Picture {
         const std::string path = (dir.path() / "p.png").string();
         std::string error;
         tpp = run.session.host().twips_per_pixel_x();
-        EXPECT_TRUE(render_png(run.shot, tpp, path, error)) << error;
+        EXPECT_TRUE(render_picture(run.shot, tpp, path, error)) << error;
         image = QImage(QString::fromStdString(path));
     }
     // The picture's pixel at a point given in form-client twips (below the title bar).
