@@ -19,8 +19,11 @@ std::string proc_error_text(const Error& error, const std::string& proc, bool er
 
 void TellProcError(const Error& error, const std::string& proc, bool errors_only_in_ide,
                    bool running_compiled) {
-    if (errors_only_in_ide && running_compiled) return;
     Host& host = Host::current();
+    if (errors_only_in_ide && running_compiled) {
+        host.error_not_shown(proc, error.number(), error.description());
+        return;
+    }
     int answer = host.msg_box(proc_error_text(error, proc, errors_only_in_ide),
                               kYesNoCancel | kCritical, "");
     if (answer == kYes) host.open_url(kKelvaneHomePage);

@@ -19,7 +19,8 @@ inline constexpr const char* kKelvaneHomePage = "https://www.quillon.example/kel
 std::string proc_error_text(const Error& error, const std::string& proc, bool errors_only_in_ide);
 
 // Shows the caught-error box (Yes / No / Cancel, critical) unless the program runs compiled and
-// errors are shown only in the IDE; Yes opens the home page.
+// errors are shown only in the IDE (the host is then told of it, nothing is shown); Yes opens
+// the home page.
 void TellProcError(const Error& error, const std::string& proc, bool errors_only_in_ide,
                    bool running_compiled);
 

@@ -129,6 +129,12 @@ class Host {
     // A new random GUID (16 bytes, in the platform's GUID byte layout).
     virtual std::array<uint8_t, 16> create_guid() = 0;
 
+    // A procedure of the system trapped an error that it does not show (a compiled program shows
+    // its developer's errors only in the designer): the host may keep it for its user. The
+    // default does nothing.
+    virtual void error_not_shown(const std::string& procedure, int32_t number,
+                                 const std::string& description);
+
     // Property pages and the desktop services (PageHost.h). The default raises error 438: the
     // host has none.
     virtual PageHost& page_host();

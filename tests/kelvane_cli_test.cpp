@@ -348,6 +348,24 @@ TEST(KelvaneCheck, ReportsMessagesAndKeysThatNameNoControl) {
     EXPECT_EQ(clean.out, "no findings\n");
 }
 
+// A compiled program shows none of the errors the resizer traps; layout lists them apart from
+// the message boxes, in the JSON document and under the table.
+TEST(KelvaneLayout, ListsTheErrorsTheResizerTrappedWithoutABox) {
+    const auto r = run({"layout", sample("checkme.frm"), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto doc = r.json();
+    ASSERT_EQ(doc["trapped"].size(), 1u) << r.out;
+    EXPECT_EQ(doc["trapped"][0]["procedure"], "apply_controlSettings");
+    EXPECT_EQ(doc["trapped"][0]["number"], 13);
+    EXPECT_EQ(doc["trapped"][0]["description"], "Type mismatch");
+    for (const auto& m : doc["messages"])
+        EXPECT_FALSE(has(m["text"].get<std::string>(), "Type mismatch"));
+    const auto table = run({"layout", sample("checkme.frm")});
+    EXPECT_TRUE(has(table.out, "\ntrapped: Error 13 in apply_controlSettings: Type mismatch\n"))
+        << table.out;
+    EXPECT_TRUE(run({"layout", sample("pixels.frm"), "--json"}).json()["trapped"].empty());
+}
+
 TEST(KelvaneCheck, MessageTextsBecomeCleanLines) {
     const struct {
         const char* text;

@@ -75,6 +75,10 @@ class CheckCommand : public Command {
             print_message(out, m.text);
             ++findings;
         }
+        for (const auto& t : run.session().host().trapped_errors()) {
+            print_trapped(out, t.procedure, t.number, t.description);
+            ++findings;
+        }
         if (const auto* block = doc.resizer()) {
             for (const char* name : {"ControlSettings", "PaneSettings"}) {
                 const auto* p = block->find(name);

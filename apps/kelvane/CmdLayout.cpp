@@ -21,15 +21,16 @@ class LayoutCommand : public Command {
         form_.add_form(*app);
         steps_.add_to(*app);
         app->add_flag("--json", json_,
-                      "print one JSON document: the form, the controls in collection order "
-                      "and every message box shown");
+                      "print one JSON document: the form, the controls in collection order, "
+                      "every message box shown and every error the resizer trapped without one");
         form_.add_store(*app);
         app->footer(wrapped(
             "Loads the form in run mode and shows it, then applies the steps in command-line "
             "order, each followed by the settle timer. Then the user closes the form: with "
             "--store its placement and splits are saved, so a second run with the same store "
             "opens the form where this one left it. Printed: every control as it stood before "
-            "the close, and the message boxes shown."));
+            "the close, the message boxes shown, and the errors the resizer trapped and did not "
+            "show (as in a compiled program, which shows none)."));
         return app;
     }
 
@@ -40,11 +41,14 @@ class LayoutCommand : public Command {
         run.session().close();
         const auto& messages = run.session().host().messages();
         if (json_) {
-            out << json_text(layout_json(final_state, messages));
+            out << json_text(
+                layout_json(final_state, messages, run.session().host().trapped_errors()));
             return 0;
         }
         print_table(out, final_state);
         for (const auto& m : messages) print_message(out, m.text);
+        for (const auto& t : run.session().host().trapped_errors())
+            print_trapped(out, t.procedure, t.number, t.description);
         return 0;
     }
 

@@ -30,7 +30,8 @@ Json optional(const std::optional<T>& v) {
 
 }  // namespace
 
-Json layout_json(const Snapshot& s, const std::vector<mem::MessageRecord>& messages) {
+Json layout_json(const Snapshot& s, const std::vector<mem::MessageRecord>& messages,
+                 const std::vector<mem::TrappedError>& trapped) {
     Json doc;
     doc["form"] = {{"name", s.form.name},
                    {"left", number(s.form.left)},
@@ -69,6 +70,11 @@ Json layout_json(const Snapshot& s, const std::vector<mem::MessageRecord>& messa
                          {"icon", icon.empty() ? Json() : Json(icon)}});
     }
     doc["messages"] = std::move(boxes);
+    Json errors = Json::array();
+    for (const auto& t : trapped)
+        errors.push_back(
+            {{"procedure", t.procedure}, {"number", t.number}, {"description", t.description}});
+    doc["trapped"] = std::move(errors);
     return doc;
 }
 

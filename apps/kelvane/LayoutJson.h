@@ -1,6 +1,6 @@
 #pragma once
-// The `layout --json` document: the form, its controls in collection order and every message
-// box shown during the run.
+// The `layout --json` document: the form, its controls in collection order, every message box
+// shown during the run and every error trapped without a box.
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -10,8 +10,10 @@
 
 namespace kv::app {
 
+// `trapped`: the errors the resizer trapped and did not show, as a compiled program does.
 nlohmann::ordered_json layout_json(const Snapshot& s,
-                                   const std::vector<mem::MessageRecord>& messages);
+                                   const std::vector<mem::MessageRecord>& messages,
+                                   const std::vector<mem::TrappedError>& trapped = {});
 
 // The document as text: indented, numbers at full double precision, and always valid UTF-8
 // (a byte that is not is replaced by U+FFFD rather than failing the run).

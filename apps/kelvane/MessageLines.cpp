@@ -49,6 +49,11 @@ std::vector<std::string> message_lines(const std::string& text) {
     return lines;
 }
 
+void print_trapped(std::ostream& out, const std::string& procedure, int32_t number,
+                   const std::string& description) {
+    out << "trapped: Error " << number << " in " << procedure << ": " << description << "\n";
+}
+
 void print_message(std::ostream& out, const std::string& text) {
     const auto lines = message_lines(text);
     for (size_t i = 0; i < lines.size(); ++i) out << (i ? "  " : "message: ") << lines[i] << "\n";

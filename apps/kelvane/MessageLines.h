@@ -2,6 +2,7 @@
 // A message box's text as plain lines for a terminal: split at its line breaks (CR LF, CR or
 // LF), blanks trimmed, empty lines dropped, and without the sentences that only make sense in
 // the dialog (what its Cancel or Yes button would do).
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,5 +13,9 @@ std::vector<std::string> message_lines(const std::string& text);
 
 // "message: FIRST LINE", then the further lines indented.
 void print_message(std::ostream& out, const std::string& text);
+
+// "trapped: Error N in PROCEDURE: DESCRIPTION": an error the resizer caught and did not show.
+void print_trapped(std::ostream& out, const std::string& procedure, int32_t number,
+                   const std::string& description);
 
 }  // namespace kv::app

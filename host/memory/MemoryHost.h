@@ -9,8 +9,8 @@
 #include <deque>
 #include <functional>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +30,13 @@ struct MessageRecord {
     int style = 0;      // buttons + icon, as passed
     std::string title;  // as passed ("" = the host's default)
     int answer = 0;     // what the box answered
+};
+
+// An error the system trapped and did not show (Host::error_not_shown).
+struct TrappedError {
+    std::string procedure;
+    int32_t number = 0;
+    std::string description;
 };
 
 class MemoryPageDialog;
@@ -68,6 +75,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     // --- message boxes ---
     const std::vector<MessageRecord>& messages() const { return messages_; }
     void clear_messages() { messages_.clear(); }
+    const std::vector<TrappedError>& trapped_errors() const { return trapped_; }
     void push_answer(int answer) { answers_.push_back(answer); }
     size_t pending_answers() const { return answers_.size(); }
 
@@ -156,6 +164,10 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     std::vector<ScreenArea> screens() override;
     SettingsStore& settings_store() override;
     std::array<uint8_t, 16> create_guid() override;
+    void error_not_shown(const std::string& procedure, int32_t number,
+                         const std::string& description) override {
+        trapped_.push_back({procedure, number, description});
+    }
     PageHost& page_host() override { return *this; }
 
     // --- PageHost ---
@@ -180,6 +192,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     std::vector<std::pair<std::string, UserControlFactory>> user_controls_;
     std::map<std::string, ForeignClass> foreign_classes_;  // by folded class name
     std::vector<MessageRecord> messages_;
+    std::vector<TrappedError> trapped_;
     std::deque<int> answers_;
     std::vector<std::string> opened_urls_;
     std::vector<std::string> opened_documents_;
