@@ -12,6 +12,9 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace kv::app {
 
@@ -36,9 +39,55 @@ void ensure_gui() {
 const QColor kFace(240, 240, 240), kShadow(160, 160, 160), kDark(64, 64, 64),
     kWindow(255, 255, 255), kText(0, 0, 0), kHighlight(0, 120, 215);
 
+// A colour value of the host (red + green * 256 + blue * 65536); system colours (high bit) are
+// left to the default look.
+std::optional<QColor> own_colour(const std::optional<double>& v) {
+    if (!v || *v < 0 || *v >= 2147483648.0) return std::nullopt;
+    const auto bgr = static_cast<uint32_t>(*v);
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+// The anchoring pictures of a page's graphical option buttons ("anchor0" ... "anchor10"): a
+// window with the control inside it, kept at a corner or border, stretched, or split in panes.
+void draw_anchor(QPainter& p, const QRectF& area, int choice) {
+    const double side = std::min({area.width(), area.height(), 30.0});
+    const QRectF r(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+    const QRectF win =
+        r.adjusted(r.width() * 0.18, r.height() * 0.18, -r.width() * 0.18, -r.height() * 0.18);
+    p.setPen(QColor(64, 64, 64));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(win);
+    const double w = win.width(), h = win.height();
+    if (choice == 10) {
+        p.fillRect(QRectF(win.left() + 2, win.top() + 2, w / 2 - 3, h - 4), QColor(64, 64, 64));
+        p.fillRect(QRectF(win.center().x() + 1, win.top() + 2, w / 2 - 3, h - 4),
+                   QColor(64, 64, 64));
+        return;
+    }
+    if (choice == 9) {
+        p.setPen(QPen(QColor(64, 64, 64), 1, Qt::DashLine));
+        p.drawRect(win.adjusted(w * 0.2, h * 0.2, -w * 0.2, -h * 0.2));
+        return;
+    }
+    const int row = choice / 3, col = choice % 3;
+    const double bw = col == 1 ? w - 4 : w * 0.4, bh = row == 1 ? h - 4 : h * 0.4;
+    const double bx = col == 0 ? win.left() + 2 : col == 2 ? win.right() - 2 - bw : win.left() + 2;
+    const double by = row == 0 ? win.top() + 2 : row == 2 ? win.bottom() - 2 - bh : win.top() + 2;
+    p.fillRect(QRectF(bx, by, bw, bh), QColor(64, 64, 64));
+}
+
+std::optional<int> anchor_choice(const std::string& picture) {
+    if (picture.rfind("anchor", 0) != 0 || picture.size() == 6) return std::nullopt;
+    try {
+        return std::stoi(picture.substr(6));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 class Painter {
   public:
-    Painter(QPainter& p, double tpp) : p_(p), tpp_(tpp) {}
+    Painter(QPainter& p, double tpp, bool page) : p_(p), tpp_(tpp), page_(page) {}
 
     QRectF rect(const ControlState& c) const {
         return QRectF(c.abs_left / tpp_, c.abs_top / tpp_, c.abs_width / tpp_, c.abs_height / tpp_);
@@ -64,11 +113,99 @@ class Painter {
     }
 
     void text(const QRectF& r, const std::string& s, int flags) {
-        p_.setPen(kText);
-        p_.drawText(r, flags, QString::fromStdString(s));
+        p_.setPen(pen_);
+        // A page's captions mark their access keys with "&" ("&&" is a plain "&").
+        p_.drawText(r, flags | (page_ ? Qt::TextShowMnemonic : 0), QString::fromStdString(s));
     }
 
     void draw(const ControlState& c) {
+        pen_ = kText;
+        if (page_) {
+            if (!c.enabled)
+                pen_ = kShadow;
+            else if (const auto fore = own_colour(c.fore_color))
+                pen_ = *fore;
+            if (draw_page_control(c)) return;
+        }
+        draw_form_control(c);
+    }
+
+    // The look of a page's own controls: their colours, states, pictures and entries. False
+    // when the control looks as on a form.
+    bool draw_page_control(const ControlState& c) {
+        const QRectF r = rect(c);
+        const std::string& t = c.type;
+        const auto colour = own_colour(c.back_color);
+        font(c);
+        const auto anchor = anchor_choice(c.picture);
+        if (t == "OptionButton" && anchor) {
+            p_.fillRect(r, colour.value_or(QColor(225, 225, 225)));
+            p_.setPen(c.value.value_or(0) != 0 ? QPen(kHighlight, 2) : QPen(kDark, 1));
+            p_.drawRect(r.adjusted(1, 1, -1, -1));
+            draw_anchor(p_, r, *anchor);
+            return true;
+        }
+        if (t == "PictureBox") {
+            p_.fillRect(r, colour.value_or(QColor(228, 228, 228)));
+            if (c.border_style.value_or(1) != 0) {
+                p_.setPen(kShadow);
+                p_.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            if (anchor) draw_anchor(p_, r, *anchor);
+            return true;
+        }
+        if (t == "Label" || t == "Frame") {
+            if (colour) p_.fillRect(r.adjusted(0, t == "Frame" ? 6 : 0, 0, 0), *colour);
+            if (t == "Label") {
+                text(r, c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+                return true;
+            }
+            return false;
+        }
+        if (t == "OptionButton" || t == "CheckBox") {
+            if (colour) p_.fillRect(r, *colour);
+            draw_form_control(c);
+            if (c.value.value_or(0) == 0) return true;
+            const double d = std::min(12.0, r.height());
+            const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
+            p_.setPen(QPen(kText, 2));
+            if (t == "OptionButton") {
+                p_.setBrush(kText);
+                p_.drawEllipse(mark.adjusted(3, 3, -3, -3));
+                p_.setBrush(Qt::NoBrush);
+            } else {
+                p_.drawLine(mark.topLeft() + QPointF(2, 2), mark.bottomRight() - QPointF(2, 2));
+                p_.drawLine(mark.topRight() + QPointF(-2, 2), mark.bottomLeft() + QPointF(2, -2));
+            }
+            return true;
+        }
+        if (t == "ListBox") {
+            sunken(r, kWindow);
+            const double line = p_.fontMetrics().height();
+            for (size_t i = 0; i < c.items.size() && (i + 1) * line + 4 < r.height(); ++i) {
+                const QRectF row(r.left() + 2, r.top() + 2 + i * line, r.width() - 4, line);
+                if (i < c.selected.size() && c.selected[i]) p_.fillRect(row, kHighlight);
+                p_.setPen(i < c.selected.size() && c.selected[i] ? kWindow : kText);
+                p_.drawText(row.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                            QString::fromStdString(c.items[i]));
+            }
+            return true;
+        }
+        if (t == "ComboBox") {
+            sunken(r, kWindow);
+            text(r.adjusted(4, 0, -16, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter);
+            p_.fillRect(QRectF(r.right() - 15, r.top() + 1, 14, r.height() - 2), kFace);
+            return true;
+        }
+        if (t == "CommandButton") {
+            raised(r);
+            text(r, c.caption, Qt::AlignCenter);
+            return true;
+        }
+        return false;
+    }
+
+    void draw_form_control(const ControlState& c) {
         const QRectF r = rect(c);
         const std::string& t = c.type;
         font(c);
@@ -125,12 +262,42 @@ class Painter {
   private:
     QPainter& p_;
     double tpp_;
+    bool page_;
+    QColor pen_ = kText;
 };
 
 bool drawn(const ControlState& c) {
-    if (c.visible && !*c.visible) return false;
+    if ((c.visible && !*c.visible) || c.container_hidden) return false;
     if (c.type == "Menu" || c.type == "Timer" || c.type == "zokKelvane") return false;
     return c.x1 || (c.abs_width > 0 && c.abs_height > 0);
+}
+
+// Containers before what they hold. A page is drawn container by container, each followed by
+// what it holds in the order it was made, so that what a page puts in front comes last.
+std::vector<const ControlState*> drawing_order(const Snapshot& s) {
+    std::vector<const ControlState*> order;
+    if (!s.page) {
+        for (const auto& c : s.controls)
+            if (drawn(c)) order.push_back(&c);
+        std::stable_sort(
+            order.begin(), order.end(),
+            [](const ControlState* a, const ControlState* b) { return a->depth < b->depth; });
+        return order;
+    }
+    std::map<std::string, std::vector<const ControlState*>> children;
+    for (const auto& c : s.controls)
+        children[c.depth == 0 ? std::string() : c.container_key].push_back(&c);
+    auto visit = [&](const std::string& key, auto& self) -> void {
+        const auto it = children.find(key);
+        if (it == children.end()) return;
+        for (const auto* c : it->second) {
+            if (!drawn(*c)) continue;
+            order.push_back(c);
+            self(c->key, self);
+        }
+    };
+    visit(std::string(), visit);
+    return order;
 }
 
 }  // namespace
@@ -180,15 +347,24 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
                    QString::fromStdString(title.empty() ? caption : caption + "  -  " + title));
         p.translate(0, kTitle);
         p.setClipRect(QRect(0, 0, w, h));
-        // Containers before what they hold.
-        std::vector<const ControlState*> order;
-        for (const auto& c : s.controls)
-            if (drawn(c)) order.push_back(&c);
-        std::stable_sort(
-            order.begin(), order.end(),
-            [](const ControlState* a, const ControlState* b) { return a->depth < b->depth; });
-        Painter painter(p, tpp);
-        for (const auto* c : order) painter.draw(*c);
+        if (const auto colour = own_colour(s.back_color)) p.fillRect(QRect(0, 0, w, h), *colour);
+        Painter painter(p, tpp, s.page);
+        std::map<std::string, const ControlState*> by_key;
+        for (const auto& c : s.controls) by_key[c.key] = &c;
+        for (const auto* c : drawing_order(s)) {
+            p.save();
+            // On a page a control shows only inside its containers (the shadow form inside
+            // its demo picture).
+            if (s.page)
+                for (const ControlState* up = c; up->depth > 0;) {
+                    const auto it = by_key.find(up->container_key);
+                    if (it == by_key.end()) break;
+                    up = it->second;
+                    p.setClipRect(painter.rect(*up), Qt::IntersectClip);
+                }
+            painter.draw(*c);
+            p.restore();
+        }
     }
     QImageWriter writer(QString::fromStdString(path), QByteArray::fromStdString(*format));
     if (!writer.write(image)) {

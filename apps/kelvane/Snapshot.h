@@ -20,7 +20,15 @@ struct ControlState {
     // In twips, relative to the form's client area (pictures).
     double abs_left = 0, abs_top = 0, abs_width = 0, abs_height = 0;
     double abs_x1 = 0, abs_y1 = 0, abs_x2 = 0, abs_y2 = 0;
-    int depth = 0;  // containers above it (0: on the form)
+    int depth = 0;                  // containers above it (0: on the form)
+    bool container_hidden = false;  // a container above it is hidden
+
+    // What the controls of a property page show.
+    std::optional<double> back_color, fore_color, value, border_style;
+    bool enabled = true;
+    std::string picture, tool_tip;
+    std::vector<std::string> items;  // list and combo entries
+    std::vector<bool> selected;
 };
 
 struct FormState {
@@ -34,6 +42,8 @@ struct FormState {
 struct Snapshot {
     FormState form;
     std::vector<ControlState> controls;  // the Controls collection order
+    bool page = false;                   // a property page: drawn with its own colours
+    std::optional<double> back_color;    // the page's or form's own BackColor
 };
 
 Snapshot take_snapshot(mem::MemoryForm& form);
