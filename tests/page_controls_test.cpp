@@ -3,56 +3,18 @@
 // pane restrictions, the size handle and Apply.
 #include <gtest/gtest.h>
 
-#include "control/zokKelvane.h"
 #include "engine/HostAccess.h"
-#include "host/memory/MemoryHost.h"
-#include "host/memory/MemoryPageDialog.h"
+#include "page_dialog_rig.h"
 #include "pages/MResizerPropPages.h"
-#include "pages/ppPanes.h"
-#include "pages/ppVisControls.h"
 
 namespace kv {
 namespace {
 
 using test_rect = std::array<double, 4>;
 
-class ControlsPage : public ::testing::Test {
+class ControlsPage : public test::PageDialogRig {
   protected:
-    void SetUp() override {
-        register_ppVisControls();
-        register_ppPanes();
-        host = mem::MemoryHost::install();
-        host->register_user_control(kZokKelvaneClassId, make_zokKelvane);
-        host->set_user_mode(false);
-        form = host->create_form("Form1");
-        form->set_client_size(6000, 4000);
-        resizer_ext = form->add_user_control(kZokKelvaneClassId, "zokKelvane1");
-        resizer = &dynamic_cast<zokKelvane&>(*resizer_ext->user_control());
-    }
-    void TearDown() override {
-        for (const auto& m : host->messages()) ADD_FAILURE() << "message box: " << m.text;
-        if (dialog && dialog->is_open()) dialog->cancel();
-        dialog.reset();
-        host.reset();
-    }
-    std::shared_ptr<mem::MemoryObject> add(const std::string& cls, const std::string& name,
-                                           double l, double t, double w, double h,
-                                           std::optional<int> index = std::nullopt,
-                                           const std::shared_ptr<mem::MemoryObject>& in = nullptr) {
-        auto c = form->add_control(cls, name, in, index);
-        c->move(l, t, w, h);
-        return c;
-    }
-    void open() {
-        dialog = host->open_property_pages(resizer_ext);
-        page = dialog->page(0);
-    }
     ppVisControls& code() { return dynamic_cast<ppVisControls&>(*dialog->page_code(0)); }
-    std::shared_ptr<mem::MemoryObject> c(const std::string& key) {
-        auto found = page->find(key);
-        EXPECT_TRUE(found) << key;
-        return found;
-    }
     std::optional<int> choice() { return code().getOptVal("optMove", 11); }
     std::optional<int> font() { return code().getOptVal("optFont", 2); }
     const std::string& edited() { return page_state().edited_control_settings; }
@@ -67,13 +29,6 @@ class ControlsPage : public ::testing::Test {
         ASSERT_TRUE(page->click(c("optMove(" + std::to_string(grid) + ")")));
         ASSERT_TRUE(page->click(c("optFont(" + std::to_string(font_choice) + ")")));
     }
-
-    std::shared_ptr<mem::MemoryHost> host;
-    std::shared_ptr<mem::MemoryForm> form;
-    std::shared_ptr<mem::MemoryObject> resizer_ext;
-    zokKelvane* resizer = nullptr;
-    std::shared_ptr<mem::MemoryPageDialog> dialog;
-    std::shared_ptr<mem::MemoryPropertyPage> page;
 };
 
 TEST_F(ControlsPage, StoredLettersLoadOntoTheShadowsAndAreWrittenBack) {

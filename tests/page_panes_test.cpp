@@ -2,51 +2,18 @@
 // into a pane, the pane-count warning, the written PaneSettings and Apply.
 #include <gtest/gtest.h>
 
-#include "control/zokKelvane.h"
 #include "engine/HostAccess.h"
-#include "host/memory/MemoryHost.h"
-#include "host/memory/MemoryPageDialog.h"
+#include "page_dialog_rig.h"
 #include "pages/MResizerPropPages.h"
-#include "pages/ppPanes.h"
-#include "pages/ppVisControls.h"
 
 namespace kv {
 namespace {
 
 using Items = std::vector<std::string>;
 
-class PanesPage : public ::testing::Test {
+class PanesPage : public test::PageDialogRig {
   protected:
-    void SetUp() override {
-        register_ppVisControls();
-        register_ppPanes();
-        host = mem::MemoryHost::install();
-        host->register_user_control(kZokKelvaneClassId, make_zokKelvane);
-        host->set_user_mode(false);
-        form = host->create_form("Form1");
-        form->set_client_size(6000, 4000);
-        resizer_ext = form->add_user_control(kZokKelvaneClassId, "zokKelvane1");
-        resizer = &dynamic_cast<zokKelvane&>(*resizer_ext->user_control());
-    }
-    void TearDown() override {
-        for (const auto& m : host->messages()) ADD_FAILURE() << "message box: " << m.text;
-        if (dialog && dialog->is_open()) dialog->cancel();
-        dialog.reset();
-        host.reset();
-    }
-    std::shared_ptr<mem::MemoryObject> add(const std::string& cls, const std::string& name,
-                                           double l, double t, double w, double h,
-                                           const std::shared_ptr<mem::MemoryObject>& in = nullptr) {
-        auto c = form->add_control(cls, name, in);
-        c->move(l, t, w, h);
-        return c;
-    }
-    void open() {
-        dialog = host->open_property_pages(resizer_ext);
-        ASSERT_TRUE(dialog->select_page("Panels"));
-        page = dialog->active_page();
-    }
-    std::shared_ptr<mem::MemoryObject> c(const std::string& key) { return page->find(key); }
+    void open() { PageDialogRig::open("Panels"); }
     Items list(const std::string& key) {
         Items out;
         auto l = c(key);
@@ -70,13 +37,6 @@ class PanesPage : public ::testing::Test {
         }
     }
     const std::string& edited() { return page_state().edited_pane_settings; }
-
-    std::shared_ptr<mem::MemoryHost> host;
-    std::shared_ptr<mem::MemoryForm> form;
-    std::shared_ptr<mem::MemoryObject> resizer_ext;
-    zokKelvane* resizer = nullptr;
-    std::shared_ptr<mem::MemoryPageDialog> dialog;
-    std::shared_ptr<mem::MemoryPropertyPage> page;
 };
 
 TEST_F(PanesPage, AFlatFormListsOneContainerAndOnlyPaneableControls) {
@@ -100,7 +60,8 @@ TEST_F(PanesPage, AFlatFormListsOneContainerAndOnlyPaneableControls) {
 TEST_F(PanesPage, MovingControlsMakesAPaneUpToFourAndWarnsAboutOne) {
     auto pic = add("PictureBox", "Picture1", 120, 120, 5000, 3000);
     for (int i = 1; i <= 5; ++i)
-        add("ListBox", "List" + std::to_string(i), 100.0 + 900 * (i - 1), 100, 800, 2000, pic);
+        add("ListBox", "List" + std::to_string(i), 100.0 + 900 * (i - 1), 100, 800, 2000,
+            std::nullopt, pic);
     open();
     choose("Picture1");
     select("lstChilds", {"List1"});
@@ -132,10 +93,10 @@ TEST_F(PanesPage, MovingControlsMakesAPaneUpToFourAndWarnsAboutOne) {
 
 TEST_F(PanesPage, StoredLinesAreCheckedAndWrittenDeepestFirst) {
     auto pic1 = add("PictureBox", "Picture1", 120, 120, 5000, 3000);
-    auto pic2 = add("PictureBox", "Picture2", 100, 100, 2000, 2000, pic1);
-    add("ListBox", "ListA", 100, 100, 800, 1000, pic2);
-    add("ListBox", "ListB", 1000, 100, 800, 1000, pic2);
-    add("ListBox", "ListC", 2200, 100, 800, 1000, pic1);
+    auto pic2 = add("PictureBox", "Picture2", 100, 100, 2000, 2000, std::nullopt, pic1);
+    add("ListBox", "ListA", 100, 100, 800, 1000, std::nullopt, pic2);
+    add("ListBox", "ListB", 1000, 100, 800, 1000, std::nullopt, pic2);
+    add("ListBox", "ListC", 2200, 100, 800, 1000, std::nullopt, pic1);
     add("TextBox", "Text1", 120, 3200, 2000, 600);
     add("TextBox", "Text2", 2200, 3200, 2000, 600);
     resizer->PaneSettings(
