@@ -6,6 +6,7 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "pages/HelpLauncher.h"
 #include "pages/MResizerPropPages.h"
 #include "pages/Shadows.h"
 
@@ -15,6 +16,8 @@ std::vector<PageControlSpec> panes_layout();
 
 namespace {
 
+constexpr int kKeyF1 = 112;
+constexpr int kHelpContext = 1010;
 constexpr size_t kPaneLimit = 4;
 constexpr size_t kNoLimit = 1000;
 constexpr int32_t kPaneRed = 255;
@@ -74,6 +77,9 @@ void ppPanes::hook_controls() {
         return *events_.back();
     };
     events_.push_back(std::make_unique<PageEvents>(page_, "PropertyPage"));
+    events_.back()->key_down = [](int key, int) {
+        if (key == kKeyF1) show_help(kHelpContext);
+    };
     auto& combo = hook("cboContainers");
     combo.click = [this] { show_container(); };
     combo.change = [this] { show_container(); };

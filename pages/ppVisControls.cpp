@@ -8,6 +8,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "engine/SortedList.h"
+#include "pages/HelpLauncher.h"
 #include "pages/MResizerPropPages.h"
 #include "pages/PreviewRules.h"
 #include "pages/Shadows.h"
@@ -19,6 +20,8 @@ std::vector<PageControlSpec> vis_controls_layout();
 namespace {
 
 constexpr int kKeyDelete = 46;
+constexpr int kKeyF1 = 112;
+constexpr int kHelpContext = 1020;
 constexpr int kMarkers = 4;
 constexpr double kPageWidth = 8880, kPageHeight = 5160;
 
@@ -104,6 +107,7 @@ void ppVisControls::hook_controls() {
         return *events_.back();
     };
     hook(page_, "PropertyPage").key_down = [this](int key, int) {
+        if (key == kKeyF1) show_help(kHelpContext);
         if (key == kKeyDelete && !m_sSelected.empty()) clear_shadow(m_sSelected);
     };
     hook(controls_("chkAddAllControls"), "chkAddAllControls").click = [this] {

@@ -83,6 +83,10 @@ TEST_F(ControlsPage, PickingDeletingAndDoubleClickingEditTheText) {
 
     ASSERT_TRUE(dialog->apply());
     EXPECT_EQ(resizer->ControlSettings(), "Text1 \tAAKKC");
+    page->press_key(112);
+    ASSERT_FALSE(host->opened_documents().empty());
+    EXPECT_NE(host->opened_documents().back().find("controls.html"), std::string::npos)
+        << host->opened_documents().back();
     EXPECT_FALSE(page->changed());
 }
 

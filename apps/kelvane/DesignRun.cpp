@@ -7,6 +7,7 @@
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "pages/Shadows.h"
+#include "pages/ppCode.h"
 #include "pages/ppPanes.h"
 #include "pages/ppVisControls.h"
 
@@ -17,6 +18,7 @@ using K = DesignAction::Kind;
 void register_page_classes() {
     register_ppVisControls();
     register_ppPanes();
+    register_ppCode();
 }
 
 DesignRun::DesignRun(mem::MemoryHost& host, const std::shared_ptr<mem::MemoryObject>& resizer,
