@@ -4,6 +4,7 @@
 
 #include "control/CRegSettings.h"
 #include "control/SettingsStrings.h"
+#include "engine/FormPane.h"
 #include "engine/HostAccess.h"
 #include "pages/PreviewRules.h"
 #include "pages/ShadowChoices.h"
@@ -202,7 +203,7 @@ void ShadowPreview::resize_shadows() {
         trial_->g_bNeedExtraResize = false;
         trial_->ResizeControlChilds(*root_);
         // A pane of the shadow form itself is re-measured after its children, as in a pass.
-        if (root_->ContainedPane) root_->ContainedPane->Pane_Resize();
+        if (const auto pane = root_->ContainedPane.lock()) pane->Pane_Resize();
     }
     if (on_layout_changed) on_layout_changed();
 }
