@@ -48,6 +48,11 @@ ObjectRef ControlCollection::load(std::string_view, int) {
     throw Error::standard(kErrNoSuchProperty);
 }
 
+ObjectRef ControlCollection::add_array(std::string_view, std::string_view, int,
+                                       const ObjectRef&) {
+    throw Error::standard(kErrNoSuchProperty);
+}
+
 std::string control_key(HostObject& control) {
     std::string key = text(control, Prop::Name);
     if (auto idx = try_num(control, Prop::Index); idx && *idx != -1)

@@ -116,6 +116,10 @@ public:
     // element (class, container, properties) but invisible. Error 360 when the element exists,
     // 343 when the name is no array, 730 when there is no such name; the default raises 438.
     virtual ObjectRef load(std::string_view name, int index);
+    // Controls.Add of the first element of a new control array name(index), as a page's layout
+    // holds it. Error 360 when the name is taken; the default raises 438.
+    virtual ObjectRef add_array(std::string_view class_id, std::string_view name, int index,
+                                const ObjectRef& container = nullptr);
 };
 
 // Events the host delivers to a hooked sink. Defaults ignore the event.

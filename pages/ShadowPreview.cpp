@@ -4,6 +4,7 @@
 
 #include "control/CRegSettings.h"
 #include "control/SettingsStrings.h"
+#include "engine/FormPane.h"
 #include "engine/HostAccess.h"
 #include "pages/PreviewRules.h"
 #include "pages/ShadowChoices.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr double kDemoMargin = 120;   // twips around the shadow form in the demo area
 constexpr double kBorderWidth = 60;   // the border picture's rim
+constexpr double kFitShare = 0.7;     // of the demo area the shadow form starts with
 constexpr int32_t kDragColour = 255;  // pure red while the handle is held
 constexpr int32_t kNoBackColour = 65535;
 
@@ -50,12 +52,13 @@ void ShadowPreview::fit_shadow_form(HostObject& form) {
     const double handle = num(*picSizeHandle, Prop::Width);
     const double room_w = num(*picDemo, Prop::ScaleWidth) - 2 * kDemoMargin - handle;
     const double room_h = num(*picDemo, Prop::ScaleHeight) - 2 * kDemoMargin - handle;
-    double w = room_w, h = room_h;
+    // Room is left around the shadow form for the size handle to make it larger.
+    double w = room_w * kFitShare, h = room_h * kFitShare;
     if (form_w > 0 && form_h > 0) {
         h = w * form_h / form_w;
-        if (h > room_h) {
-            w *= room_h / h;
-            h = room_h;
+        if (h > room_h * kFitShare) {
+            w *= room_h * kFitShare / h;
+            h = room_h * kFitShare;
         }
     }
     picShadowForm->move(kDemoMargin, kDemoMargin, std::max(w, 0.0), std::max(h, 0.0));
@@ -199,6 +202,8 @@ void ShadowPreview::resize_shadows() {
     if (trial_ && root_) {
         trial_->g_bNeedExtraResize = false;
         trial_->ResizeControlChilds(*root_);
+        // A pane of the shadow form itself is re-measured after its children, as in a pass.
+        if (const auto pane = root_->ContainedPane.lock()) pane->Pane_Resize();
     }
     if (on_layout_changed) on_layout_changed();
 }

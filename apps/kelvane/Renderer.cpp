@@ -1,5 +1,7 @@
 #include "apps/kelvane/Renderer.h"
 
+#include "apps/kelvane/PageLook.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,6 +14,9 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace kv::app {
 
@@ -71,7 +76,7 @@ QColor color_of(std::optional<double> value, const QColor& fallback) {
 
 class Painter {
   public:
-    Painter(QPainter& p, double tpp) : p_(p), tpp_(tpp) {}
+    Painter(QPainter& p, double tpp, bool page) : p_(p), tpp_(tpp), page_(page) {}
 
     QRectF rect(const ControlState& c) const {
         return QRectF(c.abs_left / tpp_, c.abs_top / tpp_, c.abs_width / tpp_, c.abs_height / tpp_);
@@ -103,7 +108,7 @@ class Painter {
 
     // Captions show their access key underlined ("&File"); a text box's text is as it stands.
     void text(const QRectF& r, const std::string& s, int flags, bool caption = true) {
-        p_.setPen(kText);
+        p_.setPen(pen_);
         p_.drawText(r, flags | (caption ? Qt::TextShowMnemonic : 0), QString::fromStdString(s));
     }
 
@@ -146,6 +151,93 @@ class Painter {
     }
 
     void draw(const ControlState& c) {
+        pen_ = kText;
+        if (page_) {
+            if (!c.enabled)
+                pen_ = kShadow;
+            else if (const auto fore = own_colour(c.fore_color))
+                pen_ = *fore;
+            if (draw_page_control(c)) return;
+        }
+        draw_form_control(c);
+    }
+
+    // The look of a page's own controls: their colours, states, pictures and entries. False
+    // when the control looks as on a form.
+    bool draw_page_control(const ControlState& c) {
+        const QRectF r = rect(c);
+        const std::string& t = c.type;
+        const auto colour = own_colour(c.back_color);
+        font(c);
+        const auto anchor = anchor_choice(c.picture);
+        if (t == "OptionButton" && anchor) {
+            p_.fillRect(r, colour.value_or(QColor(225, 225, 225)));
+            p_.setPen(c.value.value_or(0) != 0 ? QPen(kHighlight, 2) : QPen(kDark, 1));
+            p_.drawRect(r.adjusted(1, 1, -1, -1));
+            draw_anchor(p_, r, *anchor);
+            return true;
+        }
+        if (t == "PictureBox") {
+            p_.fillRect(r, colour.value_or(QColor(228, 228, 228)));
+            if (c.border_style.value_or(1) != 0) {
+                p_.setPen(kShadow);
+                p_.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            if (anchor) draw_anchor(p_, r, *anchor);
+            return true;
+        }
+        if (t == "Label" || t == "Frame") {
+            if (colour) p_.fillRect(r.adjusted(0, t == "Frame" ? 6 : 0, 0, 0), *colour);
+            if (t == "Label") {
+                text(r, c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+                return true;
+            }
+            return false;
+        }
+        if (t == "OptionButton" || t == "CheckBox") {
+            if (colour) p_.fillRect(r, *colour);
+            draw_form_control(c);
+            if (c.value.value_or(0) == 0) return true;
+            const double d = std::min(12.0, r.height());
+            const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
+            p_.setPen(QPen(kText, 2));
+            if (t == "OptionButton") {
+                p_.setBrush(kText);
+                p_.drawEllipse(mark.adjusted(3, 3, -3, -3));
+                p_.setBrush(Qt::NoBrush);
+            } else {
+                p_.drawLine(mark.topLeft() + QPointF(2, 2), mark.bottomRight() - QPointF(2, 2));
+                p_.drawLine(mark.topRight() + QPointF(-2, 2), mark.bottomLeft() + QPointF(2, -2));
+            }
+            return true;
+        }
+        if (t == "ListBox") {
+            sunken(r, kWindow);
+            const double line = p_.fontMetrics().height();
+            for (size_t i = 0; i < c.items.size() && (i + 1) * line + 4 < r.height(); ++i) {
+                const QRectF row(r.left() + 2, r.top() + 2 + i * line, r.width() - 4, line);
+                if (i < c.selected.size() && c.selected[i]) p_.fillRect(row, kHighlight);
+                p_.setPen(i < c.selected.size() && c.selected[i] ? kWindow : kText);
+                p_.drawText(row.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                            QString::fromStdString(c.items[i]));
+            }
+            return true;
+        }
+        if (t == "ComboBox") {
+            sunken(r, kWindow);
+            text(r.adjusted(4, 0, -16, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter, false);
+            p_.fillRect(QRectF(r.right() - 15, r.top() + 1, 14, r.height() - 2), kFace);
+            return true;
+        }
+        if (t == "CommandButton") {
+            raised(r);
+            text(r, c.caption, Qt::AlignCenter);
+            return true;
+        }
+        return false;
+    }
+
+    void draw_form_control(const ControlState& c) {
         const QRectF r = rect(c);
         const std::string& t = c.type;
         font(c);
@@ -228,6 +320,8 @@ class Painter {
 
     QPainter& p_;
     double tpp_;
+    bool page_;
+    QColor pen_ = kText;
 };
 
 bool drawn(const ControlState& c) {
@@ -267,6 +361,26 @@ class Stacker {
     Painter& painter_;
     QPainter& p_;
 };
+
+// A page is drawn container by container, each followed by
+// what it holds in the order it was made, so that what a page puts in front comes last.
+std::vector<const ControlState*> page_order(const Snapshot& s) {
+    std::vector<const ControlState*> order;
+    std::map<std::string, std::vector<const ControlState*>> children;
+    for (const auto& c : s.controls)
+        children[c.depth == 0 ? std::string() : c.container_key].push_back(&c);
+    auto visit = [&](const std::string& key, auto& self) -> void {
+        const auto it = children.find(key);
+        if (it == children.end()) return;
+        for (const auto* c : it->second) {
+            if (!drawn(*c)) continue;
+            order.push_back(c);
+            self(c->key, self);
+        }
+    };
+    visit(std::string(), visit);
+    return order;
+}
 
 }  // namespace
 
@@ -315,8 +429,27 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
                    QString::fromStdString(title.empty() ? caption : caption + "  -  " + title));
         p.translate(0, kTitle);
         p.setClipRect(QRect(0, 0, w, h));
-        Painter painter(p, tpp);
-        Stacker(s, painter, p).paint(s.form.name);
+        if (const auto colour = own_colour(s.back_color)) p.fillRect(QRect(0, 0, w, h), *colour);
+        Painter painter(p, tpp, s.page);
+        if (!s.page) {
+            Stacker(s, painter, p).paint(s.form.name);
+        } else {
+            std::map<std::string, const ControlState*> by_key;
+            for (const auto& c : s.controls) by_key[c.key] = &c;
+            for (const auto* c : page_order(s)) {
+                p.save();
+                // On a page a control shows only inside its containers (the shadow form inside
+                // its demo picture).
+                for (const ControlState* up = c; up->depth > 0;) {
+                    const auto it = by_key.find(up->container_key);
+                    if (it == by_key.end()) break;
+                    up = it->second;
+                    p.setClipRect(painter.rect(*up), Qt::IntersectClip);
+                }
+                painter.draw(*c);
+                p.restore();
+            }
+        }
     }
     QImageWriter writer(QString::fromStdString(path), QByteArray::fromStdString(*format));
     if (!writer.write(image)) {

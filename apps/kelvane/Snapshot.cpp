@@ -18,14 +18,19 @@ double to_client_twips(mem::MemoryObject& c, double v, bool x_axis) {
     return origin + (v - scale_origin) * tpu;
 }
 
+std::optional<Value> try_named(mem::MemoryObject& c, const char* name) {
+    try {
+        return c.get(name);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
 // A property read by name, for drawing: empty when the object has none or it is not a number.
 std::optional<double> named_num(mem::MemoryObject& c, const char* name) {
-    try {
-        const Value v = c.get(name);
-        if (std::holds_alternative<double>(v)) return std::get<double>(v);
-        if (std::holds_alternative<bool>(v)) return std::get<bool>(v) ? -1.0 : 0.0;
-    } catch (const Error&) {
-    }
+    const auto v = try_named(c, name);
+    if (v && std::holds_alternative<double>(*v)) return std::get<double>(*v);
+    if (v && std::holds_alternative<bool>(*v)) return std::get<bool>(*v) ? -1.0 : 0.0;
     return std::nullopt;
 }
 
@@ -51,6 +56,27 @@ void read_look(mem::MemoryObject& c, ControlState& st) {
         st.shown = st.shown && try_flag(*up, Prop::Visible).value_or(true);
 }
 
+// What a page's control shows beyond its geometry: colours, states, pictures and entries.
+void read_page_look(mem::MemoryObject& c, ControlState& st) {
+    if (const auto v = try_named(c, "ForeColor")) st.fore_color = to_double(*v);
+    st.tool_tip = try_text(c, Prop::ToolTipText).value_or("");
+    if (const auto v = try_named(c, "Value")) st.value = to_double(*v);
+    if (const auto v = try_named(c, "Enabled")) st.enabled = to_bool(*v);
+    if (const auto v = try_named(c, "Picture")) st.picture = to_text(*v);
+    if (const auto n = try_named(c, "ListCount")) {
+        const int count = static_cast<int>(to_double(*n));
+        for (int i = 0; i < count; ++i) {
+            st.items.push_back(to_text(c.get_item("List", i)));
+            bool on = false;
+            try {
+                on = to_bool(c.get_item("Selected", i));
+            } catch (const Error&) {  // a combo box has no selection of its own
+            }
+            st.selected.push_back(on);
+        }
+    }
+}
+
 }  // namespace
 
 Snapshot take_snapshot(mem::MemoryForm& form) {
@@ -66,6 +92,8 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
     s.form.client_width_twips = form.client_width_twips();
     s.form.client_height_twips = form.client_height_twips();
     s.form.caption = try_text(form, Prop::Caption).value_or("");
+    s.page = form.type_name() == "PropertyPage";
+    if (s.page) s.back_color = try_num(form, Prop::BackColor);
     for (const auto& c : form.all_controls()) {
         if (!c->alive()) continue;
         ControlState st;
@@ -76,7 +104,9 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
             st.container_key = container->is_form() ? container->name() : control_key(*container);
             st.abs_left = container->client_origin_x_twips() + c->rect_twips().left;
             st.abs_top = container->client_origin_y_twips() + c->rect_twips().top;
-            for (auto up = container; up && !up->is_form(); up = up->container_object()) ++st.depth;
+            for (auto up = container; up && !up->is_form(); up = up->container_object()) {
+                ++st.depth;
+            }
         }
         st.abs_width = c->rect_twips().width;
         st.abs_height = c->rect_twips().height;
@@ -108,6 +138,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
             st.abs_y2 = to_client_twips(k, *st.y2, false);
         }
         read_look(*c, st);
+        if (s.page) read_page_look(*c, st);
         s.controls.push_back(std::move(st));
     }
     return s;

@@ -31,6 +31,13 @@ struct ControlState {
     // How it is drawn, where the object has these (colours as the host holds them).
     std::optional<double> back_color, back_style, border_color, border_style, border_width,
         fill_color, fill_style, shape, appearance;
+
+    // What the controls of a property page show.
+    std::optional<double> fore_color, value;
+    bool enabled = true;
+    std::string picture, tool_tip;
+    std::vector<std::string> items;  // list and combo entries
+    std::vector<bool> selected;
 };
 
 struct FormState {
@@ -44,6 +51,8 @@ struct FormState {
 struct Snapshot {
     FormState form;
     std::vector<ControlState> controls;  // the Controls collection order
+    bool page = false;                   // a property page: drawn with its own colours
+    std::optional<double> back_color;    // the page's or form's own BackColor
 };
 
 Snapshot take_snapshot(mem::MemoryForm& form);

@@ -51,6 +51,18 @@ ObjectRef MemoryControlCollection::find(std::string_view name, int index) {
 
 ObjectRef MemoryControlCollection::add(std::string_view class_id, std::string_view name,
                                        const ObjectRef& container) {
+    return add_control_of(class_id, name, container, std::nullopt);
+}
+
+ObjectRef MemoryControlCollection::add_array(std::string_view class_id, std::string_view name,
+                                             int index, const ObjectRef& container) {
+    if (form()->control(name)) throw Error(360, "Object already loaded");
+    return add_control_of(class_id, name, container, index);
+}
+
+ObjectRef MemoryControlCollection::add_control_of(std::string_view class_id, std::string_view name,
+                                                  const ObjectRef& container,
+                                                  std::optional<int> index) {
     auto f = form();
     auto holder = std::dynamic_pointer_cast<MemoryObject>(container);
     if (container && !holder) throw Error::standard(kErrInvalidCall);
@@ -59,9 +71,9 @@ ObjectRef MemoryControlCollection::add(std::string_view class_id, std::string_vi
         std::string_view cls = class_id.substr(3);
         for (std::string_view known : kIntrinsic)
             if (iequal(known, cls))
-                c = f->add_control(std::string(known), std::string(name), holder);
+                c = f->add_control(std::string(known), std::string(name), holder, index);
     } else if (f->host()->has_user_control(class_id)) {
-        c = f->add_user_control(std::string(class_id), std::string(name), holder);
+        c = f->add_user_control(std::string(class_id), std::string(name), holder, nullptr, index);
     }
     if (!c)
         throw Error(

@@ -3,6 +3,7 @@
 // run-time Add ("VB.PictureBox", "VB.Line"; other "Lib.Class" ids of registered user controls)
 // and Remove.
 #include <memory>
+#include <optional>
 
 #include "engine/HostObject.h"
 
@@ -27,9 +28,13 @@ class MemoryControlCollection : public ControlCollection {
     // A copy of the lowest element: geometry, container and properties, but invisible, after
     // the others in the tab order, an option button off and a list empty.
     ObjectRef load(std::string_view name, int index) override;
+    ObjectRef add_array(std::string_view class_id, std::string_view name, int index,
+                        const ObjectRef& container = nullptr) override;
 
   private:
     std::shared_ptr<MemoryForm> form();
+    ObjectRef add_control_of(std::string_view class_id, std::string_view name,
+                             const ObjectRef& container, std::optional<int> index);
     std::weak_ptr<MemoryForm> form_;
 };
 
