@@ -101,8 +101,11 @@ void QtControlViews::drop_dead() {
         }
         if (QWidget* w = it->second.widget) {
             objects_.erase(w);
-            w->hide();
-            w->deleteLater();
+            // An adopted widget stays the application's.
+            if (!it->second.adopted) {
+                w->hide();
+                w->deleteLater();
+            }
         }
         it = views_.erase(it);
     }
@@ -118,18 +121,42 @@ void QtControlViews::sync(mem::MemoryForm& form) {
             const auto holder = c->container_object();
             QWidget* parent = holder && holder.get() != &form ? widget_of(holder.get()) : client_;
             if (parent) v.widget = make_widget(*c, parent);
-            if (v.widget) {
-                objects_[v.widget] = c.get();
-                if (c->traits().container)
-                    window_.input_filter().watch(v.widget);
-                else
-                    v.widget->setAttribute(Qt::WA_NoMousePropagation);
-            }
+            if (v.widget) watch(*c, *v.widget);
         }
         if (!v.widget) continue;
         place(*c, *v.widget);
-        dress(*c, *v.widget);
+        if (v.adopted)
+            follow_font(*c, v);
+        else
+            dress(*c, *v.widget);
     }
+}
+
+void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget& widget) {
+    View& v = views_[c.get()];
+    v.object = c;
+    v.widget = &widget;
+    v.adopted = true;
+    v.looks.font_size = try_num(*c, Prop::FontSize).value_or(-1);
+    v.looks.set = true;
+    watch(*c, widget);
+}
+
+void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {
+    objects_[&widget] = &c;
+    if (c.traits().container)
+        window_.input_filter().watch(&widget);
+    else
+        widget.setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void QtControlViews::follow_font(mem::MemoryObject& c, View& v) {
+    const double size = try_num(c, Prop::FontSize).value_or(-1);
+    if (size <= 0 || size == v.looks.font_size) return;
+    v.looks.font_size = size;
+    QFont f = v.widget->font();
+    f.setPointSizeF(size);
+    v.widget->setFont(f);
 }
 
 void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {

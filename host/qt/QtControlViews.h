@@ -20,6 +20,9 @@ class QtControlViews {
     void set_client(QWidget* client) { client_ = client; }
 
     void sync(mem::MemoryForm& form);
+    // Show the control in a widget the application made: it follows the control's geometry and
+    // font size; its looks and text stay the application's.
+    void adopt(const std::shared_ptr<mem::MemoryObject>& object, QWidget& widget);
     // Visible, BackColor, FontSize, ToolTipText, MousePointer, Caption onto the widget.
     void dress(mem::MemoryObject& object, QWidget& widget);
 
@@ -42,8 +45,11 @@ class QtControlViews {
         std::weak_ptr<mem::MemoryObject> object;
         QPointer<QWidget> widget;
         Looks looks;
+        bool adopted = false;
     };
     void place(mem::MemoryObject& object, QWidget& widget);
+    void watch(mem::MemoryObject& object, QWidget& widget);
+    void follow_font(mem::MemoryObject& object, View& view);
     void drop_dead();
 
     QtFormWindow& window_;
