@@ -125,10 +125,7 @@ void QtControlViews::sync(mem::MemoryForm& form) {
         }
         if (!v.widget) continue;
         place(*c, *v.widget);
-        if (v.adopted)
-            follow_font(*c, v);
-        else
-            dress(*c, *v.widget);
+        dress(*c, *v.widget, v.adopted);
     }
 }
 
@@ -138,7 +135,7 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
     v.widget = &widget;
     v.adopted = true;
     v.looks.font_size = try_num(*c, Prop::FontSize).value_or(-1);
-    v.looks.set = true;
+    v.looks.pointer = try_num(*c, Prop::MousePointer).value_or(0);
     watch(*c, widget);
 }
 
@@ -148,15 +145,6 @@ void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {
         window_.input_filter().watch(&widget);
     else
         widget.setAttribute(Qt::WA_NoMousePropagation);
-}
-
-void QtControlViews::follow_font(mem::MemoryObject& c, View& v) {
-    const double size = try_num(c, Prop::FontSize).value_or(-1);
-    if (size <= 0 || size == v.looks.font_size) return;
-    v.looks.font_size = size;
-    QFont f = v.widget->font();
-    f.setPointSizeF(size);
-    v.widget->setFont(f);
 }
 
 void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
@@ -178,7 +166,7 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
     if (w.geometry() != g) w.setGeometry(g);
 }
 
-void QtControlViews::dress(mem::MemoryObject& c, QWidget& w) {
+void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     Looks now;
     now.visible = try_flag(c, Prop::Visible).value_or(true);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
@@ -195,7 +183,14 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w) {
     now.set = true;
     auto it = views_.find(&c);
     Looks& was = it != views_.end() ? it->second.looks : form_looks_[&c];
-    const bool first = !was.set;
+    const bool first = !was.set && !adopted;
+    if (adopted) {
+        if (c.is_form()) now.font_size = was.font_size;
+        now.visible = was.visible;
+        now.back_color = was.back_color;
+        now.tip = was.tip;
+        now.caption = was.caption;
+    }
     if (!c.is_form() && (first || now.visible != was.visible)) w.setVisible(now.visible);
     if (first || now.back_color != was.back_color) {
         if (auto color = color_of(now.back_color)) {

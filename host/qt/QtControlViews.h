@@ -23,8 +23,11 @@ class QtControlViews {
     // Show the control in a widget the application made: it follows the control's geometry and
     // font size; its looks and text stay the application's.
     void adopt(const std::shared_ptr<mem::MemoryObject>& object, QWidget& widget);
-    // Visible, BackColor, FontSize, ToolTipText, MousePointer, Caption onto the widget.
-    void dress(mem::MemoryObject& object, QWidget& widget);
+    // Visible, BackColor, FontSize, ToolTipText, MousePointer, Caption onto the widget. An
+    // application's widget (`adopted`) keeps its own looks: it follows only the pointer and the
+    // font size the resizer scales (a form's font size not even that: it would reach every
+    // widget of the window).
+    void dress(mem::MemoryObject& object, QWidget& widget, bool adopted = false);
 
     QWidget* widget_of(const mem::MemoryObject* object) const;
     // The control a widget shows (nullptr for other widgets).
@@ -49,7 +52,6 @@ class QtControlViews {
     };
     void place(mem::MemoryObject& object, QWidget& widget);
     void watch(mem::MemoryObject& object, QWidget& widget);
-    void follow_font(mem::MemoryObject& object, View& view);
     void drop_dead();
 
     QtFormWindow& window_;

@@ -101,7 +101,7 @@ void QtFormWindow::sync() {
     }
     sync_geometry(*form);
     views_.sync(*form);
-    if (!adopted_) views_.dress(*form, *client_);
+    views_.dress(*form, *client_, adopted_);
     apply_limits();
 }
 
