@@ -119,6 +119,18 @@ struct Resizer::Impl {
             (max.width() < min.width() || max.height() < min.height()))
             throw std::invalid_argument("kelvane::Resizer: maximum size below the minimum");
     }
+    void set_limit(QSize Impl::*limit, QSize size, const char* what) {
+        check_size(size, what);
+        const QSize was = this->*limit;
+        this->*limit = size;
+        try {
+            check_limits();
+        } catch (...) {
+            this->*limit = was;
+            throw;
+        }
+        apply_limits();
+    }
     void apply_limits() {
         kv::zokKelvane* z = resizer();
         if (!z) return;
@@ -205,30 +217,12 @@ Resizer& Resizer::pane_settings(std::string_view text) {
 }
 
 Resizer& Resizer::minimum_size(QSize size) {
-    check_size(size, "minimum size");
-    const QSize was = impl_->min;
-    impl_->min = size;
-    try {
-        impl_->check_limits();
-    } catch (...) {
-        impl_->min = was;
-        throw;
-    }
-    impl_->apply_limits();
+    impl_->set_limit(&Impl::min, size, "minimum size");
     return *this;
 }
 
 Resizer& Resizer::maximum_size(QSize size) {
-    check_size(size, "maximum size");
-    const QSize was = impl_->max;
-    impl_->max = size;
-    try {
-        impl_->check_limits();
-    } catch (...) {
-        impl_->max = was;
-        throw;
-    }
-    impl_->apply_limits();
+    impl_->set_limit(&Impl::max, size, "maximum size");
     return *this;
 }
 
