@@ -25,9 +25,10 @@ TEST(DesignScript, ReadsEveryActionSkippingBlanksAndComments) {
         "select free List1 List2\n"
         "add\n"
         "apply\n"
+        "code\n"
         "picture out/panes.png\n",
         "s.txt");
-    ASSERT_EQ(actions.size(), 14u);
+    ASSERT_EQ(actions.size(), 15u);
     EXPECT_EQ(actions[0].kind, K::Page);
     EXPECT_EQ(actions[0].text, "Resizing");
     EXPECT_EQ(actions[0].line, 2);
@@ -44,7 +45,8 @@ TEST(DesignScript, ReadsEveryActionSkippingBlanksAndComments) {
     EXPECT_EQ(actions[10].text, "free");
     EXPECT_EQ(actions[10].items, (std::vector<std::string>{"List1", "List2"}));
     EXPECT_EQ(actions[11].kind, K::Add);
-    EXPECT_EQ(actions[13].text, "out/panes.png");
+    EXPECT_EQ(actions[13].kind, K::Code);
+    EXPECT_EQ(actions[14].text, "out/panes.png");
 }
 
 TEST(DesignScript, BadLinesNameTheScriptLineWhatWasExpectedAndFound) {
@@ -66,6 +68,7 @@ TEST(DesignScript, BadLinesNameTheScriptLineWhatWasExpectedAndFound) {
         {"select both List1", "s:1: expected free or pane, found 'both'"},
         {"select pane", "s:1: expected control keys after select pane, found the end of the line"},
         {"key Esc", "s:1: expected Delete or F1, found 'Esc'"},
+        {"code now", "s:1: expected the end of the line, found 'now'"},
     };
     for (const auto& c : cases) {
         try {

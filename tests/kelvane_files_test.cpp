@@ -175,6 +175,44 @@ TEST(KelvaneDemo, RunsEveryStepAndLeavesAFormToDragIn) {
     EXPECT_TRUE(std::regex_search(table.out, bar_row)) << table.out;
 }
 
+// The demo's designer part sets the bare form up on the pages: a picture per step, the set-up
+// saved in its form file, the code page's file written into the demo folder, and the saved form
+// resizing as chosen (the folder list keeps its width, OK keeps to the lower right corner).
+TEST(KelvaneDemo, TheDesignerPartSetsTheFormUpOnThePagesAndSavesIt) {
+    ScratchDir dir;
+    const auto out = dir.path() / "demo";
+    const auto r = run({"demo", "--out", out.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto designer = out / "designer";
+    for (int i = 1; i <= 7; ++i)
+        EXPECT_TRUE(fs::exists(designer / ("design" + std::to_string(i) + ".png"))) << i;
+    EXPECT_TRUE(has(r.out, "PaneSettings:\n  lstFolders lstMessages txtPreview\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "  cmdOK \tAAKKK\n")) << r.out;
+    EXPECT_TRUE(has(slurp(designer / "KelvaneCode.tmp"),
+                    "iKVpane_frmMail = _\r\n\t\t.Form_Load_CreatePane(iKVcontrol_lstFolders, "
+                    "iKVcontrol_lstMessages, iKVcontrol_txtPreview, 0)"));
+    // The script is there to run again by hand: the same settings come back.
+    const std::string form = (designer / "frmMail.frm").string();
+    const auto code = run({"code", form});
+    ASSERT_EQ(code.status, 0) << code.err;
+    EXPECT_EQ(code.out + "\r\n", slurp(designer / "KelvaneCode.tmp"));
+
+    const auto small = run({"layout", form, "--json"});
+    const auto large = run({"layout", form, "--size", "12000x8000", "--json"});
+    ASSERT_EQ(large.status, 0) << large.err;
+    const auto at = [](const json& doc, const char* key, const char* what) {
+        for (const auto& c : doc.at("controls"))
+            if (c.at("key") == key) return double(c.at(what));
+        throw std::runtime_error(key);
+    };
+    const json a = small.json(), b = large.json();
+    const double dw = double(b.at("form").at("scaleWidth")) - double(a.at("form").at("scaleWidth"));
+    ASSERT_GT(dw, 0);
+    EXPECT_EQ(at(b, "lstFolders", "width"), at(a, "lstFolders", "width"));
+    EXPECT_EQ(at(b, "cmdOK", "left"), at(a, "cmdOK", "left") + dw);
+    EXPECT_EQ(at(b, "cmdOK", "width"), at(a, "cmdOK", "width"));
+}
+
 TEST(KelvaneDemo, WritesOnlyIntoANewAnEmptyOrAnEarlierDemosFolder) {
     ScratchDir dir;
     const auto user = dir.path() / "user";

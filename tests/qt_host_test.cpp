@@ -41,14 +41,14 @@ TEST(QtHost, BorderDragStopsAtTheMinimumTheWindowWasGiven) {
     EXPECT_EQ(num(run.form(), Prop::Width), 7200);
     EXPECT_EQ(num(run.form(), Prop::Height), 5400);
     // Message 36's answer became the window's minimum size (outer 480 x 360 px less the frame).
-    EXPECT_EQ(run.window().minimumSize(), QSize(480 - 8, 360 - 8 - 19));
-    EXPECT_EQ(run.window().size(), run.window().minimumSize());
+    EXPECT_EQ(run.window().frame()->minimumSize(), QSize(480 - 8, 360 - 8 - 19));
+    EXPECT_EQ(run.window().frame()->size(), run.window().frame()->minimumSize());
     expect_widgets_follow(run.form());
     // A size the program sets is not limited.
     run.form().move(0, 0, 6000, 4500);
     qt::QtHost::installed().settle();
     EXPECT_EQ(num(run.form(), Prop::Width), 6000);
-    EXPECT_EQ(run.window().width(), 400 - 8);
+    EXPECT_EQ(run.window().frame()->width(), 400 - 8);
 }
 
 TEST(QtHost, DividerDraggedWithMouseEventsMovesTheSplit) {
@@ -84,7 +84,7 @@ TEST(QtHost, ClosedAndReopenedFindsPlacementAndSplitsAgain) {
             2;
         input.drag(run.form(), run.form(), x, num(*folders, Prop::Top) + 300, x + 900,
                    num(*folders, Prop::Top) + 300);
-        run.window().move(120, 90);  // the user moves the window
+        run.window().frame()->move(120, 90);  // the user moves the window
         qt::QtHost::installed().settle();
         left = num(run.form(), Prop::Left);
         top = num(run.form(), Prop::Top);
@@ -99,7 +99,7 @@ TEST(QtHost, ClosedAndReopenedFindsPlacementAndSplitsAgain) {
     EXPECT_EQ(num(again.form(), Prop::Top), top);
     EXPECT_EQ(num(again.form(), Prop::Width), width);
     EXPECT_EQ(num(*again.control("lstFolders"), Prop::Width), split);
-    EXPECT_EQ(again.window().pos(), QPoint(120, 90));
+    EXPECT_EQ(again.window().frame()->pos(), QPoint(120, 90));
     expect_widgets_follow(again.form());
 }
 
@@ -120,7 +120,7 @@ TEST(QtHost, EachClassGetsItsWidget) {
     // Controls inside a picture box sit inside its border; the frame's child in the frame.
     EXPECT_EQ(widget("fraDeep")->parentWidget(), widget("picInner"));
     // The top-level menu is on a menu bar above the client area.
-    auto* bar = w.findChild<QMenuBar*>();
+    auto* bar = w.frame()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->actions().size(), 1);
     EXPECT_EQ(w.client()->y(), 19);

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "apps/kelvane/Command.h"
+#include "apps/kelvane/DemoDesigner.h"
 #include "apps/kelvane/DemoForm.h"
 #include "apps/kelvane/FormOptions.h"
 #include "apps/kelvane/GeometryTable.h"
@@ -49,8 +50,11 @@ const char* kFooter =
     "size (it stops there), drags the two dividers of the split pane, closes the form "
     "(placement and splits are saved into DIR/store.sqlite) and opens it again (placement and "
     "splits are restored). A geometry table is printed per step and a picture per step is "
-    "written into DIR, with the form file itself. The demo keeps its store in DIR: it takes no "
-    "--store.";
+    "written into DIR, with the form file itself. Then the designer: the same form without a "
+    "set-up is set up on the property pages by a script of page actions (DIR/designer/"
+    "design.txt: anchoring choices, a size-handle preview, a split pane, apply, the code page), "
+    "with a picture of the pages per step, the generated code and a picture of the saved form "
+    "resized. The demo keeps its store in DIR: it takes no --store.";
 
 // Marks a folder as a demo's, so that a later demo may write into it again.
 constexpr const char* kMarker = ".kelvane-demo";
@@ -208,8 +212,9 @@ class DemoCommand : public Command {
         if (!session.host().messages().empty()) {
             out << "messages:\n";
             for (const auto& m : session.host().messages()) print_message(out, m.text);
+            out << "\n";
         }
-        return 0;
+        return run_demo_designer(dir / "designer", out, err) ? 0 : 1;
     }
 
   private:

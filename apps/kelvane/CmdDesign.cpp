@@ -7,16 +7,10 @@
 #include <sstream>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/DesignRun.h"
-#include "apps/kelvane/DesignScript.h"
+#include "apps/kelvane/DesignFile.h"
 #include "apps/kelvane/FormOptions.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/Session.h"
 #include "apps/kelvane/UsageError.h"
-#include "control/SettingsStrings.h"
-#include "control/zokKelvane.h"
-#include "host/frm/FrmReader.h"
-#include "host/frm/FrmWriter.h"
 
 namespace kv::app {
 
@@ -33,7 +27,9 @@ const char* kFooter =
     "by its control key); click-form; key Delete|F1; choice 0..10; font keep|change; tick NAME, "
     "untick NAME (AddAllControls, AddAllFontsButtons); view 0|1|2; drag DX,DY (the size "
     "handle, in twips); container NAME; select free|pane KEY...; add; remove; apply; ok; "
-    "cancel; picture FILE.png (the current page). Lines starting with # are comments.";
+    "cancel; code (Get VB Code on the Code page: KelvaneCode.tmp in the temporary folder, "
+    "$TMPDIR else /tmp); picture FILE.png (the current page). Lines starting with # are "
+    "comments.";
 
 std::string read_script(const std::string& path) {
     std::ostringstream ss;
@@ -45,11 +41,6 @@ std::string read_script(const std::string& path) {
     if (!in) throw UsageError("--script: cannot read '" + path + "'");
     ss << in.rdbuf();
     return ss.str();
-}
-
-void print_setting(std::ostream& out, const char* name, const std::string& text) {
-    out << name << ":\n";
-    for (const auto& line : split_settings_lines(text)) out << "  " << line << "\n";
 }
 
 class DesignCommand : public Command {
@@ -67,44 +58,25 @@ class DesignCommand : public Command {
     }
 
     int run(std::ostream& out, std::ostream& err) override {
-        const std::string script_name = script_ == "-" ? "-" : script_;
-        std::vector<DesignAction> actions;
+        DesignJob job;
+        job.form_path = form_.path;
+        job.codepage = form_.codepage;
+        job.store_path = form_.store;
+        job.script_name = script_ == "-" ? "-" : script_;
+        DesignOutcome outcome;
         try {
-            actions = parse_design_script(read_script(script_), script_name);
+            const auto actions = parse_design_script(read_script(script_), job.script_name);
+            outcome = design_form_file(job, actions, out);
         } catch (const ScriptError& e) {
             err << e.what() << "\n";
             return 2;
         }
-        auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
-        Session session(form_.store, false);
-        auto& loaded = session.load(doc);
-        std::shared_ptr<mem::MemoryObject> resizer = loaded.resizer;
-        const bool placed = !resizer;
-        if (placed) resizer = loaded.form->add_user_control(kZokKelvaneClassId, "zokKelvane1");
-        auto control = std::dynamic_pointer_cast<zokKelvane>(resizer->user_control());
-        if (!control) throw UsageError("the resizer control could not be created");
-        bool applied = false;
-        try {
-            DesignRun run(session.host(), resizer, script_name, out);
-            for (const auto& a : actions) run.run(a);
-            applied = run.applied();
-        } catch (const ScriptError& e) {
-            err << e.what() << "\n";
-            return 2;
-        }
-        print_setting(out, "ControlSettings", control->ControlSettings());
-        print_setting(out, "PaneSettings", control->PaneSettings());
-        if (!applied) {
+        print_design_outcome(out, outcome);
+        if (!outcome.applied)
             out << "nothing applied: " << form_.path << " unchanged\n";
-            return 0;
-        }
-        const auto bag = resizer->write_properties();
-        if (placed)
-            doc = frm::FrmReader::read_bytes(frm::FrmWriter::add_resizer_block(doc, "zokKelvane1"),
-                                             form_.path, form_.codepage);
-        frm::FrmWriter::write_files(form_.path, frm::FrmWriter::save_resizer(doc, bag->entries()));
-        out << (placed ? "placed a resizer control on the form and saved " : "saved ") << form_.path
-            << "\n";
+        else
+            out << (outcome.placed ? "placed a resizer control on the form and saved " : "saved ")
+                << form_.path << "\n";
         return 0;
     }
 

@@ -100,7 +100,7 @@ class RunCommand : public Command {
             auto* window = host->find_window(&session.form());
             const std::string file =
                 (fs::path(shots_) / ("step-" + std::to_string(shot++) + ".png")).string();
-            if (window && !window->grab().save(QString::fromStdString(file)))
+            if (window && window->frame() && !window->frame()->grab().save(QString::fromStdString(file)))
                 throw UsageError("cannot write '" + file + "'");
         };
         picture();

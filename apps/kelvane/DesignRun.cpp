@@ -65,7 +65,8 @@ void DesignRun::work(bool done, const std::string& expected, const std::string& 
 std::shared_ptr<mem::MemoryObject> DesignRun::shadow(const std::string& key) {
     const std::string name = shadow_name_of_key(form_, key);
     auto c = name.empty() ? nullptr : page().find(name);
-    if (!c || !flag(*c, Prop::Visible))
+    // A shadow inside a hidden one (the aligned bars' children) is not there to click.
+    if (!c || !c->enabled_and_shown())
         fail("a control of the form shown on the " + page().caption() + " page", key);
     return c;
 }
@@ -151,6 +152,15 @@ void DesignRun::perform(const DesignAction& a) {
         case K::Cancel:
             dialog_->cancel();
             break;
+        case K::Code: {
+            const size_t opened = host_.opened_documents().size();
+            work(page().click(control("cmdGetCode", "the Get VB Code button")),
+                 "an enabled Get VB Code button", a.text);
+            report_messages();
+            if (host_.opened_documents().size() > opened)
+                out_ << "code written to " << host_.opened_documents().back() << "\n";
+            break;
+        }
         case K::Picture: {
             std::string error;
             if (!render_picture(take_snapshot(page()), host_.twips_per_pixel_x(), a.text, error,

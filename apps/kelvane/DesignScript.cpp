@@ -38,6 +38,7 @@ const std::map<std::string, Verb, std::less<>>& verbs() {
         {"apply", {K::Apply, Verb::None}},
         {"ok", {K::Ok, Verb::None}},
         {"cancel", {K::Cancel, Verb::None}},
+        {"code", {K::Code, Verb::None}},
         {"picture", {K::Picture, Verb::One}},
     };
     return table;

@@ -15,6 +15,7 @@
 //   select free|pane KEY...          select entries of "Controls not used" or "Pane controls"
 //   add | remove                     press ">" or "<"
 //   apply | ok | cancel              the dialog's buttons
+//   code                             press "Get VB Code" on the Code page
 //   picture FILE.png                 a picture of the current page
 #include <stdexcept>
 #include <string>
@@ -44,6 +45,7 @@ struct DesignAction {
         Apply,
         Ok,
         Cancel,
+        Code,
         Picture
     } kind{};
     int line = 0;                    // 1-based line of the script

@@ -101,8 +101,11 @@ void QtControlViews::drop_dead() {
         }
         if (QWidget* w = it->second.widget) {
             objects_.erase(w);
-            w->hide();
-            w->deleteLater();
+            // An adopted widget stays the application's.
+            if (!it->second.adopted) {
+                w->hide();
+                w->deleteLater();
+            }
         }
         it = views_.erase(it);
     }
@@ -118,18 +121,30 @@ void QtControlViews::sync(mem::MemoryForm& form) {
             const auto holder = c->container_object();
             QWidget* parent = holder && holder.get() != &form ? widget_of(holder.get()) : client_;
             if (parent) v.widget = make_widget(*c, parent);
-            if (v.widget) {
-                objects_[v.widget] = c.get();
-                if (c->traits().container)
-                    window_.input_filter().watch(v.widget);
-                else
-                    v.widget->setAttribute(Qt::WA_NoMousePropagation);
-            }
+            if (v.widget) watch(*c, *v.widget);
         }
         if (!v.widget) continue;
         place(*c, *v.widget);
-        dress(*c, *v.widget);
+        dress(*c, *v.widget, v.adopted);
     }
+}
+
+void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget& widget) {
+    View& v = views_[c.get()];
+    v.object = c;
+    v.widget = &widget;
+    v.adopted = true;
+    v.looks.font_size = try_num(*c, Prop::FontSize).value_or(-1);
+    v.looks.pointer = try_num(*c, Prop::MousePointer).value_or(0);
+    watch(*c, widget);
+}
+
+void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {
+    objects_[&widget] = &c;
+    if (c.traits().container)
+        window_.input_filter().watch(&widget);
+    else
+        widget.setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
@@ -151,7 +166,7 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
     if (w.geometry() != g) w.setGeometry(g);
 }
 
-void QtControlViews::dress(mem::MemoryObject& c, QWidget& w) {
+void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     Looks now;
     now.visible = try_flag(c, Prop::Visible).value_or(true);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
@@ -168,7 +183,14 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w) {
     now.set = true;
     auto it = views_.find(&c);
     Looks& was = it != views_.end() ? it->second.looks : form_looks_[&c];
-    const bool first = !was.set;
+    const bool first = !was.set && !adopted;
+    if (adopted) {
+        if (c.is_form()) now.font_size = was.font_size;
+        now.visible = was.visible;
+        now.back_color = was.back_color;
+        now.tip = was.tip;
+        now.caption = was.caption;
+    }
     if (!c.is_form() && (first || now.visible != was.visible)) w.setVisible(now.visible);
     if (first || now.back_color != was.back_color) {
         if (auto color = color_of(now.back_color)) {

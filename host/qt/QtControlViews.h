@@ -20,8 +20,14 @@ class QtControlViews {
     void set_client(QWidget* client) { client_ = client; }
 
     void sync(mem::MemoryForm& form);
-    // Visible, BackColor, FontSize, ToolTipText, MousePointer, Caption onto the widget.
-    void dress(mem::MemoryObject& object, QWidget& widget);
+    // Show the control in a widget the application made: it follows the control's geometry and
+    // font size; its looks and text stay the application's.
+    void adopt(const std::shared_ptr<mem::MemoryObject>& object, QWidget& widget);
+    // Visible, BackColor, FontSize, ToolTipText, MousePointer, Caption onto the widget. An
+    // application's widget (`adopted`) keeps its own looks: it follows only the pointer and the
+    // font size the resizer scales (a form's font size not even that: it would reach every
+    // widget of the window).
+    void dress(mem::MemoryObject& object, QWidget& widget, bool adopted = false);
 
     QWidget* widget_of(const mem::MemoryObject* object) const;
     // The control a widget shows (nullptr for other widgets).
@@ -42,8 +48,10 @@ class QtControlViews {
         std::weak_ptr<mem::MemoryObject> object;
         QPointer<QWidget> widget;
         Looks looks;
+        bool adopted = false;
     };
     void place(mem::MemoryObject& object, QWidget& widget);
+    void watch(mem::MemoryObject& object, QWidget& widget);
     void drop_dead();
 
     QtFormWindow& window_;

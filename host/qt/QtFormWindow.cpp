@@ -1,9 +1,8 @@
 #include "host/qt/QtFormWindow.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QResizeEvent>
 #include <cmath>
 
 #include "engine/Error.h"
@@ -29,19 +28,36 @@ int px(double twips, double tpp) {
 
 }  // namespace
 
-QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>& form)
-    : host_(host), form_(form), input_(*this), views_(*this) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    client_ = form->kind() == mem::FormKind::MDIForm ? new QMdiArea(this) : new QWidget(this);
-    client_->setObjectName(QString::fromStdString(form->name()));
+QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>& form,
+                           QWidget* adopted)
+    : host_(host), form_(form), adopted_(adopted != nullptr), input_(*this), views_(*this) {
+    if (adopted) {
+        frame_ = adopted;
+        client_ = adopted;
+    } else {
+        frame_ = new QWidget;
+        frame_->setAttribute(Qt::WA_DeleteOnClose, false);
+        client_ =
+            form->kind() == mem::FormKind::MDIForm ? new QMdiArea(frame_) : new QWidget(frame_);
+        client_->setObjectName(QString::fromStdString(form->name()));
+        client_->setFocusPolicy(Qt::ClickFocus);
+        client_->setAutoFillBackground(true);
+    }
     client_->setMouseTracking(true);
-    client_->setFocusPolicy(Qt::ClickFocus);
-    client_->setAutoFillBackground(true);
+    frame_->installEventFilter(this);
     input_.watch(client_);
     views_.set_client(client_);
 }
 
-QtFormWindow::~QtFormWindow() = default;
+QtFormWindow::~QtFormWindow() {
+    if (!frame_) return;
+    frame_->removeEventFilter(this);
+    if (adopted_) {
+        client_->removeEventFilter(&input_);
+        return;
+    }
+    delete frame_.data();
+}
 
 double QtFormWindow::tpp_x() const {
     return host_.twips_per_pixel_x();
@@ -77,13 +93,15 @@ std::pair<double, double> QtFormWindow::outer_size_for(QSize size) const {
 
 void QtFormWindow::sync() {
     auto form = form_.lock();
-    if (!form || form->closed()) return;
+    if (!form || form->closed() || !frame_) return;
     Busy busy(syncing_);
-    setWindowTitle(QString::fromStdString(try_text(*form, Prop::Caption).value_or("")));
-    sync_menus(*form);
+    if (!adopted_) {
+        frame_->setWindowTitle(QString::fromStdString(try_text(*form, Prop::Caption).value_or("")));
+        sync_menus(*form);
+    }
     sync_geometry(*form);
     views_.sync(*form);
-    views_.dress(*form, *client_);
+    views_.dress(*form, *client_, adopted_);
     apply_limits();
 }
 
@@ -99,43 +117,51 @@ void QtFormWindow::sync_menus(mem::MemoryForm& form) {
         } catch (const Error&) {
         }
         if (!try_flag(*c, Prop::Visible).value_or(true)) continue;
-        if (!menu_bar_) menu_bar_ = new QMenuBar(this);
+        if (!menu_bar_) menu_bar_ = new QMenuBar(frame_);
         menu_bar_->addMenu(QString::fromStdString(try_text(*c, Prop::Caption).value_or("")));
     }
     if (menu_bar_) menu_bar_->setFixedHeight(host::kMenuBarPixels);
 }
 
 void QtFormWindow::sync_geometry(mem::MemoryForm& form) {
+    QWidget& w = *frame_;
     const int state = form.window_state();
     if (state == 1) {
-        if (!isMinimized() && isVisible()) showMinimized();
+        if (!w.isMinimized() && w.isVisible()) w.showMinimized();
         return;
     }
-    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    if (w.isMinimized()) w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
     const auto r = form.rect_twips();
     const int mh = menu_height();
     const QSize size = window_size_for(r.width, r.height).expandedTo(QSize(0, mh));
-    const QSize client(size.width(), size.height() - mh);
     if (state == 2) {
         // The window system places a maximised window (resizing it would restore it); the
         // client area is the form's.
-        if (!isMaximized() && isVisible()) setWindowState(windowState() | Qt::WindowMaximized);
-        client_->setGeometry(0, mh, client.width(), client.height());
+        if (!w.isMaximized() && w.isVisible())
+            w.setWindowState(w.windowState() | Qt::WindowMaximized);
+        place_client(size);
         return;
     }
-    if (isMaximized()) setWindowState(windowState() & ~Qt::WindowMaximized);
+    if (w.isMaximized()) w.setWindowState(w.windowState() & ~Qt::WindowMaximized);
     // A size the program sets is not limited by the tracking limits: open them up first.
-    setMinimumSize(minimumSize().boundedTo(size));
-    setMaximumSize(maximumSize().expandedTo(size));
-    if (!form.mdi_parent()) move(px(r.left, tpp_x()), px(r.top, tpp_y()));
-    if (this->size() != size) resize(size);
-    if (menu_bar_) menu_bar_->setGeometry(0, 0, size.width(), mh);
-    client_->setGeometry(0, mh, client.width(), client.height());
+    w.setMinimumSize(w.minimumSize().boundedTo(size));
+    w.setMaximumSize(w.maximumSize().expandedTo(size));
+    if (!form.mdi_parent()) w.move(px(r.left, tpp_x()), px(r.top, tpp_y()));
+    if (w.size() != size) w.resize(size);
+    place_client(size);
+}
+
+void QtFormWindow::place_client(QSize window_size) {
+    // An adopted window is its own client area.
+    if (client_ == frame_) return;
+    const int mh = menu_height();
+    if (menu_bar_) menu_bar_->setGeometry(0, 0, window_size.width(), mh);
+    client_->setGeometry(0, mh, window_size.width(), std::max(0, window_size.height() - mh));
 }
 
 void QtFormWindow::apply_limits() {
     auto form = form_.lock();
-    if (!form || form->closed() || form->window_state() != 0) return;
+    if (!form || form->closed() || form->window_state() != 0 || !frame_) return;
     const MinMaxInfo info = form->track_limits();
     const auto m = host::frame_metrics(form->border_style());
     const int frame_w = 2 * m.border_px, frame_h = 2 * m.border_px + m.caption_px;
@@ -145,62 +171,73 @@ void QtFormWindow::apply_limits() {
               std::max(0, info.max_track_size.y - frame_h));
     // A fixed border cannot be dragged at all.
     const int bs = form->border_style();
-    if (bs != 2 && bs != 5 && form->kind() != mem::FormKind::MDIForm) min = max = size();
+    const QSize now = frame_->size();
+    if (bs != 2 && bs != 5 && form->kind() != mem::FormKind::MDIForm) min = max = now;
     // The form may stand outside its limits when the program put it there.
     Busy busy(syncing_);
-    setMinimumSize(min.boundedTo(size()));
-    setMaximumSize(max.expandedTo(size()).boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    frame_->setMinimumSize(min.boundedTo(now));
+    frame_->setMaximumSize(max.expandedTo(now).boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
 }
 
-void QtFormWindow::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
+bool QtFormWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != frame_) return false;
+    switch (e->type()) {
+        case QEvent::Resize:
+            resized();
+            return false;
+        case QEvent::Move:
+            moved();
+            return false;
+        case QEvent::WindowStateChange:
+            state_changed();
+            return false;
+        case QEvent::Close:
+            if (close_asked()) return false;
+            e->ignore();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void QtFormWindow::resized() {
     auto form = form_.lock();
     if (!form || form->closed() || form->window_state() != 0) return;
-    const int mh = menu_height();
-    if (menu_bar_) menu_bar_->setGeometry(0, 0, width(), mh);
-    client_->setGeometry(0, mh, width(), std::max(0, height() - mh));
+    const QSize size = frame_->size();
+    place_client(size);
     if (syncing_) return;
     const auto r = form->rect_twips();
-    if (window_size_for(r.width, r.height) == size()) return;
+    if (window_size_for(r.width, r.height) == size) return;
     // The user dragged the border: the form takes the window's new size.
-    const auto [w, h] = outer_size_for(size());
+    const auto [w, h] = outer_size_for(size);
     form->set_rect_twips({r.left, r.top, w, h});
     host_.sync();
 }
 
-void QtFormWindow::moveEvent(QMoveEvent* e) {
-    QWidget::moveEvent(e);
+void QtFormWindow::moved() {
     auto form = form_.lock();
     if (syncing_ || !form || form->closed() || form->window_state() != 0 || form->mdi_parent())
         return;
     auto r = form->rect_twips();
-    r.left = pos().x() * tpp_x();
-    r.top = pos().y() * tpp_y();
+    r.left = frame_->pos().x() * tpp_x();
+    r.top = frame_->pos().y() * tpp_y();
     form->set_rect_twips(r);
 }
 
-void QtFormWindow::closeEvent(QCloseEvent* e) {
+bool QtFormWindow::close_asked() {
     auto form = form_.lock();
-    if (!form || form->closed()) {
-        e->accept();
-        return;
-    }
+    if (!form || form->closed()) return true;
     // The user closes the window: QueryUnload and Unload may keep it open.
-    auto keep = form;
     const bool gone = form->close(0);
-    if (gone)
-        e->accept();
-    else
-        e->ignore();
     host_.sync();
+    return gone;
 }
 
-void QtFormWindow::changeEvent(QEvent* e) {
-    QWidget::changeEvent(e);
-    if (e->type() != QEvent::WindowStateChange || syncing_) return;
+void QtFormWindow::state_changed() {
+    if (syncing_) return;
     auto form = form_.lock();
     if (!form || form->closed()) return;
-    const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    const int state = frame_->isMinimized() ? 1 : frame_->isMaximized() ? 2 : 0;
     if (state == form->window_state()) return;
     form->set_window_state(state);
     host_.sync();

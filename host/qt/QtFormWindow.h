@@ -5,6 +5,12 @@
 // what the user does to the window goes back to the form: a resize (the border drag, stopped by
 // Qt at the minimum and maximum size that message 36 answered), a move, minimise/maximise/
 // restore, close (QueryUnload/Unload; a cancelled unload keeps the window open).
+//
+// The window is either made for the form (a form file's) or adopted: a window an application
+// built itself, whose own widget is then the client area. Either way its events are watched
+// here, so both kinds behave alike; an adopted window stays the application's.
+#include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -18,17 +24,23 @@ namespace kv::qt {
 
 class QtHost;
 
-class QtFormWindow : public QWidget {
+class QtFormWindow : public QObject {
   public:
-    QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>& form);
+    // `adopted` nullptr: a window of the form's own.
+    QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>& form,
+                 QWidget* adopted = nullptr);
     ~QtFormWindow() override;
 
     std::shared_ptr<mem::MemoryForm> form() const { return form_.lock(); }
     QtHost& host() const { return host_; }
+    // The top-level widget (nullptr once an adopted window was deleted by its application).
+    QWidget* frame() const { return frame_; }
+    bool adopted() const { return adopted_; }
     // The form's client area.
     QWidget* client() const { return client_; }
     // The widget of the form (its client area) or of one of its controls; nullptr when none.
     QWidget* widget_of(const mem::MemoryObject* object) const;
+    QtControlViews& views() { return views_; }
     const QtControlViews& views() const { return views_; }
     QtInputFilter& input_filter() { return input_; }
 
@@ -42,20 +54,25 @@ class QtFormWindow : public QWidget {
     std::pair<double, double> outer_size_for(QSize window_size) const;
 
   protected:
-    void resizeEvent(QResizeEvent* e) override;
-    void moveEvent(QMoveEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void resized();
+    void moved();
+    bool close_asked();  // false: the unload was cancelled
+    void state_changed();
     int menu_height() const;
     void sync_menus(mem::MemoryForm& form);
     void sync_geometry(mem::MemoryForm& form);
+    // The menu bar and client area inside a window of this size.
+    void place_client(QSize window_size);
     double tpp_x() const;
     double tpp_y() const;
 
     QtHost& host_;
     std::weak_ptr<mem::MemoryForm> form_;
+    QPointer<QWidget> frame_;
+    bool adopted_ = false;
     QMenuBar* menu_bar_ = nullptr;
     QWidget* client_ = nullptr;
     QtInputFilter input_;

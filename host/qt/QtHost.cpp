@@ -11,6 +11,7 @@
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtMessageBox.h"
 #include "host/qt/QtTimer.h"
+#include "host/qt/QtWidgetAdoption.h"
 
 namespace kv::qt {
 
@@ -61,6 +62,15 @@ QtFormWindow& QtHost::window(const std::shared_ptr<mem::MemoryForm>& form) {
     return *w;
 }
 
+std::shared_ptr<mem::MemoryForm> QtHost::adopt(QWidget& window) {
+    AdoptedForm adopted = adopt_widgets(*this, window);
+    auto& w = windows_[adopted.form.get()];
+    w = new QtFormWindow(*this, adopted.form, &window);
+    forms_[adopted.form.get()] = adopted.form;
+    for (const auto& [control, widget] : adopted.controls) w->views().adopt(control, *widget);
+    return adopted.form;
+}
+
 QtFormWindow* QtHost::find_window(const mem::MemoryForm* form) const {
     auto it = windows_.find(form);
     return it == windows_.end() ? nullptr : it->second.data();
@@ -71,7 +81,7 @@ void QtHost::show(const std::shared_ptr<mem::MemoryForm>& form) {
     QtFormWindow& w = window(form);
     form->show();
     w.sync();
-    w.show();
+    if (w.frame()) w.frame()->show();
     sync();
 }
 
@@ -91,9 +101,9 @@ void QtHost::forget_closed() {
             ++it;
             continue;
         }
-        if (it->second) {
-            it->second->hide();
-            it->second->deleteLater();
+        if (QtFormWindow* w = it->second) {
+            if (w->frame()) w->frame()->hide();
+            w->deleteLater();
         }
         forms_.erase(it->first);
         it = windows_.erase(it);

@@ -36,6 +36,9 @@ class QtHost : public mem::MemoryHost {
     QtFormWindow* find_window(const mem::MemoryForm* form) const;
     // Load and show the form in its window.
     void show(const std::shared_ptr<mem::MemoryForm>& form);
+    // A form for a window the application built itself, its child widgets as its controls
+    // (QtWidgetAdoption.h). The window stays the application's; show() starts the form's life.
+    std::shared_ptr<mem::MemoryForm> adopt(QWidget& window);
     // Bring every window up to its form (windows of closed forms go).
     void sync();
     // Run the event loop until no timer is running, at most `max_ms` milliseconds.

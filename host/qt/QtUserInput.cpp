@@ -15,7 +15,7 @@ namespace {
 
 QtFormWindow& window_of(QtHost& host, mem::MemoryForm& form) {
     QtFormWindow* w = host.find_window(&form);
-    if (!w) throw Error(kErrInvalidCall, "The form has no window");
+    if (!w || !w->frame()) throw Error(kErrInvalidCall, "The form has no window");
     return *w;
 }
 
@@ -23,7 +23,7 @@ QtFormWindow& window_of(QtHost& host, mem::MemoryForm& form) {
 
 void QtUserInput::resize(mem::MemoryForm& form, double width_twips, double height_twips) {
     QtFormWindow& w = window_of(host_, form);
-    w.resize(w.window_size_for(width_twips, height_twips));
+    w.frame()->resize(w.window_size_for(width_twips, height_twips));
     host_.settle();
 }
 
@@ -32,7 +32,7 @@ void QtUserInput::set_state(mem::MemoryForm& form, int state) {
     const Qt::WindowStates s = state == 1   ? Qt::WindowMinimized
                                : state == 2 ? Qt::WindowMaximized
                                             : Qt::WindowNoState;
-    w.setWindowState(s);
+    w.frame()->setWindowState(s);
     host_.settle();
 }
 
@@ -68,8 +68,7 @@ void QtUserInput::key(mem::MemoryForm& form, mem::MemoryObject& target, int qt_k
 }
 
 bool QtUserInput::close(mem::MemoryForm& form) {
-    QtFormWindow& w = window_of(host_, form);
-    w.close();
+    window_of(host_, form).frame()->close();
     host_.settle();
     return form.closed();
 }

@@ -1,0 +1,31 @@
+#pragma once
+// The forms model of a window an application built with Qt widgets: a form of the window's
+// size and place, and a control per child widget, of the class that widget is (QLineEdit a
+// TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... the reverse of
+// QtWidgetFactory), in its container (a QGroupBox is a Frame, a plain QWidget or QFrame holding
+// widgets a borderless PictureBox), with the widget's geometry, font size and visibility.
+// Composite widgets (a list, a text area) are one control: their inner widgets are not walked.
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/memory/MemoryHost.h"
+
+namespace kv::qt {
+
+struct AdoptedForm {
+    std::shared_ptr<mem::MemoryForm> form;
+    // Every control with the widget it stands for, containers before their contents.
+    std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> controls;
+};
+
+// The window's controls are named after the widgets' object names where those are plain
+// identifiers not taken yet, else after their class ("ListBox1", "CommandButton2").
+AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window);
+
+// The class a widget stands for, and whether it holds the widgets inside it as controls.
+std::pair<std::string, bool> adopted_class(const QWidget& widget);
+
+}  // namespace kv::qt

@@ -1,0 +1,281 @@
+#include "kelvane/Resizer.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
+#include <stdexcept>
+
+#include "control/zokKelvane.h"
+#include "host/memory/MemoryPropertyBag.h"
+#include "host/qt/QtFormWindow.h"
+#include "host/qt/QtHost.h"
+
+namespace kelvane {
+
+namespace {
+
+// The application's store as the host's (the application's store has one tree: the user's).
+class ApplicationStore : public kv::SettingsStore {
+  public:
+    explicit ApplicationStore(std::shared_ptr<kelvane::SettingsStore> store)
+        : store_(std::move(store)) {}
+    std::optional<std::string> read(uint32_t, const std::string& key_path,
+                                    const std::string& name) override {
+        return store_->read(key_path, name);
+    }
+    bool write(uint32_t, const std::string& key_path, const std::string& name,
+               const std::string& value) override {
+        return store_->write(key_path, name, value);
+    }
+
+  private:
+    std::shared_ptr<kelvane::SettingsStore> store_;
+};
+
+std::shared_ptr<SettingsStore>& chosen_store() {
+    static std::shared_ptr<SettingsStore> store;
+    return store;
+}
+
+// The Qt host every resizer of the application shares, made with the first one.
+std::shared_ptr<kv::qt::QtHost> shared_host() {
+    std::shared_ptr<kv::qt::QtHost> host;
+    if (kv::Host::has_current())
+        if (auto* h = dynamic_cast<kv::qt::QtHost*>(&kv::Host::current()))
+            host = std::static_pointer_cast<kv::qt::QtHost>(h->shared_from_this());
+    if (!host) {
+        if (!QCoreApplication::instance())
+            throw std::logic_error("kelvane::Resizer: make the QApplication first");
+        host = kv::qt::QtHost::install();
+        host->set_user_mode(true);
+        host->set_running_under_designer(false);
+        host->set_interactive(true);
+        host->set_write_log_enabled(false);
+        const QString app = QCoreApplication::applicationName();
+        if (!app.isEmpty()) host->set_product_name(app.toStdString());
+        if (!chosen_store()) chosen_store() = file_store();
+        host->set_settings_store(std::make_shared<ApplicationStore>(chosen_store()));
+    }
+    if (!host->has_user_control(kv::kZokKelvaneClassId))
+        host->register_user_control(kv::kZokKelvaneClassId, [] { return kv::make_zokKelvane(); });
+    return host;
+}
+
+std::string join(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        if (!out.empty()) out += "\r\n";
+        out += line;
+    }
+    return out;
+}
+
+void check_size(QSize size, const char* what) {
+    if (size.width() < 0 || size.height() < 0)
+        throw std::invalid_argument(std::string("kelvane::Resizer: negative ") + what);
+}
+
+}  // namespace
+
+struct Resizer::Impl {
+    std::shared_ptr<kv::qt::QtHost> host;
+    QPointer<QWidget> window;
+    std::shared_ptr<kv::mem::MemoryForm> form;
+    std::shared_ptr<kv::mem::MemoryObject> control;  // the resizer on the form, once shown
+    std::vector<std::string> control_lines, pane_lines;
+    QSize min, max;
+    std::string key;
+    bool window_state = true;
+
+    kv::qt::QtFormWindow* form_window() const {
+        return form ? host->find_window(form.get()) : nullptr;
+    }
+    std::shared_ptr<kv::mem::MemoryObject> object_of(const QWidget& w) const {
+        auto* fw = form_window();
+        return fw ? fw->views().object_of(&w) : nullptr;
+    }
+    std::string known_name(const QWidget& w) const {
+        auto obj = object_of(w);
+        if (!obj) throw std::invalid_argument("kelvane::Resizer: the widget is not in the window");
+        return obj->name();
+    }
+    kv::zokKelvane* resizer() const {
+        return control ? dynamic_cast<kv::zokKelvane*>(control->user_control().get()) : nullptr;
+    }
+    void not_shown(const char* what) const {
+        if (control)
+            throw std::logic_error(std::string("kelvane::Resizer: ") + what +
+                                   " must be set before show()");
+    }
+    // A size limit in the form's outer twips (-1: none).
+    std::pair<int32_t, int32_t> outer_twips(QSize size) const {
+        auto* fw = form_window();
+        if (!size.isValid() || !fw) return {-1, -1};
+        const auto [w, h] = fw->outer_size_for(size);
+        return {static_cast<int32_t>(w), static_cast<int32_t>(h)};
+    }
+    void check_limits() const {
+        if (min.isValid() && max.isValid() &&
+            (max.width() < min.width() || max.height() < min.height()))
+            throw std::invalid_argument("kelvane::Resizer: maximum size below the minimum");
+    }
+    void set_limit(QSize Impl::*limit, QSize size, const char* what) {
+        check_size(size, what);
+        const QSize was = this->*limit;
+        this->*limit = size;
+        try {
+            check_limits();
+        } catch (...) {
+            this->*limit = was;
+            throw;
+        }
+        apply_limits();
+    }
+    void apply_limits() {
+        kv::zokKelvane* z = resizer();
+        if (!z) return;
+        const auto [min_w, min_h] = outer_twips(min);
+        const auto [max_w, max_h] = outer_twips(max);
+        z->MinWidth(min_w);
+        z->MinHeight(min_h);
+        z->MaxWidth(max_w);
+        z->MaxHeight(max_h);
+        host->sync();
+    }
+};
+
+Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
+    impl_->host = shared_host();
+    impl_->window = &window;
+    impl_->form = impl_->host->adopt(window);
+}
+
+Resizer::~Resizer() {
+    auto& host = impl_->host;
+    // The window goes as its user would close it: placement and splits are saved.
+    if (impl_->form && !impl_->form->closed()) {
+        try {
+            impl_->form->close(0);
+        } catch (const std::exception&) {
+        }
+    }
+    host->sync();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    impl_->control.reset();
+    impl_->form.reset();
+    // The last resizer takes the host it made along.
+    if (host.use_count() == 2 && kv::Host::has_current() && &kv::Host::current() == host.get())
+        kv::Host::set_current(nullptr);
+}
+
+void Resizer::use_store(std::shared_ptr<SettingsStore> store) {
+    if (!store) throw std::invalid_argument("kelvane::Resizer::use_store: no store");
+    chosen_store() = store;
+    if (kv::Host::has_current())
+        if (auto* h = dynamic_cast<kv::qt::QtHost*>(&kv::Host::current()))
+            h->set_settings_store(std::make_shared<ApplicationStore>(store));
+}
+
+Resizer& Resizer::anchor(const QWidget& child, std::string_view modes) {
+    impl_->not_shown("anchor");
+    if (modes.empty() || modes.size() > 5 ||
+        modes.find_first_not_of("KARCF") != std::string_view::npos)
+        throw std::invalid_argument("kelvane::Resizer::anchor: expected 1 to 5 of K, A, R, C, F");
+    impl_->control_lines.push_back(impl_->known_name(child) + " \t" + std::string(modes));
+    return *this;
+}
+
+Resizer& Resizer::control_settings(std::string_view text) {
+    impl_->not_shown("control_settings");
+    impl_->control_lines.emplace_back(text);
+    return *this;
+}
+
+Resizer& Resizer::split(const std::vector<const QWidget*>& widgets) {
+    impl_->not_shown("split");
+    if (widgets.size() < 2 || widgets.size() > 4)
+        throw std::invalid_argument("kelvane::Resizer::split: 2 to 4 widgets");
+    std::string line;
+    std::shared_ptr<kv::mem::MemoryObject> container;
+    for (const QWidget* w : widgets) {
+        if (!w) throw std::invalid_argument("kelvane::Resizer::split: no widget");
+        auto obj = impl_->object_of(*w);
+        if (!obj) throw std::invalid_argument("kelvane::Resizer: the widget is not in the window");
+        if (!line.empty() && obj->container_object() != container)
+            throw std::invalid_argument("kelvane::Resizer::split: widgets of one container");
+        container = obj->container_object();
+        line += (line.empty() ? "" : " ") + obj->name();
+    }
+    impl_->pane_lines.push_back(line);
+    return *this;
+}
+
+Resizer& Resizer::pane_settings(std::string_view text) {
+    impl_->not_shown("pane_settings");
+    impl_->pane_lines.emplace_back(text);
+    return *this;
+}
+
+Resizer& Resizer::minimum_size(QSize size) {
+    impl_->set_limit(&Impl::min, size, "minimum size");
+    return *this;
+}
+
+Resizer& Resizer::maximum_size(QSize size) {
+    impl_->set_limit(&Impl::max, size, "maximum size");
+    return *this;
+}
+
+Resizer& Resizer::remember(std::string_view key, bool window_state) {
+    impl_->not_shown("remember");
+    if (key.empty()) throw std::invalid_argument("kelvane::Resizer::remember: an empty key");
+    impl_->key = key;
+    impl_->window_state = window_state;
+    return *this;
+}
+
+void Resizer::show() {
+    Impl& d = *impl_;
+    if (!d.form || d.form->closed()) throw std::logic_error("kelvane::Resizer: the window closed");
+    if (d.control) {
+        if (d.window) d.window->show();
+        return;
+    }
+    kv::mem::MemoryPropertyBag bag;
+    bag.set("ControlSettings", join(d.control_lines));
+    bag.set("PaneSettings", join(d.pane_lines));
+    const bool keep = !d.key.empty();
+    bag.set("SubKey", d.key);
+    bag.set("SavePos", keep);
+    bag.set("SaveSizes", keep);
+    bag.set("SaveWindowState", keep && d.window_state);
+    bag.set("SavePaneSplit", keep);
+    const auto [min_w, min_h] = d.outer_twips(d.min);
+    const auto [max_w, max_h] = d.outer_twips(d.max);
+    bag.set("MinWidth", static_cast<double>(min_w));
+    bag.set("MinHeight", static_cast<double>(min_h));
+    bag.set("MaxWidth", static_cast<double>(max_w));
+    bag.set("MaxHeight", static_cast<double>(max_h));
+    d.control = d.form->add_user_control(kv::kZokKelvaneClassId, "zokKelvane1", nullptr, &bag);
+    d.host->show(d.form);
+    d.host->settle();
+}
+
+bool Resizer::shown() const {
+    return impl_->control && impl_->form && !impl_->form->closed();
+}
+
+std::string Resizer::name_of(const QWidget& widget) const {
+    auto obj = impl_->object_of(widget);
+    return obj ? obj->name() : std::string();
+}
+
+QSize Resizer::minimum_size() const {
+    return impl_->min;
+}
+
+QSize Resizer::maximum_size() const {
+    return impl_->max;
+}
+
+}  // namespace kelvane

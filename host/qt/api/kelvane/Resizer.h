@@ -1,0 +1,85 @@
+#pragma once
+// Kelvane for a Qt application: attach a resizer to a window built with Qt widgets and its
+// widgets follow the window's size the way each is told to, split panes get draggable dividers,
+// the window keeps between a minimum and a maximum size and opens again where the user left it.
+//
+//     QWidget window;                      // widgets placed with setGeometry, as designed
+//     kelvane::Resizer resizer(window);    // takes the window and its widgets as they stand
+//     resizer.anchor(*list, "KKAKK")       // stays left, grows downwards, font kept
+//            .anchor(*ok, "AAKKK")         // moves with the lower right corner
+//            .split({list, text})          // a divider between the two
+//            .minimum_size({480, 320})
+//            .remember("MainWindow");      // placement and split saved for the next run
+//     resizer.show();
+//
+// Modes, one letter per edge (left, top, right, bottom) and a fifth for the font. An edge's
+// margin is its distance to the same side of its container:
+//   K the margin stays: the edge follows its own side (K on every edge stretches the widget);
+//   A the margin takes the whole change: the edge keeps its distance to the opposite side
+//     (A on the right and bottom leaves the widget where it is);
+//   R the margin grows in proportion; F the widget keeps its size and this edge follows the
+//     other one (F on both edges of an axis centres it in proportion).
+// The font: K keeps it, C scales it with the window.
+//
+// Set everything up before show(); only the size limits may change later. Widgets added to the
+// window after the resizer was made are not laid out by it. A QApplication must exist first.
+#include <QSize>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kelvane/SettingsStore.h"
+
+class QWidget;
+
+namespace kelvane {
+
+class Resizer {
+  public:
+    explicit Resizer(QWidget& window);
+    ~Resizer();
+    Resizer(const Resizer&) = delete;
+    Resizer& operator=(const Resizer&) = delete;
+
+    // The store every resizer of the application saves to (default: file_store()). Takes effect
+    // for windows shown after the call.
+    static void use_store(std::shared_ptr<SettingsStore> store);
+
+    // How `child` (a widget inside the window) follows a resize: 1 to 5 mode letters; missing
+    // letters mean R. std::invalid_argument for a widget not in the window or another letter.
+    Resizer& anchor(const QWidget& child, std::string_view modes);
+    // The same for several widgets at once, in the saved text form: lines of a control name,
+    // a blank, a tab and the letters, separated by CR LF (name_of() tells a widget's name).
+    Resizer& control_settings(std::string_view text);
+    // A split pane: 2 to 4 widgets of one container, side by side or one above the other (or
+    // four in a square), with a divider the user drags between them.
+    Resizer& split(const std::vector<const QWidget*>& widgets);
+    // Split panes in the saved text form: one line per pane, its control names separated by
+    // single blanks, lines separated by CR LF.
+    Resizer& pane_settings(std::string_view text);
+    // Size limits of the window in pixels, as QWidget::setMinimumSize counts them. A maximum
+    // smaller than the minimum is refused (std::invalid_argument).
+    Resizer& minimum_size(QSize size);
+    Resizer& maximum_size(QSize size);
+    // Save the window's position, size and state and the splits when it closes, under `key`,
+    // and restore them on show(). `key` names the window in the store: give each window its own.
+    Resizer& remember(std::string_view key, bool window_state = true);
+
+    // Start: the set-up is applied, the saved placement restored, and the window shown.
+    void show();
+    bool shown() const;
+
+    // The name the resizer gives a widget (its object name when that is a plain identifier not
+    // taken by another); "" for a widget it does not know.
+    std::string name_of(const QWidget& widget) const;
+    // The window's size limits in use, in pixels (an invalid QSize when none).
+    QSize minimum_size() const;
+    QSize maximum_size() const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,149 @@
+// The Qt example application laid out by kelvane::Resizer (offscreen): its widgets at three
+// window sizes, the minimum size held by the window, placement and split found again by the next
+// window, and what the API refuses.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <stdexcept>
+
+#include "NotesWindow.h"
+#include "host/qt/QtUserInput.h"
+#include "qt_rig.h"
+
+namespace kv::test {
+namespace {
+
+mem::MemoryForm& notes_form() {
+    auto form = qt::QtHost::installed().find_form("frmNotes");
+    if (!form) throw std::runtime_error("no notes form");
+    return *form;
+}
+
+void settle() {
+    qt::QtHost::installed().settle();
+}
+
+// A notes window on the given store, shown; message boxes answered without a dialog.
+struct Notes {
+    explicit Notes(std::shared_ptr<kelvane::SettingsStore> store) {
+        kelvane::Resizer::use_store(std::move(store));
+        window = std::make_unique<NotesWindow>();
+        qt::QtHost::installed().set_interactive(false);
+        window->resizer().show();
+    }
+    void resize(QSize size) {
+        window->resize(size);
+        settle();
+    }
+    std::unique_ptr<NotesWindow> window;
+};
+
+QRect right_of(const QRect& r, int dx, int dy) {
+    return r.translated(dx, dy);
+}
+
+TEST(QtExample, WidgetsFollowTheWindowAtThreeSizes) {
+    Notes notes(kelvane::memory_store());
+    NotesWindow& w = *notes.window;
+    struct Case {
+        QSize asked, got;
+    };
+    const Case cases[] = {
+        {{640, 420}, {640, 420}},  // the design size
+        {{760, 540}, {760, 540}},  // larger
+        {{300, 200}, {480, 320}},  // below the minimum: the window stops there
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.asked.width() << "x" << c.asked.height());
+        notes.resize(c.asked);
+        ASSERT_EQ(w.size(), c.got);
+        const int dx = c.got.width() - 640, dy = c.got.height() - 420;
+        EXPECT_EQ(w.search()->geometry(), QRect(12, 12, 616 + dx, 26));
+        EXPECT_EQ(w.status()->geometry(), QRect(12, 380 + dy, 200, 26));
+        EXPECT_EQ(w.add()->geometry(), right_of(QRect(436, 378, 92, 30), dx, dy));
+        EXPECT_EQ(w.remove()->geometry(), right_of(QRect(536, 378, 92, 30), dx, dy));
+        // The list and the text share the middle, the divider's gap between them.
+        const QRect list = w.notes()->geometry(), text = w.text()->geometry();
+        EXPECT_EQ(list.topLeft(), QPoint(12, 48));
+        EXPECT_EQ(list.height(), 316 + dy);
+        EXPECT_EQ(text.top(), 48);
+        EXPECT_EQ(text.height(), 316 + dy);
+        EXPECT_EQ(text.x() + text.width(), 628 + dx);
+        EXPECT_EQ(text.x() - (list.x() + list.width()), 8);
+        EXPECT_GT(list.width(), 0);
+        EXPECT_GT(text.width(), 0);
+        expect_widgets_follow(notes_form());
+    }
+    // The window itself refuses to be made smaller than the minimum.
+    EXPECT_EQ(w.minimumSize(), NotesWindow::kMinimumSize);
+}
+
+TEST(QtExample, NextWindowOpensWherePlacementAndSplitWereLeft) {
+    auto store = kelvane::memory_store();
+    int list_width = 0;
+    {
+        Notes notes(store);
+        notes.resize({720, 500});
+        notes.window->move(40, 30);
+        settle();
+        // The user drags the divider 60 pixels to the right.
+        auto& host = qt::QtHost::installed();
+        const double tx = host.twips_per_pixel_x(), ty = host.twips_per_pixel_y();
+        const QRect list = notes.window->notes()->geometry();
+        const double x = (list.x() + list.width() + 4) * tx, y = (list.y() + 100) * ty;
+        qt::QtUserInput(host).drag(notes_form(), notes_form(), x, y, x + 60 * tx, y);
+        list_width = notes.window->notes()->width();
+        // The bar lands where the hand left it, within the divider's own width.
+        EXPECT_NEAR(list_width, list.width() + 60, 8);
+        notes.window->close();
+        settle();
+    }
+    Notes again(store);
+    EXPECT_EQ(again.window->size(), QSize(720, 500));
+    EXPECT_EQ(again.window->pos(), QPoint(40, 30));
+    EXPECT_EQ(again.window->notes()->width(), list_width);
+    expect_widgets_follow(notes_form());
+}
+
+TEST(QtExample, TheApiRefusesWhatCannotWork) {
+    Notes notes(kelvane::memory_store());
+    NotesWindow& w = *notes.window;
+    QWidget stranger;
+    QWidget other;
+    auto* unnamed = new QListWidget(&other);
+    auto* named = new QListWidget(&other);
+    named->setObjectName("lstNotes");
+    auto* bad_name = new QPushButton(&other);
+    bad_name->setObjectName("ok button");
+    kelvane::Resizer fresh(other);
+    qt::QtHost::installed().set_interactive(false);
+    // Names: the object name where it is a plain identifier, else the class and a number.
+    EXPECT_EQ(w.resizer().name_of(*w.notes()), "lstNotes");
+    EXPECT_EQ(fresh.name_of(*named), "lstNotes");  // two windows, two forms: no clash
+    EXPECT_EQ(fresh.name_of(*unnamed), "ListBox1");
+    EXPECT_EQ(fresh.name_of(*bad_name), "CommandButton1");
+    EXPECT_EQ(fresh.name_of(stranger), "");
+    EXPECT_THROW(fresh.anchor(stranger, "KKKKK"), std::invalid_argument);
+    EXPECT_THROW(fresh.anchor(*named, "KKKKKK"), std::invalid_argument);
+    EXPECT_THROW(fresh.anchor(*named, "kkkkk"), std::invalid_argument);
+    EXPECT_THROW(fresh.split({named}), std::invalid_argument);
+    EXPECT_THROW(fresh.split({named, w.text()}), std::invalid_argument);
+    EXPECT_THROW(fresh.remember(""), std::invalid_argument);
+    fresh.minimum_size({200, 100});
+    EXPECT_THROW(fresh.maximum_size({150, 300}), std::invalid_argument);
+    EXPECT_FALSE(fresh.maximum_size().isValid());
+    // Once shown, the set-up is fixed; the limits still change, at once.
+    EXPECT_THROW(w.resizer().anchor(*w.notes(), "KKKKK"), std::logic_error);
+    w.resizer().minimum_size({560, 360});
+    settle();
+    EXPECT_EQ(w.minimumSize(), QSize(560, 360));
+    notes.resize({500, 300});
+    EXPECT_EQ(w.size(), QSize(560, 360));
+}
+
+}  // namespace
+}  // namespace kv::test
