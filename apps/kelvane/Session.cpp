@@ -4,6 +4,7 @@
 #include "control/ControlLookup.h"
 #include "control/zokKelvane.h"
 #include "engine/Numbers.h"
+#include "host/common/OutsidePoint.h"
 #include "host/memory/MemoryForm.h"
 #include "host/store/MemorySettingsStore.h"
 #include "host/store/SqliteSettingsStore.h"
@@ -24,6 +25,10 @@ class MemoryDriver : public StepDriver {
               double y2) override {
         auto t = target.shared_from_this();
         constexpr int kSteps = 4;
+        // The hand comes from off the form: a container that kept the capture after an
+        // earlier drag lets go there, so the move onto the start point reaches the target.
+        const auto [ox, oy] = host::point_outside(form);
+        form.mouse_move(form.shared_from_this(), 0, 0, ox, oy);
         form.mouse_move(t, 0, 0, x, y);
         form.mouse_down(t, 1, 0, x, y);
         for (int i = 1; i <= kSteps; ++i) {
@@ -103,7 +108,26 @@ void Session::show() {
 }
 
 void Session::apply(const Step& step) {
+    try {
+        apply_step(step);
+    } catch (const Error& e) {
+        // The host refused what the step asked: name the step, not just the error.
+        throw UsageError(step.given + ": error " + std::to_string(e.number()) + ": " +
+                         e.description());
+    }
+    settle();
+}
+
+void Session::apply_step(const Step& step) {
     auto& form = *loaded_.form;
+    if (step.kind == Step::Size || step.kind == Step::UserSize) {
+        // The forms runtime refuses to size a minimised or maximised window.
+        const auto state = to_double(form.get(Prop::WindowState));
+        if (state == 1 || state == 2)
+            throw UsageError(step.given + ": the form is " +
+                             (state == 1 ? "minimised" : "maximised") +
+                             " and cannot be resized; give --state normal before it");
+    }
     switch (step.kind) {
         case Step::Size:
             form.move(to_double(form.get(Prop::Left)), to_double(form.get(Prop::Top)), step.width,
@@ -122,12 +146,11 @@ void Session::apply(const Step& step) {
                 if (!target)
                     throw UsageError("--drag: no control '" + step.container + "' on the form");
             }
-            driver_->drag(form, dynamic_cast<mem::MemoryObject&>(*target), step.x, step.y,
-                          step.x2, step.y2);
+            driver_->drag(form, dynamic_cast<mem::MemoryObject&>(*target), step.x, step.y, step.x2,
+                          step.y2);
             break;
         }
     }
-    settle();
 }
 
 bool Session::close() {

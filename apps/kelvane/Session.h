@@ -43,6 +43,8 @@ class Session {
     Snapshot snapshot() { return take_snapshot(*loaded_.form); }
 
   private:
+    void apply_step(const Step& step);
+
     std::shared_ptr<mem::MemoryHost> host_;
     std::unique_ptr<StepDriver> driver_;
     std::shared_ptr<store::BrowsableStore> store_;

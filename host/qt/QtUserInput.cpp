@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "engine/Error.h"
+#include "host/common/OutsidePoint.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtInputFilter.h"
@@ -42,12 +43,18 @@ void QtUserInput::drag(mem::MemoryForm& form, mem::MemoryObject& target, double 
     QWidget* widget = w.widget_of(&target);
     if (!widget) throw Error(kErrInvalidCall, "The target has no widget");
     const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
-    auto send = [&](QEvent::Type type, double ux, double uy, Qt::MouseButton button,
-                    Qt::MouseButtons held) {
-        const QPointF local = QtInputFilter::to_pixels(target, ux, uy, tx, ty);
-        QMouseEvent e(type, local, widget->mapToGlobal(local), button, held, Qt::NoModifier);
-        QApplication::sendEvent(widget, &e);
+    auto send_to = [&](mem::MemoryObject& to, QWidget* view, QEvent::Type type, double ux,
+                       double uy, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF local = QtInputFilter::to_pixels(to, ux, uy, tx, ty);
+        QMouseEvent e(type, local, view->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(view, &e);
     };
+    auto send = [&](QEvent::Type type, double ux, double uy, Qt::MouseButton button,
+                    Qt::MouseButtons held) { send_to(target, widget, type, ux, uy, button, held); };
+    // The hand comes from off the form: a container that kept the capture after an earlier
+    // drag lets go there, so the move onto the start point reaches the target.
+    const auto [ox, oy] = host::point_outside(form);
+    send_to(form, w.widget_of(&form), QEvent::MouseMove, ox, oy, Qt::NoButton, Qt::NoButton);
     send(QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton);
     send(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
     for (int i = 1; i <= steps; ++i) {
