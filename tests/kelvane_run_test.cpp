@@ -13,8 +13,8 @@ namespace {
 const std::string kDemo = std::string(KV_DOCS) + "/frmMail.frm";
 
 TEST(KelvaneRun, StepsGiveTheSameDocumentAsLayout) {
-    const Argv steps{"--size", "9000x7000", "--user-size", "4000x3000", "--state", "max",
-                     "--state", "normal", "--drag", "2985,1000:4000,1000", "--json"};
+    const Argv steps{"--size",  "9000x7000", "--user-size", "4000x3000",           "--state", "max",
+                     "--state", "normal",    "--drag",      "2985,1000:4000,1000", "--json"};
     Argv live{"run", kDemo}, headless{"layout", kDemo};
     live.insert(live.end(), steps.begin(), steps.end());
     headless.insert(headless.end(), steps.begin(), steps.end());
@@ -31,8 +31,8 @@ TEST(KelvaneRun, PicturesPerStepAndPlacementKeptBetweenRuns) {
     ScratchDir dir;
     const std::string store = (dir.path() / "store.sqlite").string();
     const std::string shots = (dir.path() / "shots").string();
-    const auto first = run({"run", kDemo, "--store", store, "--user-size", "10800x7800",
-                            "--drag", "2985,1000:4500,1000", "--shots", shots, "--json"});
+    const auto first = run({"run", kDemo, "--store", store, "--user-size", "10800x7800", "--drag",
+                            "2985,1000:4500,1000", "--shots", shots, "--json"});
     ASSERT_EQ(first.status, 0) << first.err;
     // The window as opened, then at the size the user dragged it to.
     for (const char* name : {"step-0.png", "step-1.png", "step-2.png"}) {
@@ -51,6 +51,31 @@ TEST(KelvaneRun, PicturesPerStepAndPlacementKeptBetweenRuns) {
 TEST(KelvaneRun, BadInputIsRefused) {
     EXPECT_EQ(run({"run", "/no/such/form.frm", "--size", "100x100"}).status, 2);
     EXPECT_EQ(run({"run", kDemo, "--state", "sideways"}).status, 2);
+    // A window millions of pixels wide is refused before Qt is asked to paint it.
+    const auto huge = run({"run", kDemo, "--size", "99999999x99999999"});
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_EQ(huge.err,
+              "kelvane run: --size 99999999x99999999: a window more than 16384 pixels a side "
+              "cannot be shown; give a smaller size\n");
+}
+
+// The hand comes from off the form for each drag, so the second container is not left waiting
+// behind the first one's capture.
+TEST(KelvaneRun, TwoDragsInTwoContainersGiveWhatLayoutGives) {
+    const Argv args = {std::string(KV_TEST_DATA) + "/twopanes.frm",
+                       "--drag",
+                       "1950,2000:1000,2000@picLeft",
+                       "--drag",
+                       "1950,2000:3000,2000@picRight",
+                       "--json"};
+    Argv in_window = {"run"}, in_memory = {"layout"};
+    in_window.insert(in_window.end(), args.begin(), args.end());
+    in_memory.insert(in_memory.end(), args.begin(), args.end());
+    const auto window = run(in_window), memory = run(in_memory);
+    ASSERT_EQ(window.status, 0) << window.err;
+    ASSERT_EQ(memory.status, 0) << memory.err;
+    EXPECT_EQ(window.json().at("controls"), memory.json().at("controls"));
+    EXPECT_TRUE(has(window.out, "\"width\": 1000")) << window.out;
 }
 
 }  // namespace

@@ -52,17 +52,15 @@ class RenderCommand : public Command {
         return app;
     }
 
-    int run(std::ostream& out, std::ostream& err) override {
+    int run(std::ostream& out, std::ostream&) override {
         if (same_file(out_, form_.path))
             throw UsageError("--out: '" + out_ + "' is the form file itself");
         FormRun run(form_);
         run.apply(steps_.steps());
         std::string error;
         if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),
-                            out_, error)) {
-            err << error << "\n";
-            return 2;
-        }
+                            out_, error))
+            throw UsageError(error);
         out << "wrote " << out_ << "\n";
         return 0;
     }

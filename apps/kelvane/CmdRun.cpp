@@ -15,6 +15,7 @@
 #include "apps/kelvane/LayoutJson.h"
 #include "apps/kelvane/MessageLines.h"
 #include "apps/kelvane/QtStepDriver.h"
+#include "apps/kelvane/Renderer.h"
 #include "apps/kelvane/Session.h"
 #include "apps/kelvane/StepOptions.h"
 #include "apps/kelvane/UsageError.h"
@@ -89,6 +90,14 @@ class RunCommand : public Command {
         const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
         auto host = std::make_shared<qt::QtHost>();
         host->set_interactive(live);
+        // A window of millions of pixels a side is more than the window system can paint.
+        for (const auto& step : steps)
+            if ((step.kind == Step::Size || step.kind == Step::UserSize) &&
+                (step.width / host->twips_per_pixel_x() > kMaxPictureSide ||
+                 step.height / host->twips_per_pixel_y() > kMaxPictureSide))
+                throw UsageError(step.given + ": a window more than " +
+                                 std::to_string(kMaxPictureSide) +
+                                 " pixels a side cannot be shown; give a smaller size");
         Session session(form_.store, true, host, qt_driver(*host));
         session.load(doc);
         session.show();

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -412,8 +413,23 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
         return false;
     }
     constexpr int kTitle = 22;
-    const int w = std::max(1, static_cast<int>(s.form.client_width_twips / tpp + 0.5));
-    const int h = std::max(1, static_cast<int>(s.form.client_height_twips / tpp + 0.5));
+    // Checked before any pixel is made: an image library given a picture this large fails in
+    // its own words, or takes the machine's memory.
+    const double pw = std::max(1.0, std::floor(s.form.client_width_twips / tpp + 0.5));
+    const double ph = std::max(1.0, std::floor(s.form.client_height_twips / tpp + 0.5));
+    if (!(pw <= kMaxPictureSide && ph <= kMaxPictureSide)) {
+        const auto whole = [](double v) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.0f", v);
+            return std::string(text);
+        };
+        error = "the form's client area of " + whole(s.form.client_width_twips) + " x " +
+                whole(s.form.client_height_twips) + " twips would be a picture of " + whole(pw) +
+                " x " + whole(ph) + " pixels, more than " + std::to_string(kMaxPictureSide) +
+                " pixels a side; give the form a smaller size";
+        return false;
+    }
+    const int w = static_cast<int>(pw), h = static_cast<int>(ph);
     QImage image(w, h + kTitle, QImage::Format_RGB32);
     image.fill(kFace);
     {

@@ -31,6 +31,40 @@ int32_t parse_long(const std::string& name, const std::string& v) {
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(*n)));
 }
 
+// A size limit: twips as a 32-bit whole number; -1 is the control's "no limit" and 0 is left to
+// the window system as well, any other negative value is no size.
+int32_t parse_limit(const std::string& name, const std::string& v) {
+    const auto n = parse_number(v);
+    if (!n || *n != std::trunc(*n) || (*n < 0 && *n != -1) || *n > 2147483647.0)
+        throw UsageError(
+            name +
+            ": expected a whole number of twips from 0 to 2147483647, or -1 for no limit, found '" +
+            v + "'");
+    return static_cast<int32_t>(*n);
+}
+
+// A maximum below its minimum would leave the user no size to drag the form to. Only pairs the
+// assignments touch are checked: a form file as it was is not the command's business.
+void check_limit_pairs(zokKelvane& k,
+                       const std::vector<std::pair<std::string, std::string>>& assignments) {
+    struct Pair {
+        const char *min_name, *max_name;
+        int32_t min, max;
+    };
+    const Pair pairs[] = {{"MinWidth", "MaxWidth", k.MinWidth(), k.MaxWidth()},
+                          {"MinHeight", "MaxHeight", k.MinHeight(), k.MaxHeight()}};
+    for (const auto& p : pairs) {
+        bool touched = false;
+        for (const auto& a : assignments)
+            touched = touched || frm::same_name(a.first, p.min_name) ||
+                      frm::same_name(a.first, p.max_name);
+        if (touched && p.min > 0 && p.max > 0 && p.max < p.min)
+            throw UsageError(std::string(p.max_name) + " " + std::to_string(p.max) + " is below " +
+                             p.min_name + " " + std::to_string(p.min) +
+                             "; give a maximum of at least the minimum, or -1 for no limit");
+    }
+}
+
 const std::map<std::string, Setter>& setters() {
     static const std::map<std::string, Setter> table = [] {
         std::map<std::string, Setter> t;
@@ -42,6 +76,9 @@ const std::map<std::string, Setter>& setters() {
         };
         auto num = [&](const char* n, void (zokKelvane::*f)(int32_t)) {
             t[n] = [f, n](zokKelvane& k, const std::string& v) { (k.*f)(parse_long(n, v)); };
+        };
+        auto limit = [&](const char* n, void (zokKelvane::*f)(int32_t)) {
+            t[n] = [f, n](zokKelvane& k, const std::string& v) { (k.*f)(parse_limit(n, v)); };
         };
         text("ControlSettings", &zokKelvane::ControlSettings);
         text("PaneSettings", &zokKelvane::PaneSettings);
@@ -57,10 +94,10 @@ const std::map<std::string, Setter>& setters() {
         flag("SavePaneSplit", &zokKelvane::SavePaneSplit);
         flag("AllowMinWindowState", &zokKelvane::AllowMinWindowState);
         num("SplitBarsColor", &zokKelvane::SplitBarsColor);
-        num("MinWidth", &zokKelvane::MinWidth);
-        num("MinHeight", &zokKelvane::MinHeight);
-        num("MaxWidth", &zokKelvane::MaxWidth);
-        num("MaxHeight", &zokKelvane::MaxHeight);
+        limit("MinWidth", &zokKelvane::MinWidth);
+        limit("MinHeight", &zokKelvane::MinHeight);
+        limit("MaxWidth", &zokKelvane::MaxWidth);
+        limit("MaxHeight", &zokKelvane::MaxHeight);
         return t;
     }();
     return table;
@@ -92,6 +129,7 @@ std::vector<std::string> set_resizer_properties(
     if (!control) throw UsageError("the resizer control could not be created");
     const size_t messages_before = session.host().messages().size();
     for (const auto& [name, value] : assignments) setter_for(name)(*control, value);
+    check_limit_pairs(*control, assignments);
     std::vector<std::string> refused;
     const auto& messages = session.host().messages();
     for (size_t i = messages_before; i < messages.size(); ++i) refused.push_back(messages[i].text);

@@ -13,8 +13,10 @@ template <class Parse>
 CLI::Validator checked(Parse parse, const std::string& expected) {
     return CLI::Validator(
         [parse, expected](std::string& text) -> std::string {
-            if (parse(text)) return {};
-            return "expected " + expected + ", found '" + text + "'";
+            std::string problem;
+            if (parse(text, &problem)) return {};
+            return "expected " + expected + ", found '" + text + "'" +
+                   (problem.empty() ? "" : ": " + problem);
         },
         "");
 }
@@ -55,18 +57,17 @@ std::vector<Step> StepOptions::steps() const {
     for (const CLI::Option* opt : app_->parse_order()) {
         if (opt != size_ && opt != user_size_ && opt != state_ && opt != drag_) continue;
         const std::string& text = opt->results().at(used[opt]++);
-        if (opt == drag_) {
-            steps.push_back(*parse_drag(text));
-            continue;
-        }
         Step s;
-        if (opt == state_) {
+        if (opt == drag_) {
+            s = *parse_drag(text);
+        } else if (opt == state_) {
             s.kind = Step::State;
             s.state = *parse_window_state(text);
         } else {
             s.kind = opt == size_ ? Step::Size : Step::UserSize;
             std::tie(s.width, s.height) = *parse_size(text);
         }
+        s.given = opt->get_name() + " " + text;
         steps.push_back(s);
     }
     return steps;
