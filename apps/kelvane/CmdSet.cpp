@@ -21,7 +21,9 @@ const char* kFooter =
     "Properties: ControlSettings, PaneSettings, SubKey (texts); AddAllControls, "
     "AddAllFontsButtons, LockWindowOnResize, UseSplitBars, SavePos, SaveSizes, "
     "SaveWindowState, SavePaneSplit, AllowMinWindowState (True or False); SplitBarsColor (a "
-    "number or &H...&); MinWidth, MinHeight, MaxWidth, MaxHeight (twips, -1 for none). "
+    "number or &H...&); MinWidth, MinHeight, MaxWidth, MaxHeight (whole twips up to 2147483647, 0 "
+    "or -1 for "
+    "none; a maximum is not below its minimum). "
     "FormGUID is read-only.\n"
     "VALUE @FILE reads the text from a file: settings strings hold tabs and line breaks; the "
     "file's line breaks become CR LF and one final line break is dropped.";
