@@ -5,9 +5,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 
 #include "apps/kelvane/LayoutJson.h"
 #include "apps/kelvane/MessageLines.h"
+#include "apps/kelvane/SettingsLint.h"
 #include "frm_test_util.h"
 #include "tool_run.h"
 
@@ -364,6 +366,63 @@ TEST(KelvaneLayout, ListsTheErrorsTheResizerTrappedWithoutABox) {
     EXPECT_TRUE(has(table.out, "\ntrapped: Error 13 in apply_controlSettings: Type mismatch\n"))
         << table.out;
     EXPECT_TRUE(run({"layout", sample("pixels.frm"), "--json"}).json()["trapped"].empty());
+}
+
+// The resizer passes over a line without its separator and reads an unknown or missing letter
+// as K or R without a word; check says so, by line.
+TEST(KelvaneCheck, SettingsLinesTheResizerSkipsOrMisreads) {
+    const struct {
+        const char* line;
+        std::vector<std::string> says;
+    } cases[] = {
+        {"txtName \tKKRKK", {}},
+        {"", {}},
+        {"txtName\tKKRKK",
+         {"'txtName\\tKKRKK' has no blank and tab between the control key and the mode "
+          "letters: the resizer skips it"}},
+        {"txtName\t KKRKK",
+         {"'txtName\\t KKRKK' has no blank and tab between the control key and the mode "
+          "letters (it has a tab and a blank, in that order): the resizer skips it"}},
+        {"cmdOK \tkKaKx",
+         {"'cmdOK \\tkKaKx' has 'k', 'a', 'x' where a mode letter K, A, R, C or F belongs: "
+          "read as K"}},
+        {"cmdOK \tKAR",
+         {"'cmdOK \\tKAR' has 3 mode letters, not 5: each missing one is read as R"}},
+        {"cmdOK \tKKKKKK",
+         {"'cmdOK \\tKKKKKK' has 6 mode letters, not 5: those after the fifth are ignored"}},
+        {" \tKKKKK",
+         {"' \\tKKKKK' has no control key before the blank and tab: it names no "
+          "control"}},
+        {"cmdOK \tK-",
+         {"'cmdOK \\tK-' has '-' where a mode letter K, A, R, C or F belongs: "
+          "read as K",
+          "'cmdOK \\tK-' has 2 mode letters, not 5: each missing one is read as R"}},
+    };
+    std::string all;
+    std::vector<std::string> expected;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        std::vector<std::string> got;
+        for (const auto& p : kv::app::control_settings_problems(c.line)) {
+            EXPECT_EQ(p.line, 1u);
+            got.push_back(p.text);
+        }
+        EXPECT_EQ(got, c.says) << c.line;
+        all += (i ? "\r\n" : "") + std::string(c.line);
+        for (const auto& s : c.says)
+            expected.push_back("ControlSettings line " + std::to_string(i + 1) + ": " + s);
+    }
+    // Through the tool: every finding with the line it stands on, and exit 1.
+    ScratchDir dir;
+    const std::string form = dir.copy_sample("plain.frm");
+    ASSERT_EQ(run({"set", form, "ControlSettings=" + all}).status, 0);
+    const auto r = run({"check", form});
+    EXPECT_EQ(r.status, 1);
+    std::vector<std::string> lines;
+    std::istringstream out(r.out);
+    for (std::string l; std::getline(out, l);)
+        if (l.rfind("ControlSettings line", 0) == 0) lines.push_back(l);
+    EXPECT_EQ(lines, expected) << r.out;
 }
 
 TEST(KelvaneCheck, MessageTextsBecomeCleanLines) {

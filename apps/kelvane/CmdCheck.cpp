@@ -1,10 +1,12 @@
 // kelvane check: what the resizer says about a form's set-up, and what it skips silently.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormRun.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/MessageLines.h"
+#include "apps/kelvane/SettingsLint.h"
 #include "control/ControlLookup.h"
 #include "control/SettingsStrings.h"
 #include "engine/Error.h"
@@ -15,9 +17,9 @@ namespace kv::app {
 namespace {
 
 // Keys of the settings strings that name no control of the form.
-std::vector<std::string> unmatched_keys(const ObjectRef& form, const std::string& name,
-                                        const std::string& text, bool panes) {
-    std::vector<std::string> found;
+std::vector<SettingsProblem> unmatched_keys(const ObjectRef& form, const std::string& text,
+                                            bool panes) {
+    std::vector<SettingsProblem> found;
     const auto lines = split_settings_lines(text);
     for (size_t i = 0; i < lines.size(); ++i) {
         std::vector<std::string> keys;
@@ -43,9 +45,7 @@ std::vector<std::string> unmatched_keys(const ObjectRef& form, const std::string
                 // A malformed index: the resizer reports it itself.
                 continue;
             }
-            if (!c)
-                found.push_back(name + " line " + std::to_string(i + 1) + ": '" + key +
-                                "' names no control of the form");
+            if (!c) found.push_back({i + 1, "'" + key + "' names no control of the form"});
         }
     }
     return found;
@@ -61,8 +61,10 @@ class CheckCommand : public Command {
         app->footer(wrapped(
             "Loads the form in run mode and runs its load processing, then prints every message "
             "the resizer raised about the set-up (duplicate controls, pane problems, errors in "
-            "the settings strings), and every ControlSettings or PaneSettings line whose control "
-            "key names no control of the form (lines the resizer skips without a word). "
+            "the settings strings), every ControlSettings or PaneSettings line whose control "
+            "key names no control of the form, and every ControlSettings line the resizer skips "
+            "or reads otherwise than it looks (no blank and tab after the key, letters other "
+            "than K, A, R, C and F, not five letters), by its line number in the text. "
             "Exit status: 0 nothing found, 1 findings, 2 the form could not be read."));
         return app;
     }
@@ -85,9 +87,16 @@ class CheckCommand : public Command {
                 if (!p) continue;
                 const auto v = frm::FrmLoader::value_of(doc, *p, true);
                 const std::string text = v ? to_text(*v) : "";
-                for (const auto& f : unmatched_keys(run.session().loaded().form, name, text,
-                                                    std::string(name) == "PaneSettings")) {
-                    out << f << "\n";
+                const bool panes = std::string(name) == "PaneSettings";
+                auto found = unmatched_keys(run.session().loaded().form, text, panes);
+                if (!panes) {
+                    const auto malformed = control_settings_problems(text);
+                    found.insert(found.end(), malformed.begin(), malformed.end());
+                }
+                std::stable_sort(found.begin(), found.end(),
+                                 [](const auto& a, const auto& b) { return a.line < b.line; });
+                for (const auto& f : found) {
+                    out << name << " line " << f.line << ": " << f.text << "\n";
                     ++findings;
                 }
             }
