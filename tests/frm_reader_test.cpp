@@ -228,6 +228,26 @@ TEST(FrmReader, FrxEntriesMissingOrTruncated) {
                       ": expected an entry of 100 bytes at offset 0004, found only 7 bytes to "
                       "the end of the file");
     }
+    // A length field of 0xFFFFFF10 is a negative length, not a 1-byte count of 16 followed by
+    // text that starts with three 0xFF bytes.
+    kv::test::spit(dir.path() / "f.FRX",
+                   std::string("\0\0\0\0\x10\xFF\xFF\xFF", 8) + std::string(20, 'x'));
+    const auto doc4 = FrmReader::read_file(path);
+    try {
+        FrmLoader::value_of(doc4, doc4.resizer()->properties[0], true);
+        FAIL();
+    } catch (const FrmError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  path + ":4: ControlSettings refers to " + (dir.path() / "f.FRX").string() +
+                      ": expected an entry at offset 0004, found the length field FFFFFF10, a "
+                      "negative length");
+    }
+    // A 2-byte count whose text makes the 4-byte read negative is still a 2-byte count.
+    kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0\x03\0a\xE9"
+                                                     "b",
+                                                     9));
+    const auto doc5 = FrmReader::read_file(path);
+    EXPECT_NO_THROW(FrmLoader::value_of(doc5, doc5.resizer()->properties[0], true));
     // Entries of other writers with a 2-byte count are read too.
     kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0\x03\0abc", 9));
     std::string dollar = frm;

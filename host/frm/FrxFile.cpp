@@ -27,11 +27,18 @@ std::string hex_offset(uint32_t offset) {
     return buf;
 }
 
+bool negative_count(const std::string& bytes, uint32_t offset) {
+    return bytes.size() - offset >= 4 && read_le(bytes, offset, 4) >= 0xFFFF0000u;
+}
+
 // Width of the entry's count (4, 2 or 1 bytes) and the count; width 0 when none fits.
 std::pair<size_t, size_t> entry_layout(const std::string& bytes, uint32_t offset) {
     const size_t size = bytes.size();
     if (offset >= size) return {0, 0};
     const size_t left = size - offset;
+    // A 4-byte count from -65536 to -1 is a negative length, not a narrower count and text
+    // that would start with two 0xFF bytes.
+    if (negative_count(bytes, offset)) return {0, 0};
     // This system's entries and most others have a 4-byte count; older text entries use 2 or 1.
     for (size_t width : {size_t{4}, size_t{2}, size_t{1}}) {
         if (left < width) continue;
@@ -76,6 +83,13 @@ std::string FrxFile::read_text(uint32_t offset) const {
     const auto [width, count] = entry_layout(bytes_, offset);
     if (width == 0) {
         const size_t left = size - offset;
+        if (negative_count(bytes_, offset)) {
+            char field[16];
+            std::snprintf(field, sizeof field, "%08X", read_le(bytes_, offset, 4));
+            throw FrmError(path_, 0,
+                           "expected an entry at offset " + hex_offset(offset) +
+                               ", found the length field " + field + ", a negative length");
+        }
         const uint32_t wanted = left >= 4 ? read_le(bytes_, offset, 4) : 0;
         throw FrmError(path_, 0,
                        "expected an entry of " + std::to_string(wanted) + " bytes at offset " +
