@@ -109,6 +109,31 @@ TEST(QtExample, NextWindowOpensWherePlacementAndSplitWereLeft) {
     expect_widgets_follow(notes_form());
 }
 
+TEST(QtExample, WidgetsInsidePanelsFollowTheirPanel) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    auto* panel = new QWidget(&window);  // a plain panel holds its widgets as a container
+    panel->setGeometry(0, 0, 400, 300);
+    std::vector<QPushButton*> keys;
+    for (int i = 0; i < 20; ++i) {
+        keys.push_back(new QPushButton(QString::number(i), panel));
+        keys.back()->setGeometry(20 * i, 10 * i, 20, 10);
+    }
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.anchor(*panel, "KKKKK");
+    for (auto* k : keys) resizer.anchor(*k, "RRRRK");
+    resizer.show();
+    window.resize(800, 600);
+    settle();
+    EXPECT_EQ(panel->geometry(), QRect(0, 0, 800, 600));
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(keys[i]->geometry(), QRect(40 * i, 20 * i, 40, 20)) << i;
+    // The painting held while the many widgets moved is released again.
+    EXPECT_TRUE(window.updatesEnabled());
+    EXPECT_TRUE(keys[0]->updatesEnabled());
+}
+
 TEST(QtExample, TheApiRefusesWhatCannotWork) {
     Notes notes(kelvane::memory_store());
     NotesWindow& w = *notes.window;

@@ -127,6 +127,24 @@ void QtControlViews::sync(mem::MemoryForm& form) {
         place(*c, *v.widget);
         dress(*c, *v.widget, v.adopted);
     }
+    release_hold();
+}
+
+void QtControlViews::moving(QWidget& w, const QRect& to) {
+    // Each move of a visible widget adds to the window's dirty region, whose cost grows with
+    // every rectangle in it: past a few moves in one sync the window waits with its painting
+    // and is painted once after.
+    if (++moves_ == kMovesBeforeHold && client_ && client_->updatesEnabled()) {
+        client_->setUpdatesEnabled(false);
+        held_ = client_;
+    }
+    w.setGeometry(to);
+}
+
+void QtControlViews::release_hold() {
+    moves_ = 0;
+    if (held_) held_->setUpdatesEnabled(true);
+    held_ = nullptr;
 }
 
 void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget& widget) {
@@ -157,16 +175,16 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
         const auto e = c.line_ends_twips();
         const QPointF a((e[0] + ix) / tx, (e[1] + iy) / ty), b((e[2] + ix) / tx, (e[3] + iy) / ty);
         const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
-        if (w.geometry() != box) w.setGeometry(box);
+        if (w.geometry() != box) moving(w, box);
         line->set_line(a - box.topLeft(), b - box.topLeft());
         return;
     }
     const auto r = c.rect_twips();
     const QRect g(px(r.left + ix, tx), px(r.top + iy, ty), px(r.width, tx), px(r.height, ty));
-    if (w.geometry() != g) w.setGeometry(g);
+    if (w.geometry() != g) moving(w, g);
 }
 
-void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
+QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     Looks now;
     now.visible = try_flag(c, Prop::Visible).value_or(true);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
@@ -180,17 +198,19 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
         } catch (const Error&) {
         }
     }
-    now.set = true;
+    return now;
+}
+
+void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     auto it = views_.find(&c);
     Looks& was = it != views_.end() ? it->second.looks : form_looks_[&c];
     const bool first = !was.set && !adopted;
+    Looks now = adopted ? was : read_looks(c);
     if (adopted) {
-        if (c.is_form()) now.font_size = was.font_size;
-        now.visible = was.visible;
-        now.back_color = was.back_color;
-        now.tip = was.tip;
-        now.caption = was.caption;
+        if (!c.is_form()) now.font_size = try_num(c, Prop::FontSize).value_or(-1);
+        now.pointer = try_num(c, Prop::MousePointer).value_or(0);
     }
+    now.set = true;
     if (!c.is_form() && (first || now.visible != was.visible)) w.setVisible(now.visible);
     if (first || now.back_color != was.back_color) {
         if (auto color = color_of(now.back_color)) {

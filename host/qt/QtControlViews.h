@@ -50,12 +50,18 @@ class QtControlViews {
         Looks looks;
         bool adopted = false;
     };
+    static Looks read_looks(mem::MemoryObject& object);
     void place(mem::MemoryObject& object, QWidget& widget);
+    void moving(QWidget& widget, const QRect& to);
+    void release_hold();
     void watch(mem::MemoryObject& object, QWidget& widget);
     void drop_dead();
 
     QtFormWindow& window_;
     QWidget* client_ = nullptr;
+    static constexpr int kMovesBeforeHold = 8;
+    int moves_ = 0;           // widgets moved in this sync
+    QPointer<QWidget> held_;  // the client area whose painting waits for the sync's end
     std::unordered_map<const mem::MemoryObject*, View> views_;
     std::unordered_map<const QObject*, const mem::MemoryObject*> objects_;
     std::unordered_map<const mem::MemoryObject*, Looks> form_looks_;

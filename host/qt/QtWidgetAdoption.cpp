@@ -117,7 +117,7 @@ class Builder {
 
 std::pair<std::string, bool> adopted_class(const QWidget& w) {
     if (qobject_cast<const QGroupBox*>(&w)) return {"Frame", true};
-    if (plain_holder(w) && !child_widgets(w).empty()) return {"PictureBox", true};
+    if (plain_holder(w)) return {"PictureBox", true};
     if (qobject_cast<const QLineEdit*>(&w) || qobject_cast<const QPlainTextEdit*>(&w) ||
         qobject_cast<const QTextEdit*>(&w))
         return {"TextBox", false};
@@ -127,9 +127,9 @@ std::pair<std::string, bool> adopted_class(const QWidget& w) {
     if (qobject_cast<const QCheckBox*>(&w)) return {"CheckBox", false};
     if (qobject_cast<const QRadioButton*>(&w)) return {"OptionButton", false};
     if (qobject_cast<const QAbstractButton*>(&w)) return {"CommandButton", false};
-    // Anything else is a generic control named after its class ("SpinBox").
+    // Anything else is a generic control named after its Qt class ("QSpinBox"), which no forms
+    // class shares.
     std::string cls = w.metaObject()->className();
-    if (cls.size() > 1 && cls[0] == 'Q') cls.erase(0, 1);
     const auto colons = cls.rfind("::");
     if (colons != std::string::npos) cls.erase(0, colons + 2);
     return {plain_identifier(cls) ? cls : "Control", false};

@@ -2,8 +2,8 @@
 // The forms model of a window an application built with Qt widgets: a form of the window's
 // size and place, and a control per child widget, of the class that widget is (QLineEdit a
 // TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... the reverse of
-// QtWidgetFactory), in its container (a QGroupBox is a Frame, a plain QWidget or QFrame holding
-// widgets a borderless PictureBox), with the widget's geometry, font size and visibility.
+// QtWidgetFactory), in its container (a QGroupBox is a Frame, a plain QWidget or QFrame a
+// borderless PictureBox), with the widget's geometry, font size and visibility.
 // Composite widgets (a list, a text area) are one control: their inner widgets are not walked.
 #include <QWidget>
 #include <memory>

@@ -1,0 +1,216 @@
+// One window resize on the Qt host (offscreen) with N widgets laid out by Kelvane, against the
+// same widgets in a QGridLayout that gives them comparable geometry (a grid whose cells grow in
+// proportion), and one divider drag step. After the runs it prints Kelvane / QGridLayout per N.
+//
+// A Kelvane resize is the whole of it: the resize event's pass, then the settle ticks until the
+// layout has settled (run at once instead of after the timer's millisecond, which is waiting,
+// not work). Neither side paints: both leave the same update requests behind.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QMouseEvent>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "control/zokKelvane.h"
+#include "host/qt/QtHost.h"
+#include "kelvane/Resizer.h"
+
+namespace {
+
+constexpr QSize kSmall{800, 560}, kLarge{1000, 700};
+constexpr int kMargin = 8, kGap = 4;
+
+int columns_for(int n) {
+    return static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+}
+
+// A window of n framed panels in a grid, placed by hand at the small size.
+std::unique_ptr<QWidget> grid_window(int n, bool with_layout) {
+    auto window = std::make_unique<QWidget>();
+    window->resize(kSmall);
+    const int cols = columns_for(n), rows = (n + cols - 1) / cols;
+    QGridLayout* grid = nullptr;
+    if (with_layout) {
+        grid = new QGridLayout(window.get());
+        grid->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+        grid->setSpacing(kGap);
+    }
+    const double cw = (kSmall.width() - 2.0 * kMargin + kGap) / cols;
+    const double ch = (kSmall.height() - 2.0 * kMargin + kGap) / rows;
+    for (int i = 0; i < n; ++i) {
+        auto* panel = new QFrame(window.get());
+        panel->setFrameStyle(QFrame::Box);
+        panel->setObjectName(QString("pnl%1").arg(i));
+        const int r = i / cols, c = i % cols;
+        if (grid) {
+            grid->addWidget(panel, r, c);
+        } else {
+            panel->setGeometry(static_cast<int>(kMargin + c * cw),
+                               static_cast<int>(kMargin + r * ch), static_cast<int>(cw - kGap),
+                               static_cast<int>(ch - kGap));
+        }
+    }
+    if (grid) {
+        for (int c = 0; c < cols; ++c) grid->setColumnStretch(c, 1);
+        for (int r = 0; r < rows; ++r) grid->setRowStretch(r, 1);
+    }
+    return window;
+}
+
+// The Qt host, with placement kept in memory and message boxes answered without dialogs.
+kv::qt::QtHost& quiet_host() {
+    auto& host = kv::qt::QtHost::installed();
+    host.set_interactive(false);
+    return host;
+}
+
+kv::zokKelvane& resizer_of(const std::string& form_name) {
+    auto form = kv::qt::QtHost::installed().find_form(form_name);
+    auto control = form->control("zokKelvane1");
+    return dynamic_cast<kv::zokKelvane&>(*control->user_control());
+}
+
+// The settle timer's ticks, run now.
+void settle_now(kv::zokKelvane& resizer) {
+    auto& host = kv::qt::QtHost::installed();
+    for (int i = 0; i < 100 && resizer.resize_timer()->enabled(); ++i) {
+        resizer.tmrResize_Timer();
+        host.sync();
+    }
+}
+
+void BM_KelvaneResize(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    auto window = grid_window(n, false);
+    window->setObjectName("frmGrid");
+    std::string settings;
+    for (int i = 0; i < n; ++i) settings += "pnl" + std::to_string(i) + " \tRRRRK\r\n";
+    kelvane::Resizer resizer(*window);
+    resizer.control_settings(settings);
+    quiet_host();
+    resizer.show();
+    auto& control = resizer_of("frmGrid");
+    settle_now(control);
+    bool large = false;
+    for (auto _ : state) {
+        large = !large;
+        window->resize(large ? kLarge : kSmall);
+        settle_now(control);
+    }
+    state.counters["widgets"] = n;
+}
+
+// `held`: the window's painting held during the resize, as the Qt host holds it while it moves
+// many widgets (without it each move adds to the window's dirty region).
+void grid_resize(benchmark::State& state, bool held) {
+    const int n = static_cast<int>(state.range(0));
+    auto window = grid_window(n, true);
+    window->show();
+    QCoreApplication::processEvents();
+    bool large = false;
+    for (auto _ : state) {
+        large = !large;
+        if (held) window->setUpdatesEnabled(false);
+        window->resize(large ? kLarge : kSmall);
+        if (held) window->setUpdatesEnabled(true);
+    }
+    state.counters["widgets"] = n;
+}
+
+void BM_GridLayoutResize(benchmark::State& state) {
+    grid_resize(state, false);
+}
+
+void BM_GridLayoutResizeHeld(benchmark::State& state) {
+    grid_resize(state, true);
+}
+
+// One mouse move while the user drags the divider of a split pane, N other widgets on the form.
+void BM_DividerDragStep(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    auto window = grid_window(n, false);
+    window->setObjectName("frmDrag");
+    window->resize(kSmall.width(), kSmall.height() + 200);
+    auto* left = new QFrame(window.get());
+    auto* right = new QFrame(window.get());
+    left->setGeometry(8, kSmall.height(), 300, 180);
+    right->setGeometry(316, kSmall.height(), 476, 180);
+    kelvane::Resizer resizer(*window);
+    resizer.split({left, right});
+    quiet_host();
+    resizer.show();
+    settle_now(resizer_of("frmDrag"));
+    auto send = [&](QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF at(x, kSmall.height() + 90);
+        QMouseEvent e(type, at, window->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &e);
+    };
+    send(QEvent::MouseMove, 312, Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, 312, Qt::LeftButton, Qt::LeftButton);
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 100;
+        send(QEvent::MouseMove, 262 + step, Qt::NoButton, Qt::LeftButton);
+    }
+    send(QEvent::MouseButtonRelease, 312, Qt::LeftButton, Qt::NoButton);
+    state.counters["widgets"] = n;
+}
+
+BENCHMARK(BM_KelvaneResize)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridLayoutResize)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridLayoutResizeHeld)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DividerDragStep)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// Keeps the CPU time per run by name, for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+                times_[r.benchmark_name()] = r.GetAdjustedCPUTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void print_ratios() const {
+        std::printf(
+            "\nKelvane / QGridLayout, CPU time of one window resize (the second ratio "
+            "against the grid with its painting held too):\n");
+        std::printf("%8s %14s %14s %8s %16s %8s\n", "N", "Kelvane (us)", "QGrid (us)", "ratio",
+                    "QGrid held (us)", "ratio");
+        for (int n : {100, 1000, 5000}) {
+            const double k = time_of("BM_KelvaneResize", n);
+            const double g = time_of("BM_GridLayoutResize", n);
+            const double h = time_of("BM_GridLayoutResizeHeld", n);
+            if (k <= 0 || g <= 0 || h <= 0) continue;
+            std::printf("%8d %14.1f %14.1f %8.2f %16.1f %8.2f\n", n, k, g, k / g, h, k / h);
+        }
+    }
+
+  private:
+    double time_of(const std::string& name, int n) const {
+        const auto it = times_.find(name + "/" + std::to_string(n));
+        return it == times_.end() ? 0 : it->second;
+    }
+
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.print_ratios();
+    benchmark::Shutdown();
+    return 0;
+}
