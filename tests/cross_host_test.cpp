@@ -3,6 +3,7 @@
 // are. CTest runs this at 96 DPI and again with QT_SCALE_FACTOR=2.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -135,11 +136,12 @@ TEST_P(CrossHost, SameGeometryInTwipsOnBothHosts) {
     EXPECT_EQ(memory.back().controls.size(), qt.back().controls.size());
 }
 
+// Every form of the test data, and the demo form.
 std::vector<std::string> forms() {
     std::vector<std::string> files;
-    for (const char* name :
-         {"checkme.frm", "cp1252.frm", "nested.frm", "pixels.frm", "thirdparty.frm", "mdimain.frm"})
-        files.push_back(std::string(KV_TEST_DATA) + "/" + name);
+    for (const auto& entry : std::filesystem::directory_iterator(KV_TEST_DATA))
+        if (entry.path().extension() == ".frm") files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
     files.push_back(std::string(KV_DOCS) + "/frmMail.frm");
     return files;
 }

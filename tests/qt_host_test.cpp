@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -49,6 +51,38 @@ TEST(QtHost, BorderDragStopsAtTheMinimumTheWindowWasGiven) {
     qt::QtHost::installed().settle();
     EXPECT_EQ(num(run.form(), Prop::Width), 6000);
     EXPECT_EQ(run.window().frame()->width(), 400 - 8);
+}
+
+TEST(QtHost, MdiChildLivesInItsParentsMdiAreaAndMovesThere) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/mdichild.frm");
+    qt::QtFormWindow& child = run.window();
+    auto parent = run.form().mdi_parent();
+    ASSERT_TRUE(parent);
+    qt::QtFormWindow* parent_window = qt::QtHost::installed().find_window(parent.get());
+    ASSERT_NE(parent_window, nullptr);
+    auto* area = qobject_cast<QMdiArea*>(parent_window->client());
+    ASSERT_NE(area, nullptr);
+    auto* sub = qobject_cast<QMdiSubWindow*>(child.outer());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->mdiArea(), area);
+    EXPECT_EQ(sub->widget(), child.frame());
+    EXPECT_TRUE(parent_window->frame()->isVisible());
+    EXPECT_EQ(child.frame()->window(), parent_window->frame());
+    // The user moves the sub-window: the child's place in the parent's client area follows.
+    sub->move(30, 45);
+    qt::QtHost::installed().settle();
+    EXPECT_EQ(num(run.form(), Prop::Left), 30 * 15);
+    EXPECT_EQ(num(run.form(), Prop::Top), 45 * 15);
+    // Resized by its border, the child's client area is the widget inside the sub-window.
+    qt::QtUserInput input(qt::QtHost::installed());
+    input.resize(run.form(), 6000, 4500);
+    EXPECT_EQ(num(run.form(), Prop::Width), 6000);
+    EXPECT_EQ(num(run.form(), Prop::Height), 4500);
+    EXPECT_EQ(sub->size(), child.frame()->size().grownBy(sub->contentsMargins()));
+    expect_widgets_follow(run.form());
+    // Closing the sub-window unloads the child, not its parent.
+    EXPECT_TRUE(input.close(run.form()));
+    EXPECT_FALSE(parent->closed());
 }
 
 TEST(QtHost, DividerDraggedWithMouseEventsMovesTheSplit) {

@@ -109,7 +109,9 @@ class RunCommand : public Command {
             auto* window = host->find_window(&session.form());
             const std::string file =
                 (fs::path(shots_) / ("step-" + std::to_string(shot++) + ".png")).string();
-            if (window && window->frame() && !window->frame()->grab().save(QString::fromStdString(file)))
+            // The whole top-level window: an MDI child is shown inside its parent.
+            if (window && window->frame() &&
+                !window->frame()->window()->grab().save(QString::fromStdString(file)))
                 throw UsageError("cannot write '" + file + "'");
         };
         picture();

@@ -1,7 +1,9 @@
 #include "host/qt/QtFormWindow.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <cmath>
 
@@ -50,13 +52,45 @@ QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>&
 }
 
 QtFormWindow::~QtFormWindow() {
+    if (sub_) sub_->removeEventFilter(this);
     if (!frame_) return;
     frame_->removeEventFilter(this);
     if (adopted_) {
         client_->removeEventFilter(&input_);
         return;
     }
-    delete frame_.data();
+    // The sub-window owns the frame it holds.
+    if (sub_)
+        delete sub_.data();
+    else
+        delete frame_.data();
+}
+
+void QtFormWindow::dock_in(QtFormWindow& parent) {
+    if (sub_ || adopted_ || !frame_) return;
+    auto* area = qobject_cast<QMdiArea*>(parent.client());
+    if (!area) return;
+    sub_ = area->addSubWindow(frame_);
+    sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub_->installEventFilter(this);
+}
+
+void QtFormWindow::show_window() {
+    if (!frame_) return;
+    frame_->show();
+    if (sub_) sub_->show();
+}
+
+void QtFormWindow::resize_as_user(QSize frame_size) {
+    if (QWidget* w = outer()) w->resize(frame_size.grownBy(sub_margins()));
+}
+
+QMargins QtFormWindow::sub_margins() const {
+    return sub_ ? sub_->contentsMargins() : QMargins();
+}
+
+void QtFormWindow::hide_window() {
+    if (QWidget* w = outer()) w->hide();
 }
 
 double QtFormWindow::tpp_x() const {
@@ -124,7 +158,7 @@ void QtFormWindow::sync_menus(mem::MemoryForm& form) {
 }
 
 void QtFormWindow::sync_geometry(mem::MemoryForm& form) {
-    QWidget& w = *frame_;
+    QWidget& w = *outer();
     const int state = form.window_state();
     if (state == 1) {
         if (!w.isMinimized() && w.isVisible()) w.showMinimized();
@@ -143,12 +177,27 @@ void QtFormWindow::sync_geometry(mem::MemoryForm& form) {
         return;
     }
     if (w.isMaximized()) w.setWindowState(w.windowState() & ~Qt::WindowMaximized);
+    // An MDI child's place is in its parent's client area.
+    w.move(px(r.left, tpp_x()), px(r.top, tpp_y()));
+    resize_frame(size);
+    place_client(size);
+}
+
+void QtFormWindow::resize_frame(QSize size) {
+    QWidget& w = *frame_;
     // A size the program sets is not limited by the tracking limits: open them up first.
     w.setMinimumSize(w.minimumSize().boundedTo(size));
     w.setMaximumSize(w.maximumSize().expandedTo(size));
-    if (!form.mdi_parent()) w.move(px(r.left, tpp_x()), px(r.top, tpp_y()));
+    if (!sub_) {
+        if (w.size() != size) w.resize(size);
+        return;
+    }
+    const QSize outer_size = size.grownBy(sub_margins());
+    sub_->setMinimumSize(sub_->minimumSize().boundedTo(outer_size));
+    sub_->setMaximumSize(sub_->maximumSize().expandedTo(outer_size));
+    if (sub_->size() != outer_size) sub_->resize(outer_size);
+    // The sub-window lays its widget out when it is shown; the form's size holds meanwhile.
     if (w.size() != size) w.resize(size);
-    place_client(size);
 }
 
 void QtFormWindow::place_client(QSize window_size) {
@@ -175,21 +224,32 @@ void QtFormWindow::apply_limits() {
     if (bs != 2 && bs != 5 && form->kind() != mem::FormKind::MDIForm) min = max = now;
     // The form may stand outside its limits when the program put it there.
     Busy busy(syncing_);
-    frame_->setMinimumSize(min.boundedTo(now));
-    frame_->setMaximumSize(max.expandedTo(now).boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    min = min.boundedTo(now);
+    max = max.expandedTo(now).boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    frame_->setMinimumSize(min);
+    frame_->setMaximumSize(max);
+    if (sub_) {
+        // The sub-window's border drag stops where the frame inside it would.
+        const QMargins m = sub_margins();
+        sub_->setMinimumSize(min.grownBy(m));
+        sub_->setMaximumSize(max.grownBy(m).boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    }
 }
 
 bool QtFormWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != frame_) return false;
+    if (watched != frame_ && watched != sub_) return false;
+    // In an MDI area the sub-window is moved and changes state; the frame inside it is resized.
+    const bool resizes = watched == frame_;
+    const bool moves = watched == outer();
     switch (e->type()) {
         case QEvent::Resize:
-            resized();
+            if (resizes) resized();
             return false;
         case QEvent::Move:
-            moved();
+            if (moves) moved();
             return false;
         case QEvent::WindowStateChange:
-            state_changed();
+            if (moves) state_changed();
             return false;
         case QEvent::Close:
             if (close_asked()) return false;
@@ -216,11 +276,12 @@ void QtFormWindow::resized() {
 
 void QtFormWindow::moved() {
     auto form = form_.lock();
-    if (syncing_ || !form || form->closed() || form->window_state() != 0 || form->mdi_parent())
-        return;
+    if (syncing_ || !form || form->closed() || form->window_state() != 0) return;
+    // An MDI child that is not in an MDI area has no place of its own.
+    if (form->mdi_parent() && !sub_) return;
     auto r = form->rect_twips();
-    r.left = frame_->pos().x() * tpp_x();
-    r.top = frame_->pos().y() * tpp_y();
+    r.left = outer()->pos().x() * tpp_x();
+    r.top = outer()->pos().y() * tpp_y();
     form->set_rect_twips(r);
 }
 
@@ -237,10 +298,16 @@ void QtFormWindow::state_changed() {
     if (syncing_) return;
     auto form = form_.lock();
     if (!form || form->closed()) return;
-    const int state = frame_->isMinimized() ? 1 : frame_->isMaximized() ? 2 : 0;
+    const int state = outer()->isMinimized() ? 1 : outer()->isMaximized() ? 2 : 0;
     if (state == form->window_state()) return;
     form->set_window_state(state);
-    host_.sync();
+    // A sub-window changes its mode after its watchers have seen the event: bring it up to the
+    // form once it has.
+    if (sub_)
+        QMetaObject::invokeMethod(
+            this, [this] { host_.sync(); }, Qt::QueuedConnection);
+    else
+        host_.sync();
 }
 
 }  // namespace kv::qt

@@ -9,6 +9,7 @@
 // The window is either made for the form (a form file's) or adopted: a window an application
 // built itself, whose own widget is then the client area. Either way its events are watched
 // here, so both kinds behave alike; an adopted window stays the application's.
+#include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -35,6 +36,15 @@ class QtFormWindow : public QObject {
     QtHost& host() const { return host_; }
     // The top-level widget (nullptr once an adopted window was deleted by its application).
     QWidget* frame() const { return frame_; }
+    // What the user moves, resizes, minimises and closes: the frame, or for an MDI child the
+    // sub-window of its parent's MDI area that holds the frame.
+    QWidget* outer() const { return sub_ ? static_cast<QWidget*>(sub_.data()) : frame_.data(); }
+    // An MDI child lives inside its parent's MDI area, as the window system shows it.
+    void dock_in(QtFormWindow& parent);
+    void show_window();
+    // The user drags the border until the frame has this size (the limits stop it).
+    void resize_as_user(QSize frame_size);
+    void hide_window();
     bool adopted() const { return adopted_; }
     // The form's client area.
     QWidget* client() const { return client_; }
@@ -66,12 +76,17 @@ class QtFormWindow : public QObject {
     void sync_geometry(mem::MemoryForm& form);
     // The menu bar and client area inside a window of this size.
     void place_client(QSize window_size);
+    // The frame at this size (inside its MDI sub-window, which adds its own border and title).
+    void resize_frame(QSize size);
+    // What the MDI sub-window adds around the frame (none outside an MDI area).
+    QMargins sub_margins() const;
     double tpp_x() const;
     double tpp_y() const;
 
     QtHost& host_;
     std::weak_ptr<mem::MemoryForm> form_;
     QPointer<QWidget> frame_;
+    QPointer<QMdiSubWindow> sub_;
     bool adopted_ = false;
     QMenuBar* menu_bar_ = nullptr;
     QWidget* client_ = nullptr;

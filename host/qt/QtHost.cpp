@@ -77,11 +77,17 @@ QtFormWindow* QtHost::find_window(const mem::MemoryForm* form) const {
 }
 
 void QtHost::show(const std::shared_ptr<mem::MemoryForm>& form) {
-    if (auto parent = form->mdi_parent()) window(parent);
+    QtFormWindow* parent = form->mdi_parent() ? &window(form->mdi_parent()) : nullptr;
     QtFormWindow& w = window(form);
+    if (parent) w.dock_in(*parent);
     form->show();
     w.sync();
-    if (w.frame()) w.frame()->show();
+    // Showing a child shows its MDI parent (the form did so above).
+    if (parent) {
+        parent->sync();
+        parent->show_window();
+    }
+    w.show_window();
     sync();
 }
 
@@ -102,7 +108,7 @@ void QtHost::forget_closed() {
             continue;
         }
         if (QtFormWindow* w = it->second) {
-            if (w->frame()) w->frame()->hide();
+            w->hide_window();
             w->deleteLater();
         }
         forms_.erase(it->first);

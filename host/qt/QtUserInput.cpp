@@ -24,7 +24,7 @@ QtFormWindow& window_of(QtHost& host, mem::MemoryForm& form) {
 
 void QtUserInput::resize(mem::MemoryForm& form, double width_twips, double height_twips) {
     QtFormWindow& w = window_of(host_, form);
-    w.frame()->resize(w.window_size_for(width_twips, height_twips));
+    w.resize_as_user(w.window_size_for(width_twips, height_twips));
     host_.settle();
 }
 
@@ -33,7 +33,7 @@ void QtUserInput::set_state(mem::MemoryForm& form, int state) {
     const Qt::WindowStates s = state == 1   ? Qt::WindowMinimized
                                : state == 2 ? Qt::WindowMaximized
                                             : Qt::WindowNoState;
-    w.frame()->setWindowState(s);
+    w.outer()->setWindowState(s);
     host_.settle();
 }
 
@@ -75,7 +75,7 @@ void QtUserInput::key(mem::MemoryForm& form, mem::MemoryObject& target, int qt_k
 }
 
 bool QtUserInput::close(mem::MemoryForm& form) {
-    window_of(host_, form).frame()->close();
+    window_of(host_, form).outer()->close();
     host_.settle();
     return form.closed();
 }
