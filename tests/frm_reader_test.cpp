@@ -114,6 +114,36 @@ TEST(FrmReader, ChosenCodePageAndUtf8) {
     EXPECT_EQ(doc.form.find("Caption")->text, "\u00e9t\u00e9");
 }
 
+// Windows-1252 leaves 0x81, 0x8D, 0x8F, 0x90 and 0x9D undefined: each becomes U+FFFD wherever
+// it stands (form and control names, class names, captions), and the bytes around it decode
+// as usual. Class names are decoded like every other name.
+TEST(FrmReader, UndefinedCodePageBytesBecomeReplacementCharacters) {
+    const std::string fffd = "\xEF\xBF\xBD";
+    for (const char* byte : {"\x81", "\x8D", "\x8F", "\x90", "\x9D"}) {
+        SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(byte[0])));
+        const std::string b = byte;
+        const std::string text = "VERSION 5.00\r\nBegin VB.Form F" + b +
+                                 "\xE9 \r\n   Caption = \"a" + b + "\xE9\"\r\n   Begin Lib" + b +
+                                 "\xE9.Thing t" + b + " \r\n   End\r\nEnd\r\n";
+        const auto doc = FrmReader::read_bytes(text, "u.frm");
+        EXPECT_EQ(doc.encoding, "WINDOWS-1252");
+        EXPECT_EQ(doc.form.name, "F" + fffd + "\u00e9");
+        EXPECT_EQ(doc.form.find("Caption")->text, "a" + fffd + "\u00e9");
+        ASSERT_EQ(doc.form.children.size(), 1u);
+        EXPECT_EQ(doc.form.children[0].class_id, "Lib" + fffd + "\u00e9.Thing");
+        EXPECT_EQ(doc.form.children[0].name, "t" + fffd);
+        // Nothing of it changes the file: the lines are kept as bytes.
+        EXPECT_EQ(doc.lines[1].text, "Begin VB.Form F" + b + "\xE9 ");
+    }
+    // A Shift-JIS lead byte with no trail byte is one U+FFFD; what follows still decodes.
+    const std::string cut =
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"\x82\"\r\n   Tag = "
+        "\"\x82\xA0\"\r\nEnd\r\n";
+    const auto jp = FrmReader::read_bytes(cut, "j.frm", "CP932");
+    EXPECT_EQ(jp.form.find("Caption")->text, fffd);
+    EXPECT_EQ(jp.form.find("Tag")->text, "\u3042");
+}
+
 struct BadInput {
     const char* what;
     std::string text;

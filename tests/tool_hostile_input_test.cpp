@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "frm_test_util.h"
+#include "host/frm/CodePage.h"
 #include "tool_run.h"
 
 using kv::test::Argv;
@@ -92,4 +93,30 @@ TEST(HostileInput, StoreThatCannotBeUsedExitsTwo) {
         }
     }
     EXPECT_EQ(slurp(garbage), std::string(4096, 'g'));
+}
+
+// Bytes Windows-1252 leaves undefined reach no output as they are: every name, the class
+// included, is decoded, so the table and --json carry U+FFFD and are valid UTF-8.
+TEST(HostileInput, UndefinedCodePageBytesLeaveEveryOutputValidUtf8) {
+    ScratchDir dir;
+    const auto frm = (dir.path() / "F.frm").string();
+    spit(frm,
+         "VERSION 5.00\r\nBegin VB.Form F\x81x \r\n   Caption = \"a\x9D\"\r\n   ClientWidth = "
+         "4000\r\n   ClientHeight = 3000\r\n   Begin VB.TextBox t\x8Dx \r\n      Height = 300\r\n"
+         "      Width = 1000\r\n   End\r\n   Begin VB.Text\x90"
+         "Box u\x8F \r\n      Height = 300\r\n      Width = 1000\r\n   End\r\nEnd\r\n");
+    const std::string fffd = "\xEF\xBF\xBD";
+    const auto json = run({"layout", frm, "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_TRUE(kv::frm::is_valid_utf8(json.out));
+    const auto doc = json.json();
+    EXPECT_EQ(doc["form"]["name"], "F" + fffd + "x");
+    EXPECT_EQ(doc["controls"][0]["key"], "t" + fffd + "x");
+    EXPECT_EQ(doc["controls"][1]["key"], "u" + fffd);
+    EXPECT_EQ(doc["controls"][1]["type"], "Text" + fffd + "Box");
+    const auto table = run({"layout", frm});
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_TRUE(kv::frm::is_valid_utf8(table.out)) << table.out;
+    EXPECT_TRUE(has(table.out, "  u" + fffd + "       Text" + fffd + "Box  F" + fffd + "x"))
+        << table.out;
 }

@@ -20,17 +20,24 @@ std::string yes_no(const std::optional<bool>& v) {
     return *v ? "yes" : "no";
 }
 
+// Columns a cell takes: its characters, not its UTF-8 bytes (names may be in any script).
+int columns(const std::string& text) {
+    int n = 0;
+    for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
 std::string row(const std::vector<std::string>& cells, const std::vector<int>& widths) {
     std::string out;
     for (size_t i = 0; i < cells.size(); ++i) {
         std::string c = cells[i];
-        const int w = widths[i];
-        if (static_cast<int>(c.size()) < w) {
+        const int pad = widths[i] - columns(c);
+        if (pad > 0) {
             // Text left, numbers right.
             if (i < 3 || i == cells.size() - 1)
-                c.append(w - c.size(), ' ');
+                c.append(pad, ' ');
             else
-                c.insert(0, w - c.size(), ' ');
+                c.insert(0, pad, ' ');
         }
         out += (i ? "  " : "") + c;
     }
@@ -64,8 +71,7 @@ void print_table(std::ostream& out, const Snapshot& s) {
     }
     std::vector<int> widths(rows.front().size(), 0);
     for (const auto& r : rows)
-        for (size_t i = 0; i < r.size(); ++i)
-            widths[i] = std::max(widths[i], static_cast<int>(r[i].size()));
+        for (size_t i = 0; i < r.size(); ++i) widths[i] = std::max(widths[i], columns(r[i]));
     for (const auto& r : rows) out << "  " << row(r, widths);
 }
 

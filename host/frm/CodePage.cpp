@@ -46,36 +46,92 @@ std::optional<std::string> convert(std::string_view in, const std::string& from,
 
 }  // namespace
 
-bool is_valid_utf8(std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        size_t extra = 0;
-        uint32_t cp = 0;
-        if (c < 0x80) {
+namespace {
+
+// The length of the well-formed UTF-8 sequence at `i`, 0 when there is none.
+size_t utf8_sequence(std::string_view bytes, size_t i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    size_t extra = 0;
+    uint32_t cp = 0;
+    if (c < 0x80) return 1;
+    if ((c & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + extra >= bytes.size()) return 0;
+    for (size_t k = 1; k <= extra; ++k) {
+        const auto d = static_cast<unsigned char>(bytes[i + k]);
+        if ((d & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (d & 0x3F);
+    }
+    static const uint32_t min_for[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < min_for[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return extra + 1;
+}
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+// UTF-8 with every byte that starts no well-formed sequence replaced by U+FFFD.
+std::string replace_bad_utf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        const size_t n = utf8_sequence(bytes, i);
+        if (n == 0) {
+            out += kReplacement;
             ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = c & 0x07;
         } else {
-            return false;
+            out += bytes.substr(i, n);
+            i += n;
         }
-        if (i + extra >= bytes.size()) return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            const auto d = static_cast<unsigned char>(bytes[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        static const uint32_t min_for[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < min_for[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += extra + 1;
+    }
+    return out;
+}
+
+// The code page's text as UTF-8; a byte the code page leaves undefined (0x81 in Windows-1252)
+// or a sequence cut short becomes U+FFFD, one for each byte skipped. nullopt for an unknown
+// code page.
+std::optional<std::string> convert_replacing(std::string_view in, const std::string& from) {
+    iconv_t cd = iconv_open("UTF-8", from.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string input(in);
+    std::string result;
+    std::vector<char> out(input.size() * 4 + 16);
+    char* src = input.data();
+    size_t src_left = input.size();
+    while (src_left > 0) {
+        char* dst = out.data();
+        size_t dst_left = out.size();
+        const size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
+        const int error = errno;
+        result.append(out.data(), dst);
+        if (rc != static_cast<size_t>(-1)) break;
+        if (error == E2BIG) continue;
+        // EILSEQ or EINVAL: the byte at `src` starts nothing this code page defines.
+        result += kReplacement;
+        ++src;
+        --src_left;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    return result;
+}
+
+}  // namespace
+
+bool is_valid_utf8(std::string_view bytes) {
+    for (size_t i = 0; i < bytes.size();) {
+        const size_t n = utf8_sequence(bytes, i);
+        if (n == 0) return false;
+        i += n;
     }
     return true;
 }
@@ -89,6 +145,13 @@ std::optional<std::string> decode_text(std::string_view bytes, const std::string
     for (char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii) return std::string(bytes);
     return convert(bytes, encoding, "UTF-8");
+}
+
+std::string decode_text_replacing(std::string_view bytes, const std::string& encoding) {
+    if (is_utf8(encoding)) return replace_bad_utf8(bytes);
+    if (auto text = decode_text(bytes, encoding)) return *text;
+    if (auto text = convert_replacing(bytes, encoding)) return *text;
+    return replace_bad_utf8(bytes);
 }
 
 std::optional<std::string> encode_text(std::string_view utf8, const std::string& encoding) {

@@ -13,6 +13,10 @@ bool is_valid_utf8(std::string_view bytes);
 // Bytes in `encoding` to UTF-8. nullopt when the bytes are not valid in that encoding or the
 // encoding is unknown to the system.
 std::optional<std::string> decode_text(std::string_view bytes, const std::string& encoding);
+// Bytes in `encoding` to UTF-8, always: a byte the encoding leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90 and 0x9D in Windows-1252) or that starts no valid sequence becomes U+FFFD. An encoding
+// the system does not know is read as UTF-8.
+std::string decode_text_replacing(std::string_view bytes, const std::string& encoding);
 // UTF-8 to `encoding`. nullopt when a character has no equivalent in it.
 std::optional<std::string> encode_text(std::string_view utf8, const std::string& encoding);
 

@@ -102,8 +102,7 @@ std::string FrmDocument::frx_text(const FrmProperty& p) const {
 }
 
 std::string FrmDocument::decode(const std::string& bytes) const {
-    auto text = decode_text(bytes, encoding);
-    return text ? *text : bytes;
+    return decode_text_replacing(bytes, encoding);
 }
 
 }  // namespace kv::frm

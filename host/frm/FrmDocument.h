@@ -49,7 +49,7 @@ class FrmDocument {
     std::string frx_path(const std::string& frx_name) const;
     FrxFile& frx_file(const std::string& frx_name) const;
 
-    // Text of the file's encoding to UTF-8; bytes that do not decode are kept as they are.
+    // Text of the file's encoding to UTF-8; a byte that does not decode becomes U+FFFD.
     std::string decode(const std::string& bytes) const;
 
   private:

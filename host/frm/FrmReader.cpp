@@ -129,7 +129,7 @@ void FrmReader::read_header() {
             fail(i, expected_found("Begin VB.Form NAME or Begin VB.MDIForm NAME", t) + not_form);
         if (name.empty() || name.find_first_of(" \t") != std::string::npos)
             fail(i, expected_found("Begin " + cls + " NAME", t));
-        doc_.form.class_id = cls;
+        doc_.form.class_id = doc_.decode(cls);
         doc_.form.name = doc_.decode(name);
         doc_.form.begin_line = i;
         next_ = i + 1;
@@ -162,7 +162,7 @@ void FrmReader::read_block(FrmBlock& block, size_t depth) {
                                            " (a form cannot hold another form)",
                                        t));
             FrmBlock child;
-            child.class_id = cls;
+            child.class_id = doc_.decode(cls);
             child.name = doc_.decode(name);
             child.begin_line = i;
             ++next_;
