@@ -141,8 +141,11 @@ std::vector<DesignAction> parse_design_script(std::string_view script,
                 const auto dx = parse_number(arg.substr(0, comma));
                 const auto dy =
                     comma == std::string::npos ? std::nullopt : parse_number(arg.substr(comma + 1));
-                if (!dx || !dy || !std::isfinite(*dx) || !std::isfinite(*dy))
-                    p.fail("DX,DY in twips", arg);
+                // A mouse event carries single-precision coordinates: no drag goes further than
+                // the largest form.
+                constexpr double kFarthest = 2147483647.0;
+                if (!dx || !dy || !(std::abs(*dx) <= kFarthest) || !(std::abs(*dy) <= kFarthest))
+                    p.fail("DX,DY in twips, each at most 2147483647 either way", arg);
                 a.dx = *dx;
                 a.dy = *dy;
                 break;
