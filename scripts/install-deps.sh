@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those that are missing.
+# Installs the Debian packages the build needs, only those that are missing. The fonts: DejaVu
+# for pictures, WenQuanYi Micro Hei for the CJK captions of forms saved in those code pages.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libsqlite3-dev uuid-dev
       qt6-base-dev ccache libcli11-dev nlohmann-json3-dev locales clang libclang-rt-14-dev
-      xvfb xauth fonts-dejavu-core)
+      xvfb xauth fonts-dejavu-core fonts-wqy-microhei)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
