@@ -3,6 +3,7 @@
 // window, and what the API refuses.
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -132,6 +133,41 @@ TEST(QtExample, WidgetsInsidePanelsFollowTheirPanel) {
     // The painting held while the many widgets moved is released again.
     EXPECT_TRUE(window.updatesEnabled());
     EXPECT_TRUE(keys[0]->updatesEnabled());
+}
+
+// A window that asks before it closes, and is told to stay.
+class StubbornWindow : public QWidget {
+  protected:
+    void closeEvent(QCloseEvent* e) override {
+        ++asked;
+        if (stay) e->ignore();
+    }
+
+  public:
+    int asked = 0;
+    bool stay = true;
+};
+
+TEST(QtExample, AWindowTheApplicationKeepsOpenKeepsItsLayout) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    StubbornWindow window;
+    window.resize(400, 300);
+    auto* ok = new QPushButton("OK", &window);
+    ok->setGeometry(300, 260, 90, 30);
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.anchor(*ok, "AAKKK").show();
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(window.asked, 1);
+    EXPECT_TRUE(resizer.shown());
+    window.resize(500, 350);
+    settle();
+    EXPECT_EQ(ok->pos(), QPoint(400, 310));
+    window.stay = false;
+    EXPECT_TRUE(window.close());
+    settle();
+    EXPECT_EQ(window.asked, 2);
+    EXPECT_FALSE(resizer.shown());
 }
 
 TEST(QtExample, TheApiRefusesWhatCannotWork) {

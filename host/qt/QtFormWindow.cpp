@@ -252,7 +252,16 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* e) {
             if (moves) state_changed();
             return false;
         case QEvent::Close:
-            if (close_asked()) return false;
+            if (adopted_) {
+                // The application's own close handling comes first: a window it keeps open
+                // keeps its form.
+                static_cast<QObject*>(frame_.data())->event(e);
+                if (!e->isAccepted()) return true;
+            }
+            if (close_asked()) {
+                e->accept();
+                return adopted_;
+            }
             e->ignore();
             return true;
         default:
