@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <map>
 #include <stdexcept>
 
 #include "NotesWindow.h"
@@ -133,6 +134,42 @@ TEST(QtExample, WidgetsInsidePanelsFollowTheirPanel) {
     // The painting held while the many widgets moved is released again.
     EXPECT_TRUE(window.updatesEnabled());
     EXPECT_TRUE(keys[0]->updatesEnabled());
+}
+
+// The application's own settings, as the API lets it keep them.
+class MapStore : public kelvane::SettingsStore {
+  public:
+    std::optional<std::string> read(const std::string& key, const std::string& name) override {
+        auto it = values.find(key + "|" + name);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+    bool write(const std::string& key, const std::string& name, const std::string& value) override {
+        values[key + "|" + name] = value;
+        return true;
+    }
+    std::map<std::string, std::string> values;
+};
+
+TEST(QtExample, PlacementGoesToTheApplicationsOwnStore) {
+    auto store = std::make_shared<MapStore>();
+    double tx = 0;
+    {
+        Notes notes(store);
+        tx = qt::QtHost::installed().twips_per_pixel_x();
+        notes.resize({700, 480});
+        notes.window->close();
+        settle();
+    }
+    // The window's outer width in twips, under a key that names the window's key and form.
+    std::string width_key;
+    for (const auto& [k, v] : store->values)
+        if (k.find("NotesExample") != std::string::npos && k.ends_with("|Width")) width_key = k;
+    ASSERT_FALSE(width_key.empty());
+    EXPECT_NE(width_key.find("frmNotes"), std::string::npos);
+    EXPECT_EQ(std::stod(store->values[width_key]), (700 + 8) * tx);
+    Notes again(store);
+    EXPECT_EQ(again.window->size(), QSize(700, 480));
 }
 
 // A window that asks before it closes, and is told to stay.
