@@ -2,6 +2,7 @@
 // as a developer's hand does, by a script of page actions; saves the form when the script
 // applied changes.
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -18,18 +19,25 @@ namespace {
 
 const char* kFooter =
     "Opens the form in the designer and the property pages on its resizer control (placing "
-    "one first when the form has none, as set does), then runs the script's page actions in "
-    "order, one per line; \"-\" reads the script from standard input. Prints every message box "
-    "the pages show, then the resulting ControlSettings and PaneSettings. The form file is "
-    "saved only when the script applied changes (apply, or ok with changes); a bad script line "
-    "stops with SCRIPT:LINE: expected ..., found ... and exit status 2, the form untouched.\n"
+    "one first when the form has none, as set does).\n"
+    "Without --script the pages open in a real dialog on the Qt host (tabs Resizing, Panels and "
+    "Code, with OK, Cancel and Apply) for you to work: each Apply, and OK with changes, saves "
+    "the form; the settings are printed when the dialog is closed. It needs a display.\n"
+    "With --script the script's page actions run in order, one per line (\"-\" reads standard "
+    "input), on the memory host's pages, or with --host qt as real Qt events on the Qt dialog "
+    "(on the offscreen platform when there is no display); --shots DIR saves a picture after "
+    "the pages open and after every action (DIR/step-0.png, step-1.png, ...). It prints every "
+    "message box the pages show, then the resulting ControlSettings and PaneSettings. The form "
+    "file is saved only when the script applied changes (apply, or ok with changes); a bad "
+    "script line stops with SCRIPT:LINE: expected ..., found ... and exit status 2, the form "
+    "untouched.\n"
     "Actions: page Resizing|Panels|Code; click KEY, dblclick KEY, focus KEY (a control's shadow "
     "by its control key); click-form; key Delete|F1; choice 0..10; font keep|change; tick NAME, "
     "untick NAME (AddAllControls, AddAllFontsButtons); view 0|1|2; drag DX,DY (the size "
     "handle, in twips); container NAME; select free|pane KEY...; add; remove; apply; ok; "
     "cancel; code (Get VB Code on the Code page: KelvaneCode.tmp in the temporary folder, "
-    "$TMPDIR else /tmp); picture FILE.png (the current page). Lines starting with # are "
-    "comments.";
+    "$TMPDIR else /tmp); picture FILE.png (the current page; the whole dialog on the Qt host). "
+    "Lines starting with # are comments.";
 
 std::string read_script(const std::string& path) {
     std::ostringstream ss;
@@ -47,25 +55,47 @@ class DesignCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
         CLI::App* app = parent.add_subcommand(
-            "design", "work the property pages of the form's resizer by a script");
+            "design", "the property pages of the form's resizer: in a dialog, or by a script");
         form_.add_form(*app);
         app->add_option("--script", script_, "the page actions, one per line (- for stdin)")
-            ->required()
             ->option_text("FILE|-");
+        app->add_option("--host", host_,
+                        "where the pages run: qt (a real dialog; the default without --script) "
+                        "or memory (the default with --script)")
+            ->check(CLI::IsMember({"memory", "qt"}))
+            ->option_text("memory|qt");
+        app->add_option("--shots", shots_, "with --script: a picture after every action")
+            ->option_text("DIR");
         form_.add_store(*app);
         app->footer(wrapped(kFooter));
         return app;
     }
 
     int run(std::ostream& out, std::ostream& err) override {
+        const bool live = script_.empty();
+        const std::string host = host_.empty() ? (live ? "qt" : "memory") : host_;
+        if (live && host == "memory")
+            throw UsageError("--host memory: the memory host's pages need a --script to work them");
+        if (live && !shots_.empty())
+            throw UsageError("--shots: needs a --script to take its steps");
         DesignJob job;
         job.form_path = form_.path;
         job.codepage = form_.codepage;
         job.store_path = form_.store;
         job.script_name = script_ == "-" ? "-" : script_;
+        if (!shots_.empty()) {
+            std::error_code ec;
+            std::filesystem::create_directories(shots_, ec);
+            if (ec || !std::filesystem::is_directory(shots_))
+                throw UsageError("--shots: cannot create the folder '" + shots_ + "'");
+            job.shots_dir = shots_;
+        }
         DesignOutcome outcome;
         try {
-            const auto actions = parse_design_script(read_script(script_), job.script_name);
+            std::vector<DesignAction> actions;
+            if (!live) actions = parse_design_script(read_script(script_), job.script_name);
+            if (host != "memory" && !setup_design_host(host, job, live))
+                throw UsageError("--host " + host + ": this build has no such host");
             outcome = design_form_file(job, actions, out);
         } catch (const ScriptError& e) {
             err << e.what() << "\n";
@@ -83,6 +113,8 @@ class DesignCommand : public Command {
   private:
     FormOptions form_;
     std::string script_;
+    std::string host_;
+    std::string shots_;
 };
 
 [[maybe_unused]] const bool registered = register_command<DesignCommand>(55);

@@ -1,8 +1,6 @@
 #include "apps/kelvane/DesignRun.h"
 
 #include "apps/kelvane/MessageLines.h"
-#include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/Snapshot.h"
 #include "engine/HostAccess.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPageDialog.h"
@@ -22,22 +20,26 @@ void register_page_classes() {
 }
 
 DesignRun::DesignRun(mem::MemoryHost& host, const std::shared_ptr<mem::MemoryObject>& resizer,
-                     std::string script_name, std::ostream& out)
+                     std::string script_name, std::ostream& out, const PageHandMaker& hand)
     : host_(host), script_(std::move(script_name)), out_(out) {
     register_page_classes();
     shown_ = host.messages().size();
-    dialog_ = host.open_property_pages(resizer);
+    hand_ = hand(host, resizer);
     form_ = resizer->parent();
     report_messages();
 }
 
 DesignRun::~DesignRun() {
-    if (dialog_ && dialog_->is_open()) dialog_->cancel();
+    try {
+        if (hand_ && hand_->dialog().is_open()) hand_->cancel();
+    } catch (...) {
+        // A page that fails while the dialog goes away has nobody left to tell.
+    }
 }
 
 void DesignRun::run(const DesignAction& a) {
     line_ = a.line;
-    if (!dialog_->is_open()) fail("the end of the script after ok or cancel", a.text);
+    if (!dialog().is_open()) fail("the end of the script after ok or cancel", a.text);
     perform(a);
     report_messages();
 }
@@ -48,7 +50,18 @@ void DesignRun::fail(const std::string& expected, const std::string& found) cons
 }
 
 mem::MemoryPropertyPage& DesignRun::page() {
-    return *dialog_->active_page();
+    return *dialog().active_page();
+}
+
+bool DesignRun::select_page(const std::string& caption) {
+    const auto captions = dialog().captions();
+    for (size_t i = 0; i < captions.size(); ++i) {
+        std::string plain;
+        for (char c : captions[i])
+            if (c != '&') plain += c;
+        if (plain == caption) return hand_->select_page(i);
+    }
+    return false;
 }
 
 std::shared_ptr<mem::MemoryObject> DesignRun::control(const std::string& key,
@@ -82,79 +95,79 @@ int DesignRun::entry(const std::shared_ptr<mem::MemoryObject>& list, const std::
 void DesignRun::perform(const DesignAction& a) {
     switch (a.kind) {
         case K::Page:
-            work(dialog_->select_page(a.text), "a page of the dialog", a.text);
+            work(select_page(a.text), "a page of the dialog", a.text);
             break;
         case K::Click:
-            page().click(shadow(a.text));
+            hand_->click(*shadow(a.text));
             break;
         case K::DblClick:
-            page().dbl_click(shadow(a.text));
+            hand_->dbl_click(*shadow(a.text));
             break;
         case K::Focus:
-            page().focus(shadow(a.text));
+            hand_->focus(*shadow(a.text));
             break;
         case K::ClickForm:
-            page().click(control("picShadowForm", "the shadow form"));
+            hand_->click(*control("picShadowForm", "the shadow form"));
             break;
         case K::Key:
-            page().press_key(a.number);
+            hand_->press_key(a.number);
             break;
         case K::Choice:
-            work(page().click(
-                     control("optMove(" + std::to_string(a.number) + ")", "the anchoring choices")),
+            work(hand_->click(*control("optMove(" + std::to_string(a.number) + ")",
+                                       "the anchoring choices")),
                  "a choice offered for the selected control", std::to_string(a.number));
             break;
         case K::Font:
-            page().click(control("optFont(" + std::to_string(a.number) + ")", "the font"));
+            hand_->click(*control("optFont(" + std::to_string(a.number) + ")", "the font"));
             break;
         case K::Tick:
         case K::Untick: {
             auto box = control("chk" + a.text, "the check box");
             const bool want = a.kind == K::Tick;
             if ((to_double(box->get("Value")) == 1) != want)
-                work(page().click(box), "an enabled check box", a.text);
+                work(hand_->click(*box), "an enabled check box", a.text);
             break;
         }
         case K::View:
-            page().click(
-                control("optColorView(" + std::to_string(a.number) + ")", "the colour views"));
+            hand_->click(
+                *control("optColorView(" + std::to_string(a.number) + ")", "the colour views"));
             break;
         case K::Drag:
-            page().drag(control("picSizeHandle", "the size handle"), a.dx, a.dy, 4);
+            hand_->drag(*control("picSizeHandle", "the size handle"), a.dx, a.dy);
             break;
         case K::Container: {
             auto combo = control("cboContainers", "the containers");
-            page().click_entry(combo, entry(combo, a.text, "a split panel container"));
+            hand_->click_entry(*combo, entry(combo, a.text, "a split panel container"));
             break;
         }
         case K::Select: {
             auto list = control(a.text == "free" ? "lstChilds" : "lstPaned", "the lists");
             for (const auto& key : a.items) {
                 const int i = entry(list, key, "an entry of the " + a.text + " list");
-                if (!to_bool(list->get_item("Selected", i))) page().click_entry(list, i);
+                if (!to_bool(list->get_item("Selected", i))) hand_->click_entry(*list, i);
             }
             break;
         }
         case K::Add:
         case K::Remove: {
             const char* button = a.kind == K::Add ? "cmdAdd" : "cmdRemove";
-            work(page().click(control(button, "the > and < buttons")),
+            work(hand_->click(*control(button, "the > and < buttons")),
                  "an enabled button (select entries first)", a.kind == K::Add ? ">" : "<");
             break;
         }
         case K::Apply:
-            applied_ = dialog_->apply() || applied_;
+            applied_ = hand_->apply() || applied_;
             break;
         case K::Ok:
-            applied_ = dialog_->apply_enabled() || applied_;
-            dialog_->ok();
+            applied_ = dialog().apply_enabled() || applied_;
+            hand_->ok();
             break;
         case K::Cancel:
-            dialog_->cancel();
+            hand_->cancel();
             break;
         case K::Code: {
             const size_t opened = host_.opened_documents().size();
-            work(page().click(control("cmdGetCode", "the Get VB Code button")),
+            work(hand_->click(*control("cmdGetCode", "the Get VB Code button")),
                  "an enabled Get VB Code button", a.text);
             report_messages();
             if (host_.opened_documents().size() > opened)
@@ -163,9 +176,7 @@ void DesignRun::perform(const DesignAction& a) {
         }
         case K::Picture: {
             std::string error;
-            if (!render_picture(take_snapshot(page()), host_.twips_per_pixel_x(), a.text, error,
-                                page().caption()))
-                fail("a picture file that can be written", a.text);
+            if (!hand_->picture(a.text, error)) fail("a picture file that can be written", a.text);
             out_ << "wrote " << a.text << "\n";
             break;
         }

@@ -1,12 +1,14 @@
 #pragma once
 // A developer's hand on the property pages of a form's resizer control in the designer: the
-// page actions of a design script, worked on the memory host's pages dialog. A step the pages
-// do not allow (a hidden choice, a disabled button, a control with no shadow) is a ScriptError.
+// page actions of a design script, worked on the pages dialog by a PageHand (the memory host's,
+// or the Qt dialog's real events). A step the pages do not allow (a hidden choice, a disabled
+// button, a control with no shadow) is a ScriptError.
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include "apps/kelvane/DesignScript.h"
+#include "apps/kelvane/PageHand.h"
 #include "engine/HostObject.h"
 
 namespace kv::mem {
@@ -20,10 +22,10 @@ namespace kv::app {
 
 class DesignRun {
   public:
-    // Opens the dialog on the resizer (the page classes registered first). Message boxes are
-    // printed to `out` as they are shown, and so are the pictures written.
+    // Opens the dialog on the resizer with `hand` (the page classes registered first).
+    // Message boxes are printed to `out` as they are shown, and so are the pictures written.
     DesignRun(mem::MemoryHost& host, const std::shared_ptr<mem::MemoryObject>& resizer,
-              std::string script_name, std::ostream& out);
+              std::string script_name, std::ostream& out, const PageHandMaker& hand = memory_hand);
     ~DesignRun();  // a dialog still open is cancelled
     DesignRun(const DesignRun&) = delete;
     DesignRun& operator=(const DesignRun&) = delete;
@@ -31,7 +33,8 @@ class DesignRun {
     void run(const DesignAction& action);
     // Did an Apply or OK write changes to the control?
     bool applied() const { return applied_; }
-    mem::MemoryPageDialog& dialog() { return *dialog_; }
+    mem::MemoryPageDialog& dialog() { return hand_->dialog(); }
+    PageHand& hand() { return *hand_; }
 
   private:
     [[noreturn]] void fail(const std::string& expected, const std::string& found) const;
@@ -41,13 +44,14 @@ class DesignRun {
     int entry(const std::shared_ptr<mem::MemoryObject>& list, const std::string& text,
               const std::string& what);
     void work(bool done, const std::string& expected, const std::string& found) const;
+    bool select_page(const std::string& caption);
     void perform(const DesignAction& a);
     void report_messages();
 
     mem::MemoryHost& host_;
     std::string script_;
     std::ostream& out_;
-    std::shared_ptr<mem::MemoryPageDialog> dialog_;
+    std::unique_ptr<PageHand> hand_;
     ObjectRef form_;
     int line_ = 0;
     size_t shown_ = 0;

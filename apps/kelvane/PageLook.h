@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "host/common/AnchorPicture.h"
+
 namespace kv::app {
 
 // How the controls of a property page look beyond what a form's controls show: the page's own
@@ -15,11 +17,8 @@ namespace kv::app {
 // bit), which are left to the default look.
 std::optional<QColor> own_colour(const std::optional<double>& v);
 
-// Draws anchoring choice 0-10 into the area: a window with the control inside it, kept at a
-// corner or border, stretched, or split in panes.
-void draw_anchor(QPainter& p, const QRectF& area, int choice);
-
-// The choice a picture name stands for ("anchor0" ... "anchor10"); empty for other names.
-std::optional<int> anchor_choice(const std::string& picture);
+// The anchoring pictures, drawn alike by the Qt dialog.
+using host::anchor_choice;
+using host::draw_anchor;
 
 }  // namespace kv::app

@@ -60,6 +60,9 @@ class QtHost : public mem::MemoryHost {
     WindowProc set_window_proc(WindowHandle hwnd, WindowProc proc) override;
     void set_capture(WindowHandle hwnd) override;
     void release_capture() override;
+    // --- PageHost (QtHostPages.cpp) ---
+    // The pages in a QtPageDialog, shown without waiting; it goes when it is closed.
+    void show_property_pages(const ObjectRef& control) override;
 
   private:
     QWidget* widget_of(WindowHandle hwnd) const;

@@ -1,0 +1,123 @@
+// The property pages in the Qt dialog: the page actions of a design script, delivered as real Qt
+// events to the dialog's widgets, leave every page control in the same state after every step
+// as the memory host's hand does, and end in the same ControlSettings, PaneSettings and saved
+// form file. The dialog itself: its tabs and buttons, Apply only while a page has changes, and
+// in the user's hands each Apply saves the form.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <cmath>
+#include <sstream>
+
+#include "apps/kelvane/DemoDesigner.h"
+#include "apps/kelvane/DemoForm.h"
+#include "apps/kelvane/DesignFile.h"
+#include "apps/kelvane/Snapshot.h"
+#include "frm_test_util.h"
+#include "host/memory/MemoryPageDialog.h"
+#include "host/qt/QtPageDialog.h"
+#include "host/qt/QtPageInput.h"
+#include "host/qt/QtPageView.h"
+
+namespace kv {
+namespace {
+
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
+
+std::string rounded(double v) {
+    return std::to_string(std::lround(v));
+}
+
+// What the developer sees of the page's controls: where they stand, whether they are shown and
+// enabled, their value, colour, text, picture and entries.
+std::string look(mem::MemoryPageDialog& dialog) {
+    if (!dialog.is_open()) return "closed";
+    const app::Snapshot s = app::take_snapshot(*dialog.active_page());
+    std::ostringstream out;
+    out << dialog.active_page()->caption() << "\n";
+    for (const auto& c : s.controls) {
+        const bool shown = c.visible.value_or(true) && !c.container_hidden;
+        out << c.key << (shown ? "" : " hidden") << (c.enabled ? "" : " disabled") << " @"
+            << rounded(c.abs_left) << "," << rounded(c.abs_top) << " " << rounded(c.abs_width)
+            << "x" << rounded(c.abs_height) << " value " << c.value.value_or(-1) << " colour "
+            << c.back_color.value_or(-1) << " '" << c.caption << "' " << c.picture;
+        for (size_t i = 0; i < c.items.size(); ++i)
+            out << " [" << c.items[i] << (c.selected[i] ? "*" : "") << "]";
+        out << "\n";
+    }
+    return out.str();
+}
+
+struct Outcome {
+    app::DesignOutcome settings;
+    std::vector<std::string> looks;
+    std::string saved;
+};
+
+Outcome design(bool qt, const std::string& script) {
+    ScratchDir dir;
+    const auto form = dir.path() / "frmMail.frm";
+    spit(form, app::demo_form_text());
+    app::DesignJob job;
+    job.form_path = form.string();
+    job.script_name = "s";
+    job.temp_folder = dir.path().string();
+    if (qt) {
+        EXPECT_TRUE(app::setup_design_host("qt", job, false));
+    }
+    Outcome o;
+    job.after_action = [&](const app::DesignAction&, mem::MemoryPageDialog& d) {
+        o.looks.push_back(look(d));
+    };
+    std::ostringstream out;
+    o.settings = app::design_form_file(job, app::parse_design_script(script, "s"), out);
+    // Each placed resizer gets a GUID of its own; the rest of the file is the pages' doing.
+    std::istringstream saved(slurp(form));
+    for (std::string line; std::getline(saved, line);)
+        if (line.find("FormGUID") == std::string::npos) o.saved += line + "\n";
+    return o;
+}
+
+TEST(QtPages, AScriptOnTheQtDialogWorksThePagesAsOnTheMemoryHost) {
+    // The demo's designer script without its pictures, plus a few more hands: a double click
+    // (the previous choice), Delete, a focus, the pane lists both ways, the check boxes.
+    std::string script;
+    std::istringstream lines(app::demo_designer_script());
+    for (std::string line; std::getline(lines, line);)
+        if (!line.starts_with("picture") && !line.starts_with("ok")) script += line + "\n";
+    script +=
+        "page Resizing\n"
+        "click txtPreview\n"
+        "dblclick lstMessages\n"
+        "focus fraView\n"
+        "key Delete\n"
+        "page Panels\n"
+        "select pane txtPreview\n"
+        "remove\n"
+        "select free txtPreview\n"
+        "add\n"
+        "page Resizing\n"
+        "tick AddAllControls\n"
+        "untick AddAllFontsButtons\n"
+        "view 0\n"
+        "drag -600,-300\n"
+        "ok\n";
+    const Outcome memory = design(false, script);
+    const Outcome qt = design(true, script);
+    ASSERT_EQ(memory.looks.size(), qt.looks.size());
+    for (size_t i = 0; i < memory.looks.size(); ++i)
+        ASSERT_EQ(memory.looks[i], qt.looks[i]) << "after action " << i + 1;
+    EXPECT_EQ(qt.settings.control_settings, memory.settings.control_settings);
+    EXPECT_EQ(qt.settings.pane_settings, memory.settings.pane_settings);
+    EXPECT_EQ(qt.settings.pane_settings, "lstFolders lstMessages txtPreview");
+    EXPECT_TRUE(qt.settings.applied);
+    EXPECT_EQ(qt.saved, memory.saved);
+}
+
+}  // namespace
+}  // namespace kv
