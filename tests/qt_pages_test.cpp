@@ -21,6 +21,7 @@
 #include "host/qt/QtPageDialog.h"
 #include "host/qt/QtPageInput.h"
 #include "host/qt/QtPageView.h"
+#include "pages/Shadows.h"
 
 namespace kv {
 namespace {
@@ -41,7 +42,7 @@ std::string look(mem::MemoryPageDialog& dialog) {
     std::ostringstream out;
     out << dialog.active_page()->caption() << "\n";
     for (const auto& c : s.controls) {
-        const bool shown = c.visible.value_or(true) && !c.container_hidden;
+        const bool shown = c.visible.value_or(true) && c.shown;
         out << c.key << (shown ? "" : " hidden") << (c.enabled ? "" : " disabled") << " @"
             << rounded(c.abs_left) << "," << rounded(c.abs_top) << " " << rounded(c.abs_width)
             << "x" << rounded(c.abs_height) << " value " << c.value.value_or(-1) << " colour "
@@ -87,11 +88,14 @@ TEST(QtPages, AScriptOnTheQtDialogWorksThePagesAsOnTheMemoryHost) {
     // The demo's designer script without its pictures, plus a few more hands: a double click
     // (the previous choice), Delete, a focus, the pane lists both ways, the check boxes.
     std::string script;
-    std::istringstream lines(app::demo_designer_script());
-    for (std::string line; std::getline(lines, line);)
-        if (!line.starts_with("picture") && !line.starts_with("ok")) script += line + "\n";
+    for (const auto& part : app::demo_designer_scripts()) {
+        std::istringstream lines(part);
+        for (std::string line; std::getline(lines, line);)
+            if (!line.starts_with("picture") && line != "ok" && line != "cancel")
+                script += line + "\n";
+        script += "apply\npage Resizing\n";
+    }
     script +=
-        "page Resizing\n"
         "click txtPreview\n"
         "dblclick lstMessages\n"
         "focus fraView\n"
@@ -117,6 +121,70 @@ TEST(QtPages, AScriptOnTheQtDialogWorksThePagesAsOnTheMemoryHost) {
     EXPECT_EQ(qt.settings.pane_settings, "lstFolders lstMessages txtPreview");
     EXPECT_TRUE(qt.settings.applied);
     EXPECT_EQ(qt.saved, memory.saved);
+}
+
+qt::QtPageDialog* open_dialog() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = dynamic_cast<qt::QtPageDialog*>(w); d && d->isVisible()) return d;
+    return nullptr;
+}
+
+// The dialog as the user has it: its tabs and buttons; Apply only while a page has changes; each
+// Apply saves the form while the dialog stays open; Escape closes it without the changes made
+// after the last Apply.
+TEST(QtPages, InTheUsersHandsApplySavesTheFormAndEscapeCancels) {
+    ScratchDir dir;
+    const auto form = dir.path() / "frmMail.frm";
+    spit(form, app::demo_form_text());
+    const std::string before = slurp(form);
+    app::DesignJob job;
+    job.form_path = form.string();
+    ASSERT_TRUE(app::setup_design_host("qt", job, true));
+    bool worked = false;
+    auto work = [&] {
+        qt::QtPageDialog* dialog = open_dialog();
+        ASSERT_NE(dialog, nullptr);
+        QTabWidget& tabs = dialog->tabs();
+        ASSERT_EQ(tabs.count(), 3);
+        EXPECT_EQ(tabs.tabText(0), "Resizing");
+        EXPECT_EQ(tabs.tabText(1), "Panels");
+        EXPECT_EQ(tabs.tabText(2), "Code");
+        QPushButton& apply = dialog->button(qt::QtPageDialog::Button::Apply);
+        EXPECT_FALSE(apply.isEnabled());
+
+        qt::QtPageInput hand(*dialog);
+        auto page = dialog->active_view().page();
+        const ObjectRef target = dialog->model().control()->parent();
+        auto shadow = [&](const char* key) { return page->find(shadow_name_of_key(target, key)); };
+        ASSERT_TRUE(hand.click(*shadow("cmdOK")));
+        ASSERT_TRUE(hand.click(*page->find("optMove(8)")));
+        EXPECT_TRUE(apply.isEnabled());
+        EXPECT_EQ(slurp(form), before);
+        ASSERT_TRUE(hand.press(apply));
+        EXPECT_FALSE(apply.isEnabled());
+        EXPECT_NE(slurp(form), before);
+        const std::string applied = slurp(form);
+
+        ASSERT_TRUE(hand.click(*shadow("txtPreview")));
+        ASSERT_TRUE(hand.click(*page->find("optMove(4)")));
+        EXPECT_TRUE(apply.isEnabled());
+        hand.press_key(Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_FALSE(dialog->model().is_open());
+        EXPECT_EQ(slurp(form), applied);
+        worked = true;
+    };
+    QTimer::singleShot(0, [&] {
+        work();
+        // A failed check leaves the dialog open: close it, so that the test ends.
+        if (qt::QtPageDialog* left = open_dialog()) left->reject();
+    });
+    std::ostringstream out;
+    const auto outcome = app::design_form_file(job, {}, out);
+    EXPECT_TRUE(worked);
+    EXPECT_TRUE(outcome.applied);
+    EXPECT_TRUE(outcome.placed);
+    EXPECT_EQ(outcome.control_settings, "cmdOK \tAAKKK");
 }
 
 }  // namespace

@@ -17,13 +17,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Each "picture" line of the script is one step of the tour; its title comes from the comment
-// line just above it.
-const char* kScript =
+// Each "picture" line of a script is one step of the tour; its title comes from the comment
+// lines just above it. The developer sets the form up and applies; then opens the pages again,
+// where the stored split pane is part of the preview.
+const char* kScripts[] = {
     R"(# the pages open on the form's resizer: the controls page shows a shadow of the form
 picture @DIR@/design1.png
 # the folder list keeps its width and scales its font, the message list grows wider,
-# the preview wider and taller, the view frame, the separator and the buttons keep to their edges and corners
+# the preview wider and taller, the view frame, the separator and the buttons keep to
+# their edges and corners
 click lstFolders
 choice 3
 font change
@@ -52,10 +54,10 @@ container frmMail
 select free lstFolders lstMessages txtPreview
 add
 picture @DIR@/design4.png
-apply
-# back on the controls page, "Resizing Used" colours the shadows as the run time will
-# use them: the folder list guides the pane and is offered only the pane's choices
-page Resizing
+ok
+)",
+    R"(# opened again, "Resizing Used" colours the shadows as the run time will use them:
+# the folder list guides the pane and is offered only the pane's choices
 view 2
 click lstFolders
 picture @DIR@/design5.png
@@ -63,8 +65,8 @@ picture @DIR@/design5.png
 page Code
 code
 picture @DIR@/design6.png
-ok
-)";
+cancel
+)"};
 
 std::string with_dir(std::string text, const std::string& dir) {
     const std::string mark = "@DIR@";
@@ -89,28 +91,25 @@ std::string read_file(const fs::path& path) {
 
 }  // namespace
 
-std::string demo_designer_script() {
-    return kScript;
+std::vector<std::string> demo_designer_scripts() {
+    return {std::begin(kScripts), std::end(kScripts)};
 }
 
-bool run_demo_designer(const fs::path& dir, std::ostream& out, std::ostream& err) {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-    fs::create_directories(dir, ec);
-    const std::string form_path = (dir / "frmMail.frm").string();
-    write_file(form_path, demo_form_text());
-    const std::string script_path = (dir / "design.txt").string();
-    write_file(script_path, with_dir(kScript, dir.string()));
-    out << "== the designer: the same form without a set-up, set up on the property pages by\n"
-        << "   the page actions of " << script_path << " (kelvane design " << form_path
-        << " --script " << script_path << ")\n";
+namespace {
 
+// One session on the pages: the script written beside the form, run, its steps listed with
+// their pictures, then what the pages printed and the resulting settings.
+bool design_session(const fs::path& dir, const std::string& script, const std::string& name,
+                    int& step, DesignOutcome& outcome, std::ostream& out, std::ostream& err) {
+    const std::string form_path = (dir / "frmMail.frm").string();
+    const std::string script_path = (dir / name).string();
+    write_file(script_path, with_dir(script, dir.string()));
+    out << "   kelvane design " << form_path << " --script " << script_path << "\n";
     DesignJob job;
     job.form_path = form_path;
     job.script_name = script_path;
     job.temp_folder = dir.string();
     std::ostringstream log;
-    DesignOutcome outcome;
     try {
         outcome =
             design_form_file(job, parse_design_script(read_file(script_path), script_path), log);
@@ -118,12 +117,10 @@ bool run_demo_designer(const fs::path& dir, std::ostream& out, std::ostream& err
         err << e.what() << "\n";
         return false;
     }
-    // The comment above each picture says what it shows.
-    std::istringstream script(kScript);
+    std::istringstream lines(script);
     std::string comment;
     bool in_comment = false;
-    int step = 0;
-    for (std::string line; std::getline(script, line);) {
+    for (std::string line; std::getline(lines, line);) {
         const bool is_comment = line.starts_with("# ");
         if (is_comment) comment = (in_comment ? comment + " " : "") + line.substr(2);
         in_comment = is_comment;
@@ -132,16 +129,34 @@ bool run_demo_designer(const fs::path& dir, std::ostream& out, std::ostream& err
                 << with_dir(line.substr(8), dir.string()) << "\n";
     }
     // The pictures are listed above; the rest (message boxes, the code file) as it came.
-    std::istringstream lines(log.str());
-    for (std::string line; std::getline(lines, line);)
-        if (!line.starts_with("wrote ")) out << line << "\n";
-    print_design_outcome(out, outcome);
+    std::istringstream printed(log.str());
+    for (std::string line; std::getline(printed, line);)
+        if (!line.starts_with("wrote ")) out << "  " << line << "\n";
+    return true;
+}
+
+}  // namespace
+
+bool run_demo_designer(const fs::path& dir, std::ostream& out, std::ostream& err) {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+    fs::create_directories(dir, ec);
+    const std::string form_path = (dir / "frmMail.frm").string();
+    write_file(form_path, demo_form_text());
+    out << "== the designer: the same form without a set-up, set up on the property pages by\n"
+        << "   a developer's hand, a script of page actions:\n";
+    int step = 0;
+    DesignOutcome outcome;
+    if (!design_session(dir, kScripts[0], "design.txt", step, outcome, out, err)) return false;
     if (!outcome.applied) {
         err << "the designer applied nothing\n";
         return false;
     }
-    out << "saved " << form_path << "; the code page wrote:\n"
-        << read_file(dir / "KelvaneCode.tmp") << "\n";
+    print_design_outcome(out, outcome);
+    out << "saved " << form_path << "; then the pages open again:\n";
+    if (!design_session(dir, kScripts[1], "design-again.txt", step, outcome, out, err))
+        return false;
+    out << "the code page wrote:\n" << read_file(dir / "KelvaneCode.tmp") << "\n";
 
     // The saved form at work: the choices made on the pages, resized by its user.
     Session session("");

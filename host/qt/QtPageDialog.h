@@ -45,7 +45,7 @@ class QtPageDialog : public QDialog {
     // Bring every page's widgets, the current tab, the Qt focus and Apply up to the model.
     void refresh();
 
-  protected:
+    // Escape, the close box and Cancel: the pages close without applying.
     void reject() override;
 
   private:

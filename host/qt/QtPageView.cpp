@@ -56,10 +56,12 @@ QtPageView::QtPageView(QtPageDialog& dialog, const std::shared_ptr<mem::MemoryPr
     : dialog_(dialog), page_(page) {
     QtFormWindow& w = dialog.host().window(page);
     window_ = &w;
-    w.setParent(&tab);
-    w.move(0, 0);
+    // The page's window is a child of its tab rather than a window of its own.
+    QWidget* frame = w.frame();
+    frame->setParent(&tab);
+    frame->move(0, 0);
     w.sync();
-    w.show();
+    frame->show();
     w.client()->installEventFilter(this);
     sync();
 }
@@ -96,8 +98,9 @@ void QtPageView::sync() {
         picture_labels_.erase(it->first);
         it = wired_.erase(it);
     }
-    if (QWidget* tab = window_->parentWidget())
-        tab->setMinimumSize(tab->minimumSize().expandedTo(window_->size()));
+    QWidget* frame = window_->frame();
+    if (QWidget* tab = frame ? frame->parentWidget() : nullptr)
+        tab->setMinimumSize(tab->minimumSize().expandedTo(frame->size()));
     for (const auto& c : page->all_controls()) {
         QWidget* w = window_->widget_of(c.get());
         if (!w) continue;
@@ -127,6 +130,10 @@ void QtPageView::wire(const std::shared_ptr<mem::MemoryObject>& control, QWidget
         connect(button, &QAbstractButton::clicked, this, [on_page] {
             on_page([](mem::MemoryPropertyPage& p, const auto& c) { p.click(c); });
         });
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        // A page's captions mark their access keys with "&", which a label shows as such only
+        // when it has a buddy.
+        label->setBuddy(window_->client());
     } else if (auto* list = qobject_cast<QListWidget*>(&widget)) {
         list->setSelectionMode(QAbstractItemView::MultiSelection);
         wired_[list->viewport()] = control;
