@@ -64,6 +64,7 @@ TEST(KelvaneHelp, EveryCommandAnswersHelpWithItsOptions) {
         {"render", {"FORM.frm", "-o,--out", "--size", "--drag", "--store"}},
         {"check", {"FORM.frm", "--store"}},
         {"set", {"FORM.frm", "PROPERTY=VALUE", "--codepage"}},
+        {"design", {"FORM.frm", "--script", "--host", "--shots", "--store"}},
         {"store", {"--store", "list", "get", "set", "delete", "path"}},
     };
     for (const auto& [name, options] : commands) {
@@ -115,6 +116,10 @@ TEST(KelvaneUsage, BadUsageIsOneLineNamingTheOption) {
         {{"store", "rename", "Software"}, "unknown command 'rename'"},
         {{"set", form, "SavePos=True", "--store", "s.sqlite"}, "--store: set changes only"},
         {{"demo", "--store", "s.sqlite"}, "--store: the demo keeps"},
+        // The pages for the user are a real dialog; the memory host's need a script.
+        {{"design", form, "--host", "memory"}, "--host memory"},
+        {{"design", form, "--shots", "shots"}, "--shots: needs a --script"},
+        {{"design", form, "--host", "paper", "--script", "-"}, "--host"},
     };
     for (const auto& c : cases) {
         std::string shown;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include "host/qt/QtPageInput.h"
 #include "host/qt/QtPageView.h"
 #include "pages/Shadows.h"
+#include "tool_run.h"
 
 namespace kv {
 namespace {
@@ -121,6 +123,37 @@ TEST(QtPages, AScriptOnTheQtDialogWorksThePagesAsOnTheMemoryHost) {
     EXPECT_EQ(qt.settings.pane_settings, "lstFolders lstMessages txtPreview");
     EXPECT_TRUE(qt.settings.applied);
     EXPECT_EQ(qt.saved, memory.saved);
+}
+
+// The command line: the same script on either host prints the same settings; on the Qt host
+// --shots keeps a picture of the whole dialog after it opens and after every action.
+TEST(QtPages, DesignOnTheQtHostPrintsTheSameAndPicturesEveryStep) {
+    ScratchDir dir;
+    const auto script = dir.path() / "s.txt";
+    spit(script,
+         "click lstFolders\nchoice 3\npage Panels\ncontainer frmMail\n"
+         "select free lstMessages txtPreview\nadd\nok\n");
+    std::string printed[2];
+    for (int qt = 0; qt < 2; ++qt) {
+        const auto form = dir.path() / ("form" + std::to_string(qt) + ".frm");
+        spit(form, app::demo_form_text());
+        test::Argv args{"design", form.string(), "--script", script.string()};
+        if (qt)
+            args.insert(args.end(), {"--host", "qt", "--shots", (dir.path() / "shots").string()});
+        const auto r = test::run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        printed[qt] = r.out.substr(0, r.out.find("placed a resizer"));
+    }
+    EXPECT_EQ(printed[1], printed[0]);
+    EXPECT_TRUE(test::has(printed[1], "PaneSettings:\n  lstMessages txtPreview\n")) << printed[1];
+    // Seven actions: the dialog as opened and after each but the last, which closed it.
+    for (int i = 0; i <= 7; ++i) {
+        const QImage shot((dir.path() / "shots" / ("step-" + std::to_string(i) + ".png")).c_str());
+        EXPECT_EQ(!shot.isNull(), i < 7) << i;
+        if (!shot.isNull()) {
+            EXPECT_GT(shot.width(), 400) << i;
+        }
+    }
 }
 
 qt::QtPageDialog* open_dialog() {
