@@ -241,6 +241,11 @@ TEST(QtExample, TheApiRefusesWhatCannotWork) {
     EXPECT_EQ(w.minimumSize(), QSize(560, 360));
     notes.resize({500, 300});
     EXPECT_EQ(w.size(), QSize(560, 360));
+    // Taken away, the window goes smaller than before.
+    w.resizer().minimum_size(QSize());
+    notes.resize({300, 200});
+    EXPECT_EQ(w.size(), QSize(300, 200));
+    EXPECT_THROW(w.resizer().minimum_size({-5, 10}), std::invalid_argument);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
+#include <cmath>
 #include <stdexcept>
 
 #include "control/zokKelvane.h"
@@ -70,8 +71,9 @@ std::string join(const std::vector<std::string>& lines) {
     return out;
 }
 
+// QSize() is no limit.
 void check_size(QSize size, const char* what) {
-    if (size.width() < 0 || size.height() < 0)
+    if (size != QSize() && (size.width() < 0 || size.height() < 0))
         throw std::invalid_argument(std::string("kelvane::Resizer: negative ") + what);
 }
 
@@ -112,7 +114,7 @@ struct Resizer::Impl {
         auto* fw = form_window();
         if (!size.isValid() || !fw) return {-1, -1};
         const auto [w, h] = fw->outer_size_for(size);
-        return {static_cast<int32_t>(w), static_cast<int32_t>(h)};
+        return {static_cast<int32_t>(std::lround(w)), static_cast<int32_t>(std::lround(h))};
     }
     void check_limits() const {
         if (min.isValid() && max.isValid() &&

@@ -58,8 +58,8 @@ class Resizer {
     // Split panes in the saved text form: one line per pane, its control names separated by
     // single blanks, lines separated by CR LF.
     Resizer& pane_settings(std::string_view text);
-    // Size limits of the window in pixels, as QWidget::setMinimumSize counts them. A maximum
-    // smaller than the minimum is refused (std::invalid_argument).
+    // Size limits of the window in pixels, as QWidget::setMinimumSize counts them; QSize()
+    // takes a limit away. A maximum smaller than the minimum is refused (std::invalid_argument).
     Resizer& minimum_size(QSize size);
     Resizer& maximum_size(QSize size);
     // Save the window's position, size and state and the splits when it closes, under `key`,
