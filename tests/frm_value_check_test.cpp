@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"FontSize = 0",
              "expected a font size above 0 and at most 2160 for FontSize, found '0'"}));
 
-TEST(ValueCheck, FontSizeAndFormClientSize) {
+TEST(ValueCheck, FontSizeFormClientSizeAndWindowState) {
     const struct {
         std::string text, message;
     } cases[] = {
@@ -70,6 +70,12 @@ TEST(ValueCheck, FontSizeAndFormClientSize) {
         {"VERSION 5.00\r\nBegin VB.Form F \r\n   BeginProperty Font \r\n      Size = 1E+308\r\n"
          "   EndProperty\r\nEnd\r\n",
          "v.frm:4: expected a font size above 0 and at most 2160 for Size, found '1E+308'"},
+        {"VERSION 5.00\r\nBegin VB.Form F \r\n   WindowState = 7\r\nEnd\r\n",
+         "v.frm:3: expected a window state 0 (normal), 1 (minimised) or 2 (maximised) for "
+         "WindowState, found '7'"},
+        {"VERSION 5.00\r\nBegin VB.Form F \r\n   WindowState = -1\r\nEnd\r\n",
+         "v.frm:3: expected a window state 0 (normal), 1 (minimised) or 2 (maximised) for "
+         "WindowState, found '-1'"},
     };
     for (const auto& c : cases) {
         const auto doc = FrmReader::read_bytes(c.text, "v.frm");

@@ -95,6 +95,15 @@ void check_block(const FrmDocument& doc, const FrmBlock& block) {
 
 void FrmValueCheck::check(const FrmDocument& doc) {
     check_block(doc, doc.form);
+    // The forms runtime refuses any other window state (380) only once the form is shown.
+    if (const auto* state = doc.form.find("WindowState")) {
+        const double x = state->number;
+        if (x != 0 && x != 1 && x != 2)
+            throw FrmError(doc.path, state->line + 1,
+                           expected_found("a window state 0 (normal), 1 (minimised) or 2 "
+                                          "(maximised) for WindowState",
+                                          state->raw));
+    }
 }
 
 }  // namespace kv::frm
