@@ -14,7 +14,10 @@
 namespace kv::qt {
 
 QtPageDialog::QtPageDialog(QtHost& host, const ObjectRef& control, QWidget* parent)
-    : QDialog(parent), host_(host), model_(host.open_property_pages(control)) {
+    : QDialog(parent),
+      host_(host),
+      alive_(host.shared_from_this()),
+      model_(host.open_property_pages(control)) {
     setWindowTitle("Property Pages");
     tabs_ = new QTabWidget(this);
     auto* buttons = new QDialogButtonBox(this);
@@ -44,13 +47,14 @@ QtPageDialog::QtPageDialog(QtHost& host, const ObjectRef& control, QWidget* pare
 }
 
 QtPageDialog::~QtPageDialog() {
+    const auto host = alive_.lock();
     try {
-        if (model_ && model_->is_open()) model_->cancel();
+        if (host && model_ && model_->is_open()) model_->cancel();
     } catch (...) {
         // A page that fails while the dialog goes away has nobody left to tell.
     }
     views_.clear();
-    host_.sync();
+    if (host) host_.sync();
 }
 
 QPushButton& QtPageDialog::button(Button which) const {

@@ -56,6 +56,8 @@ class QtPageDialog : public QDialog {
     void guarded(const std::function<void()>& step);
 
     QtHost& host_;
+    // A dialog the user still has open when the host goes must not reach back into it.
+    std::weak_ptr<mem::MemoryHost> alive_;
     std::shared_ptr<mem::MemoryPageDialog> model_;
     QTabWidget* tabs_ = nullptr;
     QPushButton* ok_ = nullptr;
