@@ -16,9 +16,14 @@
 #include "apps/kelvane/DemoDesigner.h"
 #include "apps/kelvane/DemoForm.h"
 #include "apps/kelvane/DesignFile.h"
+#include "apps/kelvane/DesignRun.h"
+#include "apps/kelvane/Session.h"
 #include "apps/kelvane/Snapshot.h"
+#include "control/zokKelvane.h"
 #include "frm_test_util.h"
+#include "host/frm/FrmReader.h"
 #include "host/memory/MemoryPageDialog.h"
+#include "host/qt/QtHost.h"
 #include "host/qt/QtPageDialog.h"
 #include "host/qt/QtPageInput.h"
 #include "host/qt/QtPageView.h"
@@ -218,6 +223,24 @@ TEST(QtPages, InTheUsersHandsApplySavesTheFormAndEscapeCancels) {
     EXPECT_TRUE(outcome.applied);
     EXPECT_TRUE(outcome.placed);
     EXPECT_EQ(outcome.control_settings, "cmdOK \tAAKKK");
+}
+
+// The host's own service: the pages shown on a resizer in the designer are the Qt dialog, which
+// goes when it is closed.
+TEST(QtPages, TheQtHostShowsThePagesInItsDialog) {
+    auto host = std::make_shared<qt::QtHost>();
+    app::Session session("", false, host);
+    app::register_page_classes();
+    auto& loaded = session.load(frm::FrmReader::read_bytes(app::demo_form_text(), "frmMail.frm"));
+    auto resizer = loaded.form->add_user_control(kZokKelvaneClassId, "zokKelvane1");
+    host->show_property_pages(resizer);
+    qt::QtPageDialog* dialog = open_dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->tabs().count(), 3);
+    EXPECT_TRUE(dialog->model().is_open());
+    dialog->reject();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(open_dialog(), nullptr);
 }
 
 }  // namespace
