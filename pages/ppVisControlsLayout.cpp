@@ -57,7 +57,7 @@ std::vector<PageControlSpec> vis_controls_layout() {
                      grid ? 240.0 + (i / 3) * 280 : 240.0 + (i - 9) * 280, 300, 255,
                      kDigits[static_cast<size_t>(i)]});
     }
-    t.push_back({"VB.Label", "lblMsg", -1, nullptr, 5160, 3900, 3600, 1140});
+    t.push_back({"VB.Label", "lblMsg", -1, nullptr, 5160, 3900, 3600, 1140, ""});
     for (auto& spec : t)
         if (std::string(spec.name) == "optMove") spec.tooltip = choice_tooltip(spec.index).data();
     return t;

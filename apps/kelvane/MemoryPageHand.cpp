@@ -34,8 +34,8 @@ class MemoryHand : public PageHand {
     void ok() override { dialog_->ok(); }
     void cancel() override { dialog_->cancel(); }
     bool picture(const std::string& path, std::string& error) override {
-        return render_picture(take_snapshot(page()), host_.twips_per_pixel_x(), path, error,
-                              page().caption());
+        // The headline is the page's own caption.
+        return render_picture(take_snapshot(page()), host_.twips_per_pixel_x(), path, error);
     }
 
   private:
