@@ -280,8 +280,11 @@ bool QtPageView::mouse(const std::shared_ptr<mem::MemoryObject>& c, QWidget& wid
     auto page = page_.lock();
     auto* m = static_cast<QMouseEvent*>(event);
     QtHost& host = dialog_.host();
-    const auto [x, y] = QtInputFilter::to_units(*c, m->position(), host.twips_per_pixel_x(),
-                                                host.twips_per_pixel_y());
+    // Plain variables, not a structured binding: the lambdas below capture them, which clang
+    // (the fuzz build's compiler) does not allow for bindings.
+    const auto units = QtInputFilter::to_units(*c, m->position(), host.twips_per_pixel_x(),
+                                               host.twips_per_pixel_y());
+    const double x = units.first, y = units.second;
     const int shift = vb_shift(m->modifiers());
     switch (event->type()) {
         case QEvent::MouseButtonPress:
