@@ -144,6 +144,21 @@ TEST(FrmReader, UndefinedCodePageBytesBecomeReplacementCharacters) {
     EXPECT_EQ(jp.form.find("Tag")->text, "\u3042");
 }
 
+TEST(FrmReader, FrxTextOfAnAsciiFormIsReadInTheFormsCodePage) {
+    // A plain ASCII form says nothing of its code page but through its fonts; the designer
+    // wrote its .frx texts (list items, long captions) in that code page.
+    const std::string ascii = "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"x\"\r\nEnd\r\n";
+    const auto western = FrmReader::read_bytes(ascii, "a.frm");
+    EXPECT_EQ(western.encoding, "UTF-8");
+    EXPECT_EQ(western.decode("\xE9t\xE9"), "\u00e9t\u00e9");
+    EXPECT_EQ(western.decode("\xC3\xA9"), "\u00e9");  // text that is UTF-8 stays so
+    const std::string cyrillic =
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   BeginProperty Font \r\n      Name = "
+        "\"Arial\"\r\n      Charset = 204\r\n   EndProperty\r\nEnd\r\n";
+    EXPECT_EQ(FrmReader::read_bytes(cyrillic, "c.frm").decode("\xC4\xE0"), "\u0414\u0430");
+    EXPECT_EQ(FrmReader::read_bytes(ascii, "j.frm", "CP932").decode("\x82\xA0"), "\u3042");
+}
+
 struct BadInput {
     const char* what;
     std::string text;

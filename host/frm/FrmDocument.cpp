@@ -102,6 +102,8 @@ std::string FrmDocument::frx_text(const FrmProperty& p) const {
 }
 
 std::string FrmDocument::decode(const std::string& bytes) const {
+    if (!fallback_encoding.empty() && encoding == "UTF-8" && !is_valid_utf8(bytes))
+        return decode_text_replacing(bytes, fallback_encoding);
     return decode_text_replacing(bytes, encoding);
 }
 

@@ -22,6 +22,9 @@ class FrmDocument {
   public:
     std::string path;      // as given; used in messages and to find the .frx beside it
     std::string encoding;  // of the file's text: "UTF-8" or the author's code page
+    // For a UTF-8 (often plain ASCII) form: the code page of text that is not UTF-8, as a .frx
+    // written by the designer holds (the fonts' Charset, or the code page given).
+    std::string fallback_encoding;
     std::vector<FrmLine> lines;
     std::vector<size_t> object_lines;  // header `Object = ...` lines
     FrmBlock form;

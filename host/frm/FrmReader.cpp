@@ -86,11 +86,12 @@ FrmDocument FrmReader::read_bytes(const std::string& bytes, const std::string& p
                                   const std::string& codepage) {
     FrmDocument doc;
     doc.path = path;
+    const std::string page = codepage.empty() ? code_page_from_charsets(bytes) : codepage;
+    if (!encoding_known(page)) throw FrmError(path, 0, "unknown code page '" + page + "'");
     if (is_valid_utf8(bytes)) {
         doc.encoding = "UTF-8";
+        doc.fallback_encoding = page;
     } else {
-        const std::string page = codepage.empty() ? code_page_from_charsets(bytes) : codepage;
-        if (!encoding_known(page)) throw FrmError(path, 0, "unknown code page '" + page + "'");
         doc.encoding = page;
     }
     doc.lines = split_lines(bytes);
