@@ -1,43 +1,34 @@
 #include "host/qt/QtWidgetAdoption.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QTextEdit>
-#include <QToolBar>
+#include <QMetaObject>
+#include <QVariant>
 #include <cctype>
 #include <map>
 #include <set>
 
+#include "host/common/QtClasses.h"
 #include "host/common/TextFold.h"
 
 namespace kv::qt {
 
 namespace {
 
-bool plain_holder(const QWidget& w) {
-    return w.metaObject() == &QWidget::staticMetaObject ||
-           w.metaObject() == &QFrame::staticMetaObject;
+// The widget's class and its base classes, its own first.
+std::vector<std::string_view> class_chain(const QWidget& w) {
+    std::vector<std::string_view> chain;
+    for (const QMetaObject* m = w.metaObject(); m; m = m->superClass())
+        chain.emplace_back(m->className());
+    return chain;
 }
 
 // The widgets that are controls of a window or container: not windows of their own, not Qt's
-// own parts, not bars.
+// own parts, not bars, not the resizer widget.
 std::vector<QWidget*> child_widgets(const QWidget& parent) {
     std::vector<QWidget*> out;
     for (QObject* o : parent.children()) {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->isWindow() || w->objectName().startsWith("qt_")) continue;
-        if (qobject_cast<QMenuBar*>(w) || qobject_cast<QStatusBar*>(w) ||
-            qobject_cast<QToolBar*>(w))
+        if (host::qt_class_is_bar(class_chain(*w)) || w->property(kResizerWidgetMark).toBool())
             continue;
         out.push_back(w);
     }
@@ -77,19 +68,19 @@ class Builder {
   private:
     void add_children(const QWidget& parent, const std::shared_ptr<mem::MemoryObject>& container) {
         for (QWidget* w : child_widgets(parent)) {
-            auto [cls, holds] = adopted_class(*w);
+            const host::FormsClassOf of = adopted_class(*w);
+            const std::string& cls = of.forms_class;
             auto c = result_.form->add_control(cls, name_for(*w, cls), container);
-            if (cls == "PictureBox") c->set_raw("BorderStyle", 0.0);  // the widget's own frame
+            if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
             if (cls == "ListBox") c->set_raw("IntegralHeight", false);
-            if (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w))
-                c->set_raw("MultiLine", true);
+            if (of.multi_line) c->set_raw("MultiLine", true);
             if (const double pt = w->font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
             c->set_raw("Visible", !w->isHidden());
             const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
             const QRect g = w->geometry();
             c->set_rect_twips({g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty});
             result_.controls.emplace_back(c, w);
-            if (holds) add_children(*w, c);
+            if (of.holds_children) add_children(*w, c);
         }
     }
 
@@ -115,24 +106,8 @@ class Builder {
 
 }  // namespace
 
-std::pair<std::string, bool> adopted_class(const QWidget& w) {
-    if (qobject_cast<const QGroupBox*>(&w)) return {"Frame", true};
-    if (plain_holder(w)) return {"PictureBox", true};
-    if (qobject_cast<const QLineEdit*>(&w) || qobject_cast<const QPlainTextEdit*>(&w) ||
-        qobject_cast<const QTextEdit*>(&w))
-        return {"TextBox", false};
-    if (qobject_cast<const QLabel*>(&w)) return {"Label", false};
-    if (qobject_cast<const QListView*>(&w)) return {"ListBox", false};
-    if (qobject_cast<const QComboBox*>(&w)) return {"ComboBox", false};
-    if (qobject_cast<const QCheckBox*>(&w)) return {"CheckBox", false};
-    if (qobject_cast<const QRadioButton*>(&w)) return {"OptionButton", false};
-    if (qobject_cast<const QAbstractButton*>(&w)) return {"CommandButton", false};
-    // Anything else is a generic control named after its Qt class ("QSpinBox"), which no forms
-    // class shares.
-    std::string cls = w.metaObject()->className();
-    const auto colons = cls.rfind("::");
-    if (colons != std::string::npos) cls.erase(0, colons + 2);
-    return {plain_identifier(cls) ? cls : "Control", false};
+host::FormsClassOf adopted_class(const QWidget& w) {
+    return host::forms_class_for(class_chain(w));
 }
 
 AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window) {

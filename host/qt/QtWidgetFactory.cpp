@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "engine/Error.h"
+#include "host/common/QtClasses.h"
 #include "host/qt/QtPaintedWidget.h"
 
 namespace kv::qt {
@@ -32,42 +33,42 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     if (c.user_control()) return nullptr;
     const std::string& cls = c.class_name();
     const QString name = QString::fromStdString(cls);
+    const host::QtShown shown = host::qt_class_for(cls, extra_flag(c, "MultiLine"));
+    if (shown.how == host::QtShow::None) return nullptr;
+    const std::string_view qt_class = shown.qt_class;
     QWidget* w = nullptr;
-    if (cls == "Timer" || cls == "Menu") return nullptr;
-    if (cls == "TextBox") {
-        if (extra_flag(c, "MultiLine"))
-            w = new QPlainTextEdit(parent);
-        else
-            w = new QLineEdit(parent);
-    } else if (cls == "Label" || cls == "Image") {
+    if (shown.how == host::QtShow::Painted) {
+        const auto kind = cls == "Line"    ? QtPaintedWidget::Kind::Line
+                          : cls == "Shape" ? QtPaintedWidget::Kind::Shape
+                                           : QtPaintedWidget::Kind::Unknown;
+        w = new QtPaintedWidget(kind, name, parent);
+    } else if (qt_class == "QPlainTextEdit") {
+        w = new QPlainTextEdit(parent);
+    } else if (qt_class == "QLineEdit") {
+        w = new QLineEdit(parent);
+    } else if (qt_class == "QLabel") {
         auto* l = new QLabel(parent);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(cls == "Label");
         w = l;
-    } else if (cls == "ListBox") {
+    } else if (qt_class == "QListWidget") {
         w = new QListWidget(parent);
-    } else if (cls == "ComboBox") {
+    } else if (qt_class == "QComboBox") {
         w = new QComboBox(parent);
-    } else if (cls == "CommandButton") {
+    } else if (qt_class == "QPushButton") {
         w = new QPushButton(parent);
-    } else if (cls == "CheckBox") {
+    } else if (qt_class == "QCheckBox") {
         w = new QCheckBox(parent);
-    } else if (cls == "OptionButton") {
+    } else if (qt_class == "QRadioButton") {
         w = new QRadioButton(parent);
-    } else if (cls == "Frame") {
+    } else if (qt_class == "QGroupBox") {
         w = new QGroupBox(parent);
-    } else if (cls == "PictureBox") {
+    } else {
         auto* f = new QFrame(parent);
         f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         f->setLineWidth(2);
         f->setAutoFillBackground(true);
         w = f;
-    } else if (cls == "Line") {
-        w = new QtPaintedWidget(QtPaintedWidget::Kind::Line, name, parent);
-    } else if (cls == "Shape") {
-        w = new QtPaintedWidget(QtPaintedWidget::Kind::Shape, name, parent);
-    } else {
-        w = new QtPaintedWidget(QtPaintedWidget::Kind::Unknown, name, parent);
     }
     w->setObjectName(QString::fromStdString(c.name()));
     if (c.traits().container) w->setMouseTracking(true);
