@@ -18,6 +18,10 @@ struct AboutBox {
     std::function<void()> system_info;
 };
 
+// The language the code page writes a set-up in: the forms runtime's, for the form's load
+// event, or C++ for kelvane::Resizer (a form designed in Qt Designer).
+enum class CodeLanguage { Forms, Cpp };
+
 class PageHost {
   public:
     virtual ~PageHost() = default;
@@ -42,6 +46,9 @@ class PageHost {
     // existing file that is not a regular file of the current user is refused (error 75,
     // "Path/File access error"); error 75 also when the file cannot be written.
     virtual void write_private_file(const std::string& path, const std::string& content) = 0;
+
+    // The language of the code page (the forms runtime's unless the host designs Qt forms).
+    virtual CodeLanguage code_language() { return CodeLanguage::Forms; }
 
     // The folder of the help pages that ship with the product ("" when they are not installed).
     virtual std::string help_folder() = 0;
