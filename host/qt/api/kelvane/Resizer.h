@@ -27,6 +27,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "kelvane/SettingsStore.h"
@@ -59,7 +61,8 @@ class Resizer {
     // single blanks, lines separated by CR LF.
     Resizer& pane_settings(std::string_view text);
     // Size limits of the window in pixels, as QWidget::setMinimumSize counts them; QSize()
-    // takes a limit away. A maximum smaller than the minimum is refused (std::invalid_argument).
+    // takes a limit away, and a side of -1 has none (QSize(-1, 300): a minimum height only).
+    // A maximum smaller than the minimum is refused (std::invalid_argument).
     Resizer& minimum_size(QSize size);
     Resizer& maximum_size(QSize size);
     // Save the window's position, size and state and the splits when it closes, under `key`,
@@ -78,6 +81,14 @@ class Resizer {
     QSize maximum_size() const;
 
   private:
+    friend class ResizerWidget;
+    // A resizer a designer placed on the window (ResizerWidget): the control goes by `name` and
+    // starts from `properties`, its persisted properties as the designer saved them, instead of
+    // the set-up collected above (the size limits excepted).
+    using Property =
+        std::pair<std::string, std::variant<std::monostate, bool, double, std::string>>;
+    void place(std::string name, std::vector<Property> properties);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
