@@ -67,7 +67,12 @@ std::shared_ptr<mem::MemoryForm> QtHost::adopt(QWidget& window) {
     auto& w = windows_[adopted.form.get()];
     w = new QtFormWindow(*this, adopted.form, &window);
     forms_[adopted.form.get()] = adopted.form;
-    for (const auto& [control, widget] : adopted.controls) w->views().adopt(control, *widget);
+    QtWidgetWatch& watch = *w->widget_watch();
+    watch.watch(window);
+    for (const auto& [control, widget] : adopted.controls) {
+        w->views().adopt(control, *widget);
+        if (adopted_class(*widget).second) watch.watch(*widget);
+    }
     return adopted.form;
 }
 
