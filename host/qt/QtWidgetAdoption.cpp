@@ -1,10 +1,11 @@
 #include "host/qt/QtWidgetAdoption.h"
 
+#include <QComboBox>
+#include <QLayout>
 #include <QMetaObject>
 #include <QVariant>
 #include <cctype>
 #include <map>
-#include <set>
 
 #include "host/common/QtClasses.h"
 #include "host/common/TextFold.h"
@@ -21,19 +22,24 @@ std::vector<std::string_view> class_chain(const QWidget& w) {
     return chain;
 }
 
-// The widgets that are controls of a window or container: not windows of their own, not Qt's
-// own parts, not bars, not the resizer widget.
+// The widgets that are controls of a window or container.
 std::vector<QWidget*> child_widgets(const QWidget& parent) {
     std::vector<QWidget*> out;
     for (QObject* o : parent.children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w->isWindow() || w->objectName().startsWith("qt_")) continue;
-        if (host::qt_class_is_bar(class_chain(*w)) || w->property(kResizerWidgetMark).toBool())
-            continue;
-        out.push_back(w);
+        if (w && is_control_widget(*w)) out.push_back(w);
     }
     return out;
 }
+
+}  // namespace
+
+bool is_control_widget(const QWidget& w) {
+    if (w.isWindow() || w.objectName().startsWith("qt_")) return false;
+    return !host::qt_class_is_bar(class_chain(w)) && !w.property(kResizerWidgetMark).toBool();
+}
+
+namespace {
 
 bool plain_identifier(const std::string& s) {
     if (s.empty() || !std::isalpha(static_cast<unsigned char>(s[0]))) return false;
@@ -42,76 +48,93 @@ bool plain_identifier(const std::string& s) {
     return true;
 }
 
+// Controls for widgets, named after their object names where those are plain identifiers not
+// taken on the form yet, else after their class.
 class Builder {
   public:
-    Builder(mem::MemoryHost& host, QWidget& window) : host_(host), window_(window) {}
+    Builder(mem::MemoryHost& host, mem::MemoryForm& form) : host_(host), form_(form) {}
 
-    AdoptedForm build() {
-        std::string name = window_.objectName().toStdString();
-        if (!plain_identifier(name)) name = "Form1";
-        result_.form = host_.create_form(name);
-        auto& form = *result_.form;
+    void add(QWidget& w, const std::shared_ptr<mem::MemoryObject>& container) {
+        const host::FormsClassOf of = adopted_class(w);
+        const std::string& cls = of.forms_class;
+        auto c = form_.add_control(cls, name_for(w, cls), container);
+        if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
+        if (cls == "ListBox") c->set_raw("IntegralHeight", false);
+        if (of.multi_line) c->set_raw("MultiLine", true);
+        if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
+        c->set_raw("Visible", !w.isHidden());
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
-        form.set_raw("Caption", window_.windowTitle().toStdString());
-        // The application placed the window: keep it where it is.
-        form.set_raw("StartUpPosition", 0.0);
-        form.set_client_size(window_.width() * tx, window_.height() * ty);
-        auto r = form.rect_twips();
-        r.left = window_.x() * tx;
-        r.top = window_.y() * ty;
-        form.set_rect_twips(r);
-        taken_.insert(fold(name));
-        add_children(window_, nullptr);
-        return std::move(result_);
+        // A combo box of the application's keeps the height its style gives it.
+        if (qobject_cast<QComboBox*>(&w)) c->set_fixed_height_twips(w.sizeHint().height() * ty);
+        const QRect g = w.geometry();
+        c->set_rect_twips({g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty});
+        controls_.emplace_back(c, &w);
+        if (of.holds_children)
+            for (QWidget* child : child_widgets(w)) add(*child, c);
+    }
+
+    std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> take() {
+        return std::move(controls_);
     }
 
   private:
-    void add_children(const QWidget& parent, const std::shared_ptr<mem::MemoryObject>& container) {
-        for (QWidget* w : child_widgets(parent)) {
-            const host::FormsClassOf of = adopted_class(*w);
-            const std::string& cls = of.forms_class;
-            auto c = result_.form->add_control(cls, name_for(*w, cls), container);
-            if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
-            if (cls == "ListBox") c->set_raw("IntegralHeight", false);
-            if (of.multi_line) c->set_raw("MultiLine", true);
-            if (const double pt = w->font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
-            c->set_raw("Visible", !w->isHidden());
-            const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
-            const QRect g = w->geometry();
-            c->set_rect_twips({g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty});
-            result_.controls.emplace_back(c, w);
-            if (of.holds_children) add_children(*w, c);
-        }
-    }
-
     std::string name_for(const QWidget& w, const std::string& cls) {
         std::string name = w.objectName().toStdString();
-        if (!plain_identifier(name) || taken_.count(fold(name))) {
+        if (!plain_identifier(name) || taken(name)) {
             do {
                 name = cls + std::to_string(++counts_[cls]);
-            } while (taken_.count(fold(name)));
+            } while (taken(name));
         }
-        taken_.insert(fold(name));
         return name;
     }
 
-    static std::string fold(const std::string& s) { return host::fold(s); }
+    bool taken(const std::string& name) const {
+        return form_.control(name) || host::fold(name) == host::fold(form_.name());
+    }
 
     mem::MemoryHost& host_;
-    QWidget& window_;
-    AdoptedForm result_;
-    std::set<std::string> taken_;
+    mem::MemoryForm& form_;
+    std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> controls_;
     std::map<std::string, int> counts_;
 };
 
 }  // namespace
 
 host::FormsClassOf adopted_class(const QWidget& w) {
-    return host::forms_class_for(class_chain(w));
+    host::FormsClassOf of = host::forms_class_for(class_chain(w));
+    // A panel whose widgets a QLayout places is one control: its layout keeps its inside.
+    if (w.layout()) of.holds_children = false;
+    return of;
 }
 
 AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window) {
-    return Builder(host, window).build();
+    std::string name = window.objectName().toStdString();
+    if (!plain_identifier(name)) name = "Form1";
+    AdoptedForm result;
+    result.form = host.create_form(name);
+    auto& form = *result.form;
+    const double tx = host.twips_per_pixel_x(), ty = host.twips_per_pixel_y();
+    form.set_raw("Caption", window.windowTitle().toStdString());
+    // The application placed the window: keep it where it is.
+    form.set_raw("StartUpPosition", 0.0);
+    form.set_client_size(window.width() * tx, window.height() * ty);
+    auto r = form.rect_twips();
+    r.left = window.x() * tx;
+    r.top = window.y() * ty;
+    form.set_rect_twips(r);
+    Builder builder(host, form);
+    for (QWidget* w : child_widgets(window)) builder.add(*w, nullptr);
+    result.controls = builder.take();
+    return result;
+}
+
+std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widget(
+    mem::MemoryHost& host, mem::MemoryForm& form, QWidget& widget,
+    const std::shared_ptr<mem::MemoryObject>& container) {
+    if (!is_control_widget(widget)) return {};
+    Builder builder(host, form);
+    builder.add(widget, container);
+    return builder.take();
 }
 
 }  // namespace kv::qt

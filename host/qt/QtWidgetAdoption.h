@@ -3,9 +3,8 @@
 // size and place, and a control per child widget, of the class that widget is (QLineEdit a
 // TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... host/common/QtClasses), in its
 // container (a QGroupBox is a Frame, a plain QWidget or QFrame a borderless PictureBox), with the
-// widget's geometry, font size and visibility. Composite widgets (a list, a text area) are one
-// control: their inner widgets are not walked. The window's bars are not controls, nor is a
-// widget marked with the property kResizerWidgetMark (the resizer placed on the window).
+// widget's geometry, font size and visibility; an application's combo box keeps its own height.
+// Composite widgets (a list, a text area) are one control: their inner widgets are not walked.
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -27,7 +26,18 @@ struct AdoptedForm {
 // identifiers not taken yet, else after their class ("ListBox1", "CommandButton2").
 AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window);
 
-// The control a widget stands for.
+// A widget the application added later: its control (in `container`, nullptr for the form) and
+// those of the widgets it holds, containers first; none for a widget that is no control.
+std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widget(
+    mem::MemoryHost& host, mem::MemoryForm& form, QWidget& widget,
+    const std::shared_ptr<mem::MemoryObject>& container);
+
+// Whether a child widget counts as a control: not a window of its own, not one of Qt's own
+// parts, not a bar, not the resizer placed on the window (marked with kResizerWidgetMark).
+bool is_control_widget(const QWidget& widget);
+
+// The control a widget stands for; it holds the widgets inside it as controls unless a QLayout
+// places them.
 host::FormsClassOf adopted_class(const QWidget& widget);
 
 // A widget with this dynamic property true is not a control of the window.
