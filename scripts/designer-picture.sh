@@ -27,7 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1000x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
@@ -39,37 +39,53 @@ HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
     QT_PLUGIN_PATH=$build/plugins QT_QPA_PLATFORM=xcb \
     "$designer" "$ui" >"$work/designer.log" 2>&1 &
 designer_pid=$!
-xdotool search --sync --onlyvisible --name "Qt Designer" >/dev/null
+# (Windows come and go while Designer starts: a search may meet one that went.)
+main=
+for _ in $(seq 150); do
+    main=$(xdotool search --onlyvisible --name "Qt Designer" 2>/dev/null | head -1) || true
+    [ -n "$main" ] && break
+    sleep 0.2
+done
+[ -n "$main" ] || { echo "designer-picture: Designer did not start" >&2; exit 1; }
+# No window manager: Designer's window is made to fill the screen.
+xdotool windowmove "$main" 0 0 windowsize "$main" 1600 1000
 sleep 3
 
 shot() { xwd -root -silent | xwdtopnm 2>/dev/null; }
 
-# The centre of the resizer's icon on the screen: its red arrow next to its blue title bar.
+# The centre of the resizer's icon on the form: the largest patch of its blue title bar on the
+# screen (the object inspector shows a smaller copy of the icon).
 find_icon() {
     python3 -c '
 import sys
 data = sys.stdin.buffer.read()
 parts = data.split(maxsplit=4)
-w, h = int(parts[1]), int(parts[2])
-pix = parts[4]
-red = []
+w, h, pix = int(parts[1]), int(parts[2]), parts[4]
+hits = []
 for y in range(h):
     row = pix[y * w * 3:(y + 1) * w * 3]
     for x in range(w):
-        r, g, b = row[3 * x], row[3 * x + 1], row[3 * x + 2]
-        if r > 180 and g < 90 and b < 70:
-            red.append((x, y))
-if not red:
-    sys.exit("no resizer icon on the screen")
-xs = sorted(p[0] for p in red); ys = sorted(p[1] for p in red)
-# The arrow runs from the icon centre to its lower right corner.
-print(xs[len(xs) // 2] - 6, ys[len(ys) // 2] - 6)
+        if abs(row[3 * x] - 70) <= 4 and abs(row[3 * x + 1] - 110) <= 4 and abs(row[3 * x + 2] - 190) <= 4:
+            hits.append((x, y))
+if not hits:
+    sys.exit("designer-picture: no resizer icon on the screen")
+near = lambda p: [q for q in hits if abs(q[0] - p[0]) <= 24 and abs(q[1] - p[1]) <= 24]
+patch = max((near(p) for p in hits), key=len)
+print(min(q[0] for q in patch) + 13, min(q[1] for q in patch) + 13)
 '
 }
 
 read -r x y < <(shot | find_icon)
 xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
-xdotool search --sync --onlyvisible --name "Edit Resizing" >/dev/null
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "Edit Resizing" >/dev/null 2>&1 && break
+    sleep 0.2
+done
+pages=$(xdotool search --onlyvisible --name "Edit Resizing" | head -1) ||
+    { echo "designer-picture: the pages did not open" >&2; exit 1; }
+sleep 1
+# "Resizing Set": the form's shadow coloured by each widget's anchoring.
+xdotool mousemove --window "$pages" 36 338 click 1
 sleep 2
 mkdir -p "$(dirname "$out")"
 shot | pnmtopng >"$out"

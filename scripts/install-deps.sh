@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing. The fonts: DejaVu
 # for pictures, WenQuanYi Micro Hei for the CJK captions of forms saved in those code pages.
-# Qt Designer's development files (qt6-tools-dev, its OpenGL dependency, and the private ones
-# for a form editor in the tests) build the Designer plugin; designer-qt6 and xdotool are for
-# scripts/designer-picture.sh.
+# Qt Designer's development files (qt6-tools-dev and the OpenGL ones its CMake package needs)
+# build the Designer plugin and its tests; designer-qt6, xdotool, x11-apps (xwd) and netpbm are
+# for scripts/designer-picture.sh.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libsqlite3-dev uuid-dev
       qt6-base-dev ccache libcli11-dev nlohmann-json3-dev locales clang libclang-rt-14-dev
       xvfb xauth fonts-dejavu-core fonts-wqy-microhei
-      qt6-tools-dev qt6-tools-private-dev libqt6opengl6-dev designer-qt6 xdotool)
+      qt6-tools-dev libqt6opengl6-dev designer-qt6 xdotool x11-apps netpbm)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

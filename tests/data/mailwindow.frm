@@ -45,7 +45,7 @@ Begin VB.Form MailWindow
       End
    End
    Begin VB.ListBox folderTree 
-      Height          =   4260
+      Height          =   5160
       IntegralHeight  =   0   'False
       Left            =   120
       TabIndex        =   4
@@ -53,7 +53,7 @@ Begin VB.Form MailWindow
       Width           =   2280
    End
    Begin VB.ListBox messageList 
-      Height          =   2040
+      Height          =   2400
       IntegralHeight  =   0   'False
       Left            =   2520
       TabIndex        =   5
@@ -61,12 +61,12 @@ Begin VB.Form MailWindow
       Width           =   6960
    End
    Begin VB.TextBox previewText 
-      Height          =   2100
+      Height          =   2640
       Left            =   2520
       MultiLine       =   -1  'True
       TabIndex        =   6
       Text            =   "Dear team, the new layout keeps every widget in its place."
-      Top             =   2820
+      Top             =   3180
       Width           =   6960
    End
    Begin VB.CommandButton okButton 
