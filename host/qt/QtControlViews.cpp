@@ -12,6 +12,7 @@
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPaintedWidget.h"
+#include "host/qt/QtPictureBox.h"
 #include "host/qt/QtWidgetFactory.h"
 
 namespace kv::qt {
@@ -244,7 +245,8 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
             p.setColor(QPalette::Base, *color);
             p.setColor(QPalette::Button, *color);
             w.setPalette(p);
-            w.setAutoFillBackground(true);
+            // A picture box paints its colour itself (QtPictureBox.h).
+            if (!dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(true);
         }
     }
     if ((first || now.font_size != was.font_size) && now.font_size > 0) {
