@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "engine/Error.h"
 #include "host/common/QtClasses.h"
 #include "host/qt/QtPaintedWidget.h"
+#include "host/qt/QtPictureBox.h"
 
 namespace kv::qt {
 
@@ -64,11 +64,7 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (qt_class == "QGroupBox") {
         w = new QGroupBox(parent);
     } else {
-        auto* f = new QFrame(parent);
-        f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        f->setLineWidth(2);
-        f->setAutoFillBackground(true);
-        w = f;
+        w = new QtPictureBox(parent);
     }
     w->setObjectName(QString::fromStdString(c.name()));
     if (c.traits().container) w->setMouseTracking(true);
