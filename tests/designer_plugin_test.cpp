@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,25 +62,39 @@ QDesignerFormWindowInterface* open_form(const QString& ui) {
     return fw;
 }
 
+// The event loop for a while (the resizer's settle timer).
+void pump(int ms = 200) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 QAction* edit_action(QWidget* widget) {
     auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core().extensionManager(), widget);
     return menu ? menu->preferredEditAction() : nullptr;
 }
 
-// Runs `work` on the first modal dialog that opens while `trigger` runs.
+// Runs `work` on the dialog that `trigger` opens (and runs modally), once it is shown.
 template <class Dialog>
 void while_open(const std::function<void()>& trigger, const std::function<void(Dialog&)>& work) {
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!d)
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if ((d = dynamic_cast<Dialog*>(w)) && d->isVisible()) break;
-        ASSERT_TRUE(d);
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        Dialog* d = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* candidate = dynamic_cast<Dialog*>(w); candidate && candidate->isVisible())
+                d = candidate;
+        if (!d || seen) return;
         seen = true;
+        poll.stop();
         work(*d);
+        // A check that failed inside must not leave the dialog waiting.
+        if (d->isVisible()) d->reject();
     });
+    poll.start();
     trigger();
+    poll.stop();
     EXPECT_TRUE(seen);
 }
 
@@ -155,6 +170,30 @@ TEST(DesignerPlugin, CancelWritesNothing) {
                                  });
     EXPECT_FALSE(fw->isDirty());
     EXPECT_EQ(fw->commandHistory()->count(), 0);
+    delete fw;
+}
+
+// Designer's preview builds a copy of the form that runs: its resizer lays it out.
+TEST(DesignerPlugin, ThePreviewRuns) {
+    QDesignerFormWindowInterface* fw = open_form(read_text(KV_EXAMPLE_UI));
+    ASSERT_TRUE(fw);
+    core().formWindowManager()->setActiveFormWindow(fw);
+    core().formWindowManager()->showPreview();
+    QApplication::processEvents();
+    kelvane::ResizerWidget* running = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* r = w->findChild<kelvane::ResizerWidget*>(); r && !r->design_time()) running = r;
+    ASSERT_TRUE(running);
+    ASSERT_TRUE(running->resizer()) << running->refusal().toStdString();
+    QWidget* preview = running->window();
+    QWidget* ok = preview->findChild<QWidget*>("okButton");
+    ASSERT_TRUE(ok);
+    const QPoint from_corner = QPoint(preview->width(), preview->height()) - ok->pos();
+    preview->resize(preview->width() + 60, preview->height() + 40);
+    pump();
+    EXPECT_EQ(QPoint(preview->width(), preview->height()) - ok->pos(), from_corner);
+    core().formWindowManager()->closeAllPreviews();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete fw;
 }
 

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtUiTools/QUiLoader>
 #include <array>
@@ -226,6 +227,34 @@ TEST(ResizerWidget, PropertiesReachTheResizer) {
         "{00000000-0000-0000-0000-000000000001}\\Notes";
     EXPECT_TRUE(store->read(key, "Width"));
     EXPECT_FALSE(store->read(key, "Left"));  // SavePos false
+}
+
+// On a main window (Designer's usual form) the resizer sits in the central widget, which
+// follows the window between its bars; the widgets in it follow as they are told.
+TEST(ResizerWidget, MainWindowFormsFollowThroughTheirCentralWidget) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QMainWindow window;
+    window.setObjectName("MainWindow");
+    auto* central = new QWidget;
+    central->setObjectName("centralwidget");
+    window.setCentralWidget(central);
+    window.statusBar()->showMessage("ready");
+    auto* ok = new QPushButton("OK", central);
+    ok->setObjectName("ok");
+    auto* resizer = new kelvane::ResizerWidget(central);
+    resizer->setControlSettings("ok \tAAKKK");
+    window.resize(400, 300);
+    ok->setGeometry(300, 200, 90, 30);
+    window.show();
+    settle();
+    ASSERT_TRUE(resizer->resizer()) << resizer->refusal().toStdString();
+    const QRect before = central->geometry();
+    window.resize(500, 360);
+    settle();
+    EXPECT_EQ(central->geometry(), before.adjusted(0, 0, 100, 60));
+    EXPECT_EQ(ok->geometry(), QRect(400, 260, 90, 30));
+    window.close();
+    settle();
 }
 
 // A resizer anywhere but on the form itself, or a second one there, lays nothing out and says

@@ -1,6 +1,7 @@
 #include "kelvane/Resizer.h"
 
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
@@ -252,8 +253,9 @@ struct Resizer::Impl {
 };
 
 Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
-    // Two layout systems would fight over the same widgets.
-    if (window.layout())
+    // Two layout systems would fight over the same widgets. A main window's own layout places
+    // only its bars and its central widget, which the resizer keeps in step.
+    if (window.layout() && !qobject_cast<QMainWindow*>(&window))
         throw std::invalid_argument(
             "kelvane::Resizer: the window already has a QLayout, which places its widgets "
             "itself; remove the layout, or give the resizer a window without one");

@@ -157,6 +157,15 @@ void ResizerWidget::attach() {
     try {
         resizer_ = std::make_unique<Resizer>(*watched_);
         resizer_->place(control_name(), persisted_properties());
+        // A main window's central widget is the form's area between its bars: it stretches
+        // with the window unless the form says otherwise.
+        if (auto* main = qobject_cast<QMainWindow*>(watched_.data());
+            main && main->centralWidget()) {
+            const QString key = QString::fromStdString(resizer_->name_of(*main->centralWidget()));
+            const QString lines = crlf_lines(control_settings_);
+            if (!key.isEmpty() && !("\r\n" + lines).contains("\r\n" + key + " \t"))
+                resizer_->anchor(*main->centralWidget(), "KKKKK");
+        }
         resizer_->minimum_size(min_);
         resizer_->maximum_size(max_);
         resizer_->show();

@@ -14,6 +14,7 @@
 // QWidget::setMinimumSize counts it, -1 meaning no limit. SplitBarsColor is the colour of a
 // divider while it is dragged, the palette's highlight colour unless set.
 #include <QColor>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -152,7 +153,7 @@ class ResizerWidget : public QWidget {
     bool save_splits_ = true, save_state_ = false, allow_min_ = false;
     QSize min_{-1, -1}, max_{-1, -1};
     bool design_time_ = false;
-    QWidget* watched_ = nullptr;
+    QPointer<QWidget> watched_;
     QString refusal_;
     std::unique_ptr<Resizer> resizer_;
 };
