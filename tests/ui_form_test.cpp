@@ -250,7 +250,7 @@ TEST_F(UiLoad, TheResizerWidgetsPropertiesAreTheControls) {
     const auto back = UiResizerProperties::to_widget(bag.entries(), loaded.scale);
     auto value = [&](const std::string& name) {
         for (const auto& [n, v] : back)
-            if (n == name) return v;
+            if (n == name) return v.xml();
         return std::string("?");
     };
     EXPECT_EQ(value("ControlSettings"), "<string>list &#9;KKKAK\nother &#9;KKAAK</string>");

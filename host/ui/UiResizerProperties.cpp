@@ -157,24 +157,31 @@ std::vector<UiResizerProperties::Entry> UiResizerProperties::to_control(const Ui
     return out;
 }
 
-std::vector<std::pair<std::string, std::string>> UiResizerProperties::to_widget(
+std::string UiWidgetValue::xml() const {
+    if (kind.empty()) return {};
+    if (kind == "color")
+        return "<color><red>" + std::to_string(red) + "</red><green>" + std::to_string(green) +
+               "</green><blue>" + std::to_string(blue) + "</blue></color>";
+    return "<" + kind + ">" + xml_text(text) + "</" + kind + ">";
+}
+
+std::vector<std::pair<std::string, UiWidgetValue>> UiResizerProperties::to_widget(
     const std::vector<Entry>& control, const UiScale& scale) {
-    std::vector<std::pair<std::string, std::string>> out;
+    std::vector<std::pair<std::string, UiWidgetValue>> out;
     for (const Known& k : kKnown) {
         const Value* v = find(control, k.name);
-        std::string xml;
+        UiWidgetValue w;
         switch (k.kind) {
             case Kind::Text:
             case Kind::Lines: {
                 const std::string t = v ? to_text(*v) : std::string();
-                xml = "<string>" + xml_text(k.kind == Kind::Lines ? lines_with(t, "\n") : t) +
-                      "</string>";
+                w = {"string", k.kind == Kind::Lines ? lines_with(t, "\n") : t};
                 break;
             }
             case Kind::Flag: {
                 const std::optional<bool> b =
                     v ? std::optional<bool>(to_bool(*v)) : flag_default(k.name);
-                if (b) xml = *b ? "<bool>true</bool>" : "<bool>false</bool>";
+                if (b) w = {"bool", *b ? "true" : "false"};
                 break;
             }
             case Kind::Colour: {
@@ -182,9 +189,10 @@ std::vector<std::pair<std::string, std::string>> UiResizerProperties::to_widget(
                 const double d = v ? to_double(*v) : -1;
                 if (d >= 0 && d < 0x80000000) {
                     const auto c = static_cast<uint32_t>(d);
-                    xml = "<color><red>" + std::to_string(c & 0xff) + "</red><green>" +
-                          std::to_string((c >> 8) & 0xff) + "</green><blue>" +
-                          std::to_string((c >> 16) & 0xff) + "</blue></color>";
+                    w.kind = "color";
+                    w.red = static_cast<int>(c & 0xff);
+                    w.green = static_cast<int>((c >> 8) & 0xff);
+                    w.blue = static_cast<int>((c >> 16) & 0xff);
                 }
                 break;
             }
@@ -193,11 +201,11 @@ std::vector<std::pair<std::string, std::string>> UiResizerProperties::to_widget(
                 const double twips = v ? to_double(*v) : -1;
                 const long long px =
                     twips < 0 ? -1 : inner_pixels(twips, scale, k.kind == Kind::Height);
-                xml = "<number>" + std::to_string(px) + "</number>";
+                w = {"number", std::to_string(px)};
                 break;
             }
         }
-        out.emplace_back(k.name, xml);
+        out.emplace_back(k.name, w);
     }
     return out;
 }

@@ -21,6 +21,19 @@ struct UiScale {
     host::FrameMetrics frame{4, 19};  // a sizable window's
 };
 
+// A value of the widget's property as Designer writes it: the kind of its value element and the
+// element's text ("" kind: the property is unset).
+struct UiWidgetValue {
+    std::string kind;  // "string", "bool", "number", "color", or ""
+    std::string text;  // the text of a string, bool or number
+    int red = 0, green = 0, blue = 0;
+
+    bool unset() const { return kind.empty(); }
+    // The value element ("<bool>true</bool>"); "" when unset.
+    std::string xml() const;
+    bool operator==(const UiWidgetValue&) const = default;
+};
+
 class UiResizerProperties {
   public:
     using Entry = std::pair<std::string, Value>;
@@ -34,9 +47,8 @@ class UiResizerProperties {
                                          const UiScale& scale);
 
     // The widget's value of every property for the control's persisted properties (entries it
-    // lacks have their defaults), each as the value element Designer writes ("<bool>true</bool>",
-    // "<string>...</string>"); "" where the widget leaves the property unset.
-    static std::vector<std::pair<std::string, std::string>> to_widget(
+    // lacks have their defaults); unset where the widget leaves the property so.
+    static std::vector<std::pair<std::string, UiWidgetValue>> to_widget(
         const std::vector<Entry>& control, const UiScale& scale);
 };
 

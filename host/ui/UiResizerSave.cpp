@@ -52,8 +52,8 @@ const UiElement* value_element(const UiElement& property) {
 // Edits that set the widget's properties (`wanted`, every property with "" for unset) where
 // they differ from what the file has (`had`).
 void property_edits(const UiDocument& doc, const UiElement& widget,
-                    const std::vector<std::pair<std::string, std::string>>& had,
-                    const std::vector<std::pair<std::string, std::string>>& wanted,
+                    const std::vector<std::pair<std::string, UiWidgetValue>>& had,
+                    const std::vector<std::pair<std::string, UiWidgetValue>>& wanted,
                     std::vector<Edit>& edits) {
     const std::string eol = doc.usual_eol();
     const std::string widget_indent = indent_of(doc.bytes, widget.begin);
@@ -63,8 +63,9 @@ void property_edits(const UiDocument& doc, const UiElement& widget,
     const std::string indent = last ? indent_of(doc.bytes, last->begin) : widget_indent + " ";
     std::string added;
     for (size_t i = 0; i < wanted.size(); ++i) {
-        const auto& [name, value] = wanted[i];
-        if (had[i].second == value) continue;
+        const std::string& name = wanted[i].first;
+        if (had[i].second == wanted[i].second) continue;
+        const std::string value = wanted[i].second.xml();
         const UiElement* p = widget.property(name);
         if (p && value.empty()) {
             edits.push_back({line_start(doc.bytes, p->begin), p->end, ""});
@@ -94,7 +95,7 @@ bool declared(const UiDocument& doc) {
 
 // A resizer widget added as the form's last widget, and its class declared.
 void new_widget_edits(const UiDocument& doc, const std::string& name,
-                      const std::vector<std::pair<std::string, std::string>>& wanted,
+                      const std::vector<std::pair<std::string, UiWidgetValue>>& wanted,
                       std::vector<Edit>& edits) {
     const std::string eol = doc.usual_eol();
     const UiElement& form = doc.form();
@@ -120,7 +121,7 @@ void new_widget_edits(const UiDocument& doc, const std::string& name,
                               eol + in + "  </rect>",
                           in + " ", eol);
     for (const auto& [prop, value] : wanted)
-        if (!value.empty()) w += eol + property_element(prop, value, in + " ", eol);
+        if (!value.unset()) w += eol + property_element(prop, value.xml(), in + " ", eol);
     w += eol + in + "</widget>";
     if (area->content == area->end) {
         edits.push_back({area->content - 2, area->end, ">" + eol + w + eol + outer + "</widget>"});
@@ -162,10 +163,11 @@ std::string UiResizerSave::save(const UiDocument& doc, const UiElement* resizer,
         property_edits(doc, *resizer, had, wanted, edits);
     } else {
         const auto unset = UiResizerProperties::to_widget({}, scale);
-        std::vector<std::pair<std::string, std::string>> changed;
+        std::vector<std::pair<std::string, UiWidgetValue>> changed;
         for (size_t i = 0; i < wanted.size(); ++i)
-            changed.emplace_back(wanted[i].first,
-                                 wanted[i].second == unset[i].second ? "" : wanted[i].second);
+            changed.emplace_back(wanted[i].first, wanted[i].second == unset[i].second
+                                                      ? UiWidgetValue{}
+                                                      : wanted[i].second);
         new_widget_edits(doc, new_name, changed, edits);
     }
     return apply(doc.bytes, std::move(edits));
