@@ -176,6 +176,9 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         const auto r = c.rect_twips();
         x = ctx_.px(r.left + ix), y = ctx_.px(r.top + iy);
         w = ctx_.px(r.width), h = ctx_.px(r.height);
+        // A control without a place at run time (a dialog, an image list) keeps the icon's
+        // size it has in the designer, hidden.
+        if (c.traits().geometry == host::GeometryKind::PositionOnly) w = h = 32;
         if (cls == "Shape") {
             qt_class = "QFrame";
         } else if (shown.how == host::QtShow::Painted || c.user_control()) {
@@ -192,7 +195,9 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     node.rect_property("geometry", x, y, std::max(w, 0), std::max(h, 0));
     const ExportFont font = font_of(c);
     if (c.traits().font) write_font(node, font, inherited, false);
-    if (!try_flag(c, Prop::Visible).value_or(true)) node.bool_property("visible", false);
+    if (!try_flag(c, Prop::Visible).value_or(true) ||
+        c.traits().geometry == host::GeometryKind::PositionOnly)
+        node.bool_property("visible", false);
     if (const auto on = named(c, "Enabled"); on && !to_bool(*on))
         node.bool_property("enabled", false);
     const std::string tip = try_text(c, Prop::ToolTipText).value_or("");

@@ -1,11 +1,14 @@
 #include "host/ui/UiLoader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <optional>
 #include <string_view>
 
+#include "engine/CFormSizer.h"
 #include "engine/Error.h"
+#include "host/common/FormFrame.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TextFold.h"
 #include "host/frm/FrmDocument.h"
@@ -79,6 +82,8 @@ class Builder {
     void set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
                         double point_size);
     void add_resizer();
+    void add_menus(const UiElement& top);
+    void add_menu_items(const UiElement& holder, const UiElement& top, const std::string& parent);
     std::string name_for(const UiElement& w, const std::string& cls);
 
     const UiDocument& doc_;
@@ -220,7 +225,13 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         if (const auto f = values_.font(w, "font"); f && f->point_size) point_size = *f->point_size;
         set_properties(*c, w, uc.chain.empty() ? std::string() : uc.chain.front(), point_size);
         if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
-        if (of.forms_class == "ListBox") c->set_raw("IntegralHeight", false);
+        // A list box sizes itself to whole lines only where the form says so (an exported
+        // form file's list box); bars on the form's edges likewise.
+        if (of.forms_class == "ListBox")
+            c->set_raw("IntegralHeight", values_.boolean(w, "IntegralHeight").value_or(false));
+        if (const auto align = values_.number(w, "Align");
+            align && *align >= 1 && *align <= 4 && c->traits().align && !container)
+            c->set_raw("Align", static_cast<double>(*align));
         if (of.multi_line) c->set_raw("MultiLine", true);
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
         const UiRect g = values_.rect(w, "geometry").value_or(UiRect{0, 0, 100, 30});
@@ -265,12 +276,60 @@ void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std
     }
 }
 
+void Builder::add_menus(const UiElement& top) {
+    // A main window's menu bar: its menus and actions are the form's menus, so that the form's
+    // frame has its menu bar as a form file's has.
+    for (const UiElement* bar : top.children_named("widget")) {
+        const UiClass c = class_for(*bar);
+        if (in_chain(c, "QMenuBar")) add_menu_items(*bar, top, "");
+    }
+}
+
+void Builder::add_menu_items(const UiElement& holder, const UiElement& top,
+                             const std::string& parent) {
+    for (const UiElement* item : holder.children_named("addaction")) {
+        const std::string* name = item->attribute("name");
+        if (!name || *name == "separator") continue;
+        const UiElement* menu = nullptr;
+        for (const UiElement* w : holder.children_named("widget"))
+            if (const std::string* n = w->attribute("name"); n && *n == *name) menu = w;
+        const UiElement* action = nullptr;
+        for (const UiElement* a : top.children_named("action"))
+            if (const std::string* n = a->attribute("name"); n && *n == *name) action = a;
+        if (!menu && !action) continue;
+        const UiElement& e = menu ? *menu : *action;
+        try {
+            auto m = form_->add_control("Menu", name_for(e, "Menu"), nullptr);
+            m->set_raw("Caption", values_.string(e, menu ? "title" : "text").value_or(""));
+            if (!parent.empty()) m->set_raw("MenuParent", parent);
+            if (action) {
+                m->set_raw("Visible", values_.boolean(e, "visible").value_or(true));
+                if (const auto on = values_.boolean(e, "enabled")) m->set_raw("Enabled", *on);
+                if (const auto on = values_.boolean(e, "checked")) m->set_raw("Checked", *on);
+            }
+            if (menu) add_menu_items(*menu, top, m->name());
+        } catch (const Error& err) {
+            throw UiError(doc_.path, e.line,
+                          "the forms host refused menu " + quoted(e) + ": error " +
+                              std::to_string(err.number()) + " (" + err.description() + ")");
+        }
+    }
+}
+
 void Builder::add_resizer() {
     const UiElement* w = out_.resizer;
     if (!w || !host_.has_user_control(frm::kResizerClass)) return;
     mem::MemoryPropertyBag bag;
     for (const auto& [name, value] : UiResizerProperties::to_control(values_, *w, out_.scale))
         bag.set(name, value);
+    // The room the bars on the form's edges take as the form stands, which a form file keeps
+    // with its resizer: the widgets' places are counted from it.
+    double left = 0, top = 0, bottom = 0, right = 0;
+    get_align_sizes(form_->control_collection(), form_, left, top, bottom, right);
+    bag.set("AlignBLeft", left);
+    bag.set("AlignBTop", top);
+    bag.set("AlignBBottom", bottom);
+    bag.set("AlignBRight", right);
     const std::string* given = w->attribute("name");
     const std::string name = given && plain_identifier(*given) ? *given : "zokKelvane1";
     try {
@@ -298,6 +357,22 @@ UiLoadedForm Builder::build() {
     if (const auto f = values_.font(top, "font"); f && f->point_size) point_size = *f->point_size;
     form_->set_raw("FontSize", point_size);
     for (const UiElement* w : area.children_named("widget")) add(*w, nullptr, point_size);
+    add_menus(top);
+    // A main window's menu bar stands above its central widget, the form's client area.
+    bool menu_bar = false;
+    for (const auto& c : form_->all_controls())
+        menu_bar |= c->class_name() == "Menu" && to_bool(c->get(Prop::Visible));
+    if (menu_bar) {
+        const auto r = form_->rect_twips();
+        const UiRect g = values_.rect(top, "geometry").value_or(UiRect{0, 0, 640, 480});
+        form_->set_client_size(
+            g.width * host_.twips_per_pixel_x(),
+            std::max(0, g.height - host::kMenuBarPixels) * host_.twips_per_pixel_y());
+        auto moved = form_->rect_twips();
+        moved.left = r.left;
+        moved.top = r.top;
+        form_->set_rect_twips(moved);
+    }
     add_resizer();
     return std::move(out_);
 }
