@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "apps/kelvane/Session.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/Session.h"
+#include "harness/UsageError.h"
 #include "engine/Error.h"
 #include "fuzz/FuzzInput.h"
 #include "host/frm/FrmError.h"

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "apps/kelvane/LayoutJson.h"
-#include "apps/kelvane/MessageLines.h"
+#include "harness/MessageLines.h"
 #include "apps/kelvane/SettingsLint.h"
 #include "frm_test_util.h"
 #include "tool_run.h"

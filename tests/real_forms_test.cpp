@@ -8,9 +8,9 @@
 #include <QImage>
 #include <cmath>
 
-#include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/ResizerProperties.h"
-#include "apps/kelvane/Session.h"
+#include "picture/Renderer.h"
+#include "harness/ResizerProperties.h"
+#include "harness/Session.h"
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
 #include "host/frm/FrmError.h"

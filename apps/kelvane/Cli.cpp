@@ -5,7 +5,7 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/UsageError.h"
 #include "engine/Error.h"
 #include "host/frm/FrmError.h"
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormRun.h"
+#include "apps/kelvane/FormArguments.h"
+#include "harness/FormRun.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/MessageLines.h"
+#include "harness/MessageLines.h"
 #include "apps/kelvane/SettingsLint.h"
 #include "control/ControlLookup.h"
 #include "control/SettingsStrings.h"
@@ -56,8 +57,8 @@ class CheckCommand : public Command {
     CLI::App* define(CLI::App& parent) override {
         CLI::App* app =
             parent.add_subcommand("check", "report set-up problems of the form's resizer");
-        form_.add_form(*app);
-        form_.add_store(*app);
+        add_form_arguments(*app, form_);
+        add_store_argument(*app, form_);
         app->footer(wrapped(
             "Loads the form in run mode and runs its load processing, then prints every message "
             "the resizer raised about the set-up (duplicate controls, pane problems, errors in "
@@ -111,8 +112,8 @@ class CheckCommand : public Command {
     FormOptions form_;
 };
 
-[[maybe_unused]] const bool registered = register_command<CheckCommand>(40);
-
 }  // namespace
+
+std::unique_ptr<Command> check_command() { return std::make_unique<CheckCommand>(); }
 
 }  // namespace kv::app

@@ -6,16 +6,16 @@
 #include <fstream>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/DemoDesigner.h"
-#include "apps/kelvane/DemoForm.h"
-#include "apps/kelvane/FormOptions.h"
-#include "apps/kelvane/GeometryTable.h"
+#include "harness/DemoDesigner.h"
+#include "harness/DemoForm.h"
+#include "apps/kelvane/FormArguments.h"
+#include "harness/GeometryTable.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/MessageLines.h"
-#include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/ResizerProperties.h"
-#include "apps/kelvane/Session.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/MessageLines.h"
+#include "picture/Renderer.h"
+#include "harness/ResizerProperties.h"
+#include "harness/Session.h"
+#include "harness/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryForm.h"
 
@@ -221,8 +221,8 @@ class DemoCommand : public Command {
     std::string out_;
 };
 
-[[maybe_unused]] const bool registered = register_command<DemoCommand>(10);
-
 }  // namespace
+
+std::unique_ptr<Command> demo_command() { return std::make_unique<DemoCommand>(); }
 
 }  // namespace kv::app

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "apps/kelvane/Snapshot.h"
+#include "picture/Snapshot.h"
 #include "host/memory/MemoryHost.h"
 
 namespace kv::app {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "apps/kelvane/FormRun.h"
+#include "harness/FormRun.h"
 #include "control/CStoreForm.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
