@@ -3,13 +3,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/Error.h"
 #include "harness/DemoForm.h"
 #include "harness/DesignFile.h"
 #include "harness/GeometryTable.h"
-#include "picture/Renderer.h"
 #include "harness/Session.h"
-#include "engine/Error.h"
 #include "host/frm/FrmReader.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
+#include "control/SettingsStrings.h"
+#include "control/zokKelvane.h"
 #include "harness/DesignRun.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
-#include "control/SettingsStrings.h"
-#include "control/zokKelvane.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrmWriter.h"
 #include "host/memory/MemoryPageDialog.h"

@@ -1,7 +1,7 @@
 #include "harness/DesignRun.h"
 
-#include "harness/MessageLines.h"
 #include "engine/HostAccess.h"
+#include "harness/MessageLines.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "pages/Shadows.h"

@@ -7,9 +7,9 @@
 #include <ostream>
 #include <string>
 
+#include "engine/HostObject.h"
 #include "harness/DesignScript.h"
 #include "harness/PageHand.h"
-#include "engine/HostObject.h"
 
 namespace kv::mem {
 class MemoryHost;

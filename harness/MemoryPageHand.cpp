@@ -1,9 +1,9 @@
 // The developer's hand on the memory host's pages dialog.
 #include "harness/PageHand.h"
-#include "picture/Renderer.h"
-#include "picture/Snapshot.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPageDialog.h"
+#include "picture/Renderer.h"
+#include "picture/Snapshot.h"
 
 namespace kv::app {
 

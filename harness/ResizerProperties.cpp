@@ -4,10 +4,10 @@
 #include <functional>
 #include <map>
 
-#include "harness/Session.h"
-#include "harness/UsageError.h"
 #include "control/zokKelvane.h"
 #include "engine/Numbers.h"
+#include "harness/Session.h"
+#include "harness/UsageError.h"
 #include "host/frm/FrmBlock.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrmWriter.h"

@@ -1,9 +1,9 @@
 #include "harness/Session.h"
 
-#include "harness/UsageError.h"
 #include "control/ControlLookup.h"
 #include "control/zokKelvane.h"
 #include "engine/Numbers.h"
+#include "harness/UsageError.h"
 #include "host/common/OutsidePoint.h"
 #include "host/memory/MemoryForm.h"
 #include "host/store/MemorySettingsStore.h"

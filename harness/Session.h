@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "picture/Snapshot.h"
 #include "harness/Step.h"
 #include "harness/StepDriver.h"
 #include "host/frm/FrmLoader.h"
 #include "host/memory/MemoryHost.h"
 #include "host/store/BrowsableStore.h"
+#include "picture/Snapshot.h"
 
 namespace kv::app {
 

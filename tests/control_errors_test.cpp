@@ -6,9 +6,9 @@
 #include <string>
 
 #include "control/ErrorReport.h"
-#include "engine/SuppressibleError.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
+#include "engine/SuppressibleError.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
 

@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "apps/kelvane/LayoutJson.h"
-#include "harness/MessageLines.h"
 #include "apps/kelvane/SettingsLint.h"
 #include "frm_test_util.h"
+#include "harness/MessageLines.h"
 #include "tool_run.h"
 
 using kv::test::Argv;

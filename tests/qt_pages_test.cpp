@@ -13,15 +13,14 @@
 #include <cmath>
 #include <sstream>
 
+#include "control/zokKelvane.h"
+#include "frm_test_util.h"
 #include "harness/DemoDesigner.h"
 #include "harness/DemoForm.h"
 #include "harness/DesignFile.h"
 #include "harness/DesignRun.h"
 #include "harness/QtDesign.h"
 #include "harness/Session.h"
-#include "picture/Snapshot.h"
-#include "control/zokKelvane.h"
-#include "frm_test_util.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "host/qt/QtHost.h"
@@ -29,6 +28,7 @@
 #include "host/qt/QtPageInput.h"
 #include "host/qt/QtPageView.h"
 #include "pages/Shadows.h"
+#include "picture/Snapshot.h"
 #include "tool_run.h"
 
 namespace kv {

@@ -4,13 +4,13 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
-#include "harness/FormRun.h"
 #include "apps/kelvane/HelpText.h"
-#include "harness/MessageLines.h"
 #include "apps/kelvane/SettingsLint.h"
 #include "control/ControlLookup.h"
 #include "control/SettingsStrings.h"
 #include "engine/Error.h"
+#include "harness/FormRun.h"
+#include "harness/MessageLines.h"
 #include "host/frm/FrmLoader.h"
 
 namespace kv::app {
@@ -114,6 +114,8 @@ class CheckCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> check_command() { return std::make_unique<CheckCommand>(); }
+std::unique_ptr<Command> check_command() {
+    return std::make_unique<CheckCommand>();
+}
 
 }  // namespace kv::app

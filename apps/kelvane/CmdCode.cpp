@@ -4,9 +4,9 @@
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "harness/Session.h"
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
+#include "harness/Session.h"
 #include "host/frm/FrmReader.h"
 #include "pages/CodeGenerator.h"
 #include "pages/ppCode.h"
@@ -83,6 +83,8 @@ class CodeCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> code_command() { return std::make_unique<CodeCommand>(); }
+std::unique_ptr<Command> code_command() {
+    return std::make_unique<CodeCommand>();
+}
 
 }  // namespace kv::app

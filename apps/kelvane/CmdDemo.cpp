@@ -6,18 +6,18 @@
 #include <fstream>
 
 #include "apps/kelvane/Command.h"
+#include "apps/kelvane/FormArguments.h"
+#include "apps/kelvane/HelpText.h"
 #include "harness/DemoDesigner.h"
 #include "harness/DemoForm.h"
-#include "apps/kelvane/FormArguments.h"
 #include "harness/GeometryTable.h"
-#include "apps/kelvane/HelpText.h"
 #include "harness/MessageLines.h"
-#include "picture/Renderer.h"
 #include "harness/ResizerProperties.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryForm.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 
@@ -223,6 +223,8 @@ class DemoCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> demo_command() { return std::make_unique<DemoCommand>(); }
+std::unique_ptr<Command> demo_command() {
+    return std::make_unique<DemoCommand>();
+}
 
 }  // namespace kv::app

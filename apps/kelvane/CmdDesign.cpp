@@ -127,6 +127,8 @@ class DesignCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> design_command() { return std::make_unique<DesignCommand>(); }
+std::unique_ptr<Command> design_command() {
+    return std::make_unique<DesignCommand>();
+}
 
 }  // namespace kv::app

@@ -3,12 +3,12 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
-#include "harness/FormRun.h"
-#include "harness/GeometryTable.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
-#include "harness/MessageLines.h"
 #include "apps/kelvane/StepOptions.h"
+#include "harness/FormRun.h"
+#include "harness/GeometryTable.h"
+#include "harness/MessageLines.h"
 
 namespace kv::app {
 
@@ -61,6 +61,8 @@ class LayoutCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> layout_command() { return std::make_unique<LayoutCommand>(); }
+std::unique_ptr<Command> layout_command() {
+    return std::make_unique<LayoutCommand>();
+}
 
 }  // namespace kv::app

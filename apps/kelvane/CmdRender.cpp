@@ -4,11 +4,11 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
-#include "harness/FormRun.h"
 #include "apps/kelvane/HelpText.h"
-#include "picture/Renderer.h"
 #include "apps/kelvane/StepOptions.h"
+#include "harness/FormRun.h"
 #include "harness/UsageError.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 
@@ -74,6 +74,8 @@ class RenderCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> render_command() { return std::make_unique<RenderCommand>(); }
+std::unique_ptr<Command> render_command() {
+    return std::make_unique<RenderCommand>();
+}
 
 }  // namespace kv::app

@@ -10,17 +10,17 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
-#include "harness/GeometryTable.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
+#include "apps/kelvane/StepOptions.h"
+#include "harness/GeometryTable.h"
 #include "harness/MessageLines.h"
 #include "harness/QtStepDriver.h"
-#include "picture/Renderer.h"
 #include "harness/Session.h"
-#include "apps/kelvane/StepOptions.h"
 #include "harness/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/qt/QtFormWindow.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 
@@ -147,6 +147,8 @@ class RunCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> run_command() { return std::make_unique<RunCommand>(); }
+std::unique_ptr<Command> run_command() {
+    return std::make_unique<RunCommand>();
+}
 
 }  // namespace kv::app

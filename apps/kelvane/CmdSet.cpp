@@ -98,6 +98,8 @@ class SetCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> set_command() { return std::make_unique<SetCommand>(); }
+std::unique_ptr<Command> set_command() {
+    return std::make_unique<SetCommand>();
+}
 
 }  // namespace kv::app

@@ -4,9 +4,9 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
-#include "harness/FormRun.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/StoreKeys.h"
+#include "harness/FormRun.h"
 #include "host/store/SqliteSettingsStore.h"
 
 namespace kv::app {
@@ -116,6 +116,8 @@ class StoreCommand : public Command {
 
 }  // namespace
 
-std::unique_ptr<Command> store_command() { return std::make_unique<StoreCommand>(); }
+std::unique_ptr<Command> store_command() {
+    return std::make_unique<StoreCommand>();
+}
 
 }  // namespace kv::app

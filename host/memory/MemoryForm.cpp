@@ -6,11 +6,11 @@
 
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/MemoryControlCollection.h"
 #include "host/memory/MemoryControlSite.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
-#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

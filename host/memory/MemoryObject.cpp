@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "engine/Error.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/MemoryControlCollection.h"
 #include "host/memory/MemoryControlSite.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
-#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

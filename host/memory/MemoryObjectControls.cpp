@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "engine/Error.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryObject.h"
-#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

@@ -4,10 +4,10 @@
 
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
+#include "host/common/ScaleUnits.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryObject.h"
-#include "host/common/ScaleUnits.h"
 
 namespace kv::mem {
 
