@@ -15,6 +15,7 @@ std::vector<std::unique_ptr<Command>> make_commands() {
     commands.push_back(code_command());
     commands.push_back(design_command());
     commands.push_back(store_command());
+    commands.push_back(export_command());
     return commands;
 }
 

@@ -32,6 +32,7 @@ std::unique_ptr<Command> set_command();
 std::unique_ptr<Command> code_command();
 std::unique_ptr<Command> design_command();
 std::unique_ptr<Command> store_command();
+std::unique_ptr<Command> export_command();
 
 // A fresh instance of every command, in the order `kelvane --help` lists them.
 std::vector<std::unique_ptr<Command>> make_commands();
