@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -188,6 +190,55 @@ TEST(QtHost, ServicesActOnTheWidgets) {
     EXPECT_EQ(host.running_timers(), 0);
     // Twips per pixel from the screen's logical DPI (96 offscreen, also at a scale factor).
     EXPECT_EQ(host.twips_per_pixel_x(), 15);
+}
+
+// Counts the times a widget is painted.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget& w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+void run_events_for(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// A resize holds the window's painting until the layout has settled; nothing keeps it unpainted:
+// not a timer of the application's that never stops (the hold ends after a while), and an update
+// lock the form takes meanwhile ends with the lock.
+TEST(QtHost, AWindowHeldForAResizeIsPaintedInTheEnd) {
+    LiveForm run(kDemo);
+    auto& host = qt::QtHost::installed();
+    QWidget* client = run.window().client();
+    PaintCount count(*client);
+    int ticks = 0;
+    auto endless = host.create_timer([&] { ++ticks; });
+    endless->set_interval(2);
+    endless->set_enabled(true);
+    run.window().resize_as_user({760, 560});
+    EXPECT_FALSE(client->updatesEnabled());
+    run_events_for(150);
+    EXPECT_GT(ticks, 3);
+    EXPECT_TRUE(client->updatesEnabled());
+    EXPECT_GE(count.paints, 1);
+
+    run.window().resize_as_user({700, 520});
+    // Settled: only the endless timer still runs.
+    for (int i = 0; i < 400 && host.running_timers() > 1; ++i) run_events_for(5);
+    ASSERT_FALSE(client->updatesEnabled());
+    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
+    run_events_for(150);
+    EXPECT_FALSE(client->updatesEnabled());
+    EXPECT_TRUE(host.lock_window_update(0));
+    EXPECT_TRUE(client->updatesEnabled());
+    endless->set_enabled(false);
+    host.settle();
+    expect_widgets_follow(run.form());
 }
 
 }  // namespace

@@ -161,6 +161,7 @@ bool QtHost::lock_window_update(WindowHandle hwnd) {
     // A window whose painting a resize holds already paints when the hold ends.
     if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(true);
     locked_ = hwnd ? widget_of(hwnd) : nullptr;
+    QtPaintHold::set_locked(locked_);
     if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(false);
     return true;
 }

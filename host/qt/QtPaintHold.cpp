@@ -19,7 +19,16 @@ QPointer<QTimer>& cap() {
     return timer;
 }
 
+QPointer<QWidget>& locked() {
+    static QPointer<QWidget> widget;
+    return widget;
+}
+
 }  // namespace
+
+void QtPaintHold::set_locked(QWidget* window) {
+    locked() = window;
+}
 
 void QtPaintHold::hold(QWidget& window) {
     if (held() == &window) return;
@@ -42,7 +51,7 @@ void QtPaintHold::release() {
     cap() = nullptr;
     QPointer<QWidget> w = held();
     held() = nullptr;
-    if (w) w->setUpdatesEnabled(true);
+    if (w && w != locked()) w->setUpdatesEnabled(true);
 }
 
 bool QtPaintHold::holds(const QWidget* widget) {

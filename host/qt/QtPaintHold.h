@@ -20,6 +20,9 @@ class QtPaintHold {
     static bool holding();
     // Whether `widget` is the window held (its painting comes back with the hold's end).
     static bool holds(const QWidget* widget);
+    // The window the form's update lock holds now (nullptr: none): a hold that ends while the
+    // lock is on leaves its painting to the lock's end.
+    static void set_locked(QWidget* window);
 };
 
 }  // namespace kv::qt
