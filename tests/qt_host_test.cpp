@@ -166,8 +166,9 @@ TEST(QtHost, EachClassGetsItsWidget) {
 TEST(QtHost, ServicesActOnTheWidgets) {
     LiveForm run(kDemo);
     auto& host = qt::QtHost::installed();
-    // The update lock holds the window's painting.
+    // The update lock holds the window's painting (once widgets move under it).
     EXPECT_TRUE(host.lock_window_update(run.form().hwnd()));
+    host.sync();
     EXPECT_FALSE(run.window().client()->updatesEnabled());
     EXPECT_TRUE(host.lock_window_update(0));
     EXPECT_TRUE(run.window().client()->updatesEnabled());
@@ -208,37 +209,43 @@ void run_events_for(int ms) {
     while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-// A resize holds the window's painting until the layout has settled; nothing keeps it unpainted:
-// not a timer of the application's that never stops (the hold ends after a while), and an update
-// lock the form takes meanwhile ends with the lock.
-TEST(QtHost, AWindowHeldForAResizeIsPaintedInTheEnd) {
+// A border drag paints the window once, when its widgets have followed; the settle tick after
+// it moves nothing and paints nothing. The form's update lock holds the painting while widgets
+// move under it, until the lock ends; a lock nothing moved under repaints nothing.
+TEST(QtHost, AResizePaintsOnceAndALockHoldsWhatMovesUnderIt) {
     LiveForm run(kDemo);
     auto& host = qt::QtHost::installed();
     QWidget* client = run.window().client();
-    PaintCount count(*client);
-    int ticks = 0;
-    auto endless = host.create_timer([&] { ++ticks; });
-    endless->set_interval(2);
-    endless->set_enabled(true);
-    run.window().resize_as_user({760, 560});
-    EXPECT_FALSE(client->updatesEnabled());
-    run_events_for(150);
-    EXPECT_GT(ticks, 3);
-    EXPECT_TRUE(client->updatesEnabled());
-    EXPECT_GE(count.paints, 1);
-
-    run.window().resize_as_user({700, 520});
-    // Settled: only the endless timer still runs.
-    for (int i = 0; i < 400 && host.running_timers() > 1; ++i) run_events_for(5);
-    ASSERT_FALSE(client->updatesEnabled());
-    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
-    run_events_for(150);
-    EXPECT_FALSE(client->updatesEnabled());
-    EXPECT_TRUE(host.lock_window_update(0));
-    EXPECT_TRUE(client->updatesEnabled());
-    endless->set_enabled(false);
     host.settle();
+    PaintCount count(*client);
+    run.window().resize_as_user({760, 560});
+    EXPECT_TRUE(client->updatesEnabled());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(count.paints, 1);
+    host.settle();
+    run_events_for(20);
+    EXPECT_EQ(count.paints, 1);
     expect_widgets_follow(run.form());
+
+    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
+    EXPECT_TRUE(host.lock_window_update(0));
+    run_events_for(20);
+    EXPECT_EQ(count.paints, 1);
+
+    auto list = run.control("lstFolders");
+    ASSERT_TRUE(list);
+    QWidget* widget = run.window().widget_of(list.get());
+    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
+    list->move(list->rect_twips().left + 300);
+    host.sync();
+    EXPECT_EQ(widget->x(), static_cast<int>(std::lround(list->rect_twips().left / 15)));
+    run_events_for(20);
+    EXPECT_FALSE(client->updatesEnabled());
+    EXPECT_EQ(count.paints, 1);
+    EXPECT_TRUE(host.lock_window_update(0));
+    run_events_for(20);
+    EXPECT_TRUE(client->updatesEnabled());
+    EXPECT_GT(count.paints, 1);
 }
 
 }  // namespace
