@@ -13,6 +13,7 @@
 #include "kelvane/Resizer.h"
 
 int main(int argc, char** argv) {
+    kelvane::prepare_application();
     QApplication app(argc, argv);
     app.setApplicationName("Kelvane Designer Example");
     std::string store, shot;
