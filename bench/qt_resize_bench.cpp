@@ -19,6 +19,7 @@
 
 #include "control/zokKelvane.h"
 #include "host/qt/QtHost.h"
+#include "host/qt/QtProcessSetup.h"
 #include "kelvane/Resizer.h"
 
 namespace {
@@ -206,6 +207,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    kv::qt::prepare_qt_process();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;

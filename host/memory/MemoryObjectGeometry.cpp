@@ -4,10 +4,10 @@
 
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
+#include "host/common/ScaleUnits.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryObject.h"
-#include "host/common/ScaleUnits.h"
 
 namespace kv::mem {
 
@@ -162,7 +162,7 @@ double MemoryObject::list_border_twips() const {
 
 void MemoryObject::snap_height(RectTwips& r) const {
     if (traits_.fixed_height) {
-        r.height = kComboHeightPixels * tpp_y();
+        r.height = fixed_height_twips_.value_or(kComboHeightPixels * tpp_y());
         return;
     }
     if (!traits_.integral_height) return;

@@ -93,6 +93,16 @@ std::shared_ptr<mem::MemoryObject> QtControlViews::object_of(const QObject* widg
     return v == views_.end() ? nullptr : v->second.object.lock();
 }
 
+std::shared_ptr<mem::MemoryObject> QtControlViews::forget(const QObject* widget) {
+    auto it = objects_.find(widget);
+    if (it == objects_.end()) return nullptr;
+    auto v = views_.find(it->second);
+    objects_.erase(it);
+    if (v == views_.end()) return nullptr;
+    v->second.widget = nullptr;
+    return v->second.object.lock();
+}
+
 void QtControlViews::drop_dead() {
     for (auto it = views_.begin(); it != views_.end();) {
         auto obj = it->second.object.lock();

@@ -37,6 +37,7 @@ QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>&
     if (adopted) {
         frame_ = adopted;
         client_ = adopted;
+        watch_ = std::make_unique<QtWidgetWatch>(*this);
     } else {
         frame_ = new QWidget;
         frame_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -58,6 +59,7 @@ QtFormWindow::~QtFormWindow() {
     frame_->removeEventFilter(this);
     if (adopted_) {
         client_->removeEventFilter(&input_);
+        watch_.reset();
         return;
     }
     // The sub-window owns the frame it holds.

@@ -19,6 +19,7 @@
 #include "host/qt/QtControlViews.h"
 #include "host/qt/QtFormPictures.h"
 #include "host/qt/QtInputFilter.h"
+#include "host/qt/QtWidgetWatch.h"
 
 class QMenuBar;
 
@@ -54,6 +55,8 @@ class QtFormWindow : public QObject {
     QtControlViews& views() { return views_; }
     const QtControlViews& views() const { return views_; }
     QtInputFilter& input_filter() { return input_; }
+    // An adopted window's widgets coming and going (nullptr for a form's own window).
+    QtWidgetWatch* widget_watch() { return watch_.get(); }
 
     // Bring the window and its widgets up to the form.
     void sync();
@@ -93,6 +96,7 @@ class QtFormWindow : public QObject {
     QWidget* client_ = nullptr;
     QtInputFilter input_;
     QtControlViews views_;
+    std::unique_ptr<QtWidgetWatch> watch_;
     int syncing_ = 0;
     bool menus_built_ = false;
     std::unique_ptr<QtFormPictures> pictures_;

@@ -10,6 +10,7 @@
 #include "engine/Error.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtMessageBox.h"
+#include "host/qt/QtProcessSetup.h"
 #include "host/qt/QtTimer.h"
 #include "host/qt/QtWidgetAdoption.h"
 
@@ -67,7 +68,12 @@ std::shared_ptr<mem::MemoryForm> QtHost::adopt(QWidget& window) {
     auto& w = windows_[adopted.form.get()];
     w = new QtFormWindow(*this, adopted.form, &window);
     forms_[adopted.form.get()] = adopted.form;
-    for (const auto& [control, widget] : adopted.controls) w->views().adopt(control, *widget);
+    QtWidgetWatch& watch = *w->widget_watch();
+    watch.watch(window);
+    for (const auto& [control, widget] : adopted.controls) {
+        w->views().adopt(control, *widget);
+        if (adopted_class(*widget).second) watch.watch(*widget);
+    }
     return adopted.form;
 }
 
@@ -169,14 +175,18 @@ WindowProc QtHost::set_window_proc(WindowHandle hwnd, WindowProc proc) {
 
 void QtHost::set_capture(WindowHandle hwnd) {
     MemoryHost::set_capture(hwnd);
-    if (grabbed_) grabbed_->releaseMouse();
-    grabbed_ = widget_of(hwnd);
-    if (grabbed_ && grabbed_->isVisible()) grabbed_->grabMouse();
+    QWidget* to = widget_of(hwnd);
+    if (to == grabbed_) return;
+    // Without a window system there is no mouse to grab: the capture is the forms model's.
+    const bool grabs = platform_grabs_mouse();
+    if (grabbed_ && grabs) grabbed_->releaseMouse();
+    grabbed_ = to;
+    if (grabbed_ && grabbed_->isVisible() && grabs) grabbed_->grabMouse();
 }
 
 void QtHost::release_capture() {
     MemoryHost::release_capture();
-    if (grabbed_) grabbed_->releaseMouse();
+    if (grabbed_ && platform_grabs_mouse()) grabbed_->releaseMouse();
     grabbed_ = nullptr;
 }
 
