@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -351,6 +352,44 @@ TEST(QtExample, AnAdoptedComboBoxKeepsItsOwnHeight) {
     window.resize(800, 600);
     settle();
     EXPECT_EQ(combo->geometry(), QRect(20, 20, 400, own));
+}
+
+// Counts the times a widget is painted.
+class PaintCount : public QObject {
+  public:
+    explicit PaintCount(QWidget& w) { w.installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// The window resized as its user would, through the event loop: the resize event's pass and the
+// settle ticks move the panels, and the window is painted once, after they have settled.
+TEST(QtExample, AResizePaintsTheWindowOnceTheLayoutHasSettled) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    std::vector<QFrame*> panels;
+    for (int i = 0; i < 40; ++i) {
+        panels.push_back(new QFrame(&window));
+        panels.back()->setFrameStyle(QFrame::Box);
+        panels.back()->setGeometry(10 * (i % 8) * 5, 10 * (i / 8) * 6, 40, 50);
+    }
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    for (auto* p : panels) resizer.anchor(*p, "RRRRK");
+    resizer.show();
+    settle();
+    PaintCount count(window);
+    window.resize(800, 600);
+    settle();
+    EXPECT_EQ(count.paints, 1);
+    EXPECT_TRUE(window.updatesEnabled());
+    EXPECT_EQ(panels[9]->geometry(), QRect(100, 120, 80, 100));
 }
 
 TEST(QtExample, AWindowWithALayoutIsRefusedAPanelWithOneIsOneWidget) {

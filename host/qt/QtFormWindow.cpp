@@ -10,8 +10,10 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/FormFrame.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtMenus.h"
+#include "host/qt/QtPaintHold.h"
 
 namespace kv::qt {
 
@@ -54,6 +56,7 @@ QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>&
 }
 
 QtFormWindow::~QtFormWindow() {
+    if (auto form = form_.lock()) mem::ChangeJournal::stop(*form, &views_);
     if (sub_) sub_->removeEventFilter(this);
     if (!frame_) return;
     frame_->removeEventFilter(this);
@@ -276,7 +279,9 @@ void QtFormWindow::resized() {
     if (syncing_) return;
     const auto r = form->rect_twips();
     if (window_size_for(r.width, r.height) == size) return;
-    // The user dragged the border: the form takes the window's new size.
+    // The user dragged the border: the form takes the window's new size, the window paints
+    // once the layout has settled.
+    QtPaintHold::hold(*client_);
     const auto [w, h] = outer_size_for(size);
     form->set_rect_twips({r.left, r.top, w, h});
     host_.sync();

@@ -8,8 +8,10 @@
 #include <QTimer>
 
 #include "engine/Error.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtMessageBox.h"
+#include "host/qt/QtPaintHold.h"
 #include "host/qt/QtProcessSetup.h"
 #include "host/qt/QtTimer.h"
 #include "host/qt/QtWidgetAdoption.h"
@@ -52,6 +54,9 @@ void QtHost::read_screens() {
     for (QScreen* s : QGuiApplication::screens())
         if (s != primary) add(s);
     set_screens(rects);
+    // Other pixels: every widget's place may change.
+    for (auto& [form, window] : windows_)
+        if (auto f = forms_[form].lock()) mem::ChangeJournal::note_everything(*f);
 }
 
 QtFormWindow& QtHost::window(const std::shared_ptr<mem::MemoryForm>& form) {
@@ -68,12 +73,7 @@ std::shared_ptr<mem::MemoryForm> QtHost::adopt(QWidget& window) {
     auto& w = windows_[adopted.form.get()];
     w = new QtFormWindow(*this, adopted.form, &window);
     forms_[adopted.form.get()] = adopted.form;
-    QtWidgetWatch& watch = *w->widget_watch();
-    watch.watch(window);
-    for (const auto& [control, widget] : adopted.controls) {
-        w->views().adopt(control, *widget);
-        if (adopted_class(*widget).second) watch.watch(*widget);
-    }
+    for (const auto& [control, widget] : adopted.controls) w->views().adopt(control, *widget);
     return adopted.form;
 }
 
@@ -104,6 +104,7 @@ void QtHost::sync() {
     for (auto& [form, window] : windows_)
         if (window) window->sync();
     syncing_ = false;
+    QtPaintHold::settled(running_timers_);
 }
 
 void QtHost::forget_closed() {
@@ -157,9 +158,10 @@ QWidget* QtHost::widget_of(WindowHandle hwnd) const {
 bool QtHost::lock_window_update(WindowHandle hwnd) {
     const bool ok = MemoryHost::lock_window_update(hwnd);
     if (!ok) return false;
-    if (locked_) locked_->setUpdatesEnabled(true);
+    // A window whose painting a resize holds already paints when the hold ends.
+    if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(true);
     locked_ = hwnd ? widget_of(hwnd) : nullptr;
-    if (locked_) locked_->setUpdatesEnabled(false);
+    if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(false);
     return true;
 }
 

@@ -19,6 +19,10 @@ QString QtPictureView::stand_in() const {
 }
 
 void QtPictureView::paintEvent(QPaintEvent* e) {
+    if (paints_background_) {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Window));
+    }
     QFrame::paintEvent(e);
     const QRect inside = contentsRect();
     QPainter p(this);

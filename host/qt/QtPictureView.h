@@ -20,6 +20,9 @@ class QtPictureView : public QFrame {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    // A picture box paints its background colour itself (QtPictureBox.h); behind an image what
+    // is behind it shows.
+    bool paints_background_ = false;
 
   private:
     std::shared_ptr<const host::Picture> picture_;

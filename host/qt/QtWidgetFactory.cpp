@@ -19,6 +19,7 @@
 #include "host/common/PictureImage.h"
 #include "host/common/TabSet.h"
 #include "host/qt/QtPaintedWidget.h"
+#include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
 #include "host/qt/QtTabControl.h"
 
@@ -90,13 +91,9 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (cls == "Frame") {
         w = new QGroupBox(parent);
     } else if (cls == "PictureBox") {
-        auto* f = new QtPictureView(parent);
+        auto* f = new QtPictureBox(parent);
         // The border the forms runtime gives it (none with BorderStyle 0).
-        if (try_num(c, Prop::BorderStyle).value_or(1) != 0) {
-            f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            f->setLineWidth(2);
-        }
-        f->setAutoFillBackground(true);
+        if (try_num(c, Prop::BorderStyle).value_or(1) == 0) f->setFrameStyle(QFrame::NoFrame);
         f->set_picture(c.picture("Picture"), false);
         w = f;
     } else if (cls == "Line") {

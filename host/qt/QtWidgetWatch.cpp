@@ -10,17 +10,12 @@
 
 namespace kv::qt {
 
-void QtWidgetWatch::watch(QWidget& holder) {
-    holder.installEventFilter(this);
-}
-
-bool QtWidgetWatch::eventFilter(QObject* watched, QEvent* event) {
+void QtWidgetWatch::child_event(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if (type != QEvent::ChildAdded && type != QEvent::ChildRemoved) return false;
     QObject* child = static_cast<QChildEvent*>(event)->child();
-    if (!child) return false;
+    if (!child) return;
     if (type == QEvent::ChildAdded) {
-        if (!child->isWidgetType()) return false;
+        if (!child->isWidgetType()) return;
         // Still being built: its class and geometry are known only once its constructor is done.
         added_.push_back({static_cast<QWidget*>(child), static_cast<QWidget*>(watched)});
     } else if (auto object = window_.views().forget(child)) {
@@ -28,10 +23,9 @@ bool QtWidgetWatch::eventFilter(QObject* watched, QEvent* event) {
         // followed any more.
         removed_.push_back(object);
     } else {
-        return false;
+        return;
     }
     post_flush();
-    return false;
 }
 
 void QtWidgetWatch::post_flush() {
@@ -84,7 +78,6 @@ bool QtWidgetWatch::flush() {
         }
         for (const auto& [c, w] : adopt_widget(window_.host(), *form, *widget, container)) {
             views.adopt(c, *w);
-            if (adopted_class(*w).second) watch(*w);
             added.push_back(c);
         }
     }

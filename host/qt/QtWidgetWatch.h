@@ -22,9 +22,9 @@ class QtFormWindow;
 class QtWidgetWatch : public QObject {
   public:
     explicit QtWidgetWatch(QtFormWindow& window) : window_(window) {}
-    // Watch a widget that holds controls (the window, a container) for children coming and
-    // going.
-    void watch(QWidget& holder);
+    // A child came to or left a widget that holds controls (the window, a container): the
+    // window's input filter, which watches those, passes the event on.
+    void child_event(QObject* holder, QEvent* event);
     // Hears of the controls added (containers first) and the keys of those that went (with
     // what they held).
     using Listener = std::function<void(const std::vector<std::shared_ptr<mem::MemoryObject>>&,
@@ -34,9 +34,6 @@ class QtWidgetWatch : public QObject {
     void set_before_change(std::function<void()> before) { before_ = std::move(before); }
     // Adopt what was added, drop what went; true when the form changed.
     bool flush();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void post_flush();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "control/zokKelvane.h"
 #include "host/memory/MemoryPropertyBag.h"
@@ -104,6 +105,7 @@ struct Resizer::Impl {
     std::shared_ptr<kv::mem::MemoryObject> control;  // the resizer on the form, once shown
     // anchor()'s modes by control name, in the order given; control_settings()' own lines.
     std::vector<std::pair<std::string, std::string>> anchors;
+    std::unordered_map<std::string, size_t> anchor_index;  // name -> its place in anchors
     std::vector<std::string> control_lines, pane_lines;
     // Controls of widgets the application added after the resizer was made, with the letters
     // AddAllControls would give them unless anchor() says otherwise.
@@ -138,6 +140,8 @@ struct Resizer::Impl {
             return std::find(gone.begin(), gone.end(), key) != gone.end();
         };
         std::erase_if(anchors, [&](const auto& a) { return is_gone(a.first); });
+        anchor_index.clear();
+        for (size_t i = 0; i < anchors.size(); ++i) anchor_index[anchors[i].first] = i;
         std::erase_if(late, [&](const auto& a) { return is_gone(a.first); });
         std::vector<std::string> kept;
         for (const auto& chunk : control_lines)
@@ -160,10 +164,7 @@ struct Resizer::Impl {
     }
     std::string control_text() const {
         std::vector<std::string> lines = control_lines;
-        auto anchored = [&](const std::string& name) {
-            return std::any_of(anchors.begin(), anchors.end(),
-                               [&](const auto& a) { return a.first == name; });
-        };
+        auto anchored = [&](const std::string& name) { return anchor_index.count(name) != 0; };
         for (const auto& [name, modes] : late)
             if (!anchored(name)) lines.push_back(name + " \t" + modes);
         for (const auto& [name, modes] : anchors) lines.push_back(name + " \t" + modes);
@@ -300,12 +301,11 @@ Resizer& Resizer::anchor(const QWidget& child, std::string_view modes) {
         throw std::invalid_argument("kelvane::Resizer::anchor: expected 1 to 5 of K, A, R, C, F");
     const std::string name = impl_->known_name(child);
     auto& anchors = impl_->anchors;
-    auto it = std::find_if(anchors.begin(), anchors.end(),
-                           [&](const auto& a) { return a.first == name; });
-    if (it != anchors.end())
-        it->second = modes;
-    else
+    auto [at, added] = impl_->anchor_index.try_emplace(name, anchors.size());
+    if (added)
         anchors.emplace_back(name, modes);
+    else
+        anchors[at->second].second = modes;
     impl_->relayout();
     return *this;
 }
