@@ -173,3 +173,35 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
             if (qGray(d.image.pixel(x, kTitle + y)) < 200) ++dark;
     EXPECT_GT(dark, 40);  // the outline and the words "WMF picture"
 }
+
+// Each format the designer stores is drawn: an image stretched over 80 x 60 pixels shows the
+// picture's red left half and blue right half.
+TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
+    const QImage image = test::two_colours(16, 12);
+    const std::string bmp = test::encoded(image, "bmp");
+    const std::string ico = test::encoded(test::two_colours(16, 16), "ico");
+    const struct {
+        const char* name;
+        std::string bytes;
+    } formats[] = {
+        {"BMP", bmp},
+        {"DIB", test::dib_of(bmp)},
+        {"ICO", ico},
+        {"CUR", test::cursor_of(ico)},
+        {"GIF", test::gif_two_colours(16, 12)},
+        {"JPEG", test::encoded(image, "jpeg")},
+    };
+    for (const auto& f : formats) {
+        SCOPED_TRACE(f.name);
+        ScratchDir dir;
+        spit(dir.path() / "P.frm",
+             "VERSION 5.00\r\nBegin VB.Form P \r\n   ClientHeight = 1500\r\n   ClientWidth = "
+             "1500\r\n   Begin VB.Image img \r\n      Height = 900\r\n      Left = 150\r\n"
+             "      Picture = \"P.frx\":0000\r\n      Stretch = -1\r\n      Top = 150\r\n"
+             "      Width = 1200\r\n   End\r\nEnd\r\n");
+        spit(dir.path() / "P.frx", frm::FrxPicture::record(f.bytes));
+        const Drawn d = draw((dir.path() / "P.frm").string(), dir);
+        EXPECT_TRUE(near(d.image.pixel(10 + 10, kTitle + 10 + 30), qRgb(255, 0, 0), 40));
+        EXPECT_TRUE(near(d.image.pixel(10 + 70, kTitle + 10 + 30), qRgb(0, 0, 255), 40));
+    }
+}

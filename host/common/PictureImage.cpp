@@ -78,6 +78,9 @@ std::vector<QImage> picture_images(const Picture& picture) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
+    // Only an icon's or a cursor's further images belong to the picture (a GIF's are frames).
+    const bool several =
+        picture.format == PictureFormat::Icon || picture.format == PictureFormat::Cursor;
     do {
         // Looked at before any pixel is made: a header may claim any size.
         const QSize size = reader.size();
@@ -88,11 +91,7 @@ std::vector<QImage> picture_images(const Picture& picture) {
         if (image.isNull()) break;
         if (image.width() > kMaxPictureImageSide || image.height() > kMaxPictureImageSide) break;
         images.push_back(std::move(image));
-    } while (images.size() < 64 && reader.jumpToNextImage());
-    // Only an icon's or a cursor's further images belong to the picture (a GIF's are frames).
-    if (picture.format != PictureFormat::Icon && picture.format != PictureFormat::Cursor &&
-        images.size() > 1)
-        images.resize(1);
+    } while (several && images.size() < 64 && reader.jumpToNextImage());
     return images;
 }
 
