@@ -7,11 +7,11 @@
 #include <QImage>
 #include <filesystem>
 
-#include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/Session.h"
 #include "frm_test_util.h"
+#include "harness/Session.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrxPicture.h"
+#include "picture/Renderer.h"
 #include "picture_bytes.h"
 
 using namespace kv;

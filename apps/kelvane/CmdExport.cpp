@@ -6,8 +6,8 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/UsageError.h"
 #include "engine/Error.h"
+#include "harness/UsageError.h"
 #include "host/export/FormFileExport.h"
 #include "host/frm/FrmError.h"
 
@@ -174,8 +174,10 @@ class ExportCommand : public Command {
     int dpi_ = 96;
 };
 
-[[maybe_unused]] const bool registered = register_command<ExportCommand>(75);
-
 }  // namespace
+
+std::unique_ptr<Command> export_command() {
+    return std::make_unique<ExportCommand>();
+}
 
 }  // namespace kv::app
