@@ -2,18 +2,27 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 #include "engine/Error.h"
+#include "engine/HostAccess.h"
+#include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
+#include "host/common/TabSet.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
+#include "host/qt/QtPictureView.h"
+#include "host/qt/QtTabControl.h"
 
 namespace kv::qt {
 
@@ -27,6 +36,19 @@ bool extra_flag(mem::MemoryObject& c, const char* name) {
     }
 }
 
+double extra_number(mem::MemoryObject& c, const char* name) {
+    try {
+        return to_double(c.get(name));
+    } catch (const Error&) {
+        return 0;
+    }
+}
+
+std::optional<host::TabSet> tab_set(mem::MemoryObject& c) {
+    if (!host::TabSet::candidate(c.type_name(), c.extra_properties())) return std::nullopt;
+    return host::TabSet::read(c);
+}
+
 }  // namespace
 
 QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
@@ -38,10 +60,20 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     const std::string_view qt_class = shown.qt_class;
     QWidget* w = nullptr;
     if (shown.how == host::QtShow::Painted) {
-        const auto kind = cls == "Line"    ? QtPaintedWidget::Kind::Line
-                          : cls == "Shape" ? QtPaintedWidget::Kind::Shape
-                                           : QtPaintedWidget::Kind::Unknown;
-        w = new QtPaintedWidget(kind, name, parent);
+        if (auto tabs = tab_set(c)) {
+            w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
+        } else {
+            const auto kind = cls == "Line"    ? QtPaintedWidget::Kind::Line
+                              : cls == "Shape" ? QtPaintedWidget::Kind::Shape
+                                               : QtPaintedWidget::Kind::Unknown;
+            w = new QtPaintedWidget(kind, name, parent);
+        }
+    } else if (cls == "Image") {
+        // Its picture, in a frame of the picture's own (a .ui names it a QLabel).
+        auto* v = new QtPictureView(parent);
+        if (extra_number(c, "BorderStyle") == 1) v->setFrameStyle(QFrame::Box | QFrame::Plain);
+        v->set_picture(c.picture("Picture"), extra_number(c, "Stretch") != 0);
+        w = v;
     } else if (qt_class == "QPlainTextEdit") {
         w = new QPlainTextEdit(parent);
     } else if (qt_class == "QLineEdit") {
@@ -49,14 +81,21 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (qt_class == "QLabel") {
         auto* l = new QLabel(parent);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setWordWrap(cls == "Label");
+        l->setWordWrap(true);
         w = l;
     } else if (qt_class == "QListWidget") {
         w = new QListWidget(parent);
     } else if (qt_class == "QComboBox") {
         w = new QComboBox(parent);
     } else if (qt_class == "QPushButton") {
-        w = new QPushButton(parent);
+        auto* b = new QPushButton(parent);
+        // A graphical button shows its picture beside the caption.
+        if (const auto pic = c.picture("Picture"); pic && extra_number(c, "Style") == 1) {
+            const QImage image = host::picture_image(*pic);
+            b->setIcon(QIcon(QPixmap::fromImage(image)));
+            b->setIconSize(image.size());
+        }
+        w = b;
     } else if (qt_class == "QCheckBox") {
         w = new QCheckBox(parent);
     } else if (qt_class == "QRadioButton") {
@@ -64,7 +103,11 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (qt_class == "QGroupBox") {
         w = new QGroupBox(parent);
     } else {
-        w = new QtPictureBox(parent);
+        auto* f = new QtPictureBox(parent);
+        // The border the forms runtime gives it (none with BorderStyle 0).
+        if (try_num(c, Prop::BorderStyle).value_or(1) == 0) f->setFrameStyle(QFrame::NoFrame);
+        f->set_picture(c.picture("Picture"), false);
+        w = f;
     }
     w->setObjectName(QString::fromStdString(c.name()));
     if (c.traits().container) w->setMouseTracking(true);
