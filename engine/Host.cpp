@@ -25,4 +25,8 @@ void Host::error_not_shown(const std::string&, int32_t, const std::string&) {}
 
 PageHost& Host::page_host() { throw Error::standard(kErrNoSuchProperty); }
 
+std::unique_ptr<FormCopy> PageHost::copy_form(const ObjectRef&) {
+    throw Error::standard(kErrNoSuchProperty);
+}
+
 }  // namespace kv

@@ -63,6 +63,8 @@ class ppVisControls : public PropertyPage, public ShadowOwner {
     void apply_pane_restrictions();
     void rebuild_settings_text();
     void refresh_preview();
+    // The Panels page applied new PaneSettings: the trial runs with them at once.
+    void panes_applied();
     // Put the corner markers on the selected shadow's corners; `show` makes them visible.
     void place_markers(bool show = false);
     void hide_markers();

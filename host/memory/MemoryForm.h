@@ -113,6 +113,7 @@ class MemoryForm : public MemoryObject {
     friend class MemoryHost;
     friend class MemoryObject;
     friend class MemoryControlCollection;
+    friend class MemoryFormCopy;
 
     void apply_rect(RectTwips r, bool by_host_layout = false) override;
     void on_size_changed() override;

@@ -1,5 +1,6 @@
 // The focus on a form (or page): which control has it, the tab order, the Tab key.
 #include <algorithm>
+#include <unordered_map>
 
 #include "host/memory/MemoryForm.h"
 
@@ -22,6 +23,17 @@ std::vector<std::shared_ptr<MemoryObject>> MemoryForm::tab_order() const {
             out.push_back(c);
     std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
         return to_double(a->get(Prop::TabIndex)) < to_double(b->get(Prop::TabIndex));
+    });
+    // The option buttons of one container are one stop: the one that is on, else the first.
+    std::unordered_map<const MemoryObject*, MemoryObject*> group_stop;
+    for (const auto& c : out) {
+        if (c->class_name() != "OptionButton") continue;
+        auto [it, fresh] = group_stop.try_emplace(c->container_ptr_, c.get());
+        if (!fresh && !to_bool(it->second->get("Value")) && to_bool(c->get("Value")))
+            it->second = c.get();
+    }
+    std::erase_if(out, [&](const auto& c) {
+        return c->class_name() == "OptionButton" && group_stop.at(c->container_ptr_) != c.get();
     });
     return out;
 }

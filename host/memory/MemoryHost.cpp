@@ -50,6 +50,14 @@ MemoryHost::MemoryHost()
 
 MemoryHost::~MemoryHost() {
     dialog_.reset();  // its pages end before the forms they look at
+    for (const auto& weak : copies_)
+        if (const auto copy = weak.lock()) {
+            try {
+                copy->destroy(true);
+            } catch (const Error&) {
+                // As below: the copy is dead anyway.
+            }
+        }
     // Forms still open end here: their user controls hold the forms they sit on (through their
     // sizers), so nothing else would ever free them. MDI children go before their parent.
     auto open = forms_;
