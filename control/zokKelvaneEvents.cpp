@@ -58,7 +58,7 @@ void zokKelvane::run_load_steps() {
 
 void zokKelvane::FormParent_Load() {
     trapped("FormParent_Load", [&] {
-        if (m_oFormSizer->g_bMDIChildInitSizing || m_bInLoad || m_bLoaded) return;
+        if (m_oFormSizer->state.g_bMDIChildInitSizing || m_bInLoad || m_bLoaded) return;
         m_bInLoad = true;
         run_load_steps();
         m_bInLoad = false;
@@ -76,13 +76,13 @@ void zokKelvane::MDIParent_Load() {
 }
 
 void zokKelvane::handle_form_resize() {
-    if (m_oFormSizer->g_bMDIChildInitSizing || m_bInLoad) return;
+    if (m_oFormSizer->state.g_bMDIChildInitSizing || m_bInLoad) return;
     if (!m_bMinMaxApplied) {
         m_oFormSizer->adjust_FormMinMax();
         m_bMinMaxApplied = true;
     }
     m_oFormSizer->Form_Resize();
-    m_oFormSizer->g_bNeedExtraResize = true;
+    m_oFormSizer->state.g_bNeedExtraResize = true;
     m_tmrResize->set_enabled(true);
 }
 
@@ -103,18 +103,18 @@ void zokKelvane::preview_load(bool quiet) {
 void zokKelvane::preview_resize() {
     bool timer_started = false;
     trapped("FormParent_Resize", [&] {
-        if (m_oFormSizer->g_bMDIChildInitSizing || m_bInLoad) return;
+        if (m_oFormSizer->state.g_bMDIChildInitSizing || m_bInLoad) return;
         m_oFormSizer->Form_Resize();
-        m_oFormSizer->g_bNeedExtraResize = true;
+        m_oFormSizer->state.g_bNeedExtraResize = true;
         timer_started = true;
     });
     // The settle timer stops once a pass asks for no other; a few ticks always get there.
     constexpr int kMostTicks = 20;
-    for (int tick = 0; timer_started && tick < kMostTicks && m_oFormSizer->g_bNeedExtraResize;
+    for (int tick = 0; timer_started && tick < kMostTicks && m_oFormSizer->state.g_bNeedExtraResize;
          ++tick) {
         bool failed = true;
         trapped("Resize_Timer", [&] {
-            m_oFormSizer->g_bNeedExtraResize = false;
+            m_oFormSizer->state.g_bNeedExtraResize = false;
             m_oFormSizer->Form_Resize();
             failed = false;
         });
@@ -142,10 +142,10 @@ void zokKelvane::tmrResize_Timer() {
     if (!m_tmrResize || !m_tmrResize->enabled()) return;
     bool failed = true;
     trapped("Resize_Timer", [&] {
-        m_oFormSizer->g_bNeedExtraResize = false;
+        m_oFormSizer->state.g_bNeedExtraResize = false;
         m_oFormSizer->Form_Resize();
         failed = false;
-        if (m_oFormSizer->g_bNeedExtraResize) return;
+        if (m_oFormSizer->state.g_bNeedExtraResize) return;
         m_tmrResize->set_enabled(false);
         if (!m_bPaneSplitsRestored) {
             if (m_bSavePaneSplit && m_oStoreForm) m_oFormSizer->restore_PanesSplit(*m_oStoreForm);
