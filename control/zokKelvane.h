@@ -49,6 +49,10 @@ class zokKelvane : public UserControl {
     std::vector<std::string> property_pages() const override {
         return {kPageControlsClassId, kPagePanesClassId, kPageCodeClassId};
     }
+    bool about_box() override {
+        ShowAbout();
+        return true;
+    }
 
     // --- public methods ---
     void ShowAbout();
@@ -178,6 +182,7 @@ class zokKelvane : public UserControl {
     // Load, resize and unload handling shared by the handlers.
     void run_load_steps();
     void set_up_sizing();
+    void serve_form(const ObjectRef& form);
     void handle_form_resize();
     void save_placement(const ObjectRef& form, bool with_pane_splits);
     ObjectRef hooked_form() const;

@@ -92,6 +92,7 @@ void zokKelvane::preview_load(bool quiet) {
     trapped("FormParent_Load", [&] {
         if (m_bInLoad || m_bLoaded) return;
         if (quiet) m_oFormSizer->silence_messages();
+        serve_form(parent_form());
         m_bAddAllPending = m_bAddAllControls;
         m_bInLoad = true;
         set_up_sizing();

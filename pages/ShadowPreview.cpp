@@ -84,9 +84,9 @@ void ShadowPreview::fit_shadow_form(HostObject& form) {
             h = room_h * kFitShare;
         }
     }
-    design_width_ = std::max(w, 0.0);
-    design_height_ = std::max(h, 0.0);
-    picShadowForm->move(kDemoMargin, kDemoMargin, design_width_, design_height_);
+    picShadowForm->move(kDemoMargin, kDemoMargin, std::max(w, 0.0), std::max(h, 0.0));
+    design_width_ = num(*picShadowForm, Prop::Width);
+    design_height_ = num(*picShadowForm, Prop::Height);
     place_border_and_handle();
 }
 
@@ -107,6 +107,7 @@ void ShadowPreview::setup_trial(const std::vector<ShadowEntry>& shadows,
                                 const ObjectRef& resizer) {
     pane_status_.clear();
     followers_.clear();
+    sizes_.clear();
     copy_resizer_ = nullptr;
     copy_.reset();  // the last trial's copy goes before the next is made
     try {
@@ -127,11 +128,12 @@ void ShadowPreview::setup_trial(const std::vector<ShadowEntry>& shadows,
         copy_resizer_->PaneSettings(settings.pane_settings);
         copy_resizer_->AddAllControls(settings.add_all);
         copy_resizer_->AddAllFontsButtons(settings.add_all_fonts);
-        // A set-up message (a bad pane line) is told once, not again after every edit.
-        copy_resizer_->preview_load(messages_shown_);
-        if (const CFormSizer* sizer = copy_resizer_->form_sizer())
-            messages_shown_ = messages_shown_ || sizer->error_box_state() != 0;
+        // What the set-up tells (a bad pane line) is told once, not again after every edit: only
+        // new pane settings can tell something new.
+        const bool quiet = told_panes_ == settings.pane_settings;
+        copy_resizer_->preview_load(quiet);
         copy_resizer_->preview_resize();  // the form is shown at its design size
+        told_panes_ = settings.pane_settings;
     }
     make_followers(shadows, copy);
     read_pane_status();
@@ -181,10 +183,12 @@ void ShadowPreview::read_pane_status() {
     }
 }
 
-// The copy's client area grows as the shadow form does; its size is whole twips, as a window's
-// always is.
+// The copy's client area grows as the shadow form does. A window's size is whole twips, so the
+// copy's is rounded, and the shadow form takes the copy's size at the design scale: each shadow
+// then stands exactly for its control.
 void ShadowPreview::follow() {
-    if (copy_ && design_width_ > 0 && design_height_ > 0) {
+    if (copy_ && design_width_ > 0 && design_height_ > 0 && client_width_ > 0 &&
+        client_height_ > 0) {
         const ObjectRef copy = copy_->form();
         const double w = num(*picShadowForm, Prop::Width), h = num(*picShadowForm, Prop::Height);
         const double width =
@@ -193,8 +197,18 @@ void ShadowPreview::follow() {
             std::max(0.0, std::round(copy_height_ + client_height_ * (h / design_height_ - 1)));
         if (width != num(*copy, Prop::Width) || height != num(*copy, Prop::Height)) {
             copy->move(num(*copy, Prop::Left), num(*copy, Prop::Top), width, height);
+            sizes_.emplace_back(width, height);
             if (copy_resizer_) copy_resizer_->preview_resize();
         }
+        const double left = num(*picShadowForm, Prop::Left), top = num(*picShadowForm, Prop::Top);
+        const double shadow_w =
+            design_width_ * client_twips(*copy, Prop::ScaleWidth, true) / client_width_;
+        const double shadow_h =
+            design_height_ * client_twips(*copy, Prop::ScaleHeight, false) / client_height_;
+        picShadowForm->move(left, top, shadow_w, shadow_h);
+        if (picShadowBorder)
+            picShadowBorder->move(left - kBorderWidth, top, shadow_w + 2 * kBorderWidth,
+                                  shadow_h + kBorderWidth);
     }
     place_shadows();
     if (on_layout_changed) on_layout_changed();

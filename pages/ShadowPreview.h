@@ -75,13 +75,16 @@ class ShadowPreview {
 
     // A new trial run with these settings on a copy of `form`, whose resizer control is
     // `resizer`: the pane status map filled, the shadows placed for the shadow form's size now.
-    // Set-up messages (a bad pane line) are shown by the first trial of the page only.
+    // Set-up messages (a bad pane line) are shown once for the same pane settings.
     void setup_trial(const std::vector<ShadowEntry>& shadows, const PreviewSettings& settings,
                      const ObjectRef& form, const ObjectRef& resizer);
     const std::map<std::string, PaneStatus>& pane_status() const { return pane_status_; }
     std::optional<PaneStatus> pane_status_of(const std::string& shadow_name) const;
     // The outer size in twips of the form the shadows stand for now (0 x 0 without a trial).
     std::pair<double, double> trial_form_size() const;
+    // The sizes the trial's form was given since the trial was set up, in order: the run time
+    // reaches the same layout through the same sizes.
+    const std::vector<std::pair<double, double>>& trial_sizes() const { return sizes_; }
     // Every placed shadow's control, in the form's control order.
     std::vector<ShownControl> shown() const;
 
@@ -114,11 +117,12 @@ class ShadowPreview {
     std::unique_ptr<FormCopy> copy_;
     zokKelvane* copy_resizer_ = nullptr;  // held by the copy
     std::vector<Follower> followers_;
+    std::vector<std::pair<double, double>> sizes_;
     std::map<std::string, PaneStatus> pane_status_;
     // The shadow form's design size, and the copy's outer and client size in twips at it.
     double design_width_ = 0, design_height_ = 0;
     double copy_width_ = 0, copy_height_ = 0, client_width_ = 0, client_height_ = 0;
-    bool messages_shown_ = false;
+    std::optional<std::string> told_panes_;  // the pane settings of the last trial that told
     bool dragging_ = false;
     Value handle_colour_;
 };

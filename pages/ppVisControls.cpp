@@ -253,8 +253,15 @@ void ppVisControls::load_stored_settings() {
     rebuild_settings_text();
 }
 
+// A control without a place on the form (a timer, a menu) has no shadow to show it on; its
+// line is kept all the same.
 void ppVisControls::show_choice_on_shadow(const std::string& shadow, AnchorChoice choice) {
-    ObjectRef pic = controls_.collection()->find(shadow);
+    ObjectRef pic;
+    try {
+        pic = controls_.collection()->find(shadow);
+    } catch (const Error&) {
+        return;
+    }
     pic->set("Picture", controls_("optMove", choice.grid)->get("Picture"));
     pic->set(Prop::ToolTipText, words(without_shadow_prefix(shadow) + ": " +
                                       std::string(choice_tooltip(choice.grid))));
@@ -303,7 +310,14 @@ void ppVisControls::select_option(const std::string& array_name, int index) {
 
 void ppVisControls::select_shadow(const std::string& shadow) {
     m_sSelected = shadow;
-    const AnchorChoice choice = settings_map_.find(shadow).value_or(AnchorChoice{0, 0});
+    show_selected_choices();
+    controls_.collection()->find(shadow)->set_focus();
+    place_markers(true);
+}
+
+// The selected shadow's choices in optMove and optFont, among those its pane allows.
+void ppVisControls::show_selected_choices() {
+    const AnchorChoice choice = settings_map_.find(m_sSelected).value_or(AnchorChoice{0, 0});
     ++m_iBusy;
     select_option("optMove", choice.grid);
     select_option("optFont", choice.font);
@@ -316,8 +330,6 @@ void ppVisControls::select_shadow(const std::string& shadow) {
         select_option("optMove", kPaneChoice);
         --m_iBusy;
     }
-    controls_.collection()->find(shadow)->set_focus();
-    place_markers(true);
 }
 
 void ppVisControls::store_choices(const std::string& shadow) {
@@ -388,7 +400,7 @@ void ppVisControls::panes_applied() {
     page_event("PaneSettings_Applied", [&] {
         if (!m_fForm) return;
         refresh_preview();
-        apply_pane_restrictions();
+        if (!m_sSelected.empty()) show_selected_choices();
     });
 }
 

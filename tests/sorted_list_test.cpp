@@ -176,7 +176,9 @@ TEST(SortedList, LookUpsBetweenAdditionsAnswerAsTheSortedListWould) {
         const auto item = l.Item_(probe);
         const auto it = model.find(folded(probe));
         ASSERT_EQ(item.has_value(), it != model.end()) << step << " " << probe;
-        if (item.has_value()) ASSERT_EQ(std::any_cast<int>(item), it->second) << probe;
+        if (item.has_value()) {
+            ASSERT_EQ(std::any_cast<int>(item), it->second) << probe;
+        }
     }
     EXPECT_EQ(l.Count(), static_cast<int64_t>(model.size()));
     std::vector<std::string> keys;

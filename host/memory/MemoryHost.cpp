@@ -7,6 +7,7 @@
 
 #include "engine/Error.h"
 #include "host/memory/CommonNames.h"
+#include "host/memory/DesktopServices.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "host/store/MemorySettingsStore.h"
 
@@ -45,7 +46,7 @@ MemoryHost::MemoryHost()
     : timers_(std::make_shared<TimerQueue>()),
       store_(std::make_shared<store::MemorySettingsStore>()),
       pid_(static_cast<uint32_t>(::getpid())) {
-    help_folder_ = KV_HELP_DIR;
+    help_folder_ = installed_help_folder();
 }
 
 MemoryHost::~MemoryHost() {

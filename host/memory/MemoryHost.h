@@ -117,7 +117,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     void set_program_missing(std::string program) { missing_programs_.insert(std::move(program)); }
     // Replaces $TMPDIR (else /tmp) as the temporary folder; "" goes back to those.
     void set_temp_folder(std::string folder) { temp_folder_ = std::move(folder); }
-    // The help folder (default: the project's docs/help).
+    // The help folder (default: share/kelvane/help beside the program, installed_help_folder).
     void set_help_folder(std::string folder) { help_folder_ = std::move(folder); }
     // About boxes shown, in order; the hand presses the latest one's "System Info..." button.
     const std::vector<AboutBox>& about_boxes() const { return about_boxes_; }
