@@ -21,6 +21,7 @@
 #include "apps/kelvane/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/qt/QtFormWindow.h"
+#include "host/qt/QtProcessSetup.h"
 
 namespace kv::app {
 
@@ -86,7 +87,10 @@ class RunCommand : public Command {
         static char name[] = "kelvane";
         static char* argv[] = {name, nullptr};
         std::unique_ptr<QApplication> own;
-        if (!QApplication::instance()) own = std::make_unique<QApplication>(argc, argv);
+        if (!QApplication::instance()) {
+            qt::prepare_qt_process();
+            own = std::make_unique<QApplication>(argc, argv);
+        }
         const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
         auto host = std::make_shared<qt::QtHost>();
         host->set_interactive(live);
