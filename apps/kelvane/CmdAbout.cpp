@@ -62,6 +62,8 @@ class AboutCommand : public Command {
 
 }  // namespace
 
-[[maybe_unused]] const bool registered = register_command<AboutCommand>(70);
+std::unique_ptr<Command> about_command() {
+    return std::make_unique<AboutCommand>();
+}
 
 }  // namespace kv::app

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "apps/kelvane/FormRun.h"
 #include "control/CStoreForm.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
 #include "engine/HostAccess.h"
+#include "harness/FormRun.h"
 
 namespace kv::app {
 
