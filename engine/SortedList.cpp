@@ -86,8 +86,7 @@ void SortedList::merge_tail() {
 // How many appended records a search scans one by one before the tail is merged in: enough that
 // a long run of add-then-look-up merges rarely, few enough that each scan stays short.
 int64_t SortedList::tail_limit() const {
-    return kSelectionSortBelow +
-           static_cast<int64_t>(std::sqrt(static_cast<double>(last_used_)));
+    return kSelectionSortBelow + static_cast<int64_t>(std::sqrt(static_cast<double>(last_used_)));
 }
 
 void SortedList::selection_sort(int64_t lo, int64_t hi) {

@@ -113,8 +113,7 @@ void parse_select(const std::vector<std::string>& words, DesignAction& a, const 
 }
 
 // The arguments of an action whose verb and count have been checked.
-void parse_arguments(const std::vector<std::string>& words, DesignAction& a,
-                     const LineParser& p) {
+void parse_arguments(const std::vector<std::string>& words, DesignAction& a, const LineParser& p) {
     using K = DesignAction::Kind;
     const std::string arg = words.size() > 1 ? words[1] : std::string();
     a.text = arg;

@@ -135,8 +135,8 @@ void CodeGenerator::pane_line(std::string_view line) {
     const std::string pane =
         kPanePrefix +
         (same_object(container, form_) ? text(*container, Prop::Name) : control_key(*container));
-    assign(pane, "Form_Load_CreatePane(" + arguments[0] + ", " + arguments[1] + ", " + arguments[2] +
-                     ", " + arguments[3] + ")" + kCrLf);
+    assign(pane, "Form_Load_CreatePane(" + arguments[0] + ", " + arguments[1] + ", " +
+                     arguments[2] + ", " + arguments[3] + ")" + kCrLf);
     declare(pane);
 }
 

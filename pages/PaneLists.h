@@ -51,7 +51,7 @@ class PaneLists {
 
   private:
     std::unordered_set<std::string> stored_paned_;  // folded keys of valid stored lines
-    std::map<std::string, std::string> not_used_;  // container -> blank-separated keys
+    std::map<std::string, std::string> not_used_;   // container -> blank-separated keys
     std::map<std::string, std::string> paned_;
     std::vector<std::string> containers_;
     std::optional<std::vector<std::string>> order_;

@@ -1,6 +1,5 @@
 #include "pages/PreviewRules.h"
 
-
 namespace kv {
 
 std::optional<int> legend_index_for_view(int view, std::optional<int> stored_grid,

@@ -47,7 +47,8 @@ double client_twips(HostObject& form, Prop scale_size, bool x_axis) {
     const double size = num(form, scale_size);
     const int mode = static_cast<int>(try_num(form, Prop::ScaleMode).value_or(kScaleTwips));
     try {
-        return x_axis ? form.scale_x(size, mode, kScaleTwips) : form.scale_y(size, mode, kScaleTwips);
+        return x_axis ? form.scale_x(size, mode, kScaleTwips)
+                      : form.scale_y(size, mode, kScaleTwips);
     } catch (const Error&) {
         return size;
     }
@@ -256,9 +257,8 @@ void ShadowPreview::recolour(int view, const std::vector<ShadowEntry>& shadows,
         const auto stored = choices.find(entry.name);
         std::optional<int> pane_grid;
         if (const auto status = pane_status_of(entry.name)) pane_grid = status->choice.grid;
-        const auto legend =
-            legend_index_for_view(view, stored ? std::optional<int>(stored->grid) : std::nullopt,
-                                  add_all, pane_grid);
+        const auto legend = legend_index_for_view(
+            view, stored ? std::optional<int>(stored->grid) : std::nullopt, add_all, pane_grid);
         if (legend) {
             set_colour(*entry.shadow, legend_colour(*legend));
         } else {

@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view kShadowPrefix = "ShadowOf";
 constexpr std::string_view kIndexMark = "_Index";
 constexpr std::string_view kPlainMark = "_Plain";
-constexpr double kShadowOffset = 35;          // twips up and left of the scaled place
+constexpr double kShadowOffset = 35;         // twips up and left of the scaled place
 constexpr double kLineShadowThickness = 45;  // twips: three pixels
 
 std::optional<int> array_index(HostObject& control) {

@@ -131,10 +131,9 @@ class Settings {
 
 TEST(DesignPreview, TheShadowsStandWhereTheRunTimePutsTheControls) {
     // The sample forms, and the README's mail form (aligned tool and status bars, a frame).
-    const std::vector<std::string> forms = {"plain.frm",  "customer.frm", "nested.frm",
-                                            "pixels.frm", "preview.frm",  "twopanes.frm",
-                                            "grid.frm",   "tabs.frm",     "thirdparty.frm",
-                                            "checkme.frm", "frmMail.frm"};
+    const std::vector<std::string> forms = {
+        "plain.frm", "customer.frm", "nested.frm",     "pixels.frm",  "preview.frm", "twopanes.frm",
+        "grid.frm",  "tabs.frm",     "thirdparty.frm", "checkme.frm", "frmMail.frm"};
     constexpr int kCasesPerForm = 22;
     int cases = 0, controls_compared = 0;
     for (size_t f = 0; f < forms.size(); ++f) {
@@ -163,9 +162,10 @@ TEST(DesignPreview, TheShadowsStandWhereTheRunTimePutsTheControls) {
                          add_all + ", AddAllFontsButtons " + add_fonts + "\n" + script);
             spit(dir.path() / "cs.txt", cs);
             spit(dir.path() / "ps.txt", ps);
-            const auto set = run({"set", form, "ControlSettings=@" + (dir.path() / "cs.txt").string(),
-                                  "PaneSettings=@" + (dir.path() / "ps.txt").string(),
-                                  "AddAllControls=" + add_all, "AddAllFontsButtons=" + add_fonts});
+            const auto set =
+                run({"set", form, "ControlSettings=@" + (dir.path() / "cs.txt").string(),
+                     "PaneSettings=@" + (dir.path() / "ps.txt").string(),
+                     "AddAllControls=" + add_all, "AddAllFontsButtons=" + add_fonts});
             ASSERT_EQ(set.status, 0) << set.err;
             spit(dir.path() / "script.txt", script);
             const auto design =

@@ -257,8 +257,9 @@ TEST(ShadowPreview, PaneControlsGetTheirPaneChoiceAndStatusLetter) {
     // Dragging keeps the pane's arrangement: the right list still ends at the right edge.
     const Rect r0 = rig.shadow_rect("ShadowOflstRight");
     rig.drag(900, 0);
-    EXPECT_NEAR(rig.shadow_rect("ShadowOflstRight").left + rig.shadow_rect("ShadowOflstRight").width,
-                r0.left + r0.width + 900, 0.5);
+    EXPECT_NEAR(
+        rig.shadow_rect("ShadowOflstRight").left + rig.shadow_rect("ShadowOflstRight").width,
+        r0.left + r0.width + 900, 0.5);
 }
 
 TEST(ShadowPreview, TheColourViewIsKeptPerUserUnderItsNames) {

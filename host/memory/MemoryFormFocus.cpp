@@ -47,9 +47,10 @@ void MemoryForm::tab(bool backwards) {
     size_t next;
     if (it != order.end()) {
         next = (static_cast<size_t>(it - order.begin()) + (backwards ? n - 1 : 1)) % n;
-    } else if (now && now->alive() && supports(now->traits(), Prop::TabIndex)) {
-        // The focus is on a control the Tab key does not stop at (an option that is not its
-        // group's stop): the next stop is the one after it in the tab order.
+    } else if (now && now->alive() && now->class_name() == "OptionButton" && now->can_focus()) {
+        // The focus is on an option that is not its group's stop: the next stop is the one
+        // after it in the tab order. From a control that cannot take the focus (hidden,
+        // disabled) the round starts again.
         const double at = to_double(now->get(Prop::TabIndex));
         const auto after = [&](const auto& c) {
             const double i = to_double(c->get(Prop::TabIndex));
@@ -57,10 +58,12 @@ void MemoryForm::tab(bool backwards) {
         };
         const auto first_after = std::find_if(order.begin(), order.end(), after);
         if (!backwards)
-            next = first_after == order.end() ? 0 : static_cast<size_t>(first_after - order.begin());
+            next =
+                first_after == order.end() ? 0 : static_cast<size_t>(first_after - order.begin());
         else
-            next = first_after == order.begin() ? n - 1
-                                                : static_cast<size_t>(first_after - order.begin()) - 1;
+            next = first_after == order.begin()
+                       ? n - 1
+                       : static_cast<size_t>(first_after - order.begin()) - 1;
     } else {
         next = backwards ? n - 1 : 0;
     }
