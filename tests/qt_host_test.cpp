@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -164,8 +166,9 @@ TEST(QtHost, EachClassGetsItsWidget) {
 TEST(QtHost, ServicesActOnTheWidgets) {
     LiveForm run(kDemo);
     auto& host = qt::QtHost::installed();
-    // The update lock holds the window's painting.
+    // The update lock holds the window's painting (once widgets move under it).
     EXPECT_TRUE(host.lock_window_update(run.form().hwnd()));
+    host.sync();
     EXPECT_FALSE(run.window().client()->updatesEnabled());
     EXPECT_TRUE(host.lock_window_update(0));
     EXPECT_TRUE(run.window().client()->updatesEnabled());
@@ -188,6 +191,61 @@ TEST(QtHost, ServicesActOnTheWidgets) {
     EXPECT_EQ(host.running_timers(), 0);
     // Twips per pixel from the screen's logical DPI (96 offscreen, also at a scale factor).
     EXPECT_EQ(host.twips_per_pixel_x(), 15);
+}
+
+// Counts the times a widget is painted.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget& w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+void run_events_for(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// A border drag paints the window once, when its widgets have followed; the settle tick after
+// it moves nothing and paints nothing. The form's update lock holds the painting while widgets
+// move under it, until the lock ends; a lock nothing moved under repaints nothing.
+TEST(QtHost, AResizePaintsOnceAndALockHoldsWhatMovesUnderIt) {
+    LiveForm run(kDemo);
+    auto& host = qt::QtHost::installed();
+    QWidget* client = run.window().client();
+    host.settle();
+    PaintCount count(*client);
+    run.window().resize_as_user({760, 560});
+    EXPECT_TRUE(client->updatesEnabled());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(count.paints, 1);
+    host.settle();
+    run_events_for(20);
+    EXPECT_EQ(count.paints, 1);
+    expect_widgets_follow(run.form());
+
+    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
+    EXPECT_TRUE(host.lock_window_update(0));
+    run_events_for(20);
+    EXPECT_EQ(count.paints, 1);
+
+    auto list = run.control("lstFolders");
+    ASSERT_TRUE(list);
+    QWidget* widget = run.window().widget_of(list.get());
+    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
+    list->move(list->rect_twips().left + 300);
+    host.sync();
+    EXPECT_EQ(widget->x(), static_cast<int>(std::lround(list->rect_twips().left / 15)));
+    run_events_for(20);
+    EXPECT_FALSE(client->updatesEnabled());
+    EXPECT_EQ(count.paints, 1);
+    EXPECT_TRUE(host.lock_window_update(0));
+    run_events_for(20);
+    EXPECT_TRUE(client->updatesEnabled());
+    EXPECT_GT(count.paints, 1);
 }
 
 }  // namespace

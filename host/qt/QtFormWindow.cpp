@@ -283,8 +283,8 @@ void QtFormWindow::resized() {
     const auto r = form->rect_twips();
     if (window_size_for(r.width, r.height) == size) return;
     // The user dragged the border: the form takes the window's new size, the window paints
-    // once the layout has settled.
-    QtPaintHold::hold(*client_);
+    // once its widgets have followed.
+    QtPaintHold hold(*client_);
     const auto [w, h] = outer_size_for(size);
     form->set_rect_twips({r.left, r.top, w, h});
     host_.sync();

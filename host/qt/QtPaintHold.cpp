@@ -1,8 +1,6 @@
 #include "host/qt/QtPaintHold.h"
 
-#include <QCoreApplication>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 namespace kv::qt {
@@ -14,43 +12,31 @@ QPointer<QWidget>& held() {
     return widget;
 }
 
-QPointer<QTimer>& cap() {
-    static QPointer<QTimer> timer;
-    return timer;
+QPointer<QWidget>& locked() {
+    static QPointer<QWidget> widget;
+    return widget;
 }
 
 }  // namespace
 
-void QtPaintHold::hold(QWidget& window) {
-    if (held() == &window) return;
-    release();
-    if (!window.updatesEnabled()) return;
+QtPaintHold::QtPaintHold(QWidget& window) {
+    if (held() || !window.updatesEnabled()) return;
     window.setUpdatesEnabled(false);
     held() = &window;
-    cap() = new QTimer(QCoreApplication::instance());
-    cap()->setSingleShot(true);
-    QObject::connect(cap(), &QTimer::timeout, [] { release(); });
-    cap()->start(kMaxHoldMs);
 }
 
-void QtPaintHold::settled(int running_timers) {
-    if (running_timers <= 0) release();
-}
-
-void QtPaintHold::release() {
-    if (QTimer* t = cap()) t->deleteLater();
-    cap() = nullptr;
+QtPaintHold::~QtPaintHold() {
     QPointer<QWidget> w = held();
     held() = nullptr;
-    if (w) w->setUpdatesEnabled(true);
+    if (w && w != locked()) w->setUpdatesEnabled(true);
+}
+
+void QtPaintHold::set_locked(QWidget* window) {
+    locked() = window;
 }
 
 bool QtPaintHold::holds(const QWidget* widget) {
     return widget && held() == widget;
-}
-
-bool QtPaintHold::holding() {
-    return held() != nullptr;
 }
 
 }  // namespace kv::qt
