@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "control/zokKelvane.h"
@@ -325,13 +326,21 @@ BENCHMARK(BM_GridLayoutResizeHeldPainted)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);
 
-// Keeps the CPU time per run by name, for the ratio table.
+// Keeps the CPU time per run by name, for the ratio table: with --benchmark_repetitions the
+// median (on a shared machine, run them interleaved: --benchmark_enable_random_interleaving).
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                times_[r.benchmark_name()] = r.GetAdjustedCPUTime();
+        for (const auto& r : runs) {
+            const std::string name = r.run_name.str();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+                times_[name] = r.GetAdjustedCPUTime();
+                medians_.insert(name);
+            } else if (r.run_type == Run::RT_Iteration && r.iterations > 0 &&
+                       !medians_.count(name)) {
+                times_[name] = r.GetAdjustedCPUTime();
+            }
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void print_ratios() const {
@@ -375,6 +384,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
 
     std::map<std::string, double> times_;
+    std::set<std::string> medians_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "host/qt/QtPaintHold.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,15 +18,28 @@ QPointer<QWidget>& locked() {
     return widget;
 }
 
+bool release_posted = false;
+
 }  // namespace
 
-QtPaintHold::QtPaintHold(QWidget& window) {
-    if (held() || !window.updatesEnabled()) return;
+void QtPaintHold::hold(QWidget& window) {
+    if (held() == &window) return;
+    release();
+    if (!window.updatesEnabled()) return;
     window.setUpdatesEnabled(false);
     held() = &window;
+    if (release_posted) return;
+    release_posted = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            release_posted = false;
+            release();
+        },
+        Qt::QueuedConnection);
 }
 
-QtPaintHold::~QtPaintHold() {
+void QtPaintHold::release() {
     QPointer<QWidget> w = held();
     held() = nullptr;
     if (w && w != locked()) w->setUpdatesEnabled(true);
