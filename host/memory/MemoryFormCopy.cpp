@@ -38,6 +38,8 @@ void MemoryHost::copy_object_state(const MemoryObject& from, MemoryObject& to) {
     to.raw_scale_width_ = from.raw_scale_width_;
     to.raw_scale_height_ = from.raw_scale_height_;
     to.known_ = from.known_;
+    to.known_props_ = from.known_props_;
+    to.border_style_number_ = from.border_style_number_;
     to.extra_ = from.extra_;
 }
 
