@@ -3,10 +3,12 @@
 // with the desktop's viewer, starting a program, and the temporary folder with a private file
 // in it. Reached through Host::page_host(); a host without them raises error 438 there.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/HostObject.h"
+#include "engine/UserControl.h"
 
 namespace kv {
 
@@ -21,6 +23,18 @@ struct AboutBox {
 // The language the code page writes a set-up in: the forms runtime's, for the form's load
 // event, or C++ for kelvane::Resizer (a form designed in Qt Designer).
 enum class CodeLanguage { Forms, Cpp };
+
+// A copy of a form open in the designer that behaves as the form will at run time, for a
+// preview: the form and its controls with their properties and geometry as they stand, user
+// controls made anew from their persisted properties. It is never shown and is not one of the
+// host's forms; when the copy goes, so does the form (its user controls terminated).
+class FormCopy {
+  public:
+    virtual ~FormCopy() = default;
+    virtual ObjectRef form() = 0;
+    // The system's own object behind a copied user control's extender (nullptr for others).
+    virtual std::shared_ptr<UserControl> user_control(const ObjectRef& extender) = 0;
+};
 
 class PageHost {
   public:
@@ -49,6 +63,9 @@ class PageHost {
 
     // The language of the code page (the forms runtime's unless the host designs Qt forms).
     virtual CodeLanguage code_language() { return CodeLanguage::Forms; }
+
+    // A run-time copy of `form` (FormCopy above). The default raises error 438: no copies.
+    virtual std::unique_ptr<FormCopy> copy_form(const ObjectRef& form);
 
     // The folder of the help pages that ship with the product ("" when they are not installed).
     virtual std::string help_folder() = 0;
