@@ -35,20 +35,27 @@ TEST(HostileInput, FrxReferenceOutsideTheFolderIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(slurp(frm), form);
 }
 
+// A form class of any library inside a form was once loaded as a control with a form's
+// properties, and the host took it for a form: invalid writes in every command.
 TEST(HostileInput, FormInsideTheFormIsRefusedByEveryCommand) {
-    ScratchDir dir;
-    const std::string form =
-        "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.Form G \r\n   End\r\nEnd\r\n";
-    const auto frm = (dir.path() / "F.frm").string();
-    spit(frm, form);
-    const std::string store = (dir.path() / "s.sqlite").string();
-    for (const char* cmd : {"layout", "check"}) {
-        const auto r = run({cmd, frm, "--store", store});
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(has(r.err, frm + ":3: expected a control inside F")) << r.err;
+    for (const char* cls : {"VB.Form", "VB.MDIForm", "Any.Form", "Any.MDIForm", "x.y.form"}) {
+        SCOPED_TRACE(cls);
+        ScratchDir dir;
+        const std::string form =
+            "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.Frame fra\r\n"
+            "      Begin " +
+            std::string(cls) + " g \r\n         Left = 1\r\n      End\r\n   End\r\nEnd\r\n";
+        const auto frm = (dir.path() / "F.frm").string();
+        spit(frm, form);
+        const std::string store = (dir.path() / "s.sqlite").string();
+        for (const char* cmd : {"layout", "check", "code"}) {
+            const auto r = run({cmd, frm});
+            EXPECT_EQ(r.status, 2);
+            EXPECT_TRUE(has(r.err, frm + ":4: expected a control inside F")) << r.err;
+        }
+        EXPECT_EQ(run({"set", frm, "SavePos=False"}).status, 2);
+        EXPECT_EQ(slurp(frm), form);
     }
-    EXPECT_EQ(run({"set", frm, "SavePos=False"}).status, 2);
-    EXPECT_EQ(slurp(frm), form);
 }
 
 // A text where the host expects a number used to surface only while the form was taken down,

@@ -100,6 +100,9 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     const std::string& class_name() const { return class_name_; }
     const ClassTraits& traits() const { return traits_; }
     bool is_form() const { return traits_.is_form; }
+    // The form this object is (error 91 when it is not one): the only way down to MemoryForm.
+    MemoryForm& as_form();
+    const MemoryForm& as_form() const;
     std::string name() const;
     std::optional<int> index() const { return index_; }  // set when the control is in an array
     void set_index(std::optional<int> index);
@@ -226,6 +229,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     MemoryHost* host_ptr_ = nullptr;         // see live_container()
     MemoryForm* form_ptr_ = nullptr;         // controls only
     MemoryObject* container_ptr_ = nullptr;  // controls only
+    MemoryForm* form_self_ = nullptr;        // set by a form for itself (as_form)
     bool is_menu_ = false;
     uint64_t seq_ = 0;       // creation order on the form
     std::string index_key_;  // folded name the form indexes this control under; "" = none

@@ -4,10 +4,10 @@
 
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
+#include "host/common/ScaleUnits.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryObject.h"
-#include "host/common/ScaleUnits.h"
 
 namespace kv::mem {
 
@@ -113,7 +113,7 @@ double MemoryObject::border_twips_y() const {
 
 double MemoryObject::client_width_twips() const {
     if (is_form()) {
-        const auto& f = static_cast<const MemoryForm&>(*this);
+        const auto& f = as_form();
         if (f.window_state_ == 1) return 0;
         auto m = frame_metrics(f.border_style());
         return std::max(0.0, rect_.width - 2.0 * m.border_px * tpp_x());
@@ -124,7 +124,7 @@ double MemoryObject::client_width_twips() const {
 
 double MemoryObject::client_height_twips() const {
     if (is_form()) {
-        const auto& f = static_cast<const MemoryForm&>(*this);
+        const auto& f = as_form();
         if (f.window_state_ == 1) return 0;
         auto m = frame_metrics(f.border_style());
         int px = 2 * m.border_px + m.caption_px + (f.has_menu_bar() ? kMenuBarPixels : 0);

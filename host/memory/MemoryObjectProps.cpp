@@ -160,7 +160,7 @@ Value MemoryObject::read(Prop p) {
             if (!index_) throw Error::standard(kErrNotAnArray);
             return static_cast<double>(*index_);
         case Prop::Visible:
-            if (is_form()) return static_cast<const MemoryForm&>(*this).visible_;
+            if (is_form()) return as_form().visible_;
             return get_known(p);
         case Prop::ScaleWidth:
             return client_width_twips() / twips_per_scale_unit_x();
@@ -173,9 +173,9 @@ Value MemoryObject::read(Prop p) {
         case Prop::ScaleTop:
             return scale_top_;
         case Prop::WindowState:
-            return static_cast<double>(static_cast<const MemoryForm&>(*this).window_state_);
+            return static_cast<double>(as_form().window_state_);
         case Prop::MDIChild:
-            return static_cast<const MemoryForm&>(*this).kind_ == FormKind::MDIChild;
+            return as_form().kind_ == FormKind::MDIChild;
         case Prop::hWnd:
             return static_cast<double>(hwnd_);
         default:
@@ -231,7 +231,7 @@ void MemoryObject::set(Prop p, const Value& v) {
         }
         case Prop::Visible:
             if (is_form()) {
-                auto& f = static_cast<MemoryForm&>(*this);
+                auto& f = as_form();
                 to_bool(v) ? f.show() : f.hide();
             } else {
                 set_known(p, to_bool(v));
@@ -280,7 +280,7 @@ void MemoryObject::set(Prop p, const Value& v) {
         case Prop::WindowState: {
             int s = to_int32(to_double(v));
             if (s < 0 || s > 2) throw invalid_value();
-            static_cast<MemoryForm&>(*this).set_window_state(s);
+            as_form().set_window_state(s);
             break;
         }
         case Prop::StartUpPosition: {

@@ -11,8 +11,8 @@ namespace kv::mem {
 
 void MemoryObject::set_raw(std::string_view name, const Value& v) {
     auto p = prop_from_name(name);
-    bool form = is_form();
-    MemoryForm* self_form = form ? static_cast<MemoryForm*>(this) : nullptr;
+    MemoryForm* self_form = is_form() ? &as_form() : nullptr;
+    const bool form = self_form != nullptr;
     if (form && (iequal(name, "ClientWidth") || iequal(name, "ClientHeight"))) {
         double w = iequal(name, "ClientWidth") ? to_double(v) : client_width_twips();
         double h = iequal(name, "ClientHeight") ? to_double(v) : client_height_twips();
