@@ -15,12 +15,13 @@ int32_t to_int32(double x);
 int16_t to_int16(double x);
 
 // Number to text as the host writes a single-precision value: up to seven significant digits,
-// "." as decimal point whatever the locale, an exponent only past seven digits ("1.234568E+07"), whole numbers as
-// plain digits ("1234", "1234.5", "-0.25").
+// "." as decimal point whatever the locale, an exponent only past seven digits ("1.234568E+07"),
+// whole numbers as plain digits ("1234", "1234.5", "-0.25").
 std::string number_to_text(double x);
 
 // Text to number as the host reads it: leading and trailing blanks allowed, "." decimal point,
-// optional sign and exponent, "&H" hexadecimal. nullopt when the text is not a number.
+// optional sign and exponent, "&H" hexadecimal and "&O" octal (a trailing "&" makes them
+// 32-bit). nullopt when the text is not a number.
 std::optional<double> parse_number(std::string_view text);
 
 // Text to integer: parse_number, then nearest with halves to even. Error 13 (Type mismatch) for
