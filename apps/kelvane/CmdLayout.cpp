@@ -7,6 +7,7 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
 #include "apps/kelvane/MessageLines.h"
+#include "apps/kelvane/ShownText.h"
 #include "apps/kelvane/StepOptions.h"
 
 namespace kv::app {
@@ -34,7 +35,7 @@ class LayoutCommand : public Command {
         return app;
     }
 
-    int run(std::ostream& out, std::ostream&) override {
+    int run(std::ostream& out, std::ostream& err) override {
         FormRun run(form_);
         run.apply(steps_.steps());
         const Snapshot final_state = run.session().snapshot();
@@ -43,13 +44,13 @@ class LayoutCommand : public Command {
         if (json_) {
             out << json_text(
                 layout_json(final_state, messages, run.session().host().trapped_errors()));
-            return 0;
+        } else {
+            print_table(out, final_state);
+            for (const auto& m : messages) print_message(out, m.text);
+            for (const auto& t : run.session().host().trapped_errors())
+                print_trapped(out, t.procedure, t.number, t.description);
         }
-        print_table(out, final_state);
-        for (const auto& m : messages) print_message(out, m.text);
-        for (const auto& t : run.session().host().trapped_errors())
-            print_trapped(out, t.procedure, t.number, t.description);
-        return 0;
+        return report_unsaved(run.session(), "layout", err);
     }
 
   private:
