@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "apps/kelvane/ShownText.h"
 #include "frm_test_util.h"
 #include "host/frm/CodePage.h"
 #include "tool_run.h"
@@ -126,4 +127,41 @@ TEST(HostileInput, UndefinedCodePageBytesLeaveEveryOutputValidUtf8) {
     EXPECT_TRUE(kv::frm::is_valid_utf8(table.out)) << table.out;
     EXPECT_TRUE(has(table.out, "  u" + fffd + "       Text" + fffd + "Box  F" + fffd + "x"))
         << table.out;
+}
+
+// Control characters in names and settings (ESC, BEL, NUL) would retitle or clear a terminal:
+// tables and messages show them escaped, and so does plain output on a terminal.
+TEST(HostileInput, ControlCharactersAreShownEscaped) {
+    ScratchDir dir;
+    const auto frm = (dir.path() / "F.frm").string();
+    const std::string evil = "lbl\x1B]0;owned\x07";
+    spit(frm, "VERSION 5.00\r\nBegin VB.Form F \r\n   ClientWidth = 4000\r\n"
+              "   ClientHeight = 3000\r\n   Begin VB.Label " +
+                  evil + " \r\n      Width = 1000\r\n      Height = 300\r\n   End\r\nEnd\r\n");
+    spit(dir.path() / "s.txt", evil + " \tKKAKK\nghost\x1B[2J \tKKKKK\n");
+    ASSERT_EQ(run({"set", frm, "ControlSettings=@" + (dir.path() / "s.txt").string()}).status, 0);
+    const std::string shown = "lbl\\x1B]0;owned\\x07";
+    auto raw_free = [](const std::string& text) {
+        return text.find('\x1B') == std::string::npos && text.find('\x07') == std::string::npos;
+    };
+    const auto layout = run({"layout", frm});
+    ASSERT_EQ(layout.status, 0) << layout.err;
+    EXPECT_TRUE(raw_free(layout.out)) << layout.out;
+    EXPECT_TRUE(has(layout.out, "  " + shown + "  Label")) << layout.out;
+    const auto check = run({"check", frm});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(raw_free(check.out)) << check.out;
+    EXPECT_TRUE(has(check.out, "ghost\\x1B[2J")) << check.out;
+    spit(dir.path() / "script.txt", "page Code\ncancel\n");
+    const auto design = run({"design", frm, "--script", (dir.path() / "script.txt").string()});
+    ASSERT_EQ(design.status, 0) << design.err;
+    EXPECT_TRUE(raw_free(design.out)) << design.out;
+    EXPECT_TRUE(has(design.out, "  " + shown + " \tKKAKK")) << design.out;
+    // Source text for a program keeps its bytes; on a terminal it is shown escaped.
+    EXPECT_FALSE(raw_free(run({"code", frm}).out));
+    kv::app::set_output_is_terminal(true);
+    const auto code = run({"code", frm});
+    kv::app::set_output_is_terminal(false);
+    EXPECT_TRUE(raw_free(code.out)) << code.out;
+    EXPECT_TRUE(has(code.out, shown)) << code.out;
 }

@@ -7,6 +7,7 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/MessageLines.h"
 #include "apps/kelvane/SettingsLint.h"
+#include "apps/kelvane/ShownText.h"
 #include "control/ControlLookup.h"
 #include "control/SettingsStrings.h"
 #include "engine/Error.h"
@@ -96,7 +97,7 @@ class CheckCommand : public Command {
                 std::stable_sort(found.begin(), found.end(),
                                  [](const auto& a, const auto& b) { return a.line < b.line; });
                 for (const auto& f : found) {
-                    out << name << " line " << f.line << ": " << f.text << "\n";
+                    out << name << " line " << f.line << ": " << shown(f.text) << "\n";
                     ++findings;
                 }
             }

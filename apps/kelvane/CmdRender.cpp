@@ -5,6 +5,7 @@
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormRun.h"
 #include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/PictureFile.h"
 #include "apps/kelvane/Renderer.h"
 #include "apps/kelvane/StepOptions.h"
 #include "apps/kelvane/UsageError.h"
@@ -56,6 +57,8 @@ class RenderCommand : public Command {
         if (same_file(out_, form_.path))
             throw UsageError("--out: '" + out_ + "' is the form file itself");
         FormRun run(form_);
+        const auto& doc = run.document();
+        const PictureGuard guard({doc.path, doc.frx_path(doc.frx_name())});
         run.apply(steps_.steps());
         std::string error;
         if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),

@@ -7,6 +7,9 @@
 #include <cstdlib>
 
 #include "apps/kelvane/DesignFile.h"
+#include "apps/kelvane/PictureFile.h"
+#include "apps/kelvane/QtPlatform.h"
+#include "apps/kelvane/Renderer.h"
 #include "apps/kelvane/UsageError.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPageDialog.h"
@@ -43,20 +46,18 @@ class QtHand : public PageHand {
     void ok() override { input_.press(dialog_->button(qt::QtPageDialog::Button::Ok)); }
     void cancel() override { input_.press(dialog_->button(qt::QtPageDialog::Button::Cancel)); }
     bool picture(const std::string& path, std::string& error) override {
-        if (dialog_->grab().save(QString::fromStdString(path))) return true;
-        error = "cannot write the picture '" + path + "'";
-        return false;
+        const auto format = image_format(path);
+        if (!format) {
+            error = "cannot tell an image format from the name '" + path + "'";
+            return false;
+        }
+        return write_picture_file(dialog_->grab().toImage(), path, *format, error);
     }
 
   private:
     std::unique_ptr<qt::QtPageDialog> dialog_;
     qt::QtPageInput input_;
 };
-
-bool has_display() {
-    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
-           std::getenv("WAYLAND_DISPLAY");
-}
 
 // The dialog for the user: each Apply, and OK with changes, saves the form.
 bool run_live(mem::MemoryHost& host, const std::shared_ptr<mem::MemoryObject>& resizer,
@@ -89,6 +90,11 @@ void setup_qt(DesignJob& job, bool live) {
         app = std::make_shared<QApplication>(argc, argv);
     }
     job.keep = app;
+    // Nobody would ever close the dialog: the command would wait for ever.
+    if (const std::string p = platform_without_user(); live && !p.empty())
+        throw UsageError("no script, and the " + p +
+                         " platform shows the dialog to nobody who could work it; give --script, "
+                         "or run it on a display");
     auto host = std::make_shared<qt::QtHost>();
     host->set_interactive(live);
     job.host = host;

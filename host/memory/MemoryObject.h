@@ -75,6 +75,8 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // Answers the tolerated failures (a property the class lacks, Index outside an array)
     // without throwing.
     std::optional<Value> try_get(Prop p) override;
+    // get(name) for a caller that tolerates a property the object lacks: no error is raised.
+    std::optional<Value> try_get(std::string_view name);
     void move(double left, std::optional<double> top = std::nullopt,
               std::optional<double> width = std::nullopt,
               std::optional<double> height = std::nullopt) override;
@@ -186,6 +188,17 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void set_extra(std::string_view name, const Value& v);
     bool has_extra(std::string_view name) const;
     [[noreturn]] static void no_such_property();
+    // A whole number from lo to hi (halves to even), else error 380 (6 past 32 bits).
+    static int whole_in(const Value& v, int lo, int hi);
+    // The steps of set(Prop): geometry (Left .. Y2), the scale (true when p is one of its
+    // properties), the plain properties.
+    void set_geometry(Prop p, const Value& v);
+    bool set_scale(Prop p, const Value& v);
+    void set_plain(Prop p, const Value& v);
+    // The steps of set_raw: a form's client area (true when `name` is one of its four), the
+    // properties the host models.
+    bool set_raw_client(std::string_view name, const Value& v);
+    void set_raw_known(Prop p, const Value& v);
     void log_write(std::string_view what, const WriteArgs& args);
 
     // Geometry in the container's units <-> twips.

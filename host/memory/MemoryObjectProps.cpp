@@ -183,52 +183,93 @@ Value MemoryObject::read(Prop p) {
     }
 }
 
+int MemoryObject::whole_in(const Value& v, int lo, int hi) {
+    const int n = to_int32(to_double(v));
+    if (n < lo || n > hi) throw invalid_value();
+    return n;
+}
+
+// A write through the host's rules: geometry in the container's units, the scale, then the
+// plain properties; each write is logged.
 void MemoryObject::set(Prop p, const Value& v) {
     if (!supports(traits_, p)) no_such_property();
     if (traits_.is_mdi_form &&
         (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
         no_such_property();
-    const bool geometry = p <= Prop::Y2;  // Left .. Y2: only these need the container's scale
-    double tx = geometry ? container_tpu_x() : 1, ty = geometry ? container_tpu_y() : 1;
+    if (p <= Prop::Y2)  // Left .. Y2: only these need the container's scale
+        set_geometry(p, v);
+    else if (!set_scale(p, v))
+        set_plain(p, v);
+    log_write(prop_name(p), {v});
+}
+
+void MemoryObject::set_geometry(Prop p, const Value& v) {
+    const double tx = container_tpu_x(), ty = container_tpu_y();
     RectTwips r = rect_;
     switch (p) {
         case Prop::Left:
             r.left = (to_double(v) - container_origin_x()) * tx;
-            apply_rect(r);
             break;
         case Prop::Top:
             r.top = (to_double(v) - container_origin_y()) * ty;
-            apply_rect(r);
             break;
         case Prop::Width:
         case Prop::Height: {
-            double d = to_double(v);
+            const double d = to_double(v);
             if (d < 0) throw invalid_value();
             (p == Prop::Width ? r.width : r.height) = d * std::abs(p == Prop::Width ? tx : ty);
-            apply_rect(r);
             break;
         }
-        case Prop::X1:
-        case Prop::Y1:
-        case Prop::X2:
-        case Prop::Y2:
+        default:  // X1 .. Y2: a line's ends
             set_line_end(p, to_double(v), tx, ty);
-            break;
+            return;
+    }
+    apply_rect(r);
+}
+
+bool MemoryObject::set_scale(Prop p, const Value& v) {
+    switch (p) {
+        case Prop::ScaleMode: {
+            const int m = whole_in(v, 0, 7);
+            if (m == kScaleUser) {
+                user_tpu_x_ = twips_per_scale_unit_x();
+                user_tpu_y_ = twips_per_scale_unit_y();
+            } else {
+                scale_left_ = scale_top_ = 0;
+            }
+            scale_mode_ = m;
+            return true;
+        }
+        case Prop::ScaleWidth:
+        case Prop::ScaleHeight: {
+            if (traits_.is_mdi_form) throw read_only();
+            const double d = to_double(v);
+            if (d == 0) throw invalid_value();
+            p == Prop::ScaleWidth ? set_user_scale_from(d, 0) : set_user_scale_from(0, d);
+            return true;
+        }
+        case Prop::ScaleLeft:
+        case Prop::ScaleTop:
+            set_user_scale_from(0, 0);
+            (p == Prop::ScaleLeft ? scale_left_ : scale_top_) = to_double(v);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MemoryObject::set_plain(Prop p, const Value& v) {
+    switch (p) {
         case Prop::Name:
-            throw not_at_run_time();
         case Prop::Index:
-            throw not_at_run_time();
         case Prop::MDIChild:
             throw not_at_run_time();
         case Prop::hWnd:
             throw read_only();
-        case Prop::Align: {
-            int a = to_int32(to_double(v));
-            if (a < 0 || a > 4) throw invalid_value();
-            set_known(p, static_cast<double>(a));
+        case Prop::Align:
+            set_known(p, static_cast<double>(whole_in(v, 0, 4)));
             if (auto f = form()) f->layout_aligned();
             break;
-        }
         case Prop::Visible:
             if (is_form()) {
                 auto& f = as_form();
@@ -239,56 +280,22 @@ void MemoryObject::set(Prop p, const Value& v) {
             }
             break;
         case Prop::FontSize: {
-            double size = to_double(v);
+            const double size = to_double(v);
             if (!(size > 0) || size > 2160) throw invalid_value();
             set_known(p, size);
             if (traits_.integral_height) apply_rect(rect_);
             break;
         }
-        case Prop::BorderStyle: {
-            int b = to_int32(to_double(v));
-            if (b < 0 || b > (is_form() ? 5 : 6)) throw invalid_value();
-            set_known(p, static_cast<double>(b));
+        case Prop::BorderStyle:
+            set_known(p, static_cast<double>(whole_in(v, 0, is_form() ? 5 : 6)));
             if (is_form()) on_size_changed();
             break;
-        }
-        case Prop::ScaleMode: {
-            int m = to_int32(to_double(v));
-            if (m < 0 || m > 7) throw invalid_value();
-            if (m == kScaleUser) {
-                user_tpu_x_ = twips_per_scale_unit_x();
-                user_tpu_y_ = twips_per_scale_unit_y();
-            } else {
-                scale_left_ = scale_top_ = 0;
-            }
-            scale_mode_ = m;
+        case Prop::WindowState:
+            as_form().set_window_state(whole_in(v, 0, 2));
             break;
-        }
-        case Prop::ScaleWidth:
-        case Prop::ScaleHeight: {
-            if (traits_.is_mdi_form) throw read_only();
-            double d = to_double(v);
-            if (d == 0) throw invalid_value();
-            p == Prop::ScaleWidth ? set_user_scale_from(d, 0) : set_user_scale_from(0, d);
+        case Prop::StartUpPosition:
+            set_known(p, static_cast<double>(whole_in(v, 0, 3)));
             break;
-        }
-        case Prop::ScaleLeft:
-        case Prop::ScaleTop:
-            set_user_scale_from(0, 0);
-            (p == Prop::ScaleLeft ? scale_left_ : scale_top_) = to_double(v);
-            break;
-        case Prop::WindowState: {
-            int s = to_int32(to_double(v));
-            if (s < 0 || s > 2) throw invalid_value();
-            as_form().set_window_state(s);
-            break;
-        }
-        case Prop::StartUpPosition: {
-            int s = to_int32(to_double(v));
-            if (s < 0 || s > 3) throw invalid_value();
-            set_known(p, static_cast<double>(s));
-            break;
-        }
         case Prop::MousePointer:
         case Prop::TabIndex:
         case Prop::BackColor:
@@ -301,7 +308,6 @@ void MemoryObject::set(Prop p, const Value& v) {
             set_known(p, Value(to_text(v)));
             break;  // Tag, ToolTipText, Caption
     }
-    log_write(prop_name(p), {v});
 }
 
 std::optional<Value> MemoryObject::try_get(Prop p) {
@@ -323,6 +329,14 @@ Value MemoryObject::get(std::string_view name) {
     if (has_extra(name)) return get_extra(name);
     if (const NamedDefault* d = named_default(name); d && d->has(*this)) return d->value;
     no_such_property();
+}
+
+std::optional<Value> MemoryObject::try_get(std::string_view name) {
+    if (auto p = prop_from_name(name)) return try_get(*p);
+    if (Value v; get_control_value(name, v)) return v;
+    if (has_extra(name)) return get_extra(name);
+    if (const NamedDefault* d = named_default(name); d && d->has(*this)) return d->value;
+    return std::nullopt;
 }
 
 void MemoryObject::set(std::string_view name, const Value& v) {
