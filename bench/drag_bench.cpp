@@ -42,7 +42,7 @@ void BM_LiveDragMove(benchmark::State& state) {
     auto pane =
         CreatePane(sizer, pane_sizers[0], pane_sizers[1], pane_sizers[2], pane_sizers[3], false, 0);
     sizer.Form_Load_InitializeSizing();
-    sizer.g_bNeedExtraResize = false;
+    sizer.state.g_bNeedExtraResize = false;
     if (!pane) {
         state.SkipWithError("pane not created");
         return;

@@ -44,7 +44,7 @@ void BM_ResizePass(benchmark::State& state) {
     kv::CFormSizer fs;
     fs.Form_Load_addAllControls(form, false);
     fs.Form_Load_InitializeSizing();
-    fs.g_bNeedExtraResize = false;
+    fs.state.g_bNeedExtraResize = false;
     bool wide = false;
     for (auto _ : state) {
         state.PauseTiming();
@@ -86,7 +86,7 @@ void BM_ResizePassFlat(benchmark::State& state) {
     kv::CFormSizer fs;
     fs.Form_Load_addAllControls(form, false);
     fs.Form_Load_InitializeSizing();
-    fs.g_bNeedExtraResize = false;
+    fs.state.g_bNeedExtraResize = false;
     bool wide = false;
     for (auto _ : state) {
         wide = !wide;

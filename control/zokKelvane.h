@@ -17,6 +17,7 @@ namespace kv {
 
 class CControlSizer;
 class CFormSizer;
+struct FormSizerState;
 class CPanes;
 class CStoreForm;
 
@@ -190,7 +191,7 @@ class zokKelvane : public UserControl {
     bool default_SavePos();
     void recompute_storage_path();
     void mark_changed(const char* name);
-    void set_limit(const char* proc, int32_t CFormSizer::*field, int32_t v);
+    void set_limit(const char* proc, int32_t FormSizerState::*field, int32_t v);
     void one_per_form_refusal(bool& refused);
     // Route a pane's trapped container handlers to this control's caught-error report.
     void adopt_pane(const std::shared_ptr<CPanes>& pane);

@@ -53,7 +53,7 @@ void zokKelvane::run_load_steps() {
 
 void zokKelvane::FormParent_Load() {
     trapped("FormParent_Load", [&] {
-        if (m_oFormSizer->g_bMDIChildInitSizing || m_bInLoad || m_bLoaded) return;
+        if (m_oFormSizer->state.g_bMDIChildInitSizing || m_bInLoad || m_bLoaded) return;
         m_bInLoad = true;
         run_load_steps();
         m_bInLoad = false;
@@ -71,13 +71,13 @@ void zokKelvane::MDIParent_Load() {
 }
 
 void zokKelvane::handle_form_resize() {
-    if (m_oFormSizer->g_bMDIChildInitSizing || m_bInLoad) return;
+    if (m_oFormSizer->state.g_bMDIChildInitSizing || m_bInLoad) return;
     if (!m_bMinMaxApplied) {
         m_oFormSizer->adjust_FormMinMax();
         m_bMinMaxApplied = true;
     }
     m_oFormSizer->Form_Resize();
-    m_oFormSizer->g_bNeedExtraResize = true;
+    m_oFormSizer->state.g_bNeedExtraResize = true;
     m_tmrResize->set_enabled(true);
 }
 
@@ -101,10 +101,10 @@ void zokKelvane::tmrResize_Timer() {
     if (!m_tmrResize || !m_tmrResize->enabled()) return;
     bool failed = true;
     trapped("Resize_Timer", [&] {
-        m_oFormSizer->g_bNeedExtraResize = false;
+        m_oFormSizer->state.g_bNeedExtraResize = false;
         m_oFormSizer->Form_Resize();
         failed = false;
-        if (m_oFormSizer->g_bNeedExtraResize) return;
+        if (m_oFormSizer->state.g_bNeedExtraResize) return;
         m_tmrResize->set_enabled(false);
         if (!m_bPaneSplitsRestored) {
             if (m_bSavePaneSplit && m_oStoreForm) m_oFormSizer->restore_PanesSplit(*m_oStoreForm);

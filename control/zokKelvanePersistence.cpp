@@ -110,14 +110,14 @@ void zokKelvane::UserControl_ReadProperties(PropertyBag& bag) {
         m_bSavePaneSplit = to_bool(bag.read("SavePaneSplit", Value(true)));
         m_bAllowMinWindowState = to_bool(bag.read("AllowMinWindowState", Value(false)));
         CFormSizer& fs = *m_oFormSizer;
-        fs.m_lMinWidth = to_int32(to_double(bag.read("MinWidth", Value(-1.0))));
-        fs.m_lMinHeight = to_int32(to_double(bag.read("MinHeight", Value(-1.0))));
-        fs.m_lMaxWidth = to_int32(to_double(bag.read("MaxWidth", Value(-1.0))));
-        fs.m_lMaxHeight = to_int32(to_double(bag.read("MaxHeight", Value(-1.0))));
-        fs.g_dblAlignBLeft = to_double(bag.read("AlignBLeft", Value(0.0)));
-        fs.g_dblAlignBTop = to_double(bag.read("AlignBTop", Value(0.0)));
-        fs.g_dblAlignBBottom = to_double(bag.read("AlignBBottom", Value(0.0)));
-        fs.g_dblAlignBRight = to_double(bag.read("AlignBRight", Value(0.0)));
+        fs.state.m_lMinWidth = to_int32(to_double(bag.read("MinWidth", Value(-1.0))));
+        fs.state.m_lMinHeight = to_int32(to_double(bag.read("MinHeight", Value(-1.0))));
+        fs.state.m_lMaxWidth = to_int32(to_double(bag.read("MaxWidth", Value(-1.0))));
+        fs.state.m_lMaxHeight = to_int32(to_double(bag.read("MaxHeight", Value(-1.0))));
+        fs.state.g_dblAlignBLeft = to_double(bag.read("AlignBLeft", Value(0.0)));
+        fs.state.g_dblAlignBTop = to_double(bag.read("AlignBTop", Value(0.0)));
+        fs.state.g_dblAlignBBottom = to_double(bag.read("AlignBBottom", Value(0.0)));
+        fs.state.g_dblAlignBRight = to_double(bag.read("AlignBRight", Value(0.0)));
         m_bAddAllPending = m_bAddAllControls;
 
         struct Child {
@@ -169,7 +169,7 @@ void zokKelvane::UserControl_WriteProperties(PropertyBag& bag) {
         bag.write("UseSplitBars", Value(m_bUseSplitBars), Value(true));
         bag.write("SplitBarsColor", color_value(m_lSplitBarsColor),
                   color_value(kDefaultSplitBarsColor));
-        const CFormSizer& fs = *m_oFormSizer;
+        const FormSizerState& fs = m_oFormSizer->state;
         const Value none(-1.0);
         bag.write("MinWidth", Value(static_cast<double>(fs.m_lMinWidth)), none);
         bag.write("MinHeight", Value(static_cast<double>(fs.m_lMinHeight)), none);
@@ -194,7 +194,7 @@ void zokKelvane::UserControl_WriteProperties(PropertyBag& bag) {
 
 bool zokKelvane::FindAlignInner() {
     return trapped("FindAlignInner", [&] {
-        CFormSizer& fs = *m_oFormSizer;
+        FormSizerState& fs = m_oFormSizer->state;
         ObjectRef form = parent_form();
         if (!form) return true;
         double left = fs.g_dblAlignBLeft, top = fs.g_dblAlignBTop;

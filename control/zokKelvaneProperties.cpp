@@ -87,37 +87,37 @@ void zokKelvane::SubKey(const std::string& v) {
 
 // --- size limits, kept in the form sizer ---
 
-void zokKelvane::set_limit(const char* proc, int32_t CFormSizer::*field, int32_t v) {
+void zokKelvane::set_limit(const char* proc, int32_t FormSizerState::*field, int32_t v) {
     trapped(proc, [&] {
-        m_oFormSizer.get()->*field = v;
+        m_oFormSizer.get()->state.*field = v;
         mark_changed(proc);
         if (m_site && m_site->user_mode()) m_oFormSizer->adjust_FormMinMax();
     });
 }
 
 int32_t zokKelvane::MinWidth() {
-    return trapped("MinWidth", [&] { return m_oFormSizer->m_lMinWidth; });
+    return trapped("MinWidth", [&] { return m_oFormSizer->state.m_lMinWidth; });
 }
 void zokKelvane::MinWidth(int32_t v) {
-    set_limit("MinWidth", &CFormSizer::m_lMinWidth, v);
+    set_limit("MinWidth", &FormSizerState::m_lMinWidth, v);
 }
 int32_t zokKelvane::MinHeight() {
-    return trapped("MinHeight", [&] { return m_oFormSizer->m_lMinHeight; });
+    return trapped("MinHeight", [&] { return m_oFormSizer->state.m_lMinHeight; });
 }
 void zokKelvane::MinHeight(int32_t v) {
-    set_limit("MinHeight", &CFormSizer::m_lMinHeight, v);
+    set_limit("MinHeight", &FormSizerState::m_lMinHeight, v);
 }
 int32_t zokKelvane::MaxWidth() {
-    return trapped("MaxWidth", [&] { return m_oFormSizer->m_lMaxWidth; });
+    return trapped("MaxWidth", [&] { return m_oFormSizer->state.m_lMaxWidth; });
 }
 void zokKelvane::MaxWidth(int32_t v) {
-    set_limit("MaxWidth", &CFormSizer::m_lMaxWidth, v);
+    set_limit("MaxWidth", &FormSizerState::m_lMaxWidth, v);
 }
 int32_t zokKelvane::MaxHeight() {
-    return trapped("MaxHeight", [&] { return m_oFormSizer->m_lMaxHeight; });
+    return trapped("MaxHeight", [&] { return m_oFormSizer->state.m_lMaxHeight; });
 }
 void zokKelvane::MaxHeight(int32_t v) {
-    set_limit("MaxHeight", &CFormSizer::m_lMaxHeight, v);
+    set_limit("MaxHeight", &FormSizerState::m_lMaxHeight, v);
 }
 
 // --- parent form ---

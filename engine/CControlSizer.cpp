@@ -4,52 +4,12 @@
 
 #include "engine/CFormSizer.h"
 #include "engine/Error.h"
+#include "engine/FormSizerState.h"
 #include "engine/HostAccess.h"
 
 namespace kv {
 
 namespace {
-// Margin growth of one edge for a container change `d`.
-double margin_growth(int32_t mode, double d, double margin, double captured_size) {
-    switch (mode) {
-        case KV_ABSOLUTE:
-            return d;
-        case KV_RELATIVE:
-            // A container that had no room at capture gives no proportion to follow.
-            return captured_size == 0 ? 0 : d * margin / captured_size;
-        default:
-            return 0;
-    }
-}
-
-struct AxisResult {
-    double pos, size;
-};
-
-// One axis of a resize: near edge mode `mn`, far edge mode `mf`, captured position `p` and
-// size `s` in a container of captured size `ps` that changed by `d`; `cur` is the size now.
-AxisResult resize_axis(int32_t mn, int32_t mf, double p, double s, double ps, double d,
-                       double cur) {
-    const double near = margin_growth(mn, d, p, ps);
-    const double far = margin_growth(mf, d, ps - p - s, ps);
-    const double dsize = d - near - far;
-    const bool floats = mn == KV_FLOAT || mf == KV_FLOAT;
-    AxisResult r{};
-    r.size = floats ? cur : s + dsize;
-    if (mn == KV_FLOAT && mf == KV_FLOAT)
-        r.pos = p + (ps == 0 ? 0 : (s * 0.5 + p) * d / ps);  // the centre moves in proportion
-    else if (mn == KV_FLOAT)
-        r.pos = p + dsize;  // the near edge follows the far edge
-    else
-        r.pos = p + near;
-    return r;
-}
-
-bool axis_fixed(int32_t a, int32_t b) {
-    if (a == KV_FLOAT || b == KV_FLOAT) return true;
-    return (a == KV_KEEP && b == KV_ABSOLUTE) || (a == KV_ABSOLUTE && b == KV_KEEP);
-}
-
 // Inner size of a container now: ScaleWidth/ScaleHeight, or Width/Height for a frame or a
 // container without a scale.
 void inner_size(HostObject& c, bool is_frame, double& w, double& h) {
@@ -75,40 +35,8 @@ int64_t container_depth(HostObject& obj) {
     return depth;
 }
 
-SizerGeometry CControlSizer::compute(double W, double H, double cur_w, double cur_h) const {
-    const AxisResult x = resize_axis(mtL, mtR, ths_l, ths_w, par_w, W - par_w, cur_w);
-    const AxisResult y = resize_axis(mtT, mtB, ths_t, ths_h, par_h, H - par_h, cur_h);
-    return {x.pos, y.pos, x.size, y.size};
-}
-
-SizerGeometry CControlSizer::compute_in(double W, double H, const FormRoom& room, double cur_w,
-                                        double cur_h, bool is_line) const {
-    const double inner_w = W - room.left - room.right;
-    const double inner_h = H - room.bottom - room.top + room.mdi_height_diff;
-    SizerGeometry g = compute(inner_w, inner_h, cur_w, cur_h);
-    g.left += room.left;
-    g.top += room.top;
-    if (!is_line) {
-        if (g.width < 0) g.width = 1;
-        if (g.height < 0) g.height = 1;
-    }
-    return g;
-}
-
-int move_arg_count(const SizerGeometry& now, const SizerGeometry& was) {
-    if (now.height != was.height) return 4;
-    if (now.width != was.width) return 3;
-    if (now.top != was.top) return 2;
-    if (now.left != was.left) return 1;
-    return 0;
-}
-
-int32_t CControlSizer::own_fixed_axes() const {
-    return (axis_fixed(mtL, mtR) ? 1 : 0) | (axis_fixed(mtT, mtB) ? 2 : 0);
-}
-
 bool CControlSizer::container_is_form(const ObjectRef& container) const {
-    return formSizer && same_object(container, formSizer->g_oAlignParent);
+    return formSizer && formSizer->state.is_form(container);
 }
 
 void CControlSizer::initSizer(int32_t l, int32_t t, int32_t r, int32_t b, int32_t f,
@@ -164,8 +92,9 @@ void CControlSizer::getParSizes() {
         }
     }
     if (container_is_form(par)) {
-        par_h = par_h - formSizer->g_dblAlignBBottom - formSizer->g_dblAlignBTop;
-        par_w = par_w - formSizer->g_dblAlignBLeft - formSizer->g_dblAlignBRight;
+        const FormSizerState& fs = formSizer->state;
+        par_h = par_h - fs.g_dblAlignBBottom - fs.g_dblAlignBTop;
+        par_w = par_w - fs.g_dblAlignBLeft - fs.g_dblAlignBRight;
     }
 }
 
@@ -195,63 +124,61 @@ void CControlSizer::getThsSizes() {
     }
     ths_resizeable = geometry;
     if (ths_resizeable && container_is_form(par)) {
-        ths_l -= formSizer->g_dblAlignBLeft;
-        ths_t -= formSizer->g_dblAlignBTop;
+        ths_l -= formSizer->state.g_dblAlignBLeft;
+        ths_t -= formSizer->state.g_dblAlignBTop;
     }
 }
 
-void CControlSizer::lower_minima(HostObject& container, bool is_frame, double width,
-                                 double height) {
-    if (ths_fix == 3) return;
-    double w = width, h = height;
-    if (!is_frame) {
-        if (auto mode = try_num(container, Prop::ScaleMode);
-            mode && static_cast<int>(*mode) != kScaleTwips) {
-            const int m = static_cast<int>(*mode);
-            try {
-                w = container.scale_x(width, m, kScaleTwips);
-                h = container.scale_y(height, m, kScaleTwips);
-            } catch (const Error& e) {
-                if (e.number() != kErrNoSuchProperty) throw;
-                w = width;  // a container that cannot convert gives the values unconverted
-                h = height;
-            }
+std::optional<std::pair<double, double>> CControlSizer::placed_twips() const {
+    const ObjectRef container = try_container(*ths);
+    if (!container) return std::nullopt;
+    double w = placed_w, h = placed_h;
+    if (container->type_name() == "Frame") return std::pair{w, h};
+    if (auto mode = try_num(*container, Prop::ScaleMode);
+        mode && static_cast<int>(*mode) != kScaleTwips) {
+        const int m = static_cast<int>(*mode);
+        try {
+            w = container->scale_x(placed_w, m, kScaleTwips);
+            h = container->scale_y(placed_h, m, kScaleTwips);
+        } catch (const Error& e) {
+            if (e.number() != kErrNoSuchProperty) throw;
+            w = placed_w;  // a container that cannot convert gives the values unconverted
+            h = placed_h;
         }
     }
-    if (!(ths_fix & 1)) formSizer->g_dblMinCWtwips = std::min(formSizer->g_dblMinCWtwips, w);
-    if (!(ths_fix & 2)) formSizer->g_dblMinCHtwips = std::min(formSizer->g_dblMinCHtwips, h);
+    return std::pair{w, h};
 }
 
-bool CControlSizer::ResizeSingleControl() {
-    if (formSizer->g_bNeedExtraResize || !ths_resizeable || ths_align != 0) return false;
+// The control's new place from its container's size now (Anchoring does the arithmetic), moved
+// with the fewest arguments, then its font scaled.
+bool CControlSizer::ResizeSingleControl(const FormSizerState& state) {
+    if (state.g_bNeedExtraResize || !ths_resizeable || ths_align != 0) return false;
     HostObject& c = *ths;
+    // 1. The container's inner size now.
     const ObjectRef container = try_container(c);
     if (!container) return false;
-    const bool is_frame = container->type_name() == "Frame";
     double W = 0, H = 0;
-    inner_size(*container, is_frame, W, H);
+    inner_size(*container, container->type_name() == "Frame", W, H);
 
-    double cur_l = 0, cur_t = 0, cur_w = 0, cur_h = 0;
+    // 2. The control now; a control without Left is a line, held by its end points.
+    SizerGeometry now{0, 0, 0, 0};
     bool is_line = false;
     if (auto l = try_num(c, Prop::Left)) {
-        cur_l = *l;
-        if (auto t = try_num(c, Prop::Top)) cur_t = *t;
-        if (auto w = try_num(c, Prop::Width)) cur_w = *w;
-        if (auto h = try_num(c, Prop::Height)) cur_h = *h;
+        now.left = *l;
+        if (auto t = try_num(c, Prop::Top)) now.top = *t;
+        if (auto w = try_num(c, Prop::Width)) now.width = *w;
+        if (auto h = try_num(c, Prop::Height)) now.height = *h;
     } else if (auto x1 = try_num(c, Prop::X1)) {
         is_line = true;
-        cur_l = *x1;
-        cur_t = num(c, Prop::Y1);
-        cur_w = num(c, Prop::X2) - cur_l;
-        cur_h = num(c, Prop::Y2) - cur_t;
+        now.left = *x1;
+        now.top = num(c, Prop::Y1);
+        now.width = num(c, Prop::X2) - now.left;
+        now.height = num(c, Prop::Y2) - now.top;
     }
 
-    FormRoom room;
-    if (container_is_form(par)) {
-        room = {formSizer->g_dblAlignBLeft, formSizer->g_dblAlignBTop, formSizer->g_dblAlignBBottom,
-                formSizer->g_dblAlignBRight, formSizer->g_dblMDIChildScaleHeightDiff};
-    }
-    const SizerGeometry g = compute_in(W, H, room, cur_w, cur_h, is_line);
+    // 3-11. The new rectangle, in the room the form leaves its controls.
+    const FormRoom room = state.is_form(par) ? state.form_room() : FormRoom{};
+    const SizerGeometry g = anchor_in(*this, W, H, room, now.width, now.height, is_line);
 
     if (is_line) {
         c.set(Prop::X1, g.left);
@@ -260,11 +187,12 @@ bool CControlSizer::ResizeSingleControl() {
         c.set(Prop::Y2, g.top + g.height);
         return false;
     }
+    placed_pass = state.pass;
+    placed_w = g.width;
+    placed_h = g.height;
 
-    lower_minima(*container, is_frame, g.width, g.height);
-
-    // The fewest arguments: trailing values that did not change are left out.
-    switch (move_arg_count(g, {cur_l, cur_t, cur_w, cur_h})) {
+    // 12. Move with the fewest arguments: trailing values that did not change are left out.
+    switch (move_arg_count(g, now)) {
         case 4:
             c.move(g.left, g.top, g.width, g.height);
             break;
@@ -281,13 +209,10 @@ bool CControlSizer::ResizeSingleControl() {
             break;
     }
 
-    if (mtF != KV_KEEP && ths_fs > 0) {
-        const double rW = num(c, Prop::Width) * ths_ow;
-        const double rH = num(c, Prop::Height) * ths_oh;
-        // A control squeezed to nothing (a minimised form has no client area) keeps its font
-        // until a later pass gives it a size again: no font has a size of 0 or less.
-        const double size = ths_fs * (rW < rH ? rW : rH);
-        if (size > 0) c.set(Prop::FontSize, size);
+    // 13. The font, from the size the control has now (the host may have snapped it).
+    if (font_follows(*this)) {
+        if (auto size = scaled_font_size(*this, num(c, Prop::Width), num(c, Prop::Height)))
+            c.set(Prop::FontSize, *size);
     }
     return true;
 }

@@ -35,7 +35,7 @@ CFormSizer::~CFormSizer() {
 }
 
 void CFormSizer::Reinitialize() {
-    g_bNeedExtraResize = true;
+    state.g_bNeedExtraResize = true;
     m_slByDepth = std::make_unique<SortedList>();
     m_slByKey = std::make_unique<SortedList>();
     m_slByKey->SortMode(1);
@@ -44,15 +44,15 @@ void CFormSizer::Reinitialize() {
     m_vSizers.clear();
     m_aTopSizers.clear();
     m_iSizerCount = 0;
-    g_oContainedPane = nullptr;
-    m_fForm = nullptr;
+    state.g_oContainedPane = nullptr;
+    state.m_fForm = nullptr;
     m_oParent = nullptr;
     m_oControls = nullptr;
-    g_oAlignParent = nullptr;
+    state.g_oAlignParent = nullptr;
     m_bChildSized = false;
-    g_bMDIChildInitSizing = false;
+    state.g_bMDIChildInitSizing = false;
     m_bLockOnUpdate = false;
-    g_bAlignFixed = false;
+    state.g_bAlignFixed = false;
 }
 
 std::string CFormSizer::served_form_name() {
@@ -164,7 +164,7 @@ std::shared_ptr<CControlSizer> CFormSizer::get_or_create_ctrlsizer(const std::st
 bool CFormSizer::set_or_check_parent(const ObjectRef& f) {
     if (!m_oParent) {
         m_oParent = f;
-        g_oAlignParent = f;
+        state.g_oAlignParent = f;
         if (!f || f->type_name() == "MDIForm") return true;  // not a form: nothing else to set
         return set_or_check_form(f);
     }
@@ -172,14 +172,14 @@ bool CFormSizer::set_or_check_parent(const ObjectRef& f) {
 }
 
 bool CFormSizer::set_or_check_form(const ObjectRef& frm) {
-    if (!m_fForm) {
-        m_fForm = frm;
+    if (!state.m_fForm) {
+        state.m_fForm = frm;
         set_or_check_controls(frm->controls());
-        g_dblMDIChildScaleHeightDiff = 0;
+        state.g_dblMDIChildScaleHeightDiff = 0;
         if (try_flag(*frm, Prop::MDIChild).value_or(false)) Form_Load_MDIChild();
         return true;
     }
-    return same_object(frm, m_fForm);
+    return same_object(frm, state.m_fForm);
 }
 
 bool CFormSizer::set_or_check_controls(const std::shared_ptr<ControlCollection>& ctrls) {
@@ -191,7 +191,7 @@ bool CFormSizer::set_or_check_controls(const std::shared_ptr<ControlCollection>&
 }
 
 bool CFormSizer::Form_Load_InitializeSizing() {
-    if (g_bMDIChildInitSizing || m_bInitialized || !m_oControls) return false;
+    if (state.g_bMDIChildInitSizing || m_bInitialized || !m_oControls) return false;
     bool answer = false;
     try {
         answer = build_tree();
@@ -263,22 +263,7 @@ bool CFormSizer::build_tree() {
 // Fixed-axis marks: an axis is fixed when its edges keep the size (KEEP with ABSOLUTE, or a
 // floating edge); a child inherits the axes its container fixes.
 void CFormSizer::compute_fix(CControlSizer& cS, int32_t parent_mark) {
-    const int32_t own = cS.own_fixed_axes();
-    const bool width_fixed = own & 1, height_fixed = own & 2;
-    switch (parent_mark) {
-        case 0:
-            cS.ths_fix = own;
-            break;
-        case 1:
-            cS.ths_fix = height_fixed ? 3 : 1;
-            break;
-        case 2:
-            cS.ths_fix = width_fixed ? 3 : 2;
-            break;
-        default:
-            cS.ths_fix = 3;
-            break;
-    }
+    cS.ths_fix = fixed_axes_under(fixed_axes(cS), parent_mark);
     for (int64_t i = cS.son; i != 0; i = sizer(i).sister) compute_fix(sizer(i), cS.ths_fix);
 }
 

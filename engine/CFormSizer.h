@@ -9,6 +9,7 @@
 
 #include "engine/CControlSizer.h"
 #include "engine/FormPane.h"
+#include "engine/FormSizerState.h"
 #include "engine/HostObject.h"
 #include "engine/SizeLimits.h"
 #include "engine/SortedList.h"
@@ -24,17 +25,16 @@ class CFormSizer {
     CFormSizer(const CFormSizer&) = delete;
     CFormSizer& operator=(const CFormSizer&) = delete;
 
-    // --- shared state (read and written by the control, the control sizers and the panes) ---
-    double g_dblMinCWtwips = 1000000, g_dblMinCHtwips = 1000000;
-    int32_t m_lMinWidth = -1, m_lMinHeight = -1, m_lMaxWidth = -1, m_lMaxHeight = -1;
-    bool g_bNeedExtraResize = true;
-    std::shared_ptr<FormPane> g_oContainedPane;
-    ObjectRef m_fForm;
-    double g_dblMDIChildScaleHeightDiff = 0;
-    bool g_bMDIChildInitSizing = false;
-    ObjectRef g_oAlignParent;
-    bool g_bAlignFixed = false;
-    double g_dblAlignBTop = 0, g_dblAlignBBottom = 0, g_dblAlignBLeft = 0, g_dblAlignBRight = 0;
+    // The state shared with the resizer control, the control sizers, the panes and the pages.
+    FormSizerState state;
+
+    // The smallest new width and height, in twips, that the latest pass gave a control along an
+    // axis its size can change on (1000000 when none): worked out when asked, since only a
+    // candidate minimum form size would read them.
+    struct RunningMinima {
+        double g_dblMinCWtwips = 1000000, g_dblMinCHtwips = 1000000;
+    };
+    RunningMinima running_minima();
 
     // --- registry (while the form loads) ---
     std::shared_ptr<CControlSizer> Form_Load_addControl(int32_t mtL, int32_t mtT, int32_t mtR,

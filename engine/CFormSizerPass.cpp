@@ -44,7 +44,7 @@ class FlagGuard {
 }  // namespace
 
 WindowHandle CFormSizer::form_window() {
-    const ObjectRef& form = m_fForm ? m_fForm : m_oParent;
+    const ObjectRef& form = state.m_fForm ? state.m_fForm : m_oParent;
     if (!form) throw Error::standard(kErrObjectNotSet);
     return static_cast<WindowHandle>(num(*form, Prop::hWnd));
 }
@@ -53,32 +53,31 @@ WindowHandle CFormSizer::form_window() {
 // subtree before the next sibling, a container's pane after its children, the form's pane last.
 void CFormSizer::Form_Resize() {
     if (m_oParent) {
-        if (auto state = try_num(*m_oParent, Prop::WindowState)) {
-            const auto ws = static_cast<int16_t>(*state);
-            if (ws != m_iLastWindowState) g_bNeedExtraResize = false;
+        if (auto window_state = try_num(*m_oParent, Prop::WindowState)) {
+            const auto ws = static_cast<int16_t>(*window_state);
+            if (ws != m_iLastWindowState) state.g_bNeedExtraResize = false;
             m_iLastWindowState = ws;
         }
     }
-    if (g_bMDIChildInitSizing || !m_bInitialized || !m_oControls) return;
+    if (state.g_bMDIChildInitSizing || !m_bInitialized || !m_oControls) return;
     if (m_iSizerCount == 0) return;
-    if (!g_bAlignFixed) {
-        if (get_align_sizes(m_oControls, m_fForm, g_dblAlignBLeft, g_dblAlignBTop,
-                            g_dblAlignBBottom, g_dblAlignBRight))
-            g_bNeedExtraResize = true;  // place controls once the bars have settled
+    if (!state.g_bAlignFixed) {
+        if (get_align_sizes(m_oControls, state.m_fForm, state.g_dblAlignBLeft, state.g_dblAlignBTop,
+                            state.g_dblAlignBBottom, state.g_dblAlignBRight))
+            state.g_bNeedExtraResize = true;  // place controls once the bars have settled
     }
-    g_dblMinCWtwips = 1000000;
-    g_dblMinCHtwips = 1000000;
+    ++state.pass;  // the running minima start again (worked out when asked)
     UpdateLock lock(m_bLockOnUpdate ? form_window() : 0);
     // Index loop: a pane or a control may run code that touches the list.
     for (size_t i = 0; i < m_aTopSizers.size(); ++i) {
         const std::shared_ptr<CControlSizer> top = m_aTopSizers[i];
         ResizeControl(*top);
     }
-    if (const auto pane = g_oContainedPane) pane->Pane_Resize();
+    if (const auto pane = state.g_oContainedPane) pane->Pane_Resize();
 }
 
 void CFormSizer::ResizeControl(CControlSizer& cS) {
-    cS.ResizeSingleControl();
+    cS.ResizeSingleControl(state);
     ResizeControlChilds(cS);
     if (const auto pane = cS.ContainedPane.lock()) pane->Pane_Resize();
 }
@@ -90,6 +89,18 @@ void CFormSizer::ResizeControlChilds(CControlSizer& cS) {
         child.ResizeControl();
         i = child.sister;
     }
+}
+
+CFormSizer::RunningMinima CFormSizer::running_minima() {
+    RunningMinima m;
+    for (const auto& s : m_vSizers) {
+        if (s->placed_pass == 0 || s->placed_pass != state.pass || s->ths_fix == 3) continue;
+        const auto twips = s->placed_twips();
+        if (!twips) continue;
+        if (!(s->ths_fix & 1)) m.g_dblMinCWtwips = std::min(m.g_dblMinCWtwips, twips->first);
+        if (!(s->ths_fix & 2)) m.g_dblMinCHtwips = std::min(m.g_dblMinCHtwips, twips->second);
+    }
+    return m;
 }
 
 void CFormSizer::LockOnUpdate(bool bLock) {
@@ -105,21 +116,21 @@ void CFormSizer::Form_Load_SetMDIChildSize(double dblWidth, double dblHeight, do
 }
 
 void CFormSizer::Form_Load_MDIChild() {
-    if (!m_fForm || m_bChildSized) return;
+    if (!state.m_fForm || m_bChildSized) return;
     if (m_dblChildWidth != 0 && m_dblChildHeight != 0) {
-        HostObject& form = *m_fForm;
+        HostObject& form = *state.m_fForm;
         {
-            FlagGuard sizing(g_bMDIChildInitSizing);
+            FlagGuard sizing(state.g_bMDIChildInitSizing);
             form.move(num(form, Prop::Left), num(form, Prop::Top), m_dblChildWidth,
                       m_dblChildHeight);
         }
-        g_dblMDIChildScaleHeightDiff = num(form, Prop::ScaleHeight) - m_dblChildScaleHeight;
+        state.g_dblMDIChildScaleHeightDiff = num(form, Prop::ScaleHeight) - m_dblChildScaleHeight;
     }
     m_bChildSized = true;
 }
 
 bool CFormSizer::adjust_FormMinMax() {
-    return SetMinMax(m_lMinWidth, m_lMinHeight, m_lMaxWidth, m_lMaxHeight);
+    return SetMinMax(state.m_lMinWidth, state.m_lMinHeight, state.m_lMaxWidth, state.m_lMaxHeight);
 }
 
 bool CFormSizer::SetMinMax(int32_t lMinXtwips, int32_t lMinYtwips, int32_t lMaxXtwips,
@@ -144,8 +155,8 @@ void CFormSizer::UnsetMinMax() {
 void CFormSizer::AddPane(const std::shared_ptr<FormPane>& pane) {
     if (!pane) return;
     const ObjectRef container = pane->pane_container();
-    if (same_object(container, m_fForm)) {
-        g_oContainedPane = pane;
+    if (same_object(container, state.m_fForm)) {
+        state.g_oContainedPane = pane;
     } else if (container) {
         // By control key, so that a container in a control array is found too.
         if (auto holder = get_or_create_ctrlsizer(control_key(*container)))

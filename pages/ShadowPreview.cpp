@@ -200,7 +200,7 @@ void ShadowPreview::reset_size() {
 
 void ShadowPreview::resize_shadows() {
     if (trial_ && root_) {
-        trial_->g_bNeedExtraResize = false;
+        trial_->state.g_bNeedExtraResize = false;
         trial_->ResizeControlChilds(*root_);
         // A pane of the shadow form itself is re-measured after its children, as in a pass.
         if (const auto pane = root_->ContainedPane.lock()) pane->Pane_Resize();

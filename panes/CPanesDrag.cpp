@@ -131,8 +131,8 @@ void CPanes::show_split_bar(const ObjectRef& bar, bool horizontal) {
 // that name already on the form in this container, else a new picture box. Reusing them keeps
 // a form from collecting one hidden picture box per drag and running out of names.
 ObjectRef CPanes::obtain_split_bar(bool horizontal) {
-    if (!formSizer || !formSizer->m_fForm) throw Error::standard(kErrObjectNotSet);
-    const auto controls = formSizer->m_fForm->controls();
+    if (!formSizer || !formSizer->state.m_fForm) throw Error::standard(kErrObjectNotSet);
+    const auto controls = formSizer->state.m_fForm->controls();
     ObjectRef& spare = horizontal ? spare_hor_ : spare_ver_;
     ObjectRef bar = std::move(spare);
     spare = nullptr;
@@ -154,7 +154,7 @@ ObjectRef CPanes::obtain_split_bar(bool horizontal) {
 }
 
 std::string CPanes::next_splitbar_name(bool horizontal) {
-    const auto controls = formSizer->m_fForm->controls();
+    const auto controls = formSizer->state.m_fForm->controls();
     for (int n = 0; n <= kMaxBarNumber; ++n) {
         std::string name = bar_prefix(horizontal) + std::to_string(n);
         if (!try_find(*controls, name)) return name;

@@ -68,8 +68,8 @@ void CPanes::MeasureContainer() {
     // A frame has no scale and keeps its outer size; forms and picture boxes lose the room
     // taken by controls aligned to the form's edges.
     if (sh && sw && formSizer) {
-        ContainerHeight -= formSizer->g_dblAlignBTop + formSizer->g_dblAlignBBottom;
-        ContainerWidth -= formSizer->g_dblAlignBLeft + formSizer->g_dblAlignBRight;
+        ContainerHeight -= formSizer->state.g_dblAlignBTop + formSizer->state.g_dblAlignBBottom;
+        ContainerWidth -= formSizer->state.g_dblAlignBLeft + formSizer->state.g_dblAlignBRight;
     }
 }
 

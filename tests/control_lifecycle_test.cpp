@@ -126,7 +126,7 @@ TEST_F(ControlLifecycle, PaintWithoutResizeAppliesLimitsAndAPass) {
     EXPECT_TRUE(k.min_max_applied());
     EXPECT_TRUE(k.form_sizer()->min_max_set());
     EXPECT_TRUE(k.resize_timer()->enabled());
-    EXPECT_TRUE(k.form_sizer()->g_bNeedExtraResize);
+    EXPECT_TRUE(k.form_sizer()->state.g_bNeedExtraResize);
     host->pump();
     EXPECT_FALSE(k.resize_timer()->enabled());
     EXPECT_TRUE(k.pane_splits_restored());

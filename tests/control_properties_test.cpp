@@ -168,7 +168,7 @@ TEST_F(ControlProperties, AlignedBarsAreMeasuredWhenWritten) {
     EXPECT_EQ(to_double(*bag->get("AlignBTop")), 400);
     EXPECT_EQ(to_double(*bag->get("AlignBBottom")), 300);
     EXPECT_EQ(to_double(*bag->get("AlignBLeft")), 0);
-    EXPECT_EQ(k.form_sizer()->g_dblAlignBTop, 400);
+    EXPECT_EQ(k.form_sizer()->state.g_dblAlignBTop, 400);
     const auto& changed = ext->site()->changed_properties();
     EXPECT_EQ(changed, (std::vector<std::string>{"AlignBTop", "AlignBBottom"}));
 }
@@ -199,7 +199,7 @@ TEST_F(ControlProperties, RunTimeReadHooksTheFormAndSetsTheErrorFlags) {
     EXPECT_TRUE(k.errors_only_in_ide());
     EXPECT_FALSE(k.running_compiled());
     EXPECT_EQ(k.MinWidth(), 4000);
-    EXPECT_EQ(k.form_sizer()->g_dblAlignBTop, 420);
+    EXPECT_EQ(k.form_sizer()->state.g_dblAlignBTop, 420);
     EXPECT_EQ(form->hook_count(), 1u);
 }
 

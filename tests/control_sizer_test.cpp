@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -46,13 +47,13 @@ TEST(ControlSizer, ModePairsOnAThousandUnitGrowth) {
 // The pure computation: the same table without a host.
 TEST(ControlSizer, ComputeIsAFunctionOfTheRecord) {
     for (const ModeRow& row : kModeRows) {
-        CControlSizer s;
+        AnchorRecord s;
         s.par_w = s.par_h = 1000;
         s.ths_l = s.ths_t = 100;
         s.ths_w = s.ths_h = 200;
         s.mtL = s.mtT = row.near;
         s.mtR = s.mtB = row.far;
-        const SizerGeometry g = s.compute(2000, 2000, 200, 200);
+        const SizerGeometry g = anchor(s, 2000, 2000, 200, 200);
         EXPECT_EQ(g.left, row.pos);
         EXPECT_EQ(g.width, row.size);
         EXPECT_EQ(g.top, row.pos);
@@ -83,7 +84,7 @@ TEST(ControlSizer, ComputeInTakesTheFormsRoom) {
         {"a line keeps its direction", {}, true, -200, {200, 200, 400, -400}},
     };
     for (const auto& c : cases) {
-        CControlSizer s;
+        AnchorRecord s;
         s.par_w = s.par_h = 1000;
         s.ths_l = s.ths_t = 100;
         s.ths_w = 200;
@@ -91,8 +92,96 @@ TEST(ControlSizer, ComputeInTakesTheFormsRoom) {
         s.mtL = s.mtT = s.mtR = s.mtB = KV_RELATIVE;
         const double W = 2000 + c.room.left + c.room.right;
         const double H = 2000 + c.room.top + c.room.bottom;
-        EXPECT_EQ(s.compute_in(W, H, c.room, 200, 200, c.is_line), c.want) << c.what;
+        EXPECT_EQ(anchor_in(s, W, H, c.room, 200, 200, c.is_line), c.want) << c.what;
     }
+}
+
+// Every pair of edge modes on one axis, the container growing from 1000 to 2000 and shrinking to
+// 500, for a control at 100 sized 200 that is 260 wide now (what a floating edge keeps); and
+// whether the pair fixes the control's size along that axis. Mode 7 is no mode: no growth.
+TEST(Anchoring, EveryModePairGrowingAndShrinking) {
+    const int32_t K = KV_KEEP, A = KV_ABSOLUTE, R = KV_RELATIVE, F = KV_FLOAT;
+    const struct {
+        int32_t near, far;
+        bool fixed;
+        double grown_pos, grown_size, shrunk_pos, shrunk_size;
+    } rows[] = {
+        {K, K, false, 100, 1200, 100, -300},  {K, A, true, 100, 200, 100, 200},
+        {K, R, false, 100, 500, 100, 50},     {K, F, true, 100, 260, 100, 260},
+        {A, K, true, 1100, 200, -400, 200},   {A, A, false, 1100, -800, -400, 700},
+        {A, R, false, 1100, -500, -400, 550}, {A, F, true, 1100, 260, -400, 260},
+        {R, K, false, 200, 1100, 50, -250},   {R, A, false, 200, 100, 50, 250},
+        {R, R, false, 200, 400, 50, 100},     {R, F, true, 200, 260, 50, 260},
+        {F, K, true, 1100, 260, -400, 260},   {F, A, true, 100, 260, 100, 260},
+        {F, R, true, 400, 260, -50, 260},     {F, F, true, 300, 260, 0, 260},
+        {7, 7, false, 100, 1200, 100, -300},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "modes " << row.near << "/" << row.far);
+        AnchorRecord r;
+        r.par_w = r.par_h = 1000;
+        r.ths_l = r.ths_t = 100;
+        r.ths_w = r.ths_h = 200;
+        r.mtL = r.mtT = row.near;
+        r.mtR = r.mtB = row.far;
+        EXPECT_EQ(anchor(r, 2000, 2000, 260, 260),
+                  (SizerGeometry{row.grown_pos, row.grown_pos, row.grown_size, row.grown_size}));
+        EXPECT_EQ(anchor(r, 500, 500, 260, 260), (SizerGeometry{row.shrunk_pos, row.shrunk_pos,
+                                                                row.shrunk_size, row.shrunk_size}));
+        EXPECT_EQ(fixed_axes(r), row.fixed ? 3 : 0);
+        r.mtT = r.mtB = KV_KEEP;  // the height is free: only the width's mark stays
+        EXPECT_EQ(fixed_axes(r), row.fixed ? 1 : 0);
+    }
+}
+
+// Nothing is rounded: a quarter of a unit stays a quarter.
+TEST(Anchoring, FractionsAreKept) {
+    AnchorRecord r;
+    r.par_w = r.par_h = 4;
+    r.ths_l = r.ths_t = 1;
+    r.ths_w = r.ths_h = 1;
+    r.mtL = r.mtR = KV_RELATIVE;
+    r.mtT = r.mtB = KV_FLOAT;
+    EXPECT_EQ(anchor(r, 5, 5, 1, 1), (SizerGeometry{1.25, 1.375, 1.25, 1}));
+}
+
+// A child inherits the axes its container fixes.
+TEST(Anchoring, FixedAxesUnderAContainer) {
+    const int32_t want[4][4] = {
+        // own: none, width, height, both
+        {0, 1, 2, 3},  // on the form (parent mark 0)
+        {1, 1, 3, 3},  // the container's width is fixed
+        {2, 3, 2, 3},  // its height
+        {3, 3, 3, 3},  // both
+    };
+    for (int32_t parent = 0; parent < 4; ++parent)
+        for (int32_t own = 0; own < 4; ++own)
+            EXPECT_EQ(fixed_axes_under(own, parent), want[parent][own])
+                << "own " << own << " under " << parent;
+}
+
+// The font follows the smaller size ratio against registration, and only a size a font can have.
+TEST(Anchoring, FontSize) {
+    AnchorRecord r;
+    r.ths_fs = 10;
+    r.ths_ow = 1.0 / 200;
+    r.ths_oh = 1.0 / 100;
+    r.mtF = KV_RELATIVE;
+    EXPECT_TRUE(font_follows(r));
+    const struct {
+        double w, h;
+        std::optional<double> size;
+    } rows[] = {
+        {200, 100, 10},         {400, 100, 10},         {400, 300, 20},           {100, 300, 5},
+        {0, 100, std::nullopt}, {200, 0, std::nullopt}, {-10, 100, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(scaled_font_size(r, row.w, row.h), row.size) << row.w << " x " << row.h;
+    r.mtF = KV_KEEP;
+    EXPECT_FALSE(font_follows(r));
+    r.mtF = KV_FLOAT;
+    r.ths_fs = -1;  // no font at registration
+    EXPECT_FALSE(font_follows(r));
 }
 
 TEST(ControlSizer, MoveArgCountIsTheLastChangedValue) {
@@ -111,16 +200,16 @@ TEST(ControlSizer, MoveArgCountIsTheLastChangedValue) {
 }
 
 TEST(ControlSizer, ZeroCapturedContainerSizeMeansNoProportionalGrowth) {
-    CControlSizer s;
+    AnchorRecord s;
     s.par_w = s.par_h = 0;
     s.ths_l = s.ths_t = 10;
     s.ths_w = s.ths_h = 20;
     s.mtL = s.mtT = s.mtR = s.mtB = KV_RELATIVE;
-    SizerGeometry g = s.compute(500, 500, 20, 20);
+    SizerGeometry g = anchor(s, 500, 500, 20, 20);
     EXPECT_EQ(g.left, 10);
     EXPECT_EQ(g.width, 520);
     s.mtL = s.mtR = KV_FLOAT;
-    g = s.compute(500, 500, 20, 20);
+    g = anchor(s, 500, 500, 20, 20);
     EXPECT_EQ(g.left, 10);
     EXPECT_EQ(g.width, 20);
 }
@@ -156,7 +245,7 @@ TEST(ControlSizer, TopToolbarRoomIsTakenOffAndAddedBack) {
     bar->set(Prop::Align, 1.0);
     bar->set(Prop::Height, 400.0);
     auto c = rig.add("TextBox", "Text1", 100, 1000, 500, 300);
-    rig.fs.g_dblAlignBTop = 400;  // as the resizer control hands it over from its properties
+    rig.fs.state.g_dblAlignBTop = 400;  // as the resizer control hands it over from its properties
     auto s = rig.reg(c, KV_KEEP, KV_RELATIVE, KV_ABSOLUTE, KV_ABSOLUTE);
     auto bs = rig.reg(bar, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
     EXPECT_EQ(s->ths_t, 600);
@@ -167,7 +256,7 @@ TEST(ControlSizer, TopToolbarRoomIsTakenOffAndAddedBack) {
     EXPECT_EQ(num(*c, Prop::Top), 400 + 1200);
     EXPECT_EQ(bs->ths_align, 1);
     EXPECT_EQ(count_writes(*bar, "Move"), 0u);  // aligned bars are the host's
-    EXPECT_FALSE(bs->ResizeSingleControl());
+    EXPECT_FALSE(bs->ResizeSingleControl(rig.fs.state));
 }
 
 TEST(ControlSizer, LineMovesByItsEndsAndKeepsANegativeWidth) {
@@ -189,7 +278,7 @@ TEST(ControlSizer, LineMovesByItsEndsAndKeepsANegativeWidth) {
     std::vector<std::string> writes;
     for (const auto& w : line->write_log()) writes.push_back(w.what);
     EXPECT_EQ(writes, (std::vector<std::string>{"X1", "Y1", "X2", "Y2"}));
-    EXPECT_FALSE(s->ResizeSingleControl());
+    EXPECT_FALSE(s->ResizeSingleControl(rig.fs.state));
 }
 
 TEST(ControlSizer, ControlWithoutFontIsNeverGivenOne) {

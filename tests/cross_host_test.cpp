@@ -1,6 +1,6 @@
 // The same form files through the same steps on the memory host and on the Qt host (real
 // windows, offscreen) give the same geometry in twips; the Qt widgets stand where the controls
-// are. CTest runs this at 96 DPI and again with QT_SCALE_FACTOR=2.
+// are. CTest runs this at 96 DPI and again with QT_SCALE_FACTOR 1.25, 1.5 and 2.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -61,7 +61,7 @@ struct EngineRig {
     // Freeze the registry and let passes move controls (as the settle timer would).
     void init() {
         fs.Form_Load_InitializeSizing();
-        fs.g_bNeedExtraResize = false;
+        fs.state.g_bNeedExtraResize = false;
     }
 
     void resize(double client_w, double client_h) {

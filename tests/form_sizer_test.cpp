@@ -180,8 +180,43 @@ TEST(FormSizerRegistry, FixedAxesFollowModesAndContainers) {
     EXPECT_EQ(sfree->ths_fix, 0);
     rig.resize(3000, 3000);
     // The smallest size among the axes that can change: Free's width, In's height.
-    EXPECT_EQ(rig.fs.g_dblMinCWtwips, 100);
-    EXPECT_EQ(rig.fs.g_dblMinCHtwips, 100);
+    EXPECT_EQ(rig.fs.running_minima().g_dblMinCWtwips, 100);
+    EXPECT_EQ(rig.fs.running_minima().g_dblMinCHtwips, 100);
+}
+
+// The minima belong to the latest pass only, and are in twips whatever the container's scale.
+TEST(FormSizerRegistry, RunningMinimaOfTheLatestPassInTwips) {
+    EngineRig rig(3000, 3000);
+    auto pic = rig.add("PictureBox", "Pic", 0, 0, 2000, 2000);
+    pic->set(Prop::BorderStyle, 0.0);
+    pic->set(Prop::ScaleMode, 3.0);  // pixels of 15 twips
+    auto inner = rig.add("TextBox", "Inner", 10, 10, 40, 50, pic);
+    auto line = rig.form->add_control("Line", "Line1");  // a line has no size to count
+    line->set(Prop::X2, 10.0);
+    rig.reg(pic, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
+    rig.reg(inner, KV_KEEP, KV_KEEP, KV_ABSOLUTE, KV_ABSOLUTE);  // both fixed: not counted
+    rig.reg(line, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
+    rig.init();
+    EXPECT_EQ(rig.fs.running_minima().g_dblMinCWtwips, 1000000);  // no pass yet
+    rig.resize(3000, 3000);
+    EXPECT_EQ(rig.fs.running_minima().g_dblMinCWtwips, 2000);
+    EXPECT_EQ(rig.fs.running_minima().g_dblMinCHtwips, 2000);
+
+    EngineRig free_rig(3000, 3000);
+    auto pic2 = free_rig.add("PictureBox", "Pic", 0, 0, 2000, 2000);
+    pic2->set(Prop::BorderStyle, 0.0);
+    pic2->set(Prop::ScaleMode, 3.0);
+    auto inner2 = free_rig.add("TextBox", "Inner", 10, 10, 40, 50, pic2);
+    free_rig.reg(pic2, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
+    free_rig.reg(inner2, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
+    free_rig.init();
+    free_rig.resize(3000, 3000);
+    EXPECT_EQ(free_rig.fs.running_minima().g_dblMinCWtwips, 40 * 15);
+    EXPECT_EQ(free_rig.fs.running_minima().g_dblMinCHtwips, 50 * 15);
+    free_rig.fs.state.g_bNeedExtraResize = true;  // a held pass places nothing
+    free_rig.fs.Form_Resize();
+    EXPECT_EQ(free_rig.fs.running_minima().g_dblMinCWtwips, 1000000);
+    EXPECT_EQ(free_rig.fs.running_minima().g_dblMinCHtwips, 1000000);
 }
 
 // --- the pass ---
@@ -192,18 +227,18 @@ TEST(FormSizerPass, AlignedRoomChangeHoldsThePassUntilTheNext) {
     bar->set(Prop::Align, 1.0);
     bar->set(Prop::Height, 300.0);
     auto c = rig.add("TextBox", "Text1", 100, 500, 200, 600);
-    rig.fs.g_dblAlignBTop = 300;  // as persisted by the resizer control
+    rig.fs.state.g_dblAlignBTop = 300;  // as persisted by the resizer control
     rig.reg(c, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
     rig.init();
     rig.fs.Form_Resize();
-    EXPECT_FALSE(rig.fs.g_bNeedExtraResize);
+    EXPECT_FALSE(rig.fs.state.g_bNeedExtraResize);
     EXPECT_EQ(rect_of(*c), (Rect{100, 500, 200, 600}));
     bar->set(Prop::Height, 500.0);
     rig.fs.Form_Resize();
-    EXPECT_TRUE(rig.fs.g_bNeedExtraResize);
-    EXPECT_EQ(rig.fs.g_dblAlignBTop, 500);
+    EXPECT_TRUE(rig.fs.state.g_bNeedExtraResize);
+    EXPECT_EQ(rig.fs.state.g_dblAlignBTop, 500);
     EXPECT_EQ(rect_of(*c), (Rect{100, 500, 200, 600}));
-    rig.fs.g_bNeedExtraResize = false;  // the settle timer
+    rig.fs.state.g_bNeedExtraResize = false;  // the settle timer
     rig.fs.Form_Resize();
     EXPECT_EQ(rect_of(*c), (Rect{100, 700, 200, 400}));
 }
@@ -213,7 +248,7 @@ TEST(FormSizerPass, WindowStateChangeClearsTheHold) {
     auto c = rig.add("TextBox", "Text1", 100, 100, 200, 200);
     rig.reg(c, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
     rig.fs.Form_Load_InitializeSizing();
-    ASSERT_TRUE(rig.fs.g_bNeedExtraResize);
+    ASSERT_TRUE(rig.fs.state.g_bNeedExtraResize);
     rig.fs.Form_Resize();
     EXPECT_TRUE(c->write_log().empty());
     rig.form->set_window_state(2);
@@ -289,7 +324,7 @@ TEST(FormSizerPass, FormWithoutRegisteredControlsDoesNothing) {
     rig.init();
     rig.fs.LockOnUpdate(true);
     rig.resize(2000, 2000);
-    EXPECT_EQ(rig.fs.g_dblAlignBTop, 0);
+    EXPECT_EQ(rig.fs.state.g_dblAlignBTop, 0);
     EXPECT_EQ(rig.host->lock_calls(), 0);
 }
 
@@ -327,11 +362,11 @@ TEST(FormSizerPass, MdiChildGoesToItsStoredSizeOnlyWhenBothAreSet) {
         EXPECT_EQ(count_writes(*child, "Move"), row.moved ? 1u : 0u);
         if (row.moved) {
             EXPECT_EQ(num(*child, Prop::Width), 6000);
-            EXPECT_EQ(fs.g_dblMDIChildScaleHeightDiff, num(*child, Prop::ScaleHeight) - 3000);
+            EXPECT_EQ(fs.state.g_dblMDIChildScaleHeightDiff, num(*child, Prop::ScaleHeight) - 3000);
         } else {
-            EXPECT_EQ(fs.g_dblMDIChildScaleHeightDiff, 0);
+            EXPECT_EQ(fs.state.g_dblMDIChildScaleHeightDiff, 0);
         }
-        EXPECT_FALSE(fs.g_bMDIChildInitSizing);
+        EXPECT_FALSE(fs.state.g_bMDIChildInitSizing);
         child->close();
     }
 }
@@ -360,7 +395,7 @@ TEST(FormSizerPass, SizeLimitsAreSetAndRemoved) {
     EXPECT_TRUE(rig.fs.min_max_set());
     rig.fs.SetMinMax(-1, -1, -1, -1);
     EXPECT_FALSE(rig.fs.min_max_set());
-    rig.fs.m_lMaxHeight = 9000;
+    rig.fs.state.m_lMaxHeight = 9000;
     rig.fs.adjust_FormMinMax();
     EXPECT_TRUE(rig.fs.min_max_set());
     rig.fs.Form_Unload();

@@ -2,8 +2,13 @@
 // --json document as layout, placement kept between runs, restore onto today's screens.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QImage>
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "frm_test_util.h"
 #include "tool_run.h"
@@ -94,6 +99,57 @@ TEST(KelvaneRun, TwoDragsInTwoContainersGiveWhatLayoutGives) {
     ASSERT_EQ(memory.status, 0) << memory.err;
     EXPECT_EQ(window.json().at("controls"), memory.json().at("controls"));
     EXPECT_TRUE(has(window.out, "\"width\": 1000")) << window.out;
+}
+
+// What a command run by the shell prints on stderr (stdout thrown away).
+std::string stderr_of(const std::string& command, const std::filesystem::path& scratch) {
+    const auto file = scratch / "stderr.txt";
+    const int status = std::system((command + " 2>'" + file.string() + "' >/dev/null").c_str());
+    EXPECT_EQ(status, 0) << command;
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The tool beside this test program.
+std::string kelvane_binary() {
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "kelvane").string();
+}
+
+// Ordinary use prints nothing on stderr: no runtime folder set, border drags against the
+// limits, a window maximised and restored, divider drags (the capture with no mouse to grab).
+TEST(KelvaneRun, OrdinaryUseOnTheOffscreenPlatformIsQuiet) {
+    ScratchDir dir;
+    const std::string command =
+        "env -u XDG_RUNTIME_DIR TMPDIR='" + dir.path().string() + "' QT_QPA_PLATFORM=offscreen '" +
+        kelvane_binary() + "' run '" + kDemo +
+        "' --user-size 4000x3000 --user-size 10800x7800 --state max --state normal --drag "
+        "2985,1000:4500,1000 --drag 2985,1000:2000,1000 --shots '" +
+        (dir.path() / "shots").string() + "'";
+    EXPECT_EQ(stderr_of(command, dir.path()), "");
+    // The runtime folder made for it is the user's own, closed to others.
+    const auto runtime = dir.path() / ("runtime-kelvane-" + std::to_string(geteuid()));
+    ASSERT_TRUE(std::filesystem::is_directory(runtime));
+    EXPECT_EQ(std::filesystem::status(runtime).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+}
+
+// A real problem still reaches stderr.
+TEST(KelvaneRun, OtherQtWarningsStillReachStderr) {
+    ScratchDir dir;
+    const auto file = dir.path() / "err.txt";
+    std::fflush(stderr);
+    const int saved = dup(2);
+    std::FILE* sink = std::fopen(file.c_str(), "w");
+    ASSERT_NE(sink, nullptr);
+    dup2(fileno(sink), 2);
+    qWarning("a real problem");
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::fclose(sink);
+    std::ifstream in(file);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(text.find("a real problem"), std::string::npos) << text;
 }
 
 }  // namespace

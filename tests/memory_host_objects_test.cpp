@@ -1,10 +1,13 @@
 // Objects of the memory host: what each class has, control arrays, the Controls collection,
-// user controls and their property bags.
+// user controls and their property bags, the change journal a view of a form reads.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "error_of.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/MemoryHost.h"
 
 using namespace kv;
@@ -219,6 +222,50 @@ TEST(MemoryObjects, WriteLogCountsEveryHostWrite) {
     EXPECT_EQ(t->write_log()[0].args.size(), 2u);
     EXPECT_EQ(t->write_log()[1].what, "Width");
     EXPECT_EQ(t->write_log()[2].what, "Text");
+}
+
+// What a view of the form is told: each changed object once, or everything when the form's
+// make-up changed.
+TEST(MemoryObjects, ChangeJournalNotesWhatChangedOnce) {
+    auto host = MemoryHost::install();
+    auto form = host->create_form("Form1");
+    auto a = form->add_control("TextBox", "txtA");
+    auto b = form->add_control("ListBox", "lstB");
+    auto box = form->add_control("PictureBox", "picBox");
+    auto inner = form->add_control("Label", "lblInner", box);
+    const int reader = 0;
+    auto names = [&] {
+        auto changes = ChangeJournal::take(*form, &reader);
+        if (changes.everything) return std::string("everything");
+        std::vector<std::string> names;
+        for (const auto& o : changes.objects) names.push_back(o->name());
+        std::sort(names.begin(), names.end());
+        std::string out;
+        for (const auto& n : names) out += n + " ";
+        return out;
+    };
+    EXPECT_FALSE(ChangeJournal::kept());
+    ChangeJournal::keep(*form, &reader);
+    EXPECT_TRUE(ChangeJournal::kept());
+    EXPECT_EQ(names(), "everything");  // the first look
+    EXPECT_EQ(names(), "");
+    a->move(100, 100, 900, 300);
+    a->move(100, 100, 900, 300);  // the same place again is no change
+    b->set(Prop::Tag, Value(std::string("x")));
+    b->add_item("one");
+    a->set("Text", Value(std::string("typed")));
+    inner->set(Prop::Visible, Value(false));
+    EXPECT_EQ(names(), "lblInner lstB txtA ");
+    // A border moves what the box holds; controls coming and going change the make-up.
+    box->set(Prop::BorderStyle, Value(0.0));
+    EXPECT_EQ(names(), "everything");
+    form->add_control("CommandButton", "cmdC");
+    EXPECT_EQ(names(), "everything");
+    a->move(0);
+    form->remove_control(a);
+    EXPECT_EQ(names(), "everything");
+    ChangeJournal::stop(*form, &reader);
+    EXPECT_FALSE(ChangeJournal::kept());
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST_P(ArrangementTest, FindsCellsFlagsAndSpans) {
     }
     EXPECT_TRUE(same_object(pane->PaneContainer, f.form));
     EXPECT_TRUE(pane->hooked_as_form());
-    EXPECT_EQ(f.sizer.g_oContainedPane, pane);
+    EXPECT_EQ(f.sizer.state.g_oContainedPane, pane);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pane, ArrangementTest, ::testing::ValuesIn(kArrangements),
@@ -263,7 +263,7 @@ TEST(PaneLayout, ContainerTypeChoosesTheHook) {
                          g.reg(g.add("TextBox", "B", {1200, 120, 1000, 3000}, pic2)));
     ASSERT_NE(in_pic, nullptr);
     EXPECT_TRUE(in_pic->hooked_as_picture_box());
-    EXPECT_EQ(g.sizer.g_oContainedPane, nullptr);  // filed under the picture box's sizer
+    EXPECT_EQ(g.sizer.state.g_oContainedPane, nullptr);  // filed under the picture box's sizer
 }
 
 // A pane that names its own container next to a control inside it is only reported; it must

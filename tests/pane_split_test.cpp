@@ -78,7 +78,7 @@ TEST(PaneSplit, SplitSurvivesFormResizesOutAndBack) {
     const Box a0 = PaneForm::box(f.a), b0 = PaneForm::box(f.b);
     for (double w : {7560.0, 9000.0, 5160.0, 6360.0}) {
         f.form->set_client_size(w, 4500);
-        f.sizer.g_bNeedExtraResize = false;
+        f.sizer.state.g_bNeedExtraResize = false;
         f.sizer.Form_Resize();
         // The right control keeps the margin recorded at creation, the gap stays.
         const Box b = PaneForm::box(f.b);

@@ -49,7 +49,7 @@ class PaneForm {
                                  bool split_bars = false) {
         auto p = CreatePane(sizer, a, b, c, d, split_bars, 0xFF0000);
         sizer.Form_Load_InitializeSizing();
-        sizer.g_bNeedExtraResize = false;
+        sizer.state.g_bNeedExtraResize = false;
         return p;
     }
 

@@ -1,14 +1,18 @@
 // The Qt example application laid out by kelvane::Resizer (offscreen): its widgets at three
 // window sizes, the minimum size held by the window, placement and split found again by the next
-// window, and what the API refuses.
+// window, widgets the application adds or deletes later, and what the API refuses.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <map>
 #include <stdexcept>
 
@@ -234,8 +238,8 @@ TEST(QtExample, TheApiRefusesWhatCannotWork) {
     fresh.minimum_size({200, 100});
     EXPECT_THROW(fresh.maximum_size({150, 300}), std::invalid_argument);
     EXPECT_FALSE(fresh.maximum_size().isValid());
-    // Once shown, the set-up is fixed; the limits still change, at once.
-    EXPECT_THROW(w.resizer().anchor(*w.notes(), "KKKKK"), std::logic_error);
+    // Once shown, the panes are fixed; anchors and limits still change, at once.
+    EXPECT_THROW(w.resizer().split({w.notes(), w.text()}), std::logic_error);
     w.resizer().minimum_size({560, 360});
     settle();
     EXPECT_EQ(w.minimumSize(), QSize(560, 360));
@@ -246,6 +250,175 @@ TEST(QtExample, TheApiRefusesWhatCannotWork) {
     notes.resize({300, 200});
     EXPECT_EQ(w.size(), QSize(300, 200));
     EXPECT_THROW(w.resizer().minimum_size({-5, 10}), std::invalid_argument);
+}
+
+// A window of 400 x 300 with an OK button in its lower right corner, shown by its resizer.
+struct SmallWindow {
+    SmallWindow() {
+        kelvane::Resizer::use_store(kelvane::memory_store());
+        window.resize(400, 300);
+        ok = new QPushButton("OK", &window);
+        ok->setGeometry(300, 260, 90, 30);
+        resizer = std::make_unique<kelvane::Resizer>(window);
+        qt::QtHost::installed().set_interactive(false);
+        resizer->anchor(*ok, "AAKKK").show();
+    }
+    void resize(QSize size) {
+        window.resize(size);
+        settle();
+    }
+    QWidget window;
+    QPushButton* ok = nullptr;
+    std::unique_ptr<kelvane::Resizer> resizer;
+};
+
+TEST(QtExample, WidgetsAddedLaterFollowTheWindow) {
+    SmallWindow w;
+    // Not anchored: registered as AddAllControls would (edges in proportion, a button floating).
+    auto* edit = new QLineEdit(&w.window);
+    edit->setGeometry(10, 10, 200, 20);
+    auto* more = new QPushButton("More", &w.window);
+    more->setGeometry(100, 100, 60, 30);
+    // Anchored after the resizer was shown: the later modes hold.
+    auto* help = new QPushButton("Help", &w.window);
+    help->setGeometry(10, 260, 80, 30);
+    w.resizer->anchor(*help, "KKKKK").anchor(*help, "KAAKK");
+    EXPECT_EQ(w.resizer->name_of(*edit), "TextBox1");
+    settle();
+    w.resize({800, 600});
+    EXPECT_EQ(edit->geometry(), QRect(20, 20, 400, 40));
+    EXPECT_EQ(more->geometry(), QRect(230, 215, 60, 30));
+    EXPECT_EQ(help->geometry(), QRect(10, 560, 80, 30));
+    EXPECT_EQ(w.ok->geometry(), QRect(700, 560, 90, 30));
+    // Added while the window is larger: placed from where it stands then.
+    auto* late = new QLabel("late", &w.window);
+    late->setGeometry(100, 100, 100, 50);
+    settle();
+    w.resize({400, 300});
+    EXPECT_EQ(late->geometry(), QRect(50, 50, 50, 25));
+    EXPECT_EQ(edit->geometry(), QRect(10, 10, 200, 20));
+    EXPECT_EQ(w.ok->geometry(), QRect(300, 260, 90, 30));
+    expect_widgets_follow(*qt::QtHost::installed().find_form("Form1"));
+    EXPECT_TRUE(qt::QtHost::installed().messages().empty());
+}
+
+TEST(QtExample, DeletedWidgetsAreForgotten) {
+    SmallWindow w;
+    auto* list = new QListWidget(&w.window);
+    list->setGeometry(10, 10, 180, 200);
+    auto* text = new QPlainTextEdit(&w.window);
+    text->setGeometry(200, 10, 190, 200);
+    auto* panel = new QWidget(&w.window);
+    panel->setGeometry(10, 220, 100, 30);
+    auto* inside = new QCheckBox("inside", panel);
+    inside->setGeometry(0, 0, 100, 30);
+    w.resizer->anchor(*list, "KKKKK").anchor(*text, "KKKAK").anchor(*panel, "KAAKK");
+    settle();
+    // Deleted between events, and a container with what it holds.
+    delete text;
+    delete panel;
+    w.resize({600, 450});
+    EXPECT_EQ(list->geometry(), QRect(10, 10, 380, 350));
+    EXPECT_EQ(w.ok->geometry(), QRect(500, 410, 90, 30));
+    // Deleted right before a resize reaches the window, and one taken out of the window.
+    auto* stray = new QPushButton("stray", &w.window);
+    stray->setGeometry(10, 10, 50, 20);
+    w.resizer->anchor(*stray, "KKKKK");
+    QWidget elsewhere;
+    stray->setParent(&elsewhere);
+    delete list;
+    w.resize({500, 400});
+    EXPECT_EQ(w.ok->geometry(), QRect(400, 360, 90, 30));
+    EXPECT_EQ(stray->geometry(), QRect(10, 10, 50, 20));
+    EXPECT_EQ(w.resizer->name_of(*stray), "");
+    EXPECT_TRUE(qt::QtHost::installed().messages().empty());
+    expect_widgets_follow(*qt::QtHost::installed().find_form("Form1"));
+}
+
+TEST(QtExample, AnAdoptedComboBoxKeepsItsOwnHeight) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    auto* combo = new QComboBox(&window);
+    QFont big = combo->font();
+    big.setPointSize(24);
+    combo->setFont(big);
+    const int own = combo->sizeHint().height();
+    ASSERT_GT(own, 30);  // not the forms combo box's 21 pixels
+    combo->setGeometry(10, 10, 200, own);
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.anchor(*combo, "RRRRK").show();
+    window.resize(800, 600);
+    settle();
+    EXPECT_EQ(combo->geometry(), QRect(20, 20, 400, own));
+}
+
+// Counts the times a widget is painted.
+class PaintCount : public QObject {
+  public:
+    explicit PaintCount(QWidget& w) { w.installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// The window resized as its user would, through the event loop: the resize event's pass and the
+// settle ticks move the panels, and the window is painted once, after they have settled.
+TEST(QtExample, AResizePaintsTheWindowOnceTheLayoutHasSettled) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    std::vector<QFrame*> panels;
+    for (int i = 0; i < 40; ++i) {
+        panels.push_back(new QFrame(&window));
+        panels.back()->setFrameStyle(QFrame::Box);
+        panels.back()->setGeometry(10 * (i % 8) * 5, 10 * (i / 8) * 6, 40, 50);
+    }
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    for (auto* p : panels) resizer.anchor(*p, "RRRRK");
+    resizer.show();
+    settle();
+    PaintCount count(window);
+    window.resize(800, 600);
+    settle();
+    EXPECT_EQ(count.paints, 1);
+    EXPECT_TRUE(window.updatesEnabled());
+    EXPECT_EQ(panels[9]->geometry(), QRect(100, 120, 80, 100));
+}
+
+TEST(QtExample, AWindowWithALayoutIsRefusedAPanelWithOneIsOneWidget) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget laid_out;
+    auto* column = new QVBoxLayout(&laid_out);
+    column->addWidget(new QPushButton("A"));
+    try {
+        kelvane::Resizer refused(laid_out);
+        ADD_FAILURE() << "a window with a layout was taken";
+    } catch (const std::invalid_argument& e) {
+        EXPECT_NE(std::string(e.what()).find("QLayout"), std::string::npos) << e.what();
+    }
+    QWidget window;
+    window.resize(400, 300);
+    auto* panel = new QWidget(&window);
+    panel->setGeometry(0, 0, 200, 300);
+    auto* inner = new QVBoxLayout(panel);
+    auto* button = new QPushButton("B");
+    inner->addWidget(button);
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    EXPECT_EQ(resizer.name_of(*button), "");
+    resizer.anchor(*panel, "KKRKK").show();
+    window.resize(800, 300);
+    settle();
+    EXPECT_EQ(panel->geometry(), QRect(0, 0, 400, 300));
+    // The panel's own layout placed the button in it.
+    EXPECT_GT(button->width(), 300);
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 
 #include <QApplication>
 
+#include "host/qt/QtProcessSetup.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    kv::qt::prepare_qt_process();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -23,6 +23,7 @@
 #include "apps/kelvane/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/qt/QtFormWindow.h"
+#include "host/qt/QtProcessSetup.h"
 
 namespace kv::app {
 
@@ -83,7 +84,10 @@ class RunCommand : public Command {
         static char name[] = "kelvane";
         static char* argv[] = {name, nullptr};
         std::unique_ptr<QApplication> own;
-        if (!QApplication::instance()) own = std::make_unique<QApplication>(argc, argv);
+        if (!QApplication::instance()) {
+            qt::prepare_qt_process();
+            own = std::make_unique<QApplication>(argc, argv);
+        }
         // Nobody would ever close the window: the command would wait for ever.
         if (const std::string p = platform_without_user(); live && !p.empty())
             throw UsageError("no steps, and the " + p +

@@ -14,6 +14,7 @@
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPageDialog.h"
 #include "host/qt/QtPageInput.h"
+#include "host/qt/QtProcessSetup.h"
 
 namespace kv::app {
 
@@ -87,6 +88,7 @@ void setup_qt(DesignJob& job, bool live) {
         static int argc = 1;
         static char name[] = "kelvane";
         static char* argv[] = {name, nullptr};
+        qt::prepare_qt_process();
         app = std::make_shared<QApplication>(argc, argv);
     }
     job.keep = app;

@@ -6,6 +6,7 @@
 
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/MemoryControlCollection.h"
 #include "host/memory/MemoryControlSite.h"
@@ -32,6 +33,7 @@ MemoryForm::MemoryForm(std::weak_ptr<MemoryHost> host, std::string name, FormKin
 }
 
 MemoryForm::~MemoryForm() {
+    ChangeJournal::forget(*this);
     // Only reached when the form was never destroyed (the host ends open forms first): controls
     // that outlive it must not follow their raw links back here.
     for (const auto& c : controls_) c->alive_ = false;
@@ -133,6 +135,7 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     obj->snap_height(obj->rect_);
     if (obj->traits().windowed) obj->hwnd_ = h->windows().create(obj, h->current_process_id());
     controls_.push_back(obj);
+    ChangeJournal::note_everything(*this);
     index_control(obj.get());
     if (obj->is_menu_) ++visible_menus_;  // a new menu is visible
     if (obj->traits().align && holder.get() == this) bars_.push_back(obj.get());
@@ -235,7 +238,8 @@ void MemoryForm::unindex_control(MemoryObject* c) {
 }
 
 void MemoryForm::forget_control(MemoryObject* c) {
-    if (tearing_down_) return;  // destroy() drops the whole index at once
+    ChangeJournal::note_everything(*this);  // no journal holds a control that went
+    if (tearing_down_) return;              // destroy() drops the whole index at once
     unindex_control(c);
     if (c->is_menu_ && c->menu_shown()) --visible_menus_;
     if (c->traits().align) std::erase(bars_, c);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/Error.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/MemoryControlCollection.h"
 #include "host/memory/MemoryControlSite.h"
@@ -155,6 +156,10 @@ bool MemoryObject::has_extra(std::string_view name) const {
 }
 
 void MemoryObject::set_extra(std::string_view name, const Value& v) {
+    note_change(*this);
+    // A container's border look moves what it holds.
+    if (traits_.container && form_ptr_ && iequal(name, "Appearance"))
+        ChangeJournal::note_everything(*form_ptr_);
     for (auto& [n, old] : extra_)
         if (iequal(n, name)) {
             old = v;

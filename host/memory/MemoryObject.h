@@ -139,6 +139,9 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // Store a value as it stands, bypassing the host's rules (no 438, no snapping, no layout, no
     // events, not logged): the form-file loader's way in. Geometry is in the container's units.
     void set_raw(std::string_view name, const Value& v);
+    // The height a class of fixed height (a combo box: 21 pixels) keeps, for a control whose
+    // widget decides it (an application's own combo box keeps its size hint's height).
+    void set_fixed_height_twips(double twips) { fixed_height_twips_ = twips; }
     // Properties kept by name only (anything the host does not model), in first-write order.
     const std::vector<std::pair<std::string, Value>>& extra_properties() const { return extra_; }
 
@@ -252,6 +255,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
 
     RectTwips rect_;
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;  // line ends, twips
+    std::optional<double> fixed_height_twips_;
     int scale_mode_ = kScaleTwips;
     double scale_left_ = 0, scale_top_ = 0;
     double user_tpu_x_ = 1, user_tpu_y_ = 1;  // twips per unit of the user scale

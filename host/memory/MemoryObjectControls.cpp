@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "engine/Error.h"
+#include "host/memory/ChangeJournal.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryObject.h"
-#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 
@@ -125,6 +126,7 @@ Value MemoryObject::get_item(std::string_view name, int index) {
 }
 
 void MemoryObject::set_item(std::string_view name, int index, const Value& v) {
+    note_change(*this);
     ListItems* list = list_items();
     if (!list) no_such_property();
     if (iequal(name, "List")) {
@@ -146,18 +148,21 @@ void MemoryObject::set_item(std::string_view name, int index, const Value& v) {
 }
 
 void MemoryObject::add_item(const std::string& item, std::optional<int> index) {
+    note_change(*this);
     ListItems* list = list_items();
     if (!list) no_such_property();
     list->add(item, index.value_or(-1));
 }
 
 void MemoryObject::remove_item(int index) {
+    note_change(*this);
     ListItems* list = list_items();
     if (!list) no_such_property();
     list->remove(index);
 }
 
 void MemoryObject::clear_items() {
+    note_change(*this);
     ListItems* list = list_items();
     if (!list) no_such_property();
     list->clear();

@@ -5,6 +5,7 @@
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
 #include "host/common/ScaleUnits.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryObject.h"
@@ -162,7 +163,7 @@ double MemoryObject::list_border_twips() const {
 
 void MemoryObject::snap_height(RectTwips& r) const {
     if (traits_.fixed_height) {
-        r.height = kComboHeightPixels * tpp_y();
+        r.height = fixed_height_twips_.value_or(kComboHeightPixels * tpp_y());
         return;
     }
     if (!traits_.integral_height) return;
@@ -211,6 +212,7 @@ void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {
     }
     snap_height(r);
     bool resized = r.width != rect_.width || r.height != rect_.height;
+    if (resized || r.left != rect_.left || r.top != rect_.top) note_change(*this);
     rect_ = r;
     if (!resized) return;
     on_size_changed();
@@ -226,6 +228,7 @@ void MemoryObject::on_size_changed() {
 }
 
 void MemoryObject::set_line_end(Prop p, double value, double tx, double ty) {
+    note_change(*this);
     switch (p) {
         case Prop::X1:
             x1_ = (value - container_origin_x()) * tx;

@@ -4,6 +4,7 @@
 
 #include "engine/Error.h"
 #include "engine/Numbers.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
@@ -118,6 +119,7 @@ void MemoryObject::set_known(Prop p, const Value& v) {
     const bool menu = tracked && is_menu_ && p == Prop::Visible;
     const bool was_shown = menu && menu_shown();
     if (reindex) form_ptr_->unindex_control(this);
+    note_change(*this);
     auto it =
         std::find_if(known_.begin(), known_.end(), [p](const auto& e) { return e.first == p; });
     if (it != known_.end())
@@ -289,6 +291,8 @@ void MemoryObject::set_plain(Prop p, const Value& v) {
         case Prop::BorderStyle:
             set_known(p, static_cast<double>(whole_in(v, 0, is_form() ? 5 : 6)));
             if (is_form()) on_size_changed();
+            // What it holds sits inside the border.
+            if (traits_.container && form_ptr_) ChangeJournal::note_everything(*form_ptr_);
             break;
         case Prop::WindowState:
             as_form().set_window_state(whole_in(v, 0, 2));
@@ -341,7 +345,10 @@ std::optional<Value> MemoryObject::try_get(std::string_view name) {
 
 void MemoryObject::set(std::string_view name, const Value& v) {
     if (auto p = prop_from_name(name)) return set(*p, v);
-    if (set_control_value(name, v)) return log_write(name, {v});
+    if (set_control_value(name, v)) {
+        note_change(*this);
+        return log_write(name, {v});
+    }
     // A property the host knows belongs to other classes is missing here; anything else is kept
     // as it is (properties of other libraries' controls).
     if (const NamedDefault* d = named_default(name); d && !d->has(*this)) no_such_property();

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/Numbers.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
@@ -10,6 +11,10 @@
 namespace kv::mem {
 
 void MemoryObject::set_raw(std::string_view name, const Value& v) {
+    note_change(*this);
+    if (traits_.container && form_ptr_ &&
+        (iequal(name, "BorderStyle") || iequal(name, "Appearance")))
+        ChangeJournal::note_everything(*form_ptr_);
     if (is_form() && set_raw_client(name, v)) return;
     const auto p = prop_from_name(name);
     if (!p || !supports(traits_, *p)) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/Error.h"
+#include "host/memory/ChangeJournal.h"
 
 namespace kv::mem {
 
@@ -115,6 +116,7 @@ bool MemoryPropertyPage::click_entry(const ObjectRef& list, int index) {
     ListItems* items = c->list_items();
     if (!items) throw Error::standard(kErrNoSuchProperty);
     items->item(index);  // error 381 past the list
+    note_change(*c);
     if (c->can_focus()) move_focus(c);
     if (c->class_name() == "ComboBox") {
         c->set("ListIndex", static_cast<double>(index));

@@ -8,9 +8,11 @@
 #include <cmath>
 
 #include "engine/HostAccess.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPaintedWidget.h"
+#include "host/qt/QtPictureBox.h"
 #include "host/qt/QtWidgetFactory.h"
 
 namespace kv::qt {
@@ -92,6 +94,16 @@ std::shared_ptr<mem::MemoryObject> QtControlViews::object_of(const QObject* widg
     return v == views_.end() ? nullptr : v->second.object.lock();
 }
 
+std::shared_ptr<mem::MemoryObject> QtControlViews::forget(const QObject* widget) {
+    auto it = objects_.find(widget);
+    if (it == objects_.end()) return nullptr;
+    auto v = views_.find(it->second);
+    objects_.erase(it);
+    if (v == views_.end()) return nullptr;
+    v->second.widget = nullptr;
+    return v->second.object.lock();
+}
+
 void QtControlViews::drop_dead() {
     for (auto it = views_.begin(); it != views_.end();) {
         auto obj = it->second.object.lock();
@@ -112,6 +124,20 @@ void QtControlViews::drop_dead() {
 }
 
 void QtControlViews::sync(mem::MemoryForm& form) {
+    mem::ChangeJournal::keep(form, this);  // the first look is at everything
+    const auto changes = mem::ChangeJournal::take(form, this);
+    if (!changes.everything) {
+        // Only what changed: a drag step or a resize costs what it moves, not the whole form.
+        for (const auto& c : changes.objects) {
+            if (c.get() == &form || !c->alive()) continue;
+            auto it = views_.find(c.get());
+            if (it == views_.end() || !it->second.widget) continue;
+            place(*c, *it->second.widget);
+            dress(*c, *it->second.widget, it->second.adopted);
+        }
+        release_hold();
+        return;
+    }
     drop_dead();
     for (const auto& c : form.all_controls()) {
         auto [it, added] = views_.try_emplace(c.get());
@@ -219,7 +245,8 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
             p.setColor(QPalette::Base, *color);
             p.setColor(QPalette::Button, *color);
             w.setPalette(p);
-            w.setAutoFillBackground(true);
+            // A picture box paints its colour itself (QtPictureBox.h).
+            if (!dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(true);
         }
     }
     if ((first || now.font_size != was.font_size) && now.font_size > 0) {

@@ -29,6 +29,10 @@ class QtControlViews {
     // widget of the window).
     void dress(mem::MemoryObject& object, QWidget& widget, bool adopted = false);
 
+    // An application's widget leaves (deleted or moved out of the window): it is not to be
+    // touched again. Answers the control it showed (nullptr for other widgets).
+    std::shared_ptr<mem::MemoryObject> forget(const QObject* widget);
+
     QWidget* widget_of(const mem::MemoryObject* object) const;
     // The control a widget shows (nullptr for other widgets).
     std::shared_ptr<mem::MemoryObject> object_of(const QObject* widget) const;

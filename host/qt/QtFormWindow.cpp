@@ -10,7 +10,9 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/FormFrame.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/qt/QtHost.h"
+#include "host/qt/QtPaintHold.h"
 
 namespace kv::qt {
 
@@ -36,6 +38,7 @@ QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>&
     if (adopted) {
         frame_ = adopted;
         client_ = adopted;
+        watch_ = std::make_unique<QtWidgetWatch>(*this);
     } else {
         frame_ = new QWidget;
         frame_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -52,11 +55,13 @@ QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>&
 }
 
 QtFormWindow::~QtFormWindow() {
+    if (auto form = form_.lock()) mem::ChangeJournal::stop(*form, &views_);
     if (sub_) sub_->removeEventFilter(this);
     if (!frame_) return;
     frame_->removeEventFilter(this);
     if (adopted_) {
         client_->removeEventFilter(&input_);
+        watch_.reset();
         return;
     }
     // The sub-window owns the frame it holds.
@@ -277,7 +282,9 @@ void QtFormWindow::resized() {
     if (syncing_) return;
     const auto r = form->rect_twips();
     if (window_size_for(r.width, r.height) == size) return;
-    // The user dragged the border: the form takes the window's new size.
+    // The user dragged the border: the form takes the window's new size, the window paints
+    // once the layout has settled.
+    QtPaintHold::hold(*client_);
     const auto [w, h] = outer_size_for(size);
     form->set_rect_twips({r.left, r.top, w, h});
     host_.sync();

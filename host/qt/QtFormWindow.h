@@ -18,6 +18,7 @@
 #include "host/memory/MemoryForm.h"
 #include "host/qt/QtControlViews.h"
 #include "host/qt/QtInputFilter.h"
+#include "host/qt/QtWidgetWatch.h"
 
 class QMenuBar;
 
@@ -53,6 +54,8 @@ class QtFormWindow : public QObject {
     QtControlViews& views() { return views_; }
     const QtControlViews& views() const { return views_; }
     QtInputFilter& input_filter() { return input_; }
+    // An adopted window's widgets coming and going (nullptr for a form's own window).
+    QtWidgetWatch* widget_watch() { return watch_.get(); }
 
     // Bring the window and its widgets up to the form.
     void sync();
@@ -92,6 +95,7 @@ class QtFormWindow : public QObject {
     QWidget* client_ = nullptr;
     QtInputFilter input_;
     QtControlViews views_;
+    std::unique_ptr<QtWidgetWatch> watch_;
     int syncing_ = 0;
     bool menus_built_ = false;
 };

@@ -8,8 +8,11 @@
 #include <QTimer>
 
 #include "engine/Error.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtMessageBox.h"
+#include "host/qt/QtPaintHold.h"
+#include "host/qt/QtProcessSetup.h"
 #include "host/qt/QtTimer.h"
 #include "host/qt/QtWidgetAdoption.h"
 
@@ -51,6 +54,9 @@ void QtHost::read_screens() {
     for (QScreen* s : QGuiApplication::screens())
         if (s != primary) add(s);
     set_screens(rects);
+    // Other pixels: every widget's place may change.
+    for (auto& [form, window] : windows_)
+        if (auto f = forms_[form].lock()) mem::ChangeJournal::note_everything(*f);
 }
 
 QtFormWindow& QtHost::window(const std::shared_ptr<mem::MemoryForm>& form) {
@@ -98,6 +104,7 @@ void QtHost::sync() {
     for (auto& [form, window] : windows_)
         if (window) window->sync();
     syncing_ = false;
+    QtPaintHold::settled(running_timers_);
 }
 
 void QtHost::forget_closed() {
@@ -151,9 +158,10 @@ QWidget* QtHost::widget_of(WindowHandle hwnd) const {
 bool QtHost::lock_window_update(WindowHandle hwnd) {
     const bool ok = MemoryHost::lock_window_update(hwnd);
     if (!ok) return false;
-    if (locked_) locked_->setUpdatesEnabled(true);
+    // A window whose painting a resize holds already paints when the hold ends.
+    if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(true);
     locked_ = hwnd ? widget_of(hwnd) : nullptr;
-    if (locked_) locked_->setUpdatesEnabled(false);
+    if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(false);
     return true;
 }
 
@@ -169,14 +177,18 @@ WindowProc QtHost::set_window_proc(WindowHandle hwnd, WindowProc proc) {
 
 void QtHost::set_capture(WindowHandle hwnd) {
     MemoryHost::set_capture(hwnd);
-    if (grabbed_) grabbed_->releaseMouse();
-    grabbed_ = widget_of(hwnd);
-    if (grabbed_ && grabbed_->isVisible()) grabbed_->grabMouse();
+    QWidget* to = widget_of(hwnd);
+    if (to == grabbed_) return;
+    // Without a window system there is no mouse to grab: the capture is the forms model's.
+    const bool grabs = platform_grabs_mouse();
+    if (grabbed_ && grabs) grabbed_->releaseMouse();
+    grabbed_ = to;
+    if (grabbed_ && grabbed_->isVisible() && grabs) grabbed_->grabMouse();
 }
 
 void QtHost::release_capture() {
     MemoryHost::release_capture();
-    if (grabbed_) grabbed_->releaseMouse();
+    if (grabbed_ && platform_grabs_mouse()) grabbed_->releaseMouse();
     grabbed_ = nullptr;
 }
 

@@ -81,6 +81,10 @@ std::pair<double, double> QtInputFilter::to_units(mem::MemoryObject& t, QPointF 
 
 bool QtInputFilter::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved) {
+        if (QtWidgetWatch* watch = window_.widget_watch()) watch->child_event(watched, event);
+        return false;
+    }
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                        type == QEvent::MouseMove;
     if (!mouse && type != QEvent::KeyPress) return false;

@@ -1,7 +1,8 @@
 #pragma once
 // Mouse and keys on a form's client area, frames and picture boxes, delivered to the form's
 // events in the target's scale units (a capturing window gets them, as the forms runtime routes
-// them). Also the conversions between a target's units and its widget's pixels.
+// them). Also the conversions between a target's units and its widget's pixels; children
+// coming to or leaving a watched widget go on to the window's widget watch.
 #include <QObject>
 #include <QPointF>
 

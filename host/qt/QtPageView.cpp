@@ -18,6 +18,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/AnchorPicture.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtInputFilter.h"
@@ -67,6 +68,7 @@ QtPageView::QtPageView(QtPageDialog& dialog, const std::shared_ptr<mem::MemoryPr
 }
 
 QtPageView::~QtPageView() {
+    if (auto page = page_.lock()) mem::ChangeJournal::stop(*page, this);
     for (auto& [widget, label] : picture_labels_)
         if (label) label->deleteLater();
 }
@@ -86,6 +88,19 @@ std::shared_ptr<mem::MemoryObject> QtPageView::object_of(QObject* watched) const
 void QtPageView::sync() {
     auto page = page_.lock();
     if (!page || page->closed() || !window_) return;
+    mem::ChangeJournal::keep(*page, this);  // the first look is at everything
+    const auto changes = mem::ChangeJournal::take(*page, this);
+    if (!changes.everything) {
+        // Only the controls the page changed since its last look.
+        for (const auto& c : changes.objects) {
+            if (!c->alive()) continue;
+            QWidget* w = window_->widget_of(c.get());
+            if (!w) continue;
+            if (!wired_.count(w)) wire(c, *w);
+            dress(*c, *w);
+        }
+        return;
+    }
     // The widgets of controls that went are gone (or going): forget them.
     for (auto it = wired_.begin(); it != wired_.end();) {
         auto c = it->second.lock();
@@ -341,6 +356,7 @@ bool QtPageView::list_mouse(const std::shared_ptr<mem::MemoryObject>& list, QWid
         dialog_.guarded([&] {
             mem::ListItems* items = list->list_items();
             if (items && !items->selected(row)) items->set_selected(row, true);
+            mem::note_change(*list);
             list->raise_dbl_click();
         });
     }

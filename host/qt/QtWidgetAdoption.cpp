@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
@@ -16,7 +17,6 @@
 #include <QToolBar>
 #include <cctype>
 #include <map>
-#include <set>
 
 #include "host/common/TextFold.h"
 
@@ -35,14 +35,20 @@ std::vector<QWidget*> child_widgets(const QWidget& parent) {
     std::vector<QWidget*> out;
     for (QObject* o : parent.children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w->isWindow() || w->objectName().startsWith("qt_")) continue;
-        if (qobject_cast<QMenuBar*>(w) || qobject_cast<QStatusBar*>(w) ||
-            qobject_cast<QToolBar*>(w))
-            continue;
-        out.push_back(w);
+        if (w && is_control_widget(*w)) out.push_back(w);
     }
     return out;
 }
+
+}  // namespace
+
+bool is_control_widget(const QWidget& w) {
+    if (w.isWindow() || w.objectName().startsWith("qt_")) return false;
+    return !qobject_cast<const QMenuBar*>(&w) && !qobject_cast<const QStatusBar*>(&w) &&
+           !qobject_cast<const QToolBar*>(&w);
+}
+
+namespace {
 
 bool plain_identifier(const std::string& s) {
     if (s.empty() || !std::isalpha(static_cast<unsigned char>(s[0]))) return false;
@@ -51,73 +57,63 @@ bool plain_identifier(const std::string& s) {
     return true;
 }
 
+// Controls for widgets, named after their object names where those are plain identifiers not
+// taken on the form yet, else after their class.
 class Builder {
   public:
-    Builder(mem::MemoryHost& host, QWidget& window) : host_(host), window_(window) {}
+    Builder(mem::MemoryHost& host, mem::MemoryForm& form) : host_(host), form_(form) {}
 
-    AdoptedForm build() {
-        std::string name = window_.objectName().toStdString();
-        if (!plain_identifier(name)) name = "Form1";
-        result_.form = host_.create_form(name);
-        auto& form = *result_.form;
+    void add(QWidget& w, const std::shared_ptr<mem::MemoryObject>& container) {
+        auto [cls, holds] = adopted_class(w);
+        auto c = form_.add_control(cls, name_for(w, cls), container);
+        if (cls == "PictureBox") c->set_raw("BorderStyle", 0.0);  // the widget's own frame
+        if (cls == "ListBox") c->set_raw("IntegralHeight", false);
+        if (qobject_cast<QPlainTextEdit*>(&w) || qobject_cast<QTextEdit*>(&w))
+            c->set_raw("MultiLine", true);
+        if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
+        c->set_raw("Visible", !w.isHidden());
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
-        form.set_raw("Caption", window_.windowTitle().toStdString());
-        // The application placed the window: keep it where it is.
-        form.set_raw("StartUpPosition", 0.0);
-        form.set_client_size(window_.width() * tx, window_.height() * ty);
-        auto r = form.rect_twips();
-        r.left = window_.x() * tx;
-        r.top = window_.y() * ty;
-        form.set_rect_twips(r);
-        taken_.insert(fold(name));
-        add_children(window_, nullptr);
-        return std::move(result_);
+        // A combo box of the application's keeps the height its style gives it.
+        if (qobject_cast<QComboBox*>(&w)) c->set_fixed_height_twips(w.sizeHint().height() * ty);
+        const QRect g = w.geometry();
+        c->set_rect_twips({g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty});
+        controls_.emplace_back(c, &w);
+        if (holds)
+            for (QWidget* child : child_widgets(w)) add(*child, c);
+    }
+
+    std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> take() {
+        return std::move(controls_);
     }
 
   private:
-    void add_children(const QWidget& parent, const std::shared_ptr<mem::MemoryObject>& container) {
-        for (QWidget* w : child_widgets(parent)) {
-            auto [cls, holds] = adopted_class(*w);
-            auto c = result_.form->add_control(cls, name_for(*w, cls), container);
-            if (cls == "PictureBox") c->set_raw("BorderStyle", 0.0);  // the widget's own frame
-            if (cls == "ListBox") c->set_raw("IntegralHeight", false);
-            if (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w))
-                c->set_raw("MultiLine", true);
-            if (const double pt = w->font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
-            c->set_raw("Visible", !w->isHidden());
-            const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
-            const QRect g = w->geometry();
-            c->set_rect_twips({g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty});
-            result_.controls.emplace_back(c, w);
-            if (holds) add_children(*w, c);
-        }
-    }
-
     std::string name_for(const QWidget& w, const std::string& cls) {
         std::string name = w.objectName().toStdString();
-        if (!plain_identifier(name) || taken_.count(fold(name))) {
+        if (!plain_identifier(name) || taken(name)) {
             do {
                 name = cls + std::to_string(++counts_[cls]);
-            } while (taken_.count(fold(name)));
+            } while (taken(name));
         }
-        taken_.insert(fold(name));
         return name;
     }
 
-    static std::string fold(const std::string& s) { return host::fold(s); }
+    bool taken(const std::string& name) const {
+        return form_.control(name) || host::fold(name) == host::fold(form_.name());
+    }
 
     mem::MemoryHost& host_;
-    QWidget& window_;
-    AdoptedForm result_;
-    std::set<std::string> taken_;
+    mem::MemoryForm& form_;
+    std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> controls_;
     std::map<std::string, int> counts_;
 };
 
 }  // namespace
 
 std::pair<std::string, bool> adopted_class(const QWidget& w) {
-    if (qobject_cast<const QGroupBox*>(&w)) return {"Frame", true};
-    if (plain_holder(w)) return {"PictureBox", true};
+    // A panel whose widgets a QLayout places is one control: its layout keeps its inside.
+    const bool holds = w.layout() == nullptr;
+    if (qobject_cast<const QGroupBox*>(&w)) return {"Frame", holds};
+    if (plain_holder(w)) return {"PictureBox", holds};
     if (qobject_cast<const QLineEdit*>(&w) || qobject_cast<const QPlainTextEdit*>(&w) ||
         qobject_cast<const QTextEdit*>(&w))
         return {"TextBox", false};
@@ -136,7 +132,33 @@ std::pair<std::string, bool> adopted_class(const QWidget& w) {
 }
 
 AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window) {
-    return Builder(host, window).build();
+    std::string name = window.objectName().toStdString();
+    if (!plain_identifier(name)) name = "Form1";
+    AdoptedForm result;
+    result.form = host.create_form(name);
+    auto& form = *result.form;
+    const double tx = host.twips_per_pixel_x(), ty = host.twips_per_pixel_y();
+    form.set_raw("Caption", window.windowTitle().toStdString());
+    // The application placed the window: keep it where it is.
+    form.set_raw("StartUpPosition", 0.0);
+    form.set_client_size(window.width() * tx, window.height() * ty);
+    auto r = form.rect_twips();
+    r.left = window.x() * tx;
+    r.top = window.y() * ty;
+    form.set_rect_twips(r);
+    Builder builder(host, form);
+    for (QWidget* w : child_widgets(window)) builder.add(*w, nullptr);
+    result.controls = builder.take();
+    return result;
+}
+
+std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widget(
+    mem::MemoryHost& host, mem::MemoryForm& form, QWidget& widget,
+    const std::shared_ptr<mem::MemoryObject>& container) {
+    if (!is_control_widget(widget)) return {};
+    Builder builder(host, form);
+    builder.add(widget, container);
+    return builder.take();
 }
 
 }  // namespace kv::qt

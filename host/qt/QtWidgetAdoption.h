@@ -3,7 +3,8 @@
 // size and place, and a control per child widget, of the class that widget is (QLineEdit a
 // TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... the reverse of
 // QtWidgetFactory), in its container (a QGroupBox is a Frame, a plain QWidget or QFrame a
-// borderless PictureBox), with the widget's geometry, font size and visibility.
+// borderless PictureBox), with the widget's geometry, font size and visibility; an
+// application's combo box keeps its own height.
 // Composite widgets (a list, a text area) are one control: their inner widgets are not walked.
 #include <QWidget>
 #include <memory>
@@ -25,7 +26,18 @@ struct AdoptedForm {
 // identifiers not taken yet, else after their class ("ListBox1", "CommandButton2").
 AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window);
 
-// The class a widget stands for, and whether it holds the widgets inside it as controls.
+// A widget the application added later: its control (in `container`, nullptr for the form) and
+// those of the widgets it holds, containers first; none for a widget that is no control.
+std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widget(
+    mem::MemoryHost& host, mem::MemoryForm& form, QWidget& widget,
+    const std::shared_ptr<mem::MemoryObject>& container);
+
+// Whether a child widget counts as a control: not a window of its own, not one of Qt's own
+// parts, not a bar.
+bool is_control_widget(const QWidget& widget);
+
+// The class a widget stands for, and whether it holds the widgets inside it as controls (not
+// when a QLayout places them).
 std::pair<std::string, bool> adopted_class(const QWidget& widget);
 
 }  // namespace kv::qt

@@ -13,6 +13,7 @@
 
 #include "engine/Error.h"
 #include "host/qt/QtPaintedWidget.h"
+#include "host/qt/QtPictureBox.h"
 
 namespace kv::qt {
 
@@ -57,11 +58,7 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (cls == "Frame") {
         w = new QGroupBox(parent);
     } else if (cls == "PictureBox") {
-        auto* f = new QFrame(parent);
-        f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        f->setLineWidth(2);
-        f->setAutoFillBackground(true);
-        w = f;
+        w = new QtPictureBox(parent);
     } else if (cls == "Line") {
         w = new QtPaintedWidget(QtPaintedWidget::Kind::Line, name, parent);
     } else if (cls == "Shape") {

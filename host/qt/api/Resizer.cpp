@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "control/zokKelvane.h"
 #include "host/memory/MemoryPropertyBag.h"
@@ -79,12 +81,35 @@ void check_size(QSize size, const char* what) {
 
 }  // namespace
 
+// The name a settings line starts with (up to its blank).
+std::string_view line_key(std::string_view line) {
+    return line.substr(0, line.find_first_of(" \t"));
+}
+
+std::vector<std::string> split_lines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at <= text.size()) {
+        const size_t end = text.find("\r\n", at);
+        lines.emplace_back(text.substr(at, end == std::string_view::npos ? end : end - at));
+        if (end == std::string_view::npos) break;
+        at = end + 2;
+    }
+    return lines;
+}
+
 struct Resizer::Impl {
     std::shared_ptr<kv::qt::QtHost> host;
     QPointer<QWidget> window;
     std::shared_ptr<kv::mem::MemoryForm> form;
     std::shared_ptr<kv::mem::MemoryObject> control;  // the resizer on the form, once shown
+    // anchor()'s modes by control name, in the order given; control_settings()' own lines.
+    std::vector<std::pair<std::string, std::string>> anchors;
+    std::unordered_map<std::string, size_t> anchor_index;  // name -> its place in anchors
     std::vector<std::string> control_lines, pane_lines;
+    // Controls of widgets the application added after the resizer was made, with the letters
+    // AddAllControls would give them unless anchor() says otherwise.
+    std::vector<std::pair<std::string, std::string>> late;
     QSize min, max;
     std::string key;
     bool window_state = true;
@@ -92,9 +117,85 @@ struct Resizer::Impl {
     kv::qt::QtFormWindow* form_window() const {
         return form ? host->find_window(form.get()) : nullptr;
     }
+    // Widgets added or taken away since are known, or forgotten, from here on.
+    void catch_up() const {
+        auto* fw = form_window();
+        if (fw && fw->widget_watch()) fw->widget_watch()->flush();
+    }
     std::shared_ptr<kv::mem::MemoryObject> object_of(const QWidget& w) const {
+        catch_up();
         auto* fw = form_window();
         return fw ? fw->views().object_of(&w) : nullptr;
+    }
+    void widgets_changed(const std::vector<std::shared_ptr<kv::mem::MemoryObject>>& added,
+                         const std::vector<std::string>& gone) {
+        for (const auto& c : added)
+            late.emplace_back(c->name(), c->class_name() == "CommandButton" ? "FFFFK" : "RRRRK");
+        if (!gone.empty()) forget(gone);
+        relayout();
+    }
+    // Settings lines and pane members that name a control that went.
+    void forget(const std::vector<std::string>& gone) {
+        auto is_gone = [&](std::string_view key) {
+            return std::find(gone.begin(), gone.end(), key) != gone.end();
+        };
+        std::erase_if(anchors, [&](const auto& a) { return is_gone(a.first); });
+        anchor_index.clear();
+        for (size_t i = 0; i < anchors.size(); ++i) anchor_index[anchors[i].first] = i;
+        std::erase_if(late, [&](const auto& a) { return is_gone(a.first); });
+        std::vector<std::string> kept;
+        for (const auto& chunk : control_lines)
+            for (auto& line : split_lines(chunk))
+                if (!is_gone(line_key(line))) kept.push_back(std::move(line));
+        control_lines = std::move(kept);
+        std::vector<std::string> panes;
+        for (const auto& chunk : pane_lines)
+            for (const auto& line : split_lines(chunk)) {
+                std::string members;
+                int count = 0;
+                for (const auto& name : QString::fromStdString(line).split(' ')) {
+                    if (name.isEmpty() || is_gone(name.toStdString())) continue;
+                    members += (count++ ? " " : "") + name.toStdString();
+                }
+                // A pane of one is no pane.
+                if (count >= 2) panes.push_back(members);
+            }
+        pane_lines = std::move(panes);
+    }
+    std::string control_text() const {
+        std::vector<std::string> lines = control_lines;
+        auto anchored = [&](const std::string& name) { return anchor_index.count(name) != 0; };
+        for (const auto& [name, modes] : late)
+            if (!anchored(name)) lines.push_back(name + " \t" + modes);
+        for (const auto& [name, modes] : anchors) lines.push_back(name + " \t" + modes);
+        return join(lines);
+    }
+    // The settle ticks still due, run now: the widgets stand where this size puts them.
+    void settle_now() {
+        kv::zokKelvane* z = resizer();
+        if (!z || !form || form->closed()) return;
+        for (int i = 0; i < 100 && z->resize_timer() && z->resize_timer()->enabled(); ++i)
+            z->tmrResize_Timer();
+    }
+    // Once shown, a changed set of widgets or anchors is laid out anew: the resizer starts
+    // again from the widgets as they stand (the layout settled first), without moving the
+    // window.
+    void relayout() {
+        kv::zokKelvane* z = resizer();
+        if (!z || !form || form->closed()) return;
+        settle_now();
+        z->ControlSettings(control_text());
+        z->PaneSettings(join(pane_lines));
+        const bool pos = z->SavePos(), sizes = z->SaveSizes(), state = z->SaveWindowState();
+        z->SavePos(false);
+        z->SaveSizes(false);
+        z->SaveWindowState(false);
+        z->Reset();
+        z->Reinitialize();
+        z->SavePos(pos);
+        z->SaveSizes(sizes);
+        z->SaveWindowState(state);
+        host->sync();
     }
     std::string known_name(const QWidget& w) const {
         auto obj = object_of(w);
@@ -147,13 +248,29 @@ struct Resizer::Impl {
 };
 
 Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
+    // Two layout systems would fight over the same widgets.
+    if (window.layout())
+        throw std::invalid_argument(
+            "kelvane::Resizer: the window already has a QLayout, which places its widgets "
+            "itself; remove the layout, or give the resizer a window without one");
     impl_->host = shared_host();
     impl_->window = &window;
     impl_->form = impl_->host->adopt(window);
+    if (auto* fw = impl_->form_window()) {
+        Impl* impl = impl_.get();
+        fw->widget_watch()->set_before_change([impl] { impl->settle_now(); });
+        fw->widget_watch()->set_listener(
+            [impl](const auto& added, const auto& gone) { impl->widgets_changed(added, gone); });
+    }
 }
 
 Resizer::~Resizer() {
     auto& host = impl_->host;
+    if (auto* fw = impl_->form_window())
+        if (auto* watch = fw->widget_watch()) {
+            watch->set_listener({});
+            watch->set_before_change({});
+        }
     // The window goes as its user would close it: placement and splits are saved.
     if (impl_->form && !impl_->form->closed()) {
         try {
@@ -179,11 +296,17 @@ void Resizer::use_store(std::shared_ptr<SettingsStore> store) {
 }
 
 Resizer& Resizer::anchor(const QWidget& child, std::string_view modes) {
-    impl_->not_shown("anchor");
     if (modes.empty() || modes.size() > 5 ||
         modes.find_first_not_of("KARCF") != std::string_view::npos)
         throw std::invalid_argument("kelvane::Resizer::anchor: expected 1 to 5 of K, A, R, C, F");
-    impl_->control_lines.push_back(impl_->known_name(child) + " \t" + std::string(modes));
+    const std::string name = impl_->known_name(child);
+    auto& anchors = impl_->anchors;
+    auto [at, added] = impl_->anchor_index.try_emplace(name, anchors.size());
+    if (added)
+        anchors.emplace_back(name, modes);
+    else
+        anchors[at->second].second = modes;
+    impl_->relayout();
     return *this;
 }
 
@@ -243,8 +366,9 @@ void Resizer::show() {
         if (d.window) d.window->show();
         return;
     }
+    d.catch_up();
     kv::mem::MemoryPropertyBag bag;
-    bag.set("ControlSettings", join(d.control_lines));
+    bag.set("ControlSettings", d.control_text());
     bag.set("PaneSettings", join(d.pane_lines));
     const bool keep = !d.key.empty();
     bag.set("SubKey", d.key);

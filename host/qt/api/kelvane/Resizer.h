@@ -21,8 +21,13 @@
 //     other one (F on both edges of an axis centres it in proportion).
 // The font: K keeps it, C scales it with the window.
 //
-// Set everything up before show(); only the size limits may change later. Widgets added to the
-// window after the resizer was made are not laid out by it. A QApplication must exist first.
+// Set everything up before show(); later, anchor() and the size limits still change. Widgets the
+// application adds to the window after the resizer was made follow it too: with the modes a
+// later anchor() gives, else as AddAllControls registers them (RRRRK, a push button FFFFK);
+// such a change lays the window out anew from the widgets as they stand. Widgets deleted or
+// taken out of the window are forgotten. A window that has a QLayout is refused
+// (std::invalid_argument): the layout would fight the resizer. A panel with a QLayout of its
+// own is one widget to the resizer. A QApplication must exist first.
 #include <QSize>
 #include <memory>
 #include <string>
@@ -48,6 +53,7 @@ class Resizer {
 
     // How `child` (a widget inside the window) follows a resize: 1 to 5 mode letters; missing
     // letters mean R. std::invalid_argument for a widget not in the window or another letter.
+    // Given again, the later modes hold.
     Resizer& anchor(const QWidget& child, std::string_view modes);
     // The same for several widgets at once, in the saved text form: lines of a control name,
     // a blank, a tab and the letters, separated by CR LF (name_of() tells a widget's name).
