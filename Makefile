@@ -6,17 +6,16 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps build demo test test-plain test-asan bench fuzz format clean
+.PHONY: all deps build demo test test-plain test-asan bench fuzz format format-check clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-
-build: deps $(BUILD)/CMakeCache.txt
+# Warnings are errors in every build made here (KV_WERROR, also the default).
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 demo: build
@@ -28,7 +27,8 @@ test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BUILD_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BUILD_BENCH=OFF \
+		-DKV_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
@@ -44,8 +44,14 @@ fuzz: deps
 		make_seeds
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-format:
-	clang-format -i $$(git ls-files '*.cpp' '*.h')
+# clang-format 14, as .clang-format was written for; the tests check it too (format_check).
+CLANG_FORMAT ?= clang-format-14
+
+format: deps
+	$(CLANG_FORMAT) -i $$(git ls-files '*.cpp' '*.h')
+
+format-check: deps
+	$(CLANG_FORMAT) --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -190,8 +190,7 @@ int main(int argc, char** argv) {
         const bool failed = m.status != c.expect_status;
         missed = missed || over || failed;
         std::printf("%-52s %8.2f %8.2f %9.1f  %s%s\n", c.label.c_str(), m.seconds, m.cpu_seconds,
-                    m.peak_mb,
-                    over ? "OVER TARGET " : "",
+                    m.peak_mb, over ? "OVER TARGET " : "",
                     failed ? ("exit " + std::to_string(m.status) + ": " + m.err).c_str() : "");
         std::fflush(stdout);
     }

@@ -32,5 +32,14 @@ if(KV_FUZZ)
 endif()
 
 function(kv_defaults target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${KV_WERROR}>:-Werror>)
+endfunction()
+
+# kv_host_library(NAME SOURCES...): a stand-in's shared library, installed beside the system
+# library when the Qt API needs it at run time (it finds its neighbours there).
+function(kv_host_library name)
+    add_library(${name} SHARED ${ARGN})
+    kv_defaults(${name})
+    target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
+    set_target_properties(${name} PROPERTIES INSTALL_RPATH "$ORIGIN")
 endfunction()

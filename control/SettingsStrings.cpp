@@ -1,13 +1,20 @@
 #include "control/SettingsStrings.h"
 
-#include "engine/Modes.h"
 #include "engine/Numbers.h"
 
 namespace kv {
 
 namespace {
+
 constexpr std::string_view kLineBreak = "\r\n";
-constexpr std::string_view kKeySeparator = " \t";
+
+struct ModeLetter {
+    char letter;
+    int32_t mode;
+};
+constexpr ModeLetter kModeLetters[] = {
+    {'K', KV_KEEP}, {'A', KV_ABSOLUTE}, {'R', KV_RELATIVE}, {'C', KV_RELATIVE}, {'F', KV_FLOAT},
+};
 }  // namespace
 
 std::vector<std::string> split_settings_lines(std::string_view text) {
@@ -25,21 +32,24 @@ std::vector<std::string> split_settings_lines(std::string_view text) {
     }
 }
 
+std::string_view mode_letters() {
+    static const std::string letters = [] {
+        std::string s;
+        for (const auto& m : kModeLetters) s += m.letter;
+        return s;
+    }();
+    return letters;
+}
+
+std::optional<int32_t> mode_of_letter(char letter) {
+    for (const auto& m : kModeLetters)
+        if (m.letter == letter) return m.mode;
+    return std::nullopt;
+}
+
 int32_t mode_from_letters(std::string_view mode_text, size_t position) {
-    if (position >= mode_text.size()) return KV_RELATIVE;
-    switch (mode_text[position]) {
-        case 'K':
-            return KV_KEEP;
-        case 'A':
-            return KV_ABSOLUTE;
-        case 'R':
-        case 'C':
-            return KV_RELATIVE;
-        case 'F':
-            return KV_FLOAT;
-        default:
-            return KV_KEEP;
-    }
+    if (position >= mode_text.size()) return kMissingLetterMode;
+    return mode_of_letter(mode_text[position]).value_or(kUnknownLetterMode);
 }
 
 std::string edge_mode_letter(int32_t mode) {

@@ -25,7 +25,7 @@ enum ErrNo : int32_t {
 };
 
 class Error : public std::runtime_error {
-public:
+  public:
     Error(int32_t number, std::string description, std::string source = {});
 
     // An error with a standard number and the host's text for it.
@@ -35,7 +35,7 @@ public:
     const std::string& description() const { return description_; }
     const std::string& source() const { return source_; }
 
-private:
+  private:
     int32_t number_;
     std::string description_;
     std::string source_;

@@ -17,12 +17,18 @@ Host& Host::current() {
     return *h;
 }
 
-void Host::set_current(std::shared_ptr<Host> host) { current_slot() = std::move(host); }
+void Host::set_current(std::shared_ptr<Host> host) {
+    current_slot() = std::move(host);
+}
 
-bool Host::has_current() { return current_slot() != nullptr; }
+bool Host::has_current() {
+    return current_slot() != nullptr;
+}
 
 void Host::error_not_shown(const std::string&, int32_t, const std::string&) {}
 
-PageHost& Host::page_host() { throw Error::standard(kErrNoSuchProperty); }
+PageHost& Host::page_host() {
+    throw Error::standard(kErrNoSuchProperty);
+}
 
 }  // namespace kv

@@ -9,9 +9,15 @@
 
 namespace kv {
 
-inline double num(HostObject& o, Prop p) { return to_double(o.get(p)); }
-inline std::string text(HostObject& o, Prop p) { return to_text(o.get(p)); }
-inline bool flag(HostObject& o, Prop p) { return to_bool(o.get(p)); }
+inline double num(HostObject& o, Prop p) {
+    return to_double(o.get(p));
+}
+inline std::string text(HostObject& o, Prop p) {
+    return to_text(o.get(p));
+}
+inline bool flag(HostObject& o, Prop p) {
+    return to_bool(o.get(p));
+}
 
 // Tolerated reads go through try_get, so a host that answers without throwing keeps them cheap;
 // a value of the wrong kind also counts as a failed read.

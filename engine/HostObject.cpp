@@ -10,14 +10,16 @@ namespace kv {
 
 namespace {
 constexpr std::array<std::string_view, static_cast<size_t>(Prop::Count_)> kNames = {
-    "Left", "Top", "Width", "Height", "X1", "Y1", "X2", "Y2",
-    "Name", "Index", "Align", "Visible", "Tag", "FontSize", "MousePointer", "BackColor",
-    "TabIndex", "TabStop", "ToolTipText", "Caption", "BorderStyle",
-    "ScaleWidth", "ScaleHeight", "ScaleMode", "ScaleLeft", "ScaleTop",
-    "WindowState", "MDIChild", "hWnd", "StartUpPosition"};
+    "Left",        "Top",      "Width",        "Height",     "X1",          "Y1",
+    "X2",          "Y2",       "Name",         "Index",      "Align",       "Visible",
+    "Tag",         "FontSize", "MousePointer", "BackColor",  "TabIndex",    "TabStop",
+    "ToolTipText", "Caption",  "BorderStyle",  "ScaleWidth", "ScaleHeight", "ScaleMode",
+    "ScaleLeft",   "ScaleTop", "WindowState",  "MDIChild",   "hWnd",        "StartUpPosition"};
 }  // namespace
 
-std::string_view prop_name(Prop p) { return kNames.at(static_cast<size_t>(p)); }
+std::string_view prop_name(Prop p) {
+    return kNames.at(static_cast<size_t>(p));
+}
 
 std::optional<Prop> prop_from_name(std::string_view name) {
     for (size_t i = 0; i < kNames.size(); ++i)
@@ -33,23 +35,30 @@ std::optional<Value> HostObject::try_get(Prop p) {
     }
 }
 
-Value HostObject::get_item(std::string_view, int) { throw Error::standard(kErrNoSuchProperty); }
+Value HostObject::get_item(std::string_view, int) {
+    throw Error::standard(kErrNoSuchProperty);
+}
 void HostObject::set_item(std::string_view, int, const Value&) {
     throw Error::standard(kErrNoSuchProperty);
 }
 void HostObject::add_item(const std::string&, std::optional<int>) {
     throw Error::standard(kErrNoSuchProperty);
 }
-void HostObject::remove_item(int) { throw Error::standard(kErrNoSuchProperty); }
-void HostObject::clear_items() { throw Error::standard(kErrNoSuchProperty); }
-void HostObject::set_focus() { throw Error::standard(kErrNoSuchProperty); }
+void HostObject::remove_item(int) {
+    throw Error::standard(kErrNoSuchProperty);
+}
+void HostObject::clear_items() {
+    throw Error::standard(kErrNoSuchProperty);
+}
+void HostObject::set_focus() {
+    throw Error::standard(kErrNoSuchProperty);
+}
 
 ObjectRef ControlCollection::load(std::string_view, int) {
     throw Error::standard(kErrNoSuchProperty);
 }
 
-ObjectRef ControlCollection::add_array(std::string_view, std::string_view, int,
-                                       const ObjectRef&) {
+ObjectRef ControlCollection::add_array(std::string_view, std::string_view, int, const ObjectRef&) {
     throw Error::standard(kErrNoSuchProperty);
 }
 

@@ -20,12 +20,36 @@ using WindowHandle = intptr_t;
 
 // Property ids the system uses; any other property is reached by name.
 enum class Prop : uint8_t {
-    Left, Top, Width, Height,
-    X1, Y1, X2, Y2,
-    Name, Index, Align, Visible, Tag, FontSize, MousePointer, BackColor,
-    TabIndex, TabStop, ToolTipText, Caption, BorderStyle,
-    ScaleWidth, ScaleHeight, ScaleMode, ScaleLeft, ScaleTop,
-    WindowState, MDIChild, hWnd, StartUpPosition,
+    Left,
+    Top,
+    Width,
+    Height,
+    X1,
+    Y1,
+    X2,
+    Y2,
+    Name,
+    Index,
+    Align,
+    Visible,
+    Tag,
+    FontSize,
+    MousePointer,
+    BackColor,
+    TabIndex,
+    TabStop,
+    ToolTipText,
+    Caption,
+    BorderStyle,
+    ScaleWidth,
+    ScaleHeight,
+    ScaleMode,
+    ScaleLeft,
+    ScaleTop,
+    WindowState,
+    MDIChild,
+    hWnd,
+    StartUpPosition,
     Count_  // number of ids, not a property
 };
 
@@ -34,12 +58,19 @@ std::string_view prop_name(Prop p);
 std::optional<Prop> prop_from_name(std::string_view name);
 
 // Scale modes of ScaleX/ScaleY and of a container's ScaleMode.
-enum ScaleModeId : int { kScaleUser = 0, kScaleTwips = 1, kScalePoints = 2, kScalePixels = 3,
-                         kScaleCharacters = 4, kScaleInches = 5, kScaleMillimeters = 6,
-                         kScaleCentimeters = 7 };
+enum ScaleModeId : int {
+    kScaleUser = 0,
+    kScaleTwips = 1,
+    kScalePoints = 2,
+    kScalePixels = 3,
+    kScaleCharacters = 4,
+    kScaleInches = 5,
+    kScaleMillimeters = 6,
+    kScaleCentimeters = 7
+};
 
 class HostObject {
-public:
+  public:
     virtual ~HostObject() = default;
 
     virtual Value get(Prop p) = 0;
@@ -99,7 +130,7 @@ public:
 
 // A form's Controls collection, in its fixed enumeration order.
 class ControlCollection {
-public:
+  public:
     virtual ~ControlCollection() = default;
     virtual size_t count() = 0;
     virtual ObjectRef item(size_t i) = 0;  // 0-based, in enumeration order
@@ -124,7 +155,7 @@ public:
 
 // Events the host delivers to a hooked sink. Defaults ignore the event.
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     virtual void on_load() {}
     virtual void on_paint() {}
@@ -145,10 +176,12 @@ public:
 
 // Unhooks its sink when destroyed.
 class EventConnection {
-public:
+  public:
     virtual ~EventConnection() = default;
 };
 
-inline bool same_object(const ObjectRef& a, const ObjectRef& b) { return a && a.get() == b.get(); }
+inline bool same_object(const ObjectRef& a, const ObjectRef& b) {
+    return a && a.get() == b.get();
+}
 
 }  // namespace kv

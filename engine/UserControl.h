@@ -12,7 +12,7 @@ namespace kv {
 
 // The host's persistence of a control's properties.
 class PropertyBag {
-public:
+  public:
     virtual ~PropertyBag() = default;
     // The stored value, or `default_value` when none is stored.
     virtual Value read(std::string_view name, const Value& default_value) = 0;
@@ -22,7 +22,7 @@ public:
 
 // What the host offers the control (the UserControl, Ambient and Extender objects).
 class ControlSite {
-public:
+  public:
     virtual ~ControlSite() = default;
     // The control as the form sees it: Name, Left, ..., parent() is the form.
     virtual ObjectRef extender() = 0;
@@ -38,7 +38,7 @@ public:
 
 // Implemented by the system's control; the host raises these events on it.
 class UserControl {
-public:
+  public:
     virtual ~UserControl() = default;
     virtual void UserControl_Initialize(ControlSite& site) = 0;
     virtual void UserControl_InitProperties() = 0;

@@ -36,7 +36,8 @@ bool to_bool(const Value& v) {
 bool same_value(const Value& a, const Value& b) {
     const bool a_text = std::holds_alternative<std::string>(a);
     const bool b_text = std::holds_alternative<std::string>(b);
-    if (a_text || b_text) return a_text && b_text && std::get<std::string>(a) == std::get<std::string>(b);
+    if (a_text || b_text)
+        return a_text && b_text && std::get<std::string>(a) == std::get<std::string>(b);
     return to_double(a) == to_double(b);
 }
 

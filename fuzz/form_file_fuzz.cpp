@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <fstream>
 
-#include "apps/kelvane/Session.h"
-#include "apps/kelvane/UsageError.h"
 #include "engine/Error.h"
 #include "fuzz/FuzzInput.h"
+#include "harness/Session.h"
+#include "harness/UsageError.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrmWriter.h"

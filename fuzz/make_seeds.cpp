@@ -11,7 +11,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "apps/kelvane/DemoForm.h"
+#include "harness/DemoForm.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmLoader.h"
 #include "host/frm/FrmReader.h"

@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "apps/kelvane/ResizerProperties.h"
-#include "apps/kelvane/Session.h"
-#include "apps/kelvane/UsageError.h"
 #include "engine/Error.h"
 #include "fuzz/FuzzInput.h"
+#include "harness/ResizerProperties.h"
+#include "harness/Session.h"
+#include "harness/UsageError.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryPropertyBag.h"

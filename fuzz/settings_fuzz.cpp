@@ -2,11 +2,11 @@
 // after a NUL byte the PaneSettings text. They are given to the resizer of the demo form before
 // it is shown; the form is then resized, a divider dragged, minimised, restored and closed. The
 // resizer reports bad set-ups in message boxes; nothing may crash or hang.
-#include "apps/kelvane/DemoForm.h"
-#include "apps/kelvane/Session.h"
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "fuzz/FuzzInput.h"
+#include "harness/DemoForm.h"
+#include "harness/Session.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrmWriter.h"
 

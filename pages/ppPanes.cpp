@@ -9,10 +9,9 @@
 #include "pages/HelpLauncher.h"
 #include "pages/MResizerPropPages.h"
 #include "pages/Shadows.h"
+#include "pages/ppPanesLayout.h"
 
 namespace kv {
-
-std::vector<PageControlSpec> panes_layout();
 
 namespace {
 

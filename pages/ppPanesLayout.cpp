@@ -1,5 +1,4 @@
-// The panes page's controls, laid out in twips on a page of 8400 x 5160.
-#include "pages/ppPanes.h"
+#include "pages/ppPanesLayout.h"
 
 namespace kv {
 

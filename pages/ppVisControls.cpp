@@ -12,10 +12,9 @@
 #include "pages/MResizerPropPages.h"
 #include "pages/PreviewRules.h"
 #include "pages/Shadows.h"
+#include "pages/ppVisControlsLayout.h"
 
 namespace kv {
-
-std::vector<PageControlSpec> vis_controls_layout();
 
 namespace {
 

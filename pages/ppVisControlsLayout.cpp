@@ -1,9 +1,9 @@
-// The controls page's controls, laid out in twips on a page of 8880 x 5160.
+#include "pages/ppVisControlsLayout.h"
+
 #include <array>
 #include <string>
 
 #include "pages/AnchorChoice.h"
-#include "pages/ppVisControls.h"
 
 namespace kv {
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/CControlSizer.h"
 #include "engine/CFormSizer.h"
@@ -18,8 +20,12 @@ std::shared_ptr<CPanes> CreatePane(CFormSizer& sizer, const std::shared_ptr<CCon
                                    const std::shared_ptr<CControlSizer>& cCS4, bool bUseSplitBars,
                                    int32_t oleSplitBarsColor);
 
-// The same from a line of up to four control keys separated by single blanks; a key that names
-// no registered control registers it (keep, keep, absolute, absolute).
+// The control keys of a pane line: split at single blanks (two in a row give an empty key), the
+// first four taken. An empty line is one empty key.
+std::vector<std::string> pane_keys(std::string_view sNames);
+
+// The same from a line of up to four control keys separated by single blanks (pane_keys); a key
+// that names no registered control registers it (keep, keep, absolute, absolute).
 std::shared_ptr<CPanes> CreatePaneFromNames(CFormSizer& sizer, const std::string& sNames,
                                             bool bUseSplitBars, int32_t oleSplitBarsColor);
 

@@ -4,7 +4,8 @@
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libsqlite3-dev uuid-dev
       qt6-base-dev ccache libcli11-dev nlohmann-json3-dev locales clang libclang-rt-14-dev
-      xvfb xauth fonts-dejavu-core fonts-wqy-microhei)
+      clang-format-14
+      xvfb xauth fonts-dejavu-core fonts-wqy-microhei libexpat1-dev)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

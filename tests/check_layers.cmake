@@ -1,11 +1,12 @@
 # Fails when a file of a layer includes a header of a layer above its own, or anything of the
-# hosts, tools, tests or benchmarks. Layers, lowest first: engine <- panes <- control <- pages.
+# hosts, the harness, the pictures, the tools, tests, benchmarks or fuzz targets. Layers, lowest
+# first: engine <- panes <- control <- pages.
 #   cmake -DROOT=<folder holding the layer folders> -P check_layers.cmake
 if(NOT ROOT)
     message(FATAL_ERROR "ROOT is not set")
 endif()
 set(layers engine panes control pages)
-set(outside host apps tests bench)
+set(outside host harness picture apps tests bench fuzz)
 
 set(found "")
 set(checked 0)

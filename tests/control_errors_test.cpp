@@ -6,9 +6,10 @@
 #include <string>
 
 #include "control/ErrorReport.h"
-#include "engine/SuppressibleError.h"
 #include "control/zokKelvane.h"
+#include "control_rig.h"
 #include "engine/CFormSizer.h"
+#include "engine/SuppressibleError.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
 
@@ -18,26 +19,12 @@ namespace {
 const std::string kQuestion =
     "Do you want to go to Kelvane HomePage to get more info and/or submit a bug report?";
 
-class ControlErrors : public ::testing::Test {
+class ControlErrors : public ControlRig {
   protected:
-    // Forms still open are closed, as the host does when the program ends.
-    void TearDown() override {
-        auto open_forms = host->forms();
-        for (auto& f : open_forms) f->close();
-    }
-    void SetUp() override {
-        host = mem::MemoryHost::install();
-        host->register_user_control(kZokKelvaneClassId, make_zokKelvane);
-    }
     zokKelvane& open_form(const std::string& name, mem::MemoryPropertyBag& bag) {
-        form = host->create_form(name);
-        form->set_client_size(6000, 4000);
-        auto ext = form->add_user_control(kZokKelvaneClassId, "Kelvane1", nullptr, &bag);
-        return dynamic_cast<zokKelvane&>(*ext->user_control());
+        make_form(name);
+        return place("Kelvane1", &bag);
     }
-
-    std::shared_ptr<mem::MemoryHost> host;
-    std::shared_ptr<mem::MemoryForm> form;
 };
 
 TEST_F(ControlErrors, CaughtErrorBoxDependsOnWhereTheProgramRuns) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "control/zokKelvane.h"
+#include "control_rig.h"
 #include "engine/CFormSizer.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
@@ -47,16 +48,10 @@ class CountingStore : public SettingsStore {
     int depth = 0, groups = 0;
 };
 
-class ControlLifecycle : public ::testing::Test {
+class ControlLifecycle : public ControlRig {
   protected:
-    // Forms still open are closed, as the host does when the program ends.
-    void TearDown() override {
-        auto open_forms = host->forms();
-        for (auto& f : open_forms) f->close();
-    }
     void SetUp() override {
-        host = mem::MemoryHost::install();
-        host->register_user_control(kZokKelvaneClassId, make_zokKelvane);
+        ControlRig::SetUp();
         store = std::make_shared<CountingStore>();
         host->set_settings_store(store);
         bag.set("FormGUID", Value(kGuid));
@@ -67,28 +62,26 @@ class ControlLifecycle : public ::testing::Test {
 
     // A form frmMain 6000 x 4000 (client) with Text1 and Text2 and the control read from `bag`.
     zokKelvane& open_form() {
-        form = host->create_form("frmMain");
+        make_form("frmMain");
         form->set(Prop::StartUpPosition, Value(0.0));
         form->set(Prop::BorderStyle, Value(2.0));
-        form->set_client_size(6000, 4000);
+        form->set_client_size(6000, 4000);  // within the border's frame
         text1 = form->add_control("TextBox", "Text1");
         text1->move(100, 100, 1000, 300);
         text2 = form->add_control("TextBox", "Text2");
         text2->move(100, 600, 1000, 300);
-        ext = form->add_user_control(kZokKelvaneClassId, "Kelvane1", nullptr, &bag);
+        zokKelvane& control = place("Kelvane1", &bag);
         ext->move(5000, 3000, 480, 480);  // where the developer left it
-        return dynamic_cast<zokKelvane&>(*ext->user_control());
+        return control;
     }
     std::string stored(const std::string& name) {
         auto v = store->read(kCurrentUser, kSection, name);
         return v ? *v : "<none>";
     }
 
-    std::shared_ptr<mem::MemoryHost> host;
     std::shared_ptr<CountingStore> store;
     mem::MemoryPropertyBag bag;
-    std::shared_ptr<mem::MemoryForm> form;
-    std::shared_ptr<mem::MemoryObject> text1, text2, ext;
+    std::shared_ptr<mem::MemoryObject> text1, text2;
 };
 
 TEST_F(ControlLifecycle, LoadAppliesSettingsOnceAndFreezesTheRegistry) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "control/zokKelvane.h"
+#include "control_rig.h"
 #include "engine/CFormSizer.h"
 #include "host/memory/MemoryControlSite.h"
 #include "host/memory/MemoryHost.h"
@@ -15,34 +16,18 @@
 namespace kv {
 namespace {
 
-class ControlProperties : public ::testing::Test {
+class ControlProperties : public ControlRig {
   protected:
-    // Forms still open are closed, as the host does when the program ends.
-    void TearDown() override {
-        auto open_forms = host->forms();
-        for (auto& f : open_forms) f->close();
-    }
     void SetUp() override {
-        host = mem::MemoryHost::install();
-        host->register_user_control(kZokKelvaneClassId, make_zokKelvane);
-        form = host->create_form("frmMain");
-        form->set_client_size(6000, 4000);
+        ControlRig::SetUp();
+        make_form("frmMain");
     }
 
-    // A control placed on the form (bag == nullptr) or read from a bag.
-    zokKelvane& place(const std::string& name, mem::MemoryPropertyBag* bag = nullptr) {
-        ext = form->add_user_control(kZokKelvaneClassId, name, nullptr, bag);
-        return dynamic_cast<zokKelvane&>(*ext->user_control());
-    }
     std::vector<std::string> written_names(const mem::MemoryPropertyBag& bag) {
         std::vector<std::string> names;
         for (const auto& [name, value] : bag.entries()) names.push_back(name);
         return names;
     }
-
-    std::shared_ptr<mem::MemoryHost> host;
-    std::shared_ptr<mem::MemoryForm> form;
-    std::shared_ptr<mem::MemoryObject> ext;
 };
 
 TEST_F(ControlProperties, SavePosAndSaveSizesDefaultFromTheForm) {

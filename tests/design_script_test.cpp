@@ -1,7 +1,7 @@
 // The page-action scripts of `kelvane design`: what each line means and how a bad line is told.
 #include <gtest/gtest.h>
 
-#include "apps/kelvane/DesignScript.h"
+#include "harness/DesignScript.h"
 
 namespace kv::app {
 namespace {

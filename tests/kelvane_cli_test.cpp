@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "apps/kelvane/LayoutJson.h"
-#include "apps/kelvane/MessageLines.h"
-#include "apps/kelvane/SettingsLint.h"
+#include "control/SettingsLint.h"
 #include "frm_test_util.h"
+#include "harness/MessageLines.h"
 #include "tool_run.h"
 
 using kv::test::Argv;
@@ -408,7 +408,7 @@ TEST(KelvaneCheck, SettingsLinesTheResizerSkipsOrMisreads) {
     for (size_t i = 0; i < std::size(cases); ++i) {
         const auto& c = cases[i];
         std::vector<std::string> got;
-        for (const auto& p : kv::app::control_settings_problems(c.line)) {
+        for (const auto& p : kv::control_settings_problems(c.line)) {
             EXPECT_EQ(p.line, 1u);
             got.push_back(p.text);
         }

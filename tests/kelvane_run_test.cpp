@@ -66,8 +66,7 @@ TEST(KelvaneRun, NoStepsOnThePlatformWithoutAUserIsRefused) {
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
     const auto d = run({"design", form});
     EXPECT_EQ(d.status, 2);
-    EXPECT_EQ(d.err.rfind("kelvane design: no script, and the offscreen platform", 0), 0u)
-        << d.err;
+    EXPECT_EQ(d.err.rfind("kelvane design: no script, and the offscreen platform", 0), 0u) << d.err;
     EXPECT_EQ(slurp(form), before);
 }
 

@@ -13,14 +13,14 @@
 #include <cmath>
 #include <sstream>
 
-#include "apps/kelvane/DemoDesigner.h"
-#include "apps/kelvane/DemoForm.h"
-#include "apps/kelvane/DesignFile.h"
-#include "apps/kelvane/DesignRun.h"
-#include "apps/kelvane/Session.h"
-#include "apps/kelvane/Snapshot.h"
 #include "control/zokKelvane.h"
 #include "frm_test_util.h"
+#include "harness/DemoDesigner.h"
+#include "harness/DemoForm.h"
+#include "harness/DesignFile.h"
+#include "harness/DesignRun.h"
+#include "harness/QtDesign.h"
+#include "harness/Session.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "host/qt/QtHost.h"
@@ -28,6 +28,7 @@
 #include "host/qt/QtPageInput.h"
 #include "host/qt/QtPageView.h"
 #include "pages/Shadows.h"
+#include "picture/Snapshot.h"
 #include "tool_run.h"
 
 namespace kv {
@@ -76,7 +77,7 @@ Outcome design(bool qt, const std::string& script) {
     job.script_name = "s";
     job.temp_folder = dir.path().string();
     if (qt) {
-        EXPECT_TRUE(app::setup_design_host("qt", job, false));
+        app::setup_qt_design(job, false);
     }
     Outcome o;
     job.after_action = [&](const app::DesignAction&, mem::MemoryPageDialog& d) {
@@ -177,7 +178,7 @@ TEST(QtPages, InTheUsersHandsApplySavesTheFormAndEscapeCancels) {
     const std::string before = slurp(form);
     app::DesignJob job;
     job.form_path = form.string();
-    ASSERT_TRUE(app::setup_design_host("qt", job, true));
+    app::setup_qt_design(job, true);
     bool worked = false;
     auto work = [&] {
         qt::QtPageDialog* dialog = open_dialog();

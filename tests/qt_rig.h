@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "apps/kelvane/QtStepDriver.h"
-#include "apps/kelvane/Session.h"
+#include "harness/QtStepDriver.h"
+#include "harness/Session.h"
 #include "host/frm/FrmReader.h"
 #include "host/qt/QtControlViews.h"
 #include "host/qt/QtFormWindow.h"

@@ -8,13 +8,13 @@
 #include <QImage>
 #include <cmath>
 
-#include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/ResizerProperties.h"
-#include "apps/kelvane/Session.h"
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
+#include "harness/ResizerProperties.h"
+#include "harness/Session.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmReader.h"
+#include "picture/Renderer.h"
 
 using namespace kv;
 using namespace kv::app;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "control/ControlLookup.h"
+#include "control/SettingsLint.h"
 #include "control/SettingsStrings.h"
 #include "engine/Error.h"
 #include "host/memory/MemoryHost.h"
@@ -39,36 +40,60 @@ struct LineCase {
     bool applies;
     std::string key;
     std::array<int32_t, 5> modes;
+    bool clean = false;  // the checker finds nothing to say
 };
 
-TEST(ControlSettingsLine, SeparatorAndLetters) {
-    const std::vector<LineCase> cases = {
-        {"txtName \tKKRKK", true, "txtName", {0, 0, 2, 0, 0}},
+// What the reader makes of a line, and whether the checker has something to say about it.
+const std::vector<LineCase>& line_cases() {
+    static const std::vector<LineCase> cases = {
+        {"txtName \tKKRKK", true, "txtName", {0, 0, 2, 0, 0}, true},
         {"Text1 \tKAR", true, "Text1", {0, 1, 2, 2, 2}},
         {"Text1 \tkkkkk", true, "Text1", {0, 0, 0, 0, 0}},
-        {"Text1 \tFFFFC", true, "Text1", {3, 3, 3, 3, 2}},
+        {"Text1 \tFFFFC", true, "Text1", {3, 3, 3, 3, 2}, true},
         {"Text1 \tARFKCxyz", true, "Text1", {1, 2, 3, 0, 2}},
         {"Text1 \t", true, "Text1", {2, 2, 2, 2, 2}},
         {"Text1 \tK", true, "Text1", {0, 2, 2, 2, 2}},
         {"Text1 \tra?f ", true, "Text1", {0, 0, 0, 0, 0}},
         {"Text1 \t KKKK", true, "Text1", {0, 0, 0, 0, 0}},
-        {"List1(2) \tAAAAA", true, "List1(2)", {1, 1, 1, 1, 1}},
+        {"List1(2) \tAAAAA", true, "List1(2)", {1, 1, 1, 1, 1}, true},
         {"a b \tA", true, "a b", {1, 2, 2, 2, 2}},
         {" \tA", true, "", {1, 2, 2, 2, 2}},
         {"x \t \tR", true, "x", {0, 0, 2, 2, 2}},
         {"Text1\t KKKKK", false, "", {}},
         {"Text1 KKKKK", false, "", {}},
         {"Text1\tKKKKK", false, "", {}},
-        {"Text1  \tAAAAA", true, "Text1 ", {1, 1, 1, 1, 1}},
-        {"", false, "", {}},
+        {"Text1  \tAAAAA", true, "Text1 ", {1, 1, 1, 1, 1}, true},
+        {"", false, "", {}, true},
     };
-    for (const auto& c : cases) {
+    return cases;
+}
+
+TEST(ControlSettingsLine, SeparatorAndLetters) {
+    for (const auto& c : line_cases()) {
         auto parsed = parse_control_settings_line(c.line);
         ASSERT_EQ(parsed.has_value(), c.applies) << c.line;
         if (!parsed) continue;
         EXPECT_EQ(parsed->key, c.key) << c.line;
         EXPECT_EQ(parsed->modes, c.modes) << c.line;
     }
+}
+
+// The checker reads the lines by the reader's own grammar: it says a line is skipped exactly when
+// the reader skips it, and is silent exactly on the lines that read as they look.
+TEST(ControlSettingsLine, CheckerSaysWhatTheReaderDoes) {
+    for (const auto& c : line_cases()) {
+        const auto problems = control_settings_problems(c.line);
+        EXPECT_EQ(problems.empty(), c.clean) << c.line;
+        const bool skipped = problems.size() == 1 &&
+                             problems[0].text.find("the resizer skips it") != std::string::npos;
+        EXPECT_EQ(skipped, !c.applies && !c.line.empty()) << c.line;
+        for (const auto& p : problems) EXPECT_EQ(p.line, 1u);
+    }
+    // Each line of a text by its number; the empty last line of a final CR LF says nothing.
+    const auto problems = control_settings_problems("a \tKKKKK\r\nb\tKKKKK\r\nc \tKK\r\n");
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].line, 2u);
+    EXPECT_EQ(problems[1].line, 3u);
 }
 
 TEST(ControlSettingsLine, WritersLettersReadBack) {

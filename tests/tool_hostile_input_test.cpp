@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "apps/kelvane/ShownText.h"
 #include "frm_test_util.h"
+#include "harness/ShownText.h"
 #include "host/frm/CodePage.h"
 #include "tool_run.h"
 
@@ -135,9 +135,10 @@ TEST(HostileInput, ControlCharactersAreShownEscaped) {
     ScratchDir dir;
     const auto frm = (dir.path() / "F.frm").string();
     const std::string evil = "lbl\x1B]0;owned\x07";
-    spit(frm, "VERSION 5.00\r\nBegin VB.Form F \r\n   ClientWidth = 4000\r\n"
-              "   ClientHeight = 3000\r\n   Begin VB.Label " +
-                  evil + " \r\n      Width = 1000\r\n      Height = 300\r\n   End\r\nEnd\r\n");
+    spit(frm,
+         "VERSION 5.00\r\nBegin VB.Form F \r\n   ClientWidth = 4000\r\n"
+         "   ClientHeight = 3000\r\n   Begin VB.Label " +
+             evil + " \r\n      Width = 1000\r\n      Height = 300\r\n   End\r\nEnd\r\n");
     spit(dir.path() / "s.txt", evil + " \tKKAKK\nghost\x1B[2J \tKKKKK\n");
     ASSERT_EQ(run({"set", frm, "ControlSettings=@" + (dir.path() / "s.txt").string()}).status, 0);
     const std::string shown = "lbl\\x1B]0;owned\\x07";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "control/zokKelvane.h"
+#include "control_rig.h"
 #include "engine/CFormSizer.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPropertyBag.h"
@@ -21,16 +22,10 @@ struct Frame {
     zokKelvane* kelvane = nullptr;
 };
 
-class WholeLife : public ::testing::Test {
+class WholeLife : public ControlRig {
   protected:
-    // Forms still open are closed, as the host does when the program ends.
-    void TearDown() override {
-        auto open_forms = host->forms();
-        for (auto& f : open_forms) f->close();
-    }
     void SetUp() override {
-        host = mem::MemoryHost::install();
-        host->register_user_control(kZokKelvaneClassId, make_zokKelvane);
+        ControlRig::SetUp();
         bag.set("ControlSettings", Value(std::string("txtBody \tKKKKK\r\ncmdOK \tAAKKK\r\n")));
         bag.set("FormGUID", Value(std::string("{C0FFEE00-1234-5678-9ABC-DEF012345678}")));
         bag.set("SavePos", Value(true));
@@ -43,10 +38,11 @@ class WholeLife : public ::testing::Test {
     // The form as its designer left it: client 6000 x 4000.
     Frame open() {
         Frame f;
-        f.form = host->create_form("frmMain");
+        make_form("frmMain");
+        f.form = form;
         f.form->set(Prop::StartUpPosition, Value(0.0));
         f.form->set(Prop::BorderStyle, Value(2.0));
-        f.form->set_client_size(6000, 4000);
+        f.form->set_client_size(6000, 4000);  // within the border's frame
         f.toolbar = f.form->add_control("PictureBox", "picToolbar");
         f.toolbar->set(Prop::Align, Value(1.0));
         f.toolbar->set(Prop::Height, Value(kToolbar));
@@ -57,8 +53,8 @@ class WholeLife : public ::testing::Test {
         f.body->move(120, 520, 5760, 2560);
         f.ok = f.form->add_control("CommandButton", "cmdOK");
         f.ok->move(4800, 3200, 1080, 360);
-        f.ext = f.form->add_user_control(kZokKelvaneClassId, "Kelvane1", nullptr, &bag);
-        f.kelvane = &dynamic_cast<zokKelvane&>(*f.ext->user_control());
+        f.kelvane = &place("Kelvane1", &bag);
+        f.ext = ext;
         return f;
     }
     // Outer size for a client size (the frame is the form's business).
@@ -83,7 +79,6 @@ class WholeLife : public ::testing::Test {
         EXPECT_EQ(f.status->rect_twips().top, h - kStatus);
     }
 
-    std::shared_ptr<mem::MemoryHost> host;
     mem::MemoryPropertyBag bag;
 };
 

@@ -5,8 +5,8 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/UsageError.h"
 #include "engine/Error.h"
+#include "harness/UsageError.h"
 #include "host/frm/FrmError.h"
 
 namespace kv::app {

@@ -3,62 +3,28 @@
 #include <algorithm>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormRun.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/MessageLines.h"
-#include "apps/kelvane/SettingsLint.h"
-#include "apps/kelvane/ShownText.h"
 #include "control/ControlLookup.h"
+#include "control/SettingsLint.h"
 #include "control/SettingsStrings.h"
 #include "engine/Error.h"
+#include "harness/FormRun.h"
+#include "harness/MessageLines.h"
+#include "harness/ShownText.h"
 #include "host/frm/FrmLoader.h"
 
 namespace kv::app {
 
 namespace {
 
-// Keys of the settings strings that name no control of the form.
-std::vector<SettingsProblem> unmatched_keys(const ObjectRef& form, const std::string& text,
-                                            bool panes) {
-    std::vector<SettingsProblem> found;
-    const auto lines = split_settings_lines(text);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::vector<std::string> keys;
-        if (!panes) {
-            const auto line = parse_control_settings_line(lines[i]);
-            if (!line) continue;
-            keys.push_back(line->key);
-        } else {
-            size_t start = 0;
-            while (keys.size() < 4 && start <= lines[i].size()) {
-                const auto blank = lines[i].find(' ', start);
-                keys.push_back(lines[i].substr(start, blank - start));
-                if (blank == std::string::npos) break;
-                start = blank + 1;
-            }
-        }
-        for (const auto& key : keys) {
-            if (key.empty()) continue;
-            ObjectRef c;
-            try {
-                c = find_control_by_key(form, key);
-            } catch (const Error&) {
-                // A malformed index: the resizer reports it itself.
-                continue;
-            }
-            if (!c) found.push_back({i + 1, "'" + key + "' names no control of the form"});
-        }
-    }
-    return found;
-}
-
 class CheckCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
         CLI::App* app =
             parent.add_subcommand("check", "report set-up problems of the form's resizer");
-        form_.add_form(*app);
-        form_.add_store(*app);
+        add_form_arguments(*app, form_);
+        add_store_argument(*app, form_);
         app->footer(wrapped(
             "Loads the form in run mode and runs its load processing, then prints every message "
             "the resizer raised about the set-up (duplicate controls, pane problems, errors in "
@@ -112,8 +78,10 @@ class CheckCommand : public Command {
     FormOptions form_;
 };
 
-[[maybe_unused]] const bool registered = register_command<CheckCommand>(40);
-
 }  // namespace
+
+std::unique_ptr<Command> check_command() {
+    return std::make_unique<CheckCommand>();
+}
 
 }  // namespace kv::app

@@ -2,12 +2,12 @@
 #include <CLI/CLI.hpp>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormOptions.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/Session.h"
-#include "apps/kelvane/ShownText.h"
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
+#include "harness/Session.h"
+#include "harness/ShownText.h"
 #include "host/frm/FrmReader.h"
 #include "pages/CodeGenerator.h"
 #include "pages/ppCode.h"
@@ -31,7 +31,7 @@ class CodeCommand : public Command {
         CLI::App* app =
             parent.add_subcommand("code", "print the load-event source for the form's set-up");
         refuse_store_option(*app, "code reads only the form file and takes no store");
-        form_.add_form(*app);
+        add_form_arguments(*app, form_);
         app->add_flag("--open", open_, "write KelvaneCode.tmp and open it in the viewer");
         app->add_option("--viewer", viewer_, "the program that opens the file (with --open)")
             ->needs(app->get_option("--open"));
@@ -84,8 +84,10 @@ class CodeCommand : public Command {
     std::string viewer_;
 };
 
-[[maybe_unused]] const bool registered = register_command<CodeCommand>(55);
-
 }  // namespace
+
+std::unique_ptr<Command> code_command() {
+    return std::make_unique<CodeCommand>();
+}
 
 }  // namespace kv::app

@@ -4,20 +4,23 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/DemoDesigner.h"
-#include "apps/kelvane/DemoForm.h"
-#include "apps/kelvane/FormOptions.h"
-#include "apps/kelvane/GeometryTable.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/MessageLines.h"
-#include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/ResizerProperties.h"
-#include "apps/kelvane/Session.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/DemoDesigner.h"
+#include "harness/DemoForm.h"
+#include "harness/GeometryTable.h"
+#include "harness/MessageLines.h"
+#include "harness/ResizerProperties.h"
+#include "harness/Session.h"
+#include "harness/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryForm.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 
@@ -28,17 +31,6 @@ namespace {
 // The smallest outer size the demo form allows its user, in twips.
 constexpr int kMinWidth = 7200;
 constexpr int kMinHeight = 5400;
-
-const ControlState* find_control(const Snapshot& s, const std::string& key) {
-    for (const auto& c : s.controls)
-        if (c.key == key) return &c;
-    return nullptr;
-}
-
-// Where the divider between two pane controls lies: the middle of the gap between them.
-double gap_middle(double near_end, double far_start) {
-    return (near_end + far_start) / 2;
-}
 
 const char* kFooter =
     "Runs a mail-reader form built into the program: a toolbar and a status bar aligned to the "
@@ -90,6 +82,144 @@ std::string default_dir() {
     return buf;
 }
 
+// The form file with the demo's set-up on its resizer; the messages of a value it refused.
+std::vector<std::string> write_demo_form(const std::string& frm_path) {
+    {
+        std::ofstream f(frm_path, std::ios::binary | std::ios::trunc);
+        f << demo_form_text();
+        if (!f) throw UsageError("cannot write '" + frm_path + "'");
+    }
+    bool placed = false;
+    return set_resizer_properties(frm_path, frm::kDefaultCodePage,
+                                  {{"ControlSettings", demo_control_settings()},
+                                   {"PaneSettings", demo_pane_settings()},
+                                   {"MinWidth", std::to_string(kMinWidth)},
+                                   {"MinHeight", std::to_string(kMinHeight)}},
+                                  placed);
+}
+
+const ControlState& pane_control(const Snapshot& s, const std::string& key) {
+    for (const auto& c : s.controls)
+        if (c.key == key) return c;
+    throw UsageError("the demo form lost its pane control " + key);
+}
+
+// One step of the user's session: what the user does, worked out from the form as it stands.
+struct DemoStep {
+    std::string title;
+    std::function<Step(const Snapshot&)> step;
+};
+
+std::function<Step(const Snapshot&)> user_size(double width, double height) {
+    return [=](const Snapshot&) {
+        Step s;
+        s.kind = Step::UserSize;
+        s.width = width;
+        s.height = height;
+        return s;
+    };
+}
+
+std::function<Step(const Snapshot&)> window_state(int state) {
+    return [=](const Snapshot&) {
+        Step s;
+        s.kind = Step::State;
+        s.state = state;
+        return s;
+    };
+}
+
+// A drag of the divider in the middle of the gap between two pane controls, `by` twips across
+// the gap (left to right, or top to bottom), from a point `along` twips into the first.
+std::function<Step(const Snapshot&)> divider(const std::string& first, const std::string& second,
+                                             bool across_x, double along, double by) {
+    return [=](const Snapshot& now) {
+        const ControlState& a = pane_control(now, first);
+        const ControlState& b = pane_control(now, second);
+        Step s;
+        s.kind = Step::Drag;
+        if (across_x) {
+            s.x = (*a.left + *a.width + *b.left) / 2;
+            s.y = *a.top + along;
+        } else {
+            s.x = *a.left + along;
+            s.y = (*a.top + *a.height + *b.top) / 2;
+        }
+        s.x2 = s.x + (across_x ? by : 0);
+        s.y2 = s.y + (across_x ? 0 : by);
+        return s;
+    };
+}
+
+// The user's session after the form is shown: resized, maximised and restored, stopped at its
+// minimum size, the two dividers of its split pane dragged.
+std::vector<DemoStep> session_steps() {
+    return {
+        {"resized larger by the user to 12600 x 8700 twips", user_size(12600, 8700)},
+        {"resized smaller by the user to 8700 x 6300 twips", user_size(8700, 6300)},
+        {"maximised", window_state(2)},
+        {"restored", window_state(0)},
+        {"the user drags the border to 4000 x 3000 twips: it stops at the minimum " +
+             std::to_string(kMinWidth) + " x " + std::to_string(kMinHeight),
+         user_size(4000, 3000)},
+        {"resized by the user to 10800 x 7800 twips", user_size(10800, 7800)},
+        {"the user drags the folder | messages divider 1500 twips to the right",
+         divider("lstFolders", "lstMessages", true, 600, 1500)},
+        {"the user drags the messages / preview divider 900 twips up",
+         divider("lstMessages", "txtPreview", false, 600, -900)},
+    };
+}
+
+// A numbered geometry table and picture of the form as it stands, titled.
+class StepRecord {
+  public:
+    StepRecord(Session& session, const fs::path& dir, std::ostream& out, std::ostream& err)
+        : session_(session), dir_(dir), out_(out), err_(err) {}
+
+    void operator()(const std::string& title) {
+        const Snapshot s = session_.snapshot();
+        out_ << "== " << ++count_ << ". " << title << "\n";
+        print_table(out_, s);
+        const std::string path = (dir_ / ("step" + std::to_string(count_) + ".png")).string();
+        std::string error;
+        if (render_picture(s, session_.host().twips_per_pixel_x(), path, error, title))
+            out_ << "  picture: " << path << "\n\n";
+        else
+            err_ << error << "\n";
+    }
+
+  private:
+    Session& session_;
+    const fs::path dir_;
+    std::ostream& out_;
+    std::ostream& err_;
+    int count_ = 0;
+};
+
+// The user moves the form and closes it (placement and splits saved), then opens it again and
+// finds the split pane where it was left.
+void close_and_reopen(Session& session, const frm::FrmDocument& doc, StepRecord& record,
+                      const std::string& store_path, std::ostream& out) {
+    const Snapshot before_close = session.snapshot();
+    session.form().move(2400, 1800);
+    session.settle();
+    session.close();
+    out << "== closed at 2400,1800: placement and splits saved into " << store_path << "\n\n";
+    session.load(doc);
+    session.show();
+    record("opened again: placement and splits restored");
+    const Snapshot reopened = session.snapshot();
+    for (const char* key : {"lstFolders", "lstMessages", "txtPreview"}) {
+        const ControlState& a = pane_control(before_close, key);
+        const ControlState& b = pane_control(reopened, key);
+        const bool same =
+            a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+        out << "  " << key << (same ? " is where the user left it" : " MOVED after reopening")
+            << "\n";
+    }
+    out << "\n";
+}
+
 class DemoCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
@@ -108,18 +238,7 @@ class DemoCommand : public Command {
         const fs::path dir = out_.empty() ? fs::path(default_dir()) : fs::path(out_);
         prepare_folder(dir);
         const std::string frm_path = (dir / "frmMail.frm").string();
-        {
-            std::ofstream f(frm_path, std::ios::binary | std::ios::trunc);
-            f << demo_form_text();
-            if (!f) throw UsageError("cannot write '" + frm_path + "'");
-        }
-        bool placed = false;
-        const auto refused = set_resizer_properties(frm_path, frm::kDefaultCodePage,
-                                                    {{"ControlSettings", demo_control_settings()},
-                                                     {"PaneSettings", demo_pane_settings()},
-                                                     {"MinWidth", std::to_string(kMinWidth)},
-                                                     {"MinHeight", std::to_string(kMinHeight)}},
-                                                    placed);
+        const auto refused = write_demo_form(frm_path);
         for (const auto& m : refused) err << m << "\n";
         if (!refused.empty()) return 2;
 
@@ -129,86 +248,15 @@ class DemoCommand : public Command {
         out << "store:       " << store_path << "\n\n";
         const auto doc = frm::FrmReader::read_file(frm_path);
         Session session(store_path);
-        int picture = 0;
-        auto record = [&](const std::string& title) {
-            const Snapshot s = session.snapshot();
-            out << "== " << ++picture << ". " << title << "\n";
-            print_table(out, s);
-            const std::string name = "step" + std::to_string(picture) + ".png";
-            std::string error;
-            if (render_picture(s, session.host().twips_per_pixel_x(), (dir / name).string(), error,
-                               title)) {
-                out << "  picture: " << (dir / name).string() << "\n\n";
-            } else {
-                err << error << "\n";
-            }
-        };
+        StepRecord record(session, dir, out, err);
         session.load(doc);
         session.show();
         record("shown at its design size");
-        session.form().user_resize(12600, 8700);
-        session.settle();
-        record("resized larger by the user to 12600 x 8700 twips");
-        session.form().user_resize(8700, 6300);
-        session.settle();
-        record("resized smaller by the user to 8700 x 6300 twips");
-        session.form().set_window_state(2);
-        session.settle();
-        record("maximised");
-        session.form().set_window_state(0);
-        session.settle();
-        record("restored");
-        session.form().user_resize(4000, 3000);
-        session.settle();
-        record("the user drags the border to 4000 x 3000 twips: it stops at the minimum " +
-               std::to_string(kMinWidth) + " x " + std::to_string(kMinHeight));
-        session.form().user_resize(10800, 7800);
-        session.settle();
-        record("resized by the user to 10800 x 7800 twips");
-        const auto drag = [&](double x, double y, double x2, double y2) {
-            Step step;
-            step.kind = Step::Drag;
-            step.x = x;
-            step.y = y;
-            step.x2 = x2;
-            step.y2 = y2;
-            session.apply(step);
-        };
-        {
-            const Snapshot s = session.snapshot();
-            const ControlState* folders = find_control(s, "lstFolders");
-            const ControlState* messages = find_control(s, "lstMessages");
-            const ControlState* preview = find_control(s, "txtPreview");
-            if (!folders || !messages || !preview)
-                throw UsageError("the demo form lost its pane controls");
-            const double x = gap_middle(*folders->left + *folders->width, *messages->left);
-            const double y = *folders->top + 600;
-            drag(x, y, x + 1500, y);
-            record("the user drags the folder | messages divider 1500 twips to the right");
-            const double y1 = gap_middle(*messages->top + *messages->height, *preview->top);
-            const double x1 = *messages->left + 600;
-            drag(x1, y1, x1, y1 - 900);
-            record("the user drags the messages / preview divider 900 twips up");
+        for (const auto& [title, step] : session_steps()) {
+            session.apply(step(session.snapshot()));
+            record(title);
         }
-        const Snapshot before_close = session.snapshot();
-        session.form().move(2400, 1800);
-        session.settle();
-        session.close();
-        out << "== closed at 2400,1800: placement and splits saved into " << store_path << "\n\n";
-        session.load(doc);
-        session.show();
-        record("opened again: placement and splits restored");
-        const Snapshot reopened = session.snapshot();
-        for (const char* key : {"lstFolders", "lstMessages", "txtPreview"}) {
-            const ControlState* a = find_control(before_close, key);
-            const ControlState* b = find_control(reopened, key);
-            if (!a || !b) continue;
-            const bool same = a->left == b->left && a->top == b->top && a->width == b->width &&
-                              a->height == b->height;
-            out << "  " << key << (same ? " is where the user left it" : " MOVED after reopening")
-                << "\n";
-        }
-        out << "\n";
+        close_and_reopen(session, doc, record, store_path, out);
         if (!session.host().messages().empty()) {
             out << "messages:\n";
             for (const auto& m : session.host().messages()) print_message(out, m.text);
@@ -221,8 +269,10 @@ class DemoCommand : public Command {
     std::string out_;
 };
 
-[[maybe_unused]] const bool registered = register_command<DemoCommand>(10);
-
 }  // namespace
+
+std::unique_ptr<Command> demo_command() {
+    return std::make_unique<DemoCommand>();
+}
 
 }  // namespace kv::app

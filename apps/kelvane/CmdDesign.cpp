@@ -8,10 +8,14 @@
 #include <sstream>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/DesignFile.h"
-#include "apps/kelvane/FormOptions.h"
+#include "harness/DesignFile.h"
+#ifdef KV_WITH_QT_HOST
+#include "harness/QtDesign.h"
+#include "harness/QtPlatform.h"
+#endif
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/UsageError.h"
 
 namespace kv::app {
 
@@ -56,7 +60,7 @@ class DesignCommand : public Command {
     CLI::App* define(CLI::App& parent) override {
         CLI::App* app = parent.add_subcommand(
             "design", "the property pages of the form's resizer: in a dialog, or by a script");
-        form_.add_form(*app);
+        add_form_arguments(*app, form_);
         app->add_option("--script", script_, "the page actions, one per line (- for stdin)")
             ->option_text("FILE|-");
         app->add_option("--host", host_,
@@ -66,7 +70,7 @@ class DesignCommand : public Command {
             ->option_text("memory|qt");
         app->add_option("--shots", shots_, "with --script: a picture after every action")
             ->option_text("DIR");
-        form_.add_store(*app);
+        add_store_argument(*app, form_);
         app->footer(wrapped(kFooter));
         return app;
     }
@@ -94,8 +98,18 @@ class DesignCommand : public Command {
         try {
             std::vector<DesignAction> actions;
             if (!live) actions = parse_design_script(read_script(script_), job.script_name);
-            if (host != "memory" && !setup_design_host(host, job, live))
-                throw UsageError("--host " + host + ": this build has no such host");
+            if (host == "qt") {
+#ifdef KV_WITH_QT_HOST
+                setup_qt_design(job, live);
+                // Nobody would ever close the dialog: the command would wait for ever.
+                if (const std::string p = platform_without_user(); live && !p.empty())
+                    throw UsageError("no script, and the " + p +
+                                     " platform shows the dialog to nobody who could work it; "
+                                     "give --script, or run it on a display");
+#else
+                throw UsageError("--host qt: this build has no such host");
+#endif
+            }
             outcome = design_form_file(job, actions, out);
         } catch (const ScriptError& e) {
             err << e.what() << "\n";
@@ -117,8 +131,10 @@ class DesignCommand : public Command {
     std::string shots_;
 };
 
-[[maybe_unused]] const bool registered = register_command<DesignCommand>(55);
-
 }  // namespace
+
+std::unique_ptr<Command> design_command() {
+    return std::make_unique<DesignCommand>();
+}
 
 }  // namespace kv::app

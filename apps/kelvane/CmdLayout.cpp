@@ -2,13 +2,14 @@
 #include <CLI/CLI.hpp>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormRun.h"
-#include "apps/kelvane/GeometryTable.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
-#include "apps/kelvane/MessageLines.h"
-#include "apps/kelvane/ShownText.h"
 #include "apps/kelvane/StepOptions.h"
+#include "harness/FormRun.h"
+#include "harness/GeometryTable.h"
+#include "harness/MessageLines.h"
+#include "harness/ShownText.h"
 
 namespace kv::app {
 
@@ -19,12 +20,12 @@ class LayoutCommand : public Command {
     CLI::App* define(CLI::App& parent) override {
         CLI::App* app =
             parent.add_subcommand("layout", "run the steps, close, print the final state");
-        form_.add_form(*app);
+        add_form_arguments(*app, form_);
         steps_.add_to(*app);
         app->add_flag("--json", json_,
                       "print one JSON document: the form, the controls in collection order, "
                       "every message box shown and every error the resizer trapped without one");
-        form_.add_store(*app);
+        add_store_argument(*app, form_);
         app->footer(wrapped(
             "Loads the form in run mode and shows it, then applies the steps in command-line "
             "order, each followed by the settle timer. Then the user closes the form: with "
@@ -59,8 +60,10 @@ class LayoutCommand : public Command {
     bool json_ = false;
 };
 
-[[maybe_unused]] const bool registered = register_command<LayoutCommand>(20);
-
 }  // namespace
+
+std::unique_ptr<Command> layout_command() {
+    return std::make_unique<LayoutCommand>();
+}
 
 }  // namespace kv::app

@@ -3,12 +3,13 @@
 #include <filesystem>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormRun.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/PictureFile.h"
-#include "apps/kelvane/Renderer.h"
 #include "apps/kelvane/StepOptions.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/FormRun.h"
+#include "harness/UsageError.h"
+#include "picture/PictureFile.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 
@@ -32,7 +33,7 @@ class RenderCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
         CLI::App* app = parent.add_subcommand("render", "draw the form after the steps");
-        form_.add_form(*app);
+        add_form_arguments(*app, form_);
         steps_.add_to(*app);
         app->add_option("-o,--out", out_, "the picture to write, in the format its extension names")
             ->required()
@@ -44,7 +45,7 @@ class RenderCommand : public Command {
                            joined(image_formats()) + ")";
                 },
                 ""));
-        form_.add_store(*app);
+        add_store_argument(*app, form_);
         app->footer(wrapped(
             "Loads the form in run mode, shows it, applies the steps as layout does and writes "
             "a picture of its client area with every control drawn at its laid-out geometry. "
@@ -74,8 +75,10 @@ class RenderCommand : public Command {
     std::string out_;
 };
 
-[[maybe_unused]] const bool registered = register_command<RenderCommand>(30);
-
 }  // namespace
+
+std::unique_ptr<Command> render_command() {
+    return std::make_unique<RenderCommand>();
+}
 
 }  // namespace kv::app

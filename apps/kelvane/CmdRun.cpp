@@ -9,21 +9,21 @@
 #include <memory>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormOptions.h"
-#include "apps/kelvane/GeometryTable.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
-#include "apps/kelvane/MessageLines.h"
-#include "apps/kelvane/PictureFile.h"
-#include "apps/kelvane/QtPlatform.h"
-#include "apps/kelvane/QtStepDriver.h"
-#include "apps/kelvane/Renderer.h"
-#include "apps/kelvane/Session.h"
 #include "apps/kelvane/StepOptions.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/GeometryTable.h"
+#include "harness/MessageLines.h"
+#include "harness/QtPlatform.h"
+#include "harness/QtStepDriver.h"
+#include "harness/Session.h"
+#include "harness/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtProcessSetup.h"
+#include "picture/PictureFile.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 
@@ -47,7 +47,7 @@ class RunCommand : public Command {
     CLI::App* define(CLI::App& parent) override {
         CLI::App* app = parent.add_subcommand(
             "run", "open the form live in a window: resize it, drag its dividers, close it");
-        form_.add_form(*app);
+        add_form_arguments(*app, form_);
         steps_.add_to(*app);
         app->add_option("--shots", shots_,
                         "save a picture of the window after it opens and after every step "
@@ -55,7 +55,7 @@ class RunCommand : public Command {
         app->add_flag("--json", json_,
                       "after the steps (or when the user closes the window) print the same "
                       "document as layout --json");
-        form_.add_store(*app);
+        add_store_argument(*app, form_);
         app->footer(wrapped(
             "The form runs on the Qt host: border drags stop at its size limits, dividers follow "
             "the mouse, and with --store its placement and splits are saved when the window is "
@@ -154,8 +154,10 @@ class RunCommand : public Command {
     bool json_ = false;
 };
 
-[[maybe_unused]] const bool registered = register_command<RunCommand>(25);
-
 }  // namespace
+
+std::unique_ptr<Command> run_command() {
+    return std::make_unique<RunCommand>();
+}
 
 }  // namespace kv::app

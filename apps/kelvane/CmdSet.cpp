@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormOptions.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/ResizerProperties.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/ResizerProperties.h"
+#include "harness/UsageError.h"
 #include "host/frm/FileLimits.h"
 
 namespace kv::app {
@@ -64,7 +64,7 @@ class SetCommand : public Command {
             parent.add_subcommand("set", "set resizer properties and save the form file");
         // First, so that a store path is not mistaken for an assignment.
         refuse_store_option(*app, "set changes only the form file and takes no store");
-        form_.add_form(*app);
+        add_form_arguments(*app, form_);
         app->add_option("PROPERTY=VALUE", assignments_, "the properties to set")
             ->required()
             ->check(CLI::Validator(
@@ -104,8 +104,10 @@ class SetCommand : public Command {
     std::vector<std::string> assignments_;
 };
 
-[[maybe_unused]] const bool registered = register_command<SetCommand>(50);
-
 }  // namespace
+
+std::unique_ptr<Command> set_command() {
+    return std::make_unique<SetCommand>();
+}
 
 }  // namespace kv::app

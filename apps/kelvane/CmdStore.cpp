@@ -3,12 +3,12 @@
 #include <CLI/CLI.hpp>
 
 #include "apps/kelvane/Command.h"
-#include "apps/kelvane/FormOptions.h"
-#include "apps/kelvane/FormRun.h"
+#include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
-#include "apps/kelvane/ShownText.h"
 #include "apps/kelvane/StoreKeys.h"
-#include "apps/kelvane/UsageError.h"
+#include "harness/FormRun.h"
+#include "harness/ShownText.h"
+#include "harness/UsageError.h"
 #include "host/store/SqliteSettingsStore.h"
 
 namespace kv::app {
@@ -49,7 +49,7 @@ class StoreCommand : public Command {
         delete_->add_option("KEY", key_)->required();
         delete_->add_option("NAME", name_);
         path_ = app->add_subcommand("path", "the keys of a form's placement and splits");
-        form_.add_form(*path_);
+        add_form_arguments(*path_, form_);
         // --store may also follow the operation.
         for (CLI::App* op : {list_, get_, set_, delete_, path_}) op->fallthrough();
         return app;
@@ -120,8 +120,10 @@ class StoreCommand : public Command {
     FormOptions form_;
 };
 
-[[maybe_unused]] const bool registered = register_command<StoreCommand>(60);
-
 }  // namespace
+
+std::unique_ptr<Command> store_command() {
+    return std::make_unique<StoreCommand>();
+}
 
 }  // namespace kv::app

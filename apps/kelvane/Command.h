@@ -1,7 +1,6 @@
 #pragma once
-// A subcommand of the kelvane tool. Each command is one file: it defines its CLI11 subcommand
-// and registers itself, so that adding a command touches no other file.
-#include <functional>
+// A subcommand of the kelvane tool. Each command is one file that defines its CLI11 subcommand;
+// make_commands() lists them all.
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -23,18 +22,19 @@ class Command {
     virtual int run(std::ostream& out, std::ostream& err) = 0;
 };
 
-using CommandFactory = std::function<std::unique_ptr<Command>()>;
+// The commands, one file each.
+std::unique_ptr<Command> demo_command();
+std::unique_ptr<Command> layout_command();
+std::unique_ptr<Command> run_command();  // in a build with the Qt host only
+std::unique_ptr<Command> render_command();
+std::unique_ptr<Command> check_command();
+std::unique_ptr<Command> set_command();
+std::unique_ptr<Command> code_command();
+std::unique_ptr<Command> design_command();
+std::unique_ptr<Command> store_command();
+std::unique_ptr<Command> export_command();
 
-// Registers a command; `rank` orders the commands in `kelvane --help`. Returns true, so that a
-// command file can register from a namespace-scope initialiser.
-bool register_command(int rank, CommandFactory factory);
-
-template <class C>
-bool register_command(int rank) {
-    return register_command(rank, [] { return std::make_unique<C>(); });
-}
-
-// A fresh instance of every registered command, in rank order.
+// A fresh instance of every command, in the order `kelvane --help` lists them.
 std::vector<std::unique_ptr<Command>> make_commands();
 
 }  // namespace kv::app

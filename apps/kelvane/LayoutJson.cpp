@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "apps/kelvane/Session.h"
+#include "harness/Session.h"
 
 namespace kv::app {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "apps/kelvane/Snapshot.h"
 #include "host/memory/MemoryHost.h"
+#include "picture/Snapshot.h"
 
 namespace kv::app {
 

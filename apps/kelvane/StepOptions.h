@@ -3,7 +3,7 @@
 // applied in the order they stand on the command line.
 #include <vector>
 
-#include "apps/kelvane/Step.h"
+#include "harness/Step.h"
 
 namespace CLI {
 class App;

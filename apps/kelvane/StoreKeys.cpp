@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "apps/kelvane/FormRun.h"
-#include "apps/kelvane/ShownText.h"
 #include "control/CStoreForm.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
 #include "engine/HostAccess.h"
+#include "harness/FormRun.h"
+#include "harness/ShownText.h"
 
 namespace kv::app {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "apps/kelvane/Cli.h"
-#include "apps/kelvane/ShownText.h"
+#include "harness/ShownText.h"
 
 int main(int argc, char** argv) {
     kv::app::set_output_is_terminal(isatty(STDOUT_FILENO) == 1);

@@ -10,8 +10,8 @@ namespace kv::mem {
 using host::aligns_by_default;
 using host::ClassTraits;
 using host::fold;
-using host::frame_metrics;
 using host::ForeignClass;
+using host::frame_metrics;
 using host::FrameMetrics;
 using host::GeometryKind;
 using host::iequal;

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "engine/Error.h"
+#include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
-#include "host/memory/CommonNames.h"
 
 namespace kv::mem {
 

@@ -1,0 +1,66 @@
+#include "harness/MessageLines.h"
+
+#include <array>
+#include <string_view>
+
+#include "harness/ShownText.h"
+
+namespace kv::app {
+
+namespace {
+
+// Sentences addressed to the dialog's buttons.
+constexpr std::array<std::string_view, 3> kDialogOnly = {
+    "(Click cancel to avoid more error messages",
+    "This error is only shown in the IDE. ",
+    "Do you want to go to Kelvane HomePage",
+};
+
+std::string trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
+}
+
+bool dialog_only(const std::string& line) {
+    for (const auto& prefix : kDialogOnly)
+        if (line.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> message_lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const auto end = text.find_first_of("\r\n", start);
+        const std::string line = trimmed(
+            std::string_view(text).substr(start, end == std::string::npos ? end : end - start));
+        if (!line.empty() && !dialog_only(line)) {
+            // A line that ends in a colon introduces the next one: "Error 13 in X:" + "Type
+            // mismatch" read as one.
+            if (!lines.empty() && lines.back().back() == ':')
+                lines.back() += " " + line;
+            else
+                lines.push_back(line);
+        }
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+void print_trapped(std::ostream& out, const std::string& procedure, int32_t number,
+                   const std::string& description) {
+    out << "trapped: Error " << number << " in " << shown(procedure) << ": " << shown(description)
+        << "\n";
+}
+
+void print_message(std::ostream& out, const std::string& text) {
+    const auto lines = message_lines(text);
+    for (size_t i = 0; i < lines.size(); ++i)
+        out << (i ? "  " : "message: ") << shown(lines[i]) << "\n";
+}
+
+}  // namespace kv::app

@@ -1,0 +1,49 @@
+#pragma once
+// Which Qt widget class stands for which forms class, in both directions: the Qt host shows a
+// form's controls with these widgets, adopts an application's widgets as these controls, and a
+// Qt Designer form (.ui) names its widgets by these classes. One table, so that a form shown, a
+// window adopted, a .ui read and a form exported all agree. Names only: no Qt here.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kv::host {
+
+// How the Qt host draws a control of a forms class.
+enum class QtShow {
+    Widget,   // a Qt widget of the class qt_class_for() names
+    Painted,  // painted by the host itself (Line, Shape, and classes it does not know)
+    None,     // nothing on the screen (Timer, Menu)
+};
+
+struct QtShown {
+    QtShow how = QtShow::Painted;
+    std::string_view qt_class;  // "QLineEdit", ...; empty unless how is Widget
+};
+
+// The widget a control of `forms_class` is shown with; `multi_line` is the TextBox's MultiLine.
+QtShown qt_class_for(std::string_view forms_class, bool multi_line = false);
+
+// The control a Qt widget stands for.
+struct FormsClassOf {
+    std::string forms_class;      // "TextBox", ... or, for a widget no forms class stands for,
+                                  // its own class name without namespace ("QSpinBox")
+    bool holds_children = false;  // its child widgets are controls inside it (a container)
+    bool multi_line = false;      // a TextBox of several lines (QPlainTextEdit, QTextEdit)
+    bool borderless = false;      // a plain QWidget or QFrame: a PictureBox without border
+    bool known = false;           // false: a generic control named after the widget's class
+};
+
+// The control for a widget whose class and base classes are `chain`, the widget's own class
+// first and QWidget last (a QMetaObject's className() up its superClass() chain). Designer's
+// own widget classes are known by name, so a .ui file's class name alone is enough for them. A
+// plain QWidget or QFrame is a container only as itself, not as a base class (a QTreeView is not
+// a PictureBox).
+FormsClassOf forms_class_for(const std::vector<std::string_view>& chain);
+
+// Widgets that are never controls: the window's bars (menu bar, status bar, tool bars), by the
+// same chain.
+bool qt_class_is_bar(const std::vector<std::string_view>& chain);
+
+}  // namespace kv::host

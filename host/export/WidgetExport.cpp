@@ -1,0 +1,292 @@
+#include "host/export/WidgetExport.h"
+
+#include <cmath>
+#include <optional>
+
+#include "control/zokKelvane.h"
+#include "engine/Error.h"
+#include "engine/HostAccess.h"
+#include "host/common/QtClasses.h"
+#include "host/common/TextFold.h"
+
+namespace kv::exporter {
+
+namespace {
+
+std::optional<Value> named(mem::MemoryObject& c, const char* name) {
+    try {
+        Value v = c.get(name);
+        if (std::holds_alternative<std::monostate>(v)) return std::nullopt;
+        return v;
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+double number_or(mem::MemoryObject& c, const char* name, double fallback) {
+    const auto v = named(c, name);
+    if (!v) return fallback;
+    try {
+        return to_double(*v);
+    } catch (const Error&) {
+        return fallback;
+    }
+}
+
+std::string text_or(mem::MemoryObject& c, const char* name) {
+    const auto v = named(c, name);
+    return v ? to_text(*v) : std::string();
+}
+
+// Text a widget shows: lines end in LF.
+std::string shown_text(std::string s) {
+    for (size_t i = 0; (i = s.find("\r\n", i)) != std::string::npos;) s.erase(i, 1);
+    return s;
+}
+
+// The designer's faces that a platform without them replaces anyway.
+bool default_face(const std::string& family) {
+    const std::string f = host::fold(family);
+    return f.empty() || f == "ms sans serif" || f == "ms shell dlg" || f == "ms shell dlg 2";
+}
+
+// A colour of the forms runtime (&H00BBGGRR); nullopt for a system colour.
+std::optional<uint32_t> rgb_of(double value) {
+    if (value < 0 || value >= 0x80000000) return std::nullopt;
+    return static_cast<uint32_t>(value);
+}
+
+void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
+    ui::UiNode& brush = group.add("colorrole").attribute("role", role).add("brush");
+    brush.attribute("brushstyle", "SolidPattern");
+    ui::UiNode& color = brush.add("color").attribute("alpha", "255");
+    color.add("red", std::to_string(bgr & 0xff));
+    color.add("green", std::to_string((bgr >> 8) & 0xff));
+    color.add("blue", std::to_string((bgr >> 16) & 0xff));
+}
+
+}  // namespace
+
+ExportFont WidgetExport::font_of(mem::MemoryObject& c) const {
+    ExportFont f;
+    f.point_size = static_cast<int>(std::lround(number_or(c, "FontSize", 8.25)));
+    const std::string face = text_or(c, "FontName");
+    if (!default_face(face)) f.family = face;
+    f.bold = number_or(c, "FontBold", 0) != 0;
+    f.italic = number_or(c, "FontItalic", 0) != 0;
+    f.underline = number_or(c, "FontUnderline", 0) != 0;
+    f.strikeout = number_or(c, "FontStrikethru", 0) != 0;
+    return f;
+}
+
+void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
+                              const ExportFont& inherited, bool whole) {
+    ui::UiNode value("font");
+    if (whole || font.family != inherited.family)
+        if (!font.family.empty()) value.add("family", font.family);
+    if (whole || font.point_size != inherited.point_size)
+        value.add("pointsize", std::to_string(font.point_size));
+    auto flag = [&](const char* name, bool on, bool was) {
+        if (on != was || (whole && on)) value.add(name, on ? "true" : "false");
+    };
+    flag("italic", font.italic, inherited.italic);
+    flag("bold", font.bold, inherited.bold);
+    flag("underline", font.underline, inherited.underline);
+    flag("strikeout", font.strikeout, inherited.strikeout);
+    if (value.children().empty()) return;
+    widget.property("font").children().push_back(std::move(value));
+}
+
+void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const {
+    // As the Qt host dresses a control: the back colour fills it, the fore colour writes on it.
+    const auto back = rgb_of(try_num(c, Prop::BackColor).value_or(-1));
+    const auto fore = rgb_of(number_or(c, "ForeColor", -1));
+    if (!back && !fore) return;
+    ui::UiNode& palette = widget.property("palette").add("palette");
+    for (const char* state : {"active", "inactive", "disabled"}) {
+        ui::UiNode& group = palette.add(state);
+        if (fore && std::string(state) != "disabled")
+            for (const char* role : {"WindowText", "Text", "ButtonText"})
+                add_color_role(group, role, *fore);
+        if (back)
+            for (const char* role : {"Button", "Base", "Window"})
+                add_color_role(group, role, *back);
+    }
+    if (back) widget.bool_property("autoFillBackground", true);
+}
+
+std::string WidgetExport::original_class(mem::MemoryObject& c) const {
+    const auto it = ctx_.class_ids.find(host::fold(control_key(c)));
+    return it != ctx_.class_ids.end() ? it->second : c.class_name();
+}
+
+void WidgetExport::write_children(mem::MemoryObject& container, ui::UiNode& node,
+                                  const ExportFont& font) {
+    for (const auto& child : container.children()) write(*child, node, font);
+}
+
+void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited) {
+    const std::string& cls = c.class_name();
+    const std::string name = ctx_.names.of(c);
+    if (cls == "Menu") return;  // the menu bar's
+    if (auto* z = c.user_control().get(); z && dynamic_cast<zokKelvane*>(z)) return;
+    if (cls == "Timer") {
+        ctx_.report.notes.push_back(name +
+                                    ": a Timer has no widget; a QTimer in the code does its work");
+        return;
+    }
+    const host::QtShown shown = host::qt_class_for(cls, number_or(c, "MultiLine", 0) != 0);
+    if (shown.how == host::QtShow::None) return;
+    // Where it stands in the widget it sits in: a container's inside starts past its border.
+    const auto holder = c.container_object();
+    double ix = 0, iy = 0;
+    if (holder && !holder->is_form()) {
+        const auto outer = holder->container_object();
+        ix = holder->client_origin_x_twips() -
+             ((outer ? outer->client_origin_x_twips() : 0) + holder->rect_twips().left);
+        iy = holder->client_origin_y_twips() -
+             ((outer ? outer->client_origin_y_twips() : 0) + holder->rect_twips().top);
+    }
+    std::string qt_class(shown.qt_class);
+    bool placeholder = false;
+    const char* orientation = nullptr;
+    int x = 0, y = 0, w = 0, h = 0;
+    if (c.traits().geometry == host::GeometryKind::LineEnds) {
+        const auto e = c.line_ends_twips();
+        const int x1 = ctx_.px(e[0] + ix), y1 = ctx_.px(e[1] + iy);
+        const int x2 = ctx_.px(e[2] + ix), y2 = ctx_.px(e[3] + iy);
+        // A line across or down is Designer's line, a frame drawn as one, centred on it.
+        if (y1 == y2) {
+            qt_class = "Line";
+            orientation = "Qt::Horizontal";
+            x = std::min(x1, x2), y = y1 - 1, w = std::abs(x2 - x1), h = 3;
+        } else if (x1 == x2) {
+            qt_class = "Line";
+            orientation = "Qt::Vertical";
+            x = x1 - 1, y = std::min(y1, y2), w = 3, h = std::abs(y2 - y1);
+        } else {
+            placeholder = true;
+            x = std::min(x1, x2), y = std::min(y1, y2), w = std::abs(x2 - x1),
+            h = std::abs(y2 - y1);
+            ctx_.report.notes.push_back(name +
+                                        ": a slanting line has no widget; a placeholder "
+                                        "covers it");
+        }
+    } else {
+        const auto r = c.rect_twips();
+        x = ctx_.px(r.left + ix), y = ctx_.px(r.top + iy);
+        w = ctx_.px(r.width), h = ctx_.px(r.height);
+        // A control without a place at run time (a dialog, an image list) keeps the icon's
+        // size it has in the designer, hidden.
+        if (c.traits().geometry == host::GeometryKind::PositionOnly) w = h = 32;
+        if (cls == "Shape") {
+            qt_class = "QFrame";
+        } else if (shown.how == host::QtShow::Painted || c.user_control()) {
+            placeholder = true;
+        }
+    }
+    if (placeholder) {
+        qt_class = "QFrame";
+        ++ctx_.report.placeholders;
+    } else {
+        ++ctx_.report.controls;
+    }
+    ui::UiNode& node = parent.add("widget").attribute("class", qt_class).attribute("name", name);
+    node.rect_property("geometry", x, y, std::max(w, 0), std::max(h, 0));
+    const ExportFont font = font_of(c);
+    if (c.traits().font) write_font(node, font, inherited, false);
+    if (!try_flag(c, Prop::Visible).value_or(true) ||
+        c.traits().geometry == host::GeometryKind::PositionOnly)
+        node.bool_property("visible", false);
+    if (const auto on = named(c, "Enabled"); on && !to_bool(*on))
+        node.bool_property("enabled", false);
+    const std::string tip = try_text(c, Prop::ToolTipText).value_or("");
+    if (placeholder) {
+        const std::string what = c.traits().geometry == host::GeometryKind::LineEnds
+                                     ? std::string("a slanting Line")
+                                     : original_class(c);
+        node.string_property("toolTip",
+                             "Placeholder for " + what + (tip.empty() ? "" : ": " + tip));
+        node.enum_property("frameShape", "QFrame::StyledPanel");
+    } else {
+        if (!tip.empty()) node.string_property("toolTip", tip);
+        write_colours(node, c);
+        write_class_properties(c, node, qt_class);
+        // Widgets the Tab key visits in Qt, for the form's tab order.
+        for (const char* focus : {"QPushButton", "QCheckBox", "QRadioButton", "QLineEdit",
+                                  "QPlainTextEdit", "QListWidget", "QComboBox"})
+            if (qt_class == focus) ctx_.focus_widgets.push_back(name);
+        if (orientation) node.enum_property("orientation", orientation);
+    }
+    // The resizer leaves a bar on the form's edge to the host, which keeps it there.
+    if (const double align = try_num(c, Prop::Align).value_or(0); align >= 1 && align <= 4)
+        node.number_property("Align", static_cast<long long>(align), true);
+    write_children(c, node, c.traits().font ? font : inherited);
+}
+
+void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
+                                          const std::string& qt_class) {
+    const std::string& cls = c.class_name();
+    const std::string caption = shown_text(try_text(c, Prop::Caption).value_or(""));
+    if (qt_class == "QPushButton" || qt_class == "QCheckBox" || qt_class == "QRadioButton") {
+        if (!caption.empty()) w.string_property("text", caption);
+        const double value = number_or(c, "Value", 0);
+        if (qt_class == "QCheckBox" && value == 1) w.bool_property("checked", true);
+        if (qt_class == "QRadioButton" && value != 0) w.bool_property("checked", true);
+        if (qt_class == "QPushButton" && number_or(c, "Default", 0) != 0)
+            w.bool_property("default", true);
+    } else if (qt_class == "QGroupBox") {
+        if (!caption.empty()) w.string_property("title", caption);
+    } else if (qt_class == "QLabel" && cls == "Label") {
+        if (!caption.empty()) w.string_property("text", caption);
+        const int align = static_cast<int>(number_or(c, "Alignment", 0));
+        const char* across = align == 1   ? "Qt::AlignRight"
+                             : align == 2 ? "Qt::AlignHCenter"
+                                          : "Qt::AlignLeft";
+        w.set_property("alignment", std::string(across) + "|Qt::AlignTop");
+        w.bool_property("wordWrap", true);
+    } else if (qt_class == "QLabel") {  // an Image
+        if (number_or(c, "Stretch", 0) != 0) w.bool_property("scaledContents", true);
+        if (number_or(c, "BorderStyle", 0) == 1) w.enum_property("frameShape", "QFrame::Box");
+    } else if (qt_class == "QLineEdit" || qt_class == "QPlainTextEdit") {
+        const std::string text = shown_text(text_or(c, "Text"));
+        if (!text.empty()) w.string_property(qt_class == "QLineEdit" ? "text" : "plainText", text);
+        if (number_or(c, "Locked", 0) != 0) w.bool_property("readOnly", true);
+        if (qt_class == "QLineEdit") {
+            if (const double max = number_or(c, "MaxLength", 0); max > 0)
+                w.number_property("maxLength", static_cast<long long>(max));
+            if (!text_or(c, "PasswordChar").empty())
+                w.enum_property("echoMode", "QLineEdit::Password");
+            const int align = static_cast<int>(number_or(c, "Alignment", 0));
+            if (align == 1) w.set_property("alignment", "Qt::AlignRight|Qt::AlignVCenter");
+            if (align == 2) w.set_property("alignment", "Qt::AlignHCenter|Qt::AlignVCenter");
+        }
+    } else if (qt_class == "QListWidget" || qt_class == "QComboBox") {
+        if (qt_class == "QComboBox" && number_or(c, "Style", 0) != 2)
+            w.bool_property("editable", true);
+        if (qt_class == "QListWidget") {
+            if (number_or(c, "Sorted", 0) != 0) w.bool_property("sortingEnabled", true);
+            const double multi = number_or(c, "MultiSelect", 0);
+            if (multi == 1) w.enum_property("selectionMode", "QAbstractItemView::MultiSelection");
+            if (multi == 2)
+                w.enum_property("selectionMode", "QAbstractItemView::ExtendedSelection");
+            // Whole lines only, as the forms runtime sizes a list box (the resizer's host does).
+            const auto integral = named(c, "IntegralHeight");
+            if (!integral || to_bool(*integral)) w.bool_property("IntegralHeight", true, true);
+        }
+        if (auto* list = c.list_items())
+            for (size_t i = 0; i < list->count(); ++i)
+                w.add("item").string_property("text", list->item(static_cast<int>(i)));
+    } else if (qt_class == "QFrame" && cls == "PictureBox") {
+        if (number_or(c, "BorderStyle", 1) != 0) {
+            // As the Qt host draws a picture box's border.
+            w.enum_property("frameShape", "QFrame::Panel");
+            w.enum_property("frameShadow", "QFrame::Sunken");
+            w.number_property("lineWidth", 2);
+        }
+    } else if (qt_class == "QFrame" && cls == "Shape") {
+        w.enum_property("frameShape", "QFrame::Box");
+    }
+}
+
+}  // namespace kv::exporter

@@ -1,0 +1,47 @@
+#pragma once
+// One control of a form as a widget of a Qt Designer form, and the controls inside it: the Qt
+// class that stands for the control's class (host/common/QtClasses, as the Qt host shows it),
+// the exported name, the geometry in pixels relative to the widget it sits in, and what the
+// control shows: caption or text, font (where it differs from its container's), colours,
+// tooltip, visibility, enabled state, list entries. A control of a class no Qt widget stands
+// for becomes a placeholder frame named after it, its tooltip naming the class, holding its
+// controls. Properties the resizer needs that no Qt widget has travel as dynamic properties of
+// the same name (Align of a bar on the form's edge, IntegralHeight of a list box).
+#include <string>
+
+#include "host/export/ExportContext.h"
+#include "host/ui/UiWriter.h"
+
+namespace kv::exporter {
+
+// The font a widget shows, as far as a .ui says it.
+struct ExportFont {
+    int point_size = 0;
+    std::string family;  // "" for the designer's default face, which the platform replaces
+    bool bold = false, italic = false, underline = false, strikeout = false;
+};
+
+class WidgetExport {
+  public:
+    explicit WidgetExport(ExportContext& ctx) : ctx_(ctx) {}
+
+    // The font of a control or form.
+    ExportFont font_of(mem::MemoryObject& c) const;
+    // <property name="font"> with what differs from `inherited` (nothing when nothing does).
+    static void write_font(ui::UiNode& widget, const ExportFont& font, const ExportFont& inherited,
+                           bool whole);
+    // Colours that are not the system's, as a palette.
+    void write_colours(ui::UiNode& widget, mem::MemoryObject& c) const;
+
+    // The widgets of `container`'s controls into `node` (the form: its top-level controls).
+    void write_children(mem::MemoryObject& container, ui::UiNode& node, const ExportFont& font);
+
+  private:
+    void write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited);
+    void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
+    std::string original_class(mem::MemoryObject& c) const;
+
+    ExportContext& ctx_;
+};
+
+}  // namespace kv::exporter

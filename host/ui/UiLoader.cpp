@@ -1,0 +1,386 @@
+#include "host/ui/UiLoader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+#include <string_view>
+
+#include "engine/CFormSizer.h"
+#include "engine/Error.h"
+#include "host/common/FormFrame.h"
+#include "host/common/QtClasses.h"
+#include "host/common/TextFold.h"
+#include "host/frm/FrmDocument.h"
+#include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryPropertyBag.h"
+#include "host/ui/UiClasses.h"
+#include "host/ui/UiError.h"
+#include "host/ui/UiValues.h"
+
+namespace kv::ui {
+
+namespace {
+
+bool plain_identifier(const std::string& s) {
+    if (s.empty() || !std::isalpha(static_cast<unsigned char>(s[0])) ||
+        static_cast<unsigned char>(s[0]) >= 128)
+        return false;
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 128 ||
+            (!std::isalnum(static_cast<unsigned char>(c)) && c != '_'))
+            return false;
+    return true;
+}
+
+std::string quoted(const UiElement& w) {
+    const std::string* name = w.attribute("name");
+    return name && !name->empty() ? "'" + *name + "'" : std::string("(no name)");
+}
+
+std::string class_of(const UiElement& w) {
+    const std::string* c = w.attribute("class");
+    return c ? *c : std::string();
+}
+
+// Child widgets of a widget as Qt makes them: those placed directly in it and, for a main
+// window, its central widget's; widgets inside a layout are also its children.
+void widgets_in(const UiElement& e, std::vector<const UiElement*>& out) {
+    for (const auto& c : e.children) {
+        if (c.name == "widget") {
+            out.push_back(&c);
+        } else if (c.name == "layout" || c.name == "item") {
+            widgets_in(c, out);
+        }
+    }
+}
+
+class Builder {
+  public:
+    Builder(const UiDocument& doc, mem::MemoryHost& host)
+        : doc_(doc), host_(host), values_(doc), custom_(doc.custom_widgets()) {}
+
+    UiLoadedForm build();
+
+  private:
+    UiClass class_for(const UiElement& w) const { return ui_class(class_of(w), custom_); }
+    static bool in_chain(const UiClass& c, std::string_view name) {
+        for (const auto& s : c.chain)
+            if (s == name) return true;
+        return false;
+    }
+    static std::vector<std::string_view> views(const UiClass& c) {
+        return {c.chain.begin(), c.chain.end()};
+    }
+
+    const UiElement& form_area(const UiElement& top) const;
+    void find_resizers(const UiElement& top, const UiElement& area);
+    void refuse_layout(const UiElement& area) const;
+    void make_form(const UiElement& top);
+    void add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
+             double point_size);
+    void set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
+                        double point_size);
+    void add_resizer();
+    void add_menus(const UiElement& top);
+    void add_menu_items(const UiElement& holder, const UiElement& top, const std::string& parent);
+    std::string name_for(const UiElement& w, const std::string& cls);
+
+    const UiDocument& doc_;
+    mem::MemoryHost& host_;
+    UiValues values_;
+    std::map<std::string, CustomWidget> custom_;
+    UiLoadedForm out_;
+    std::shared_ptr<mem::MemoryForm> form_;
+    std::map<std::string, int> counts_;
+};
+
+const UiElement& Builder::form_area(const UiElement& top) const {
+    // A main window's widgets sit on its central widget, beside its bars and dock widgets.
+    if (!in_chain(class_for(top), "QMainWindow")) return top;
+    for (const UiElement* w : top.children_named("widget")) {
+        const UiClass c = class_for(*w);
+        if (!host::qt_class_is_bar(views(c)) && !in_chain(c, "QDockWidget")) return *w;
+    }
+    return top;
+}
+
+void Builder::find_resizers(const UiElement& top, const UiElement& area) {
+    // Depth-first in file order, with the widgets each one is inside.
+    struct Frame {
+        const UiElement* widget;
+        std::vector<const UiElement*> outer;
+    };
+    std::vector<Frame> stack{{&top, {}}};
+    const UiElement* first = nullptr;
+    std::vector<const UiElement*> found;
+    std::vector<std::vector<const UiElement*>> where;
+    while (!stack.empty()) {
+        Frame f = std::move(stack.back());
+        stack.pop_back();
+        std::vector<const UiElement*> inner;
+        widgets_in(*f.widget, inner);
+        auto outer = f.outer;
+        outer.push_back(f.widget);
+        for (auto it = inner.rbegin(); it != inner.rend(); ++it) stack.push_back({*it, outer});
+        if (f.widget == &top || !in_chain(class_for(*f.widget), kResizerWidgetClass)) continue;
+        const std::string me = std::string(kResizerWidgetClass) + " " + quoted(*f.widget);
+        const UiElement* parent = f.outer.back();
+        if (parent != &top && parent != &area) {
+            std::string path;
+            for (auto it = f.outer.rbegin(); it != f.outer.rend(); ++it) {
+                if (*it == &top || *it == &area) break;
+                path += " in " + quoted(**it) + " (" + class_of(**it) + ")";
+            }
+            throw UiError(
+                doc_.path, f.widget->line,
+                me + " is" + path + " on form " + quoted(top) + ": place it on the form itself");
+        }
+        if (first)
+            throw UiError(doc_.path, f.widget->line,
+                          me + " is a second resizer on form " + quoted(top) + " (the first is " +
+                              quoted(*first) + "): one per form");
+        first = f.widget;
+    }
+    out_.resizer = first;
+}
+
+void Builder::refuse_layout(const UiElement& area) const {
+    // The resizer and a layout would both place the same widgets.
+    if (const UiElement* layout = area.child("layout")) {
+        const std::string* cls = layout->attribute("class");
+        throw UiError(doc_.path, layout->line,
+                      "the form's widgets are placed by a layout (" + (cls ? *cls : "QLayout") +
+                          " " + quoted(*layout) +
+                          "), which a resizer would fight: break the layout in Qt Designer and "
+                          "let the resizer place them");
+    }
+}
+
+void Builder::make_form(const UiElement& top) {
+    const std::string* name = top.attribute("name");
+    form_ = host_.create_form(name && plain_identifier(*name) ? *name : "Form1");
+    out_.loaded.form = form_;
+    form_->set_raw("Caption", values_.string(top, "windowTitle").value_or(""));
+    // The application places the window: it stays where it is shown.
+    form_->set_raw("StartUpPosition", 0.0);
+    const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
+    out_.scale = {tx, ty, host::frame_metrics(form_->border_style())};
+    const UiRect g = values_.rect(top, "geometry").value_or(UiRect{0, 0, 640, 480});
+    form_->set_client_size(g.width * tx, g.height * ty);
+    auto r = form_->rect_twips();
+    r.left = g.x * tx;
+    r.top = g.y * ty;
+    form_->set_rect_twips(r);
+}
+
+std::string Builder::name_for(const UiElement& w, const std::string& cls) {
+    // As the adoption names them: the object name where it is a plain identifier not taken yet,
+    // else the class and a number.
+    const std::string* given = w.attribute("name");
+    std::string name = given ? *given : std::string();
+    auto taken = [&](const std::string& n) {
+        return form_->control(n) || host::fold(n) == host::fold(form_->name());
+    };
+    if (!plain_identifier(name) || taken(name)) {
+        do {
+            name = cls + std::to_string(++counts_[cls]);
+        } while (taken(name));
+    }
+    return name;
+}
+
+void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
+                  double point_size) {
+    const UiClass uc = class_for(w);
+    const auto chain = views(uc);
+    const std::string* object_name = w.attribute("name");
+    if (host::qt_class_is_bar(chain) || in_chain(uc, kResizerWidgetClass) ||
+        (object_name && object_name->rfind("qt_", 0) == 0))
+        return;
+    host::FormsClassOf of = host::forms_class_for(chain);
+    std::vector<const UiElement*> inner;
+    widgets_in(w, inner);
+    const bool has_layout = w.child("layout") != nullptr;
+    if (!of.known && !uc.qt_class) {
+        // A class of the application's: widgets placed in it are controls inside it, as a
+        // form file's control of another library holds those placed on it.
+        const bool holds = !inner.empty() && !has_layout;
+        if (holds) {
+            mem::ForeignClass shape = host_.foreign_class(of.forms_class);
+            shape.container = true;
+            host_.set_foreign_class(of.forms_class, shape);
+            of.holds_children = true;
+        }
+        if (!uc.declared)
+            out_.notes.push_back(
+                {w.line, "widget " + quoted(w) + " is of class '" + class_of(w) +
+                             "', neither Qt Designer's nor declared in <customwidgets>: kept as " +
+                             (holds ? "a container" : "a plain control")});
+    }
+    if (has_layout) of.holds_children = false;  // its layout keeps its inside
+    std::shared_ptr<mem::MemoryObject> c;
+    try {
+        c = form_->add_control(of.forms_class, name_for(w, of.forms_class), container);
+        if (const auto f = values_.font(w, "font"); f && f->point_size) point_size = *f->point_size;
+        set_properties(*c, w, uc.chain.empty() ? std::string() : uc.chain.front(), point_size);
+        if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
+        // A list box sizes itself to whole lines only where the form says so (an exported
+        // form file's list box); bars on the form's edges likewise.
+        if (of.forms_class == "ListBox")
+            c->set_raw("IntegralHeight", values_.boolean(w, "IntegralHeight").value_or(false));
+        if (const auto align = values_.number(w, "Align");
+            align && *align >= 1 && *align <= 4 && c->traits().align && !container)
+            c->set_raw("Align", static_cast<double>(*align));
+        if (of.multi_line) c->set_raw("MultiLine", true);
+        const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
+        const UiRect g = values_.rect(w, "geometry").value_or(UiRect{0, 0, 100, 30});
+        // A combo box keeps the height it was given.
+        if (of.forms_class == "ComboBox") c->set_fixed_height_twips(g.height * ty);
+        c->set_rect_twips({g.x * tx, g.y * ty, g.width * tx, g.height * ty});
+    } catch (const Error& e) {
+        throw UiError(doc_.path, w.line,
+                      "the forms host refused widget " + quoted(w) + " (" + class_of(w) +
+                          "): error " + std::to_string(e.number()) + " (" + e.description() + ")");
+    }
+    if (of.holds_children)
+        for (const UiElement* child : w.children_named("widget")) add(*child, c, point_size);
+}
+
+void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
+                             double point_size) {
+    const auto& traits = c.traits();
+    c.set_raw("FontSize", point_size);
+    if (const auto f = values_.font(w, "font")) {
+        if (f->family) c.set_raw("FontName", *f->family);
+        if (f->bold) c.set_raw("FontBold", *f->bold);
+        if (f->italic) c.set_raw("FontItalic", *f->italic);
+        if (f->underline) c.set_raw("FontUnderline", *f->underline);
+        if (f->strikeout) c.set_raw("FontStrikethru", *f->strikeout);
+    }
+    c.set_raw("Visible", values_.boolean(w, "visible").value_or(true));
+    if (const auto on = values_.boolean(w, "enabled")) c.set_raw("Enabled", *on);
+    if (const auto tip = values_.string(w, "toolTip")) c.set_raw("ToolTipText", *tip);
+    if (traits.caption) {
+        const char* caption = qt_class == "QGroupBox" ? "title" : "text";
+        c.set_raw("Caption", values_.string(w, caption).value_or(""));
+    }
+    if (qt_class == "QLineEdit") {
+        c.set_raw("Text", values_.string(w, "text").value_or(""));
+    } else if (w.property("plainText")) {
+        c.set_raw("Text", *values_.string(w, "plainText"));
+    }
+    if (mem::ListItems* list = c.list_items()) {
+        for (const UiElement* item : w.children_named("item"))
+            list->add(values_.string(*item, "text").value_or(""));
+    }
+}
+
+void Builder::add_menus(const UiElement& top) {
+    // A main window's menu bar: its menus and actions are the form's menus, so that the form's
+    // frame has its menu bar as a form file's has.
+    for (const UiElement* bar : top.children_named("widget")) {
+        const UiClass c = class_for(*bar);
+        if (in_chain(c, "QMenuBar")) add_menu_items(*bar, top, "");
+    }
+}
+
+void Builder::add_menu_items(const UiElement& holder, const UiElement& top,
+                             const std::string& parent) {
+    for (const UiElement* item : holder.children_named("addaction")) {
+        const std::string* name = item->attribute("name");
+        if (!name || *name == "separator") continue;
+        const UiElement* menu = nullptr;
+        for (const UiElement* w : holder.children_named("widget"))
+            if (const std::string* n = w->attribute("name"); n && *n == *name) menu = w;
+        const UiElement* action = nullptr;
+        for (const UiElement* a : top.children_named("action"))
+            if (const std::string* n = a->attribute("name"); n && *n == *name) action = a;
+        if (!menu && !action) continue;
+        const UiElement& e = menu ? *menu : *action;
+        try {
+            auto m = form_->add_control("Menu", name_for(e, "Menu"), nullptr);
+            m->set_raw("Caption", values_.string(e, menu ? "title" : "text").value_or(""));
+            if (!parent.empty()) m->set_raw("MenuParent", parent);
+            if (action) {
+                m->set_raw("Visible", values_.boolean(e, "visible").value_or(true));
+                if (const auto on = values_.boolean(e, "enabled")) m->set_raw("Enabled", *on);
+                if (const auto on = values_.boolean(e, "checked")) m->set_raw("Checked", *on);
+            }
+            if (menu) add_menu_items(*menu, top, m->name());
+        } catch (const Error& err) {
+            throw UiError(doc_.path, e.line,
+                          "the forms host refused menu " + quoted(e) + ": error " +
+                              std::to_string(err.number()) + " (" + err.description() + ")");
+        }
+    }
+}
+
+void Builder::add_resizer() {
+    const UiElement* w = out_.resizer;
+    if (!w || !host_.has_user_control(frm::kResizerClass)) return;
+    mem::MemoryPropertyBag bag;
+    for (const auto& [name, value] : UiResizerProperties::to_control(values_, *w, out_.scale))
+        bag.set(name, value);
+    // The room the bars on the form's edges take as the form stands, which a form file keeps
+    // with its resizer: the widgets' places are counted from it.
+    double left = 0, top = 0, bottom = 0, right = 0;
+    get_align_sizes(form_->control_collection(), form_, left, top, bottom, right);
+    bag.set("AlignBLeft", left);
+    bag.set("AlignBTop", top);
+    bag.set("AlignBBottom", bottom);
+    bag.set("AlignBRight", right);
+    const std::string* given = w->attribute("name");
+    const std::string name = given && plain_identifier(*given) ? *given : "zokKelvane1";
+    try {
+        // Added last, as the widget adds it once the window's widgets are controls.
+        auto c = form_->add_user_control(frm::kResizerClass, name, nullptr, &bag);
+        out_.loaded.resizer = c;
+        const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
+        const auto cur = c->rect_twips();
+        if (const auto g = values_.rect(*w, "geometry"))
+            c->set_rect_twips({g->x * tx, g->y * ty, cur.width, cur.height});
+    } catch (const Error& e) {
+        throw UiError(doc_.path, w->line,
+                      "the forms host refused the resizer " + quoted(*w) + ": error " +
+                          std::to_string(e.number()) + " (" + e.description() + ")");
+    }
+}
+
+UiLoadedForm Builder::build() {
+    const UiElement& top = doc_.form();
+    const UiElement& area = form_area(top);
+    find_resizers(top, area);
+    refuse_layout(area);
+    make_form(top);
+    double point_size = kDefaultPointSize;
+    if (const auto f = values_.font(top, "font"); f && f->point_size) point_size = *f->point_size;
+    form_->set_raw("FontSize", point_size);
+    for (const UiElement* w : area.children_named("widget")) add(*w, nullptr, point_size);
+    add_menus(top);
+    // A main window's menu bar stands above its central widget, the form's client area.
+    bool menu_bar = false;
+    for (const auto& c : form_->all_controls())
+        menu_bar |= c->class_name() == "Menu" && to_bool(c->get(Prop::Visible));
+    if (menu_bar) {
+        const auto r = form_->rect_twips();
+        const UiRect g = values_.rect(top, "geometry").value_or(UiRect{0, 0, 640, 480});
+        form_->set_client_size(
+            g.width * host_.twips_per_pixel_x(),
+            std::max(0, g.height - host::kMenuBarPixels) * host_.twips_per_pixel_y());
+        auto moved = form_->rect_twips();
+        moved.left = r.left;
+        moved.top = r.top;
+        form_->set_rect_twips(moved);
+    }
+    add_resizer();
+    return std::move(out_);
+}
+
+}  // namespace
+
+UiLoadedForm UiLoader::load(const UiDocument& doc, mem::MemoryHost& host) {
+    return Builder(doc, host).build();
+}
+
+}  // namespace kv::ui

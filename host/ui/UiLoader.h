@@ -1,0 +1,46 @@
+#pragma once
+// Builds a form of the memory host from a Qt Designer form, as the Qt host adopts the same form
+// once it is shown with its kelvane::ResizerWidget (host/qt/QtWidgetAdoption): the form is the
+// top-level widget at its size, each child widget a control of the class the one table of Qt
+// classes names for it (host/common/QtClasses), in its container, with its geometry in pixels
+// turned into twips at the host's twips per pixel, its resolved font size, visibility, caption,
+// text and list entries; the resizer widget becomes the resizer control with the widget's
+// properties. Controls are named after the widgets as the adoption names them.
+//
+// Refused (UiError at FILE:LINE): a resizer widget anywhere but on the form itself, a second one
+// there, and a form whose widgets a layout places. A widget class that is neither Qt
+// Designer's nor declared in <customwidgets> is kept (a container when widgets were placed in
+// it, else a plain control) and noted for `check`.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/frm/FrmLoader.h"
+#include "host/memory/MemoryHost.h"
+#include "host/ui/UiDocument.h"
+#include "host/ui/UiResizerProperties.h"
+
+namespace kv::ui {
+
+// Qt's default widget font on Linux, which a widget without a font of its own (or of a parent's)
+// shows with.
+inline constexpr double kDefaultPointSize = 9;
+
+struct UiNote {
+    size_t line = 0;
+    std::string text;
+};
+
+struct UiLoadedForm {
+    frm::LoadedForm loaded;
+    const UiElement* resizer = nullptr;  // the resizer widget's element, nullptr when none
+    UiScale scale;                       // the form's pixels to twips
+    std::vector<UiNote> notes;           // what `check` reports besides the resizer's messages
+};
+
+class UiLoader {
+  public:
+    static UiLoadedForm load(const UiDocument& doc, mem::MemoryHost& host);
+};
+
+}  // namespace kv::ui

@@ -1,0 +1,52 @@
+#pragma once
+// The typed values of a .ui file's <property> elements, as Qt Designer writes them: a string,
+// a bool, a number, a rect, a font, a colour, an enum, a string list. A value of the wrong type
+// or malformed is a UiError at its line; a property the widget does not have is nullopt.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/ui/UiDocument.h"
+
+namespace kv::ui {
+
+struct UiRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct UiFont {
+    std::optional<double> point_size;
+    std::optional<std::string> family;
+    std::optional<bool> bold, italic, underline, strikeout;
+};
+
+struct UiColor {
+    int red = 0, green = 0, blue = 0, alpha = 255;
+};
+
+class UiValues {
+  public:
+    explicit UiValues(const UiDocument& doc) : doc_(doc) {}
+
+    std::optional<std::string> string(const UiElement& widget, const char* name) const;
+    std::optional<bool> boolean(const UiElement& widget, const char* name) const;
+    std::optional<long long> number(const UiElement& widget, const char* name) const;
+    std::optional<UiRect> rect(const UiElement& widget, const char* name) const;
+    std::optional<UiFont> font(const UiElement& widget, const char* name) const;
+    std::optional<UiColor> color(const UiElement& widget, const char* name) const;
+    std::optional<std::string> enumeration(const UiElement& widget, const char* name) const;
+    std::optional<std::vector<std::string>> string_list(const UiElement& widget,
+                                                        const char* name) const;
+
+    // The value element inside a property (<string>, <bool>, ...), checked to be of that kind.
+    const UiElement& value_of(const UiElement& property, const char* kind) const;
+    // A whole number written in an element ("-12"), within [lo, hi].
+    long long whole(const UiElement& e, long long lo, long long hi) const;
+    bool truth(const UiElement& e) const;
+
+  private:
+    [[noreturn]] void fail(const UiElement& e, const std::string& what) const;
+    const UiDocument& doc_;
+};
+
+}  // namespace kv::ui

@@ -1,0 +1,126 @@
+#include "host/ui/UiWriter.h"
+
+#include "host/ui/UiResizerProperties.h"
+
+namespace kv::ui {
+
+namespace {
+
+std::string attribute_text(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\t':
+                out += "&#9;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+UiNode& UiNode::attribute(const std::string& key, const std::string& value) {
+    attributes_.emplace_back(key, value);
+    return *this;
+}
+
+UiNode& UiNode::text(const std::string& value) {
+    text_ = value;
+    return *this;
+}
+
+UiNode& UiNode::add(const std::string& name) {
+    children_.emplace_back(name);
+    return children_.back();
+}
+
+UiNode& UiNode::add(const std::string& name, const std::string& text) {
+    return add(name).text(text);
+}
+
+UiNode& UiNode::property(const std::string& name, bool dynamic) {
+    UiNode& p = add("property").attribute("name", name);
+    if (dynamic) p.attribute("stdset", "0");
+    return p;
+}
+
+UiNode& UiNode::string_property(const std::string& name, const std::string& value, bool dynamic) {
+    property(name, dynamic).add("string", value);
+    return *this;
+}
+
+UiNode& UiNode::bool_property(const std::string& name, bool value, bool dynamic) {
+    property(name, dynamic).add("bool", value ? "true" : "false");
+    return *this;
+}
+
+UiNode& UiNode::number_property(const std::string& name, long long value, bool dynamic) {
+    property(name, dynamic).add("number", std::to_string(value));
+    return *this;
+}
+
+UiNode& UiNode::enum_property(const std::string& name, const std::string& value) {
+    property(name).add("enum", value);
+    return *this;
+}
+
+UiNode& UiNode::set_property(const std::string& name, const std::string& value) {
+    property(name).add("set", value);
+    return *this;
+}
+
+UiNode& UiNode::rect_property(const std::string& name, int x, int y, int width, int height) {
+    UiNode& r = property(name).add("rect");
+    r.add("x", std::to_string(x));
+    r.add("y", std::to_string(y));
+    r.add("width", std::to_string(width));
+    r.add("height", std::to_string(height));
+    return *this;
+}
+
+void UiNode::write(std::string& out, int depth) const {
+    out.append(static_cast<size_t>(depth), ' ');
+    out += "<" + name_;
+    for (const auto& [k, v] : attributes_) out += " " + k + "=\"" + attribute_text(v) + "\"";
+    if (children_.empty()) {
+        if (!text_) {
+            out += "/>\n";
+            return;
+        }
+        out += ">" + xml_text(*text_) + "</" + name_ + ">\n";
+        return;
+    }
+    out += ">\n";
+    for (const UiNode& c : children_) c.write(out, depth + 1);
+    out.append(static_cast<size_t>(depth), ' ');
+    out += "</" + name_ + ">\n";
+}
+
+std::string write_ui(const UiNode& root) {
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    root.write(out, 0);
+    return out;
+}
+
+}  // namespace kv::ui

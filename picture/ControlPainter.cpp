@@ -1,0 +1,288 @@
+#include "picture/ControlPainter.h"
+
+#include <QFont>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "picture/PageLook.h"
+
+namespace kv::app {
+
+namespace {
+
+const QColor kFace = kFormFace, kShadow(160, 160, 160), kDark(64, 64, 64), kWindow(255, 255, 255),
+             kText(0, 0, 0), kHighlight(0, 120, 215);
+
+// A colour as the host holds it: &H00BBGGRR, or a system colour &H800000nn.
+QColor color_of(std::optional<double> value, const QColor& fallback) {
+    if (!value) return fallback;
+    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(*value));
+    if (bits & 0x80000000u) {
+        switch (bits & 0xFF) {
+            case 5:  // window
+            case 9:  // caption text
+            case 14:
+            case 20:
+                return kWindow;
+            case 7:  // menu, window and button texts
+            case 8:
+            case 18:
+            case 23:
+                return kText;
+            case 12:
+                return QColor(171, 171, 171);
+            case 13:
+                return kHighlight;
+            case 16:
+                return kShadow;
+            case 17:
+                return QColor(109, 109, 109);
+            case 24:
+                return QColor(255, 255, 225);
+            default:
+                return kFace;
+        }
+    }
+    return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
+}
+
+}  // namespace
+
+ControlPainter::ControlPainter(QPainter& p, double tpp, bool page)
+    : p_(p), tpp_(tpp), page_(page) {}
+
+QRectF ControlPainter::rect(const ControlState& c) const {
+    return QRectF(c.abs_left / tpp_, c.abs_top / tpp_, c.abs_width / tpp_, c.abs_height / tpp_);
+}
+
+QRectF ControlPainter::inner(const ControlState& c) const {
+    return QRectF(c.inner_left / tpp_, c.inner_top / tpp_, c.inner_width / tpp_,
+                  c.inner_height / tpp_);
+}
+
+void ControlPainter::font(const ControlState& c) {
+    QFont f("DejaVu Sans");
+    const double pt = c.font_size.value_or(8.25);
+    f.setPixelSize(std::max(1, static_cast<int>(pt * 1440.0 / 72.0 / tpp_ + 0.5)));
+    p_.setFont(f);
+}
+
+void ControlPainter::sunken(const QRectF& r, const QColor& fill) {
+    p_.fillRect(r, fill);
+    p_.setPen(kShadow);
+    p_.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void ControlPainter::raised(const QRectF& r) {
+    p_.fillRect(r, QColor(225, 225, 225));
+    p_.setPen(kDark);
+    p_.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void ControlPainter::text(const QRectF& r, const std::string& s, int flags, bool caption) {
+    p_.setPen(pen_);
+    p_.drawText(r, flags | (caption ? Qt::TextShowMnemonic : 0), QString::fromStdString(s));
+}
+
+void ControlPainter::shape(const ControlState& c, QRectF r) {
+    const int kind = static_cast<int>(c.shape.value_or(0));
+    if (kind == 1 || kind == 3 || kind == 5) {  // square, circle, rounded square
+        const double side = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    const int fill = static_cast<int>(c.fill_style.value_or(1));
+    QBrush brush = Qt::NoBrush;
+    if (c.back_style.value_or(0) == 1) brush = QBrush(color_of(c.back_color, kWindow));
+    QBrush pattern = Qt::NoBrush;
+    if (fill != 1) {
+        static const Qt::BrushStyle kStyles[] = {
+            Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
+            Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+        pattern = QBrush(color_of(c.fill_color, kText), kStyles[std::clamp(fill, 0, 7)]);
+    }
+    QPen pen = Qt::NoPen;
+    const int border = static_cast<int>(c.border_style.value_or(1));
+    if (border != 0) {
+        static const Qt::PenStyle kLines[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                              Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
+        pen = QPen(color_of(c.border_color, kText), std::max(1.0, c.border_width.value_or(1)),
+                   kLines[std::clamp(border, 1, 6) - 1]);
+    }
+    const QRectF outline = r.adjusted(0, 0, -1, -1);
+    for (const QBrush& b : {brush, pattern}) {
+        if (b.style() == Qt::NoBrush) continue;
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(b);
+        draw_outline(kind, outline);
+    }
+    p_.setBrush(Qt::NoBrush);
+    p_.setPen(pen);
+    draw_outline(kind, outline);
+}
+
+void ControlPainter::draw(const ControlState& c) {
+    pen_ = kText;
+    if (page_) {
+        if (!c.enabled)
+            pen_ = kShadow;
+        else if (const auto fore = own_colour(c.fore_color))
+            pen_ = *fore;
+        if (draw_page_control(c)) return;
+    }
+    draw_form_control(c);
+}
+
+bool ControlPainter::draw_page_control(const ControlState& c) {
+    const QRectF r = rect(c);
+    const std::string& t = c.type;
+    const auto colour = own_colour(c.back_color);
+    font(c);
+    const auto anchor = anchor_choice(c.picture);
+    if (t == "OptionButton" && anchor) {
+        p_.fillRect(r, colour.value_or(QColor(225, 225, 225)));
+        p_.setPen(c.value.value_or(0) != 0 ? QPen(kHighlight, 2) : QPen(kDark, 1));
+        p_.drawRect(r.adjusted(1, 1, -1, -1));
+        draw_anchor(p_, r, *anchor);
+        return true;
+    }
+    if (t == "PictureBox") {
+        p_.fillRect(r, colour.value_or(QColor(228, 228, 228)));
+        if (c.border_style.value_or(1) != 0) {
+            p_.setPen(kShadow);
+            p_.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+        if (anchor) draw_anchor(p_, r, *anchor);
+        return true;
+    }
+    if (t == "Label" || t == "Frame") {
+        if (colour) p_.fillRect(r.adjusted(0, t == "Frame" ? 6 : 0, 0, 0), *colour);
+        if (t == "Label") {
+            text(r, c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+            return true;
+        }
+        return false;
+    }
+    if (t == "OptionButton" || t == "CheckBox") {
+        if (colour) p_.fillRect(r, *colour);
+        draw_form_control(c);
+        if (c.value.value_or(0) == 0) return true;
+        const double d = std::min(12.0, r.height());
+        const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
+        p_.setPen(QPen(kText, 2));
+        if (t == "OptionButton") {
+            p_.setBrush(kText);
+            p_.drawEllipse(mark.adjusted(3, 3, -3, -3));
+            p_.setBrush(Qt::NoBrush);
+        } else {
+            p_.drawLine(mark.topLeft() + QPointF(2, 2), mark.bottomRight() - QPointF(2, 2));
+            p_.drawLine(mark.topRight() + QPointF(-2, 2), mark.bottomLeft() + QPointF(2, -2));
+        }
+        return true;
+    }
+    if (t == "ListBox") {
+        sunken(r, kWindow);
+        const double line = p_.fontMetrics().height();
+        for (size_t i = 0; i < c.items.size() && (i + 1) * line + 4 < r.height(); ++i) {
+            const QRectF row(r.left() + 2, r.top() + 2 + i * line, r.width() - 4, line);
+            if (i < c.selected.size() && c.selected[i]) p_.fillRect(row, kHighlight);
+            p_.setPen(i < c.selected.size() && c.selected[i] ? kWindow : kText);
+            p_.drawText(row.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                        QString::fromStdString(c.items[i]));
+        }
+        return true;
+    }
+    if (t == "ComboBox") {
+        sunken(r, kWindow);
+        text(r.adjusted(4, 0, -16, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter, false);
+        p_.fillRect(QRectF(r.right() - 15, r.top() + 1, 14, r.height() - 2), kFace);
+        return true;
+    }
+    if (t == "CommandButton") {
+        raised(r);
+        text(r, c.caption, Qt::AlignCenter);
+        return true;
+    }
+    return false;
+}
+
+void ControlPainter::draw_form_control(const ControlState& c) {
+    const QRectF r = rect(c);
+    const std::string& t = c.type;
+    font(c);
+    if (t == "Line") {
+        p_.setPen(QPen(color_of(c.border_color, kText), std::max(1.0, c.border_width.value_or(1))));
+        p_.drawLine(QPointF(c.abs_x1 / tpp_, c.abs_y1 / tpp_),
+                    QPointF(c.abs_x2 / tpp_, c.abs_y2 / tpp_));
+    } else if (t == "Shape") {
+        shape(c, r);
+    } else if (t == "Image") {
+        // No picture is decoded: its place, as a dotted outline that hides nothing.
+        p_.setPen(QPen(kShadow, 1, Qt::DotLine));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawRect(r.adjusted(0, 0, -1, -1));
+    } else if (t == "TextBox") {
+        sunken(r, kWindow);
+        text(r.adjusted(4, 3, -4, -3), c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+             false);
+    } else if (t == "CommandButton") {
+        raised(r);
+        text(r, c.caption, Qt::AlignCenter);
+    } else if (t == "Label") {
+        if (c.back_style.value_or(1) == 1 && c.back_color)
+            p_.fillRect(r, color_of(c.back_color, kFace));
+        text(r, c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    } else if (t == "Frame") {
+        const double line = p_.fontMetrics().height();
+        p_.setPen(kShadow);
+        p_.drawRect(r.adjusted(0, line / 2, -1, -1));
+        if (c.caption.empty()) return;
+        const QRectF cap(r.left() + 8, r.top(), r.width() - 16, line);
+        const QRectF used = p_.boundingRect(cap, Qt::AlignLeft | Qt::TextShowMnemonic,
+                                            QString::fromStdString(c.caption));
+        p_.fillRect(used.adjusted(-2, 0, 2, 0), kFace);
+        text(cap, c.caption, Qt::AlignLeft | Qt::AlignTop);
+    } else if (t == "ListBox" || t == "ComboBox" || t == "FileListBox" || t == "DirListBox") {
+        sunken(r, kWindow);
+        p_.setPen(kShadow);
+        const double line = p_.fontMetrics().height();
+        for (int i = 0; i < 3 && (i + 1) * line + 4 < r.height(); ++i)
+            p_.drawText(QPointF(r.left() + 4, r.top() + 2 + (i + 1) * line - 3),
+                        QString::fromStdString(c.key + " " + std::to_string(i + 1)));
+    } else if (t == "PictureBox") {
+        const bool bar =
+            c.key.rfind("KelvaneHSplit", 0) == 0 || c.key.rfind("KelvaneVSplit", 0) == 0;
+        const QColor fill = bar ? kHighlight : color_of(c.back_color, kFace);
+        if (c.border_style.value_or(1) == 0)
+            p_.fillRect(r, fill);
+        else
+            sunken(r, fill);
+    } else if (t == "OptionButton" || t == "CheckBox") {
+        const double d = std::min(12.0, r.height());
+        const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
+        p_.setPen(kDark);
+        p_.setBrush(kWindow);
+        t == "OptionButton" ? p_.drawEllipse(mark) : p_.drawRect(mark);
+        p_.setBrush(Qt::NoBrush);
+        text(r.adjusted(d + 4, 0, 0, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter);
+    } else {
+        // Controls of other libraries: a labelled box (at the top when it holds controls).
+        p_.fillRect(r, QColor(232, 236, 244));
+        p_.setPen(kShadow);
+        p_.drawRect(r.adjusted(0, 0, -1, -1));
+        text(r.adjusted(4, 2, -4, -2), c.key + " (" + t + ")",
+             Qt::AlignLeft | (c.container ? Qt::AlignTop : Qt::AlignVCenter), false);
+    }
+}
+
+void ControlPainter::draw_outline(int kind, const QRectF& r) {
+    if (kind == 2 || kind == 3)
+        p_.drawEllipse(r);
+    else if (kind == 4 || kind == 5)
+        p_.drawRoundedRect(r, std::min(r.width(), r.height()) / 6,
+                           std::min(r.width(), r.height()) / 6);
+    else
+        p_.drawRect(r);
+}
+
+}  // namespace kv::app

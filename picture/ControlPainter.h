@@ -1,0 +1,45 @@
+#pragma once
+// Draws one control of a snapshot as the designer shows it: by its kind, at its laid-out
+// geometry, in its colours and styles; on a property page, with what the page's controls show
+// (states, entries, anchoring pictures).
+#include <QColor>
+#include <QPainter>
+#include <QRectF>
+#include <string>
+
+#include "picture/Snapshot.h"
+
+namespace kv::app {
+
+// The face of forms and dialogs, under everything drawn.
+inline const QColor kFormFace(240, 240, 240);
+
+class ControlPainter {
+  public:
+    ControlPainter(QPainter& p, double tpp, bool page);
+    // Where the control stands, and the inner area its own controls are placed in, in pixels.
+    QRectF rect(const ControlState& c) const;
+    QRectF inner(const ControlState& c) const;
+    void draw(const ControlState& c);
+
+  private:
+    // The look of a page's own controls: their colours, states, pictures and entries. False
+    // when the control looks as on a form.
+    bool draw_page_control(const ControlState& c);
+    void draw_form_control(const ControlState& c);
+    void font(const ControlState& c);
+    void sunken(const QRectF& r, const QColor& fill);
+    void raised(const QRectF& r);
+    // Captions show their access key underlined ("&File"); a text box's text is as it stands.
+    void text(const QRectF& r, const std::string& s, int flags, bool caption = true);
+    // Only what the shape's styles ask for: a transparent shape (the default) is an outline.
+    void shape(const ControlState& c, QRectF r);
+    void draw_outline(int kind, const QRectF& r);
+
+    QPainter& p_;
+    double tpp_;
+    bool page_;
+    QColor pen_{Qt::black};
+};
+
+}  // namespace kv::app

@@ -1,0 +1,189 @@
+#include "picture/Renderer.h"
+
+#include "picture/ControlPainter.h"
+#include "picture/PageLook.h"
+#include "picture/PictureFile.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kv::app {
+
+namespace {
+
+// Text drawing needs an application object; the offscreen platform needs no display.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    // The offscreen platform's notices (no runtime folder, no display) are not the user's concern.
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(msg));
+}
+
+void ensure_gui() {
+    if (QGuiApplication::instance()) return;
+    qInstallMessageHandler(quiet);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "kelvane";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app(new QGuiApplication(argc, argv));
+}
+
+bool drawn(const ControlState& c) {
+    if (!c.shown) return false;
+    if (c.type == "Menu" || c.type == "Timer" || c.type == "zokKelvane") return false;
+    return c.x1 || (c.abs_width > 0 && c.abs_height > 0);
+}
+
+// Paints the controls of one container as the runtime stacks them: the windowless ones on the
+// container's surface first, then the windows, each with what it holds clipped to its inner
+// area. A hidden container hides everything in it.
+class Stacker {
+  public:
+    Stacker(const Snapshot& s, ControlPainter& painter, QPainter& p) : painter_(painter), p_(p) {
+        for (const auto& c : s.controls)
+            if (c.has_container) held_[c.container_key].push_back(&c);
+    }
+
+    void paint(const std::string& container_key) {
+        const auto it = held_.find(container_key);
+        if (it == held_.end()) return;
+        for (const auto* c : it->second)
+            if (!c->windowed && drawn(*c)) painter_.draw(*c);
+        for (const auto* c : it->second) {
+            if (!c->windowed || !drawn(*c)) continue;
+            painter_.draw(*c);
+            if (!c->container) continue;
+            p_.save();
+            p_.setClipRect(painter_.inner(*c), Qt::IntersectClip);
+            paint(c->key);
+            p_.restore();
+        }
+    }
+
+  private:
+    std::map<std::string, std::vector<const ControlState*>> held_;
+    ControlPainter& painter_;
+    QPainter& p_;
+};
+
+// A page is drawn container by container, each followed by
+// what it holds in the order it was made, so that what a page puts in front comes last.
+std::vector<const ControlState*> page_order(const Snapshot& s) {
+    std::vector<const ControlState*> order;
+    std::map<std::string, std::vector<const ControlState*>> children;
+    for (const auto& c : s.controls)
+        children[c.depth == 0 ? std::string() : c.container_key].push_back(&c);
+    auto visit = [&](const std::string& key, auto& self) -> void {
+        const auto it = children.find(key);
+        if (it == children.end()) return;
+        for (const auto* c : it->second) {
+            if (!drawn(*c)) continue;
+            order.push_back(c);
+            self(c->key, self);
+        }
+    };
+    visit(std::string(), visit);
+    return order;
+}
+
+}  // namespace
+
+std::optional<std::string> image_format(const std::string& path) {
+    ensure_gui();
+    std::string suffix = std::filesystem::path(path).extension().string();
+    if (suffix.size() < 2) return std::nullopt;
+    suffix = suffix.substr(1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        if (format.toStdString() == suffix) return suffix;
+    return std::nullopt;
+}
+
+std::vector<std::string> image_formats() {
+    ensure_gui();
+    std::vector<std::string> names;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        names.push_back(format.toStdString());
+    return names;
+}
+
+bool render_picture(const Snapshot& s, double tpp, const std::string& path, std::string& error,
+                    const std::string& title) {
+    const auto format = image_format(path);
+    if (!format) {
+        error = "cannot tell an image format from the name '" + path + "'";
+        return false;
+    }
+    constexpr int kTitle = 22;
+    // Checked before any pixel is made: an image library given a picture this large fails in
+    // its own words, or takes the machine's memory.
+    const double pw = std::max(1.0, std::floor(s.form.client_width_twips / tpp + 0.5));
+    const double ph = std::max(1.0, std::floor(s.form.client_height_twips / tpp + 0.5));
+    if (!(pw <= kMaxPictureSide && ph <= kMaxPictureSide)) {
+        const auto whole = [](double v) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.0f", v);
+            return std::string(text);
+        };
+        error = "the form's client area of " + whole(s.form.client_width_twips) + " x " +
+                whole(s.form.client_height_twips) + " twips would be a picture of " + whole(pw) +
+                " x " + whole(ph) + " pixels, more than " + std::to_string(kMaxPictureSide) +
+                " pixels a side; give the form a smaller size";
+        return false;
+    }
+    const int w = static_cast<int>(pw), h = static_cast<int>(ph);
+    QImage image(w, h + kTitle, QImage::Format_RGB32);
+    image.fill(kFormFace);
+    {
+        QPainter p(&image);
+        p.fillRect(QRect(0, 0, w, kTitle), QColor(0, 84, 166));
+        QFont f("DejaVu Sans");
+        f.setPixelSize(12);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        const std::string caption = s.form.caption.empty() ? s.form.name : s.form.caption;
+        p.drawText(QRect(6, 0, w - 12, kTitle), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(title.empty() ? caption : caption + "  -  " + title));
+        p.translate(0, kTitle);
+        p.setClipRect(QRect(0, 0, w, h));
+        if (const auto colour = own_colour(s.back_color)) p.fillRect(QRect(0, 0, w, h), *colour);
+        ControlPainter painter(p, tpp, s.page);
+        if (!s.page) {
+            Stacker(s, painter, p).paint(s.form.name);
+        } else {
+            std::map<std::string, const ControlState*> by_key;
+            for (const auto& c : s.controls) by_key[c.key] = &c;
+            for (const auto* c : page_order(s)) {
+                p.save();
+                // On a page a control shows only inside its containers (the shadow form inside
+                // its demo picture).
+                for (const ControlState* up = c; up->depth > 0;) {
+                    const auto it = by_key.find(up->container_key);
+                    if (it == by_key.end()) break;
+                    up = it->second;
+                    p.setClipRect(painter.rect(*up), Qt::IntersectClip);
+                }
+                painter.draw(*c);
+                p.restore();
+            }
+        }
+    }
+    return write_picture_file(image, path, *format, error);
+}
+
+}  // namespace kv::app

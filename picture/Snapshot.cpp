@@ -1,0 +1,148 @@
+#include "picture/Snapshot.h"
+
+#include "engine/HostAccess.h"
+#include "host/memory/MemoryObject.h"
+
+namespace kv::app {
+
+namespace {
+
+// A line end in its container's units to form-client twips.
+double to_client_twips(mem::MemoryObject& c, double v, bool x_axis) {
+    const double origin = x_axis ? c.client_origin_x_twips() : c.client_origin_y_twips();
+    const double tpu = x_axis ? c.twips_per_scale_unit_x() : c.twips_per_scale_unit_y();
+    double scale_origin = 0;
+    if (c.traits().scale) {
+        scale_origin = try_num(c, x_axis ? Prop::ScaleLeft : Prop::ScaleTop).value_or(0);
+    }
+    return origin + (v - scale_origin) * tpu;
+}
+
+std::optional<Value> try_named(mem::MemoryObject& c, const char* name) {
+    // Asked of every control for every picture and table: no exception for a class without it.
+    try {
+        return c.try_get(std::string_view(name));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+// A property read by name, for drawing: empty when the object has none or it is not a number.
+std::optional<double> named_num(mem::MemoryObject& c, const char* name) {
+    const auto v = try_named(c, name);
+    if (v && std::holds_alternative<double>(*v)) return std::get<double>(*v);
+    if (v && std::holds_alternative<bool>(*v)) return std::get<bool>(*v) ? -1.0 : 0.0;
+    return std::nullopt;
+}
+
+void read_look(mem::MemoryObject& c, ControlState& st) {
+    st.windowed = c.traits().windowed;
+    st.container = c.traits().container;
+    if (st.container) {
+        st.inner_left = c.client_origin_x_twips();
+        st.inner_top = c.client_origin_y_twips();
+        st.inner_width = c.client_width_twips();
+        st.inner_height = c.client_height_twips();
+    }
+    st.back_color = try_num(c, Prop::BackColor);
+    st.border_style = try_num(c, Prop::BorderStyle);
+    st.back_style = named_num(c, "BackStyle");
+    st.border_color = named_num(c, "BorderColor");
+    st.border_width = named_num(c, "BorderWidth");
+    st.fill_color = named_num(c, "FillColor");
+    st.fill_style = named_num(c, "FillStyle");
+    st.shape = named_num(c, "Shape");
+    st.appearance = named_num(c, "Appearance");
+    for (auto up = c.shared_from_this(); up && !up->is_form(); up = up->container_object())
+        st.shown = st.shown && try_flag(*up, Prop::Visible).value_or(true);
+}
+
+// What a page's control shows beyond its geometry: colours, states, pictures and entries.
+void read_page_look(mem::MemoryObject& c, ControlState& st) {
+    if (const auto v = try_named(c, "ForeColor")) st.fore_color = to_double(*v);
+    st.tool_tip = try_text(c, Prop::ToolTipText).value_or("");
+    if (const auto v = try_named(c, "Value")) st.value = to_double(*v);
+    if (const auto v = try_named(c, "Enabled")) st.enabled = to_bool(*v);
+    if (const auto v = try_named(c, "Picture")) st.picture = to_text(*v);
+    if (const auto n = try_named(c, "ListCount")) {
+        const int count = static_cast<int>(to_double(*n));
+        for (int i = 0; i < count; ++i) {
+            st.items.push_back(to_text(c.get_item("List", i)));
+            bool on = false;
+            try {
+                on = to_bool(c.get_item("Selected", i));
+            } catch (const Error&) {  // a combo box has no selection of its own
+            }
+            st.selected.push_back(on);
+        }
+    }
+}
+
+}  // namespace
+
+Snapshot take_snapshot(mem::MemoryForm& form) {
+    Snapshot s;
+    s.form.name = form.name();
+    s.form.left = try_num(form, Prop::Left).value_or(0);
+    s.form.top = try_num(form, Prop::Top).value_or(0);
+    s.form.width = try_num(form, Prop::Width).value_or(0);
+    s.form.height = try_num(form, Prop::Height).value_or(0);
+    s.form.scale_width = try_num(form, Prop::ScaleWidth).value_or(0);
+    s.form.scale_height = try_num(form, Prop::ScaleHeight).value_or(0);
+    s.form.window_state = static_cast<int>(try_num(form, Prop::WindowState).value_or(0));
+    s.form.client_width_twips = form.client_width_twips();
+    s.form.client_height_twips = form.client_height_twips();
+    s.form.caption = try_text(form, Prop::Caption).value_or("");
+    s.page = form.type_name() == "PropertyPage";
+    if (s.page) s.back_color = try_num(form, Prop::BackColor);
+    for (const auto& c : form.all_controls()) {
+        if (!c->alive()) continue;
+        ControlState st;
+        st.key = control_key(*c);
+        st.type = c->type_name();
+        if (auto container = c->container_object(); container && c->traits().has_container) {
+            st.has_container = true;
+            st.container_key = container->is_form() ? container->name() : control_key(*container);
+            st.abs_left = container->client_origin_x_twips() + c->rect_twips().left;
+            st.abs_top = container->client_origin_y_twips() + c->rect_twips().top;
+            for (auto up = container; up && !up->is_form(); up = up->container_object()) {
+                ++st.depth;
+            }
+        }
+        st.abs_width = c->rect_twips().width;
+        st.abs_height = c->rect_twips().height;
+        st.align = try_num(*c, Prop::Align);
+        st.left = try_num(*c, Prop::Left);
+        st.top = try_num(*c, Prop::Top);
+        st.width = try_num(*c, Prop::Width);
+        st.height = try_num(*c, Prop::Height);
+        st.scale_width = try_num(*c, Prop::ScaleWidth);
+        st.scale_height = try_num(*c, Prop::ScaleHeight);
+        st.font_size = try_num(*c, Prop::FontSize);
+        st.x1 = try_num(*c, Prop::X1);
+        st.y1 = try_num(*c, Prop::Y1);
+        st.x2 = try_num(*c, Prop::X2);
+        st.y2 = try_num(*c, Prop::Y2);
+        st.visible = try_flag(*c, Prop::Visible);
+        st.caption = try_text(*c, Prop::Caption).value_or("");
+        if (st.caption.empty()) {
+            try {
+                st.caption = to_text(c->get("Text"));
+            } catch (const Error&) {
+            }
+        }
+        if (st.x1 && st.y1 && st.x2 && st.y2 && c->container_object()) {
+            auto& k = *c->container_object();
+            st.abs_x1 = to_client_twips(k, *st.x1, true);
+            st.abs_y1 = to_client_twips(k, *st.y1, false);
+            st.abs_x2 = to_client_twips(k, *st.x2, true);
+            st.abs_y2 = to_client_twips(k, *st.y2, false);
+        }
+        read_look(*c, st);
+        if (s.page) read_page_look(*c, st);
+        s.controls.push_back(std::move(st));
+    }
+    return s;
+}
+
+}  // namespace kv::app

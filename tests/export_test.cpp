@@ -1,0 +1,327 @@
+// Form files exported as Qt Designer forms: the exported form, read back into the memory host as
+// `kelvane layout FORM.ui` reads it, takes the same steps as the form file (sizes, a divider
+// drag, the size limits) with every control within a pixel of where the form file puts it; names
+// and settings keys stay in step; menus, placeholders for other libraries' classes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <set>
+
+#include "control/SettingsStrings.h"
+#include "control/zokKelvane.h"
+#include "engine/HostAccess.h"
+#include "frm_test_util.h"
+#include "host/export/ExportNames.h"
+#include "host/export/FormFileExport.h"
+#include "host/frm/FrmLoader.h"
+#include "host/frm/FrmReader.h"
+#include "host/memory/MemoryHost.h"
+#include "host/store/MemorySettingsStore.h"
+#include "host/ui/UiLoader.h"
+#include "host/ui/UiReader.h"
+#include "host/ui/UiValues.h"
+
+namespace kv::exporter {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScratchDir;
+
+std::shared_ptr<mem::MemoryHost> run_host() {
+    auto host = mem::MemoryHost::install();
+    host->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
+    host->set_settings_store(std::make_shared<store::MemorySettingsStore>());
+    host->set_write_log_enabled(false);
+    return host;
+}
+
+// One form running on a memory host of its own, from its form file or its exported .ui.
+struct FormRun {
+    std::shared_ptr<mem::MemoryHost> host;
+    std::shared_ptr<mem::MemoryForm> form;
+
+    void show() {
+        Host::set_current(host);
+        form->show();
+        host->pump();
+    }
+    // The user drags the border until the client area is this much larger (twips).
+    void grow(double dw, double dh) {
+        Host::set_current(host);
+        const auto r = form->rect_twips();
+        form->user_resize(r.width + dw, r.height + dh);
+        host->pump();
+    }
+    // A divider drag from (x, y) by (dx, dy), in the container's client twips.
+    void drag(mem::MemoryObject& on, double x, double y, double dx, double dy) {
+        Host::set_current(host);
+        auto t = on.shared_from_this();
+        form->mouse_move(form, 0, 0, -100, -100);
+        form->mouse_move(t, 0, 0, x, y);
+        form->mouse_down(t, 1, 0, x, y);
+        for (int i = 1; i <= 4; ++i) form->mouse_move(t, 1, 0, x + dx * i / 4, y + dy * i / 4);
+        form->mouse_up(t, 1, 0, x + dx, y + dy);
+        host->pump();
+    }
+};
+
+FormRun run_form_file(const std::string& path) {
+    FormRun r;
+    r.host = run_host();
+    static frm::FrmDocument doc;  // the loader reads its .frx while loading only
+    doc = frm::FrmReader::read_file(path);
+    r.form = frm::FrmLoader::load(doc, *r.host).form;
+    r.show();
+    return r;
+}
+
+FormRun run_ui(const std::string& path) {
+    FormRun r;
+    r.host = run_host();
+    static ui::UiDocument doc;
+    doc = ui::UiReader::read_file(path);
+    r.form = ui::UiLoader::load(doc, *r.host).loaded.form;
+    r.show();
+    return r;
+}
+
+struct Box {
+    double left, top, width, height;
+};
+
+// Where a control stands in its form's client area, in twips; a line as the box of its ends.
+Box placed(mem::MemoryObject& c) {
+    const auto holder = c.container_object();
+    const double ox = holder ? holder->client_origin_x_twips() : 0;
+    const double oy = holder ? holder->client_origin_y_twips() : 0;
+    if (c.traits().geometry == host::GeometryKind::LineEnds) {
+        const auto e = c.line_ends_twips();
+        return {std::min(e[0], e[2]) + ox, std::min(e[1], e[3]) + oy, std::abs(e[2] - e[0]),
+                std::abs(e[3] - e[1])};
+    }
+    const auto r = c.rect_twips();
+    return {r.left + ox, r.top + oy, r.width, r.height};
+}
+
+bool compared(mem::MemoryObject& c) {
+    const std::string& cls = c.class_name();
+    // Controls without a place at run time (a dialog, an image list) are not laid out.
+    return cls != "Menu" && cls != "Timer" && !c.user_control() &&
+           c.traits().geometry != host::GeometryKind::PositionOnly &&
+           c.name().rfind("Kelvane", 0) != 0;
+}
+
+// Every control of the form file's run against its widget in the .ui's run: within a pixel
+// (and the half pixel a line's frame stands off its line).
+void expect_same_layout(FormRun& frm_run, FormRun& ui_run, const std::string& step) {
+    SCOPED_TRACE(step);
+    Host::set_current(frm_run.host);
+    ExportNames names(*frm_run.form);
+    const double tpp = 15, tolerance = tpp + 1e-6;
+    EXPECT_NEAR(frm_run.form->client_width_twips(), ui_run.form->client_width_twips(), tolerance);
+    EXPECT_NEAR(frm_run.form->client_height_twips(), ui_run.form->client_height_twips(), tolerance);
+    for (const auto& c : frm_run.form->all_controls()) {
+        if (!compared(*c)) continue;
+        const std::string name = names.of(*c);
+        auto w = ui_run.form->control(name);
+        if (!w) {
+            ADD_FAILURE() << name << " is not on the exported form";
+            continue;
+        }
+        SCOPED_TRACE(name);
+        const Box a = placed(*c), b = placed(*w);
+        if (c->traits().geometry == host::GeometryKind::LineEnds) {
+            // Designer's line is a frame three pixels across with the line in its middle: its
+            // start and its length along the line agree (a frame does not slant as a line whose
+            // ends part ways does).
+            const auto e = c->line_ends_twips();
+            const bool across = e[1] == e[3] || std::abs(e[2] - e[0]) >= std::abs(e[3] - e[1]);
+            const double along_a = across ? std::abs(e[2] - e[0]) : std::abs(e[3] - e[1]);
+            const auto holder = c->container_object();
+            const double x1 = e[0] + holder->client_origin_x_twips();
+            const double y1 = e[1] + holder->client_origin_y_twips();
+            EXPECT_NEAR(x1, b.left + (across ? 0 : tpp), tolerance);
+            EXPECT_NEAR(y1, b.top + (across ? tpp : 0), tolerance);
+            EXPECT_NEAR(along_a, across ? b.width : b.height, tolerance);
+            continue;
+        }
+        EXPECT_NEAR(a.left, b.left, tolerance);
+        EXPECT_NEAR(a.top, b.top, tolerance);
+        EXPECT_NEAR(a.width, b.width, tolerance);
+        EXPECT_NEAR(a.height, b.height, tolerance);
+    }
+}
+
+std::vector<std::string> sample_forms() {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(test::data_dir()))
+        if (e.path().extension() == ".frm") out.push_back(e.path().string());
+    out.push_back(std::string(KV_DOCS) + "/frmMail.frm");
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(Export, EveryFormResizesAsItsFormFile) {
+    ScratchDir dir;
+    for (const auto& path : sample_forms()) {
+        SCOPED_TRACE(path);
+        const std::string ui = (dir.path() / fs::path(path).filename()).replace_extension(".ui");
+        export_form_file(path, ui, {});
+        FormRun a = run_form_file(path);
+        if (a.form->kind() == mem::FormKind::MDIChild) continue;  // in its parent, as a .ui is not
+        FormRun b = run_ui(ui);
+        expect_same_layout(a, b, "as loaded");
+        a.grow(3000, 2000);
+        b.grow(3000, 2000);
+        expect_same_layout(a, b, "larger");
+        a.grow(-1500, -700);
+        b.grow(-1500, -700);
+        expect_same_layout(a, b, "smaller again");
+        // Far below any minimum: the forms stop at their limits (or at the window system's).
+        a.grow(-12000, -9000);
+        b.grow(-12000, -9000);
+        expect_same_layout(a, b, "at the minimum");
+    }
+}
+
+TEST(Export, ADividerDragMovesBothAlike) {
+    ScratchDir dir;
+    for (const char* file : {"twopanes.frm", "../../docs/frmMail.frm"}) {
+        const std::string path = test::data_dir() + "/" + file;
+        SCOPED_TRACE(path);
+        const std::string ui = (dir.path() / fs::path(path).filename()).replace_extension(".ui");
+        export_form_file(path, ui, {});
+        FormRun a = run_form_file(path);
+        FormRun b = run_ui(ui);
+        a.grow(1500, 1500);
+        b.grow(1500, 1500);
+        // The first pane's first two controls: the divider between them.
+        std::string panes;
+        for (const auto& c : a.form->all_controls())
+            if (auto* z = dynamic_cast<zokKelvane*>(c->user_control().get()))
+                panes = z->PaneSettings();
+        std::istringstream words(split_settings_lines(panes).at(0));
+        std::string first, second;
+        words >> first >> second;
+        auto one = a.form->control(first), two = a.form->control(second);
+        ASSERT_TRUE(one && two);
+        const auto r1 = one->rect_twips(), r2 = two->rect_twips();
+        const bool side_by_side = r1.left + r1.width <= r2.left;
+        const double x = side_by_side ? (r1.left + r1.width + r2.left) / 2 : r1.left + 200;
+        const double y = side_by_side ? r1.top + 200 : (r1.top + r1.height + r2.top) / 2;
+        const double dx = side_by_side ? 600 : 0, dy = side_by_side ? 0 : 400;
+        auto holder_a = one->container_object();
+        auto holder_b = holder_a->is_form() ? std::shared_ptr<mem::MemoryObject>(b.form)
+                                            : b.form->control(holder_a->name());
+        ASSERT_TRUE(holder_b);
+        a.drag(*holder_a, x, y, dx, dy);
+        b.drag(*holder_b, x, y, dx, dy);
+        EXPECT_NE(one->rect_twips().width + one->rect_twips().height, r1.width + r1.height)
+            << "the drag moved nothing";
+        expect_same_layout(a, b, "divider dragged");
+    }
+}
+
+// The exported .ui read back: widgets by name, and the resizer widget's settings texts.
+struct Exported {
+    ui::UiDocument doc;
+    std::set<std::string> widgets;
+    std::map<std::string, const ui::UiElement*> by_name;
+    std::string control_settings, pane_settings;
+
+    explicit Exported(const std::string& path) : doc(ui::UiReader::read_file(path)) {
+        collect(doc.form());
+        const ui::UiValues values(doc);
+        for (const auto& [name, e] : by_name)
+            if (const std::string* cls = e->attribute("class");
+                cls && *cls == "kelvane::ResizerWidget") {
+                control_settings = values.string(*e, "ControlSettings").value_or("");
+                pane_settings = values.string(*e, "PaneSettings").value_or("");
+            }
+    }
+    void collect(const ui::UiElement& w) {
+        for (const auto& c : w.children) {
+            if (c.name != "widget" && c.name != "action") continue;
+            widgets.insert(*c.attribute("name"));
+            by_name[*c.attribute("name")] = &c;
+            collect(c);
+        }
+    }
+};
+
+TEST(Export, SettingsKeysNameTheExportedWidgets) {
+    ScratchDir dir;
+    for (const auto& path : sample_forms()) {
+        SCOPED_TRACE(path);
+        const std::string ui = (dir.path() / fs::path(path).filename()).replace_extension(".ui");
+        export_form_file(path, ui, {});
+        const Exported e(ui);
+        // Every key that names a control of the form file names a widget of the .ui.
+        FormRun a = run_form_file(path);
+        ExportNames names(*a.form);
+        for (const auto& line : split_settings_lines(e.control_settings)) {
+            const auto sep = line.find(" \t");
+            if (sep == std::string::npos) continue;
+            const std::string key = line.substr(0, sep);
+            if (key.find('(') != std::string::npos) ADD_FAILURE() << "a forms key left: " << key;
+            if (!names.of_key(key)) continue;  // named no control in the form file either
+            EXPECT_TRUE(e.widgets.count(key)) << key;
+        }
+        std::string panes = e.pane_settings;
+        for (auto& ch : panes)
+            if (ch == '\n' || ch == '\r') ch = ' ';
+        std::istringstream words(panes);
+        for (std::string key; words >> key;)
+            if (names.of_key(key)) {
+                EXPECT_TRUE(e.widgets.count(key)) << key;
+            }
+    }
+}
+
+TEST(Export, ControlArraysKeepTheirElementsApart) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "frmMail.ui").string();
+    export_form_file(std::string(KV_DOCS) + "/frmMail.frm", ui, {});
+    const Exported e(ui);
+    for (const char* name : {"optView_0", "optView_1", "optView_2"}) {
+        EXPECT_TRUE(e.widgets.count(name)) << name;
+        EXPECT_NE(e.control_settings.find(std::string(name) + " \tKKAAK"), std::string::npos)
+            << e.control_settings;
+    }
+    EXPECT_EQ(e.widgets.count("optView"), 0u);
+}
+
+TEST(Export, MenusBecomeTheMainWindowsMenuBar) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "nested.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/nested.frm", ui, {});
+    const Exported e(ui);
+    EXPECT_EQ(*e.doc.form().attribute("class"), "QMainWindow");
+    ASSERT_TRUE(e.by_name.count("menubar"));
+    const std::string bytes = test::slurp(ui);
+    EXPECT_NE(bytes.find("<string>Ctrl+N</string>"), std::string::npos) << bytes;
+    EXPECT_EQ(done.report.actions, 2u);
+    // The grid form's F5 item and its separator.
+    const std::string grid = (dir.path() / "grid.ui").string();
+    export_form_file(test::data_dir() + "/grid.frm", grid, {});
+    EXPECT_NE(test::slurp(grid).find("<string>F5</string>"), std::string::npos);
+}
+
+TEST(Export, OtherLibrariesClassesArePlaceholdersHoldingTheirControls) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "thirdparty.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/thirdparty.frm", ui, {});
+    EXPECT_EQ(done.report.placeholders, 4u);
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const auto* tabs = e.by_name.at("tabPages");
+    EXPECT_EQ(*tabs->attribute("class"), "QFrame");
+    EXPECT_EQ(values.string(*tabs, "toolTip"), "Placeholder for TabsLib.TabStrip");
+    ASSERT_TRUE(tabs->child("widget"));
+    EXPECT_EQ(*tabs->child("widget")->attribute("name"), "txtNotes");
+    EXPECT_EQ(values.string(*e.by_name.at("tbMain"), "toolTip"), "Placeholder for NovaCtl.Toolbar");
+}
+
+}  // namespace
+}  // namespace kv::exporter

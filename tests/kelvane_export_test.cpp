@@ -1,0 +1,85 @@
+// kelvane export as its user runs it: the summary on stderr, the exit status (0 done, 1
+// placeholders made, 2 bad input), --all over a folder that goes on past a broken form, --dpi.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "frm_test_util.h"
+#include "tool_run.h"
+
+namespace kv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ExportCommand, OneFormWithItsSummary) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "mail.ui").string();
+    const std::string form = std::string(KV_DOCS) + "/frmMail.frm";
+    const auto r = run({"export", form, "-o", ui});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, form + " -> " + ui + ": 16 controls, 0 placeholders, 0 pictures\n");
+    EXPECT_TRUE(has(slurp(ui), "<widget class=\"QListWidget\" name=\"lstFolders\">"));
+}
+
+TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
+    ScratchDir dir;
+    spit(dir.path() / "broken.frm", "VERSION 5.00\nBegin VB.Form f\n   Garbage line here\nEnd\n");
+    struct Case {
+        Argv args;
+        int status;
+        std::string err;
+    };
+    const std::string out = (dir.path() / "out.ui").string();
+    const Case cases[] = {
+        {{"export", data_dir() + "/thirdparty.frm", "-o", out}, 1, "1 control, 4 placeholders"},
+        {{"export", (dir.path() / "broken.frm").string(), "-o", out}, 2, "broken.frm:3: "},
+        {{"export", data_dir() + "/plain.frm", "-o", data_dir() + "/plain.frm"},
+         2,
+         "is the form file itself"},
+        {{"export"}, 2, "a form file or --all DIR is required"},
+        {{"export", data_dir() + "/plain.frm", "--all", data_dir()}, 2, "not both"},
+        {{"export", "--all", data_dir()}, 2, "--all needs -o OUTDIR"},
+        {{"export", data_dir() + "/plain.frm", "--dpi", "100"}, 2, "--dpi"},
+    };
+    for (const Case& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.back() << ": " << r.err;
+        EXPECT_TRUE(has(r.err, c.err)) << r.err;
+    }
+}
+
+TEST(ExportCommand, AllFormsOfAFolderGoOnPastOneThatFails) {
+    ScratchDir in, out;
+    fs::create_directories(in.path() / "sub");
+    fs::copy_file(data_dir() + "/plain.frm", in.path() / "plain.frm");
+    fs::copy_file(data_dir() + "/nested.frm", in.path() / "sub" / "nested.frm");
+    fs::copy_file(data_dir() + "/nested.frx", in.path() / "sub" / "nested.frx");
+    spit(in.path() / "sub" / "broken.frm", "VERSION 5.00\nBegin VB.Form f\n   Oops\nEnd\n");
+    spit(in.path() / "notes.txt", "not a form");
+    const auto r = run({"export", "--all", in.path().string(), "-o", out.path().string()});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_TRUE(fs::exists(out.path() / "plain.ui"));
+    EXPECT_TRUE(fs::exists(out.path() / "sub" / "nested.ui"));
+    EXPECT_FALSE(fs::exists(out.path() / "sub" / "broken.ui"));
+    EXPECT_TRUE(has(r.err, "broken.frm:3: ")) << r.err;
+    EXPECT_TRUE(has(r.err, "nested.ui: 10 controls, 0 placeholders, 2 menu items")) << r.err;
+    EXPECT_TRUE(has(r.err,
+                    "total: 2 forms exported, 1 failed; 14 controls, 0 placeholders, 2 "
+                    "menu items, 0 pictures\n"))
+        << r.err;
+}
+
+TEST(ExportCommand, DotsPerInchScaleThePixels) {
+    ScratchDir dir;
+    // plain.frm's form is 6000 twips wide: 400 pixels at 96 DPI, 800 at 192.
+    for (const auto& [dpi, width] : {std::pair{"96", "400"}, {"120", "500"}, {"192", "800"}}) {
+        const std::string ui = (dir.path() / (std::string("plain") + dpi + ".ui")).string();
+        const auto r = run({"export", data_dir() + "/plain.frm", "-o", ui, "--dpi", dpi});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(has(slurp(ui), "<width>" + std::string(width) + "</width>")) << dpi;
+    }
+}
+
+}  // namespace
+}  // namespace kv::test

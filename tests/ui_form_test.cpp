@@ -1,0 +1,348 @@
+// Qt Designer forms (.ui) in the memory host: the reader (where every element stands, broken
+// files refused at their line), the loader (the same controls the Qt host adopts from the shown
+// window), and the resizer widget's properties saved back into the file byte for byte.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "control/zokKelvane.h"
+#include "host/memory/MemoryHost.h"
+#include "host/memory/MemoryPropertyBag.h"
+#include "host/ui/UiError.h"
+#include "host/ui/UiLoader.h"
+#include "host/ui/UiReader.h"
+#include "host/ui/UiResizerSave.h"
+
+namespace kv::ui {
+namespace {
+
+std::string rect(int x, int y, int w, int h) {
+    return "<property name=\"geometry\"><rect><x>" + std::to_string(x) + "</x><y>" +
+           std::to_string(y) + "</y><width>" + std::to_string(w) + "</width><height>" +
+           std::to_string(h) + "</height></rect></property>";
+}
+
+std::string widget(const std::string& cls, const std::string& name, const std::string& inside) {
+    return "<widget class=\"" + cls + "\" name=\"" + name + "\">" + inside + "</widget>\n";
+}
+
+std::string form(const std::string& inside, const std::string& tail = "") {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui "
+           "version=\"4.0\">\n<class>Mail</class>\n" +
+           widget("QWidget", "Mail", rect(0, 0, 640, 440) + "\n" + inside) + tail + "</ui>\n";
+}
+
+const std::string kDeclared =
+    "<customwidgets><customwidget><class>kelvane::ResizerWidget</class><extends>QWidget</extends>"
+    "</customwidget><customwidget><class>TagCloud</class><extends>QWidget</extends>"
+    "<container>1</container></customwidget></customwidgets>\n";
+
+// The error a file gives, as FILE:LINE: message.
+std::string error_of(const std::string& bytes) {
+    try {
+        auto host = mem::MemoryHost::install();
+        host->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
+        const UiDocument doc = UiReader::read_bytes(bytes, "f.ui");
+        UiLoader::load(doc, *host);
+    } catch (const UiError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(UiForm, BrokenFilesAreRefusedAtTheirLine) {
+    struct Case {
+        std::string bytes;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"<ui>\n<widget class=\"QWidget\" name=\"a\">\n<b>\n</widget>\n</ui>\n",
+         "f.ui:4: broken XML at column 3: mismatched tag"},
+        {"", "f.ui:1: broken XML at column 1: no element found"},
+        {"<?xml version=\"1.0\"?>\n<!DOCTYPE ui [<!ENTITY a \"aaaa\">]>\n<ui/>",
+         "f.ui:2: a document type declaration"},
+        {"<?xml version=\"1.0\"?>\n<form/>\n",
+         "f.ui:2: expected a Qt Designer form, whose "
+         "outermost element is <ui>, found <form>"},
+        {"<ui>\n<class>x</class>\n</ui>", "f.ui:1: the Qt Designer form has no <widget>"},
+        {std::string(300, ' ') +
+             [] {
+                 std::string s = "<ui>";
+                 for (int i = 0; i < 300; ++i) s += "<widget class=\"QWidget\">";
+                 return s;
+             }(),
+         "elements nested more than 256 deep"},
+        {form(widget("QLabel", "a",
+                     "<property name=\"geometry\"><rect><x>1</x><y>2</y><width>"
+                     "wide</width><height>4</height></rect></property>")),
+         "f.ui:5: <width>: expected a whole number, found 'wide'"},
+        {form(widget("QLabel", "a", "\n<property name=\"text\"><bool>true</bool></property>")),
+         "f.ui:6: property 'text': expected <string>, found <bool>"},
+        // Where the resizer stands: on the form itself, one per form, no layout beside it.
+        {form(widget("QFrame", "toolbar",
+                     "\n" + widget("kelvane::ResizerWidget", "zokKelvane1", rect(0, 0, 32, 32))),
+              kDeclared),
+         "f.ui:6: kelvane::ResizerWidget 'zokKelvane1' is in 'toolbar' (QFrame) on form 'Mail': "
+         "place it on the form itself"},
+        {form(widget("kelvane::ResizerWidget", "first", "") +
+                  widget("kelvane::ResizerWidget", "second", ""),
+              kDeclared),
+         "f.ui:6: kelvane::ResizerWidget 'second' is a second resizer on form 'Mail' (the first "
+         "is 'first'): one per form"},
+        {form("<layout class=\"QVBoxLayout\" name=\"box\">\n<item>" + widget("QLabel", "a", "") +
+              "</item></layout>\n"),
+         "f.ui:5: the form's widgets are placed by a layout (QVBoxLayout 'box')"},
+    };
+    for (const Case& c : cases) {
+        const std::string got = error_of(c.bytes);
+        EXPECT_NE(got.find(c.error), std::string::npos) << got << "\nexpected " << c.error;
+    }
+}
+
+TEST(UiForm, ElementsKnowTheirBytes) {
+    const std::string bytes = "<ui>\n <a x=\"1\">t&amp;u<b/></a>\n <c></c>\n</ui>";
+    const UiDocument doc = UiReader::read_bytes(bytes, "f.ui");
+    const UiElement& a = doc.root.children.at(0);
+    EXPECT_EQ(bytes.substr(a.begin, a.end - a.begin), "<a x=\"1\">t&amp;u<b/></a>");
+    EXPECT_EQ(bytes.substr(a.content, a.content_end - a.content), "t&amp;u<b/>");
+    EXPECT_EQ(a.text, "t&u");
+    EXPECT_EQ(*a.attribute("x"), "1");
+    const UiElement& b = a.children.at(0);
+    EXPECT_EQ(bytes.substr(b.begin, b.end - b.begin), "<b/>");
+    EXPECT_EQ(b.content, b.end);
+    const UiElement& c = doc.root.children.at(1);
+    EXPECT_EQ(c.line, 3u);
+    EXPECT_EQ(bytes.substr(c.content, c.end - c.content), "</c>");
+}
+
+class UiLoad : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        host_ = mem::MemoryHost::install();
+        host_->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
+    }
+    UiLoadedForm load(const std::string& bytes) {
+        doc_ = UiReader::read_bytes(bytes, "f.ui");
+        return UiLoader::load(doc_, *host_);
+    }
+    std::shared_ptr<mem::MemoryHost> host_;
+    UiDocument doc_;
+};
+
+TEST_F(UiLoad, WidgetsBecomeTheControlsTheQtHostAdopts) {
+    const auto loaded = load(form(
+        "<property name=\"windowTitle\"><string>Mail</string></property>\n"
+        "<property name=\"font\"><font><pointsize>10</pointsize></font></property>\n" +
+            widget("QFrame", "toolbar",
+                   rect(0, 0, 640, 36) +
+                       widget("QPushButton", "newButton",
+                              rect(4, 4, 72, 28) +
+                                  "<property name=\"text\"><string>&amp;New</string></property>")) +
+            widget("QTreeWidget", "folderTree", rect(8, 44, 152, 284)) +
+            widget("QListWidget", "messageList",
+                   rect(168, 44, 464, 136) +
+                       "<item><property name=\"text\"><string>One</string></property></item>"
+                       "<item><property name=\"text\"><string>Two</string></property></item>") +
+            widget("QPlainTextEdit", "previewText",
+                   rect(168, 184, 464, 144) +
+                       "<property name=\"font\"><font><pointsize>12</pointsize><bold>true</bold>"
+                       "</font></property>") +
+            widget("QComboBox", "folderPick", rect(8, 340, 152, 26)) +
+            widget("Line", "rule", rect(8, 372, 624, 3)) +
+            widget("QPushButton", "2bad", rect(480, 400, 72, 28)) +
+            widget("QGroupBox", "view",
+                   rect(8, 380, 200, 50) +
+                       "<property name=\"title\"><string>View</string></property>" +
+                       "<property name=\"visible\"><bool>false</bool></property>") +
+            widget("TagCloud", "tags", rect(220, 380, 100, 50) + widget("QLabel", "tag1", "")) +
+            widget("Gauge", "gauge", rect(330, 380, 50, 50)) +
+            widget("kelvane::ResizerWidget", "zokKelvane1", rect(600, 400, 32, 32)),
+        kDeclared));
+    auto& f = *loaded.loaded.form;
+    EXPECT_EQ(f.name(), "Mail");
+    const auto r = f.rect_twips();
+    // The client area is the window's inside: 640 x 440 pixels at 15 twips each.
+    EXPECT_EQ(to_double(f.get(Prop::ScaleWidth)), 9600);
+    EXPECT_EQ(to_double(f.get(Prop::ScaleHeight)), 6600);
+    EXPECT_EQ(r.left, 0);
+    struct Expect {
+        const char* name;
+        const char* type;
+        const char* container;
+        double left, top, width, height, font;
+    };
+    const Expect expected[] = {
+        {"toolbar", "PictureBox", "Mail", 0, 0, 9600, 540, 10},
+        {"newButton", "CommandButton", "toolbar", 60, 60, 1080, 420, 10},
+        {"folderTree", "QTreeWidget", "Mail", 120, 660, 2280, 4260, 10},
+        {"messageList", "ListBox", "Mail", 2520, 660, 6960, 2040, 10},
+        {"previewText", "TextBox", "Mail", 2520, 2760, 6960, 2160, 12},
+        {"folderPick", "ComboBox", "Mail", 120, 5100, 2280, 390, 10},
+        {"rule", "PictureBox", "Mail", 120, 5580, 9360, 45, 10},
+        {"CommandButton1", "CommandButton", "Mail", 7200, 6000, 1080, 420, 10},
+        {"view", "Frame", "Mail", 120, 5700, 3000, 750, 10},
+        {"tags", "TagCloud", "Mail", 3300, 5700, 1500, 750, 10},
+        {"tag1", "Label", "tags", 0, 0, 1500, 450, 10},
+        {"gauge", "Gauge", "Mail", 4950, 5700, 750, 750, 10},
+        {"zokKelvane1", "zokKelvane", "Mail", 9000, 6000, -1, -1, -1},
+    };
+    ASSERT_EQ(f.all_controls().size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        const Expect& e = expected[i];
+        auto& c = *f.all_controls()[i];
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(c.name(), e.name);
+        EXPECT_EQ(c.type_name(), e.type);
+        EXPECT_EQ(c.container_object()->name(), e.container);
+        EXPECT_EQ(c.rect_twips().left, e.left);
+        EXPECT_EQ(c.rect_twips().top, e.top);
+        if (e.width >= 0) {
+            EXPECT_EQ(c.rect_twips().width, e.width);
+            EXPECT_EQ(c.rect_twips().height, e.height);
+            EXPECT_EQ(to_double(c.get(Prop::FontSize)), e.font);
+        }
+    }
+    EXPECT_EQ(loaded.loaded.resizer, f.all_controls().back());
+    EXPECT_EQ(to_text(f.control("newButton")->get(Prop::Caption)), "&New");
+    EXPECT_EQ(to_text(f.get(Prop::Caption)), "Mail");
+    EXPECT_EQ(f.control("messageList")->list_items()->count(), 2u);
+    EXPECT_FALSE(to_bool(f.control("view")->get(Prop::Visible)));
+    EXPECT_TRUE(to_bool(f.control("previewText")->get("FontBold")));
+    // A combo box keeps its height, as a combo box of an application's does.
+    f.control("folderPick")->move(120, 5100, 2280, 900);
+    EXPECT_EQ(f.control("folderPick")->rect_twips().height, 390);
+    // Only the undeclared class is noted; the declared container holds its widget.
+    ASSERT_EQ(loaded.notes.size(), 1u);
+    EXPECT_EQ(loaded.notes[0].text,
+              "widget 'gauge' is of class 'Gauge', neither Qt Designer's nor declared in "
+              "<customwidgets>: kept as a plain control");
+}
+
+TEST_F(UiLoad, TheResizerWidgetsPropertiesAreTheControls) {
+    const auto loaded = load(
+        form(widget("QListWidget", "list", rect(8, 8, 200, 300)) +
+                 widget("QListWidget", "other", rect(216, 8, 200, 300)) +
+                 widget("kelvane::ResizerWidget", "kv",
+                        "<property name=\"ControlSettings\"><string>list &#9;KKKAK\nother &#9;KKAAK"
+                        "</string></property>"
+                        "<property name=\"PaneSettings\"><string>list other</string></property>"
+                        "<property name=\"MinWidth\"><number>480</number></property>"
+                        "<property name=\"MinHeight\"><number>320</number></property>"
+                        "<property name=\"MaxWidth\"><number>-1</number></property>"
+                        "<property name=\"UseSplitBars\"><bool>false</bool></property>"
+                        "<property name=\"SplitBarsColor\"><color><red>255</red><green>128</green>"
+                        "<blue>1</blue></color></property>"),
+             kDeclared));
+    auto& z = dynamic_cast<zokKelvane&>(*loaded.loaded.resizer->user_control());
+    EXPECT_EQ(loaded.loaded.resizer->name(), "kv");
+    EXPECT_EQ(z.ControlSettings(), "list \tKKKAK\r\nother \tKKAAK");
+    EXPECT_EQ(z.PaneSettings(), "list other");
+    // Pixels of the window's inside are the form's outer twips: a sizable frame of 4 pixels a
+    // side and a caption of 19.
+    EXPECT_EQ(z.MinWidth(), (480 + 8) * 15);
+    EXPECT_EQ(z.MinHeight(), (320 + 8 + 19) * 15);
+    EXPECT_EQ(z.MaxWidth(), -1);
+    EXPECT_FALSE(z.UseSplitBars());
+    EXPECT_EQ(z.SplitBarsColor(), 255 + 128 * 256 + 1 * 65536);
+    // And back: the widget's values of the control's properties.
+    mem::MemoryPropertyBag bag;
+    loaded.loaded.resizer->user_control()->UserControl_WriteProperties(bag);
+    const auto back = UiResizerProperties::to_widget(bag.entries(), loaded.scale);
+    auto value = [&](const std::string& name) {
+        for (const auto& [n, v] : back)
+            if (n == name) return v.xml();
+        return std::string("?");
+    };
+    EXPECT_EQ(value("ControlSettings"), "<string>list &#9;KKKAK\nother &#9;KKAAK</string>");
+    EXPECT_EQ(value("MinWidth"), "<number>480</number>");
+    EXPECT_EQ(value("MinHeight"), "<number>320</number>");
+    EXPECT_EQ(value("MaxHeight"), "<number>-1</number>");
+    EXPECT_EQ(value("UseSplitBars"), "<bool>false</bool>");
+    EXPECT_EQ(value("SavePos"), "");  // unset: the form decides
+}
+
+// The bytes of `after` outside [begin, end) of `before` are the same.
+void expect_same_outside(const std::string& before, const std::string& after, size_t begin,
+                         size_t end) {
+    EXPECT_EQ(after.substr(0, begin), before.substr(0, begin));
+    const size_t tail = before.size() - end;
+    EXPECT_EQ(after.substr(after.size() - tail), before.substr(end));
+}
+
+TEST_F(UiLoad, SavingChangesOnlyTheResizersProperties) {
+    std::string bytes = form(widget("QListWidget", "list", rect(8, 8, 200, 300)) +
+                                 " <widget class=\"kelvane::ResizerWidget\" name=\"kv\">\n"
+                                 "  <property name=\"ControlSettings\">\n"
+                                 "   <string>list &#9;KKKAK</string>\n"
+                                 "  </property>\n"
+                                 "  <property name=\"UseSplitBars\">\n"
+                                 "   <bool>false</bool>\n"
+                                 "  </property>\n"
+                                 "  <property name=\"SplitBarsColor\">\n"
+                                 "   <color><red>1</red><green>2</green><blue>3</blue></color>\n"
+                                 "  </property>\n"
+                                 " </widget>\n",
+                             kDeclared);
+    // A file of CR LF lines gets CR LF lines.
+    for (size_t i = 0; (i = bytes.find('\n', i)) != std::string::npos; i += 2)
+        bytes.insert(i, "\r");
+    const auto loaded = load(bytes);
+    auto& z = dynamic_cast<zokKelvane&>(*loaded.loaded.resizer->user_control());
+    z.ControlSettings("list \tKKAAK\r\n");
+    z.UseSplitBars(true);
+    z.SavePaneSplit(false);
+    z.SplitBarsColor(kDefaultSplitBarsColor);
+    mem::MemoryPropertyBag bag;
+    loaded.loaded.resizer->user_control()->UserControl_WriteProperties(bag);
+    const std::string saved =
+        UiResizerSave::save(doc_, loaded.resizer, bag.entries(), loaded.scale);
+    const UiElement& w = *loaded.resizer;
+    expect_same_outside(bytes, saved, w.content, w.content_end);
+    // Values change in place; the colour went back to unset (the palette's), and its element
+    // went with its line; a property the file lacked comes after the last one.
+    EXPECT_NE(saved.find(" <widget class=\"kelvane::ResizerWidget\" name=\"kv\">\r\n"
+                         "  <property name=\"ControlSettings\">\r\n"
+                         "   <string>list &#9;KKAAK\n</string>\r\n"
+                         "  </property>\r\n"
+                         "  <property name=\"UseSplitBars\">\r\n"
+                         "   <bool>true</bool>\r\n"
+                         "  </property>\r\n"
+                         "  <property name=\"SavePaneSplit\">\r\n"
+                         "   <bool>false</bool>\r\n"
+                         "  </property>\r\n"
+                         " </widget>\r\n"),
+              std::string::npos)
+        << saved;
+    // Saved again unchanged, nothing moves.
+    const UiDocument again = UiReader::read_bytes(saved, "f.ui");
+    auto host2 = mem::MemoryHost::install();
+    host2->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
+    const auto reloaded = UiLoader::load(again, *host2);
+    mem::MemoryPropertyBag bag2;
+    reloaded.loaded.resizer->user_control()->UserControl_WriteProperties(bag2);
+    EXPECT_EQ(UiResizerSave::save(again, reloaded.resizer, bag2.entries(), reloaded.scale), saved);
+}
+
+TEST_F(UiLoad, AFormWithoutAResizerGetsOne) {
+    const std::string bytes = form(widget("QListWidget", "list", rect(8, 8, 200, 300)));
+    const auto loaded = load(bytes);
+    ASSERT_FALSE(loaded.resizer);
+    const std::vector<UiResizerProperties::Entry> control{
+        {"ControlSettings", std::string("list \tKKAAK\r\n")}, {"LockWindowOnResize", true}};
+    const std::string saved = UiResizerSave::save(doc_, nullptr, control, loaded.scale);
+    const UiDocument doc = UiReader::read_bytes(saved, "f.ui");
+    auto host2 = mem::MemoryHost::install();
+    host2->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
+    const auto reloaded = UiLoader::load(doc, *host2);
+    ASSERT_TRUE(reloaded.loaded.resizer);
+    EXPECT_EQ(reloaded.loaded.resizer->name(), "zokKelvane1");
+    EXPECT_TRUE(reloaded.notes.empty());
+    auto& z = dynamic_cast<zokKelvane&>(*reloaded.loaded.resizer->user_control());
+    EXPECT_EQ(z.ControlSettings(), "list \tKKAAK\r\n");
+    // Only the default-valued property is left out.
+    EXPECT_EQ(saved.find("LockWindowOnResize"), std::string::npos);
+    EXPECT_NE(saved.find("<header>kelvane/ResizerWidget.h</header>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kv::ui
