@@ -1,6 +1,7 @@
 // The form-file reader with its loader: the input is a .frm, then after a NUL byte its .frx.
-// The form is loaded, shown, resized, minimised and restored, closed, and its resizer saved (in
-// memory). Refusals (FrmError, the host's numbered errors, usage errors) are answers, not faults.
+// The form is loaded (its .frx pictures read and decoded), shown, resized, minimised and
+// restored, closed, and its resizer saved (in memory). Refusals (FrmError, the host's numbered
+// errors, usage errors) are answers, not faults.
 #include <cstdio>
 #include <fstream>
 
@@ -8,12 +9,26 @@
 #include "fuzz/FuzzInput.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
+#include "host/common/PictureImage.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrmWriter.h"
+#include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryPropertyBag.h"
 
 using namespace kv;
+
+namespace {
+
+// The .frx picture records the loader read, decoded to pixels as render and run decode them.
+void decode_pictures(mem::MemoryForm& form) {
+    std::vector<mem::MemoryObject*> objects{&form};
+    for (const auto& c : form.all_controls()) objects.push_back(c.get());
+    for (auto* o : objects)
+        for (const auto& [name, picture] : o->pictures()) host::picture_images(*picture);
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto parts = fuzz::split_at_nul(data, size, 2);
@@ -28,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto doc = frm::FrmReader::read_bytes(parts[0], dir + "/F.frm");
         app::Session session("");
         auto& loaded = session.load(doc);
+        decode_pictures(*loaded.form);
         session.show();
         app::Step step;
         step.width = 9000;

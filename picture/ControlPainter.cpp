@@ -2,9 +2,11 @@
 
 #include <QFont>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
+#include "host/common/PictureImage.h"
 #include "picture/PageLook.h"
 
 namespace kv::app {
@@ -216,8 +218,17 @@ void ControlPainter::draw_form_control(const ControlState& c) {
                     QPointF(c.abs_x2 / tpp_, c.abs_y2 / tpp_));
     } else if (t == "Shape") {
         shape(c, r);
+    } else if (c.tabs) {
+        draw_tabs(c, r);
     } else if (t == "Image") {
-        // No picture is decoded: its place, as a dotted outline that hides nothing.
+        // Without a picture that shows, its place: a dotted outline that hides nothing.
+        QRectF inside = r;
+        if (c.border_style.value_or(0) == 1) {
+            p_.setPen(kDark);
+            p_.drawRect(r.adjusted(0, 0, -1, -1));
+            inside = r.adjusted(1, 1, -1, -1);
+        }
+        if (c.image && draw_picture(*c.image, inside, c.stretch)) return;
         p_.setPen(QPen(kShadow, 1, Qt::DotLine));
         p_.setBrush(Qt::NoBrush);
         p_.drawRect(r.adjusted(0, 0, -1, -1));
@@ -227,6 +238,23 @@ void ControlPainter::draw_form_control(const ControlState& c) {
              false);
     } else if (t == "CommandButton") {
         raised(r);
+        // A graphical button shows its picture in the middle, the caption below it.
+        if (c.image && c.style.value_or(0) == 1) {
+            const double line = c.caption.empty() ? 0 : p_.fontMetrics().height() + 2;
+            const QImage image = image_of(c.image.get());
+            const QRectF room = r.adjusted(3, 3, -3, -3 - line);
+            if (!image.isNull()) {
+                const QSizeF size =
+                    QSizeF(image.size())
+                        .scaled(room.size().boundedTo(QSizeF(image.size())), Qt::KeepAspectRatio);
+                p_.drawImage(QRectF(room.center() - QPointF(size.width(), size.height()) / 2, size),
+                             image);
+            } else {
+                draw_picture(*c.image, room, false);
+            }
+            text(r.adjusted(0, 0, 0, -2), c.caption, Qt::AlignHCenter | Qt::AlignBottom);
+            return;
+        }
         text(r, c.caption, Qt::AlignCenter);
     } else if (t == "Label") {
         if (c.back_style.value_or(1) == 1 && c.back_color)
@@ -257,6 +285,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
             p_.fillRect(r, fill);
         else
             sunken(r, fill);
+        if (c.image) draw_picture(*c.image, inner(c), false);
     } else if (t == "OptionButton" || t == "CheckBox") {
         const double d = std::min(12.0, r.height());
         const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
@@ -273,6 +302,53 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         text(r.adjusted(4, 2, -4, -2), c.key + " (" + t + ")",
              Qt::AlignLeft | (c.container ? Qt::AlignTop : Qt::AlignVCenter), false);
     }
+}
+
+QImage ControlPainter::image_of(const host::Picture* picture) {
+    if (!picture) return QImage();
+    auto it = images_.find(picture);
+    if (it == images_.end()) it = images_.emplace(picture, host::picture_image(*picture)).first;
+    return it->second;
+}
+
+bool ControlPainter::draw_picture(const host::Picture& picture, const QRectF& area, bool stretch) {
+    const QImage image = image_of(&picture);
+    p_.save();
+    p_.setClipRect(area, Qt::IntersectClip);
+    if (!image.isNull()) {
+        if (stretch)
+            p_.drawImage(area, image);
+        else
+            p_.drawImage(area.topLeft(), image);
+    } else {
+        QFont f("DejaVu Sans");
+        f.setPixelSize(10);
+        p_.setFont(f);
+        p_.setPen(kShadow);
+        p_.drawText(area.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap,
+                    QString("%1 picture").arg(host::format_name(picture.format)));
+    }
+    p_.restore();
+    return !image.isNull();
+}
+
+void ControlPainter::draw_form_picture(QPainter& p, const host::Picture& picture) {
+    const QImage image = host::picture_image(picture);
+    if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
+}
+
+void ControlPainter::draw_icon(QPainter& p, const host::Picture& icon, const QRectF& place) {
+    // The image of an icon nearest the title bar's size.
+    QImage best;
+    for (const QImage& image : host::picture_images(icon))
+        if (best.isNull() ||
+            std::abs(image.height() - place.height()) < std::abs(best.height() - place.height()))
+            best = image;
+    if (best.isNull()) return;
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(place, best);
+    p.restore();
 }
 
 void ControlPainter::draw_outline(int kind, const QRectF& r) {

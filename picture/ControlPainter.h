@@ -3,8 +3,10 @@
 // geometry, in its colours and styles; on a property page, with what the page's controls show
 // (states, entries, anchoring pictures).
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <map>
 #include <string>
 
 #include "picture/Snapshot.h"
@@ -16,6 +18,10 @@ inline const QColor kFormFace(240, 240, 240);
 
 class ControlPainter {
   public:
+    // The form's own: its picture behind the controls, its icon in the title bar.
+    static void draw_form_picture(QPainter& p, const host::Picture& picture);
+    static void draw_icon(QPainter& p, const host::Picture& icon, const QRectF& place);
+
     ControlPainter(QPainter& p, double tpp, bool page);
     // Where the control stands, and the inner area its own controls are placed in, in pixels.
     QRectF rect(const ControlState& c) const;
@@ -35,6 +41,17 @@ class ControlPainter {
     // Only what the shape's styles ask for: a transparent shape (the default) is an outline.
     void shape(const ControlState& c, QRectF r);
     void draw_outline(int kind, const QRectF& r);
+    // The picture decoded once per picture (a null image when it cannot be shown).
+    QImage image_of(const host::Picture* picture);
+    // The picture in `area`: stretched over it or at its own size from its top left corner,
+    // clipped to it. One that cannot be shown names its format there instead; false then.
+    bool draw_picture(const host::Picture& picture, const QRectF& area, bool stretch);
+    // A tab control (ControlPainterTabs.cpp): its rows of tabs, the current one joined to the
+    // page, each with its picture and caption, above the page's raised face.
+    void draw_tabs(const ControlState& c, const QRectF& r);
+    QRectF tab_rect(const host::TabSet& tabs, int i, const QRectF& r, double row_height);
+
+    std::map<const host::Picture*, QImage> images_;
 
     QPainter& p_;
     double tpp_;

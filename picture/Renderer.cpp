@@ -157,11 +157,17 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
         p.setFont(f);
         p.setPen(Qt::white);
         const std::string caption = s.form.caption.empty() ? s.form.name : s.form.caption;
-        p.drawText(QRect(6, 0, w - 12, kTitle), Qt::AlignLeft | Qt::AlignVCenter,
+        int text_left = 6;
+        if (s.form.icon) {
+            ControlPainter::draw_icon(p, *s.form.icon, QRectF(4, 3, 16, 16));
+            text_left = 24;
+        }
+        p.drawText(QRect(text_left, 0, w - text_left - 6, kTitle), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromStdString(title.empty() ? caption : caption + "  -  " + title));
         p.translate(0, kTitle);
         p.setClipRect(QRect(0, 0, w, h));
         if (const auto colour = own_colour(s.back_color)) p.fillRect(QRect(0, 0, w, h), *colour);
+        if (s.form.picture) ControlPainter::draw_form_picture(p, *s.form.picture);
         ControlPainter painter(p, tpp, s.page);
         if (!s.page) {
             Stacker(s, painter, p).paint(s.form.name);

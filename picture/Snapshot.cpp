@@ -1,5 +1,7 @@
 #include "picture/Snapshot.h"
 
+#include <map>
+
 #include "engine/HostAccess.h"
 #include "host/memory/MemoryObject.h"
 
@@ -78,6 +80,53 @@ void read_page_look(mem::MemoryObject& c, ControlState& st) {
     }
 }
 
+// Where a control on a tab control shows: the designer's parked controls further right, and
+// only those of the tab on view (also for what they hold).
+class TabPlacement {
+  public:
+    struct Place {
+        double shift = 0;
+        bool shown = true;
+    };
+
+    std::shared_ptr<const host::TabSet> tabs_of(mem::MemoryObject& c) {
+        auto [it, added] = tabs_.try_emplace(&c);
+        if (added && !c.is_form() && host::TabSet::candidate(c.type_name(), c.extra_properties()))
+            if (auto t = host::TabSet::read(c)) it->second = std::make_shared<host::TabSet>(*t);
+        return it->second;
+    }
+
+    Place of(mem::MemoryObject& c) {
+        Place p;
+        for (auto o = c.shared_from_this(); o && !o->is_form(); o = o->container_object()) {
+            const auto holder = o->container_object();
+            if (!holder || holder->is_form()) break;
+            if (const auto t = tabs_of(*holder)) {
+                const double left = o->rect_twips().left;
+                p.shift += host::TabSet::shift(left);
+                p.shown = p.shown && t->shows(control_key(*o), left);
+            }
+        }
+        return p;
+    }
+
+  private:
+    std::map<const mem::MemoryObject*, std::shared_ptr<const host::TabSet>> tabs_;
+};
+
+void read_pictures(mem::MemoryObject& c, ControlState& st, TabPlacement& tabs) {
+    st.image = c.picture("Picture");
+    if (st.image) {
+        st.stretch = named_num(c, "Stretch").value_or(0) != 0;
+        st.auto_size = named_num(c, "AutoSize").value_or(0) != 0;
+    }
+    st.style = named_num(c, "Style");
+    st.tabs = tabs.tabs_of(c);
+    if (!st.tabs) return;
+    for (int i = 0; i < st.tabs->count(); ++i)
+        st.tab_images.push_back(c.picture("TabPicture(" + std::to_string(i) + ")"));
+}
+
 }  // namespace
 
 Snapshot take_snapshot(mem::MemoryForm& form) {
@@ -93,7 +142,10 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
     s.form.client_width_twips = form.client_width_twips();
     s.form.client_height_twips = form.client_height_twips();
     s.form.caption = try_text(form, Prop::Caption).value_or("");
+    s.form.picture = form.picture("Picture");
+    s.form.icon = form.picture("Icon");
     s.page = form.type_name() == "PropertyPage";
+    TabPlacement tabs;
     if (s.page) s.back_color = try_num(form, Prop::BackColor);
     for (const auto& c : form.all_controls()) {
         if (!c->alive()) continue;
@@ -139,6 +191,15 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
             st.abs_y2 = to_client_twips(k, *st.y2, false);
         }
         read_look(*c, st);
+        if (!s.page) {
+            const auto place = tabs.of(*c);
+            st.abs_left += place.shift;
+            st.abs_x1 += place.shift;
+            st.abs_x2 += place.shift;
+            if (st.container) st.inner_left += place.shift;
+            st.shown = st.shown && place.shown;
+            read_pictures(*c, st, tabs);
+        }
         if (s.page) read_page_look(*c, st);
         s.controls.push_back(std::move(st));
     }

@@ -2,10 +2,13 @@
 // The state of a form and its controls at one moment, read through the host interface as the
 // system itself reads it (a property the object does not have is empty), plus the positions
 // in form-client twips that the picture renderer needs.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "host/common/Picture.h"
+#include "host/common/TabSet.h"
 #include "host/memory/MemoryForm.h"
 
 namespace kv::app {
@@ -32,6 +35,14 @@ struct ControlState {
     std::optional<double> back_color, back_style, border_color, border_style, border_width,
         fill_color, fill_style, shape, appearance;
 
+    // Its picture as the form stores it (nullptr when none) and how it is fitted; a tab
+    // control's tabs and the pictures on them.
+    std::shared_ptr<const host::Picture> image;
+    bool stretch = false, auto_size = false;
+    std::optional<double> style;
+    std::shared_ptr<const host::TabSet> tabs;
+    std::vector<std::shared_ptr<const host::Picture>> tab_images;
+
     // What the controls of a property page show.
     std::optional<double> fore_color, value;
     bool enabled = true;
@@ -46,6 +57,7 @@ struct FormState {
     int window_state = 0;
     double client_width_twips = 0, client_height_twips = 0;
     std::string caption;
+    std::shared_ptr<const host::Picture> picture, icon;  // its background and window icon
 };
 
 struct Snapshot {

@@ -292,6 +292,29 @@ TEST(Export, ControlArraysKeepTheirElementsApart) {
     EXPECT_EQ(e.widgets.count("optView"), 0u);
 }
 
+TEST(Export, NamesStayUniqueAndUsableInCpp) {
+    ScratchDir dir;
+    test::spit(
+        dir.path() / "names.frm",
+        "VERSION 5.00\r\n"
+        "Begin VB.Form frmNames\r\n"
+        "   ClientHeight = 3000\r\n   ClientWidth = 4000\r\n"
+        "   Begin VB.CommandButton opt_2\r\n      Height = 300\r\n      Width = 900\r\n   End\r\n"
+        "   Begin VB.CommandButton opt\r\n      Index = 2\r\n      Height = 300\r\n"
+        "      Top = 400\r\n      Width = 900\r\n   End\r\n"
+        "   Begin VB.CommandButton delete\r\n      Height = 300\r\n      Top = 800\r\n"
+        "      Width = 900\r\n   End\r\n"
+        "   Begin VB.CommandButton qt_go\r\n      Height = 300\r\n      Top = 1200\r\n"
+        "      Width = 900\r\n   End\r\n"
+        "End\r\n");
+    const std::string ui = (dir.path() / "names.ui").string();
+    export_form_file((dir.path() / "names.frm").string(), ui, {});
+    const Exported e(ui);
+    // The plain control keeps its name; the array element steps aside, recognisably.
+    for (const char* name : {"opt_2", "opt_2_", "delete_", "Qt_go"})
+        EXPECT_TRUE(e.widgets.count(name)) << name;
+}
+
 TEST(Export, MenusBecomeTheMainWindowsMenuBar) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "nested.ui").string();

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "frm_test_util.h"
+#include "host/common/MenuShortcut.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmLoader.h"
 #include "host/frm/FrmReader.h"
+#include "host/memory/MemoryForm.h"
 
 using namespace kv;
 using namespace kv::frm;
@@ -36,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(All, SampleForms,
                          ::testing::Values("pixels.frm", "nested.frm", "thirdparty.frm",
                                            "cp1252.frm", "mdimain.frm", "mdichild.frm",
                                            "checkme.frm", "customer.frm", "grid.frm", "tabs.frm",
-                                           "preview.frm", "sjis.frm", "mdiwork.frm"));
+                                           "preview.frm", "sjis.frm", "mdiwork.frm", "oldmenus.frm",
+                                           "profile.frm"));
 
 TEST(FrmReader, NestedBlocksArraysAndMenus) {
     const auto doc = FrmReader::read_file(data_dir() + "/nested.frm");
@@ -65,6 +68,66 @@ TEST(FrmReader, NestedBlocksArraysAndMenus) {
     EXPECT_EQ(list->frx_offset, 2u);
     // The code after the form block starts with the Attribute lines.
     EXPECT_EQ(doc.lines[doc.code_line].text, "Attribute VB_Name = \"frmOrders\"");
+}
+
+// Every shortcut of the designer's menu editor, as it writes them: read as written (Shift's `+`
+// is no sign of a number), understood as the keys they name, and kept byte for byte.
+TEST(FrmReader, MenuShortcutsAsTheDesignerWritesThem) {
+    const struct {
+        const char* text;
+        bool ctrl, shift, alt;
+        const char* key;
+    } cases[] = {
+        {"^A", true, false, false, "A"},
+        {"^Z", true, false, false, "Z"},
+        {"^{F12}", true, false, false, "F12"},
+        {"{F1}", false, false, false, "F1"},
+        {"+{F2}", false, true, false, "F2"},
+        {"+^X", true, true, false, "X"},
+        {"+^{F5}", true, true, false, "F5"},
+        {"%{BKSP}", false, false, true, "BACKSPACE"},
+        {"{DEL}", false, false, false, "DELETE"},
+        {"+{DEL}", false, true, false, "DELETE"},
+        {"{INSERT}", false, false, false, "INSERT"},
+        {"^{INSERT}", true, false, false, "INSERT"},
+        {"+{INSERT}", false, true, false, "INSERT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string text =
+            "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.Menu m \r\n"
+            "      Shortcut        =   " +
+            std::string(c.text) + "\r\n   End\r\nEnd\r\n";
+        const auto doc = FrmReader::read_bytes(text, "m.frm");
+        const auto* p = doc.form.children.at(0).find("Shortcut");
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->kind, FrmValueKind::Bare);
+        EXPECT_EQ(p->text, c.text);
+        EXPECT_EQ(doc.bytes(), text);
+        const auto keys = kv::host::MenuShortcut::parse(c.text);
+        ASSERT_TRUE(keys.has_value());
+        EXPECT_EQ(*keys, (kv::host::MenuShortcut{c.ctrl, c.shift, c.alt, c.key}));
+    }
+    for (const char* none : {"", "^", "^^A", "+", "{F0}", "{F17}", "{NOPE}", "^{}", "AB", "^{F1"})
+        EXPECT_FALSE(kv::host::MenuShortcut::parse(none).has_value()) << none;
+}
+
+// The previous designer's forms (VERSION 4.00: font properties in lower case, the form's outer
+// geometry beside its client area) load as they are.
+TEST(FrmReader, FormsOfThePreviousDesigner) {
+    const auto doc = FrmReader::read_file(data_dir() + "/oldmenus.frm");
+    EXPECT_EQ(doc.lines[0].text, "VERSION 4.00");
+    const auto* font = doc.form.find_group("Font");
+    ASSERT_NE(font, nullptr);
+    EXPECT_DOUBLE_EQ(font->find("Size")->number, 8.25);
+    auto host = mem::MemoryHost::install();
+    const auto loaded = FrmLoader::load(doc, *host);
+    EXPECT_DOUBLE_EQ(loaded.form->client_width_twips(), 6690);
+    EXPECT_DOUBLE_EQ(to_double(loaded.form->get("FontSize")), 8.25);
+    auto menu = loaded.form->control("mnuEditSelectAll");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(to_text(menu->get("Shortcut")), "+^A");
+    Host::set_current(nullptr);
 }
 
 TEST(FrmReader, PropertyBlocksAndOddNames) {
@@ -210,17 +273,25 @@ INSTANTIATE_TEST_SUITE_P(
                  "bad.frm:3: expected a property line NAME = VALUE, Begin or End, found 'this is "
                  "not a property'"},
         BadInput{"old version", "VERSION 2.00\r\nBegin Form Form1\r\nEnd\r\n",
-                 "bad.frm:1: expected VERSION 5.00, found 'VERSION 2.00'; this is not a form file "
-                 "of this designer"},
+                 "bad.frm:1: expected VERSION 5.00 or VERSION 4.00, found 'VERSION 2.00'; this is "
+                 "not a form file of this designer"},
+        BadInput{"version 3", "VERSION 3.00\r\nBegin VB.Form Form1\r\nEnd\r\n",
+                 "bad.frm:1: expected VERSION 5.00 or VERSION 4.00, found 'VERSION 3.00'; this is "
+                 "not a form file of this designer"},
+        BadInput{"shortcut with Shift that is none",
+                 kHead + "   Begin VB.Menu m \r\n      Shortcut = +{F99}\r\n   End\r\nEnd\r\n",
+                 "bad.frm:4: expected a menu shortcut such as ^A, {F1}, +{F2} or +^X for "
+                 "Shortcut, found '+{F99}'"},
         BadInput{"form of another designer",
                  "VERSION 5.00\r\nBegin {5E1A6B7C-0D2F-4A3B-9C8D-7E6F5A4B3C2D} Panel1 \r\nEnd\r\n",
                  "bad.frm:2: expected Begin VB.Form NAME, found 'Begin "
                  "{5E1A6B7C-0D2F-4A3B-9C8D-7E6F5A4B3C2D} Panel1' (a form of another designer, "
                  "its class is a GUID); this is not a form file of this designer"},
         BadInput{"class module", "VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\n",
-                 "bad.frm:1: expected VERSION 5.00, found 'VERSION 1.0 CLASS'; this is not a "
-                 "form file of this designer"},
-        BadInput{"empty file", "", "bad.frm:1: expected VERSION 5.00, found an empty file"},
+                 "bad.frm:1: expected VERSION 5.00 or VERSION 4.00, found 'VERSION 1.0 CLASS'; "
+                 "this is not a form file of this designer"},
+        BadInput{"empty file", "",
+                 "bad.frm:1: expected VERSION 5.00 or VERSION 4.00, found an empty file"},
         BadInput{"Begin without a name", kHead + "   Begin VB.Label\r\n   End\r\nEnd\r\n",
                  "bad.frm:3: expected Begin CLASS NAME, found 'Begin VB.Label'"},
         BadInput{"form inside the form", kHead + "   Begin VB.Form G \r\n   End\r\nEnd\r\n",

@@ -70,7 +70,7 @@ TEST_P(FormsWithResizer, SavingWithoutAChangeGivesTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(All, FormsWithResizer,
                          ::testing::Values("pixels.frm", "nested.frm", "thirdparty.frm",
-                                           "mdichild.frm", "checkme.frm"));
+                                           "mdichild.frm", "checkme.frm", "profile.frm"));
 
 TEST(FrmWriter, ChangedSettingsTouchOnlyTheResizerBlockAndItsEntry) {
     for (const char* name : {"nested.frm", "thirdparty.frm"}) {
@@ -183,4 +183,26 @@ TEST(FrmWriter, NewResizerBlockAsTheDesignerPlacesIt) {
     // A second placement does not repeat the library line.
     const auto twice = FrmWriter::add_resizer_block(placed, "zk2");
     EXPECT_EQ(twice.find("zokKL4VB.ocx"), twice.rfind("zokKL4VB.ocx"));
+}
+
+// A form of the previous designer gets a resizer and its settings and stays what it was: its
+// version line, its menus' shortcuts and every other line keep their bytes.
+TEST(FrmWriter, AFormOfThePreviousDesignerKeepsItsVersionAndShortcuts) {
+    const std::string path = data_dir() + "/oldmenus.frm";
+    const auto doc = FrmReader::read_file(path);
+    const auto placed = FrmReader::read_bytes(FrmWriter::add_resizer_block(doc, "zk1"), path);
+    Designer designer;
+    const auto saved =
+        designer.save(placed, [](zokKelvane& k) { k.ControlSettings("txtBody \tKKKKK"); });
+    const auto before = lines_of(slurp(path)), after = lines_of(saved.frm_bytes);
+    EXPECT_EQ(after.front(), "VERSION 4.00\r\n");
+    // Every line of the old file is there, in its order; only the library line and the
+    // resizer's block are new.
+    size_t at = 0;
+    for (const auto& line : before) {
+        while (at < after.size() && after[at] != line) ++at;
+        ASSERT_LT(at, after.size()) << "lost: " << line;
+        ++at;
+    }
+    EXPECT_NE(saved.frm_bytes.find("Shortcut        =   +^{F7}\r\n"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 // placeholders made, 2 bad input), --all over a folder that goes on past a broken form, --dpi.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "frm_test_util.h"
@@ -80,6 +81,26 @@ TEST(ExportCommand, DotsPerInchScaleThePixels) {
         EXPECT_TRUE(has(slurp(ui), "<width>" + std::string(width) + "</width>")) << dpi;
     }
 }
+
+#ifdef KV_UIC
+// Qt's user interface compiler takes every exported form (the README's word "compiles with uic").
+TEST(ExportCommand, ExportedFormsCompileWithUic) {
+    ScratchDir out;
+    const auto r = run({"export", "--all", data_dir(), "-o", out.path().string()});
+    ASSERT_NE(r.status, 2) << r.err;
+    size_t forms = 0;
+    for (const auto& e : fs::directory_iterator(out.path())) {
+        if (e.path().extension() != ".ui") continue;
+        ++forms;
+        const fs::path header = fs::path(e.path()).replace_extension(".h");
+        const std::string command =
+            std::string(KV_UIC) + " '" + e.path().string() + "' -o '" + header.string() + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << e.path();
+        EXPECT_TRUE(has(slurp(header), "class Ui_")) << e.path();
+    }
+    EXPECT_GE(forms, 14u);
+}
+#endif
 
 }  // namespace
 }  // namespace kv::test

@@ -13,8 +13,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <stdexcept>
+
+#include <unistd.h>
 
 #include "NotesWindow.h"
 #include "host/qt/QtUserInput.h"
@@ -302,6 +307,34 @@ TEST(QtExample, WidgetsAddedLaterFollowTheWindow) {
     EXPECT_TRUE(qt::QtHost::installed().messages().empty());
 }
 
+// A widget added at an odd size starts the layout again; the widgets laid out before keep the
+// places they were designed with: back at the first size they stand exactly there.
+TEST(QtExample, AWidgetAddedLaterLeavesTheOthersDesignAlone) {
+    SmallWindow w;
+    std::vector<std::pair<QWidget*, QRect>> design;
+    const char* modes[] = {"RRRRK", "KRRKK", "RKKRK", "AAKKK", "CCKKK"};
+    for (int i = 0; i < 5; ++i) {
+        auto* box = new QLineEdit(&w.window);
+        box->setGeometry(13 + 71 * i, 17 + 37 * i, 57, 21);
+        w.resizer->anchor(*box, modes[i]);
+        design.emplace_back(box, box->geometry());
+    }
+    design.emplace_back(w.ok, w.ok->geometry());
+    settle();
+    for (const QSize odd : {QSize(517, 389), QSize(611, 433)}) {
+        w.resize(odd);
+        auto* late = new QLabel("late", &w.window);
+        late->setGeometry(31, 29, 47, 23);
+        settle();
+        w.resize({400, 300});
+        for (const auto& [widget, rect] : design)
+            EXPECT_EQ(widget->geometry(), rect) << odd.width();
+        delete late;
+        settle();
+    }
+    expect_widgets_follow(*qt::QtHost::installed().find_form("Form1"));
+}
+
 TEST(QtExample, DeletedWidgetsAreForgotten) {
     SmallWindow w;
     auto* list = new QListWidget(&w.window);
@@ -390,6 +423,26 @@ TEST(QtExample, AResizePaintsTheWindowOnceTheLayoutHasSettled) {
     EXPECT_EQ(count.paints, 1);
     EXPECT_TRUE(window.updatesEnabled());
     EXPECT_EQ(panels[9]->geometry(), QRect(100, 120, 80, 100));
+}
+
+// The example program as its user starts it, on a platform without a window system and with no
+// runtime folder set: nothing on stderr, a picture of its window.
+TEST(QtExample, TheExampleProgramIsQuiet) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("kv_qt_example_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto program =
+        std::filesystem::read_symlink("/proc/self/exe").parent_path() / "qt_example";
+    const std::string command = "env -u XDG_RUNTIME_DIR TMPDIR='" + dir.string() +
+                                "' QT_QPA_PLATFORM=offscreen '" + program.string() + "' --store '" +
+                                (dir / "store.ini").string() + "' --size 700x500 --shot '" +
+                                (dir / "shot.png").string() + "' 2>'" + (dir / "err.txt").string() +
+                                "' >/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream in(dir / "err.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "");
+    EXPECT_GT(std::filesystem::file_size(dir / "shot.png"), 0u);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(QtExample, AWindowWithALayoutIsRefusedAPanelWithOneIsOneWidget) {

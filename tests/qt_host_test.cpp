@@ -3,17 +3,26 @@
 // again, widgets per control class, the host services on Qt.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
+#include "host/qt/QtPictureView.h"
 #include "host/qt/QtUserInput.h"
 #include "qt_rig.h"
 
@@ -161,11 +170,133 @@ TEST(QtHost, EachClassGetsItsWidget) {
     expect_widgets_follow(run.form());
 }
 
+// Every shortcut of the designer's notation is the same key sequence on the window's menus,
+// and the menus nest as the file nests them.
+TEST(QtHost, MenuShortcutsAreTheSameKeySequences) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/oldmenus.frm");
+    auto* bar = run.window().frame()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->actions().size(), 2);
+    EXPECT_EQ(bar->actions()[0]->text(), "&File");
+    const struct {
+        const char* menu;
+        const char* keys;  // as Qt writes the sequence
+    } cases[] = {
+        {"mnuFileNew", "Ctrl+N"},
+        {"mnuFileSaveAs", "Ctrl+F12"},
+        {"mnuFileExit", "Alt+Backspace"},
+        {"mnuEditUndo", "Ctrl+Z"},
+        {"mnuEditCut", "Shift+Del"},
+        {"mnuEditCopy", "Ctrl+Ins"},
+        {"mnuEditPaste", "Shift+Ins"},
+        {"mnuEditDelete", "Del"},
+        {"mnuEditFind", "F3"},
+        {"mnuEditRename", "Shift+F2"},
+        {"mnuEditSelectAll", "Ctrl+Shift+A"},
+        {"mnuEditInsertFile", "Ins"},
+        {"mnuEditSpell", "Ctrl+Shift+F7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.menu);
+        auto* action = bar->findChild<QAction*>(c.menu);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->shortcut(), QKeySequence(c.keys));
+        EXPECT_EQ(action->shortcut().toString(QKeySequence::PortableText), c.keys);
+    }
+    // The nested menu holds its items; the separator is one.
+    auto* more = bar->findChild<QAction*>("mnuEditMore");
+    ASSERT_NE(more, nullptr);
+    ASSERT_NE(more->menu(), nullptr);
+    EXPECT_EQ(more->menu()->actions().size(), 3);
+    auto* file = bar->actions()[0]->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->actions()[2]->isSeparator());
+}
+
+namespace {
+
+// A left click at a point of a widget, as real mouse events.
+void click(QWidget& w, QPoint at) {
+    const QPointF local(at), global(w.mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&w, &press);
+    QApplication::sendEvent(&w, &release);
+}
+
+}  // namespace
+
+// A tab control is a real tab widget: a click on a tab shows that tab's controls and hides the
+// others', and whichever tab is on view, a resize lays every tab's controls out in place.
+TEST(QtHost, TabsSwitchWithAClickAndKeepTheirControlsInPlace) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/profile.frm");
+    auto& w = run.window();
+    auto* tabs = dynamic_cast<QTabWidget*>(w.widget_of(run.control("tabProfile").get()));
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 3);
+    EXPECT_EQ(tabs->tabText(1), "Contact");
+    EXPECT_FALSE(tabs->tabIcon(1).isNull());
+    auto widget = [&](const char* name) { return w.widget_of(run.control(name).get()); };
+    auto px = [](double twips) { return static_cast<int>(std::lround(twips / 15)); };
+    EXPECT_TRUE(widget("txtName")->isVisible());
+    EXPECT_FALSE(widget("txtEmail")->isVisible());
+    // The parked e-mail box stands 75 000 twips right of its Left on the tab control.
+    EXPECT_EQ(widget("txtEmail")->x(), px(-73680 + 75000));
+
+    click(*tabs->tabBar(), tabs->tabBar()->tabRect(1).center());
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(widget("txtEmail")->isVisible());
+    EXPECT_TRUE(widget("imgMap")->isVisible());
+    EXPECT_FALSE(widget("txtName")->isVisible());
+    EXPECT_EQ(to_double(run.control("tabProfile")->get("Tab")), 1);
+
+    // The user makes the form wider: the tab control and the e-mail box on the tab on view
+    // grow by as much, the name box on the other tab too, each still where it belongs.
+    const double name_width = num(*run.control("txtName"), Prop::Width);
+    qt::QtUserInput input(qt::QtHost::installed());
+    input.resize(run.form(), num(run.form(), Prop::Width) + 1500, num(run.form(), Prop::Height));
+    EXPECT_EQ(widget("txtEmail")->x(), px(-73680 + 75000));
+    EXPECT_EQ(widget("txtEmail")->width(), px(4095 + 1500));
+    EXPECT_EQ(num(*run.control("txtName"), Prop::Width), name_width + 1500);
+    click(*tabs->tabBar(), tabs->tabBar()->tabRect(0).center());
+    EXPECT_TRUE(widget("txtName")->isVisible());
+    EXPECT_EQ(widget("txtName")->geometry(), QRect(px(1320), px(570), px(4095 + 1500), px(315)));
+    EXPECT_FALSE(widget("txtEmail")->isVisible());
+    expect_widgets_follow(run.form());
+}
+
+// The form's icon is the window's, its picture the client area's background; an image and a
+// picture box show theirs, a metafile names its format.
+TEST(QtHost, PicturesOnTheWindow) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/profile.frm");
+    auto& w = run.window();
+    EXPECT_FALSE(w.frame()->windowIcon().isNull());
+    const QImage client = w.client()->grab().toImage();
+    // The background picture: a strip of blue shades at the top left corner.
+    EXPECT_GT(qBlue(client.pixel(5, 5)), qRed(client.pixel(5, 5)));
+    auto* photo = dynamic_cast<qt::QtPictureView*>(w.widget_of(run.control("imgPhoto").get()));
+    ASSERT_NE(photo, nullptr);
+    const QImage shown = photo->grab().toImage();
+    // The face in the middle of the portrait.
+    const QRgb face = shown.pixel(1 + 32, 1 + 26);
+    EXPECT_GT(qRed(face), 200);
+    EXPECT_GT(qGreen(face), 170);
+    auto* map = dynamic_cast<qt::QtPictureView*>(w.widget_of(run.control("imgMap").get()));
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->stand_in(), "WMF picture");
+    auto* logo = dynamic_cast<qt::QtPictureView*>(w.widget_of(run.control("picLogo").get()));
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->stand_in(), "");
+}
+
 TEST(QtHost, ServicesActOnTheWidgets) {
     LiveForm run(kDemo);
     auto& host = qt::QtHost::installed();
-    // The update lock holds the window's painting.
+    // The update lock holds the window's painting (once widgets move under it).
     EXPECT_TRUE(host.lock_window_update(run.form().hwnd()));
+    host.sync();
     EXPECT_FALSE(run.window().client()->updatesEnabled());
     EXPECT_TRUE(host.lock_window_update(0));
     EXPECT_TRUE(run.window().client()->updatesEnabled());
@@ -188,6 +319,62 @@ TEST(QtHost, ServicesActOnTheWidgets) {
     EXPECT_EQ(host.running_timers(), 0);
     // Twips per pixel from the screen's logical DPI (96 offscreen, also at a scale factor).
     EXPECT_EQ(host.twips_per_pixel_x(), 15);
+}
+
+// Counts the times a widget is painted.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget& w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+void run_events_for(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// A border drag paints the window once, when its widgets have followed; the settle tick after
+// it moves nothing and paints nothing. The form's update lock holds the painting while widgets
+// move under it, until the lock ends; a lock nothing moved under repaints nothing.
+TEST(QtHost, AResizePaintsOnceAndALockHoldsWhatMovesUnderIt) {
+    LiveForm run(kDemo);
+    auto& host = qt::QtHost::installed();
+    QWidget* client = run.window().client();
+    host.settle();
+    PaintCount count(*client);
+    run.window().resize_as_user({760, 560});
+    EXPECT_FALSE(client->updatesEnabled());  // until the event loop is back
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(client->updatesEnabled());
+    EXPECT_EQ(count.paints, 1);
+    host.settle();
+    run_events_for(20);
+    EXPECT_EQ(count.paints, 1);
+    expect_widgets_follow(run.form());
+
+    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
+    EXPECT_TRUE(host.lock_window_update(0));
+    run_events_for(20);
+    EXPECT_EQ(count.paints, 1);
+
+    auto list = run.control("lstFolders");
+    ASSERT_TRUE(list);
+    QWidget* widget = run.window().widget_of(list.get());
+    ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
+    list->move(list->rect_twips().left + 300);
+    host.sync();
+    EXPECT_EQ(widget->x(), static_cast<int>(std::lround(list->rect_twips().left / 15)));
+    run_events_for(20);
+    EXPECT_FALSE(client->updatesEnabled());
+    EXPECT_EQ(count.paints, 1);
+    EXPECT_TRUE(host.lock_window_update(0));
+    run_events_for(20);
+    EXPECT_TRUE(client->updatesEnabled());
+    EXPECT_GT(count.paints, 1);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "NotesWindow.h"
 
 int main(int argc, char** argv) {
+    kelvane::prepare_application();
     QApplication app(argc, argv);
     app.setApplicationName("Kelvane Qt Example");
     std::string store, shot;

@@ -2,7 +2,8 @@
 // The object name each control of a form takes in a Qt Designer form: its Name, and for an
 // element of a control array Name_Index (optView(2) becomes optView_2), so that every name is
 // unique and still says which element it was. A name already taken gets a further "_" until it
-// is free; names the form's own widgets need (the central widget, the menu bar) are kept free.
+// is free; names the form's own widgets need (the central widget, the menu bar) are kept free. A
+// name must also be a C++ member for uic: a keyword gets a trailing "_" (delete_).
 #include <map>
 #include <optional>
 #include <string>

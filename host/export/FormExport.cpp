@@ -75,7 +75,7 @@ void write_resizer(ExportContext& ctx, mem::MemoryObject* resizer, UiNode& paren
 
 }  // namespace
 
-ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
+ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form, int window_state,
                              const std::shared_ptr<mem::MemoryObject>& resizer,
                              const ExportOptions& options) {
     ExportContext ctx(doc, form, options.dpi);
@@ -102,6 +102,15 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
     root.rect_property("geometry", 0, 0, width,
                        height + (main_window && menu_bar ? host::kMenuBarPixels : 0));
     root.string_property("windowTitle", try_text(form, Prop::Caption).value_or(""));
+    // A form of a fixed border keeps its size; one the file opens maximised opens so.
+    if (const int border = form.border_style(); border == 1 || border == 3 || border == 4) {
+        for (const char* limit : {"minimumSize", "maximumSize"}) {
+            UiNode& size = root.property(limit).add("size");
+            size.add("width", std::to_string(width));
+            size.add("height", std::to_string(height));
+        }
+    }
+    if (window_state == 2) root.set_property("windowState", "Qt::WindowMaximized");
     const ExportFont font = widgets.font_of(form);
     WidgetExport::write_font(root, font, {}, true);
     widgets.write_colours(root, form);

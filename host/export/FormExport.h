@@ -26,9 +26,9 @@ struct ExportResult {
 
 class FormExport {
   public:
-    // `form` is the form loaded from `doc` (in design mode, before any resize), `resizer` its
-    // resizer control (nullptr when it has none).
-    static ExportResult run(const frm::FrmDocument& doc, mem::MemoryForm& form,
+    // `form` is the form loaded from `doc` (in design mode, before any resize), `window_state`
+    // the state the file opens it in, `resizer` its resizer control (nullptr when it has none).
+    static ExportResult run(const frm::FrmDocument& doc, mem::MemoryForm& form, int window_state,
                             const std::shared_ptr<mem::MemoryObject>& resizer,
                             const ExportOptions& options);
 };

@@ -51,7 +51,8 @@ FormFileExport export_form_file(const std::string& form_path, const std::string&
 
     ExportOptions opts = options;
     if (opts.ui_name.empty()) opts.ui_name = fs::path(ui_path).filename().string();
-    ExportResult result = FormExport::run(doc, *loaded.form, loaded.resizer, opts);
+    ExportResult result =
+        FormExport::run(doc, *loaded.form, loaded.window_state, loaded.resizer, opts);
 
     FormFileExport out;
     out.report = std::move(result.report);

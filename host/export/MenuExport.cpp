@@ -94,6 +94,10 @@ void MenuExport::write_items(const frm::FrmBlock& menu, ui::UiNode& into, ui::Ui
             continue;
         }
         order.push_back(name);
+        if (flag_of(*c, "WindowList", false))
+            ctx_.report.notes.push_back(name +
+                                        ": a window list; fill it from the QMdiArea's "
+                                        "subwindows in the code");
         if (holds_items(b)) {
             if (!try_flag(*c, Prop::Visible).value_or(true))
                 ctx_.report.notes.push_back(name +

@@ -12,6 +12,7 @@
 
 #include "host/frm/CodePage.h"
 #include "host/frm/FrmError.h"
+#include "host/frm/FrxPicture.h"
 
 namespace kv::frm {
 
@@ -114,6 +115,20 @@ std::string FrmDocument::frx_text(const FrmProperty& p) const {
         return f.read_text(p.frx_offset);
     } catch (const FrmError& e) {
         throw FrmError(path, p.line + 1, p.name + " refers to " + e.what());
+    }
+}
+
+std::optional<host::Picture> FrmDocument::frx_picture(const FrmProperty& p) const {
+    const FrxFile& f = frx_file(p.frx_name);
+    if (!f.exists_on_disk()) {
+        throw FrmError(path, p.line + 1,
+                       "expected the file " + p.frx_name + " beside the form for " + p.name +
+                           ", found no such file");
+    }
+    try {
+        return FrxPicture::read(f, p.frx_offset);
+    } catch (const FrmError& e) {
+        throw FrmError(path, p.line + 1, p.name + " refers to a damaged picture: " + e.what());
     }
 }
 

@@ -3,9 +3,11 @@
 // byte for byte), the header, the tree of blocks and where the code begins.
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "host/common/Picture.h"
 #include "host/frm/FrmBlock.h"
 #include "host/frm/FrxFile.h"
 
@@ -47,6 +49,9 @@ class FrmDocument {
     // the form, its name compared without regard to case. FrmError at the property's line when
     // the .frx is missing or the entry does not fit it.
     std::string frx_text(const FrmProperty& p) const;
+    // The picture the property refers to (nullopt for an empty one). FrmError at the property's
+    // line, naming it and the record's offset, when the .frx is missing or the record damaged.
+    std::optional<host::Picture> frx_picture(const FrmProperty& p) const;
     // The form's own .frx, where the writer puts entries: the form file's name with .frx, spelt
     // as the form's references spell it.
     std::string frx_name() const;

@@ -1,7 +1,9 @@
 #include "host/frm/FrmLoader.h"
 
 #include "engine/Error.h"
+#include "engine/HostAccess.h"
 #include "host/frm/FrmError.h"
+#include "host/frm/FrmPictures.h"
 #include "host/frm/FrmValueCheck.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryPropertyBag.h"
@@ -68,6 +70,24 @@ void store(mem::MemoryObject& obj, const std::string& name, const Value& v) {
     }
 }
 
+// A tab strip keeps its tabs in a property block; the host holds them by the names programs
+// use: Tabs.Count, Tabs(1).Caption, Tabs(1).Key, ...
+void store_tab_block(const FrmDocument& doc, mem::MemoryObject& obj, const FrmBlock& b) {
+    const auto* tabs = b.find_group("Tabs");
+    if (!tabs) return;
+    int n = 0;
+    for (const auto& tab : tabs->groups) {
+        const std::string at = "Tabs(" + std::to_string(++n) + ").";
+        for (const char* name : {"Caption", "Key", "ToolTipText", "Tag"}) {
+            const auto* p = tab.find(name);
+            if (!p) continue;
+            if (auto v = FrmLoader::value_of(doc, *p, false)) store(obj, at + name, *v);
+        }
+    }
+    const auto* count = tabs->find("NumTabs");
+    store(obj, "Tabs.Count", count && count->kind == FrmValueKind::Number ? count->number : n);
+}
+
 }  // namespace
 
 std::optional<Value> FrmLoader::value_of(const FrmDocument& doc, const FrmProperty& p,
@@ -104,6 +124,7 @@ LoadedForm FrmLoader::load(const FrmDocument& doc, mem::MemoryHost& host) {
     loader.result_.form = form;
     loader.result_.window_state = static_cast<int>(num_or(fb, "WindowState", 0));
     loader.set_properties(*form, fb);
+    FrmPictures::load(doc, fb, *form);
     clear_omitted_caption(*form, fb);
     const double cw = num_or(fb, "ClientWidth", 4680), ch = num_or(fb, "ClientHeight", 3195);
     form->set_client_size(cw, ch);
@@ -232,9 +253,11 @@ void FrmLoader::add_child(const FrmBlock& child,
             set_properties(*obj, child);
             set_geometry(*obj, child);
             set_user_scale(*obj, child);
-            // Menus all sit on the form; a submenu keeps the name of the menu it drops from.
+            FrmPictures::load(doc_, child, *obj);
+            if (!child.is_vb_class()) store_tab_block(doc_, *obj, child);
+            // Menus all sit on the form; a submenu keeps the key of the menu it drops from.
             if (is_menu && container && container->class_name() == "Menu")
-                obj->set_raw("MenuParent", container->name());
+                obj->set_raw("MenuParent", control_key(*container));
         }
         add_children(child, obj);
     }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "engine/Numbers.h"
+#include "host/common/MenuShortcut.h"
 #include "host/frm/CodePage.h"
 #include "host/frm/FileLimits.h"
 #include "host/frm/FormLock.h"
@@ -151,12 +152,16 @@ size_t FrmReader::skip_blank(size_t i) const {
 
 void FrmReader::read_header() {
     const std::string not_form = "; this is not a form file of this designer";
+    // The designer opens the forms of its predecessor (VERSION 4.00) as they are; those of
+    // older designers have another grammar.
+    const std::string versions = "VERSION 5.00 or VERSION 4.00";
     size_t i = skip_blank(0);
-    if (i >= doc_.lines.size()) fail(0, "expected VERSION 5.00, found an empty file");
+    if (i >= doc_.lines.size()) fail(0, "expected " + versions + ", found an empty file");
     std::string first = trim(doc_.lines[i].text);
     // A byte-order mark is tolerated in front of the first line.
     if (first.rfind("\xEF\xBB\xBF", 0) == 0) first = trim(first.substr(3));
-    if (first != "VERSION 5.00") fail(i, expected_found("VERSION 5.00", first) + not_form);
+    if (first != "VERSION 5.00" && first != "VERSION 4.00")
+        fail(i, expected_found(versions, first) + not_form);
     for (i = i + 1; i < doc_.lines.size(); ++i) {
         const std::string t = trim(doc_.lines[i].text);
         if (t.empty()) continue;
@@ -279,109 +284,155 @@ void FrmReader::read_group(FrmGroup& group, size_t depth, bool foreign) {
                                "', found the end of the file");
 }
 
-std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, size_t line,
-                                                     bool foreign) {
-    const std::string& s = doc.lines[line].text;
-    auto bad = [&](const std::string& what) { throw FrmError(doc.path, line + 1, what); };
-    // Split at the first `=` outside quotes, and find where a comment starts (outside quotes).
+namespace {
+
+// Where the `=` of a property line stands and where its comment starts, both outside quotes
+// (npos when there is none).
+struct LineParts {
+    size_t eq = std::string::npos;
+    size_t comment = std::string::npos;
+};
+
+LineParts find_parts(const std::string& s) {
+    LineParts parts;
     bool quoted = false;
-    size_t eq = std::string::npos, comment = std::string::npos;
     for (size_t k = 0; k < s.size(); ++k) {
         if (s[k] == '"') quoted = !quoted;
         if (quoted) continue;
-        if (s[k] == '=' && eq == std::string::npos) eq = k;
-        if (s[k] == '\'' && eq != std::string::npos) {
-            comment = k;
+        if (s[k] == '=' && parts.eq == std::string::npos) parts.eq = k;
+        if (s[k] == '\'' && parts.eq != std::string::npos) {
+            parts.comment = k;
             break;
         }
     }
-    if (eq == std::string::npos) return std::nullopt;
+    return parts;
+}
+
+// A refusal at the property's line.
+struct LineFault {
+    const FrmDocument& doc;
+    size_t line;
+    [[noreturn]] void operator()(const std::string& what) const {
+        throw FrmError(doc.path, line + 1, what);
+    }
+};
+
+bool is_quoted(const std::string& v) {
+    return v[0] == '"' || (v.size() > 1 && v[0] == '$' && v[1] == '"');
+}
+
+// "text" with doubled quotes, or a reference into the .frx: "NAME.frx":OFFSET, $"NAME.frx":OFFSET.
+void read_quoted(const FrmDocument& doc, FrmProperty& p, const LineFault& bad) {
+    const std::string& v = p.raw;
+    const size_t open = v[0] == '$' ? 1 : 0;
+    std::string text;
+    size_t k = open + 1;
+    bool closed = false;
+    for (; k < v.size(); ++k) {
+        if (v[k] != '"') {
+            text += v[k];
+        } else if (k + 1 < v.size() && v[k + 1] == '"') {
+            text += '"';
+            ++k;
+        } else {
+            closed = true;
+            break;
+        }
+    }
+    if (!closed) bad(expected_found("a closing quote", v));
+    const std::string rest = v.substr(k + 1);
+    if (rest.empty() && open == 0) {
+        p.kind = FrmValueKind::String;
+        p.text = doc.decode(text);
+        return;
+    }
+    const bool hex_ok = rest.size() >= 5 && rest[0] == ':' &&
+                        rest.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos;
+    if (!hex_ok || rest.size() > 9)
+        bad(expected_found("\"NAME.frx\":OFFSET with 4 or more hexadecimal digits", v));
+    p.kind = FrmValueKind::FrxRef;
+    p.frx_name = doc.decode(text);
+    // Entries live in a file beside the form; a path could make a save write anywhere.
+    if (p.frx_name.empty() || p.frx_name == "." || p.frx_name == ".." ||
+        p.frx_name.find_first_of("/\\:") != std::string::npos)
+        bad(expected_found("a plain .frx file name beside the form", p.frx_name));
+    if (p.frx_name.size() > kMaxFileName)
+        bad("expected a .frx file name of at most " + std::to_string(kMaxFileName) +
+            " bytes, found one of " + std::to_string(p.frx_name.size()));
+    p.frx_offset = static_cast<uint32_t>(std::stoul(rest.substr(1), nullptr, 16));
+    p.frx_dollar = open == 1;
+}
+
+void keep_as_written(const FrmDocument& doc, FrmProperty& p) {
+    p.kind = FrmValueKind::Bare;
+    p.text = doc.decode(p.raw);
+}
+
+// &H8000000F& (32 bits) or &HFF (16 bits without the `&`), as the designer reads them.
+void read_hex(const FrmDocument& doc, FrmProperty& p, bool foreign, const LineFault& bad) {
+    const std::string& v = p.raw;
+    size_t k = 2;
+    while (k < v.size() && is_hex_digit(v[k])) ++k;
+    const size_t digits = k - 2;
+    const bool amp = k < v.size() && v[k] == '&';
+    if (digits == 0 || digits > 8 || k + (amp ? 1 : 0) != v.size()) {
+        if (foreign) return keep_as_written(doc, p);
+        bad(expected_found("a hexadecimal number such as &H8000000F&", v));
+    }
+    const auto bits = static_cast<uint32_t>(std::stoul(v.substr(2, digits), nullptr, 16));
+    p.kind = FrmValueKind::Hex;
+    p.hex_long = amp || digits > 4;
+    p.number = p.hex_long ? static_cast<double>(static_cast<int32_t>(bits))
+                          : static_cast<double>(static_cast<int16_t>(bits & 0xFFFF));
+}
+
+// A decimal number; a menu shortcut with Shift (`+{F2}`, `+^X`) starts like one and is kept as
+// written.
+void read_number(const FrmDocument& doc, FrmProperty& p, bool foreign, const LineFault& bad) {
+    const std::string& v = p.raw;
+    const auto n = parse_number(v);
+    if (!n || v.find_first_of("&Hh") != std::string::npos) {
+        if (foreign || host::MenuShortcut::parse(v)) return keep_as_written(doc, p);
+        if (same_name(p.name, "Shortcut"))
+            bad(expected_found(std::string(host::kShortcutExpected) + " for Shortcut", v));
+        bad(expected_found("a number", v));
+    }
+    p.kind = FrmValueKind::Number;
+    p.number = *n;
+}
+
+bool looks_numeric(const std::string& v) {
+    const char c = v[0];
+    return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';
+}
+
+}  // namespace
+
+std::optional<FrmProperty> FrmReader::parse_property(const FrmDocument& doc, size_t line,
+                                                     bool foreign) {
+    const std::string& s = doc.lines[line].text;
+    const LineFault bad{doc, line};
+    const LineParts parts = find_parts(s);
+    if (parts.eq == std::string::npos) return std::nullopt;
     FrmProperty p;
     p.line = line;
-    p.name = trim(s.substr(0, eq));
+    p.name = trim(s.substr(0, parts.eq));
     if (p.name.empty() || p.name.find_first_of(" \t\"") != std::string::npos)
         bad(expected_found("a property name before '='", trim(s)));
-    const size_t value_end = comment == std::string::npos ? s.size() : comment;
-    p.raw = trim(s.substr(eq + 1, value_end - eq - 1));
-    if (comment != std::string::npos) p.comment = s.substr(comment + 1);
+    const size_t value_end = parts.comment == std::string::npos ? s.size() : parts.comment;
+    p.raw = trim(s.substr(parts.eq + 1, value_end - parts.eq - 1));
+    if (parts.comment != std::string::npos) p.comment = s.substr(parts.comment + 1);
     const std::string& v = p.raw;
     if (v.empty()) bad(expected_found("a value after '='", trim(s)));
-
-    if (v[0] == '"' || (v.size() > 1 && v[0] == '$' && v[1] == '"')) {
-        const size_t open = v[0] == '$' ? 1 : 0;
-        std::string text;
-        size_t k = open + 1;
-        bool closed = false;
-        for (; k < v.size(); ++k) {
-            if (v[k] != '"') {
-                text += v[k];
-            } else if (k + 1 < v.size() && v[k + 1] == '"') {
-                text += '"';
-                ++k;
-            } else {
-                closed = true;
-                break;
-            }
-        }
-        if (!closed) bad(expected_found("a closing quote", v));
-        const std::string rest = v.substr(k + 1);
-        if (rest.empty() && open == 0) {
-            p.kind = FrmValueKind::String;
-            p.text = doc.decode(text);
-            return p;
-        }
-        const bool hex_ok =
-            rest.size() >= 5 && rest[0] == ':' &&
-            rest.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos;
-        if (!hex_ok || rest.size() > 9)
-            bad(expected_found("\"NAME.frx\":OFFSET with 4 or more hexadecimal digits", v));
-        p.kind = FrmValueKind::FrxRef;
-        p.frx_name = doc.decode(text);
-        // Entries live in a file beside the form; a path could make a save write anywhere.
-        if (p.frx_name.empty() || p.frx_name == "." || p.frx_name == ".." ||
-            p.frx_name.find_first_of("/\\:") != std::string::npos)
-            bad(expected_found("a plain .frx file name beside the form", p.frx_name));
-        if (p.frx_name.size() > kMaxFileName)
-            bad("expected a .frx file name of at most " + std::to_string(kMaxFileName) +
-                " bytes, found one of " + std::to_string(p.frx_name.size()));
-        p.frx_offset = static_cast<uint32_t>(std::stoul(rest.substr(1), nullptr, 16));
-        p.frx_dollar = open == 1;
-        return p;
-    }
-    auto as_written = [&] {
-        p.kind = FrmValueKind::Bare;
-        p.text = doc.decode(v);
-        return p;
-    };
-    if (v.size() > 1 && v[0] == '&' && (v[1] == 'H' || v[1] == 'h')) {
-        size_t k = 2;
-        while (k < v.size() && is_hex_digit(v[k])) ++k;
-        const size_t digits = k - 2;
-        const bool amp = k < v.size() && v[k] == '&';
-        if (digits == 0 || digits > 8 || k + (amp ? 1 : 0) != v.size()) {
-            if (foreign) return as_written();
-            bad(expected_found("a hexadecimal number such as &H8000000F&", v));
-        }
-        const auto bits = static_cast<uint32_t>(std::stoul(v.substr(2, digits), nullptr, 16));
-        p.kind = FrmValueKind::Hex;
-        p.hex_long = amp || digits > 4;
-        // As the designer reads them: a 32-bit value, or a 16-bit one without the `&`.
-        p.number = p.hex_long ? static_cast<double>(static_cast<int32_t>(bits))
-                              : static_cast<double>(static_cast<int16_t>(bits & 0xFFFF));
-        return p;
-    }
-    const char c = v[0];
-    if ((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.') {
-        const auto n = parse_number(v);
-        if (!n || v.find_first_of("&Hh") != std::string::npos) {
-            if (foreign) return as_written();
-            bad(expected_found("a number", v));
-        }
-        p.kind = FrmValueKind::Number;
-        p.number = *n;
-        return p;
-    }
-    return as_written();
+    if (is_quoted(v))
+        read_quoted(doc, p, bad);
+    else if (v.size() > 1 && v[0] == '&' && (v[1] == 'H' || v[1] == 'h'))
+        read_hex(doc, p, foreign, bad);
+    else if (looks_numeric(v))
+        read_number(doc, p, foreign, bad);
+    else
+        keep_as_written(doc, p);
+    return p;
 }
 
 }  // namespace kv::frm

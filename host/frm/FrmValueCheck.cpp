@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/common/MenuShortcut.h"
 #include "host/frm/FrmError.h"
 
 namespace kv::frm {
@@ -86,6 +87,14 @@ void check_block(const FrmDocument& doc, const FrmBlock& block) {
     for (const auto& p : block.properties)
         for (const auto& k : kKnown)
             if (same_name(p.name, k.name)) check_one(doc, p, k.rule);
+    // A menu's shortcut is one of the designer's key notations; anything else would reach
+    // the window as no shortcut at all.
+    if (const auto* shortcut = block.is_class("VB.Menu") ? block.find("Shortcut") : nullptr) {
+        if (shortcut->kind != FrmValueKind::Bare || !host::MenuShortcut::parse(shortcut->text))
+            throw FrmError(doc.path, shortcut->line + 1,
+                           expected_found(std::string(host::kShortcutExpected) + " for Shortcut",
+                                          shortcut->raw));
+    }
     if (const auto* font = block.find_group("Font"))
         if (const auto* size = font->find("Size")) check_one(doc, *size, Rule::FontSize);
     for (const auto& child : block.children) check_block(doc, child);

@@ -13,6 +13,7 @@
 
 #include "engine/HostObject.h"
 #include "engine/UserControl.h"
+#include "host/common/Picture.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/EventHub.h"
 #include "host/memory/ListItems.h"
@@ -144,6 +145,15 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void set_fixed_height_twips(double twips) { fixed_height_twips_ = twips; }
     // Properties kept by name only (anything the host does not model), in first-write order.
     const std::vector<std::pair<std::string, Value>>& extra_properties() const { return extra_; }
+    // Pictures the form file gave the object (Picture, Icon, TabPicture(1), ...), by property
+    // name; nullptr for a property without one. A picture is kept as stored, decoded by whoever
+    // paints it.
+    void set_picture(std::string_view name, std::shared_ptr<const host::Picture> picture);
+    std::shared_ptr<const host::Picture> picture(std::string_view name) const;
+    const std::vector<std::pair<std::string, std::shared_ptr<const host::Picture>>>& pictures()
+        const {
+        return pictures_;
+    }
 
     // The latest writes (up to kWriteLogLimit), oldest first.
     const std::vector<WriteRecord>& write_log() const { return write_log_; }
@@ -263,6 +273,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     std::optional<double> raw_scale_width_, raw_scale_height_;
     std::vector<std::pair<Prop, Value>> known_;  // plain properties set so far
     std::vector<std::pair<std::string, Value>> extra_;
+    std::vector<std::pair<std::string, std::shared_ptr<const host::Picture>>> pictures_;
     std::vector<WriteRecord> write_log_;
     EventHub events_;
 

@@ -13,6 +13,7 @@
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
+#include "host/qt/QtTabControl.h"
 #include "host/qt/QtWidgetFactory.h"
 
 namespace kv::qt {
@@ -148,12 +149,33 @@ void QtControlViews::sync(mem::MemoryForm& form) {
             QWidget* parent = holder && holder.get() != &form ? widget_of(holder.get()) : client_;
             if (parent) v.widget = make_widget(*c, parent);
             if (v.widget) watch(*c, *v.widget);
+            if (auto* tabs = dynamic_cast<QtTabControl*>(v.widget.data()))
+                tabs->on_switch([this, tabs] { show_tab(*tabs); });
         }
         if (!v.widget) continue;
         place(*c, *v.widget);
         dress(*c, *v.widget, v.adopted);
     }
     release_hold();
+}
+
+QtTabControl* QtControlViews::tab_of(const mem::MemoryObject& c) const {
+    const auto holder = c.container_object();
+    if (!holder || holder->is_form()) return nullptr;
+    return dynamic_cast<QtTabControl*>(widget_of(holder.get()));
+}
+
+bool QtControlViews::on_tab_shown(mem::MemoryObject& c) const {
+    const auto* tabs = tab_of(c);
+    return !tabs || tabs->shows(control_key(c), c.rect_twips().left);
+}
+
+void QtControlViews::show_tab(QtTabControl& tabs) {
+    for (auto& [object, v] : views_) {
+        if (!v.widget || v.widget->parentWidget() != &tabs) continue;
+        if (auto c = v.object.lock(); c && c->alive())
+            v.widget->setVisible(v.looks.visible && on_tab_shown(*c));
+    }
 }
 
 void QtControlViews::moving(QWidget& w, const QRect& to) {
@@ -206,7 +228,9 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
         return;
     }
     const auto r = c.rect_twips();
-    const QRect g(px(r.left + ix, tx), px(r.top + iy, ty), px(r.width, tx), px(r.height, ty));
+    const double shift = tab_of(c) ? host::TabSet::shift(r.left) : 0;
+    const QRect g(px(r.left + ix + shift, tx), px(r.top + iy, ty), px(r.width, tx),
+                  px(r.height, ty));
     if (w.geometry() != g) moving(w, g);
 }
 
@@ -237,7 +261,8 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
         now.pointer = try_num(c, Prop::MousePointer).value_or(0);
     }
     now.set = true;
-    if (!c.is_form() && (first || now.visible != was.visible)) w.setVisible(now.visible);
+    if (!c.is_form() && (first || now.visible != was.visible))
+        w.setVisible(now.visible && on_tab_shown(c));
     if (first || now.back_color != was.back_color) {
         if (auto color = color_of(now.back_color)) {
             QPalette p = w.palette();

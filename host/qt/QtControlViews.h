@@ -13,6 +13,7 @@
 namespace kv::qt {
 
 class QtFormWindow;
+class QtTabControl;
 
 class QtControlViews {
   public:
@@ -55,6 +56,10 @@ class QtControlViews {
         bool adopted = false;
     };
     static Looks read_looks(mem::MemoryObject& object);
+    // A control on a tab control: shown only with its tab, a parked one further right.
+    QtTabControl* tab_of(const mem::MemoryObject& object) const;
+    bool on_tab_shown(mem::MemoryObject& object) const;
+    void show_tab(QtTabControl& tabs);
     void place(mem::MemoryObject& object, QWidget& widget);
     void moving(QWidget& widget, const QRect& to);
     void release_hold();

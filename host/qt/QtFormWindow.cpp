@@ -12,6 +12,7 @@
 #include "host/common/FormFrame.h"
 #include "host/memory/ChangeJournal.h"
 #include "host/qt/QtHost.h"
+#include "host/qt/QtMenus.h"
 #include "host/qt/QtPaintHold.h"
 
 namespace kv::qt {
@@ -137,6 +138,7 @@ void QtFormWindow::sync() {
     if (!adopted_) {
         frame_->setWindowTitle(QString::fromStdString(try_text(*form, Prop::Caption).value_or("")));
         sync_menus(*form);
+        if (!pictures_) pictures_ = std::make_unique<QtFormPictures>(*form, *frame_, *client_);
     }
     sync_geometry(*form);
     views_.sync(*form);
@@ -145,21 +147,16 @@ void QtFormWindow::sync() {
 }
 
 void QtFormWindow::sync_menus(mem::MemoryForm& form) {
-    // The menu bar lists the visible top-level menus; it is built once the form is loaded.
+    // The menu bar is built once the form is loaded.
     if (menus_built_ || !form.loaded()) return;
     menus_built_ = true;
-    for (const auto& c : form.all_controls()) {
-        if (c->class_name() != "Menu") continue;
-        try {
-            c->get("MenuParent");
-            continue;  // a submenu
-        } catch (const Error&) {
-        }
-        if (!try_flag(*c, Prop::Visible).value_or(true)) continue;
-        if (!menu_bar_) menu_bar_ = new QMenuBar(frame_);
-        menu_bar_->addMenu(QString::fromStdString(try_text(*c, Prop::Caption).value_or("")));
+    auto* bar = new QMenuBar(frame_);
+    if (!build_menus(form, *bar)) {
+        delete bar;
+        return;
     }
-    if (menu_bar_) menu_bar_->setFixedHeight(host::kMenuBarPixels);
+    menu_bar_ = bar;
+    menu_bar_->setFixedHeight(host::kMenuBarPixels);
 }
 
 void QtFormWindow::sync_geometry(mem::MemoryForm& form) {
@@ -283,7 +280,7 @@ void QtFormWindow::resized() {
     const auto r = form->rect_twips();
     if (window_size_for(r.width, r.height) == size) return;
     // The user dragged the border: the form takes the window's new size, the window paints
-    // once the layout has settled.
+    // once its widgets have followed.
     QtPaintHold::hold(*client_);
     const auto [w, h] = outer_size_for(size);
     form->set_rect_twips({r.left, r.top, w, h});

@@ -17,6 +17,7 @@
 
 #include "host/memory/MemoryForm.h"
 #include "host/qt/QtControlViews.h"
+#include "host/qt/QtFormPictures.h"
 #include "host/qt/QtInputFilter.h"
 #include "host/qt/QtWidgetWatch.h"
 
@@ -98,6 +99,7 @@ class QtFormWindow : public QObject {
     std::unique_ptr<QtWidgetWatch> watch_;
     int syncing_ = 0;
     bool menus_built_ = false;
+    std::unique_ptr<QtFormPictures> pictures_;
 };
 
 }  // namespace kv::qt

@@ -100,11 +100,17 @@ void QtHost::show(const std::shared_ptr<mem::MemoryForm>& form) {
 void QtHost::sync() {
     if (syncing_) return;
     syncing_ = true;
+    // Widgets that move while the form holds the update lock wait with their painting for the
+    // lock's end. A lock no widget moved under (a pass's own) paints nothing anew.
+    if (locked_ && !lock_held_) {
+        lock_held_ = locked_;
+        QtPaintHold::set_locked(lock_held_);
+        if (lock_held_->updatesEnabled()) lock_held_->setUpdatesEnabled(false);
+    }
     forget_closed();
     for (auto& [form, window] : windows_)
         if (window) window->sync();
     syncing_ = false;
-    QtPaintHold::settled(running_timers_);
 }
 
 void QtHost::forget_closed() {
@@ -158,10 +164,14 @@ QWidget* QtHost::widget_of(WindowHandle hwnd) const {
 bool QtHost::lock_window_update(WindowHandle hwnd) {
     const bool ok = MemoryHost::lock_window_update(hwnd);
     if (!ok) return false;
-    // A window whose painting a resize holds already paints when the hold ends.
-    if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(true);
+    // The window's painting is held once a sync moves widgets under the lock (sync()).
     locked_ = hwnd ? widget_of(hwnd) : nullptr;
-    if (locked_ && !QtPaintHold::holds(locked_)) locked_->setUpdatesEnabled(false);
+    if (lock_held_ && lock_held_ != locked_) {
+        // A window whose painting a resize holds paints when that hold ends.
+        if (!QtPaintHold::holds(lock_held_)) lock_held_->setUpdatesEnabled(true);
+        lock_held_ = nullptr;
+        QtPaintHold::set_locked(nullptr);
+    }
     return true;
 }
 

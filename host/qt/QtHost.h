@@ -6,9 +6,9 @@
 // (QtFormWindow) whose widgets follow it after every event. What the user does to a window comes
 // back as the form's events: a border drag (stopped by the window at the limits that message 36
 // answered), minimise, maximise, close, mouse and keys. Timers are QTimers, message boxes
-// QMessageBoxes, the update lock setUpdatesEnabled, mouse capture grabMouse; twips per pixel
-// come from the primary screen's logical DPI, the screens from QGuiApplication.
-// A QApplication must exist before the host is made.
+// QMessageBoxes, the update lock setUpdatesEnabled once widgets move under it, mouse capture
+// grabMouse; twips per pixel come from the primary screen's logical DPI, the screens from
+// QGuiApplication. A QApplication must exist before the host is made.
 #include <QPointer>
 #include <memory>
 #include <unordered_map>
@@ -70,7 +70,8 @@ class QtHost : public mem::MemoryHost {
 
     std::unordered_map<const mem::MemoryForm*, QPointer<QtFormWindow>> windows_;
     std::unordered_map<const mem::MemoryForm*, std::weak_ptr<mem::MemoryForm>> forms_;
-    QPointer<QWidget> locked_;
+    QPointer<QWidget> locked_;     // the widget the form's update lock names
+    QPointer<QWidget> lock_held_;  // the one whose painting it holds (a sync ran under it)
     QPointer<QWidget> grabbed_;
     int running_timers_ = 0;
     bool interactive_ = false;

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 namespace kv::qt {
@@ -14,10 +13,12 @@ QPointer<QWidget>& held() {
     return widget;
 }
 
-QPointer<QTimer>& cap() {
-    static QPointer<QTimer> timer;
-    return timer;
+QPointer<QWidget>& locked() {
+    static QPointer<QWidget> widget;
+    return widget;
 }
+
+bool release_posted = false;
 
 }  // namespace
 
@@ -27,30 +28,29 @@ void QtPaintHold::hold(QWidget& window) {
     if (!window.updatesEnabled()) return;
     window.setUpdatesEnabled(false);
     held() = &window;
-    cap() = new QTimer(QCoreApplication::instance());
-    cap()->setSingleShot(true);
-    QObject::connect(cap(), &QTimer::timeout, [] { release(); });
-    cap()->start(kMaxHoldMs);
-}
-
-void QtPaintHold::settled(int running_timers) {
-    if (running_timers <= 0) release();
+    if (release_posted) return;
+    release_posted = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            release_posted = false;
+            release();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtPaintHold::release() {
-    if (QTimer* t = cap()) t->deleteLater();
-    cap() = nullptr;
     QPointer<QWidget> w = held();
     held() = nullptr;
-    if (w) w->setUpdatesEnabled(true);
+    if (w && w != locked()) w->setUpdatesEnabled(true);
+}
+
+void QtPaintHold::set_locked(QWidget* window) {
+    locked() = window;
 }
 
 bool QtPaintHold::holds(const QWidget* widget) {
     return widget && held() == widget;
-}
-
-bool QtPaintHold::holding() {
-    return held() != nullptr;
 }
 
 }  // namespace kv::qt

@@ -1,25 +1,25 @@
 #pragma once
-// A window's painting held while a resize works its way through its form: the resize event's
-// pass, the widgets moved, the settle ticks and their passes. Painting each of those would
-// paint the window several times, and every visible widget moved while its window paints costs
-// Qt a walk over its siblings. The hold ends when no timer of the host runs any more (the
-// layout has settled), or after kMaxHoldMs at the latest (a form's own timer may run on); the
-// window is then painted once.
+// A window's painting held while a border drag's resize works its way through its form: the
+// resize event's pass, the widgets moved, and the rest of Qt's own resize of the window. Every
+// visible widget moved while its window paints costs Qt a walk over its siblings; held, the
+// window is painted once, as soon as the event loop is back (before the settle tick, as the
+// forms platform paints before its timers tick). A settle tick that follows moves only what the
+// pass left to it, and paints only that.
 class QWidget;
 
 namespace kv::qt {
 
 class QtPaintHold {
   public:
-    static constexpr int kMaxHoldMs = 50;
-    // Hold `window`'s painting (nothing when the application holds it already).
+    // Hold `window`'s painting until the event loop is back (nothing when something else holds
+    // it already).
     static void hold(QWidget& window);
-    // The host's running timers now: none, and the window paints.
-    static void settled(int running_timers);
     static void release();
-    static bool holding();
-    // Whether `widget` is the window held (its painting comes back with the hold's end).
+    // Whether `widget` is a window held (its painting comes back with the hold's end).
     static bool holds(const QWidget* widget);
+    // The window whose painting the form's update lock holds now (nullptr: none): a hold that
+    // ends meanwhile leaves its painting to the lock's end.
+    static void set_locked(QWidget* window);
 };
 
 }  // namespace kv::qt

@@ -1,20 +1,11 @@
 #include "host/qt/QtPictureBox.h"
 
-#include <QPainter>
-
 namespace kv::qt {
 
-QtPictureBox::QtPictureBox(QWidget* parent) : QFrame(parent) {
+QtPictureBox::QtPictureBox(QWidget* parent) : QtPictureView(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-}
-
-void QtPictureBox::paintEvent(QPaintEvent* e) {
-    {
-        QPainter p(this);
-        p.fillRect(rect(), palette().color(QPalette::Window));
-    }
-    QFrame::paintEvent(e);
+    paints_background_ = true;
 }
 
 }  // namespace kv::qt

@@ -4,16 +4,24 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 #include "engine/Error.h"
+#include "engine/HostAccess.h"
+#include "host/common/PictureImage.h"
+#include "host/common/TabSet.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
+#include "host/qt/QtPictureView.h"
+#include "host/qt/QtTabControl.h"
 
 namespace kv::qt {
 
@@ -25,6 +33,19 @@ bool extra_flag(mem::MemoryObject& c, const char* name) {
     } catch (const Error&) {
         return false;
     }
+}
+
+double extra_number(mem::MemoryObject& c, const char* name) {
+    try {
+        return to_double(c.get(name));
+    } catch (const Error&) {
+        return 0;
+    }
+}
+
+std::optional<host::TabSet> tab_set(mem::MemoryObject& c) {
+    if (!host::TabSet::candidate(c.type_name(), c.extra_properties())) return std::nullopt;
+    return host::TabSet::read(c);
 }
 
 }  // namespace
@@ -40,17 +61,29 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = new QPlainTextEdit(parent);
         else
             w = new QLineEdit(parent);
-    } else if (cls == "Label" || cls == "Image") {
+    } else if (cls == "Label") {
         auto* l = new QLabel(parent);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setWordWrap(cls == "Label");
+        l->setWordWrap(true);
         w = l;
+    } else if (cls == "Image") {
+        auto* v = new QtPictureView(parent);
+        if (extra_number(c, "BorderStyle") == 1) v->setFrameStyle(QFrame::Box | QFrame::Plain);
+        v->set_picture(c.picture("Picture"), extra_number(c, "Stretch") != 0);
+        w = v;
     } else if (cls == "ListBox") {
         w = new QListWidget(parent);
     } else if (cls == "ComboBox") {
         w = new QComboBox(parent);
     } else if (cls == "CommandButton") {
-        w = new QPushButton(parent);
+        auto* b = new QPushButton(parent);
+        // A graphical button shows its picture beside the caption.
+        if (const auto pic = c.picture("Picture"); pic && extra_number(c, "Style") == 1) {
+            const QImage image = host::picture_image(*pic);
+            b->setIcon(QIcon(QPixmap::fromImage(image)));
+            b->setIconSize(image.size());
+        }
+        w = b;
     } else if (cls == "CheckBox") {
         w = new QCheckBox(parent);
     } else if (cls == "OptionButton") {
@@ -58,11 +91,17 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (cls == "Frame") {
         w = new QGroupBox(parent);
     } else if (cls == "PictureBox") {
-        w = new QtPictureBox(parent);
+        auto* f = new QtPictureBox(parent);
+        // The border the forms runtime gives it (none with BorderStyle 0).
+        if (try_num(c, Prop::BorderStyle).value_or(1) == 0) f->setFrameStyle(QFrame::NoFrame);
+        f->set_picture(c.picture("Picture"), false);
+        w = f;
     } else if (cls == "Line") {
         w = new QtPaintedWidget(QtPaintedWidget::Kind::Line, name, parent);
     } else if (cls == "Shape") {
         w = new QtPaintedWidget(QtPaintedWidget::Kind::Shape, name, parent);
+    } else if (auto tabs = tab_set(c)) {
+        w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
     } else {
         w = new QtPaintedWidget(QtPaintedWidget::Kind::Unknown, name, parent);
     }

@@ -2,6 +2,7 @@
 // Writes a Qt Designer form as Designer itself does: the XML declaration, one element per line
 // indented by one blank a level, text elements on one line, and the typed property values
 // Designer uses (<string>, <bool>, <number>, <rect>, <font>, <enum>, ...).
+#include <list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,7 +16,8 @@ class UiNode {
 
     UiNode& attribute(const std::string& key, const std::string& value);
     UiNode& text(const std::string& value);
-    // A new child at the end.
+    // A new child at the end. The node returned stays where it is while more children are
+    // added anywhere in the tree (exporters hold a menu bar while they add the window's actions).
     UiNode& add(const std::string& name);
     // A child holding only text: <name>text</name>.
     UiNode& add(const std::string& name, const std::string& text);
@@ -32,8 +34,8 @@ class UiNode {
     UiNode& rect_property(const std::string& name, int x, int y, int width, int height);
 
     const std::string& name() const { return name_; }
-    const std::vector<UiNode>& children() const { return children_; }
-    std::vector<UiNode>& children() { return children_; }
+    const std::list<UiNode>& children() const { return children_; }
+    std::list<UiNode>& children() { return children_; }
 
     // The element and everything in it, starting at `depth` blanks.
     void write(std::string& out, int depth) const;
@@ -42,7 +44,7 @@ class UiNode {
     std::string name_;
     std::vector<std::pair<std::string, std::string>> attributes_;
     std::optional<std::string> text_;
-    std::vector<UiNode> children_;
+    std::list<UiNode> children_;
 };
 
 // The whole file: the declaration and `root` (<ui>), LF line ends.

@@ -32,12 +32,12 @@ Begin VB.Form frmSettings
       Tab(0).Control(1)=   "txtUser"
       Tab(0).ControlCount=   2
       TabCaption(1)   =   "Network"
-      TabPicture(1)   =   "tabs.frx":001C
+      TabPicture(1)   =   "tabs.frx":048A
       Tab(1).ControlEnabled=   0   'False
       Tab(1).Control(0)=   "txtProxy"
       Tab(1).ControlCount=   1
       TabCaption(2)   =   "Advanced"
-      TabPicture(2)   =   "tabs.frx":0038
+      TabPicture(2)   =   "tabs.frx":0914
       Tab(2).ControlEnabled=   0   'False
       Tab(2).Control(0)=   "chkDebug"
       Tab(2).ControlCount=   1

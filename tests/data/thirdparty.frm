@@ -44,6 +44,8 @@ Begin VB.Form frmViewer
       _ExtentX        =   12277
       _ExtentY        =   6879
       _Version        =   393216
+      Tabs            =   2
+      TabsPerRow      =   2
       Tab             =   1
       TabHeight       =   520
       TabCaption(0)   =   "General"
@@ -103,7 +105,7 @@ Begin VB.Form frmViewer
       BeginProperty Images {2C247F25-8591-11D1-B16A-00C0F0283628} 
          NumListImages   =   1
          BeginProperty ListImage1 {2C247F27-8591-11D1-B16A-00C0F0283628} 
-            Picture         =   "thirdparty.frx":0C42
+            Picture         =   "thirdparty.frx":1542
             Key             =   ""
          EndProperty
       EndProperty
@@ -113,7 +115,7 @@ Begin VB.Form frmViewer
       Top             =   120
       _ExtentX        =   847
       _ExtentY        =   847
-      ControlSettings =   "thirdparty.frx":0C5A
+      ControlSettings =   "thirdparty.frx":19CC
       FormGUID        =   "{F5453240-E104-4EB2-8FA6-400DFC39BDDD}"
       AlignBLeft      =   0
       AlignBTop       =   630

@@ -12,6 +12,7 @@
 #include "host/memory/MemoryPropertyBag.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
+#include "host/qt/QtProcessSetup.h"
 
 namespace kelvane {
 
@@ -80,6 +81,10 @@ void check_size(QSize size, const char* what) {
 }
 
 }  // namespace
+
+void prepare_application() {
+    kv::qt::prepare_qt_process();
+}
 
 // The name a settings line starts with (up to its blank).
 std::string_view line_key(std::string_view line) {

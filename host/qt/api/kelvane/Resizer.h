@@ -40,6 +40,12 @@ class QWidget;
 
 namespace kelvane {
 
+// Optional, before the application makes its QApplication: a runtime folder as Qt expects one
+// (XDG_RUNTIME_DIR, a private 0700 folder, made when none is set) and, on a platform without a
+// window system (offscreen, minimal), none of Qt's notes that it cannot tell a window manager
+// about size limits. Other messages reach stderr as before.
+void prepare_application();
+
 class Resizer {
   public:
     explicit Resizer(QWidget& window);

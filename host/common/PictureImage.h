@@ -1,0 +1,20 @@
+#pragma once
+// The pixels of a form's picture, by Qt's image readers: BMP (and a bitmap without its file
+// header), ICO, CUR, GIF, JPEG and PNG. Metafiles (WMF, EMF) Qt does not read, and bytes that do
+// not decode give a null image: the painter then shows the picture's place and its format.
+#include <QImage>
+#include <vector>
+
+#include "host/common/Picture.h"
+
+namespace kv::host {
+
+// The largest picture decoded, in pixels a side: larger ones are not shown.
+inline constexpr int kMaxPictureImageSide = 8192;
+
+// The picture's (first) image; null when it cannot be shown.
+QImage picture_image(const Picture& picture);
+// Every image of an icon or cursor (one for other formats); empty when none can be shown.
+std::vector<QImage> picture_images(const Picture& picture);
+
+}  // namespace kv::host

@@ -1,0 +1,124 @@
+#include "host/common/TabSet.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Error.h"
+#include "host/common/TextFold.h"
+
+namespace kv::host {
+
+namespace {
+
+std::optional<Value> named(HostObject& o, const std::string& name) {
+    try {
+        return o.get(name);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<double> number(HostObject& o, const std::string& name) {
+    const auto v = named(o, name);
+    if (!v) return std::nullopt;
+    try {
+        const double x = to_double(*v);
+        if (std::isfinite(x)) return x;
+    } catch (const Error&) {
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> text(HostObject& o, const std::string& name) {
+    const auto v = named(o, name);
+    if (!v) return std::nullopt;
+    return to_text(*v);
+}
+
+// A count or index as a small whole number: files hold whatever they hold.
+int whole(double x, int low, int high) {
+    return static_cast<int>(std::clamp(std::floor(x), double(low), double(high)));
+}
+
+// No form shows more tabs than this; a file saying more is cut there.
+constexpr int kMaxTabs = 256;
+constexpr int kMaxControlsPerTab = 4096;
+
+void read_dialog(HostObject& o, TabSet& t) {
+    const int count = whole(number(o, "Tabs").value_or(3), 1, kMaxTabs);
+    t.per_row = whole(number(o, "TabsPerRow").value_or(3), 1, kMaxTabs);
+    t.style = whole(number(o, "Style").value_or(0), 0, 1);
+    // HiMetric (2540 a inch) in the file, as the control keeps its own sizes.
+    const double himetric = number(o, "TabHeight").value_or(529);
+    t.tab_height_twips = std::clamp(himetric, 0.0, 100000.0) * 1440.0 / 2540.0;
+    for (int i = 0; i < count; ++i) {
+        const std::string at = "(" + std::to_string(i) + ")";
+        t.captions.push_back(text(o, "TabCaption" + at).value_or("Tab " + std::to_string(i)));
+        std::vector<std::string> keys;
+        const int listed =
+            whole(number(o, "Tab" + at + ".ControlCount").value_or(0), 0, kMaxControlsPerTab);
+        for (int k = 0; k < listed; ++k)
+            if (auto key = text(o, "Tab" + at + ".Control(" + std::to_string(k) + ")"))
+                keys.push_back(*key);
+        t.controls.push_back(std::move(keys));
+    }
+    t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
+}
+
+void read_strip(HostObject& o, TabSet& t) {
+    t.kind = TabSet::Kind::Strip;
+    const int count = whole(number(o, "Tabs.Count").value_or(1), 1, kMaxTabs);
+    for (int i = 1; i <= count; ++i)
+        t.captions.push_back(text(o, "Tabs(" + std::to_string(i) + ").Caption").value_or(""));
+    t.controls.resize(t.captions.size());
+    t.per_row = count;
+    t.style = 1;
+    t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
+}
+
+}  // namespace
+
+int TabSet::rows() const {
+    if (kind == Kind::Strip || per_row <= 0) return 1;
+    return (count() + per_row - 1) / per_row;
+}
+
+int TabSet::tab_of(std::string_view key) const {
+    for (size_t t = 0; t < controls.size(); ++t)
+        for (const auto& k : controls[t])
+            if (iequal(k, key)) return static_cast<int>(t);
+    return -1;
+}
+
+bool TabSet::shows(std::string_view key, double left) const {
+    const int tab = tab_of(key);
+    return tab < 0 ? !parked(left) : tab == current;
+}
+
+bool TabSet::candidate(std::string_view type,
+                       const std::vector<std::pair<std::string, Value>>& properties) {
+    if (iequal(type, "SSTab") || iequal(type, "TabStrip")) return true;
+    for (const auto& [name, value] : properties)
+        if (iequal(name, "Tabs") || iequal(name, "Tabs.Count") || iequal(name, "TabCaption(0)") ||
+            iequal(name, "Tab(0).ControlCount"))
+            return true;
+    return false;
+}
+
+std::optional<TabSet> TabSet::read(HostObject& o) {
+    TabSet t;
+    const std::string type = o.type_name();
+    const bool dialog = number(o, "Tabs") || named(o, "TabCaption(0)") ||
+                        named(o, "Tab(0).ControlCount") || iequal(type, "SSTab");
+    if (dialog) {
+        read_dialog(o, t);
+        return t;
+    }
+    if (number(o, "Tabs.Count") || iequal(type, "TabStrip")) {
+        read_strip(o, t);
+        return t;
+    }
+    return std::nullopt;
+}
+
+}  // namespace kv::host

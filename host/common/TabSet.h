@@ -1,0 +1,56 @@
+#pragma once
+// A tab control as a form holds it, for the hosts that show it: the designer's tabbed dialog
+// (`Tabs`, `TabsPerRow`, `Tab`, `TabCaption(n)`, `Style`, `TabHeight` in HiMetric, and each tab's
+// controls as `Tab(n).Control(k)`), or a tab strip of the common controls, whose tabs the form
+// file loader keeps as `Tabs.Count`, `Tabs(1).Caption`, `Tabs(1).Key`, ...
+//
+// The designer parks the controls of every tab but the one shown when the form was saved
+// 75 000 twips to the left. Their geometry stays so in the forms model, and the resizer lays
+// them out from it like any other control; a host shows a control of the tab on view that much
+// further right. Switching tabs is then the host's alone and never moves a control, so each
+// tab's controls keep their place however the form is resized in between.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/HostObject.h"
+
+namespace kv::host {
+
+inline constexpr double kParkedShift = 75000;
+
+// Is this the left edge of a control the designer parked on a tab not on view?
+inline bool parked(double left) {
+    return left < -kParkedShift / 2;
+}
+
+struct TabSet {
+    enum class Kind { Dialog, Strip };
+    Kind kind = Kind::Dialog;
+    std::vector<std::string> captions;  // one per tab, in order
+    int per_row = 3;
+    int current = 0;  // the tab on view, from 0
+    int style = 0;    // a dialog's Style: 0 tabs of one width, 1 tabs as wide as their caption
+    double tab_height_twips = 300;                   // one row of tabs
+    std::vector<std::vector<std::string>> controls;  // the keys listed on each tab
+
+    int count() const { return static_cast<int>(captions.size()); }
+    int rows() const;
+    // The tab a control is listed on, -1 when none lists it (it shows on every tab).
+    int tab_of(std::string_view key) const;
+    // Does the control (by its key and left edge) show while `current` is on view?
+    bool shows(std::string_view key, double left) const;
+    // How far right of its left edge a host shows the control.
+    static double shift(double left) { return parked(left) ? kParkedShift : 0; }
+
+    // Could a control of this class with these properties (by name) be a tab control? Cheap,
+    // to ask before read(), which tries every property it knows.
+    static bool candidate(std::string_view type_name,
+                          const std::vector<std::pair<std::string, Value>>& properties);
+    // The tab set of a control, nullopt when it is no tab control. A class named SSTab or
+    // TabStrip is one even with every property at its default.
+    static std::optional<TabSet> read(HostObject& control);
+};
+
+}  // namespace kv::host

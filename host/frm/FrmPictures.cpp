@@ -1,0 +1,67 @@
+#include "host/frm/FrmPictures.h"
+
+#include "host/memory/MemoryHost.h"
+
+namespace kv::frm {
+
+namespace {
+
+bool on(const FrmBlock& b, const char* name) {
+    const auto* p = b.find(name);
+    if (!p) return false;
+    if (p->kind == FrmValueKind::Number || p->kind == FrmValueKind::Hex) return p->number != 0;
+    return p->kind == FrmValueKind::Bare && same_name(p->text, "True");
+}
+
+}  // namespace
+
+bool FrmPictures::is_picture(const std::string& name) {
+    static const char* names[] = {"Picture",  "Icon",      "DownPicture", "DisabledPicture",
+                                  "DragIcon", "MouseIcon", "TabPicture"};
+    for (const char* n : names) {
+        if (same_name(name, n)) return true;
+    }
+    // TabPicture(0), TabPicture(1), ...
+    const std::string tab = "TabPicture(";
+    return name.size() > tab.size() + 1 && same_name(name.substr(0, tab.size()), tab) &&
+           name.back() == ')';
+}
+
+void FrmPictures::load(const FrmDocument& doc, const FrmBlock& block, mem::MemoryObject& obj) {
+    // Controls of other libraries keep their own properties their own way; of theirs only a
+    // tab's picture is shown.
+    const bool own = block.is_vb_class();
+    for (const auto& p : block.properties) {
+        if (p.kind != FrmValueKind::FrxRef || !is_picture(p.name)) continue;
+        if (!own && !same_name(p.name.substr(0, 10), "TabPicture")) continue;
+        auto pic = doc.frx_picture(p);
+        if (!pic) continue;
+        if (same_name(p.name, "Picture")) fit(block, obj, *pic);
+        obj.set_picture(p.name, std::make_shared<const host::Picture>(std::move(*pic)));
+    }
+}
+
+void FrmPictures::fit(const FrmBlock& block, mem::MemoryObject& obj, const host::Picture& pic) {
+    if (!pic.has_size() || obj.is_form()) return;
+    const bool box = obj.class_name() == "PictureBox" && on(block, "AutoSize");
+    const bool image = obj.class_name() == "Image" && !on(block, "Stretch");
+    if (!box && !image) return;
+    const auto host = obj.host();
+    const double tx = host->twips_per_pixel_x(), ty = host->twips_per_pixel_y();
+    auto r = obj.rect_twips();
+    // What the control adds around its picture: a picture box its border, an image with a
+    // border one pixel on each side.
+    double extra_x = 0, extra_y = 0;
+    if (box) {
+        extra_x = r.width - obj.client_width_twips();
+        extra_y = r.height - obj.client_height_twips();
+    } else if (const auto* border = block.find("BorderStyle"); border && border->number == 1) {
+        extra_x = 2 * tx;
+        extra_y = 2 * ty;
+    }
+    r.width = pic.width * tx + extra_x;
+    r.height = pic.height * ty + extra_y;
+    obj.set_rect_twips(r);
+}
+
+}  // namespace kv::frm

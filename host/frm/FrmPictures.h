@@ -1,0 +1,25 @@
+#pragma once
+// The pictures of one block of a form file onto its object of the memory host: each picture
+// property (Picture, Icon, DownPicture, TabPicture(n), ...) read from its .frx record and kept
+// on the object, then the size the runtime gives a control whose picture is assigned: a picture
+// box with AutoSize and an image without Stretch fit their picture.
+#include <string>
+
+#include "host/frm/FrmDocument.h"
+#include "host/memory/MemoryObject.h"
+
+namespace kv::frm {
+
+class FrmPictures {
+  public:
+    // FrmError at the property's line for a missing .frx or a damaged record.
+    static void load(const FrmDocument& doc, const FrmBlock& block, mem::MemoryObject& object);
+
+    // Is the property one that holds a picture?
+    static bool is_picture(const std::string& property_name);
+
+  private:
+    static void fit(const FrmBlock& block, mem::MemoryObject& object, const host::Picture& pic);
+};
+
+}  // namespace kv::frm

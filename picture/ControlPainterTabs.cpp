@@ -1,0 +1,88 @@
+// A tab control's picture: rows of tabs over a raised page, the tab on view joined to it.
+#include <QFont>
+#include <algorithm>
+#include <vector>
+
+#include "picture/ControlPainter.h"
+
+namespace kv::app {
+
+namespace {
+
+const QColor kPage(240, 240, 240), kTab(228, 228, 228), kLight(255, 255, 255), kEdge(160, 160, 160),
+    kDarkEdge(64, 64, 64);
+
+}  // namespace
+
+QRectF ControlPainter::tab_rect(const host::TabSet& tabs, int i, const QRectF& r,
+                                double row_height) {
+    const int per_row = std::max(1, tabs.per_row);
+    const int row = i / per_row, first = row * per_row;
+    const double y = r.top() + row * row_height;
+    if (tabs.style == 0) {
+        // Every tab of a row as wide as the others, the row as wide as the control.
+        const double w = r.width() / per_row;
+        return QRectF(r.left() + (i - first) * w, y, w, row_height);
+    }
+    // As wide as their captions, from the left.
+    double x = r.left();
+    for (int k = first; k < i; ++k)
+        x += p_.fontMetrics().horizontalAdvance(QString::fromStdString(tabs.captions[k])) + 16;
+    const double w =
+        p_.fontMetrics().horizontalAdvance(QString::fromStdString(tabs.captions[i])) + 16;
+    return QRectF(x, y, w, row_height);
+}
+
+void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
+    const host::TabSet& tabs = *c.tabs;
+    const double row_height = std::max(8.0, tabs.tab_height_twips / tpp_);
+    const QRectF page = r.adjusted(0, tabs.rows() * row_height, 0, 0);
+    p_.fillRect(page, kPage);
+    p_.setPen(kEdge);
+    p_.drawRect(page.adjusted(0, 0, -1, -1));
+    p_.setPen(kLight);
+    p_.drawLine(page.topLeft() + QPointF(1, 1), page.bottomLeft() + QPointF(1, -2));
+    p_.setPen(kDarkEdge);
+    p_.drawLine(page.bottomLeft() + QPointF(1, -1), page.bottomRight() - QPointF(1, 1));
+    p_.drawLine(page.topRight() + QPointF(-1, 1), page.bottomRight() - QPointF(1, 1));
+    QFont f("DejaVu Sans");
+    f.setPixelSize(std::max(1, static_cast<int>(c.font_size.value_or(8.25) * 20 / tpp_ + 0.5)));
+    p_.setFont(f);
+    std::vector<QRectF> places;
+    for (int i = 0; i < tabs.count(); ++i) places.push_back(tab_rect(tabs, i, r, row_height));
+    p_.save();
+    p_.setClipRect(r, Qt::IntersectClip);
+    for (int i = 0; i < tabs.count(); ++i) {
+        const bool on = i == tabs.current;
+        QRectF t = places[i];
+        // The tab on view stands a little higher and runs into its page, over the page's edge.
+        t.adjust(on ? 0 : 1, on ? 0 : 2, on ? 0 : -1, on ? 1 : 0);
+        p_.fillRect(t, on ? kPage : kTab);
+        p_.setPen(kEdge);
+        p_.drawLine(t.bottomLeft(), t.topLeft());
+        p_.drawLine(t.topLeft(), t.topRight() - QPointF(1, 0));
+        p_.drawLine(t.topRight() - QPointF(1, 0), t.bottomRight() - QPointF(1, 0));
+        p_.setPen(kLight);
+        p_.drawLine(t.bottomLeft() + QPointF(1, 0), t.topLeft() + QPointF(1, 1));
+        p_.drawLine(t.topLeft() + QPointF(1, 1), t.topRight() - QPointF(2, -1));
+        f.setBold(on);
+        p_.setFont(f);
+        QRectF room = t.adjusted(4, 1, -4, 0);
+        const QImage image =
+            i < static_cast<int>(c.tab_images.size()) ? image_of(c.tab_images[i].get()) : QImage();
+        const QString caption = QString::fromStdString(tabs.captions[i]);
+        if (!image.isNull()) {
+            const double side = std::min<double>(image.height(), room.height() - 2);
+            const double used = side + 4 + p_.fontMetrics().horizontalAdvance(caption);
+            const double x = room.left() + std::max(0.0, (room.width() - used) / 2);
+            p_.drawImage(QRectF(x, room.center().y() - side / 2, side, side), image);
+            room.setLeft(x + side + 4);
+            text(room, tabs.captions[i], Qt::AlignLeft | Qt::AlignVCenter);
+        } else {
+            text(room, tabs.captions[i], Qt::AlignCenter);
+        }
+    }
+    p_.restore();
+}
+
+}  // namespace kv::app

@@ -1,0 +1,244 @@
+#!/usr/bin/env python3
+"""Writes the pictures of the sample forms into their .frx files, as the designer stores them:
+each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
+GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx and profile.frx
+beside itself. The images are drawn here from simple shapes, so the files are the same every
+time."""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+class Canvas:
+    def __init__(self, w, h, fill=(255, 255, 255)):
+        self.w, self.h = w, h
+        self.px = [[fill] * w for _ in range(h)]
+        self.opaque = [[True] * w for _ in range(h)]
+
+    def rect(self, x0, y0, x1, y1, colour):
+        for y in range(max(0, y0), min(self.h, y1)):
+            for x in range(max(0, x0), min(self.w, x1)):
+                self.px[y][x] = colour
+                self.opaque[y][x] = True
+
+    def disc(self, cx, cy, r, colour, ring=None):
+        for y in range(self.h):
+            for x in range(self.w):
+                d = (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2
+                if d <= r * r and (ring is None or d >= ring * ring):
+                    self.px[y][x] = colour
+                    self.opaque[y][x] = True
+
+    def clear(self):
+        self.opaque = [[False] * self.w for _ in range(self.h)]
+
+
+def bmp_dib(c, bits=24):
+    """The info header and pixels of a bottom-up 24-bit bitmap."""
+    stride = (c.w * 3 + 3) & ~3
+    rows = b""
+    for y in reversed(range(c.h)):
+        row = b"".join(bytes((b, g, r)) for (r, g, b) in c.px[y])
+        rows += row + b"\0" * (stride - len(row))
+    header = struct.pack("<IiiHHIIiiII", 40, c.w, c.h, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    return header + rows
+
+
+def bmp(c):
+    dib = bmp_dib(c)
+    return b"BM" + struct.pack("<IHHI", 14 + len(dib), 0, 0, 54) + dib
+
+
+def ico(*canvases, kind=1):
+    """An icon (kind 1) or cursor (2) of 32-bit images with their masks."""
+    images = []
+    for c in canvases:
+        xor = b""
+        for y in reversed(range(c.h)):
+            xor += b"".join(bytes((b, g, r, 255 if c.opaque[y][x] else 0))
+                            for x, (r, g, b) in enumerate(c.px[y]))
+        mask_stride = ((c.w + 31) // 32) * 4
+        mask = b""
+        for y in reversed(range(c.h)):
+            row = bytearray(mask_stride)
+            for x in range(c.w):
+                if not c.opaque[y][x]:
+                    row[x // 8] |= 0x80 >> (x % 8)
+            mask += bytes(row)
+        header = struct.pack("<IiiHHIIiiII", 40, c.w, c.h * 2, 1, 32, 0, len(xor) + len(mask),
+                             0, 0, 0, 0)
+        images.append((c, header + xor + mask))
+    out = struct.pack("<HHH", 0, kind, len(images))
+    offset = 6 + 16 * len(images)
+    for c, data in images:
+        hot = (1, 1) if kind == 2 else (1, 32)
+        out += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, hot[0], hot[1], len(data),
+                           offset)
+        offset += len(data)
+    return out + b"".join(data for _, data in images)
+
+
+def gif(c):
+    """A GIF of up to 256 colours, each pixel its own code after a clear code."""
+    palette = []
+    for row in c.px:
+        for colour in row:
+            if colour not in palette:
+                palette.append(colour)
+    assert len(palette) <= 256
+    size = 1
+    while (1 << (size + 1)) < len(palette):
+        size += 1
+    table = palette + [(0, 0, 0)] * ((1 << (size + 1)) - len(palette))
+    code_size = max(2, size + 1)
+    clear, end = 1 << code_size, (1 << code_size) + 1
+    width = code_size + 1
+    out = b"GIF89a" + struct.pack("<HHBBB", c.w, c.h, 0x80 | (7 << 4) | size, 0, 0)
+    out += b"".join(bytes(t) for t in table)
+    out += b"," + struct.pack("<HHHHB", 0, 0, c.w, c.h, 0) + bytes([code_size])
+    acc, bits, data = 0, 0, bytearray()
+    codes = []
+    for row in c.px:
+        for colour in row:
+            codes += [clear, palette.index(colour)]
+    codes.append(end)
+    for code in codes:
+        acc |= code << bits
+        bits += width
+        while bits >= 8:
+            data.append(acc & 0xFF)
+            acc >>= 8
+            bits -= 8
+    if bits:
+        data.append(acc & 0xFF)
+    for at in range(0, len(data), 255):
+        block = bytes(data[at:at + 255])
+        out += bytes([len(block)]) + block
+    return out + b"\0;"
+
+
+def wmf(w, h):
+    """A placeable metafile with one rectangle, w x h twips."""
+    head = struct.pack("<IHhhhhHI", 0x9AC6CDD7, 0, 0, 0, w, h, 1440, 0)
+    checksum = 0
+    for i in range(0, len(head), 2):
+        checksum ^= struct.unpack_from("<H", head, i)[0]
+    head += struct.pack("<H", checksum)
+    records = struct.pack("<IHhhhh", 7, 0x041B, h, w, 0, 0)  # Rectangle
+    records += struct.pack("<IH", 3, 0)
+    words = 9 + len(records) // 2
+    return head + struct.pack("<HHHIHIH", 1, 9, 0x0300, words, 0, 7, 0) + records
+
+
+def record(image):
+    return struct.pack("<I", len(image) + 8) + b"lt\0\0" + struct.pack("<I", len(image)) + image
+
+
+def text(s):
+    return struct.pack("<I", len(s)) + s
+
+
+# --- the pictures -----------------------------------------------------------------------------
+
+def glyph(colour, shape, size=16, background=None):
+    """A small picture on a transparent background, or on `background` for a bitmap."""
+    c = Canvas(size, size, background or (0, 0, 0))
+    if background is None:
+        c.clear()
+    m = size / 16
+    if shape == "person":
+        c.disc(8 * m, 5 * m, 3.2 * m, colour)
+        c.disc(8 * m, 16 * m, 7 * m, colour)
+    elif shape == "globe":
+        c.disc(8 * m, 8 * m, 7 * m, colour)
+        c.disc(8 * m, 8 * m, 7 * m, (255, 255, 255), ring=6 * m)
+        c.rect(int(1 * m), int(7.5 * m), int(15 * m), int(8.5 * m) + 1, (255, 255, 255))
+        c.rect(int(7.5 * m), int(1 * m), int(8.5 * m) + 1, int(15 * m), (255, 255, 255))
+    elif shape == "gear":
+        c.disc(8 * m, 8 * m, 7 * m, colour)
+        c.disc(8 * m, 8 * m, 2.5 * m, (255, 255, 255))
+    elif shape == "page":
+        c.rect(int(3 * m), int(1 * m), int(13 * m), int(15 * m), (255, 255, 255))
+        c.rect(int(3 * m), int(1 * m), int(13 * m), int(2 * m), colour)
+        for y in (5, 8, 11):
+            c.rect(int(5 * m), int(y * m), int(11 * m), int(y * m) + max(1, int(m)), colour)
+    return c
+
+
+def viewer_icon():
+    return ico(glyph((30, 90, 170), "page", 32), glyph((30, 90, 170), "page", 16))
+
+
+def portrait():
+    c = Canvas(64, 64, (200, 225, 245))
+    c.disc(32, 70, 28, (60, 110, 170))
+    c.disc(32, 26, 14, (240, 200, 160))
+    c.rect(22, 21, 26, 25, (40, 40, 40))
+    c.rect(38, 21, 42, 25, (40, 40, 40))
+    c.rect(26, 32, 38, 34, (170, 60, 60))
+    return c
+
+
+def logo():
+    c = Canvas(48, 32, (255, 255, 255))
+    c.rect(0, 0, 48, 32, (20, 60, 120))
+    c.disc(16, 16, 11, (250, 190, 40))
+    c.rect(30, 8, 44, 12, (255, 255, 255))
+    c.rect(30, 15, 44, 19, (255, 255, 255))
+    c.rect(30, 22, 40, 26, (255, 255, 255))
+    return c
+
+
+def backdrop():
+    c = Canvas(200, 24, (240, 240, 240))
+    for x in range(200):
+        shade = 240 - x // 10
+        c.rect(x, 0, x + 1, 24, (shade, shade, 250))
+    return c
+
+
+def save_button():
+    c = Canvas(16, 16, (0, 0, 0))
+    c.clear()
+    c.rect(1, 1, 15, 15, (40, 80, 160))
+    c.rect(4, 1, 12, 6, (230, 230, 230))
+    c.rect(4, 9, 12, 15, (255, 255, 255))
+    return c
+
+
+def write(name, parts):
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(b"".join(parts))
+    offsets, at = [], 0
+    for p in parts:
+        offsets.append("%04X" % at)
+        at += len(p)
+    print(name, " ".join(offsets))
+
+
+def main():
+    tab_icons = [ico(glyph((50, 120, 50), "person")), ico(glyph((40, 90, 180), "globe")),
+                 ico(glyph((120, 120, 120), "gear"))]
+    write("tabs.frx", [record(i) for i in tab_icons])
+    write("thirdparty.frx", [record(viewer_icon()), record(ico(glyph((30, 90, 170), "page"))),
+                             text(b"tabPages \tKKKKK")])
+    write("profile.frx", [
+        record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),
+        record(bmp(backdrop())),
+        record(gif(portrait())),
+        record(bmp(logo())),
+        record(ico(save_button())),
+        record(wmf(1440, 720)),
+        record(bmp(glyph((50, 120, 50), "person", background=(240, 240, 240)))),
+        record(bmp(glyph((40, 90, 180), "globe", background=(240, 240, 240)))),
+        record(bmp(glyph((120, 120, 120), "page", background=(240, 240, 240)))),
+        text(b"picLogo \tKKAAK\r\nlblTitle \tKKKAK\r\ntabProfile \tKKKKK\r\n"
+             b"lblName \tKKAAK\r\ntxtName \tKKKAK\r\nimgPhoto \tAKKAK\r\n"
+             b"lblEmail \tKKAAK\r\ntxtEmail \tKKKAK\r\nimgMap \tKKKKK\r\n"
+             b"tsNotes \tKKKKK\r\ntxtNotes \tKKKKK\r\ncmdSave \tAAKKK\r\ncmdClose \tAAKKK"),
+    ])
+
+
+if __name__ == "__main__":
+    main()

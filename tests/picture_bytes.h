@@ -1,0 +1,153 @@
+#pragma once
+// Pictures of every format a form's .frx holds, made in memory for the tests: a small image of
+// known colours encoded by Qt's writers (BMP, ICO, JPEG, PNG) or by hand (GIF, a bitmap without
+// its file header, a cursor, metafiles), and the form files that refer to them.
+#include <QBuffer>
+#include <QColor>
+#include <QImage>
+#include <QImageWriter>
+#include <string>
+#include <vector>
+
+namespace kv::test {
+
+// Left half red, right half blue.
+inline QImage two_colours(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, x < w / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    return image;
+}
+
+inline std::string encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (std::string(format) == "jpeg") writer.setQuality(95);
+    writer.write(image);
+    return bytes.toStdString();
+}
+
+inline void put16(std::string& b, unsigned v) {
+    b += static_cast<char>(v & 0xFF);
+    b += static_cast<char>((v >> 8) & 0xFF);
+}
+
+inline void put32(std::string& b, unsigned v) {
+    put16(b, v & 0xFFFF);
+    put16(b, v >> 16);
+}
+
+// A bitmap as a picture keeps it without the file header: the info header first.
+inline std::string dib_of(const std::string& bmp) {
+    return bmp.substr(14);
+}
+
+// An icon made a cursor: type 2, the hot spot where an icon keeps planes and bit count.
+inline std::string cursor_of(const std::string& ico) {
+    std::string cur = ico;
+    cur[2] = 2;
+    cur[6 + 4] = 1;  // hot spot x
+    cur[6 + 6] = 1;  // hot spot y
+    return cur;
+}
+
+// A GIF of the two colours, each pixel its own code after a clear code so the codes stay
+// three bits wide.
+inline std::string gif_two_colours(int w, int h) {
+    std::string g = "GIF89a";
+    put16(g, w);
+    put16(g, h);
+    g += static_cast<char>(0x81);  // a global table of 4 colours
+    g += '\0';
+    g += '\0';
+    for (QRgb c : {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 0), qRgb(255, 255, 255)}) {
+        g += static_cast<char>(qRed(c));
+        g += static_cast<char>(qGreen(c));
+        g += static_cast<char>(qBlue(c));
+    }
+    g += ',';
+    put16(g, 0);
+    put16(g, 0);
+    put16(g, w);
+    put16(g, h);
+    g += '\0';
+    g += '\2';  // smallest code size: clear 4, end 5, codes 3 bits wide
+    std::vector<int> codes;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            codes.push_back(4);
+            codes.push_back(x < w / 2 ? 0 : 1);
+        }
+    codes.push_back(5);
+    std::string data;
+    unsigned acc = 0;
+    int bits = 0;
+    for (int code : codes) {
+        acc |= static_cast<unsigned>(code) << bits;
+        bits += 3;
+        while (bits >= 8) {
+            data += static_cast<char>(acc & 0xFF);
+            acc >>= 8;
+            bits -= 8;
+        }
+    }
+    if (bits > 0) data += static_cast<char>(acc & 0xFF);
+    for (size_t at = 0; at < data.size(); at += 255) {
+        const std::string block = data.substr(at, 255);
+        g += static_cast<char>(block.size());
+        g += block;
+    }
+    g += '\0';
+    g += ';';
+    return g;
+}
+
+// An empty placeable metafile of w x h twips.
+inline std::string placeable_wmf(int w, int h) {
+    std::string m;
+    put32(m, 0x9AC6CDD7u);
+    put16(m, 0);  // handle
+    for (int v : {0, 0, w, h}) put16(m, static_cast<unsigned>(v));
+    put16(m, 1440);  // units per inch
+    put32(m, 0);
+    unsigned sum = 0;
+    for (size_t i = 0; i < m.size(); i += 2)
+        sum ^= static_cast<unsigned char>(m[i]) | (static_cast<unsigned char>(m[i + 1]) << 8);
+    put16(m, sum);
+    put16(m, 1);       // in memory
+    put16(m, 9);       // header words
+    put16(m, 0x0300);  // version
+    put32(m, 9 + 3);   // words in all
+    put16(m, 0);
+    put32(m, 3);
+    put16(m, 0);
+    put32(m, 3);  // the end record
+    put16(m, 0);
+    return m;
+}
+
+// An empty enhanced metafile: its header record and the end record.
+inline std::string empty_emf() {
+    std::string m;
+    put32(m, 1);
+    put32(m, 108);
+    for (int i = 0; i < 8; ++i) put32(m, 0);  // bounds and frame
+    put32(m, 0x464D4520u);                    // " EMF"
+    put32(m, 0x10000);
+    put32(m, 108 + 20);
+    put32(m, 2);
+    put16(m, 1);
+    put16(m, 0);
+    while (m.size() < 108) m += '\0';
+    put32(m, 14);
+    put32(m, 20);
+    put32(m, 0);
+    put32(m, 16);
+    put32(m, 20);
+    return m;
+}
+
+}  // namespace kv::test

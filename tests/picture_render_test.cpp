@@ -1,0 +1,207 @@
+// How `render` draws what a form shows beyond its controls' boxes: tab controls with their tabs
+// and only the controls of the tab on view, and the pictures of the .frx (an image at its own
+// size or stretched, a picture box's picture, the form's background and icon, a metafile's
+// place named). Checked on the pixels of the written picture.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "frm_test_util.h"
+#include "harness/Session.h"
+#include "host/frm/FrmReader.h"
+#include "host/frm/FrxPicture.h"
+#include "picture/Renderer.h"
+#include "picture_bytes.h"
+
+using namespace kv;
+using namespace kv::app;
+using kv::test::data_dir;
+using kv::test::ScratchDir;
+using kv::test::slurp;
+using kv::test::spit;
+
+namespace {
+
+constexpr int kTitle = 22;  // the picture's title bar above the client area
+
+// The form's picture at its design size: pixels of its client area from (0, 0).
+struct Drawn {
+    QImage image;
+    Snapshot shot;
+    QRgb at(double x_twips, double y_twips) const {
+        return image.pixel(static_cast<int>(x_twips / 15), static_cast<int>(y_twips / 15) + kTitle);
+    }
+    const ControlState& operator[](const std::string& key) const {
+        for (const auto& c : shot.controls)
+            if (c.key == key) return c;
+        throw std::runtime_error("no control " + key);
+    }
+};
+
+Drawn draw(const std::string& frm_path, const ScratchDir& dir) {
+    Session session("");
+    session.load(frm::FrmReader::read_file(frm_path));
+    session.show();
+    Drawn d;
+    d.shot = session.snapshot();
+    const std::string png = (dir.path() / "shot.png").string();
+    std::string error;
+    EXPECT_TRUE(render_picture(d.shot, 15, png, error)) << error;
+    d.image.load(QString::fromStdString(png));
+    return d;
+}
+
+bool near(QRgb a, QRgb b, int by = 24) {
+    return std::abs(qRed(a) - qRed(b)) <= by && std::abs(qGreen(a) - qGreen(b)) <= by &&
+           std::abs(qBlue(a) - qBlue(b)) <= by;
+}
+
+const QRgb kWhite = qRgb(255, 255, 255), kPage = qRgb(240, 240, 240), kTab = qRgb(228, 228, 228);
+
+// profile.frm with another tab on view, as the designer saves it when that tab was chosen last
+// (the controls stay where they are: parked ones remain parked).
+std::string with_tab(const ScratchDir& dir, int tab) {
+    const std::string path = dir.copy_sample("profile.frm");
+    std::string text = slurp(path);
+    const std::string at = "      Tabs            =   3\r\n";
+    text.replace(text.find(at), at.size(),
+                 at + "      Tab             =   " + std::to_string(tab) + "\r\n");
+    spit(path, text);
+    return path;
+}
+
+}  // namespace
+
+// The tabs along the top with the one on view joined to its page; on the page only the
+// controls of that tab, at their places (a parked one 75 000 twips further right).
+TEST(PictureRender, ATabControlShowsItsTabsAndOnlyTheControlsOfTheTabOnView) {
+    const struct {
+        int tab;
+        const char* shown;
+        const char* hidden;
+    } cases[] = {
+        {0, "txtName", "txtNotes"}, {1, "txtEmail", "txtName"}, {2, "txtNotes", "txtEmail"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tab);
+        ScratchDir dir;
+        const Drawn d = draw(with_tab(dir, c.tab), dir);
+        const auto& tab = d["tabProfile"];
+        ASSERT_TRUE(tab.tabs);
+        EXPECT_EQ(tab.tabs->current, c.tab);
+        // Each tab a third of the width; the one on view has the page's face, the others
+        // their own darker one (looked at in their upper half, beside the caption).
+        for (int i = 0; i < 3; ++i) {
+            const double x = tab.abs_left + tab.abs_width * i / 3 + 60;
+            const QRgb face = d.at(x, tab.abs_top + 120);
+            EXPECT_TRUE(near(face, i == c.tab ? kPage : kTab, 2)) << "tab " << i;
+        }
+        const auto& shown = d[c.shown];
+        const auto& hidden = d[c.hidden];
+        EXPECT_TRUE(shown.shown);
+        EXPECT_FALSE(hidden.shown);
+        // A text box is white inside; where a hidden one stands, the page shows (unless a
+        // control of the tab on view covers the place).
+        EXPECT_EQ(d.at(shown.abs_left + 60, shown.abs_top + 60), kWhite);
+        EXPECT_GT(shown.abs_left, tab.abs_left);
+        EXPECT_LT(shown.abs_left + shown.abs_width, tab.abs_left + tab.abs_width);
+    }
+    ScratchDir dir;
+    const Drawn first = draw(with_tab(dir, 0), dir);
+    const auto& notes = first["txtNotes"];
+    EXPECT_TRUE(near(first.at(notes.abs_left + 1500, notes.abs_top + 1500), kPage, 2));
+}
+
+// Pictures in the .frx: the form's background and icon, an image without Stretch at its own
+// size, one with Stretch over its whole box, a picture box's picture at its corner, and a
+// metafile's place with its format named.
+TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
+    ScratchDir dir;
+    const std::string two = test::gif_two_colours(20, 10);  // red left half, blue right half
+    const std::string ico = test::encoded(test::two_colours(16, 16), "ico");
+    const std::string wmf = test::placeable_wmf(1440, 720);
+    std::string frx;
+    auto put = [&](const std::string& image) {
+        char ref[32];
+        std::snprintf(ref, sizeof ref, "\"P.frx\":%04zX", frx.size());
+        frx += frm::FrxPicture::record(image);
+        return std::string(ref);
+    };
+    const std::string gif_ref = put(two), ico_ref = put(ico), wmf_ref = put(wmf);
+    auto control = [](const char* cls, const char* name, int left, const std::string& extra) {
+        return std::string("   Begin VB.") + cls + " " + name + " \r\n      Height = 900\r\n" +
+               "      Left = " + std::to_string(left) + "\r\n      Top = 1200\r\n" +
+               "      Width = 1200\r\n" + extra + "   End\r\n";
+    };
+    const std::string frm =
+        "VERSION 5.00\r\nBegin VB.Form P \r\n   Caption = \"Pictures\"\r\n"
+        "   ClientHeight = 3000\r\n   ClientWidth = 6000\r\n   Icon = " +
+        ico_ref + "\r\n   Picture = " + gif_ref + "\r\n" +
+        control("Image", "imgOwn", 300, "      Picture = " + gif_ref + "\r\n") +
+        control("Image", "imgStretch", 1800,
+                "      Picture = " + gif_ref + "\r\n      Stretch = -1\r\n") +
+        control("PictureBox", "picBox", 3300, "      Picture = " + gif_ref + "\r\n") +
+        control("Image", "imgMeta", 4650,
+                "      Picture = " + wmf_ref + "\r\n      Stretch = -1\r\n") +
+        "End\r\n";
+    spit(dir.path() / "P.frm", frm);
+    spit(dir.path() / "P.frx", frx);
+    const Drawn d = draw((dir.path() / "P.frm").string(), dir);
+    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+    // The background: 20 x 10 pixels at the client's corner, the face beyond.
+    EXPECT_EQ(d.image.pixel(2, kTitle + 5), red);
+    EXPECT_EQ(d.image.pixel(17, kTitle + 5), blue);
+    EXPECT_EQ(d.image.pixel(25, kTitle + 5), qRgb(240, 240, 240));
+    // The icon in the title bar.
+    EXPECT_EQ(d.image.pixel(6, 11), red);
+    EXPECT_EQ(d.image.pixel(17, 11), blue);
+    // The image fits its picture (20 x 10 pixels) and shows it at its own size.
+    EXPECT_EQ(d["imgOwn"].abs_width, 300);
+    EXPECT_EQ(d.image.pixel(20 + 2, kTitle + 80 + 5), red);
+    EXPECT_EQ(d.image.pixel(20 + 17, kTitle + 80 + 5), blue);
+    // Stretched over 80 x 60 pixels.
+    EXPECT_EQ(d.image.pixel(120 + 5, kTitle + 80 + 50), red);
+    EXPECT_EQ(d.image.pixel(120 + 75, kTitle + 80 + 50), blue);
+    // In the picture box, inside its border, at its own size; the box's face beyond it.
+    EXPECT_EQ(d.image.pixel(220 + 2 + 2, kTitle + 80 + 2 + 5), red);
+    EXPECT_EQ(d.image.pixel(220 + 2 + 17, kTitle + 80 + 2 + 5), blue);
+    EXPECT_TRUE(near(d.image.pixel(220 + 40, kTitle + 80 + 40), qRgb(240, 240, 240), 2));
+    // A metafile cannot be shown: its place, with its format named inside.
+    int dark = 0;
+    for (int y = 80; y < 140; ++y)
+        for (int x = 310; x < 390; ++x)
+            if (qGray(d.image.pixel(x, kTitle + y)) < 200) ++dark;
+    EXPECT_GT(dark, 40);  // the outline and the words "WMF picture"
+}
+
+// Each format the designer stores is drawn: an image stretched over 80 x 60 pixels shows the
+// picture's red left half and blue right half.
+TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
+    const QImage image = test::two_colours(16, 12);
+    const std::string bmp = test::encoded(image, "bmp");
+    const std::string ico = test::encoded(test::two_colours(16, 16), "ico");
+    const struct {
+        const char* name;
+        std::string bytes;
+    } formats[] = {
+        {"BMP", bmp},
+        {"DIB", test::dib_of(bmp)},
+        {"ICO", ico},
+        {"CUR", test::cursor_of(ico)},
+        {"GIF", test::gif_two_colours(16, 12)},
+        {"JPEG", test::encoded(image, "jpeg")},
+    };
+    for (const auto& f : formats) {
+        SCOPED_TRACE(f.name);
+        ScratchDir dir;
+        spit(dir.path() / "P.frm",
+             "VERSION 5.00\r\nBegin VB.Form P \r\n   ClientHeight = 1500\r\n   ClientWidth = "
+             "1500\r\n   Begin VB.Image img \r\n      Height = 900\r\n      Left = 150\r\n"
+             "      Picture = \"P.frx\":0000\r\n      Stretch = -1\r\n      Top = 150\r\n"
+             "      Width = 1200\r\n   End\r\nEnd\r\n");
+        spit(dir.path() / "P.frx", frm::FrxPicture::record(f.bytes));
+        const Drawn d = draw((dir.path() / "P.frm").string(), dir);
+        EXPECT_TRUE(near(d.image.pixel(10 + 10, kTitle + 10 + 30), qRgb(255, 0, 0), 40));
+        EXPECT_TRUE(near(d.image.pixel(10 + 70, kTitle + 10 + 30), qRgb(0, 0, 255), 40));
+    }
+}
