@@ -69,6 +69,34 @@ class FlatObject : public HostObject {
         if (auto v = try_get(p)) return *v;
         throw Error::standard(kErrNoSuchProperty);
     }
+    bool try_get_number(Prop p, double& out) override {
+        switch (p) {
+            case Prop::Left:
+                out = l;
+                return !is_form;
+            case Prop::Top:
+                out = t;
+                return !is_form;
+            case Prop::Width:
+                out = w;
+                return true;
+            case Prop::Height:
+                out = h;
+                return true;
+            case Prop::ScaleWidth:
+                out = w;
+                return container_kind;
+            case Prop::ScaleHeight:
+                out = h;
+                return container_kind;
+            default:
+                return HostObject::try_get_number(p, out);
+        }
+    }
+    double get_number(Prop p) override {
+        if (double v = 0; try_get_number(p, v)) return v;
+        throw Error::standard(kErrNoSuchProperty);
+    }
     void set(Prop, const Value&) override { throw Error::standard(kErrNoSuchProperty); }
     Value get(std::string_view) override { throw Error::standard(kErrNoSuchProperty); }
     void set(std::string_view, const Value&) override { throw Error::standard(kErrNoSuchProperty); }

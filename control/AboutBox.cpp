@@ -5,6 +5,10 @@
 
 namespace kv {
 
+const char* kelvane_version() {
+    return KV_VERSION;
+}
+
 const std::vector<std::vector<std::string>>& system_info_tools() {
     static const std::vector<std::vector<std::string>> tools = {
         {"gnome-system-monitor", "--show-resources-tab"},
@@ -25,7 +29,7 @@ void show_system_info() {
 void show_about_box() {
     AboutBox box;
     box.title = "About zokKelvane";
-    box.text = std::string("zokKelvane\r\nVersion ") + kKelvaneVersion +
+    box.text = std::string("zokKelvane\r\nVersion ") + kelvane_version() +
                "\r\n\r\nKeeps the controls of a form in place when the form is resized, splits "
                "containers into panes and remembers where the form was.\r\n\r\nQuillon";
     box.system_info = show_system_info;

@@ -6,7 +6,8 @@
 
 namespace kv {
 
-inline constexpr const char* kKelvaneVersion = "0.1.0";
+// The version the project is built as (the one its installed package declares).
+const char* kelvane_version();
 
 // The system-information tools tried in order, each as an argument vector.
 const std::vector<std::vector<std::string>>& system_info_tools();

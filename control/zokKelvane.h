@@ -49,6 +49,10 @@ class zokKelvane : public UserControl {
     std::vector<std::string> property_pages() const override {
         return {kPageControlsClassId, kPagePanesClassId, kPageCodeClassId};
     }
+    bool about_box() override {
+        ShowAbout();
+        return true;
+    }
 
     // --- public methods ---
     void ShowAbout();
@@ -109,6 +113,12 @@ class zokKelvane : public UserControl {
     ObjectRef MyParentPP();
     std::string MyNamePP();
     bool FindAlignInner();
+    // The controls page preview works this control's copy on a run-time copy of its form.
+    // Load processing without the placement store: the settings strings applied, the remaining
+    // controls added, sizing initialised; `quiet` keeps the set-up messages from showing.
+    void preview_load(bool quiet);
+    // A resize of the form and the settle timer's ticks after it, at once.
+    void preview_resize();
 
     // --- state, for the pages, the tools and tests ---
     CFormSizer* form_sizer() const { return m_oFormSizer.get(); }
@@ -171,6 +181,8 @@ class zokKelvane : public UserControl {
 
     // Load, resize and unload handling shared by the handlers.
     void run_load_steps();
+    void set_up_sizing();
+    void serve_form(const ObjectRef& form);
     void handle_form_resize();
     void save_placement(const ObjectRef& form, bool with_pane_splits);
     ObjectRef hooked_form() const;

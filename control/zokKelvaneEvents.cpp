@@ -38,13 +38,18 @@ ObjectRef zokKelvane::hooked_form() const {
     return MDIParent.lock();
 }
 
-// Steps 1-7 of load processing; an error leaves the rest undone and goes to the caller's trap.
-void zokKelvane::run_load_steps() {
+// Steps 1-5 of load processing: the registry filled and frozen.
+void zokKelvane::set_up_sizing() {
     apply_controlSettings();
     apply_paneSettings();
     if (m_bAddAllPending) Form_Load_addAllControls(m_bAddAllFontsButtons);
     m_oFormSizer->LockOnUpdate(m_bLockWindowOnResize);
     m_oFormSizer->Form_Load_InitializeSizing();
+}
+
+// Steps 1-7 of load processing; an error leaves the rest undone and goes to the caller's trap.
+void zokKelvane::run_load_steps() {
+    set_up_sizing();
     if (!m_oStoreForm) throw Error::standard(kErrObjectNotSet);
     m_oStoreForm->GetSizePosState(hooked_form(), m_bSaveSizes, m_bSavePos, m_bSaveWindowState,
                                   m_bAllowMinWindowState);
@@ -79,6 +84,43 @@ void zokKelvane::handle_form_resize() {
     m_oFormSizer->Form_Resize();
     m_oFormSizer->state.g_bNeedExtraResize = true;
     m_tmrResize->set_enabled(true);
+}
+
+// The preview runs what the form's load and resize events run, with the same traps, so that
+// its copy of the form ends up where the run time puts the form's controls.
+void zokKelvane::preview_load(bool quiet) {
+    trapped("FormParent_Load", [&] {
+        if (m_bInLoad || m_bLoaded) return;
+        if (quiet) m_oFormSizer->silence_messages();
+        serve_form(parent_form());
+        m_bAddAllPending = m_bAddAllControls;
+        m_bInLoad = true;
+        set_up_sizing();
+        m_bInLoad = false;
+        m_bLoaded = true;
+    });
+}
+
+void zokKelvane::preview_resize() {
+    bool timer_started = false;
+    trapped("FormParent_Resize", [&] {
+        if (m_oFormSizer->state.g_bMDIChildInitSizing || m_bInLoad) return;
+        m_oFormSizer->Form_Resize();
+        m_oFormSizer->state.g_bNeedExtraResize = true;
+        timer_started = true;
+    });
+    // The settle timer stops once a pass asks for no other; a few ticks always get there.
+    constexpr int kMostTicks = 20;
+    for (int tick = 0; timer_started && tick < kMostTicks && m_oFormSizer->state.g_bNeedExtraResize;
+         ++tick) {
+        bool failed = true;
+        trapped("Resize_Timer", [&] {
+            m_oFormSizer->state.g_bNeedExtraResize = false;
+            m_oFormSizer->Form_Resize();
+            failed = false;
+        });
+        if (failed) break;
+    }
 }
 
 void zokKelvane::FormParent_Resize() {

@@ -136,11 +136,7 @@ void zokKelvane::UserControl_ReadProperties(PropertyBag& bag) {
 
         if (m_bUserMode) {
             if (!hooked()) hook_parent(form);
-            if (m_bParentIsMDIChild)
-                fs.Form_Load_SetMDIChildSize(
-                    to_double(Value(m_sChildWidth)), to_double(Value(m_sChildHeight)),
-                    to_double(Value(m_sChildScaleWidth)), to_double(Value(m_sChildScaleHeight)));
-            if (form) fs.set_or_check_parent(form);
+            serve_form(form);
         } else if (m_bParentIsMDIChild) {
             for (Child& c : child) {
                 auto stored = parse_number(c.value);
@@ -149,6 +145,17 @@ void zokKelvane::UserControl_ReadProperties(PropertyBag& bag) {
         }
         recompute_storage_path();
     });
+}
+
+// At run time the form sizer serves the parent form from the start (an MDI child at its stored
+// size); the preview's copy of the control does the same when it loads.
+void zokKelvane::serve_form(const ObjectRef& form) {
+    CFormSizer& fs = *m_oFormSizer;
+    if (m_bParentIsMDIChild)
+        fs.Form_Load_SetMDIChildSize(
+            to_double(Value(m_sChildWidth)), to_double(Value(m_sChildHeight)),
+            to_double(Value(m_sChildScaleWidth)), to_double(Value(m_sChildScaleHeight)));
+    if (form) fs.set_or_check_parent(form);
 }
 
 void zokKelvane::UserControl_WriteProperties(PropertyBag& bag) {

@@ -36,9 +36,9 @@ namespace kv {
 struct AnchorRecord {
     double par_w = 0, par_h = 0;                        // container inner size at capture
     double ths_l = 0, ths_t = 0, ths_w = 0, ths_h = 0;  // the control at capture
-    double ths_fs = -1;                                 // font size at registration, -1: none
-    double ths_ow = 1, ths_oh = 1;                      // 1 / width, 1 / height at registration
     int32_t mtL = KV_KEEP, mtT = KV_KEEP, mtR = KV_KEEP, mtB = KV_KEEP, mtF = KV_KEEP;
+    double ths_fs = -1;             // font size at registration, -1: none
+    double ths_ow = 1, ths_oh = 1;  // 1 / width, 1 / height at registration
 };
 
 // What the form itself takes from its controls' area: the room of the bars aligned to its edges,

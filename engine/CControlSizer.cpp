@@ -85,7 +85,7 @@ void CControlSizer::getParSizes() {
     HostObject& p = *par;
     if (auto h = try_num(p, Prop::Height)) par_h = *h;
     if (auto w = try_num(p, Prop::Width)) par_w = *w;
-    if (p.type_name() != "Frame") {
+    if (!p.is_type("Frame")) {
         if (auto sh = try_num(p, Prop::ScaleHeight)) {
             par_h = *sh;
             if (auto sw = try_num(p, Prop::ScaleWidth)) par_w = *sw;
@@ -133,7 +133,7 @@ std::optional<std::pair<double, double>> CControlSizer::placed_twips() const {
     const ObjectRef container = try_container(*ths);
     if (!container) return std::nullopt;
     double w = placed_w, h = placed_h;
-    if (container->type_name() == "Frame") return std::pair{w, h};
+    if (container->is_type("Frame")) return std::pair{w, h};
     if (auto mode = try_num(*container, Prop::ScaleMode);
         mode && static_cast<int>(*mode) != kScaleTwips) {
         const int m = static_cast<int>(*mode);
@@ -158,7 +158,7 @@ bool CControlSizer::ResizeSingleControl(const FormSizerState& state) {
     const ObjectRef container = try_container(c);
     if (!container) return false;
     double W = 0, H = 0;
-    inner_size(*container, container->type_name() == "Frame", W, H);
+    inner_size(*container, container->is_type("Frame"), W, H);
 
     // 2. The control now; a control without Left is a line, held by its end points.
     SizerGeometry now{0, 0, 0, 0};

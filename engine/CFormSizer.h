@@ -75,6 +75,8 @@ class CFormSizer {
 
     // Report an engine error for this form in the suppressible box.
     void TellError(const std::string& sMsg);
+    // As if Cancel had been pressed in that box: no more boxes for this form.
+    void silence_messages() { m_lErrorBoxState = 2; }
 
     // --- read access for the control, the pages and tests ---
     bool initialized() const { return m_bInitialized; }

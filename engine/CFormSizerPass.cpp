@@ -193,10 +193,9 @@ bool get_align_sizes(const std::shared_ptr<ControlCollection>& controls, const O
         if (!form) throw Error::standard(kErrObjectNotSet);
         return num(*form, p);
     };
-    const size_t n = ctrls->count();
-    for (size_t i = 0; i < n; ++i) {
+    // Only the controls that may have an Align: most have none, and the form asks every pass.
+    for (const ObjectRef& c : ctrls->having(Prop::Align)) {
         try {
-            const ObjectRef c = ctrls->item(i);
             // Align first: most controls have none, and then visibility does not matter.
             const auto align = try_num(*c, Prop::Align);
             if (!align || *align == 0) continue;

@@ -31,4 +31,8 @@ PageHost& Host::page_host() {
     throw Error::standard(kErrNoSuchProperty);
 }
 
+std::unique_ptr<FormCopy> PageHost::copy_form(const ObjectRef&) {
+    throw Error::standard(kErrNoSuchProperty);
+}
+
 }  // namespace kv

@@ -10,7 +10,7 @@
 namespace kv {
 
 inline double num(HostObject& o, Prop p) {
-    return to_double(o.get(p));
+    return o.get_number(p);
 }
 inline std::string text(HostObject& o, Prop p) {
     return to_text(o.get(p));
@@ -22,13 +22,9 @@ inline bool flag(HostObject& o, Prop p) {
 // Tolerated reads go through try_get, so a host that answers without throwing keeps them cheap;
 // a value of the wrong kind also counts as a failed read.
 inline std::optional<double> try_num(HostObject& o, Prop p) {
-    const auto v = o.try_get(p);
-    if (!v) return std::nullopt;
-    try {
-        return to_double(*v);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
+    double v = 0;
+    if (!o.try_get_number(p, v)) return std::nullopt;
+    return v;
 }
 inline std::optional<std::string> try_text(HostObject& o, Prop p) {
     const auto v = o.try_get(p);

@@ -35,6 +35,21 @@ std::optional<Value> HostObject::try_get(Prop p) {
     }
 }
 
+double HostObject::get_number(Prop p) {
+    return to_double(get(p));
+}
+
+bool HostObject::try_get_number(Prop p, double& out) {
+    const auto v = try_get(p);
+    if (!v) return false;
+    try {
+        out = to_double(*v);
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
 Value HostObject::get_item(std::string_view, int) {
     throw Error::standard(kErrNoSuchProperty);
 }
@@ -52,6 +67,20 @@ void HostObject::clear_items() {
 }
 void HostObject::set_focus() {
     throw Error::standard(kErrNoSuchProperty);
+}
+
+std::vector<ObjectRef> ControlCollection::having(Prop) {
+    std::vector<ObjectRef> all;
+    const size_t n = count();
+    all.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        try {
+            all.push_back(item(i));
+        } catch (const Error&) {
+            // a control that cannot be reached has no property to read
+        }
+    }
+    return all;
 }
 
 ObjectRef ControlCollection::load(std::string_view, int) {

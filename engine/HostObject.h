@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/Value.h"
 
@@ -81,6 +82,12 @@ class HostObject {
     // get(p), or nullopt where get(p) fails. The default catches the failure; a host can answer
     // without throwing, which keeps the engine's many tolerated reads cheap.
     virtual std::optional<Value> try_get(Prop p);
+    // get(p) and try_get(p) as numbers (a failed conversion: error 13, or false). A host can
+    // answer its numeric properties without building a Value; the resize pass reads six for
+    // every control. (The tolerated read answers through `out`: an optional<double> handed back
+    // from a call costs a stall in the caller.)
+    virtual double get_number(Prop p);
+    virtual bool try_get_number(Prop p, double& out);
 
     // Move(left [, top [, width [, height]]]): one call places the object; omitted values stay.
     virtual void move(double left, std::optional<double> top = std::nullopt,
@@ -93,6 +100,8 @@ class HostObject {
     virtual ObjectRef parent() = 0;
     // The class name: "Form", "MDIForm", "TextBox", "Frame", "PictureBox", "CommandButton", ...
     virtual std::string type_name() = 0;
+    // type_name() == name, without making the text (the resize pass asks every container).
+    virtual bool is_type(std::string_view name) { return type_name() == name; }
 
     // Unit conversion between scale modes; error 438 for objects without a scale (a frame).
     virtual double scale_x(double value, int from_mode, int to_mode) = 0;
@@ -134,6 +143,9 @@ class ControlCollection {
     virtual ~ControlCollection() = default;
     virtual size_t count() = 0;
     virtual ObjectRef item(size_t i) = 0;  // 0-based, in enumeration order
+    // The controls that may have property `p`, in enumeration order: every control but those
+    // the host knows lack it (by default every control). A read of p tells for each one.
+    virtual std::vector<ObjectRef> having(Prop p);
     // Controls(name): the control, or the first element of an array; error 730 when none.
     virtual ObjectRef find(std::string_view name) = 0;
     // Controls(name)(index): error 730 when no such name, 340 when the element does not exist,

@@ -3,10 +3,12 @@
 // with the desktop's viewer, starting a program, and the temporary folder with a private file
 // in it. Reached through Host::page_host(); a host without them raises error 438 there.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/HostObject.h"
+#include "engine/UserControl.h"
 
 namespace kv {
 
@@ -16,6 +18,18 @@ struct AboutBox {
     std::string title;
     std::string text;
     std::function<void()> system_info;
+};
+
+// A copy of a form open in the designer that behaves as the form will at run time, for a
+// preview: the form and its controls with their properties and geometry as they stand, user
+// controls made anew from their persisted properties. It is never shown and is not one of the
+// host's forms; when the copy goes, so does the form (its user controls terminated).
+class FormCopy {
+  public:
+    virtual ~FormCopy() = default;
+    virtual ObjectRef form() = 0;
+    // The system's own object behind a copied user control's extender (nullptr for others).
+    virtual std::shared_ptr<UserControl> user_control(const ObjectRef& extender) = 0;
 };
 
 class PageHost {
@@ -42,6 +56,9 @@ class PageHost {
     // existing file that is not a regular file of the current user is refused (error 75,
     // "Path/File access error"); error 75 also when the file cannot be written.
     virtual void write_private_file(const std::string& path, const std::string& content) = 0;
+
+    // A run-time copy of `form` (FormCopy above). The default raises error 438: no copies.
+    virtual std::unique_ptr<FormCopy> copy_form(const ObjectRef& form);
 
     // The folder of the help pages that ship with the product ("" when they are not installed).
     virtual std::string help_folder() = 0;

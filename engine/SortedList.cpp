@@ -1,6 +1,7 @@
 #include "engine/SortedList.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "engine/Error.h"
@@ -65,8 +66,27 @@ void SortedList::resize_storage() {
 
 void SortedList::ensure_sorted() {
     if (!needs_sort_) return;
-    sort_range(1, last_used_);
+    if (sorted_upto_ == 0)
+        sort_range(1, last_used_);
+    else
+        merge_tail();
+    sorted_upto_ = last_used_;
     needs_sort_ = false;
+}
+
+// The appended records sorted on their own, then merged behind the sorted front: linear in the
+// list rather than a sort of the whole list.
+void SortedList::merge_tail() {
+    sort_range(sorted_upto_ + 1, last_used_);
+    const auto first = records_.begin();
+    std::inplace_merge(first, first + sorted_upto_, first + last_used_,
+                       [this](const Record& a, const Record& b) { return compare(a, b) < 0; });
+}
+
+// How many appended records a search scans one by one before the tail is merged in: enough that
+// a long run of add-then-look-up merges rarely, few enough that each scan stays short.
+int64_t SortedList::tail_limit() const {
+    return kSelectionSortBelow + static_cast<int64_t>(std::sqrt(static_cast<double>(last_used_)));
 }
 
 void SortedList::selection_sort(int64_t lo, int64_t hi) {
@@ -106,8 +126,28 @@ void SortedList::sort_range(int64_t lo, int64_t hi) {
     if (lo < hi) selection_sort(lo, hi);
 }
 
+int64_t SortedList::bisect(const Record& probe) const {
+    int64_t lo = 1, hi = sorted_upto_;
+    while (lo <= hi) {
+        const int64_t mid = bisect_mid(lo, hi);
+        const int c = compare(probe, slot(mid));
+        if (c == 0) return mid;
+        if (c > 0)
+            lo = mid + 1;
+        else
+            hi = mid - 1;
+    }
+    return 0;
+}
+
+int64_t SortedList::scan_tail(const Record& probe) const {
+    for (int64_t i = sorted_upto_ + 1; i <= last_used_; ++i)
+        if (!slot(i).deleted && compare(probe, slot(i)) == 0) return i;
+    return 0;
+}
+
 int64_t SortedList::find(const std::string& key) {
-    ensure_sorted();
+    if (sorted_upto_ == 0 || last_used_ - sorted_upto_ > tail_limit()) ensure_sorted();
     if (last_used_ == 0) return 0;
     Record probe;
     probe.key = key;
@@ -117,22 +157,12 @@ int64_t SortedList::find(const std::string& key) {
         probe.number = *n;
     }
     for (;;) {
-        int64_t lo = 1, hi = last_used_;
-        int64_t found = 0;
-        while (lo <= hi) {
-            const int64_t mid = bisect_mid(lo, hi);
-            const int c = compare(probe, slot(mid));
-            if (c == 0) {
-                found = mid;
-                break;
-            }
-            if (c > 0)
-                lo = mid + 1;
-            else
-                hi = mid - 1;
+        const int64_t found = bisect(probe);
+        if (found != 0 && slot(found).deleted) {
+            compact();  // a deleted record may hide a live one with the same key
+            continue;
         }
-        if (found == 0 || !slot(found).deleted) return found;
-        compact();  // a deleted record may hide a live one with the same key
+        return found != 0 ? found : scan_tail(probe);
     }
 }
 
@@ -210,17 +240,20 @@ std::vector<std::string> SortedList::Keys() {
 }
 
 void SortedList::compact() {
-    int64_t live = 0;
+    int64_t live = 0, live_sorted = 0;
     for (int64_t i = 1; i <= last_used_; ++i) {
         if (slot(i).deleted) continue;
         ++live;
+        if (i <= sorted_upto_) ++live_sorted;
         if (live != i) slot(live) = std::move(slot(i));
     }
+    sorted_upto_ = live_sorted;
     for (int64_t i = live + 1; i <= last_used_; ++i) {
         slot(i) = Record{};
         slot(i).deleted = true;
     }
     last_used_ = live;
+    needs_sort_ = sorted_upto_ < last_used_;
     if (count_ < shrink_threshold_) resize_storage();
 }
 
@@ -231,6 +264,7 @@ void SortedList::Clear() {
     last_used_ = 0;
     shrink_threshold_ = 0;
     needs_sort_ = false;
+    sorted_upto_ = 0;
 }
 
 void SortedList::SortMode(int32_t mode) {

@@ -2,6 +2,11 @@
 // A keyed collection kept in key order, numeric or text keys (text compared case-insensitively).
 // Appends are cheap; the list is sorted lazily on the first ordered or searching access after a
 // change; removals only mark records, which a later search compacts. Slots and counts are 64-bit.
+//
+// Once sorted, the list keeps its sorted front apart from what was appended since: a search
+// bisects the front and scans a short appended tail, and only a longer tail is sorted and merged
+// in. So a page that adds one key and looks up the next, thousands of times, does not sort the
+// whole list before every look-up. The first sort of a list is the plain quicksort.
 #include <any>
 #include <cstdint>
 #include <random>
@@ -46,6 +51,10 @@ class SortedList {
     int compare(const Record& a, const Record& b) const;
     Record probe_for(const std::string& key) const;
     void ensure_sorted();
+    void merge_tail();
+    int64_t tail_limit() const;
+    int64_t bisect(const Record& probe) const;
+    int64_t scan_tail(const Record& probe) const;
     void sort_range(int64_t lo, int64_t hi);
     void selection_sort(int64_t lo, int64_t hi);
     int64_t find(const std::string& key);
@@ -62,6 +71,7 @@ class SortedList {
     int64_t last_used_ = 0;
     int64_t shrink_threshold_ = 0;
     bool needs_sort_ = false;
+    int64_t sorted_upto_ = 0;  // slots 1..sorted_upto_ are in key order; those above, appended
     int32_t sort_mode_ = 0;
     std::minstd_rand rng_{20260521u};
 };

@@ -48,6 +48,9 @@ class UserControl {
     virtual void UserControl_Terminate() = 0;
     // The class ids of the control's property pages, in the order the dialog shows them.
     virtual std::vector<std::string> property_pages() const { return {}; }
+    // The control's about box, which the designer offers beside its pages: false when it has
+    // none.
+    virtual bool about_box() { return false; }
 };
 
 }  // namespace kv

@@ -1,5 +1,7 @@
 #include "harness/DesignRun.h"
 
+#include <charconv>
+
 #include "engine/HostAccess.h"
 #include "harness/MessageLines.h"
 #include "host/memory/MemoryHost.h"
@@ -12,6 +14,15 @@
 namespace kv::app {
 
 using K = DesignAction::Kind;
+
+namespace {
+// A number as exactly as it is: the shortest text that reads back as the same double.
+std::string exact(double v) {
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    return std::string(buf, end);
+}
+}  // namespace
 
 void register_page_classes() {
     register_ppVisControls();
@@ -92,94 +103,151 @@ int DesignRun::entry(const std::shared_ptr<mem::MemoryObject>& list, const std::
     fail(what, text);
 }
 
+// One script action, by what it works on.
 void DesignRun::perform(const DesignAction& a) {
     switch (a.kind) {
         case K::Page:
-            work(select_page(a.text), "a page of the dialog", a.text);
-            break;
+            return work(select_page(a.text), "a page of the dialog", a.text);
         case K::Click:
-            hand_->click(*shadow(a.text));
-            break;
         case K::DblClick:
-            hand_->dbl_click(*shadow(a.text));
-            break;
         case K::Focus:
-            hand_->focus(*shadow(a.text));
-            break;
         case K::ClickForm:
-            hand_->click(*control("picShadowForm", "the shadow form"));
-            break;
+            return work_shadow(a);
         case K::Key:
-            hand_->press_key(a.number);
-            break;
+            return hand_->press_key(a.number);
         case K::Choice:
-            work(hand_->click(*control("optMove(" + std::to_string(a.number) + ")",
-                                       "the anchoring choices")),
-                 "a choice offered for the selected control", std::to_string(a.number));
+        case K::Font:
+        case K::View:
+        case K::Drag:
+            return work_choices(a);
+        case K::Tick:
+        case K::Untick:
+            return set_check_box(a.text, a.kind == K::Tick);
+        case K::Container:
+        case K::Select:
+        case K::Add:
+        case K::Remove:
+            return work_pane_lists(a);
+        case K::Apply:
+        case K::Ok:
+        case K::Cancel:
+            return press_dialog_button(a.kind);
+        case K::Code:
+            return get_code();
+        case K::Picture:
+            return take_picture(a.text);
+        case K::Preview:
+            return print_preview();
+    }
+}
+
+// A shadow on the controls page, or the shadow form itself.
+void DesignRun::work_shadow(const DesignAction& a) {
+    if (a.kind == K::ClickForm) {
+        hand_->click(*control("picShadowForm", "the shadow form"));
+        return;
+    }
+    auto target = shadow(a.text);
+    if (a.kind == K::Click) hand_->click(*target);
+    if (a.kind == K::DblClick) hand_->dbl_click(*target);
+    if (a.kind == K::Focus) hand_->focus(*target);
+}
+
+// The anchoring and font choices, the colour views and the size handle.
+void DesignRun::work_choices(const DesignAction& a) {
+    const std::string n = std::to_string(a.number);
+    switch (a.kind) {
+        case K::Choice:
+            work(hand_->click(*control("optMove(" + n + ")", "the anchoring choices")),
+                 "a choice offered for the selected control", n);
             break;
         case K::Font:
-            hand_->click(*control("optFont(" + std::to_string(a.number) + ")", "the font"));
+            hand_->click(*control("optFont(" + n + ")", "the font"));
             break;
-        case K::Tick:
-        case K::Untick: {
-            auto box = control("chk" + a.text, "the check box");
-            const bool want = a.kind == K::Tick;
-            if ((to_double(box->get("Value")) == 1) != want)
-                work(hand_->click(*box), "an enabled check box", a.text);
-            break;
-        }
         case K::View:
-            hand_->click(
-                *control("optColorView(" + std::to_string(a.number) + ")", "the colour views"));
+            hand_->click(*control("optColorView(" + n + ")", "the colour views"));
             break;
-        case K::Drag:
+        default:
             hand_->drag(*control("picSizeHandle", "the size handle"), a.dx, a.dy);
             break;
-        case K::Container: {
-            auto combo = control("cboContainers", "the containers");
-            hand_->click_entry(*combo, entry(combo, a.text, "a split panel container"));
-            break;
+    }
+}
+
+void DesignRun::set_check_box(const std::string& name, bool ticked) {
+    auto box = control("chk" + name, "the check box");
+    if ((to_double(box->get("Value")) == 1) != ticked)
+        work(hand_->click(*box), "an enabled check box", name);
+}
+
+// The panes page: the container combo, the two lists and the > and < buttons.
+void DesignRun::work_pane_lists(const DesignAction& a) {
+    if (a.kind == K::Container) {
+        auto combo = control("cboContainers", "the containers");
+        hand_->click_entry(*combo, entry(combo, a.text, "a split panel container"));
+    } else if (a.kind == K::Select) {
+        auto list = control(a.text == "free" ? "lstChilds" : "lstPaned", "the lists");
+        for (const auto& key : a.items) {
+            const int i = entry(list, key, "an entry of the " + a.text + " list");
+            if (!to_bool(list->get_item("Selected", i))) hand_->click_entry(*list, i);
         }
-        case K::Select: {
-            auto list = control(a.text == "free" ? "lstChilds" : "lstPaned", "the lists");
-            for (const auto& key : a.items) {
-                const int i = entry(list, key, "an entry of the " + a.text + " list");
-                if (!to_bool(list->get_item("Selected", i))) hand_->click_entry(*list, i);
-            }
-            break;
-        }
-        case K::Add:
-        case K::Remove: {
-            const char* button = a.kind == K::Add ? "cmdAdd" : "cmdRemove";
-            work(hand_->click(*control(button, "the > and < buttons")),
-                 "an enabled button (select entries first)", a.kind == K::Add ? ">" : "<");
-            break;
-        }
-        case K::Apply:
-            applied_ = hand_->apply() || applied_;
-            break;
-        case K::Ok:
-            applied_ = dialog().apply_enabled() || applied_;
-            hand_->ok();
-            break;
-        case K::Cancel:
-            hand_->cancel();
-            break;
-        case K::Code: {
-            const size_t opened = host_.opened_documents().size();
-            work(hand_->click(*control("cmdGetCode", "the Get VB Code button")),
-                 "an enabled Get VB Code button", a.text);
-            report_messages();
-            if (host_.opened_documents().size() > opened)
-                out_ << "code written to " << host_.opened_documents().back() << "\n";
-            break;
-        }
-        case K::Picture: {
-            std::string error;
-            if (!hand_->picture(a.text, error)) fail("a picture file that can be written", a.text);
-            out_ << "wrote " << a.text << "\n";
-            break;
-        }
+    } else {
+        const bool add = a.kind == K::Add;
+        work(hand_->click(*control(add ? "cmdAdd" : "cmdRemove", "the > and < buttons")),
+             "an enabled button (select entries first)", add ? ">" : "<");
+    }
+}
+
+void DesignRun::press_dialog_button(DesignAction::Kind kind) {
+    if (kind == K::Apply) {
+        applied_ = hand_->apply() || applied_;
+    } else if (kind == K::Ok) {
+        applied_ = dialog().apply_enabled() || applied_;
+        hand_->ok();
+    } else {
+        hand_->cancel();
+    }
+}
+
+void DesignRun::get_code() {
+    const size_t opened = host_.opened_documents().size();
+    work(hand_->click(*control("cmdGetCode", "the Get VB Code button")),
+         "an enabled Get VB Code button", "code");
+    report_messages();
+    if (host_.opened_documents().size() > opened)
+        out_ << "code written to " << host_.opened_documents().back() << "\n";
+}
+
+void DesignRun::take_picture(const std::string& path) {
+    std::string error;
+    if (!hand_->picture(path, error)) fail("a picture file that can be written", path);
+    out_ << "wrote " << path << "\n";
+}
+
+// Where the controls page's preview stands: the size of the form its shadow form stands for and
+// the sizes it went through since the preview was set up, then each control as its shadow shows
+// it, in the units of its container (as `layout` gives them), numbers as exact as they are.
+void DesignRun::print_preview() {
+    const ppVisControls* page = nullptr;
+    for (size_t i = 0; i < dialog().page_count() && !page; ++i)
+        page = dynamic_cast<const ppVisControls*>(dialog().page_code(i).get());
+    if (!page || !page->loaded()) fail("the Resizing page shown before preview", "preview");
+    const auto [width, height] = page->preview().trial_form_size();
+    out_ << "preview " << text(*form_, Prop::Name) << " " << exact(width) << "x" << exact(height)
+         << "\n";
+    out_ << "  sizes";
+    for (const auto& [w, h] : page->preview().trial_sizes())
+        out_ << " " << exact(w) << "x" << exact(h);
+    out_ << "\n";
+    for (const ShownControl& c : page->preview().shown()) {
+        const ControlPlace& p = c.place;
+        out_ << "  " << c.key;
+        if (p.line)
+            out_ << " line " << exact(p.x1) << " " << exact(p.y1) << " " << exact(p.x2) << " "
+                 << exact(p.y2);
+        else
+            out_ << " " << exact(p.left) << " " << exact(p.top) << " " << exact(p.width) << " "
+                 << exact(p.height);
+        out_ << "\n";
     }
 }
 

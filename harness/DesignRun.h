@@ -46,6 +46,14 @@ class DesignRun {
     void work(bool done, const std::string& expected, const std::string& found) const;
     bool select_page(const std::string& caption);
     void perform(const DesignAction& a);
+    void work_shadow(const DesignAction& a);
+    void work_choices(const DesignAction& a);
+    void set_check_box(const std::string& name, bool ticked);
+    void work_pane_lists(const DesignAction& a);
+    void press_dialog_button(DesignAction::Kind kind);
+    void get_code();
+    void take_picture(const std::string& path);
+    void print_preview();
     void report_messages();
 
     mem::MemoryHost& host_;

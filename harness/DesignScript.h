@@ -17,6 +17,8 @@
 //   apply | ok | cancel              the dialog's buttons
 //   code                             press "Get VB Code" on the Code page
 //   picture FILE.png                 a picture of the current page
+//   preview                          print where the preview's shadows stand: the form's size
+//                                    and each control's place in its container's units
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -46,7 +48,8 @@ struct DesignAction {
         Ok,
         Cancel,
         Code,
-        Picture
+        Picture,
+        Preview
     } kind{};
     int line = 0;                    // 1-based line of the script
     std::string text;                // page, key, list ("free"/"pane"), container, check box, file

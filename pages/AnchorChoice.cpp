@@ -121,6 +121,7 @@ std::bitset<10> visible_choices(std::optional<char> status, std::bitset<10> curr
         case 'B':
             return std::bitset<10>{"1000011011"};  // 0, 1, 3, 4, 9
         case 'W':
+        case 'V':                                  // a vertical guide alone: the counterpart of H
             return std::bitset<10>{"0000000011"};  // 0, 1
         case 'H':
             return std::bitset<10>{"0000001001"};  // 0, 3

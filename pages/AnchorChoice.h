@@ -47,7 +47,7 @@ int32_t legend_colour(int index);
 char pane_status_letter(bool horizontal_guide, bool vertical_guide);
 
 // Which of choices 0-9 are visible after the pane restrictions: no letter shows all; B shows
-// 0, 1, 3, 4, 9; W 0, 1; H 0, 3; blank none; any other letter keeps `current`.
+// 0, 1, 3, 4, 9; W and V 0, 1; H 0, 3; blank none; any other letter keeps `current`.
 std::bitset<10> visible_choices(std::optional<char> status, std::bitset<10> current);
 // The caption of fraResizing for a shadow with or without a pane status letter.
 std::string_view resizing_frame_caption(bool has_status);

@@ -58,9 +58,40 @@ ObjectRef must_find(const ObjectRef& form, std::string_view key) {
 CodeGenerator::CodeGenerator(ObjectRef form, std::string resizer_name)
     : form_(std::move(form)), resizer_name_(std::move(resizer_name)) {}
 
+// A variable without blanks, tabs and line breaks is found in the texts only on a line of its
+// own: "Dim " + variable + " As Integer" only on its declaration line, "\t" + variable + " = "
+// only on its assignment line (the calls hold no " = ", keys have no blanks). Such look-ups go to
+// the sets. A variable with one of those characters could match inside another line, so once
+// one is written the texts themselves are searched, as they always could be. The text comes out
+// the same either way; the sets only keep a form of 100 000 lines from searching the whole text
+// for each one.
+bool CodeGenerator::plain_variable(std::string_view variable) {
+    return variable.find_first_of(" \t\r\n") == std::string_view::npos;
+}
+
 void CodeGenerator::declare(const std::string& variable) {
     const std::string line = "Dim " + variable + " As Integer";
-    if (declarations_.view().find(line) == std::string_view::npos) declarations_ << line << kCrLf;
+    bool declared;
+    if (odd_text_ || !plain_variable(variable))
+        declared = declarations_.view().find(line) != std::string_view::npos;
+    else
+        declared = declared_.count(variable) != 0;
+    if (declared) return;
+    declarations_ << line << kCrLf;
+    declared_.insert(variable);
+    if (!plain_variable(variable)) odd_text_ = true;
+}
+
+bool CodeGenerator::has_body_line(const std::string& variable) const {
+    if (odd_text_ || !plain_variable(variable))
+        return body_.view().find('\t' + variable + " = ") != std::string_view::npos;
+    return assigned_.count(variable) != 0;
+}
+
+void CodeGenerator::assign(const std::string& variable, std::string_view call) {
+    body_ << '\t' << variable << " = _" << kCrLf << "\t\t." << call;
+    assigned_.insert(variable);
+    if (!plain_variable(variable)) odd_text_ = true;
 }
 
 void CodeGenerator::control_line(std::string_view line) {
@@ -73,10 +104,11 @@ void CodeGenerator::control_line(std::string_view line) {
         if (!control) return;
         const std::string control_key_text = control_key(*control);
         const std::string variable = kControlPrefix + control_key_text;
-        body_ << '\t' << variable << " = _" << kCrLf << "\t\t.Form_Load_addControl(";
+        std::string call = "Form_Load_addControl(";
         for (size_t i = 0; i < 5; ++i)
-            body_ << (i < modes.size() ? constant_of(modes[i]) : "") << ", ";
-        body_ << control_key_text << ")" << kCrLf;
+            call.append(i < modes.size() ? constant_of(modes[i]) : "").append(", ");
+        call.append(control_key_text).append(")").append(kCrLf);
+        assign(variable, call);
         declare(variable);
     } catch (const Error&) {
         // This line is left out; the others are generated.
@@ -94,18 +126,17 @@ void CodeGenerator::pane_line(std::string_view line) {
         arguments[i] = variable;
         declare(variable);
         container = control->container();
-        if (body_.view().find('\t' + variable + " = ") == std::string_view::npos)
-            body_ << '\t' << variable << " = _" << kCrLf
-                  << "\t\t.Form_Load_addControl(KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP, "
-                  << keys[i] << ")" << kCrLf;
+        if (!has_body_line(variable))
+            assign(variable, "Form_Load_addControl(KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP, " +
+                                 keys[i] + ")" + kCrLf);
     }
     // A line without keys has no container to name its pane after.
     if (!container) throw Error::standard(kErrObjectNotSet);
     const std::string pane =
         kPanePrefix +
         (same_object(container, form_) ? text(*container, Prop::Name) : control_key(*container));
-    body_ << '\t' << pane << " = _" << kCrLf << "\t\t.Form_Load_CreatePane(" << arguments[0] << ", "
-          << arguments[1] << ", " << arguments[2] << ", " << arguments[3] << ")" << kCrLf;
+    assign(pane, "Form_Load_CreatePane(" + arguments[0] + ", " + arguments[1] + ", " +
+                     arguments[2] + ", " + arguments[3] + ")" + kCrLf);
     declare(pane);
 }
 
@@ -113,6 +144,9 @@ std::optional<std::string> CodeGenerator::generate(std::string_view control_sett
                                                    std::string_view pane_settings) {
     declarations_.str({});
     body_.str({});
+    declared_.clear();
+    assigned_.clear();
+    odd_text_ = false;
     for (const std::string& line : split_settings_lines(control_settings)) control_line(line);
     for (const std::string& line : split_settings_lines(pane_settings)) pane_line(line);
     if (body_.view().empty() && declarations_.view().empty()) return std::nullopt;

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "engine/HostObject.h"
 
@@ -27,11 +28,18 @@ class CodeGenerator {
     void control_line(std::string_view line);
     void pane_line(std::string_view line);
     void declare(const std::string& variable);
+    // Append "TAB variable = _" and "TAB TAB ." + call (which ends in CR LF) to the body.
+    void assign(const std::string& variable, std::string_view call);
+    // Does the body hold "TAB variable = " already?
+    bool has_body_line(const std::string& variable) const;
+    static bool plain_variable(std::string_view variable);
 
     ObjectRef form_;
     std::string resizer_name_;
     std::ostringstream declarations_;
     std::ostringstream body_;
+    std::unordered_set<std::string> declared_, assigned_;
+    bool odd_text_ = false;  // a variable or key that could match inside another line was written
 };
 
 }  // namespace kv

@@ -1,5 +1,7 @@
 #include "pages/MResizerPropPages.h"
 
+#include <vector>
+
 #include "control/zokKelvane.h"
 #include "engine/Host.h"
 
@@ -12,6 +14,20 @@ PageEditState& page_state() {
 
 namespace {
 const zokKelvane* g_owner = nullptr;
+
+std::vector<std::pair<const void*, std::function<void()>>>& panes_listeners() {
+    static std::vector<std::pair<const void*, std::function<void()>>> listeners;
+    return listeners;
+}
+}  // namespace
+
+void listen_for_panes_applied(const void* listener, std::function<void()> told) {
+    stop_listening_for_panes(listener);
+    panes_listeners().emplace_back(listener, std::move(told));
+}
+
+void stop_listening_for_panes(const void* listener) {
+    std::erase_if(panes_listeners(), [listener](const auto& l) { return l.first == listener; });
 }
 
 void page_state_attach(const zokKelvane& control) {
@@ -39,6 +55,8 @@ void apply_panes(zokKelvane& control) {
     PageEditState& s = page_state();
     control.PaneSettings(s.edited_pane_settings);
     s.stored_pane_settings = s.edited_pane_settings;
+    const auto listeners = panes_listeners();  // a listener may stop listening when told
+    for (const auto& [listener, told] : listeners) told();
 }
 
 void apply_controls(zokKelvane& control) {

@@ -2,6 +2,7 @@
 // What the property pages share: one edit state for all open pages (filled by the controls and
 // panes pages, read by the code page, written back to the control on apply), the change test,
 // and the report every page event runs under.
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -32,6 +33,11 @@ bool page_state_changed();
 void apply_panes(zokKelvane& control);
 // Write the edited ControlSettings, AddAllControls and AddAllFontsButtons, in that order.
 void apply_controls(zokKelvane& control);
+
+// A page that follows the applied PaneSettings (the controls page's preview) is told after each
+// apply_panes, until it stops listening.
+void listen_for_panes_applied(const void* listener, std::function<void()> told);
+void stop_listening_for_panes(const void* listener);
 
 // Where the page error report's Yes leads.
 inline constexpr const char* kSupportPage = "https://www.quillon.example/kelvane/support/";

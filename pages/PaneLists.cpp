@@ -5,6 +5,7 @@
 #include "control/SettingsStrings.h"
 #include "engine/Error.h"
 #include "engine/SortedList.h"
+#include "engine/TextCase.h"
 
 namespace kv {
 
@@ -77,14 +78,15 @@ void PaneLists::load_stored(std::string_view pane_settings, const Lookup& lookup
             if (keys.size() == kMaxPaneControls) throw Error::standard(kErrSubscript);
             keys.push_back(key);
         }
-        if (valid) stored_paned_.insert(stored_paned_.end(), keys.begin(), keys.end());
+        if (valid)
+            for (const auto& key : keys) stored_paned_.insert(fold_case(key));
     }
 }
 
 void PaneLists::add_control(const std::string& key, const std::string& container_key) {
     if (key.empty() || container_key.empty()) return;
-    const bool in_pane =
-        std::find(stored_paned_.begin(), stored_paned_.end(), key) != stored_paned_.end();
+    // The in-pane set is a text-mode sorted list: a stored key in another case is the same key.
+    const bool in_pane = stored_paned_.count(fold_case(key)) != 0;
     auto& map = in_pane ? paned_ : not_used_;
     auto [it, fresh] = map.try_emplace(container_key, key);
     if (!fresh) it->second += ' ' + key;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace kv {
@@ -49,8 +50,8 @@ class PaneLists {
     std::string settings_text(const std::function<int(const std::string&)>& depth);
 
   private:
-    std::vector<std::string> stored_paned_;        // keys of valid stored lines
-    std::map<std::string, std::string> not_used_;  // container -> blank-separated keys
+    std::unordered_set<std::string> stored_paned_;  // folded keys of valid stored lines
+    std::map<std::string, std::string> not_used_;   // container -> blank-separated keys
     std::map<std::string, std::string> paned_;
     std::vector<std::string> containers_;
     std::optional<std::vector<std::string>> order_;

@@ -1,8 +1,5 @@
 #pragma once
-// What the controls page preview shows for one shadow: its legend colour in each colour view,
-// and the modes it is registered with in the trial form sizer.
-#include <array>
-#include <cstdint>
+// What the controls page preview shows for one shadow: its legend colour in each colour view.
 #include <optional>
 
 #include "pages/AnchorChoice.h"
@@ -19,13 +16,5 @@ inline constexpr int kViewUsed = 2;
 // choice for a pane control, else the stored choice, else 9 while AddAllControls is set, else 0.
 std::optional<int> legend_index_for_view(int view, std::optional<int> stored_grid,
                                          bool add_all_controls, std::optional<int> pane_grid);
-
-// The modes (left, top, right, bottom, font) a shadow is registered with in the trial form
-// sizer, or nullopt when it is not registered: a stored choice gives its letters; without one it
-// is registered only while AddAllControls is ticked, with all edges R, or all edges F for a
-// command button while AddAllFontsButtons is not ticked.
-std::optional<std::array<int32_t, 5>> trial_modes(std::optional<AnchorChoice> stored,
-                                                  bool add_all_controls, bool add_all_fonts,
-                                                  bool is_command_button);
 
 }  // namespace kv

@@ -17,14 +17,17 @@ ShadowChoices::ShadowChoices() {
     map_.SortMode(1);
 }
 
-std::string ShadowChoices::value_text(const std::string& shadow_name, AnchorChoice choice) {
-    return std::to_string(choice.grid) + std::to_string(choice.font) +
-           without_shadow_prefix(shadow_name);
+void ShadowChoices::put(const std::string& shadow_name, Entry entry) {
+    if (map_.Exists(shadow_name)) map_.Remove(shadow_name);
+    map_.Add(shadow_name, std::move(entry));
 }
 
 void ShadowChoices::set(const std::string& shadow_name, AnchorChoice choice) {
-    if (map_.Exists(shadow_name)) map_.Remove(shadow_name);
-    map_.Add(shadow_name, value_text(shadow_name, choice));
+    put(shadow_name, {choice, letters_of_choice(choice)});
+}
+
+void ShadowChoices::load(const std::string& shadow_name, const std::string& letters) {
+    put(shadow_name, {choice_from_letters(letters), letters});
 }
 
 void ShadowChoices::erase(const std::string& shadow_name) {
@@ -33,9 +36,15 @@ void ShadowChoices::erase(const std::string& shadow_name) {
 
 std::optional<AnchorChoice> ShadowChoices::find(const std::string& shadow_name) {
     const auto item = map_.Item_(shadow_name);
-    const auto* value = std::any_cast<std::string>(&item);
-    if (!value || value->size() < 2) return std::nullopt;
-    return AnchorChoice{(*value)[0] - '0', (*value)[1] - '0'};
+    const auto* entry = std::any_cast<Entry>(&item);
+    if (!entry) return std::nullopt;
+    return entry->choice;
+}
+
+std::string ShadowChoices::letters(const std::string& shadow_name) {
+    const auto item = map_.Item_(shadow_name);
+    const auto* entry = std::any_cast<Entry>(&item);
+    return entry ? entry->letters : std::string();
 }
 
 std::vector<std::string> ShadowChoices::shadow_names() {
@@ -50,10 +59,8 @@ std::string ShadowChoices::settings_text(
     for (size_t i = 0; i < names.size(); ++i) {
         const std::string key = control_key(names[i]);
         if (key.empty()) continue;
-        const auto& value = std::any_cast<const std::string&>(values[i]);
-        const AnchorChoice choice{value[0] - '0', value[1] - '0'};
         if (!text.empty()) text += "\r\n";
-        text += key + " \t" + letters_of_choice(choice);
+        text += key + " \t" + std::any_cast<const Entry&>(values[i]).letters;
     }
     return text;
 }

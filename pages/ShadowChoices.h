@@ -1,6 +1,11 @@
 #pragma once
 // The controls page's settings map: for each shadow that has a choice, its grid and font choice,
 // kept in the sorted order of the shadow names, and the ControlSettings text it writes.
+//
+// A line loaded from the stored text keeps its own mode letters until the developer picks a
+// choice for that control: letters that no choice shows exactly (a single R edge, an F edge, a
+// short text) are what the run time uses, so writing them back as the nearest choice would
+// change the form's behaviour behind the developer's back.
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,23 +20,30 @@ class ShadowChoices {
   public:
     ShadowChoices();
 
-    // Store a choice for a shadow, replacing an earlier one.
+    // Store a choice for a shadow, replacing an earlier one; it writes the choice's letters.
     void set(const std::string& shadow_name, AnchorChoice choice);
+    // Store the choice a stored line's letters come back as; the line keeps `letters`.
+    void load(const std::string& shadow_name, const std::string& letters);
     void erase(const std::string& shadow_name);
     std::optional<AnchorChoice> find(const std::string& shadow_name);
+    // The mode letters the shadow's line carries ("" when it has no entry).
+    std::string letters(const std::string& shadow_name);
     // The shadow names with a choice, in the map's order (text order, so _Index10 before _Index2).
     std::vector<std::string> shadow_names();
     int64_t size() const { return map_.Count(); }
 
-    // One line per entry in the map's order: the control key, a blank, a tab and the five
-    // letters; joined by CR LF. `control_key` gives a shadow's control key ("" skips the entry).
+    // One line per entry in the map's order: the control key, a blank, a tab and the letters;
+    // joined by CR LF. `control_key` gives a shadow's control key ("" skips the entry).
     std::string settings_text(const std::function<std::string(const std::string&)>& control_key);
 
-    // The value text of an entry: grid digit, font digit, the shadow name without "ShadowOf".
-    static std::string value_text(const std::string& shadow_name, AnchorChoice choice);
-
   private:
-    SortedList map_;
+    struct Entry {
+        AnchorChoice choice;
+        std::string letters;  // as stored, or the choice's own
+    };
+    void put(const std::string& shadow_name, Entry entry);
+
+    SortedList map_;  // shadow name -> Entry
 };
 
 // "ShadowOfText1" -> "Text1" (a name without the prefix is returned as it is).

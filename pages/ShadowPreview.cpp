@@ -1,16 +1,18 @@
 #include "pages/ShadowPreview.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "control/CRegSettings.h"
-#include "control/SettingsStrings.h"
-#include "engine/FormPane.h"
+#include "control/ControlLookup.h"
+#include "control/zokKelvane.h"
+#include "engine/CFormSizer.h"
+#include "engine/Error.h"
+#include "engine/Host.h"
 #include "engine/HostAccess.h"
 #include "pages/PreviewRules.h"
 #include "pages/ShadowChoices.h"
-#include "pages/Shadows.h"
 #include "panes/CPanes.h"
-#include "panes/PaneCreation.h"
 
 namespace kv {
 
@@ -33,7 +35,29 @@ CRegSettings colour_view_settings() {
     return reg;
 }
 
+// How many containers lie between a control and its form.
+int depth_of(HostObject& control) {
+    int depth = 0;
+    for (ObjectRef c = try_container(control); c; c = try_container(*c)) ++depth;
+    return depth;
+}
+
+// The client area of a form in twips, whatever its scale.
+double client_twips(HostObject& form, Prop scale_size, bool x_axis) {
+    const double size = num(form, scale_size);
+    const int mode = static_cast<int>(try_num(form, Prop::ScaleMode).value_or(kScaleTwips));
+    try {
+        return x_axis ? form.scale_x(size, mode, kScaleTwips)
+                      : form.scale_y(size, mode, kScaleTwips);
+    } catch (const Error&) {
+        return size;
+    }
+}
+
 }  // namespace
+
+ShadowPreview::ShadowPreview() = default;
+ShadowPreview::~ShadowPreview() = default;
 
 int saved_colour_view() {
     const std::string text = colour_view_settings().GetSetting("ppVisControls", "ColorView", "0");
@@ -62,6 +86,8 @@ void ShadowPreview::fit_shadow_form(HostObject& form) {
         }
     }
     picShadowForm->move(kDemoMargin, kDemoMargin, std::max(w, 0.0), std::max(h, 0.0));
+    design_width_ = num(*picShadowForm, Prop::Width);
+    design_height_ = num(*picShadowForm, Prop::Height);
     place_border_and_handle();
 }
 
@@ -77,39 +103,73 @@ void ShadowPreview::place_border_and_handle() {
     picSizeHandle->zorder(0);
 }
 
-void ShadowPreview::setup_trial_sizer(const std::vector<ShadowEntry>& shadows,
-                                      ShadowChoices& choices, const PreviewSettings& settings,
-                                      const std::shared_ptr<ControlCollection>& page_controls,
-                                      const ObjectRef& form) {
+void ShadowPreview::setup_trial(const std::vector<ShadowEntry>& shadows,
+                                const PreviewSettings& settings, const ObjectRef& form,
+                                const ObjectRef& resizer) {
     pane_status_.clear();
-    root_.reset();
-    trial_ = std::make_unique<CFormSizer>();
-    // The shadow form is registered first and kept as it is: the shadows are its children.
-    root_ = trial_->Form_Load_addControl(KV_KEEP, KV_KEEP, KV_ABSOLUTE, KV_ABSOLUTE, KV_KEEP,
-                                         picShadowForm);
-    for (const auto& entry : shadows) {
-        if (!entry.shown) continue;
-        const bool button = entry.control && entry.control->type_name() == "CommandButton";
-        const auto modes = trial_modes(choices.find(entry.name), settings.add_all_ticked,
-                                       settings.add_all_fonts_ticked, button);
-        if (!modes) continue;
-        trial_->Form_Load_addControl((*modes)[0], (*modes)[1], (*modes)[2], (*modes)[3],
-                                     (*modes)[4], entry.shadow);
+    followers_.clear();
+    sizes_.clear();
+    copy_resizer_ = nullptr;
+    copy_.reset();  // the last trial's copy goes before the next is made
+    try {
+        copy_ = Host::current().page_host().copy_form(form);
+    } catch (const Error&) {
+        return;  // a host without copies shows the shadows where the controls stand
     }
-    trial_->set_or_check_controls(page_controls);
-    for (const auto& line : split_settings_lines(settings.pane_settings)) {
-        std::array<std::shared_ptr<CControlSizer>, 4> cells{};
-        size_t n = 0;
-        size_t start = 0;
-        while (start <= line.size() && n < cells.size()) {
-            const size_t at = std::min(line.find(' ', start), line.size());
-            const std::string key = line.substr(start, at - start);
-            start = at + 1;
-            if (key.empty()) continue;
-            const std::string shadow = shadow_name_of_key(form, key);
-            if (!shadow.empty()) cells[n++] = trial_->get_or_create_ctrlsizer(shadow);
+    const ObjectRef copy = copy_->form();
+    copy_width_ = num(*copy, Prop::Width);
+    copy_height_ = num(*copy, Prop::Height);
+    client_width_ = client_twips(*copy, Prop::ScaleWidth, true);
+    client_height_ = client_twips(*copy, Prop::ScaleHeight, false);
+    if (resizer)
+        if (const ObjectRef twin = find_control_by_key(copy, control_key(*resizer)))
+            copy_resizer_ = dynamic_cast<zokKelvane*>(copy_->user_control(twin).get());
+    if (copy_resizer_) {
+        copy_resizer_->ControlSettings(settings.control_settings);
+        copy_resizer_->PaneSettings(settings.pane_settings);
+        copy_resizer_->AddAllControls(settings.add_all);
+        copy_resizer_->AddAllFontsButtons(settings.add_all_fonts);
+        // What the set-up tells (a bad pane line) is told once, not again after every edit: only
+        // new pane settings can tell something new.
+        const bool quiet = told_panes_ == settings.pane_settings;
+        copy_resizer_->preview_load(quiet);
+        copy_resizer_->preview_resize();  // the form is shown at its design size
+        told_panes_ = settings.pane_settings;
+    }
+    make_followers(shadows, copy);
+    read_pane_status();
+    follow();
+}
+
+void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, const ObjectRef& copy) {
+    std::vector<std::pair<int, Follower>> by_depth;
+    for (size_t i = 0; i < shadows.size(); ++i) {
+        const ShadowEntry& entry = shadows[i];
+        if (!entry.shadow || !entry.control) continue;
+        Follower f;
+        f.order = i;
+        try {
+            f.key = control_key(*entry.control);
+            f.twin = find_control_by_key(copy, f.key);
+        } catch (const Error&) {
+            continue;
         }
-        const auto pane = CreatePane(*trial_, cells[0], cells[1], cells[2], cells[3], false, 0);
+        if (!f.twin) continue;
+        f.twin_container = try_container(*f.twin);
+        if (!f.twin_container) continue;
+        f.shadow = entry.shadow;
+        by_depth.emplace_back(depth_of(*f.twin), std::move(f));
+    }
+    std::stable_sort(by_depth.begin(), by_depth.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [depth, f] : by_depth) followers_.push_back(std::move(f));
+}
+
+void ShadowPreview::read_pane_status() {
+    CFormSizer* sizer = copy_resizer_ ? copy_resizer_->form_sizer() : nullptr;
+    if (!sizer) return;
+    for (const auto& owned : sizer->panes()) {
+        const auto pane = std::dynamic_pointer_cast<CPanes>(owned);
         if (!pane) continue;
         for (int r = 1; r <= 2; ++r)
             for (int c = 1; c <= 2; ++c) {
@@ -117,14 +177,67 @@ void ShadowPreview::setup_trial_sizer(const std::vector<ShadowEntry>& shadows,
                 if (!cs || !cs->ths) continue;
                 const AnchorChoice choice =
                     choice_from_modes(cs->mtL, cs->mtT, cs->mtR, cs->mtB, cs->mtF);
-                pane_status_[text(*cs->ths, Prop::Name)] = {
+                pane_status_[shadow_name_of(*cs->ths)] = {
                     choice,
                     pane_status_letter(pane->GuideHor(r, c) != 0, pane->GuideVer(r, c) != 0)};
             }
     }
-    trial_->Form_Load_InitializeSizing();
-    start_width_ = num(*picShadowForm, Prop::Width);
-    start_height_ = num(*picShadowForm, Prop::Height);
+}
+
+// The copy's client area grows as the shadow form does. A window's size is whole twips, so the
+// copy's is rounded, and the shadow form takes the copy's size at the design scale: each shadow
+// then stands exactly for its control.
+void ShadowPreview::follow() {
+    if (copy_ && design_width_ > 0 && design_height_ > 0 && client_width_ > 0 &&
+        client_height_ > 0) {
+        const ObjectRef copy = copy_->form();
+        const double w = num(*picShadowForm, Prop::Width), h = num(*picShadowForm, Prop::Height);
+        const double width =
+            std::max(0.0, std::round(copy_width_ + client_width_ * (w / design_width_ - 1)));
+        const double height =
+            std::max(0.0, std::round(copy_height_ + client_height_ * (h / design_height_ - 1)));
+        if (width != num(*copy, Prop::Width) || height != num(*copy, Prop::Height)) {
+            copy->move(num(*copy, Prop::Left), num(*copy, Prop::Top), width, height);
+            sizes_.emplace_back(width, height);
+            if (copy_resizer_) copy_resizer_->preview_resize();
+        }
+        const double left = num(*picShadowForm, Prop::Left), top = num(*picShadowForm, Prop::Top);
+        const double shadow_w =
+            design_width_ * client_twips(*copy, Prop::ScaleWidth, true) / client_width_;
+        const double shadow_h =
+            design_height_ * client_twips(*copy, Prop::ScaleHeight, false) / client_height_;
+        picShadowForm->move(left, top, shadow_w, shadow_h);
+        if (picShadowBorder)
+            picShadowBorder->move(left - kBorderWidth, top, shadow_w + 2 * kBorderWidth,
+                                  shadow_h + kBorderWidth);
+    }
+    place_shadows();
+    if (on_layout_changed) on_layout_changed();
+}
+
+void ShadowPreview::place_shadows() {
+    for (Follower& f : followers_) {
+        const ObjectRef shadow_container = try_container(*f.shadow);
+        if (!shadow_container) continue;
+        f.placed = place_shadow(*f.twin, *f.twin_container, *f.shadow, *shadow_container);
+    }
+}
+
+std::pair<double, double> ShadowPreview::trial_form_size() const {
+    if (!copy_) return {0, 0};
+    const ObjectRef copy = copy_->form();
+    return {num(*copy, Prop::Width), num(*copy, Prop::Height)};
+}
+
+std::vector<ShownControl> ShadowPreview::shown() const {
+    std::vector<const Follower*> placed;
+    for (const Follower& f : followers_)
+        if (f.placed) placed.push_back(&f);
+    std::sort(placed.begin(), placed.end(),
+              [](const Follower* a, const Follower* b) { return a->order < b->order; });
+    std::vector<ShownControl> out;
+    for (const Follower* f : placed) out.push_back({f->key, *f->placed});
+    return out;
 }
 
 std::optional<PaneStatus> ShadowPreview::pane_status_of(const std::string& shadow_name) const {
@@ -134,8 +247,7 @@ std::optional<PaneStatus> ShadowPreview::pane_status_of(const std::string& shado
 }
 
 void ShadowPreview::recolour(int view, const std::vector<ShadowEntry>& shadows,
-                             ShadowChoices& choices, const PreviewSettings& settings,
-                             HostObject& form) {
+                             ShadowChoices& choices, bool add_all, HostObject& form) {
     if (view == kViewOriginal)
         picShadowForm->set(Prop::BackColor, form.get(Prop::BackColor));
     else
@@ -145,9 +257,8 @@ void ShadowPreview::recolour(int view, const std::vector<ShadowEntry>& shadows,
         const auto stored = choices.find(entry.name);
         std::optional<int> pane_grid;
         if (const auto status = pane_status_of(entry.name)) pane_grid = status->choice.grid;
-        const auto legend =
-            legend_index_for_view(view, stored ? std::optional<int>(stored->grid) : std::nullopt,
-                                  settings.edited_add_all, pane_grid);
+        const auto legend = legend_index_for_view(
+            view, stored ? std::optional<int>(stored->grid) : std::nullopt, add_all, pane_grid);
         if (legend) {
             set_colour(*entry.shadow, legend_colour(*legend));
         } else {
@@ -182,7 +293,7 @@ void ShadowPreview::drag_step(double x, double y) {
     picShadowForm->refresh();
     if (picShadowBorder) picShadowBorder->refresh();
     if (picDemo) picDemo->refresh();
-    resize_shadows();
+    follow();
 }
 
 void ShadowPreview::drag_stop() {
@@ -191,21 +302,11 @@ void ShadowPreview::drag_stop() {
 }
 
 void ShadowPreview::reset_size() {
-    if (start_height_ == 0) return;
+    if (design_height_ == 0) return;
     picShadowForm->move(num(*picShadowForm, Prop::Left), num(*picShadowForm, Prop::Top),
-                        start_width_, start_height_);
-    resize_shadows();
+                        design_width_, design_height_);
+    follow();
     place_border_and_handle();
-}
-
-void ShadowPreview::resize_shadows() {
-    if (trial_ && root_) {
-        trial_->state.g_bNeedExtraResize = false;
-        trial_->ResizeControlChilds(*root_);
-        // A pane of the shadow form itself is re-measured after its children, as in a pass.
-        if (const auto pane = root_->ContainedPane.lock()) pane->Pane_Resize();
-    }
-    if (on_layout_changed) on_layout_changed();
 }
 
 }  // namespace kv

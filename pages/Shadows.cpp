@@ -1,9 +1,13 @@
 #include "pages/Shadows.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "control/ControlLookup.h"
 #include "engine/Error.h"
 #include "engine/Host.h"
 #include "engine/HostAccess.h"
+#include "engine/TextCase.h"
 
 namespace kv {
 
@@ -11,7 +15,9 @@ namespace {
 
 constexpr std::string_view kShadowPrefix = "ShadowOf";
 constexpr std::string_view kIndexMark = "_Index";
-constexpr double kShadowOffset = 35;  // twips up and left of the scaled place
+constexpr std::string_view kPlainMark = "_Plain";
+constexpr double kShadowOffset = 35;         // twips up and left of the scaled place
+constexpr double kLineShadowThickness = 45;  // twips: three pixels
 
 std::optional<int> array_index(HostObject& control) {
     const auto index = try_num(control, Prop::Index);
@@ -19,13 +25,39 @@ std::optional<int> array_index(HostObject& control) {
     return static_cast<int>(*index);
 }
 
+bool ends_with_folded(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && same_text(text.substr(text.size() - tail.size()), tail);
+}
+
+// The index of a name ending in "_Index" and digits (any case), and where the mark starts.
+std::optional<std::pair<size_t, int>> index_suffix(std::string_view name) {
+    size_t digits = name.size();
+    while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') --digits;
+    const size_t count = name.size() - digits;
+    if (count == 0 || count > 5 || digits < kIndexMark.size() + 1) return std::nullopt;
+    const size_t mark = digits - kIndexMark.size();
+    if (!same_text(name.substr(mark, kIndexMark.size()), kIndexMark)) return std::nullopt;
+    return std::pair{mark, std::stoi(std::string(name.substr(digits)))};
+}
+
+// A name that could be read as an element's ("price_Index2") or as a marked one ("x_Plain").
+bool confusable(std::string_view name) {
+    return index_suffix(name).has_value() || ends_with_folded(name, kPlainMark);
+}
+
 }  // namespace
 
+// An element of a control array is "ShadowOf" + Name + "_Index" + Index. A control outside an
+// array whose own name ends like that (or in "_Plain") gets "_Plain" after its name, so that no
+// two controls share a shadow name and each shadow name leads back to its control.
 std::string shadow_name_of(HostObject& control) {
-    std::string name = std::string(kShadowPrefix) + text(control, Prop::Name);
+    const std::string name = text(control, Prop::Name);
+    std::string shadow = std::string(kShadowPrefix) + name;
     if (const auto index = array_index(control))
-        name += std::string(kIndexMark) + std::to_string(*index);
-    return name;
+        shadow += std::string(kIndexMark) + std::to_string(*index);
+    else if (confusable(name))
+        shadow += kPlainMark;
+    return shadow;
 }
 
 ObjectRef control_of_shadow_name(const ObjectRef& form, std::string_view shadow_name) {
@@ -34,18 +66,16 @@ ObjectRef control_of_shadow_name(const ObjectRef& form, std::string_view shadow_
     if (rest.starts_with(kShadowPrefix)) rest.remove_prefix(kShadowPrefix.size());
     try {
         auto controls = form->controls();
-        const size_t at = rest.find(kIndexMark);
-        if (at != std::string_view::npos && at > 0) {
-            const std::string number(rest.substr(at + kIndexMark.size()));
-            size_t used = 0;
-            const int index = std::stoi(number, &used);
-            if (used != number.size()) return nullptr;
-            return controls->find(rest.substr(0, at), index);
+        if (ends_with_folded(rest, kPlainMark)) {
+            const std::string_view name = rest.substr(0, rest.size() - kPlainMark.size());
+            const ObjectRef c = controls->find(name);
+            return c && !array_index(*c) ? c : nullptr;
         }
-        return controls->find(rest);
+        if (const auto element = index_suffix(rest))
+            return controls->find(rest.substr(0, element->first), element->second);
+        const ObjectRef c = controls->find(rest);
+        return c && !array_index(*c) ? c : nullptr;
     } catch (const Error&) {
-        return nullptr;
-    } catch (const std::logic_error&) {  // no number after "_Index"
         return nullptr;
     }
 }
@@ -90,32 +120,69 @@ ObjectRef get_or_create_shadow(HostObject& control, const ObjectRef& shadow_cont
     return shadow;
 }
 
-void place_shadow(HostObject& control, HostObject& real_container, HostObject& shadow,
-                  HostObject& shadow_container) {
-    double fx = 1, fy = 1;
+std::optional<ControlPlace> control_place(HostObject& control) {
+    ControlPlace p;
+    const auto l = try_num(control, Prop::Left), t = try_num(control, Prop::Top);
+    const auto w = try_num(control, Prop::Width), h = try_num(control, Prop::Height);
+    if (l && t && w && h) {
+        p.left = *l, p.top = *t, p.width = *w, p.height = *h;
+        return p;
+    }
+    const auto x1 = try_num(control, Prop::X1), y1 = try_num(control, Prop::Y1);
+    const auto x2 = try_num(control, Prop::X2), y2 = try_num(control, Prop::Y2);
+    if (!x1 || !y1 || !x2 || !y2) return std::nullopt;
+    p.line = true;
+    p.x1 = *x1, p.y1 = *y1, p.x2 = *x2, p.y2 = *y2;
+    p.left = std::min(*x1, *x2), p.top = std::min(*y1, *y2);
+    p.width = std::abs(*x2 - *x1), p.height = std::abs(*y2 - *y1);
+    return p;
+}
+
+ShadowScale shadow_scale(HostObject& real_container, HostObject& shadow_container) {
+    ShadowScale s;
     const double shadow_w = num(shadow_container, Prop::Width);
     const double shadow_h = num(shadow_container, Prop::Height);
     const auto real_w = try_num(real_container, Prop::Width);
     const auto real_h = try_num(real_container, Prop::Height);
     if (real_w && real_h && *real_w != 0 && *real_h != 0) {
-        fx = shadow_w / *real_w;
-        fy = shadow_h / *real_h;
+        s.fx = shadow_w / *real_w;
+        s.fy = shadow_h / *real_h;
     }
     const auto scale_w = try_num(real_container, Prop::ScaleWidth);
     const auto scale_h = try_num(real_container, Prop::ScaleHeight);
     if (scale_w && scale_h && *scale_w != 0 && *scale_h != 0) {
-        fx = shadow_w / *scale_w;
-        fy = shadow_h / *scale_h;
+        s.fx = shadow_w / *scale_w;
+        s.fy = shadow_h / *scale_h;
     }
-    const auto l = try_num(control, Prop::Left), t = try_num(control, Prop::Top);
-    const auto w = try_num(control, Prop::Width), h = try_num(control, Prop::Height);
-    if (!l || !t || !w || !h) return;  // a control without a rectangle keeps its shadow as is
-    shadow.move(*l * fx - kShadowOffset, *t * fy - kShadowOffset, *w * fx, *h * fy);
+    return s;
+}
+
+std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_container,
+                                         HostObject& shadow, HostObject& shadow_container) {
+    const auto p = control_place(control);
+    if (!p) return std::nullopt;  // a control without a place keeps its shadow as is
+    const ShadowScale s = shadow_scale(real_container, shadow_container);
+    double left = p->left * s.fx - kShadowOffset, top = p->top * s.fy - kShadowOffset;
+    double width = p->width * s.fx, height = p->height * s.fy;
+    if (p->line) {
+        // A line is drawn over its box; a flat one still gets a shadow a hand can hit.
+        if (width < kLineShadowThickness) {
+            left -= (kLineShadowThickness - width) / 2;
+            width = kLineShadowThickness;
+        }
+        if (height < kLineShadowThickness) {
+            top -= (kLineShadowThickness - height) / 2;
+            height = kLineShadowThickness;
+        }
+    }
+    shadow.move(left, top, width, height);
+    return p;
 }
 
 ObjectRef shadow_with_chain(const ObjectRef& control, const ObjectRef& form, const ObjectRef& root,
                             ControlCollection& page_controls) {
-    if (!control) return nullptr;
+    // A timer or a menu has no place on the form: no shadow to click that shows nothing.
+    if (!control || !control_place(*control)) return nullptr;
     const ObjectRef container = try_container(*control);
     if (!container) return nullptr;
     if (same_object(container, form)) {

@@ -219,6 +219,16 @@ void ppPanes::check_pane_count() {
     }
 }
 
+// What the developer types into the combo names a control or nothing: a half-typed key such as
+// "x(" is no error, it selects no container.
+ObjectRef ppPanes::control_or_none(const std::string& key) const {
+    try {
+        return find_control_by_key(m_fForm, key);
+    } catch (const Error&) {
+        return nullptr;
+    }
+}
+
 int ppPanes::depth(const std::string& container) const {
     if (container == text(*m_fForm, Prop::Name)) return 0;
     int d = 0;
@@ -271,12 +281,12 @@ void ppPanes::draw_demo() {
         root->set(Prop::BackColor, highlight);
     } else {
         root->set(Prop::BackColor, form_colour);
-        container_shadow = shadow_with_chain(find_control_by_key(m_fForm, container), m_fForm, root,
-                                             page_controls);
+        container_shadow =
+            shadow_with_chain(control_or_none(container), m_fForm, root, page_controls);
     }
     for (const auto& key : items("lstPaned")) {
         const ObjectRef shadow =
-            shadow_with_chain(find_control_by_key(m_fForm, key), m_fForm, root, page_controls);
+            shadow_with_chain(control_or_none(key), m_fForm, root, page_controls);
         if (!shadow) continue;
         shadow->set(Prop::BackColor, number(kPaneRed));
         shadow->set(Prop::ToolTipText, Value(key));

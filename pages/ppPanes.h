@@ -33,6 +33,7 @@ class ppPanes : public PropertyPage {
     void load();
     PaneKeyLookup lookup(const std::string& key) const;
     std::string container_key(const ObjectRef& control) const;
+    ObjectRef control_or_none(const std::string& key) const;
     int depth(const std::string& container) const;
     void show_container();
     void move(const char* from, const char* to, size_t limit);

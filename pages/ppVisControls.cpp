@@ -59,9 +59,12 @@ void ppVisControls::PropertyPage_Initialize(PageSite& site) {
         page_->move(0, 0, kPageWidth, kPageHeight);
         make_controls();
         hook_controls();
+        // The markers only point at the selected shadow: a marker that took the focus would
+        // take it from that shadow, which hides the markers.
         for (int i = 1; i < kMarkers; ++i) {
             auto marker = controls_.collection()->load("picSelector", i);
             marker->set(Prop::TabIndex, number(0));
+            marker->set(Prop::TabStop, Value(false));
         }
         m_dblMarkerSize = num(*controls_("picSelector", 0), Prop::Width);
         hide_markers();
@@ -75,6 +78,7 @@ void ppVisControls::PropertyPage_Initialize(PageSite& site) {
         ++m_iBusy;
         select_option("optColorView", saved_colour_view());
         --m_iBusy;
+        listen_for_panes_applied(this, [this] { panes_applied(); });
     });
 }
 
@@ -85,7 +89,11 @@ void ppVisControls::make_controls() {
         controls_(key)->set(Prop::BorderStyle, number(0));
     controls_("picShadowBorder")->set(Prop::BackColor, number(0x808080));
     controls_("picSizeHandle")->set(Prop::BackColor, number(0x404040));
-    controls_("picShadowForm")->set(Prop::TabStop, Value(false));
+    // Pictures that only show something are no keyboard stops; the three small stop pictures
+    // are, and pass the focus on.
+    for (const char* key : {"picDemo", "picShadowBorder", "picShadowForm", "picSizeHandle",
+                            "picSelector(0)", "picFont"})
+        controls_(key)->set(Prop::TabStop, Value(false));
     for (int i = 0; i < kChoiceCount; ++i) {
         const ObjectRef& opt = controls_("optMove", i);
         opt->set("Style", number(1));  // graphical
@@ -126,7 +134,7 @@ void ppVisControls::hook_controls() {
     for (int i = 0; i < 3; ++i)
         hook(controls_("optColorView", i), "optColorView").click = [this, i] {
             if (m_iBusy != 0) return;
-            preview_.recolour(i, shadows_, settings_map_, preview_settings(), *m_fForm);
+            preview_.recolour(i, shadows_, settings_map_, page_state().edited_add_all, *m_fForm);
             save_colour_view(i);
         };
     hook(controls_("picShadowForm"), "picShadowForm").click = [this] { preview_.reset_size(); };
@@ -201,7 +209,9 @@ void ppVisControls::build_shadow_form() {
     }
 }
 
-// Shadows take the tab order of their controls: 0, 1, 2, ... by the controls' TabIndex.
+// Shadows take the tab order of their controls: 0, 1, 2, ... by the controls' TabIndex. The
+// page's own controls follow them in their order, as the forms runtime renumbers the others
+// when a control is given a TabIndex that another has: no two stops share a position.
 void ppVisControls::order_shadow_tabs() {
     SortedList by_tab;
     by_tab.SortMode(0);
@@ -216,6 +226,13 @@ void ppVisControls::order_shadow_tabs() {
         shadow->set(Prop::TabStop, Value(true));
         shadow->set(Prop::TabIndex, number(next++));
     }
+    auto& page_controls = *controls_.collection();
+    for (size_t i = 0; i < page_controls.count(); ++i) {
+        const ObjectRef c = page_controls.item(i);
+        const auto tag = try_text(*c, Prop::Tag);
+        if (tag && (tag->starts_with(kShadowTagPrefix) || *tag == kHiddenShadowTag)) continue;
+        if (c->try_get(Prop::TabIndex)) c->set(Prop::TabIndex, number(next++));
+    }
 }
 
 void ppVisControls::load_stored_settings() {
@@ -229,15 +246,21 @@ void ppVisControls::load_stored_settings() {
         if (at == std::string::npos || at == 0) continue;
         const std::string shadow = shadow_name_of_key(m_fForm, line.substr(0, at));
         if (shadow.empty()) continue;
-        const AnchorChoice choice = choice_from_letters(std::string_view(line).substr(at + 2));
-        settings_map_.set(shadow, choice);
-        show_choice_on_shadow(shadow, choice);
+        settings_map_.load(shadow, line.substr(at + 2));
+        show_choice_on_shadow(shadow, *settings_map_.find(shadow));
     }
     rebuild_settings_text();
 }
 
+// A control without a place on the form (a timer, a menu) has no shadow to show it on; its
+// line is kept all the same.
 void ppVisControls::show_choice_on_shadow(const std::string& shadow, AnchorChoice choice) {
-    ObjectRef pic = controls_.collection()->find(shadow);
+    ObjectRef pic;
+    try {
+        pic = controls_.collection()->find(shadow);
+    } catch (const Error&) {
+        return;
+    }
     pic->set("Picture", controls_("optMove", choice.grid)->get("Picture"));
     pic->set(Prop::ToolTipText, words(without_shadow_prefix(shadow) + ": " +
                                       std::string(choice_tooltip(choice.grid))));
@@ -286,14 +309,26 @@ void ppVisControls::select_option(const std::string& array_name, int index) {
 
 void ppVisControls::select_shadow(const std::string& shadow) {
     m_sSelected = shadow;
-    const AnchorChoice choice = settings_map_.find(shadow).value_or(AnchorChoice{0, 0});
+    show_selected_choices();
+    controls_.collection()->find(shadow)->set_focus();
+    place_markers(true);
+}
+
+// The selected shadow's choices in optMove and optFont, among those its pane allows.
+void ppVisControls::show_selected_choices() {
+    const AnchorChoice choice = settings_map_.find(m_sSelected).value_or(AnchorChoice{0, 0});
     ++m_iBusy;
     select_option("optMove", choice.grid);
     select_option("optFont", choice.font);
     --m_iBusy;
     apply_pane_restrictions();
-    controls_.collection()->find(shadow)->set_focus();
-    place_markers(true);
+    // A pane control that guides nothing is offered only "Pane resizing": show it chosen.
+    if (!flag(*controls_("optMove", choice.grid), Prop::Visible) &&
+        flag(*controls_("optMove", kPaneChoice), Prop::Visible)) {
+        ++m_iBusy;
+        select_option("optMove", kPaneChoice);
+        --m_iBusy;
+    }
 }
 
 void ppVisControls::store_choices(const std::string& shadow) {
@@ -341,18 +376,31 @@ void ppVisControls::rebuild_settings_text() {
 }
 
 void ppVisControls::refresh_preview() {
-    preview_.setup_trial_sizer(shadows_, settings_map_, preview_settings(), controls_.collection(),
-                               m_fForm);
-    preview_.recolour(colour_view(), shadows_, settings_map_, preview_settings(), *m_fForm);
+    const auto extenders = site_->selected_extenders();
+    preview_.setup_trial(shadows_, preview_settings(), m_fForm,
+                         extenders.empty() ? nullptr : extenders.front());
+    preview_.recolour(colour_view(), shadows_, settings_map_, page_state().edited_add_all,
+                      *m_fForm);
 }
 
+// The trial runs what the run time will run once the pages are applied: the edited choices and
+// check boxes, and the panes as the Panels page last applied them.
 PreviewSettings ppVisControls::preview_settings() const {
+    const PageEditState& state = page_state();
     PreviewSettings s;
-    s.add_all_ticked = to_double(controls_("chkAddAllControls")->get("Value")) == 1;
-    s.add_all_fonts_ticked = to_double(controls_("chkAddAllFontsButtons")->get("Value")) == 1;
-    s.edited_add_all = page_state().edited_add_all;
-    s.pane_settings = control().PaneSettings();
+    s.control_settings = state.edited_control_settings;
+    s.pane_settings = state.stored_pane_settings;
+    s.add_all = to_double(controls_("chkAddAllControls")->get("Value")) == 1;
+    s.add_all_fonts = to_double(controls_("chkAddAllFontsButtons")->get("Value")) == 1;
     return s;
+}
+
+void ppVisControls::panes_applied() {
+    page_event("PaneSettings_Applied", [&] {
+        if (!m_fForm) return;
+        refresh_preview();
+        if (!m_sSelected.empty()) show_selected_choices();
+    });
 }
 
 int ppVisControls::colour_view() const {
@@ -408,14 +456,14 @@ void ppVisControls::on_check_box(bool fonts_box) {
     refresh_preview();
 }
 
+// The three small stop pictures pass the focus on to what they stand before: the anchoring
+// choices (the selected one), the stretching choice, the check boxes. Where that is hidden (a
+// pane control is offered fewer choices) the focus goes on to the next that can take it.
 void ppVisControls::focus_stop(const char* which) {
     apply_pane_restrictions();
     const std::string stop = which;
-    if (stop == "picAbsTab2") {
-        controls_("chkAddAllControls")->set_focus();
-    } else if (stop == "picStretchTab") {
-        controls_("optMove", kStretchChoice)->set_focus();
-    } else {
+    std::vector<ObjectRef> next;
+    if (stop == "picAbsTab") {
         std::optional<int> first_visible;
         for (int i = 0; i <= 8; ++i) {
             const ObjectRef& opt = controls_("optMove", i);
@@ -423,9 +471,23 @@ void ppVisControls::focus_stop(const char* which) {
             if (to_bool(opt->get("Value"))) return opt->set_focus();
             if (!first_visible) first_visible = i;
         }
-        if (!first_visible) return;
-        select_option("optMove", *first_visible);
-        controls_("optMove", *first_visible)->set_focus();
+        if (first_visible) {
+            select_option("optMove", *first_visible);
+            return controls_("optMove", *first_visible)->set_focus();
+        }
+    }
+    if (stop != "picAbsTab2") {
+        next.push_back(controls_("optMove", kStretchChoice));
+        next.push_back(controls_("optMove", kPaneChoice));
+        next.push_back(controls_("optFont", getOptVal("optFont", 2).value_or(0)));
+    }
+    next.push_back(controls_("chkAddAllControls"));
+    for (const ObjectRef& c : next) {
+        try {
+            if (flag(*c, Prop::Visible) && to_bool(c->get("Enabled"))) return c->set_focus();
+        } catch (const Error&) {
+            // Not able to take the focus now: the next one.
+        }
     }
 }
 
@@ -440,6 +502,7 @@ void ppVisControls::PropertyPage_ApplyChanges() {
 
 void ppVisControls::PropertyPage_Terminate() {
     page_event("PropertyPage_Terminate", [&] {
+        stop_listening_for_panes(this);
         wrappers_.clear();
         events_.clear();
         page_state_detach();

@@ -46,6 +46,8 @@ class ppVisControls : public PropertyPage, public ShadowOwner {
 
     // --- read access for the tools and tests ---
     const std::string& selected_shadow() const { return m_sSelected; }
+    // Has the page loaded a form (its first SelectionChanged)?
+    bool loaded() const { return m_fForm != nullptr; }
     const ShadowPreview& preview() const { return preview_; }
     const std::vector<ShadowEntry>& shadows() const { return shadows_; }
 
@@ -58,11 +60,14 @@ class ppVisControls : public PropertyPage, public ShadowOwner {
     void load_stored_settings();
     void show_choice_on_shadow(const std::string& shadow, AnchorChoice choice);
     void select_shadow(const std::string& shadow);
+    void show_selected_choices();
     void store_choices(const std::string& shadow);
     void clear_shadow(const std::string& shadow);
     void apply_pane_restrictions();
     void rebuild_settings_text();
     void refresh_preview();
+    // The Panels page applied new PaneSettings: the trial runs with them at once.
+    void panes_applied();
     // Put the corner markers on the selected shadow's corners; `show` makes them visible.
     void place_markers(bool show = false);
     void hide_markers();

@@ -179,11 +179,11 @@ bool CPanes::DetectLayout(const std::array<SizerRef, 4>& list) {
             if (h0 == 2) SpanRow[row_sum == 4 ? 1 : 0] = kTrue;
             if (v0 == 2) SpanCol[col_sum == 4 ? 1 : 0] = kTrue;
         } else if (!(h0 == 1 && v0 == 1)) {
-            Host::current().msg_box("Can't 3: " + counts, kOKOnly, "");
+            ReportLayoutRefused("Can't 3: " + counts);
             return false;
         }
     } else if (n == 4 && !(h0 == 2 && v0 == 2)) {
-        Host::current().msg_box("can't 4 : " + counts, kOKOnly, "");
+        ReportLayoutRefused("can't 4 : " + counts);
         return false;
     }
     HasHorizontalDivider = h0 > 0;
@@ -267,6 +267,13 @@ void CPanes::ReportPanePlain(const std::string& text) {
     } else {
         ShowSuppressibleError(m_lErrorBoxState, text, nullptr);
     }
+}
+
+// A plain box; once the form's set-up messages are silenced (Cancel in one of them) it is
+// silent too.
+void CPanes::ReportLayoutRefused(const std::string& text) {
+    if (formSizer && formSizer->error_box_state() == 2) return;
+    Host::current().msg_box(text, kOKOnly, "");
 }
 
 void CPanes::DoTerminate() {

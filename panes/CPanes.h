@@ -106,6 +106,7 @@ class CPanes : public FormPane, public std::enable_shared_from_this<CPanes> {
     void InitPaneDefaults();
     void hook_container();
     void ReportPaneError(std::string text);
+    void ReportLayoutRefused(const std::string& text);
     void ReportPanePlain(const std::string& text);
     SizerRef& cell(int row, int col) { return grid_[row - 1][col - 1]; }
     bool occupied(int row, int col) const { return grid_[row - 1][col - 1] != nullptr; }

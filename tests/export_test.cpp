@@ -4,8 +4,12 @@
 // and settings keys stay in step; menus, placeholders for other libraries' classes.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <regex>
 #include <set>
 
 #include "control/SettingsStrings.h"
@@ -344,6 +348,66 @@ TEST(Export, OtherLibrariesClassesArePlaceholdersHoldingTheirControls) {
     ASSERT_TRUE(tabs->child("widget"));
     EXPECT_EQ(*tabs->child("widget")->attribute("name"), "txtNotes");
     EXPECT_EQ(values.string(*e.by_name.at("tbMain"), "toolTip"), "Placeholder for NovaCtl.Toolbar");
+}
+
+TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "profile.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/profile.frm", ui, {});
+    const std::string bytes = test::slurp(ui);
+    EXPECT_NE(bytes.find("<include location=\"profile.qrc\"/>"), std::string::npos);
+    // The resource file's entries: alias -> file beside the .ui.
+    const std::string qrc = test::slurp(dir.path() / "profile.qrc");
+    EXPECT_NE(qrc.find("<qresource prefix=\"/profile\">"), std::string::npos) << qrc;
+    std::map<std::string, std::string> files;
+    const std::regex entry("<file alias=\"([^\"]+)\">([^<]+)</file>");
+    for (std::sregex_iterator m(qrc.begin(), qrc.end(), entry), end; m != end; ++m)
+        files[(*m)[1]] = (*m)[2];
+    EXPECT_EQ(files.size(), done.report.pictures);
+    // Each picture Qt shows, where the Qt host shows it; a metafile left out and said so.
+    struct Case {
+        const char* owner;
+        const char* property;  // the .ui's
+        const char* alias;     // "" when left out
+    };
+    const Case cases[] = {
+        {"frmProfile", "windowIcon", "frmProfile_Icon.ico"},
+        {"frmProfile", "styleSheet", "frmProfile_Picture.bmp"},
+        {"picLogo", "styleSheet", "picLogo_Picture.bmp"},
+        {"imgPhoto", "pixmap", "imgPhoto_Picture.gif"},
+        {"cmdSave", "icon", "cmdSave_Picture.ico"},
+        {"imgMap", "pixmap", ""},
+    };
+    FormRun form_file = run_form_file(test::data_dir() + "/profile.frm");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.alias);
+        const std::string path = std::string(":/profile/") + c.alias;
+        if (!*c.alias) {
+            EXPECT_EQ(bytes.find(std::string(c.owner) + "_Picture"), std::string::npos);
+            EXPECT_TRUE(std::any_of(
+                done.report.notes.begin(), done.report.notes.end(), [&](const std::string& n) {
+                    return n.find(std::string(c.owner) + ".Picture: a WMF picture") == 0;
+                }));
+            continue;
+        }
+        EXPECT_NE(bytes.find(path), std::string::npos);
+        ASSERT_TRUE(files.count(c.alias));
+        // The file holds the picture's own bytes, which Qt reads.
+        const std::string written = test::slurp(dir.path() / files[c.alias]);
+        auto object = std::string(c.owner) == "frmProfile"
+                          ? std::static_pointer_cast<mem::MemoryObject>(form_file.form)
+                          : form_file.form->control(c.owner);
+        ASSERT_TRUE(object);
+        const char* picture = std::string(c.property) == "windowIcon" ? "Icon" : "Picture";
+        ASSERT_TRUE(object->picture(picture));
+        EXPECT_EQ(written, object->picture(picture)->bytes);
+        EXPECT_FALSE(QImage::fromData(QByteArray(written.data(), static_cast<int>(written.size())))
+                         .isNull());
+    }
+    // The tab control's pictures have no widget of their own: said so, not lost silently.
+    EXPECT_TRUE(
+        std::any_of(done.report.notes.begin(), done.report.notes.end(),
+                    [](const std::string& n) { return n.find("TabPicture(0)") != n.npos; }));
 }
 
 }  // namespace

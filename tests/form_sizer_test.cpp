@@ -316,6 +316,22 @@ TEST(FormSizerPass, SubtreeIsFinishedBeforeTheNextSibling) {
     EXPECT_FALSE(at("Z") > std::min(at("X"), at("Y")) && at("Z") < std::max(at("X"), at("Y")));
 }
 
+TEST(FormSizerPass, BarsAnywhereCountAndARemovedBarTakesNoRoom) {
+    EngineRig rig(2000, 2000);
+    auto pic = rig.form->add_control("PictureBox", "Picture1");
+    auto bar =
+        rig.form->add_control("Toolbar", "Toolbar1", pic);  // aligned, though not on the form
+    bar->set(Prop::Align, 1.0);
+    bar->set(Prop::Height, 300.0);
+    rig.reg(rig.add("TextBox", "Text1", 100, 500, 200, 600), KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP);
+    rig.init();
+    rig.fs.Form_Resize();
+    EXPECT_EQ(rig.fs.state.g_dblAlignBTop, 300);
+    rig.form->controls()->remove("Picture1");
+    rig.fs.Form_Resize();
+    EXPECT_EQ(rig.fs.state.g_dblAlignBTop, 0);
+}
+
 TEST(FormSizerPass, FormWithoutRegisteredControlsDoesNothing) {
     EngineRig rig;
     auto bar = rig.form->add_control("Toolbar", "Toolbar1");

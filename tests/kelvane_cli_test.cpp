@@ -66,6 +66,7 @@ TEST(KelvaneHelp, EveryCommandAnswersHelpWithItsOptions) {
         {"set", {"FORM.frm", "PROPERTY=VALUE", "--codepage"}},
         {"design", {"FORM.frm", "--script", "--host", "--shots", "--store"}},
         {"store", {"--store", "list", "get", "set", "delete", "path"}},
+        {"about", {"--system-info"}},
     };
     for (const auto& [name, options] : commands) {
         SCOPED_TRACE(name);
@@ -81,6 +82,16 @@ TEST(KelvaneHelp, EveryCommandAnswersHelpWithItsOptions) {
     // layout prints one state, the last.
     EXPECT_TRUE(has(run({"layout", "--help"}).out, "final state"));
     EXPECT_FALSE(has(main_help.out, "at each size"));
+}
+
+// The about box a user reaches through ShowAbout or the dialog's About button, on the command
+// line: its title and text as they show.
+TEST(KelvaneAbout, PrintsTheAboutBox) {
+    const auto r = run({"about"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("About zokKelvane\n\nzokKelvane\nVersion ", 0), 0u) << r.out;
+    EXPECT_TRUE(has(r.out, "\nQuillon\n")) << r.out;
+    EXPECT_EQ(r.err, "");
 }
 
 // Bad usage: status 2, one line on standard error that names what was wrong, nothing on

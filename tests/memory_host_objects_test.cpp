@@ -118,6 +118,31 @@ TEST(MemoryObjects, ControlsAddAndRemove) {
     EXPECT_EQ(error_of([&] { ctrls->remove("pic"); }), kErrControlNotFound);
 }
 
+// The engine asks every pass which controls may be aligned: the classes that have Align,
+// wherever they sit, in enumeration order, and none that went.
+TEST(MemoryObjects, ControlsThatMayHaveAlignFollowAddAndRemove) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto pic = f->add_control("PictureBox", "pic");
+    auto inner = f->add_control("PictureBox", "picIn", pic);
+    f->add_control("TextBox", "txt");
+    auto bar = f->add_control("Toolbar", "tbr");
+    auto ctrls = f->controls();
+    const auto names = [&] {
+        std::vector<std::string> out;
+        for (const auto& c : ctrls->having(Prop::Align)) out.push_back(text(*c, Prop::Name));
+        return out;
+    };
+    EXPECT_EQ(names(), (std::vector<std::string>{"pic", "picIn", "tbr"}));
+    EXPECT_EQ(ctrls->having(Prop::Left).size(), ctrls->count());  // other properties: everyone
+    ctrls->remove("pic");                                         // with what is inside it
+    EXPECT_EQ(names(), (std::vector<std::string>{"tbr"}));
+    ctrls->add("VB.PictureBox", "picNew");
+    EXPECT_EQ(names(), (std::vector<std::string>{"tbr", "picNew"}));
+    f->close();
+    EXPECT_EQ(error_of([&] { ctrls->having(Prop::Align); }), kErrObjectNotSet);
+}
+
 class RecordingControl : public UserControl {
   public:
     std::vector<std::string> log;

@@ -1,5 +1,5 @@
-// The controls page's choices: letters <-> choices, the settings map's text, the colour views,
-// the trial sizer's modes and the pane restrictions.
+// The controls page's choices: letters <-> choices, the settings map's text and the colour
+// views.
 #include <gtest/gtest.h>
 
 #include "engine/Modes.h"
@@ -52,29 +52,6 @@ TEST(AnchorChoice, ModesOfAPaneControlReadAsTheirChoice) {
               (AnchorChoice{9, 0}));
 }
 
-TEST(AnchorChoice, LegendColoursAreRedGreenBlue) {
-    EXPECT_EQ(legend_colour(0), 203 + 236 * 256 + 255 * 65536);
-    EXPECT_EQ(legend_colour(10), 242 + 202 * 256 + 138 * 65536);
-}
-
-TEST(AnchorChoice, PaneStatusRestrictsTheChoices) {
-    const std::bitset<10> some{"0000110000"};
-    struct Case {
-        std::optional<char> letter;
-        const char* visible;  // choice 9 first, choice 0 last
-    } cases[] = {
-        {std::nullopt, "1111111111"}, {'B', "1000011011"}, {'W', "0000000011"},
-        {'H', "0000001001"},          {' ', "0000000000"}, {'V', "0000110000"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(visible_choices(c.letter, some), std::bitset<10>{c.visible})
-            << c.letter.value_or('-');
-    EXPECT_EQ(pane_status_letter(true, true), 'B');
-    EXPECT_EQ(pane_status_letter(true, false), 'H');
-    EXPECT_EQ(pane_status_letter(false, true), 'V');
-    EXPECT_EQ(pane_status_letter(false, false), ' ');
-}
-
 TEST(ShadowChoices, WritesLinesInShadowNameOrderSoIndexTenComesBeforeTwo) {
     ShadowChoices map;
     map.set("ShadowOfText1_Index2", {0, 0});
@@ -92,7 +69,23 @@ TEST(ShadowChoices, WritesLinesInShadowNameOrderSoIndexTenComesBeforeTwo) {
     map.erase("ShadowOfList1");
     EXPECT_FALSE(map.find("ShadowOfList1"));
     EXPECT_EQ(map.find("ShadowOfText1_Index10"), (AnchorChoice{9, 1}));
-    EXPECT_EQ(ShadowChoices::value_text("ShadowOfText1_Index10", {9, 1}), "91Text1_Index10");
+}
+
+// A stored line keeps the letters the run time reads until a choice is picked for its control;
+// "Pane resizing" (choice 10) keeps its number and its font choice.
+TEST(ShadowChoices, StoredLettersStayUntilAChoiceIsPicked) {
+    ShadowChoices map;
+    const auto same = [](const std::string& s) { return without_shadow_prefix(s); };
+    map.load("ShadowOftxtName", "KKRKK");  // only the right edge relative: no choice shows that
+    map.load("ShadowOflstA", "FAKK");      // a float edge, a short text
+    EXPECT_EQ(map.find("ShadowOftxtName"), (AnchorChoice{9, 0}));
+    EXPECT_EQ(map.settings_text(same), "lstA \tFAKK\r\ntxtName \tKKRKK");
+    map.set("ShadowOftxtName", {9, 0});  // picked again: now the choice's own letters
+    map.set("ShadowOflstA", {kPaneChoice, 1});
+    EXPECT_EQ(map.find("ShadowOflstA"), (AnchorChoice{kPaneChoice, 1}));
+    EXPECT_EQ(map.settings_text(same), "lstA \tKKAAC\r\ntxtName \tRRRRK");
+    EXPECT_EQ(map.letters("ShadowOflstA"), "KKAAC");
+    EXPECT_EQ(map.letters("ShadowOfNobody"), "");
 }
 
 TEST(PreviewRules, LegendIndexPerColourView) {
@@ -115,22 +108,6 @@ TEST(PreviewRules, LegendIndexPerColourView) {
     for (const auto& c : cases)
         EXPECT_EQ(legend_index_for_view(c.view, c.stored, c.add_all, c.pane), c.expected)
             << c.view << " " << c.stored.value_or(-1) << " " << c.add_all;
-}
-
-TEST(PreviewRules, TrialModesOfAShadow) {
-    using M = std::array<int32_t, 5>;
-    EXPECT_EQ(trial_modes(AnchorChoice{0, 0}, false, false, false),
-              (M{KV_KEEP, KV_KEEP, KV_ABSOLUTE, KV_ABSOLUTE, KV_KEEP}));
-    EXPECT_EQ(trial_modes(AnchorChoice{8, 1}, false, false, true),
-              (M{KV_ABSOLUTE, KV_ABSOLUTE, KV_KEEP, KV_KEEP, KV_RELATIVE}));
-    EXPECT_FALSE(trial_modes(std::nullopt, false, true, false));
-    const auto stretched = trial_modes(std::nullopt, true, false, false);
-    ASSERT_TRUE(stretched);
-    EXPECT_EQ((*stretched)[0], KV_RELATIVE);
-    EXPECT_EQ((*stretched)[3], KV_RELATIVE);
-    // A command button floats (keeps its size) unless fonts and buttons are added too.
-    EXPECT_EQ((*trial_modes(std::nullopt, true, false, true))[2], KV_FLOAT);
-    EXPECT_EQ((*trial_modes(std::nullopt, true, true, true))[2], KV_RELATIVE);
 }
 
 }  // namespace

@@ -89,6 +89,11 @@ TEST_F(PanesPage, MovingControlsMakesAPaneUpToFourAndWarnsAboutOne) {
     EXPECT_EQ(edited(), "List1 List3 List4");
     ASSERT_TRUE(dialog->apply());
     EXPECT_EQ(resizer->PaneSettings(), "List1 List3 List4");
+    // The controls page's preview takes the applied pane at once and, as the run time will,
+    // refuses three side by side.
+    ASSERT_EQ(host->messages().size(), 1u);
+    EXPECT_EQ(host->messages()[0].text, "Can't 3: 03");
+    host->clear_messages();
 }
 
 TEST_F(PanesPage, StoredLinesAreCheckedAndWrittenDeepestFirst) {
@@ -118,6 +123,43 @@ TEST_F(PanesPage, StoredLinesAreCheckedAndWrittenDeepestFirst) {
     EXPECT_EQ(num(*shadow, Prop::BackColor), 255);
     EXPECT_TRUE(flag(*shadow, Prop::Visible));
     EXPECT_FALSE(flag(*c("ShadowOfText1"), Prop::Visible));
+}
+
+// The run time finds a pane's controls whatever the case of their keys: so does the page, and
+// an Apply after another edit keeps the pane.
+TEST_F(PanesPage, PaneKeysInAnotherCaseAreStillThePane) {
+    add("ListBox", "lstB", 120, 120, 2000, 3000);
+    add("TextBox", "txtC", 2240, 120, 3000, 3000);
+    add("ListBox", "lstD", 120, 3300, 2000, 600);
+    resizer->PaneSettings("LSTB TXTC");
+    open();
+    EXPECT_EQ(list("lstPaned"), (Items{"lstB", "txtC"}));
+    EXPECT_EQ(list("lstChilds"), Items{"lstD"});
+    select("lstChilds", {"lstD"});
+    ASSERT_TRUE(page->click(c("cmdAdd")));
+    select("lstPaned", {"lstD"});
+    ASSERT_TRUE(page->click(c("cmdRemove")));
+    ASSERT_TRUE(page->changed());
+    ASSERT_TRUE(dialog->apply());
+    EXPECT_EQ(resizer->PaneSettings(), "lstB txtC");
+}
+
+// Typing into the container combo goes through texts that name no container ("x(" on the way
+// to "x(1)"): they select none, without an error box.
+TEST_F(PanesPage, AHalfTypedContainerSelectsNothing) {
+    add("ListBox", "List1", 120, 120, 2000, 3000);
+    add("TextBox", "Text1", 2240, 120, 3000, 3000);
+    open();
+    for (const char* typed : {"x", "x(", "x(1", "x(1)", "Form1("}) {
+        SCOPED_TRACE(typed);
+        ASSERT_TRUE(page->type_text(c("cboContainers"), typed));
+        EXPECT_TRUE(list("lstChilds").empty());
+        EXPECT_TRUE(list("lstPaned").empty());
+        EXPECT_FALSE(to_bool(c("cmdAdd")->get("Enabled")));
+    }
+    ASSERT_TRUE(page->type_text(c("cboContainers"), "Form1"));
+    EXPECT_EQ(list("lstChilds"), (Items{"List1", "Text1"}));
+    EXPECT_EQ(edited(), "");
 }
 
 }  // namespace

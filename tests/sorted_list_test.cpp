@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <any>
+#include <cctype>
 #include <functional>
+#include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -142,6 +145,47 @@ TEST(SortedList, LargeListsWithManyEqualKeys) {
     EXPECT_EQ(std::any_cast<int>(l.GetBottom()) % 3, 2);
     l.RemoveBottom();
     EXPECT_EQ(l.Count(), n - 1);
+}
+
+// A list that grows one key at a time between look-ups (a page loading its settings) answers
+// every look-up as a freshly sorted list would, removals and replacements included, and still
+// reports its keys in order.
+TEST(SortedList, LookUpsBetweenAdditionsAnswerAsTheSortedListWould) {
+    SortedList l;
+    l.SortMode(1);
+    std::map<std::string, int> model;  // folded key -> the live item
+    auto folded = [](std::string k) {
+        for (char& c : k) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return k;
+    };
+    std::minstd_rand rng(7);
+    for (int step = 0; step < 3000; ++step) {
+        const int n = static_cast<int>(rng() % 700);
+        std::string key = "Key" + std::to_string(n);
+        if (rng() % 2) key = folded(key);  // the same key in another case
+        ASSERT_EQ(l.Exists(key), model.count(folded(key)) == 1) << step << " " << key;
+        if (rng() % 5 == 0) {
+            l.Remove(key);
+            model.erase(folded(key));
+        } else {
+            if (l.Exists(key)) l.Remove(key);
+            l.Add(key, step);
+            model[folded(key)] = step;
+        }
+        const std::string probe = "KEY" + std::to_string(rng() % 700);
+        const auto item = l.Item_(probe);
+        const auto it = model.find(folded(probe));
+        ASSERT_EQ(item.has_value(), it != model.end()) << step << " " << probe;
+        if (item.has_value()) {
+            ASSERT_EQ(std::any_cast<int>(item), it->second) << probe;
+        }
+    }
+    EXPECT_EQ(l.Count(), static_cast<int64_t>(model.size()));
+    std::vector<std::string> keys;
+    for (const auto& k : l.Keys()) keys.push_back(folded(k));
+    std::vector<std::string> expected;
+    for (const auto& [k, v] : model) expected.push_back(k);
+    EXPECT_EQ(keys, expected);
 }
 
 }  // namespace

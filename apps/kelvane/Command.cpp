@@ -16,6 +16,7 @@ std::vector<std::unique_ptr<Command>> make_commands() {
     commands.push_back(design_command());
     commands.push_back(store_command());
     commands.push_back(export_command());
+    commands.push_back(about_command());
     return commands;
 }
 

@@ -33,6 +33,7 @@ std::unique_ptr<Command> code_command();
 std::unique_ptr<Command> design_command();
 std::unique_ptr<Command> store_command();
 std::unique_ptr<Command> export_command();
+std::unique_ptr<Command> about_command();
 
 // A fresh instance of every command, in the order `kelvane --help` lists them.
 std::vector<std::unique_ptr<Command>> make_commands();

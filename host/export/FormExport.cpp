@@ -1,12 +1,14 @@
 #include "host/export/FormExport.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "engine/HostAccess.h"
 #include "host/common/FormFrame.h"
 #include "host/common/TextFold.h"
 #include "host/export/ExportSettings.h"
 #include "host/export/MenuExport.h"
+#include "host/export/PictureExport.h"
 #include "host/export/WidgetExport.h"
 #include "host/memory/MemoryPropertyBag.h"
 #include "host/ui/UiClasses.h"
@@ -17,6 +19,7 @@ namespace kv::exporter {
 
 namespace {
 
+namespace fs = std::filesystem;
 using ui::UiNode;
 
 // The resizer as the widget that carries it on a Designer form.
@@ -82,7 +85,9 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
     doc.for_each_block([&](const frm::FrmBlock& b, const frm::FrmBlock&) {
         ctx.class_ids[host::fold(b.key())] = b.class_id;
     });
-    WidgetExport widgets(ctx);
+    PictureExport pictures(
+        ctx, options.ui_name.empty() ? form.name() : fs::path(options.ui_name).stem().string());
+    WidgetExport widgets(ctx, pictures);
     MenuExport menus(ctx);
     const bool mdi = form.kind() == mem::FormKind::MDIForm;
     const bool main_window = mdi || menus.any();
@@ -115,11 +120,19 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
     WidgetExport::write_font(root, font, {}, true);
     widgets.write_colours(root, form);
     UiNode* area = &root;
+    std::string area_name = form.name();
     if (main_window) {
-        area = &root.add("widget")
-                    .attribute("class", "QWidget")
-                    .attribute("name", ctx.names.reserve("centralwidget"));
+        area_name = ctx.names.reserve("centralwidget");
+        area = &root.add("widget").attribute("class", "QWidget").attribute("name", area_name);
     }
+    // The form's icon is the window's; its picture the background at the client area's corner.
+    std::vector<std::string> used{"Icon", "Picture"};
+    if (const auto icon = pictures.path_of(form, "Icon"))
+        add_iconset(root.property("windowIcon"), pictures.resource_file(), *icon);
+    if (const auto picture = pictures.path_of(form, "Picture")) {
+        area->string_property("styleSheet", background_sheet(area_name, *picture, 0));
+    }
+    pictures.note_unused(form, used);
     widgets.write_children(form, *area, font);
     std::string mdi_area;
     if (mdi) {
@@ -158,7 +171,7 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
         UiNode& stops = ui.add("tabstops");
         for (const auto& name : tab) stops.add("tabstop", name);
     }
-    ui.add("resources");
+    pictures.finish(ui.add("resources"));
     ui.add("connections");
 
     ExportResult out;

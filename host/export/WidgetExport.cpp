@@ -208,10 +208,12 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         node.string_property("toolTip",
                              "Placeholder for " + what + (tip.empty() ? "" : ": " + tip));
         node.enum_property("frameShape", "QFrame::StyledPanel");
+        pictures_.note_unused(c, {});
     } else {
         if (!tip.empty()) node.string_property("toolTip", tip);
         write_colours(node, c);
         write_class_properties(c, node, qt_class);
+        write_pictures(c, node, qt_class);
         // Widgets the Tab key visits in Qt, for the form's tab order.
         for (const char* focus : {"QPushButton", "QCheckBox", "QRadioButton", "QLineEdit",
                                   "QPlainTextEdit", "QListWidget", "QComboBox"})
@@ -222,6 +224,39 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     if (const double align = try_num(c, Prop::Align).value_or(0); align >= 1 && align <= 4)
         node.number_property("Align", static_cast<long long>(align), true);
     write_children(c, node, c.traits().font ? font : inherited);
+}
+
+void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
+                                  const std::string& qt_class) {
+    if (c.pictures().empty()) return;
+    const std::string& cls = c.class_name();
+    std::vector<std::string> used;
+    const std::string& qrc = pictures_.resource_file();
+    if (cls == "CommandButton" && number_or(c, "Style", 0) == 1) {
+        // A graphical button shows its picture beside the caption, at the picture's size.
+        used.push_back("Picture");
+        if (const auto path = pictures_.path_of(c, "Picture")) {
+            add_iconset(w.property("icon"), qrc, *path);
+            if (const auto pic = c.picture("Picture"); pic && pic->has_size()) {
+                ui::UiNode& size = w.property("iconSize").add("size");
+                size.add("width", std::to_string(pic->width));
+                size.add("height", std::to_string(pic->height));
+            }
+        }
+    } else if (cls == "Image" && qt_class == "QLabel") {
+        used.push_back("Picture");
+        if (const auto path = pictures_.path_of(c, "Picture")) {
+            add_pixmap(w.property("pixmap"), qrc, *path);
+            w.set_property("alignment", "Qt::AlignLeft|Qt::AlignTop");
+        }
+    } else if (cls == "PictureBox" && qt_class == "QFrame") {
+        used.push_back("Picture");
+        if (const auto path = pictures_.path_of(c, "Picture")) {
+            const int border = number_or(c, "BorderStyle", 1) != 0 ? 2 : 0;
+            w.string_property("styleSheet", background_sheet(ctx_.names.of(c), *path, border));
+        }
+    }
+    pictures_.note_unused(c, used);
 }
 
 void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,

@@ -3,13 +3,17 @@
 // class that stands for the control's class (host/common/QtClasses, as the Qt host shows it),
 // the exported name, the geometry in pixels relative to the widget it sits in, and what the
 // control shows: caption or text, font (where it differs from its container's), colours,
-// tooltip, visibility, enabled state, list entries. A control of a class no Qt widget stands
-// for becomes a placeholder frame named after it, its tooltip naming the class, holding its
-// controls. Properties the resizer needs that no Qt widget has travel as dynamic properties of
-// the same name (Align of a bar on the form's edge, IntegralHeight of a list box).
+// tooltip, visibility, enabled state, list entries, pictures (as the Qt host shows them: a
+// graphical button's icon, an image's pixmap, a picture box's background). A control of a class no
+// Qt widget stands for becomes a placeholder frame named after it, its tooltip naming the class,
+// holding its controls. Properties the resizer needs that no Qt widget has travel as dynamic
+// properties of the same name (Align of a bar on the form's edge, IntegralHeight of a list box).
 #include <string>
 
+#include <vector>
+
 #include "host/export/ExportContext.h"
+#include "host/export/PictureExport.h"
 #include "host/ui/UiWriter.h"
 
 namespace kv::exporter {
@@ -23,7 +27,7 @@ struct ExportFont {
 
 class WidgetExport {
   public:
-    explicit WidgetExport(ExportContext& ctx) : ctx_(ctx) {}
+    WidgetExport(ExportContext& ctx, PictureExport& pictures) : ctx_(ctx), pictures_(pictures) {}
 
     // The font of a control or form.
     ExportFont font_of(mem::MemoryObject& c) const;
@@ -39,9 +43,11 @@ class WidgetExport {
   private:
     void write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited);
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
+    void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;
 
     ExportContext& ctx_;
+    PictureExport& pictures_;
 };
 
 }  // namespace kv::exporter

@@ -1,5 +1,7 @@
 #include "host/memory/DesktopServices.h"
 
+#include <filesystem>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -84,6 +86,15 @@ bool spawn_program(const std::vector<std::string>& argv) {
     args.push_back(nullptr);
     pid_t pid = 0;
     return ::posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) == 0;
+}
+
+std::string installed_help_folder() {
+    std::error_code ec;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return {};
+    const auto folder = program.parent_path().parent_path() / "share" / "kelvane" / "help";
+    if (!std::filesystem::is_regular_file(folder / "index.html", ec)) return {};
+    return folder.string();
 }
 
 }  // namespace kv::mem

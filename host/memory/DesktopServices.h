@@ -17,4 +17,8 @@ bool spawn_program(const std::vector<std::string>& argv);
 // Is `program` an executable file, by itself or in one of PATH's folders?
 bool program_exists(const std::string& program);
 
+// The help pages beside the running program: share/kelvane/help next to the folder that holds
+// it (bin/), as installed and as in the build tree. "" when there are none.
+std::string installed_help_folder();
+
 }  // namespace kv::mem

@@ -23,14 +23,28 @@ std::shared_ptr<MemoryForm> MemoryControlCollection::form() {
     return f;
 }
 
+const MemoryForm& MemoryControlCollection::open_form() const {
+    if (form_.expired() || form_ptr_->closed()) throw Error::standard(kErrObjectNotSet);
+    return *form_ptr_;
+}
+
 size_t MemoryControlCollection::count() {
-    return form()->all_controls().size();
+    return open_form().all_controls().size();
 }
 
 ObjectRef MemoryControlCollection::item(size_t i) {
-    auto f = form();
-    if (i >= f->all_controls().size()) throw Error::standard(kErrSubscript);
-    return f->all_controls()[i];
+    const auto& controls = open_form().all_controls();
+    if (i >= controls.size()) throw Error::standard(kErrSubscript);
+    return controls[i];
+}
+
+std::vector<ObjectRef> MemoryControlCollection::having(Prop p) {
+    if (p != Prop::Align) return ControlCollection::having(p);
+    const auto& aligning = open_form().aligning_controls();
+    std::vector<ObjectRef> found;
+    found.reserve(aligning.size());
+    for (MemoryObject* c : aligning) found.push_back(c->shared_from_this());
+    return found;
 }
 
 ObjectRef MemoryControlCollection::find(std::string_view name) {

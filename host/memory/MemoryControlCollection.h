@@ -13,10 +13,12 @@ class MemoryForm;
 
 class MemoryControlCollection : public ControlCollection {
   public:
-    explicit MemoryControlCollection(std::weak_ptr<MemoryForm> form) : form_(std::move(form)) {}
+    explicit MemoryControlCollection(const std::shared_ptr<MemoryForm>& form)
+        : form_(form), form_ptr_(form.get()) {}
 
     size_t count() override;
-    ObjectRef item(size_t i) override;  // error 9 past the end
+    ObjectRef item(size_t i) override;               // error 9 past the end
+    std::vector<ObjectRef> having(Prop p) override;  // Align: the form's list of such controls
     ObjectRef find(std::string_view name) override;
     ObjectRef find(std::string_view name, int index) override;
     // The new control is invisible until Visible is set and comes last in the order. Error 727
@@ -33,9 +35,13 @@ class MemoryControlCollection : public ControlCollection {
 
   private:
     std::shared_ptr<MemoryForm> form();
+    // The open form without taking a reference to it: counting and enumerating the controls
+    // is what a resize pass does for every control.
+    const MemoryForm& open_form() const;
     ObjectRef add_control_of(std::string_view class_id, std::string_view name,
                              const ObjectRef& container, std::optional<int> index);
     std::weak_ptr<MemoryForm> form_;
+    const MemoryForm* form_ptr_;  // valid while form_ has not expired
 };
 
 }  // namespace kv::mem

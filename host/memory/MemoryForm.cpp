@@ -2,6 +2,7 @@
 #include "host/memory/MemoryForm.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
 #include "engine/Error.h"
@@ -40,10 +41,20 @@ MemoryForm::~MemoryForm() {
 }
 
 int MemoryForm::border_style() const {
-    if (traits_.is_mdi_form) return 2;
+    if (traits_.is_mdi_form || !border_style_number_) return 2;
+    if (!std::isnan(*border_style_number_)) return static_cast<int>(*border_style_number_);
     for (const auto& [p, v] : known_)
         if (p == Prop::BorderStyle) return static_cast<int>(to_double(v));
     return 2;
+}
+
+const FrameMetrics& MemoryForm::frame() const {
+    const int style = border_style();
+    if (style != frame_style_) {
+        frame_ = frame_metrics(style);
+        frame_style_ = style;
+    }
+    return frame_;
 }
 
 std::pair<double, double> MemoryForm::client_offset_twips() const {
@@ -139,6 +150,7 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     index_control(obj.get());
     if (obj->is_menu_) ++visible_menus_;  // a new menu is visible
     if (obj->traits().align && holder.get() == this) bars_.push_back(obj.get());
+    if (obj->traits().align) aligning_.push_back(obj.get());
     return obj;
 }
 
@@ -242,7 +254,10 @@ void MemoryForm::forget_control(MemoryObject* c) {
     if (tearing_down_) return;              // destroy() drops the whole index at once
     unindex_control(c);
     if (c->is_menu_ && c->menu_shown()) --visible_menus_;
-    if (c->traits().align) std::erase(bars_, c);
+    if (c->traits().align) {
+        std::erase(bars_, c);
+        std::erase(aligning_, c);
+    }
     if (c->traits().tab_index) --tab_count_;
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/Host.h"
+#include "host/common/FormFrame.h"
 #include "host/memory/MemoryObject.h"
 
 namespace kv::mem {
@@ -31,7 +32,8 @@ class MemoryForm : public MemoryObject {
     ~MemoryForm() override;
 
     FormKind kind() const { return kind_; }
-    int border_style() const;  // 0..5 (an MDI parent form: 2)
+    int border_style() const;           // 0..5 (an MDI parent form: 2)
+    const FrameMetrics& frame() const;  // frame_metrics(border_style()), kept until it changes
 
     // --- building the form ---
     // A control of `class_name` ("TextBox", "PictureBox", "Line", any other name as a generic
@@ -54,6 +56,8 @@ class MemoryForm : public MemoryObject {
     std::shared_ptr<MemoryObject> control(std::string_view name,
                                           std::optional<int> index = std::nullopt) const;
     const std::vector<std::shared_ptr<MemoryObject>>& all_controls() const { return controls_; }
+    // The controls that support Align, in the order of all_controls().
+    const std::vector<MemoryObject*>& aligning_controls() const { return aligning_; }
     std::shared_ptr<MemoryControlCollection> control_collection();
 
     // Set the outer size from a client size in twips (a form file's ClientWidth/ClientHeight).
@@ -113,6 +117,7 @@ class MemoryForm : public MemoryObject {
     friend class MemoryHost;
     friend class MemoryObject;
     friend class MemoryControlCollection;
+    friend class MemoryFormCopy;
 
     void apply_rect(RectTwips r, bool by_host_layout = false) override;
     void on_size_changed() override;
@@ -149,6 +154,8 @@ class MemoryForm : public MemoryObject {
     bool loading_ = false;
     bool visible_ = false;
     bool shown_once_ = false;
+    mutable FrameMetrics frame_;
+    mutable int frame_style_ = -1;  // the border style frame_ is for
     int window_state_ = 0;
     std::optional<int> initial_window_state_;  // from the form file, applied on load
     RectTwips normal_rect_;
@@ -164,6 +171,9 @@ class MemoryForm : public MemoryObject {
     std::unordered_map<std::string, NameSlot> names_;
     int visible_menus_ = 0;
     std::vector<MemoryObject*> bars_;  // controls on the form itself that support Align
+    // Every control that supports Align, wherever it sits, in creation order (the order of
+    // controls_): the only ones a reader of every control's Align needs to ask.
+    std::vector<MemoryObject*> aligning_;
     uint64_t next_seq_ = 0;
     size_t tab_count_ = 0;  // controls with a TabIndex
 };

@@ -177,6 +177,7 @@ void MemoryForm::destroy(bool release_user) {
     tearing_down_ = true;
     names_.clear();
     bars_.clear();
+    aligning_.clear();
     visible_menus_ = 0;
     tab_count_ = 0;
     auto doomed = controls_;  // terminate code may still look at the form's controls

@@ -1,5 +1,6 @@
 // The focus on a form (or page): which control has it, the tab order, the Tab key.
 #include <algorithm>
+#include <unordered_map>
 
 #include "host/memory/MemoryForm.h"
 
@@ -23,6 +24,17 @@ std::vector<std::shared_ptr<MemoryObject>> MemoryForm::tab_order() const {
     std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
         return to_double(a->get(Prop::TabIndex)) < to_double(b->get(Prop::TabIndex));
     });
+    // The option buttons of one container are one stop: the one that is on, else the first.
+    std::unordered_map<const MemoryObject*, MemoryObject*> group_stop;
+    for (const auto& c : out) {
+        if (c->class_name() != "OptionButton") continue;
+        auto [it, fresh] = group_stop.try_emplace(c->container_ptr_, c.get());
+        if (!fresh && !to_bool(it->second->get("Value")) && to_bool(c->get("Value")))
+            it->second = c.get();
+    }
+    std::erase_if(out, [&](const auto& c) {
+        return c->class_name() == "OptionButton" && group_stop.at(c->container_ptr_) != c.get();
+    });
     return out;
 }
 
@@ -33,10 +45,28 @@ void MemoryForm::tab(bool backwards) {
     auto it = std::find(order.begin(), order.end(), now);
     size_t n = order.size();
     size_t next;
-    if (it == order.end())
-        next = backwards ? n - 1 : 0;
-    else
+    if (it != order.end()) {
         next = (static_cast<size_t>(it - order.begin()) + (backwards ? n - 1 : 1)) % n;
+    } else if (now && now->alive() && now->class_name() == "OptionButton" && now->can_focus()) {
+        // The focus is on an option that is not its group's stop: the next stop is the one
+        // after it in the tab order. From a control that cannot take the focus (hidden,
+        // disabled) the round starts again.
+        const double at = to_double(now->get(Prop::TabIndex));
+        const auto after = [&](const auto& c) {
+            const double i = to_double(c->get(Prop::TabIndex));
+            return i > at || (i == at && c->seq_ > now->seq_);
+        };
+        const auto first_after = std::find_if(order.begin(), order.end(), after);
+        if (!backwards)
+            next =
+                first_after == order.end() ? 0 : static_cast<size_t>(first_after - order.begin());
+        else
+            next = first_after == order.begin()
+                       ? n - 1
+                       : static_cast<size_t>(first_after - order.begin()) - 1;
+    } else {
+        next = backwards ? n - 1 : 0;
+    }
     move_focus(order[next]);
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/Error.h"
 #include "host/memory/CommonNames.h"
+#include "host/memory/DesktopServices.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "host/store/MemorySettingsStore.h"
 
@@ -45,11 +46,19 @@ MemoryHost::MemoryHost()
     : timers_(std::make_shared<TimerQueue>()),
       store_(std::make_shared<store::MemorySettingsStore>()),
       pid_(static_cast<uint32_t>(::getpid())) {
-    help_folder_ = KV_HELP_DIR;
+    help_folder_ = installed_help_folder();
 }
 
 MemoryHost::~MemoryHost() {
     dialog_.reset();  // its pages end before the forms they look at
+    for (const auto& weak : copies_)
+        if (const auto copy = weak.lock()) {
+            try {
+                copy->destroy(true);
+            } catch (const Error&) {
+                // As below: the copy is dead anyway.
+            }
+        }
     // Forms still open end here: their user controls hold the forms they sit on (through their
     // sizers), so nothing else would ever free them. MDI children go before their parent.
     auto open = forms_;

@@ -117,7 +117,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     void set_program_missing(std::string program) { missing_programs_.insert(std::move(program)); }
     // Replaces $TMPDIR (else /tmp) as the temporary folder; "" goes back to those.
     void set_temp_folder(std::string folder) { temp_folder_ = std::move(folder); }
-    // The help folder (default: the project's docs/help).
+    // The help folder (default: share/kelvane/help beside the program, installed_help_folder).
     void set_help_folder(std::string folder) { help_folder_ = std::move(folder); }
     // About boxes shown, in order; the hand presses the latest one's "System Info..." button.
     const std::vector<AboutBox>& about_boxes() const { return about_boxes_; }
@@ -176,6 +176,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     bool start_program(const std::vector<std::string>& argv) override;
     std::string temp_folder() override;
     void write_private_file(const std::string& path, const std::string& content) override;
+    std::unique_ptr<FormCopy> copy_form(const ObjectRef& form) override;
     std::string help_folder() override { return help_folder_; }
     void show_about(const AboutBox& box) override { about_boxes_.push_back(box); }
     std::string system_facts() override;
@@ -187,8 +188,12 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
   private:
     friend class MemoryForm;
     void forget_form(const MemoryForm* form);
+    static void copy_object_state(const MemoryObject& from, MemoryObject& to);
+    // The registered class id ("Library.Class") of a user control's class name, "" when none.
+    std::string user_control_class_id(const std::string& class_name) const;
 
     std::vector<std::shared_ptr<MemoryForm>> forms_;
+    std::vector<std::weak_ptr<MemoryForm>> copies_;  // preview copies still alive
     std::vector<std::pair<std::string, UserControlFactory>> user_controls_;
     std::map<std::string, ForeignClass> foreign_classes_;  // by folded class name
     std::vector<MessageRecord> messages_;

@@ -13,11 +13,22 @@
 
 namespace kv::mem {
 
+static_assert(static_cast<unsigned>(Prop::Count_) <= 64, "props_ holds one bit per property");
+
 MemoryObject::MemoryObject(std::weak_ptr<MemoryHost> host, std::string class_name,
                            ClassTraits traits)
-    : host_(std::move(host)), class_name_(std::move(class_name)), traits_(traits) {
+    : traits_(traits), host_(std::move(host)), class_name_(std::move(class_name)) {
     host_ptr_ = host_.lock().get();
     is_menu_ = class_name_ == "Menu";
+    is_picture_box_ = class_name_ == "PictureBox";
+    for (unsigned p = 0; p < static_cast<unsigned>(Prop::Count_); ++p) {
+        const auto prop = static_cast<Prop>(p);
+        // An MDI parent form has no scale of its own beyond its size.
+        const bool mdi_scale =
+            traits_.is_mdi_form &&
+            (prop == Prop::ScaleMode || prop == Prop::ScaleLeft || prop == Prop::ScaleTop);
+        if (supports(traits_, prop) && !mdi_scale) props_ |= uint64_t{1} << p;
+    }
 }
 
 MemoryObject::~MemoryObject() {
@@ -33,12 +44,6 @@ double MemoryObject::tpp_x() const {
 double MemoryObject::tpp_y() const {
     if (alive_ && host_ptr_) return host_ptr_->twips_per_pixel_y();
     return host()->twips_per_pixel_y();
-}
-
-const MemoryObject* MemoryObject::live_container() const {
-    if (alive_) return container_ptr_;
-    // A dead object's container lives on only while someone else holds it.
-    return container_.lock().get();
 }
 
 bool MemoryObject::menu_shown() const {
@@ -100,6 +105,8 @@ std::vector<std::shared_ptr<MemoryObject>> MemoryObject::children() const {
 
 ObjectRef MemoryObject::container() {
     if (is_form() || !traits_.has_container) no_such_property();
+    // While alive, the container is alive too: no need to reach for the weak link.
+    if (alive_ && container_ptr_) return container_ptr_->shared_from_this();
     auto c = container_.lock();
     if (!c) throw Error::standard(kErrObjectNotSet);
     return c;
@@ -168,8 +175,12 @@ void MemoryObject::set_extra(std::string_view name, const Value& v) {
     extra_.emplace_back(std::string(name), v);
 }
 
+bool MemoryObject::logs_writes() const {
+    return !(alive_ && host_ptr_ && !host_ptr_->write_log_enabled());
+}
+
 void MemoryObject::log_write(std::string_view what, const WriteArgs& args) {
-    if (alive_ && host_ptr_ && !host_ptr_->write_log_enabled()) return;
+    if (!logs_writes()) return;
     // Dropping the older half at the limit keeps the cost per write constant.
     if (write_log_.size() >= kWriteLogLimit)
         write_log_.erase(write_log_.begin(),

@@ -4,6 +4,7 @@
 // client origin and converted to and from the container's scale units on every read and write.
 // A property the class does not have raises error 438; writes take effect or fail.
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -27,6 +28,12 @@ class MemoryPropertyBag;
 
 struct RectTwips {
     double left = 0, top = 0, width = 0, height = 0;
+};
+
+// How a control's geometry maps to its container's scale: twips per unit on each axis and the
+// container's ScaleLeft/ScaleTop (1, 1, 0, 0 on a form or without a scale).
+struct ContainerScale {
+    double tx = 1, ty = 1, ox = 0, oy = 0;
 };
 
 // The arguments of one write (at most four: Move's), held in place so that recording a write
@@ -60,6 +67,7 @@ struct WriteRecord {
 // The write log keeps the latest writes only: a long run must not grow without bound.
 inline constexpr size_t kWriteLogLimit = 256;
 
+// Objects start a cache line: what a resize pass reads of each (see the fields) fits in two.
 class MemoryObject : public HostObject, public std::enable_shared_from_this<MemoryObject> {
   public:
     // Objects are made by MemoryHost::create_form and MemoryForm::add_control.
@@ -78,12 +86,15 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     std::optional<Value> try_get(Prop p) override;
     // get(name) for a caller that tolerates a property the object lacks: no error is raised.
     std::optional<Value> try_get(std::string_view name);
+    double get_number(Prop p) override;
+    bool try_get_number(Prop p, double& out) override;
     void move(double left, std::optional<double> top = std::nullopt,
               std::optional<double> width = std::nullopt,
               std::optional<double> height = std::nullopt) override;
     ObjectRef container() override;
     ObjectRef parent() override;
     std::string type_name() override;
+    bool is_type(std::string_view name) override { return class_name_ == name; }
     double scale_x(double value, int from_mode, int to_mode) override;
     double scale_y(double value, int from_mode, int to_mode) override;
     std::shared_ptr<ControlCollection> controls() override;
@@ -189,6 +200,8 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
 
     // --- internals shared by the geometry, property and form code ---
     Value read(Prop p);  // get(p) once the class is known to have p
+    // Geometry and scale (Left .. Y2, ScaleWidth, ScaleHeight) into `out`; false for others.
+    bool read_geometry(Prop p, double& out) const;
     Value get_known(Prop p);
     void set_known(Prop p, const Value& v);
     Value default_of(Prop p) const;
@@ -212,13 +225,18 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // properties the host models.
     bool set_raw_client(std::string_view name, const Value& v);
     void set_raw_known(Prop p, const Value& v);
+    // Does the object have property `p`? (the class's traits, worked out once)
+    bool has(Prop p) const { return (props_ >> static_cast<unsigned>(p)) & 1u; }
+    // Are writes being logged? Callers build the record only then.
+    bool logs_writes() const;
     void log_write(std::string_view what, const WriteArgs& args);
 
     // Geometry in the container's units <-> twips.
     double container_tpu_x() const;
     double container_tpu_y() const;
-    double container_origin_x() const;  // ScaleLeft of the container (0 for non-scaled)
-    double container_origin_y() const;  // ScaleTop likewise
+    double container_origin_x() const;       // ScaleLeft of the container (0 for non-scaled)
+    double container_origin_y() const;       // ScaleTop likewise
+    ContainerScale container_scale() const;  // the four above at once
     // A line's end point, given in the container's units (tx, ty: twips per unit).
     void set_line_end(Prop p, double value, double tx, double ty);
     double scale_convert(double value, int from_mode, int to_mode, bool x_axis) const;
@@ -244,42 +262,102 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // dead, the weak pointers are used instead.
     double tpp_x() const;  // the host's twips per pixel
     double tpp_y() const;
+    double scale_unit_twips(bool x_axis) const;  // twips per unit of a scale mode in pixels etc.
     const MemoryObject* live_container() const;
     bool menu_shown() const;  // a Menu's Visible (menus count for the form's menu bar)
 
-    std::weak_ptr<MemoryHost> host_;
-    std::string class_name_;
+    // What a resize pass touches of every control comes first, in as few cache lines as the
+    // fields allow (a pass over 100 000 controls cannot keep them all in the cache): the
+    // properties and class rules, the links while alive, the rectangle, the user control.
+    uint64_t props_ = 0;  // bit p: has(p)
     ClassTraits traits_;
-    std::weak_ptr<MemoryForm> form_;
-    std::weak_ptr<MemoryObject> container_;
-    MemoryHost* host_ptr_ = nullptr;         // see live_container()
-    MemoryForm* form_ptr_ = nullptr;         // controls only
-    MemoryObject* container_ptr_ = nullptr;  // controls only
-    MemoryForm* form_self_ = nullptr;        // set by a form for itself (as_form)
-    bool is_menu_ = false;
-    uint64_t seq_ = 0;       // creation order on the form
-    std::string index_key_;  // folded name the form indexes this control under; "" = none
-    std::optional<int> index_;
-    WindowHandle hwnd_ = 0;
     bool alive_ = true;
-
-    RectTwips rect_;
-    double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;  // line ends, twips
-    std::optional<double> fixed_height_twips_;
+    bool is_menu_ = false;
+    bool is_picture_box_ = false;
     int scale_mode_ = kScaleTwips;
+    MemoryObject* container_ptr_ = nullptr;  // controls only
+    MemoryHost* host_ptr_ = nullptr;         // see live_container()
+    RectTwips rect_;
+    std::shared_ptr<UserControl> user_control_;
+    // The scale of a container, read by every control inside it.
     double scale_left_ = 0, scale_top_ = 0;
     double user_tpu_x_ = 1, user_tpu_y_ = 1;  // twips per unit of the user scale
+    MemoryForm* form_ptr_ = nullptr;          // controls only
+    // BorderStyle once set, as a number (NaN for a text that is no number: readers then take the
+    // slow way, which fails as it always did); the frame and the borders read it on every pass.
+    std::optional<double> border_style_number_;
+
+    std::weak_ptr<MemoryHost> host_;
+    std::string class_name_;
+    std::weak_ptr<MemoryForm> form_;
+    std::weak_ptr<MemoryObject> container_;
+    MemoryForm* form_self_ = nullptr;  // set by a form for itself (as_form)
+    uint64_t seq_ = 0;                 // creation order on the form
+    std::string index_key_;            // folded name the form indexes this control under; "" = none
+    std::optional<int> index_;
+    WindowHandle hwnd_ = 0;
+
+    double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;  // line ends, twips
+    std::optional<double> fixed_height_twips_;
     // A form file's ScaleWidth/ScaleHeight, applied once the scale mode is the user scale.
     std::optional<double> raw_scale_width_, raw_scale_height_;
     std::vector<std::pair<Prop, Value>> known_;  // plain properties set so far
+    uint64_t known_props_ = 0;                   // bit p: p is in known_ (most reads miss)
     std::vector<std::pair<std::string, Value>> extra_;
     std::vector<std::pair<std::string, std::shared_ptr<const host::Picture>>> pictures_;
     std::vector<WriteRecord> write_log_;
     EventHub events_;
 
-    std::shared_ptr<UserControl> user_control_;
     std::unique_ptr<MemoryControlSite> site_;
     std::unique_ptr<ListItems> list_;  // lists only, made on first use
 };
+
+// --- the scale of every geometry read and write, kept inline for the resize pass ---
+
+inline const MemoryObject* MemoryObject::live_container() const {
+    if (alive_) return container_ptr_;
+    // A dead object's container lives on only while someone else holds it.
+    return container_.lock().get();
+}
+
+inline double MemoryObject::twips_per_scale_unit_x() const {
+    if (!traits_.scale || traits_.is_mdi_form || scale_mode_ == kScaleTwips) return 1;
+    if (scale_mode_ == kScaleUser) return user_tpu_x_;
+    return scale_unit_twips(true);
+}
+
+inline double MemoryObject::twips_per_scale_unit_y() const {
+    if (!traits_.scale || traits_.is_mdi_form || scale_mode_ == kScaleTwips) return 1;
+    if (scale_mode_ == kScaleUser) return user_tpu_y_;
+    return scale_unit_twips(false);
+}
+
+inline double MemoryObject::container_tpu_x() const {
+    const MemoryObject* c = live_container();
+    return (c && !is_form()) ? c->twips_per_scale_unit_x() : 1;
+}
+
+inline double MemoryObject::container_tpu_y() const {
+    const MemoryObject* c = live_container();
+    return (c && !is_form()) ? c->twips_per_scale_unit_y() : 1;
+}
+
+inline double MemoryObject::container_origin_x() const {
+    const MemoryObject* c = live_container();
+    return (c && !is_form() && c->traits_.scale) ? c->scale_left_ : 0;
+}
+
+inline double MemoryObject::container_origin_y() const {
+    const MemoryObject* c = live_container();
+    return (c && !is_form() && c->traits_.scale) ? c->scale_top_ : 0;
+}
+
+inline ContainerScale MemoryObject::container_scale() const {
+    const MemoryObject* c = live_container();
+    if (!c || is_form()) return {};
+    const bool origin = c->traits_.scale;
+    return {c->twips_per_scale_unit_x(), c->twips_per_scale_unit_y(), origin ? c->scale_left_ : 0,
+            origin ? c->scale_top_ : 0};
+}
 
 }  // namespace kv::mem

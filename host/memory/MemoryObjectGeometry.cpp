@@ -25,38 +25,8 @@ Error invalid_value() {
 
 // --- scale units ---
 
-double MemoryObject::twips_per_scale_unit_x() const {
-    if (!traits_.scale || traits_.is_mdi_form) return 1;
-    if (scale_mode_ == kScaleUser) return user_tpu_x_;
-    if (scale_mode_ == kScaleTwips) return 1;
-    return twips_per_unit(scale_mode_, true, tpp_x()).value_or(1);
-}
-
-double MemoryObject::twips_per_scale_unit_y() const {
-    if (!traits_.scale || traits_.is_mdi_form) return 1;
-    if (scale_mode_ == kScaleUser) return user_tpu_y_;
-    if (scale_mode_ == kScaleTwips) return 1;
-    return twips_per_unit(scale_mode_, false, tpp_y()).value_or(1);
-}
-
-double MemoryObject::container_tpu_x() const {
-    const MemoryObject* c = live_container();
-    return (c && !is_form()) ? c->twips_per_scale_unit_x() : 1;
-}
-
-double MemoryObject::container_tpu_y() const {
-    const MemoryObject* c = live_container();
-    return (c && !is_form()) ? c->twips_per_scale_unit_y() : 1;
-}
-
-double MemoryObject::container_origin_x() const {
-    const MemoryObject* c = live_container();
-    return (c && !is_form() && c->traits_.scale) ? c->scale_left_ : 0;
-}
-
-double MemoryObject::container_origin_y() const {
-    const MemoryObject* c = live_container();
-    return (c && !is_form() && c->traits_.scale) ? c->scale_top_ : 0;
+double MemoryObject::scale_unit_twips(bool x_axis) const {
+    return twips_per_unit(scale_mode_, x_axis, x_axis ? tpp_x() : tpp_y()).value_or(1);
 }
 
 double MemoryObject::scale_convert(double value, int from_mode, int to_mode, bool x) const {
@@ -94,9 +64,13 @@ void MemoryObject::set_user_scale_from(double scale_width, double scale_height) 
 // --- inner areas ---
 
 int MemoryObject::border_pixels() const {
-    if (class_name_ != "PictureBox") return 0;
-    for (const auto& [p, v] : known_)
-        if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
+    if (!is_picture_box_) return 0;
+    if (border_style_number_ && std::isnan(*border_style_number_)) {
+        for (const auto& [p, v] : known_)
+            if (p == Prop::BorderStyle && to_double(v) == 0) return 0;
+    } else if (border_style_number_ == 0.0) {
+        return 0;
+    }
     // A flat picture box (Appearance 0) has a single line for its border.
     const Value appearance = get_extra("Appearance");
     if (!std::holds_alternative<std::monostate>(appearance) && to_double(appearance) == 0)
@@ -116,7 +90,7 @@ double MemoryObject::client_width_twips() const {
     if (is_form()) {
         const auto& f = as_form();
         if (f.window_state_ == 1) return 0;
-        auto m = frame_metrics(f.border_style());
+        const FrameMetrics& m = f.frame();
         return std::max(0.0, rect_.width - 2.0 * m.border_px * tpp_x());
     }
     if (!traits_.container) return 0;
@@ -127,7 +101,7 @@ double MemoryObject::client_height_twips() const {
     if (is_form()) {
         const auto& f = as_form();
         if (f.window_state_ == 1) return 0;
-        auto m = frame_metrics(f.border_style());
+        const FrameMetrics& m = f.frame();
         int px = 2 * m.border_px + m.caption_px + (f.has_menu_bar() ? kMenuBarPixels : 0);
         return std::max(0.0, rect_.height - px * tpp_y());
     }
@@ -184,17 +158,19 @@ void MemoryObject::move(double left, std::optional<double> top, std::optional<do
                         std::optional<double> height) {
     if (traits_.geometry != GeometryKind::Box) no_such_property();
     if ((width && *width < 0) || (height && *height < 0)) throw invalid_value();
-    double tx = container_tpu_x(), ty = container_tpu_y();
+    const ContainerScale s = container_scale();
     RectTwips r = rect_;
-    r.left = (left - container_origin_x()) * tx;
-    if (top) r.top = (*top - container_origin_y()) * ty;
-    if (width) r.width = *width * std::abs(tx);
-    if (height) r.height = *height * std::abs(ty);
-    WriteArgs args{left};
-    for (const auto& o : {top, width, height})
-        if (o) args.push_back(*o);
+    r.left = (left - s.ox) * s.tx;
+    if (top) r.top = (*top - s.oy) * s.ty;
+    if (width) r.width = *width * std::abs(s.tx);
+    if (height) r.height = *height * std::abs(s.ty);
     apply_rect(r);
-    log_write("Move", args);
+    if (logs_writes()) {
+        WriteArgs args{left};
+        for (const auto& o : {top, width, height})
+            if (o) args.push_back(*o);
+        log_write("Move", args);
+    }
 }
 
 void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {

@@ -1,6 +1,7 @@
 // Properties of forms and controls by id and by name.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/Error.h"
 #include "engine/Numbers.h"
@@ -13,6 +14,11 @@
 namespace kv::mem {
 
 namespace {
+// Twips in a scale's units. Twips themselves (1 per unit) need no division: x / 1 is x.
+double in_units(double twips, double twips_per_unit) {
+    return twips_per_unit == 1 ? twips : twips / twips_per_unit;
+}
+
 Error invalid_value() {
     return Error(380, "Invalid property value");
 }
@@ -107,6 +113,7 @@ Value MemoryObject::default_of(Prop p) const {
 }
 
 Value MemoryObject::get_known(Prop p) {
+    if (!((known_props_ >> static_cast<unsigned>(p)) & 1u)) return default_of(p);
     for (const auto& [k, v] : known_)
         if (k == p) return v;
     return default_of(p);
@@ -126,36 +133,77 @@ void MemoryObject::set_known(Prop p, const Value& v) {
         it->second = v;
     else
         known_.emplace_back(p, v);
+    known_props_ |= uint64_t{1} << static_cast<unsigned>(p);
+    if (p == Prop::BorderStyle) {
+        try {
+            border_style_number_ = to_double(v);
+        } catch (const Error&) {
+            border_style_number_ = std::numeric_limits<double>::quiet_NaN();
+        }
+    }
     if (reindex) form_ptr_->index_control(this);
     if (menu && was_shown != menu_shown()) form_ptr_->visible_menus_ += was_shown ? -1 : 1;
 }
 
 Value MemoryObject::get(Prop p) {
-    if (!supports(traits_, p)) no_such_property();
-    if (traits_.is_mdi_form &&
-        (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
-        no_such_property();
+    if (!has(p)) no_such_property();
     return read(p);
 }
 
-Value MemoryObject::read(Prop p) {
+// Geometry and scale, the numbers a resize pass reads for every control.
+bool MemoryObject::read_geometry(Prop p, double& out) const {
     switch (p) {
         case Prop::Left:
-            return rect_.left / container_tpu_x() + container_origin_x();
         case Prop::Top:
-            return rect_.top / container_tpu_y() + container_origin_y();
         case Prop::Width:
-            return rect_.width / std::abs(container_tpu_x());
         case Prop::Height:
-            return rect_.height / std::abs(container_tpu_y());
         case Prop::X1:
-            return x1_ / container_tpu_x() + container_origin_x();
         case Prop::Y1:
-            return y1_ / container_tpu_y() + container_origin_y();
         case Prop::X2:
-            return x2_ / container_tpu_x() + container_origin_x();
         case Prop::Y2:
-            return y2_ / container_tpu_y() + container_origin_y();
+            break;
+        case Prop::ScaleWidth:
+            out = in_units(client_width_twips(), twips_per_scale_unit_x());
+            return true;
+        case Prop::ScaleHeight:
+            out = in_units(client_height_twips(), twips_per_scale_unit_y());
+            return true;
+        default:
+            return false;
+    }
+    const ContainerScale s = container_scale();
+    switch (p) {
+        case Prop::Left:
+            out = in_units(rect_.left, s.tx) + s.ox;
+            break;
+        case Prop::Top:
+            out = in_units(rect_.top, s.ty) + s.oy;
+            break;
+        case Prop::Width:
+            out = in_units(rect_.width, std::abs(s.tx));
+            break;
+        case Prop::Height:
+            out = in_units(rect_.height, std::abs(s.ty));
+            break;
+        case Prop::X1:
+            out = in_units(x1_, s.tx) + s.ox;
+            break;
+        case Prop::Y1:
+            out = in_units(y1_, s.ty) + s.oy;
+            break;
+        case Prop::X2:
+            out = in_units(x2_, s.tx) + s.ox;
+            break;
+        default:
+            out = in_units(y2_, s.ty) + s.oy;
+            break;
+    }
+    return true;
+}
+
+Value MemoryObject::read(Prop p) {
+    if (double n = 0; read_geometry(p, n)) return n;
+    switch (p) {
         case Prop::Name:
             return name();
         case Prop::Index:
@@ -164,10 +212,6 @@ Value MemoryObject::read(Prop p) {
         case Prop::Visible:
             if (is_form()) return as_form().visible_;
             return get_known(p);
-        case Prop::ScaleWidth:
-            return client_width_twips() / twips_per_scale_unit_x();
-        case Prop::ScaleHeight:
-            return client_height_twips() / twips_per_scale_unit_y();
         case Prop::ScaleMode:
             return static_cast<double>(scale_mode_);
         case Prop::ScaleLeft:
@@ -194,10 +238,7 @@ int MemoryObject::whole_in(const Value& v, int lo, int hi) {
 // A write through the host's rules: geometry in the container's units, the scale, then the
 // plain properties; each write is logged.
 void MemoryObject::set(Prop p, const Value& v) {
-    if (!supports(traits_, p)) no_such_property();
-    if (traits_.is_mdi_form &&
-        (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
-        no_such_property();
+    if (!has(p)) no_such_property();
     if (p <= Prop::Y2)  // Left .. Y2: only these need the container's scale
         set_geometry(p, v);
     else if (!set_scale(p, v))
@@ -315,15 +356,30 @@ void MemoryObject::set_plain(Prop p, const Value& v) {
 }
 
 std::optional<Value> MemoryObject::try_get(Prop p) {
-    if (!supports(traits_, p)) return std::nullopt;
-    if (traits_.is_mdi_form &&
-        (p == Prop::ScaleMode || p == Prop::ScaleLeft || p == Prop::ScaleTop))
-        return std::nullopt;
+    if (!has(p)) return std::nullopt;
     if (p == Prop::Index && !index_) return std::nullopt;
     try {
         return read(p);
     } catch (const Error&) {
         return std::nullopt;  // rarer failures (the host is gone) keep the thrown path
+    }
+}
+
+double MemoryObject::get_number(Prop p) {
+    if (!has(p)) no_such_property();
+    if (double n = 0; read_geometry(p, n)) return n;
+    return to_double(read(p));
+}
+
+bool MemoryObject::try_get_number(Prop p, double& out) {
+    if (!has(p)) return false;
+    if (p == Prop::Index && !index_) return false;
+    try {
+        if (read_geometry(p, out)) return true;
+        out = to_double(read(p));
+        return true;
+    } catch (const Error&) {
+        return false;  // the host is gone, or a text that is no number
     }
 }
 

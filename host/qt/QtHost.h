@@ -63,6 +63,8 @@ class QtHost : public mem::MemoryHost {
     // --- PageHost (QtHostPages.cpp) ---
     // The pages in a QtPageDialog, shown without waiting; it goes when it is closed.
     void show_property_pages(const ObjectRef& control) override;
+    // Kept as on the memory host; shown as a real box while interactive.
+    void show_about(const AboutBox& box) override;
 
   private:
     QWidget* widget_of(WindowHandle hwnd) const;

@@ -24,6 +24,8 @@ QtPageDialog::QtPageDialog(QtHost& host, const ObjectRef& control, QWidget* pare
     ok_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
     cancel_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
     apply_ = buttons->addButton("&Apply", QDialogButtonBox::ApplyRole);
+    // The control's about box, as the designer offers it beside the pages.
+    about_ = buttons->addButton("A&bout", QDialogButtonBox::HelpRole);
     ok_->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -43,6 +45,11 @@ QtPageDialog::QtPageDialog(QtHost& host, const ObjectRef& control, QWidget* pare
     connect(ok_, &QPushButton::clicked, this, [this] { guarded([&] { ok(); }); });
     connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
     connect(apply_, &QPushButton::clicked, this, [this] { guarded([&] { apply(); }); });
+    connect(about_, &QPushButton::clicked, this, [this] {
+        guarded([&] {
+            if (const auto control = model_->control()->user_control()) control->about_box();
+        });
+    });
     refresh();
 }
 
@@ -58,7 +65,17 @@ QtPageDialog::~QtPageDialog() {
 }
 
 QPushButton& QtPageDialog::button(Button which) const {
-    return which == Button::Ok ? *ok_ : which == Button::Cancel ? *cancel_ : *apply_;
+    switch (which) {
+        case Button::Ok:
+            return *ok_;
+        case Button::Cancel:
+            return *cancel_;
+        case Button::Apply:
+            return *apply_;
+        case Button::About:
+            break;
+    }
+    return *about_;
 }
 
 QtPageView& QtPageDialog::active_view() const {

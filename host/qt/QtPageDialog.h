@@ -25,7 +25,7 @@ class QtPageView;
 
 class QtPageDialog : public QDialog {
   public:
-    enum class Button { Ok, Cancel, Apply };
+    enum class Button { Ok, Cancel, Apply, About };
 
     // Opens the pages on `control` (a user control on a form in the designer; error 5 else).
     QtPageDialog(QtHost& host, const ObjectRef& control, QWidget* parent = nullptr);
@@ -63,6 +63,7 @@ class QtPageDialog : public QDialog {
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* apply_ = nullptr;
+    QPushButton* about_ = nullptr;
     std::vector<std::unique_ptr<QtPageView>> views_;
     std::function<void()> on_applied_;
     int refreshing_ = 0;

@@ -1,0 +1,124 @@
+#include "host/export/PictureExport.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <algorithm>
+#include <cctype>
+
+#include "host/common/Picture.h"
+#include "host/common/PictureImage.h"
+#include "host/common/TextFold.h"
+
+namespace kv::exporter {
+
+namespace {
+
+// The extension of a format Qt reads as it is; nullptr for one it does not.
+const char* extension_of(host::PictureFormat f) {
+    switch (f) {
+        case host::PictureFormat::Bitmap:
+            return "bmp";
+        case host::PictureFormat::Icon:
+            return "ico";
+        case host::PictureFormat::Cursor:
+            return "cur";
+        case host::PictureFormat::Gif:
+            return "gif";
+        case host::PictureFormat::Jpeg:
+            return "jpg";
+        case host::PictureFormat::Png:
+            return "png";
+        default:
+            return nullptr;
+    }
+}
+
+// Letters, digits and _ only: a file name and a resource path that need no quoting.
+std::string file_safe(const std::string& s) {
+    std::string out;
+    for (char c : s) out += std::isalnum(static_cast<unsigned char>(c)) || c == '_' ? c : '_';
+    return out.empty() ? std::string("form") : out;
+}
+
+}  // namespace
+
+PictureExport::PictureExport(ExportContext& ctx, const std::string& base)
+    : ctx_(ctx), base_(file_safe(base)), qrc_(base + ".qrc") {}
+
+std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
+                                                  const std::string& property) {
+    const auto pic = object.picture(property);
+    if (!pic) return std::nullopt;
+    const std::string owner = object.is_form() ? object.name() : ctx_.names.of(object);
+    const char* ext = extension_of(pic->format);
+    // Qt must be able to show it: bytes that do not decode are left out as a metafile is.
+    const QImage image = host::picture_image(*pic);
+    if (image.isNull()) {
+        ctx_.report.notes.push_back(owner + "." + property + ": a " +
+                                    host::format_name(pic->format) +
+                                    " picture, which Qt does not show: left out");
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (ext) {
+        bytes = pic->bytes;
+    } else {
+        // A bitmap without its file header, as a PNG.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        bytes.assign(png.constData(), static_cast<size_t>(png.size()));
+        ext = "png";
+    }
+    const std::string alias = file_safe(owner) + "_" + file_safe(property) + "." + ext;
+    const std::string path = ":/" + base_ + "/" + alias;
+    for (const auto& made : made_)
+        if (made.first == alias) return path;
+    const std::string file = base_ + "_pictures/" + alias;
+    ctx_.files.push_back({file, bytes});
+    made_.emplace_back(alias, file);
+    ++ctx_.report.pictures;
+    return path;
+}
+
+void PictureExport::note_unused(mem::MemoryObject& object, const std::vector<std::string>& used) {
+    const std::string owner = object.is_form() ? object.name() : ctx_.names.of(object);
+    for (const auto& [property, pic] : object.pictures()) {
+        if (!pic || std::any_of(used.begin(), used.end(),
+                                [&](const std::string& u) { return host::iequal(u, property); }))
+            continue;
+        ctx_.report.notes.push_back(owner + "." + property +
+                                    ": no property of its widget shows this picture: left out");
+    }
+}
+
+void PictureExport::finish(ui::UiNode& resources) {
+    if (made_.empty()) return;
+    ui::UiNode rcc("RCC");
+    ui::UiNode& group = rcc.add("qresource").attribute("prefix", "/" + base_);
+    for (const auto& [alias, file] : made_) group.add("file", file).attribute("alias", alias);
+    std::string qrc;
+    rcc.write(qrc, 0);
+    ctx_.files.push_back({qrc_, qrc});
+    resources.add("include").attribute("location", qrc_);
+}
+
+void add_iconset(ui::UiNode& property, const std::string& qrc, const std::string& path) {
+    ui::UiNode& set = property.add("iconset").attribute("resource", qrc);
+    set.add("normaloff", path);
+}
+
+void add_pixmap(ui::UiNode& property, const std::string& qrc, const std::string& path) {
+    property.add("pixmap", path).attribute("resource", qrc);
+}
+
+std::string background_sheet(const std::string& name, const std::string& path, int inset) {
+    std::string sheet = "#" + name + " { background-image: url(" + path +
+                        "); background-repeat: no-repeat; background-position: top left;";
+    if (inset > 0)
+        sheet += " background-origin: content; padding: " + std::to_string(inset) + "px;";
+    return sheet + " }";
+}
+
+}  // namespace kv::exporter

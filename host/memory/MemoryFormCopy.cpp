@@ -1,0 +1,92 @@
+// Copies of designer forms for the preview: the same controls, properties and geometry, user
+// controls made anew from what they would persist, on a form that is never shown.
+#include "host/memory/MemoryFormCopy.h"
+
+#include <unordered_map>
+
+#include "engine/Error.h"
+#include "host/memory/MemoryHost.h"
+
+namespace kv::mem {
+
+MemoryFormCopy::~MemoryFormCopy() {
+    try {
+        form_->destroy(true);
+    } catch (const Error&) {
+        // Terminate code that fails cannot keep a preview's copy alive.
+    }
+}
+
+std::shared_ptr<UserControl> MemoryFormCopy::user_control(const ObjectRef& extender) {
+    const auto object = std::dynamic_pointer_cast<MemoryObject>(extender);
+    return object ? object->user_control() : nullptr;
+}
+
+// What an object holds as its own state, apart from its place in the form: geometry, scale,
+// and every property set so far.
+void MemoryHost::copy_object_state(const MemoryObject& from, MemoryObject& to) {
+    to.rect_ = from.rect_;
+    to.x1_ = from.x1_;
+    to.y1_ = from.y1_;
+    to.x2_ = from.x2_;
+    to.y2_ = from.y2_;
+    to.scale_mode_ = from.scale_mode_;
+    to.scale_left_ = from.scale_left_;
+    to.scale_top_ = from.scale_top_;
+    to.user_tpu_x_ = from.user_tpu_x_;
+    to.user_tpu_y_ = from.user_tpu_y_;
+    to.raw_scale_width_ = from.raw_scale_width_;
+    to.raw_scale_height_ = from.raw_scale_height_;
+    to.known_ = from.known_;
+    to.known_props_ = from.known_props_;
+    to.border_style_number_ = from.border_style_number_;
+    to.extra_ = from.extra_;
+}
+
+std::string MemoryHost::user_control_class_id(const std::string& class_name) const {
+    for (const auto& [id, factory] : user_controls_) {
+        const auto dot = id.rfind('.');
+        if (iequal(dot == std::string::npos ? id : id.substr(dot + 1), class_name)) return id;
+    }
+    return {};
+}
+
+std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
+    const auto original = std::dynamic_pointer_cast<MemoryForm>(form);
+    if (!original || !original->alive()) throw Error::standard(kErrInvalidCall);
+    auto copy = std::make_shared<MemoryForm>(weak_from_this(), original->name(), original->kind_);
+    copy->mdi_parent_ = original->mdi_parent_;
+    copy->hwnd_ = windows_.create(copy, pid_);
+    copy_object_state(*original, *copy);
+    copy->window_state_ = original->window_state_;
+    copy->normal_rect_ = original->normal_rect_;
+    copy->initial_window_state_ = original->initial_window_state_;
+    auto result = std::make_unique<MemoryFormCopy>(copy);  // from here on the copy is cleaned up
+
+    std::unordered_map<const MemoryObject*, std::shared_ptr<MemoryObject>> twins{
+        {original.get(), copy}};
+    for (const auto& c : original->controls_) {
+        const auto holder = twins.find(c->container_ptr_);
+        if (!c->alive() || holder == twins.end()) continue;
+        std::shared_ptr<MemoryObject> twin;
+        if (c->user_control_) {
+            // Made again from what it would persist, as a saved and loaded form makes it.
+            const std::string id = user_control_class_id(c->class_name_);
+            if (!id.empty()) {
+                const auto bag = c->write_properties();
+                twin = copy->add_user_control(id, c->name(), holder->second, bag.get(), c->index_);
+            }
+        }
+        if (!twin)
+            twin = copy->make_control(c->class_name_, c->name(), holder->second, c->index_,
+                                      c->traits_.align);
+        copy_object_state(*c, *twin);
+        twins[c.get()] = twin;
+    }
+    copy->visible_menus_ = original->visible_menus_;
+    std::erase_if(copies_, [](const auto& w) { return w.expired(); });
+    copies_.push_back(copy);
+    return result;
+}
+
+}  // namespace kv::mem
