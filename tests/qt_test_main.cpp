@@ -7,6 +7,11 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef KV_PLUGIN_DIR
+    // The Designer tests: the plugin from the build tree, Designer's settings kept apart.
+    qputenv("QT_PLUGIN_PATH", KV_PLUGIN_DIR);
+    qputenv("XDG_CONFIG_HOME", KV_DESIGNER_CONFIG);
+#endif
     kv::qt::prepare_qt_process();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
