@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
@@ -93,7 +94,7 @@ class RunCommand : public Command {
             throw UsageError("no steps, and the " + p +
                              " platform shows the window to nobody who could close it; give "
                              "steps, or run it on a display");
-        const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
+        auto doc = std::make_optional(frm::FrmReader::read_file(form_.path, form_.codepage));
         auto host = std::make_shared<qt::QtHost>();
         host->set_interactive(live);
         // A window of millions of pixels a side is more than the window system can paint.
@@ -104,12 +105,15 @@ class RunCommand : public Command {
                 throw UsageError(step.given + ": a window more than " +
                                  std::to_string(kMaxPictureSide) +
                                  " pixels a side cannot be shown; give a smaller size");
-        const PictureGuard guard({doc.path, doc.frx_path(doc.frx_name())});
+        const PictureGuard guard({doc->path, doc->frx_path(doc->frx_name())});
         Session session(form_.store, true, host, qt_driver(*host));
-        session.load(doc);
+        session.load(*doc);
+        doc.reset();  // the file's text and blocks: hundreds of megabytes on a very large form
         session.show();
+        // Only a user's close needs the state noted as it happens: steps note it themselves.
         CloseWatch watch(session.form());
-        auto hook = session.form().hook_events(watch);
+        std::unique_ptr<EventConnection> hook;
+        if (live) hook = session.form().hook_events(watch);
         int shot = 0;
         auto picture = [&] {
             if (shots_.empty()) return;
