@@ -6,10 +6,12 @@
 #include "control/zokKelvane.h"
 #include "harness/DesignRun.h"
 #include "harness/Session.h"
+#include "harness/ShownText.h"
 #include "harness/UsageError.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrmWriter.h"
 #include "host/memory/MemoryPageDialog.h"
+#include "picture/PictureFile.h"
 
 namespace kv::app {
 
@@ -17,7 +19,7 @@ namespace {
 
 void print_setting(std::ostream& out, const char* name, const std::string& text) {
     out << name << ":\n";
-    for (const auto& line : split_settings_lines(text)) out << "  " << line << "\n";
+    for (const auto& line : split_settings_lines(text)) out << "  " << shown(line, "\t") << "\n";
 }
 
 }  // namespace
@@ -25,6 +27,7 @@ void print_setting(std::ostream& out, const char* name, const std::string& text)
 DesignOutcome design_form_file(const DesignJob& job, const std::vector<DesignAction>& actions,
                                std::ostream& out) {
     auto doc = frm::FrmReader::read_file(job.form_path, job.codepage);
+    const PictureGuard guard({doc.path, doc.frx_path(doc.frx_name())});
     Session session(job.store_path, false, job.host);
     if (!job.temp_folder.empty()) session.host().set_temp_folder(job.temp_folder);
     auto& loaded = session.load(doc);
@@ -39,12 +42,13 @@ DesignOutcome design_form_file(const DesignJob& job, const std::vector<DesignAct
     auto save = [&] {
         const auto bag = resizer->write_properties();
         if (!block_added) {
-            doc = frm::FrmReader::read_bytes(frm::FrmWriter::add_resizer_block(doc, "zokKelvane1"),
-                                             job.form_path, job.codepage);
+            doc = frm::FrmWriter::with_resizer_block(doc, "zokKelvane1", job.codepage);
             block_added = true;
         }
-        frm::FrmWriter::write_files(job.form_path,
-                                    frm::FrmWriter::save_resizer(doc, bag->entries()));
+        const auto saved = frm::FrmWriter::save_resizer(doc, bag->entries());
+        frm::FrmWriter::write_files(doc, saved);
+        // What is on disk now is this save: the next Apply checks against it.
+        doc = frm::FrmWriter::as_saved(doc, saved, job.codepage);
     };
     if (job.live) {
         register_page_classes();

@@ -4,6 +4,7 @@
 // shown, then the user's steps (sizes, border drags, window states, divider drags), each
 // followed by the settle timer, and finally the close.
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,10 @@ class Session {
     std::shared_ptr<store::BrowsableStore> store_;
     frm::LoadedForm loaded_;
 };
+
+// After the close: when the store lost a write of the form's placement or splits, one line on
+// `err` that says so and exit status 2; else 0.
+int report_unsaved(Session& session, const std::string& command, std::ostream& err);
 
 // The message box buttons and icon of a style, by their host constant names.
 std::string buttons_name(int style);

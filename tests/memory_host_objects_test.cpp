@@ -87,6 +87,10 @@ TEST(MemoryObjects, ControlArraysAndLookups) {
     EXPECT_EQ(error_of([&] { f->add_control("Label", "lbl"); }), 727);
     EXPECT_EQ(error_of([&] { f->add_control("TextBox", "txt", nullptr, 3); }), 360);
     EXPECT_EQ(error_of([&] { ctrls->item(3); }), kErrSubscript);
+    // A form is no control: one made as a control would be taken for a form.
+    EXPECT_EQ(error_of([&] { f->add_control("Form", "g"); }), 711);
+    EXPECT_EQ(error_of([&] { f->add_control("mdiform", "g"); }), 711);
+    EXPECT_EQ(ctrls->count(), 3u);
 }
 
 TEST(MemoryObjects, ControlsAddAndRemove) {

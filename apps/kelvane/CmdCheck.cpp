@@ -5,9 +5,13 @@
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
+#include "control/ControlLookup.h"
 #include "control/SettingsLint.h"
+#include "control/SettingsStrings.h"
+#include "engine/Error.h"
 #include "harness/FormRun.h"
 #include "harness/MessageLines.h"
+#include "harness/ShownText.h"
 #include "host/frm/FrmLoader.h"
 
 namespace kv::app {
@@ -59,7 +63,7 @@ class CheckCommand : public Command {
                 std::stable_sort(found.begin(), found.end(),
                                  [](const auto& a, const auto& b) { return a.line < b.line; });
                 for (const auto& f : found) {
-                    out << name << " line " << f.line << ": " << f.text << "\n";
+                    out << name << " line " << f.line << ": " << shown(f.text) << "\n";
                     ++findings;
                 }
             }

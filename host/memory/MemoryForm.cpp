@@ -26,6 +26,7 @@ MemoryForm::MemoryForm(std::weak_ptr<MemoryHost> host, std::string name, FormKin
     : MemoryObject(std::move(host), kind == FormKind::MDIForm ? "MDIForm" : "Form",
                    traits_for(kind == FormKind::MDIForm ? "MDIForm" : "Form")),
       kind_(kind) {
+    form_self_ = this;
     set_known(Prop::Name, name);
     set_known(Prop::Caption, name);
     rect_ = {0, 0, 4800, 3600};
@@ -128,7 +129,11 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     auto h = host();
     ForeignClass shape = h->foreign_class(class_name);
     shape.aligns = shape.aligns || aligns;
-    auto obj = std::make_shared<MemoryObject>(host_, class_name, traits_for(class_name, shape));
+    const ClassTraits traits = traits_for(class_name, shape);
+    // A form is never a control: the runtime has no such class to place on a form.
+    if (traits.is_form)
+        throw Error(711, "Invalid class string. A form cannot be placed on a form: " + class_name);
+    auto obj = std::make_shared<MemoryObject>(host_, class_name, traits);
     obj->form_ = std::static_pointer_cast<MemoryForm>(shared_from_this());
     obj->container_ = holder;
     obj->form_ptr_ = this;
