@@ -89,6 +89,35 @@ TEST(MemoryObjects, ControlArraysAndLookups) {
     EXPECT_EQ(error_of([&] { ctrls->item(3); }), kErrSubscript);
 }
 
+// The tolerated look-ups answer what Container and Controls(name) answer, and nothing where
+// those raise an error, without raising one: the pages ask them for every control of a form.
+TEST(MemoryObjects, TolerantLookupsAnswerAsTheOthersWithoutRaising) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto pic = f->add_control("PictureBox", "pic");
+    auto txt = f->add_control("TextBox", "txtIn", pic);
+    auto mnu = f->add_control("Menu", "mnuFile");
+    auto ctrls = f->controls();
+    const struct {
+        std::shared_ptr<MemoryObject> object;
+        ObjectRef container;  // nullptr: container() raises 438
+    } containers[] = {{txt, pic}, {pic, f}, {f, nullptr}, {mnu, nullptr}};
+    for (const auto& c : containers) {
+        SCOPED_TRACE(c.object->name());
+        EXPECT_EQ(c.object->try_container(), c.container);
+        if (c.container)
+            EXPECT_EQ(c.object->container(), c.container);
+        else
+            EXPECT_EQ(error_of([&] { c.object->container(); }), kErrNoSuchProperty);
+    }
+    EXPECT_EQ(ctrls->try_find("TXTIN"), txt);
+    EXPECT_EQ(ctrls->try_find("mnuFile"), mnu);
+    EXPECT_EQ(ctrls->try_find("nope"), nullptr);
+    ASSERT_TRUE(f->close());
+    EXPECT_EQ(error_of([&] { ctrls->find("pic"); }), kErrObjectNotSet);
+    EXPECT_EQ(ctrls->try_find("pic"), nullptr);
+}
+
 TEST(MemoryObjects, ControlsAddAndRemove) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");

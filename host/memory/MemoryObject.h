@@ -90,6 +90,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
               std::optional<double> width = std::nullopt,
               std::optional<double> height = std::nullopt) override;
     ObjectRef container() override;
+    ObjectRef try_container() override;  // without throwing
     ObjectRef parent() override;
     std::string type_name() override;
     bool is_type(std::string_view name) override { return class_name_ == name; }
