@@ -141,8 +141,15 @@ void ShadowPreview::setup_trial(const std::vector<ShadowEntry>& shadows,
     follow();
 }
 
+void ShadowPreview::end_trial() {
+    followers_.clear();
+    copy_resizer_ = nullptr;
+    copy_.reset();
+}
+
 void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, const ObjectRef& copy) {
-    std::vector<std::pair<int, Follower>> by_depth;
+    std::vector<Follower> found;
+    std::vector<int> depth;
     for (size_t i = 0; i < shadows.size(); ++i) {
         const ShadowEntry& entry = shadows[i];
         if (!entry.shadow || !entry.control) continue;
@@ -158,11 +165,16 @@ void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, cons
         f.twin_container = try_container(*f.twin);
         if (!f.twin_container) continue;
         f.shadow = entry.shadow;
-        by_depth.emplace_back(depth_of(*f.twin), std::move(f));
+        depth.push_back(depth_of(*f.twin));
+        found.push_back(std::move(f));
     }
+    // Containers before what they hold, otherwise in the form's order.
+    std::vector<size_t> by_depth(found.size());
+    for (size_t i = 0; i < by_depth.size(); ++i) by_depth[i] = i;
     std::stable_sort(by_depth.begin(), by_depth.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& [depth, f] : by_depth) followers_.push_back(std::move(f));
+                     [&](size_t a, size_t b) { return depth[a] < depth[b]; });
+    followers_.reserve(found.size());
+    for (const size_t i : by_depth) followers_.push_back(std::move(found[i]));
 }
 
 void ShadowPreview::read_pane_status() {
@@ -247,7 +259,7 @@ std::optional<PaneStatus> ShadowPreview::pane_status_of(const std::string& shado
 }
 
 void ShadowPreview::recolour(int view, const std::vector<ShadowEntry>& shadows,
-                             ShadowChoices& choices, bool add_all, HostObject& form) {
+                             const ShadowChoices& choices, bool add_all, HostObject& form) {
     if (view == kViewOriginal)
         picShadowForm->set(Prop::BackColor, form.get(Prop::BackColor));
     else

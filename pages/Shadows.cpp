@@ -103,12 +103,8 @@ std::string shadow_name_of_key(const ObjectRef& form, std::string_view key) {
 ObjectRef get_or_create_shadow(HostObject& control, const ObjectRef& shadow_container,
                                ControlCollection& page_controls) {
     const std::string name = shadow_name_of(control);
-    ObjectRef shadow;
-    try {
-        shadow = page_controls.find(name);
-    } catch (const Error&) {
-        shadow = page_controls.add("VB.PictureBox", name, shadow_container);
-    }
+    ObjectRef shadow = page_controls.try_find(name);
+    if (!shadow) shadow = page_controls.add("VB.PictureBox", name, shadow_container);
     shadow->set(Prop::Tag, Value(std::string(kShadowTag)));
     shadow->set(Prop::TabStop, Value(false));
     try {
@@ -180,20 +176,25 @@ std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_c
 }
 
 ObjectRef shadow_with_chain(const ObjectRef& control, const ObjectRef& form, const ObjectRef& root,
-                            ControlCollection& page_controls) {
+                            ControlCollection& page_controls, ShadowsGot* got) {
+    if (!control) return nullptr;
+    if (got)
+        if (const auto it = got->find(control.get()); it != got->end()) return it->second;
+    ObjectRef shadow;
     // A timer or a menu has no place on the form: no shadow to click that shows nothing.
-    if (!control || !control_place(*control)) return nullptr;
-    const ObjectRef container = try_container(*control);
-    if (!container) return nullptr;
-    if (same_object(container, form)) {
-        ObjectRef shadow = get_or_create_shadow(*control, root, page_controls);
+    const ObjectRef container = control_place(*control) ? try_container(*control) : nullptr;
+    if (container && same_object(container, form)) {
+        shadow = get_or_create_shadow(*control, root, page_controls);
         place_shadow(*control, *form, *shadow, *root);
-        return shadow;
+    } else if (container) {
+        const ObjectRef container_shadow =
+            shadow_with_chain(container, form, root, page_controls, got);
+        if (container_shadow) {
+            shadow = get_or_create_shadow(*control, container_shadow, page_controls);
+            place_shadow(*control, *container, *shadow, *container_shadow);
+        }
     }
-    const ObjectRef container_shadow = shadow_with_chain(container, form, root, page_controls);
-    if (!container_shadow) return nullptr;
-    ObjectRef shadow = get_or_create_shadow(*control, container_shadow, page_controls);
-    place_shadow(*control, *container, *shadow, *container_shadow);
+    if (got) got->emplace(control.get(), shadow);
     return shadow;
 }
 
