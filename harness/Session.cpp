@@ -78,10 +78,15 @@ Session::~Session() {
         std::vector<std::shared_ptr<mem::MemoryObject>> top;
         for (const auto& c : form->all_controls())
             if (c->alive() && c->container_object().get() == form.get()) top.push_back(c);
-        for (const auto& c : top) {
-            try {
-                if (c->alive()) form->remove_control(c);
-            } catch (const Error&) {
+        try {
+            form->remove_controls(top);
+        } catch (const Error&) {
+            // One failed to go: the rest one by one, past any other that fails.
+            for (const auto& c : top) {
+                try {
+                    if (c->alive()) form->remove_control(c);
+                } catch (const Error&) {
+                }
             }
         }
     }

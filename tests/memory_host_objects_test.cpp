@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
@@ -143,6 +144,37 @@ TEST(MemoryObjects, ControlsAddAndRemove) {
     EXPECT_EQ(error_of([&] { ctrls->remove("pic"); }), kErrControlNotFound);
 }
 
+// Removing a control takes what it holds however deep and whenever it was put there; the other
+// controls keep their order and the names of the removed ones are free again.
+TEST(MemoryObjects, RemovingAControlTakesWhatItHoldsAndKeepsTheOrder) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto a = f->add_control("PictureBox", "picA");
+    auto b = f->add_control("PictureBox", "picB");
+    auto inner = f->add_control("Frame", "fraIn", a);
+    auto deep = f->add_control("TextBox", "txtDeep", inner);
+    f->add_control("TextBox", "txtB", b);
+    f->add_control("TextBox", "txtForm");
+    auto late = f->controls()->add("VB.PictureBox", "picLate", inner);
+    f->add_control("TextBox", "txtA", a);
+    const auto names = [&] {
+        std::vector<std::string> out;
+        for (const auto& c : f->all_controls()) out.push_back(c->name());
+        return out;
+    };
+    f->remove_control(a);
+    EXPECT_EQ(names(), (std::vector<std::string>{"picB", "txtB", "txtForm"}));
+    for (const auto& gone : {a, inner, deep, std::dynamic_pointer_cast<MemoryObject>(late)}) {
+        EXPECT_FALSE(gone->alive()) << gone->name();
+        EXPECT_EQ(f->control(gone->name()), nullptr) << gone->name();
+    }
+    auto again = f->add_control("Frame", "fraIn", b);
+    f->add_control("TextBox", "txtDeep", again);
+    f->remove_control(b);
+    EXPECT_EQ(names(), (std::vector<std::string>{"txtForm"}));
+    EXPECT_EQ(error_of([&] { f->remove_control(b); }), kErrInvalidCall);
+}
+
 // The engine asks every pass which controls may be aligned: the classes that have Align,
 // wherever they sit, in enumeration order, and none that went.
 TEST(MemoryObjects, ControlsThatMayHaveAlignFollowAddAndRemove) {
@@ -190,6 +222,36 @@ class RecordingControl : public UserControl {
     void UserControl_Resize() override { log.push_back("Resize"); }
     void UserControl_Terminate() override { log.push_back("Terminate"); }
 };
+
+// Controls taken down together: one already gone with its container is passed over, and a user
+// control's terminate code sees the form's controls as they are after those removed before it.
+TEST(MemoryObjects, ControlsTakenDownTogether) {
+    struct Probe : RecordingControl {
+        std::function<void()> on_terminate;
+        void UserControl_Terminate() override { on_terminate(); }
+    };
+    auto host = MemoryHost::install();
+    auto made = std::make_shared<Probe>();
+    host->register_user_control("Kelvane.zokKelvane", [&] { return made; });
+    auto f = host->create_form("frmA");
+    auto a = f->add_control("PictureBox", "picA");
+    auto in_a = f->add_control("TextBox", "txtInA", a);
+    auto b = f->add_control("PictureBox", "picB");
+    auto zok = f->add_user_control("Kelvane.zokKelvane", "zok1", b);
+    auto c = f->add_control("TextBox", "txtC");
+    const auto names = [&] {
+        std::vector<std::string> out;
+        for (const auto& x : f->all_controls()) out.push_back(x->name());
+        return out;
+    };
+    std::vector<std::string> seen;
+    made->on_terminate = [&] { seen = names(); };
+    f->remove_controls({a, in_a, b, c});
+    EXPECT_EQ(seen, (std::vector<std::string>{"picB", "zok1", "txtC"}));
+    EXPECT_TRUE(names().empty());
+    EXPECT_FALSE(zok->alive());
+    EXPECT_EQ(error_of([&] { f->remove_control(c); }), kErrInvalidCall);
+}
 
 TEST(MemoryObjects, UserControlLifeAndPersistence) {
     auto host = MemoryHost::install();

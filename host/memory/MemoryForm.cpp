@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
@@ -141,6 +140,7 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     obj->snap_height(obj->rect_);
     if (obj->traits().windowed) obj->hwnd_ = h->windows().create(obj, h->current_process_id());
     controls_.push_back(obj);
+    holder->held_.push_back(obj.get());
     ChangeJournal::note_everything(*this);
     index_control(obj.get());
     if (obj->is_menu_) ++visible_menus_;  // a new menu is visible
@@ -178,18 +178,73 @@ std::shared_ptr<MemoryObject> MemoryForm::add_user_control(
 
 void MemoryForm::remove_control(const std::shared_ptr<MemoryObject>& control) {
     if (!control || control->form().get() != this) throw Error::standard(kErrInvalidCall);
-    // The control and everything inside it, outermost first. A container is created before
-    // what it holds, so one pass in creation order finds the whole tree.
-    std::vector<std::shared_ptr<MemoryObject>> doomed{control};
-    std::unordered_set<const MemoryObject*> in_tree{control.get()};
-    for (const auto& c : controls_)
-        if (c != control && in_tree.count(c->container_ptr_)) {
-            in_tree.insert(c.get());
-            doomed.push_back(c);
+    remove_controls({control});
+}
+
+namespace {
+int align_of(const MemoryObject& c, const std::vector<std::pair<Prop, Value>>& known);
+}  // namespace
+
+void MemoryForm::remove_controls(const std::vector<std::shared_ptr<MemoryObject>>& controls) {
+    const auto by_creation = [](const MemoryObject* a, const MemoryObject* b) {
+        return a->seq_ < b->seq_;
+    };
+    // The removed controls leave the form's list together, which is in creation order: from the
+    // first of them on the others close up behind.
+    std::vector<MemoryObject*> gone;
+    const auto close_up = [&] {
+        if (gone.empty()) return;
+        std::sort(gone.begin(), gone.end(), by_creation);
+        auto kept = std::lower_bound(
+            controls_.begin(), controls_.end(), gone.front()->seq_,
+            [](const std::shared_ptr<MemoryObject>& c, uint64_t seq) { return c->seq_ < seq; });
+        size_t next = 0;
+        for (auto it = kept; it != controls_.end(); ++it) {
+            if (next < gone.size() && it->get() == gone[next]) {
+                ++next;
+                continue;
+            }
+            if (kept != it) *kept = std::move(*it);
+            ++kept;
         }
-    for (const auto& c : doomed) c->mark_dead();
-    std::erase_if(controls_, [&](const auto& c) { return in_tree.count(c.get()) != 0; });
-    layout_aligned();
+        controls_.erase(kept, controls_.end());
+        gone.clear();
+    };
+    try {
+        for (const auto& control : controls) {
+            if (!control || !control->alive()) continue;  // gone meanwhile, with a container
+            if (control->form().get() != this) throw Error::standard(kErrInvalidCall);
+            // The control and everything inside it, outermost first: in creation order, as a
+            // container is made before what it holds.
+            std::vector<MemoryObject*> tree{control.get()};
+            for (size_t i = 0; i < tree.size(); ++i)
+                tree.insert(tree.end(), tree[i]->held_.begin(), tree[i]->held_.end());
+            std::sort(tree.begin(), tree.end(), by_creation);
+            std::vector<std::shared_ptr<MemoryObject>> doomed;
+            doomed.reserve(tree.size());
+            bool runs_code = false;
+            for (MemoryObject* c : tree) {
+                doomed.push_back(c->shared_from_this());
+                runs_code = runs_code || c->user_control_ != nullptr;
+            }
+            // Terminate code sees the form's list as it is after the earlier removals.
+            if (runs_code) close_up();
+            for (const auto& c : doomed) c->mark_dead();
+            if (MemoryObject* holder = control->container_ptr_)
+                std::erase(holder->held_, control.get());
+            for (MemoryObject* c : tree) c->held_.clear();
+            gone.insert(gone.end(), tree.begin(), tree.end());
+            // So does the code of aligned bars that move.
+            if (std::any_of(bars_.begin(), bars_.end(),
+                            [](const MemoryObject* b) { return align_of(*b, b->known_) != 0; }))
+                close_up();
+            layout_aligned();
+        }
+    } catch (...) {
+        close_up();  // those that went before the failure
+        throw;
+    }
+    close_up();
 }
 
 std::shared_ptr<MemoryObject> MemoryForm::control(std::string_view name,

@@ -276,7 +276,10 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     std::string class_name_;
     std::weak_ptr<MemoryForm> form_;
     std::weak_ptr<MemoryObject> container_;
-    uint64_t seq_ = 0;       // creation order on the form
+    uint64_t seq_ = 0;  // creation order on the form
+    // The controls made inside this container while they are on the form, in creation order:
+    // removing a control finds what it holds without looking at every control of the form.
+    std::vector<MemoryObject*> held_;
     std::string index_key_;  // folded name the form indexes this control under; "" = none
     std::optional<int> index_;
     WindowHandle hwnd_ = 0;
