@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "control/CRegSettings.h"
 #include "control/ControlLookup.h"
@@ -227,11 +228,22 @@ void ShadowPreview::follow() {
     if (on_layout_changed) on_layout_changed();
 }
 
+// A container's scale is read once for all it holds. Containers are placed before what they
+// hold, so their shadows already have the size the scale is read from.
 void ShadowPreview::place_shadows() {
+    struct Scaled {
+        const HostObject* shadow_container;
+        ShadowScale scale;
+    };
+    std::unordered_map<const HostObject*, Scaled> scales;
     for (Follower& f : followers_) {
         const ObjectRef shadow_container = try_container(*f.shadow);
         if (!shadow_container) continue;
-        f.placed = place_shadow(*f.twin, *f.twin_container, *f.shadow, *shadow_container);
+        auto [at, fresh] = scales.try_emplace(f.twin_container.get());
+        if (fresh || at->second.shadow_container != shadow_container.get())
+            at->second = {shadow_container.get(),
+                          shadow_scale(*f.twin_container, *shadow_container)};
+        f.placed = place_shadow(*f.twin, at->second.scale, *f.shadow);
     }
 }
 

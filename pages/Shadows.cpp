@@ -153,14 +153,13 @@ ShadowScale shadow_scale(HostObject& real_container, HostObject& shadow_containe
     return s;
 }
 
-std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_container,
-                                         HostObject& shadow, HostObject& shadow_container) {
-    const auto p = control_place(control);
-    if (!p) return std::nullopt;  // a control without a place keeps its shadow as is
-    const ShadowScale s = shadow_scale(real_container, shadow_container);
-    double left = p->left * s.fx - kShadowOffset, top = p->top * s.fy - kShadowOffset;
-    double width = p->width * s.fx, height = p->height * s.fy;
-    if (p->line) {
+namespace {
+
+// Move the shadow to the place scaled by `s`, 35 twips up and left.
+void put_shadow(const ControlPlace& p, const ShadowScale& s, HostObject& shadow) {
+    double left = p.left * s.fx - kShadowOffset, top = p.top * s.fy - kShadowOffset;
+    double width = p.width * s.fx, height = p.height * s.fy;
+    if (p.line) {
         // A line is drawn over its box; a flat one still gets a shadow a hand can hit.
         if (width < kLineShadowThickness) {
             left -= (kLineShadowThickness - width) / 2;
@@ -172,6 +171,22 @@ std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_c
         }
     }
     shadow.move(left, top, width, height);
+}
+
+}  // namespace
+
+std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_container,
+                                         HostObject& shadow, HostObject& shadow_container) {
+    const auto p = control_place(control);
+    if (!p) return std::nullopt;  // a control without a place keeps its shadow as is
+    put_shadow(*p, shadow_scale(real_container, shadow_container), shadow);
+    return p;
+}
+
+std::optional<ControlPlace> place_shadow(HostObject& control, const ShadowScale& scale,
+                                         HostObject& shadow) {
+    const auto p = control_place(control);
+    if (p) put_shadow(*p, scale, shadow);
     return p;
 }
 

@@ -52,6 +52,9 @@ ShadowScale shadow_scale(HostObject& real_container, HostObject& shadow_containe
 // be clicked. Answers the place it was put for (nullopt: the control has none; nothing moves).
 std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_container,
                                          HostObject& shadow, HostObject& shadow_container);
+// The same with the scale from the control's container to the shadow's already worked out.
+std::optional<ControlPlace> place_shadow(HostObject& control, const ShadowScale& scale,
+                                         HostObject& shadow);
 // The shadows got while drawing the shadow form, by their control (nullptr: none): a container's
 // shadow is got and placed once, not again for every control inside it.
 using ShadowsGot = std::unordered_map<const HostObject*, ObjectRef>;
