@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 300
 
 .PHONY: all deps build demo test test-plain test-asan bench fuzz format format-check clean
 
@@ -40,7 +40,8 @@ bench: build
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 		-DKV_FUZZ=ON -DKV_BUILD_TESTS=OFF -DKV_BUILD_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target form_file_fuzz settings_fuzz store_fuzz make_seeds
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target form_file_fuzz settings_fuzz store_fuzz roundtrip_fuzz \
+		make_seeds
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # clang-format 14, as .clang-format was written for; the tests check it too (format_check).

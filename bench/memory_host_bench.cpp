@@ -1,6 +1,5 @@
 // The memory host's own costs, which every resize pass pays: property reads and writes through
-// the host interface and a form resize with aligned bars to lay out; and a form's controls
-// removed one container at a time.
+// the host interface and a form resize with aligned bars to lay out.
 #include <benchmark/benchmark.h>
 
 #include "engine/HostAccess.h"
@@ -67,33 +66,6 @@ void BM_FormResizeWithBars(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FormResizeWithBars)->Arg(10)->Arg(200);
-
-// A form's controls taken down together, as a closing session does: every control on the form
-// itself removed with what it holds, 50 controls in each of the n / 50 picture boxes.
-void BM_RemoveEveryTopLevelControl(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    auto host = MemoryHost::install();
-    host->set_write_log_enabled(false);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto f = host->create_form("frmBig");
-        std::vector<std::shared_ptr<MemoryObject>> top;
-        for (int i = 0; i < n; ++i) {
-            if (i % 50 == 0) {
-                top.push_back(f->add_control("PictureBox", "Box" + std::to_string(i / 50)));
-                continue;
-            }
-            f->add_control("TextBox", "C" + std::to_string(i), top.back());
-        }
-        state.ResumeTiming();
-        f->remove_controls(top);
-        state.PauseTiming();
-        f->close();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * n);
-}
-BENCHMARK(BM_RemoveEveryTopLevelControl)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -88,7 +88,7 @@ kv::zokKelvane& resizer_of(const std::string& form_name) {
 }
 
 // The settle timer's ticks, run now.
-void settle_now(kv::zokKelvane& resizer) {
+void settle_pass_now(kv::zokKelvane& resizer) {
     auto& host = kv::qt::QtHost::installed();
     for (int i = 0; i < 100 && resizer.resize_timer()->enabled(); ++i) {
         resizer.tmrResize_Timer();
@@ -108,12 +108,12 @@ void BM_KelvaneResize(benchmark::State& state) {
     quiet_host();
     resizer.show();
     auto& control = resizer_of("frmGrid");
-    settle_now(control);
+    settle_pass_now(control);
     bool large = false;
     for (auto _ : state) {
         large = !large;
         window->resize(large ? kLarge : kSmall);
-        settle_now(control);
+        settle_pass_now(control);
     }
     state.counters["widgets"] = n;
 }
@@ -231,7 +231,7 @@ void BM_DividerDragStep(benchmark::State& state) {
     resizer.split({left, right});
     quiet_host();
     resizer.show();
-    settle_now(resizer_of("frmDrag"));
+    settle_pass_now(resizer_of("frmDrag"));
     auto send = [&](QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons held) {
         const QPointF at(x, kSmall.height() + 90);
         QMouseEvent e(type, at, window->mapToGlobal(at), button, held, Qt::NoModifier);

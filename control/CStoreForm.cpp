@@ -112,4 +112,15 @@ void CStoreForm::GetSizePosState(const ObjectRef& form, bool bRestoreSize, bool 
     }
 }
 
+CStoreForm::WriteGroup::WriteGroup() {
+    if (!Host::has_current()) return;
+    store_ = &Host::current().settings_store();
+    store_->begin_group();
+}
+
+CStoreForm::WriteGroup::~WriteGroup() {
+    // A store that lost the group has said so itself (its message); nothing to add here.
+    if (store_) store_->end_group();
+}
+
 }  // namespace kv

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "control/CRegSettings.h"
+#include "engine/Host.h"
 #include "engine/HostObject.h"
 #include "engine/SplitStore.h"
 
@@ -36,6 +37,19 @@ class CStoreForm : public SplitStore {
                   const std::string& value) override;
 
     CRegSettings& settings() { return m_oReg; }
+
+    // While it lives, the store's reads and writes are one change (SettingsStore::begin_group):
+    // a form's placement, or its splits, is saved whole or not at all.
+    class WriteGroup {
+      public:
+        WriteGroup();
+        ~WriteGroup();
+        WriteGroup(const WriteGroup&) = delete;
+        WriteGroup& operator=(const WriteGroup&) = delete;
+
+      private:
+        SettingsStore* store_ = nullptr;
+    };
 
   private:
     CRegSettings m_oReg;

@@ -159,10 +159,17 @@ void zokKelvane::tmrResize_Timer() {
 
 void zokKelvane::save_placement(const ObjectRef& form, bool with_pane_splits) {
     if (!m_oStoreForm) throw Error::standard(kErrObjectNotSet);
-    if (m_bSaveSizes) m_oStoreForm->SaveSize(form);
-    if (m_bSavePos) m_oStoreForm->SavePos(form);
-    if (m_bSaveWindowState) m_oStoreForm->SaveWindowState(form, m_bAllowMinWindowState);
-    if (with_pane_splits && m_bSavePaneSplit) m_oFormSizer->save_PanesSplit(*m_oStoreForm);
+    {
+        // The placement whole: never one session's Width with another's Height.
+        CStoreForm::WriteGroup placement;
+        if (m_bSaveSizes) m_oStoreForm->SaveSize(form);
+        if (m_bSavePos) m_oStoreForm->SavePos(form);
+        if (m_bSaveWindowState) m_oStoreForm->SaveWindowState(form, m_bAllowMinWindowState);
+    }
+    if (with_pane_splits && m_bSavePaneSplit) {
+        CStoreForm::WriteGroup splits;
+        m_oFormSizer->save_PanesSplit(*m_oStoreForm);
+    }
     m_oFormSizer->Form_Unload();
 }
 

@@ -57,8 +57,11 @@ void CControlSizer::initSizer(int32_t l, int32_t t, int32_t r, int32_t b, int32_
     if (auto h = try_num(c, Prop::Height); h && *h != 0) ths_oh = 1 / *h;
     if (ObjectRef container = try_container(c)) {
         par = container;
-        // The served form has no container: no need to ask it (and fail) for every control.
-        cdep = container_is_form(container) ? 1 : container_depth(*container) + 1;
+        // The served form has no container: no need to ask it (and fail, an exception per
+        // control) on the way up.
+        cdep = 1;
+        for (ObjectRef up = container; up && !container_is_form(up); up = try_container(*up))
+            ++cdep;
     } else {
         par = c.parent();
         cdep = 1;

@@ -74,6 +74,12 @@ class SettingsStore {
     // Creates the key path as needed; false when the value could not be written.
     virtual bool write(uint32_t root, const std::string& key_path, const std::string& value_name,
                        const std::string& value) = 0;
+    // Reads and writes that belong together (a form's placement, its splits): between
+    // begin_group and end_group a store that can makes them one change, all or nothing, that no
+    // other program sees half done. Groups nest; the outermost end decides. end_group answers
+    // false when the group's writes were not kept.
+    virtual void begin_group() {}
+    virtual bool end_group() { return true; }
 };
 
 // A screen's work area (without task bars), in twips on the virtual desktop.

@@ -50,23 +50,37 @@ std::string number_to_text(double x) {
     return mant + exp;
 }
 
+namespace {
+
+// "&H" hexadecimal or "&O" octal, as the designer writes them: with a trailing "&" a 32-bit
+// value, without one a 16-bit value when it has up to four hexadecimal digits (octal: when it
+// fits 16 bits), else a 32-bit one; both signed.
+std::optional<double> parse_radix_literal(std::string_view t) {
+    const char kind = t.size() > 1 ? t[1] : 0;
+    const bool hex = kind == 'H' || kind == 'h';
+    if (!hex && kind != 'O' && kind != 'o') return std::nullopt;
+    std::string_view digits = t.substr(2);
+    const bool long_suffix = !digits.empty() && digits.back() == '&';
+    if (long_suffix) digits.remove_suffix(1);
+    if (digits.empty() || digits.size() > (hex ? 8u : 11u)) return std::nullopt;
+    uint64_t v = 0;
+    auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v, hex ? 16 : 8);
+    if (ec != std::errc() || p != digits.data() + digits.size() || v > 0xFFFFFFFFu)
+        return std::nullopt;
+    const bool narrow = !long_suffix && (hex ? digits.size() <= 4 : v <= 0xFFFF);
+    if (narrow) return static_cast<double>(static_cast<int16_t>(static_cast<uint16_t>(v)));
+    return static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(v)));
+}
+
+}  // namespace
+
 std::optional<double> parse_number(std::string_view text) {
     size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
     while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
     std::string_view t = text.substr(b, e - b);
     if (t.empty()) return std::nullopt;
-    if (t.size() > 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
-        std::string_view h = t.substr(2);
-        if (!h.empty() && h.back() == '&') h.remove_suffix(1);
-        if (h.empty() || h.size() > 8) return std::nullopt;
-        uint32_t v = 0;
-        auto [p, ec] = std::from_chars(h.data(), h.data() + h.size(), v, 16);
-        if (ec != std::errc() || p != h.data() + h.size()) return std::nullopt;
-        // Up to four digits is a 16-bit value, more a 32-bit one; both are signed.
-        if (h.size() <= 4) return static_cast<double>(static_cast<int16_t>(v));
-        return static_cast<double>(static_cast<int32_t>(v));
-    }
+    if (t.size() > 1 && t[0] == '&') return parse_radix_literal(t);
     std::string_view n = t;
     if (n[0] == '+') n.remove_prefix(1);
     if (n.empty()) return std::nullopt;

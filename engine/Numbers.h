@@ -20,7 +20,8 @@ int16_t to_int16(double x);
 std::string number_to_text(double x);
 
 // Text to number as the host reads it: leading and trailing blanks allowed, "." decimal point,
-// optional sign and exponent, "&H" hexadecimal. nullopt when the text is not a number.
+// optional sign and exponent, "&H" hexadecimal and "&O" octal (a trailing "&" makes them
+// 32-bit). nullopt when the text is not a number.
 std::optional<double> parse_number(std::string_view text);
 
 // Text to integer: parse_number, then nearest with halves to even. Error 13 (Type mismatch) for

@@ -20,6 +20,10 @@ struct AboutBox {
     std::function<void()> system_info;
 };
 
+// The language the code page writes a set-up in: the forms runtime's, for the form's load
+// event, or C++ for kelvane::Resizer (a form designed in Qt Designer).
+enum class CodeLanguage { Forms, Cpp };
+
 // A copy of a form open in the designer that behaves as the form will at run time, for a
 // preview: the form and its controls with their properties and geometry as they stand, user
 // controls made anew from their persisted properties. It is never shown and is not one of the
@@ -56,6 +60,9 @@ class PageHost {
     // existing file that is not a regular file of the current user is refused (error 75,
     // "Path/File access error"); error 75 also when the file cannot be written.
     virtual void write_private_file(const std::string& path, const std::string& content) = 0;
+
+    // The language of the code page (the forms runtime's unless the host designs Qt forms).
+    virtual CodeLanguage code_language() { return CodeLanguage::Forms; }
 
     // A run-time copy of `form` (FormCopy above). The default raises error 438: no copies.
     virtual std::unique_ptr<FormCopy> copy_form(const ObjectRef& form);

@@ -1,8 +1,11 @@
 // Writes the fuzz targets' seed inputs from the sample forms of the given folders:
 //   OUT/form_file/NAME   the .frm, a NUL byte and its .frx (when it has one)
+//   OUT/roundtrip/NAME-P the .frm, a NUL byte, its .frx, a NUL byte, then a property chosen by
+//                        the byte P and a value for it
 //   OUT/settings/NAME    the resizer's ControlSettings, a NUL byte and its PaneSettings
 //   OUT/store/NAME       the settings written under a key of the form's name, read, listed and
 //                        deleted again
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -33,6 +36,24 @@ std::string nul() {
     return std::string(1, '\0');
 }
 
+// `form` with its references to the .frx `from` (any case) naming `to` instead.
+std::string renamed_frx(std::string form, const std::string& from, const std::string& to) {
+    const std::string quoted = "\"" + from + "\"";
+    for (size_t at = 0; at + quoted.size() <= form.size();) {
+        bool same = true;
+        for (size_t i = 0; i < quoted.size() && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(form[at + i])) ==
+                   std::tolower(static_cast<unsigned char>(quoted[i]));
+        if (!same) {
+            ++at;
+            continue;
+        }
+        form.replace(at, quoted.size(), "\"" + to + "\"");
+        at += to.size() + 2;
+    }
+    return form;
+}
+
 // One store operation as the store target reads it.
 std::string op(char code, const std::string& key, const std::string& name,
                const std::string& value) {
@@ -58,7 +79,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path out = argv[1];
-    for (const char* sub : {"form_file", "settings", "store"}) fs::create_directories(out / sub);
+    for (const char* sub : {"form_file", "settings", "store", "roundtrip"})
+        fs::create_directories(out / sub);
     settings_seeds(out, "demo", app::demo_control_settings(), app::demo_pane_settings());
     int count = 0;
     for (int a = 2; a < argc; ++a) {
@@ -71,6 +93,19 @@ int main(int argc, char** argv) {
             std::string seed = slurp(path);
             if (fs::exists(frx)) seed += nul() + slurp(frx);
             spit(out / "form_file" / stem, seed);
+            // The round trip writes the pair as R.frm and R.frx: the references follow.
+            const std::string pair = renamed_frx(slurp(path), stem + ".frx", "R.frx") + nul() +
+                                     (fs::exists(frx) ? slurp(frx) : "") + nul();
+            const std::pair<char, std::string> settings[] = {
+                {0, "cmdOK \tAAKKK\r\nlstFolders \tKKAKC"},
+                {1, "lstFolders lstMessages"},
+                {2, "Sub\\Key"},
+                {3, "&HFF00&"},
+                {4, "&HFFFF&"},
+                {6, "False"}};
+            for (const auto& [which, value] : settings)
+                spit(out / "roundtrip" / (stem + "-" + std::to_string(int(which))),
+                     pair + std::string(1, which) + value);
             ++count;
             try {
                 const auto doc = frm::FrmReader::read_file(path.string());

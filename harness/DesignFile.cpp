@@ -6,10 +6,10 @@
 #include "control/zokKelvane.h"
 #include "harness/DesignRun.h"
 #include "harness/Session.h"
+#include "harness/ShownText.h"
 #include "harness/UsageError.h"
-#include "host/frm/FrmReader.h"
-#include "host/frm/FrmWriter.h"
 #include "host/memory/MemoryPageDialog.h"
+#include "picture/PictureFile.h"
 
 namespace kv::app {
 
@@ -17,35 +17,27 @@ namespace {
 
 void print_setting(std::ostream& out, const char* name, const std::string& text) {
     out << name << ":\n";
-    for (const auto& line : split_settings_lines(text)) out << "  " << line << "\n";
+    for (const auto& line : split_settings_lines(text)) out << "  " << shown(line, "\t") << "\n";
 }
 
 }  // namespace
 
 DesignOutcome design_form_file(const DesignJob& job, const std::vector<DesignAction>& actions,
                                std::ostream& out) {
-    auto doc = frm::FrmReader::read_file(job.form_path, job.codepage);
+    FormFile file(job.form_path, job.codepage);
+    const PictureGuard guard(file.own_files());
     Session session(job.store_path, false, job.host);
     if (!job.temp_folder.empty()) session.host().set_temp_folder(job.temp_folder);
-    auto& loaded = session.load(doc);
+    auto& loaded = session.load(file);
     std::shared_ptr<mem::MemoryObject> resizer = loaded.resizer;
     DesignOutcome outcome;
     outcome.placed = !resizer;
     if (outcome.placed) resizer = loaded.form->add_user_control(kZokKelvaneClassId, "zokKelvane1");
     auto control = std::dynamic_pointer_cast<zokKelvane>(resizer->user_control());
     if (!control) throw UsageError("the resizer control could not be created");
-    bool block_added = !outcome.placed;
-    // Only the resizer's block of the file changes (added first when it was placed).
-    auto save = [&] {
-        const auto bag = resizer->write_properties();
-        if (!block_added) {
-            doc = frm::FrmReader::read_bytes(frm::FrmWriter::add_resizer_block(doc, "zokKelvane1"),
-                                             job.form_path, job.codepage);
-            block_added = true;
-        }
-        frm::FrmWriter::write_files(job.form_path,
-                                    frm::FrmWriter::save_resizer(doc, bag->entries()));
-    };
+    // Only the resizer's properties in the file change (its block or widget added first when
+    // it was placed).
+    auto save = [&] { file.save_resizer(resizer->write_properties()->entries()); };
     if (job.live) {
         register_page_classes();
         outcome.applied = job.live(session.host(), resizer, save);

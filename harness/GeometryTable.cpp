@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/Numbers.h"
+#include "harness/ShownText.h"
 
 namespace kv::app {
 
@@ -48,7 +49,7 @@ std::string row(const std::vector<std::string>& cells, const std::vector<int>& w
 }  // namespace
 
 void print_table(std::ostream& out, const Snapshot& s) {
-    out << "form " << s.form.name << ": left " << number_to_text(s.form.left) << ", top "
+    out << "form " << shown(s.form.name) << ": left " << number_to_text(s.form.left) << ", top "
         << number_to_text(s.form.top) << ", width " << number_to_text(s.form.width) << ", height "
         << number_to_text(s.form.height) << ", scale " << number_to_text(s.form.scale_width)
         << " x " << number_to_text(s.form.scale_height) << ", window state " << s.form.window_state
@@ -58,15 +59,16 @@ void print_table(std::ostream& out, const Snapshot& s) {
         {"control", "type", "container", "left", "top", "width", "height", "font", "visible"});
     for (const auto& c : s.controls) {
         if (c.x1) {
-            rows.push_back({c.key, c.type, c.container_key, cell(c.x1), cell(c.y1), cell(c.x2),
-                            cell(c.y2), cell(c.font_size), yes_no(c.visible)});
+            rows.push_back({shown(c.key), shown(c.type), shown(c.container_key), cell(c.x1),
+                            cell(c.y1), cell(c.x2), cell(c.y2), cell(c.font_size),
+                            yes_no(c.visible)});
             // A line has end points instead of a box.
             const char* tags[] = {"x1 ", "y1 ", "x2 ", "y2 "};
             for (int i = 0; i < 4; ++i) rows.back()[3 + i] = tags[i] + rows.back()[3 + i];
             continue;
         }
-        rows.push_back({c.key, c.type, c.has_container ? c.container_key : "-", cell(c.left),
-                        cell(c.top), cell(c.width), cell(c.height), cell(c.font_size),
+        rows.push_back({shown(c.key), shown(c.type), c.has_container ? shown(c.container_key) : "-",
+                        cell(c.left), cell(c.top), cell(c.width), cell(c.height), cell(c.font_size),
                         yes_no(c.visible)});
     }
     std::vector<int> widths(rows.front().size(), 0);

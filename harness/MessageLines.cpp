@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "harness/ShownText.h"
+
 namespace kv::app {
 
 namespace {
@@ -51,12 +53,14 @@ std::vector<std::string> message_lines(const std::string& text) {
 
 void print_trapped(std::ostream& out, const std::string& procedure, int32_t number,
                    const std::string& description) {
-    out << "trapped: Error " << number << " in " << procedure << ": " << description << "\n";
+    out << "trapped: Error " << number << " in " << shown(procedure) << ": " << shown(description)
+        << "\n";
 }
 
 void print_message(std::ostream& out, const std::string& text) {
     const auto lines = message_lines(text);
-    for (size_t i = 0; i < lines.size(); ++i) out << (i ? "  " : "message: ") << lines[i] << "\n";
+    for (size_t i = 0; i < lines.size(); ++i)
+        out << (i ? "  " : "message: ") << shown(lines[i]) << "\n";
 }
 
 }  // namespace kv::app

@@ -6,12 +6,16 @@
 #include <QPixmap>
 #include <cstdlib>
 
+#include "harness/DesignFile.h"
 #include "harness/QtDesign.h"
+#include "harness/QtPlatform.h"
 #include "harness/UsageError.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPageDialog.h"
 #include "host/qt/QtPageInput.h"
 #include "host/qt/QtProcessSetup.h"
+#include "picture/PictureFile.h"
+#include "picture/Renderer.h"
 
 namespace kv::app {
 
@@ -44,20 +48,18 @@ class QtHand : public PageHand {
     void ok() override { input_.press(dialog_->button(qt::QtPageDialog::Button::Ok)); }
     void cancel() override { input_.press(dialog_->button(qt::QtPageDialog::Button::Cancel)); }
     bool picture(const std::string& path, std::string& error) override {
-        if (dialog_->grab().save(QString::fromStdString(path))) return true;
-        error = "cannot write the picture '" + path + "'";
-        return false;
+        const auto format = image_format(path);
+        if (!format) {
+            error = "cannot tell an image format from the name '" + path + "'";
+            return false;
+        }
+        return write_picture_file(dialog_->grab().toImage(), path, *format, error);
     }
 
   private:
     std::unique_ptr<qt::QtPageDialog> dialog_;
     qt::QtPageInput input_;
 };
-
-bool has_display() {
-    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
-           std::getenv("WAYLAND_DISPLAY");
-}
 
 // The dialog for the user: each Apply, and OK with changes, saves the form.
 bool run_live(mem::MemoryHost& host, const std::shared_ptr<mem::MemoryObject>& resizer,

@@ -8,6 +8,7 @@
 #include "engine/Numbers.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
+#include "host/frm/FormLock.h"
 #include "host/frm/FrmBlock.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrmWriter.h"
@@ -113,8 +114,12 @@ const Setter& setter_for(const std::string& name) {
 
 std::vector<std::string> set_resizer_properties(
     const std::string& path, const std::string& codepage,
-    const std::vector<std::pair<std::string, std::string>>& assignments, bool& placed) {
+    const std::vector<std::pair<std::string, std::string>>& assignments, bool& placed,
+    std::vector<std::pair<std::string, Value>>* saved) {
     for (const auto& a : assignments) setter_for(a.first);
+    // Read, change and save as one: a second set of the same form waits, then reads this one's
+    // result, so that neither change is lost.
+    frm::FormLock alone(frm::FrmReader::form_on_disk(path), frm::FormLock::Mode::Exclusive, path);
     auto doc = frm::FrmReader::read_file(path, codepage);
     // The designer: user mode off, so a new control runs its one-per-form check and defaults.
     Session session("", false);
@@ -135,11 +140,9 @@ std::vector<std::string> set_resizer_properties(
     for (size_t i = messages_before; i < messages.size(); ++i) refused.push_back(messages[i].text);
     if (!refused.empty()) return refused;
     const auto bag = resizer->write_properties();
-    if (placed) {
-        doc = frm::FrmReader::read_bytes(frm::FrmWriter::add_resizer_block(doc, "zokKelvane1"),
-                                         path, doc.encoding);
-    }
-    frm::FrmWriter::write_files(path, frm::FrmWriter::save_resizer(doc, bag->entries()));
+    if (placed) doc = frm::FrmWriter::with_resizer_block(doc, "zokKelvane1", doc.encoding);
+    frm::FrmWriter::write_files(doc, frm::FrmWriter::save_resizer(doc, bag->entries()));
+    if (saved) *saved = bag->entries();
     return refused;
 }
 

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Value.h"
+
 namespace kv {
 class zokKelvane;
 }
@@ -22,9 +24,10 @@ const Setter& setter_for(const std::string& name);
 // Sets the properties of the form file's resizer control (placing one first when there is
 // none, `placed` tells) and saves the file. Returns the messages of a value the control
 // refused (nothing is saved then). UsageError for an unknown property or a malformed value,
-// FrmError for the file.
+// FrmError for the file. `saved`, when given, receives the property bag that was written.
 std::vector<std::string> set_resizer_properties(
     const std::string& path, const std::string& codepage,
-    const std::vector<std::pair<std::string, std::string>>& assignments, bool& placed);
+    const std::vector<std::pair<std::string, std::string>>& assignments, bool& placed,
+    std::vector<std::pair<std::string, Value>>* saved = nullptr);
 
 }  // namespace kv::app

@@ -3,6 +3,7 @@
 #include "control/ControlLookup.h"
 #include "control/zokKelvane.h"
 #include "engine/Numbers.h"
+#include "harness/ShownText.h"
 #include "harness/UsageError.h"
 #include "host/common/OutsidePoint.h"
 #include "host/memory/MemoryForm.h"
@@ -71,22 +72,18 @@ Session::Session(const std::string& store_path, bool run_mode,
 
 Session::~Session() {
     // Forms the run left open (render, check) are taken down without their unload events, so
-    // that nothing is saved: their controls are removed (the resizer terminates and lets go of
-    // the form's events), then the forms go with the host.
+    // that nothing is saved: their user controls are removed (the resizer terminates and lets
+    // go of the form's events), then the forms go with the host, all their controls at once
+    // (removing each, every removal looking at all of them, took minutes on a large form).
     // A destructor must not throw: a control that fails to go is left to the host.
     for (const auto& form : std::vector<std::shared_ptr<mem::MemoryForm>>(host_->forms())) {
-        std::vector<std::shared_ptr<mem::MemoryObject>> top;
+        std::vector<std::shared_ptr<mem::MemoryObject>> hooked;
         for (const auto& c : form->all_controls())
-            if (c->alive() && c->container_object().get() == form.get()) top.push_back(c);
-        try {
-            form->remove_controls(top);
-        } catch (const Error&) {
-            // One failed to go: the rest one by one, past any other that fails.
-            for (const auto& c : top) {
-                try {
-                    if (c->alive()) form->remove_control(c);
-                } catch (const Error&) {
-                }
+            if (c->alive() && c->user_control()) hooked.push_back(c);
+        for (const auto& c : hooked) {
+            try {
+                if (c->alive()) form->remove_control(c);
+            } catch (const Error&) {
             }
         }
     }
@@ -96,6 +93,11 @@ Session::~Session() {
 
 frm::LoadedForm& Session::load(const frm::FrmDocument& doc) {
     loaded_ = frm::FrmLoader::load(doc, *host_);
+    return loaded_;
+}
+
+frm::LoadedForm& Session::load(FormFile& file) {
+    loaded_ = file.load(*host_);
     return loaded_;
 }
 
@@ -162,6 +164,14 @@ bool Session::close() {
     const bool gone = driver_->close(*loaded_.form);
     settle();
     return gone;
+}
+
+int report_unsaved(Session& session, const std::string& command, std::ostream& err) {
+    const std::string lost = session.store().lost_writes();
+    if (lost.empty()) return 0;
+    err << "kelvane " << command
+        << ": the form's placement was not saved in the store: " << shown(lost) << "\n";
+    return 2;
 }
 
 std::string buttons_name(int style) {

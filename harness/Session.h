@@ -4,9 +4,11 @@
 // shown, then the user's steps (sizes, border drags, window states, divider drags), each
 // followed by the settle timer, and finally the close.
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "harness/FormFile.h"
 #include "harness/Step.h"
 #include "harness/StepDriver.h"
 #include "host/frm/FrmLoader.h"
@@ -31,6 +33,8 @@ class Session {
 
     // Load the form file into the host (no events yet).
     frm::LoadedForm& load(const frm::FrmDocument& doc);
+    // The same for a form file or a Qt Designer form.
+    frm::LoadedForm& load(FormFile& file);
     // Show it (load processing, first resize), then apply the file's window state; settle.
     void show();
     void apply(const Step& step);
@@ -50,6 +54,10 @@ class Session {
     std::shared_ptr<store::BrowsableStore> store_;
     frm::LoadedForm loaded_;
 };
+
+// After the close: when the store lost a write of the form's placement or splits, one line on
+// `err` that says so and exit status 2; else 0.
+int report_unsaved(Session& session, const std::string& command, std::ostream& err);
 
 // The message box buttons and icon of a style, by their host constant names.
 std::string buttons_name(int style);

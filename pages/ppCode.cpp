@@ -1,11 +1,14 @@
 #include "pages/ppCode.h"
 
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/Host.h"
 #include "pages/CodeGenerator.h"
+#include "pages/CppCodeGenerator.h"
 #include "pages/HelpLauncher.h"
 #include "pages/MResizerPropPages.h"
 
@@ -33,6 +36,20 @@ constexpr Item kLayout[] = {
     {"VB.CommandButton", "cmdGetCode", "Get VB &Code", 240, 1860, 1800, 420},
 };
 
+// The page's texts for C++ (a form designed in Qt Designer) where they differ.
+const char* cpp_caption(const char* name) {
+    const std::string_view n = name;
+    if (n == "lblInfo")
+        return "Here you can generate C++ code for the current resize and pane info you have set "
+               "up.";
+    if (n == "cmdGetCode") return "Get C++ &Code";
+    return nullptr;
+}
+
+bool writes_cpp() {
+    return Host::current().page_host().code_language() == CodeLanguage::Cpp;
+}
+
 }  // namespace
 
 // Hands one object's events to the page.
@@ -56,13 +73,14 @@ class ppCode::Sink : public EventSink {
     std::unique_ptr<EventConnection> connection_;
 };
 
-std::string show_code_file(const std::string& code) {
+std::string show_code_file(const std::string& code, CodeLanguage language) {
     PageHost& pages = Host::current().page_host();
     std::string folder = pages.temp_folder();
     if (folder.empty()) throw Error(76, "Path not found");
     if (folder.back() != '/') folder += '/';
-    const std::string path = folder + kCodeFileName;
-    pages.write_private_file(path, code + "\r\n");
+    const bool cpp = language == CodeLanguage::Cpp;
+    const std::string path = folder + (cpp ? kCppCodeFileName : kCodeFileName);
+    pages.write_private_file(path, code + (cpp ? "\n" : "\r\n"));
     pages.open_document(path);
     return path;
 }
@@ -81,9 +99,12 @@ void ppCode::PropertyPage_Initialize(PageSite& site) {
         page_->set(Prop::Caption, std::string("Code"));
         page_->set("KeyPreview", true);
         auto controls = page_->controls();
+        const bool cpp = writes_cpp();
         for (const Item& item : kLayout) {
             ObjectRef c = controls->add(item.cls, item.name);
-            c->set(Prop::Caption, std::string(item.caption));
+            const char* caption =
+                cpp && cpp_caption(item.name) ? cpp_caption(item.name) : item.caption;
+            c->set(Prop::Caption, std::string(caption));
             c->move(item.left, item.top, item.width, item.height);
             c->set(Prop::Visible, true);
         }
@@ -119,15 +140,20 @@ void ppCode::cmdGetCode_Click() {
     page_event("cmdGetCode_Click", [&] {
         if (!target_form_) throw Error::standard(kErrObjectNotSet);
         const PageEditState& state = page_state();
-        CodeGenerator generator(target_form_, resizer_name_);
-        const auto code =
-            generator.generate(state.edited_control_settings, state.edited_pane_settings);
+        const CodeLanguage language = Host::current().page_host().code_language();
+        std::optional<std::string> code;
+        if (language == CodeLanguage::Cpp)
+            code = CppCodeGenerator(target_form_, resizer_name_)
+                       .generate(state.edited_control_settings, state.edited_pane_settings);
+        else
+            code = CodeGenerator(target_form_, resizer_name_)
+                       .generate(state.edited_control_settings, state.edited_pane_settings);
         if (!code) {
             Host::current().msg_box("Can't generate any code because nothing has been set up",
                                     kOKOnly + kInformation, "");
             return;
         }
-        show_code_file(*code);
+        show_code_file(*code, language);
     });
 }
 

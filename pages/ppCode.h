@@ -7,19 +7,23 @@
 #include <vector>
 
 #include "engine/HostObject.h"
+#include "engine/PageHost.h"
 #include "engine/PropertyPage.h"
 
 namespace kv {
 
-// The file the generated code is shown in, in the host's temporary folder.
+// The file the generated code is shown in, in the host's temporary folder (C++ in its own, so
+// that the desktop opens it as source).
 inline constexpr const char* kCodeFileName = "KelvaneCode.tmp";
+inline constexpr const char* kCppCodeFileName = "KelvaneCode.cpp";
 // The help context of the page.
 inline constexpr int kHelpContextCode = 1000;
 
 // Write `code` and one more CR LF to KelvaneCode.tmp in the host's temporary folder (a "/" is
 // added when the folder does not end in one), open it in the desktop's viewer, and answer its
-// path. Host errors (no temporary folder, a file that is not ours) reach the caller.
-std::string show_code_file(const std::string& code);
+// path; C++ goes to KelvaneCode.cpp with one more LF. Host errors (no temporary folder, a file
+// that is not ours) reach the caller.
+std::string show_code_file(const std::string& code, CodeLanguage language = CodeLanguage::Forms);
 
 class ppCode : public PropertyPage {
   public:

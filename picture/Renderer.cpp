@@ -2,6 +2,7 @@
 
 #include "picture/ControlPainter.h"
 #include "picture/PageLook.h"
+#include "picture/PictureFile.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -188,12 +189,7 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
             }
         }
     }
-    QImageWriter writer(QString::fromStdString(path), QByteArray::fromStdString(*format));
-    if (!writer.write(image)) {
-        error = "cannot write the picture '" + path + "'";
-        return false;
-    }
-    return true;
+    return write_picture_file(image, path, *format, error);
 }
 
 }  // namespace kv::app

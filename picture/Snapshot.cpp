@@ -21,8 +21,9 @@ double to_client_twips(mem::MemoryObject& c, double v, bool x_axis) {
 }
 
 std::optional<Value> try_named(mem::MemoryObject& c, const char* name) {
+    // Asked of every control for every picture and table: no exception for a class without it.
     try {
-        return c.get(name);
+        return c.try_get(std::string_view(name));
     } catch (const Error&) {
         return std::nullopt;
     }

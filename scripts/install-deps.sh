@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing. The fonts: DejaVu
 # for pictures, WenQuanYi Micro Hei for the CJK captions of forms saved in those code pages.
+# Qt Designer's development files (qt6-tools-dev and the OpenGL ones its CMake package needs)
+# build the Designer plugin and its tests; designer-qt6, xdotool, x11-apps (xwd) and netpbm are
+# for scripts/designer-picture.sh.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libsqlite3-dev uuid-dev
       qt6-base-dev ccache libcli11-dev nlohmann-json3-dev locales clang libclang-rt-14-dev
       clang-format-14
-      xvfb xauth fonts-dejavu-core fonts-wqy-microhei libexpat1-dev)
+      xvfb xauth fonts-dejavu-core fonts-wqy-microhei libexpat1-dev
+      qt6-tools-dev libqt6opengl6-dev designer-qt6 xdotool x11-apps netpbm)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

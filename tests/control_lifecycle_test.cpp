@@ -32,10 +32,20 @@ class CountingStore : public SettingsStore {
                const std::string& value) override {
         values[key + "|" + name] = value;
         ++writes[key + "|" + name];
+        group_of[name] = depth > 0 ? groups : 0;
+        return true;
+    }
+    void begin_group() override {
+        if (depth++ == 0) ++groups;
+    }
+    bool end_group() override {
+        --depth;
         return true;
     }
     std::map<std::string, std::string> values;
     std::map<std::string, int> writes;
+    std::map<std::string, int> group_of;  // value name -> the group it was written in (0 none)
+    int depth = 0, groups = 0;
 };
 
 class ControlLifecycle : public ControlRig {
@@ -205,6 +215,21 @@ TEST_F(ControlLifecycle, CloseSavesPlacementAndClosingTwiceWritesOnce) {
     EXPECT_EQ(form->rect_twips().left, 1200);
     ASSERT_TRUE(form->close());
     for (const auto& [value, count] : store->writes) EXPECT_EQ(count, 1) << value;
+}
+
+// A kill or another program between two values would otherwise mix two sessions' placements.
+TEST_F(ControlLifecycle, CloseSavesThePlacementAsOneGroup) {
+    bag.set("SaveWindowState", Value(true));
+    open_form();
+    form->show();
+    form->move(1200, 900, 7000, 5000);
+    host->pump();
+    ASSERT_TRUE(form->close());
+    EXPECT_EQ(store->depth, 0);
+    const int group = store->group_of["Left"];
+    EXPECT_NE(group, 0);
+    for (const char* name : {"Top", "Width", "Height", "WindowState"})
+        EXPECT_EQ(store->group_of[name], group) << name;
 }
 
 TEST_F(ControlLifecycle, SubKeyChangedAtRunTimeMovesWhereThePlacementGoes) {

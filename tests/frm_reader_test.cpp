@@ -344,6 +344,18 @@ TEST(FrmReader, FrxEntriesMissingOrTruncated) {
                       ": expected an entry of 100 bytes at offset 0004, found only 7 bytes to "
                       "the end of the file");
     }
+    // Too few bytes left for any length: said so, not "an entry of 0 bytes".
+    kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0ab", 6));
+    const auto short_doc = FrmReader::read_file(path);
+    try {
+        FrmLoader::value_of(short_doc, short_doc.resizer()->properties[0], true);
+        FAIL();
+    } catch (const FrmError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  path + ":4: ControlSettings refers to " + (dir.path() / "f.FRX").string() +
+                      ": expected an entry at offset 0004, found only 2 bytes to the end of the "
+                      "file, too few to hold its length");
+    }
     // A length field of 0xFFFFFF10 is a negative length, not a 1-byte count of 16 followed by
     // text that starts with three 0xFF bytes.
     kv::test::spit(dir.path() / "f.FRX",

@@ -131,6 +131,43 @@ TEST(KelvaneRender, NeverWritesOverTheFormOrInAFormatItCannot) {
     EXPECT_FALSE(fs::exists(dir.path() / "picture.txt"));
 }
 
+// A picture is written beside its name and renamed into place: a link there is replaced, never
+// written through, and no picture lands on the form or its .frx by another name.
+TEST(KelvanePictures, NeverLandOnTheFormOrThroughALink) {
+    ScratchDir dir;
+    const auto form = dir.copy_sample("pixels.frm");
+    const auto frx = (dir.path() / "pixels.frx").string();
+    const std::string bytes = slurp(form), frx_bytes = slurp(frx);
+    const auto victim = dir.path() / "victim.txt";
+    spit(victim, "precious");
+    fs::create_symlink(frx, dir.path() / "to-frx.png");
+    fs::create_symlink(form, dir.path() / "to-form.png");
+    fs::create_hard_link(frx, dir.path() / "frx-again.png");
+    fs::create_symlink(victim, dir.path() / "elsewhere.png");
+    for (const char* name : {"to-frx.png", "to-form.png", "frx-again.png"}) {
+        const auto r = run({"render", form, "-o", (dir.path() / name).string()});
+        EXPECT_EQ(r.status, 2) << name;
+    }
+    const auto ok = run({"render", form, "-o", (dir.path() / "elsewhere.png").string()});
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_FALSE(fs::is_symlink(dir.path() / "elsewhere.png"));
+    EXPECT_FALSE(QImage(QString::fromStdString((dir.path() / "elsewhere.png").string())).isNull());
+    // The designer's pictures, by a script and after every action.
+    spit(dir.path() / "script.txt", "picture " + (dir.path() / "to-form.png").string() + "\n");
+    run({"design", form, "--script", (dir.path() / "script.txt").string()});
+    fs::create_directories(dir.path() / "shots");
+    fs::create_symlink(victim, dir.path() / "shots" / "step-0.png");
+    spit(dir.path() / "script2.txt", "page Code\ncancel\n");
+    const auto shots = run({"design", form, "--script", (dir.path() / "script2.txt").string(),
+                            "--shots", (dir.path() / "shots").string()});
+    EXPECT_EQ(shots.status, 0) << shots.err;
+    EXPECT_EQ(slurp(form), bytes);
+    EXPECT_EQ(slurp(frx), frx_bytes);
+    EXPECT_EQ(slurp(victim), "precious");
+    for (const auto& e : fs::directory_iterator(dir.path()))
+        EXPECT_NE(e.path().filename().string().rfind(".kv-", 0), 0u) << e.path();
+}
+
 // The demo: one picture per step, and the form opens again where it was closed. Its form file
 // then serves for a divider drag: the folder list | messages divider sits between x 2400 and
 // 2520 twips; dragging it 1000 twips right widens the folder list by as much.

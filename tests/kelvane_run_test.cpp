@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -51,6 +52,22 @@ TEST(KelvaneRun, PicturesPerStepAndPlacementKeptBetweenRuns) {
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.json()["form"]["width"], 10800);
     EXPECT_EQ(again.json()["controls"], first.json()["controls"]);
+}
+
+// With nobody to close the window (or work the dialog), waiting for it would never end.
+TEST(KelvaneRun, NoStepsOnThePlatformWithoutAUserIsRefused) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ScratchDir dir;
+    const auto form = dir.copy_sample("twopanes.frm");
+    const std::string before = slurp(form);
+    const auto r = run({"run", form});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("kelvane run: no steps, and the offscreen platform", 0), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    const auto d = run({"design", form});
+    EXPECT_EQ(d.status, 2);
+    EXPECT_EQ(d.err.rfind("kelvane design: no script, and the offscreen platform", 0), 0u) << d.err;
+    EXPECT_EQ(slurp(form), before);
 }
 
 TEST(KelvaneRun, BadInputIsRefused) {

@@ -1,6 +1,10 @@
 // kelvane store: editing values, listing a key or a whole tree, and finding where a form keeps
 // its placement and splits.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "frm_test_util.h"
 #include "tool_run.h"
@@ -96,4 +100,35 @@ TEST(KelvaneStore, PathNamesTheKeysTheFormIsSavedUnder) {
     const auto none = run({"store", "path", data_dir() + "/cp1252.frm"});
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(has(none.err, "no resizer")) << none.err;
+}
+
+// A layout whose close could not save the placement (here the store's file may not grow, as
+// on a full disk) says so on stderr and fails; what the store held before is still read.
+TEST(KelvaneStore, LayoutThatCouldNotSaveItsPlacementFails) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("twopanes.frm");
+    const auto store = (dir.path() / "s.sqlite").string();
+    ASSERT_EQ(run({"store", "--store", store, "set", "Software\\A", "b", "1"}).status, 0);
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit lim{0, 0};
+        setrlimit(RLIMIT_FSIZE, &lim);
+        const auto r = run({"layout", frm, "--store", store, "--user-size", "9000x7000"});
+        const std::string report = std::to_string(r.status) + "\n" + r.err;
+        if (write(fds[1], report.data(), report.size()) < 0) _exit(3);
+        _exit(0);
+    }
+    close(fds[1]);
+    std::string report;
+    char buf[512];
+    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) report.append(buf, size_t(n));
+    close(fds[0]);
+    waitpid(pid, nullptr, 0);
+    EXPECT_EQ(report.substr(0, 2), "2\n") << report;
+    EXPECT_TRUE(has(report, "kelvane layout: the form's placement was not saved")) << report;
+    EXPECT_EQ(run({"store", "--store", store, "get", "Software\\A", "b"}).out, "1\n");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "engine/Error.h"
 #include "engine/Numbers.h"
 
@@ -41,6 +43,38 @@ TEST(Numbers, TextToIntegerRoundsAndRejects) {
     }
     EXPECT_THROW(text_to_int16("40000"), Error);
     EXPECT_THROW(text_to_int32("3000000000"), Error);
+}
+
+// The designer's literal forms: a trailing & makes a 32-bit value whatever the digits; without
+// it up to four hexadecimal digits (or an octal value up to &O177777) are a 16-bit one.
+TEST(Numbers, HexadecimalAndOctalLiteralsKeepTheirWidth) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"&HFF00&", 65280},
+        {"&HFF00", -256},
+        {"&HFFFF&", 65535},
+        {"&HFFFF", -1},
+        {"&H0000FFFF&", 65535},
+        {"&H10000", 65536},
+        {"&HFFFFFFFF&", -1},
+        {"&H80000012&", -2147483630},
+        {"&hff&", 255},
+        {"&O17", 15},
+        {"&O177777", -1},
+        {"&O177777&", 65535},
+        {"&O37777777777&", -1},
+        {"&O200000", 65536},
+        {"&O8", std::nullopt},
+        {"&H", std::nullopt},
+        {"&H&", std::nullopt},
+        {"&H123456789&", std::nullopt},
+        {"&O47777777777", std::nullopt},
+        {"&HFF&&", std::nullopt},
+        {"&HG1", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parse_number(c.text), c.value) << c.text;
 }
 
 }  // namespace

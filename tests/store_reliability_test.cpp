@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "host/memory/MemoryHost.h"
@@ -261,6 +264,99 @@ TEST_F(StoreFile, LockedFileIsWaitedForBrieflyThenCalledBusyOnce) {
     holder.let_go();
     EXPECT_EQ(store->read(kCurrentUser, "Software\\X", "Left"), "120");
     EXPECT_FALSE(store->failed());
+}
+
+// Runs `body` in a child process and answers its exit status (0: every check in it held; the
+// child names a failed one on standard error).
+int in_child(const std::function<int()>& body) {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(body());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+int check(bool ok, const char* what) {
+    if (!ok) fprintf(stderr, "failed: %s\n", what);
+    return ok ? 0 : 1;
+}
+
+const std::string kPlacement = "Software\\Q\\frmMain";
+
+// A placement is written whole: a writer killed half-way through its group leaves the last
+// whole placement, never one session's Width with another's Height.
+TEST_F(StoreFile, AGroupKilledHalfWayKeepsNoneOfItsWrites) {
+    {
+        auto store = open_store();
+        store->begin_group();
+        store->write(kCurrentUser, kPlacement, "Width", "1000");
+        store->write(kCurrentUser, kPlacement, "Height", "800");
+        EXPECT_TRUE(store->end_group());
+    }
+    const int status = in_child([&] {
+        SqliteSettingsStore store(path_);
+        store.begin_group();
+        store.write(kCurrentUser, kPlacement, "Width", "2000");
+        _exit(9);  // before Height
+        return 0;
+    });
+    EXPECT_EQ(status, 9);
+    auto store = open_store();
+    EXPECT_EQ(store->read(kCurrentUser, kPlacement, "Width"), "1000");
+    EXPECT_EQ(store->read(kCurrentUser, kPlacement, "Height"), "800");
+    EXPECT_TRUE(messages_.empty());
+}
+
+// A store on a read-only mount, or a file the user may not write, still gives what was saved;
+// it says once that nothing is saved, and never calls the file damaged.
+TEST_F(StoreFile, AFileThatCannotBeWrittenIsStillRead) {
+    open_store()->write(kCurrentUser, kPlacement, "Width", "1000");
+    chmod(dir_.c_str(), 0555);
+    chmod(path_.c_str(), 0444);
+    const int status = in_child([&] {
+        // The administrator may write anything: read as somebody else.
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
+        std::vector<std::string> told;
+        SqliteSettingsStore store(path_, [&](const std::string& m) { told.push_back(m); });
+        int bad = check(store.read(kCurrentUser, kPlacement, "Width") == "1000", "read");
+        bad += check(!store.write(kCurrentUser, kPlacement, "Width", "5"), "write refused");
+        store.begin_group();
+        store.write(kCurrentUser, kPlacement, "Height", "5");
+        bad += check(!store.end_group(), "group refused");
+        bad += check(store.read(kCurrentUser, kPlacement, "Width") == "1000", "read after");
+        bad += check(told.size() == 1, "one message");
+        bad += check(!told.empty() && told[0].find("cannot be written") != std::string::npos &&
+                         told[0].find("repaired") == std::string::npos,
+                     "not called damaged");
+        bad += check(!store.lost_writes().empty(), "lost writes told");
+        return bad;
+    });
+    chmod(dir_.c_str(), 0755);
+    EXPECT_EQ(status, 0);
+}
+
+// A full disk (here: a file-size limit, whose signal is ignored so writes fail as on a full
+// disk) loses the writes, keeps the reads, and says so once.
+TEST_F(StoreFile, AFullDiskStillReads) {
+    open_store()->write(kCurrentUser, kPlacement, "Width", "1000");
+    const int status = in_child([&] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit lim{0, 0};
+        setrlimit(RLIMIT_FSIZE, &lim);
+        std::vector<std::string> told;
+        SqliteSettingsStore store(path_, [&](const std::string& m) { told.push_back(m); });
+        int bad = check(store.read(kCurrentUser, kPlacement, "Width") == "1000", "read");
+        bad += check(!store.write(kCurrentUser, kPlacement, "Other", std::string(9000, 'x')),
+                     "write refused");
+        bad += check(store.read(kCurrentUser, kPlacement, "Width") == "1000", "read after");
+        bad += check(told.size() == 1, "one message");
+        bad += check(!told.empty() && told[0].find("repaired") == std::string::npos,
+                     "not called damaged");
+        if (!told.empty()) fprintf(stderr, "%s\n", told[0].c_str());
+        return bad;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(open_store()->read(kCurrentUser, kPlacement, "Other"), std::nullopt);
 }
 
 TEST_F(StoreFile, EmptyPathIsUnusableNotATemporaryStore) {

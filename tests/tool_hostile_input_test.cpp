@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "frm_test_util.h"
+#include "harness/ShownText.h"
 #include "host/frm/CodePage.h"
 #include "tool_run.h"
 
@@ -35,20 +36,27 @@ TEST(HostileInput, FrxReferenceOutsideTheFolderIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(slurp(frm), form);
 }
 
+// A form class of any library inside a form was once loaded as a control with a form's
+// properties, and the host took it for a form: invalid writes in every command.
 TEST(HostileInput, FormInsideTheFormIsRefusedByEveryCommand) {
-    ScratchDir dir;
-    const std::string form =
-        "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.Form G \r\n   End\r\nEnd\r\n";
-    const auto frm = (dir.path() / "F.frm").string();
-    spit(frm, form);
-    const std::string store = (dir.path() / "s.sqlite").string();
-    for (const char* cmd : {"layout", "check"}) {
-        const auto r = run({cmd, frm, "--store", store});
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(has(r.err, frm + ":3: expected a control inside F")) << r.err;
+    for (const char* cls : {"VB.Form", "VB.MDIForm", "Any.Form", "Any.MDIForm", "x.y.form"}) {
+        SCOPED_TRACE(cls);
+        ScratchDir dir;
+        const std::string form =
+            "VERSION 5.00\r\nBegin VB.Form F \r\n   Begin VB.Frame fra\r\n"
+            "      Begin " +
+            std::string(cls) + " g \r\n         Left = 1\r\n      End\r\n   End\r\nEnd\r\n";
+        const auto frm = (dir.path() / "F.frm").string();
+        spit(frm, form);
+        const std::string store = (dir.path() / "s.sqlite").string();
+        for (const char* cmd : {"layout", "check", "code"}) {
+            const auto r = run({cmd, frm});
+            EXPECT_EQ(r.status, 2);
+            EXPECT_TRUE(has(r.err, frm + ":4: expected a control inside F")) << r.err;
+        }
+        EXPECT_EQ(run({"set", frm, "SavePos=False"}).status, 2);
+        EXPECT_EQ(slurp(frm), form);
     }
-    EXPECT_EQ(run({"set", frm, "SavePos=False"}).status, 2);
-    EXPECT_EQ(slurp(frm), form);
 }
 
 // A text where the host expects a number used to surface only while the form was taken down,
@@ -119,4 +127,42 @@ TEST(HostileInput, UndefinedCodePageBytesLeaveEveryOutputValidUtf8) {
     EXPECT_TRUE(kv::frm::is_valid_utf8(table.out)) << table.out;
     EXPECT_TRUE(has(table.out, "  u" + fffd + "       Text" + fffd + "Box  F" + fffd + "x"))
         << table.out;
+}
+
+// Control characters in names and settings (ESC, BEL, NUL) would retitle or clear a terminal:
+// tables and messages show them escaped, and so does plain output on a terminal.
+TEST(HostileInput, ControlCharactersAreShownEscaped) {
+    ScratchDir dir;
+    const auto frm = (dir.path() / "F.frm").string();
+    const std::string evil = "lbl\x1B]0;owned\x07";
+    spit(frm,
+         "VERSION 5.00\r\nBegin VB.Form F \r\n   ClientWidth = 4000\r\n"
+         "   ClientHeight = 3000\r\n   Begin VB.Label " +
+             evil + " \r\n      Width = 1000\r\n      Height = 300\r\n   End\r\nEnd\r\n");
+    spit(dir.path() / "s.txt", evil + " \tKKAKK\nghost\x1B[2J \tKKKKK\n");
+    ASSERT_EQ(run({"set", frm, "ControlSettings=@" + (dir.path() / "s.txt").string()}).status, 0);
+    const std::string shown = "lbl\\x1B]0;owned\\x07";
+    auto raw_free = [](const std::string& text) {
+        return text.find('\x1B') == std::string::npos && text.find('\x07') == std::string::npos;
+    };
+    const auto layout = run({"layout", frm});
+    ASSERT_EQ(layout.status, 0) << layout.err;
+    EXPECT_TRUE(raw_free(layout.out)) << layout.out;
+    EXPECT_TRUE(has(layout.out, "  " + shown + "  Label")) << layout.out;
+    const auto check = run({"check", frm});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(raw_free(check.out)) << check.out;
+    EXPECT_TRUE(has(check.out, "ghost\\x1B[2J")) << check.out;
+    spit(dir.path() / "script.txt", "page Code\ncancel\n");
+    const auto design = run({"design", frm, "--script", (dir.path() / "script.txt").string()});
+    ASSERT_EQ(design.status, 0) << design.err;
+    EXPECT_TRUE(raw_free(design.out)) << design.out;
+    EXPECT_TRUE(has(design.out, "  " + shown + " \tKKAKK")) << design.out;
+    // Source text for a program keeps its bytes; on a terminal it is shown escaped.
+    EXPECT_FALSE(raw_free(run({"code", frm}).out));
+    kv::app::set_output_is_terminal(true);
+    const auto code = run({"code", frm});
+    kv::app::set_output_is_terminal(false);
+    EXPECT_TRUE(raw_free(code.out)) << code.out;
+    EXPECT_TRUE(has(code.out, shown)) << code.out;
 }

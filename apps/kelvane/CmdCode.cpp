@@ -7,6 +7,7 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "harness/Session.h"
+#include "harness/ShownText.h"
 #include "host/frm/FrmReader.h"
 #include "pages/CodeGenerator.h"
 #include "pages/ppCode.h"
@@ -61,12 +62,14 @@ class CodeCommand : public Command {
             err << form_.path << ": Can't generate any code because nothing has been set up\n";
             return 1;
         }
-        out << *code;
+        out << on_terminal(*code, "\r\n\t");
         if (open_) {
             session.host().set_launch(true);
             if (!viewer_.empty()) session.host().set_document_opener(viewer_);
             try {
-                err << "opened " << show_code_file(*code) << "\n";
+                // The file first: "opened" is said only of a file that was opened.
+                const std::string opened = show_code_file(*code);
+                err << "opened " << opened << "\n";
             } catch (const Error& e) {
                 err << e.description() << "\n";
                 return 2;

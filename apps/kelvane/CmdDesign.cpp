@@ -11,6 +11,7 @@
 #include "harness/DesignFile.h"
 #ifdef KV_WITH_QT_HOST
 #include "harness/QtDesign.h"
+#include "harness/QtPlatform.h"
 #endif
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
@@ -100,6 +101,11 @@ class DesignCommand : public Command {
             if (host == "qt") {
 #ifdef KV_WITH_QT_HOST
                 setup_qt_design(job, live);
+                // Nobody would ever close the dialog: the command would wait for ever.
+                if (const std::string p = platform_without_user(); live && !p.empty())
+                    throw UsageError("no script, and the " + p +
+                                     " platform shows the dialog to nobody who could work it; "
+                                     "give --script, or run it on a display");
 #else
                 throw UsageError("--host qt: this build has no such host");
 #endif

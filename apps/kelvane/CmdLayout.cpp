@@ -9,6 +9,7 @@
 #include "harness/FormRun.h"
 #include "harness/GeometryTable.h"
 #include "harness/MessageLines.h"
+#include "harness/ShownText.h"
 
 namespace kv::app {
 
@@ -35,7 +36,7 @@ class LayoutCommand : public Command {
         return app;
     }
 
-    int run(std::ostream& out, std::ostream&) override {
+    int run(std::ostream& out, std::ostream& err) override {
         FormRun run(form_);
         run.apply(steps_.steps());
         const Snapshot final_state = run.session().snapshot();
@@ -44,13 +45,13 @@ class LayoutCommand : public Command {
         if (json_) {
             out << json_text(
                 layout_json(final_state, messages, run.session().host().trapped_errors()));
-            return 0;
+        } else {
+            print_table(out, final_state);
+            for (const auto& m : messages) print_message(out, m.text);
+            for (const auto& t : run.session().host().trapped_errors())
+                print_trapped(out, t.procedure, t.number, t.description);
         }
-        print_table(out, final_state);
-        for (const auto& m : messages) print_message(out, m.text);
-        for (const auto& t : run.session().host().trapped_errors())
-            print_trapped(out, t.procedure, t.number, t.description);
-        return 0;
+        return report_unsaved(run.session(), "layout", err);
     }
 
   private:

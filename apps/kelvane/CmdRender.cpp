@@ -8,6 +8,7 @@
 #include "apps/kelvane/StepOptions.h"
 #include "harness/FormRun.h"
 #include "harness/UsageError.h"
+#include "picture/PictureFile.h"
 #include "picture/Renderer.h"
 
 namespace kv::app {
@@ -57,6 +58,7 @@ class RenderCommand : public Command {
         if (same_file(out_, form_.path))
             throw UsageError("--out: '" + out_ + "' is the form file itself");
         FormRun run(form_);
+        const PictureGuard guard(run.file().own_files());
         run.apply(steps_.steps());
         std::string error;
         if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),

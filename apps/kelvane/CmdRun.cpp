@@ -13,14 +13,16 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
 #include "apps/kelvane/StepOptions.h"
+#include "harness/FormFile.h"
 #include "harness/GeometryTable.h"
 #include "harness/MessageLines.h"
+#include "harness/QtPlatform.h"
 #include "harness/QtStepDriver.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
-#include "host/frm/FrmReader.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtProcessSetup.h"
+#include "picture/PictureFile.h"
 #include "picture/Renderer.h"
 
 namespace kv::app {
@@ -28,11 +30,6 @@ namespace kv::app {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool has_display() {
-    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
-           std::getenv("WAYLAND_DISPLAY");
-}
 
 // Notes the form's state as its user closes it (before the unload takes it down).
 class CloseWatch : public EventSink {
@@ -69,7 +66,7 @@ class RunCommand : public Command {
         return app;
     }
 
-    int run(std::ostream& out, std::ostream&) override {
+    int run(std::ostream& out, std::ostream& err) override {
         const auto steps = steps_.steps();
         const bool live = steps.empty();
         if (!has_display()) {
@@ -91,7 +88,12 @@ class RunCommand : public Command {
             qt::prepare_qt_process();
             own = std::make_unique<QApplication>(argc, argv);
         }
-        const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
+        // Nobody would ever close the window: the command would wait for ever.
+        if (const std::string p = platform_without_user(); live && !p.empty())
+            throw UsageError("no steps, and the " + p +
+                             " platform shows the window to nobody who could close it; give "
+                             "steps, or run it on a display");
+        FormFile file(form_.path, form_.codepage);
         auto host = std::make_shared<qt::QtHost>();
         host->set_interactive(live);
         // A window of millions of pixels a side is more than the window system can paint.
@@ -102,8 +104,9 @@ class RunCommand : public Command {
                 throw UsageError(step.given + ": a window more than " +
                                  std::to_string(kMaxPictureSide) +
                                  " pixels a side cannot be shown; give a smaller size");
+        const PictureGuard guard(file.own_files());
         Session session(form_.store, true, host, qt_driver(*host));
-        session.load(doc);
+        session.load(file);
         session.show();
         CloseWatch watch(session.form());
         auto hook = session.form().hook_events(watch);
@@ -114,9 +117,11 @@ class RunCommand : public Command {
             const std::string file =
                 (fs::path(shots_) / ("step-" + std::to_string(shot++) + ".png")).string();
             // The whole top-level window: an MDI child is shown inside its parent.
+            std::string error;
             if (window && window->frame() &&
-                !window->frame()->window()->grab().save(QString::fromStdString(file)))
-                throw UsageError("cannot write '" + file + "'");
+                !write_picture_file(window->frame()->window()->grab().toImage(), file, "png",
+                                    error))
+                throw UsageError(error);
         };
         picture();
         std::optional<Snapshot> final_state;
@@ -135,11 +140,11 @@ class RunCommand : public Command {
         const auto& messages = session.host().messages();
         if (json_ && final_state) {
             out << json_text(layout_json(*final_state, messages));
-            return 0;
+        } else {
+            if (final_state && !live) print_table(out, *final_state);
+            for (const auto& m : messages) print_message(out, m.text);
         }
-        if (final_state && !live) print_table(out, *final_state);
-        for (const auto& m : messages) print_message(out, m.text);
-        return 0;
+        return report_unsaved(session, "run", err);
     }
 
   private:

@@ -9,6 +9,7 @@
 #include "apps/kelvane/HelpText.h"
 #include "harness/ResizerProperties.h"
 #include "harness/UsageError.h"
+#include "host/frm/FileLimits.h"
 
 namespace kv::app {
 
@@ -34,6 +35,13 @@ std::string read_text_file(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         throw UsageError("cannot read '" + path + "': it is not a regular file");
+    // Looked at before reading: no form file can hold a larger text.
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > frm::kMaxFormFileBytes)
+        throw UsageError("cannot take '" + path + "': it holds " + std::to_string(size) +
+                         " bytes, more than the " +
+                         std::to_string(frm::kMaxFormFileBytes / (1024 * 1024)) +
+                         " MB a form file may have");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw UsageError("cannot read '" + path + "'");
     std::ostringstream ss;

@@ -7,6 +7,8 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/StoreKeys.h"
 #include "harness/FormRun.h"
+#include "harness/ShownText.h"
+#include "harness/UsageError.h"
 #include "host/store/SqliteSettingsStore.h"
 
 namespace kv::app {
@@ -55,6 +57,10 @@ class StoreCommand : public Command {
 
     int run(std::ostream& out, std::ostream& err) override {
         if (*path_) return print_form_keys(out, err);
+        if (const size_t depth = store::split_key_path(key_).size(); depth > store::kMaxKeyDepth)
+            throw UsageError("KEY: a key of " + std::to_string(depth) +
+                             " levels; the store takes keys of at most " +
+                             std::to_string(store::kMaxKeyDepth) + " levels");
         // An explicit --store "" is the user's mistake, not a wish for the default.
         store::SqliteSettingsStore db(
             store_option_->count() ? store_ : store::SqliteSettingsStore::default_path(),
@@ -74,7 +80,7 @@ class StoreCommand : public Command {
                 err << "no value '" << name_ << "' under '" << key_ << "'\n";
                 return 1;
             }
-            out << *v << "\n";
+            out << on_terminal(*v) << "\n";
             return 0;
         }
         if (*set_) {
@@ -99,9 +105,9 @@ class StoreCommand : public Command {
             err << "the form has no resizer control: nothing of it is stored\n";
             return 1;
         }
-        out << "placement: " << keys->placement << "\n";
+        out << "placement: " << on_terminal(keys->placement) << "\n";
         for (const auto& [container, key] : keys->splits)
-            out << "splits of " << container << ": " << key << "\n";
+            out << "splits of " << on_terminal(container) << ": " << on_terminal(key) << "\n";
         return 0;
     }
 

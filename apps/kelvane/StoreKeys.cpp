@@ -7,6 +7,7 @@
 #include "engine/CFormSizer.h"
 #include "engine/HostAccess.h"
 #include "harness/FormRun.h"
+#include "harness/ShownText.h"
 
 namespace kv::app {
 
@@ -15,7 +16,8 @@ namespace {
 void print_values(const std::vector<store::NamedValue>& values, const std::string& indent,
                   std::ostream& out) {
     for (const auto& v : values)
-        out << indent << (v.name.empty() ? "(default)" : v.name) << " = " << v.value << "\n";
+        out << indent << (v.name.empty() ? "(default)" : shown(v.name)) << " = " << shown(v.value)
+            << "\n";
 }
 
 std::string child_path(const std::string& key, const std::string& name) {
@@ -26,9 +28,11 @@ std::string child_path(const std::string& key, const std::string& name) {
 void walk(store::BrowsableStore& db, uint32_t root, const std::string& key, std::ostream& out) {
     const auto values = db.list_values(root, key);
     if (!key.empty()) {
-        out << key << (key.back() == '\\' ? "" : "\\") << "\n";
+        out << shown(key) << (key.back() == '\\' ? "" : "\\") << "\n";
         if (values) print_values(*values, "  ", out);
     }
+    // A file of another program may hold deeper keys than the store takes: not followed.
+    if (store::split_key_path(key).size() >= store::kMaxKeyDepth) return;
     if (const auto keys = db.list_subkeys(root, key))
         for (const auto& k : *keys) walk(db, root, child_path(key, k), out);
 }
@@ -39,7 +43,7 @@ bool list_key(store::BrowsableStore& db, uint32_t root, const std::string& key, 
     const auto keys = db.list_subkeys(root, key);
     const auto values = db.list_values(root, key);
     if (!keys || !values) return false;
-    for (const auto& k : *keys) out << k << "\\\n";
+    for (const auto& k : *keys) out << shown(k) << "\\\n";
     print_values(*values, "", out);
     return true;
 }

@@ -1,6 +1,8 @@
 #include "host/export/FormFileExport.h"
 
 #include <filesystem>
+#include <map>
+#include <memory>
 
 #include "control/zokKelvane.h"
 #include "host/frm/AtomicFileSet.h"
@@ -54,18 +56,28 @@ FormFileExport export_form_file(const std::string& form_path, const std::string&
 
     FormFileExport out;
     out.report = std::move(result.report);
-    frm::AtomicFileSet files;
-    files.add(ui_path, result.ui);
+    const std::string ui_folder = fs::path(ui_path).parent_path().string();
+    std::map<std::string, std::unique_ptr<frm::AtomicFileSet>> sets;  // by folder
+    auto set_for = [&](const std::string& path) -> frm::AtomicFileSet& {
+        const std::string dir = fs::path(path).parent_path().string();
+        auto& set = sets[dir];
+        if (!set) set = std::make_unique<frm::AtomicFileSet>(dir == ui_folder ? ui_path : path);
+        return *set;
+    };
+    set_for(ui_path).add(ui_path, result.ui);
     out.written.push_back(ui_path);
-    const fs::path folder = fs::path(ui_path).parent_path();
     for (const auto& f : result.files) {
-        const std::string path = (folder / f.name).string();
+        const std::string path = (fs::path(ui_folder) / f.name).string();
         std::error_code ec;
         fs::create_directories(fs::path(path).parent_path(), ec);
-        files.add(path, f.bytes);
+        set_for(path).add(path, f.bytes);
         out.written.push_back(path);
     }
-    files.commit();
+    // A save is all or nothing within one folder: the pictures' folders first, so that the .ui,
+    // replaced last, never refers to a picture that is not there.
+    for (auto& [dir, set] : sets)
+        if (dir != ui_folder) set->commit();
+    sets[ui_folder]->commit();
     return out;
 }
 

@@ -16,6 +16,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::function<void(const std::string&)>& fault_hook() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
+
+void reached(const std::string& stage) {
+    if (fault_hook()) fault_hook()(stage);
+}
+
 std::string folder_of(const std::string& path) {
     const auto dir = fs::path(path).parent_path();
     return dir.empty() ? "." : dir.string();
@@ -25,23 +34,13 @@ std::string folder_of(const std::string& path) {
     throw FrmError(path, 0, "cannot write the file: " + what + " (" + std::strerror(err) + ")");
 }
 
-// A name beside `path` that no other file has: `.NAME.TAG.XXXXXX`.
-std::string unique_beside(const std::string& path, const char* tag, int& fd) {
-    std::string name = (fs::path(folder_of(path)) /
-                        ("." + fs::path(path).filename().string() + "." + tag + ".XXXXXX"))
-                           .string();
-    fd = mkstemp(name.data());
-    return fd < 0 ? std::string() : name;
-}
-
-void sync_folder(const std::string& path) {
-    const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 }  // namespace
+
+void AtomicFileSet::set_fault_hook(std::function<void(const std::string& stage)> hook) {
+    fault_hook() = std::move(hook);
+}
+
+AtomicFileSet::AtomicFileSet(const std::string& owner) : journal_(owner) {}
 
 AtomicFileSet::~AtomicFileSet() {
     discard();
@@ -52,8 +51,12 @@ void AtomicFileSet::add(const std::string& path, const std::string& bytes) {
 }
 
 void AtomicFileSet::check_writable(const Entry& e) const {
+    if (folder_of(e.path) != journal_.folder())
+        fail(e.path, "it is not in the folder of the form", EXDEV);
     struct stat st {};
-    if (::stat(e.path.c_str(), &st) == 0) {
+    if (::lstat(e.path.c_str(), &st) == 0) {
+        // A link is never written through: the file it names may be anybody's.
+        if (S_ISLNK(st.st_mode)) fail(e.path, "it is a symbolic link", EINVAL);
         if (!S_ISREG(st.st_mode)) fail(e.path, "it is not a regular file", EINVAL);
         // A file without any write permission was made read-only on purpose: even an
         // administrator, whom the system lets write it, does not replace it behind the user's back.
@@ -69,9 +72,11 @@ void AtomicFileSet::check_writable(const Entry& e) const {
 void AtomicFileSet::write_temp(Entry& e) {
     struct stat old {};
     e.existed = ::stat(e.path.c_str(), &old) == 0;
-    int fd = -1;
-    e.temp = unique_beside(e.path, "new", fd);
-    if (fd < 0) fail(e.path, "cannot create a temporary file in its folder", errno);
+    const int fd = journal_.make_temp(e.temp);
+    if (fd < 0) {
+        e.temp.clear();
+        fail(e.path, "cannot create a temporary file in its folder", errno);
+    }
     const char* p = e.bytes.data();
     size_t left = e.bytes.size();
     while (left > 0) {
@@ -108,40 +113,63 @@ void AtomicFileSet::write_temp(Entry& e) {
     if (::close(fd) != 0) fail(e.path, "cannot close it", errno);
 }
 
+// A link to the old file, so that a rename failing half-way can put the first ones back.
+void AtomicFileSet::keep_backup(Entry& e) {
+    if (!e.existed) return;
+    std::string name;
+    const int fd = journal_.make_temp(name);
+    if (fd < 0) fail(e.path, "cannot create a temporary file in its folder", errno);
+    ::close(fd);
+    ::unlink(name.c_str());
+    if (::link(e.path.c_str(), name.c_str()) != 0)
+        fail(e.path, "cannot keep a copy of the old file while replacing it", errno);
+    e.backup = name;
+}
+
 void AtomicFileSet::commit() {
     for (const auto& e : entries_) check_writable(e);
     for (auto& e : entries_) write_temp(e);
-    // Keep a link to each old file so that a rename failing half-way can put the first back.
-    for (auto& e : entries_) {
-        if (!e.existed) continue;
-        int fd = -1;
-        std::string name = unique_beside(e.path, "old", fd);
-        if (fd < 0) fail(e.path, "cannot create a temporary file in its folder", errno);
-        ::close(fd);
-        ::unlink(name.c_str());
-        if (::link(e.path.c_str(), name.c_str()) != 0)
-            fail(e.path, "cannot keep a copy of the old file while replacing it", errno);
-        e.backup = name;
+    for (auto& e : entries_) keep_backup(e);
+    reached("written");
+    std::vector<std::pair<std::string, std::string>> renames;
+    std::vector<std::string> removals;
+    for (const auto& e : entries_) {
+        renames.emplace_back(e.temp, e.path);
+        if (!e.backup.empty()) removals.push_back(e.backup);
     }
+    journal_.commit(renames, removals);
+    reached("promised");
+    rename_all();
+    // Done: the journal and the kept old files go.
+    journal_.finish();
+    for (auto& e : entries_) e.temp.clear(), e.backup.clear();
+    entries_.clear();
+}
+
+void AtomicFileSet::rename_all() {
     for (size_t i = 0; i < entries_.size(); ++i) {
         auto& e = entries_[i];
         if (::rename(e.temp.c_str(), e.path.c_str()) == 0) {
             e.temp.clear();
+            reached("renamed " + std::to_string(i + 1));
             continue;
         }
         const int err = errno;
+        // Take the promise back before keeping it half: the old files return, the new go.
+        std::vector<std::pair<std::string, std::string>> back;
+        std::vector<std::string> removals;
         for (size_t k = 0; k < i; ++k) {
-            auto& done = entries_[k];
-            if (!done.backup.empty() && ::rename(done.backup.c_str(), done.path.c_str()) == 0)
-                done.backup.clear();
-            else if (!done.existed)
-                ::unlink(done.path.c_str());
+            const auto& done = entries_[k];
+            if (!done.backup.empty())
+                back.emplace_back(done.backup, done.path);
+            else
+                removals.push_back(done.path);
         }
+        journal_.commit(back, removals);
+        journal_.finish();
+        for (auto& x : entries_) x.temp.clear(), x.backup.clear();
         fail(e.path, "cannot replace it", err);
     }
-    for (const auto& e : entries_) sync_folder(e.path);
-    discard();
-    entries_.clear();
 }
 
 void AtomicFileSet::discard() {

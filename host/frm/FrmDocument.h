@@ -22,7 +22,9 @@ struct FrmLine {
 
 class FrmDocument {
   public:
-    std::string path;      // as given; used in messages and to find the .frx beside it
+    std::string path;  // as given; used in messages
+    // The form on disk: `path` with a link to the form followed; its folder holds the .frx.
+    std::string file_path;
     std::string encoding;  // of the file's text: "UTF-8" or the author's code page
     // For a UTF-8 (often plain ASCII) form: the code page of text that is not UTF-8, as a .frx
     // written by the designer holds (the fonts' Charset, or the code page given).
@@ -60,8 +62,25 @@ class FrmDocument {
     // Text of the file's encoding to UTF-8; a byte that does not decode becomes U+FFFD.
     std::string decode(const std::string& bytes) const;
 
+    // Reads every .frx the form refers to (and its own), so that the pair is read at one
+    // moment (under the form's lock); a .frx that cannot be read is reported when it is used.
+    void read_all_frx() const;
+    // The document as read from disk: the form's bytes (a fingerprint) and the .frx files.
+    void note_read_from_disk(const std::string& bytes);
+    // FrmError when the form or a .frx read with it is not on disk as it was read: another
+    // program changed it since. Nothing to check for a document not read from disk.
+    void check_unchanged_on_disk() const;
+    // A document made from this one's bytes (a block added) that stands for the same files on
+    // disk: the same .frx as read and the same check against changes.
+    void adopt_files_of(const FrmDocument& read_from_disk);
+    // The .frx at `frx_path` now holds `bytes` on disk (this program wrote them).
+    void note_frx_written(const std::string& frx_path, const std::string& bytes);
+
   private:
     mutable std::map<std::string, FrxFile> frx_cache_;
+    bool from_disk_ = false;
+    size_t disk_size_ = 0;
+    size_t disk_hash_ = 0;
 };
 
 }  // namespace kv::frm

@@ -10,7 +10,7 @@ std::string located(const std::string& file, size_t line, const std::string& wha
 }  // namespace
 
 FrmError::FrmError(const std::string& file, size_t line, const std::string& what)
-    : std::runtime_error(located(file, line, what)), file_(file), line_(line) {}
+    : std::runtime_error(located(file, line, what)), file_(file), reason_(what), line_(line) {}
 
 std::string expected_found(const std::string& expected, const std::string& found) {
     std::string shown;

@@ -12,9 +12,12 @@ class FrmError : public std::runtime_error {
 
     const std::string& file() const { return file_; }
     size_t line() const { return line_; }
+    // What was wrong, without the place.
+    const std::string& reason() const { return reason_; }
 
   private:
     std::string file_;
+    std::string reason_;
     size_t line_;
 };
 

@@ -4,13 +4,17 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "engine/Numbers.h"
 #include "host/common/MenuShortcut.h"
 #include "host/frm/CodePage.h"
+#include "host/frm/FileLimits.h"
+#include "host/frm/FormLock.h"
 #include "host/frm/FrmError.h"
+#include "host/frm/SaveJournal.h"
 
 namespace kv::frm {
 
@@ -18,7 +22,8 @@ namespace {
 
 // Menus may nest deeply, but a file nesting blocks past this is not a form.
 constexpr size_t kMaxDepth = 256;
-constexpr uint64_t kMaxFileBytes = 64ull * 1024 * 1024;
+constexpr uint64_t kMaxFileBytes = kMaxFormFileBytes;
+constexpr size_t kMaxFileName = kMaxFileNameBytes;
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
@@ -40,6 +45,13 @@ std::pair<std::string, std::string> first_word(const std::string& t) {
 
 bool is_hex_digit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// "VB.Form", "Any.MDIForm", "form": a class whose name, without its library, is a form's.
+bool is_form_class(const std::string& cls) {
+    const size_t dot = cls.rfind('.');
+    const std::string type = dot == std::string::npos ? cls : cls.substr(dot + 1);
+    return same_name(type, "Form") || same_name(type, "MDIForm");
 }
 
 std::vector<FrmLine> split_lines(const std::string& bytes) {
@@ -69,6 +81,12 @@ FrmDocument FrmReader::read_file(const std::string& path, const std::string& cod
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         throw FrmError(path, 0, std::string("cannot read the file: ") + std::strerror(errno));
+    // A form that is a link is the file it names: its .frx, lock and saves are beside that.
+    const std::string file = form_on_disk(path);
+    FormLock lock(file, FormLock::Mode::Shared, path);
+    finish_interrupted_save(file, path);
+    if (::stat(file.c_str(), &st) != 0)
+        throw FrmError(path, 0, std::string("cannot read the file: ") + std::strerror(errno));
     if (S_ISDIR(st.st_mode)) throw FrmError(path, 0, "expected a form file, found a folder");
     if (!S_ISREG(st.st_mode))
         throw FrmError(path, 0, "expected a form file, found a device, pipe or socket");
@@ -76,11 +94,37 @@ FrmDocument FrmReader::read_file(const std::string& path, const std::string& cod
         throw FrmError(path, 0,
                        "expected a form file of at most 64 MB, found " +
                            std::to_string(st.st_size) + " bytes");
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in) throw FrmError(path, 0, "cannot read the file");
     std::ostringstream ss;
     ss << in.rdbuf();
-    return read_bytes(ss.str(), path, codepage);
+    const std::string bytes = ss.str();
+    FrmDocument doc = read_bytes(bytes, path, codepage);
+    doc.file_path = file;
+    doc.note_read_from_disk(bytes);
+    doc.read_all_frx();
+    return doc;
+}
+
+std::string FrmReader::form_on_disk(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::error_code ec;
+    const auto target = std::filesystem::canonical(path, ec);
+    return ec ? path : target.string();
+}
+
+void FrmReader::finish_interrupted_save(const std::string& file, const std::string& shown_as) {
+    const SaveJournal journal(file);
+    const std::string frx = std::filesystem::path(file).stem().string() + ".frx";
+    if (!journal.pending() && !journal.legacy_pending(frx)) return;
+    FormLock alone(file, FormLock::Mode::Exclusive, shown_as);
+    try {
+        journal.finish();
+        journal.finish_legacy(frx);
+    } catch (const FrmError& e) {
+        throw FrmError(shown_as, 0, e.reason());
+    }
 }
 
 FrmDocument FrmReader::read_bytes(const std::string& bytes, const std::string& path,
@@ -163,7 +207,9 @@ void FrmReader::read_block(FrmBlock& block, size_t depth) {
             const auto [cls, name] = first_word(rest);
             if (cls.empty() || name.empty() || name.find_first_of(" \t") != std::string::npos)
                 fail(i, expected_found("Begin CLASS NAME", t));
-            if (cls == "VB.Form" || cls == "VB.MDIForm")
+            // Only the top block is a form; a form class of any library below it would be
+            // taken for one.
+            if (is_form_class(cls))
                 fail(i, expected_found("a control inside " + doc_.form.name +
                                            " (a form cannot hold another form)",
                                        t));
@@ -310,6 +356,9 @@ void read_quoted(const FrmDocument& doc, FrmProperty& p, const LineFault& bad) {
     if (p.frx_name.empty() || p.frx_name == "." || p.frx_name == ".." ||
         p.frx_name.find_first_of("/\\:") != std::string::npos)
         bad(expected_found("a plain .frx file name beside the form", p.frx_name));
+    if (p.frx_name.size() > kMaxFileName)
+        bad("expected a .frx file name of at most " + std::to_string(kMaxFileName) +
+            " bytes, found one of " + std::to_string(p.frx_name.size()));
     p.frx_offset = static_cast<uint32_t>(std::stoul(rest.substr(1), nullptr, 16));
     p.frx_dollar = open == 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Reads a form file into a FrmDocument. Every problem is an FrmError located FILE:LINE.
+// Reads a form file into a FrmDocument. Every problem is an FrmError located FILE:LINE. A file
+// is read with its .frx under the form's lock, after any save that was killed is finished.
 #include <optional>
 #include <string>
 
@@ -23,6 +24,11 @@ class FrmReader {
     // with a decimal comma) is kept as written.
     static std::optional<FrmProperty> parse_property(const FrmDocument& doc, size_t line,
                                                      bool foreign = false);
+
+    // The form file `path` stands for: the file a link names, else `path`.
+    static std::string form_on_disk(const std::string& path);
+    // Finishes (or cleans up after) a save of the form that was killed, under the form's lock.
+    static void finish_interrupted_save(const std::string& file, const std::string& shown_as);
 
   private:
     explicit FrmReader(FrmDocument& doc) : doc_(doc) {}

@@ -34,10 +34,23 @@ class FrmWriter {
     // The form with a new, empty resizer block placed as the designer places one (its library's
     // `Object =` header line when missing, the block after the form's controls, before its menus).
     static std::string add_resizer_block(const FrmDocument& doc, const std::string& name);
+    // The same as a document that stands for the files `doc` was read from (FrmDocument::
+    // adopt_files_of), read in `codepage`.
+    static FrmDocument with_resizer_block(const FrmDocument& doc, const std::string& name,
+                                          const std::string& codepage);
+    // The document the files are after `saved` was written for `doc`: the next save of the same
+    // session starts from it and is checked against it.
+    static FrmDocument as_saved(const FrmDocument& doc, const SavedForm& saved,
+                                const std::string& codepage);
 
-    // Writes the form (and the .frx when it changed) to disk, both or neither (FrmError naming
-    // the file and the reason).
+    // Writes the form (and the .frx when it changed) to disk, both or neither as any reader and
+    // a kill at any instant see it: under the form's lock, after finishing a save that was
+    // interrupted (FrmError naming the file and the reason). A form that is a link is written
+    // to the file it names; the link stays.
     static void write_files(const std::string& frm_path, const SavedForm& saved);
+    // The same for the form `doc` was read from; refused, with nothing written, when the form or
+    // a .frx on disk is no longer as `doc` read it (another program changed it since).
+    static void write_files(const FrmDocument& doc, const SavedForm& saved);
 
     // One property line as the designer writes it: the name padded to 16 columns, "=   " and
     // the value text.

@@ -1,18 +1,20 @@
 #include "host/frm/FrxFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <fstream>
-#include <sstream>
+#include <cerrno>
 #include <utility>
 
+#include "host/frm/FileLimits.h"
 #include "host/frm/FrmError.h"
 
 namespace kv::frm {
 
 namespace {
 
-constexpr uint64_t kMaxBytes = 64ull * 1024 * 1024;
+constexpr uint64_t kMaxBytes = kMaxFormFileBytes;
 
 uint32_t read_le(const std::string& b, size_t at, size_t width) {
     uint32_t v = 0;
@@ -51,19 +53,45 @@ std::pair<size_t, size_t> entry_layout(const std::string& bytes, uint32_t offset
 }  // namespace
 
 FrxFile FrxFile::load(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && errno == ELOOP)
+        throw FrmError(path, 0,
+                       "expected a file of its own, found a symbolic link (a .frx is never read "
+                       "through a link)");
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0) ::close(fd);
         throw FrmError(path, 0, "expected a regular file, found none or a folder or device");
-    if (static_cast<uint64_t>(st.st_size) > kMaxBytes)
+    }
+    if (static_cast<uint64_t>(st.st_size) > kMaxBytes) {
+        ::close(fd);
         throw FrmError(path, 0,
                        "expected at most 64 MB, found " + std::to_string(st.st_size) + " bytes");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FrmError(path, 0, "cannot read the file");
-    std::ostringstream ss;
-    ss << in.rdbuf();
+    }
     FrxFile f;
     f.path_ = path;
-    f.bytes_ = ss.str();
+    f.bytes_.resize(static_cast<size_t>(st.st_size));
+    size_t got = 0;
+    while (got < f.bytes_.size()) {
+        const ssize_t n = ::read(fd, f.bytes_.data() + got, f.bytes_.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            throw FrmError(path, 0, "cannot read the file");
+        }
+        if (n == 0) break;  // shorter than it said: what is there is the file
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    f.bytes_.resize(got);
+    f.on_disk_ = true;
+    return f;
+}
+
+FrxFile FrxFile::written(const std::string& path, const std::string& bytes) {
+    FrxFile f;
+    f.path_ = path;
+    f.bytes_ = bytes;
     f.on_disk_ = true;
     return f;
 }
@@ -90,7 +118,12 @@ std::string FrxFile::read_text(uint32_t offset) const {
                            "expected an entry at offset " + hex_offset(offset) +
                                ", found the length field " + field + ", a negative length");
         }
-        const uint32_t wanted = left >= 4 ? read_le(bytes_, offset, 4) : 0;
+        if (left < 4)
+            throw FrmError(path_, 0,
+                           "expected an entry at offset " + hex_offset(offset) + ", found only " +
+                               std::to_string(left) +
+                               " bytes to the end of the file, too few to hold its length");
+        const uint32_t wanted = read_le(bytes_, offset, 4);
         throw FrmError(path_, 0,
                        "expected an entry of " + std::to_string(wanted) + " bytes at offset " +
                            hex_offset(offset) + ", found only " + std::to_string(left) +

@@ -10,13 +10,20 @@ namespace kv::frm {
 class FrxFile {
   public:
     FrxFile() = default;
-    // Reads the whole file; FrmError "PATH: cannot read" when it cannot be opened.
+    // Reads the whole file; FrmError "PATH: cannot read" when it cannot be opened, and for a
+    // link: a .frx is never read through one, or a save would copy what it names.
     static FrxFile load(const std::string& path);
+
+    // A file this program has just written with `bytes`.
+    static FrxFile written(const std::string& path, const std::string& bytes);
 
     const std::string& path() const { return path_; }
     void set_path(std::string path) { path_ = std::move(path); }
     const std::string& bytes() const { return bytes_; }
     bool exists_on_disk() const { return on_disk_; }
+    // Why the file could not be read ("" when it was, or when there is none).
+    const std::string& error() const { return error_; }
+    void set_error(std::string why) { error_ = std::move(why); }
 
     // The bytes of the text entry at `offset`. FrmError (whole-file) when no count fits.
     std::string read_text(uint32_t offset) const;
@@ -32,6 +39,7 @@ class FrxFile {
     std::string path_;
     std::string bytes_;
     bool on_disk_ = false;
+    std::string error_;
 };
 
 }  // namespace kv::frm

@@ -78,8 +78,7 @@ ChangeJournal::Changes ChangeJournal::take(const MemoryForm& form, const void* r
 void ChangeJournal::note(MemoryObject& object) {
     if (!object.alive()) return;
     // A form being made has no owner yet to ask: it is its own form.
-    const MemoryForm* form =
-        object.is_form() ? static_cast<const MemoryForm*>(&object) : object.form().get();
+    const MemoryForm* form = object.is_form() ? &object.as_form() : object.form().get();
     if (!form) return;
     auto it = journals().find(form);
     if (it == journals().end()) return;

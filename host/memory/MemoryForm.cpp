@@ -25,6 +25,7 @@ MemoryForm::MemoryForm(std::weak_ptr<MemoryHost> host, std::string name, FormKin
     : MemoryObject(std::move(host), kind == FormKind::MDIForm ? "MDIForm" : "Form",
                    traits_for(kind == FormKind::MDIForm ? "MDIForm" : "Form")),
       kind_(kind) {
+    form_self_ = this;
     set_known(Prop::Name, name);
     set_known(Prop::Caption, name);
     rect_ = {0, 0, 4800, 3600};
@@ -127,7 +128,11 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     auto h = host();
     ForeignClass shape = h->foreign_class(class_name);
     shape.aligns = shape.aligns || aligns;
-    auto obj = std::make_shared<MemoryObject>(host_, class_name, traits_for(class_name, shape));
+    const ClassTraits traits = traits_for(class_name, shape);
+    // A form is never a control: the runtime has no such class to place on a form.
+    if (traits.is_form)
+        throw Error(711, "Invalid class string. A form cannot be placed on a form: " + class_name);
+    auto obj = std::make_shared<MemoryObject>(host_, class_name, traits);
     obj->form_ = std::static_pointer_cast<MemoryForm>(shared_from_this());
     obj->container_ = holder;
     obj->form_ptr_ = this;
@@ -178,73 +183,37 @@ std::shared_ptr<MemoryObject> MemoryForm::add_user_control(
 
 void MemoryForm::remove_control(const std::shared_ptr<MemoryObject>& control) {
     if (!control || control->form().get() != this) throw Error::standard(kErrInvalidCall);
-    remove_controls({control});
-}
-
-namespace {
-int align_of(const MemoryObject& c, const std::vector<std::pair<Prop, Value>>& known);
-}  // namespace
-
-void MemoryForm::remove_controls(const std::vector<std::shared_ptr<MemoryObject>>& controls) {
     const auto by_creation = [](const MemoryObject* a, const MemoryObject* b) {
         return a->seq_ < b->seq_;
     };
-    // The removed controls leave the form's list together, which is in creation order: from the
-    // first of them on the others close up behind.
-    std::vector<MemoryObject*> gone;
-    const auto close_up = [&] {
-        if (gone.empty()) return;
-        std::sort(gone.begin(), gone.end(), by_creation);
-        auto kept = std::lower_bound(
-            controls_.begin(), controls_.end(), gone.front()->seq_,
-            [](const std::shared_ptr<MemoryObject>& c, uint64_t seq) { return c->seq_ < seq; });
-        size_t next = 0;
-        for (auto it = kept; it != controls_.end(); ++it) {
-            if (next < gone.size() && it->get() == gone[next]) {
-                ++next;
-                continue;
-            }
-            if (kept != it) *kept = std::move(*it);
-            ++kept;
+    // The control and everything inside it, outermost first: in creation order, as a container
+    // is made before what it holds.
+    std::vector<MemoryObject*> tree{control.get()};
+    for (size_t i = 0; i < tree.size(); ++i)
+        tree.insert(tree.end(), tree[i]->held_.begin(), tree[i]->held_.end());
+    std::sort(tree.begin(), tree.end(), by_creation);
+    std::vector<std::shared_ptr<MemoryObject>> doomed;
+    doomed.reserve(tree.size());
+    for (MemoryObject* c : tree) doomed.push_back(c->shared_from_this());
+    for (const auto& c : doomed) c->mark_dead();
+    if (MemoryObject* holder = control->container_ptr_) std::erase(holder->held_, control.get());
+    for (MemoryObject* c : tree) c->held_.clear();
+    // The form's controls are in creation order too: from the first of the doomed on, the others
+    // close up behind.
+    auto kept = std::lower_bound(
+        controls_.begin(), controls_.end(), tree.front()->seq_,
+        [](const std::shared_ptr<MemoryObject>& c, uint64_t seq) { return c->seq_ < seq; });
+    size_t next = 0;
+    for (auto it = kept; it != controls_.end(); ++it) {
+        if (next < tree.size() && it->get() == tree[next]) {
+            ++next;
+            continue;
         }
-        controls_.erase(kept, controls_.end());
-        gone.clear();
-    };
-    try {
-        for (const auto& control : controls) {
-            if (!control || !control->alive()) continue;  // gone meanwhile, with a container
-            if (control->form().get() != this) throw Error::standard(kErrInvalidCall);
-            // The control and everything inside it, outermost first: in creation order, as a
-            // container is made before what it holds.
-            std::vector<MemoryObject*> tree{control.get()};
-            for (size_t i = 0; i < tree.size(); ++i)
-                tree.insert(tree.end(), tree[i]->held_.begin(), tree[i]->held_.end());
-            std::sort(tree.begin(), tree.end(), by_creation);
-            std::vector<std::shared_ptr<MemoryObject>> doomed;
-            doomed.reserve(tree.size());
-            bool runs_code = false;
-            for (MemoryObject* c : tree) {
-                doomed.push_back(c->shared_from_this());
-                runs_code = runs_code || c->user_control_ != nullptr;
-            }
-            // Terminate code sees the form's list as it is after the earlier removals.
-            if (runs_code) close_up();
-            for (const auto& c : doomed) c->mark_dead();
-            if (MemoryObject* holder = control->container_ptr_)
-                std::erase(holder->held_, control.get());
-            for (MemoryObject* c : tree) c->held_.clear();
-            gone.insert(gone.end(), tree.begin(), tree.end());
-            // So does the code of aligned bars that move.
-            if (std::any_of(bars_.begin(), bars_.end(),
-                            [](const MemoryObject* b) { return align_of(*b, b->known_) != 0; }))
-                close_up();
-            layout_aligned();
-        }
-    } catch (...) {
-        close_up();  // those that went before the failure
-        throw;
+        if (kept != it) *kept = std::move(*it);
+        ++kept;
     }
-    close_up();
+    controls_.erase(kept, controls_.end());
+    layout_aligned();
 }
 
 std::shared_ptr<MemoryObject> MemoryForm::control(std::string_view name,

@@ -52,10 +52,6 @@ class MemoryForm : public MemoryObject {
         std::optional<int> index = std::nullopt);
     // Remove a control and everything inside it (user controls get UserControl_Terminate).
     void remove_control(const std::shared_ptr<MemoryObject>& control);
-    // remove_control for each in turn (one that went meanwhile is passed over), the form's
-    // list of controls closed up once rather than after each: a form's controls all taken
-    // down cost as much as the form has.
-    void remove_controls(const std::vector<std::shared_ptr<MemoryObject>>& controls);
     // The control with this name (and index), nullptr when none.
     std::shared_ptr<MemoryObject> control(std::string_view name,
                                           std::optional<int> index = std::nullopt) const;

@@ -117,6 +117,8 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     void set_program_missing(std::string program) { missing_programs_.insert(std::move(program)); }
     // Replaces $TMPDIR (else /tmp) as the temporary folder; "" goes back to those.
     void set_temp_folder(std::string folder) { temp_folder_ = std::move(folder); }
+    // The code page's language (default: the forms runtime's).
+    void set_code_language(CodeLanguage language) { code_language_ = language; }
     // The help folder (default: share/kelvane/help beside the program, installed_help_folder).
     void set_help_folder(std::string folder) { help_folder_ = std::move(folder); }
     // About boxes shown, in order; the hand presses the latest one's "System Info..." button.
@@ -180,6 +182,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     // How many copies made by copy_form are still alive (a preview holds one while it shows).
     size_t live_copies() const;
     std::string help_folder() override { return help_folder_; }
+    CodeLanguage code_language() override { return code_language_; }
     void show_about(const AboutBox& box) override { about_boxes_.push_back(box); }
     std::string system_facts() override;
 
@@ -209,6 +212,7 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     std::string help_folder_;
     std::vector<AboutBox> about_boxes_;
     bool launch_ = false;
+    CodeLanguage code_language_ = CodeLanguage::Forms;
     std::string opener_ = "xdg-open";
     std::shared_ptr<MemoryPageDialog> dialog_;
     std::shared_ptr<TimerQueue> timers_;

@@ -64,6 +64,16 @@ void MemoryObject::no_such_property() {
     throw Error::standard(kErrNoSuchProperty);
 }
 
+MemoryForm& MemoryObject::as_form() {
+    if (!form_self_) throw Error::standard(kErrObjectNotSet);
+    return *form_self_;
+}
+
+const MemoryForm& MemoryObject::as_form() const {
+    if (!form_self_) throw Error::standard(kErrObjectNotSet);
+    return *form_self_;
+}
+
 std::shared_ptr<MemoryHost> MemoryObject::host() const {
     auto h = host_.lock();
     if (!h) throw Error::standard(kErrObjectNotSet);
@@ -80,7 +90,7 @@ std::shared_ptr<MemoryForm> MemoryObject::form() const {
     if (!alive_) return nullptr;
     if (is_form())
         return std::static_pointer_cast<MemoryForm>(
-            std::const_pointer_cast<MemoryObject>(shared_from_this()));
+            std::const_pointer_cast<MemoryObject>(as_form().shared_from_this()));
     return form_.lock();
 }
 
@@ -121,12 +131,12 @@ std::string MemoryObject::type_name() {
 
 std::shared_ptr<ControlCollection> MemoryObject::controls() {
     if (!is_form()) no_such_property();
-    return static_cast<MemoryForm&>(*this).control_collection();
+    return as_form().control_collection();
 }
 
 ObjectRef MemoryObject::active_form() {
     if (!traits_.is_mdi_form) no_such_property();
-    auto& f = static_cast<MemoryForm&>(*this);
+    auto& f = as_form();
     auto child = f.active_child_.lock();
     if (child && !child->alive()) return nullptr;
     return child;

@@ -84,6 +84,8 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // Answers the tolerated failures (a property the class lacks, Index outside an array)
     // without throwing.
     std::optional<Value> try_get(Prop p) override;
+    // get(name) for a caller that tolerates a property the object lacks: no error is raised.
+    std::optional<Value> try_get(std::string_view name);
     double get_number(Prop p) override;
     bool try_get_number(Prop p, double& out) override;
     void move(double left, std::optional<double> top = std::nullopt,
@@ -113,6 +115,9 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     const std::string& class_name() const { return class_name_; }
     const ClassTraits& traits() const { return traits_; }
     bool is_form() const { return traits_.is_form; }
+    // The form this object is (error 91 when it is not one): the only way down to MemoryForm.
+    MemoryForm& as_form();
+    const MemoryForm& as_form() const;
     std::string name() const;
     std::optional<int> index() const { return index_; }  // set when the control is in an array
     void set_index(std::optional<int> index);
@@ -210,6 +215,17 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void set_extra(std::string_view name, const Value& v);
     bool has_extra(std::string_view name) const;
     [[noreturn]] static void no_such_property();
+    // A whole number from lo to hi (halves to even), else error 380 (6 past 32 bits).
+    static int whole_in(const Value& v, int lo, int hi);
+    // The steps of set(Prop): geometry (Left .. Y2), the scale (true when p is one of its
+    // properties), the plain properties.
+    void set_geometry(Prop p, const Value& v);
+    bool set_scale(Prop p, const Value& v);
+    void set_plain(Prop p, const Value& v);
+    // The steps of set_raw: a form's client area (true when `name` is one of its four), the
+    // properties the host models.
+    bool set_raw_client(std::string_view name, const Value& v);
+    void set_raw_known(Prop p, const Value& v);
     // Does the object have property `p`? (the class's traits, worked out once)
     bool has(Prop p) const { return (props_ >> static_cast<unsigned>(p)) & 1u; }
     // Are writes being logged? Callers build the record only then.
@@ -276,7 +292,8 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     std::string class_name_;
     std::weak_ptr<MemoryForm> form_;
     std::weak_ptr<MemoryObject> container_;
-    uint64_t seq_ = 0;  // creation order on the form
+    MemoryForm* form_self_ = nullptr;  // set by a form for itself (as_form)
+    uint64_t seq_ = 0;                 // creation order on the form
     // The controls made inside this container while they are on the form, in creation order:
     // removing a control finds what it holds without looking at every control of the form.
     std::vector<MemoryObject*> held_;

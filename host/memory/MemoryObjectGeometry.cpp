@@ -88,7 +88,7 @@ double MemoryObject::border_twips_y() const {
 
 double MemoryObject::client_width_twips() const {
     if (is_form()) {
-        const auto& f = static_cast<const MemoryForm&>(*this);
+        const auto& f = as_form();
         if (f.window_state_ == 1) return 0;
         const FrameMetrics& m = f.frame();
         return std::max(0.0, rect_.width - 2.0 * m.border_px * tpp_x());
@@ -99,7 +99,7 @@ double MemoryObject::client_width_twips() const {
 
 double MemoryObject::client_height_twips() const {
     if (is_form()) {
-        const auto& f = static_cast<const MemoryForm&>(*this);
+        const auto& f = as_form();
         if (f.window_state_ == 1) return 0;
         const FrameMetrics& m = f.frame();
         int px = 2 * m.border_px + m.caption_px + (f.has_menu_bar() ? kMenuBarPixels : 0);

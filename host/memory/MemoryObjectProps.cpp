@@ -210,7 +210,7 @@ Value MemoryObject::read(Prop p) {
             if (!index_) throw Error::standard(kErrNotAnArray);
             return static_cast<double>(*index_);
         case Prop::Visible:
-            if (is_form()) return static_cast<const MemoryForm&>(*this).visible_;
+            if (is_form()) return as_form().visible_;
             return get_known(p);
         case Prop::ScaleMode:
             return static_cast<double>(scale_mode_);
@@ -219,9 +219,9 @@ Value MemoryObject::read(Prop p) {
         case Prop::ScaleTop:
             return scale_top_;
         case Prop::WindowState:
-            return static_cast<double>(static_cast<const MemoryForm&>(*this).window_state_);
+            return static_cast<double>(as_form().window_state_);
         case Prop::MDIChild:
-            return static_cast<const MemoryForm&>(*this).kind_ == FormKind::MDIChild;
+            return as_form().kind_ == FormKind::MDIChild;
         case Prop::hWnd:
             return static_cast<double>(hwnd_);
         default:
@@ -229,77 +229,51 @@ Value MemoryObject::read(Prop p) {
     }
 }
 
+int MemoryObject::whole_in(const Value& v, int lo, int hi) {
+    const int n = to_int32(to_double(v));
+    if (n < lo || n > hi) throw invalid_value();
+    return n;
+}
+
+// A write through the host's rules: geometry in the container's units, the scale, then the
+// plain properties; each write is logged.
 void MemoryObject::set(Prop p, const Value& v) {
     if (!has(p)) no_such_property();
-    const bool geometry = p <= Prop::Y2;  // Left .. Y2: only these need the container's scale
-    double tx = geometry ? container_tpu_x() : 1, ty = geometry ? container_tpu_y() : 1;
+    if (p <= Prop::Y2)  // Left .. Y2: only these need the container's scale
+        set_geometry(p, v);
+    else if (!set_scale(p, v))
+        set_plain(p, v);
+    log_write(prop_name(p), {v});
+}
+
+void MemoryObject::set_geometry(Prop p, const Value& v) {
+    const double tx = container_tpu_x(), ty = container_tpu_y();
     RectTwips r = rect_;
     switch (p) {
         case Prop::Left:
             r.left = (to_double(v) - container_origin_x()) * tx;
-            apply_rect(r);
             break;
         case Prop::Top:
             r.top = (to_double(v) - container_origin_y()) * ty;
-            apply_rect(r);
             break;
         case Prop::Width:
         case Prop::Height: {
-            double d = to_double(v);
+            const double d = to_double(v);
             if (d < 0) throw invalid_value();
             (p == Prop::Width ? r.width : r.height) = d * std::abs(p == Prop::Width ? tx : ty);
-            apply_rect(r);
             break;
         }
-        case Prop::X1:
-        case Prop::Y1:
-        case Prop::X2:
-        case Prop::Y2:
+        default:  // X1 .. Y2: a line's ends
             set_line_end(p, to_double(v), tx, ty);
-            break;
-        case Prop::Name:
-            throw not_at_run_time();
-        case Prop::Index:
-            throw not_at_run_time();
-        case Prop::MDIChild:
-            throw not_at_run_time();
-        case Prop::hWnd:
-            throw read_only();
-        case Prop::Align: {
-            int a = to_int32(to_double(v));
-            if (a < 0 || a > 4) throw invalid_value();
-            set_known(p, static_cast<double>(a));
-            if (auto f = form()) f->layout_aligned();
-            break;
-        }
-        case Prop::Visible:
-            if (is_form()) {
-                auto& f = static_cast<MemoryForm&>(*this);
-                to_bool(v) ? f.show() : f.hide();
-            } else {
-                set_known(p, to_bool(v));
-                if (auto f = form()) f->layout_aligned();
-            }
-            break;
-        case Prop::FontSize: {
-            double size = to_double(v);
-            if (!(size > 0) || size > 2160) throw invalid_value();
-            set_known(p, size);
-            if (traits_.integral_height) apply_rect(rect_);
-            break;
-        }
-        case Prop::BorderStyle: {
-            int b = to_int32(to_double(v));
-            if (b < 0 || b > (is_form() ? 5 : 6)) throw invalid_value();
-            set_known(p, static_cast<double>(b));
-            if (is_form()) on_size_changed();
-            // What it holds sits inside the border.
-            if (traits_.container && form_ptr_) ChangeJournal::note_everything(*form_ptr_);
-            break;
-        }
+            return;
+    }
+    apply_rect(r);
+}
+
+bool MemoryObject::set_scale(Prop p, const Value& v) {
+    switch (p) {
         case Prop::ScaleMode: {
-            int m = to_int32(to_double(v));
-            if (m < 0 || m > 7) throw invalid_value();
+            const int m = whole_in(v, 0, 7);
             if (m == kScaleUser) {
                 user_tpu_x_ = twips_per_scale_unit_x();
                 user_tpu_y_ = twips_per_scale_unit_y();
@@ -307,33 +281,66 @@ void MemoryObject::set(Prop p, const Value& v) {
                 scale_left_ = scale_top_ = 0;
             }
             scale_mode_ = m;
-            break;
+            return true;
         }
         case Prop::ScaleWidth:
         case Prop::ScaleHeight: {
             if (traits_.is_mdi_form) throw read_only();
-            double d = to_double(v);
+            const double d = to_double(v);
             if (d == 0) throw invalid_value();
             p == Prop::ScaleWidth ? set_user_scale_from(d, 0) : set_user_scale_from(0, d);
-            break;
+            return true;
         }
         case Prop::ScaleLeft:
         case Prop::ScaleTop:
             set_user_scale_from(0, 0);
             (p == Prop::ScaleLeft ? scale_left_ : scale_top_) = to_double(v);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MemoryObject::set_plain(Prop p, const Value& v) {
+    switch (p) {
+        case Prop::Name:
+        case Prop::Index:
+        case Prop::MDIChild:
+            throw not_at_run_time();
+        case Prop::hWnd:
+            throw read_only();
+        case Prop::Align:
+            set_known(p, static_cast<double>(whole_in(v, 0, 4)));
+            if (auto f = form()) f->layout_aligned();
             break;
-        case Prop::WindowState: {
-            int s = to_int32(to_double(v));
-            if (s < 0 || s > 2) throw invalid_value();
-            static_cast<MemoryForm&>(*this).set_window_state(s);
+        case Prop::Visible:
+            if (is_form()) {
+                auto& f = as_form();
+                to_bool(v) ? f.show() : f.hide();
+            } else {
+                set_known(p, to_bool(v));
+                if (auto f = form()) f->layout_aligned();
+            }
+            break;
+        case Prop::FontSize: {
+            const double size = to_double(v);
+            if (!(size > 0) || size > 2160) throw invalid_value();
+            set_known(p, size);
+            if (traits_.integral_height) apply_rect(rect_);
             break;
         }
-        case Prop::StartUpPosition: {
-            int s = to_int32(to_double(v));
-            if (s < 0 || s > 3) throw invalid_value();
-            set_known(p, static_cast<double>(s));
+        case Prop::BorderStyle:
+            set_known(p, static_cast<double>(whole_in(v, 0, is_form() ? 5 : 6)));
+            if (is_form()) on_size_changed();
+            // What it holds sits inside the border.
+            if (traits_.container && form_ptr_) ChangeJournal::note_everything(*form_ptr_);
             break;
-        }
+        case Prop::WindowState:
+            as_form().set_window_state(whole_in(v, 0, 2));
+            break;
+        case Prop::StartUpPosition:
+            set_known(p, static_cast<double>(whole_in(v, 0, 3)));
+            break;
         case Prop::MousePointer:
         case Prop::TabIndex:
         case Prop::BackColor:
@@ -346,7 +353,6 @@ void MemoryObject::set(Prop p, const Value& v) {
             set_known(p, Value(to_text(v)));
             break;  // Tag, ToolTipText, Caption
     }
-    log_write(prop_name(p), {v});
 }
 
 std::optional<Value> MemoryObject::try_get(Prop p) {
@@ -383,6 +389,14 @@ Value MemoryObject::get(std::string_view name) {
     if (has_extra(name)) return get_extra(name);
     if (const NamedDefault* d = named_default(name); d && d->has(*this)) return d->value;
     no_such_property();
+}
+
+std::optional<Value> MemoryObject::try_get(std::string_view name) {
+    if (auto p = prop_from_name(name)) return try_get(*p);
+    if (Value v; get_control_value(name, v)) return v;
+    if (has_extra(name)) return get_extra(name);
+    if (const NamedDefault* d = named_default(name); d && d->has(*this)) return d->value;
+    return std::nullopt;
 }
 
 void MemoryObject::set(std::string_view name, const Value& v) {

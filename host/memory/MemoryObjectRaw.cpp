@@ -15,30 +15,40 @@ void MemoryObject::set_raw(std::string_view name, const Value& v) {
     if (traits_.container && form_ptr_ &&
         (iequal(name, "BorderStyle") || iequal(name, "Appearance")))
         ChangeJournal::note_everything(*form_ptr_);
-    auto p = prop_from_name(name);
-    bool form = is_form();
-    MemoryForm* self_form = form ? static_cast<MemoryForm*>(this) : nullptr;
-    if (form && (iequal(name, "ClientWidth") || iequal(name, "ClientHeight"))) {
-        double w = iequal(name, "ClientWidth") ? to_double(v) : client_width_twips();
-        double h = iequal(name, "ClientHeight") ? to_double(v) : client_height_twips();
-        self_form->set_client_size_raw(w, h);
-        return;
-    }
-    if (form && (iequal(name, "ClientLeft") || iequal(name, "ClientTop"))) {
-        auto [dx, dy] = self_form->client_offset_twips();
-        if (iequal(name, "ClientLeft"))
-            rect_.left = to_double(v) - dx;
-        else
-            rect_.top = to_double(v) - dy;
-        self_form->normal_rect_ = rect_;
-        return;
-    }
+    if (is_form() && set_raw_client(name, v)) return;
+    const auto p = prop_from_name(name);
     if (!p || !supports(traits_, *p)) {
         set_extra(name, v);
         return;
     }
-    double tx = container_tpu_x(), ty = container_tpu_y();
-    switch (*p) {
+    set_raw_known(*p, v);
+    if (is_form() && as_form().window_state_ == 0) as_form().normal_rect_ = rect_;
+}
+
+// A form file gives the client area's size and place; the outer frame follows from them.
+bool MemoryObject::set_raw_client(std::string_view name, const Value& v) {
+    MemoryForm& self = as_form();
+    if (iequal(name, "ClientWidth") || iequal(name, "ClientHeight")) {
+        const double w = iequal(name, "ClientWidth") ? to_double(v) : client_width_twips();
+        const double h = iequal(name, "ClientHeight") ? to_double(v) : client_height_twips();
+        self.set_client_size_raw(w, h);
+        return true;
+    }
+    if (iequal(name, "ClientLeft") || iequal(name, "ClientTop")) {
+        const auto [dx, dy] = self.client_offset_twips();
+        if (iequal(name, "ClientLeft"))
+            rect_.left = to_double(v) - dx;
+        else
+            rect_.top = to_double(v) - dy;
+        self.normal_rect_ = rect_;
+        return true;
+    }
+    return false;
+}
+
+void MemoryObject::set_raw_known(Prop p, const Value& v) {
+    const double tx = container_tpu_x(), ty = container_tpu_y();
+    switch (p) {
         case Prop::Left:
             rect_.left = (to_double(v) - container_origin_x()) * tx;
             break;
@@ -55,24 +65,24 @@ void MemoryObject::set_raw(std::string_view name, const Value& v) {
         case Prop::Y1:
         case Prop::X2:
         case Prop::Y2:
-            set_line_end(*p, to_double(v), tx, ty);
+            set_line_end(p, to_double(v), tx, ty);
             break;
         case Prop::Index:
-            set_index(to_int32(to_double(v)));
+            set_index(whole_in(v, 0, 32767));
             break;
         case Prop::hWnd:
             break;  // handles are the host's
         case Prop::ScaleMode:
-            scale_mode_ = to_int32(to_double(v));
+            scale_mode_ = whole_in(v, 0, 7);
             if (scale_mode_ != kScaleUser) break;
             set_user_scale_from(raw_scale_width_.value_or(0), raw_scale_height_.value_or(0));
             break;
         case Prop::ScaleWidth:
         case Prop::ScaleHeight:
-            (*p == Prop::ScaleWidth ? raw_scale_width_ : raw_scale_height_) = to_double(v);
+            (p == Prop::ScaleWidth ? raw_scale_width_ : raw_scale_height_) = to_double(v);
             if (scale_mode_ == kScaleUser && to_double(v) != 0)
-                *p == Prop::ScaleWidth ? set_user_scale_from(to_double(v), 0)
-                                       : set_user_scale_from(0, to_double(v));
+                p == Prop::ScaleWidth ? set_user_scale_from(to_double(v), 0)
+                                      : set_user_scale_from(0, to_double(v));
             break;
         case Prop::ScaleLeft:
             scale_left_ = to_double(v);
@@ -81,22 +91,21 @@ void MemoryObject::set_raw(std::string_view name, const Value& v) {
             scale_top_ = to_double(v);
             break;
         case Prop::WindowState:
-            self_form->initial_window_state_ = to_int32(to_double(v));
+            as_form().initial_window_state_ = whole_in(v, 0, 2);
             break;
         case Prop::MDIChild:
-            self_form->make_mdi_child(to_bool(v));
+            as_form().make_mdi_child(to_bool(v));
             break;
         case Prop::Visible:
-            if (form)
-                set_extra(name, v);
+            if (is_form())
+                set_extra(prop_name(p), v);
             else
-                set_known(*p, to_bool(v));
+                set_known(p, to_bool(v));
             break;
         default:
-            set_known(*p, v);
+            set_known(p, v);
             break;
     }
-    if (form && self_form->window_state_ == 0) self_form->normal_rect_ = rect_;
 }
 
 }  // namespace kv::mem

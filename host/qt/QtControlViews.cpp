@@ -207,9 +207,12 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
 
 void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {
     objects_[&widget] = &c;
-    if (c.traits().container)
+    if (c.traits().container) {
+        // The pointer passing over a divider, no button held, reaches the form only from a
+        // widget that tracks it (an application's panel does not by itself).
+        widget.setMouseTracking(true);
         window_.input_filter().watch(&widget);
-    else
+    } else
         widget.setAttribute(Qt::WA_NoMousePropagation);
 }
 

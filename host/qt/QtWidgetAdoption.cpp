@@ -1,36 +1,28 @@
 #include "host/qt/QtWidgetAdoption.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QTextEdit>
-#include <QToolBar>
+#include <QMetaObject>
+#include <QVariant>
 #include <cctype>
 #include <map>
 
+#include "host/common/QtClasses.h"
 #include "host/common/TextFold.h"
 
 namespace kv::qt {
 
 namespace {
 
-bool plain_holder(const QWidget& w) {
-    return w.metaObject() == &QWidget::staticMetaObject ||
-           w.metaObject() == &QFrame::staticMetaObject;
+// The widget's class and its base classes, its own first.
+std::vector<std::string_view> class_chain(const QWidget& w) {
+    std::vector<std::string_view> chain;
+    for (const QMetaObject* m = w.metaObject(); m; m = m->superClass())
+        chain.emplace_back(m->className());
+    return chain;
 }
 
-// The widgets that are controls of a window or container: not windows of their own, not Qt's
-// own parts, not bars.
+// The widgets that are controls of a window or container.
 std::vector<QWidget*> child_widgets(const QWidget& parent) {
     std::vector<QWidget*> out;
     for (QObject* o : parent.children()) {
@@ -44,8 +36,7 @@ std::vector<QWidget*> child_widgets(const QWidget& parent) {
 
 bool is_control_widget(const QWidget& w) {
     if (w.isWindow() || w.objectName().startsWith("qt_")) return false;
-    return !qobject_cast<const QMenuBar*>(&w) && !qobject_cast<const QStatusBar*>(&w) &&
-           !qobject_cast<const QToolBar*>(&w);
+    return !host::qt_class_is_bar(class_chain(w)) && !w.property(kResizerWidgetMark).toBool();
 }
 
 namespace {
@@ -64,21 +55,28 @@ class Builder {
     Builder(mem::MemoryHost& host, mem::MemoryForm& form) : host_(host), form_(form) {}
 
     void add(QWidget& w, const std::shared_ptr<mem::MemoryObject>& container) {
-        auto [cls, holds] = adopted_class(w);
+        const host::FormsClassOf of = adopted_class(w);
+        const std::string& cls = of.forms_class;
         auto c = form_.add_control(cls, name_for(w, cls), container);
-        if (cls == "PictureBox") c->set_raw("BorderStyle", 0.0);  // the widget's own frame
-        if (cls == "ListBox") c->set_raw("IntegralHeight", false);
-        if (qobject_cast<QPlainTextEdit*>(&w) || qobject_cast<QTextEdit*>(&w))
-            c->set_raw("MultiLine", true);
+        if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
+        // A list box shows whole lines only where it says so (an exported form file's does).
+        if (cls == "ListBox") c->set_raw("IntegralHeight", w.property("IntegralHeight").toBool());
+        if (of.multi_line) c->set_raw("MultiLine", true);
         if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
         c->set_raw("Visible", !w.isHidden());
+        // A bar kept on the form's edge (an exported form's picture box says so in a property
+        // of its own): the host keeps it there, as it does on a form file's form.
+        if (bool ok = false; !container && c->traits().align) {
+            const int align = w.property("Align").toInt(&ok);
+            if (ok && align >= 1 && align <= 4) c->set_raw("Align", static_cast<double>(align));
+        }
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
         // A combo box of the application's keeps the height its style gives it.
         if (qobject_cast<QComboBox*>(&w)) c->set_fixed_height_twips(w.sizeHint().height() * ty);
         const QRect g = w.geometry();
         c->set_rect_twips({g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty});
         controls_.emplace_back(c, &w);
-        if (holds)
+        if (of.holds_children)
             for (QWidget* child : child_widgets(w)) add(*child, c);
     }
 
@@ -109,26 +107,11 @@ class Builder {
 
 }  // namespace
 
-std::pair<std::string, bool> adopted_class(const QWidget& w) {
+host::FormsClassOf adopted_class(const QWidget& w) {
+    host::FormsClassOf of = host::forms_class_for(class_chain(w));
     // A panel whose widgets a QLayout places is one control: its layout keeps its inside.
-    const bool holds = w.layout() == nullptr;
-    if (qobject_cast<const QGroupBox*>(&w)) return {"Frame", holds};
-    if (plain_holder(w)) return {"PictureBox", holds};
-    if (qobject_cast<const QLineEdit*>(&w) || qobject_cast<const QPlainTextEdit*>(&w) ||
-        qobject_cast<const QTextEdit*>(&w))
-        return {"TextBox", false};
-    if (qobject_cast<const QLabel*>(&w)) return {"Label", false};
-    if (qobject_cast<const QListView*>(&w)) return {"ListBox", false};
-    if (qobject_cast<const QComboBox*>(&w)) return {"ComboBox", false};
-    if (qobject_cast<const QCheckBox*>(&w)) return {"CheckBox", false};
-    if (qobject_cast<const QRadioButton*>(&w)) return {"OptionButton", false};
-    if (qobject_cast<const QAbstractButton*>(&w)) return {"CommandButton", false};
-    // Anything else is a generic control named after its Qt class ("QSpinBox"), which no forms
-    // class shares.
-    std::string cls = w.metaObject()->className();
-    const auto colons = cls.rfind("::");
-    if (colons != std::string::npos) cls.erase(0, colons + 2);
-    return {plain_identifier(cls) ? cls : "Control", false};
+    if (w.layout()) of.holds_children = false;
+    return of;
 }
 
 AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window) {

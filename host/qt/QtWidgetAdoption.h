@@ -1,10 +1,9 @@
 #pragma once
 // The forms model of a window an application built with Qt widgets: a form of the window's
 // size and place, and a control per child widget, of the class that widget is (QLineEdit a
-// TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... the reverse of
-// QtWidgetFactory), in its container (a QGroupBox is a Frame, a plain QWidget or QFrame a
-// borderless PictureBox), with the widget's geometry, font size and visibility; an
-// application's combo box keeps its own height.
+// TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... host/common/QtClasses), in its
+// container (a QGroupBox is a Frame, a plain QWidget or QFrame a borderless PictureBox), with the
+// widget's geometry, font size and visibility; an application's combo box keeps its own height.
 // Composite widgets (a list, a text area) are one control: their inner widgets are not walked.
 #include <QWidget>
 #include <memory>
@@ -12,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/common/QtClasses.h"
 #include "host/memory/MemoryHost.h"
 
 namespace kv::qt {
@@ -33,11 +33,14 @@ std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widge
     const std::shared_ptr<mem::MemoryObject>& container);
 
 // Whether a child widget counts as a control: not a window of its own, not one of Qt's own
-// parts, not a bar.
+// parts, not a bar, not the resizer placed on the window (marked with kResizerWidgetMark).
 bool is_control_widget(const QWidget& widget);
 
-// The class a widget stands for, and whether it holds the widgets inside it as controls (not
-// when a QLayout places them).
-std::pair<std::string, bool> adopted_class(const QWidget& widget);
+// The control a widget stands for; it holds the widgets inside it as controls unless a QLayout
+// places them.
+host::FormsClassOf adopted_class(const QWidget& widget);
+
+// A widget with this dynamic property true is not a control of the window.
+inline constexpr const char* kResizerWidgetMark = "kelvaneResizer";
 
 }  // namespace kv::qt

@@ -17,6 +17,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/PictureImage.h"
+#include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
@@ -54,28 +55,39 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     if (c.user_control()) return nullptr;
     const std::string& cls = c.class_name();
     const QString name = QString::fromStdString(cls);
+    const host::QtShown shown = host::qt_class_for(cls, extra_flag(c, "MultiLine"));
+    if (shown.how == host::QtShow::None) return nullptr;
+    const std::string_view qt_class = shown.qt_class;
     QWidget* w = nullptr;
-    if (cls == "Timer" || cls == "Menu") return nullptr;
-    if (cls == "TextBox") {
-        if (extra_flag(c, "MultiLine"))
-            w = new QPlainTextEdit(parent);
-        else
-            w = new QLineEdit(parent);
-    } else if (cls == "Label") {
-        auto* l = new QLabel(parent);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setWordWrap(true);
-        w = l;
+    if (shown.how == host::QtShow::Painted) {
+        if (auto tabs = tab_set(c)) {
+            w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
+        } else {
+            const auto kind = cls == "Line"    ? QtPaintedWidget::Kind::Line
+                              : cls == "Shape" ? QtPaintedWidget::Kind::Shape
+                                               : QtPaintedWidget::Kind::Unknown;
+            w = new QtPaintedWidget(kind, name, parent);
+        }
     } else if (cls == "Image") {
+        // Its picture, in a frame of the picture's own (a .ui names it a QLabel).
         auto* v = new QtPictureView(parent);
         if (extra_number(c, "BorderStyle") == 1) v->setFrameStyle(QFrame::Box | QFrame::Plain);
         v->set_picture(c.picture("Picture"), extra_number(c, "Stretch") != 0);
         w = v;
-    } else if (cls == "ListBox") {
+    } else if (qt_class == "QPlainTextEdit") {
+        w = new QPlainTextEdit(parent);
+    } else if (qt_class == "QLineEdit") {
+        w = new QLineEdit(parent);
+    } else if (qt_class == "QLabel") {
+        auto* l = new QLabel(parent);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setWordWrap(true);
+        w = l;
+    } else if (qt_class == "QListWidget") {
         w = new QListWidget(parent);
-    } else if (cls == "ComboBox") {
+    } else if (qt_class == "QComboBox") {
         w = new QComboBox(parent);
-    } else if (cls == "CommandButton") {
+    } else if (qt_class == "QPushButton") {
         auto* b = new QPushButton(parent);
         // A graphical button shows its picture beside the caption.
         if (const auto pic = c.picture("Picture"); pic && extra_number(c, "Style") == 1) {
@@ -84,26 +96,18 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             b->setIconSize(image.size());
         }
         w = b;
-    } else if (cls == "CheckBox") {
+    } else if (qt_class == "QCheckBox") {
         w = new QCheckBox(parent);
-    } else if (cls == "OptionButton") {
+    } else if (qt_class == "QRadioButton") {
         w = new QRadioButton(parent);
-    } else if (cls == "Frame") {
+    } else if (qt_class == "QGroupBox") {
         w = new QGroupBox(parent);
-    } else if (cls == "PictureBox") {
+    } else {
         auto* f = new QtPictureBox(parent);
         // The border the forms runtime gives it (none with BorderStyle 0).
         if (try_num(c, Prop::BorderStyle).value_or(1) == 0) f->setFrameStyle(QFrame::NoFrame);
         f->set_picture(c.picture("Picture"), false);
         w = f;
-    } else if (cls == "Line") {
-        w = new QtPaintedWidget(QtPaintedWidget::Kind::Line, name, parent);
-    } else if (cls == "Shape") {
-        w = new QtPaintedWidget(QtPaintedWidget::Kind::Shape, name, parent);
-    } else if (auto tabs = tab_set(c)) {
-        w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
-    } else {
-        w = new QtPaintedWidget(QtPaintedWidget::Kind::Unknown, name, parent);
     }
     w->setObjectName(QString::fromStdString(c.name()));
     if (c.traits().container) w->setMouseTracking(true);

@@ -36,7 +36,13 @@ class BrowsableStore : public kv::SettingsStore {
     // Removes the key with all its subkeys and values; true when the key existed and was removed.
     // The root itself (an empty path) cannot be removed.
     virtual bool delete_key(uint32_t root, const std::string& key_path) = 0;
+    // Why a write since the store was opened was not kept; "" when every one was.
+    virtual std::string lost_writes() const { return {}; }
 };
+
+// The deepest key the stores take, in levels (the registry's own limit): a deeper key is not
+// written (write answers false) and not found.
+inline constexpr size_t kMaxKeyDepth = 512;
 
 // Key path handling shared by the stores: "a\\b\\\\c\\" -> {"a", "b", "c"} (empty parts are
 // dropped, so a leading or doubled "\" does no harm).

@@ -36,6 +36,7 @@ std::optional<std::string> MemorySettingsStore::read(uint32_t root, const std::s
 
 bool MemorySettingsStore::write(uint32_t root, const std::string& key_path,
                                 const std::string& value_name, const std::string& value) {
+    if (split_key_path(key_path).size() > kMaxKeyDepth) return false;
     std::lock_guard lock(mutex_);
     Key& key = find_or_create(root, key_path);
     auto [it, inserted] = key.values.try_emplace(fold_name(value_name));

@@ -10,25 +10,10 @@
 #include <thread>
 
 #include "host/store/SqliteStatement.h"
+#include "host/store/SqliteStoreFile.h"
 
 namespace kv::store {
 namespace {
-
-// Keys form a tree per root: the root's own node has parent 0 and an empty name. Names compare
-// without regard to ASCII case and keep the case first written.
-constexpr const char* kSchema = R"(
-CREATE TABLE IF NOT EXISTS keys(
-    id INTEGER PRIMARY KEY,
-    root INTEGER NOT NULL,
-    parent INTEGER NOT NULL,
-    name TEXT NOT NULL COLLATE NOCASE,
-    UNIQUE(root, parent, name));
-CREATE TABLE IF NOT EXISTS entries(
-    key_id INTEGER NOT NULL,
-    name TEXT NOT NULL COLLATE NOCASE,
-    value TEXT NOT NULL,
-    PRIMARY KEY(key_id, name)) WITHOUT ROWID;
-)";
 
 // The id of the key, 0 when it (or a level above it) does not exist; with `create`, missing
 // levels are made.
@@ -39,6 +24,7 @@ int64_t find_key(sqlite3* db, uint32_t root, const std::string& key_path, bool c
     SqliteStatement select(db, "SELECT id FROM keys WHERE root = ?1 AND parent = ?2 AND name = ?3");
     int64_t id = 0;
     std::vector<std::string> parts = split_key_path(key_path);
+    if (parts.size() > kMaxKeyDepth) return 0;
     parts.insert(parts.begin(), std::string());  // the root's own node
     for (const std::string& part : parts) {
         if (create) {
@@ -83,11 +69,26 @@ std::string SqliteSettingsStore::default_path() {
     return (base / "kelvane" / "settings.sqlite").string();
 }
 
-void SqliteSettingsStore::report(const std::string& what) {
-    if (reported_) return;
-    reported_ = true;
-    tell("The settings file \"" + path_ + "\" cannot be used: " + what +
-         ". Settings are neither read nor saved until the file is repaired or removed.");
+void SqliteSettingsStore::failed(const std::string& what, bool damaged, bool writing) {
+    failed_ = true;
+    if (writing) lost_ = what;
+    if (damaged) {
+        if (reported_) return;
+        reported_ = true;
+        tell("The settings file \"" + path_ + "\" cannot be used: " + what +
+             ". Settings are neither read nor saved until the file is repaired or removed.");
+    } else if (db_ && writing) {
+        // Open, but not for writing: what was saved before is still read.
+        if (reported_unwritable_) return;
+        reported_unwritable_ = true;
+        tell("The settings file \"" + path_ + "\" cannot be written: " + what +
+             ". Settings are read from it but not saved.");
+    } else {
+        if (reported_) return;
+        reported_ = true;
+        tell("The settings file \"" + path_ + "\" cannot be used: " + what +
+             ". Settings are neither read nor saved.");
+    }
 }
 
 void SqliteSettingsStore::report_busy() {
@@ -108,82 +109,135 @@ void SqliteSettingsStore::tell(const std::string& message) {
     }
 }
 
-bool SqliteSettingsStore::open() {
-    if (db_) return true;
-    // An empty name would make SQLite use a private temporary database that is lost at exit.
-    if (path_.empty()) throw SqliteFailure(SQLITE_CANTOPEN, "no file name was given");
-    std::error_code ec;
-    const std::filesystem::path dir = std::filesystem::path(path_).parent_path();
-    if (!dir.empty()) std::filesystem::create_directories(dir, ec);
-
-    sqlite3* db = nullptr;
-    const int code =
-        sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    try {
-        sqlite_check(db, code);
-        sqlite3_busy_timeout(db, wait_left_ms());
-        sqlite3_extended_result_codes(db, 1);
-        // The log keeps readers and the writer apart; FULL syncs the log at every commit, so a
-        // write that returned is on disk whatever happens to the process afterwards.
-        sqlite_exec(db, "PRAGMA journal_mode=WAL");
-        sqlite_exec(db, "PRAGMA synchronous=FULL");
-        sqlite_exec(db, "BEGIN IMMEDIATE");
-        try {
-            sqlite_exec(db, kSchema);
-            sqlite_exec(db, "COMMIT");
-        } catch (const SqliteFailure&) {
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-            throw;
-        }
-    } catch (const SqliteFailure&) {
-        sqlite3_close_v2(db);
-        throw;
-    }
-    db_ = db;
-    return true;
+void SqliteSettingsStore::open() {
+    if (db_) return;
+    auto opened = SqliteStoreFile::open(path_, wait_left_ms());
+    db_ = opened.db;
+    read_only_because_ = opened.read_only_because;
 }
 
 int SqliteSettingsStore::wait_left_ms() const {
     return static_cast<int>(std::max<int64_t>(0, (wait_ - waited_).count()));
 }
 
-bool SqliteSettingsStore::transact(bool for_write, const std::function<bool(sqlite3*)>& work) {
+bool SqliteSettingsStore::begin(bool for_write) {
     using Clock = std::chrono::steady_clock;
-    std::lock_guard lock(mutex_);
-    failed_ = false;
     for (;;) {
         const auto started = Clock::now();
-        bool in_transaction = false;
         try {
             open();
+            if (for_write && !read_only_because_.empty()) {
+                failed(read_only_because_, false, true);
+                return false;
+            }
             sqlite3_busy_timeout(db_, wait_left_ms());
             sqlite_exec(db_, for_write ? "BEGIN IMMEDIATE" : "BEGIN");
-            in_transaction = true;
-            const bool done = work(db_);
-            sqlite_exec(db_, done ? "COMMIT" : "ROLLBACK");
             waited_ = std::chrono::milliseconds(0);
-            return done;
+            return true;
         } catch (const SqliteFailure& failure) {
-            if (in_transaction) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            waited_ +=
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
             if (failure.busy() && wait_left_ms() > 0) {
                 // Some waits are not covered by the busy handler (a reader that meets a log being
                 // reset): pause briefly and count the time against the budget.
                 std::this_thread::sleep_for(
                     std::chrono::milliseconds(std::min(50, wait_left_ms())));
-                waited_ +=
-                    std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
                 continue;
             }
-            waited_ +=
-                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
-            failed_ = true;
-            if (failure.busy())
+            if (failure.busy()) {
+                failed_ = true;
+                if (for_write) lost_ = failure.what();
                 report_busy();
-            else
-                report(failure.what());
+            } else {
+                failed(failure.what(), failure.damaged(), for_write);
+            }
             return false;
         }
     }
+}
+
+bool SqliteSettingsStore::transact(bool for_write, const std::function<bool(sqlite3*)>& work) {
+    std::lock_guard lock(mutex_);
+    failed_ = false;
+    if (group_depth_ > 0) return transact_in_group(for_write, work);
+    return transact_alone(for_write, work);
+}
+
+bool SqliteSettingsStore::transact_alone(bool for_write,
+                                         const std::function<bool(sqlite3*)>& work) {
+    for (;;) {
+        if (!begin(for_write)) return false;
+        try {
+            const bool done = work(db_);
+            sqlite_exec(db_, done ? "COMMIT" : "ROLLBACK");
+            return done;
+        } catch (const SqliteFailure& failure) {
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            if (failure.busy() && wait_left_ms() > 0) continue;
+            if (failure.busy()) {
+                failed_ = true;
+                if (for_write) lost_ = failure.what();
+                report_busy();
+            } else {
+                failed(failure.what(), failure.damaged(), for_write);
+            }
+            return false;
+        }
+    }
+}
+
+bool SqliteSettingsStore::transact_in_group(bool for_write,
+                                            const std::function<bool(sqlite3*)>& work) {
+    if (!group_open_) {
+        // The group's transaction could not start, or was given up: none of its writes is
+        // made on its own, or the group would be kept half. Reads go on by themselves.
+        if (for_write) {
+            failed_ = true;
+            return false;
+        }
+        return transact_alone(false, work);
+    }
+    try {
+        return work(db_);
+    } catch (const SqliteFailure& failure) {
+        give_up_group();
+        failed(failure.what(), failure.damaged(), for_write);
+        return false;
+    }
+}
+
+void SqliteSettingsStore::give_up_group() {
+    if (group_open_) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    group_open_ = false;
+    group_failed_ = true;
+}
+
+void SqliteSettingsStore::begin_group() {
+    std::lock_guard lock(mutex_);
+    if (group_depth_++ > 0) return;
+    group_failed_ = false;
+    group_open_ = begin(true);
+    group_failed_ = !group_open_;
+}
+
+bool SqliteSettingsStore::end_group() {
+    std::lock_guard lock(mutex_);
+    if (group_depth_ == 0 || --group_depth_ > 0) return !group_failed_;
+    if (group_open_) {
+        group_open_ = false;
+        try {
+            sqlite_exec(db_, "COMMIT");
+        } catch (const SqliteFailure& failure) {
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            group_failed_ = true;
+            failed(failure.what(), failure.damaged(), true);
+        }
+    }
+    return !group_failed_;
+}
+
+std::string SqliteSettingsStore::lost_writes() const {
+    return lost_;
 }
 
 std::optional<std::string> SqliteSettingsStore::read(uint32_t root, const std::string& key_path,
@@ -202,6 +256,11 @@ std::optional<std::string> SqliteSettingsStore::read(uint32_t root, const std::s
 
 bool SqliteSettingsStore::write(uint32_t root, const std::string& key_path,
                                 const std::string& value_name, const std::string& value) {
+    if (split_key_path(key_path).size() > kMaxKeyDepth) {
+        std::lock_guard lock(mutex_);
+        lost_ = "a key deeper than " + std::to_string(kMaxKeyDepth) + " levels";
+        return false;
+    }
     return transact(true, [&](sqlite3* db) {
         const int64_t key = find_key(db, root, key_path, true);
         SqliteStatement upsert(db,

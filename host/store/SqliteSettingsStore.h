@@ -1,10 +1,13 @@
 #pragma once
-// The per-user settings store kept in a SQLite database file. Each write is one transaction;
-// several processes may use the file at once (write-ahead log, busy waiting and retries); every
-// write that returned true survives a crash of the writer. A file that cannot be opened or is not
-// a valid store gives nullopt on read and false on write, and one message naming the file. A file
-// that another program keeps locked is waited for a few seconds in all, then treated the same way
-// with one message that it is busy.
+// The per-user settings store kept in a SQLite database file. Each write is one transaction, and
+// a group of them (begin_group .. end_group: a form's placement, its splits) is one too; several
+// processes may use the file at once (write-ahead log, busy waiting and retries); every write
+// that returned true survives a crash of the writer. A file that cannot be written (read-only
+// mount or permissions, a full disk) is still read, and says once that nothing is saved. A file
+// that cannot be opened gives nullopt on read and false on write, and one message naming the
+// file; only a damaged one asks to be repaired or removed. A file that another program keeps
+// locked is waited for a few seconds in all, then treated the same way with one message that it
+// is busy.
 #include <chrono>
 #include <functional>
 #include <mutex>
@@ -53,14 +56,26 @@ class SqliteSettingsStore : public BrowsableStore {
                       const std::string& value_name) override;
     bool delete_key(uint32_t root, const std::string& key_path) override;
 
+    void begin_group() override;
+    bool end_group() override;
+    std::string lost_writes() const override;
+
   private:
     // Runs `work` on the open database inside one transaction (write: taken at once, so that
     // waiting for other writers happens up front); retries while the file is busy. False when the
     // store is unusable or the transaction failed.
     bool transact(bool for_write, const std::function<bool(sqlite3*)>& work);
-    bool open();
+    // The same for a caller holding the mutex, outside any group.
+    bool transact_alone(bool for_write, const std::function<bool(sqlite3*)>& work);
+    // The same inside an open group: no transaction of its own; a failure gives the group up.
+    bool transact_in_group(bool for_write, const std::function<bool(sqlite3*)>& work);
+    // Opens the file and starts a transaction, waiting while it is busy. False (reported) when
+    // the store cannot be used for this.
+    bool begin(bool for_write);
+    void open();
+    void give_up_group();
     int wait_left_ms() const;
-    void report(const std::string& what);
+    void failed(const std::string& what, bool damaged, bool writing);
     void report_busy();
     void tell(const std::string& message);
 
@@ -68,9 +83,15 @@ class SqliteSettingsStore : public BrowsableStore {
     ErrorSink on_error_;
     std::mutex mutex_;
     sqlite3* db_ = nullptr;
+    std::string read_only_because_;  // the file is open for reading only
     bool reported_ = false;
     bool reported_busy_ = false;
+    bool reported_unwritable_ = false;
     bool failed_ = false;
+    int group_depth_ = 0;
+    bool group_open_ = false;    // the group's transaction is running
+    bool group_failed_ = false;  // a write of the group was not kept
+    std::string lost_;           // why a write was not kept ("" while every one was)
     std::chrono::milliseconds wait_;
     std::chrono::milliseconds waited_{0};
 };

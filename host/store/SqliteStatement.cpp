@@ -9,6 +9,11 @@ bool SqliteFailure::busy() const {
     return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
+bool SqliteFailure::damaged() const {
+    const int primary = code_ & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
 void sqlite_check(sqlite3* db, int code) {
     if (code == SQLITE_OK || code == SQLITE_ROW || code == SQLITE_DONE) return;
     std::string message = sqlite3_errstr(code);

@@ -17,6 +17,8 @@ class SqliteFailure : public std::runtime_error {
     int code() const { return code_; }
     // The database is held by another connection: worth waiting and trying again.
     bool busy() const;
+    // The file is no store or a damaged one: only repairing or removing it helps.
+    bool damaged() const;
 
   private:
     int code_;

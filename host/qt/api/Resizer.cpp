@@ -1,14 +1,17 @@
 #include "kelvane/Resizer.h"
 
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
 #include "control/zokKelvane.h"
+#include "engine/CFormSizer.h"
 #include "host/memory/MemoryPropertyBag.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
@@ -74,9 +77,9 @@ std::string join(const std::vector<std::string>& lines) {
     return out;
 }
 
-// QSize() is no limit.
+// A side of -1 has no limit.
 void check_size(QSize size, const char* what) {
-    if (size != QSize() && (size.width() < 0 || size.height() < 0))
+    if (size.width() < -1 || size.height() < -1)
         throw std::invalid_argument(std::string("kelvane::Resizer: negative ") + what);
 }
 
@@ -118,6 +121,8 @@ struct Resizer::Impl {
     QSize min, max;
     std::string key;
     bool window_state = true;
+    std::optional<std::vector<Property>> placed;  // a designer's resizer (place())
+    std::string control_name = "zokKelvane1";
 
     kv::qt::QtFormWindow* form_window() const {
         return form ? host->find_window(form.get()) : nullptr;
@@ -215,17 +220,18 @@ struct Resizer::Impl {
             throw std::logic_error(std::string("kelvane::Resizer: ") + what +
                                    " must be set before show()");
     }
-    // A size limit in the form's outer twips (-1: none).
+    // A size limit in the form's outer twips, side by side (-1: none).
     std::pair<int32_t, int32_t> outer_twips(QSize size) const {
         auto* fw = form_window();
-        if (!size.isValid() || !fw) return {-1, -1};
-        const auto [w, h] = fw->outer_size_for(size);
-        return {static_cast<int32_t>(std::lround(w)), static_cast<int32_t>(std::lround(h))};
+        if (!fw) return {-1, -1};
+        const auto [w, h] = fw->outer_size_for(size.expandedTo(QSize(0, 0)));
+        return {size.width() < 0 ? -1 : static_cast<int32_t>(std::lround(w)),
+                size.height() < 0 ? -1 : static_cast<int32_t>(std::lround(h))};
     }
     void check_limits() const {
-        if (min.isValid() && max.isValid() &&
-            (max.width() < min.width() || max.height() < min.height()))
-            throw std::invalid_argument("kelvane::Resizer: maximum size below the minimum");
+        const bool w = min.width() >= 0 && max.width() >= 0 && max.width() < min.width();
+        const bool h = min.height() >= 0 && max.height() >= 0 && max.height() < min.height();
+        if (w || h) throw std::invalid_argument("kelvane::Resizer: maximum size below the minimum");
     }
     void set_limit(QSize Impl::*limit, QSize size, const char* what) {
         check_size(size, what);
@@ -253,8 +259,9 @@ struct Resizer::Impl {
 };
 
 Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
-    // Two layout systems would fight over the same widgets.
-    if (window.layout())
+    // Two layout systems would fight over the same widgets. A main window's own layout places
+    // only its bars and its central widget, which the resizer keeps in step.
+    if (window.layout() && !qobject_cast<QMainWindow*>(&window))
         throw std::invalid_argument(
             "kelvane::Resizer: the window already has a QLayout, which places its widgets "
             "itself; remove the layout, or give the resizer a window without one");
@@ -375,21 +382,51 @@ void Resizer::show() {
     kv::mem::MemoryPropertyBag bag;
     bag.set("ControlSettings", d.control_text());
     bag.set("PaneSettings", join(d.pane_lines));
-    const bool keep = !d.key.empty();
-    bag.set("SubKey", d.key);
-    bag.set("SavePos", keep);
-    bag.set("SaveSizes", keep);
-    bag.set("SaveWindowState", keep && d.window_state);
-    bag.set("SavePaneSplit", keep);
+    // The room the bars on the window's edges take as it stands (a form file keeps it with its
+    // resizer): the other widgets' places are counted from it, not moved by it.
+    double left = 0, top = 0, bottom = 0, right = 0;
+    kv::get_align_sizes(d.form->control_collection(), d.form, left, top, bottom, right);
+    bag.set("AlignBLeft", left);
+    bag.set("AlignBTop", top);
+    bag.set("AlignBBottom", bottom);
+    bag.set("AlignBRight", right);
+    if (d.placed) {
+        for (const auto& [name, value] : *d.placed) bag.set(name, value);
+    } else {
+        const bool keep = !d.key.empty();
+        bag.set("SubKey", d.key);
+        bag.set("SavePos", keep);
+        bag.set("SaveSizes", keep);
+        bag.set("SaveWindowState", keep && d.window_state);
+        bag.set("SavePaneSplit", keep);
+    }
     const auto [min_w, min_h] = d.outer_twips(d.min);
     const auto [max_w, max_h] = d.outer_twips(d.max);
     bag.set("MinWidth", static_cast<double>(min_w));
     bag.set("MinHeight", static_cast<double>(min_h));
     bag.set("MaxWidth", static_cast<double>(max_w));
     bag.set("MaxHeight", static_cast<double>(max_h));
-    d.control = d.form->add_user_control(kv::kZokKelvaneClassId, "zokKelvane1", nullptr, &bag);
+    d.control = d.form->add_user_control(kv::kZokKelvaneClassId, d.control_name, nullptr, &bag);
     d.host->show(d.form);
     d.host->settle();
+}
+
+void Resizer::place(std::string name, std::vector<Property> properties) {
+    impl_->not_shown("place");
+    impl_->control_name = std::move(name);
+    // The settings texts join those anchor() and split() collect, so that a window laid out
+    // anew keeps them.
+    std::vector<Property> rest;
+    for (auto& p : properties) {
+        const auto* text = std::get_if<std::string>(&p.second);
+        if (p.first == "ControlSettings" && text)
+            impl_->control_lines.push_back(*text);
+        else if (p.first == "PaneSettings" && text)
+            impl_->pane_lines.push_back(*text);
+        else
+            rest.push_back(std::move(p));
+    }
+    impl_->placed = std::move(rest);
 }
 
 bool Resizer::shown() const {

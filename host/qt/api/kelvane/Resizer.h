@@ -26,12 +26,16 @@
 // later anchor() gives, else as AddAllControls registers them (RRRRK, a push button FFFFK);
 // such a change lays the window out anew from the widgets as they stand. Widgets deleted or
 // taken out of the window are forgotten. A window that has a QLayout is refused
-// (std::invalid_argument): the layout would fight the resizer. A panel with a QLayout of its
-// own is one widget to the resizer. A QApplication must exist first.
+// (std::invalid_argument): the layout would fight the resizer. A QMainWindow is taken: its
+// layout places only its bars and its central widget (anchor that "KKKKK" to keep the two in
+// step). A panel with a QLayout of its own is one widget to the resizer. A QApplication must
+// exist first.
 #include <QSize>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "kelvane/SettingsStore.h"
@@ -71,7 +75,8 @@ class Resizer {
     // single blanks, lines separated by CR LF.
     Resizer& pane_settings(std::string_view text);
     // Size limits of the window in pixels, as QWidget::setMinimumSize counts them; QSize()
-    // takes a limit away. A maximum smaller than the minimum is refused (std::invalid_argument).
+    // takes a limit away, and a side of -1 has none (QSize(-1, 300): a minimum height only).
+    // A maximum smaller than the minimum is refused (std::invalid_argument).
     Resizer& minimum_size(QSize size);
     Resizer& maximum_size(QSize size);
     // Save the window's position, size and state and the splits when it closes, under `key`,
@@ -90,6 +95,15 @@ class Resizer {
     QSize maximum_size() const;
 
   private:
+    friend class ResizerWidget;
+    // A resizer a designer placed on the window (ResizerWidget): the control goes by `name` and
+    // starts from `properties`, its persisted properties as the designer saved them; their
+    // ControlSettings and PaneSettings join the set-up collected above, the rest replace what
+    // remember() gives (the size limits are set as above).
+    using Property =
+        std::pair<std::string, std::variant<std::monostate, bool, double, std::string>>;
+    void place(std::string name, std::vector<Property> properties);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -1,0 +1,5 @@
+#include "MailWindow.h"
+
+MailWindow::MailWindow(QWidget* parent) : QWidget(parent) {
+    ui_.setupUi(this);
+}

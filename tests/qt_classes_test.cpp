@@ -1,0 +1,85 @@
+// The one table of Qt widget classes and forms classes: a widget's class chain to the control it
+// stands for, and a control's class to the widget that shows it, both ways agreeing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/common/QtClasses.h"
+
+namespace kv::host {
+namespace {
+
+using Chain = std::vector<std::string_view>;
+
+TEST(QtClasses, AWidgetStandsForTheFirstKnownClassOfItsChain) {
+    struct Case {
+        Chain chain;
+        const char* forms_class;
+        bool holds, multi_line, borderless, known;
+    };
+    const Case cases[] = {
+        {{"QLineEdit", "QWidget", "QObject"}, "TextBox", false, false, false, true},
+        {{"QTextBrowser", "QTextEdit", "QAbstractScrollArea", "QFrame", "QWidget"},
+         "TextBox",
+         false,
+         true,
+         false,
+         true},
+        {{"QListWidget", "QListView", "QAbstractItemView", "QAbstractScrollArea", "QFrame"},
+         "ListBox",
+         false,
+         false,
+         false,
+         true},
+        {{"QCheckBox", "QAbstractButton", "QWidget"}, "CheckBox", false, false, false, true},
+        {{"QToolButton", "QAbstractButton", "QWidget"}, "CommandButton", false, false, false, true},
+        {{"QGroupBox", "QWidget"}, "Frame", true, false, false, true},
+        // A plain QWidget or QFrame holds controls; a class merely built on them does not.
+        {{"QWidget", "QObject"}, "PictureBox", true, false, true, true},
+        {{"QFrame", "QWidget"}, "PictureBox", true, false, true, true},
+        {{"QTreeWidget", "QTreeView", "QAbstractItemView", "QAbstractScrollArea", "QFrame",
+          "QWidget"},
+         "QTreeWidget",
+         false,
+         false,
+         false,
+         false},
+        {{"app::Gauge", "QWidget"}, "Gauge", false, false, false, false},
+        {{"app::Gauge<int>", "QWidget"}, "Control", false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.chain.front()));
+        const FormsClassOf of = forms_class_for(c.chain);
+        EXPECT_EQ(of.forms_class, c.forms_class);
+        EXPECT_EQ(of.holds_children, c.holds);
+        EXPECT_EQ(of.multi_line, c.multi_line);
+        EXPECT_EQ(of.borderless, c.borderless);
+        EXPECT_EQ(of.known, c.known);
+    }
+}
+
+// Every widget the host shows a control with is read back as a control of that class.
+TEST(QtClasses, ShownWidgetsAreAdoptedAsTheirClass) {
+    for (const char* cls : {"TextBox", "Label", "ListBox", "ComboBox", "CommandButton", "CheckBox",
+                            "OptionButton", "Frame", "PictureBox"}) {
+        for (bool multi : {false, true}) {
+            SCOPED_TRACE(std::string(cls) + (multi ? " multi-line" : ""));
+            const QtShown shown = qt_class_for(cls, multi);
+            ASSERT_EQ(shown.how, QtShow::Widget);
+            const FormsClassOf back = forms_class_for({shown.qt_class});
+            EXPECT_EQ(back.forms_class, cls);
+            EXPECT_EQ(back.multi_line, multi && std::string_view(cls) == "TextBox");
+        }
+    }
+    EXPECT_EQ(qt_class_for("Image").qt_class, "QLabel");
+    EXPECT_EQ(qt_class_for("Timer").how, QtShow::None);
+    EXPECT_EQ(qt_class_for("Menu").how, QtShow::None);
+    EXPECT_EQ(qt_class_for("Line").how, QtShow::Painted);
+    EXPECT_EQ(qt_class_for("NovaCtl.Toolbar").how, QtShow::Painted);
+    EXPECT_TRUE(qt_class_is_bar({"MyToolBar", "QToolBar", "QWidget"}));
+    EXPECT_FALSE(qt_class_is_bar({"QFrame", "QWidget"}));
+}
+
+}  // namespace
+}  // namespace kv::host
