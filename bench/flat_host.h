@@ -111,6 +111,7 @@ class FlatObject : public HostObject {
         if (auto c = in.lock()) return c;
         throw Error::standard(kErrNoSuchProperty);
     }
+    ObjectRef try_container() override { return in.lock(); }
     ObjectRef parent() override {
         if (is_form) throw Error::standard(kErrNoSuchProperty);
         return std::shared_ptr<HostObject>(form_ref());

@@ -92,6 +92,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
               std::optional<double> width = std::nullopt,
               std::optional<double> height = std::nullopt) override;
     ObjectRef container() override;
+    ObjectRef try_container() override;  // without throwing
     ObjectRef parent() override;
     std::string type_name() override;
     bool is_type(std::string_view name) override { return class_name_ == name; }
@@ -293,7 +294,10 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     std::weak_ptr<MemoryObject> container_;
     MemoryForm* form_self_ = nullptr;  // set by a form for itself (as_form)
     uint64_t seq_ = 0;                 // creation order on the form
-    std::string index_key_;            // folded name the form indexes this control under; "" = none
+    // The controls made inside this container while they are on the form, in creation order:
+    // removing a control finds what it holds without looking at every control of the form.
+    std::vector<MemoryObject*> held_;
+    std::string index_key_;  // folded name the form indexes this control under; "" = none
     std::optional<int> index_;
     WindowHandle hwnd_ = 0;
 
