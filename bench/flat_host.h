@@ -118,6 +118,7 @@ class FlatObject : public HostObject {
         if (auto c = in.lock()) return c;
         throw Error::standard(kErrNoSuchProperty);
     }
+    ObjectRef try_container() override { return in.lock(); }
     bool contained_in(const HostObject& candidate) override { return in_raw == &candidate; }
     ObjectRef parent() override {
         if (is_form) throw Error::standard(kErrNoSuchProperty);

@@ -13,7 +13,7 @@ ObjectRef find_control_by_key(const ObjectRef& form, std::string_view key) {
         auto controls = form->controls();
         if (!controls) return nullptr;
         if (parts.index) return controls->find(parts.name, *parts.index);
-        return controls->find(parts.name);
+        return controls->try_find(parts.name);
     } catch (const Error&) {
         return nullptr;
     }

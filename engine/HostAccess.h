@@ -41,11 +41,7 @@ inline std::optional<bool> try_flag(HostObject& o, Prop p) {
     }
 }
 inline ObjectRef try_container(HostObject& o) {
-    try {
-        return o.container();
-    } catch (const Error&) {
-        return nullptr;
-    }
+    return o.try_container();
 }
 inline ObjectRef try_parent(HostObject& o) {
     try {

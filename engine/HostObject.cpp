@@ -23,7 +23,8 @@ std::string_view prop_name(Prop p) {
 
 std::optional<Prop> prop_from_name(std::string_view name) {
     for (size_t i = 0; i < kNames.size(); ++i)
-        if (same_text(kNames[i], name)) return static_cast<Prop>(i);
+        if (kNames[i].size() == name.size() && same_text(kNames[i], name))
+            return static_cast<Prop>(i);
     return std::nullopt;
 }
 
@@ -32,6 +33,14 @@ std::optional<Value> HostObject::try_get(Prop p) {
         return get(p);
     } catch (const Error&) {
         return std::nullopt;
+    }
+}
+
+ObjectRef HostObject::try_container() {
+    try {
+        return container();
+    } catch (const Error&) {
+        return nullptr;
     }
 }
 
@@ -93,6 +102,14 @@ std::vector<ObjectRef> ControlCollection::having(Prop) {
         }
     }
     return all;
+}
+
+ObjectRef ControlCollection::try_find(std::string_view name) {
+    try {
+        return find(name);
+    } catch (const Error&) {
+        return nullptr;
+    }
 }
 
 ObjectRef ControlCollection::load(std::string_view, int) {

@@ -101,6 +101,9 @@ class HostObject {
 
     // The direct container (form, frame, picture box); error 438 for a form.
     virtual ObjectRef container() = 0;
+    // container(), or nullptr where it fails (a form). The default catches the failure; a host
+    // can answer without throwing, which keeps walks up to the form cheap.
+    virtual ObjectRef try_container();
     // Is `candidate` the direct container now? (false where container() fails) It answers
     // without handing out a reference: the resize pass asks it of every control about the
     // container it recorded.
@@ -157,6 +160,9 @@ class ControlCollection {
     virtual std::vector<ObjectRef> having(Prop p);
     // Controls(name): the control, or the first element of an array; error 730 when none.
     virtual ObjectRef find(std::string_view name) = 0;
+    // find(name), or nullptr where it fails. The default catches the failure; a host can answer
+    // without throwing (a page asks for each shadow before it makes it).
+    virtual ObjectRef try_find(std::string_view name);
     // Controls(name)(index): error 730 when no such name, 340 when the element does not exist,
     // 343 when the name is not an array.
     virtual ObjectRef find(std::string_view name, int index) = 0;

@@ -19,6 +19,7 @@ bool same_text(std::string_view a, std::string_view b) {
 int compare_folded(std::string_view a, std::string_view b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
+        if (a[i] == b[i]) continue;  // most names compared share a long start
         const auto ca = static_cast<unsigned char>(fold_char(a[i]));
         const auto cb = static_cast<unsigned char>(fold_char(b[i]));
         if (ca != cb) return ca < cb ? -1 : 1;

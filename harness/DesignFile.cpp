@@ -8,8 +8,6 @@
 #include "harness/Session.h"
 #include "harness/ShownText.h"
 #include "harness/UsageError.h"
-#include "host/frm/FrmReader.h"
-#include "host/frm/FrmWriter.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "picture/PictureFile.h"
 
@@ -26,30 +24,20 @@ void print_setting(std::ostream& out, const char* name, const std::string& text)
 
 DesignOutcome design_form_file(const DesignJob& job, const std::vector<DesignAction>& actions,
                                std::ostream& out) {
-    auto doc = frm::FrmReader::read_file(job.form_path, job.codepage);
-    const PictureGuard guard({doc.path, doc.frx_path(doc.frx_name())});
+    FormFile file(job.form_path, job.codepage);
+    const PictureGuard guard(file.own_files());
     Session session(job.store_path, false, job.host);
     if (!job.temp_folder.empty()) session.host().set_temp_folder(job.temp_folder);
-    auto& loaded = session.load(doc);
+    auto& loaded = session.load(file);
     std::shared_ptr<mem::MemoryObject> resizer = loaded.resizer;
     DesignOutcome outcome;
     outcome.placed = !resizer;
     if (outcome.placed) resizer = loaded.form->add_user_control(kZokKelvaneClassId, "zokKelvane1");
     auto control = std::dynamic_pointer_cast<zokKelvane>(resizer->user_control());
     if (!control) throw UsageError("the resizer control could not be created");
-    bool block_added = !outcome.placed;
-    // Only the resizer's block of the file changes (added first when it was placed).
-    auto save = [&] {
-        const auto bag = resizer->write_properties();
-        if (!block_added) {
-            doc = frm::FrmWriter::with_resizer_block(doc, "zokKelvane1", job.codepage);
-            block_added = true;
-        }
-        const auto saved = frm::FrmWriter::save_resizer(doc, bag->entries());
-        frm::FrmWriter::write_files(doc, saved);
-        // What is on disk now is this save: the next Apply checks against it.
-        doc = frm::FrmWriter::as_saved(doc, saved, job.codepage);
-    };
+    // Only the resizer's properties in the file change (its block or widget added first when
+    // it was placed).
+    auto save = [&] { file.save_resizer(resizer->write_properties()->entries()); };
     if (job.live) {
         register_page_classes();
         outcome.applied = job.live(session.host(), resizer, save);

@@ -1,7 +1,8 @@
 #pragma once
-// A form file in the designer with the property pages of its resizer worked by page actions:
-// the resizer is placed first when the form has none, the actions run in order, and the file is
-// saved only when they applied changes. `kelvane design` and the demo's designer part use it.
+// A form file or a Qt Designer form (.ui) in the designer with the property pages of its resizer
+// worked by page actions: the resizer is placed first when the form has none, the actions run in
+// order, and the file is saved only when they applied changes. `kelvane design` and the demo's
+// designer part use it.
 #include <functional>
 #include <memory>
 #include <ostream>

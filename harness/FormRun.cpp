@@ -1,13 +1,11 @@
 #include "harness/FormRun.h"
 
-#include "host/frm/FrmReader.h"
-
 namespace kv::app {
 
 FormRun::FormRun(const FormOptions& options, bool designer_reports)
-    : doc_(frm::FrmReader::read_file(options.path, options.codepage)), session_(options.store) {
+    : file_(options.path, options.codepage), session_(options.store) {
     if (designer_reports) session_.host().set_running_under_designer(true);
-    session_.load(doc_);
+    session_.load(file_);
     session_.show();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
-// One way for every command to run a form file: read it, load it into a fresh session on the
-// chosen store, show it (load processing and the first settled layout) and apply the user's
-// steps, each followed by the settle timer.
+// One way for every command to run a form file or a Qt Designer form: read it, load it into a fresh
+// session on the chosen store, show it (load processing and the first settled layout) and apply the
+// user's steps, each followed by the settle timer.
 #include <vector>
 
+#include "harness/FormFile.h"
 #include "harness/FormOptions.h"
 #include "harness/Session.h"
-#include "host/frm/FrmDocument.h"
 
 namespace kv::app {
 
@@ -19,10 +19,10 @@ class FormRun {
     void apply(const std::vector<Step>& steps);
 
     Session& session() { return session_; }
-    const frm::FrmDocument& document() const { return doc_; }
+    const FormFile& file() const { return file_; }
 
   private:
-    frm::FrmDocument doc_;
+    FormFile file_;
     Session session_;
 };
 

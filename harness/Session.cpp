@@ -96,6 +96,11 @@ frm::LoadedForm& Session::load(const frm::FrmDocument& doc) {
     return loaded_;
 }
 
+frm::LoadedForm& Session::load(FormFile& file) {
+    loaded_ = file.load(*host_);
+    return loaded_;
+}
+
 void Session::settle() {
     driver_->settle();
 }

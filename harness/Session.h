@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/FormFile.h"
 #include "harness/Step.h"
 #include "harness/StepDriver.h"
 #include "host/frm/FrmLoader.h"
@@ -32,6 +33,8 @@ class Session {
 
     // Load the form file into the host (no events yet).
     frm::LoadedForm& load(const frm::FrmDocument& doc);
+    // The same for a form file or a Qt Designer form.
+    frm::LoadedForm& load(FormFile& file);
     // Show it (load processing, first resize), then apply the file's window state; settle.
     void show();
     void apply(const Step& step);

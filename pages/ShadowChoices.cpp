@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "engine/TextCase.h"
+
 namespace kv {
 
 namespace {
@@ -18,33 +20,39 @@ ShadowChoices::ShadowChoices() {
 }
 
 void ShadowChoices::put(const std::string& shadow_name, Entry entry) {
-    if (map_.Exists(shadow_name)) map_.Remove(shadow_name);
-    map_.Add(shadow_name, std::move(entry));
+    const auto [at, fresh] = entries_.insert_or_assign(fold_case(shadow_name), std::move(entry));
+    if (!fresh) map_.Remove(shadow_name);  // the new spelling of the name takes its place
+    map_.Add(shadow_name, {});
 }
 
 void ShadowChoices::set(const std::string& shadow_name, AnchorChoice choice) {
     put(shadow_name, {choice, letters_of_choice(choice)});
 }
 
-void ShadowChoices::load(const std::string& shadow_name, const std::string& letters) {
-    put(shadow_name, {choice_from_letters(letters), letters});
+AnchorChoice ShadowChoices::load(const std::string& shadow_name, const std::string& letters) {
+    const AnchorChoice choice = choice_from_letters(letters);
+    put(shadow_name, {choice, letters});
+    return choice;
 }
 
 void ShadowChoices::erase(const std::string& shadow_name) {
-    if (map_.Exists(shadow_name)) map_.Remove(shadow_name);
+    if (entries_.erase(fold_case(shadow_name)) != 0) map_.Remove(shadow_name);
 }
 
-std::optional<AnchorChoice> ShadowChoices::find(const std::string& shadow_name) {
-    const auto item = map_.Item_(shadow_name);
-    const auto* entry = std::any_cast<Entry>(&item);
-    if (!entry) return std::nullopt;
-    return entry->choice;
+const ShadowChoices::Entry* ShadowChoices::entry(const std::string& shadow_name) const {
+    const auto it = entries_.find(fold_case(shadow_name));
+    return it == entries_.end() ? nullptr : &it->second;
 }
 
-std::string ShadowChoices::letters(const std::string& shadow_name) {
-    const auto item = map_.Item_(shadow_name);
-    const auto* entry = std::any_cast<Entry>(&item);
-    return entry ? entry->letters : std::string();
+std::optional<AnchorChoice> ShadowChoices::find(const std::string& shadow_name) const {
+    const Entry* e = entry(shadow_name);
+    if (!e) return std::nullopt;
+    return e->choice;
+}
+
+std::string ShadowChoices::letters(const std::string& shadow_name) const {
+    const Entry* e = entry(shadow_name);
+    return e ? e->letters : std::string();
 }
 
 std::vector<std::string> ShadowChoices::shadow_names() {
@@ -54,13 +62,11 @@ std::vector<std::string> ShadowChoices::shadow_names() {
 std::string ShadowChoices::settings_text(
     const std::function<std::string(const std::string&)>& control_key) {
     std::string text;
-    const auto names = map_.Keys();
-    const auto values = map_.Items();
-    for (size_t i = 0; i < names.size(); ++i) {
-        const std::string key = control_key(names[i]);
+    for (const std::string& name : map_.Keys()) {
+        const std::string key = control_key(name);
         if (key.empty()) continue;
         if (!text.empty()) text += "\r\n";
-        text += key + " \t" + std::any_cast<const Entry&>(values[i]).letters;
+        text += key + " \t" + entry(name)->letters;
     }
     return text;
 }

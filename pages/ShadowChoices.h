@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/SortedList.h"
@@ -22,12 +23,13 @@ class ShadowChoices {
 
     // Store a choice for a shadow, replacing an earlier one; it writes the choice's letters.
     void set(const std::string& shadow_name, AnchorChoice choice);
-    // Store the choice a stored line's letters come back as; the line keeps `letters`.
-    void load(const std::string& shadow_name, const std::string& letters);
+    // Store the choice a stored line's letters come back as, and answer it; the line keeps
+    // `letters`.
+    AnchorChoice load(const std::string& shadow_name, const std::string& letters);
     void erase(const std::string& shadow_name);
-    std::optional<AnchorChoice> find(const std::string& shadow_name);
+    std::optional<AnchorChoice> find(const std::string& shadow_name) const;
     // The mode letters the shadow's line carries ("" when it has no entry).
-    std::string letters(const std::string& shadow_name);
+    std::string letters(const std::string& shadow_name) const;
     // The shadow names with a choice, in the map's order (text order, so _Index10 before _Index2).
     std::vector<std::string> shadow_names();
     int64_t size() const { return map_.Count(); }
@@ -41,9 +43,14 @@ class ShadowChoices {
         AnchorChoice choice;
         std::string letters;  // as stored, or the choice's own
     };
+    const Entry* entry(const std::string& shadow_name) const;  // nullptr when it has none
     void put(const std::string& shadow_name, Entry entry);
 
-    SortedList map_;  // shadow name -> Entry
+    // The names in the sorted list's text order; what each one holds is looked up by its name
+    // folded to lower case, the sorted list's own sameness of keys. A page of thousands of
+    // shadows looks up every one when it colours them, and every stored line when it loads.
+    SortedList map_;
+    std::unordered_map<std::string, Entry> entries_;
 };
 
 // "ShadowOfText1" -> "Text1" (a name without the prefix is returned as it is).

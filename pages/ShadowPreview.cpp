@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "control/CRegSettings.h"
 #include "control/ControlLookup.h"
@@ -141,8 +142,15 @@ void ShadowPreview::setup_trial(const std::vector<ShadowEntry>& shadows,
     follow();
 }
 
+void ShadowPreview::end_trial() {
+    followers_.clear();
+    copy_resizer_ = nullptr;
+    copy_.reset();
+}
+
 void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, const ObjectRef& copy) {
-    std::vector<std::pair<int, Follower>> by_depth;
+    std::vector<Follower> found;
+    std::vector<int> depth;
     for (size_t i = 0; i < shadows.size(); ++i) {
         const ShadowEntry& entry = shadows[i];
         if (!entry.shadow || !entry.control) continue;
@@ -158,11 +166,16 @@ void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, cons
         f.twin_container = try_container(*f.twin);
         if (!f.twin_container) continue;
         f.shadow = entry.shadow;
-        by_depth.emplace_back(depth_of(*f.twin), std::move(f));
+        depth.push_back(depth_of(*f.twin));
+        found.push_back(std::move(f));
     }
+    // Containers before what they hold, otherwise in the form's order.
+    std::vector<size_t> by_depth(found.size());
+    for (size_t i = 0; i < by_depth.size(); ++i) by_depth[i] = i;
     std::stable_sort(by_depth.begin(), by_depth.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& [depth, f] : by_depth) followers_.push_back(std::move(f));
+                     [&](size_t a, size_t b) { return depth[a] < depth[b]; });
+    followers_.reserve(found.size());
+    for (const size_t i : by_depth) followers_.push_back(std::move(found[i]));
 }
 
 void ShadowPreview::read_pane_status() {
@@ -215,11 +228,22 @@ void ShadowPreview::follow() {
     if (on_layout_changed) on_layout_changed();
 }
 
+// A container's scale is read once for all it holds. Containers are placed before what they
+// hold, so their shadows already have the size the scale is read from.
 void ShadowPreview::place_shadows() {
+    struct Scaled {
+        const HostObject* shadow_container;
+        ShadowScale scale;
+    };
+    std::unordered_map<const HostObject*, Scaled> scales;
     for (Follower& f : followers_) {
         const ObjectRef shadow_container = try_container(*f.shadow);
         if (!shadow_container) continue;
-        f.placed = place_shadow(*f.twin, *f.twin_container, *f.shadow, *shadow_container);
+        auto [at, fresh] = scales.try_emplace(f.twin_container.get());
+        if (fresh || at->second.shadow_container != shadow_container.get())
+            at->second = {shadow_container.get(),
+                          shadow_scale(*f.twin_container, *shadow_container)};
+        f.placed = place_shadow(*f.twin, at->second.scale, *f.shadow);
     }
 }
 
@@ -247,7 +271,7 @@ std::optional<PaneStatus> ShadowPreview::pane_status_of(const std::string& shado
 }
 
 void ShadowPreview::recolour(int view, const std::vector<ShadowEntry>& shadows,
-                             ShadowChoices& choices, bool add_all, HostObject& form) {
+                             const ShadowChoices& choices, bool add_all, HostObject& form) {
     if (view == kViewOriginal)
         picShadowForm->set(Prop::BackColor, form.get(Prop::BackColor));
     else

@@ -78,6 +78,8 @@ class ShadowPreview {
     // Set-up messages (a bad pane line) are shown once for the same pane settings.
     void setup_trial(const std::vector<ShadowEntry>& shadows, const PreviewSettings& settings,
                      const ObjectRef& form, const ObjectRef& resizer);
+    // The page closes: the trial's copy of the form goes now, not with the page object.
+    void end_trial();
     const std::map<std::string, PaneStatus>& pane_status() const { return pane_status_; }
     std::optional<PaneStatus> pane_status_of(const std::string& shadow_name) const;
     // The outer size in twips of the form the shadows stand for now (0 x 0 without a trial).
@@ -89,7 +91,7 @@ class ShadowPreview {
     std::vector<ShownControl> shown() const;
 
     // Colour the shadow form and the shadows for colour view 0, 1 or 2.
-    void recolour(int view, const std::vector<ShadowEntry>& shadows, ShadowChoices& choices,
+    void recolour(int view, const std::vector<ShadowEntry>& shadows, const ShadowChoices& choices,
                   bool add_all, HostObject& form);
 
     // The size handle: mouse down, a move with the pointer at (x, y) in the handle, mouse up.

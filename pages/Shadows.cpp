@@ -103,12 +103,8 @@ std::string shadow_name_of_key(const ObjectRef& form, std::string_view key) {
 ObjectRef get_or_create_shadow(HostObject& control, const ObjectRef& shadow_container,
                                ControlCollection& page_controls) {
     const std::string name = shadow_name_of(control);
-    ObjectRef shadow;
-    try {
-        shadow = page_controls.find(name);
-    } catch (const Error&) {
-        shadow = page_controls.add("VB.PictureBox", name, shadow_container);
-    }
+    ObjectRef shadow = page_controls.try_find(name);
+    if (!shadow) shadow = page_controls.add("VB.PictureBox", name, shadow_container);
     shadow->set(Prop::Tag, Value(std::string(kShadowTag)));
     shadow->set(Prop::TabStop, Value(false));
     try {
@@ -157,14 +153,13 @@ ShadowScale shadow_scale(HostObject& real_container, HostObject& shadow_containe
     return s;
 }
 
-std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_container,
-                                         HostObject& shadow, HostObject& shadow_container) {
-    const auto p = control_place(control);
-    if (!p) return std::nullopt;  // a control without a place keeps its shadow as is
-    const ShadowScale s = shadow_scale(real_container, shadow_container);
-    double left = p->left * s.fx - kShadowOffset, top = p->top * s.fy - kShadowOffset;
-    double width = p->width * s.fx, height = p->height * s.fy;
-    if (p->line) {
+namespace {
+
+// Move the shadow to the place scaled by `s`, 35 twips up and left.
+void put_shadow(const ControlPlace& p, const ShadowScale& s, HostObject& shadow) {
+    double left = p.left * s.fx - kShadowOffset, top = p.top * s.fy - kShadowOffset;
+    double width = p.width * s.fx, height = p.height * s.fy;
+    if (p.line) {
         // A line is drawn over its box; a flat one still gets a shadow a hand can hit.
         if (width < kLineShadowThickness) {
             left -= (kLineShadowThickness - width) / 2;
@@ -176,24 +171,45 @@ std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_c
         }
     }
     shadow.move(left, top, width, height);
+}
+
+}  // namespace
+
+std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_container,
+                                         HostObject& shadow, HostObject& shadow_container) {
+    const auto p = control_place(control);
+    if (!p) return std::nullopt;  // a control without a place keeps its shadow as is
+    put_shadow(*p, shadow_scale(real_container, shadow_container), shadow);
+    return p;
+}
+
+std::optional<ControlPlace> place_shadow(HostObject& control, const ShadowScale& scale,
+                                         HostObject& shadow) {
+    const auto p = control_place(control);
+    if (p) put_shadow(*p, scale, shadow);
     return p;
 }
 
 ObjectRef shadow_with_chain(const ObjectRef& control, const ObjectRef& form, const ObjectRef& root,
-                            ControlCollection& page_controls) {
+                            ControlCollection& page_controls, ShadowsGot* got) {
+    if (!control) return nullptr;
+    if (got)
+        if (const auto it = got->find(control.get()); it != got->end()) return it->second;
+    ObjectRef shadow;
     // A timer or a menu has no place on the form: no shadow to click that shows nothing.
-    if (!control || !control_place(*control)) return nullptr;
-    const ObjectRef container = try_container(*control);
-    if (!container) return nullptr;
-    if (same_object(container, form)) {
-        ObjectRef shadow = get_or_create_shadow(*control, root, page_controls);
+    const ObjectRef container = control_place(*control) ? try_container(*control) : nullptr;
+    if (container && same_object(container, form)) {
+        shadow = get_or_create_shadow(*control, root, page_controls);
         place_shadow(*control, *form, *shadow, *root);
-        return shadow;
+    } else if (container) {
+        const ObjectRef container_shadow =
+            shadow_with_chain(container, form, root, page_controls, got);
+        if (container_shadow) {
+            shadow = get_or_create_shadow(*control, container_shadow, page_controls);
+            place_shadow(*control, *container, *shadow, *container_shadow);
+        }
     }
-    const ObjectRef container_shadow = shadow_with_chain(container, form, root, page_controls);
-    if (!container_shadow) return nullptr;
-    ObjectRef shadow = get_or_create_shadow(*control, container_shadow, page_controls);
-    place_shadow(*control, *container, *shadow, *container_shadow);
+    if (got) got->emplace(control.get(), shadow);
     return shadow;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "engine/HostObject.h"
 
@@ -51,10 +52,17 @@ ShadowScale shadow_scale(HostObject& real_container, HostObject& shadow_containe
 // be clicked. Answers the place it was put for (nullopt: the control has none; nothing moves).
 std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_container,
                                          HostObject& shadow, HostObject& shadow_container);
+// The same with the scale from the control's container to the shadow's already worked out.
+std::optional<ControlPlace> place_shadow(HostObject& control, const ShadowScale& scale,
+                                         HostObject& shadow);
+// The shadows got while drawing the shadow form, by their control (nullptr: none): a container's
+// shadow is got and placed once, not again for every control inside it.
+using ShadowsGot = std::unordered_map<const HostObject*, ObjectRef>;
 // The control's shadow, inside the shadows of its containers up to `root` (which stands for the
-// form); nullptr when the control has no readable container or no place (control_place).
+// form); nullptr when the control has no readable container or no place (control_place). With
+// `got`, a control's shadow is got once and then answered from there.
 ObjectRef shadow_with_chain(const ObjectRef& control, const ObjectRef& form, const ObjectRef& root,
-                            ControlCollection& page_controls);
+                            ControlCollection& page_controls, ShadowsGot* got = nullptr);
 // Hide every shadow of the collection and untag it until it is got again.
 void hide_shadows(ControlCollection& page_controls);
 // Is the object a shadow (its Tag begins with "shadow.")?

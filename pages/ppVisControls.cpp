@@ -1,12 +1,14 @@
 #include "pages/ppVisControls.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "control/ControlLookup.h"
 #include "control/SettingsStrings.h"
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "engine/Numbers.h"
 #include "engine/SortedList.h"
 #include "pages/HelpLauncher.h"
 #include "pages/MResizerPropPages.h"
@@ -187,10 +189,12 @@ void ppVisControls::build_shadow_form() {
     const auto form_controls = m_fForm->controls();
     const ObjectRef& root = controls_("picShadowForm");
     root->set(Prop::BackColor, m_fForm->get(Prop::BackColor));
+    ShadowsGot got;
     for (size_t i = 0; i < form_controls->count(); ++i) {
         ShadowEntry entry;
         entry.control = form_controls->item(i);
-        entry.shadow = shadow_with_chain(entry.control, m_fForm, root, *controls_.collection());
+        entry.shadow =
+            shadow_with_chain(entry.control, m_fForm, root, *controls_.collection(), &got);
         if (!entry.shadow) continue;
         entry.name = text(*entry.shadow, Prop::Name);
         const auto align = try_num(*entry.control, Prop::Align);
@@ -203,8 +207,8 @@ void ppVisControls::build_shadow_form() {
         entry.shadow->set(Prop::ToolTipText,
                           words(text(*entry.control, Prop::Name) + " (no resizing)"));
         entry.shadow->set("Picture", words(""));
-        if (!wrappers_.count(entry.name))
-            wrappers_[entry.name] = std::make_unique<CPicWithEvents>(entry.shadow, *this);
+        auto& wrapper = wrappers_[entry.name];
+        if (!wrapper) wrapper = std::make_unique<CPicWithEvents>(entry.shadow, *this);
         shadows_.push_back(std::move(entry));
     }
 }
@@ -213,16 +217,9 @@ void ppVisControls::build_shadow_form() {
 // page's own controls follow them in their order, as the forms runtime renumbers the others
 // when a control is given a TabIndex that another has: no two stops share a position.
 void ppVisControls::order_shadow_tabs() {
-    SortedList by_tab;
-    by_tab.SortMode(0);
-    for (size_t i = 0; i < shadows_.size(); ++i) {
-        const auto tab = try_num(*shadows_[i].control, Prop::TabIndex);
-        by_tab.Add(std::to_string(tab ? *tab : 1e9 + static_cast<double>(i)),
-                   std::any(static_cast<int64_t>(i)));
-    }
     double next = 0;
-    for (const auto& item : by_tab.Items()) {
-        const auto& shadow = shadows_[static_cast<size_t>(std::any_cast<int64_t>(item))].shadow;
+    for (const size_t i : shadows_in_tab_order()) {
+        const auto& shadow = shadows_[i].shadow;
         shadow->set(Prop::TabStop, Value(true));
         shadow->set(Prop::TabIndex, number(next++));
     }
@@ -233,6 +230,40 @@ void ppVisControls::order_shadow_tabs() {
         if (tag && (tag->starts_with(kShadowTagPrefix) || *tag == kHiddenShadowTag)) continue;
         if (c->try_get(Prop::TabIndex)) c->set(Prop::TabIndex, number(next++));
     }
+}
+
+// The shadows ordered by their controls' TabIndex as a numeric sorted list orders the decimal
+// texts of those numbers; a control without one comes after all that have one, in form order.
+// Where no two keys are equal any sort gives that order; equal ones (a form file may hold them)
+// go through the sorted list itself, whose order among equal keys is its own.
+std::vector<size_t> ppVisControls::shadows_in_tab_order() const {
+    std::vector<double> tabs;
+    std::vector<std::pair<double, size_t>> keys;
+    tabs.reserve(shadows_.size());
+    keys.reserve(shadows_.size());
+    for (size_t i = 0; i < shadows_.size(); ++i) {
+        const auto tab = try_num(*shadows_[i].control, Prop::TabIndex);
+        tabs.push_back(tab ? *tab : 1e9 + static_cast<double>(i));
+        // A whole number's text is exact; another one is rounded to six places.
+        const double t = tabs.back();
+        const bool whole = t == std::floor(t) && std::abs(t) < 1e15;
+        keys.emplace_back(whole ? t : parse_number(std::to_string(t)).value_or(t), i);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<size_t> order;
+    order.reserve(keys.size());
+    const auto same_key = [](const auto& a, const auto& b) { return a.first == b.first; };
+    if (std::adjacent_find(keys.begin(), keys.end(), same_key) == keys.end()) {
+        for (const auto& key : keys) order.push_back(key.second);
+        return order;
+    }
+    SortedList by_tab;
+    by_tab.SortMode(0);
+    for (size_t i = 0; i < tabs.size(); ++i)
+        by_tab.Add(std::to_string(tabs[i]), std::any(static_cast<int64_t>(i)));
+    for (const auto& item : by_tab.Items())
+        order.push_back(static_cast<size_t>(std::any_cast<int64_t>(item)));
+    return order;
 }
 
 void ppVisControls::load_stored_settings() {
@@ -246,8 +277,7 @@ void ppVisControls::load_stored_settings() {
         if (at == std::string::npos || at == 0) continue;
         const std::string shadow = shadow_name_of_key(m_fForm, line.substr(0, at));
         if (shadow.empty()) continue;
-        settings_map_.load(shadow, line.substr(at + 2));
-        show_choice_on_shadow(shadow, *settings_map_.find(shadow));
+        show_choice_on_shadow(shadow, settings_map_.load(shadow, line.substr(at + 2)));
     }
     rebuild_settings_text();
 }
@@ -505,6 +535,10 @@ void ppVisControls::PropertyPage_Terminate() {
         stop_listening_for_panes(this);
         wrappers_.clear();
         events_.clear();
+        // A form of thousands of controls has as many shadows and a copy for the trial: they
+        // go with the dialog, not when the next one opens.
+        shadows_.clear();
+        preview_.end_trial();
         page_state_detach();
     });
 }

@@ -4,10 +4,10 @@
 // writes ControlSettings, AddAllControls and AddAllFontsButtons through the shared edit state.
 // Its preview (colour views, the size handle) is ShadowPreview.
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/PropertyPage.h"
@@ -57,6 +57,7 @@ class ppVisControls : public PropertyPage, public ShadowOwner {
     void load_selection();
     void build_shadow_form();
     void order_shadow_tabs();
+    std::vector<size_t> shadows_in_tab_order() const;
     void load_stored_settings();
     void show_choice_on_shadow(const std::string& shadow, AnchorChoice choice);
     void select_shadow(const std::string& shadow);
@@ -82,7 +83,7 @@ class ppVisControls : public PropertyPage, public ShadowOwner {
     ObjectRef page_;
     PageControls controls_;
     std::vector<std::unique_ptr<PageEvents>> events_;
-    std::map<std::string, std::unique_ptr<CPicWithEvents>> wrappers_;
+    std::unordered_map<std::string, std::unique_ptr<CPicWithEvents>> wrappers_;
 
     std::shared_ptr<UserControl> m_oControl;
     ObjectRef m_fForm;

@@ -53,29 +53,7 @@ sleep 3
 
 shot() { xwd -root -silent | xwdtopnm 2>/dev/null; }
 
-# The centre of the resizer's icon on the form: the largest patch of its blue title bar on the
-# screen (the object inspector shows a smaller copy of the icon).
-find_icon() {
-    python3 -c '
-import sys
-data = sys.stdin.buffer.read()
-parts = data.split(maxsplit=4)
-w, h, pix = int(parts[1]), int(parts[2]), parts[4]
-hits = []
-for y in range(h):
-    row = pix[y * w * 3:(y + 1) * w * 3]
-    for x in range(w):
-        if abs(row[3 * x] - 70) <= 4 and abs(row[3 * x + 1] - 110) <= 4 and abs(row[3 * x + 2] - 190) <= 4:
-            hits.append((x, y))
-if not hits:
-    sys.exit("designer-picture: no resizer icon on the screen")
-near = lambda p: [q for q in hits if abs(q[0] - p[0]) <= 24 and abs(q[1] - p[1]) <= 24]
-patch = max((near(p) for p in hits), key=len)
-print(min(q[0] for q in patch) + 13, min(q[1] for q in patch) + 13)
-'
-}
-
-read -r x y < <(shot | find_icon)
+read -r x y < <(shot | python3 "$root/scripts/resizer-icon-at.py")
 xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
 for _ in $(seq 100); do
     xdotool search --onlyvisible --name "Edit Resizing" >/dev/null 2>&1 && break

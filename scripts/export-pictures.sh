@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The README's two pictures of `kelvane export`: a form drawn by `kelvane render`, and the .ui
-# exported from it open in Qt Designer with the Kelvane plugin loaded. Designer runs on a private
-# X server (Xvfb) with a private settings folder, and the screen is taken with xwd.
+# exported from it open in Qt Designer with the Kelvane plugin loaded, its resizer widget chosen
+# so that the property editor shows the set-up it carries. Designer runs on a private X server
+# (Xvfb) with a private settings folder; the resizer's icon is found on the screen by its
+# colours and clicked (xdotool), and the screen is taken with xwd.
 #   scripts/export-pictures.sh [BUILD_DIR [FORM.frm [OUT_PREFIX]]]
 #   (default: build, docs/frmMail.frm, docs/export -> docs/export-render.png, -designer.png)
 # Needs designer-qt6, xvfb, xdotool, x11-apps and netpbm (scripts/install-deps.sh).
@@ -14,7 +16,7 @@ designer=/usr/lib/qt6/bin/designer
 plugin=$build/plugins/designer/libkelvane_designer.so
 kelvane=$build/bin/kelvane
 
-for tool in "$designer" "$kelvane" Xvfb xdotool xwd xwdtopnm pnmtopng; do
+for tool in "$designer" "$kelvane" Xvfb xdotool xwd xwdtopnm pnmtopng python3; do
     command -v "$tool" >/dev/null || { echo "export-pictures: $tool is missing" >&2; exit 2; }
 done
 [ -f "$plugin" ] || { echo "export-pictures: no plugin at $plugin (build first)" >&2; exit 2; }
@@ -34,7 +36,7 @@ ui=$work/$(basename "${form%.*}").ui
 # Exit 1 only says placeholders were made: the picture shows them.
 "$kelvane" export "$form" -o "$ui" || [ $? -eq 1 ]
 
-Xvfb "$display" -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1000x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
@@ -54,8 +56,19 @@ for _ in $(seq 150); do
 done
 [ -n "$main" ] || { echo "export-pictures: Designer did not start" >&2; exit 1; }
 # No window manager: Designer's window is made to fill the screen.
-xdotool windowmove "$main" 0 0 windowsize "$main" 1280 800
+xdotool windowmove "$main" 0 0 windowsize "$main" 1600 1000
 sleep 4
+shot() { xwd -root -silent | xwdtopnm 2>/dev/null; }
+read -r x y < <(shot | python3 "$root/scripts/resizer-icon-at.py")
+xdotool mousemove "$x" "$y" click 1
+sleep 1
+# The property editor's filter (where Designer puts it on this screen) shows the settings the
+# widget carries; the pointer then goes off the form, so that no tooltip covers it.
+xdotool mousemove 1290 386 click 1
+sleep 0.5
+xdotool type --delay 30 "Settings"
+xdotool mousemove 1590 990
+sleep 2
 if grep -qi "kelvane" "$work/designer.log"; then cat "$work/designer.log" >&2; fi
-xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$out-designer.png"
+shot | pnmtopng >"$out-designer.png"
 echo "wrote $out-render.png and $out-designer.png"

@@ -2,6 +2,7 @@
 // its placement and splits.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +22,13 @@ namespace {
 kv::test::Run store_cmd(const std::string& store, Argv args) {
     args.insert(args.begin(), {"store", "--store", store});
     return run(args);
+}
+
+// "Software\\k1\\k2..." with `levels` levels.
+std::string deep_key(int levels) {
+    std::string key = "Software";
+    for (int i = 1; i < levels; ++i) key += "\\k" + std::to_string(i);
+    return key;
 }
 
 }  // namespace
@@ -131,4 +139,40 @@ TEST(KelvaneStore, LayoutThatCouldNotSaveItsPlacementFails) {
     EXPECT_EQ(report.substr(0, 2), "2\n") << report;
     EXPECT_TRUE(has(report, "kelvane layout: the form's placement was not saved")) << report;
     EXPECT_EQ(run({"store", "--store", store, "get", "Software\\A", "b"}).out, "1\n");
+}
+
+// Keys deeper than the store takes are refused with a message, and one that another program
+// left in the file is listed down to that depth and no further (it once took minutes).
+TEST(KelvaneStore, KeysDeeperThanTheStoreTakesAreRefusedAndNotFollowed) {
+    ScratchDir dir;
+    const std::string store = (dir.path() / "s.sqlite").string();
+    ASSERT_EQ(store_cmd(store, {"set", deep_key(512), "v", "1"}).status, 0);
+    EXPECT_EQ(store_cmd(store, {"get", deep_key(512), "v"}).out, "1\n");
+    for (const char* op : {"set", "get", "list"}) {
+        SCOPED_TRACE(op);
+        Argv args = {op, deep_key(513)};
+        if (std::string(op) != "list") args.push_back("v");
+        if (std::string(op) == "set") args.push_back("2");
+        const auto r = store_cmd(store, args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(has(r.err, "a key of 513 levels; the store takes keys of at most 512 levels"))
+            << r.err;
+    }
+    // 3000 levels below Software, as another program could have written them.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(store.c_str(), &db), SQLITE_OK);
+    const std::string sql =
+        "BEGIN;"
+        "WITH RECURSIVE chain(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM chain WHERE n < 3000) "
+        "INSERT INTO keys(id, root, parent, name) SELECT 1000000 + n, root, "
+        "CASE n WHEN 1 THEN (SELECT id FROM keys WHERE name = 'Software') ELSE 999999 + n END, "
+        "'d' || n FROM chain, (SELECT root FROM keys WHERE name = 'Software');"
+        "COMMIT;";
+    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    const auto listed = store_cmd(store, {"list", "-r", "Software"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_TRUE(has(listed.out, "\\d511\\\n")) << listed.out.size();
+    EXPECT_FALSE(has(listed.out, "\\d512\\")) << listed.out.size();
 }

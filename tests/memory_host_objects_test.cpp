@@ -93,6 +93,35 @@ TEST(MemoryObjects, ControlArraysAndLookups) {
     EXPECT_EQ(ctrls->count(), 3u);
 }
 
+// The tolerated look-ups answer what Container and Controls(name) answer, and nothing where
+// those raise an error, without raising one: the pages ask them for every control of a form.
+TEST(MemoryObjects, TolerantLookupsAnswerAsTheOthersWithoutRaising) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto pic = f->add_control("PictureBox", "pic");
+    auto txt = f->add_control("TextBox", "txtIn", pic);
+    auto mnu = f->add_control("Menu", "mnuFile");
+    auto ctrls = f->controls();
+    const struct {
+        std::shared_ptr<MemoryObject> object;
+        ObjectRef container;  // nullptr: container() raises 438
+    } containers[] = {{txt, pic}, {pic, f}, {f, nullptr}, {mnu, nullptr}};
+    for (const auto& c : containers) {
+        SCOPED_TRACE(c.object->name());
+        EXPECT_EQ(c.object->try_container(), c.container);
+        if (c.container)
+            EXPECT_EQ(c.object->container(), c.container);
+        else
+            EXPECT_EQ(error_of([&] { c.object->container(); }), kErrNoSuchProperty);
+    }
+    EXPECT_EQ(ctrls->try_find("TXTIN"), txt);
+    EXPECT_EQ(ctrls->try_find("mnuFile"), mnu);
+    EXPECT_EQ(ctrls->try_find("nope"), nullptr);
+    ASSERT_TRUE(f->close());
+    EXPECT_EQ(error_of([&] { ctrls->find("pic"); }), kErrObjectNotSet);
+    EXPECT_EQ(ctrls->try_find("pic"), nullptr);
+}
+
 TEST(MemoryObjects, ControlsAddAndRemove) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");
@@ -116,6 +145,37 @@ TEST(MemoryObjects, ControlsAddAndRemove) {
     EXPECT_EQ(f->control("txtIn"), nullptr);
     EXPECT_FALSE(host->is_window(pic_window));
     EXPECT_EQ(error_of([&] { ctrls->remove("pic"); }), kErrControlNotFound);
+}
+
+// Removing a control takes what it holds however deep and whenever it was put there; the other
+// controls keep their order and the names of the removed ones are free again.
+TEST(MemoryObjects, RemovingAControlTakesWhatItHoldsAndKeepsTheOrder) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto a = f->add_control("PictureBox", "picA");
+    auto b = f->add_control("PictureBox", "picB");
+    auto inner = f->add_control("Frame", "fraIn", a);
+    auto deep = f->add_control("TextBox", "txtDeep", inner);
+    f->add_control("TextBox", "txtB", b);
+    f->add_control("TextBox", "txtForm");
+    auto late = f->controls()->add("VB.PictureBox", "picLate", inner);
+    f->add_control("TextBox", "txtA", a);
+    const auto names = [&] {
+        std::vector<std::string> out;
+        for (const auto& c : f->all_controls()) out.push_back(c->name());
+        return out;
+    };
+    f->remove_control(a);
+    EXPECT_EQ(names(), (std::vector<std::string>{"picB", "txtB", "txtForm"}));
+    for (const auto& gone : {a, inner, deep, std::dynamic_pointer_cast<MemoryObject>(late)}) {
+        EXPECT_FALSE(gone->alive()) << gone->name();
+        EXPECT_EQ(f->control(gone->name()), nullptr) << gone->name();
+    }
+    auto again = f->add_control("Frame", "fraIn", b);
+    f->add_control("TextBox", "txtDeep", again);
+    f->remove_control(b);
+    EXPECT_EQ(names(), (std::vector<std::string>{"txtForm"}));
+    EXPECT_EQ(error_of([&] { f->remove_control(b); }), kErrInvalidCall);
 }
 
 // The engine asks every pass which controls may be aligned: the classes that have Align,

@@ -71,6 +71,24 @@ TEST(ShadowChoices, WritesLinesInShadowNameOrderSoIndexTenComesBeforeTwo) {
     EXPECT_EQ(map.find("ShadowOfText1_Index10"), (AnchorChoice{9, 1}));
 }
 
+// A shadow name is one entry in any case, as the sorted list's text keys are: written again in
+// another case it replaces the entry and takes its place in the new spelling; look-ups and
+// erasing ignore the case.
+TEST(ShadowChoices, ANameInAnotherCaseIsTheSameEntry) {
+    ShadowChoices map;
+    map.set("ShadowOftxtA", {1, 0});
+    map.load("ShadowOfTXTB", "KKAAK");
+    map.set("ShadowOfTxta", {4, 1});
+    EXPECT_EQ(map.size(), 2);
+    EXPECT_EQ(map.find("SHADOWOFTXTA"), (AnchorChoice{4, 1}));
+    EXPECT_EQ(map.letters("shadowoftxtb"), "KKAAK");
+    EXPECT_EQ(map.shadow_names(), (std::vector<std::string>{"ShadowOfTxta", "ShadowOfTXTB"}));
+    map.erase("shadowoftxtb");
+    EXPECT_FALSE(map.find("ShadowOfTXTB"));
+    EXPECT_EQ(map.settings_text([](const std::string& s) { return without_shadow_prefix(s); }),
+              "Txta \tKKKKC");
+}
+
 // A stored line keeps the letters the run time reads until a choice is picked for its control;
 // "Pane resizing" (choice 10) keeps its number and its font choice.
 TEST(ShadowChoices, StoredLettersStayUntilAChoiceIsPicked) {

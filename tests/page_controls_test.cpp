@@ -362,5 +362,39 @@ TEST_F(ControlsPage, TimersHaveNoShadowAndLinesOneThatCanBeClicked) {
     EXPECT_EQ(edited(), "linSep \tKAKKK");
 }
 
+// The shadows take the tab positions 0, 1, 2, ... in the order of their controls' TabIndex, and
+// the page's own stops come after them; two controls with one TabIndex (a form file may hold
+// them) still get a stop each.
+TEST_F(ControlsPage, ShadowsTakeTheTabOrderOfTheirControls) {
+    const struct {
+        const char* name;
+        double tab;
+    } controls[] = {{"txtA", 7}, {"txtB", 2}, {"txtC", 5}, {"txtD", 2}, {"txtE", 11}};
+    for (const auto& t : controls)
+        add("TextBox", t.name, 120, 120, 900, 300)->set(Prop::TabIndex, t.tab);
+    resizer_ext->set(Prop::TabIndex, Value(3.0));
+    open();
+    const auto tab = [&](const std::string& name) {
+        return num(*c("ShadowOf" + name), Prop::TabIndex);
+    };
+    const std::set<double> b_and_d{tab("txtB"), tab("txtD")};
+    EXPECT_EQ(b_and_d, (std::set<double>{0, 1}));
+    EXPECT_EQ(tab("zokKelvane1"), 2);
+    EXPECT_EQ(tab("txtC"), 3);
+    EXPECT_EQ(tab("txtA"), 4);
+    EXPECT_EQ(tab("txtE"), 5);
+    EXPECT_GT(num(*c("chkAddAllControls"), Prop::TabIndex), 5);
+}
+
+// Closing the dialog lets the copy of the form the preview ran go at once, not when the next
+// dialog opens: a form of thousands of controls is copied whole.
+TEST_F(ControlsPage, ClosingTheDialogLetsThePreviewsCopyGo) {
+    add("TextBox", "Text1", 600, 600, 2400, 300);
+    open();
+    EXPECT_EQ(host->live_copies(), 1u);
+    dialog->cancel();
+    EXPECT_EQ(host->live_copies(), 0u);
+}
+
 }  // namespace
 }  // namespace kv

@@ -2,6 +2,9 @@
 // a trial form sizer, the pane status of pane controls, the saved colour view.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "control/zokKelvane.h"
 #include "engine/HostAccess.h"
 #include "engine/Modes.h"
@@ -142,6 +145,40 @@ TEST(Shadows, PlacedScaledFromTheFormAndInsideTheirContainersShadows) {
     EXPECT_TRUE(same_object(again, shadow));
     EXPECT_TRUE(is_shadow(*again));
     EXPECT_FALSE(flag(*again, Prop::Visible));
+}
+
+// A drawing that gets each shadow once (a container's shadow is not got again for every control
+// inside it) puts every shadow where getting them one by one puts it, inside the same container
+// shadow, in whatever order the controls are asked for.
+TEST(Shadows, GotOnceForADrawingStandWhereGotOneByOne) {
+    PreviewRig rig;
+    auto outer = rig.add("PictureBox", "picOuter", 600, 300, 4000, 3000);
+    auto inner = rig.add("Frame", "fraInner", 200, 200, 2000, 1500, outer);
+    rig.add("TextBox", "txtDeep", 100, 300, 900, 300, inner);
+    rig.add("ListBox", "lstDeep", 100, 700, 900, 600, inner);
+    rig.add("TextBox", "txtMid", 2400, 200, 1000, 300, outer);
+    rig.add("TextBox", "txtTop", 4800, 300, 900, 300);
+    rig.form->add_control("Timer", "tmrTick", inner);
+    using Drawn = std::map<std::string, std::pair<Rect, std::string>>;
+    const auto draw = [&](bool once, bool deepest_first) {
+        auto page = rig.host->create_form("page" + std::to_string(once));
+        auto root = page->add_control("PictureBox", "picShadowForm");
+        root->move(0, 0, 3000, 2000);
+        auto controls = rig.form->all_controls();
+        if (deepest_first) std::reverse(controls.begin(), controls.end());
+        ShadowsGot got;
+        Drawn drawn;
+        for (const auto& c : controls) {
+            const auto s =
+                shadow_with_chain(c, rig.form, root, *page->controls(), once ? &got : nullptr);
+            if (s) drawn[text(*s, Prop::Name)] = {rect_of(*s), text(*s->container(), Prop::Name)};
+        }
+        return drawn;
+    };
+    const Drawn one_by_one = draw(false, false);
+    EXPECT_EQ(one_by_one.size(), 7u);  // the resizer too; the timer has no place, no shadow
+    EXPECT_EQ(one_by_one.at("ShadowOftxtDeep").second, "ShadowOffraInner");
+    EXPECT_EQ(draw(true, true), one_by_one);
 }
 
 TEST(ShadowPreview, TheSizeHandleMovesShadowsAsTheirChoicesSayAndAClickRestoresThem) {

@@ -340,6 +340,89 @@ void run_events_for(int ms) {
 // A border drag paints the window once, when its widgets have followed; the settle tick after
 // it moves nothing and paints nothing. The form's update lock holds the painting while widgets
 // move under it, until the lock ends; a lock nothing moved under repaints nothing.
+// A form far larger than its window: the widgets of controls out of sight are made as they come
+// into sight (or are asked for), stacked by the controls' order as if made from the start.
+const char* kFarForm =
+    "VERSION 5.00\r\n"
+    "Begin VB.Form frmFar \r\n"
+    "   Caption = \"Far\"\r\n"
+    "   ClientHeight = 2400\r\n"
+    "   ClientLeft = 0\r\n"
+    "   ClientTop = 0\r\n"
+    "   ClientWidth = 3000\r\n"
+    "   StartUpPosition = 0  'Manual\r\n"
+    "   Begin VB.CommandButton cmdFar \r\n"
+    "      Caption = \"Far\"\r\n"
+    "      Height = 500\r\n"
+    "      Left = 3600\r\n"
+    "      Top = 600\r\n"
+    "      Width = 1000\r\n"
+    "   End\r\n"
+    "   Begin VB.Frame fraFar \r\n"
+    "      Caption = \"Further\"\r\n"
+    "      Height = 1000\r\n"
+    "      Left = 6000\r\n"
+    "      Top = 1200\r\n"
+    "      Width = 1500\r\n"
+    "      Begin VB.TextBox txtInside \r\n"
+    "         Height = 300\r\n"
+    "         Left = 120\r\n"
+    "         Top = 300\r\n"
+    "         Width = 1000\r\n"
+    "      End\r\n"
+    "   End\r\n"
+    "   Begin VB.Label lblWide \r\n"
+    "      Caption = \"Across\"\r\n"
+    "      Height = 900\r\n"
+    "      Left = 300\r\n"
+    "      Top = 450\r\n"
+    "      Width = 4400\r\n"
+    "   End\r\n"
+    "End\r\n";
+
+TEST(QtHost, ControlsOutOfSightGetTheirWidgetsAsTheyComeIntoSight) {
+    ScratchDir dir;
+    spit(dir.path() / "far.frm", kFarForm);
+    LiveForm run((dir.path() / "far.frm").string());
+    QWidget* client = run.window().client();
+    auto made = [&](const char* name) { return client->findChild<QWidget*>(name); };
+    ASSERT_NE(made("lblWide"), nullptr);
+    EXPECT_EQ(made("cmdFar"), nullptr);
+    EXPECT_EQ(made("txtInside"), nullptr);
+    // The user widens the window: the button comes into sight, under the later label.
+    qt::QtUserInput input(qt::QtHost::installed());
+    input.resize(run.form(), 5000, 3600);
+    QWidget* far = made("cmdFar");
+    ASSERT_NE(far, nullptr);
+    EXPECT_TRUE(far->isVisible());
+    EXPECT_EQ(made("txtInside"), nullptr);
+    const auto stack = client->children();
+    EXPECT_LT(stack.indexOf(far), stack.indexOf(made("lblWide")));
+    // The program moves the frame into sight: the frame and what it holds.
+    run.control("fraFar")->move(3000);
+    qt::QtHost::installed().settle();
+    ASSERT_NE(made("txtInside"), nullptr);
+    EXPECT_EQ(made("txtInside")->parentWidget(), made("fraFar"));
+    EXPECT_LT(client->children().indexOf(made("fraFar")),
+              client->children().indexOf(made("lblWide")));
+    expect_widgets_follow(run.form());
+}
+
+TEST(QtHost, AWidgetOutOfSightIsMadeWhenAskedFor) {
+    ScratchDir dir;
+    spit(dir.path() / "far.frm", kFarForm);
+    LiveForm run((dir.path() / "far.frm").string());
+    QWidget* inside = run.window().widget_of(run.control("txtInside").get());
+    ASSERT_NE(qobject_cast<QLineEdit*>(inside), nullptr);
+    QWidget* frame = run.window().widget_of(run.control("fraFar").get());
+    EXPECT_EQ(inside->parentWidget(), frame);
+    EXPECT_EQ(run.window().client()->findChild<QWidget*>("cmdFar"), nullptr);
+    const auto stack = run.window().client()->children();
+    EXPECT_LT(stack.indexOf(frame),
+              stack.indexOf(run.window().widget_of(run.control("lblWide").get())));
+    expect_widgets_follow(run.form());
+}
+
 TEST(QtHost, AResizePaintsOnceAndALockHoldsWhatMovesUnderIt) {
     LiveForm run(kDemo);
     auto& host = qt::QtHost::installed();

@@ -79,7 +79,7 @@ std::map<std::string, std::array<double, 4>> model_twips() {
 TEST(ResizerWidget, UiFromQUiLoaderLaysOutAsTheFormFileDoes) {
     const std::vector<UserStep> steps = {
         {{640, 440}, {}, {}},  // the design size
-        {{760, 540}, {}, {}},  // (the offscreen screen is 800 x 600)
+        {{760, 540}, {}, {}},
         {{700, 560}, {}, {}},
         {{300, 200}, {}, {}},  // below the minimum: the window stops at 480 x 320
         {{720, 500}, {}, {}},
@@ -150,6 +150,51 @@ TEST(ResizerWidget, UiFromQUiLoaderLaysOutAsTheFormFileDoes) {
                          expected[i]["form"]["height"].get<double>());
     }
     EXPECT_EQ(window->minimumSize(), QSize(480, 320));
+}
+
+// `kelvane layout` on the example's .ui, at the size the example window is given: the tool's
+// twips are the Qt host's for the window compiled with uic, and each widget stands there.
+TEST(ResizerWidget, LayoutOfTheUiIsWhatTheExampleWindowShows) {
+    const std::string ui = KV_EXAMPLE_UI;
+    for (const QSize client : {QSize(1000, 700), QSize(760, 540), QSize(500, 340)}) {
+        SCOPED_TRACE(std::to_string(client.width()) + "x" + std::to_string(client.height()));
+        const test::Run r = run({"layout", ui, "--size", outer_twips(client), "--json"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const nlohmann::json expected = r.json();
+
+        kelvane::Resizer::use_store(kelvane::memory_store());
+        MailWindow window;
+        window.show();
+        settle();
+        window.resize(client);
+        settle();
+        ASSERT_EQ(window.size(), client);
+        const auto twips = model_twips();
+        size_t compared = 0;
+        for (const auto& c : expected["controls"]) {
+            const std::string key = c["key"];
+            if (key == "zokKelvane1" || c["left"].is_null()) continue;
+            SCOPED_TRACE(key);
+            const auto it = twips.find(key);
+            ASSERT_NE(it, twips.end());
+            const auto [left, top, width, height] = it->second;
+            EXPECT_DOUBLE_EQ(left, c["left"].get<double>());
+            EXPECT_DOUBLE_EQ(top, c["top"].get<double>());
+            EXPECT_DOUBLE_EQ(width, c["width"].get<double>());
+            EXPECT_DOUBLE_EQ(height, c["height"].get<double>());
+            auto* w = window.findChild<QWidget*>(QString::fromStdString(key));
+            ASSERT_TRUE(w);
+            const QRect g = w->geometry();
+            EXPECT_NEAR(g.x(), left / 15, 1);
+            EXPECT_NEAR(g.y(), top / 15, 1);
+            EXPECT_NEAR(g.width(), width / 15, 1);
+            EXPECT_NEAR(g.height(), height / 15, 1);
+            ++compared;
+        }
+        EXPECT_EQ(compared, 9u);
+        window.close();
+        settle();
+    }
 }
 
 // The window compiled with uic (the example): closed and opened again, it is where the user left

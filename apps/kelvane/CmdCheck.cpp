@@ -12,7 +12,6 @@
 #include "harness/FormRun.h"
 #include "harness/MessageLines.h"
 #include "harness/ShownText.h"
-#include "host/frm/FrmLoader.h"
 
 namespace kv::app {
 
@@ -38,8 +37,11 @@ class CheckCommand : public Command {
 
     int run(std::ostream& out, std::ostream&) override {
         FormRun run(form_, true);
-        const auto& doc = run.document();
         int findings = 0;
+        for (const auto& note : run.file().notes()) {
+            out << shown(note) << "\n";
+            ++findings;
+        }
         for (const auto& m : run.session().host().messages()) {
             print_message(out, m.text);
             ++findings;
@@ -48,13 +50,11 @@ class CheckCommand : public Command {
             print_trapped(out, t.procedure, t.number, t.description);
             ++findings;
         }
-        if (const auto* block = doc.resizer()) {
+        if (const auto settings = run.file().settings()) {
             for (const char* name : {"ControlSettings", "PaneSettings"}) {
-                const auto* p = block->find(name);
-                if (!p) continue;
-                const auto v = frm::FrmLoader::value_of(doc, *p, true);
-                const std::string text = v ? to_text(*v) : "";
                 const bool panes = std::string(name) == "PaneSettings";
+                const std::string& text = panes ? settings->panes : settings->control;
+                if (text.empty()) continue;
                 auto found = unmatched_keys(run.session().loaded().form, text, panes);
                 if (!panes) {
                     const auto malformed = control_settings_problems(text);

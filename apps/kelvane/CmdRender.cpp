@@ -58,8 +58,7 @@ class RenderCommand : public Command {
         if (same_file(out_, form_.path))
             throw UsageError("--out: '" + out_ + "' is the form file itself");
         FormRun run(form_);
-        const auto& doc = run.document();
-        const PictureGuard guard({doc.path, doc.frx_path(doc.frx_name())});
+        const PictureGuard guard(run.file().own_files());
         run.apply(steps_.steps());
         std::string error;
         if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),

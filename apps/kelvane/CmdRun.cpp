@@ -7,19 +7,20 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
 #include "apps/kelvane/StepOptions.h"
+#include "harness/FormFile.h"
 #include "harness/GeometryTable.h"
 #include "harness/MessageLines.h"
 #include "harness/QtPlatform.h"
 #include "harness/QtStepDriver.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
-#include "host/frm/FrmReader.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtProcessSetup.h"
 #include "picture/PictureFile.h"
@@ -93,7 +94,8 @@ class RunCommand : public Command {
             throw UsageError("no steps, and the " + p +
                              " platform shows the window to nobody who could close it; give "
                              "steps, or run it on a display");
-        const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
+        std::optional<FormFile> file;
+        file.emplace(form_.path, form_.codepage);
         auto host = std::make_shared<qt::QtHost>();
         host->set_interactive(live);
         // A window of millions of pixels a side is more than the window system can paint.
@@ -104,12 +106,17 @@ class RunCommand : public Command {
                 throw UsageError(step.given + ": a window more than " +
                                  std::to_string(kMaxPictureSide) +
                                  " pixels a side cannot be shown; give a smaller size");
-        const PictureGuard guard({doc.path, doc.frx_path(doc.frx_name())});
+        const PictureGuard guard(file->own_files());
         Session session(form_.store, true, host, qt_driver(*host));
-        session.load(doc);
+        session.load(*file);
+        // A form file's text and blocks: hundreds of megabytes on a very large form. (A Qt
+        // Designer form's document stays: the window adopted from it is built from it.)
+        if (!file->is_ui()) file.reset();
         session.show();
+        // Only a user's close needs the state noted as it happens: steps note it themselves.
         CloseWatch watch(session.form());
-        auto hook = session.form().hook_events(watch);
+        std::unique_ptr<EventConnection> hook;
+        if (live) hook = session.form().hook_events(watch);
         int shot = 0;
         auto picture = [&] {
             if (shots_.empty()) return;

@@ -7,7 +7,10 @@
 namespace kv::app {
 
 void add_form_arguments(CLI::App& app, FormOptions& options) {
-    app.add_option("FORM.frm", options.path, "the form file")->required()->check(CLI::ExistingFile);
+    app.add_option("FORM.frm", options.path,
+                   "the form file, or a Qt Designer form (.ui) with a kelvane::ResizerWidget")
+        ->required()
+        ->check(CLI::ExistingFile);
     app.add_option("--codepage", options.codepage,
                    "code page of the form file when it is not UTF-8 (default: the one the "
                    "fonts' Charset names, else " +

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <initializer_list>
 
 #include "host/common/TextFold.h"
 
@@ -100,60 +101,37 @@ ClassTraits traits_for(std::string_view c, const ForeignClass& foreign) {
     return t;
 }
 
+uint64_t supported_props(const ClassTraits& t) {
+    const auto bits = [](std::initializer_list<Prop> props) {
+        uint64_t b = 0;
+        for (const Prop p : props) b |= uint64_t{1} << static_cast<unsigned>(p);
+        return b;
+    };
+    const auto when = [](bool on, uint64_t b) { return on ? b : uint64_t{0}; };
+    const GeometryKind g = t.geometry;
+    // Index and Name are everywhere but forms have no Index; geometry follows the geometry kind;
+    // a timer has no Visible.
+    return bits({Prop::Name, Prop::Tag}) | when(!t.is_form, bits({Prop::Index})) |
+           when(g == GeometryKind::Box || g == GeometryKind::PositionOnly,
+                bits({Prop::Left, Prop::Top})) |
+           when(g == GeometryKind::Box, bits({Prop::Width, Prop::Height})) |
+           when(g == GeometryKind::LineEnds, bits({Prop::X1, Prop::Y1, Prop::X2, Prop::Y2})) |
+           when(g != GeometryKind::PositionOnly, bits({Prop::Visible})) |
+           when(t.align, bits({Prop::Align})) | when(t.font, bits({Prop::FontSize})) |
+           when(t.mouse_pointer, bits({Prop::MousePointer})) |
+           when(t.back_color, bits({Prop::BackColor})) | when(t.tab_index, bits({Prop::TabIndex})) |
+           when(t.tab_stop, bits({Prop::TabStop})) | when(t.tool_tip, bits({Prop::ToolTipText})) |
+           when(t.caption, bits({Prop::Caption})) |
+           when(t.border_style, bits({Prop::BorderStyle})) |
+           when(t.scale, bits({Prop::ScaleWidth, Prop::ScaleHeight, Prop::ScaleMode,
+                               Prop::ScaleLeft, Prop::ScaleTop})) |
+           when(t.is_form, bits({Prop::WindowState})) |
+           when(t.is_form || t.windowed, bits({Prop::hWnd})) |
+           when(t.is_form && !t.is_mdi_form, bits({Prop::MDIChild, Prop::StartUpPosition}));
+}
+
 bool supports(const ClassTraits& t, Prop p) {
-    switch (p) {
-        case Prop::Left:
-        case Prop::Top:
-            return t.geometry == GeometryKind::Box || t.geometry == GeometryKind::PositionOnly;
-        case Prop::Width:
-        case Prop::Height:
-            return t.geometry == GeometryKind::Box;
-        case Prop::X1:
-        case Prop::Y1:
-        case Prop::X2:
-        case Prop::Y2:
-            return t.geometry == GeometryKind::LineEnds;
-        case Prop::Name:
-        case Prop::Tag:
-            return true;
-        case Prop::Index:
-            return !t.is_form;
-        case Prop::Visible:
-            return t.geometry != GeometryKind::PositionOnly;  // a timer has none
-        case Prop::Align:
-            return t.align;
-        case Prop::FontSize:
-            return t.font;
-        case Prop::MousePointer:
-            return t.mouse_pointer;
-        case Prop::BackColor:
-            return t.back_color;
-        case Prop::TabIndex:
-            return t.tab_index;
-        case Prop::TabStop:
-            return t.tab_stop;
-        case Prop::ToolTipText:
-            return t.tool_tip;
-        case Prop::Caption:
-            return t.caption;
-        case Prop::BorderStyle:
-            return t.border_style;
-        case Prop::ScaleWidth:
-        case Prop::ScaleHeight:
-        case Prop::ScaleMode:
-        case Prop::ScaleLeft:
-        case Prop::ScaleTop:
-            return t.scale;
-        case Prop::WindowState:
-        case Prop::hWnd:
-            return t.is_form || (p == Prop::hWnd && t.windowed);
-        case Prop::MDIChild:
-        case Prop::StartUpPosition:
-            return t.is_form && !t.is_mdi_form;
-        case Prop::Count_:
-            return false;
-    }
-    return false;
+    return p != Prop::Count_ && (supported_props(t) >> static_cast<unsigned>(p) & 1) != 0;
 }
 
 }  // namespace kv::host

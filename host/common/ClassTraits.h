@@ -50,8 +50,9 @@ struct ForeignClass {
 // adds Align support to any class.
 ClassTraits traits_for(std::string_view class_name, const ForeignClass& foreign = {});
 
-// Does an object of these traits have property `p`? (Index and Name are everywhere but forms
-// have no Index; geometry follows the geometry kind.)
+// The properties an object of these traits has: bit p for property p.
+uint64_t supported_props(const ClassTraits& t);
+// Does an object of these traits have property `p`?
 bool supports(const ClassTraits& t, Prop p);
 
 // Class names of other libraries that are aligned bars by default ("Toolbar", "StatusBar",

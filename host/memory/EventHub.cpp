@@ -17,9 +17,11 @@ class EventHub::Connection : public EventConnection {
     uint64_t id_;
 };
 
-EventHub::EventHub() : state_(std::make_shared<State>()) {}
+EventHub::EventHub() = default;
 
 std::unique_ptr<EventConnection> EventHub::hook(EventSink& sink) {
+    // Most objects are never hooked: the state is made for the first sink.
+    if (!state_) state_ = std::make_shared<State>();
     uint64_t id = state_->next_id++;
     state_->hooks.push_back({id, &sink});
     return std::make_unique<Connection>(state_, id);
@@ -28,6 +30,7 @@ std::unique_ptr<EventConnection> EventHub::hook(EventSink& sink) {
 void EventHub::raise(const std::function<void(EventSink&)>& fn) {
     // Keep the state alive and walk a snapshot of ids: sinks may hook or unhook during the event.
     auto state = state_;
+    if (!state) return;
     std::vector<uint64_t> ids;
     ids.reserve(state->hooks.size());
     for (const Hook& h : state->hooks) ids.push_back(h.id);
@@ -39,13 +42,14 @@ void EventHub::raise(const std::function<void(EventSink&)>& fn) {
 }
 
 void EventHub::clear() {
-    // Live connections keep a weak link to the old state; give the hub a fresh one.
+    // Live connections keep a weak link to the old state; a later hook makes a fresh one.
+    if (!state_) return;
     state_->hooks.clear();
-    state_ = std::make_shared<State>();
+    state_.reset();
 }
 
 size_t EventHub::size() const {
-    return state_->hooks.size();
+    return state_ ? state_->hooks.size() : 0;
 }
 
 }  // namespace kv::mem

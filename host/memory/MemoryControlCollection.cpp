@@ -53,6 +53,12 @@ ObjectRef MemoryControlCollection::find(std::string_view name) {
     return c;
 }
 
+ObjectRef MemoryControlCollection::try_find(std::string_view name) {
+    const auto f = form_.lock();
+    if (!f || f->closed()) return nullptr;
+    return f->control(name);
+}
+
 ObjectRef MemoryControlCollection::find(std::string_view name, int index) {
     auto f = form();
     auto first = f->control(name);

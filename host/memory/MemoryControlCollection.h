@@ -20,6 +20,7 @@ class MemoryControlCollection : public ControlCollection {
     ObjectRef item(size_t i) override;               // error 9 past the end
     std::vector<ObjectRef> having(Prop p) override;  // Align: the form's list of such controls
     ObjectRef find(std::string_view name) override;
+    ObjectRef try_find(std::string_view name) override;  // without throwing
     ObjectRef find(std::string_view name, int index) override;
     // The new control is invisible until Visible is set and comes last in the order. Error 727
     // when a control of that name exists, 711 for a class id the host does not know.

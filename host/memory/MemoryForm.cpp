@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
@@ -136,6 +135,7 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     obj->snap_height(obj->rect_);
     if (obj->traits().windowed) obj->hwnd_ = h->windows().create(obj, h->current_process_id());
     controls_.push_back(obj);
+    holder->held_.push_back(obj.get());
     ChangeJournal::note_everything(*this);
     index_control(obj.get());
     if (obj->is_menu_) ++visible_menus_;  // a new menu is visible
@@ -173,17 +173,36 @@ std::shared_ptr<MemoryObject> MemoryForm::add_user_control(
 
 void MemoryForm::remove_control(const std::shared_ptr<MemoryObject>& control) {
     if (!control || control->form().get() != this) throw Error::standard(kErrInvalidCall);
-    // The control and everything inside it, outermost first. A container is created before
-    // what it holds, so one pass in creation order finds the whole tree.
-    std::vector<std::shared_ptr<MemoryObject>> doomed{control};
-    std::unordered_set<const MemoryObject*> in_tree{control.get()};
-    for (const auto& c : controls_)
-        if (c != control && in_tree.count(c->container_ptr_)) {
-            in_tree.insert(c.get());
-            doomed.push_back(c);
-        }
+    const auto by_creation = [](const MemoryObject* a, const MemoryObject* b) {
+        return a->seq_ < b->seq_;
+    };
+    // The control and everything inside it, outermost first: in creation order, as a container
+    // is made before what it holds.
+    std::vector<MemoryObject*> tree{control.get()};
+    for (size_t i = 0; i < tree.size(); ++i)
+        tree.insert(tree.end(), tree[i]->held_.begin(), tree[i]->held_.end());
+    std::sort(tree.begin(), tree.end(), by_creation);
+    std::vector<std::shared_ptr<MemoryObject>> doomed;
+    doomed.reserve(tree.size());
+    for (MemoryObject* c : tree) doomed.push_back(c->shared_from_this());
     for (const auto& c : doomed) c->mark_dead();
-    std::erase_if(controls_, [&](const auto& c) { return in_tree.count(c.get()) != 0; });
+    if (MemoryObject* holder = control->container_ptr_) std::erase(holder->held_, control.get());
+    for (MemoryObject* c : tree) c->held_.clear();
+    // The form's controls are in creation order too: from the first of the doomed on, the others
+    // close up behind.
+    auto kept = std::lower_bound(
+        controls_.begin(), controls_.end(), tree.front()->seq_,
+        [](const std::shared_ptr<MemoryObject>& c, uint64_t seq) { return c->seq_ < seq; });
+    size_t next = 0;
+    for (auto it = kept; it != controls_.end(); ++it) {
+        if (next < tree.size() && it->get() == tree[next]) {
+            ++next;
+            continue;
+        }
+        if (kept != it) *kept = std::move(*it);
+        ++kept;
+    }
+    controls_.erase(kept, controls_.end());
     layout_aligned();
 }
 

@@ -2,6 +2,7 @@
 // controls made anew from what they would persist, on a form that is never shown.
 #include "host/memory/MemoryFormCopy.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "engine/Error.h"
@@ -87,6 +88,11 @@ std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
     std::erase_if(copies_, [](const auto& w) { return w.expired(); });
     copies_.push_back(copy);
     return result;
+}
+
+size_t MemoryHost::live_copies() const {
+    return static_cast<size_t>(
+        std::count_if(copies_.begin(), copies_.end(), [](const auto& w) { return !w.expired(); }));
 }
 
 }  // namespace kv::mem

@@ -183,6 +183,8 @@ void MemoryForm::destroy(bool release_user) {
     auto doomed = controls_;  // terminate code may still look at the form's controls
     for (const auto& c : doomed) c->mark_dead();
     controls_.clear();
+    held_.clear();
+    for (const auto& c : doomed) c->held_.clear();
     if (release_user)
         for (const auto& c : doomed) c->release_user_control();
     doomed.clear();

@@ -16,14 +16,17 @@ void MemoryForm::move_focus(const std::shared_ptr<MemoryObject>& to) {
 }
 
 std::vector<std::shared_ptr<MemoryObject>> MemoryForm::tab_order() const {
-    std::vector<std::shared_ptr<MemoryObject>> out;
+    // Each stop's TabIndex is read once, not at every comparison of the sort.
+    std::vector<std::pair<double, std::shared_ptr<MemoryObject>>> stops;
     for (const auto& c : controls_)
         if (c->can_focus() && supports(c->traits(), Prop::TabStop) &&
             to_bool(c->get(Prop::TabStop)))
-            out.push_back(c);
-    std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
-        return to_double(a->get(Prop::TabIndex)) < to_double(b->get(Prop::TabIndex));
-    });
+            stops.emplace_back(to_double(c->get(Prop::TabIndex)), c);
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::shared_ptr<MemoryObject>> out;
+    out.reserve(stops.size());
+    for (auto& stop : stops) out.push_back(std::move(stop.second));
     // The option buttons of one container are one stop: the one that is on, else the first.
     std::unordered_map<const MemoryObject*, MemoryObject*> group_stop;
     for (const auto& c : out) {

@@ -141,6 +141,7 @@ void MemoryHost::set_foreign_class(std::string class_name, const ForeignClass& s
 }
 
 ForeignClass MemoryHost::foreign_class(std::string_view class_name) const {
+    if (foreign_classes_.empty()) return {};  // most runs declare none: no name to fold
     const auto it = foreign_classes_.find(fold(class_name));
     return it == foreign_classes_.end() ? ForeignClass{} : it->second;
 }

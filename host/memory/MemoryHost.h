@@ -179,6 +179,8 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
     std::string temp_folder() override;
     void write_private_file(const std::string& path, const std::string& content) override;
     std::unique_ptr<FormCopy> copy_form(const ObjectRef& form) override;
+    // How many copies made by copy_form are still alive (a preview holds one while it shows).
+    size_t live_copies() const;
     std::string help_folder() override { return help_folder_; }
     CodeLanguage code_language() override { return code_language_; }
     void show_about(const AboutBox& box) override { about_boxes_.push_back(box); }

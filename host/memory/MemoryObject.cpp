@@ -19,16 +19,16 @@ MemoryObject::MemoryObject(std::weak_ptr<MemoryHost> host, std::string class_nam
                            ClassTraits traits)
     : traits_(traits), host_(std::move(host)), class_name_(std::move(class_name)) {
     host_ptr_ = host_.lock().get();
+    // A control soon holds its name, tab index, tag, colours, visibility and tip: room for them
+    // at once, not grown one by one.
+    known_.reserve(8);
     is_menu_ = class_name_ == "Menu";
     is_picture_box_ = class_name_ == "PictureBox";
-    for (unsigned p = 0; p < static_cast<unsigned>(Prop::Count_); ++p) {
-        const auto prop = static_cast<Prop>(p);
-        // An MDI parent form has no scale of its own beyond its size.
-        const bool mdi_scale =
-            traits_.is_mdi_form &&
-            (prop == Prop::ScaleMode || prop == Prop::ScaleLeft || prop == Prop::ScaleTop);
-        if (supports(traits_, prop) && !mdi_scale) props_ |= uint64_t{1} << p;
-    }
+    props_ = supported_props(traits_);
+    // An MDI parent form has no scale of its own beyond its size.
+    if (traits_.is_mdi_form)
+        for (const Prop p : {Prop::ScaleMode, Prop::ScaleLeft, Prop::ScaleTop})
+            props_ &= ~(uint64_t{1} << static_cast<unsigned>(p));
 }
 
 MemoryObject::~MemoryObject() {
@@ -100,6 +100,12 @@ bool MemoryObject::contained_in(const HostObject& candidate) {
     if (is_form() || !traits_.has_container) return false;
     if (alive_ && container_ptr_) return container_ptr_ == &candidate;
     return HostObject::contained_in(candidate);
+}
+
+ObjectRef MemoryObject::try_container() {
+    if (is_form() || !traits_.has_container) return nullptr;
+    if (alive_ && container_ptr_) return container_ptr_->shared_from_this();
+    return container_.lock();
 }
 
 ObjectRef MemoryObject::parent() {

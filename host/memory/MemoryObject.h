@@ -95,6 +95,7 @@ class alignas(64) MemoryObject : public HostObject,
               std::optional<double> width = std::nullopt,
               std::optional<double> height = std::nullopt) override;
     ObjectRef container() override;
+    ObjectRef try_container() override;  // without throwing
     bool contained_in(const HostObject& candidate) override;
     ObjectRef parent() override;
     std::string type_name() override;
@@ -309,7 +310,10 @@ class alignas(64) MemoryObject : public HostObject,
     std::weak_ptr<MemoryObject> container_;
     MemoryForm* form_self_ = nullptr;  // set by a form for itself (as_form)
     uint64_t seq_ = 0;                 // creation order on the form
-    std::string index_key_;            // folded name the form indexes this control under; "" = none
+    // The controls made inside this container while they are on the form, in creation order:
+    // removing a control finds what it holds without looking at every control of the form.
+    std::vector<MemoryObject*> held_;
+    std::string index_key_;  // folded name the form indexes this control under; "" = none
     std::optional<int> index_;
     WindowHandle hwnd_ = 0;
 

@@ -19,7 +19,7 @@ WindowHandle WindowTable::create(const std::shared_ptr<MemoryObject>& object, ui
     w.object = object;
     w.pid = pid;
     w.proc = &default_window_proc;
-    windows_.emplace(h, std::move(w));
+    windows_.emplace_hint(windows_.end(), h, std::move(w));  // handles only grow
     return h;
 }
 

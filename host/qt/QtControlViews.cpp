@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/HostAccess.h"
@@ -83,9 +84,19 @@ std::pair<double, double> QtControlViews::inner_offset_twips(const mem::MemoryOb
     return {c.client_origin_x_twips() - ox, c.client_origin_y_twips() - oy};
 }
 
-QWidget* QtControlViews::widget_of(const mem::MemoryObject* object) const {
+QWidget* QtControlViews::made_widget(const mem::MemoryObject* object) const {
     auto it = views_.find(object);
     return it == views_.end() ? nullptr : it->second.widget.data();
+}
+
+QWidget* QtControlViews::widget_of(mem::MemoryForm* form, const mem::MemoryObject* object) {
+    auto it = views_.find(object);
+    if (it == views_.end()) return nullptr;
+    if (it->second.waiting && form && object->alive()) {
+        make_widgets(*form, object, false);
+        release_hold();
+    }
+    return made_widget(object);
 }
 
 std::shared_ptr<mem::MemoryObject> QtControlViews::object_of(const QObject* widget) const {
@@ -112,6 +123,7 @@ void QtControlViews::drop_dead() {
             ++it;
             continue;
         }
+        if (it->second.waiting) --waiting_;
         if (QWidget* w = it->second.widget) {
             objects_.erase(w);
             // An adopted widget stays the application's.
@@ -129,40 +141,122 @@ void QtControlViews::sync(mem::MemoryForm& form) {
     const auto changes = mem::ChangeJournal::take(form, this);
     if (!changes.everything) {
         // Only what changed: a drag step or a resize costs what it moves, not the whole form.
+        // A waiting control may have come into sight: it moved, or the client area grew.
+        bool look = false;
+        if (waiting_ > 0) {
+            const auto [width, height] = sight(form);
+            look = width > sight_.first || height > sight_.second;
+        }
         for (const auto& c : changes.objects) {
             if (c.get() == &form || !c->alive()) continue;
             auto it = views_.find(c.get());
-            if (it == views_.end() || !it->second.widget) continue;
+            if (it == views_.end()) continue;
+            if (!it->second.widget) {
+                look = look || it->second.waiting;
+                continue;
+            }
             place(*c, *it->second.widget);
             dress(*c, *it->second.widget, it->second.adopted);
         }
+        if (look && waiting_ > 0) make_widgets(form, nullptr, false);
         release_hold();
         return;
     }
     drop_dead();
+    make_widgets(form, nullptr, true);
+    release_hold();
+}
+
+void QtControlViews::make_widgets(mem::MemoryForm& form, const mem::MemoryObject* wanted,
+                                  bool all) {
+    std::unordered_set<const mem::MemoryObject*> chain;  // `wanted` and its containers
+    for (const mem::MemoryObject* o = wanted; o && !o->is_form(); o = o->container_object().get())
+        chain.insert(o);
+    // Widgets made on the client after others: they go under the ones of later controls.
+    const bool client_had_widgets = client_ && views_.size() > waiting_;
+    std::unordered_set<const QWidget*> late;
+    if (client_) sight_ = sight(form);
     for (const auto& c : form.all_controls()) {
         auto [it, added] = views_.try_emplace(c.get());
         View& v = it->second;
         if (added) {
             v.object = c;
-            const auto holder = c->container_object();
-            QWidget* parent = holder && holder.get() != &form ? widget_of(holder.get()) : client_;
-            if (parent) v.widget = make_widget(*c, parent);
-            if (v.widget) watch(*c, *v.widget);
-            if (auto* tabs = dynamic_cast<QtTabControl*>(v.widget.data()))
-                tabs->on_switch([this, tabs] { show_tab(*tabs); });
+            v.waiting = true;
+            ++waiting_;
         }
-        if (!v.widget) continue;
+        bool made = false;
+        if (v.waiting) {
+            const auto holder = c->container_object();
+            QWidget* parent = client_;
+            if (holder && holder.get() != &form) {
+                auto h = views_.find(holder.get());
+                // Inside a waiting container it waits too.
+                if (h != views_.end() && h->second.waiting) continue;
+                parent = h == views_.end() ? nullptr : h->second.widget.data();
+            } else if (parent && !chain.count(c.get()) && !in_sight(*c)) {
+                continue;
+            }
+            v.waiting = false;
+            --waiting_;
+            if (parent) v.widget = make_widget(*c, parent);
+            if (v.widget) {
+                watch(*c, *v.widget);
+                if (auto* tabs = dynamic_cast<QtTabControl*>(v.widget.data()))
+                    tabs->on_switch([this, tabs] { show_tab(*tabs); });
+                if (parent == client_ && client_had_widgets) late.insert(v.widget.data());
+                made = true;
+            }
+        }
+        if (!v.widget || !(all || made)) continue;
         place(*c, *v.widget);
         dress(*c, *v.widget, v.adopted);
     }
-    release_hold();
+    if (!late.empty()) restack(form, late);
+}
+
+std::pair<double, double> QtControlViews::sight(const mem::MemoryForm& form) const {
+    const double tx = window_.host().twips_per_pixel_x();
+    const double ty = window_.host().twips_per_pixel_y();
+    return {std::max(form.client_width_twips(), client_ ? client_->width() * tx : 0.0),
+            std::max(form.client_height_twips(), client_ ? client_->height() * ty : 0.0)};
+}
+
+bool QtControlViews::in_sight(const mem::MemoryObject& c) const {
+    const auto [width, height] = sight_;
+    double left, top, right, bottom;
+    if (c.traits().geometry == host::GeometryKind::LineEnds) {
+        const auto e = c.line_ends_twips();
+        left = std::min(e[0], e[2]);
+        right = std::max(e[0], e[2]);
+        top = std::min(e[1], e[3]);
+        bottom = std::max(e[1], e[3]);
+    } else {
+        const auto r = c.rect_twips();
+        left = r.left;
+        top = r.top;
+        right = r.left + std::max(0.0, r.width);
+        bottom = r.top + std::max(0.0, r.height);
+    }
+    // Not a number anywhere: no telling where it is, so it is shown.
+    return !(right < 0 || bottom < 0 || left > width || top > height);
+}
+
+void QtControlViews::restack(const mem::MemoryForm& form,
+                             const std::unordered_set<const QWidget*>& late) {
+    const auto& controls = form.all_controls();
+    QWidget* above = nullptr;  // the widget of the next control on the client, in their order
+    for (auto c = controls.rbegin(); c != controls.rend(); ++c) {
+        QWidget* w = made_widget(c->get());
+        if (!w || w->parentWidget() != client_) continue;
+        if (above && late.count(w)) w->stackUnder(above);
+        above = w;
+    }
 }
 
 QtTabControl* QtControlViews::tab_of(const mem::MemoryObject& c) const {
     const auto holder = c.container_object();
     if (!holder || holder->is_form()) return nullptr;
-    return dynamic_cast<QtTabControl*>(widget_of(holder.get()));
+    return dynamic_cast<QtTabControl*>(made_widget(holder.get()));
 }
 
 bool QtControlViews::on_tab_shown(mem::MemoryObject& c) const {
@@ -207,9 +301,12 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
 
 void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {
     objects_[&widget] = &c;
-    if (c.traits().container)
+    if (c.traits().container) {
+        // The pointer passing over a divider, no button held, reaches the form only from a
+        // widget that tracks it (an application's panel does not by itself).
+        widget.setMouseTracking(true);
         window_.input_filter().watch(&widget);
-    else
+    } else
         widget.setAttribute(Qt::WA_NoMousePropagation);
 }
 
@@ -243,9 +340,12 @@ QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     now.tip = try_text(c, Prop::ToolTipText).value_or("");
     now.caption = try_text(c, Prop::Caption).value_or("");
     if (now.caption.empty()) {
-        try {
-            now.caption = to_text(c.get("Text"));
-        } catch (const Error&) {
+        // Most controls have no Text: asked without raising an error for every one of them.
+        if (const auto text = c.try_get("Text")) {
+            try {
+                now.caption = to_text(*text);
+            } catch (const Error&) {
+            }
         }
     }
     return now;

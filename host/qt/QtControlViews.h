@@ -1,12 +1,16 @@
 #pragma once
 // The widgets of one form's controls, one per control (none for timers, menus and the resizer
 // control itself), made on first sight and kept up to the control's geometry and looks on every
-// sync; the widgets of removed controls go.
+// sync; the widgets of removed controls go. A control on the form that lies outside its client
+// area (and everything inside it) waits for its widget until it comes into sight or somebody
+// asks for it: a form of a hundred thousand controls shows in a window of a few hundred, and
+// widgets cost what the window system makes of them.
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "host/memory/MemoryForm.h"
 
@@ -34,7 +38,8 @@ class QtControlViews {
     // touched again. Answers the control it showed (nullptr for other widgets).
     std::shared_ptr<mem::MemoryObject> forget(const QObject* widget);
 
-    QWidget* widget_of(const mem::MemoryObject* object) const;
+    // The widget of a control of `form`, made now if it was waiting (nullptr when none).
+    QWidget* widget_of(mem::MemoryForm* form, const mem::MemoryObject* object);
     // The control a widget shows (nullptr for other widgets).
     std::shared_ptr<mem::MemoryObject> object_of(const QObject* widget) const;
 
@@ -54,6 +59,7 @@ class QtControlViews {
         QPointer<QWidget> widget;
         Looks looks;
         bool adopted = false;
+        bool waiting = false;  // out of sight: the widget is made once the control comes in
     };
     static Looks read_looks(mem::MemoryObject& object);
     // A control on a tab control: shown only with its tab, a parked one further right.
@@ -65,6 +71,17 @@ class QtControlViews {
     void release_hold();
     void watch(mem::MemoryObject& object, QWidget& widget);
     void drop_dead();
+    // Makes the widgets of the waiting controls that came into sight (and of `wanted` with its
+    // containers); with `all`, brings every widget up to its control, else only the new ones.
+    void make_widgets(mem::MemoryForm& form, const mem::MemoryObject* wanted, bool all);
+    // The client area's size in twips, as large as the form or the window has it.
+    std::pair<double, double> sight(const mem::MemoryForm& form) const;
+    // Can the control (directly on the form) be seen in the client area as last measured?
+    bool in_sight(const mem::MemoryObject& control) const;
+    // Widgets made on the client area after others stack by the controls' order, as if made in
+    // it from the start.
+    void restack(const mem::MemoryForm& form, const std::unordered_set<const QWidget*>& late);
+    QWidget* made_widget(const mem::MemoryObject* object) const;
 
     QtFormWindow& window_;
     QWidget* client_ = nullptr;
@@ -72,6 +89,8 @@ class QtControlViews {
     int moves_ = 0;           // widgets moved in this sync
     QPointer<QWidget> held_;  // the client area whose painting waits for the sync's end
     std::unordered_map<const mem::MemoryObject*, View> views_;
+    size_t waiting_ = 0;               // views waiting for their widget
+    std::pair<double, double> sight_;  // the client area they were last measured against
     std::unordered_map<const QObject*, const mem::MemoryObject*> objects_;
     std::unordered_map<const mem::MemoryObject*, Looks> form_looks_;
 };

@@ -107,10 +107,10 @@ double QtFormWindow::tpp_y() const {
     return host_.twips_per_pixel_y();
 }
 
-QWidget* QtFormWindow::widget_of(const mem::MemoryObject* object) const {
+QWidget* QtFormWindow::widget_of(const mem::MemoryObject* object) {
     auto form = form_.lock();
     if (form && object == form.get()) return client_;
-    return views_.widget_of(object);
+    return views_.widget_of(form.get(), object);
 }
 
 int QtFormWindow::menu_height() const {

@@ -50,8 +50,9 @@ class QtFormWindow : public QObject {
     bool adopted() const { return adopted_; }
     // The form's client area.
     QWidget* client() const { return client_; }
-    // The widget of the form (its client area) or of one of its controls; nullptr when none.
-    QWidget* widget_of(const mem::MemoryObject* object) const;
+    // The widget of the form (its client area) or of one of its controls (made now if the
+    // control was out of sight); nullptr when none.
+    QWidget* widget_of(const mem::MemoryObject* object);
     QtControlViews& views() { return views_; }
     const QtControlViews& views() const { return views_; }
     QtInputFilter& input_filter() { return input_; }

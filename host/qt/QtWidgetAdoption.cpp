@@ -59,10 +59,17 @@ class Builder {
         const std::string& cls = of.forms_class;
         auto c = form_.add_control(cls, name_for(w, cls), container);
         if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
-        if (cls == "ListBox") c->set_raw("IntegralHeight", false);
+        // A list box shows whole lines only where it says so (an exported form file's does).
+        if (cls == "ListBox") c->set_raw("IntegralHeight", w.property("IntegralHeight").toBool());
         if (of.multi_line) c->set_raw("MultiLine", true);
         if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
         c->set_raw("Visible", !w.isHidden());
+        // A bar kept on the form's edge (an exported form's picture box says so in a property
+        // of its own): the host keeps it there, as it does on a form file's form.
+        if (bool ok = false; !container && c->traits().align) {
+            const int align = w.property("Align").toInt(&ok);
+            if (ok && align >= 1 && align <= 4) c->set_raw("Align", static_cast<double>(align));
+        }
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
         // A combo box of the application's keeps the height its style gives it.
         if (qobject_cast<QComboBox*>(&w)) c->set_fixed_height_twips(w.sizeHint().height() * ty);

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "control/zokKelvane.h"
+#include "engine/CFormSizer.h"
 #include "host/memory/MemoryPropertyBag.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
@@ -381,6 +382,14 @@ void Resizer::show() {
     kv::mem::MemoryPropertyBag bag;
     bag.set("ControlSettings", d.control_text());
     bag.set("PaneSettings", join(d.pane_lines));
+    // The room the bars on the window's edges take as it stands (a form file keeps it with its
+    // resizer): the other widgets' places are counted from it, not moved by it.
+    double left = 0, top = 0, bottom = 0, right = 0;
+    kv::get_align_sizes(d.form->control_collection(), d.form, left, top, bottom, right);
+    bag.set("AlignBLeft", left);
+    bag.set("AlignBTop", top);
+    bag.set("AlignBBottom", bottom);
+    bag.set("AlignBRight", right);
     if (d.placed) {
         for (const auto& [name, value] : *d.placed) bag.set(name, value);
     } else {

@@ -161,10 +161,24 @@ void ResizerWidget::attach() {
         // with the window unless the form says otherwise.
         if (auto* main = qobject_cast<QMainWindow*>(watched_.data());
             main && main->centralWidget()) {
-            const QString key = QString::fromStdString(resizer_->name_of(*main->centralWidget()));
-            const QString lines = crlf_lines(control_settings_);
-            if (!key.isEmpty() && !("\r\n" + lines).contains("\r\n" + key + " \t"))
-                resizer_->anchor(*main->centralWidget(), "KKKKK");
+            const QString lines = "\r\n" + crlf_lines(control_settings_);
+            auto left_to_us = [&](const QWidget& w) {
+                const QString key = QString::fromStdString(resizer_->name_of(w));
+                return !key.isEmpty() && !lines.contains("\r\n" + key + " \t");
+            };
+            QWidget& area = *main->centralWidget();
+            if (left_to_us(area)) resizer_->anchor(area, "KKKKK");
+            // Bars kept on the area's edges (a form file's aligned picture boxes, exported with
+            // their Align): on a plain form the host keeps them there; in a central widget
+            // they follow its edges as the host would place them (top, bottom, left, right).
+            static const char* const kBarModes[] = {"KKKAK", "KAKKK", "KKAKK", "AKKKK"};
+            for (QObject* o : area.children()) {
+                auto* bar = qobject_cast<QWidget*>(o);
+                bool ok = false;
+                const int align = bar ? bar->property("Align").toInt(&ok) : 0;
+                if (ok && align >= 1 && align <= 4 && left_to_us(*bar))
+                    resizer_->anchor(*bar, kBarModes[align - 1]);
+            }
         }
         resizer_->minimum_size(min_);
         resizer_->maximum_size(max_);

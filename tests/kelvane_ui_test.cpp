@@ -1,0 +1,153 @@
+// The tool on Qt Designer forms: layout, render, check and design take a .ui holding a
+// kelvane::ResizerWidget as they take a form file; a broken .ui is refused at its line by every
+// one of them; check reports classes it does not know and settings naming no widget; design
+// saves the set-up into the resizer widget's properties and changes no other byte.
+#include <gtest/gtest.h>
+
+#include "frm_test_util.h"
+#include "tool_run.h"
+
+namespace kv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kNotes = R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>Notes</class>
+ <widget class="QWidget" name="Notes">
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>400</width><height>300</height></rect>
+  </property>
+  <widget class="QPlainTextEdit" name="text">
+   <property name="geometry">
+    <rect><x>8</x><y>8</y><width>384</width><height>240</height></rect>
+   </property>
+  </widget>
+  <widget class="QPushButton" name="ok">
+   <property name="geometry">
+    <rect><x>312</x><y>260</y><width>80</width><height>30</height></rect>
+   </property>
+  </widget>
+  <widget class="kelvane::ResizerWidget" name="zokKelvane1">
+   <property name="geometry">
+    <rect><x>8</x><y>260</y><width>32</width><height>32</height></rect>
+   </property>
+   <property name="ControlSettings">
+    <string>text &#9;KKKKK</string>
+   </property>
+  </widget>
+ </widget>
+ <customwidgets>
+  <customwidget>
+   <class>kelvane::ResizerWidget</class>
+   <extends>QWidget</extends>
+   <header>kelvane/ResizerWidget.h</header>
+  </customwidget>
+ </customwidgets>
+</ui>
+)";
+
+std::string replaced(std::string text, const std::string& what, const std::string& with) {
+    const size_t at = text.find(what);
+    if (at == std::string::npos) throw std::logic_error("no " + what);
+    return text.replace(at, what.size(), with);
+}
+
+struct Box {
+    double left, top, width, height;
+    bool operator==(const Box&) const = default;
+};
+
+Box box(const nlohmann::json& doc, const std::string& key) {
+    for (const auto& c : doc.at("controls"))
+        if (c.at("key") == key) return {c.at("left"), c.at("top"), c.at("width"), c.at("height")};
+    throw std::runtime_error("no control " + key);
+}
+
+TEST(KelvaneUi, LayoutRenderAndCheckTakeADesignerForm) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "notes.ui").string();
+    spit(ui, kNotes);
+    const test::Run r = run({"layout", ui, "--user-size", "9000x6000", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // 400 x 300 pixels inside a sizable frame are 6120 x 4905 twips outside: the text follows
+    // the window both ways, the button (not in the settings) stays.
+    const double dw = 9000 - 6120, dh = 6000 - 4905;
+    EXPECT_EQ(box(r.json(), "text"), (Box{120, 120, 5760 + dw, 3600 + dh}));
+    EXPECT_EQ(box(r.json(), "ok"), (Box{4680, 3900, 1200, 450}));
+
+    const std::string png = (dir.path() / "notes.png").string();
+    const test::Run picture = run({"render", ui, "-o", png});
+    EXPECT_EQ(picture.status, 0) << picture.err;
+    EXPECT_TRUE(fs::exists(png));
+
+    const test::Run check = run({"check", ui});
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_EQ(check.out, "no findings\n");
+}
+
+TEST(KelvaneUi, ABrokenFormIsRefusedAtItsLineByEveryCommand) {
+    ScratchDir dir;
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string message;
+    };
+    const std::string second_resizer =
+        replaced(kNotes, "  <widget class=\"kelvane::ResizerWidget\" name=\"zokKelvane1\">",
+                 "  <widget class=\"kelvane::ResizerWidget\" name=\"zokKelvane2\"/>\n"
+                 "  <widget class=\"kelvane::ResizerWidget\" name=\"zokKelvane1\">");
+    const std::vector<Case> cases = {
+        {"broken XML", replaced(kNotes, "<rect><x>312", "<rect<x>312"),
+         "bad.ui:15: broken XML at column 10"},
+        {"two resizers", second_resizer, "bad.ui:19: kelvane::ResizerWidget 'zokKelvane1'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string ui = (dir.path() / "bad.ui").string();
+        spit(ui, c.text);
+        const auto script = dir.path() / "script.txt";
+        spit(script, "apply\n");
+        for (const Argv& args :
+             {Argv{"layout", ui}, Argv{"render", ui, "-o", ui + ".png"}, Argv{"check", ui},
+              Argv{"design", ui, "--script", script.string()}}) {
+            SCOPED_TRACE(args.front());
+            const test::Run r = run(args);
+            EXPECT_EQ(r.status, 2);
+            EXPECT_TRUE(has(r.err, c.message)) << r.err;
+        }
+        EXPECT_EQ(slurp(ui), c.text);
+    }
+}
+
+TEST(KelvaneUi, CheckReportsUnknownClassesAndSettingsNamingNoWidget) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "odd.ui").string();
+    spit(ui, replaced(replaced(kNotes, "class=\"QPushButton\"", "class=\"FancyButton\""),
+                      "text &#9;KKKKK", "text &#9;KKKKK\ngone &#9;KKKKK"));
+    const test::Run r = run({"check", ui});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, ui + ":13: widget 'ok' is of class 'FancyButton', neither Qt Designer's nor "
+                          "declared in <customwidgets>: kept as a plain control\n"
+                          "ControlSettings line 2: 'gone' names no control of the form\n");
+}
+
+TEST(KelvaneUi, DesignSavesTheSetUpIntoTheResizerWidgetOnly) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "notes.ui").string();
+    spit(ui, kNotes);
+    const auto script = dir.path() / "script.txt";
+    // OK keeps to the lower right corner.
+    spit(script, "click ok\nchoice 8\napply\n");
+    const test::Run r = run({"design", ui, "--script", script.string()});
+    ASSERT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_EQ(slurp(ui), replaced(kNotes, "<string>text &#9;KKKKK</string>",
+                                  "<string>ok &#9;AAKKK\ntext &#9;KKKKK</string>"));
+    const test::Run after = run({"layout", ui, "--user-size", "9000x6000", "--json"});
+    ASSERT_EQ(after.status, 0) << after.err;
+    EXPECT_EQ(box(after.json(), "ok"), (Box{4680 + 9000 - 6120, 3900 + 6000 - 4905, 1200, 450}));
+}
+
+}  // namespace
+}  // namespace kv::test
