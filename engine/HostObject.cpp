@@ -67,7 +67,7 @@ uint32_t HostObject::try_get_numbers(std::span<const Prop> props, double* out) {
 }
 
 bool HostObject::contained_in(const HostObject& candidate) {
-    const ObjectRef c = try_container(*this);
+    const ObjectRef c = try_container();
     return c.get() == &candidate;
 }
 
