@@ -155,8 +155,9 @@ class ControlCollection {
     virtual ~ControlCollection() = default;
     virtual size_t count() = 0;
     virtual ObjectRef item(size_t i) = 0;  // 0-based, in enumeration order
-    // The controls that may have property `p`, in enumeration order: every control but those
-    // the host knows lack it (by default every control). A read of p tells for each one.
+    // The controls whose property `p` may be other than 0, in enumeration order: every control
+    // but those the host knows lack it or hold 0 in it (by default every control). A read of p
+    // tells for each one.
     virtual std::vector<ObjectRef> having(Prop p);
     // Controls(name): the control, or the first element of an array; error 730 when none.
     virtual ObjectRef find(std::string_view name) = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
@@ -178,9 +179,9 @@ TEST(MemoryObjects, RemovingAControlTakesWhatItHoldsAndKeepsTheOrder) {
     EXPECT_EQ(error_of([&] { f->remove_control(b); }), kErrInvalidCall);
 }
 
-// The engine asks every pass which controls may be aligned: the classes that have Align,
-// wherever they sit, in enumeration order, and none that went.
-TEST(MemoryObjects, ControlsThatMayHaveAlignFollowAddAndRemove) {
+// The engine asks every pass which controls may be aligned: those of the classes that have
+// Align whose Align is not 0, wherever they sit, in enumeration order, and none that went.
+TEST(MemoryObjects, ControlsThatMayBeAlignedFollowAlignAddAndRemove) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");
     auto pic = f->add_control("PictureBox", "pic");
@@ -193,11 +194,17 @@ TEST(MemoryObjects, ControlsThatMayHaveAlignFollowAddAndRemove) {
         for (const auto& c : ctrls->having(Prop::Align)) out.push_back(text(*c, Prop::Name));
         return out;
     };
+    EXPECT_EQ(names(), (std::vector<std::string>{}));  // none aligned yet
+    bar->set(Prop::Align, 1.0);
+    inner->set(Prop::Align, 2.0);
+    pic->set(Prop::Align, 3.0);
     EXPECT_EQ(names(), (std::vector<std::string>{"pic", "picIn", "tbr"}));
+    inner->set(Prop::Align, 0.0);
+    EXPECT_EQ(names(), (std::vector<std::string>{"pic", "tbr"}));
     EXPECT_EQ(ctrls->having(Prop::Left).size(), ctrls->count());  // other properties: everyone
     ctrls->remove("pic");                                         // with what is inside it
     EXPECT_EQ(names(), (std::vector<std::string>{"tbr"}));
-    ctrls->add("VB.PictureBox", "picNew");
+    ctrls->add("VB.PictureBox", "picNew")->set(Prop::Align, 4.0);
     EXPECT_EQ(names(), (std::vector<std::string>{"tbr", "picNew"}));
     f->close();
     EXPECT_EQ(error_of([&] { ctrls->having(Prop::Align); }), kErrObjectNotSet);
@@ -351,6 +358,55 @@ TEST(MemoryObjects, ChangeJournalNotesWhatChangedOnce) {
     EXPECT_EQ(names(), "everything");
     ChangeJournal::stop(*form, &reader);
     EXPECT_FALSE(ChangeJournal::kept());
+}
+
+// Each reader is told what changed of each object, its place alone or more (a property, which
+// may move it too), however often it changed, apart from what the other readers took.
+TEST(MemoryObjects, ChangeJournalTellsEachReaderWhatChanged) {
+    auto host = MemoryHost::install();
+    auto form = host->create_form("Form1");
+    auto moved = form->add_control("TextBox", "txtMoved");
+    auto dressed = form->add_control("Label", "lblDressed");
+    auto both = form->add_control("CommandButton", "cmdBoth");
+    const int first = 0, second = 0;
+    for (const void* r : {static_cast<const void*>(&first), static_cast<const void*>(&second)}) {
+        ChangeJournal::keep(*form, r);
+        ChangeJournal::take(*form, r);  // the first look is at everything
+    }
+    const auto told = [&](const void* reader) {
+        const auto changes = ChangeJournal::take(*form, reader);
+        std::map<std::string, int> out;
+        for (size_t i = 0; i < changes.objects.size(); ++i) {
+            EXPECT_EQ(out.count(changes.objects[i]->name()), 0u) << "listed twice";
+            out[changes.objects[i]->name()] = changes.kinds[i];
+        }
+        return out;
+    };
+    using Told = std::map<std::string, int>;
+    const int place = ChangeJournal::kPlace, all = ChangeJournal::kAll;
+    moved->move(100);
+    moved->move(200, 300);
+    dressed->set(Prop::Caption, Value(std::string("x")));
+    both->move(50);
+    both->set(Prop::Tag, Value(std::string("y")));
+    both->move(60);
+    EXPECT_EQ(told(&first), (Told{{"txtMoved", place}, {"lblDressed", all}, {"cmdBoth", all}}));
+    dressed->move(10);
+    EXPECT_EQ(told(&first), (Told{{"lblDressed", place}}));
+    // The second reader has not looked since the first changes.
+    EXPECT_EQ(told(&second), (Told{{"txtMoved", place}, {"lblDressed", all}, {"cmdBoth", all}}));
+    EXPECT_EQ(told(&second), Told{});
+    dressed->move(15);  // the first reader goes without looking at it
+    ChangeJournal::stop(*form, &first);
+    moved->set(Prop::Tag, Value(std::string("z")));
+    EXPECT_EQ(told(&second), (Told{{"lblDressed", place}, {"txtMoved", all}}));
+    // A reader that comes later gets the slot of one that went, with nothing left over in it.
+    ChangeJournal::keep(*form, &first);
+    EXPECT_TRUE(ChangeJournal::take(*form, &first).everything);
+    dressed->move(20);
+    EXPECT_EQ(told(&first), (Told{{"lblDressed", place}}));
+    ChangeJournal::stop(*form, &first);
+    ChangeJournal::stop(*form, &second);
 }
 
 }  // namespace

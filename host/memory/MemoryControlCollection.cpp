@@ -40,10 +40,14 @@ ObjectRef MemoryControlCollection::item(size_t i) {
 
 std::vector<ObjectRef> MemoryControlCollection::having(Prop p) {
     if (p != Prop::Align) return ControlCollection::having(p);
-    const auto& aligning = open_form().aligning_controls();
+    // Most controls that could be aligned are not (Align never set is 0): those are left out.
     std::vector<ObjectRef> found;
-    found.reserve(aligning.size());
-    for (MemoryObject* c : aligning) found.push_back(c->shared_from_this());
+    for (MemoryObject* c : open_form().aligning_controls()) {
+        if (!((c->known_props_ >> static_cast<unsigned>(Prop::Align)) & 1u)) continue;
+        const Value align = c->get_known(Prop::Align);
+        if (!std::holds_alternative<double>(align) || std::get<double>(align) != 0)
+            found.push_back(c->shared_from_this());
+    }
     return found;
 }
 

@@ -18,7 +18,7 @@ class MemoryControlCollection : public ControlCollection {
 
     size_t count() override;
     ObjectRef item(size_t i) override;               // error 9 past the end
-    std::vector<ObjectRef> having(Prop p) override;  // Align: the form's list of such controls
+    std::vector<ObjectRef> having(Prop p) override;  // Align: the form's aligned controls
     ObjectRef find(std::string_view name) override;
     ObjectRef try_find(std::string_view name) override;  // without throwing
     ObjectRef find(std::string_view name, int index) override;

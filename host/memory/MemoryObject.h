@@ -133,8 +133,17 @@ class alignas(64) MemoryObject : public HostObject,
     void set_index(std::optional<int> index);
     // The form the object sits on (itself for a form); nullptr once removed.
     std::shared_ptr<MemoryForm> form() const;
+    // The same without taking a reference; up the containers, which a pass has at hand.
+    const MemoryForm* owner_form() const {
+        if (!alive_) return nullptr;
+        const MemoryObject* o = this;
+        while (!o->traits_.is_form && o->container_ptr_) o = o->container_ptr_;
+        return o->traits_.is_form ? o->form_self_ : form_ptr_;
+    }
     // The direct container (nullptr for a form).
     std::shared_ptr<MemoryObject> container_object() const { return container_.lock(); }
+    // The same without taking a reference (valid while the object is).
+    const MemoryObject* holder() const { return live_container(); }
     // Direct children in creation order (containers only).
     std::vector<std::shared_ptr<MemoryObject>> children() const;
     std::shared_ptr<MemoryHost> host() const;    // error 91 when the host is gone
@@ -152,6 +161,7 @@ class alignas(64) MemoryObject : public HostObject,
     // frame's whole area; 0 x 0 for objects that hold nothing.
     double client_width_twips() const;
     double client_height_twips() const;
+    void client_size_twips(double& width, double& height) const;  // both at once
     // The client origin of this object in its form's client coordinates, in twips.
     double client_origin_x_twips() const;
     double client_origin_y_twips() const;
@@ -208,6 +218,7 @@ class alignas(64) MemoryObject : public HostObject,
     friend class MemoryForm;
     friend class MemoryHost;
     friend class MemoryControlCollection;
+    friend struct ChangeJournalAccess;
 
     // --- internals shared by the geometry, property and form code ---
     Value read(Prop p);  // get(p) once the class is known to have p
@@ -215,9 +226,10 @@ class alignas(64) MemoryObject : public HostObject,
     bool read_geometry(Prop p, double& out) const;
     // Left .. Y2 in the container's units given its scale.
     double geometry_in(Prop p, const ContainerScale& s) const;
-    // ScaleWidth and ScaleHeight of a container.
+    // ScaleWidth and ScaleHeight of a container, alone and together.
     double scale_width() const;
     double scale_height() const;
+    void scale_size(double& width, double& height) const;
     Value get_known(Prop p);
     void set_known(Prop p, const Value& v);
     Value default_of(Prop p) const;
@@ -291,7 +303,10 @@ class alignas(64) MemoryObject : public HostObject,
     bool alive_ = true;
     bool is_menu_ = false;
     bool is_picture_box_ = false;
-    int scale_mode_ = kScaleTwips;
+    int8_t scale_mode_ = kScaleTwips;  // 0 .. 7
+    // What the form's journals noted of the object since they last looked (ChangeJournal): a
+    // pass that moves the control notes it.
+    uint32_t journal_marks_ = 0;
     MemoryObject* container_ptr_ = nullptr;  // controls only
     MemoryHost* host_ptr_ = nullptr;         // see live_container()
     RectTwips rect_;

@@ -119,6 +119,29 @@ double MemoryObject::client_height_twips() const {
     return std::max(0.0, rect_.height - 2 * border_twips_y());
 }
 
+void MemoryObject::client_size_twips(double& width, double& height) const {
+    // The two above with one look at the frame or the border.
+    if (is_form()) {
+        const auto& f = as_form();
+        if (f.window_state_ == 1) {
+            width = height = 0;
+            return;
+        }
+        const FrameMetrics& m = f.frame();
+        const int px = 2 * m.border_px + m.caption_px + (f.has_menu_bar() ? kMenuBarPixels : 0);
+        width = std::max(0.0, rect_.width - 2.0 * m.border_px * tpp_x());
+        height = std::max(0.0, rect_.height - px * tpp_y());
+        return;
+    }
+    if (!traits_.container) {
+        width = height = 0;
+        return;
+    }
+    const int border = border_pixels();
+    width = std::max(0.0, rect_.width - 2 * (border * tpp_x()));
+    height = std::max(0.0, rect_.height - 2 * (border * tpp_y()));
+}
+
 double MemoryObject::client_origin_x_twips() const {
     if (is_form()) return 0;
     const MemoryObject* c = live_container();
@@ -185,7 +208,7 @@ void MemoryObject::move(double left, std::optional<double> top, std::optional<do
 
 void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {
     int align = 0;
-    if (traits_.align)
+    if (traits_.align && ((known_props_ >> static_cast<unsigned>(Prop::Align)) & 1u))
         for (const auto& [p, v] : known_)
             if (p == Prop::Align) align = static_cast<int>(to_double(v));
     if (align != 0 && !by_host_layout) {
@@ -198,7 +221,8 @@ void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {
     }
     if (traits_.fixed_height || traits_.integral_height) snap_height(r);
     bool resized = r.width != rect_.width || r.height != rect_.height;
-    if (resized || r.left != rect_.left || r.top != rect_.top) note_change(*this);
+    if (resized || r.left != rect_.left || r.top != rect_.top)
+        note_change(*this, ChangeJournal::kPlace);
     rect_ = r;
     if (!resized) return;
     on_size_changed();
@@ -214,7 +238,7 @@ void MemoryObject::on_size_changed() {
 }
 
 void MemoryObject::set_line_end(Prop p, double value, double tx, double ty) {
-    note_change(*this);
+    note_change(*this, ChangeJournal::kPlace);
     switch (p) {
         case Prop::X1:
             x1_ = (value - container_origin_x()) * tx;

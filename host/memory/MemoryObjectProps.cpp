@@ -187,6 +187,12 @@ double MemoryObject::scale_height() const {
     return in_units(client_height_twips(), twips_per_scale_unit_y());
 }
 
+void MemoryObject::scale_size(double& width, double& height) const {
+    client_size_twips(width, height);
+    width = in_units(width, twips_per_scale_unit_x());
+    height = in_units(height, twips_per_scale_unit_y());
+}
+
 double MemoryObject::geometry_in(Prop p, const ContainerScale& s) const {
     switch (p) {
         case Prop::Left:
@@ -401,16 +407,15 @@ uint32_t MemoryObject::try_get_numbers(std::span<const Prop> props, double* out)
         if (props.size() == 4 && props[0] == Prop::Left && props[1] == Prop::Top &&
             props[2] == Prop::Width && props[3] == Prop::Height && (props_ & kBox) == kBox) {
             const ContainerScale s = container_scale();
-            out[0] = geometry_in(Prop::Left, s);
-            out[1] = geometry_in(Prop::Top, s);
-            out[2] = geometry_in(Prop::Width, s);
-            out[3] = geometry_in(Prop::Height, s);
+            out[0] = in_units(rect_.left, s.tx) + s.ox;  // as geometry_in gives them
+            out[1] = in_units(rect_.top, s.ty) + s.oy;
+            out[2] = in_units(rect_.width, std::abs(s.tx));
+            out[3] = in_units(rect_.height, std::abs(s.ty));
             return 0xf;
         }
         if (props.size() == 2 && props[0] == Prop::ScaleHeight && props[1] == Prop::ScaleWidth &&
             (props_ & kScale) == kScale) {
-            out[0] = scale_height();
-            out[1] = scale_width();
+            scale_size(out[1], out[0]);
             return 0x3;
         }
     }

@@ -78,7 +78,7 @@ void set_caption(QWidget& w, const QString& text) {
 
 std::pair<double, double> QtControlViews::inner_offset_twips(const mem::MemoryObject& c) {
     if (c.is_form()) return {0, 0};
-    const auto outer = c.container_object();
+    const mem::MemoryObject* outer = c.holder();
     const double ox = (outer ? outer->client_origin_x_twips() : 0) + c.rect_twips().left;
     const double oy = (outer ? outer->client_origin_y_twips() : 0) + c.rect_twips().top;
     return {c.client_origin_x_twips() - ox, c.client_origin_y_twips() - oy};
@@ -147,16 +147,20 @@ void QtControlViews::sync(mem::MemoryForm& form) {
             const auto [width, height] = sight(form);
             look = width > sight_.first || height > sight_.second;
         }
-        for (const auto& c : changes.objects) {
-            if (c.get() == &form || !c->alive()) continue;
-            auto it = views_.find(c.get());
+        for (size_t i = 0; i < changes.objects.size(); ++i) {
+            mem::MemoryObject& c = *changes.objects[i];
+            if (&c == &form || !c.alive()) continue;
+            auto it = views_.find(&c);
             if (it == views_.end()) continue;
             if (!it->second.widget) {
                 look = look || it->second.waiting;
                 continue;
             }
-            place(*c, *it->second.widget);
-            dress(*c, *it->second.widget, it->second.adopted);
+            QWidget& w = *it->second.widget;
+            const uint8_t kinds = changes.kinds[i];
+            if (kinds & mem::ChangeJournal::kPlace) place(c, w);
+            // On a tab control a control's place decides whether it shows.
+            if ((kinds & mem::ChangeJournal::kLooks) || tab_of(c)) dress(c, w, it->second.adopted);
         }
         if (look && waiting_ > 0) make_widgets(form, nullptr, false);
         release_hold();
@@ -254,9 +258,9 @@ void QtControlViews::restack(const mem::MemoryForm& form,
 }
 
 QtTabControl* QtControlViews::tab_of(const mem::MemoryObject& c) const {
-    const auto holder = c.container_object();
+    const mem::MemoryObject* holder = c.holder();
     if (!holder || holder->is_form()) return nullptr;
-    return dynamic_cast<QtTabControl*>(made_widget(holder.get()));
+    return dynamic_cast<QtTabControl*>(made_widget(holder));
 }
 
 bool QtControlViews::on_tab_shown(mem::MemoryObject& c) const {
@@ -313,7 +317,7 @@ void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {
 void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
     const double tx = window_.host().twips_per_pixel_x();
     const double ty = window_.host().twips_per_pixel_y();
-    const auto holder = c.container_object();
+    const mem::MemoryObject* holder = c.holder();
     const auto [ix, iy] = holder ? inner_offset_twips(*holder) : std::pair<double, double>{};
     if (c.traits().geometry == host::GeometryKind::LineEnds) {
         auto* line = static_cast<QtPaintedWidget*>(&w);
