@@ -204,7 +204,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     // Geometry and scale (Left .. Y2, ScaleWidth, ScaleHeight) into `out`; false for others.
     bool read_geometry(Prop p, double& out) const;
     Value get_known(Prop p);
-    void set_known(Prop p, const Value& v);
+    void set_known(Prop p, Value v);
     Value default_of(Prop p) const;
     Value get_extra(std::string_view name) const;
     // By-name properties that behave (Value, ListIndex, ListCount, a combo box's Text): true
