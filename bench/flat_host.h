@@ -34,6 +34,7 @@ class FlatObject : public HostObject {
     bool is_form = false, container_kind = false;
     FlatObject* form = nullptr;
     std::weak_ptr<FlatObject> in;  // container
+    FlatObject* in_raw = nullptr;  // the same, for contained_in
     std::shared_ptr<FlatCollection> ctrls;
 
     std::optional<Value> try_get(Prop p) override {
@@ -93,6 +94,12 @@ class FlatObject : public HostObject {
                 return HostObject::try_get_number(p, out);
         }
     }
+    uint32_t try_get_numbers(std::span<const Prop> props, double* out) override {
+        uint32_t got = 0;
+        for (size_t i = 0; i < props.size() && i < 32; ++i)
+            if (FlatObject::try_get_number(props[i], out[i])) got |= 1u << i;
+        return got;
+    }
     double get_number(Prop p) override {
         if (double v = 0; try_get_number(p, v)) return v;
         throw Error::standard(kErrNoSuchProperty);
@@ -112,6 +119,7 @@ class FlatObject : public HostObject {
         throw Error::standard(kErrNoSuchProperty);
     }
     ObjectRef try_container() override { return in.lock(); }
+    bool contained_in(const HostObject& candidate) override { return in_raw == &candidate; }
     ObjectRef parent() override {
         if (is_form) throw Error::standard(kErrNoSuchProperty);
         return std::shared_ptr<HostObject>(form_ref());
@@ -154,6 +162,7 @@ inline std::shared_ptr<FlatObject> make_flat_form(int64_t n) {
         c->name = name;
         c->form = form.get();
         c->in = in;
+        c->in_raw = in.get();
         c->container_kind = type == "PictureBox";
         form->ctrls->items.push_back(c);
         return c;

@@ -14,9 +14,13 @@ namespace {
 // container without a scale.
 void inner_size(HostObject& c, bool is_frame, double& w, double& h) {
     if (!is_frame) {
-        if (auto sh = try_num(c, Prop::ScaleHeight)) {
-            h = *sh;
-            w = num(c, Prop::ScaleWidth);
+        static constexpr Prop kScale[] = {Prop::ScaleHeight, Prop::ScaleWidth};
+        double scale[2] = {0, 0};
+        const uint32_t got = c.try_get_numbers(kScale, scale);
+        if (got & 1) {
+            h = scale[0];
+            // A failed ScaleWidth ends the pass with the host's own error.
+            w = (got & 2) ? scale[1] : num(c, Prop::ScaleWidth);
             return;
         }
     }
@@ -154,20 +158,29 @@ std::optional<std::pair<double, double>> CControlSizer::placed_twips() const {
 bool CControlSizer::ResizeSingleControl(const FormSizerState& state) {
     if (state.g_bNeedExtraResize || !ths_resizeable || ths_align != 0) return false;
     HostObject& c = *ths;
-    // 1. The container's inner size now.
-    const ObjectRef container = try_container(c);
+    // 1. The container's inner size now (mostly the container at capture: asked without taking
+    // a reference to it).
+    ObjectRef moved;
+    HostObject* container = par.get();
+    if (!container || !c.contained_in(*container)) {
+        moved = try_container(c);
+        container = moved.get();
+    }
     if (!container) return false;
     double W = 0, H = 0;
     inner_size(*container, container->is_type("Frame"), W, H);
 
     // 2. The control now; a control without Left is a line, held by its end points.
+    static constexpr Prop kBox[] = {Prop::Left, Prop::Top, Prop::Width, Prop::Height};
+    double box[4] = {0, 0, 0, 0};
+    const uint32_t got = c.try_get_numbers(kBox, box);
     SizerGeometry now{0, 0, 0, 0};
     bool is_line = false;
-    if (auto l = try_num(c, Prop::Left)) {
-        now.left = *l;
-        if (auto t = try_num(c, Prop::Top)) now.top = *t;
-        if (auto w = try_num(c, Prop::Width)) now.width = *w;
-        if (auto h = try_num(c, Prop::Height)) now.height = *h;
+    if (got & 1) {
+        now.left = box[0];
+        if (got & 2) now.top = box[1];
+        if (got & 4) now.width = box[2];
+        if (got & 8) now.height = box[3];
     } else if (auto x1 = try_num(c, Prop::X1)) {
         is_line = true;
         now.left = *x1;

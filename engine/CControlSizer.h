@@ -20,8 +20,8 @@ struct FormSizerState;
 // ths_fs, ths_ow, ths_oh, mtL, mtT, mtR, mtB, mtF) are the plain data the arithmetic works on.
 // What a pass reads and writes of every sizer comes first and starts a cache line, so that a
 // pass over many controls touches three lines of each (the container tree's links last: only a
-// child needs its owner).
-class CControlSizer : public AnchorRecord {
+// child needs its owner). The form sizer makes its sizers side by side, in registration order.
+class alignas(64) CControlSizer : public AnchorRecord {
   public:
     // The size the pass numbered `placed_pass` gave the control (0: none yet), in its
     // container's units: what the form sizer's running minima are worked out from when asked.

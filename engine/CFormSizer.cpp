@@ -41,8 +41,7 @@ void CFormSizer::Reinitialize() {
     m_slByKey->SortMode(1);
     m_bInitialized = false;
     m_bAllAdded = false;
-    m_vSizers.clear();
-    m_aTopSizers.clear();
+    retire_sizers();
     m_iSizerCount = 0;
     state.g_oContainedPane = nullptr;
     state.m_fForm = nullptr;
@@ -53,6 +52,15 @@ void CFormSizer::Reinitialize() {
     state.g_bMDIChildInitSizing = false;
     m_bLockOnUpdate = false;
     state.g_bAlignFixed = false;
+}
+
+void CFormSizer::retire_sizers() {
+    if (m_iPassDepth > 0) {
+        m_vRetired.push_back(std::move(m_vSizers));
+        m_vRetired.push_back(std::move(m_aTopSizers));
+    }
+    m_vSizers.clear();
+    m_aTopSizers.clear();
 }
 
 std::string CFormSizer::served_form_name() {
@@ -90,7 +98,7 @@ std::shared_ptr<CControlSizer> CFormSizer::register_control(int32_t mtL, int32_t
 std::shared_ptr<CControlSizer> CFormSizer::create_ctrlsizer(int32_t mtL, int32_t mtT, int32_t mtR,
                                                             int32_t mtB, int32_t mtF,
                                                             const ObjectRef& cCtrl) {
-    auto sizer = std::make_shared<CControlSizer>();
+    auto sizer = std::allocate_shared<CControlSizer>(PoolAllocator<CControlSizer>(m_pool));
     sizer->initSizer(mtL, mtT, mtR, mtB, mtF, cCtrl, this);
     Form_Load_addControlSizer(sizer);
     return sizer;
@@ -210,12 +218,13 @@ bool CFormSizer::build_tree() {
     m_slByKey.reset();
     if (m_slByDepth) {
         const auto items = m_slByDepth->Items();
-        m_vSizers.clear();
+        retire_sizers();
         m_vSizers.reserve(items.size());
         for (const auto& item : items) m_vSizers.push_back(as_sizer(item));
         m_slByDepth.reset();
     }
     m_iSizerCount = static_cast<int64_t>(m_vSizers.size());
+    if (m_iPassDepth > 0) m_vRetired.push_back(std::move(m_aTopSizers));
     m_aTopSizers.clear();
     if (m_iSizerCount == 0) return true;
 

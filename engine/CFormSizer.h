@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/BlockPool.h"
 #include "engine/CControlSizer.h"
 #include "engine/FormPane.h"
 #include "engine/FormSizerState.h"
@@ -100,6 +101,8 @@ class CFormSizer {
                                                     const ObjectRef& cCtrl);
     std::string served_form_name();
     WindowHandle form_window();
+    // Empty the sizer lists; during a pass the sizers it walks are kept until it ends.
+    void retire_sizers();
 
     ObjectRef m_oParent;
     std::shared_ptr<ControlCollection> m_oControls;
@@ -108,6 +111,10 @@ class CFormSizer {
     int64_t m_iSizerCount = 0;
     std::vector<std::shared_ptr<CControlSizer>> m_vSizers;
     std::vector<std::shared_ptr<CControlSizer>> m_aTopSizers;
+    // Passes running (a pane or a control may start one inside another), and the sizer lists
+    // emptied meanwhile by code they ran: a pass walks its sizers by reference.
+    int m_iPassDepth = 0;
+    std::vector<std::vector<std::shared_ptr<CControlSizer>>> m_vRetired;
     bool m_bInitialized = false;
     bool m_bAllAdded = false;
     int32_t m_lErrorBoxState = 0;
@@ -120,6 +127,8 @@ class CFormSizer {
     SizeLimitsMaker m_makeSizeLimits;
     std::shared_ptr<SizeLimits> m_oMinMax;
     std::vector<std::shared_ptr<FormPane>> m_aPanes;
+    // Where the sizers are made, so that a pass reads them in the order they sit in memory.
+    std::shared_ptr<BlockPool> m_pool = std::make_shared<BlockPool>();
 };
 
 // Measure the room taken by controls aligned to the form's edges. `controls` may be null (then

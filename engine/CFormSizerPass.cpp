@@ -30,6 +30,24 @@ class UpdateLock {
     bool locked_ = false;
 };
 
+// Counts a running pass; the last one to end lets go of the sizers retired meanwhile.
+class PassGuard {
+  public:
+    PassGuard(int& depth, std::vector<std::vector<std::shared_ptr<CControlSizer>>>& retired)
+        : depth_(depth), retired_(retired) {
+        ++depth_;
+    }
+    ~PassGuard() {
+        if (--depth_ == 0) retired_.clear();
+    }
+    PassGuard(const PassGuard&) = delete;
+    PassGuard& operator=(const PassGuard&) = delete;
+
+  private:
+    int& depth_;
+    std::vector<std::vector<std::shared_ptr<CControlSizer>>>& retired_;
+};
+
 // Sets a flag for the lifetime of the guard.
 class FlagGuard {
   public:
@@ -68,11 +86,10 @@ void CFormSizer::Form_Resize() {
     }
     ++state.pass;  // the running minima start again (worked out when asked)
     UpdateLock lock(m_bLockOnUpdate ? form_window() : 0);
-    // Index loop: a pane or a control may run code that touches the list.
-    for (size_t i = 0; i < m_aTopSizers.size(); ++i) {
-        const std::shared_ptr<CControlSizer> top = m_aTopSizers[i];
-        ResizeControl(*top);
-    }
+    // Index loop: a pane or a control may run code that touches the list (the guard keeps the
+    // sizers it drops).
+    PassGuard pass(m_iPassDepth, m_vRetired);
+    for (size_t i = 0; i < m_aTopSizers.size(); ++i) ResizeControl(*m_aTopSizers[i]);
     if (const auto pane = state.g_oContainedPane) pane->Pane_Resize();
 }
 
@@ -84,7 +101,8 @@ void CFormSizer::ResizeControl(CControlSizer& cS) {
 
 void CFormSizer::ResizeControlChilds(CControlSizer& cS) {
     int64_t i = cS.son;
-    while (i != 0) {
+    // A child's code may have restarted the registry: the tree this walk follows is gone then.
+    while (i != 0 && i <= m_iSizerCount) {
         CControlSizer& child = sizer(i);
         child.ResizeControl();
         i = child.sister;

@@ -59,6 +59,18 @@ bool HostObject::try_get_number(Prop p, double& out) {
     }
 }
 
+uint32_t HostObject::try_get_numbers(std::span<const Prop> props, double* out) {
+    uint32_t got = 0;
+    for (size_t i = 0; i < props.size() && i < 32; ++i)
+        if (try_get_number(props[i], out[i])) got |= 1u << i;
+    return got;
+}
+
+bool HostObject::contained_in(const HostObject& candidate) {
+    const ObjectRef c = try_container();
+    return c.get() == &candidate;
+}
+
 Value HostObject::get_item(std::string_view, int) {
     throw Error::standard(kErrNoSuchProperty);
 }

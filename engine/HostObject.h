@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,6 +89,10 @@ class HostObject {
     // from a call costs a stall in the caller.)
     virtual double get_number(Prop p);
     virtual bool try_get_number(Prop p, double& out);
+    // Several tolerated numeric reads at once: out[i] as try_get_number(props[i], out[i]) gives
+    // it, bit i of the answer set where that read succeeded (at most 32). A host answers a
+    // control's rectangle with one look at its container's scale, not one per value.
+    virtual uint32_t try_get_numbers(std::span<const Prop> props, double* out);
 
     // Move(left [, top [, width [, height]]]): one call places the object; omitted values stay.
     virtual void move(double left, std::optional<double> top = std::nullopt,
@@ -99,6 +104,10 @@ class HostObject {
     // container(), or nullptr where it fails (a form). The default catches the failure; a host
     // can answer without throwing, which keeps walks up to the form cheap.
     virtual ObjectRef try_container();
+    // Is `candidate` the direct container now? (false where container() fails) It answers
+    // without handing out a reference: the resize pass asks it of every control about the
+    // container it recorded.
+    virtual bool contained_in(const HostObject& candidate);
     // The form the object sits on; error 438 for a form.
     virtual ObjectRef parent() = 0;
     // The class name: "Form", "MDIForm", "TextBox", "Frame", "PictureBox", "CommandButton", ...

@@ -316,6 +316,42 @@ TEST(FormSizerPass, SubtreeIsFinishedBeforeTheNextSibling) {
     EXPECT_FALSE(at("Z") > std::min(at("X"), at("Y")) && at("Z") < std::max(at("X"), at("Y")));
 }
 
+// A control whose Resize code starts the registration again, in the middle of a pass.
+class Restarter : public UserControl {
+  public:
+    explicit Restarter(CFormSizer& fs) : fs_(fs) {}
+    void UserControl_Initialize(ControlSite&) override {}
+    void UserControl_InitProperties() override {}
+    void UserControl_ReadProperties(PropertyBag&) override {}
+    void UserControl_WriteProperties(PropertyBag&) override {}
+    void UserControl_Resize() override {
+        if (fs_.initialized()) fs_.Reinitialize();
+    }
+    void UserControl_Terminate() override {}
+
+  private:
+    CFormSizer& fs_;
+};
+
+TEST(FormSizerPass, CodeThatRestartsTheRegistryEndsThePassSafely) {
+    EngineRig rig(3000, 3000);
+    rig.host->register_user_control("Test.Restarter",
+                                    [&] { return std::make_shared<Restarter>(rig.fs); });
+    auto box = rig.add("PictureBox", "P1", 0, 0, 2000, 2000);
+    auto restarter = rig.form->add_user_control("Test.Restarter", "R", box);
+    restarter->move(10, 10, 100, 100);
+    auto after = rig.add("TextBox", "T", 500, 500, 100, 100, box);
+    // Only the form sizer holds the sizers: the restart lets go of them while the pass is on
+    // the first child, with its sibling still to come.
+    for (const auto& c : {box, restarter, after})
+        rig.reg(c, KV_RELATIVE, KV_RELATIVE, KV_RELATIVE, KV_RELATIVE);
+    rig.init();
+    EXPECT_NO_THROW(rig.resize(3300, 3300));
+    EXPECT_FALSE(rig.fs.initialized());
+    EXPECT_EQ(rig.fs.sizer_count(), 0);
+    EXPECT_EQ(count_writes(*after, "Move"), 0u);  // the pass ended with the tree it walked
+}
+
 TEST(FormSizerPass, BarsAnywhereCountAndARemovedBarTakesNoRoom) {
     EngineRig rig(2000, 2000);
     auto pic = rig.form->add_control("PictureBox", "Picture1");

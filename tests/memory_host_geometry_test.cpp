@@ -1,6 +1,8 @@
 // Geometry on the memory host: frames, scale modes, aligned bars, list heights, user resizing.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "error_of.h"
@@ -323,6 +325,73 @@ TEST(MemoryGeometry, MdiChildMaximisedFillsParentClientArea) {
     EXPECT_DOUBLE_EQ(num(*child, Prop::ScaleWidth), 10000);
     EXPECT_EQ(error_of([&] { mdi->set(Prop::ScaleWidth, 10.0); }), 383);
     EXPECT_EQ(error_of([&] { mdi->get(Prop::ScaleMode); }), kErrNoSuchProperty);
+}
+
+// The groups a resize pass reads at once answer exactly what the reads one by one answer, for
+// every kind of object and scale, a control that was removed included.
+TEST(MemoryGeometry, GroupedReadsAgreeWithSingleReads) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set_client_size(6000, 4500);
+    auto user = f->add_control("PictureBox", "picUser");
+    user->move(300, 300, 3000, 2000);
+    user->set(Prop::ScaleWidth, 100.0);
+    user->set(Prop::ScaleHeight, 40.0);
+    user->set(Prop::ScaleLeft, -50.0);
+    user->set(Prop::ScaleTop, 7.0);
+    auto in_user = f->add_control("TextBox", "txtIn", user);
+    in_user->move(10, 5, 30, 12);
+    auto pixels = f->add_control("PictureBox", "picPx");
+    pixels->move(3500, 300, 2000, 2000);
+    pixels->set(Prop::ScaleMode, 3.0);
+    auto in_pixels = f->add_control("CommandButton", "cmd", pixels);
+    in_pixels->move(4, 4, 20, 10);
+    auto frame = f->add_control("Frame", "fra");
+    frame->move(300, 2500, 2000, 1000);
+    auto line = f->add_control("Line", "lin");
+    line->set(Prop::X2, 900.0);
+    auto timer = f->add_control("Timer", "tmr");
+    auto gone = f->add_control("TextBox", "txtGone");
+    gone->move(100, 200, 300, 400);
+    f->remove_control(gone);
+
+    const std::vector<std::vector<Prop>> groups = {
+        {Prop::Left, Prop::Top, Prop::Width, Prop::Height},
+        {Prop::ScaleHeight, Prop::ScaleWidth},
+        {Prop::Width, Prop::ScaleMode, Prop::X1, Prop::Index},
+    };
+    const std::vector<std::shared_ptr<MemoryObject>> objects = {
+        f, user, in_user, pixels, in_pixels, frame, line, timer, gone};
+    for (const auto& o : objects) {
+        for (const auto& group : groups) {
+            SCOPED_TRACE(o->name() + " reading " + std::string(prop_name(group[0])) + "...");
+            std::vector<double> together(group.size(), -1);
+            const uint32_t got = o->try_get_numbers(group, together.data());
+            for (size_t i = 0; i < group.size(); ++i) {
+                double alone = -1;
+                const bool read = o->try_get_number(group[i], alone);
+                EXPECT_EQ(((got >> i) & 1u) != 0, read) << prop_name(group[i]);
+                if (read) {
+                    EXPECT_EQ(together[i], alone) << prop_name(group[i]);
+                }
+            }
+        }
+    }
+}
+
+TEST(MemoryGeometry, ContainedInIsTheContainerAndNothingElse) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto pic = f->add_control("PictureBox", "pic");
+    auto in_pic = f->add_control("TextBox", "txt", pic);
+    auto gone = f->add_control("TextBox", "txtGone");
+    f->remove_control(gone);
+    EXPECT_TRUE(in_pic->contained_in(*pic));
+    EXPECT_FALSE(in_pic->contained_in(*f));
+    EXPECT_TRUE(pic->contained_in(*f));
+    EXPECT_FALSE(f->contained_in(*f));  // a form has no container
+    // A removed control answers as its Container does.
+    EXPECT_EQ(gone->contained_in(*f), same_object(try_container(*gone), f));
 }
 
 }  // namespace

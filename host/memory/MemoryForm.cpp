@@ -39,21 +39,10 @@ MemoryForm::~MemoryForm() {
     for (const auto& c : controls_) c->alive_ = false;
 }
 
-int MemoryForm::border_style() const {
-    if (traits_.is_mdi_form || !border_style_number_) return 2;
-    if (!std::isnan(*border_style_number_)) return static_cast<int>(*border_style_number_);
+int MemoryForm::border_style_as_set() const {
     for (const auto& [p, v] : known_)
         if (p == Prop::BorderStyle) return static_cast<int>(to_double(v));
     return 2;
-}
-
-const FrameMetrics& MemoryForm::frame() const {
-    const int style = border_style();
-    if (style != frame_style_) {
-        frame_ = frame_metrics(style);
-        frame_style_ = style;
-    }
-    return frame_;
 }
 
 std::pair<double, double> MemoryForm::client_offset_twips() const {
@@ -132,7 +121,8 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     // A form is never a control: the runtime has no such class to place on a form.
     if (traits.is_form)
         throw Error(711, "Invalid class string. A form cannot be placed on a form: " + class_name);
-    auto obj = std::make_shared<MemoryObject>(host_, class_name, traits);
+    auto obj = std::allocate_shared<MemoryObject>(PoolAllocator<MemoryObject>(pool_), host_,
+                                                  class_name, traits);
     obj->form_ = std::static_pointer_cast<MemoryForm>(shared_from_this());
     obj->container_ = holder;
     obj->form_ptr_ = this;

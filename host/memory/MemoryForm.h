@@ -7,6 +7,7 @@
 // ScaleHeight in the form's scale units) is the outer size less the frame of FormFrame.h.
 // WindowState 2 fills the screen (1920 x 1080 pixels, or an MDI child fills its parent's client
 // area), 1 leaves a 0 x 0 client area, 0 brings back the last normal rectangle.
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/BlockPool.h"
 #include "engine/Host.h"
 #include "host/common/FormFrame.h"
 #include "host/memory/MemoryObject.h"
@@ -32,8 +34,21 @@ class MemoryForm : public MemoryObject {
     ~MemoryForm() override;
 
     FormKind kind() const { return kind_; }
-    int border_style() const;           // 0..5 (an MDI parent form: 2)
-    const FrameMetrics& frame() const;  // frame_metrics(border_style()), kept until it changes
+    // 0..5 (an MDI parent form: 2)
+    int border_style() const {
+        if (traits_.is_mdi_form || !border_style_number_) return 2;
+        if (!std::isnan(*border_style_number_)) return static_cast<int>(*border_style_number_);
+        return border_style_as_set();
+    }
+    // frame_metrics(border_style()), kept until it changes (every container's inner size asks)
+    const FrameMetrics& frame() const {
+        const int style = border_style();
+        if (style != frame_style_) {
+            frame_ = frame_metrics(style);
+            frame_style_ = style;
+        }
+        return frame_;
+    }
 
     // --- building the form ---
     // A control of `class_name` ("TextBox", "PictureBox", "Line", any other name as a generic
@@ -137,6 +152,7 @@ class MemoryForm : public MemoryObject {
     void destroy(bool release_user = false);
     bool has_menu_bar() const { return kind_ != FormKind::MDIChild && visible_menus_ > 0; }
     // Name index: controls by folded name, kept up to date on add, remove, rename, re-index.
+    int border_style_as_set() const;  // a BorderStyle set as a text
     void index_control(MemoryObject* c);
     void unindex_control(MemoryObject* c);
     // A control leaves the form (removed or killed): index, menu count, bar list.
@@ -176,6 +192,9 @@ class MemoryForm : public MemoryObject {
     std::vector<MemoryObject*> aligning_;
     uint64_t next_seq_ = 0;
     size_t tab_count_ = 0;  // controls with a TabIndex
+    // Where the controls are made: side by side in creation order, the order a resize pass
+    // mostly visits them in.
+    std::shared_ptr<BlockPool> pool_ = std::make_shared<BlockPool>();
 };
 
 }  // namespace kv::mem

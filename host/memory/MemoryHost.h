@@ -143,8 +143,8 @@ class MemoryHost : public Host, public PageHost, public std::enable_shared_from_
 
     // --- Host ---
     int msg_box(const std::string& text, int style, const std::string& title) override;
-    double twips_per_pixel_x() override { return tpp_x_; }
-    double twips_per_pixel_y() override { return tpp_y_; }
+    double twips_per_pixel_x() final { return tpp_x_; }
+    double twips_per_pixel_y() final { return tpp_y_; }
     std::string product_name() override { return product_name_; }
     std::string exe_name() override { return exe_name_; }
     bool running_under_designer() override { return under_designer_; }

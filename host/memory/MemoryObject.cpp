@@ -36,16 +36,6 @@ MemoryObject::~MemoryObject() {
         if (auto h = host_.lock()) h->windows().destroy(hwnd_);
 }
 
-double MemoryObject::tpp_x() const {
-    if (alive_ && host_ptr_) return host_ptr_->twips_per_pixel_x();
-    return host()->twips_per_pixel_x();
-}
-
-double MemoryObject::tpp_y() const {
-    if (alive_ && host_ptr_) return host_ptr_->twips_per_pixel_y();
-    return host()->twips_per_pixel_y();
-}
-
 bool MemoryObject::menu_shown() const {
     for (const auto& [p, v] : known_)
         if (p == Prop::Visible) return to_bool(v);
@@ -64,14 +54,8 @@ void MemoryObject::no_such_property() {
     throw Error::standard(kErrNoSuchProperty);
 }
 
-MemoryForm& MemoryObject::as_form() {
-    if (!form_self_) throw Error::standard(kErrObjectNotSet);
-    return *form_self_;
-}
-
-const MemoryForm& MemoryObject::as_form() const {
-    if (!form_self_) throw Error::standard(kErrObjectNotSet);
-    return *form_self_;
+void MemoryObject::not_a_form() {
+    throw Error::standard(kErrObjectNotSet);
 }
 
 std::shared_ptr<MemoryHost> MemoryObject::host() const {
@@ -110,6 +94,12 @@ ObjectRef MemoryObject::container() {
     auto c = container_.lock();
     if (!c) throw Error::standard(kErrObjectNotSet);
     return c;
+}
+
+bool MemoryObject::contained_in(const HostObject& candidate) {
+    if (is_form() || !traits_.has_container) return false;
+    if (alive_ && container_ptr_) return container_ptr_ == &candidate;
+    return HostObject::contained_in(candidate);
 }
 
 ObjectRef MemoryObject::try_container() {

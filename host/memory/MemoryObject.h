@@ -67,8 +67,10 @@ struct WriteRecord {
 // The write log keeps the latest writes only: a long run must not grow without bound.
 inline constexpr size_t kWriteLogLimit = 256;
 
-// Objects start a cache line: what a resize pass reads of each (see the fields) fits in two.
-class MemoryObject : public HostObject, public std::enable_shared_from_this<MemoryObject> {
+// Objects start a cache line: what a resize pass reads of each (see the fields) fits in two. A
+// form's controls come from the form's pool, one after another in creation order.
+class alignas(64) MemoryObject : public HostObject,
+                                 public std::enable_shared_from_this<MemoryObject> {
   public:
     // Objects are made by MemoryHost::create_form and MemoryForm::add_control.
     MemoryObject(std::weak_ptr<MemoryHost> host, std::string class_name, ClassTraits traits);
@@ -88,11 +90,13 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     std::optional<Value> try_get(std::string_view name);
     double get_number(Prop p) override;
     bool try_get_number(Prop p, double& out) override;
+    uint32_t try_get_numbers(std::span<const Prop> props, double* out) override;
     void move(double left, std::optional<double> top = std::nullopt,
               std::optional<double> width = std::nullopt,
               std::optional<double> height = std::nullopt) override;
     ObjectRef container() override;
     ObjectRef try_container() override;  // without throwing
+    bool contained_in(const HostObject& candidate) override;
     ObjectRef parent() override;
     std::string type_name() override;
     bool is_type(std::string_view name) override { return class_name_ == name; }
@@ -116,8 +120,14 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     const ClassTraits& traits() const { return traits_; }
     bool is_form() const { return traits_.is_form; }
     // The form this object is (error 91 when it is not one): the only way down to MemoryForm.
-    MemoryForm& as_form();
-    const MemoryForm& as_form() const;
+    MemoryForm& as_form() {
+        if (!form_self_) not_a_form();
+        return *form_self_;
+    }
+    const MemoryForm& as_form() const {
+        if (!form_self_) not_a_form();
+        return *form_self_;
+    }
     std::string name() const;
     std::optional<int> index() const { return index_; }  // set when the control is in an array
     void set_index(std::optional<int> index);
@@ -203,6 +213,11 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     Value read(Prop p);  // get(p) once the class is known to have p
     // Geometry and scale (Left .. Y2, ScaleWidth, ScaleHeight) into `out`; false for others.
     bool read_geometry(Prop p, double& out) const;
+    // Left .. Y2 in the container's units given its scale.
+    double geometry_in(Prop p, const ContainerScale& s) const;
+    // ScaleWidth and ScaleHeight of a container.
+    double scale_width() const;
+    double scale_height() const;
     Value get_known(Prop p);
     void set_known(Prop p, Value v);
     Value default_of(Prop p) const;
@@ -215,6 +230,7 @@ class MemoryObject : public HostObject, public std::enable_shared_from_this<Memo
     void set_extra(std::string_view name, const Value& v);
     bool has_extra(std::string_view name) const;
     [[noreturn]] static void no_such_property();
+    [[noreturn]] static void not_a_form();
     // A whole number from lo to hi (halves to even), else error 380 (6 past 32 bits).
     static int whole_in(const Value& v, int lo, int hi);
     // The steps of set(Prop): geometry (Left .. Y2), the scale (true when p is one of its

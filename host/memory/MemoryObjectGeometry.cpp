@@ -25,6 +25,16 @@ Error invalid_value() {
 
 // --- scale units ---
 
+double MemoryObject::tpp_x() const {
+    if (alive_ && host_ptr_) return host_ptr_->twips_per_pixel_x();
+    return host()->twips_per_pixel_x();
+}
+
+double MemoryObject::tpp_y() const {
+    if (alive_ && host_ptr_) return host_ptr_->twips_per_pixel_y();
+    return host()->twips_per_pixel_y();
+}
+
 double MemoryObject::scale_unit_twips(bool x_axis) const {
     return twips_per_unit(scale_mode_, x_axis, x_axis ? tpp_x() : tpp_y()).value_or(1);
 }
@@ -186,7 +196,7 @@ void MemoryObject::apply_rect(RectTwips r, bool by_host_layout) {
             r.left = rect_.left, r.top = rect_.top, r.height = rect_.height;
         }
     }
-    snap_height(r);
+    if (traits_.fixed_height || traits_.integral_height) snap_height(r);
     bool resized = r.width != rect_.width || r.height != rect_.height;
     if (resized || r.left != rect_.left || r.top != rect_.top) note_change(*this);
     rect_ = r;

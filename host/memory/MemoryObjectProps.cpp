@@ -19,6 +19,10 @@ double in_units(double twips, double twips_per_unit) {
     return twips_per_unit == 1 ? twips : twips / twips_per_unit;
 }
 
+constexpr uint64_t bit(Prop p) {
+    return uint64_t{1} << static_cast<unsigned>(p);
+}
+
 Error invalid_value() {
     return Error(380, "Invalid property value");
 }
@@ -163,42 +167,45 @@ bool MemoryObject::read_geometry(Prop p, double& out) const {
         case Prop::Y2:
             break;
         case Prop::ScaleWidth:
-            out = in_units(client_width_twips(), twips_per_scale_unit_x());
+            out = scale_width();
             return true;
         case Prop::ScaleHeight:
-            out = in_units(client_height_twips(), twips_per_scale_unit_y());
+            out = scale_height();
             return true;
         default:
             return false;
     }
-    const ContainerScale s = container_scale();
+    out = geometry_in(p, container_scale());
+    return true;
+}
+
+double MemoryObject::scale_width() const {
+    return in_units(client_width_twips(), twips_per_scale_unit_x());
+}
+
+double MemoryObject::scale_height() const {
+    return in_units(client_height_twips(), twips_per_scale_unit_y());
+}
+
+double MemoryObject::geometry_in(Prop p, const ContainerScale& s) const {
     switch (p) {
         case Prop::Left:
-            out = in_units(rect_.left, s.tx) + s.ox;
-            break;
+            return in_units(rect_.left, s.tx) + s.ox;
         case Prop::Top:
-            out = in_units(rect_.top, s.ty) + s.oy;
-            break;
+            return in_units(rect_.top, s.ty) + s.oy;
         case Prop::Width:
-            out = in_units(rect_.width, std::abs(s.tx));
-            break;
+            return in_units(rect_.width, std::abs(s.tx));
         case Prop::Height:
-            out = in_units(rect_.height, std::abs(s.ty));
-            break;
+            return in_units(rect_.height, std::abs(s.ty));
         case Prop::X1:
-            out = in_units(x1_, s.tx) + s.ox;
-            break;
+            return in_units(x1_, s.tx) + s.ox;
         case Prop::Y1:
-            out = in_units(y1_, s.ty) + s.oy;
-            break;
+            return in_units(y1_, s.ty) + s.oy;
         case Prop::X2:
-            out = in_units(x2_, s.tx) + s.ox;
-            break;
+            return in_units(x2_, s.tx) + s.ox;
         default:
-            out = in_units(y2_, s.ty) + s.oy;
-            break;
+            return in_units(y2_, s.ty) + s.oy;
     }
-    return true;
 }
 
 Value MemoryObject::read(Prop p) {
@@ -381,6 +388,33 @@ bool MemoryObject::try_get_number(Prop p, double& out) {
     } catch (const Error&) {
         return false;  // the host is gone, or a text that is no number
     }
+}
+
+// The two groups a resize pass reads of every control, answered at once: a control's rectangle
+// with one look at its container's scale, a container's scale size. Anything else is read one by
+// one.
+uint32_t MemoryObject::try_get_numbers(std::span<const Prop> props, double* out) {
+    constexpr uint64_t kBox =
+        bit(Prop::Left) | bit(Prop::Top) | bit(Prop::Width) | bit(Prop::Height);
+    constexpr uint64_t kScale = bit(Prop::ScaleWidth) | bit(Prop::ScaleHeight);
+    if (alive_ && host_ptr_) {
+        if (props.size() == 4 && props[0] == Prop::Left && props[1] == Prop::Top &&
+            props[2] == Prop::Width && props[3] == Prop::Height && (props_ & kBox) == kBox) {
+            const ContainerScale s = container_scale();
+            out[0] = geometry_in(Prop::Left, s);
+            out[1] = geometry_in(Prop::Top, s);
+            out[2] = geometry_in(Prop::Width, s);
+            out[3] = geometry_in(Prop::Height, s);
+            return 0xf;
+        }
+        if (props.size() == 2 && props[0] == Prop::ScaleHeight && props[1] == Prop::ScaleWidth &&
+            (props_ & kScale) == kScale) {
+            out[0] = scale_height();
+            out[1] = scale_width();
+            return 0x3;
+        }
+    }
+    return HostObject::try_get_numbers(props, out);
 }
 
 Value MemoryObject::get(std::string_view name) {
