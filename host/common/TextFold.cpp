@@ -4,7 +4,7 @@
 
 namespace kv::host {
 
-bool iequal(std::string_view a, std::string_view b) {
+bool same_folded(std::string_view a, std::string_view b) {
     return same_text(a, b);
 }
 

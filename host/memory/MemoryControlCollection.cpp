@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/Error.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryHost.h"
@@ -94,16 +95,22 @@ ObjectRef MemoryControlCollection::add_control_of(std::string_view class_id, std
     if (class_id.size() > 3 && iequal(class_id.substr(0, 3), "VB.")) {
         std::string_view cls = class_id.substr(3);
         for (std::string_view known : kIntrinsic)
-            if (iequal(known, cls))
+            if (iequal(known, cls)) {
                 c = f->add_control(std::string(known), std::string(name), holder, index);
+                break;
+            }
     } else if (f->host()->has_user_control(class_id)) {
         c = f->add_user_control(std::string(class_id), std::string(name), holder, nullptr, index);
     }
     if (!c)
         throw Error(
             711, "Invalid class string. Looking for object with ProgID: " + std::string(class_id));
-    // Controls added at run time start invisible, as the runtime makes them.
-    if (supports(c->traits(), Prop::Visible)) c->set_raw("Visible", false);
+    // Controls added at run time start invisible, as the runtime makes them (a raw write: no
+    // event, no layout).
+    if (supports(c->traits(), Prop::Visible)) {
+        note_change(*c);
+        c->set_raw_known(Prop::Visible, Value(false));
+    }
     return c;
 }
 

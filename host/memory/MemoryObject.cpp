@@ -135,7 +135,7 @@ ObjectRef MemoryObject::active_form() {
 void MemoryObject::zorder(int position) {
     if (traits_.geometry == GeometryKind::None || traits_.geometry == GeometryKind::PositionOnly)
         no_such_property();
-    log_write("ZOrder", {Value(static_cast<double>(position))});
+    if (logs_writes()) log_write("ZOrder", {Value(static_cast<double>(position))});
 }
 
 void MemoryObject::refresh() {

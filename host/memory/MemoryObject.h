@@ -231,7 +231,7 @@ class alignas(64) MemoryObject : public HostObject,
     double scale_height() const;
     void scale_size(double& width, double& height) const;
     Value get_known(Prop p);
-    void set_known(Prop p, const Value& v);
+    void set_known(Prop p, Value v);
     Value default_of(Prop p) const;
     Value get_extra(std::string_view name) const;
     // By-name properties that behave (Value, ListIndex, ListCount, a combo box's Text): true

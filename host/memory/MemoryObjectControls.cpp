@@ -144,7 +144,7 @@ void MemoryObject::set_item(std::string_view name, int index, const Value& v) {
     } else {
         no_such_property();
     }
-    log_write(name, {static_cast<double>(index), v});
+    if (logs_writes()) log_write(name, {static_cast<double>(index), v});
 }
 
 void MemoryObject::add_item(const std::string& item, std::optional<int> index) {

@@ -123,7 +123,7 @@ Value MemoryObject::get_known(Prop p) {
     return default_of(p);
 }
 
-void MemoryObject::set_known(Prop p, const Value& v) {
+void MemoryObject::set_known(Prop p, Value v) {
     // The form keeps a name index and a count of shown menus: tell it of changes to either.
     const bool tracked = alive_ && form_ptr_ && !is_form();
     const bool reindex = tracked && p == Prop::Name && !index_key_.empty();
@@ -131,13 +131,6 @@ void MemoryObject::set_known(Prop p, const Value& v) {
     const bool was_shown = menu && menu_shown();
     if (reindex) form_ptr_->unindex_control(this);
     note_change(*this);
-    auto it =
-        std::find_if(known_.begin(), known_.end(), [p](const auto& e) { return e.first == p; });
-    if (it != known_.end())
-        it->second = v;
-    else
-        known_.emplace_back(p, v);
-    known_props_ |= uint64_t{1} << static_cast<unsigned>(p);
     if (p == Prop::BorderStyle) {
         try {
             border_style_number_ = to_double(v);
@@ -145,6 +138,13 @@ void MemoryObject::set_known(Prop p, const Value& v) {
             border_style_number_ = std::numeric_limits<double>::quiet_NaN();
         }
     }
+    auto it =
+        std::find_if(known_.begin(), known_.end(), [p](const auto& e) { return e.first == p; });
+    if (it != known_.end())
+        it->second = std::move(v);
+    else
+        known_.emplace_back(p, std::move(v));
+    known_props_ |= uint64_t{1} << static_cast<unsigned>(p);
     if (reindex) form_ptr_->index_control(this);
     if (menu && was_shown != menu_shown()) form_ptr_->visible_menus_ += was_shown ? -1 : 1;
 }
@@ -256,7 +256,7 @@ void MemoryObject::set(Prop p, const Value& v) {
         set_geometry(p, v);
     else if (!set_scale(p, v))
         set_plain(p, v);
-    log_write(prop_name(p), {v});
+    if (logs_writes()) log_write(prop_name(p), {v});  // the record copies the value
 }
 
 void MemoryObject::set_geometry(Prop p, const Value& v) {
@@ -362,9 +362,9 @@ void MemoryObject::set_plain(Prop p, const Value& v) {
         case Prop::TabStop:
             set_known(p, to_bool(v));
             break;
-        default:
-            set_known(p, Value(to_text(v)));
-            break;  // Tag, ToolTipText, Caption
+        default:  // Tag, ToolTipText, Caption: kept as text
+            set_known(p, std::holds_alternative<std::string>(v) ? v : Value(to_text(v)));
+            break;
     }
 }
 
@@ -442,13 +442,14 @@ void MemoryObject::set(std::string_view name, const Value& v) {
     if (auto p = prop_from_name(name)) return set(*p, v);
     if (set_control_value(name, v)) {
         note_change(*this);
-        return log_write(name, {v});
+        if (logs_writes()) log_write(name, {v});
+        return;
     }
     // A property the host knows belongs to other classes is missing here; anything else is kept
     // as it is (properties of other libraries' controls).
     if (const NamedDefault* d = named_default(name); d && !d->has(*this)) no_such_property();
     set_extra(name, v);
-    log_write(name, {v});
+    if (logs_writes()) log_write(name, {v});
 }
 
 }  // namespace kv::mem
