@@ -34,6 +34,9 @@ class FormCopy {
     virtual ObjectRef form() = 0;
     // The system's own object behind a copied user control's extender (nullptr for others).
     virtual std::shared_ptr<UserControl> user_control(const ObjectRef& extender) = 0;
+    // The copy of one of the original form's controls, without a look-up by its name (nullptr
+    // when the host cannot tell: the caller then finds it by its key).
+    virtual ObjectRef twin(const HostObject& /*original*/) { return nullptr; }
 };
 
 class PageHost {

@@ -151,6 +151,8 @@ void ShadowPreview::end_trial() {
 void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, const ObjectRef& copy) {
     std::vector<Follower> found;
     std::vector<int> depth;
+    found.reserve(shadows.size());
+    depth.reserve(shadows.size());
     for (size_t i = 0; i < shadows.size(); ++i) {
         const ShadowEntry& entry = shadows[i];
         if (!entry.shadow || !entry.control) continue;
@@ -158,7 +160,9 @@ void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, cons
         f.order = i;
         try {
             f.key = control_key(*entry.control);
-            f.twin = find_control_by_key(copy, f.key);
+            // The copy knows its twins; asking it by name costs a look-up per control.
+            f.twin = copy_->twin(*entry.control);
+            if (!f.twin) f.twin = find_control_by_key(copy, f.key);
         } catch (const Error&) {
             continue;
         }

@@ -23,6 +23,11 @@ std::shared_ptr<UserControl> MemoryFormCopy::user_control(const ObjectRef& exten
     return object ? object->user_control() : nullptr;
 }
 
+ObjectRef MemoryFormCopy::twin(const HostObject& original) {
+    const auto it = twins_.find(&original);
+    return it == twins_.end() ? nullptr : it->second;
+}
+
 // What an object holds as its own state, apart from its place in the form: geometry, scale,
 // and every property set so far.
 void MemoryHost::copy_object_state(const MemoryObject& from, MemoryObject& to) {
@@ -64,8 +69,9 @@ std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
     copy->initial_window_state_ = original->initial_window_state_;
     auto result = std::make_unique<MemoryFormCopy>(copy);  // from here on the copy is cleaned up
 
-    std::unordered_map<const MemoryObject*, std::shared_ptr<MemoryObject>> twins{
-        {original.get(), copy}};
+    auto& twins = result->twins_;
+    twins.reserve(original->controls_.size() + 1);
+    twins.emplace(original.get(), copy);
     for (const auto& c : original->controls_) {
         const auto holder = twins.find(c->container_ptr_);
         if (!c->alive() || holder == twins.end()) continue;
@@ -82,7 +88,7 @@ std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
             twin = copy->make_control(c->class_name_, c->name(), holder->second, c->index_,
                                       c->traits_.align);
         copy_object_state(*c, *twin);
-        twins[c.get()] = twin;
+        twins.emplace(c.get(), std::move(twin));
     }
     copy->visible_menus_ = original->visible_menus_;
     std::erase_if(copies_, [](const auto& w) { return w.expired(); });
