@@ -120,6 +120,8 @@ class MemoryForm : public MemoryObject {
     // The controls the Tab key visits: those that can take the focus and have TabStop, by
     // TabIndex, ties in creation order.
     std::vector<std::shared_ptr<MemoryObject>> tab_order() const;
+    // The first of tab_order() (nullptr when there is none).
+    std::shared_ptr<MemoryObject> first_tab_stop() const;
     // The Tab key: the focus goes to the next (Shift: previous) control of the tab order.
     void tab(bool backwards = false);
 

@@ -41,6 +41,27 @@ std::vector<std::shared_ptr<MemoryObject>> MemoryForm::tab_order() const {
     return out;
 }
 
+// A page of thousands of stops is opened with the focus on its first: found in one pass rather
+// than by sorting them all. An option button heads the order only if its group allows it, which
+// the whole order tells.
+std::shared_ptr<MemoryObject> MemoryForm::first_tab_stop() const {
+    const MemoryObject* first = nullptr;
+    double first_index = 0;
+    for (const auto& c : controls_) {
+        if (!c->can_focus() || !supports(c->traits(), Prop::TabStop) ||
+            !to_bool(c->get(Prop::TabStop)))
+            continue;
+        const double index = to_double(c->get(Prop::TabIndex));
+        if (!first || index < first_index) first = c.get(), first_index = index;
+    }
+    if (!first) return nullptr;
+    if (first->class_name() == "OptionButton") {
+        const auto order = tab_order();
+        return order.empty() ? nullptr : order.front();
+    }
+    return std::const_pointer_cast<MemoryObject>(first->shared_from_this());
+}
+
 void MemoryForm::tab(bool backwards) {
     auto order = tab_order();
     if (order.empty()) return;

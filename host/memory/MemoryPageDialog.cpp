@@ -72,10 +72,8 @@ void MemoryPageDialog::select_page(size_t i) {
     if (t.shown) return;
     t.shown = true;
     t.code->PropertyPage_SelectionChanged();
-    if (!t.page->focused()) {
-        auto order = t.page->tab_order();
-        if (!order.empty()) t.page->move_focus(order.front());
-    }
+    if (!t.page->focused())
+        if (auto first = t.page->first_tab_stop()) t.page->move_focus(first);
 }
 
 bool MemoryPageDialog::select_page(std::string_view caption) {
