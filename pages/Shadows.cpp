@@ -190,26 +190,40 @@ std::optional<ControlPlace> place_shadow(HostObject& control, const ShadowScale&
     return p;
 }
 
+namespace {
+
+// A shadow container is placed before what it holds and not again while the form is drawn, so
+// its scale is read once.
+ShadowScale scale_into(HostObject& real_container, HostObject& shadow_container, ShadowsGot* got) {
+    if (!got) return shadow_scale(real_container, shadow_container);
+    const auto [at, fresh] = got->scales.try_emplace(&shadow_container);
+    if (fresh) at->second = shadow_scale(real_container, shadow_container);
+    return at->second;
+}
+
+}  // namespace
+
 ObjectRef shadow_with_chain(const ObjectRef& control, const ObjectRef& form, const ObjectRef& root,
                             ControlCollection& page_controls, ShadowsGot* got) {
     if (!control) return nullptr;
     if (got)
-        if (const auto it = got->find(control.get()); it != got->end()) return it->second;
+        if (const auto it = got->shadows.find(control.get()); it != got->shadows.end())
+            return it->second;
     ObjectRef shadow;
     // A timer or a menu has no place on the form: no shadow to click that shows nothing.
     const ObjectRef container = control_place(*control) ? try_container(*control) : nullptr;
     if (container && same_object(container, form)) {
         shadow = get_or_create_shadow(*control, root, page_controls);
-        place_shadow(*control, *form, *shadow, *root);
+        place_shadow(*control, scale_into(*form, *root, got), *shadow);
     } else if (container) {
         const ObjectRef container_shadow =
             shadow_with_chain(container, form, root, page_controls, got);
         if (container_shadow) {
             shadow = get_or_create_shadow(*control, container_shadow, page_controls);
-            place_shadow(*control, *container, *shadow, *container_shadow);
+            place_shadow(*control, scale_into(*container, *container_shadow, got), *shadow);
         }
     }
-    if (got) got->emplace(control.get(), shadow);
+    if (got) got->shadows.emplace(control.get(), shadow);
     return shadow;
 }
 

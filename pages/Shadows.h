@@ -55,9 +55,13 @@ std::optional<ControlPlace> place_shadow(HostObject& control, HostObject& real_c
 // The same with the scale from the control's container to the shadow's already worked out.
 std::optional<ControlPlace> place_shadow(HostObject& control, const ShadowScale& scale,
                                          HostObject& shadow);
-// The shadows got while drawing the shadow form, by their control (nullptr: none): a container's
-// shadow is got and placed once, not again for every control inside it.
-using ShadowsGot = std::unordered_map<const HostObject*, ObjectRef>;
+// The shadows got while drawing the shadow form, by their control (nullptr: none), and the scale
+// into each shadow container: a container's shadow is got, placed and measured once, not again
+// for every control inside it.
+struct ShadowsGot {
+    std::unordered_map<const HostObject*, ObjectRef> shadows;
+    std::unordered_map<const HostObject*, ShadowScale> scales;  // by shadow container
+};
 // The control's shadow, inside the shadows of its containers up to `root` (which stands for the
 // form); nullptr when the control has no readable container or no place (control_place). With
 // `got`, a control's shadow is got once and then answered from there.
