@@ -123,6 +123,33 @@ TEST(MemoryObjects, TolerantLookupsAnswerAsTheOthersWithoutRaising) {
     EXPECT_EQ(ctrls->try_find("pic"), nullptr);
 }
 
+// A copy answers each original control's twin (an element, a nested control, the form itself)
+// without a look-up by name; what is not the original form's has none.
+TEST(MemoryObjects, AFormCopyKnowsEachControlsTwin) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto pic = f->add_control("PictureBox", "pic");
+    std::vector<std::shared_ptr<MemoryObject>> originals{
+        f->add_control("TextBox", "txt", nullptr, 3), f->add_control("TextBox", "txt", pic, 0),
+        f->add_control("Label", "lbl", pic), pic};
+    auto gone = f->add_control("Label", "gone");
+    f->remove_control(gone);
+    const auto other = host->create_form("frmB")->add_control("Label", "lbl");
+    const auto copy = host->copy_form(f);
+    const auto copied = copy->form();
+    for (const auto& c : originals) {
+        const ObjectRef twin = copy->twin(*c);
+        ASSERT_NE(twin, nullptr) << control_key(*c);
+        EXPECT_NE(twin.get(), c.get());
+        EXPECT_TRUE(same_object(twin->parent(), copied));
+        EXPECT_EQ(control_key(*twin), control_key(*c));
+        EXPECT_EQ(text(*try_container(*twin), Prop::Name), text(*try_container(*c), Prop::Name));
+    }
+    EXPECT_EQ(copy->twin(*f), copied);
+    EXPECT_EQ(copy->twin(*gone), nullptr);
+    EXPECT_EQ(copy->twin(*other), nullptr);
+}
+
 TEST(MemoryObjects, ControlsAddAndRemove) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");

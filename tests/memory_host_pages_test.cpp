@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -352,6 +353,33 @@ TEST_F(MemoryHostPages, TabOrderFollowsTabIndexAndSkipsWhatCannotTakeTheFocus) {
     EXPECT_EQ(control_key(*page->focused()), "picInner");
     c("optC")->set_focus();  // SetFocus reaches a control without a tab stop
     EXPECT_EQ(control_key(*page->focused()), "optC");
+}
+
+// The focus a page opens with is the head of its tab order, found without sorting every stop:
+// an option button heads it only as its group's stop.
+TEST_F(MemoryHostPages, TheFirstTabStopIsTheHeadOfTheTabOrder) {
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"as made: an option heads", [] {}},
+        {"another option of the group on", [&] { c("optB")->set("Value", true); }},
+        {"a later stop takes index 0", [&] { c("cmd")->set(Prop::TabIndex, 0.0); }},
+        {"its group hidden",
+         [&] {
+             c("cmd")->set(Prop::TabStop, false);
+             c("fra1")->set(Prop::Visible, false);
+         }},
+        {"a plain control heads", [&] { c("optC")->set(Prop::TabStop, false); }},
+        {"no stop left",
+         [&] {
+             for (const char* k : {"chk", "cbo", "lst", "pic", "picInner"})
+                 c(k)->set(Prop::TabStop, false);
+         }},
+    };
+    for (const auto& [what, step] : steps) {
+        step();
+        const auto order = page->tab_order();
+        EXPECT_EQ(page->first_tab_stop(), order.empty() ? nullptr : order.front()) << what;
+    }
+    EXPECT_EQ(page->first_tab_stop(), nullptr);
 }
 
 TEST_F(MemoryHostPages, KeysReachThePageFirstWithKeyPreview) {
