@@ -1,6 +1,7 @@
 #include "pages/Shadows.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "control/ControlLookup.h"
@@ -118,10 +119,11 @@ ObjectRef get_or_create_shadow(HostObject& control, const ObjectRef& shadow_cont
 
 std::optional<ControlPlace> control_place(HostObject& control) {
     ControlPlace p;
-    const auto l = try_num(control, Prop::Left), t = try_num(control, Prop::Top);
-    const auto w = try_num(control, Prop::Width), h = try_num(control, Prop::Height);
-    if (l && t && w && h) {
-        p.left = *l, p.top = *t, p.width = *w, p.height = *h;
+    // One read for the rectangle: a host answers it with one look at the container's scale.
+    static constexpr std::array kBox{Prop::Left, Prop::Top, Prop::Width, Prop::Height};
+    double box[kBox.size()];
+    if (control.try_get_numbers(kBox, box) == (1u << kBox.size()) - 1) {
+        p.left = box[0], p.top = box[1], p.width = box[2], p.height = box[3];
         return p;
     }
     const auto x1 = try_num(control, Prop::X1), y1 = try_num(control, Prop::Y1);
@@ -211,16 +213,17 @@ ObjectRef shadow_with_chain(const ObjectRef& control, const ObjectRef& form, con
             return it->second;
     ObjectRef shadow;
     // A timer or a menu has no place on the form: no shadow to click that shows nothing.
-    const ObjectRef container = control_place(*control) ? try_container(*control) : nullptr;
+    const auto place = control_place(*control);
+    const ObjectRef container = place ? try_container(*control) : nullptr;
     if (container && same_object(container, form)) {
         shadow = get_or_create_shadow(*control, root, page_controls);
-        place_shadow(*control, scale_into(*form, *root, got), *shadow);
+        put_shadow(*place, scale_into(*form, *root, got), *shadow);
     } else if (container) {
         const ObjectRef container_shadow =
             shadow_with_chain(container, form, root, page_controls, got);
         if (container_shadow) {
             shadow = get_or_create_shadow(*control, container_shadow, page_controls);
-            place_shadow(*control, scale_into(*container, *container_shadow, got), *shadow);
+            put_shadow(*place, scale_into(*container, *container_shadow, got), *shadow);
         }
     }
     if (got) got->shadows.emplace(control.get(), shadow);
