@@ -190,8 +190,11 @@ void ppVisControls::build_shadow_form() {
     const ObjectRef& root = controls_("picShadowForm");
     root->set(Prop::BackColor, m_fForm->get(Prop::BackColor));
     ShadowsGot got;
+    // Room for every control's shadow at once: growing a table of thousands rehashes it again
+    // and again.
     got.shadows.reserve(form_controls->count());
     shadows_.reserve(form_controls->count());
+    wrappers_.reserve(form_controls->count());
     for (size_t i = 0; i < form_controls->count(); ++i) {
         ShadowEntry entry;
         entry.control = form_controls->item(i);

@@ -69,6 +69,10 @@ std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
     copy->initial_window_state_ = original->initial_window_state_;
     auto result = std::make_unique<MemoryFormCopy>(copy);  // from here on the copy is cleaned up
 
+    // Room for every control at once: a form of thousands would rehash its tables again and
+    // again while it grows.
+    copy->controls_.reserve(original->controls_.size());
+    copy->names_.reserve(original->names_.size());
     auto& twins = result->twins_;
     twins.reserve(original->controls_.size() + 1);
     twins.emplace(original.get(), copy);
