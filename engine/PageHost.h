@@ -4,6 +4,7 @@
 // in it. Reached through Host::page_host(); a host without them raises error 438 there.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ class FormCopy {
     virtual ObjectRef form() = 0;
     // The system's own object behind a copied user control's extender (nullptr for others).
     virtual std::shared_ptr<UserControl> user_control(const ObjectRef& extender) = 0;
+    // The copy's objects (the form among them) whose place or properties changed since the
+    // last call, so that a preview follows only those; nullopt when everything is to be looked
+    // at: the first call, a control added or removed, a host that does not keep track.
+    virtual std::optional<std::vector<ObjectRef>> changed() { return std::nullopt; }
 };
 
 class PageHost {

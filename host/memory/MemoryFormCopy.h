@@ -10,13 +10,14 @@ namespace kv::mem {
 
 class MemoryFormCopy : public FormCopy {
   public:
-    explicit MemoryFormCopy(std::shared_ptr<MemoryForm> form) : form_(std::move(form)) {}
+    explicit MemoryFormCopy(std::shared_ptr<MemoryForm> form);
     ~MemoryFormCopy() override;
     MemoryFormCopy(const MemoryFormCopy&) = delete;
     MemoryFormCopy& operator=(const MemoryFormCopy&) = delete;
 
     ObjectRef form() override { return form_; }
     std::shared_ptr<UserControl> user_control(const ObjectRef& extender) override;
+    std::optional<std::vector<ObjectRef>> changed() override;  // from the form's change journal
 
   private:
     std::shared_ptr<MemoryForm> form_;
