@@ -4,6 +4,7 @@
 // in it. Reached through Host::page_host(); a host without them raises error 438 there.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ class FormCopy {
     // The copy of one of the original form's controls, without a look-up by its name (nullptr
     // when the host cannot tell: the caller then finds it by its key).
     virtual ObjectRef twin(const HostObject& /*original*/) { return nullptr; }
+    // The copy's objects (the form among them) whose place or properties changed since the
+    // last call, so that a preview follows only those; nullopt when everything is to be looked
+    // at: the first call, a control added or removed, a host that does not keep track.
+    virtual std::optional<std::vector<ObjectRef>> changed() { return std::nullopt; }
 };
 
 class PageHost {

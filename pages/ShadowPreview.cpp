@@ -180,6 +180,13 @@ void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, cons
                      [&](size_t a, size_t b) { return depth[a] < depth[b]; });
     followers_.reserve(found.size());
     for (const size_t i : by_depth) followers_.push_back(std::move(found[i]));
+    follower_of_.clear();
+    held_by_.clear();
+    form_scale_.reset();
+    for (size_t i = 0; i < followers_.size(); ++i) {
+        follower_of_[followers_[i].twin.get()] = i;
+        held_by_[followers_[i].twin_container.get()].push_back(i);
+    }
 }
 
 void ShadowPreview::read_pane_status() {
@@ -240,7 +247,10 @@ void ShadowPreview::place_shadows() {
         ShadowScale scale;
     };
     std::unordered_map<const HostObject*, Scaled> scales;
-    for (Follower& f : followers_) {
+    std::vector<char> due = shadows_due();
+    for (size_t i = 0; i < followers_.size(); ++i) {
+        Follower& f = followers_[i];
+        if (!due.empty() && !due[i]) continue;
         const ObjectRef shadow_container = try_container(*f.shadow);
         if (!shadow_container) continue;
         auto [at, fresh] = scales.try_emplace(f.twin_container.get());
@@ -248,7 +258,35 @@ void ShadowPreview::place_shadows() {
             at->second = {shadow_container.get(),
                           shadow_scale(*f.twin_container, *shadow_container)};
         f.placed = place_shadow(*f.twin, at->second.scale, *f.shadow);
+        // What it holds stands in its shadow, whose size may have changed.
+        if (!due.empty())
+            if (const auto held = held_by_.find(f.twin.get()); held != held_by_.end())
+                for (const size_t h : held->second) due[h] = 1;
     }
+}
+
+// The shadow form's scale stays as it is while the form is resized (it is the design size over
+// the copy's design size), so the shadows of controls that did not move stay too. A container
+// that changed takes what it holds with it.
+std::vector<char> ShadowPreview::shadows_due() {
+    const auto changed = copy_ ? copy_->changed() : std::nullopt;
+    const ObjectRef copy = copy_ ? copy_->form() : nullptr;
+    std::optional<ShadowScale> form_scale;
+    if (copy && picShadowForm) form_scale = shadow_scale(*copy, *picShadowForm);
+    const auto near = [](double a, double b) { return std::abs(a - b) <= 1e-12 * std::abs(b); };
+    const bool same_scale = form_scale && form_scale_ && near(form_scale->fx, form_scale_->fx) &&
+                            near(form_scale->fy, form_scale_->fy);
+    form_scale_ = form_scale;
+    if (!changed || !same_scale) return {};
+    std::vector<char> due(followers_.size(), 0);
+    for (const ObjectRef& object : *changed) {
+        if (object == copy) continue;
+        if (const auto f = follower_of_.find(object.get()); f != follower_of_.end())
+            due[f->second] = 1;
+        if (const auto held = held_by_.find(object.get()); held != held_by_.end())
+            for (const size_t h : held->second) due[h] = 1;
+    }
+    return due;
 }
 
 std::pair<double, double> ShadowPreview::trial_form_size() const {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/HostObject.h"
@@ -115,6 +116,15 @@ class ShadowPreview {
     // Resize the copy to the shadow form's size, run its passes, place the shadows.
     void follow();
     void place_shadows();
+    // Which shadows to place again: those whose control's copy changed and all that such a
+    // container holds (empty: all of them).
+    std::vector<char> shadows_due();
+
+    // Followers by their control's copy, and by the copy's container.
+    std::unordered_map<const HostObject*, size_t> follower_of_;
+    std::unordered_map<const HostObject*, std::vector<size_t>> held_by_;
+    // The scale the shadows on the shadow form were last placed at.
+    std::optional<ShadowScale> form_scale_;
 
     std::unique_ptr<FormCopy> copy_;
     zokKelvane* copy_resizer_ = nullptr;  // held by the copy

@@ -221,6 +221,37 @@ TEST(ShadowPreview, TheSizeHandleMovesShadowsAsTheirChoicesSayAndAClickRestoresT
     EXPECT_EQ(rig.shadow_rect("ShadowOfcmdOK"), ok0);
 }
 
+// A drag step places again only the shadows whose controls moved, and everything a moved
+// container holds; back at the design size every shadow stands where it stood.
+TEST(ShadowPreview, ADragStepPlacesOnlyTheShadowsOfWhatMoved) {
+    PreviewRig rig;
+    auto frame = rig.add("PictureBox", "picBox", 600, 600, 3000, 2000);
+    rig.add("TextBox", "txtIn", 300, 400, 1500, 300, frame);
+    rig.add("TextBox", "txtFree", 4000, 600, 1500, 300);
+    rig.add("TextBox", "txtWide", 4000, 1200, 1500, 300);
+    rig.choices.set("ShadowOfpicBox", {4, 0});   // KKKK: follows both
+    rig.choices.set("ShadowOftxtWide", {1, 0});  // KKKA: follows the width
+    rig.open();
+    std::map<std::string, Rect> designed;
+    for (const auto& e : rig.shadows) {
+        designed[e.name] = rect_of(*e.shadow);
+        std::dynamic_pointer_cast<mem::MemoryObject>(e.shadow)->clear_write_log();
+    }
+    const auto moves = [&](const std::string& name) {
+        return test::count_writes(*std::dynamic_pointer_cast<mem::MemoryObject>(rig.shadow(name)),
+                                  "Move");
+    };
+    rig.drag(900, 600);
+    EXPECT_EQ(moves("ShadowOftxtFree"), 0u);
+    EXPECT_GT(moves("ShadowOftxtWide"), 0u);
+    EXPECT_GT(moves("ShadowOfpicBox"), 0u);
+    EXPECT_GT(moves("ShadowOftxtIn"), 0u);  // its container's shadow changed size
+    EXPECT_NE(rect_of(*rig.shadow("ShadowOftxtIn")), designed["ShadowOftxtIn"]);
+    rig.drag(-400, 200);
+    rig.preview.reset_size();
+    for (const auto& e : rig.shadows) EXPECT_EQ(rect_of(*e.shadow), designed[e.name]) << e.name;
+}
+
 TEST(ShadowPreview, AddAllControlsStretchesTheRestButCommandButtonsKeepTheirSize) {
     PreviewRig rig;
     rig.add("TextBox", "Text1", 600, 600, 2400, 300);

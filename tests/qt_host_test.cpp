@@ -317,6 +317,18 @@ TEST(QtHost, ServicesActOnTheWidgets) {
     host.settle();
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(host.running_timers(), 0);
+    // The shortest interval ticks as soon as the loop is idle, with no waiting for the clock;
+    // a longer one waits for its time.
+    ticks = 0;
+    timer->set_enabled(true);
+    for (int i = 0; i < 10 && ticks < 3; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 3);
+    ticks = 0;
+    timer->set_interval(200);
+    timer->set_enabled(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 0);
+    timer->set_enabled(false);
     // Twips per pixel from the screen's logical DPI (96 offscreen, also at a scale factor).
     EXPECT_EQ(host.twips_per_pixel_x(), 15);
 }

@@ -6,16 +6,29 @@
 #include <unordered_map>
 
 #include "engine/Error.h"
+#include "host/memory/ChangeJournal.h"
 #include "host/memory/MemoryHost.h"
 
 namespace kv::mem {
 
+MemoryFormCopy::MemoryFormCopy(std::shared_ptr<MemoryForm> form) : form_(std::move(form)) {
+    ChangeJournal::keep(*form_, this);
+}
+
 MemoryFormCopy::~MemoryFormCopy() {
+    ChangeJournal::stop(*form_, this);
     try {
         form_->destroy(true);
     } catch (const Error&) {
         // Terminate code that fails cannot keep a preview's copy alive.
     }
+}
+
+std::optional<std::vector<ObjectRef>> MemoryFormCopy::changed() {
+    auto changes = ChangeJournal::take(*form_, this);
+    if (changes.everything) return std::nullopt;
+    return std::vector<ObjectRef>(std::make_move_iterator(changes.objects.begin()),
+                                  std::make_move_iterator(changes.objects.end()));
 }
 
 std::shared_ptr<UserControl> MemoryFormCopy::user_control(const ObjectRef& extender) {

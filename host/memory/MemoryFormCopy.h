@@ -11,7 +11,7 @@ namespace kv::mem {
 
 class MemoryFormCopy : public FormCopy {
   public:
-    explicit MemoryFormCopy(std::shared_ptr<MemoryForm> form) : form_(std::move(form)) {}
+    explicit MemoryFormCopy(std::shared_ptr<MemoryForm> form);
     ~MemoryFormCopy() override;
     MemoryFormCopy(const MemoryFormCopy&) = delete;
     MemoryFormCopy& operator=(const MemoryFormCopy&) = delete;
@@ -19,6 +19,7 @@ class MemoryFormCopy : public FormCopy {
     ObjectRef form() override { return form_; }
     std::shared_ptr<UserControl> user_control(const ObjectRef& extender) override;
     ObjectRef twin(const HostObject& original) override;
+    std::optional<std::vector<ObjectRef>> changed() override;  // from the form's change journal
 
   private:
     friend class MemoryHost;  // copy_form fills in the twins as it makes them

@@ -23,7 +23,10 @@ QtTimer::~QtTimer() {
 }
 
 void QtTimer::set_interval(int milliseconds) {
-    timer_.setInterval(std::max(0, milliseconds));
+    interval_ = std::max(0, milliseconds);
+    // The shortest interval means "as soon as the message loop is idle", as the forms runtime
+    // has it: a Qt timer of 0 fires once the pending events are handled, with no sleep between.
+    timer_.setInterval(interval_ <= 1 ? 0 : interval_);
     update();
 }
 
@@ -34,7 +37,7 @@ void QtTimer::set_enabled(bool enabled) {
 
 // An interval of 0 never ticks, as on the forms runtime.
 void QtTimer::update() {
-    const bool run = enabled_ && timer_.interval() > 0;
+    const bool run = enabled_ && interval_ > 0;
     if (run != counted_) host_.count_timer(run ? 1 : -1);
     counted_ = run;
     if (run && !timer_.isActive()) timer_.start();

@@ -1,6 +1,7 @@
 #pragma once
 // A host timer on a QTimer: ticks come from the Qt event loop. The host counts the enabled
-// timers so that it can run the loop until the settle timers have fired.
+// timers so that it can run the loop until the settle timers have fired. The shortest interval
+// ticks as soon as the loop is idle, without sleeping first.
 #include <QTimer>
 #include <functional>
 
@@ -24,6 +25,7 @@ class QtTimer : public Timer {
     QtHost& host_;
     std::function<void()> on_tick_;
     QTimer timer_;
+    int interval_ = 0;
     bool enabled_ = false;
     bool counted_ = false;  // running, and counted by the host
 };
