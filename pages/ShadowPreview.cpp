@@ -183,6 +183,7 @@ void ShadowPreview::make_followers(const std::vector<ShadowEntry>& shadows, cons
     follower_of_.clear();
     held_by_.clear();
     form_scale_.reset();
+    follower_of_.reserve(followers_.size());  // sized once, not rehashed while it grows
     for (size_t i = 0; i < followers_.size(); ++i) {
         follower_of_[followers_[i].twin.get()] = i;
         held_by_[followers_[i].twin_container.get()].push_back(i);
