@@ -101,7 +101,7 @@ void MemoryForm::set_active_form(const std::shared_ptr<MemoryForm>& child) {
 
 std::shared_ptr<MemoryObject> MemoryForm::make_control(
     std::string class_name, std::string name, const std::shared_ptr<MemoryObject>& container,
-    std::optional<int> index, bool aligns) {
+    std::optional<int> index, bool aligns, bool name_checked) {
     if (!alive_) throw Error::standard(kErrObjectNotSet);
     std::shared_ptr<MemoryObject> holder =
         container ? container : std::static_pointer_cast<MemoryObject>(shared_from_this());
@@ -109,7 +109,8 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
         (holder.get() != this && holder->form().get() != this))
         throw Error::standard(kErrInvalidCall);
     if (name.empty()) throw Error(380, "Invalid property value");
-    if (auto it = names_.find(fold(name)); it != names_.end() && !it->second.members.empty()) {
+    if (auto it = name_checked ? names_.end() : names_.find(fold(name));
+        it != names_.end() && !it->second.members.empty()) {
         if (!index || it->second.plain > 0)
             throw Error(727, "There is already a control with the name '" + name + "'");
         if (it->second.by_index.count(*index)) throw Error(360, "Object already loaded");

@@ -144,9 +144,11 @@ class MemoryForm : public MemoryObject {
     std::pair<double, double> client_offset_twips() const;
     void make_mdi_child(bool on);
     RectTwips maximized_rect();  // the outer rectangle of WindowState 2
+    // `name_checked`: the caller knows the name (and index) is free, as a copy of a form does.
     std::shared_ptr<MemoryObject> make_control(std::string class_name, std::string name,
                                                const std::shared_ptr<MemoryObject>& container,
-                                               std::optional<int> index, bool aligns);
+                                               std::optional<int> index, bool aligns,
+                                               bool name_checked = false);
     void apply_startup_position();
     // The form is gone: controls terminated, windows destroyed, hooks released. `release_user`
     // also drops the user controls (the host is going: nobody may keep them alive through the

@@ -102,8 +102,9 @@ std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
             }
         }
         if (!twin)
+            // The original's names are the copy's: no name needs checking again.
             twin = copy->make_control(c->class_name_, c->name(), holder->second, c->index_,
-                                      c->traits_.align);
+                                      c->traits_.align, true);
         copy_object_state(*c, *twin);
         twins.emplace(c.get(), std::move(twin));
     }
