@@ -212,7 +212,7 @@ void ppVisControls::build_shadow_form() {
         entry.shadow->set(Prop::ToolTipText,
                           words(text(*entry.control, Prop::Name) + " (no resizing)"));
         entry.shadow->set("Picture", words(""));
-        auto& wrapper = wrappers_[entry.name];
+        auto& wrapper = wrappers_[entry.shadow.get()];
         if (!wrapper) wrapper = std::make_unique<CPicWithEvents>(entry.shadow, *this);
         shadows_.push_back(std::move(entry));
     }

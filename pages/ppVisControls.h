@@ -83,7 +83,9 @@ class ppVisControls : public PropertyPage, public ShadowOwner {
     ObjectRef page_;
     PageControls controls_;
     std::vector<std::unique_ptr<PageEvents>> events_;
-    std::unordered_map<std::string, std::unique_ptr<CPicWithEvents>> wrappers_;
+    // Each shadow's event wrapper, by the shadow (a shadow is hidden, never removed, and got
+    // again by its name when the page is drawn again).
+    std::unordered_map<const HostObject*, std::unique_ptr<CPicWithEvents>> wrappers_;
 
     std::shared_ptr<UserControl> m_oControl;
     ObjectRef m_fForm;
