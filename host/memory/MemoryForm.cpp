@@ -140,8 +140,6 @@ std::shared_ptr<MemoryObject> MemoryForm::make_control(
     ChangeJournal::note_everything(*this);
     index_control(obj.get());
     if (obj->is_menu_) ++visible_menus_;  // a new menu is visible
-    if (obj->traits().align && holder.get() == this) bars_.push_back(obj.get());
-    if (obj->traits().align) aligning_.push_back(obj.get());
     return obj;
 }
 
@@ -269,6 +267,18 @@ void MemoryForm::forget_control(MemoryObject* c) {
         std::erase(aligning_, c);
     }
     if (c->traits().tab_index) --tab_count_;
+}
+
+void MemoryForm::align_set(MemoryObject* c) {
+    const auto by_creation = [](const MemoryObject* a, const MemoryObject* b) {
+        return a->seq_ < b->seq_;
+    };
+    const auto join = [&](std::vector<MemoryObject*>& list) {
+        const auto at = std::lower_bound(list.begin(), list.end(), c, by_creation);
+        if (at == list.end() || *at != c) list.insert(at, c);
+    };
+    join(aligning_);
+    if (c->container_ptr_ == this) join(bars_);
 }
 
 std::shared_ptr<MemoryControlCollection> MemoryForm::control_collection() {

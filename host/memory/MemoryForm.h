@@ -161,6 +161,9 @@ class MemoryForm : public MemoryObject {
     void unindex_control(MemoryObject* c);
     // A control leaves the form (removed or killed): index, menu count, bar list.
     void forget_control(MemoryObject* c);
+    // A control whose Align is set for the first time joins the lists of controls that may be
+    // aligned: one whose Align was never set is not, and passes need not look at it.
+    void align_set(MemoryObject* c);
     void fire_mouse(const ObjectRef& target, int kind, int button, int shift, double x, double y);
 
     FormKind kind_;
@@ -190,8 +193,9 @@ class MemoryForm : public MemoryObject {
     };
     std::unordered_map<std::string, NameSlot> names_;
     int visible_menus_ = 0;
-    std::vector<MemoryObject*> bars_;  // controls on the form itself that support Align
-    // Every control that supports Align, wherever it sits, in creation order (the order of
+    // Controls on the form itself whose Align was ever set, in creation order.
+    std::vector<MemoryObject*> bars_;
+    // Every control whose Align was ever set, wherever it sits, in creation order (the order of
     // controls_): the only ones a reader of every control's Align needs to ask.
     std::vector<MemoryObject*> aligning_;
     uint64_t next_seq_ = 0;

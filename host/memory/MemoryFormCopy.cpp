@@ -106,6 +106,8 @@ std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
             twin = copy->make_control(c->class_name_, c->name(), holder->second, c->index_,
                                       c->traits_.align, true);
         copy_object_state(*c, *twin);
+        if (twin->traits_.align && (twin->known_props_ >> static_cast<unsigned>(Prop::Align)) & 1u)
+            copy->align_set(twin.get());
         twins.emplace(c.get(), std::move(twin));
     }
     copy->visible_menus_ = original->visible_menus_;

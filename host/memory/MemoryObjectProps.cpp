@@ -144,7 +144,10 @@ void MemoryObject::set_known(Prop p, Value v) {
         it->second = std::move(v);
     else
         known_.emplace_back(p, std::move(v));
-    known_props_ |= uint64_t{1} << static_cast<unsigned>(p);
+    const uint64_t bit = uint64_t{1} << static_cast<unsigned>(p);
+    const bool first_align = tracked && p == Prop::Align && traits_.align && !(known_props_ & bit);
+    known_props_ |= bit;
+    if (first_align) form_ptr_->align_set(this);
     if (reindex) form_ptr_->index_control(this);
     if (menu && was_shown != menu_shown()) form_ptr_->visible_menus_ += was_shown ? -1 : 1;
 }
