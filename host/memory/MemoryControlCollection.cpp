@@ -41,10 +41,9 @@ ObjectRef MemoryControlCollection::item(size_t i) {
 
 std::vector<ObjectRef> MemoryControlCollection::having(Prop p) {
     if (p != Prop::Align) return ControlCollection::having(p);
-    // Most controls that could be aligned are not (Align never set is 0): those are left out.
+    // Only controls whose Align was ever set are listed; those set back to 0 are left out.
     std::vector<ObjectRef> found;
     for (MemoryObject* c : open_form().aligning_controls()) {
-        if (!((c->known_props_ >> static_cast<unsigned>(Prop::Align)) & 1u)) continue;
         const Value align = c->get_known(Prop::Align);
         if (!std::holds_alternative<double>(align) || std::get<double>(align) != 0)
             found.push_back(c->shared_from_this());

@@ -291,11 +291,9 @@ std::shared_ptr<MemoryControlCollection> MemoryForm::control_collection() {
 // --- aligned bars ---
 
 namespace {
-// `known_props`: bit p set when p is among `known` (a control whose Align was never set is not
-// aligned, and its properties need not be looked through).
-int align_of(const MemoryObject& c, const std::vector<std::pair<Prop, Value>>& known,
-             uint64_t known_props) {
-    if (!c.traits().align || !((known_props >> static_cast<unsigned>(Prop::Align)) & 1u)) return 0;
+// The bars list holds only controls whose Align was ever set.
+int align_of(const MemoryObject& c, const std::vector<std::pair<Prop, Value>>& known) {
+    if (!c.traits().align) return 0;
     int align = 0;
     bool visible = true;
     for (const auto& [p, v] : known) {
@@ -310,7 +308,7 @@ RectTwips MemoryForm::free_client_area() const {
     double cw = client_width_twips(), ch = client_height_twips();
     double top = 0, bottom = 0, left = 0, right = 0;
     for (const MemoryObject* c : bars_) {
-        switch (align_of(*c, c->known_, c->known_props_)) {
+        switch (align_of(*c, c->known_)) {
             case 1:
                 top += c->rect_.height;
                 break;
@@ -339,7 +337,7 @@ void MemoryForm::layout_aligned() {
     double top = 0, bottom = 0, left = 0, right = 0;
     std::vector<std::pair<std::shared_ptr<MemoryObject>, int>> bars;
     for (MemoryObject* c : bars_)
-        if (int a = align_of(*c, c->known_, c->known_props_))
+        if (int a = align_of(*c, c->known_))
             bars.emplace_back(std::static_pointer_cast<MemoryObject>(c->shared_from_this()), a);
     for (const auto& [c, a] : bars) {
         if (a > 2) continue;

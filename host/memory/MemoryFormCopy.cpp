@@ -60,6 +60,10 @@ void MemoryHost::copy_object_state(const MemoryObject& from, MemoryObject& to) {
     to.known_props_ = from.known_props_;
     to.border_style_number_ = from.border_style_number_;
     to.extra_ = from.extra_;
+    // An Align set on the original puts the copy on its form's lists of aligned controls.
+    if (!to.is_form() && to.form_ptr_ && to.traits_.align &&
+        ((to.known_props_ >> static_cast<unsigned>(Prop::Align)) & 1u))
+        to.form_ptr_->align_set(&to);
 }
 
 std::string MemoryHost::user_control_class_id(const std::string& class_name) const {
@@ -106,8 +110,6 @@ std::unique_ptr<FormCopy> MemoryHost::copy_form(const ObjectRef& form) {
             twin = copy->make_control(c->class_name_, c->name(), holder->second, c->index_,
                                       c->traits_.align, true);
         copy_object_state(*c, *twin);
-        if (twin->traits_.align && (twin->known_props_ >> static_cast<unsigned>(Prop::Align)) & 1u)
-            copy->align_set(twin.get());
         twins.emplace(c.get(), std::move(twin));
     }
     copy->visible_menus_ = original->visible_menus_;
