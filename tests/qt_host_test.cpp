@@ -17,11 +17,13 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
+#include "host/qt/QtPaintHold.h"
 #include "host/qt/QtPictureView.h"
 #include "host/qt/QtUserInput.h"
 #include "qt_rig.h"
@@ -450,6 +452,14 @@ TEST(QtHost, AResizePaintsOnceAndALockHoldsWhatMovesUnderIt) {
     run_events_for(20);
     EXPECT_EQ(count.paints, 1);
     expect_widgets_follow(run.form());
+    // What the screen shows is what the window paints from scratch: the one repaint at the
+    // hold's end reached every widget that moved.
+    QWidget* top = client->window();
+    const int paints = count.paints;  // grab() paints too
+    const QImage shown = top->screen()->grabWindow(top->winId()).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              top->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    count.paints = paints;
 
     ASSERT_TRUE(host.lock_window_update(run.form().hwnd()));
     EXPECT_TRUE(host.lock_window_update(0));
@@ -470,6 +480,36 @@ TEST(QtHost, AResizePaintsOnceAndALockHoldsWhatMovesUnderIt) {
     run_events_for(20);
     EXPECT_TRUE(client->updatesEnabled());
     EXPECT_GT(count.paints, 1);
+}
+
+// The hold's end brings every widget below back, as Qt's setUpdatesEnabled(true) does, except
+// what the application holds itself.
+TEST(QtPaintHold, ItsEndLeavesWhatTheApplicationHoldsHeld) {
+    QWidget window;
+    auto* panel = new QWidget(&window);
+    auto* inner = new QWidget(panel);
+    auto* own = new QWidget(&window);  // held by the application
+    auto* under_own = new QWidget(own);
+    own->setUpdatesEnabled(false);
+    window.show();
+
+    qt::QtPaintHold::stop_updates(window);
+    for (QWidget* w : {&window, panel, inner, own, under_own}) EXPECT_FALSE(w->updatesEnabled());
+    qt::QtPaintHold::resume_updates(window);
+    for (QWidget* w : {&window, panel, inner}) EXPECT_TRUE(w->updatesEnabled());
+    EXPECT_FALSE(own->updatesEnabled());
+    EXPECT_FALSE(under_own->updatesEnabled());
+    own->setUpdatesEnabled(true);
+    EXPECT_TRUE(under_own->updatesEnabled());
+
+    // Under a held parent a widget waits for the parent's end.
+    window.setUpdatesEnabled(false);
+    qt::QtPaintHold::stop_updates(*panel);
+    qt::QtPaintHold::resume_updates(*panel);
+    EXPECT_FALSE(inner->updatesEnabled());
+    window.setUpdatesEnabled(true);
+    EXPECT_TRUE(panel->updatesEnabled());
+    EXPECT_TRUE(inner->updatesEnabled());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "host/memory/ChangeJournal.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
+#include "host/qt/QtPaintHold.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtTabControl.h"
@@ -281,7 +282,7 @@ void QtControlViews::moving(QWidget& w, const QRect& to) {
     // every rectangle in it: past a few moves in one sync the window waits with its painting
     // and is painted once after.
     if (++moves_ == kMovesBeforeHold && client_ && client_->updatesEnabled()) {
-        client_->setUpdatesEnabled(false);
+        QtPaintHold::stop_updates(*client_);
         held_ = client_;
     }
     w.setGeometry(to);
@@ -289,7 +290,7 @@ void QtControlViews::moving(QWidget& w, const QRect& to) {
 
 void QtControlViews::release_hold() {
     moves_ = 0;
-    if (held_) held_->setUpdatesEnabled(true);
+    if (held_) QtPaintHold::resume_updates(*held_);
     held_ = nullptr;
 }
 

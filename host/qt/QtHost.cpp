@@ -105,7 +105,7 @@ void QtHost::sync() {
     if (locked_ && !lock_held_) {
         lock_held_ = locked_;
         QtPaintHold::set_locked(lock_held_);
-        if (lock_held_->updatesEnabled()) lock_held_->setUpdatesEnabled(false);
+        if (lock_held_->updatesEnabled()) QtPaintHold::stop_updates(*lock_held_);
     }
     forget_closed();
     for (auto& [form, window] : windows_)
@@ -168,7 +168,7 @@ bool QtHost::lock_window_update(WindowHandle hwnd) {
     locked_ = hwnd ? widget_of(hwnd) : nullptr;
     if (lock_held_ && lock_held_ != locked_) {
         // A window whose painting a resize holds paints when that hold ends.
-        if (!QtPaintHold::holds(lock_held_)) lock_held_->setUpdatesEnabled(true);
+        if (!QtPaintHold::holds(lock_held_)) QtPaintHold::resume_updates(*lock_held_);
         lock_held_ = nullptr;
         QtPaintHold::set_locked(nullptr);
     }

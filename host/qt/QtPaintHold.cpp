@@ -20,13 +20,43 @@ QPointer<QWidget>& locked() {
 
 bool release_posted = false;
 
+// What Qt's setUpdatesEnabled(true) does below a widget, without the repaint of each: a
+// descendant the application holds itself (its own setUpdatesEnabled(false)) stays held, with
+// what it holds.
+void resume_below(QWidget& w) {
+    for (QObject* child : w.children()) {
+        auto* c = qobject_cast<QWidget*>(child);
+        if (!c || c->isWindow() || c->testAttribute(Qt::WA_ForceUpdatesDisabled) ||
+            !c->testAttribute(Qt::WA_UpdatesDisabled))
+            continue;
+        c->setAttribute(Qt::WA_UpdatesDisabled, false);
+        // A native child paints apart from its parent.
+        if (c->testAttribute(Qt::WA_NativeWindow)) c->update();
+        resume_below(*c);
+    }
+}
+
 }  // namespace
+
+void QtPaintHold::stop_updates(QWidget& widget) {
+    widget.setUpdatesEnabled(false);
+}
+
+void QtPaintHold::resume_updates(QWidget& w) {
+    w.setAttribute(Qt::WA_ForceUpdatesDisabled, false);
+    // Under a parent that is held itself, the parent's end brings it back (as Qt does).
+    if (!w.isWindow() && w.parentWidget() && !w.parentWidget()->updatesEnabled()) return;
+    if (!w.testAttribute(Qt::WA_UpdatesDisabled)) return;
+    w.setAttribute(Qt::WA_UpdatesDisabled, false);
+    w.update();
+    resume_below(w);
+}
 
 void QtPaintHold::hold(QWidget& window) {
     if (held() == &window) return;
     release();
     if (!window.updatesEnabled()) return;
-    window.setUpdatesEnabled(false);
+    stop_updates(window);
     held() = &window;
     if (release_posted) return;
     release_posted = true;
@@ -42,7 +72,7 @@ void QtPaintHold::hold(QWidget& window) {
 void QtPaintHold::release() {
     QPointer<QWidget> w = held();
     held() = nullptr;
-    if (w && w != locked()) w->setUpdatesEnabled(true);
+    if (w && w != locked()) resume_updates(*w);
 }
 
 void QtPaintHold::set_locked(QWidget* window) {
