@@ -1,11 +1,13 @@
 // Geometry on the memory host: frames, scale modes, aligned bars, list heights, user resizing.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "error_of.h"
+#include "host/common/ScaleUnits.h"
 #include "host/memory/MemoryHost.h"
 
 using namespace kv;
@@ -37,6 +39,30 @@ INSTANTIATE_TEST_SUITE_P(BorderStyles, FormFrameTest,
                          ::testing::Values(FrameCase{0, 0, 0}, FrameCase{1, 3, 19},
                                            FrameCase{2, 4, 19}, FrameCase{3, 3, 19},
                                            FrameCase{4, 3, 16}, FrameCase{5, 4, 16}));
+
+// Widgets are placed in whole pixels exactly as std::lround rounds, halves and the last bit
+// below a half included.
+TEST(ScaleUnits, WholePixelsRoundAsLround) {
+    std::vector<double> cases = {0,
+                                 0.5,
+                                 -0.5,
+                                 1.5,
+                                 -1.5,
+                                 2.5,
+                                 -2.5,
+                                 1e9 + 0.5,
+                                 3e9,
+                                 -3e9,
+                                 1e300,
+                                 NAN,
+                                 0.49999999999999994,
+                                 -0.49999999999999994};
+    for (int i = -4000; i <= 4000; ++i) cases.push_back(i * 7.5 + i * 1e-9);
+    for (double v : cases)
+        EXPECT_EQ(host::whole_pixels(v, 1), static_cast<int>(std::lround(v))) << v;
+    EXPECT_EQ(host::whole_pixels(22.5, 15), 2);  // 1.5 pixels
+    EXPECT_EQ(host::whole_pixels(-22.5, 15), -2);
+}
 
 TEST(MemoryGeometry, MenuBarTakesClientHeight) {
     auto host = MemoryHost::install();

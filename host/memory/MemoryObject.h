@@ -149,6 +149,11 @@ class alignas(64) MemoryObject : public HostObject,
     std::shared_ptr<MemoryHost> host() const;    // error 91 when the host is gone
     WindowHandle hwnd() const { return hwnd_; }  // 0 for windowless objects
     bool alive() const { return alive_; }        // false once removed or closed
+    // The record a host that shows the object keeps of it (the Qt host's widget record), so
+    // that its sync finds it without a search. The host sets it, and clears it before the record
+    // goes.
+    void* host_view() const { return host_view_; }
+    void set_host_view(void* view) { host_view_ = view; }
 
     // Geometry in twips: a control's rectangle relative to its container's client origin, a
     // form's outer rectangle on the screen (or in the MDI client area).
@@ -307,6 +312,7 @@ class alignas(64) MemoryObject : public HostObject,
     // What the form's journals noted of the object since they last looked (ChangeJournal): a
     // pass that moves the control notes it.
     uint32_t journal_marks_ = 0;
+    void* host_view_ = nullptr;
     MemoryObject* container_ptr_ = nullptr;  // controls only
     MemoryHost* host_ptr_ = nullptr;         // see live_container()
     RectTwips rect_;

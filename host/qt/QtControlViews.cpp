@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "engine/HostAccess.h"
+#include "host/common/ScaleUnits.h"
 #include "host/memory/ChangeJournal.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
@@ -23,7 +24,7 @@ namespace kv::qt {
 namespace {
 
 int px(double twips, double tpp) {
-    return static_cast<int>(std::lround(twips / tpp));
+    return host::whole_pixels(twips, tpp);
 }
 
 // The forms runtime's pointer shapes as cursors (0 = the widget's own).
@@ -85,6 +86,37 @@ std::pair<double, double> QtControlViews::inner_offset_twips(const mem::MemoryOb
     return {c.client_origin_x_twips() - ox, c.client_origin_y_twips() - oy};
 }
 
+QtControlViews::~QtControlViews() {
+    // The objects may outlive the window: none keeps a pointer to a record that goes.
+    for (auto& [object, v] : views_)
+        if (auto o = v.object.lock()) forget_record(v, o.get());
+}
+
+QtControlViews::View* QtControlViews::view_of(mem::MemoryObject& object) {
+    auto* v = static_cast<View*>(object.host_view());
+    if (v && v->owner == this && v->key == &object) return v;
+    auto it = views_.find(&object);
+    return it == views_.end() ? nullptr : &it->second;
+}
+
+QtControlViews::View& QtControlViews::record(const std::shared_ptr<mem::MemoryObject>& object,
+                                             bool* added) {
+    auto [it, made] = views_.try_emplace(object.get());
+    View& v = it->second;
+    if (made) {
+        v.object = object;
+        v.owner = this;
+        v.key = object.get();
+        object->set_host_view(&v);
+    }
+    if (added) *added = made;
+    return v;
+}
+
+void QtControlViews::forget_record(View& view, mem::MemoryObject* object) {
+    if (object && object->host_view() == &view) object->set_host_view(nullptr);
+}
+
 QWidget* QtControlViews::made_widget(const mem::MemoryObject* object) const {
     auto it = views_.find(object);
     return it == views_.end() ? nullptr : it->second.widget.data();
@@ -124,6 +156,7 @@ void QtControlViews::drop_dead() {
             ++it;
             continue;
         }
+        forget_record(it->second, obj.get());
         if (it->second.waiting) --waiting_;
         if (QWidget* w = it->second.widget) {
             objects_.erase(w);
@@ -151,17 +184,17 @@ void QtControlViews::sync(mem::MemoryForm& form) {
         for (size_t i = 0; i < changes.objects.size(); ++i) {
             mem::MemoryObject& c = *changes.objects[i];
             if (&c == &form || !c.alive()) continue;
-            auto it = views_.find(&c);
-            if (it == views_.end()) continue;
-            if (!it->second.widget) {
-                look = look || it->second.waiting;
+            View* v = view_of(c);
+            if (!v) continue;
+            if (!v->widget) {
+                look = look || v->waiting;
                 continue;
             }
-            QWidget& w = *it->second.widget;
+            QWidget& w = *v->widget;
             const uint8_t kinds = changes.kinds[i];
             if (kinds & mem::ChangeJournal::kPlace) place(c, w);
             // On a tab control a control's place decides whether it shows.
-            if ((kinds & mem::ChangeJournal::kLooks) || tab_of(c)) dress(c, w, it->second.adopted);
+            if ((kinds & mem::ChangeJournal::kLooks) || tab_of(c)) dress(c, w, v->adopted);
         }
         if (look && waiting_ > 0) make_widgets(form, nullptr, false);
         release_hold();
@@ -182,10 +215,9 @@ void QtControlViews::make_widgets(mem::MemoryForm& form, const mem::MemoryObject
     std::unordered_set<const QWidget*> late;
     if (client_) sight_ = sight(form);
     for (const auto& c : form.all_controls()) {
-        auto [it, added] = views_.try_emplace(c.get());
-        View& v = it->second;
+        bool added = false;
+        View& v = record(c, &added);
         if (added) {
-            v.object = c;
             v.waiting = true;
             ++waiting_;
         }
@@ -295,8 +327,7 @@ void QtControlViews::release_hold() {
 }
 
 void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget& widget) {
-    View& v = views_[c.get()];
-    v.object = c;
+    View& v = record(c);
     v.widget = &widget;
     v.adopted = true;
     v.looks.font_size = try_num(*c, Prop::FontSize).value_or(-1);

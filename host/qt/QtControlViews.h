@@ -22,6 +22,9 @@ class QtTabControl;
 class QtControlViews {
   public:
     explicit QtControlViews(QtFormWindow& window) : window_(window) {}
+    ~QtControlViews();
+    QtControlViews(const QtControlViews&) = delete;
+    QtControlViews& operator=(const QtControlViews&) = delete;
     void set_client(QWidget* client) { client_ = client; }
 
     void sync(mem::MemoryForm& form);
@@ -60,7 +63,14 @@ class QtControlViews {
         Looks looks;
         bool adopted = false;
         bool waiting = false;  // out of sight: the widget is made once the control comes in
+        // Whose record this is, of which object (the object's host_view() points here).
+        const QtControlViews* owner = nullptr;
+        const mem::MemoryObject* key = nullptr;
     };
+    // The record of `object` (nullptr when none), through the object's pointer to it.
+    View* view_of(mem::MemoryObject& object);
+    View& record(const std::shared_ptr<mem::MemoryObject>& object, bool* added = nullptr);
+    void forget_record(View& view, mem::MemoryObject* object);
     static Looks read_looks(mem::MemoryObject& object);
     // A control on a tab control: shown only with its tab, a parked one further right.
     QtTabControl* tab_of(const mem::MemoryObject& object) const;

@@ -10,6 +10,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/FormFrame.h"
+#include "host/common/ScaleUnits.h"
 #include "host/memory/ChangeJournal.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtMenus.h"
@@ -28,7 +29,7 @@ struct Busy {
 };
 
 int px(double twips, double tpp) {
-    return static_cast<int>(std::lround(twips / tpp));
+    return host::whole_pixels(twips, tpp);
 }
 
 }  // namespace
