@@ -21,11 +21,9 @@
 
 namespace kv::qt {
 
-namespace {
+using host::whole_pixels;
 
-int px(double twips, double tpp) {
-    return host::whole_pixels(twips, tpp);
-}
+namespace {
 
 // The forms runtime's pointer shapes as cursors (0 = the widget's own).
 Qt::CursorShape cursor_of(int pointer) {
@@ -94,7 +92,7 @@ QtControlViews::~QtControlViews() {
 
 QtControlViews::View* QtControlViews::view_of(mem::MemoryObject& object) {
     auto* v = static_cast<View*>(object.host_view());
-    if (v && v->owner == this && v->key == &object) return v;
+    if (v && v->owner == this) return v;
     auto it = views_.find(&object);
     return it == views_.end() ? nullptr : &it->second;
 }
@@ -106,7 +104,6 @@ QtControlViews::View& QtControlViews::record(const std::shared_ptr<mem::MemoryOb
     if (made) {
         v.object = object;
         v.owner = this;
-        v.key = object.get();
         object->set_host_view(&v);
     }
     if (added) *added = made;
@@ -362,8 +359,8 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
     }
     const auto r = c.rect_twips();
     const double shift = tab_of(c) ? host::TabSet::shift(r.left) : 0;
-    const QRect g(px(r.left + ix + shift, tx), px(r.top + iy, ty), px(r.width, tx),
-                  px(r.height, ty));
+    const QRect g(whole_pixels(r.left + ix + shift, tx), whole_pixels(r.top + iy, ty),
+                  whole_pixels(r.width, tx), whole_pixels(r.height, ty));
     if (w.geometry() != g) moving(w, g);
 }
 

@@ -63,9 +63,9 @@ class QtControlViews {
         Looks looks;
         bool adopted = false;
         bool waiting = false;  // out of sight: the widget is made once the control comes in
-        // Whose record this is, of which object (the object's host_view() points here).
+        // Whose record this is (the object's host_view() points here; another window's views
+        // of the same object may have taken the pointer since).
         const QtControlViews* owner = nullptr;
-        const mem::MemoryObject* key = nullptr;
     };
     // The record of `object` (nullptr when none), through the object's pointer to it.
     View* view_of(mem::MemoryObject& object);

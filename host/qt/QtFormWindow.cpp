@@ -18,6 +18,8 @@
 
 namespace kv::qt {
 
+using host::whole_pixels;
+
 namespace {
 
 // Sets the flag for the duration of a programmatic change, so that the events it raises are
@@ -27,10 +29,6 @@ struct Busy {
     ~Busy() { --n_; }
     int& n_;
 };
-
-int px(double twips, double tpp) {
-    return host::whole_pixels(twips, tpp);
-}
 
 }  // namespace
 
@@ -121,8 +119,8 @@ int QtFormWindow::menu_height() const {
 QSize QtFormWindow::window_size_for(double outer_width, double outer_height) const {
     auto form = form_.lock();
     const auto m = host::frame_metrics(form ? form->border_style() : 2);
-    return {px(outer_width, tpp_x()) - 2 * m.border_px,
-            px(outer_height, tpp_y()) - 2 * m.border_px - m.caption_px};
+    return {whole_pixels(outer_width, tpp_x()) - 2 * m.border_px,
+            whole_pixels(outer_height, tpp_y()) - 2 * m.border_px - m.caption_px};
 }
 
 std::pair<double, double> QtFormWindow::outer_size_for(QSize size) const {
@@ -181,7 +179,7 @@ void QtFormWindow::sync_geometry(mem::MemoryForm& form) {
     }
     if (w.isMaximized()) w.setWindowState(w.windowState() & ~Qt::WindowMaximized);
     // An MDI child's place is in its parent's client area.
-    w.move(px(r.left, tpp_x()), px(r.top, tpp_y()));
+    w.move(whole_pixels(r.left, tpp_x()), whole_pixels(r.top, tpp_y()));
     resize_frame(size);
     place_client(size);
 }
