@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps build demo test test-plain test-asan bench fuzz format format-check clean
+.PHONY: all deps build demo test test-plain test-asan bench bench-count fuzz format format-check clean
 
 all: build
 
@@ -35,6 +35,11 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do echo "== $$b"; $$b; done
+
+# Instructions of one Qt window resize, Kelvane against QGridLayout, counted by callgrind: steady
+# where CPU time moves with the machine. N=... picks the panel counts (default 100 to 20 000).
+bench-count: build
+	BUILD=$(BUILD) scripts/count-resize-instructions.sh $(N)
 
 # Each libFuzzer target runs FUZZ_SECONDS on its corpus (clang; a build of its own).
 fuzz: deps

@@ -23,6 +23,7 @@
 #include <set>
 #include <string>
 
+#include "bench/PanelWindows.h"
 #include "control/zokKelvane.h"
 #include "host/memory/MemoryPropertyPage.h"
 #include "host/qt/QtHost.h"
@@ -34,52 +35,15 @@
 
 namespace {
 
-// Both sizes fit the offscreen platform's screen (800 x 800): a window never grows past its
-// screen on the forms platform, and both sides must resize to the same size.
-constexpr QSize kSmall{640, 448}, kLarge{800, 560};
-constexpr int kMargin = 8, kGap = 2;  // 20 000 panels leave room between their gaps
+using kv::bench::columns_for;
+using kv::bench::grid_window;
+using kv::bench::kLarge;
+using kv::bench::kSmall;
 
 // A side that did not reach the size asked for would be timed on other work than the other.
 void check_size(benchmark::State& state, const QWidget& window, bool large) {
     if (window.size() != (large ? kLarge : kSmall))
         state.SkipWithError("the window did not take the size asked for (screen too small?)");
-}
-
-int columns_for(int n) {
-    return static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
-}
-
-// A window of n framed panels in a grid, placed by hand at the small size.
-std::unique_ptr<QWidget> grid_window(int n, bool with_layout) {
-    auto window = std::make_unique<QWidget>();
-    window->resize(kSmall);
-    const int cols = columns_for(n), rows = (n + cols - 1) / cols;
-    QGridLayout* grid = nullptr;
-    if (with_layout) {
-        grid = new QGridLayout(window.get());
-        grid->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-        grid->setSpacing(kGap);
-    }
-    const double cw = (kSmall.width() - 2.0 * kMargin + kGap) / cols;
-    const double ch = (kSmall.height() - 2.0 * kMargin + kGap) / rows;
-    for (int i = 0; i < n; ++i) {
-        auto* panel = new QFrame(window.get());
-        panel->setFrameStyle(QFrame::Box);
-        panel->setObjectName(QString("pnl%1").arg(i));
-        const int r = i / cols, c = i % cols;
-        if (grid) {
-            grid->addWidget(panel, r, c);
-        } else {
-            panel->setGeometry(static_cast<int>(kMargin + c * cw),
-                               static_cast<int>(kMargin + r * ch), static_cast<int>(cw - kGap),
-                               static_cast<int>(ch - kGap));
-        }
-    }
-    if (grid) {
-        for (int c = 0; c < cols; ++c) grid->setColumnStretch(c, 1);
-        for (int r = 0; r < rows; ++r) grid->setRowStretch(r, 1);
-    }
-    return window;
 }
 
 // The Qt host, with placement kept in memory and message boxes answered without dialogs.
@@ -141,41 +105,19 @@ class PaintCount : public QObject {
     }
 };
 
-// The event loop until the settle timer has stopped (sleeping while it waits) and what the
-// resize asked to be painted is painted.
-void run_until_painted() {
-    auto& host = kv::qt::QtHost::installed();
-    QElapsedTimer clock;
-    clock.start();
-    QCoreApplication::processEvents();
-    while (host.running_timers() > 0 && clock.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
-}
-
 // One resize and all that follows from it, apart so that a profile can pick it out.
 [[gnu::noinline]] void painted_resize_kelvane(QWidget& window, bool large) {
-    window.resize(large ? kLarge : kSmall);
-    run_until_painted();
+    kv::bench::resize_kelvane(window, large);
 }
 
 [[gnu::noinline]] void painted_resize_grid(QWidget& window, bool large) {
-    window.setUpdatesEnabled(false);
-    window.resize(large ? kLarge : kSmall);
-    window.setUpdatesEnabled(true);
-    QCoreApplication::processEvents();
+    kv::bench::resize_grid(window, large);
 }
 
 void BM_KelvaneResizePainted(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    kelvane::Resizer::use_store(kelvane::memory_store());
-    auto window = grid_window(n, false);
-    kelvane::Resizer resizer(*window);
-    for (auto* panel : window->findChildren<QFrame*>(Qt::FindDirectChildrenOnly))
-        resizer.anchor(*panel, "RRRRK");
-    quiet_host();
-    resizer.show();
-    run_until_painted();
+    auto k = kv::bench::kelvane_window(n);
+    QWidget* window = k.window.get();
     PaintCount count(*window);
     bool large = false;
     for (auto _ : state) {
@@ -189,9 +131,7 @@ void BM_KelvaneResizePainted(benchmark::State& state) {
 
 void BM_GridLayoutResizeHeldPainted(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    auto window = grid_window(n, true);
-    window->show();
-    QCoreApplication::processEvents();
+    auto window = kv::bench::layout_window(n);
     PaintCount count(*window);
     bool large = false;
     for (auto _ : state) {
@@ -207,9 +147,7 @@ void BM_GridLayoutResizeHeldPainted(benchmark::State& state) {
 // many widgets (without it each move adds to the window's dirty region).
 void grid_resize(benchmark::State& state, bool held) {
     const int n = static_cast<int>(state.range(0));
-    auto window = grid_window(n, true);
-    window->show();
-    QCoreApplication::processEvents();
+    auto window = kv::bench::layout_window(n);
     bool large = false;
     for (auto _ : state) {
         large = !large;

@@ -3,13 +3,13 @@
 # for pictures, WenQuanYi Micro Hei for the CJK captions of forms saved in those code pages.
 # Qt Designer's development files (qt6-tools-dev and the OpenGL ones its CMake package needs)
 # build the Designer plugin and its tests; designer-qt6, xdotool, x11-apps (xwd) and netpbm are
-# for scripts/designer-picture.sh.
+# for scripts/designer-picture.sh; valgrind counts instructions for `make bench-count`.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libsqlite3-dev uuid-dev
       qt6-base-dev ccache libcli11-dev nlohmann-json3-dev locales clang libclang-rt-14-dev
       clang-format-14
       xvfb xauth fonts-dejavu-core fonts-wqy-microhei libexpat1-dev
-      qt6-tools-dev libqt6opengl6-dev designer-qt6 xdotool x11-apps netpbm)
+      qt6-tools-dev libqt6opengl6-dev designer-qt6 xdotool x11-apps netpbm valgrind)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Instructions one window resize costs, up to the window painted: Kelvane through its public API
+# against a QGridLayout with its painting held, the same N framed panels (qt_resize_count), each
+# side counted by callgrind over a number of resizes after a few to settle. Unlike CPU time, the
+# count does not move with what else the machine is doing, so a difference of a percent shows.
+#
+# usage: scripts/count-resize-instructions.sh [N ...]     (default: 100 1000 5000 20000)
+#        BUILD=dir picks the build (default build); `make bench-count` builds it first.
+set -euo pipefail
+
+if [ "${1:-}" = "-h" ] || [ "${1:-}" = "--help" ]; then
+    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    exit 0
+fi
+build=${BUILD:-build}
+counter="$build/bin/qt_resize_count"
+[ -x "$counter" ] || { echo "no $counter: build first (make bench-count)" >&2; exit 2; }
+command -v valgrind >/dev/null || { echo "valgrind is missing (make deps installs it)" >&2; exit 2; }
+[ $# -gt 0 ] || set -- 100 1000 5000 20000
+for n in "$@"; do
+    [[ "$n" =~ ^[1-9][0-9]*$ ]] || { echo "not a number of panels: $n" >&2; exit 2; }
+done
+
+# Fewer resizes where each costs more: the count per resize hardly varies between them.
+resizes_for() {
+    if [ "$1" -le 1000 ]; then echo 20; elif [ "$1" -le 5000 ]; then echo 8; else echo 4; fi
+}
+
+# Instructions per resize of one side, from callgrind's "Collected" line.
+count() {
+    local side=$1 n=$2 r=$3 out total
+    out=$(QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file=/dev/null \
+        '--toggle-collect=*kv_counted_resize*' "$counter" "$side" "$n" "$r" 2>&1) || {
+        echo "$out" >&2
+        echo "qt_resize_count $side $n $r failed" >&2
+        exit 1
+    }
+    total=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' <<<"$out")
+    [ -n "$total" ] || { echo "no count from callgrind for $side $n" >&2; exit 1; }
+    echo $((total / r))
+}
+
+printf '%8s %16s %18s %8s\n' N "Kelvane (instr)" "QGrid held (instr)" ratio
+for n in "$@"; do
+    r=$(resizes_for "$n")
+    echo "counting $n panels, $r resizes a side..." >&2
+    k=$(count kelvane "$n" "$r")
+    g=$(count grid "$n" "$r")
+    awk -v n="$n" -v k="$k" -v g="$g" 'BEGIN { printf "%8d %16d %18d %8.3f\n", n, k, g, k / g }'
+done
