@@ -6,8 +6,6 @@
 #include <QGridLayout>
 #include <cmath>
 
-#include "host/qt/QtHost.h"
-
 namespace kv::bench {
 
 int columns_for(int n) {
@@ -46,6 +44,12 @@ std::unique_ptr<QWidget> grid_window(int n, bool with_layout) {
     return window;
 }
 
+kv::qt::QtHost& quiet_host() {
+    auto& host = kv::qt::QtHost::installed();
+    host.set_interactive(false);
+    return host;
+}
+
 KelvaneWindow kelvane_window(int n) {
     kelvane::Resizer::use_store(kelvane::memory_store());
     KelvaneWindow k;
@@ -53,8 +57,7 @@ KelvaneWindow kelvane_window(int n) {
     k.resizer = std::make_unique<kelvane::Resizer>(*k.window);
     for (auto* panel : k.window->findChildren<QFrame*>(Qt::FindDirectChildrenOnly))
         k.resizer->anchor(*panel, "RRRRK");
-    // Placement kept in memory, message boxes answered without dialogs.
-    kv::qt::QtHost::installed().set_interactive(false);
+    quiet_host();  // placement is kept in memory (the store above)
     k.resizer->show();
     run_until_painted();
     return k;

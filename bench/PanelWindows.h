@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "host/qt/QtHost.h"
 #include "kelvane/Resizer.h"
 
 namespace kv::bench {
@@ -19,6 +20,9 @@ int columns_for(int n);
 
 // A window of n framed panels in a grid: placed by hand at the small size, or in a QGridLayout.
 std::unique_ptr<QWidget> grid_window(int n, bool with_layout);
+
+// The Qt host, with message boxes answered without dialogs.
+kv::qt::QtHost& quiet_host();
 
 // A window of n panels under a resizer, shown and painted.
 struct KelvaneWindow {

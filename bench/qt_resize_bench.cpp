@@ -12,11 +12,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFrame>
-#include <QGridLayout>
 #include <QMouseEvent>
-#include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -39,18 +36,12 @@ using kv::bench::columns_for;
 using kv::bench::grid_window;
 using kv::bench::kLarge;
 using kv::bench::kSmall;
+using kv::bench::quiet_host;
 
 // A side that did not reach the size asked for would be timed on other work than the other.
 void check_size(benchmark::State& state, const QWidget& window, bool large) {
     if (window.size() != (large ? kLarge : kSmall))
         state.SkipWithError("the window did not take the size asked for (screen too small?)");
-}
-
-// The Qt host, with placement kept in memory and message boxes answered without dialogs.
-kv::qt::QtHost& quiet_host() {
-    auto& host = kv::qt::QtHost::installed();
-    host.set_interactive(false);
-    return host;
 }
 
 kv::zokKelvane& resizer_of(const std::string& form_name) {
