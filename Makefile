@@ -37,9 +37,10 @@ bench: build
 	@for b in $(BUILD)/bin/*_bench; do echo "== $$b"; $$b; done
 
 # Instructions of one Qt window resize, Kelvane against QGridLayout, counted by callgrind: steady
-# where CPU time moves with the machine. N=... picks the panel counts (default 100 to 20 000).
+# where CPU time moves with the machine. N=... picks the panel counts (default 100 to 20 000),
+# RUNS=... the processes a side (default 3; the median counts).
 bench-count: build
-	BUILD=$(BUILD) scripts/count-resize-instructions.sh $(N)
+	BUILD=$(BUILD) RUNS=$(RUNS) scripts/count-resize-instructions.sh $(N)
 
 # Each libFuzzer target runs FUZZ_SECONDS on its corpus (clang; a build of its own).
 fuzz: deps
