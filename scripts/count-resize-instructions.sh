@@ -9,10 +9,12 @@
 #
 # usage: scripts/count-resize-instructions.sh [N ...]     (default: 100 1000 5000 20000)
 #        BUILD=dir picks the build (default build); `make bench-count` builds it first.
+#        RUNS=n processes a side (default 3).
 set -euo pipefail
+shopt -s inherit_errexit  # a failed run inside $(...) stops the count, not just that run
 
 if [ "${1:-}" = "-h" ] || [ "${1:-}" = "--help" ]; then
-    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
     exit 0
 fi
 build=${BUILD:-build}
@@ -57,8 +59,10 @@ printf '%8s %16s %7s %18s %7s %8s\n' N "Kelvane (instr)" spread "QGrid held (ins
 for n in "$@"; do
     r=$(resizes_for "$n")
     echo "counting $n panels, $r resizes a side, $runs runs..." >&2
-    read -r k ks < <(count kelvane "$n" "$r")
-    read -r g gs < <(count grid "$n" "$r")
+    kelvane=$(count kelvane "$n" "$r")
+    grid=$(count grid "$n" "$r")
+    read -r k ks <<<"$kelvane"
+    read -r g gs <<<"$grid"
     awk -v n="$n" -v k="$k" -v ks="$ks" -v g="$g" -v gs="$gs" \
         'BEGIN { printf "%8d %16d %7s %18d %7s %8.3f\n", n, k, ks, g, gs, k / g }'
 done
