@@ -290,6 +290,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"class module", "VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\n",
                  "bad.frm:1: expected VERSION 5.00 or VERSION 4.00, found 'VERSION 1.0 CLASS'; "
                  "this is not a form file of this designer"},
+        BadInput{"bytes that are not text", "\x15\xE9t\xC3\xA9\xF0\x9F\r\n",
+                 "bad.frm:1: expected VERSION 5.00 or VERSION 4.00, found '\\x15\\xE9t\xC3\xA9\\xF0"
+                 "\\x9F'; this is not a form file of this designer"},
         BadInput{"empty file", "",
                  "bad.frm:1: expected VERSION 5.00 or VERSION 4.00, found an empty file"},
         BadInput{"Begin without a name", kHead + "   Begin VB.Label\r\n   End\r\nEnd\r\n",
