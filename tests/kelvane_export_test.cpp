@@ -23,6 +23,24 @@ TEST(ExportCommand, OneFormWithItsSummary) {
     EXPECT_TRUE(has(slurp(ui), "<widget class=\"QListWidget\" name=\"lstFolders\">"));
 }
 
+// -o takes a folder as a copy does: one that exists, or a new one named with a trailing slash.
+TEST(ExportCommand, OutIntoAFolder) {
+    ScratchDir dir;
+    const std::string form = data_dir() + "/plain.frm";
+    fs::create_directories(dir.path() / "have");
+    const std::pair<std::string, fs::path> cases[] = {
+        {(dir.path() / "have").string(), dir.path() / "have" / "plain.ui"},
+        {(dir.path() / "new" / "deeper").string() + "/",
+         dir.path() / "new" / "deeper" / "plain.ui"},
+    };
+    for (const auto& [out, ui] : cases) {
+        const auto r = run({"export", form, "-o", out});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(has(r.err, form + " -> " + ui.string() + ": 4 controls")) << r.err;
+        EXPECT_TRUE(fs::is_regular_file(ui)) << ui;
+    }
+}
+
 TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
     ScratchDir dir;
     spit(dir.path() / "broken.frm", "VERSION 5.00\nBegin VB.Form f\n   Garbage line here\nEnd\n");

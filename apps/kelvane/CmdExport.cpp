@@ -65,7 +65,8 @@ class ExportCommand : public Command {
         app->add_option("--all", all_, "export every form file under this folder instead")
             ->option_text("DIR");
         app->add_option("-o,--out", out_,
-                        "the .ui to write (default: FORM.ui beside the form); with --all the "
+                        "the .ui to write, or a folder (one that exists, or a name ending in /) "
+                        "to write FORM.ui into (default: FORM.ui beside the form); with --all the "
                         "folder the forms go to, as they lie under DIR")
             ->option_text("FILE.ui|OUTDIR");
         app->add_option("--dpi", dpi_, "pixels per inch the twips become pixels at")
@@ -94,8 +95,7 @@ class ExportCommand : public Command {
         exporter::ExportOptions options;
         options.dpi = dpi_;
         if (!all_.empty()) return run_all(options, out, err);
-        const std::string ui =
-            out_.empty() ? fs::path(form_).replace_extension(".ui").string() : out_;
+        const std::string ui = target_of(form_, out_);
         check_target(form_, ui);
         const auto done = exporter::export_form_file(form_, ui, options, codepage_);
         report(err, form_, ui, done.report);
@@ -103,6 +103,22 @@ class ExportCommand : public Command {
     }
 
   private:
+    // -o names the .ui, or the folder it goes into as a copy would take it: a folder that
+    // exists, or a new one when the name ends in a slash.
+    static std::string target_of(const std::string& form, const std::string& out) {
+        const fs::path named = fs::path(form).filename().replace_extension(".ui");
+        if (out.empty()) return fs::path(form).replace_extension(".ui").string();
+        std::error_code ec;
+        if (out.back() == '/') {
+            fs::create_directories(out, ec);
+            if (ec)
+                throw UsageError("--out: cannot make the folder '" + out + "': " + ec.message());
+            return (fs::path(out) / named).string();
+        }
+        if (fs::is_directory(out, ec)) return (fs::path(out) / named).string();
+        return out;
+    }
+
     static void check_target(const std::string& form, const std::string& ui) {
         std::error_code ec;
         if (fs::exists(ui, ec) && fs::equivalent(form, ui, ec))
