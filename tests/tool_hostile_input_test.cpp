@@ -74,14 +74,29 @@ TEST(HostileInput, TextForANumberIsRefusedAtItsLine) {
                          "'=jet'\n");
 }
 
-TEST(HostileInput, SettingsFromAFolderAreRefused) {
+// A folder opens as a stream that reads nothing: a script or a settings text read from one used
+// to pass for an empty one, and the design command reported success.
+TEST(HostileInput, TextsFromAFolderOrNoFileAreRefused) {
     ScratchDir dir;
     const auto frm = dir.copy_sample("nested.frm");
     const std::string before = slurp(frm);
-    const auto r = run({"set", frm, "ControlSettings=@" + dir.path().string()});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(has(r.err, "not a regular file")) << r.err;
-    EXPECT_EQ(slurp(frm), before);
+    const std::string folder = dir.path().string(), none = (dir.path() / "none.txt").string();
+    const std::pair<Argv, std::string> cases[] = {
+        {{"set", frm, "ControlSettings=@" + folder},
+         "cannot read '" + folder + "': it is a folder"},
+        {{"set", frm, "PaneSettings=@" + none},
+         "cannot read '" + none + "': there is no such file"},
+        {{"design", frm, "--script", folder},
+         "--script: cannot read '" + folder + "': it is a folder"},
+        {{"design", frm, "--script", none},
+         "--script: cannot read '" + none + "': there is no such file"},
+    };
+    for (const auto& [args, message] : cases) {
+        const auto r = run(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_TRUE(has(r.err, message)) << r.err;
+        EXPECT_EQ(slurp(frm), before);
+    }
 }
 
 TEST(HostileInput, StoreThatCannotBeUsedExitsTwo) {

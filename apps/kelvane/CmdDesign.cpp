@@ -3,7 +3,6 @@
 // applied changes.
 #include <CLI/CLI.hpp>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -15,6 +14,7 @@
 #endif
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/UserFile.h"
 #include "harness/UsageError.h"
 
 namespace kv::app {
@@ -49,10 +49,7 @@ std::string read_script(const std::string& path) {
         ss << std::cin.rdbuf();
         return ss.str();
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError("--script: cannot read '" + path + "'");
-    ss << in.rdbuf();
-    return ss.str();
+    return read_user_file("--script: ", path);
 }
 
 class DesignCommand : public Command {

@@ -1,15 +1,12 @@
 // kelvane set: sets properties of a form's resizer control and saves the form file.
 #include <CLI/CLI.hpp>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/UserFile.h"
 #include "harness/ResizerProperties.h"
 #include "harness/UsageError.h"
-#include "host/frm/FileLimits.h"
 
 namespace kv::app {
 
@@ -31,22 +28,7 @@ const char* kFooter =
 
 // A settings text from a file: its line breaks become CR LF, one final line break is dropped.
 std::string read_text_file(const std::string& path) {
-    // A folder opens as a stream that reads nothing: it would pass for an empty text.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        throw UsageError("cannot read '" + path + "': it is not a regular file");
-    // Looked at before reading: no form file can hold a larger text.
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > frm::kMaxFormFileBytes)
-        throw UsageError("cannot take '" + path + "': it holds " + std::to_string(size) +
-                         " bytes, more than the " +
-                         std::to_string(frm::kMaxFormFileBytes / (1024 * 1024)) +
-                         " MB a form file may have");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError("cannot read '" + path + "'");
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    std::string raw = ss.str();
+    std::string raw = read_user_file("", path);
     if (!raw.empty() && raw.back() == '\n') raw.pop_back();
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
     std::string text;
