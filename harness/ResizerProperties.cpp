@@ -6,12 +6,12 @@
 
 #include "control/zokKelvane.h"
 #include "engine/Numbers.h"
+#include "harness/FormFile.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
 #include "host/frm/FormLock.h"
 #include "host/frm/FrmBlock.h"
 #include "host/frm/FrmReader.h"
-#include "host/frm/FrmWriter.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryPropertyBag.h"
 
@@ -120,10 +120,10 @@ std::vector<std::string> set_resizer_properties(
     // Read, change and save as one: a second set of the same form waits, then reads this one's
     // result, so that neither change is lost.
     frm::FormLock alone(frm::FrmReader::form_on_disk(path), frm::FormLock::Mode::Exclusive, path);
-    auto doc = frm::FrmReader::read_file(path, codepage);
+    FormFile file(path, codepage);
     // The designer: user mode off, so a new control runs its one-per-form check and defaults.
     Session session("", false);
-    auto& loaded = session.load(doc);
+    auto& loaded = session.load(file);
     std::shared_ptr<mem::MemoryObject> resizer = loaded.resizer;
     placed = false;
     if (!resizer) {
@@ -139,9 +139,9 @@ std::vector<std::string> set_resizer_properties(
     const auto& messages = session.host().messages();
     for (size_t i = messages_before; i < messages.size(); ++i) refused.push_back(messages[i].text);
     if (!refused.empty()) return refused;
+    // Only the resizer's properties change (its block or widget added first when it was placed).
     const auto bag = resizer->write_properties();
-    if (placed) doc = frm::FrmWriter::with_resizer_block(doc, "zokKelvane1", doc.encoding);
-    frm::FrmWriter::write_files(doc, frm::FrmWriter::save_resizer(doc, bag->entries()));
+    file.save_resizer(bag->entries());
     if (saved) *saved = bag->entries();
     return refused;
 }

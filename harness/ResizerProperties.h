@@ -1,7 +1,7 @@
 #pragma once
-// Setting the resizer control's properties in a form file, as the designer does: the form is
-// loaded in design mode, the control's own property procedures take (or refuse) the values,
-// and the control writes its properties back into the file.
+// Setting the resizer control's properties in a form file or a Qt Designer form, as the designer
+// does: the form is loaded in design mode, the control's own property procedures take (or
+// refuse) the values, and the control writes its properties back into the file.
 #include <functional>
 #include <string>
 #include <utility>

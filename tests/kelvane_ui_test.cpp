@@ -1,7 +1,8 @@
 // The tool on Qt Designer forms: layout, render, check and design take a .ui holding a
 // kelvane::ResizerWidget as they take a form file; a broken .ui is refused at its line by every
-// one of them; check reports classes it does not know and settings naming no widget; design
-// saves the set-up into the resizer widget's properties and changes no other byte.
+// one of them; set and design save into the resizer widget; check reports classes it does not know
+// and settings naming no widget; design saves the set-up into the resizer widget's properties and
+// changes no other byte.
 #include <gtest/gtest.h>
 
 #include "frm_test_util.h"
@@ -111,7 +112,7 @@ TEST(KelvaneUi, ABrokenFormIsRefusedAtItsLineByEveryCommand) {
         spit(script, "apply\n");
         for (const Argv& args :
              {Argv{"layout", ui}, Argv{"render", ui, "-o", ui + ".png"}, Argv{"check", ui},
-              Argv{"design", ui, "--script", script.string()}}) {
+              Argv{"design", ui, "--script", script.string()}, Argv{"set", ui, "MinWidth=1"}}) {
             SCOPED_TRACE(args.front());
             const test::Run r = run(args);
             EXPECT_EQ(r.status, 2);
@@ -147,6 +148,24 @@ TEST(KelvaneUi, DesignSavesTheSetUpIntoTheResizerWidgetOnly) {
     const test::Run after = run({"layout", ui, "--user-size", "9000x6000", "--json"});
     ASSERT_EQ(after.status, 0) << after.err;
     EXPECT_EQ(box(after.json(), "ok"), (Box{4680 + 9000 - 6120, 3900 + 6000 - 4905, 1200, 450}));
+}
+
+// set used to read every form as a form file and refused a .ui at its first line.
+TEST(KelvaneUi, SetSavesIntoTheResizerWidgetOnly) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "notes.ui").string();
+    spit(ui, kNotes);
+    const test::Run r = run({"set", ui, "MinWidth=6120", "ControlSettings=ok\tAAKKK"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "saved " + ui + "\n");
+    EXPECT_EQ(slurp(ui), replaced(kNotes, "<string>text &#9;KKKKK</string>\n   </property>\n",
+                                  "<string>ok&#9;AAKKK</string>\n   </property>\n"
+                                  "   <property name=\"MinWidth\">\n    <number>400</number>\n"
+                                  "   </property>\n"));
+    // The window stops at its new minimum, 400 pixels inside.
+    const test::Run after = run({"layout", ui, "--user-size", "3000x6000", "--json"});
+    ASSERT_EQ(after.status, 0) << after.err;
+    EXPECT_EQ(after.json().at("form").at("width"), 6120);
 }
 
 }  // namespace
