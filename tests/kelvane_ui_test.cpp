@@ -1,8 +1,7 @@
-// The tool on Qt Designer forms: layout, render, check and design take a .ui holding a
+// The tool on Qt Designer forms: layout, render, check, code, set and design take a .ui holding a
 // kelvane::ResizerWidget as they take a form file; a broken .ui is refused at its line by every
-// one of them; set and design save into the resizer widget; check reports classes it does not know
-// and settings naming no widget; design saves the set-up into the resizer widget's properties and
-// changes no other byte.
+// one of them; check reports classes it does not know and settings naming no widget; set and
+// design save into the resizer widget's properties and change no other byte.
 #include <gtest/gtest.h>
 
 #include "frm_test_util.h"
@@ -86,6 +85,13 @@ TEST(KelvaneUi, LayoutRenderAndCheckTakeADesignerForm) {
     const test::Run check = run({"check", ui});
     EXPECT_EQ(check.status, 0) << check.out;
     EXPECT_EQ(check.out, "no findings\n");
+
+    const test::Run code = run({"code", ui});
+    EXPECT_EQ(code.status, 0) << code.err;
+    EXPECT_TRUE(has(code.out,
+                    ".Form_Load_addControl(KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP, KV_KEEP, "
+                    "text)"))
+        << code.out;
 }
 
 TEST(KelvaneUi, ABrokenFormIsRefusedAtItsLineByEveryCommand) {
@@ -110,9 +116,9 @@ TEST(KelvaneUi, ABrokenFormIsRefusedAtItsLineByEveryCommand) {
         spit(ui, c.text);
         const auto script = dir.path() / "script.txt";
         spit(script, "apply\n");
-        for (const Argv& args :
-             {Argv{"layout", ui}, Argv{"render", ui, "-o", ui + ".png"}, Argv{"check", ui},
-              Argv{"design", ui, "--script", script.string()}, Argv{"set", ui, "MinWidth=1"}}) {
+        for (const Argv& args : {Argv{"layout", ui}, Argv{"render", ui, "-o", ui + ".png"},
+                                 Argv{"check", ui}, Argv{"design", ui, "--script", script.string()},
+                                 Argv{"set", ui, "MinWidth=1"}, Argv{"code", ui}}) {
             SCOPED_TRACE(args.front());
             const test::Run r = run(args);
             EXPECT_EQ(r.status, 2);

@@ -6,9 +6,9 @@
 #include "apps/kelvane/HelpText.h"
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
+#include "harness/FormFile.h"
 #include "harness/Session.h"
 #include "harness/ShownText.h"
-#include "host/frm/FrmReader.h"
 #include "pages/CodeGenerator.h"
 #include "pages/ppCode.h"
 
@@ -40,9 +40,9 @@ class CodeCommand : public Command {
     }
 
     int run(std::ostream& out, std::ostream& err) override {
-        const auto doc = frm::FrmReader::read_file(form_.path, form_.codepage);
+        FormFile file(form_.path, form_.codepage);
         Session session("", false);  // the designer: the control reads its persisted set-up
-        const auto& loaded = session.load(doc);
+        const auto& loaded = session.load(file);
         auto* control = loaded.resizer
                             ? dynamic_cast<zokKelvane*>(loaded.resizer->user_control().get())
                             : nullptr;
