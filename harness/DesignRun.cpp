@@ -153,13 +153,24 @@ void DesignRun::work_shadow(const DesignAction& a) {
     if (a.kind == K::Focus) hand_->focus(*target);
 }
 
+// The anchoring choices the page shows for the selection now, as a script would name them.
+std::string DesignRun::offered_choices() {
+    std::string offered;
+    for (int i = 0; i <= 10; ++i) {
+        const auto c = page().find("optMove(" + std::to_string(i) + ")");
+        if (!c || !c->enabled_and_shown()) continue;
+        offered += (offered.empty() ? "" : ", ") + std::to_string(i);
+    }
+    return offered.empty() ? "none here" : "here " + offered;
+}
+
 // The anchoring and font choices, the colour views and the size handle.
 void DesignRun::work_choices(const DesignAction& a) {
     const std::string n = std::to_string(a.number);
     switch (a.kind) {
         case K::Choice:
-            work(hand_->click(*control("optMove(" + n + ")", "the anchoring choices")),
-                 "a choice offered for the selected control", n);
+            if (!hand_->click(*control("optMove(" + n + ")", "the anchoring choices")))
+                fail("a choice offered for the selected control (" + offered_choices() + ")", n);
             break;
         case K::Font:
             hand_->click(*control("optFont(" + n + ")", "the font"));

@@ -48,6 +48,7 @@ class DesignRun {
     void perform(const DesignAction& a);
     void work_shadow(const DesignAction& a);
     void work_choices(const DesignAction& a);
+    std::string offered_choices();
     void set_check_box(const std::string& name, bool ticked);
     void work_pane_lists(const DesignAction& a);
     void press_dialog_button(DesignAction::Kind kind);

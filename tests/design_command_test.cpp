@@ -109,6 +109,15 @@ TEST(DesignCommand, ABadLineStopsWithItsPlaceAndLeavesTheFormAlone) {
         EXPECT_TRUE(has(r.err, script.string() + c.error)) << r.err;
         EXPECT_EQ(slurp(form), bytes);
     }
+    // A list in a pane takes only the pane's own choice: the message names it.
+    const std::string mail = dir.copy_sample("mailwindow.frm");
+    spit(script, "click messageList\nchoice 3\n");
+    const auto r = run({"design", mail, "--script", script.string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(has(r.err,
+                    ":2: expected a choice offered for the selected control (here 10), "
+                    "found '3'"))
+        << r.err;
 }
 
 TEST(DesignCommand, NothingAppliedLeavesTheFileAsItWasAndMessagesArePrinted) {
