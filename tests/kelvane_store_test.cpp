@@ -54,12 +54,15 @@ TEST(KelvaneStore, RecursiveListShowsEveryKeyByItsPath) {
     ScratchDir dir;
     const std::string store = (dir.path() / "s.sqlite").string();
     for (const Argv& v : {Argv{"Software\\A", "x", "1"}, Argv{"Software\\A\\B\\C", "y", "2"},
-                          Argv{"Software\\A\\B\\C", "z", "3"}, Argv{"Software\\D", "", "4"}}) {
+                          Argv{"Software\\A\\B\\C", "z", "3"}, Argv{"Software\\D", "", "4"},
+                          Argv{"", "top", "5"}}) {
         Argv args = {"set"};
         args.insert(args.end(), v.begin(), v.end());
         ASSERT_EQ(store_cmd(store, args).status, 0);
     }
+    // The root's own values lead, as a plain list shows them.
     EXPECT_EQ(store_cmd(store, {"list", "--recursive"}).out,
+              "top = 5\n"
               "Software\\\n"
               "Software\\A\\\n"
               "  x = 1\n"

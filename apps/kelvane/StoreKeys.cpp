@@ -30,6 +30,8 @@ void walk(store::BrowsableStore& db, uint32_t root, const std::string& key, std:
     if (!key.empty()) {
         out << shown(key) << (key.back() == '\\' ? "" : "\\") << "\n";
         if (values) print_values(*values, "  ", out);
+    } else if (values) {
+        print_values(*values, "", out);  // the root's own values, as list shows them
     }
     // A file of another program may hold deeper keys than the store takes: not followed.
     if (store::split_key_path(key).size() >= store::kMaxKeyDepth) return;
