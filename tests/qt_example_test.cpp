@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 #include <unistd.h>
@@ -445,7 +446,7 @@ TEST(QtExample, TheExampleProgramIsQuiet) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(QtExample, AWindowWithALayoutIsRefusedAPanelWithOneIsOneWidget) {
+TEST(QtExample, AWindowWithALayoutOrAResizerIsRefusedAPanelWithALayoutIsOneWidget) {
     kelvane::Resizer::use_store(kelvane::memory_store());
     QWidget laid_out;
     auto* column = new QVBoxLayout(&laid_out);
@@ -455,6 +456,15 @@ TEST(QtExample, AWindowWithALayoutIsRefusedAPanelWithOneIsOneWidget) {
         ADD_FAILURE() << "a window with a layout was taken";
     } catch (const std::invalid_argument& e) {
         EXPECT_NE(std::string(e.what()).find("QLayout"), std::string::npos) << e.what();
+    }
+    // Nor do two resizers share a window: each would undo the other's moves. Once the first is
+    // gone, a new one is welcome.
+    {
+        QWidget twice;
+        auto first = std::make_unique<kelvane::Resizer>(twice);
+        EXPECT_THROW(kelvane::Resizer second(twice), std::invalid_argument);
+        first.reset();
+        EXPECT_NO_THROW(kelvane::Resizer again(twice));
     }
     QWidget window;
     window.resize(400, 300);

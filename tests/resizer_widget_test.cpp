@@ -302,8 +302,8 @@ TEST(ResizerWidget, MainWindowFormsFollowThroughTheirCentralWidget) {
     settle();
 }
 
-// A resizer anywhere but on the form itself, or a second one there, lays nothing out and says
-// where it is in one line.
+// A resizer anywhere but on the form itself, or a second one there (placed, or made in code),
+// lays nothing out and says where it is in one line.
 TEST(ResizerWidget, MisplacedOrSecondResizerIsRefused) {
     kelvane::Resizer::use_store(kelvane::memory_store());
     {
@@ -334,6 +334,21 @@ TEST(ResizerWidget, MisplacedOrSecondResizerIsRefused) {
         EXPECT_EQ(second->refusal().toStdString(),
                   "kelvane::ResizerWidget 'zokKelvane2' is a second resizer on form 'Form2' (the "
                   "first is 'zokKelvane1'): one per form");
+    }
+    {
+        // A resizer the application made in code is the one that lays the window out.
+        QWidget window;
+        window.setObjectName("Form3");
+        auto* placed = new kelvane::ResizerWidget(&window);
+        placed->setObjectName("zokKelvane1");
+        kelvane::Resizer in_code(window);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_FALSE(placed->resizer());
+        EXPECT_EQ(placed->refusal().toStdString(),
+                  "kelvane::ResizerWidget 'zokKelvane1': kelvane::Resizer: the window already has "
+                  "a resizer, and two would undo each other's moves; give the set-up to the one "
+                  "there is");
     }
     {
         // On a main window, its central widget is the form's own area.

@@ -89,6 +89,19 @@ void prepare_application() {
     kv::qt::prepare_qt_process();
 }
 
+// The windows that have a resizer now. A second resizer would lay the same widgets out against
+// the first, each undoing the other's moves. A window deleted first leaves a null entry.
+std::vector<QPointer<QWidget>>& windows_with_resizer() {
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
+
+bool has_resizer(const QWidget& window) {
+    auto& windows = windows_with_resizer();
+    windows.erase(std::remove(windows.begin(), windows.end(), nullptr), windows.end());
+    return std::find(windows.begin(), windows.end(), &window) != windows.end();
+}
+
 // The name a settings line starts with (up to its blank).
 std::string_view line_key(std::string_view line) {
     return line.substr(0, line.find_first_of(" \t"));
@@ -265,6 +278,10 @@ Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
         throw std::invalid_argument(
             "kelvane::Resizer: the window already has a QLayout, which places its widgets "
             "itself; remove the layout, or give the resizer a window without one");
+    if (has_resizer(window))
+        throw std::invalid_argument(
+            "kelvane::Resizer: the window already has a resizer, and two would undo each "
+            "other's moves; give the set-up to the one there is");
     impl_->host = shared_host();
     impl_->window = &window;
     impl_->form = impl_->host->adopt(window);
@@ -274,9 +291,14 @@ Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
         fw->widget_watch()->set_listener(
             [impl](const auto& added, const auto& gone) { impl->widgets_changed(added, gone); });
     }
+    windows_with_resizer().emplace_back(&window);
 }
 
 Resizer::~Resizer() {
+    if (QWidget* window = impl_->window) {
+        auto& windows = windows_with_resizer();
+        windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+    }
     auto& host = impl_->host;
     if (auto* fw = impl_->form_window())
         if (auto* watch = fw->widget_watch()) {
