@@ -16,7 +16,9 @@ std::string read_user_file(const std::string& what, const std::string& path) {
     const std::string named = what + "cannot read '" + path + "': ";
     std::error_code ec;
     const auto status = fs::status(path, ec);
-    if (!fs::exists(status)) throw UsageError(named + "there is no such file");
+    if (status.type() == fs::file_type::not_found)
+        throw UsageError(named + "there is no such file");
+    if (ec) throw UsageError(named + ec.message());  // a folder on the way that may not be read
     if (fs::is_directory(status)) throw UsageError(named + "it is a folder");
     if (!fs::is_regular_file(status)) throw UsageError(named + "it is not a regular file");
     const auto size = fs::file_size(path, ec);
