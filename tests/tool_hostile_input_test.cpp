@@ -99,6 +99,19 @@ TEST(HostileInput, TextsFromAFolderOrNoFileAreRefused) {
     }
 }
 
+// The folder for pictures cannot be made where a file of its name is: said with the option.
+TEST(HostileInput, AFileWherePicturesShouldGoIsRefused) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("plain.frm");
+    const std::string file = (dir.path() / "shots").string();
+    spit(file, "mine");
+    const auto r = run({"design", frm, "--script", "-", "--shots", file});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "kelvane design: --shots: cannot create the folder '" + file +
+                         "': a file of that name is there\n");
+    EXPECT_EQ(slurp(file), "mine");
+}
+
 TEST(HostileInput, StoreThatCannotBeUsedExitsTwo) {
     ScratchDir dir;
     const auto garbage = (dir.path() / "garbage.sqlite").string();

@@ -11,6 +11,7 @@
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/UserFile.h"
 #include "harness/DemoDesigner.h"
 #include "harness/DemoForm.h"
 #include "harness/GeometryTable.h"
@@ -65,8 +66,7 @@ void prepare_folder(const fs::path& dir) {
              {"frmMail.frx", "store.sqlite", "store.sqlite-wal", "store.sqlite-shm"})
             fs::remove(dir / stale, ec);
     } else {
-        fs::create_directories(dir, ec);
-        if (ec) throw UsageError("--out: cannot create the folder '" + dir.string() + "'");
+        make_user_folder("--out", dir.string());
     }
     std::ofstream marker(dir / kMarker, std::ios::trunc);
     marker << "written by kelvane demo; a later demo may write into this folder again\n";

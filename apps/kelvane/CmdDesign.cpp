@@ -85,10 +85,7 @@ class DesignCommand : public Command {
         job.store_path = form_.store;
         job.script_name = script_ == "-" ? "-" : script_;
         if (!shots_.empty()) {
-            std::error_code ec;
-            std::filesystem::create_directories(shots_, ec);
-            if (ec || !std::filesystem::is_directory(shots_))
-                throw UsageError("--shots: cannot create the folder '" + shots_ + "'");
+            make_user_folder("--shots", shots_);
             job.shots_dir = shots_;
         }
         DesignOutcome outcome;

@@ -14,6 +14,7 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/LayoutJson.h"
 #include "apps/kelvane/StepOptions.h"
+#include "apps/kelvane/UserFile.h"
 #include "harness/FormFile.h"
 #include "harness/GeometryTable.h"
 #include "harness/MessageLines.h"
@@ -75,12 +76,7 @@ class RunCommand : public Command {
                 throw UsageError("no display to open the window on (set DISPLAY, or give steps)");
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         }
-        if (!shots_.empty()) {
-            std::error_code ec;
-            fs::create_directories(shots_, ec);
-            if (ec || !fs::is_directory(shots_))
-                throw UsageError("cannot create the folder '" + shots_ + "'");
-        }
+        if (!shots_.empty()) make_user_folder("--shots", shots_);
         static int argc = 1;
         static char name[] = "kelvane";
         static char* argv[] = {name, nullptr};

@@ -33,4 +33,14 @@ std::string read_user_file(const std::string& what, const std::string& path) {
     return ss.str();
 }
 
+void make_user_folder(const std::string& option, const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return;
+    const std::string named = option + ": cannot create the folder '" + path + "': ";
+    if (fs::exists(path, ec)) throw UsageError(named + "a file of that name is there");
+    fs::create_directories(path, ec);
+    if (ec) throw UsageError(named + ec.message());
+}
+
 }  // namespace kv::app
