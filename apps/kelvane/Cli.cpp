@@ -79,8 +79,10 @@ int guarded(std::ostream& err, const std::string& command, Command& cmd, std::os
 }  // namespace
 
 int run_kelvane(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app(wrapped("Runs forms with the resizer control on a memory host, edits their "
-                         "resizer set-up and looks into the per-user store."),
+    CLI::App app(wrapped("Lays out forms that carry the resizer control, form files (.frm) or Qt "
+                         "Designer forms (.ui): runs them without a window or live in one, sets "
+                         "their resizer up, turns form files into Qt Designer forms and looks "
+                         "into the per-user store where forms keep their placement."),
                  "kelvane");
     app.footer(kFooter);
     app.require_subcommand(1);
