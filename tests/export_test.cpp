@@ -117,7 +117,7 @@ bool compared(mem::MemoryObject& c) {
 }
 
 // Every control of the form file's run against its widget in the .ui's run: within a pixel
-// (and the half pixel a line's frame stands off its line).
+// (and the half pixel a line's frame stands off its line), and the same font size.
 void expect_same_layout(FormRun& frm_run, FormRun& ui_run, const std::string& step) {
     SCOPED_TRACE(step);
     Host::set_current(frm_run.host);
@@ -154,6 +154,10 @@ void expect_same_layout(FormRun& frm_run, FormRun& ui_run, const std::string& st
         EXPECT_NEAR(a.top, b.top, tolerance);
         EXPECT_NEAR(a.width, b.width, tolerance);
         EXPECT_NEAR(a.height, b.height, tolerance);
+        // The exact size too (Designer's whole points used to turn 8.25 into 8), scaled alike.
+        if (c->traits().font) {
+            EXPECT_DOUBLE_EQ(num(*c, Prop::FontSize), num(*w, Prop::FontSize));
+        }
     }
 }
 

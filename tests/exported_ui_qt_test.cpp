@@ -43,6 +43,7 @@ constexpr double kTpp = 15;  // twips per pixel at 96 dots per inch
 struct Place {
     double left, top, width, height;
     enum { Box, Across, Down } kind = Box;
+    double font = 0;  // points; 0 for a control without a font
 };
 
 // One user step and the layout the form file gives after it.
@@ -74,7 +75,9 @@ Place place_of(mem::MemoryObject& c) {
         return p;
     }
     const auto r = c.rect_twips();
-    return {(r.left + ox) / kTpp, (r.top + oy) / kTpp, r.width / kTpp, r.height / kTpp};
+    Place p{(r.left + ox) / kTpp, (r.top + oy) / kTpp, r.width / kTpp, r.height / kTpp};
+    if (c.traits().font) p.font = num(c, Prop::FontSize);
+    return p;
 }
 
 bool laid_out(mem::MemoryObject& c) {
@@ -194,7 +197,7 @@ QWidget* client_area(QWidget& window) {
 
 // Within a pixel; a form whose size is not whole pixels opens in Qt at whole pixels, and its
 // widgets may stand off by the part of a pixel it lost besides.
-void expect_places(QWidget& window, const Step& step, double lost) {
+void expect_places(QWidget& window, const Step& step, double lost, bool resized) {
     SCOPED_TRACE(step.what);
     QWidget* area = client_area(window);
     const double near = 1 + lost;
@@ -223,6 +226,13 @@ void expect_places(QWidget& window, const Step& step, double lost) {
             EXPECT_NEAR(at.y(), p.top, near);
             EXPECT_NEAR(w->width(), p.width, near);
             EXPECT_NEAR(w->height(), p.height, near);
+        }
+        // The form file's exact size (8.25, not Designer's whole 8), scaled alike: the resizer
+        // applies it (a form without one keeps Designer's whole points). Not at the minimum,
+        // where a client area of no height in twips is a pixel's in Qt, and a scaled font follows
+        // that pixel.
+        if (p.font > 0 && resized && !step.to_minimum) {
+            EXPECT_NEAR(w->font().pointSizeF(), p.font, 1e-6);
         }
     }
 }
@@ -295,7 +305,7 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
         for (const Step& step : expected.steps) {
             take(step, *window, expected.form_name);
             settle();
-            expect_places(*window, step, lost);
+            expect_places(*window, step, lost, resizer != nullptr);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "host/export/WidgetExport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -69,7 +70,8 @@ void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
 
 ExportFont WidgetExport::font_of(mem::MemoryObject& c) const {
     ExportFont f;
-    f.point_size = static_cast<int>(std::lround(number_or(c, "FontSize", 8.25)));
+    f.size = number_or(c, "FontSize", 8.25);
+    f.point_size = std::max(1, static_cast<int>(std::lround(f.size)));
     const std::string face = text_or(c, "FontName");
     if (!default_face(face)) f.family = face;
     f.bold = number_or(c, "FontBold", 0) != 0;
@@ -84,8 +86,8 @@ void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
     ui::UiNode value("font");
     if (whole || font.family != inherited.family)
         if (!font.family.empty()) value.add("family", font.family);
-    if (whole || font.point_size != inherited.point_size)
-        value.add("pointsize", std::to_string(font.point_size));
+    const bool own_size = whole || font.point_size != inherited.point_size;
+    if (own_size) value.add("pointsize", std::to_string(font.point_size));
     auto flag = [&](const char* name, bool on, bool was) {
         if (on != was || (whole && on)) value.add(name, on ? "true" : "false");
     };
@@ -93,8 +95,12 @@ void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
     flag("bold", font.bold, inherited.bold);
     flag("underline", font.underline, inherited.underline);
     flag("strikeout", font.strikeout, inherited.strikeout);
-    if (value.children().empty()) return;
-    widget.property("font").children().push_back(std::move(value));
+    if (!value.children().empty()) widget.property("font").children().push_back(std::move(value));
+    // Designer keeps whole points: a size they do not hold (8.25), or one the widget would
+    // inherit otherwise, goes into a property of the widget's own, which the resizer applies to
+    // the widget itself (on every widget: a style sheet's fonts do not follow the window's).
+    if (font.size != font.point_size || (!own_size && inherited.size != font.size))
+        widget.double_property("FontSize", font.size, true);
 }
 
 void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const {

@@ -20,7 +20,8 @@ namespace kv::exporter {
 
 // The font a widget shows, as far as a .ui says it.
 struct ExportFont {
-    int point_size = 0;
+    int point_size = 0;  // as Designer keeps it: whole points
+    double size = 0;     // the form file's own (8.25)
     std::string family;  // "" for the designer's default face, which the platform replaces
     bool bold = false, italic = false, underline = false, strikeout = false;
 };
@@ -31,7 +32,8 @@ class WidgetExport {
 
     // The font of a control or form.
     ExportFont font_of(mem::MemoryObject& c) const;
-    // <property name="font"> with what differs from `inherited` (nothing when nothing does).
+    // <property name="font"> with what differs from `inherited` (nothing when nothing does), and
+    // the exact size as the widget's own FontSize where whole points would lose it.
     static void write_font(ui::UiNode& widget, const ExportFont& font, const ExportFont& inherited,
                            bool whole);
     // Colours that are not the system's, as a palette.

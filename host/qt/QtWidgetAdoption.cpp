@@ -1,6 +1,7 @@
 #include "host/qt/QtWidgetAdoption.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QLayout>
 #include <QMetaObject>
 #include <QVariant>
@@ -30,6 +31,18 @@ std::vector<QWidget*> child_widgets(const QWidget& parent) {
         if (w && is_control_widget(*w)) out.push_back(w);
     }
     return out;
+}
+
+// Qt Designer keeps whole points; an exported form file's widget carries its exact size (8.25)
+// in a property of its own, which becomes its font's size here, before the form reads it, so that
+// the text and a scaled font come out as the form file's. Widgets inside inherit it.
+void apply_exact_font_size(QWidget& w) {
+    bool ok = false;
+    const double size = w.property("FontSize").toDouble(&ok);
+    if (!ok || !(size >= 1 && size <= 2048) || w.font().pointSizeF() == size) return;
+    QFont font = w.font();
+    font.setPointSizeF(size);
+    w.setFont(font);
 }
 
 }  // namespace
@@ -62,6 +75,7 @@ class Builder {
         // A list box shows whole lines only where it says so (an exported form file's does).
         if (cls == "ListBox") c->set_raw("IntegralHeight", w.property("IntegralHeight").toBool());
         if (of.multi_line) c->set_raw("MultiLine", true);
+        apply_exact_font_size(w);
         if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
         c->set_raw("Visible", !w.isHidden());
         // A bar kept on the form's edge (an exported form's picture box says so in a property
@@ -122,6 +136,7 @@ AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window) {
     auto& form = *result.form;
     const double tx = host.twips_per_pixel_x(), ty = host.twips_per_pixel_y();
     form.set_raw("Caption", window.windowTitle().toStdString());
+    apply_exact_font_size(window);
     // The application placed the window: keep it where it is.
     form.set_raw("StartUpPosition", 0.0);
     form.set_client_size(window.width() * tx, window.height() * ty);

@@ -81,6 +81,7 @@ class Builder {
              double point_size);
     void set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
                         double point_size);
+    double font_size(const UiElement& w, double inherited) const;
     void add_resizer();
     void add_menus(const UiElement& top);
     void add_menu_items(const UiElement& holder, const UiElement& top, const std::string& parent);
@@ -222,7 +223,7 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     std::shared_ptr<mem::MemoryObject> c;
     try {
         c = form_->add_control(of.forms_class, name_for(w, of.forms_class), container);
-        if (const auto f = values_.font(w, "font"); f && f->point_size) point_size = *f->point_size;
+        point_size = font_size(w, point_size);
         set_properties(*c, w, uc.chain.empty() ? std::string() : uc.chain.front(), point_size);
         if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
         // A list box sizes itself to whole lines only where the form says so (an exported
@@ -245,6 +246,15 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     }
     if (of.holds_children)
         for (const UiElement* child : w.children_named("widget")) add(*child, c, point_size);
+}
+
+// A widget's font size: its own, else the one it inherits. Designer keeps whole points only; an
+// exported form says the form file's exact size (8.25) in a property of the widget's own.
+double Builder::font_size(const UiElement& w, double inherited) const {
+    double size = inherited;
+    if (const auto f = values_.font(w, "font"); f && f->point_size) size = *f->point_size;
+    if (const auto exact = values_.real(w, "FontSize", 1, 2048)) size = *exact;
+    return size;
 }
 
 void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
@@ -353,8 +363,7 @@ UiLoadedForm Builder::build() {
     find_resizers(top, area);
     refuse_layout(area);
     make_form(top);
-    double point_size = kDefaultPointSize;
-    if (const auto f = values_.font(top, "font"); f && f->point_size) point_size = *f->point_size;
+    const double point_size = font_size(top, kDefaultPointSize);
     form_->set_raw("FontSize", point_size);
     for (const UiElement* w : area.children_named("widget")) add(*w, nullptr, point_size);
     add_menus(top);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "host/frm/FrmError.h"
@@ -70,6 +71,24 @@ std::optional<long long> UiValues::number(const UiElement& widget, const char* n
     if (!p) return std::nullopt;
     return whole(value_of(*p, "number"), std::numeric_limits<int>::min(),
                  std::numeric_limits<int>::max());
+}
+
+std::optional<double> UiValues::real(const UiElement& widget, const char* name, double lo,
+                                     double hi) const {
+    const UiElement* p = widget.property(name);
+    if (!p) return std::nullopt;
+    const UiElement* e = p->child("double");
+    if (!e) e = &value_of(*p, "number");
+    const std::string t = trimmed(e->text);
+    double v = 0;
+    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v) ||
+        v < lo || v > hi) {
+        char range[64];
+        std::snprintf(range, sizeof range, "a number from %g to %g", lo, hi);
+        fail(*e, "<" + e->name + ">: " + frm::expected_found(range, t));
+    }
+    return v;
 }
 
 std::optional<UiRect> UiValues::rect(const UiElement& widget, const char* name) const {

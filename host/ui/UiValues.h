@@ -31,6 +31,9 @@ class UiValues {
     std::optional<std::string> string(const UiElement& widget, const char* name) const;
     std::optional<bool> boolean(const UiElement& widget, const char* name) const;
     std::optional<long long> number(const UiElement& widget, const char* name) const;
+    // A <double> (or a whole <number>) from lo to hi.
+    std::optional<double> real(const UiElement& widget, const char* name, double lo,
+                               double hi) const;
     std::optional<UiRect> rect(const UiElement& widget, const char* name) const;
     std::optional<UiFont> font(const UiElement& widget, const char* name) const;
     std::optional<UiColor> color(const UiElement& widget, const char* name) const;

@@ -1,5 +1,7 @@
 #include "host/ui/UiWriter.h"
 
+#include <charconv>
+
 #include "host/ui/UiResizerProperties.h"
 
 namespace kv::ui {
@@ -77,6 +79,13 @@ UiNode& UiNode::bool_property(const std::string& name, bool value, bool dynamic)
 
 UiNode& UiNode::number_property(const std::string& name, long long value, bool dynamic) {
     property(name, dynamic).add("number", std::to_string(value));
+    return *this;
+}
+
+UiNode& UiNode::double_property(const std::string& name, double value, bool dynamic) {
+    char text[32];
+    const auto done = std::to_chars(text, text + sizeof text, value);
+    property(name, dynamic).add("double", std::string(text, done.ptr));
     return *this;
 }
 

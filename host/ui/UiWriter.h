@@ -29,6 +29,8 @@ class UiNode {
                             bool dynamic = false);
     UiNode& bool_property(const std::string& name, bool value, bool dynamic = false);
     UiNode& number_property(const std::string& name, long long value, bool dynamic = false);
+    // <double>, in the fewest digits that read back as `value`.
+    UiNode& double_property(const std::string& name, double value, bool dynamic = false);
     UiNode& enum_property(const std::string& name, const std::string& value);
     UiNode& set_property(const std::string& name, const std::string& value);
     UiNode& rect_property(const std::string& name, int x, int y, int width, int height);
