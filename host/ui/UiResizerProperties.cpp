@@ -87,10 +87,18 @@ long long inner_pixels(double twips, const UiScale& s, bool height) {
 
 }  // namespace
 
-std::string xml_text(const std::string& text) {
+std::string xml_text(const std::string& text, bool attribute) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
+        if (attribute && c == '"') {
+            out += "&quot;";
+            continue;
+        }
+        if (attribute && c == '\n') {
+            out += "&#10;";
+            continue;
+        }
         switch (c) {
             case '&':
                 out += "&amp;";

@@ -52,7 +52,8 @@ class UiResizerProperties {
         const std::vector<Entry>& control, const UiScale& scale);
 };
 
-// Text for an XML element's content: & < > escaped, tab and CR as character references.
-std::string xml_text(const std::string& text);
+// Text for an XML element's content: & < > escaped, tab and CR as character references; for an
+// attribute's value (in double quotes) the quote and LF as well.
+std::string xml_text(const std::string& text, bool attribute = false);
 
 }  // namespace kv::ui

@@ -6,42 +6,6 @@
 
 namespace kv::ui {
 
-namespace {
-
-std::string attribute_text(const std::string& s) {
-    std::string out;
-    for (char c : s) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\t':
-                out += "&#9;";
-                break;
-            case '\n':
-                out += "&#10;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
 UiNode& UiNode::attribute(const std::string& key, const std::string& value) {
     attributes_.emplace_back(key, value);
     return *this;
@@ -111,7 +75,7 @@ UiNode& UiNode::rect_property(const std::string& name, int x, int y, int width, 
 void UiNode::write(std::string& out, int depth) const {
     out.append(static_cast<size_t>(depth), ' ');
     out += "<" + name_;
-    for (const auto& [k, v] : attributes_) out += " " + k + "=\"" + attribute_text(v) + "\"";
+    for (const auto& [k, v] : attributes_) out += " " + k + "=\"" + xml_text(v, true) + "\"";
     if (children_.empty()) {
         if (!text_) {
             out += "/>\n";
