@@ -78,6 +78,13 @@ TEST(UiForm, BrokenFilesAreRefusedAtTheirLine) {
          "f.ui:5: <width>: expected a whole number, found 'wide'"},
         {form(widget("QLabel", "a", "\n<property name=\"text\"><bool>true</bool></property>")),
          "f.ui:6: property 'text': expected <string>, found <bool>"},
+        // An exported form's exact font size.
+        {form(widget("QLabel", "a",
+                     "\n<property name=\"FontSize\" stdset=\"0\"><double>0</double></property>")),
+         "f.ui:6: <double>: expected a number from 1 to 2048, found '0'"},
+        {form(widget("QLabel", "a",
+                     "\n<property name=\"FontSize\" stdset=\"0\"><string>8</string></property>")),
+         "f.ui:6: property 'FontSize': expected <double> or <number>, found <string>"},
         // Where the resizer stands: on the form itself, one per form, no layout beside it.
         {form(widget("QFrame", "toolbar",
                      "\n" + widget("kelvane::ResizerWidget", "zokKelvane1", rect(0, 0, 32, 32))),

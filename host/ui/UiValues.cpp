@@ -78,7 +78,10 @@ std::optional<double> UiValues::real(const UiElement& widget, const char* name, 
     const UiElement* p = widget.property(name);
     if (!p) return std::nullopt;
     const UiElement* e = p->child("double");
-    if (!e) e = &value_of(*p, "number");
+    if (!e) e = p->child("number");
+    if (!e)
+        fail(*p, "property '" + std::string(name) + "': expected <double> or <number>, found " +
+                     (p->children.empty() ? "nothing" : "<" + p->children[0].name + ">"));
     const std::string t = trimmed(e->text);
     double v = 0;
     const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
