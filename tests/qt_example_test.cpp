@@ -388,6 +388,36 @@ TEST(QtExample, AnAdoptedComboBoxKeepsItsOwnHeight) {
     EXPECT_EQ(combo->geometry(), QRect(20, 20, 400, own));
 }
 
+// An exported form's widgets carry the form file's exact font size beside Designer's whole
+// points: the resizer applies it where the whole size is still the one it was written with, and
+// the text scales from it.
+TEST(QtExample, AnExactFontSizeRefinesWholePoints) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    QFont eight = window.font();
+    eight.setPointSize(8);
+    window.setFont(eight);
+    window.setProperty("FontSize", 8.25);
+    auto* inherits = new QLabel("a", &window);
+    inherits->setGeometry(10, 10, 100, 20);
+    auto* chosen = new QLabel("b", &window);
+    chosen->setGeometry(10, 40, 100, 20);
+    QFont ten = chosen->font();
+    ten.setPointSize(10);
+    chosen->setFont(ten);
+    chosen->setProperty("FontSize", 8.25);  // set before Designer's 10 was chosen
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.anchor(*inherits, "RRRRC").show();
+    settle();
+    EXPECT_EQ(inherits->font().pointSizeF(), 8.25);
+    EXPECT_EQ(chosen->font().pointSizeF(), 10);
+    window.resize(800, 600);
+    settle();
+    EXPECT_DOUBLE_EQ(inherits->font().pointSizeF(), 16.5);
+}
+
 // Counts the times a widget is painted.
 class PaintCount : public QObject {
   public:

@@ -225,6 +225,29 @@ TEST_F(UiLoad, WidgetsBecomeTheControlsTheQtHostAdopts) {
               "<customwidgets>: kept as a plain control");
 }
 
+// An exported form's exact size refines the whole points Designer keeps, and is inherited; a size
+// chosen in Designer afterwards (no longer the one it refines) wins.
+TEST_F(UiLoad, AnExactFontSizeRefinesTheWholePointsItWasWrittenWith) {
+    const std::string exact =
+        "<property name=\"FontSize\" stdset=\"0\"><double>8.25</double></property>";
+    const auto loaded = load(
+        form("<property name=\"font\"><font><pointsize>8</pointsize></font></property>" + exact +
+             "\n" + widget("QLabel", "inherits", rect(0, 0, 10, 10)) +
+             widget("QLabel", "chosen",
+                    rect(0, 20, 10, 10) +
+                        "<property name=\"font\"><font><pointsize>10</pointsize>"
+                        "</font></property>" +
+                        exact) +
+             widget("QLabel", "whole",
+                    rect(0, 40, 10, 10) +
+                        "<property name=\"FontSize\" stdset=\"0\"><double>8</double></property>")));
+    auto& f = *loaded.loaded.form;
+    EXPECT_EQ(to_double(f.get(Prop::FontSize)), 8.25);
+    EXPECT_EQ(to_double(f.control("inherits")->get(Prop::FontSize)), 8.25);
+    EXPECT_EQ(to_double(f.control("chosen")->get(Prop::FontSize)), 10);
+    EXPECT_EQ(to_double(f.control("whole")->get(Prop::FontSize)), 8);
+}
+
 TEST_F(UiLoad, TheResizerWidgetsPropertiesAreTheControls) {
     const auto loaded = load(
         form(widget("QListWidget", "list", rect(8, 8, 200, 300)) +

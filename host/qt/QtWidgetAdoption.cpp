@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QVariant>
 #include <cctype>
+#include <cmath>
 #include <map>
 
 #include "host/common/QtClasses.h"
@@ -35,11 +36,14 @@ std::vector<QWidget*> child_widgets(const QWidget& parent) {
 
 // Qt Designer keeps whole points; an exported form file's widget carries its exact size (8.25)
 // in a property of its own, which becomes its font's size here, before the form reads it, so that
-// the text and a scaled font come out as the form file's. Widgets inside inherit it.
+// the text and a scaled font come out as the form file's. It refines only the whole size it was
+// written with: a size chosen later in Designer wins.
 void apply_exact_font_size(QWidget& w) {
     bool ok = false;
     const double size = w.property("FontSize").toDouble(&ok);
-    if (!ok || !(size >= 1 && size <= 2048) || w.font().pointSizeF() == size) return;
+    const double now = w.font().pointSizeF();
+    if (!ok || !(size >= 1 && size <= 2048) || now == size || std::lround(now) != std::lround(size))
+        return;
     QFont font = w.font();
     font.setPointSizeF(size);
     w.setFont(font);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -249,11 +250,14 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
 }
 
 // A widget's font size: its own, else the one it inherits. Designer keeps whole points only; an
-// exported form says the form file's exact size (8.25) in a property of the widget's own.
+// exported form says the form file's exact size (8.25) in a property of the widget's own, which
+// refines the whole size it was written with (a size chosen later in Designer wins).
 double Builder::font_size(const UiElement& w, double inherited) const {
     double size = inherited;
     if (const auto f = values_.font(w, "font"); f && f->point_size) size = *f->point_size;
-    if (const auto exact = values_.real(w, "FontSize", 1, 2048)) size = *exact;
+    if (const auto exact = values_.real(w, "FontSize", 1, 2048);
+        exact && std::lround(*exact) == std::lround(size))
+        size = *exact;
     return size;
 }
 
