@@ -41,9 +41,13 @@ std::vector<QWidget*> child_widgets(const QWidget& parent) {
 void apply_exact_font_size(QWidget& w) {
     bool ok = false;
     const double size = w.property("FontSize").toDouble(&ok);
-    const double now = w.font().pointSizeF();
-    if (!ok || !(size >= 1 && size <= 2048) || now == size || std::lround(now) != std::lround(size))
-        return;
+    if (!ok || !(size >= 1 && size <= 2048) || w.font().pointSizeF() == size) return;
+    // The whole size the form gave it: its own, else its parent's (a widget a style sheet has not
+    // polished yet, on a hidden page, still has the application's font).
+    const QWidget* parent = w.parentWidget();
+    const bool own = (w.font().resolveMask() & QFont::SizeResolved) || w.isWindow() || !parent;
+    const double whole = own ? w.font().pointSizeF() : parent->font().pointSizeF();
+    if (std::lround(whole) != std::lround(size)) return;
     QFont font = w.font();
     font.setPointSizeF(size);
     w.setFont(font);
