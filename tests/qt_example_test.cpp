@@ -418,6 +418,25 @@ TEST(QtExample, AnExactFontSizeRefinesWholePoints) {
     EXPECT_DOUBLE_EQ(inherits->font().pointSizeF(), 16.5);
 }
 
+// The resizer's messages are dialogs for the application's user; on a platform nobody sees
+// (offscreen) such a dialog used to wait for ever inside show(): the text goes to stderr.
+TEST(QtExample, MessagesWhereNobodySeesADialogGoToStderr) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(300, 200);
+    auto* ok = new QPushButton("OK", &window);
+    ok->setObjectName("ok");
+    ok->setGeometry(200, 160, 90, 30);
+    kelvane::Resizer resizer(window);
+    ASSERT_TRUE(qt::QtHost::installed().interactive());
+    resizer.pane_settings("ok");
+    testing::internal::CaptureStderr();
+    resizer.show();
+    settle();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("There must be at least two controls in a pane"), std::string::npos) << err;
+}
+
 // Counts the times a widget is painted.
 class PaintCount : public QObject {
   public:

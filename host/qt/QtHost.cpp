@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 #include "engine/Error.h"
 #include "host/memory/ChangeJournal.h"
@@ -144,6 +145,16 @@ void QtHost::settle(int max_ms) {
 
 int QtHost::msg_box(const std::string& text, int style, const std::string& title) {
     if (!interactive_ || pending_answers() > 0) return MemoryHost::msg_box(text, style, title);
+    if (!platform_has_user()) {
+        // A dialog nobody sees would wait for ever: the message goes to stderr and is answered
+        // as a script would.
+        std::string line;
+        for (char c : text)
+            if (c != '\r') line += c == '\n' ? ' ' : c;
+        std::fprintf(stderr, "%s: %s\n", (title.empty() ? product_name() : title).c_str(),
+                     line.c_str());
+        return MemoryHost::msg_box(text, style, title);
+    }
     const int answer = show_message_box(text, style, title.empty() ? product_name() : title);
     record_message({text, style, title, answer});
     return answer;

@@ -43,7 +43,8 @@ class QtHost : public mem::MemoryHost {
     void sync();
     // Run the event loop until no timer is running, at most `max_ms` milliseconds.
     void settle(int max_ms = 2000);
-    // Interactive: message boxes are real dialogs. Otherwise (the default) they are answered
+    // Interactive: message boxes are real dialogs (on a platform nobody sees, offscreen or
+    // minimal, their text goes to stderr instead). Otherwise (the default) they are answered
     // as on the memory host (a scripted answer or the first button) and recorded.
     void set_interactive(bool v) { interactive_ = v; }
     bool interactive() const { return interactive_; }

@@ -5,6 +5,7 @@
 
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPageDialog.h"
+#include "host/qt/QtProcessSetup.h"
 
 namespace kv::qt {
 
@@ -16,7 +17,7 @@ void QtHost::show_property_pages(const ObjectRef& control) {
 
 void QtHost::show_about(const AboutBox& box) {
     MemoryHost::show_about(box);
-    if (!interactive_) return;
+    if (!interactive_ || !platform_has_user()) return;  // a dialog nobody sees would not end
     QString text = QString::fromStdString(box.text);
     text.replace("\r\n", "\n");
     QMessageBox dialog(QMessageBox::Information, QString::fromStdString(box.title), text);

@@ -69,4 +69,8 @@ bool platform_grabs_mouse() {
     return !windowless_platform();
 }
 
+bool platform_has_user() {
+    return !windowless_platform();
+}
+
 }  // namespace kv::qt

@@ -18,4 +18,8 @@ const char* prepare_runtime_dir();
 // Whether the platform (known once the QApplication exists) can grab the mouse for a window.
 bool platform_grabs_mouse();
 
+// Whether anybody sees the platform's windows (not so on offscreen or minimal), and so could
+// answer a dialog.
+bool platform_has_user();
+
 }  // namespace kv::qt

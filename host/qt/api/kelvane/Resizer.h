@@ -30,7 +30,8 @@
 // already (until that one is gone). A QMainWindow is taken: its
 // layout places only its bars and its central widget (anchor that "KKKKK" to keep the two in
 // step). A panel with a QLayout of its own is one widget to the resizer. A QApplication must
-// exist first.
+// exist first. The resizer tells the user of a set-up it cannot follow in a message box; on a
+// platform nobody sees (offscreen, minimal) the message goes to stderr instead.
 #include <QSize>
 #include <memory>
 #include <string>
