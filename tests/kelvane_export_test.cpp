@@ -76,15 +76,19 @@ TEST(ExportCommand, AllFormsOfAFolderGoOnPastOneThatFails) {
     fs::copy_file(data_dir() + "/nested.frx", in.path() / "sub" / "nested.frx");
     spit(in.path() / "sub" / "broken.frm", "VERSION 5.00\nBegin VB.Form f\n   Oops\nEnd\n");
     spit(in.path() / "notes.txt", "not a form");
+    // A folder whose only form fails leaves no empty folder behind.
+    fs::create_directories(in.path() / "old" / "deeper");
+    spit(in.path() / "old" / "deeper" / "gone.frm", "VERSION 5.00\nBegin VB.Form g\n   ?\nEnd\n");
     const auto r = run({"export", "--all", in.path().string(), "-o", out.path().string()});
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_TRUE(fs::exists(out.path() / "plain.ui"));
     EXPECT_TRUE(fs::exists(out.path() / "sub" / "nested.ui"));
     EXPECT_FALSE(fs::exists(out.path() / "sub" / "broken.ui"));
+    EXPECT_FALSE(fs::exists(out.path() / "old"));
     EXPECT_TRUE(has(r.err, "broken.frm:3: ")) << r.err;
     EXPECT_TRUE(has(r.err, "nested.ui: 10 controls, 0 placeholders, 2 menu items")) << r.err;
     EXPECT_TRUE(has(r.err,
-                    "total: 2 forms exported, 1 failed; 14 controls, 0 placeholders, 2 "
+                    "total: 2 forms exported, 2 failed; 14 controls, 0 placeholders, 2 "
                     "menu items, 0 pictures\n"))
         << r.err;
 }

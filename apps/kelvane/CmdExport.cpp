@@ -56,6 +56,29 @@ class Progress {
     bool on_;
 };
 
+// The folders a form's .ui goes into, made for it; taken away again (those still empty) when
+// the form could not be exported, so that a failed form leaves no trace in the output.
+class FoldersMade {
+  public:
+    explicit FoldersMade(const fs::path& folder) {
+        std::error_code ec;
+        for (fs::path f = folder; !f.empty() && !fs::exists(f, ec); f = f.parent_path())
+            made_.push_back(f);
+        fs::create_directories(folder);
+    }
+    ~FoldersMade() {
+        std::error_code ec;
+        for (const fs::path& f : made_)  // the deepest first; remove() leaves one not empty
+            if (!fs::remove(f, ec)) break;
+    }
+    void keep() { made_.clear(); }
+    FoldersMade(const FoldersMade&) = delete;
+    FoldersMade& operator=(const FoldersMade&) = delete;
+
+  private:
+    std::vector<fs::path> made_;
+};
+
 class ExportCommand : public Command {
   public:
     CLI::App* define(CLI::App& parent) override {
@@ -148,10 +171,11 @@ class ExportCommand : public Command {
             const fs::path ui = (fs::path(out_) / rel).replace_extension(".ui");
             progress.show(i, rel.string());
             try {
-                fs::create_directories(ui.parent_path());
+                FoldersMade folders(ui.parent_path());
                 check_target(forms[i].string(), ui.string());
                 const auto done =
                     exporter::export_form_file(forms[i].string(), ui.string(), options, codepage_);
+                folders.keep();
                 progress.clear();
                 report(err, forms[i].string(), ui.string(), done.report);
                 total.controls += done.report.controls;
