@@ -13,6 +13,10 @@
 // Sizes are pixels: MinWidth, MinHeight, MaxWidth and MaxHeight limit the window's size as
 // QWidget::setMinimumSize counts it, -1 meaning no limit. SplitBarsColor is the colour of a
 // divider while it is dragged, the palette's highlight colour unless set.
+//
+// A widget of the form with a FontSize property of its own (an exported form file's exact size,
+// 8.25, beside Designer's whole points) gets that size while its font still has the whole size
+// it refines.
 #include <QColor>
 #include <QPointer>
 #include <QString>
