@@ -39,6 +39,16 @@ TEST(ExportCommand, OutIntoAFolder) {
         EXPECT_TRUE(has(r.err, form + " -> " + ui.string() + ": 4 controls")) << r.err;
         EXPECT_TRUE(fs::is_regular_file(ui)) << ui;
     }
+    // A file stands where the folder should go.
+    const std::string file = (dir.path() / "taken").string();
+    spit(file, "mine");
+    const auto r = run({"export", form, "-o", file + "/"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(has(r.err, "--out: cannot create the folder '" + file +
+                               "/': a file of that name "
+                               "is there"))
+        << r.err;
+    EXPECT_EQ(slurp(file), "mine");
 }
 
 TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {

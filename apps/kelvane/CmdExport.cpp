@@ -6,6 +6,7 @@
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/HelpText.h"
+#include "apps/kelvane/UserFile.h"
 #include "engine/Error.h"
 #include "harness/UsageError.h"
 #include "host/export/FormFileExport.h"
@@ -131,14 +132,11 @@ class ExportCommand : public Command {
     static std::string target_of(const std::string& form, const std::string& out) {
         const fs::path named = fs::path(form).filename().replace_extension(".ui");
         if (out.empty()) return fs::path(form).replace_extension(".ui").string();
-        std::error_code ec;
         if (out.back() == '/') {
-            fs::create_directories(out, ec);
-            if (ec)
-                throw UsageError("--out: cannot make the folder '" + out + "': " + ec.message());
+            make_user_folder("--out", out);
             return (fs::path(out) / named).string();
         }
-        if (fs::is_directory(out, ec)) return (fs::path(out) / named).string();
+        if (std::error_code ec; fs::is_directory(out, ec)) return (fs::path(out) / named).string();
         return out;
     }
 

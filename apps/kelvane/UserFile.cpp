@@ -35,11 +35,14 @@ std::string read_user_file(const std::string& what, const std::string& path) {
 
 void make_user_folder(const std::string& option, const std::string& path) {
     namespace fs = std::filesystem;
+    // "name/" of a file is no path to anything: asked without the slash.
+    std::string folder = path;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return;
+    if (fs::is_directory(folder, ec)) return;
     const std::string named = option + ": cannot create the folder '" + path + "': ";
-    if (fs::exists(path, ec)) throw UsageError(named + "a file of that name is there");
-    fs::create_directories(path, ec);
+    if (fs::exists(folder, ec)) throw UsageError(named + "a file of that name is there");
+    fs::create_directories(folder, ec);
     if (ec) throw UsageError(named + ec.message());
 }
 
