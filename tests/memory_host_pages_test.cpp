@@ -5,16 +5,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "control/zokKelvane.h"
 #include "engine/HostAccess.h"
 #include "engine/PropertyPage.h"
 #include "error_of.h"
+#include "host/memory/DesktopServices.h"
 #include "host/memory/MemoryControlSite.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPageDialog.h"
@@ -482,6 +486,33 @@ TEST_F(DesktopServices, DocumentsProgramsAndTheTemporaryFolder) {
         ::setenv("TMPDIR", saved.c_str(), 1);
     else
         ::unsetenv("TMPDIR");
+}
+
+// Programs started for real are not waited for, yet reaped when they end: a designer that opens
+// the code again and again used to keep a dead process for each.
+TEST_F(DesktopServices, StartedProgramsLeaveNoDeadProcessBehind) {
+    auto dead_children = [] {
+        int dead = 0;
+        for (const auto& e : std::filesystem::directory_iterator("/proc")) {
+            const std::string name = e.path().filename().string();
+            if (name.find_first_not_of("0123456789") != std::string::npos) continue;  // a process
+            std::ifstream in(e.path() / "stat");
+            std::string stat((std::istreambuf_iterator<char>(in)), {});
+            const size_t close = stat.rfind(')');
+            if (close == std::string::npos) continue;
+            char state = 0;
+            int parent = 0;
+            if (std::sscanf(stat.c_str() + close + 1, " %c %d", &state, &parent) == 2 &&
+                parent == ::getpid() && state == 'Z')
+                ++dead;
+        }
+        return dead;
+    };
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(mem::spawn_program({"true"}));
+    ASSERT_FALSE(mem::spawn_program({"/nonexistent/program"}));
+    for (int waited = 0; waited < 200 && dead_children() > 0; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(dead_children(), 0);
 }
 
 }  // namespace

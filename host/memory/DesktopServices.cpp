@@ -6,11 +6,13 @@
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #include "engine/Error.h"
@@ -85,7 +87,15 @@ bool spawn_program(const std::vector<std::string>& argv) {
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     pid_t pid = 0;
-    return ::posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) == 0;
+    if (::posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
+    // Not waited for here, but reaped when it ends: a long-running host (a designer that opens
+    // the code or the help again and again) would otherwise keep a dead process for each.
+    std::thread([pid] {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+    return true;
 }
 
 std::string installed_help_folder() {

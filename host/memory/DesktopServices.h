@@ -10,8 +10,8 @@ namespace kv::mem {
 // existing file that is not a regular file of the current user is refused (kv::Error 75).
 void write_private_file(const std::string& path, const std::string& content);
 
-// Start argv[0] (looked up in PATH) with the arguments as given; no shell, no waiting. False
-// when it could not be started.
+// Start argv[0] (looked up in PATH) with the arguments as given; no shell, no waiting (it is
+// reaped when it ends). False when it could not be started.
 bool spawn_program(const std::vector<std::string>& argv);
 
 // Is `program` an executable file, by itself or in one of PATH's folders?
