@@ -91,15 +91,13 @@ std::string xml_text(const std::string& text, bool attribute) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        if (attribute && c == '"') {
-            out += "&quot;";
-            continue;
-        }
-        if (attribute && c == '\n') {
-            out += "&#10;";
-            continue;
-        }
         switch (c) {
+            case '"':
+                out += attribute ? "&quot;" : "\"";
+                break;
+            case '\n':
+                out += attribute ? "&#10;" : "\n";
+                break;
             case '&':
                 out += "&amp;";
                 break;

@@ -18,6 +18,15 @@ std::string trimmed(const std::string& s) {
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
+// A finite decimal number that is the whole text; nullopt otherwise.
+std::optional<double> decimal(const std::string& t) {
+    double v = 0;
+    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
 }  // namespace
 
 void UiValues::fail(const UiElement& e, const std::string& what) const {
@@ -83,15 +92,13 @@ std::optional<double> UiValues::real(const UiElement& widget, const char* name, 
         fail(*p, "property '" + std::string(name) + "': expected <double> or <number>, found " +
                      (p->children.empty() ? "nothing" : "<" + p->children[0].name + ">"));
     const std::string t = trimmed(e->text);
-    double v = 0;
-    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v) ||
-        v < lo || v > hi) {
+    const auto v = decimal(t);
+    if (!v || *v < lo || *v > hi) {
         char range[64];
         std::snprintf(range, sizeof range, "a number from %g to %g", lo, hi);
         fail(*e, "<" + e->name + ">: " + frm::expected_found(range, t));
     }
-    return v;
+    return *v;
 }
 
 std::optional<UiRect> UiValues::rect(const UiElement& widget, const char* name) const {
@@ -116,12 +123,10 @@ std::optional<UiFont> UiValues::font(const UiElement& widget, const char* name) 
     if (const UiElement* s = f.child("pointsize")) {
         // Designer writes whole points; a fractional size (Qt's pointSizeF) is read too.
         const std::string t = trimmed(s->text);
-        double v = 0;
-        const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-        if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v) ||
-            v <= 0 || v > 2048)
+        const auto v = decimal(t);
+        if (!v || *v <= 0 || *v > 2048)
             fail(*s, "<pointsize>: " + frm::expected_found("a size from 1 to 2048 points", t));
-        out.point_size = v;
+        out.point_size = *v;
     }
     if (const UiElement* c = f.child("family")) out.family = c->text;
     if (const UiElement* c = f.child("bold")) out.bold = truth(*c);
