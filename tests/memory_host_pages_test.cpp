@@ -491,8 +491,9 @@ TEST_F(DesktopServices, DocumentsProgramsAndTheTemporaryFolder) {
 // Programs started for real are not waited for, yet reaped when they end: a designer that opens
 // the code again and again used to keep a dead process for each.
 TEST_F(DesktopServices, StartedProgramsLeaveNoDeadProcessBehind) {
-    auto dead_children = [] {
-        int dead = 0;
+    // This process's children, and how many of them are dead and not yet reaped.
+    auto children = [] {
+        int all = 0, dead = 0;
         for (const auto& e : std::filesystem::directory_iterator("/proc")) {
             const std::string name = e.path().filename().string();
             if (name.find_first_not_of("0123456789") != std::string::npos) continue;  // a process
@@ -502,17 +503,20 @@ TEST_F(DesktopServices, StartedProgramsLeaveNoDeadProcessBehind) {
             if (close == std::string::npos) continue;
             char state = 0;
             int parent = 0;
-            if (std::sscanf(stat.c_str() + close + 1, " %c %d", &state, &parent) == 2 &&
-                parent == ::getpid() && state == 'Z')
-                ++dead;
+            if (std::sscanf(stat.c_str() + close + 1, " %c %d", &state, &parent) != 2 ||
+                parent != ::getpid())
+                continue;
+            ++all;
+            dead += state == 'Z';
         }
-        return dead;
+        return std::pair{all, dead};
     };
     for (int i = 0; i < 5; ++i) ASSERT_TRUE(mem::spawn_program({"true"}));
     ASSERT_FALSE(mem::spawn_program({"/nonexistent/program"}));
-    for (int waited = 0; waited < 200 && dead_children() > 0; ++waited)
+    // A child still running is not dead yet: wait until none is left, living or dead.
+    for (int waited = 0; waited < 500 && children().first > 0; ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(dead_children(), 0);
+    EXPECT_EQ(children(), std::pair(0, 0)) << "(children, of them dead and not reaped)";
 }
 
 }  // namespace
