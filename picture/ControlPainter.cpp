@@ -1,6 +1,7 @@
 #include "picture/ControlPainter.h"
 
 #include <QFont>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -80,6 +81,51 @@ void ControlPainter::raised(const QRectF& r) {
     p_.fillRect(r, QColor(225, 225, 225));
     p_.setPen(kDark);
     p_.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void ControlPainter::drop_down(const QRectF& r, const std::string& shown) {
+    sunken(r, kWindow);
+    text(r.adjusted(4, 0, -16, 0), shown, Qt::AlignLeft | Qt::AlignVCenter, false);
+    const QRectF button(r.right() - 15, r.top() + 1, 14, r.height() - 2);
+    p_.fillRect(button, kFace);
+    const QPointF m = button.center();
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(kDark);
+    p_.drawPolygon(QPolygonF({m + QPointF(-3.5, -1.5), m + QPointF(3.5, -1.5), m + QPointF(0, 2)}));
+    p_.setBrush(Qt::NoBrush);
+}
+
+// An arrow button at each end and the box where Value stands between Min and Max (Min may be
+// above Max: the bar then runs the other way).
+void ControlPainter::scroll_bar(const ControlState& c, const QRectF& r) {
+    const bool across = c.type == "HScrollBar";
+    p_.fillRect(r, QColor(235, 235, 235));
+    const double length = across ? r.width() : r.height(), thick = across ? r.height() : r.width();
+    const double side = std::min(thick, length / 3);
+    const auto part = [&](double from, double size) {
+        return across ? QRectF(r.left() + from, r.top(), size, r.height())
+                      : QRectF(r.left(), r.top() + from, r.width(), size);
+    };
+    const double min = c.min.value_or(0), max = c.max.value_or(32767);
+    const double at =
+        max == min ? 0 : std::clamp((c.value.value_or(min) - min) / (max - min), 0.0, 1.0);
+    for (const QRectF& button : {part(0, side), part(length - side, side)}) raised(button);
+    if (length - 3 * side > 0) raised(part(side + at * (length - 3 * side), side));
+    // The arrows, pointing out of the bar.
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(kDark);
+    const double a = side / 4;
+    for (int end = 0; end < 2; ++end) {
+        const QPointF m = part(end == 0 ? 0 : length - side, side).center();
+        const double out = end == 0 ? -a : a;
+        const QPolygonF arrow =
+            across ? QPolygonF({QPointF(m.x() + out, m.y()), QPointF(m.x() - out, m.y() - a),
+                                QPointF(m.x() - out, m.y() + a)})
+                   : QPolygonF({QPointF(m.x(), m.y() + out), QPointF(m.x() - a, m.y() - out),
+                                QPointF(m.x() + a, m.y() - out)});
+        p_.drawPolygon(arrow);
+    }
+    p_.setBrush(Qt::NoBrush);
 }
 
 void ControlPainter::text(const QRectF& r, const std::string& s, int flags, bool caption) {
@@ -195,9 +241,7 @@ bool ControlPainter::draw_page_control(const ControlState& c) {
         return true;
     }
     if (t == "ComboBox") {
-        sunken(r, kWindow);
-        text(r.adjusted(4, 0, -16, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter, false);
-        p_.fillRect(QRectF(r.right() - 15, r.top() + 1, 14, r.height() - 2), kFace);
+        drop_down(r, c.caption);
         return true;
     }
     if (t == "CommandButton") {
@@ -270,13 +314,20 @@ void ControlPainter::draw_form_control(const ControlState& c) {
                                             QString::fromStdString(c.caption));
         p_.fillRect(used.adjusted(-2, 0, 2, 0), kFace);
         text(cap, c.caption, Qt::AlignLeft | Qt::AlignTop);
-    } else if (t == "ListBox" || t == "ComboBox" || t == "FileListBox" || t == "DirListBox") {
+    } else if (t == "ComboBox") {
+        drop_down(r, c.caption);
+    } else if (t == "HScrollBar" || t == "VScrollBar") {
+        scroll_bar(c, r);
+    } else if (t == "ListBox" || t == "FileListBox" || t == "DirListBox") {
         sunken(r, kWindow);
-        p_.setPen(kShadow);
         const double line = p_.fontMetrics().height();
-        for (int i = 0; i < 3 && (i + 1) * line + 4 < r.height(); ++i)
+        // Its entries, else (files and folders are the user's) where entries would stand.
+        p_.setPen(c.items.empty() ? kShadow : pen_);
+        for (size_t i = 0;
+             (c.items.empty() ? i < 3 : i < c.items.size()) && (i + 1) * line + 4 < r.height(); ++i)
             p_.drawText(QPointF(r.left() + 4, r.top() + 2 + (i + 1) * line - 3),
-                        QString::fromStdString(c.key + " " + std::to_string(i + 1)));
+                        QString::fromStdString(c.items.empty() ? c.key + " " + std::to_string(i + 1)
+                                                               : c.items[i]));
     } else if (t == "PictureBox") {
         const bool bar =
             c.key.rfind("KelvaneHSplit", 0) == 0 || c.key.rfind("KelvaneVSplit", 0) == 0;

@@ -36,6 +36,8 @@ class ControlPainter {
     void font(const ControlState& c);
     void sunken(const QRectF& r, const QColor& fill);
     void raised(const QRectF& r);
+    void drop_down(const QRectF& r, const std::string& shown);
+    void scroll_bar(const ControlState& c, const QRectF& r);
     // Captions show their access key underlined ("&File"); a text box's text is as it stands.
     void text(const QRectF& r, const std::string& s, int flags, bool caption = true);
     // Only what the shape's styles ask for: a transparent shape (the default) is an outline.

@@ -80,6 +80,18 @@ void read_page_look(mem::MemoryObject& c, ControlState& st) {
     }
 }
 
+// What a form's control holds that a picture shows: the entries of a list or combo box, where
+// a scroll bar's box stands.
+void read_form_entries(mem::MemoryObject& c, ControlState& st) {
+    if (const auto* list = c.list_items())
+        for (size_t i = 0; i < list->count(); ++i)
+            st.items.push_back(list->item(static_cast<int>(i)));
+    if (c.class_name() != "HScrollBar" && c.class_name() != "VScrollBar") return;
+    st.min = named_num(c, "Min");
+    st.max = named_num(c, "Max");
+    st.value = named_num(c, "Value");
+}
+
 // Where a control on a tab control shows: the designer's parked controls further right, and
 // only those of the tab on view (also for what they hold).
 class TabPlacement {
@@ -199,6 +211,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
             if (st.container) st.inner_left += place.shift;
             st.shown = st.shown && place.shown;
             read_pictures(*c, st, tabs);
+            read_form_entries(*c, st);
         }
         if (s.page) read_page_look(*c, st);
         s.controls.push_back(std::move(st));

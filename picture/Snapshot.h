@@ -43,8 +43,9 @@ struct ControlState {
     std::shared_ptr<const host::TabSet> tabs;
     std::vector<std::shared_ptr<const host::Picture>> tab_images;
 
-    // What the controls of a property page show.
-    std::optional<double> fore_color, value;
+    // What the controls of a property page show (value and items also a form's scroll bars and
+    // lists).
+    std::optional<double> fore_color, value, min, max;
     bool enabled = true;
     std::string picture, tool_tip;
     std::vector<std::string> items;  // list and combo entries

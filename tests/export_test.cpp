@@ -354,6 +354,48 @@ TEST(Export, OtherLibrariesClassesArePlaceholdersHoldingTheirControls) {
     EXPECT_EQ(values.string(*e.by_name.at("tbMain"), "toolTip"), "Placeholder for NovaCtl.Toolbar");
 }
 
+// The runtime's own scroll bars and file lists are Designer's widgets, not placeholders: a bar
+// keeps its range, value and steps (one whose Min is above its Max runs the other way), a list
+// box its entries; a file or folder list keeps its height (only a list box takes whole lines).
+TEST(Export, ScrollBarsAndListsOfTheRuntimeAreWidgets) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "files.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/files.frm", ui, {});
+    EXPECT_EQ(done.report.placeholders, 0u);
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    struct Bar {
+        const char* name;
+        const char* orientation;
+        long long minimum, maximum, value, page_step;
+        bool inverted;
+    };
+    for (const Bar& b : {Bar{"vsbDetail", "Qt::Vertical", 0, 100, 40, 10, false},
+                         Bar{"hsbZoom", "Qt::Horizontal", 1, 10, 4, 1, true}}) {
+        SCOPED_TRACE(b.name);
+        const auto& w = *e.by_name.at(b.name);
+        EXPECT_EQ(*w.attribute("class"), "QScrollBar");
+        EXPECT_EQ(values.enumeration(w, "orientation"), b.orientation);
+        EXPECT_EQ(values.number(w, "minimum"), b.minimum);
+        EXPECT_EQ(values.number(w, "maximum"), b.maximum);
+        EXPECT_EQ(values.number(w, "value"), b.value);
+        EXPECT_EQ(values.number(w, "pageStep"), b.page_step);
+        EXPECT_EQ(values.boolean(w, "invertedAppearance").value_or(false), b.inverted);
+    }
+    for (const char* list : {"dirFolders", "filMatches", "lstResults"}) {
+        SCOPED_TRACE(list);
+        const auto& w = *e.by_name.at(list);
+        EXPECT_EQ(*w.attribute("class"), "QListWidget");
+        EXPECT_EQ(values.boolean(w, "IntegralHeight").has_value(),
+                  std::string(list) == "lstResults");
+    }
+    std::vector<std::string> entries;
+    for (const auto* item : e.by_name.at("lstResults")->children_named("item"))
+        entries.push_back(values.string(*item, "text").value_or("?"));
+    EXPECT_EQ(entries, (std::vector<std::string>{"customer.frm", "orders.frm", "mailwindow.frm",
+                                                 "Caf\u00e9.frm"}));
+}
+
 TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "profile.ui").string();

@@ -2,12 +2,19 @@
 // as the designer meant them, and every kind of malformed input is reported as FILE:LINE.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "frm_test_util.h"
 #include "host/common/MenuShortcut.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmLoader.h"
 #include "host/frm/FrmReader.h"
+#include "host/frm/FrxFile.h"
 #include "host/memory/MemoryForm.h"
+#include "host/memory/MemoryHost.h"
 
 using namespace kv;
 using namespace kv::frm;
@@ -387,6 +394,68 @@ TEST(FrmReader, FrxEntriesMissingOrTruncated) {
     const auto doc3 = FrmReader::read_file(path);
     EXPECT_TRUE(doc3.resizer()->properties[0].frx_dollar);
     EXPECT_EQ(to_text(*FrmLoader::value_of(doc3, doc3.resizer()->properties[0], true)), "abc");
+}
+
+// The entries typed into a list box or combo box: a 2-byte count, the tag 3 or 7, then each entry
+// as a 2-byte length and its bytes. Anything else is no list, never a crash or a read past the end.
+TEST(FrmReader, ListEntriesOfTheFrx) {
+    const auto entry = [](std::initializer_list<std::string> items, int tag = 3) {
+        std::string b{static_cast<char>(items.size()), '\0', static_cast<char>(tag), '\0'};
+        for (const auto& i : items) b += std::string{static_cast<char>(i.size()), '\0'} + i;
+        return b;
+    };
+    const std::string two = entry({"one", "two"});
+    struct Case {
+        const char* what;
+        std::string bytes;
+        uint32_t offset;
+        std::optional<std::vector<std::string>> items;
+    };
+    const Case cases[] = {
+        {"two entries", two, 0, std::vector<std::string>{"one", "two"}},
+        {"after another entry", "xyz" + entry({"a"}, 7), 3, std::vector<std::string>{"a"}},
+        {"an empty list", entry({}), 0, std::vector<std::string>{}},
+        {"an empty entry", entry({"", "b"}), 0, std::vector<std::string>{"", "b"}},
+        {"a text entry, not a list", std::string("\x05\0\0\0hello", 9), 0, std::nullopt},
+        {"an entry cut short", two.substr(0, two.size() - 1), 0, std::nullopt},
+        {"a length cut short", two.substr(0, 10), 0, std::nullopt},
+        {"more entries counted than there are", "\x03" + two.substr(1), 0, std::nullopt},
+        {"an offset at the end", two, static_cast<uint32_t>(two.size()), std::nullopt},
+        {"an offset past the end", two, 1000, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(FrxFile::written("L.frx", c.bytes).read_list(c.offset), c.items);
+    }
+}
+
+// The sample file dialog's lists come from its .frx, in the designer's order and the form's code
+// page; a ListBox whose entry is not a list stays empty and the form still loads.
+TEST(FrmReader, ListsOfTheFormFileAreLoaded) {
+    auto host = mem::MemoryHost::install();
+    const auto doc = FrmReader::read_file(data_dir() + "/files.frm");
+    auto form = FrmLoader::load(doc, *host).form;
+    const auto items = [&](const char* name) {
+        std::vector<std::string> out;
+        const auto* list = form->control(name)->list_items();
+        for (size_t i = 0; list && i < list->count(); ++i)
+            out.push_back(list->item(static_cast<int>(i)));
+        return out;
+    };
+    EXPECT_EQ(items("cboWhere"),
+              (std::vector<std::string>{"This folder", "Documents", "Desktop", "Whole disk"}));
+    EXPECT_EQ(items("lstResults"), (std::vector<std::string>{"customer.frm", "orders.frm",
+                                                             "mailwindow.frm", "Caf\u00e9.frm"}));
+    std::string text = slurp(data_dir() + "/files.frm");
+    const std::string list_line = "List            =   \"files.frx\":0031";
+    text.replace(text.find(list_line), list_line.size(), "List            =   \"files.frx\":0069");
+    kv::test::ScratchDir dir;
+    kv::test::spit(dir.path() / "files.frm", text);
+    std::filesystem::copy_file(data_dir() + "/files.frx", dir.path() / "files.frx");
+    const auto odd = FrmReader::read_file((dir.path() / "files.frm").string());
+    form = FrmLoader::load(odd, *host).form;
+    EXPECT_TRUE(items("lstResults").empty());
+    EXPECT_EQ(items("cboWhere").size(), 4u);
 }
 
 TEST(FrmReader, DeepNestingIsRefusedNotACrash) {

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -18,8 +19,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <tuple>
 
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
@@ -146,6 +149,35 @@ TEST(QtHost, ClosedAndReopenedFindsPlacementAndSplitsAgain) {
     EXPECT_EQ(num(*again.control("lstFolders"), Prop::Width), split);
     EXPECT_EQ(again.window().frame()->pos(), QPoint(120, 90));
     expect_widgets_follow(again.form());
+}
+
+// The runtime's scroll bars are Qt's, over their range (reversed where Min is above Max); lists
+// and combo boxes hold the entries of the form file; a drop-down list takes no typing.
+TEST(QtHost, ScrollBarsAndListEntriesOfTheFormFile) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/files.frm");
+    auto widget = [&](const char* name) {
+        return run.window().widget_of(run.form().control(name).get());
+    };
+    auto* detail = qobject_cast<QScrollBar*>(widget("vsbDetail"));
+    auto* zoom = qobject_cast<QScrollBar*>(widget("hsbZoom"));
+    ASSERT_TRUE(detail && zoom);
+    EXPECT_EQ(detail->orientation(), Qt::Vertical);
+    EXPECT_EQ(std::tuple(detail->minimum(), detail->maximum(), detail->value(), detail->pageStep()),
+              std::tuple(0, 100, 40, 10));
+    EXPECT_FALSE(detail->invertedAppearance());
+    EXPECT_EQ(zoom->orientation(), Qt::Horizontal);
+    EXPECT_EQ(std::tuple(zoom->minimum(), zoom->maximum(), zoom->value()), std::tuple(1, 10, 4));
+    EXPECT_TRUE(zoom->invertedAppearance());
+    auto* results = qobject_cast<QListWidget*>(widget("lstResults"));
+    ASSERT_NE(results, nullptr);
+    ASSERT_EQ(results->count(), 4);
+    EXPECT_EQ(results->item(3)->text(), QString::fromUtf8("Caf\u00e9.frm"));
+    EXPECT_NE(qobject_cast<QListWidget*>(widget("filMatches")), nullptr);
+    auto* where = qobject_cast<QComboBox*>(widget("cboWhere"));
+    ASSERT_NE(where, nullptr);
+    EXPECT_EQ(where->count(), 4);
+    EXPECT_FALSE(where->isEditable());
+    expect_widgets_follow(run.form());
 }
 
 TEST(QtHost, EachClassGetsItsWidget) {

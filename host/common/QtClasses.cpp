@@ -11,7 +11,7 @@ struct Shown {
     std::string_view forms_class;
     std::string_view qt_class;
 };
-constexpr std::array<Shown, 10> kShown{{
+constexpr std::array<Shown, 14> kShown{{
     {"TextBox", "QLineEdit"},  // QPlainTextEdit when MultiLine
     {"Label", "QLabel"},
     {"Image", "QLabel"},
@@ -22,6 +22,10 @@ constexpr std::array<Shown, 10> kShown{{
     {"OptionButton", "QRadioButton"},
     {"Frame", "QGroupBox"},
     {"PictureBox", "QFrame"},
+    {"HScrollBar", "QScrollBar"},  // horizontal
+    {"VScrollBar", "QScrollBar"},  // vertical
+    {"FileListBox", "QListWidget"},
+    {"DirListBox", "QListWidget"},
 }};
 
 // A Qt class (or base class) and the control it stands for; the first in a widget's chain that

@@ -222,7 +222,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         write_pictures(c, node, qt_class);
         // Widgets the Tab key visits in Qt, for the form's tab order.
         for (const char* focus : {"QPushButton", "QCheckBox", "QRadioButton", "QLineEdit",
-                                  "QPlainTextEdit", "QListWidget", "QComboBox"})
+                                  "QPlainTextEdit", "QListWidget", "QComboBox", "QScrollBar"})
             if (qt_class == focus) ctx_.focus_widgets.push_back(name);
         if (orientation) node.enum_property("orientation", orientation);
     }
@@ -311,9 +311,11 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
             if (multi == 1) w.enum_property("selectionMode", "QAbstractItemView::MultiSelection");
             if (multi == 2)
                 w.enum_property("selectionMode", "QAbstractItemView::ExtendedSelection");
-            // Whole lines only, as the forms runtime sizes a list box (the resizer's host does).
+            // Whole lines only, as the forms runtime sizes a list box (the resizer's host does);
+            // a file or folder list keeps the height it is given.
             const auto integral = named(c, "IntegralHeight");
-            if (!integral || to_bool(*integral)) w.bool_property("IntegralHeight", true, true);
+            if (cls == "ListBox" && (!integral || to_bool(*integral)))
+                w.bool_property("IntegralHeight", true, true);
         }
         if (auto* list = c.list_items())
             for (size_t i = 0; i < list->count(); ++i)
@@ -325,6 +327,17 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
             w.enum_property("frameShadow", "QFrame::Sunken");
             w.number_property("lineWidth", 2);
         }
+    } else if (qt_class == "QScrollBar") {
+        // Designer's scroll bar runs from its minimum up; a bar whose Min is above its Max runs
+        // the other way.
+        const double min = number_or(c, "Min", 0), max = number_or(c, "Max", 32767);
+        w.enum_property("orientation", cls == "VScrollBar" ? "Qt::Vertical" : "Qt::Horizontal");
+        w.number_property("minimum", static_cast<long long>(std::min(min, max)));
+        w.number_property("maximum", static_cast<long long>(std::max(min, max)));
+        w.number_property("value", static_cast<long long>(number_or(c, "Value", min)));
+        w.number_property("singleStep", static_cast<long long>(number_or(c, "SmallChange", 1)));
+        w.number_property("pageStep", static_cast<long long>(number_or(c, "LargeChange", 1)));
+        if (min > max) w.bool_property("invertedAppearance", true);
     } else if (qt_class == "QFrame" && cls == "Shape") {
         w.enum_property("frameShape", "QFrame::Box");
     }

@@ -144,6 +144,10 @@ LoadedForm FrmLoader::load(const FrmDocument& doc, mem::MemoryHost& host) {
 void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
     for (const auto& p : block.properties) {
         if (is_placed(p.name)) continue;
+        if (p.kind == FrmValueKind::FrxRef && same_name(p.name, "List")) {
+            load_list(obj, p);
+            continue;
+        }
         const bool frx = p.kind == FrmValueKind::FrxRef && is_used_text(p.name);
         if (p.kind == FrmValueKind::FrxRef && !frx) continue;
         std::optional<Value> v;
@@ -155,6 +159,17 @@ void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
         if (v) store(obj, p.name, *v);
     }
     if (const auto* font = block.find_group("Font")) set_font(obj, *font);
+}
+
+// The entries typed into a list box or combo box in the designer, in the order it keeps them. A
+// list the .frx cannot give leaves the control empty, as a caption it cannot give does.
+void FrmLoader::load_list(mem::MemoryObject& obj, const FrmProperty& p) {
+    if (!obj.list_items()) return;
+    const FrxFile& frx = doc_.frx_file(p.frx_name);
+    if (!frx.exists_on_disk()) return;
+    const auto items = frx.read_list(p.frx_offset);
+    if (!items) return;
+    for (const auto& item : *items) obj.add_item(doc_.decode(item));
 }
 
 void FrmLoader::set_font(mem::MemoryObject& obj, const FrmGroup& font) {

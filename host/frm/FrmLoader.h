@@ -32,6 +32,7 @@ class FrmLoader {
     FrmLoader(const FrmDocument& doc, mem::MemoryHost& host) : doc_(doc), host_(host) {}
     void set_properties(mem::MemoryObject& obj, const FrmBlock& block);
     void set_font(mem::MemoryObject& obj, const FrmGroup& font);
+    void load_list(mem::MemoryObject& obj, const FrmProperty& p);
     void set_geometry(mem::MemoryObject& obj, const FrmBlock& block);
     void set_user_scale(mem::MemoryObject& obj, const FrmBlock& block);
     void add_child(const FrmBlock& child, const std::shared_ptr<mem::MemoryObject>& container);

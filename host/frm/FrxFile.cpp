@@ -132,6 +132,26 @@ std::string FrxFile::read_text(uint32_t offset) const {
     return bytes_.substr(offset + width, count);
 }
 
+std::optional<std::vector<std::string>> FrxFile::read_list(uint32_t offset) const {
+    const size_t size = bytes_.size();
+    if (offset >= size || size - offset < 4) return std::nullopt;
+    const uint32_t tag = read_le(bytes_, offset + 2, 2);
+    if (tag != 3 && tag != 7) return std::nullopt;
+    const size_t count = read_le(bytes_, offset, 2);
+    std::vector<std::string> items;
+    items.reserve(count);
+    size_t at = offset + 4;
+    for (size_t i = 0; i < count; ++i) {
+        if (size - at < 2) return std::nullopt;
+        const size_t length = read_le(bytes_, at, 2);
+        at += 2;
+        if (size - at < length) return std::nullopt;
+        items.push_back(bytes_.substr(at, length));
+        at += length;
+    }
+    return items;
+}
+
 void FrxFile::truncate(size_t size) {
     if (size < bytes_.size()) bytes_.resize(size);
 }

@@ -3,7 +3,9 @@
 // byte count, then that many bytes of text in the form file's encoding. Entries of other
 // writers (a 2-byte or 1-byte count) are read leniently.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kv::frm {
 
@@ -27,6 +29,10 @@ class FrxFile {
 
     // The bytes of the text entry at `offset`. FrmError (whole-file) when no count fits.
     std::string read_text(uint32_t offset) const;
+    // The items of a list box's or combo box's list entry at `offset`, as the designer writes
+    // them: a 2-byte item count, a 2-byte tag (3 or 7), then each item as a 2-byte length and
+    // its bytes. Nothing when the bytes there are not such an entry or run past the file.
+    std::optional<std::vector<std::string>> read_list(uint32_t offset) const;
     // The full size of the entry at `offset` (count and text), 0 when none fits.
     size_t entry_size(uint32_t offset) const;
 

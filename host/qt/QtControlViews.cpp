@@ -1,6 +1,7 @@
 #include "host/qt/QtControlViews.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,11 @@ void set_caption(QWidget& w, const QString& text) {
     if (auto* g = qobject_cast<QGroupBox*>(&w)) return g->setTitle(text);
     if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->setText(text);
     if (auto* p = qobject_cast<QPlainTextEdit*>(&w)) return p->setPlainText(text);
+    if (auto* b = qobject_cast<QComboBox*>(&w)) {
+        // A drop-down list shows the entry of that text, or none.
+        if (b->isEditable()) return b->setEditText(text);
+        return b->setCurrentIndex(b->findText(text, Qt::MatchExactly));
+    }
 }
 
 }  // namespace

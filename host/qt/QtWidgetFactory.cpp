@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
 #include <optional>
 
 #include "engine/Error.h"
@@ -42,6 +44,39 @@ double extra_number(mem::MemoryObject& c, const char* name) {
     } catch (const Error&) {
         return 0;
     }
+}
+
+// The entries a list box or combo box holds (those of its form file, say).
+QStringList items_of(mem::MemoryObject& c) {
+    QStringList out;
+    if (const auto* list = c.list_items())
+        for (size_t i = 0; i < list->count(); ++i)
+            out << QString::fromStdString(list->item(static_cast<int>(i)));
+    return out;
+}
+
+// A scroll bar over the control's Min to Max (the forms runtime allows Min above Max: the
+// bar then runs the other way), at its Value, stepping by SmallChange and LargeChange.
+QScrollBar* scroll_bar(mem::MemoryObject& c, QWidget* parent) {
+    auto* bar =
+        new QScrollBar(c.class_name() == "VScrollBar" ? Qt::Vertical : Qt::Horizontal, parent);
+    const auto number = [&](const char* name, double fallback) {
+        const auto v = c.try_get(name);
+        if (!v) return fallback;
+        try {
+            return std::clamp(to_double(*v), -32768.0, 32767.0);
+        } catch (const Error&) {
+            return fallback;
+        }
+    };
+    const int min = static_cast<int>(number("Min", 0)),
+              max = static_cast<int>(number("Max", 32767));
+    bar->setInvertedAppearance(min > max);
+    bar->setRange(std::min(min, max), std::max(min, max));
+    bar->setValue(static_cast<int>(number("Value", min)));
+    bar->setSingleStep(static_cast<int>(number("SmallChange", 1)));
+    bar->setPageStep(static_cast<int>(number("LargeChange", 1)));
+    return bar;
 }
 
 std::optional<host::TabSet> tab_set(mem::MemoryObject& c) {
@@ -83,10 +118,18 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(true);
         w = l;
+    } else if (qt_class == "QScrollBar") {
+        w = scroll_bar(c, parent);
     } else if (qt_class == "QListWidget") {
-        w = new QListWidget(parent);
+        auto* l = new QListWidget(parent);
+        l->addItems(items_of(c));
+        w = l;
     } else if (qt_class == "QComboBox") {
-        w = new QComboBox(parent);
+        auto* b = new QComboBox(parent);
+        // Only a drop-down list (Style 2) keeps the user to its entries.
+        b->setEditable(extra_number(c, "Style") != 2);
+        b->addItems(items_of(c));
+        w = b;
     } else if (qt_class == "QPushButton") {
         auto* b = new QPushButton(parent);
         // A graphical button shows its picture beside the caption.
