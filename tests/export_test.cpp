@@ -396,6 +396,32 @@ TEST(Export, ScrollBarsAndListsOfTheRuntimeAreWidgets) {
                                                  "Caf\u00e9.frm"}));
 }
 
+// A label's access key leads to the next control by TabIndex, its buddy in Qt; a label that shows
+// its ampersands (UseMnemonic off) doubles them and has no buddy.
+TEST(Export, LabelsKeepTheirAccessKeys) {
+    ScratchDir dir;
+    std::string frm = test::slurp(test::data_dir() + "/files.frm");
+    fs::copy_file(test::data_dir() + "/files.frx", dir.path() / "files.frx");
+    for (const bool mnemonic : {true, false}) {
+        SCOPED_TRACE(mnemonic ? "UseMnemonic on" : "UseMnemonic off");
+        if (!mnemonic) {
+            const std::string caption = "Caption         =   \"&Named:\"\r\n";
+            const size_t at = frm.find(caption);
+            ASSERT_NE(at, std::string::npos);
+            frm.insert(at + caption.size(), "      UseMnemonic     =   0   'False\r\n");
+        }
+        test::spit(dir.path() / "files.frm", frm);
+        const std::string ui = (dir.path() / "files.ui").string();
+        export_form_file((dir.path() / "files.frm").string(), ui, {});
+        const Exported e(ui);
+        const ui::UiValues values(e.doc);
+        const auto& label = *e.by_name.at("lblPattern");
+        EXPECT_EQ(values.string(label, "text"), mnemonic ? "&Named:" : "&&Named:");
+        const auto* buddy = label.property("buddy");
+        EXPECT_EQ(buddy ? buddy->child_text("cstring") : "", mnemonic ? "txtPattern" : "");
+    }
+}
+
 TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "profile.ui").string();

@@ -436,4 +436,33 @@ TEST(MemoryObjects, ChangeJournalTellsEachReaderWhatChanged) {
     ChangeJournal::stop(*form, &second);
 }
 
+
+// A label's access key takes the focus to the next control by TabIndex that can take it: frames
+// and other labels are passed over, past the last the first follows, a hidden control still
+// counts (it may show later), and a form of labels only has no target.
+TEST(MemoryObjects, LabelsLeadToTheNextControlThatTakesTheFocus) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    auto fra = f->add_control("Frame", "fra");
+    auto lblName = f->add_control("Label", "lblName");
+    auto txtName = f->add_control("TextBox", "txtName", fra);
+    auto lblNote = f->add_control("Label", "lblNote");
+    auto lblNote2 = f->add_control("Label", "lblNote2");
+    auto lstNotes = f->add_control("ListBox", "lstNotes");
+    auto lblLast = f->add_control("Label", "lblLast");
+    lstNotes->set(Prop::Visible, false);
+    using Pairs =
+        std::vector<std::pair<std::shared_ptr<MemoryObject>, std::shared_ptr<MemoryObject>>>;
+    EXPECT_EQ(
+        f->label_targets(),
+        (Pairs{{lblName, txtName}, {lblNote, lstNotes}, {lblNote2, lstNotes}, {lblLast, txtName}}));
+    // TabIndex decides, not the order of making.
+    lblLast->set(Prop::TabIndex, 0.0);
+    EXPECT_EQ(f->label_targets().front(), std::pair(lblLast, txtName));
+    auto g = host->create_form("frmB");
+    g->add_control("Label", "lblOnly");
+    g->add_control("Frame", "fraOnly");
+    EXPECT_TRUE(g->label_targets().empty());
+}
+
 }  // namespace

@@ -8,8 +8,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -177,7 +179,39 @@ TEST(QtHost, ScrollBarsAndListEntriesOfTheFormFile) {
     ASSERT_NE(where, nullptr);
     EXPECT_EQ(where->count(), 4);
     EXPECT_FALSE(where->isEditable());
+    // "&Named:" underlines its N only with a buddy: the control its access key leads to.
+    auto* named = qobject_cast<QLabel*>(widget("lblPattern"));
+    ASSERT_NE(named, nullptr);
+    EXPECT_EQ(named->buddy(), widget("txtPattern"));
     expect_widgets_follow(run.form());
+}
+
+// A file list shows the files of the process's folder that match its Pattern, a folder list the
+// folders down to it (the last one current) and then the folders inside it.
+TEST(QtHost, FileAndFolderListsShowTheProcesssFolder) {
+    test::ScratchDir dir;
+    for (const char* f : {"b.frm", "A.frm", "notes.txt", "README"}) test::spit(dir.path() / f, "x");
+    std::filesystem::create_directory(dir.path() / "sub");
+    const QString was = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir.path().string())));
+    {
+        LiveForm run(std::string(KV_TEST_DATA) + "/files.frm");
+        const auto entries = [&](const char* name) {
+            auto* l =
+                qobject_cast<QListWidget*>(run.window().widget_of(run.form().control(name).get()));
+            QStringList out;
+            for (int i = 0; l && i < l->count(); ++i) out << l->item(i)->text().trimmed();
+            return std::pair(out, l ? l->currentRow() : -2);
+        };
+        EXPECT_EQ(entries("filMatches").first, QStringList({"A.frm", "b.frm"}));
+        const auto [folders, current] = entries("dirFolders");
+        ASSERT_GE(folders.size(), 3);
+        EXPECT_EQ(folders.front(), "/");
+        EXPECT_EQ(folders.back(), "sub");
+        EXPECT_EQ(folders[current], QString::fromStdString(dir.path().filename().string()));
+        EXPECT_EQ(current, folders.size() - 2);
+    }
+    QDir::setCurrent(was);
 }
 
 TEST(QtHost, EachClassGetsItsWidget) {

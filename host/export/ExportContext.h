@@ -20,7 +20,10 @@ struct ExportedFile {
 
 struct ExportContext {
     ExportContext(const frm::FrmDocument& doc, mem::MemoryForm& form, int dpi)
-        : doc(doc), form(form), names(form), twips_per_pixel(1440.0 / dpi) {}
+        : doc(doc), form(form), names(form), twips_per_pixel(1440.0 / dpi) {
+        for (const auto& [label, target] : form.label_targets())
+            label_targets[label.get()] = target.get();
+    }
 
     const frm::FrmDocument& doc;
     mem::MemoryForm& form;
@@ -29,6 +32,8 @@ struct ExportContext {
     std::map<std::string, std::string> class_ids;  // control key (folded) -> "NovaCtl.Toolbar"
     std::vector<ExportedFile> files;
     std::vector<std::string> focus_widgets;  // exported widgets that take the focus, by name
+    // Each label and the control its access key takes the focus to (its buddy in Qt).
+    std::map<const mem::MemoryObject*, mem::MemoryObject*> label_targets;
     ExportReport report;
 
     int px(double twips) const { return static_cast<int>(std::lround(twips / twips_per_pixel)); }

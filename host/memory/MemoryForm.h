@@ -122,6 +122,11 @@ class MemoryForm : public MemoryObject {
     std::vector<std::shared_ptr<MemoryObject>> tab_order() const;
     // The first of tab_order() (nullptr when there is none).
     std::shared_ptr<MemoryObject> first_tab_stop() const;
+    // Each label beside the control its access key (the underlined letter of "&Name:") takes the
+    // focus to: the next control by TabIndex that can take the focus, from the first again past
+    // the last. Labels after which no control can take the focus are left out.
+    std::vector<std::pair<std::shared_ptr<MemoryObject>, std::shared_ptr<MemoryObject>>>
+    label_targets() const;
     // The Tab key: the focus goes to the next (Shift: previous) control of the tab order.
     void tab(bool backwards = false);
 

@@ -41,6 +41,38 @@ std::vector<std::shared_ptr<MemoryObject>> MemoryForm::tab_order() const {
     return out;
 }
 
+std::vector<std::pair<std::shared_ptr<MemoryObject>, std::shared_ptr<MemoryObject>>>
+MemoryForm::label_targets() const {
+    std::vector<std::pair<double, std::shared_ptr<MemoryObject>>> order;
+    for (const auto& c : controls_)
+        if (supports(c->traits(), Prop::TabIndex))
+            order.emplace_back(to_double(c->get(Prop::TabIndex)), c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Whether a control takes the focus at all (not whether it can just now: a hidden control
+    // may show later).
+    const auto takes_focus = [](const MemoryObject& c) {
+        return supports(c.traits(), Prop::TabStop);
+    };
+    std::shared_ptr<MemoryObject> next;  // past the last, the first
+    for (const auto& [index, c] : order)
+        if (takes_focus(*c)) {
+            next = c;
+            break;
+        }
+    std::vector<std::pair<std::shared_ptr<MemoryObject>, std::shared_ptr<MemoryObject>>> out;
+    if (!next) return out;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const auto& c = it->second;
+        if (takes_focus(*c))
+            next = c;
+        else if (c->class_name() == "Label")
+            out.emplace_back(c, next);
+    }
+    std::reverse(out.begin(), out.end());
+    return out;
+}
+
 // A page of thousands of stops is opened with the focus on its first: found in one pass rather
 // than by sorting them all. An option button heads the order only if its group allows it, which
 // the whole order tells.

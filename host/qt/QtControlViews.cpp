@@ -216,6 +216,7 @@ void QtControlViews::make_widgets(mem::MemoryForm& form, const mem::MemoryObject
     // Widgets made on the client after others: they go under the ones of later controls.
     const bool client_had_widgets = client_ && views_.size() > waiting_;
     std::unordered_set<const QWidget*> late;
+    bool any_made = false;
     if (client_) sight_ = sight(form);
     for (const auto& c : form.all_controls()) {
         bool added = false;
@@ -244,7 +245,7 @@ void QtControlViews::make_widgets(mem::MemoryForm& form, const mem::MemoryObject
                 if (auto* tabs = dynamic_cast<QtTabControl*>(v.widget.data()))
                     tabs->on_switch([this, tabs] { show_tab(*tabs); });
                 if (parent == client_ && client_had_widgets) late.insert(v.widget.data());
-                made = true;
+                made = any_made = true;
             }
         }
         if (!v.widget || !(all || made)) continue;
@@ -252,6 +253,17 @@ void QtControlViews::make_widgets(mem::MemoryForm& form, const mem::MemoryObject
         dress(*c, *v.widget, v.adopted);
     }
     if (!late.empty()) restack(form, late);
+    if (any_made) link_labels(form);
+}
+
+// A label's access key takes the focus to the control after it, as on the forms runtime; Qt also
+// underlines the letter only for a label that has such a buddy.
+void QtControlViews::link_labels(const mem::MemoryForm& form) {
+    for (const auto& [label, target] : form.label_targets()) {
+        auto* l = qobject_cast<QLabel*>(made_widget(label.get()));
+        QWidget* t = made_widget(target.get());
+        if (l && t && l->buddy() != t) l->setBuddy(t);
+    }
 }
 
 std::pair<double, double> QtControlViews::sight(const mem::MemoryForm& form) const {
@@ -378,6 +390,12 @@ QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
     now.tip = try_text(c, Prop::ToolTipText).value_or("");
     now.caption = try_text(c, Prop::Caption).value_or("");
+    if (const auto mnemonic = c.class_name() == "Label" ? c.try_get("UseMnemonic") : std::nullopt;
+        mnemonic && !to_bool(*mnemonic)) {
+        // Every ampersand shows: Qt's way of saying so is to double it.
+        for (size_t i = 0; (i = now.caption.find('&', i)) != std::string::npos; i += 2)
+            now.caption.insert(i, 1, '&');
+    }
     if (now.caption.empty()) {
         // Most controls have no Text: asked without raising an error for every one of them.
         if (const auto text = c.try_get("Text")) {

@@ -77,6 +77,7 @@ class QtControlViews {
     bool on_tab_shown(mem::MemoryObject& object) const;
     void show_tab(QtTabControl& tabs);
     void place(mem::MemoryObject& object, QWidget& widget);
+    void link_labels(const mem::MemoryForm& form);
     void moving(QWidget& widget, const QRect& to);
     void release_hold();
     void watch(mem::MemoryObject& object, QWidget& widget);

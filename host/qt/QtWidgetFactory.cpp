@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -53,6 +54,33 @@ QStringList items_of(mem::MemoryObject& c) {
         for (size_t i = 0; i < list->count(); ++i)
             out << QString::fromStdString(list->item(static_cast<int>(i)));
     return out;
+}
+
+// A file list shows the files of the process's folder that match its Pattern ("*.frm;*.txt"), a
+// folder list the folders from the root down to it, then the folders in it, as the runtime's own
+// lists do where no program has pointed them elsewhere.
+void fill_file_list(mem::MemoryObject& c, QListWidget& list) {
+    const auto pattern = c.try_get("Pattern");
+    QStringList filters;
+    for (const QString& p :
+         QString::fromStdString(pattern ? to_text(*pattern) : "*.*").split(';', Qt::SkipEmptyParts))
+        filters << (p.trimmed() == "*.*" ? QString("*") : p.trimmed());  // names without a dot too
+    list.addItems(QDir::current().entryList(filters, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void fill_folder_list(QListWidget& list) {
+    QDir dir = QDir::current();
+    QStringList chain;
+    for (QDir up = dir;;) {
+        chain.prepend(up.isRoot() ? up.absolutePath() : up.dirName());
+        if (up.isRoot() || !up.cdUp()) break;
+    }
+    for (int i = 0; i < chain.size(); ++i) list.addItem(QString(2 * i, ' ') + chain[i]);
+    const QString inner(2 * chain.size(), ' ');
+    for (const QString& sub :
+         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        list.addItem(inner + sub);
+    list.setCurrentRow(static_cast<int>(chain.size()) - 1);
 }
 
 // A scroll bar over the control's Min to Max (the forms runtime allows Min above Max: the
@@ -122,7 +150,12 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         w = scroll_bar(c, parent);
     } else if (qt_class == "QListWidget") {
         auto* l = new QListWidget(parent);
-        l->addItems(items_of(c));
+        if (cls == "FileListBox")
+            fill_file_list(c, *l);
+        else if (cls == "DirListBox")
+            fill_folder_list(*l);
+        else
+            l->addItems(items_of(c));
         w = l;
     } else if (qt_class == "QComboBox") {
         auto* b = new QComboBox(parent);
