@@ -436,7 +436,6 @@ TEST(MemoryObjects, ChangeJournalTellsEachReaderWhatChanged) {
     ChangeJournal::stop(*form, &second);
 }
 
-
 // A label's access key takes the focus to the next control by TabIndex that can take it: frames
 // and other labels are passed over, past the last the first follows, a hidden control still
 // counts (it may show later), and a form of labels only has no target.
