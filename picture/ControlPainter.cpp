@@ -303,7 +303,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
     } else if (t == "Label") {
         if (c.back_style.value_or(1) == 1 && c.back_color)
             p_.fillRect(r, color_of(c.back_color, kFace));
-        text(r, c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+        text(r, c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, c.use_mnemonic);
     } else if (t == "Frame") {
         const double line = p_.fontMetrics().height();
         p_.setPen(kShadow);

@@ -49,6 +49,8 @@ void read_look(mem::MemoryObject& c, ControlState& st) {
     st.back_color = try_num(c, Prop::BackColor);
     st.border_style = try_num(c, Prop::BorderStyle);
     st.back_style = named_num(c, "BackStyle");
+    if (const auto m = named_num(c, "UseMnemonic"); m && c.class_name() == "Label")
+        st.use_mnemonic = *m != 0;
     st.border_color = named_num(c, "BorderColor");
     st.border_width = named_num(c, "BorderWidth");
     st.fill_color = named_num(c, "FillColor");

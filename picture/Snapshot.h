@@ -19,7 +19,8 @@ struct ControlState {
     std::optional<double> align, left, top, width, height, scale_width, scale_height, font_size;
     std::optional<double> x1, y1, x2, y2;
     std::optional<bool> visible;
-    std::string caption;  // Caption, else Text, for pictures
+    std::string caption;       // Caption, else Text, for pictures
+    bool use_mnemonic = true;  // a label's "&" underlines the next letter (else it shows)
     // In twips, relative to the form's client area (pictures).
     double abs_left = 0, abs_top = 0, abs_width = 0, abs_height = 0;
     double abs_x1 = 0, abs_y1 = 0, abs_x2 = 0, abs_y2 = 0;

@@ -176,6 +176,45 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
 
 // Each format the designer stores is drawn: an image stretched over 80 x 60 pixels shows the
 // picture's red left half and blue right half.
+// The file dialog as it shows: the list box's entries in the text colour (a list without any
+// shows grey placeholder lines), the scroll bar's box where Value stands between Min and Max
+// (Min 10, Max 1, Value 4: two thirds along), and the label's "&" underlining the N unless
+// UseMnemonic is off, when it shows and the text is wider.
+TEST(PictureRender, ListsScrollBarsAndAccessKeysDrawAsTheyShow) {
+    ScratchDir dir;
+    const std::string path = dir.copy_sample("files.frm");
+    const Drawn d = draw(path, dir);
+    const auto dark = [&](const Drawn& in, double x0, double x1, double y0, double y1, int below) {
+        for (double y = y0; y < y1; y += 15)
+            for (double x = x0; x < x1; x += 15)
+                if (qGray(in.at(x, y)) < below) return true;
+        return false;
+    };
+    const auto& list = d["lstResults"];
+    EXPECT_TRUE(
+        dark(d, list.abs_left + 60, list.abs_left + 900, list.abs_top + 30, list.abs_top + 200, 90))
+        << "the first entry in the text colour";
+    const auto& bar = d["hsbZoom"];
+    const double side = bar.abs_height, room = bar.abs_width - 3 * side;
+    const double box = bar.abs_left + side + room * 2 / 3, mid = bar.abs_top + bar.abs_height / 2;
+    EXPECT_TRUE(dark(d, box - 30, box + 45, mid, mid + 15, 100)) << "the box's edge";
+    EXPECT_FALSE(dark(d, bar.abs_left + side + 60, box - 60, mid, mid + 15, 100))
+        << "nothing on the track before it";
+    const auto& label = d["lblPattern"];
+    const auto rightmost = [&](const Drawn& in) {
+        double last = 0;
+        for (double x = label.abs_left; x < label.abs_left + label.abs_width; x += 15)
+            if (dark(in, x, x + 1, label.abs_top, label.abs_top + label.abs_height, 100)) last = x;
+        return last;
+    };
+    std::string text = slurp(path);
+    const std::string caption = "Caption         =   \"&Named:\"\r\n";
+    text.insert(text.find(caption) + caption.size(), "      UseMnemonic     =   0   'False\r\n");
+    spit(path, text);
+    const Drawn shown = draw(path, dir);
+    EXPECT_GT(rightmost(shown), rightmost(d) + 60) << "the ampersand takes room of its own";
+}
+
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
     const QImage image = test::two_colours(16, 12);
     const std::string bmp = test::encoded(image, "bmp");
