@@ -186,6 +186,25 @@ TEST(QtHost, ScrollBarsAndListEntriesOfTheFormFile) {
     expect_widgets_follow(run.form());
 }
 
+// A combo box the user may type into (any style but the drop-down list) shows its Text, an entry
+// or not.
+TEST(QtHost, AComboBoxToTypeIntoShowsItsText) {
+    test::ScratchDir dir;
+    const std::string path = dir.copy_sample("files.frm");
+    std::string text = test::slurp(path);
+    const std::string style = "      Style           =   2  'Dropdown List\r\n";
+    ASSERT_NE(text.find(style), std::string::npos);
+    text.replace(text.find(style), style.size(), "      Text            =   \"Elsewhere\"\r\n");
+    test::spit(path, text);
+    LiveForm run(path);
+    auto* where =
+        qobject_cast<QComboBox*>(run.window().widget_of(run.form().control("cboWhere").get()));
+    ASSERT_NE(where, nullptr);
+    EXPECT_TRUE(where->isEditable());
+    EXPECT_EQ(where->count(), 4);
+    EXPECT_EQ(where->currentText(), "Elsewhere");
+}
+
 // A file list shows the files of the process's folder that match its Pattern, a folder list the
 // folders down to it (the last one current) and then the folders inside it.
 TEST(QtHost, FileAndFolderListsShowTheProcesssFolder) {
