@@ -81,5 +81,14 @@ TEST(QtClasses, ShownWidgetsAreAdoptedAsTheirClass) {
     EXPECT_FALSE(qt_class_is_bar({"QFrame", "QWidget"}));
 }
 
+// A label that shows its ampersands doubles each for Qt ("&&" stays two ampersands shown); one
+// that underlines its access key keeps the caption as it is.
+TEST(QtClasses, ALabelsAmpersandsAsQtShowsThem) {
+    EXPECT_EQ(qt_label_text("&Named:", true), "&Named:");
+    EXPECT_EQ(qt_label_text("&Named:", false), "&&Named:");
+    EXPECT_EQ(qt_label_text("Tom && Jerry &", false), "Tom &&&& Jerry &&");
+    EXPECT_EQ(qt_label_text("", false), "");
+}
+
 }  // namespace
 }  // namespace kv::host

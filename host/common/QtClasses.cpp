@@ -100,6 +100,13 @@ FormsClassOf forms_class_for(const std::vector<std::string_view>& chain) {
     return out;
 }
 
+std::string qt_label_text(std::string caption, bool use_mnemonic) {
+    if (use_mnemonic) return caption;
+    for (size_t i = 0; (i = caption.find('&', i)) != std::string::npos; i += 2)
+        caption.insert(i, 1, '&');
+    return caption;
+}
+
 bool qt_class_is_bar(const std::vector<std::string_view>& chain) {
     for (std::string_view c : chain)
         if (c == "QMenuBar" || c == "QStatusBar" || c == "QToolBar") return true;

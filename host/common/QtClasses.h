@@ -42,6 +42,10 @@ struct FormsClassOf {
 // a PictureBox).
 FormsClassOf forms_class_for(const std::vector<std::string_view>& chain);
 
+// A label's caption as Qt is to show it: with UseMnemonic off every ampersand is text, which Qt
+// says by doubling it; otherwise "&N" underlines the N (Qt does so for a label with a buddy).
+std::string qt_label_text(std::string caption, bool use_mnemonic);
+
 // Widgets that are never controls: the window's bars (menu bar, status bar, tool bars), by the
 // same chain.
 bool qt_class_is_bar(const std::vector<std::string_view>& chain);

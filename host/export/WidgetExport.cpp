@@ -279,12 +279,11 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
     } else if (qt_class == "QGroupBox") {
         if (!caption.empty()) w.string_property("title", caption);
     } else if (qt_class == "QLabel" && cls == "Label") {
-        std::string text = caption;
-        if (const auto mnemonic = named(c, "UseMnemonic"); mnemonic && !to_bool(*mnemonic)) {
-            // Every ampersand shows: Qt's way of saying so is to double it.
-            for (size_t i = 0; (i = text.find('&', i)) != std::string::npos; i += 2)
-                text.insert(i, 1, '&');
-        } else if (const auto it = ctx_.label_targets.find(&c); it != ctx_.label_targets.end()) {
+        const auto mnemonic = named(c, "UseMnemonic");
+        const bool use_mnemonic = !mnemonic || to_bool(*mnemonic);
+        const std::string text = host::qt_label_text(caption, use_mnemonic);
+        if (const auto it = ctx_.label_targets.find(&c);
+            use_mnemonic && it != ctx_.label_targets.end()) {
             // Its access key takes the focus to the next control, as on the forms runtime (and
             // Qt underlines the letter only for a label with a buddy).
             w.add("property").attribute("name", "buddy").add("cstring", ctx_.names.of(*it->second));

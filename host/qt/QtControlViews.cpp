@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "engine/HostAccess.h"
+#include "host/common/QtClasses.h"
 #include "host/common/ScaleUnits.h"
 #include "host/memory/ChangeJournal.h"
 #include "host/qt/QtFormWindow.h"
@@ -390,12 +391,8 @@ QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
     now.tip = try_text(c, Prop::ToolTipText).value_or("");
     now.caption = try_text(c, Prop::Caption).value_or("");
-    if (const auto mnemonic = c.class_name() == "Label" ? c.try_get("UseMnemonic") : std::nullopt;
-        mnemonic && !to_bool(*mnemonic)) {
-        // Every ampersand shows: Qt's way of saying so is to double it.
-        for (size_t i = 0; (i = now.caption.find('&', i)) != std::string::npos; i += 2)
-            now.caption.insert(i, 1, '&');
-    }
+    if (const auto mnemonic = c.class_name() == "Label" ? c.try_get("UseMnemonic") : std::nullopt)
+        now.caption = host::qt_label_text(std::move(now.caption), to_bool(*mnemonic));
     if (now.caption.empty()) {
         // Most controls have no Text: asked without raising an error for every one of them.
         if (const auto text = c.try_get("Text")) {
