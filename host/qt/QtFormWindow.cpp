@@ -280,7 +280,7 @@ void QtFormWindow::resized() {
     if (window_size_for(r.width, r.height) == size) return;
     // The user dragged the border: the form takes the window's new size, the window paints
     // once its widgets have followed.
-    QtPaintHold::hold(*client_);
+    QtPaintHold hold(*client_);
     const auto [w, h] = outer_size_for(size);
     form->set_rect_twips({r.left, r.top, w, h});
     host_.sync();

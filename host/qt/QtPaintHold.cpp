@@ -1,6 +1,5 @@
 #include "host/qt/QtPaintHold.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,8 +16,6 @@ QPointer<QWidget>& locked() {
     static QPointer<QWidget> widget;
     return widget;
 }
-
-bool release_posted = false;
 
 // What Qt's setUpdatesEnabled(true) does below a widget, without the repaint of each: a
 // descendant the application holds itself (its own setUpdatesEnabled(false)) stays held, with
@@ -52,24 +49,15 @@ void QtPaintHold::resume_updates(QWidget& w) {
     resume_below(w);
 }
 
-void QtPaintHold::hold(QWidget& window) {
-    if (held() == &window) return;
-    release();
-    if (!window.updatesEnabled()) return;
+QtPaintHold::QtPaintHold(QWidget& window) {
+    if (held() || !window.updatesEnabled()) return;
     stop_updates(window);
     held() = &window;
-    if (release_posted) return;
-    release_posted = true;
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [] {
-            release_posted = false;
-            release();
-        },
-        Qt::QueuedConnection);
+    mine_ = true;
 }
 
-void QtPaintHold::release() {
+QtPaintHold::~QtPaintHold() {
+    if (!mine_) return;
     QPointer<QWidget> w = held();
     held() = nullptr;
     if (w && w != locked()) resume_updates(*w);

@@ -1,20 +1,23 @@
 #pragma once
 // A window's painting held while a border drag's resize works its way through its form: the
-// resize event's pass, the widgets moved, and the rest of Qt's own resize of the window. Every
-// visible widget moved while its window paints costs Qt a walk over its siblings; held, the
-// window is painted once, as soon as the event loop is back (before the settle tick, as the
-// forms platform paints before its timers tick). A settle tick that follows moves only what the
-// pass left to it, and paints only that.
+// resize event's pass and the widgets moved. Every visible widget moved while its window paints
+// costs Qt a walk over its siblings; held, the window is painted once, as soon as the event loop
+// is back (before the settle tick, as the forms platform paints before its timers tick). A
+// settle tick that follows moves only what the pass left to it, and paints only that.
 class QWidget;
 
 namespace kv::qt {
 
 class QtPaintHold {
   public:
-    // Hold `window`'s painting until the event loop is back (nothing when something else holds
-    // it already).
-    static void hold(QWidget& window);
-    static void release();
+    // Holds `window`'s painting for the hold's life (nothing when a hold is on already, or when
+    // the window's painting is held otherwise). Its end asks for the one repaint, which Qt runs
+    // when the event loop is back.
+    explicit QtPaintHold(QWidget& window);
+    ~QtPaintHold();
+    QtPaintHold(const QtPaintHold&) = delete;
+    QtPaintHold& operator=(const QtPaintHold&) = delete;
+
     // Whether `widget` is a window held (its painting comes back with the hold's end).
     static bool holds(const QWidget* widget);
     // The window whose painting the form's update lock holds now (nullptr: none): a hold that
@@ -26,6 +29,9 @@ class QtPaintHold {
     // thousands of widgets, a third of the work between a resize and its paint).
     static void stop_updates(QWidget& widget);
     static void resume_updates(QWidget& widget);
+
+  private:
+    bool mine_ = false;
 };
 
 }  // namespace kv::qt
