@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "host/common/DataBar.h"
 #include "host/common/PictureImage.h"
 #include "picture/PageLook.h"
 
@@ -316,6 +317,12 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         text(cap, c.caption, Qt::AlignLeft | Qt::AlignTop);
     } else if (t == "ComboBox") {
         drop_down(r, c.caption);
+    } else if (t == "DriveListBox") {
+        // The drives are the user's machine's: the list's name stands where its drive would.
+        drop_down(r, c.key);
+    } else if (t == "Data") {
+        host::draw_data_bar(p_, r, QString::fromStdString(c.caption),
+                            {kFace, kDark, kDark, color_of(c.fore_color, kText)});
     } else if (t == "HScrollBar" || t == "VScrollBar") {
         scroll_bar(c, r);
     } else if (t == "ListBox" || t == "FileListBox" || t == "DirListBox") {

@@ -396,6 +396,25 @@ TEST(Export, ScrollBarsAndListsOfTheRuntimeAreWidgets) {
                                                  "Caf\u00e9.frm"}));
 }
 
+// A drive list is a drop-down list (its drives are the user's machine's); the record navigator has
+// no widget in Qt: a placeholder keeps its place on the form's bottom edge.
+TEST(Export, ADriveListIsADropDownListARecordNavigatorAPlaceholder) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "orders.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/orders.frm", ui, {});
+    EXPECT_EQ(done.report.placeholders, 1u);
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const auto& drives = *e.by_name.at("drvExport");
+    EXPECT_EQ(*drives.attribute("class"), "QComboBox");
+    EXPECT_FALSE(values.boolean(drives, "editable").has_value());
+    EXPECT_TRUE(drives.children_named("item").empty());
+    const auto& nav = *e.by_name.at("datOrders");
+    EXPECT_EQ(*nav.attribute("class"), "QFrame");
+    EXPECT_EQ(values.number(nav, "Align"), 2);
+    EXPECT_EQ(values.string(nav, "toolTip"), "Placeholder for VB.Data");
+}
+
 // A label's access key leads to the next control by TabIndex, its buddy in Qt; a label that shows
 // its ampersands (UseMnemonic off) doubles them and has no buddy.
 TEST(Export, LabelsKeepTheirAccessKeys) {

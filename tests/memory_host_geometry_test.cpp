@@ -244,11 +244,33 @@ TEST(MemoryGeometry, ListBoxTakesWholeLinesComboBoxKeepsItsHeight) {
     lst->set(Prop::Height, 1000.0);
     EXPECT_DOUBLE_EQ(num(*lst, Prop::Height), 1000);
 
-    auto cbo = f->add_control("ComboBox", "cbo");
-    EXPECT_DOUBLE_EQ(num(*cbo, Prop::Height), 315);
-    cbo->move(0, 0, 2000, 5000);
-    EXPECT_DOUBLE_EQ(num(*cbo, Prop::Height), 315);
-    EXPECT_DOUBLE_EQ(num(*cbo, Prop::Width), 2000);
+    // A drive list is a drop-down list too.
+    for (const char* cls : {"ComboBox", "DriveListBox"}) {
+        auto cbo = f->add_control(cls, std::string("cbo") + cls);
+        EXPECT_DOUBLE_EQ(num(*cbo, Prop::Height), 315) << cls;
+        cbo->move(0, 0, 2000, 5000);
+        EXPECT_DOUBLE_EQ(num(*cbo, Prop::Height), 315) << cls;
+        EXPECT_DOUBLE_EQ(num(*cbo, Prop::Width), 2000) << cls;
+    }
+}
+
+// The record navigator may stand on an edge of the form, as a picture box may: the host keeps it
+// there across the form's width, and the resizer leaves its room to it.
+TEST(MemoryGeometry, ARecordNavigatorAlignedToTheBottomFollowsTheForm) {
+    auto host = MemoryHost::install();
+    auto f = host->create_form("frmA");
+    f->set_client_size(6000, 4000);
+    auto dat = f->add_control("Data", "dat");
+    dat->set(Prop::Height, 345.0);
+    dat->set(Prop::Align, 2.0);
+    f->show();
+    f->set_client_size(9000, 5000);
+    const auto r = dat->rect_twips();
+    EXPECT_DOUBLE_EQ(r.left, 0);
+    EXPECT_DOUBLE_EQ(r.top, 5000 - 345);
+    EXPECT_DOUBLE_EQ(r.width, 9000);
+    EXPECT_DOUBLE_EQ(r.height, 345);
+    EXPECT_EQ(f->controls()->having(Prop::Align).size(), 1u);
 }
 
 intptr_t limit_proc(WindowHandle, uint32_t msg, intptr_t, intptr_t lparam) {

@@ -26,17 +26,20 @@ TEST(MemoryObjects, PropertiesMissingFromAClassRaise438) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");
     const SupportCase cases[] = {
-        {"Line", Prop::Left, false},       {"Line", Prop::Width, false},
-        {"Line", Prop::X2, true},          {"Line", Prop::FontSize, false},
-        {"Timer", Prop::Left, true},       {"Timer", Prop::Width, false},
-        {"Timer", Prop::Height, false},    {"Timer", Prop::Visible, false},
-        {"Menu", Prop::Left, false},       {"Menu", Prop::Caption, true},
-        {"Menu", Prop::Visible, true},     {"Frame", Prop::ScaleWidth, false},
-        {"Frame", Prop::ScaleMode, false}, {"Frame", Prop::FontSize, true},
-        {"Frame", Prop::hWnd, true},       {"TextBox", Prop::Align, false},
-        {"PictureBox", Prop::Align, true}, {"PictureBox", Prop::ScaleHeight, true},
-        {"Shape", Prop::FontSize, false},  {"Image", Prop::FontSize, false},
-        {"Label", Prop::hWnd, false},      {"Slider", Prop::Caption, true},
+        {"Line", Prop::Left, false},        {"Line", Prop::Width, false},
+        {"Line", Prop::X2, true},           {"Line", Prop::FontSize, false},
+        {"Timer", Prop::Left, true},        {"Timer", Prop::Width, false},
+        {"Timer", Prop::Height, false},     {"Timer", Prop::Visible, false},
+        {"Menu", Prop::Left, false},        {"Menu", Prop::Caption, true},
+        {"Menu", Prop::Visible, true},      {"Frame", Prop::ScaleWidth, false},
+        {"Frame", Prop::ScaleMode, false},  {"Frame", Prop::FontSize, true},
+        {"Frame", Prop::hWnd, true},        {"TextBox", Prop::Align, false},
+        {"PictureBox", Prop::Align, true},  {"PictureBox", Prop::ScaleHeight, true},
+        {"Shape", Prop::FontSize, false},   {"Image", Prop::FontSize, false},
+        {"Label", Prop::hWnd, false},       {"Slider", Prop::Caption, true},
+        {"Data", Prop::Align, true},        {"Data", Prop::Caption, true},
+        {"Data", Prop::TabIndex, false},    {"Data", Prop::hWnd, false},
+        {"DriveListBox", Prop::hWnd, true}, {"DriveListBox", Prop::Caption, false},
     };
     int n = 0;
     for (const auto& c : cases) {

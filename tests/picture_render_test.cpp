@@ -215,6 +215,24 @@ TEST(PictureRender, ListsScrollBarsAndAccessKeysDrawAsTheyShow) {
     EXPECT_GT(rightmost(shown), rightmost(d) + 60) << "the ampersand takes room of its own";
 }
 
+// The record navigator: a button with an arrow at each end, its caption beside the first two.
+TEST(PictureRender, ARecordNavigatorShowsItsButtonsAndCaption) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("orders.frm"), dir);
+    const auto& nav = d["datOrders"];
+    const auto dark = [&](double x0, double x1) {
+        for (double y = nav.abs_top + 30; y < nav.abs_top + nav.abs_height - 30; y += 15)
+            for (double x = x0; x < x1; x += 15)
+                if (qGray(d.at(x, y)) < 90) return true;
+        return false;
+    };
+    const double side = nav.abs_height, right = nav.abs_left + nav.abs_width;
+    EXPECT_TRUE(dark(nav.abs_left + side / 4, nav.abs_left + side * 3 / 4)) << "first";
+    EXPECT_TRUE(dark(right - side * 3 / 4, right - side / 4)) << "last";
+    EXPECT_TRUE(dark(nav.abs_left + 2 * side + 60, nav.abs_left + 2 * side + 600)) << "caption";
+    EXPECT_FALSE(dark(nav.abs_left + 2 * side + 900, right - 2 * side - 60)) << "nothing beyond";
+}
+
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
     const QImage image = test::two_colours(16, 12);
     const std::string bmp = test::encoded(image, "bmp");

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -231,6 +232,47 @@ TEST(QtHost, FileAndFolderListsShowTheProcesssFolder) {
         EXPECT_EQ(current, folders.size() - 2);
     }
     QDir::setCurrent(was);
+}
+
+// A drive list offers the machine's drives, the one of the process's folder chosen. The record
+// navigator is drawn with its caption, and stays on the window's bottom edge, across its width.
+TEST(QtHost, DriveListAndRecordNavigator) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/orders.frm");
+    auto& w = run.window();
+    auto* drives = qobject_cast<QComboBox*>(w.widget_of(run.control("drvExport").get()));
+    ASSERT_TRUE(drives);
+    EXPECT_FALSE(drives->isEditable());
+    QStringList shown, machine;
+    for (int i = 0; i < drives->count(); ++i) shown << drives->itemText(i);
+    for (const QFileInfo& d : QDir::drives()) machine << QDir::toNativeSeparators(d.absolutePath());
+    EXPECT_EQ(shown, machine);
+    ASSERT_GE(drives->currentIndex(), 0);
+    EXPECT_TRUE(QDir::current().absolutePath().startsWith(
+        QDir::fromNativeSeparators(drives->currentText())));
+
+    auto nav = run.control("datOrders");
+    QWidget* bar = w.widget_of(nav.get());
+    ASSERT_TRUE(bar);
+    const auto dark_in = [&](int x0, int x1) {
+        const QImage image = bar->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = x0; x < x1 && x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 90) return true;
+        return false;
+    };
+    const int side = bar->height(), mid = bar->width() / 2;
+    EXPECT_TRUE(dark_in(side / 4, side * 3 / 4)) << "the first record's button";
+    EXPECT_TRUE(dark_in(bar->width() - side * 3 / 4, bar->width() - side / 4)) << "the last's";
+    EXPECT_TRUE(dark_in(2 * side + 2, mid)) << "the caption";
+    nav->set(Prop::Caption, std::string());
+    qt::QtHost::installed().sync();
+    EXPECT_FALSE(dark_in(2 * side + 2, mid));
+
+    w.resize_as_user({700, 420});
+    qt::QtHost::installed().settle();
+    QWidget* client = w.client();
+    EXPECT_EQ(bar->geometry(), QRect(0, client->height() - 23, client->width(), 23));
+    expect_widgets_follow(run.form());
 }
 
 TEST(QtHost, EachClassGetsItsWidget) {

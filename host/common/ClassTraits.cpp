@@ -65,6 +65,15 @@ ClassTraits traits_for(std::string_view c, const ForeignClass& foreign) {
         t.fixed_height = true;
     } else if (iequal(c, "CommandButton") || iequal(c, "CheckBox") || iequal(c, "OptionButton")) {
         t.windowed = t.caption = true;
+    } else if (iequal(c, "DriveListBox")) {
+        // A drop-down list of the drives: its height follows its font, like a combo box's.
+        t.windowed = true;
+        t.fixed_height = true;
+    } else if (iequal(c, "Data")) {
+        // The record navigator: a bar that is often aligned to the form's bottom edge, and
+        // that the Tab key passes by.
+        t.caption = t.align = true;
+        t.tab_index = t.tab_stop = false;
     } else if (iequal(c, "Frame")) {
         t.windowed = t.container = t.caption = t.border_style = true;
         t.tab_stop = false;

@@ -11,7 +11,7 @@ struct Shown {
     std::string_view forms_class;
     std::string_view qt_class;
 };
-constexpr std::array<Shown, 14> kShown{{
+constexpr std::array<Shown, 15> kShown{{
     {"TextBox", "QLineEdit"},  // QPlainTextEdit when MultiLine
     {"Label", "QLabel"},
     {"Image", "QLabel"},
@@ -26,6 +26,7 @@ constexpr std::array<Shown, 14> kShown{{
     {"VScrollBar", "QScrollBar"},  // vertical
     {"FileListBox", "QListWidget"},
     {"DirListBox", "QListWidget"},
+    {"DriveListBox", "QComboBox"},  // a drop-down list
 }};
 
 // A Qt class (or base class) and the control it stands for; the first in a widget's chain that

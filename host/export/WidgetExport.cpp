@@ -312,8 +312,8 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
             if (align == 2) w.set_property("alignment", "Qt::AlignHCenter|Qt::AlignVCenter");
         }
     } else if (qt_class == "QListWidget" || qt_class == "QComboBox") {
-        if (qt_class == "QComboBox" && number_or(c, "Style", 0) != 2)
-            w.bool_property("editable", true);
+        // A drive list is a drop-down list, as a combo box of Style 2 is.
+        if (cls == "ComboBox" && number_or(c, "Style", 0) != 2) w.bool_property("editable", true);
         if (qt_class == "QListWidget") {
             if (number_or(c, "Sorted", 0) != 0) w.bool_property("sortingEnabled", true);
             const double multi = number_or(c, "MultiSelect", 0);

@@ -74,6 +74,7 @@ void set_caption(QWidget& w, const QString& text) {
     if (auto* g = qobject_cast<QGroupBox*>(&w)) return g->setTitle(text);
     if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->setText(text);
     if (auto* p = qobject_cast<QPlainTextEdit*>(&w)) return p->setPlainText(text);
+    if (auto* d = dynamic_cast<QtPaintedWidget*>(&w)) return d->set_caption(text);
     if (auto* b = qobject_cast<QComboBox*>(&w)) {
         // A drop-down list shows the entry of that text, or none.
         if (b->isEditable()) return b->setEditText(text);
@@ -390,12 +391,15 @@ QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
     now.tip = try_text(c, Prop::ToolTipText).value_or("");
-    now.caption = try_text(c, Prop::Caption).value_or("");
+    const auto caption = try_text(c, Prop::Caption);
+    now.has_text = caption.has_value();
+    now.caption = caption.value_or("");
     if (const auto mnemonic = c.class_name() == "Label" ? c.try_get("UseMnemonic") : std::nullopt)
         now.caption = host::qt_label_text(std::move(now.caption), to_bool(*mnemonic));
     if (now.caption.empty()) {
         // Most controls have no Text: asked without raising an error for every one of them.
         if (const auto text = c.try_get("Text")) {
+            now.has_text = true;
             try {
                 now.caption = to_text(*text);
             } catch (const Error&) {
@@ -440,7 +444,7 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
             w.setCursor(cursor_of(static_cast<int>(now.pointer)));
     }
     if (first || now.tip != was.tip) w.setToolTip(QString::fromStdString(now.tip));
-    if (!c.is_form() && (first || now.caption != was.caption))
+    if (!c.is_form() && now.has_text && (first || now.caption != was.caption))
         set_caption(w, QString::fromStdString(now.caption));
     was = now;
 }

@@ -56,6 +56,7 @@ class QtControlViews {
         bool visible = true;
         double back_color = -1, font_size = -1, pointer = -1;
         std::string caption, tip;
+        bool has_text = false;  // a Caption or a Text: else the widget keeps what it shows
     };
     struct View {
         std::weak_ptr<mem::MemoryObject> object;

@@ -1,15 +1,18 @@
 #pragma once
-// Controls the host paints itself: a Line (between two points), a Shape (a rectangle), and a
-// control of a class the host does not know (a framed box with the class name).
+// Controls the host paints itself: a Line (between two points), a Shape (a rectangle), the record
+// navigator (Data: its buttons and caption; there is no database behind it here), and a control
+// of a class the host does not know (a framed box with the class name).
 #include <QWidget>
 
 namespace kv::qt {
 
 class QtPaintedWidget : public QWidget {
   public:
-    enum class Kind { Line, Shape, Unknown };
+    enum class Kind { Line, Shape, Data, Unknown };
     QtPaintedWidget(Kind kind, const QString& label, QWidget* parent);
     void set_line(QPointF a, QPointF b);
+    // The caption a record navigator shows (the others keep their label).
+    void set_caption(const QString& caption);
 
   protected:
     void paintEvent(QPaintEvent* e) override;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -83,6 +84,17 @@ void fill_folder_list(QListWidget& list) {
     list.setCurrentRow(static_cast<int>(chain.size()) - 1);
 }
 
+// The machine's drives (on this platform the one root), the one of the process's folder current,
+// as the runtime's drive list opens.
+void fill_drive_list(QComboBox& box) {
+    const QString here = QDir::current().absolutePath();
+    for (const QFileInfo& drive : QDir::drives()) {
+        const QString path = drive.absolutePath();
+        box.addItem(QDir::toNativeSeparators(path));
+        if (here.startsWith(path, Qt::CaseInsensitive)) box.setCurrentIndex(box.count() - 1);
+    }
+}
+
 // A scroll bar over the control's Min to Max (the forms runtime allows Min above Max: the
 // bar then runs the other way), at its Value, stepping by SmallChange and LargeChange.
 QScrollBar* scroll_bar(mem::MemoryObject& c, QWidget* parent) {
@@ -128,8 +140,11 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         } else {
             const auto kind = cls == "Line"    ? QtPaintedWidget::Kind::Line
                               : cls == "Shape" ? QtPaintedWidget::Kind::Shape
+                              : cls == "Data"  ? QtPaintedWidget::Kind::Data
                                                : QtPaintedWidget::Kind::Unknown;
-            w = new QtPaintedWidget(kind, name, parent);
+            // A record navigator shows its caption (set with the looks), the others their class.
+            w = new QtPaintedWidget(kind, kind == QtPaintedWidget::Kind::Data ? QString() : name,
+                                    parent);
         }
     } else if (cls == "Image") {
         // Its picture, in a frame of the picture's own (a .ui names it a QLabel).
@@ -159,9 +174,13 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         w = l;
     } else if (qt_class == "QComboBox") {
         auto* b = new QComboBox(parent);
-        // Only a drop-down list (Style 2) keeps the user to its entries.
-        b->setEditable(extra_number(c, "Style") != 2);
-        b->addItems(items_of(c));
+        if (cls == "DriveListBox") {
+            fill_drive_list(*b);
+        } else {
+            // Only a drop-down list (Style 2) keeps the user to its entries.
+            b->setEditable(extra_number(c, "Style") != 2);
+            b->addItems(items_of(c));
+        }
         w = b;
     } else if (qt_class == "QPushButton") {
         auto* b = new QPushButton(parent);
