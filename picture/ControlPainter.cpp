@@ -15,6 +15,9 @@ namespace kv::app {
 
 namespace {
 
+// A window's scroll bar is 17 pixels across at 96 dots an inch.
+constexpr double kScrollBarTwips = 255;
+
 const QColor kFace = kFormFace, kShadow(160, 160, 160), kDark(64, 64, 64), kWindow(255, 255, 255),
              kText(0, 0, 0), kHighlight(0, 120, 215);
 
@@ -96,10 +99,8 @@ void ControlPainter::drop_down(const QRectF& r, const std::string& shown) {
     p_.setBrush(Qt::NoBrush);
 }
 
-// An arrow button at each end and the box where Value stands between Min and Max (Min may be
-// above Max: the bar then runs the other way).
-void ControlPainter::scroll_bar(const ControlState& c, const QRectF& r) {
-    const bool across = c.type == "HScrollBar";
+// An arrow button at each end and the box between them.
+void ControlPainter::scroll_bar(bool across, const QRectF& r, std::optional<double> at) {
     p_.fillRect(r, QColor(235, 235, 235));
     const double length = across ? r.width() : r.height(), thick = across ? r.height() : r.width();
     const double side = std::min(thick, length / 3);
@@ -107,11 +108,8 @@ void ControlPainter::scroll_bar(const ControlState& c, const QRectF& r) {
         return across ? QRectF(r.left() + from, r.top(), size, r.height())
                       : QRectF(r.left(), r.top() + from, r.width(), size);
     };
-    const double min = c.min.value_or(0), max = c.max.value_or(32767);
-    const double at =
-        max == min ? 0 : std::clamp((c.value.value_or(min) - min) / (max - min), 0.0, 1.0);
     for (const QRectF& button : {part(0, side), part(length - side, side)}) raised(button);
-    if (length - 3 * side > 0) raised(part(side + at * (length - 3 * side), side));
+    if (at && length - 3 * side > 0) raised(part(side + *at * (length - 3 * side), side));
     // The arrows, pointing out of the bar.
     p_.setPen(Qt::NoPen);
     p_.setBrush(kDark);
@@ -279,8 +277,17 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         p_.drawRect(r.adjusted(0, 0, -1, -1));
     } else if (t == "TextBox") {
         sunken(r, kWindow);
-        text(r.adjusted(4, 3, -4, -3), c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-             false);
+        // The scroll bars a multi-line box asks for are there even with nothing to scroll; with
+        // one across, its lines do not wrap.
+        const bool across = c.scroll_bars & 1, down = c.scroll_bars & 2;
+        const double side = kScrollBarTwips / tpp_;
+        const QRectF in = r.adjusted(1, 1, -1, -1);
+        const QRectF room = in.adjusted(0, 0, down ? -side : 0, across ? -side : 0);
+        if (down) scroll_bar(false, QRectF(room.right(), in.top(), side, room.height()), {});
+        if (across) scroll_bar(true, QRectF(in.left(), room.bottom(), room.width(), side), {});
+        if (down && across) p_.fillRect(QRectF(room.right(), room.bottom(), side, side), kFace);
+        text(room.adjusted(3, 2, -3, -2), c.caption,
+             Qt::AlignLeft | Qt::AlignTop | (across ? 0 : Qt::TextWordWrap), false);
     } else if (t == "CommandButton") {
         raised(r);
         // A graphical button shows its picture in the middle, the caption below it.
@@ -324,7 +331,12 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         host::draw_data_bar(p_, r, QString::fromStdString(c.caption),
                             {kFace, kDark, kDark, color_of(c.fore_color, kText)});
     } else if (t == "HScrollBar" || t == "VScrollBar") {
-        scroll_bar(c, r);
+        // The box where Value stands between Min and Max (Min may be above Max: the bar then
+        // runs the other way).
+        const double min = c.min.value_or(0), max = c.max.value_or(32767);
+        scroll_bar(
+            t == "HScrollBar", r,
+            max == min ? 0 : std::clamp((c.value.value_or(min) - min) / (max - min), 0.0, 1.0));
     } else if (t == "ListBox" || t == "FileListBox" || t == "DirListBox") {
         sunken(r, kWindow);
         const double line = p_.fontMetrics().height();

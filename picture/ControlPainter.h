@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "picture/Snapshot.h"
@@ -37,7 +38,9 @@ class ControlPainter {
     void sunken(const QRectF& r, const QColor& fill);
     void raised(const QRectF& r);
     void drop_down(const QRectF& r, const std::string& shown);
-    void scroll_bar(const ControlState& c, const QRectF& r);
+    // A scroll bar over `r`; `at` (0 to 1) where its box stands, none when there is nothing to
+    // scroll.
+    void scroll_bar(bool across, const QRectF& r, std::optional<double> at);
     // Captions show their access key underlined ("&File"); a text box's text is as it stands.
     void text(const QRectF& r, const std::string& s, int flags, bool caption = true);
     // Only what the shape's styles ask for: a transparent shape (the default) is an outline.

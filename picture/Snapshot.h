@@ -41,6 +41,7 @@ struct ControlState {
     std::shared_ptr<const host::Picture> image;
     bool stretch = false, auto_size = false;
     std::optional<double> style;
+    int scroll_bars = 0;  // a multi-line text box's: 1 across, 2 down, 3 both
     std::shared_ptr<const host::TabSet> tabs;
     std::vector<std::shared_ptr<const host::Picture>> tab_images;
 

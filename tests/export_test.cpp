@@ -415,6 +415,41 @@ TEST(Export, ADriveListIsADropDownListARecordNavigatorAPlaceholder) {
     EXPECT_EQ(values.string(nav, "toolTip"), "Placeholder for VB.Data");
 }
 
+// A multi-line text box has the scroll bars it asks for, always, and no others; with one across,
+// its lines do not wrap.
+TEST(Export, AMultiLineTextBoxHasTheScrollBarsItAsksFor) {
+    ScratchDir dir;
+    const std::string frm = test::slurp(test::data_dir() + "/orders.frm");
+    const std::string asked = "ScrollBars      =   2  'Vertical";
+    const size_t at = frm.find(asked);
+    ASSERT_NE(at, std::string::npos);
+    const struct {
+        int bars;
+        const char* down;
+        const char* across;
+        bool wraps;
+    } cases[] = {{0, "Qt::ScrollBarAlwaysOff", "Qt::ScrollBarAlwaysOff", true},
+                 {1, "Qt::ScrollBarAlwaysOff", "Qt::ScrollBarAlwaysOn", false},
+                 {2, "Qt::ScrollBarAlwaysOn", "Qt::ScrollBarAlwaysOff", true},
+                 {3, "Qt::ScrollBarAlwaysOn", "Qt::ScrollBarAlwaysOn", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bars);
+        std::string text = frm;
+        text.replace(at, asked.size(), "ScrollBars      =   " + std::to_string(c.bars));
+        const std::string path = (dir.path() / "orders.frm").string();
+        test::spit(path, text);
+        const std::string ui = (dir.path() / "orders.ui").string();
+        export_form_file(path, ui, {});
+        const Exported e(ui);
+        const ui::UiValues values(e.doc);
+        const auto& notes = *e.by_name.at("txtNotes");
+        EXPECT_EQ(*notes.attribute("class"), "QPlainTextEdit");
+        EXPECT_EQ(values.enumeration(notes, "verticalScrollBarPolicy"), c.down);
+        EXPECT_EQ(values.enumeration(notes, "horizontalScrollBarPolicy"), c.across);
+        EXPECT_EQ(values.enumeration(notes, "lineWrapMode").has_value(), !c.wraps);
+    }
+}
+
 // A label's access key leads to the next control by TabIndex, its buddy in Qt; a label that shows
 // its ampersands (UseMnemonic off) doubles them and has no buddy.
 TEST(Export, LabelsKeepTheirAccessKeys) {

@@ -215,8 +215,9 @@ TEST(PictureRender, ListsScrollBarsAndAccessKeysDrawAsTheyShow) {
     EXPECT_GT(rightmost(shown), rightmost(d) + 60) << "the ampersand takes room of its own";
 }
 
-// The record navigator: a button with an arrow at each end, its caption beside the first two.
-TEST(PictureRender, ARecordNavigatorShowsItsButtonsAndCaption) {
+// The record navigator: a button with an arrow at each end, its caption beside the first two; a
+// multi-line text box's scroll bar.
+TEST(PictureRender, ARecordNavigatorAndATextBoxsScrollBar) {
     ScratchDir dir;
     const Drawn d = draw(dir.copy_sample("orders.frm"), dir);
     const auto& nav = d["datOrders"];
@@ -231,6 +232,21 @@ TEST(PictureRender, ARecordNavigatorShowsItsButtonsAndCaption) {
     EXPECT_TRUE(dark(right - side * 3 / 4, right - side / 4)) << "last";
     EXPECT_TRUE(dark(nav.abs_left + 2 * side + 60, nav.abs_left + 2 * side + 600)) << "caption";
     EXPECT_FALSE(dark(nav.abs_left + 2 * side + 900, right - 2 * side - 60)) << "nothing beyond";
+
+    // The notes' vertical scroll bar: its arrow buttons at the box's right end, nothing to
+    // scroll (no box between them).
+    const auto& notes = d["txtNotes"];
+    const auto dark_at = [&](double x0, double x1, double y0, double y1) {
+        for (double y = y0; y < y1; y += 15)
+            for (double x = x0; x < x1; x += 15)
+                if (qGray(d.at(x, y)) < 90) return true;
+        return false;
+    };
+    const double bar = notes.abs_left + notes.abs_width - 270,
+                 bottom = notes.abs_top + notes.abs_height;
+    EXPECT_TRUE(dark_at(bar + 60, bar + 210, notes.abs_top + 60, notes.abs_top + 210)) << "up";
+    EXPECT_TRUE(dark_at(bar + 60, bar + 210, bottom - 210, bottom - 60)) << "down";
+    EXPECT_FALSE(dark_at(bar + 30, bar + 240, notes.abs_top + 400, bottom - 400)) << "no box";
 }
 
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {

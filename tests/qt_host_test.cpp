@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -273,6 +274,31 @@ TEST(QtHost, DriveListAndRecordNavigator) {
     QWidget* client = w.client();
     EXPECT_EQ(bar->geometry(), QRect(0, client->height() - 23, client->width(), 23));
     expect_widgets_follow(run.form());
+}
+
+// A multi-line text box has the scroll bars it asks for, always, and no others; with one across,
+// its lines do not wrap.
+TEST(QtHost, AMultiLineTextBoxHasTheScrollBarsItAsksFor) {
+    test::ScratchDir dir;
+    const std::string frm = test::slurp(std::string(KV_TEST_DATA) + "/orders.frm");
+    const std::string asked = "ScrollBars      =   2  'Vertical";
+    const size_t at = frm.find(asked);
+    ASSERT_NE(at, std::string::npos);
+    const auto on = [](bool yes) { return yes ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
+    for (int bars = 0; bars < 4; ++bars) {
+        SCOPED_TRACE(bars);
+        std::string text = frm;
+        text.replace(at, asked.size(), "ScrollBars      =   " + std::to_string(bars));
+        test::spit(dir.path() / "orders.frm", text);
+        LiveForm run((dir.path() / "orders.frm").string());
+        auto* notes =
+            qobject_cast<QPlainTextEdit*>(run.window().widget_of(run.control("txtNotes").get()));
+        ASSERT_TRUE(notes);
+        EXPECT_EQ(notes->verticalScrollBarPolicy(), on(bars & 2));
+        EXPECT_EQ(notes->horizontalScrollBarPolicy(), on(bars & 1));
+        EXPECT_EQ(notes->lineWrapMode(),
+                  bars & 1 ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    }
 }
 
 TEST(QtHost, EachClassGetsItsWidget) {

@@ -302,6 +302,17 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         const std::string text = shown_text(text_or(c, "Text"));
         if (!text.empty()) w.string_property(qt_class == "QLineEdit" ? "text" : "plainText", text);
         if (number_or(c, "Locked", 0) != 0) w.bool_property("readOnly", true);
+        if (qt_class == "QPlainTextEdit") {
+            // The bars ScrollBars asks for are always there, the others never; with one
+            // across, lines do not wrap.
+            const int bars = static_cast<int>(number_or(c, "ScrollBars", 0));
+            const auto policy = [](bool on) {
+                return on ? "Qt::ScrollBarAlwaysOn" : "Qt::ScrollBarAlwaysOff";
+            };
+            w.enum_property("verticalScrollBarPolicy", policy(bars & 2));
+            w.enum_property("horizontalScrollBarPolicy", policy(bars & 1));
+            if (bars & 1) w.enum_property("lineWrapMode", "QPlainTextEdit::NoWrap");
+        }
         if (qt_class == "QLineEdit") {
             if (const double max = number_or(c, "MaxLength", 0); max > 0)
                 w.number_property("maxLength", static_cast<long long>(max));

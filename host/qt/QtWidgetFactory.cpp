@@ -153,7 +153,14 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         v->set_picture(c.picture("Picture"), extra_number(c, "Stretch") != 0);
         w = v;
     } else if (qt_class == "QPlainTextEdit") {
-        w = new QPlainTextEdit(parent);
+        auto* e = new QPlainTextEdit(parent);
+        // The bars ScrollBars asks for (1 across, 2 down, 3 both) are always there, others never;
+        // with one across, lines do not wrap.
+        const int bars = static_cast<int>(extra_number(c, "ScrollBars"));
+        e->setHorizontalScrollBarPolicy(bars & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        e->setVerticalScrollBarPolicy(bars & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        if (bars & 1) e->setLineWrapMode(QPlainTextEdit::NoWrap);
+        w = e;
     } else if (qt_class == "QLineEdit") {
         w = new QLineEdit(parent);
     } else if (qt_class == "QLabel") {
