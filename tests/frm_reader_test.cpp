@@ -456,6 +456,16 @@ TEST(FrmReader, ListsOfTheFormFileAreLoaded) {
     form = FrmLoader::load(odd, *host).form;
     EXPECT_TRUE(items("lstResults").empty());
     EXPECT_EQ(items("cboWhere").size(), 4u);
+
+    // A sorted list takes its entries in order of their text, without case; the designer writes
+    // Sorted after List.
+    text = slurp(data_dir() + "/files.frm");
+    const std::string tab = "      TabIndex        =   10\r\n";
+    text.insert(text.find(tab), "      Sorted          =   -1  'True\r\n");
+    kv::test::spit(dir.path() / "files.frm", text);
+    form = FrmLoader::load(FrmReader::read_file((dir.path() / "files.frm").string()), *host).form;
+    EXPECT_EQ(items("lstResults"), (std::vector<std::string>{"Caf\u00e9.frm", "customer.frm",
+                                                             "mailwindow.frm", "orders.frm"}));
 }
 
 TEST(FrmReader, DeepNestingIsRefusedNotACrash) {

@@ -282,6 +282,15 @@ TEST_F(MemoryHostPages, ComboBoxListIndexAndText) {
     EXPECT_EQ(to_double(cbo->get("ListCount")), 0);
     EXPECT_EQ(to_text(cbo->get("Text")), "");
     EXPECT_EQ(error_of([&] { c("cmd")->add_item("x"); }), kErrNoSuchProperty);
+
+    // A sorted list places an entry by its text, letters without case, after its equals; at a
+    // place the program names, there.
+    cbo->set("Sorted", true);
+    for (const char* s : {"b", "A", "c", "a"}) cbo->add_item(s);
+    cbo->add_item("z", 1);
+    std::vector<std::string> entries;
+    for (int i = 0; i < 5; ++i) entries.push_back(to_text(cbo->get_item("List", i)));
+    EXPECT_EQ(entries, (std::vector<std::string>{"A", "z", "a", "b", "c"}));
 }
 
 TEST_F(MemoryHostPages, MultiSelectListTogglesEntriesAndKeepsMarksAcrossEdits) {
@@ -497,8 +506,10 @@ TEST_F(DesktopServices, StartedProgramsLeaveNoDeadProcessBehind) {
         for (const auto& e : std::filesystem::directory_iterator("/proc")) {
             const std::string name = e.path().filename().string();
             if (name.find_first_not_of("0123456789") != std::string::npos) continue;  // a process
+            // A process may end while it is read: its file then reads as nothing.
             std::ifstream in(e.path() / "stat");
-            std::string stat((std::istreambuf_iterator<char>(in)), {});
+            std::string stat;
+            if (!std::getline(in, stat)) continue;
             const size_t close = stat.rfind(')');
             if (close == std::string::npos) continue;
             char state = 0;

@@ -142,10 +142,11 @@ LoadedForm FrmLoader::load(const FrmDocument& doc, mem::MemoryHost& host) {
 }
 
 void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
+    const FrmProperty* list = nullptr;
     for (const auto& p : block.properties) {
         if (is_placed(p.name)) continue;
         if (p.kind == FrmValueKind::FrxRef && same_name(p.name, "List")) {
-            load_list(obj, p);
+            list = &p;
             continue;
         }
         const bool frx = p.kind == FrmValueKind::FrxRef && is_used_text(p.name);
@@ -158,6 +159,8 @@ void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
         }
         if (v) store(obj, p.name, *v);
     }
+    // After Sorted, which the designer writes after List.
+    if (list) load_list(obj, *list);
     if (const auto* font = block.find_group("Font")) set_font(obj, *font);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/Error.h"
+#include "host/common/TextFold.h"
 
 namespace kv::mem {
 
@@ -48,6 +49,14 @@ void ListItems::add(std::string text, int before) {
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(text));
     selected_.insert(selected_.begin() + static_cast<std::ptrdiff_t>(at), 0);
     if (list_index_ >= static_cast<int>(at)) ++list_index_;
+}
+
+void ListItems::add_sorted(std::string text) {
+    const std::string key = host::fold(text);
+    const auto later = std::find_if(items_.begin(), items_.end(), [&](const std::string& item) {
+        return host::fold(item) > key;
+    });
+    add(std::move(text), static_cast<int>(later - items_.begin()));
 }
 
 void ListItems::remove(int i) {

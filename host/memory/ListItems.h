@@ -20,6 +20,9 @@ class ListItems {
     void set_list_index(int i);
     // At the end, or before `before` (0 .. count, else error 5).
     void add(std::string text, int before = -1);
+    // Where a sorted list takes a new entry: after every entry that does not come later, letters
+    // compared without case.
+    void add_sorted(std::string text);
     void remove(int i);
     void clear();
 

@@ -151,7 +151,11 @@ void MemoryObject::add_item(const std::string& item, std::optional<int> index) {
     note_change(*this);
     ListItems* list = list_items();
     if (!list) no_such_property();
-    list->add(item, index.value_or(-1));
+    // A sorted list places an entry by its text, unless the program names the place.
+    if (!index && has_extra("Sorted") && to_bool(get_extra("Sorted")))
+        list->add_sorted(item);
+    else
+        list->add(item, index.value_or(-1));
 }
 
 void MemoryObject::remove_item(int index) {
