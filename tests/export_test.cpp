@@ -403,6 +403,9 @@ TEST(Export, ADriveListIsADropDownListARecordNavigatorAPlaceholder) {
     const std::string ui = (dir.path() / "orders.ui").string();
     const auto done = export_form_file(test::data_dir() + "/orders.frm", ui, {});
     EXPECT_EQ(done.report.placeholders, 1u);
+    EXPECT_EQ(done.report.notes,
+              (std::vector<std::string>{"datOrders: a Data control has no widget; a placeholder "
+                                        "keeps its place, and the code opens its records"}));
     const Exported e(ui);
     const ui::UiValues values(e.doc);
     const auto& drives = *e.by_name.at("drvExport");

@@ -194,6 +194,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     if (placeholder) {
         qt_class = "QFrame";
         ++ctx_.report.placeholders;
+        if (cls == "Data")
+            ctx_.report.notes.push_back(name +
+                                        ": a Data control has no widget; a placeholder keeps its "
+                                        "place, and the code opens its records");
     } else {
         ++ctx_.report.controls;
     }
