@@ -340,13 +340,25 @@ void ControlPainter::draw_form_control(const ControlState& c) {
     } else if (t == "ListBox" || t == "FileListBox" || t == "DirListBox") {
         sunken(r, kWindow);
         const double line = p_.fontMetrics().height();
+        // A list of check boxes (Style 1) has an empty one before each entry.
+        const bool checks = t == "ListBox" && c.style.value_or(0) == 1 && !c.items.empty();
+        const double indent = checks ? line + 2 : 0;
         // Its entries, else (files and folders are the user's) where entries would stand.
-        p_.setPen(c.items.empty() ? kShadow : pen_);
         for (size_t i = 0;
-             (c.items.empty() ? i < 3 : i < c.items.size()) && (i + 1) * line + 4 < r.height(); ++i)
-            p_.drawText(QPointF(r.left() + 4, r.top() + 2 + (i + 1) * line - 3),
+             (c.items.empty() ? i < 3 : i < c.items.size()) && (i + 1) * line + 4 < r.height();
+             ++i) {
+            const double top = r.top() + 2 + i * line;
+            if (checks) {
+                p_.setPen(kDark);
+                p_.setBrush(kWindow);
+                p_.drawRect(QRectF(r.left() + 4, top + 2, line - 4, line - 4));
+                p_.setBrush(Qt::NoBrush);
+            }
+            p_.setPen(c.items.empty() ? kShadow : pen_);
+            p_.drawText(QPointF(r.left() + 4 + indent, top + line - 3),
                         QString::fromStdString(c.items.empty() ? c.key + " " + std::to_string(i + 1)
                                                                : c.items[i]));
+        }
     } else if (t == "PictureBox") {
         const bool bar =
             c.key.rfind("KelvaneHSplit", 0) == 0 || c.key.rfind("KelvaneVSplit", 0) == 0;

@@ -394,6 +394,22 @@ TEST(Export, ScrollBarsAndListsOfTheRuntimeAreWidgets) {
         entries.push_back(values.string(*item, "text").value_or("?"));
     EXPECT_EQ(entries, (std::vector<std::string>{"customer.frm", "orders.frm", "mailwindow.frm",
                                                  "Caf\u00e9.frm"}));
+    for (const auto* item : e.by_name.at("lstResults")->children_named("item"))
+        EXPECT_FALSE(values.enumeration(*item, "checkState").has_value());
+
+    // A list of check boxes (Style 1): every entry with its box, empty.
+    std::string frm = test::slurp(test::data_dir() + "/files.frm");
+    const std::string tab = "      TabIndex        =   10\r\n";
+    frm.insert(frm.find(tab), "      Style           =   1  'Checkbox\r\n");
+    test::spit(dir.path() / "files.frm", frm);
+    fs::copy_file(test::data_dir() + "/files.frx", dir.path() / "files.frx");
+    export_form_file((dir.path() / "files.frm").string(), ui, {});
+    const Exported checks(ui);
+    const ui::UiValues checks_values(checks.doc);
+    const auto items = checks.by_name.at("lstResults")->children_named("item");
+    ASSERT_EQ(items.size(), 4u);
+    for (const auto* item : items)
+        EXPECT_EQ(checks_values.enumeration(*item, "checkState"), "Unchecked");
 }
 
 // A drive list is a drop-down list (its drives are the user's machine's); the record navigator has

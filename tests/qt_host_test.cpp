@@ -176,6 +176,7 @@ TEST(QtHost, ScrollBarsAndListEntriesOfTheFormFile) {
     ASSERT_NE(results, nullptr);
     ASSERT_EQ(results->count(), 4);
     EXPECT_EQ(results->item(3)->text(), QString::fromUtf8("Caf\u00e9.frm"));
+    EXPECT_FALSE(results->item(0)->data(Qt::CheckStateRole).isValid()) << "no box";
     EXPECT_NE(qobject_cast<QListWidget*>(widget("filMatches")), nullptr);
     auto* where = qobject_cast<QComboBox*>(widget("cboWhere"));
     ASSERT_NE(where, nullptr);
@@ -186,6 +187,26 @@ TEST(QtHost, ScrollBarsAndListEntriesOfTheFormFile) {
     ASSERT_NE(named, nullptr);
     EXPECT_EQ(named->buddy(), widget("txtPattern"));
     expect_widgets_follow(run.form());
+}
+
+// A list of check boxes (Style 1) opens with every entry's box empty, for the user to tick.
+TEST(QtHost, AListOfCheckBoxes) {
+    test::ScratchDir dir;
+    const std::string path = dir.copy_sample("files.frm");
+    std::string text = test::slurp(path);
+    const std::string tab = "      TabIndex        =   10\r\n";
+    ASSERT_NE(text.find(tab), std::string::npos);
+    text.insert(text.find(tab), "      Style           =   1  'Checkbox\r\n");
+    test::spit(path, text);
+    LiveForm run(path);
+    auto* results =
+        qobject_cast<QListWidget*>(run.window().widget_of(run.control("lstResults").get()));
+    ASSERT_TRUE(results);
+    ASSERT_EQ(results->count(), 4);
+    for (int i = 0; i < results->count(); ++i) {
+        EXPECT_TRUE(results->item(i)->data(Qt::CheckStateRole).isValid()) << i;
+        EXPECT_EQ(results->item(i)->checkState(), Qt::Unchecked) << i;
+    }
 }
 
 // A combo box the user may type into (any style but the drop-down list) shows its Text, an entry

@@ -341,9 +341,14 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
             if (cls == "ListBox" && (!integral || to_bool(*integral)))
                 w.bool_property("IntegralHeight", true, true);
         }
+        // A list of check boxes (Style 1): each entry with its own, unchecked when it opens.
+        const bool checks = cls == "ListBox" && number_or(c, "Style", 0) == 1;
         if (auto* list = c.list_items())
-            for (size_t i = 0; i < list->count(); ++i)
-                w.add("item").string_property("text", list->item(static_cast<int>(i)));
+            for (size_t i = 0; i < list->count(); ++i) {
+                ui::UiNode& item = w.add("item");
+                item.string_property("text", list->item(static_cast<int>(i)));
+                if (checks) item.enum_property("checkState", "Unchecked");
+            }
     } else if (qt_class == "QFrame" && cls == "PictureBox") {
         if (number_or(c, "BorderStyle", 1) != 0) {
             // As the Qt host draws a picture box's border.

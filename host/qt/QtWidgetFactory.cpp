@@ -178,6 +178,9 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             fill_folder_list(*l);
         else
             l->addItems(items_of(c));
+        // A list of check boxes (Style 1): each entry with its own, unchecked when it opens.
+        if (cls == "ListBox" && extra_number(c, "Style") == 1)
+            for (int i = 0; i < l->count(); ++i) l->item(i)->setCheckState(Qt::Unchecked);
         w = l;
     } else if (qt_class == "QComboBox") {
         auto* b = new QComboBox(parent);
