@@ -398,12 +398,10 @@ TEST(Export, ScrollBarsAndListsOfTheRuntimeAreWidgets) {
         EXPECT_FALSE(values.enumeration(*item, "checkState").has_value());
 
     // A list of check boxes (Style 1): every entry with its box, empty.
-    std::string frm = test::slurp(test::data_dir() + "/files.frm");
     const std::string tab = "      TabIndex        =   10\r\n";
-    frm.insert(frm.find(tab), "      Style           =   1  'Checkbox\r\n");
-    test::spit(dir.path() / "files.frm", frm);
-    fs::copy_file(test::data_dir() + "/files.frx", dir.path() / "files.frx");
-    export_form_file((dir.path() / "files.frm").string(), ui, {});
+    export_form_file(
+        dir.copy_sample_with("files.frm", tab, "      Style           =   1  'Checkbox\r\n" + tab),
+        ui, {});
     const Exported checks(ui);
     const ui::UiValues checks_values(checks.doc);
     const auto items = checks.by_name.at("lstResults")->children_named("item");
@@ -438,10 +436,6 @@ TEST(Export, ADriveListIsADropDownListARecordNavigatorAPlaceholder) {
 // its lines do not wrap.
 TEST(Export, AMultiLineTextBoxHasTheScrollBarsItAsksFor) {
     ScratchDir dir;
-    const std::string frm = test::slurp(test::data_dir() + "/orders.frm");
-    const std::string asked = "ScrollBars      =   2  'Vertical";
-    const size_t at = frm.find(asked);
-    ASSERT_NE(at, std::string::npos);
     const struct {
         int bars;
         const char* down;
@@ -453,10 +447,9 @@ TEST(Export, AMultiLineTextBoxHasTheScrollBarsItAsksFor) {
                  {3, "Qt::ScrollBarAlwaysOn", "Qt::ScrollBarAlwaysOn", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bars);
-        std::string text = frm;
-        text.replace(at, asked.size(), "ScrollBars      =   " + std::to_string(c.bars));
-        const std::string path = (dir.path() / "orders.frm").string();
-        test::spit(path, text);
+        const std::string path =
+            dir.copy_sample_with("orders.frm", "ScrollBars      =   2  'Vertical",
+                                 "ScrollBars      =   " + std::to_string(c.bars));
         const std::string ui = (dir.path() / "orders.ui").string();
         export_form_file(path, ui, {});
         const Exported e(ui);

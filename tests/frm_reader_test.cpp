@@ -459,11 +459,11 @@ TEST(FrmReader, ListsOfTheFormFileAreLoaded) {
 
     // A sorted list takes its entries in order of their text, without case; the designer writes
     // Sorted after List.
-    text = slurp(data_dir() + "/files.frm");
     const std::string tab = "      TabIndex        =   10\r\n";
-    text.insert(text.find(tab), "      Sorted          =   -1  'True\r\n");
-    kv::test::spit(dir.path() / "files.frm", text);
-    form = FrmLoader::load(FrmReader::read_file((dir.path() / "files.frm").string()), *host).form;
+    form = FrmLoader::load(FrmReader::read_file(dir.copy_sample_with(
+                               "files.frm", tab, "      Sorted          =   -1  'True\r\n" + tab)),
+                           *host)
+               .form;
     EXPECT_EQ(items("lstResults"), (std::vector<std::string>{"Caf\u00e9.frm", "customer.frm",
                                                              "mailwindow.frm", "orders.frm"}));
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace kv::test {
@@ -45,6 +46,24 @@ class ScratchDir {
         auto frx = src;
         frx.replace_extension(".frx");
         if (std::filesystem::exists(frx)) std::filesystem::copy_file(frx, path_ / frx.filename());
+        return (path_ / name).string();
+    }
+
+    // Copies a sample form as copy_sample does, or again over an earlier copy, with the first
+    // `from` in it changed to `to`; returns the copy's path. Throws when the sample has no `from`.
+    std::string copy_sample_with(const std::string& name, const std::string& from,
+                                 const std::string& to) const {
+        const auto src = std::filesystem::path(data_dir()) / name;
+        std::string text = slurp(src);
+        const size_t at = text.find(from);
+        if (at == std::string::npos) throw std::runtime_error(name + " has no " + from);
+        text.replace(at, from.size(), to);
+        spit(path_ / name, text);
+        auto frx = src;
+        frx.replace_extension(".frx");
+        if (std::filesystem::exists(frx))
+            std::filesystem::copy_file(frx, path_ / frx.filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
         return (path_ / name).string();
     }
 

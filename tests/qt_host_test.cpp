@@ -192,13 +192,9 @@ TEST(QtHost, ScrollBarsAndListEntriesOfTheFormFile) {
 // A list of check boxes (Style 1) opens with every entry's box empty, for the user to tick.
 TEST(QtHost, AListOfCheckBoxes) {
     test::ScratchDir dir;
-    const std::string path = dir.copy_sample("files.frm");
-    std::string text = test::slurp(path);
     const std::string tab = "      TabIndex        =   10\r\n";
-    ASSERT_NE(text.find(tab), std::string::npos);
-    text.insert(text.find(tab), "      Style           =   1  'Checkbox\r\n");
-    test::spit(path, text);
-    LiveForm run(path);
+    LiveForm run(
+        dir.copy_sample_with("files.frm", tab, "      Style           =   1  'Checkbox\r\n" + tab));
     auto* results =
         qobject_cast<QListWidget*>(run.window().widget_of(run.control("lstResults").get()));
     ASSERT_TRUE(results);
@@ -213,13 +209,9 @@ TEST(QtHost, AListOfCheckBoxes) {
 // or not.
 TEST(QtHost, AComboBoxToTypeIntoShowsItsText) {
     test::ScratchDir dir;
-    const std::string path = dir.copy_sample("files.frm");
-    std::string text = test::slurp(path);
-    const std::string style = "      Style           =   2  'Dropdown List\r\n";
-    ASSERT_NE(text.find(style), std::string::npos);
-    text.replace(text.find(style), style.size(), "      Text            =   \"Elsewhere\"\r\n");
-    test::spit(path, text);
-    LiveForm run(path);
+    LiveForm run(dir.copy_sample_with("files.frm",
+                                      "      Style           =   2  'Dropdown List\r\n",
+                                      "      Text            =   \"Elsewhere\"\r\n"));
     auto* where =
         qobject_cast<QComboBox*>(run.window().widget_of(run.form().control("cboWhere").get()));
     ASSERT_NE(where, nullptr);
@@ -301,17 +293,11 @@ TEST(QtHost, DriveListAndRecordNavigator) {
 // its lines do not wrap.
 TEST(QtHost, AMultiLineTextBoxHasTheScrollBarsItAsksFor) {
     test::ScratchDir dir;
-    const std::string frm = test::slurp(std::string(KV_TEST_DATA) + "/orders.frm");
-    const std::string asked = "ScrollBars      =   2  'Vertical";
-    const size_t at = frm.find(asked);
-    ASSERT_NE(at, std::string::npos);
     const auto on = [](bool yes) { return yes ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
     for (int bars = 0; bars < 4; ++bars) {
         SCOPED_TRACE(bars);
-        std::string text = frm;
-        text.replace(at, asked.size(), "ScrollBars      =   " + std::to_string(bars));
-        test::spit(dir.path() / "orders.frm", text);
-        LiveForm run((dir.path() / "orders.frm").string());
+        LiveForm run(dir.copy_sample_with("orders.frm", "ScrollBars      =   2  'Vertical",
+                                          "ScrollBars      =   " + std::to_string(bars)));
         auto* notes =
             qobject_cast<QPlainTextEdit*>(run.window().widget_of(run.control("txtNotes").get()));
         ASSERT_TRUE(notes);
