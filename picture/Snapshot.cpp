@@ -37,6 +37,22 @@ std::optional<double> named_num(mem::MemoryObject& c, const char* name) {
     return std::nullopt;
 }
 
+// What a one-line text box with a PasswordChar shows: that character for each of its text's.
+std::string hidden_text(mem::MemoryObject& c, const std::string& text) {
+    if (c.class_name() != "TextBox" || named_num(c, "MultiLine").value_or(0) != 0) return text;
+    const auto v = try_named(c, "PasswordChar");
+    if (!v || !std::holds_alternative<std::string>(*v)) return text;
+    const std::string& mask = std::get<std::string>(*v);
+    if (mask.empty()) return text;
+    // The first character, whole (UTF-8), once for each character of the text.
+    size_t one = 1;
+    while (one < mask.size() && (static_cast<unsigned char>(mask[one]) & 0xC0) == 0x80) ++one;
+    std::string out;
+    for (unsigned char ch : text)
+        if ((ch & 0xC0) != 0x80) out += mask.substr(0, one);
+    return out;
+}
+
 void read_look(mem::MemoryObject& c, ControlState& st) {
     st.windowed = c.traits().windowed;
     st.container = c.traits().container;
@@ -195,7 +211,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
         st.caption = try_text(*c, Prop::Caption).value_or("");
         if (st.caption.empty()) {
             try {
-                st.caption = to_text(c->get("Text"));
+                st.caption = hidden_text(*c, to_text(c->get("Text")));
             } catch (const Error&) {
             }
         }

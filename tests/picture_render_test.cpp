@@ -249,6 +249,36 @@ TEST(PictureRender, ARecordNavigatorAndATextBoxsScrollBar) {
     EXPECT_FALSE(dark_at(bar + 30, bar + 240, notes.abs_top + 400, bottom - 400)) << "no box";
 }
 
+// A one-line text box with a PasswordChar shows that character for each of its text's; a
+// multi-line one shows its text.
+TEST(PictureRender, APasswordShowsItsCharacterOnly) {
+    ScratchDir dir;
+    const std::string field = "      DataField       =   \"Customer\"\r\n";
+    const auto drawn = [&](const std::string& lines) {
+        return draw(dir.copy_sample_with("orders.frm", field, field + lines), dir);
+    };
+    const Drawn secret =
+        drawn("      PasswordChar    =   \"*\"\r\n      Text            =   \"s\u00e9cret\"\r\n");
+    const Drawn stars = drawn("      Text            =   \"******\"\r\n");
+    const Drawn shown = drawn("      Text            =   \"s\u00e9cret\"\r\n");
+    const auto& box = secret["txtCustomer"];
+    const auto same = [&](const Drawn& a, const Drawn& b) {
+        for (double y = box.abs_top; y < box.abs_top + box.abs_height; y += 15)
+            for (double x = box.abs_left; x < box.abs_left + box.abs_width; x += 15)
+                if (a.at(x, y) != b.at(x, y)) return false;
+        return true;
+    };
+    EXPECT_TRUE(same(secret, stars));
+    EXPECT_FALSE(same(secret, shown));
+    EXPECT_EQ(secret["txtCustomer"].caption, "******");
+    const Drawn notes =
+        draw(dir.copy_sample_with(
+                 "orders.frm", "      DataField       =   \"Notes\"\r\n",
+                 "      PasswordChar    =   \"*\"\r\n      Text            =   \"open\"\r\n"),
+             dir);
+    EXPECT_EQ(notes["txtNotes"].caption, "open");
+}
+
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
     const QImage image = test::two_colours(16, 12);
     const std::string bmp = test::encoded(image, "bmp");

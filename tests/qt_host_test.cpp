@@ -205,6 +205,33 @@ TEST(QtHost, AListOfCheckBoxes) {
     }
 }
 
+// What the form file asks of a one-line text box beyond its text: right-aligned, read-only, ten
+// characters at most, a password's. A multi-line one takes Locked too.
+TEST(QtHost, TextBoxesAsTheFormFileAsks) {
+    test::ScratchDir dir;
+    const std::string field = "      DataField       =   \"Customer\"\r\n";
+    LiveForm run(dir.copy_sample_with(
+        "orders.frm", field,
+        field + "      Alignment       =   1  'Right Justify\r\n      Locked          =   -1  "
+                "'True\r\n      MaxLength       =   10\r\n      PasswordChar    =   \"*\"\r\n"));
+    const auto line = [&](const char* name) {
+        return qobject_cast<QLineEdit*>(run.window().widget_of(run.control(name).get()));
+    };
+    QLineEdit* customer = line("txtCustomer");
+    QLineEdit* date = line("txtDate");
+    ASSERT_TRUE(customer && date);
+    EXPECT_EQ(std::tuple(customer->echoMode(), customer->maxLength(), customer->isReadOnly(),
+                         customer->alignment() & Qt::AlignHorizontal_Mask),
+              std::tuple(QLineEdit::Password, 10, true, Qt::Alignment(Qt::AlignRight)));
+    EXPECT_EQ(std::tuple(date->echoMode(), date->maxLength(), date->isReadOnly(),
+                         date->alignment() & Qt::AlignHorizontal_Mask),
+              std::tuple(QLineEdit::Normal, 32767, false, Qt::Alignment(Qt::AlignLeft)));
+    auto* notes =
+        qobject_cast<QPlainTextEdit*>(run.window().widget_of(run.control("txtNotes").get()));
+    ASSERT_TRUE(notes);
+    EXPECT_FALSE(notes->isReadOnly());
+}
+
 // A combo box the user may type into (any style but the drop-down list) shows its Text, an entry
 // or not.
 TEST(QtHost, AComboBoxToTypeIntoShowsItsText) {

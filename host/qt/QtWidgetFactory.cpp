@@ -48,6 +48,30 @@ double extra_number(mem::MemoryObject& c, const char* name) {
     }
 }
 
+std::string extra_text(mem::MemoryObject& c, const char* name) {
+    try {
+        return to_text(c.get(name));
+    } catch (const Error&) {
+        return {};
+    }
+}
+
+// Where a label's or text box's text stands across (Alignment: 0 left, 1 right, 2 centre).
+Qt::Alignment across_of(mem::MemoryObject& c) {
+    const int align = static_cast<int>(extra_number(c, "Alignment"));
+    return align == 1 ? Qt::AlignRight : align == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+// What the form file asks of a one-line text box beyond its text: read-only (Locked), its
+// longest text, a password's hidden characters and where the text stands.
+void dress_line(mem::MemoryObject& c, QLineEdit& e) {
+    e.setReadOnly(extra_flag(c, "Locked"));
+    if (const double max = extra_number(c, "MaxLength"); max > 0)
+        e.setMaxLength(static_cast<int>(std::min(max, 32767.0)));
+    if (!extra_text(c, "PasswordChar").empty()) e.setEchoMode(QLineEdit::Password);
+    e.setAlignment(across_of(c) | Qt::AlignVCenter);
+}
+
 // The entries a list box or combo box holds (those of its form file, say).
 QStringList items_of(mem::MemoryObject& c) {
     QStringList out;
@@ -160,12 +184,15 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         e->setHorizontalScrollBarPolicy(bars & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         e->setVerticalScrollBarPolicy(bars & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         if (bars & 1) e->setLineWrapMode(QPlainTextEdit::NoWrap);
+        e->setReadOnly(extra_flag(c, "Locked"));
         w = e;
     } else if (qt_class == "QLineEdit") {
-        w = new QLineEdit(parent);
+        auto* e = new QLineEdit(parent);
+        dress_line(c, *e);
+        w = e;
     } else if (qt_class == "QLabel") {
         auto* l = new QLabel(parent);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setAlignment(across_of(c) | Qt::AlignTop);
         l->setWordWrap(true);
         w = l;
     } else if (qt_class == "QScrollBar") {
@@ -178,6 +205,9 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             fill_folder_list(*l);
         else
             l->addItems(items_of(c));
+        const int multi = static_cast<int>(extra_number(c, "MultiSelect"));
+        if (multi == 1) l->setSelectionMode(QAbstractItemView::MultiSelection);
+        if (multi == 2) l->setSelectionMode(QAbstractItemView::ExtendedSelection);
         // A list of check boxes (Style 1): each entry with its own, unchecked when it opens.
         if (cls == "ListBox" && extra_number(c, "Style") == 1)
             for (int i = 0; i < l->count(); ++i) l->item(i)->setCheckState(Qt::Unchecked);
