@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
@@ -230,6 +231,35 @@ TEST(QtHost, TextBoxesAsTheFormFileAsks) {
         qobject_cast<QPlainTextEdit*>(run.window().widget_of(run.control("txtNotes").get()));
     ASSERT_TRUE(notes);
     EXPECT_FALSE(notes->isReadOnly());
+}
+
+// Check boxes and option buttons open as their Value says, and follow it when the program sets it.
+TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
+    test::ScratchDir dir;
+    const std::string caption = "Caption         =   \"VIP\"\r\n";
+    LiveForm run(dir.copy_sample_with(
+        "nested.frm", caption, caption + "               Value           =   2  'Grayed\r\n"));
+    auto* vip = qobject_cast<QCheckBox*>(run.window().widget_of(run.control("chkVip").get()));
+    ASSERT_TRUE(vip);
+    EXPECT_EQ(vip->checkState(), Qt::PartiallyChecked);
+    for (const double v : {1.0, 0.0}) {
+        run.control("chkVip")->set("Value", v);
+        qt::QtHost::installed().sync();
+        EXPECT_EQ(vip->checkState(), v == 1 ? Qt::Checked : Qt::Unchecked);
+    }
+
+    LiveForm files(std::string(KV_TEST_DATA) + "/files.frm");
+    const auto option = [&](int i) {
+        return qobject_cast<QRadioButton*>(
+            files.window().widget_of(files.form().control("optScope", i).get()));
+    };
+    ASSERT_TRUE(option(0) && option(1));
+    EXPECT_TRUE(option(0)->isChecked());
+    EXPECT_FALSE(option(1)->isChecked());
+    files.form().control("optScope", 1)->set("Value", true);
+    qt::QtHost::installed().sync();
+    EXPECT_FALSE(option(0)->isChecked());
+    EXPECT_TRUE(option(1)->isChecked());
 }
 
 // A combo box the user may type into (any style but the drop-down list) shows its Text, an entry

@@ -1,6 +1,7 @@
 #include "host/qt/QtControlViews.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,6 +81,18 @@ void set_caption(QWidget& w, const QString& text) {
         if (b->isEditable()) return b->setEditText(text);
         return b->setCurrentIndex(b->findText(text, Qt::MatchExactly));
     }
+}
+
+// A check box's Value: 0 clear, 1 ticked, 2 greyed (partly); an option button's: on (True, -1)
+// or off.
+void set_value(QWidget& w, double value) {
+    if (auto* box = qobject_cast<QCheckBox*>(&w)) {
+        if (value == 2) box->setTristate(true);
+        return box->setCheckState(value == 1   ? Qt::Checked
+                                  : value == 2 ? Qt::PartiallyChecked
+                                               : Qt::Unchecked);
+    }
+    if (auto* b = qobject_cast<QAbstractButton*>(&w)) b->setChecked(value != 0);
 }
 
 }  // namespace
@@ -396,6 +409,9 @@ QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     now.caption = caption.value_or("");
     if (const auto mnemonic = c.class_name() == "Label" ? c.try_get("UseMnemonic") : std::nullopt)
         now.caption = host::qt_label_text(std::move(now.caption), to_bool(*mnemonic));
+    if (c.class_name() == "CheckBox" || c.class_name() == "OptionButton") {
+        if (const auto v = c.try_get("Value")) now.value = to_double(*v);
+    }
     if (now.caption.empty()) {
         // Most controls have no Text: asked without raising an error for every one of them.
         if (const auto text = c.try_get("Text")) {
@@ -446,6 +462,7 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     if (first || now.tip != was.tip) w.setToolTip(QString::fromStdString(now.tip));
     if (!c.is_form() && now.has_text && (first || now.caption != was.caption))
         set_caption(w, QString::fromStdString(now.caption));
+    if (now.value && (first || now.value != was.value)) set_value(w, *now.value);
     was = now;
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -56,7 +57,8 @@ class QtControlViews {
         bool visible = true;
         double back_color = -1, font_size = -1, pointer = -1;
         std::string caption, tip;
-        bool has_text = false;  // a Caption or a Text: else the widget keeps what it shows
+        bool has_text = false;        // a Caption or a Text: else the widget keeps what it shows
+        std::optional<double> value;  // a check box's or option button's Value
     };
     struct View {
         std::weak_ptr<mem::MemoryObject> object;
