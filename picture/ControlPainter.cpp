@@ -213,18 +213,6 @@ bool ControlPainter::draw_page_control(const ControlState& c) {
     if (t == "OptionButton" || t == "CheckBox") {
         if (colour) p_.fillRect(r, *colour);
         draw_form_control(c);
-        if (c.value.value_or(0) == 0) return true;
-        const double d = std::min(12.0, r.height());
-        const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
-        p_.setPen(QPen(kText, 2));
-        if (t == "OptionButton") {
-            p_.setBrush(kText);
-            p_.drawEllipse(mark.adjusted(3, 3, -3, -3));
-            p_.setBrush(Qt::NoBrush);
-        } else {
-            p_.drawLine(mark.topLeft() + QPointF(2, 2), mark.bottomRight() - QPointF(2, 2));
-            p_.drawLine(mark.topRight() + QPointF(-2, 2), mark.bottomLeft() + QPointF(2, -2));
-        }
         return true;
     }
     if (t == "ListBox") {
@@ -375,6 +363,18 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         p_.setBrush(kWindow);
         t == "OptionButton" ? p_.drawEllipse(mark) : p_.drawRect(mark);
         p_.setBrush(Qt::NoBrush);
+        // On: a dot, or a cross (grey when a check box is greyed, Value 2).
+        if (const double v = c.value.value_or(0); v != 0) {
+            p_.setPen(QPen(v == 2 && t == "CheckBox" ? kShadow : kText, 2));
+            if (t == "OptionButton") {
+                p_.setBrush(kText);
+                p_.drawEllipse(mark.adjusted(3, 3, -3, -3));
+                p_.setBrush(Qt::NoBrush);
+            } else {
+                p_.drawLine(mark.topLeft() + QPointF(2, 2), mark.bottomRight() - QPointF(2, 2));
+                p_.drawLine(mark.topRight() + QPointF(-2, 2), mark.bottomLeft() + QPointF(2, -2));
+            }
+        }
         text(r.adjusted(d + 4, 0, 0, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter);
     } else {
         // Controls of other libraries: a labelled box (at the top when it holds controls).

@@ -100,12 +100,14 @@ void read_page_look(mem::MemoryObject& c, ControlState& st) {
     }
 }
 
-// What a form's control holds that a picture shows: the entries of a list or combo box, where
-// a scroll bar's box stands.
+// What a form's control holds that a picture shows: the entries of a list or combo box, whether
+// a check box or option button is on, where a scroll bar's box stands.
 void read_form_entries(mem::MemoryObject& c, ControlState& st) {
     if (const auto* list = c.list_items())
         for (size_t i = 0; i < list->count(); ++i)
             st.items.push_back(list->item(static_cast<int>(i)));
+    if (c.class_name() == "CheckBox" || c.class_name() == "OptionButton")
+        st.value = named_num(c, "Value");
     if (c.class_name() != "HScrollBar" && c.class_name() != "VScrollBar") return;
     st.min = named_num(c, "Min");
     st.max = named_num(c, "Max");

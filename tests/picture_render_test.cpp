@@ -200,6 +200,13 @@ TEST(PictureRender, ListsScrollBarsAndAccessKeysDrawAsTheyShow) {
     EXPECT_TRUE(dark(d, box - 30, box + 45, mid, mid + 15, 100)) << "the box's edge";
     EXPECT_FALSE(dark(d, bar.abs_left + side + 60, box - 60, mid, mid + 15, 100))
         << "nothing on the track before it";
+    // The option button that is on has its dot, the other none.
+    for (const auto& [key, on] :
+         {std::pair{"optScope(0)", true}, std::pair{"optScope(1)", false}}) {
+        const auto& opt = d[key];
+        const double cy = opt.abs_top + opt.abs_height / 2;
+        EXPECT_EQ(dark(d, opt.abs_left + 75, opt.abs_left + 106, cy - 15, cy + 16, 90), on) << key;
+    }
     const auto& label = d["lblPattern"];
     const auto rightmost = [&](const Drawn& in) {
         double last = 0;
