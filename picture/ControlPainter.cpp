@@ -299,7 +299,16 @@ void ControlPainter::draw_form_control(const ControlState& c) {
     } else if (t == "Label") {
         if (c.back_style.value_or(1) == 1 && c.back_color)
             p_.fillRect(r, color_of(c.back_color, kFace));
-        text(r, c.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, c.use_mnemonic);
+        // A border (BorderStyle 1) keeps the text off its edges; Alignment 1 right, 2 centre.
+        const bool border = c.border_style.value_or(0) == 1;
+        if (border) {
+            p_.setPen(kShadow);
+            p_.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+        const int a = static_cast<int>(c.alignment.value_or(0));
+        const int across = a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+        text(border ? r.adjusted(2, 2, -2, -2) : r, c.caption,
+             across | Qt::AlignTop | Qt::TextWordWrap, c.use_mnemonic);
     } else if (t == "Frame") {
         const double line = p_.fontMetrics().height();
         p_.setPen(kShadow);

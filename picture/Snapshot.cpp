@@ -73,6 +73,7 @@ void read_look(mem::MemoryObject& c, ControlState& st) {
     st.fill_style = named_num(c, "FillStyle");
     st.shape = named_num(c, "Shape");
     st.appearance = named_num(c, "Appearance");
+    st.alignment = named_num(c, "Alignment");
     if (c.class_name() == "TextBox" && named_num(c, "MultiLine").value_or(0) != 0)
         st.scroll_bars = static_cast<int>(named_num(c, "ScrollBars").value_or(0));
     for (auto up = c.shared_from_this(); up && !up->is_form(); up = up->container_object())

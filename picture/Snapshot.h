@@ -34,7 +34,7 @@ struct ControlState {
     double inner_left = 0, inner_top = 0, inner_width = 0, inner_height = 0;
     // How it is drawn, where the object has these (colours as the host holds them).
     std::optional<double> back_color, back_style, border_color, border_style, border_width,
-        fill_color, fill_style, shape, appearance;
+        fill_color, fill_style, shape, appearance, alignment;
 
     // Its picture as the form stores it (nullptr when none) and how it is fitted; a tab
     // control's tabs and the pictures on them.

@@ -430,6 +430,24 @@ TEST(Export, ADriveListIsADropDownListARecordNavigatorAPlaceholder) {
     EXPECT_EQ(*nav.attribute("class"), "QFrame");
     EXPECT_EQ(values.number(nav, "Align"), 2);
     EXPECT_EQ(values.string(nav, "toolTip"), "Placeholder for VB.Data");
+
+    // A label's border: sunken, or a plain line when the label is flat.
+    const std::string caption = "      Caption         =   \"&Customer:\"\r\n";
+    for (const bool flat : {false, true}) {
+        SCOPED_TRACE(flat ? "flat" : "3D");
+        export_form_file(
+            dir.copy_sample_with(
+                "orders.frm", caption,
+                "      BorderStyle     =   1  'Fixed Single\r\n" +
+                    std::string(flat ? "      Appearance      =   0  'Flat\r\n" : "") + caption),
+            ui, {});
+        const Exported bordered(ui);
+        const ui::UiValues v(bordered.doc);
+        const auto& label = *bordered.by_name.at("lblCustomer");
+        EXPECT_EQ(v.enumeration(label, "frameShape"), flat ? "QFrame::Box" : "QFrame::Panel");
+        EXPECT_EQ(v.enumeration(label, "frameShadow"), flat ? "QFrame::Plain" : "QFrame::Sunken");
+        EXPECT_FALSE(v.enumeration(*bordered.by_name.at("lblDate"), "frameShape").has_value());
+    }
 }
 
 // A multi-line text box has the scroll bars it asks for, always, and no others; with one across,

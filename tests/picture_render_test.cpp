@@ -286,6 +286,32 @@ TEST(PictureRender, APasswordShowsItsCharacterOnly) {
     EXPECT_EQ(notes["txtNotes"].caption, "open");
 }
 
+// A label with a border has its edge drawn; its text stands right with Alignment 1.
+TEST(PictureRender, ALabelsBorderAndAlignment) {
+    ScratchDir dir;
+    const std::string caption = "      Caption         =   \"&Date:\"\r\n";
+    const Drawn plain = draw(dir.copy_sample("orders.frm"), dir);
+    const Drawn d = draw(dir.copy_sample_with("orders.frm", caption,
+                                              "      Alignment       =   1  'Right Justify\r\n"
+                                              "      BorderStyle     =   1  'Fixed Single\r\n" +
+                                                  caption),
+                         dir);
+    const auto& l = d["lblDate"];
+    const double bottom = l.abs_top + l.abs_height - 15;
+    const auto dark = [](const Drawn& in, double x0, double x1, double y0, double y1) {
+        for (double y = y0; y <= y1; y += 15)
+            for (double x = x0; x < x1; x += 15)
+                if (qGray(in.at(x, y)) < 200) return true;
+        return false;
+    };
+    EXPECT_TRUE(dark(d, l.abs_left + 60, l.abs_left + 600, bottom, bottom)) << "the bottom edge";
+    EXPECT_FALSE(dark(plain, l.abs_left + 60, l.abs_left + 600, bottom, bottom));
+    // Left-aligned, the text starts at the left; right-aligned, it leaves the left half free.
+    const double half = l.abs_left + l.abs_width / 2;
+    EXPECT_TRUE(dark(plain, l.abs_left + 30, half, l.abs_top + 45, bottom - 45));
+    EXPECT_FALSE(dark(d, l.abs_left + 45, half - 60, l.abs_top + 45, bottom - 45));
+}
+
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
     const QImage image = test::two_colours(16, 12);
     const std::string bmp = test::encoded(image, "bmp");

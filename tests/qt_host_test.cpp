@@ -233,6 +233,31 @@ TEST(QtHost, TextBoxesAsTheFormFileAsks) {
     EXPECT_FALSE(notes->isReadOnly());
 }
 
+// A label's border (BorderStyle 1) is sunken, or a plain line when the label is flat; its text
+// stands as Alignment says.
+TEST(QtHost, LabelsWithABorderAndAlignment) {
+    test::ScratchDir dir;
+    const std::string caption = "      Caption         =   \"&Customer:\"\r\n";
+    const std::string asked =
+        "      Alignment       =   2  'Center\r\n"
+        "      BorderStyle     =   1  'Fixed Single\r\n";
+    for (const bool flat : {false, true}) {
+        SCOPED_TRACE(flat ? "flat" : "3D");
+        LiveForm run(dir.copy_sample_with(
+            "orders.frm", caption,
+            asked + (flat ? "      Appearance      =   0  'Flat\r\n" : "") + caption));
+        const auto label = [&](const char* name) {
+            return qobject_cast<QLabel*>(run.window().widget_of(run.control(name).get()));
+        };
+        ASSERT_TRUE(label("lblCustomer") && label("lblDate"));
+        EXPECT_EQ(label("lblCustomer")->frameStyle(),
+                  flat ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
+        EXPECT_EQ(label("lblCustomer")->alignment(), Qt::AlignHCenter | Qt::AlignTop);
+        EXPECT_EQ(label("lblDate")->frameShape(), QFrame::NoFrame);
+        EXPECT_EQ(label("lblDate")->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    }
+}
+
 // Check boxes and option buttons open as their Value says, and follow it when the program sets it.
 TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
     test::ScratchDir dir;

@@ -299,6 +299,12 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
                                           : "Qt::AlignLeft";
         w.set_property("alignment", std::string(across) + "|Qt::AlignTop");
         w.bool_property("wordWrap", true);
+        // A border (BorderStyle 1): sunken, or a plain line when the label is flat.
+        if (number_or(c, "BorderStyle", 0) == 1) {
+            const bool flat = number_or(c, "Appearance", 1) == 0;
+            w.enum_property("frameShape", flat ? "QFrame::Box" : "QFrame::Panel");
+            w.enum_property("frameShadow", flat ? "QFrame::Plain" : "QFrame::Sunken");
+        }
     } else if (qt_class == "QLabel") {  // an Image
         if (number_or(c, "Stretch", 0) != 0) w.bool_property("scaledContents", true);
         if (number_or(c, "BorderStyle", 0) == 1) w.enum_property("frameShape", "QFrame::Box");

@@ -193,6 +193,11 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (qt_class == "QLabel") {
         auto* l = new QLabel(parent);
         l->setAlignment(across_of(c) | Qt::AlignTop);
+        // A border (BorderStyle 1): sunken, or a plain line when the label is flat (Appearance 0).
+        if (try_num(c, Prop::BorderStyle).value_or(0) == 1) {
+            const bool flat = c.try_get("Appearance") && extra_number(c, "Appearance") == 0;
+            l->setFrameStyle(flat ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
+        }
         l->setWordWrap(true);
         w = l;
     } else if (qt_class == "QScrollBar") {
