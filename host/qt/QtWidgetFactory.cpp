@@ -40,11 +40,11 @@ bool extra_flag(mem::MemoryObject& c, const char* name) {
     }
 }
 
-double extra_number(mem::MemoryObject& c, const char* name) {
+double extra_number(mem::MemoryObject& c, const char* name, double fallback = 0) {
     try {
         return to_double(c.get(name));
     } catch (const Error&) {
-        return 0;
+        return fallback;
     }
 }
 
@@ -195,7 +195,7 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         l->setAlignment(across_of(c) | Qt::AlignTop);
         // A border (BorderStyle 1): sunken, or a plain line when the label is flat (Appearance 0).
         if (try_num(c, Prop::BorderStyle).value_or(0) == 1) {
-            const bool flat = c.try_get("Appearance") && extra_number(c, "Appearance") == 0;
+            const bool flat = extra_number(c, "Appearance", 1) == 0;
             l->setFrameStyle(flat ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
         }
         l->setWordWrap(true);
