@@ -9,6 +9,7 @@
 
 #include "host/common/DataBar.h"
 #include "host/common/PictureImage.h"
+#include "host/common/ShapeLook.h"
 #include "picture/PageLook.h"
 
 namespace kv::app {
@@ -132,49 +133,16 @@ void ControlPainter::text(const QRectF& r, const std::string& s, int flags, bool
     p_.drawText(r, flags | (caption ? Qt::TextShowMnemonic : 0), QString::fromStdString(s));
 }
 
-void ControlPainter::shape(const ControlState& c, QRectF r) {
-    const int kind = static_cast<int>(c.shape.value_or(0));
-    if (kind == 1 || kind == 3 || kind == 5) {  // square, circle, rounded square
-        const double side = std::min(r.width(), r.height());
-        r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
-    }
-    const int fill = static_cast<int>(c.fill_style.value_or(1));
-    QBrush brush = Qt::NoBrush;
-    if (c.back_style.value_or(0) == 1) brush = QBrush(color_of(c.back_color, kWindow));
-    QBrush pattern = Qt::NoBrush;
-    if (fill != 1) {
-        static const Qt::BrushStyle kStyles[] = {
-            Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
-            Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-        pattern = QBrush(color_of(c.fill_color, kText), kStyles[std::clamp(fill, 0, 7)]);
-    }
-    QPen pen = Qt::NoPen;
-    const int border = static_cast<int>(c.border_style.value_or(1));
-    if (border != 0) {
-        static const Qt::PenStyle kLines[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
-                                              Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
-        pen = QPen(color_of(c.border_color, kText), std::max(1.0, c.border_width.value_or(1)),
-                   kLines[std::clamp(border, 1, 6) - 1]);
-    }
-    const QRectF outline = r.adjusted(0, 0, -1, -1);
-    for (const QBrush& b : {brush, pattern}) {
-        if (b.style() == Qt::NoBrush) continue;
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(b);
-        draw_outline(kind, outline);
-    }
-    p_.setBrush(Qt::NoBrush);
-    p_.setPen(pen);
-    draw_outline(kind, outline);
+host::ShapeProps ControlPainter::shape_props(const ControlState& c) {
+    return {c.shape,      c.back_style,   c.back_color,   c.fill_style,
+            c.fill_color, c.border_style, c.border_color, c.border_width};
 }
 
 void ControlPainter::draw(const ControlState& c) {
-    pen_ = kText;
+    // A disabled control's text is grey (a container's own only: what it holds keeps its look).
+    pen_ = c.enabled ? kText : kShadow;
     if (page_) {
-        if (!c.enabled)
-            pen_ = kShadow;
-        else if (const auto fore = own_colour(c.fore_color))
-            pen_ = *fore;
+        if (const auto fore = own_colour(c.fore_color); fore && c.enabled) pen_ = *fore;
         if (draw_page_control(c)) return;
     }
     draw_form_control(c);
@@ -244,11 +212,10 @@ void ControlPainter::draw_form_control(const ControlState& c) {
     const std::string& t = c.type;
     font(c);
     if (t == "Line") {
-        p_.setPen(QPen(color_of(c.border_color, kText), std::max(1.0, c.border_width.value_or(1))));
-        p_.drawLine(QPointF(c.abs_x1 / tpp_, c.abs_y1 / tpp_),
-                    QPointF(c.abs_x2 / tpp_, c.abs_y2 / tpp_));
+        host::draw_line(p_, QPointF(c.abs_x1 / tpp_, c.abs_y1 / tpp_),
+                        QPointF(c.abs_x2 / tpp_, c.abs_y2 / tpp_), shape_props(c), color_of);
     } else if (t == "Shape") {
-        shape(c, r);
+        host::draw_shape(p_, r, shape_props(c), color_of);
     } else if (c.tabs) {
         draw_tabs(c, r);
     } else if (t == "Image") {
@@ -440,16 +407,6 @@ void ControlPainter::draw_icon(QPainter& p, const host::Picture& icon, const QRe
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(place, best);
     p.restore();
-}
-
-void ControlPainter::draw_outline(int kind, const QRectF& r) {
-    if (kind == 2 || kind == 3)
-        p_.drawEllipse(r);
-    else if (kind == 4 || kind == 5)
-        p_.drawRoundedRect(r, std::min(r.width(), r.height()) / 6,
-                           std::min(r.width(), r.height()) / 6);
-    else
-        p_.drawRect(r);
 }
 
 }  // namespace kv::app

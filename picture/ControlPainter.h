@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "host/common/ShapeLook.h"
 #include "picture/Snapshot.h"
 
 namespace kv::app {
@@ -43,9 +44,7 @@ class ControlPainter {
     void scroll_bar(bool across, const QRectF& r, std::optional<double> at);
     // Captions show their access key underlined ("&File"); a text box's text is as it stands.
     void text(const QRectF& r, const std::string& s, int flags, bool caption = true);
-    // Only what the shape's styles ask for: a transparent shape (the default) is an outline.
-    void shape(const ControlState& c, QRectF r);
-    void draw_outline(int kind, const QRectF& r);
+    static host::ShapeProps shape_props(const ControlState& c);
     // The picture decoded once per picture (a null image when it cannot be shown).
     QImage image_of(const host::Picture* picture);
     // The picture in `area`: stretched over it or at its own size from its top left corner,

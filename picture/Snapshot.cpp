@@ -78,6 +78,7 @@ void read_look(mem::MemoryObject& c, ControlState& st) {
         st.scroll_bars = static_cast<int>(named_num(c, "ScrollBars").value_or(0));
     for (auto up = c.shared_from_this(); up && !up->is_form(); up = up->container_object())
         st.shown = st.shown && try_flag(*up, Prop::Visible).value_or(true);
+    if (const auto v = try_named(c, "Enabled")) st.enabled = to_bool(*v);
 }
 
 // What a page's control shows beyond its geometry: colours, states, pictures and entries.
@@ -85,7 +86,6 @@ void read_page_look(mem::MemoryObject& c, ControlState& st) {
     if (const auto v = try_named(c, "ForeColor")) st.fore_color = to_double(*v);
     st.tool_tip = try_text(c, Prop::ToolTipText).value_or("");
     if (const auto v = try_named(c, "Value")) st.value = to_double(*v);
-    if (const auto v = try_named(c, "Enabled")) st.enabled = to_bool(*v);
     if (const auto v = try_named(c, "Picture")) st.picture = to_text(*v);
     if (const auto n = try_named(c, "ListCount")) {
         const int count = static_cast<int>(to_double(*n));

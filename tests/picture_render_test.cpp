@@ -312,6 +312,26 @@ TEST(PictureRender, ALabelsBorderAndAlignment) {
     EXPECT_FALSE(dark(d, l.abs_left + 45, half - 60, l.abs_top + 45, bottom - 45));
 }
 
+// A disabled button's caption is grey: no pixel inside its edge is as dark as text.
+TEST(PictureRender, ADisabledControlsTextIsGrey) {
+    ScratchDir dir;
+    const std::string caption = "      Caption         =   \"&Export\"\r\n";
+    const auto darkest = [](const Drawn& d) {
+        const auto& b = d["cmdExport"];
+        int least = 255;
+        for (double y = b.abs_top + 45; y < b.abs_top + b.abs_height - 45; y += 15)
+            for (double x = b.abs_left + 45; x < b.abs_left + b.abs_width - 45; x += 15)
+                least = std::min(least, qGray(d.at(x, y)));
+        return least;
+    };
+    EXPECT_LT(darkest(draw(dir.copy_sample("orders.frm"), dir)), 60);
+    EXPECT_GT(
+        darkest(draw(dir.copy_sample_with("orders.frm", caption,
+                                          caption + "      Enabled         =   0   'False\r\n"),
+                     dir)),
+        120);
+}
+
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
     const QImage image = test::two_colours(16, 12);
     const std::string bmp = test::encoded(image, "bmp");

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -285,6 +286,54 @@ TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
     qt::QtHost::installed().sync();
     EXPECT_FALSE(option(0)->isChecked());
     EXPECT_TRUE(option(1)->isChecked());
+}
+
+// Shapes and lines draw as their styles ask: a dotted grey border, an opaque back, a line's
+// colour, and nothing for a transparent border.
+TEST(QtHost, ShapesAndLinesDrawTheirStyles) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/preview.frm");
+    const auto drawn = [&](const char* name) {
+        QWidget* w = run.window().widget_of(run.control(name).get());
+        return w ? w->grab().toImage() : QImage();
+    };
+    // Along the dotted border's top edge, grey dots with gaps between them.
+    const QImage margin = drawn("shpMargin");
+    ASSERT_FALSE(margin.isNull());
+    int dots = 0;
+    for (int x = 0; x < margin.width(); ++x) dots += margin.pixel(x, 0) == qRgb(0x80, 0x80, 0x80);
+    EXPECT_GT(dots, margin.width() / 4);
+    EXPECT_LT(dots, margin.width() * 3 / 4);
+    const QImage highlight = drawn("shpHighlight");
+    ASSERT_FALSE(highlight.isNull());
+    EXPECT_EQ(highlight.pixel(highlight.width() / 2, highlight.height() / 2),
+              qRgb(0xff, 0xff, 0xc0));
+
+    run.control("shpHighlight")->set("BorderStyle", 0.0);
+    run.control("shpHighlight")->set("BackStyle", 0.0);
+    qt::QtHost::installed().sync();
+    const QImage gone = drawn("shpHighlight");
+    EXPECT_NE(gone.pixel(0, 0), qRgb(0, 0, 0)) << "no border";
+    EXPECT_NE(gone.pixel(gone.width() / 2, gone.height() / 2), qRgb(0xff, 0xff, 0xc0)) << "no back";
+}
+
+// A control the form file disables opens disabled (the others enabled), and follows Enabled when
+// the program sets it.
+TEST(QtHost, ControlsFollowEnabled) {
+    test::ScratchDir dir;
+    const std::string caption = "      Caption         =   \"&Export\"\r\n";
+    LiveForm run(dir.copy_sample_with("orders.frm", caption,
+                                      caption + "      Enabled         =   0   'False\r\n"));
+    const auto widget = [&](const char* name) {
+        return run.window().widget_of(run.control(name).get());
+    };
+    ASSERT_TRUE(widget("cmdExport") && widget("txtCustomer"));
+    EXPECT_FALSE(widget("cmdExport")->isEnabled());
+    EXPECT_TRUE(widget("txtCustomer")->isEnabled());
+    run.control("cmdExport")->set("Enabled", true);
+    run.control("txtCustomer")->set("Enabled", false);
+    qt::QtHost::installed().sync();
+    EXPECT_TRUE(widget("cmdExport")->isEnabled());
+    EXPECT_FALSE(widget("txtCustomer")->isEnabled());
 }
 
 // A combo box the user may type into (any style but the drop-down list) shows its Text, an entry

@@ -95,6 +95,20 @@ void set_value(QWidget& w, double value) {
     if (auto* b = qobject_cast<QAbstractButton*>(&w)) b->setChecked(value != 0);
 }
 
+// A Shape's or a Line's styles and colours, those it has.
+host::ShapeProps shape_props(mem::MemoryObject& c) {
+    const auto number = [&](const char* name) -> std::optional<double> {
+        const auto v = c.try_get(name);
+        if (!v || std::holds_alternative<std::string>(*v) ||
+            std::holds_alternative<std::monostate>(*v))
+            return std::nullopt;
+        return to_double(*v);
+    };
+    return {number("Shape"),       number("BackStyle"),  number("BackColor"),
+            number("FillStyle"),   number("FillColor"),  number("BorderStyle"),
+            number("BorderColor"), number("BorderWidth")};
+}
+
 }  // namespace
 
 std::pair<double, double> QtControlViews::inner_offset_twips(const mem::MemoryObject& c) {
@@ -400,6 +414,7 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
 QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     Looks now;
     now.visible = try_flag(c, Prop::Visible).value_or(true);
+    if (const auto on = c.try_get("Enabled")) now.enabled = to_bool(*on);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
@@ -412,6 +427,7 @@ QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     if (c.class_name() == "CheckBox" || c.class_name() == "OptionButton") {
         if (const auto v = c.try_get("Value")) now.value = to_double(*v);
     }
+    if (c.class_name() == "Shape" || c.class_name() == "Line") now.shape = shape_props(c);
     if (now.caption.empty()) {
         // Most controls have no Text: asked without raising an error for every one of them.
         if (const auto text = c.try_get("Text")) {
@@ -437,7 +453,11 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     now.set = true;
     if (!c.is_form() && (first || now.visible != was.visible))
         w.setVisible(now.visible && on_tab_shown(c));
-    if (first || now.back_color != was.back_color) {
+    // A disabled form still lets its window be moved and closed: only its controls go grey.
+    if (!c.is_form() && (first || now.enabled != was.enabled)) w.setEnabled(now.enabled);
+    // A shape paints its back itself, and only when it is opaque.
+    const bool shape = c.class_name() == "Shape";
+    if ((first || now.back_color != was.back_color) && !shape) {
         if (auto color = color_of(now.back_color)) {
             QPalette p = w.palette();
             p.setColor(QPalette::Window, *color);
@@ -463,6 +483,8 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     if (!c.is_form() && now.has_text && (first || now.caption != was.caption))
         set_caption(w, QString::fromStdString(now.caption));
     if (now.value && (first || now.value != was.value)) set_value(w, *now.value);
+    if (first || now.shape != was.shape)
+        if (auto* painted = dynamic_cast<QtPaintedWidget*>(&w)) painted->set_look(now.shape);
     was = now;
 }
 

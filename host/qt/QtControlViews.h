@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "host/common/ShapeLook.h"
 #include "host/memory/MemoryForm.h"
 
 namespace kv::qt {
@@ -54,11 +55,12 @@ class QtControlViews {
   private:
     struct Looks {
         bool set = false;  // dressed at least once
-        bool visible = true;
+        bool visible = true, enabled = true;
         double back_color = -1, font_size = -1, pointer = -1;
         std::string caption, tip;
         bool has_text = false;        // a Caption or a Text: else the widget keeps what it shows
         std::optional<double> value;  // a check box's or option button's Value
+        host::ShapeProps shape;       // a Shape's or a Line's styles
     };
     struct View {
         std::weak_ptr<mem::MemoryObject> object;

@@ -24,16 +24,65 @@ void QtPaintedWidget::set_caption(const QString& caption) {
     update();
 }
 
+void QtPaintedWidget::set_look(const host::ShapeProps& look) {
+    if (look == look_) return;
+    look_ = look;
+    update();
+}
+
+QColor QtPaintedWidget::screen_colour(std::optional<double> stored, const QColor& fallback) const {
+    if (!stored) return fallback;
+    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(*stored));
+    if (!(bits & 0x80000000u)) return QColor(bits & 0xff, (bits >> 8) & 0xff, (bits >> 16) & 0xff);
+    const QPalette& pal = palette();
+    switch (bits & 0xff) {
+        case 5:  // window
+            return pal.color(QPalette::Base);
+        case 6:  // window frame, menu and window texts
+        case 7:
+        case 8:
+            return pal.color(QPalette::WindowText);
+        case 13:
+            return pal.color(QPalette::Highlight);
+        case 9:  // caption and highlighted texts
+        case 14:
+            return pal.color(QPalette::HighlightedText);
+        case 16:  // button shadow
+            return pal.color(QPalette::Dark);
+        case 17:  // grey text
+            return pal.color(QPalette::Disabled, QPalette::Text);
+        case 18:
+            return pal.color(QPalette::ButtonText);
+        case 20:  // button highlight
+            return pal.color(QPalette::Light);
+        case 21:  // 3-D dark shadow
+            return pal.color(QPalette::Shadow);
+        case 22:  // 3-D light
+            return pal.color(QPalette::Midlight);
+        case 23:
+            return pal.color(QPalette::ToolTipText);
+        case 24:
+            return pal.color(QPalette::ToolTipBase);
+        default:  // faces, borders and the rest
+            return pal.color(QPalette::Button);
+    }
+}
+
 void QtPaintedWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
     switch (kind_) {
         case Kind::Line:
-            p.drawLine(a_, b_);
+        case Kind::Shape: {
+            const host::ColourOf colour = [this](std::optional<double> v, const QColor& fallback) {
+                return screen_colour(v, fallback);
+            };
+            if (kind_ == Kind::Line)
+                host::draw_line(p, a_, b_, look_, colour);
+            else
+                host::draw_shape(p, rect(), look_, colour);
             break;
-        case Kind::Shape:
-            p.drawRect(rect().adjusted(0, 0, -1, -1));
-            break;
+        }
         case Kind::Data: {
             const QPalette& pal = palette();
             host::draw_data_bar(p, rect(), label_,

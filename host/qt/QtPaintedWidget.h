@@ -4,6 +4,8 @@
 // of a class the host does not know (a framed box with the class name).
 #include <QWidget>
 
+#include "host/common/ShapeLook.h"
+
 namespace kv::qt {
 
 class QtPaintedWidget : public QWidget {
@@ -13,6 +15,10 @@ class QtPaintedWidget : public QWidget {
     void set_line(QPointF a, QPointF b);
     // The caption a record navigator shows (the others keep their label).
     void set_caption(const QString& caption);
+    // A Shape's or a Line's styles and colours.
+    void set_look(const host::ShapeProps& look);
+    // A colour as the forms runtime stores it, on this screen: a system colour is the palette's.
+    QColor screen_colour(std::optional<double> stored, const QColor& fallback) const;
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -21,6 +27,7 @@ class QtPaintedWidget : public QWidget {
     Kind kind_;
     QString label_;
     QPointF a_, b_;
+    host::ShapeProps look_;
 };
 
 }  // namespace kv::qt
