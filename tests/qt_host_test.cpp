@@ -317,16 +317,19 @@ TEST(QtHost, ShapesAndLinesDrawTheirStyles) {
 }
 
 // A control the form file disables opens disabled (the others enabled), and follows Enabled when
-// the program sets it.
-TEST(QtHost, ControlsFollowEnabled) {
+// the program sets it. The default button is Qt's default.
+TEST(QtHost, EnabledAndTheDefaultButton) {
     test::ScratchDir dir;
     const std::string caption = "      Caption         =   \"&Export\"\r\n";
-    LiveForm run(dir.copy_sample_with("orders.frm", caption,
-                                      caption + "      Enabled         =   0   'False\r\n"));
+    LiveForm run(dir.copy_sample_with(
+        "orders.frm", caption,
+        caption +
+            "      Default         =   -1  'True\r\n      Enabled         =   0   'False\r\n"));
     const auto widget = [&](const char* name) {
         return run.window().widget_of(run.control(name).get());
     };
     ASSERT_TRUE(widget("cmdExport") && widget("txtCustomer"));
+    EXPECT_TRUE(qobject_cast<QPushButton*>(widget("cmdExport"))->isDefault());
     EXPECT_FALSE(widget("cmdExport")->isEnabled());
     EXPECT_TRUE(widget("txtCustomer")->isEnabled());
     run.control("cmdExport")->set("Enabled", true);

@@ -229,6 +229,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         w = b;
     } else if (qt_class == "QPushButton") {
         auto* b = new QPushButton(parent);
+        // The button Enter presses looks it (Qt's style marks its frame).
+        b->setDefault(extra_number(c, "Default") != 0);
         // A graphical button shows its picture beside the caption.
         if (const auto pic = c.picture("Picture"); pic && extra_number(c, "Style") == 1) {
             const QImage image = host::picture_image(*pic);
