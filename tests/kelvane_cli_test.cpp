@@ -364,6 +364,10 @@ TEST(KelvaneCheck, ReportsMessagesAndKeysThatNameNoControl) {
     const auto clean = run({"check", sample("pixels.frm")});
     EXPECT_EQ(clean.status, 0) << clean.out;
     EXPECT_EQ(clean.out, "no findings\n");
+    // Without a resizer there is nothing to check: said so, not "no findings".
+    const auto none = run({"check", sample("cp1252.frm")});
+    EXPECT_EQ(none.status, 0) << none.out;
+    EXPECT_EQ(none.out, "the form has no resizer control: nothing of its set-up to check\n");
 }
 
 // A compiled program shows none of the errors the resizer traps; layout lists them apart from
