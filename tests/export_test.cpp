@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <tuple>
 
 #include "control/SettingsStrings.h"
 #include "control/zokKelvane.h"
@@ -408,6 +409,39 @@ TEST(Export, ScrollBarsAndListsOfTheRuntimeAreWidgets) {
     ASSERT_EQ(items.size(), 4u);
     for (const auto* item : items)
         EXPECT_EQ(checks_values.enumeration(*item, "checkState"), "Unchecked");
+}
+
+// What the controls show as the form opens comes back from the .ui: the scroll bars (across or
+// upright) with their range and place, the option that is on, the combo box's entry or text.
+TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "files.ui").string();
+    const std::string style = "      Style           =   2  'Dropdown List\r\n";
+    const auto text = [](const char* t) {
+        return std::string("      Text            =   \"") + t + "\"\r\n";
+    };
+    // A drop-down list opens on the entry its Text names.
+    export_form_file(dir.copy_sample_with("files.frm", style, style + text("Documents")), ui, {});
+    FormRun run = run_ui(ui);
+    auto& f = *run.form;
+    EXPECT_EQ(f.control("cboWhere")->get("Text"), Value("Documents"));
+    EXPECT_EQ(f.control("vsbDetail")->class_name(), "VScrollBar");
+    EXPECT_EQ(f.control("hsbZoom")->class_name(), "HScrollBar");
+    const auto bar = f.control("vsbDetail");
+    EXPECT_EQ(std::tuple(to_double(bar->get("Min")), to_double(bar->get("Max")),
+                         to_double(bar->get("Value")), to_double(bar->get("LargeChange"))),
+              std::tuple(0.0, 100.0, 40.0, 10.0));
+    EXPECT_TRUE(to_bool(f.control("optScope_0")->get("Value")));
+    EXPECT_FALSE(to_bool(f.control("optScope_1")->get("Value")));
+
+    // A combo box to type into, without entries, keeps the text typed.
+    const std::string typed = dir.copy_sample_with("files.frm", style, text("Elsewhere"));
+    std::string t = test::slurp(typed);
+    const std::string list = "      List            =   \"files.frx\":0000\r\n";
+    t.erase(t.find(list), list.size());
+    test::spit(typed, t);
+    export_form_file(typed, ui, {});
+    EXPECT_EQ(run_ui(ui).form->control("cboWhere")->get("Text"), Value("Elsewhere"));
 }
 
 // A drive list is a drop-down list (its drives are the user's machine's); the record navigator has

@@ -57,6 +57,12 @@ TEST(QtClasses, AWidgetStandsForTheFirstKnownClassOfItsChain) {
         EXPECT_EQ(of.borderless, c.borderless);
         EXPECT_EQ(of.known, c.known);
     }
+    // A scroll bar is upright unless it lies across; the two come back as they are shown.
+    const Chain bar{"QScrollBar", "QAbstractSlider", "QWidget"};
+    EXPECT_EQ(forms_class_for(bar).forms_class, "VScrollBar");
+    EXPECT_EQ(forms_class_for(bar, true).forms_class, "HScrollBar");
+    for (const char* cls : {"HScrollBar", "VScrollBar"})
+        EXPECT_EQ(forms_class_for({qt_class_for(cls).qt_class}, cls[0] == 'H').forms_class, cls);
 }
 
 // Every widget the host shows a control with is read back as a control of that class.

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <filesystem>
@@ -386,6 +387,24 @@ TEST(QtExample, AnAdoptedComboBoxKeepsItsOwnHeight) {
     window.resize(800, 600);
     settle();
     EXPECT_EQ(combo->geometry(), QRect(20, 20, 400, own));
+}
+
+// An application's scroll bars are the runtime's, across or upright as they lie.
+TEST(QtExample, AdoptedScrollBarsAreTheRuntimesAsTheyLie) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    auto* across = new QScrollBar(Qt::Horizontal, &window);
+    across->setGeometry(10, 270, 380, 20);
+    auto* upright = new QScrollBar(Qt::Vertical, &window);
+    upright->setGeometry(370, 10, 20, 250);
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.show();
+    const auto form = qt::QtHost::installed().find_form("Form1");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->control(resizer.name_of(*across))->class_name(), "HScrollBar");
+    EXPECT_EQ(form->control(resizer.name_of(*upright))->class_name(), "VScrollBar");
 }
 
 // An exported form's widgets carry the form file's exact font size beside Designer's whole

@@ -39,7 +39,7 @@ struct Adopted {
     bool only_itself = false;  // matches the widget's own class only, not a base of it
 };
 // Designer's own widgets are named too, so that a class name alone (a .ui file's) is enough.
-constexpr std::array<Adopted, 18> kAdopted{{
+constexpr std::array<Adopted, 19> kAdopted{{
     {"QGroupBox", "Frame", true},
     {"QLineEdit", "TextBox"},
     {"QPlainTextEdit", "TextBox", false, true},
@@ -56,6 +56,7 @@ constexpr std::array<Adopted, 18> kAdopted{{
     {"QToolButton", "CommandButton"},
     {"QCommandLinkButton", "CommandButton"},
     {"QAbstractButton", "CommandButton"},
+    {"QScrollBar", "VScrollBar"},  // an HScrollBar when it lies across
     {"QWidget", "PictureBox", true, false, true},
     {"QFrame", "PictureBox", true, false, true},
 }};
@@ -79,12 +80,13 @@ QtShown qt_class_for(std::string_view forms_class, bool multi_line) {
     return {QtShow::Painted, {}};
 }
 
-FormsClassOf forms_class_for(const std::vector<std::string_view>& chain) {
+FormsClassOf forms_class_for(const std::vector<std::string_view>& chain, bool across) {
     for (size_t i = 0; i < chain.size(); ++i) {
         for (const Adopted& a : kAdopted) {
             if (a.qt_class != chain[i] || (a.only_itself && i != 0)) continue;
             FormsClassOf out;
             out.forms_class = a.forms_class;
+            if (across && out.forms_class == "VScrollBar") out.forms_class = "HScrollBar";
             out.holds_children = a.holds;
             out.multi_line = a.multi_line;
             out.borderless = a.only_itself;

@@ -39,8 +39,8 @@ struct FormsClassOf {
 // first and QWidget last (a QMetaObject's className() up its superClass() chain). Designer's
 // own widget classes are known by name, so a .ui file's class name alone is enough for them. A
 // plain QWidget or QFrame is a container only as itself, not as a base class (a QTreeView is not
-// a PictureBox).
-FormsClassOf forms_class_for(const std::vector<std::string_view>& chain);
+// a PictureBox). A scroll bar is a VScrollBar, or an HScrollBar when it lies `across`.
+FormsClassOf forms_class_for(const std::vector<std::string_view>& chain, bool across = false);
 
 // A label's caption as Qt is to show it: with UseMnemonic off every ampersand is text, which Qt
 // says by doubling it; otherwise "&N" underlines the N (Qt does so for a label with a buddy).

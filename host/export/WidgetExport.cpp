@@ -66,6 +66,22 @@ void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
     color.add("blue", std::to_string((bgr >> 16) & 0xff));
 }
 
+// What a combo box shows as it opens: the entry its Text names (Qt's builder picks it once the
+// entries are in), or with no entries the text typed into it (an entry added later would take
+// its place).
+void export_combo_text(mem::MemoryObject& c, ui::UiNode& w) {
+    const std::string text = text_or(c, "Text");
+    if (text.empty()) return;
+    mem::ListItems* list = c.list_items();
+    const size_t count = list ? list->count() : 0;
+    for (size_t i = 0; i < count; ++i)
+        if (list->item(static_cast<int>(i)) == text) {
+            w.number_property("currentIndex", static_cast<long long>(i));
+            return;
+        }
+    if (count == 0 && number_or(c, "Style", 0) != 2) w.string_property("currentText", text);
+}
+
 }  // namespace
 
 ExportFont WidgetExport::font_of(mem::MemoryObject& c) const {
@@ -355,6 +371,7 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
                 item.string_property("text", list->item(static_cast<int>(i)));
                 if (checks) item.enum_property("checkState", "Unchecked");
             }
+        if (cls == "ComboBox") export_combo_text(c, w);
     } else if (qt_class == "QFrame" && cls == "PictureBox") {
         if (number_or(c, "BorderStyle", 1) != 0) {
             // As the Qt host draws a picture box's border.

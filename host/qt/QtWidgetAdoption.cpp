@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLayout>
 #include <QMetaObject>
+#include <QScrollBar>
 #include <QVariant>
 #include <cctype>
 #include <cmath>
@@ -130,7 +131,9 @@ class Builder {
 }  // namespace
 
 host::FormsClassOf adopted_class(const QWidget& w) {
-    host::FormsClassOf of = host::forms_class_for(class_chain(w));
+    const auto* bar = qobject_cast<const QScrollBar*>(&w);
+    host::FormsClassOf of =
+        host::forms_class_for(class_chain(w), bar && bar->orientation() == Qt::Horizontal);
     // A panel whose widgets a QLayout places is one control: its layout keeps its inside.
     if (w.layout()) of.holds_children = false;
     return of;

@@ -200,7 +200,9 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     if (host::qt_class_is_bar(chain) || in_chain(uc, kResizerWidgetClass) ||
         (object_name && object_name->rfind("qt_", 0) == 0))
         return;
-    host::FormsClassOf of = host::forms_class_for(chain);
+    // Designer's scroll bars say how they lie (a QScrollBar is made upright).
+    const bool across = values_.enumeration(w, "orientation").value_or("") == "Qt::Horizontal";
+    host::FormsClassOf of = host::forms_class_for(chain, across);
     std::vector<const UiElement*> inner;
     widgets_in(w, inner);
     const bool has_layout = w.child("layout") != nullptr;
@@ -283,10 +285,32 @@ void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std
         c.set_raw("Text", values_.string(w, "text").value_or(""));
     } else if (w.property("plainText")) {
         c.set_raw("Text", *values_.string(w, "plainText"));
+    } else if (const auto text = values_.string(w, "currentText");
+               text && c.class_name() == "ComboBox") {
+        c.set_raw("Text", *text);
+    }
+    // What the widget shows as it opens: a box ticked, a scroll bar's range and place.
+    const std::string& cls = c.class_name();
+    if (cls == "CheckBox" || cls == "OptionButton") {
+        if (values_.boolean(w, "checked").value_or(false))
+            c.set_raw("Value", cls == "CheckBox" ? Value(1.0) : Value(true));
+    } else if (cls == "HScrollBar" || cls == "VScrollBar") {
+        const std::pair<const char*, const char*> kBar[] = {{"minimum", "Min"},
+                                                            {"maximum", "Max"},
+                                                            {"value", "Value"},
+                                                            {"singleStep", "SmallChange"},
+                                                            {"pageStep", "LargeChange"}};
+        for (const auto& [qt, forms] : kBar)
+            if (const auto n = values_.number(w, qt)) c.set_raw(forms, static_cast<double>(*n));
     }
     if (mem::ListItems* list = c.list_items()) {
         for (const UiElement* item : w.children_named("item"))
             list->add(values_.string(*item, "text").value_or(""));
+        // A combo box opens on the entry Designer chose.
+        if (const auto at = values_.number(w, "currentIndex");
+            at && c.class_name() == "ComboBox" && *at >= 0 &&
+            *at < static_cast<long long>(list->count()))
+            c.set_raw("Text", list->item(static_cast<int>(*at)));
     }
 }
 
