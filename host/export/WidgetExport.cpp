@@ -161,14 +161,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     if (shown.how == host::QtShow::None) return;
     // Where it stands in the widget it sits in: a container's inside starts past its border.
     const auto holder = c.container_object();
-    double ix = 0, iy = 0;
-    if (holder && !holder->is_form()) {
-        const auto outer = holder->container_object();
-        ix = holder->client_origin_x_twips() -
-             ((outer ? outer->client_origin_x_twips() : 0) + holder->rect_twips().left);
-        iy = holder->client_origin_y_twips() -
-             ((outer ? outer->client_origin_y_twips() : 0) + holder->rect_twips().top);
-    }
+    const auto [ix, iy] =
+        holder && !holder->is_form() ? holder->inner_offset_twips() : std::pair<double, double>{};
     std::string qt_class(shown.qt_class);
     bool placeholder = false;
     const char* orientation = nullptr;
@@ -378,6 +372,10 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
             w.enum_property("frameShape", "QFrame::Panel");
             w.enum_property("frameShadow", "QFrame::Sunken");
             w.number_property("lineWidth", 2);
+            // Its controls stand inside the border and follow the room inside it, as on the
+            // form; a Qt frame's children start at its outer corner, so the resizer is told.
+            w.number_property("BorderStyle", 1, true);
+            if (number_or(c, "Appearance", 1) == 0) w.number_property("Appearance", 0, true);
         }
     } else if (qt_class == "QScrollBar") {
         // Designer's scroll bar runs from its minimum up; a bar whose Min is above its Max runs

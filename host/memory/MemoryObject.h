@@ -170,6 +170,10 @@ class alignas(64) MemoryObject : public HostObject,
     // The client origin of this object in its form's client coordinates, in twips.
     double client_origin_x_twips() const;
     double client_origin_y_twips() const;
+    // Where the inner area starts from the object's own corner (a picture box's border), twips.
+    std::pair<double, double> inner_offset_twips() const {
+        return {border_twips_x(), border_twips_y()};
+    }
     // Twips per scale unit of this container on each axis (ScaleMode, or the user scale).
     double twips_per_scale_unit_x() const;
     double twips_per_scale_unit_y() const;

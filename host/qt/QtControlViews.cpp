@@ -112,11 +112,7 @@ host::ShapeProps shape_props(mem::MemoryObject& c) {
 }  // namespace
 
 std::pair<double, double> QtControlViews::inner_offset_twips(const mem::MemoryObject& c) {
-    if (c.is_form()) return {0, 0};
-    const mem::MemoryObject* outer = c.holder();
-    const double ox = (outer ? outer->client_origin_x_twips() : 0) + c.rect_twips().left;
-    const double oy = (outer ? outer->client_origin_y_twips() : 0) + c.rect_twips().top;
-    return {c.client_origin_x_twips() - ox, c.client_origin_y_twips() - oy};
+    return c.is_form() ? std::pair<double, double>{} : c.inner_offset_twips();
 }
 
 QtControlViews::~QtControlViews() {
@@ -376,6 +372,12 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
     v.adopted = true;
     v.looks.font_size = try_num(*c, Prop::FontSize).value_or(-1);
     v.looks.pointer = try_num(*c, Prop::MousePointer).value_or(0);
+    // Each control's font size is its own, scaled by the resizer control by control: a
+    // container's scaled font must not reach the widgets in it through Qt's inheritance.
+    if (QFont f = widget.font(); f.pointSizeF() > 0) {
+        f.setPointSizeF(f.pointSizeF());
+        widget.setFont(f);
+    }
     watch(*c, widget);
 }
 

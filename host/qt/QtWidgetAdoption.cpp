@@ -80,7 +80,12 @@ class Builder {
         const host::FormsClassOf of = adopted_class(w);
         const std::string& cls = of.forms_class;
         auto c = form_.add_control(cls, name_for(w, cls), container);
-        if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
+        // The widget's own frame, unless an exported form's picture box says it has the
+        // runtime's border (its controls then stand inside it).
+        const bool bordered = of.borderless && w.property("BorderStyle").toInt() == 1;
+        if (of.borderless) c->set_raw("BorderStyle", bordered ? 1.0 : 0.0);
+        if (bordered && w.property("Appearance").isValid() && w.property("Appearance").toInt() == 0)
+            c->set_raw("Appearance", 0.0);
         // A list box shows whole lines only where it says so (an exported form file's does).
         if (cls == "ListBox") c->set_raw("IntegralHeight", w.property("IntegralHeight").toBool());
         if (of.multi_line) c->set_raw("MultiLine", true);
@@ -96,8 +101,11 @@ class Builder {
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
         // A combo box of the application's keeps the height its style gives it.
         if (qobject_cast<QComboBox*>(&w)) c->set_fixed_height_twips(w.sizeHint().height() * ty);
+        // Qt places a child from its parent's outer corner, the form from inside its border.
+        const auto [ix, iy] =
+            container ? container->inner_offset_twips() : std::pair<double, double>{};
         const QRect g = w.geometry();
-        c->set_rect_twips({g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty});
+        c->set_rect_twips({g.x() * tx - ix, g.y() * ty - iy, g.width() * tx, g.height() * ty});
         controls_.emplace_back(c, &w);
         if (of.holds_children)
             for (QWidget* child : child_widgets(w)) add(*child, c);

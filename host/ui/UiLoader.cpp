@@ -228,7 +228,12 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         c = form_->add_control(of.forms_class, name_for(w, of.forms_class), container);
         point_size = font_size(w, point_size);
         set_properties(*c, w, uc.chain.empty() ? std::string() : uc.chain.front(), point_size);
-        if (of.borderless) c->set_raw("BorderStyle", 0.0);  // the widget's own frame
+        // The widget's own frame, unless an exported form says its picture box has the
+        // runtime's border (its controls then stand inside it).
+        const bool bordered = of.borderless && values_.number(w, "BorderStyle").value_or(0) == 1;
+        if (of.borderless) c->set_raw("BorderStyle", bordered ? 1.0 : 0.0);
+        if (bordered && values_.number(w, "Appearance").value_or(1) == 0)
+            c->set_raw("Appearance", 0.0);
         // A list box sizes itself to whole lines only where the form says so (an exported
         // form file's list box); bars on the form's edges likewise.
         if (of.forms_class == "ListBox")
@@ -241,7 +246,11 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         const UiRect g = values_.rect(w, "geometry").value_or(UiRect{0, 0, 100, 30});
         // A combo box keeps the height it was given.
         if (of.forms_class == "ComboBox") c->set_fixed_height_twips(g.height * ty);
-        c->set_rect_twips({g.x * tx, g.y * ty, g.width * tx, g.height * ty});
+        // Qt places a child from its parent's outer corner, the form from the inside of its
+        // border.
+        const auto [ix, iy] =
+            container ? container->inner_offset_twips() : std::pair<double, double>{};
+        c->set_rect_twips({g.x * tx - ix, g.y * ty - iy, g.width * tx, g.height * ty});
     } catch (const Error& e) {
         throw UiError(doc_.path, w.line,
                       "the forms host refused widget " + quoted(w) + " (" + class_of(w) +
