@@ -434,6 +434,11 @@ TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
     EXPECT_TRUE(to_bool(f.control("optScope_0")->get("Value")));
     EXPECT_FALSE(to_bool(f.control("optScope_1")->get("Value")));
 
+    // Without a Text the list shows no entry, where Qt would show the first.
+    export_form_file(test::data_dir() + "/files.frm", ui, {});
+    const Exported none(ui);
+    EXPECT_EQ(ui::UiValues(none.doc).number(*none.by_name.at("cboWhere"), "currentIndex"), -1);
+
     // A combo box to type into, without entries, keeps the text typed.
     const std::string typed = dir.copy_sample_with("files.frm", style, text("Elsewhere"));
     std::string t = test::slurp(typed);

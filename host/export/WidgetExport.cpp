@@ -67,19 +67,21 @@ void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
 }
 
 // What a combo box shows as it opens: the entry its Text names (Qt's builder picks it once the
-// entries are in), or with no entries the text typed into it (an entry added later would take
-// its place).
+// entries are in), else none, where Qt would show the first (the runtime shows the Text, empty
+// or typed; with no entries the text typed into it is kept).
 void export_combo_text(mem::MemoryObject& c, ui::UiNode& w) {
     const std::string text = text_or(c, "Text");
-    if (text.empty()) return;
     mem::ListItems* list = c.list_items();
     const size_t count = list ? list->count() : 0;
-    for (size_t i = 0; i < count; ++i)
+    for (size_t i = 0; i < count && !text.empty(); ++i)
         if (list->item(static_cast<int>(i)) == text) {
             w.number_property("currentIndex", static_cast<long long>(i));
             return;
         }
-    if (count == 0 && number_or(c, "Style", 0) != 2) w.string_property("currentText", text);
+    if (count > 0)
+        w.number_property("currentIndex", -1);
+    else if (!text.empty() && number_or(c, "Style", 0) != 2)
+        w.string_property("currentText", text);
 }
 
 }  // namespace
