@@ -421,7 +421,13 @@ TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
         return std::string("      Text            =   \"") + t + "\"\r\n";
     };
     // A drop-down list opens on the entry its Text names.
-    export_form_file(dir.copy_sample_with("files.frm", style, style + text("Documents")), ui, {});
+    const std::string label = "      Caption         =   \"&Named:\"\r\n";
+    const std::string frm = dir.copy_sample_with("files.frm", style, style + text("Documents"));
+    std::string t = test::slurp(frm);
+    t.replace(t.find(label), label.size(),
+              label + "      Alignment       =   1  'Right Justify\r\n");
+    test::spit(frm, t);
+    export_form_file(frm, ui, {});
     FormRun run = run_ui(ui);
     auto& f = *run.form;
     EXPECT_EQ(f.control("cboWhere")->get("Text"), Value("Documents"));
@@ -431,6 +437,7 @@ TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
     EXPECT_EQ(std::tuple(to_double(bar->get("Min")), to_double(bar->get("Max")),
                          to_double(bar->get("Value")), to_double(bar->get("LargeChange"))),
               std::tuple(0.0, 100.0, 40.0, 10.0));
+    EXPECT_EQ(to_double(f.control("lblPattern")->get("Alignment")), 1.0);
     EXPECT_TRUE(to_bool(f.control("optScope_0")->get("Value")));
     EXPECT_FALSE(to_bool(f.control("optScope_1")->get("Value")));
 
@@ -441,7 +448,7 @@ TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
 
     // A combo box to type into, without entries, keeps the text typed.
     const std::string typed = dir.copy_sample_with("files.frm", style, text("Elsewhere"));
-    std::string t = test::slurp(typed);
+    t = test::slurp(typed);
     const std::string list = "      List            =   \"files.frx\":0000\r\n";
     t.erase(t.find(list), list.size());
     test::spit(typed, t);

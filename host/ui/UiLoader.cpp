@@ -290,6 +290,11 @@ void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std
         const char* caption = qt_class == "QGroupBox" ? "title" : "text";
         c.set_raw("Caption", values_.string(w, caption).value_or(""));
     }
+    // A label's text across it: Alignment 1 right, 2 centred.
+    if (const auto a = values_.enumeration(w, "alignment"); a && c.class_name() == "Label") {
+        if (a->find("Qt::AlignRight") != std::string::npos) c.set_raw("Alignment", 1.0);
+        if (a->find("Qt::AlignHCenter") != std::string::npos) c.set_raw("Alignment", 2.0);
+    }
     if (qt_class == "QLineEdit") {
         c.set_raw("Text", values_.string(w, "text").value_or(""));
     } else if (w.property("plainText")) {
