@@ -26,12 +26,15 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <tuple>
 
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
+#include "harness/FormFile.h"
 #include "host/qt/QtPaintHold.h"
 #include "host/qt/QtPictureView.h"
 #include "host/qt/QtUserInput.h"
@@ -286,6 +289,40 @@ TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
     qt::QtHost::installed().sync();
     EXPECT_FALSE(option(0)->isChecked());
     EXPECT_TRUE(option(1)->isChecked());
+}
+
+// A Designer form's spin box and slider are themselves in a live form, with the .ui's values
+// (a value the file gives before its range included).
+TEST(QtHost, DesignerWidgetsWithoutAFormsClassAreThemselves) {
+    test::ScratchDir dir;
+    const std::string ui = (dir.path() / "spin.ui").string();
+    spit(ui, R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0"><class>Spin</class><widget class="QWidget" name="Spin">
+ <property name="geometry"><rect><x>0</x><y>0</y><width>300</width><height>100</height></rect></property>
+ <widget class="QSpinBox" name="spnCount">
+  <property name="geometry"><rect><x>10</x><y>10</y><width>100</width><height>24</height></rect></property>
+  <property name="value"><number>420</number></property>
+  <property name="maximum"><number>500</number></property>
+ </widget>
+ <widget class="QSlider" name="sldLevel">
+  <property name="geometry"><rect><x>10</x><y>50</y><width>200</width><height>22</height></rect></property>
+  <property name="orientation"><enum>Qt::Horizontal</enum></property>
+  <property name="value"><number>30</number></property>
+ </widget>
+</widget></ui>
+)");
+    app::FormFile file(ui, "");
+    auto session = make_session(true, "");
+    session->load(file);
+    session->show();
+    auto& window = *qt::QtHost::installed().find_window(&session->form());
+    auto* spin =
+        qobject_cast<QSpinBox*>(window.widget_of(session->form().control("spnCount").get()));
+    auto* slider =
+        qobject_cast<QSlider*>(window.widget_of(session->form().control("sldLevel").get()));
+    ASSERT_TRUE(spin && slider);
+    EXPECT_EQ(std::tuple(spin->maximum(), spin->value()), std::tuple(500, 420));
+    EXPECT_EQ(std::tuple(slider->orientation(), slider->value()), std::tuple(Qt::Horizontal, 30));
 }
 
 // Shapes and lines draw as their styles ask: a dotted grey border, an opaque back, a line's

@@ -46,6 +46,11 @@ FormsClassOf forms_class_for(const std::vector<std::string_view>& chain, bool ac
 // says by doubling it; otherwise "&N" underlines the N (Qt does so for a label with a buddy).
 std::string qt_label_text(std::string caption, bool use_mnemonic);
 
+// A .ui widget of one of Designer's classes that no forms class stands for keeps its plain
+// properties in its control, each named with this prefix ("qt:maximum"), for the Qt host to
+// give the widget it makes of that class.
+inline constexpr std::string_view kQtPropertyPrefix = "qt:";
+
 // Widgets that are never controls: the window's bars (menu bar, status bar, tool bars), by the
 // same chain.
 bool qt_class_is_bar(const std::vector<std::string_view>& chain);

@@ -23,6 +23,7 @@
 #include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
+#include "host/qt/QtDesignerWidgets.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
@@ -161,6 +162,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     if (shown.how == host::QtShow::Painted) {
         if (auto tabs = tab_set(c)) {
             w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
+        } else if (QWidget* own = make_designer_widget(c, parent)) {
+            w = own;
         } else {
             const auto kind = cls == "Line"    ? QtPaintedWidget::Kind::Line
                               : cls == "Shape" ? QtPaintedWidget::Kind::Shape
