@@ -352,6 +352,51 @@ void ControlPainter::draw_form_control(const ControlState& c) {
             }
         }
         text(r.adjusted(d + 4, 0, 0, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter);
+    } else if (t == "QSpinBox" || t == "QDoubleSpinBox" || t == "QDateEdit" || t == "QTimeEdit" ||
+               t == "QDateTimeEdit") {
+        // Designer's spin boxes: the value, and the step buttons at the right end.
+        sunken(r, kWindow);
+        const double side = std::min(16.0, r.width() / 3);
+        const QRectF up(r.right() - side, r.top() + 1, side - 1, (r.height() - 2) / 2);
+        const QRectF down = up.translated(0, up.height());
+        for (const QRectF& b : {up, down}) p_.fillRect(b, kFace);
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(kDark);
+        const double a = std::max(1.5, std::min(side, up.height()) / 4);
+        for (const auto& [b, way] : {std::pair(up, -1.0), std::pair(down, 1.0)}) {
+            const QPointF m = b.center();
+            p_.drawPolygon(QPolygonF({m + QPointF(-a, -way * a / 2), m + QPointF(a, -way * a / 2),
+                                      m + QPointF(0, way * a / 2)}));
+        }
+        p_.setBrush(Qt::NoBrush);
+        if (c.value)
+            text(r.adjusted(4, 0, -side - 2, 0), QString::number(*c.value).toStdString(),
+                 Qt::AlignLeft | Qt::AlignVCenter, false);
+    } else if (t == "QSlider") {
+        // A groove along it and the handle where the value stands (Qt's default range 0 to 99).
+        const double min = c.min.value_or(0), max = c.max.value_or(99);
+        const double at =
+            max == min ? 0 : std::clamp((c.value.value_or(min) - min) / (max - min), 0.0, 1.0);
+        const double handle = 10;
+        if (c.across) {
+            p_.fillRect(QRectF(r.left(), r.center().y() - 2, r.width(), 4), kShadow);
+            raised(QRectF(r.left() + at * (r.width() - handle), r.top(), handle, r.height()));
+        } else {
+            p_.fillRect(QRectF(r.center().x() - 2, r.top(), 4, r.height()), kShadow);
+            raised(QRectF(r.left(), r.bottom() - handle - at * (r.height() - handle), r.width(),
+                          handle));
+        }
+    } else if (t == "QProgressBar") {
+        // Filled as far as the value goes, its share written on it (Qt's range 0 to 100).
+        sunken(r, kWindow);
+        const double min = c.min.value_or(0), max = c.max.value_or(100);
+        if (c.value && *c.value >= min && max > min) {
+            const double share = std::min(1.0, (*c.value - min) / (max - min));
+            p_.fillRect(QRectF(r.left() + 1, r.top() + 1, (r.width() - 2) * share, r.height() - 2),
+                        kHighlight);
+            text(r, std::to_string(static_cast<int>(std::lround(share * 100))) + "%",
+                 Qt::AlignCenter, false);
+        }
     } else {
         // Controls of other libraries: a labelled box (at the top when it holds controls).
         p_.fillRect(r, QColor(232, 236, 244));

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "engine/HostAccess.h"
+#include "host/common/QtClasses.h"
 #include "host/memory/MemoryObject.h"
 
 namespace kv::app {
@@ -109,10 +110,24 @@ void read_form_entries(mem::MemoryObject& c, ControlState& st) {
             st.items.push_back(list->item(static_cast<int>(i)));
     if (c.class_name() == "CheckBox" || c.class_name() == "OptionButton")
         st.value = named_num(c, "Value");
-    if (c.class_name() != "HScrollBar" && c.class_name() != "VScrollBar") return;
-    st.min = named_num(c, "Min");
-    st.max = named_num(c, "Max");
-    st.value = named_num(c, "Value");
+    if (c.class_name() == "HScrollBar" || c.class_name() == "VScrollBar") {
+        st.min = named_num(c, "Min");
+        st.max = named_num(c, "Max");
+        st.value = named_num(c, "Value");
+        return;
+    }
+    // A Designer widget no forms class stands for: its range, value and lie, as the .ui says.
+    const auto own = [&](const char* name) {
+        return named_num(c, (std::string(host::kQtPropertyPrefix) + name).c_str());
+    };
+    if (const auto v = own("value")) {
+        st.min = own("minimum");
+        st.max = own("maximum");
+        st.value = v;
+    }
+    if (const auto o = try_named(c, (std::string(host::kQtPropertyPrefix) + "orientation").c_str()))
+        st.across = std::holds_alternative<std::string>(*o) &&
+                    std::get<std::string>(*o) == "Qt::Horizontal";
 }
 
 // Where a control on a tab control shows: the designer's parked controls further right, and

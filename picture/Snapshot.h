@@ -48,6 +48,7 @@ struct ControlState {
     // What the controls of a property page show (value and items also a form's scroll bars and
     // lists).
     std::optional<double> fore_color, value, min, max;
+    bool across = false;  // a Designer slider that lies across (Qt's lie upright)
     bool enabled = true;
     std::string picture, tool_tip;
     std::vector<std::string> items;  // list and combo entries

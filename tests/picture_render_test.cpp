@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "frm_test_util.h"
+#include "harness/FormFile.h"
 #include "harness/Session.h"
 #include "host/frm/FrmReader.h"
 #include "host/frm/FrxPicture.h"
@@ -330,6 +331,50 @@ TEST(PictureRender, ADisabledControlsTextIsGrey) {
                                           caption + "      Enabled         =   0   'False\r\n"),
                      dir)),
         120);
+}
+
+// A Designer form's progress bar is filled as far as its value goes, its slider's handle stands
+// where its value is.
+TEST(PictureRender, DesignerWidgetsShowTheirValues) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "bars.ui").string();
+    spit(ui, R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0"><class>Bars</class><widget class="QWidget" name="Bars">
+ <property name="geometry"><rect><x>0</x><y>0</y><width>300</width><height>100</height></rect></property>
+ <widget class="QProgressBar" name="prgDone">
+  <property name="geometry"><rect><x>0</x><y>10</y><width>200</width><height>20</height></rect></property>
+  <property name="value"><number>25</number></property>
+ </widget>
+ <widget class="QSlider" name="sldLevel">
+  <property name="geometry"><rect><x>0</x><y>50</y><width>200</width><height>20</height></rect></property>
+  <property name="orientation"><enum>Qt::Horizontal</enum></property>
+  <property name="maximum"><number>100</number></property>
+  <property name="value"><number>100</number></property>
+ </widget>
+</widget></ui>
+)");
+    FormFile file(ui, "");
+    Session session("");
+    session.load(file);
+    session.show();
+    Drawn d;
+    d.shot = session.snapshot();
+    const std::string png = (dir.path() / "bars.png").string();
+    std::string error;
+    ASSERT_TRUE(render_picture(d.shot, 15, png, error)) << error;
+    d.image.load(QString::fromStdString(png));
+    const auto blue = [&](double x, double y) {
+        return qBlue(d.at(x, y)) > 150 && qRed(d.at(x, y)) < 100;
+    };
+    EXPECT_TRUE(blue(300, 200)) << "a quarter filled";
+    EXPECT_FALSE(blue(1500, 200));
+    // The handle at the right end: raised there, the groove alone at the left.
+    const auto& s = d["sldLevel"];
+    const double mid = s.abs_top + s.abs_height / 2;
+    EXPECT_NE(d.at(s.abs_left + s.abs_width - 60, s.abs_top + 30),
+              d.at(s.abs_left + 60, s.abs_top + 30));
+    EXPECT_EQ(d.at(s.abs_left + 60, mid - 45), d.at(s.abs_left + 60, s.abs_top + 15))
+        << "no handle";
 }
 
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
