@@ -46,7 +46,7 @@ bench-count: build
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 		-DKV_FUZZ=ON -DKV_BUILD_TESTS=OFF -DKV_BUILD_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target form_file_fuzz settings_fuzz store_fuzz roundtrip_fuzz \
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target form_file_fuzz ui_form_fuzz settings_fuzz store_fuzz roundtrip_fuzz \
 		make_seeds
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 

@@ -1,5 +1,7 @@
 // Writes the fuzz targets' seed inputs from the sample forms of the given folders:
 //   OUT/form_file/NAME   the .frm, a NUL byte and its .frx (when it has one)
+//   OUT/ui_form/NAME     a Qt Designer form (.ui): one found as it is, and each form file's
+//                        exported
 //   OUT/roundtrip/NAME-P the .frm, a NUL byte, its .frx, a NUL byte, then a property chosen by
 //                        the byte P and a value for it
 //   OUT/settings/NAME    the resizer's ControlSettings, a NUL byte and its PaneSettings
@@ -12,6 +14,7 @@
 #include <sstream>
 
 #include "harness/DemoForm.h"
+#include "host/export/FormFileExport.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmLoader.h"
 #include "host/frm/FrmReader.h"
@@ -79,13 +82,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path out = argv[1];
-    for (const char* sub : {"form_file", "settings", "store", "roundtrip"})
+    for (const char* sub : {"form_file", "ui_form", "settings", "store", "roundtrip"})
         fs::create_directories(out / sub);
     settings_seeds(out, "demo", app::demo_control_settings(), app::demo_pane_settings());
     int count = 0;
     for (int a = 2; a < argc; ++a) {
         for (const auto& entry : fs::directory_iterator(argv[a])) {
             const auto& path = entry.path();
+            if (path.extension() == ".ui") {
+                spit(out / "ui_form" / path.stem(), slurp(path));
+                ++count;
+                continue;
+            }
             if (path.extension() != ".frm") continue;
             const std::string stem = path.stem().string();
             auto frx = path;
@@ -93,6 +101,14 @@ int main(int argc, char** argv) {
             std::string seed = slurp(path);
             if (fs::exists(frx)) seed += nul() + slurp(frx);
             spit(out / "form_file" / stem, seed);
+            try {
+                const fs::path ui = out / "exported" / (stem + ".ui");
+                fs::create_directories(ui.parent_path());
+                exporter::export_form_file(path.string(), ui.string(), {});
+                spit(out / "ui_form" / ("exported-" + stem), slurp(ui));
+            } catch (const frm::FrmError& e) {
+                std::cerr << e.what() << "\n";
+            }
             // The round trip writes the pair as R.frm and R.frx: the references follow.
             const std::string pair = renamed_frx(slurp(path), stem + ".frx", "R.frx") + nul() +
                                      (fs::exists(frx) ? slurp(frx) : "") + nul();

@@ -8,10 +8,11 @@ seconds=${2:-60}
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bin="$build/bin"
 "$bin/make_seeds" "$build/seeds" "$root/tests/data" "$root/docs" "$root/fuzz/regressions" \
+    "$root/apps/qt_designer_example" \
     >/dev/null || exit 2
 mkdir -p "$build/logs" "$build/artifacts"
 failed=0
-for target in form_file_fuzz settings_fuzz store_fuzz roundtrip_fuzz; do
+for target in form_file_fuzz ui_form_fuzz settings_fuzz store_fuzz roundtrip_fuzz; do
     name=${target%_fuzz}
     mkdir -p "$build/corpus/$name"
     log="$build/logs/$name.log"

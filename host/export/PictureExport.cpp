@@ -85,8 +85,9 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
 void PictureExport::note_unused(mem::MemoryObject& object, const std::vector<std::string>& used) {
     const std::string owner = object.is_form() ? object.name() : ctx_.names.of(object);
     for (const auto& [property, pic] : object.pictures()) {
+        const std::string& name = property;  // a lambda may not name a structured binding
         if (!pic || std::any_of(used.begin(), used.end(),
-                                [&](const std::string& u) { return host::iequal(u, property); }))
+                                [&](const std::string& u) { return host::iequal(u, name); }))
             continue;
         ctx_.report.notes.push_back(owner + "." + property +
                                     ": no property of its widget shows this picture: left out");
