@@ -456,6 +456,28 @@ TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
     EXPECT_EQ(run_ui(ui).form->control("cboWhere")->get("Text"), Value("Elsewhere"));
 }
 
+// A shape's border and back become its frame's style sheet: dots in its colour, an opaque back,
+// and a round kind rounded.
+TEST(Export, ShapesKeepTheirLookInAStyleSheet) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "preview.ui").string();
+    const std::string at = "      Height          =   495\r\n      Left            =   120\r\n";
+    export_form_file(
+        dir.copy_sample_with("preview.frm", at, "      Shape           =   2  'Oval\r\n" + at), ui,
+        {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const auto style = [&](const char* name) {
+        return values.string(*e.by_name.at(name), "styleSheet").value_or("");
+    };
+    EXPECT_EQ(style("shpMargin"), "QFrame { border: 1px dotted #808080; }");
+    EXPECT_EQ(style("shpHighlight"),
+              "QFrame { border: 1px solid palette(window-text); background-color: #ffffc0; }");
+    // 495 twips are 33 pixels: a radius of half that.
+    EXPECT_EQ(style("shpZoom"),
+              "QFrame { border: 1px solid palette(window-text); border-radius: 16px; }");
+}
+
 // A drive list is a drop-down list (its drives are the user's machine's); the record navigator has
 // no widget in Qt: a placeholder keeps its place on the form's bottom edge.
 TEST(Export, ADriveListIsADropDownListARecordNavigatorAPlaceholder) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "control/zokKelvane.h"
@@ -82,6 +83,57 @@ void export_combo_text(mem::MemoryObject& c, ui::UiNode& w) {
         w.number_property("currentIndex", -1);
     else if (!text.empty() && number_or(c, "Style", 0) != 2)
         w.string_property("currentText", text);
+}
+
+// A colour of the forms runtime as a style sheet names it: a system colour by the palette's
+// role that stands for it.
+std::string css_colour(double value) {
+    if (const auto rgb = rgb_of(value)) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", *rgb & 0xff, (*rgb >> 8) & 0xff,
+                      (*rgb >> 16) & 0xff);
+        return hex;
+    }
+    switch (static_cast<uint32_t>(value) & 0xff) {
+        case 5:
+            return "palette(base)";
+        case 13:
+            return "palette(highlight)";
+        case 15:
+            return "palette(button)";
+        case 16:
+            return "palette(dark)";
+        case 20:
+            return "palette(light)";
+        case 21:
+            return "palette(shadow)";
+        case 22:
+            return "palette(midlight)";
+        default:
+            return "palette(window-text)";
+    }
+}
+
+// A Shape's look as a style sheet: its border's dashes, colour and width, its back when opaque
+// (else a solid fill's colour), rounded for the round kinds. A fill pattern has no such words:
+// left out.
+std::string shape_style(mem::MemoryObject& c, int width_px, int height_px) {
+    static const char* const kLines[] = {"none",     "solid",        "dashed", "dotted",
+                                         "dot-dash", "dot-dot-dash", "solid"};
+    const int border = std::clamp(static_cast<int>(number_or(c, "BorderStyle", 1)), 0, 6);
+    std::string css =
+        "QFrame { border: " +
+        std::to_string(std::max(1, static_cast<int>(number_or(c, "BorderWidth", 1)))) + "px " +
+        kLines[border] + " " + css_colour(number_or(c, "BorderColor", 0x80000008)) + ";";
+    if (number_or(c, "BackStyle", 0) == 1)
+        css += " background-color: " + css_colour(number_or(c, "BackColor", 0x80000005)) + ";";
+    else if (number_or(c, "FillStyle", 1) == 0)
+        css += " background-color: " + css_colour(number_or(c, "FillColor", 0)) + ";";
+    const int kind = static_cast<int>(number_or(c, "Shape", 0));
+    const int side = std::min(width_px, height_px);
+    if (kind == 2 || kind == 3) css += " border-radius: " + std::to_string(side / 2) + "px;";
+    if (kind == 4 || kind == 5) css += " border-radius: " + std::to_string(side / 6) + "px;";
+    return css + " }";
 }
 
 }  // namespace
@@ -392,6 +444,8 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         if (min > max) w.bool_property("invertedAppearance", true);
     } else if (qt_class == "QFrame" && cls == "Shape") {
         w.enum_property("frameShape", "QFrame::Box");
+        w.string_property("styleSheet", shape_style(c, ctx_.px(c.rect_twips().width),
+                                                    ctx_.px(c.rect_twips().height)));
     }
 }
 
