@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "engine/Error.h"
+#include "fuzz/FormSteps.h"
 #include "fuzz/FuzzInput.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
@@ -44,16 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         app::Session session("");
         auto& loaded = session.load(doc);
         decode_pictures(*loaded.form);
-        session.show();
-        app::Step step;
-        step.width = 9000;
-        step.height = 7000;
-        session.apply(step);
-        step.kind = app::Step::State;
-        for (int state : {1, 2, 0}) {
-            step.state = state;
-            session.apply(step);
-        }
+        fuzz::show_and_resize(session);
         if (loaded.resizer)
             frm::FrmWriter::save_resizer(doc, loaded.resizer->write_properties()->entries());
         session.close();

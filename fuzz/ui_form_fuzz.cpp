@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "engine/Error.h"
+#include "fuzz/FormSteps.h"
 #include "fuzz/FuzzInput.h"
 #include "harness/FormFile.h"
 #include "harness/Session.h"
@@ -22,16 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         app::FormFile file(path, "");
         app::Session session("");
         auto& loaded = session.load(file);
-        session.show();
-        app::Step step;
-        step.width = 9000;
-        step.height = 7000;
-        session.apply(step);
-        step.kind = app::Step::State;
-        for (int state : {1, 2, 0}) {
-            step.state = state;
-            session.apply(step);
-        }
+        fuzz::show_and_resize(session);
         if (loaded.resizer) file.save_resizer(loaded.resizer->write_properties()->entries());
         session.close();
     } catch (const frm::FrmError&) {

@@ -10,7 +10,6 @@
 #include "frm_test_util.h"
 #include "harness/FormFile.h"
 #include "harness/Session.h"
-#include "host/frm/FrmReader.h"
 #include "host/frm/FrxPicture.h"
 #include "picture/Renderer.h"
 #include "picture_bytes.h"
@@ -40,9 +39,11 @@ struct Drawn {
     }
 };
 
-Drawn draw(const std::string& frm_path, const ScratchDir& dir) {
+// A form file (or a Qt Designer form) drawn at its design size.
+Drawn draw(const std::string& path, const ScratchDir& dir) {
+    FormFile file(path, "");
     Session session("");
-    session.load(frm::FrmReader::read_file(frm_path));
+    session.load(file);
     session.show();
     Drawn d;
     d.shot = session.snapshot();
@@ -353,16 +354,7 @@ TEST(PictureRender, DesignerWidgetsShowTheirValues) {
  </widget>
 </widget></ui>
 )");
-    FormFile file(ui, "");
-    Session session("");
-    session.load(file);
-    session.show();
-    Drawn d;
-    d.shot = session.snapshot();
-    const std::string png = (dir.path() / "bars.png").string();
-    std::string error;
-    ASSERT_TRUE(render_picture(d.shot, 15, png, error)) << error;
-    d.image.load(QString::fromStdString(png));
+    const Drawn d = draw(ui, dir);
     const auto blue = [&](double x, double y) {
         return qBlue(d.at(x, y)) > 150 && qRed(d.at(x, y)) < 100;
     };
