@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -54,37 +53,6 @@ void widgets_in(const UiElement& e, std::vector<const UiElement*>& out) {
         } else if (c.name == "layout" || c.name == "item") {
             widgets_in(c, out);
         }
-    }
-}
-
-// A Designer widget no forms class stands for (a spin box, a slider) keeps its plain
-// properties as the .ui gives them, so that a live form can show it as itself.
-void keep_own_properties(mem::MemoryObject& c, const UiElement& w) {
-    for (const UiElement* p : w.children_named("property")) {
-        const std::string* name = p->attribute("name");
-        if (!name || name->empty() || p->children.empty()) continue;
-        const UiElement& v = p->children.front();
-        const auto first = v.text.find_first_not_of(" \t\r\n");
-        const std::string t =
-            first == std::string::npos
-                ? std::string()
-                : v.text.substr(first, v.text.find_last_not_of(" \t\r\n") - first + 1);
-        Value value;
-        if (v.name == "number" || v.name == "double") {
-            char* end = nullptr;
-            const double d = std::strtod(t.c_str(), &end);
-            if (t.empty() || *end != '\0' || !std::isfinite(d)) continue;
-            value = d;
-        } else if (v.name == "bool") {
-            value = t == "true";
-        } else if (v.name == "enum" || v.name == "set") {
-            value = t;
-        } else if (v.name == "string") {
-            value = v.text;
-        } else {
-            continue;  // sizes, fonts, palettes: the forms model has its own
-        }
-        c.set_raw(std::string(host::kQtPropertyPrefix) + *name, value);
     }
 }
 
@@ -274,7 +242,13 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
             align && *align >= 1 && *align <= 4 && c->traits().align && !container)
             c->set_raw("Align", static_cast<double>(*align));
         if (of.multi_line) c->set_raw("MultiLine", true);
-        if (!of.known && uc.qt_class) keep_own_properties(*c, w);
+        // A Designer widget no forms class stands for (a spin box, a slider) keeps its plain
+        // properties as the .ui gives them, so that a live form can show it as itself.
+        if (!of.known && uc.qt_class)
+            for (const UiElement* p : w.children_named("property"))
+                if (const std::string* n = p->attribute("name"); n && !n->empty())
+                    if (auto v = values_.plain(*p))
+                        c->set_raw(std::string(host::kQtPropertyPrefix) + *n, *v);
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
         const UiRect g = values_.rect(w, "geometry").value_or(UiRect{0, 0, 100, 30});
         // A combo box keeps the height it was given.

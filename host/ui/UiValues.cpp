@@ -63,6 +63,19 @@ bool UiValues::truth(const UiElement& e) const {
     fail(e, "<" + e.name + ">: " + frm::expected_found("true or false", t));
 }
 
+std::optional<Value> UiValues::plain(const UiElement& property) const {
+    if (property.children.empty()) return std::nullopt;
+    const UiElement& v = property.children.front();
+    if (v.name == "number" || v.name == "double") {
+        if (const auto d = decimal(trimmed(v.text))) return Value(*d);
+        return std::nullopt;
+    }
+    if (v.name == "bool") return Value(trimmed(v.text) == "true");
+    if (v.name == "enum" || v.name == "set") return Value(trimmed(v.text));
+    if (v.name == "string") return Value(v.text);
+    return std::nullopt;
+}
+
 std::optional<std::string> UiValues::string(const UiElement& widget, const char* name) const {
     const UiElement* p = widget.property(name);
     if (!p) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Value.h"
 #include "host/ui/UiDocument.h"
 
 namespace kv::ui {
@@ -41,6 +42,9 @@ class UiValues {
     std::optional<std::vector<std::string>> string_list(const UiElement& widget,
                                                         const char* name) const;
 
+    // A property's plain value as written (<number>, <double>, <bool>, <string>, <enum>, <set>);
+    // nullopt for other kinds (sizes, fonts, palettes) and for a number that is none.
+    std::optional<Value> plain(const UiElement& property) const;
     // The value element inside a property (<string>, <bool>, ...), checked to be of that kind.
     const UiElement& value_of(const UiElement& property, const char* kind) const;
     // A whole number written in an element ("-12"), within [lo, hi].
