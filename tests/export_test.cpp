@@ -324,6 +324,45 @@ TEST(Export, NamesStayUniqueAndUsableInCpp) {
         EXPECT_TRUE(e.widgets.count(name)) << name;
 }
 
+// A fixed dialog with a menu bar, a menu item called "separator", a bold font written as its
+// weight and a caption holding a control character, all of which once came out wrong.
+TEST(Export, AFixedDialogWithMenusComesOutWhole) {
+    ScratchDir dir;
+    test::spit(dir.path() / "dlg.frm",
+               "VERSION 5.00\r\n"
+               "Begin VB.Form dlgShip\r\n"
+               "   BorderStyle = 3  'Fixed Dialog\r\n"
+               "   Caption = \"Ship\x01it\"\r\n"
+               "   ClientHeight = 3000\r\n   ClientWidth = 4000\r\n"
+               "   Begin VB.Label lblTitle\r\n      Caption = \"Title\"\r\n"
+               "      BeginProperty Font\r\n         Name = \"Arial\"\r\n"
+               "         Size = 9.75\r\n         Weight = 700\r\n"
+               "      EndProperty\r\n      Height = 300\r\n      Width = 900\r\n   End\r\n"
+               "   Begin VB.Menu mnuFile\r\n      Caption = \"&File\"\r\n"
+               "      Begin VB.Menu separator\r\n         Caption = \"Not a separator\"\r\n"
+               "      End\r\n   End\r\n"
+               "End\r\n");
+    const std::string ui = (dir.path() / "dlg.ui").string();
+    export_form_file((dir.path() / "dlg.frm").string(), ui, {});
+    const Exported e(ui);  // reads: the control character is no longer in the XML
+    const std::string bytes = test::slurp(ui);
+    EXPECT_NE(bytes.find("Ship\xEF\xBF\xBDit"), std::string::npos) << bytes;
+    // The window's fixed size is its whole size, menu bar and all.
+    const std::regex size("name=\"(minimumSize|maximumSize)\">.*?<height>(\\d+)</height>");
+    const std::regex geometry("name=\"geometry\">.*?<height>(\\d+)</height>");
+    std::smatch g;
+    const std::string flat = std::regex_replace(bytes, std::regex("\n"), " ");
+    ASSERT_TRUE(std::regex_search(flat, g, geometry));
+    int limits = 0;
+    for (auto it = std::sregex_iterator(flat.begin(), flat.end(), size);
+         it != std::sregex_iterator(); ++it, ++limits)
+        EXPECT_EQ((*it)[2], g[1]) << (*it)[1];
+    EXPECT_EQ(limits, 2);
+    EXPECT_TRUE(e.widgets.count("separator_"));
+    EXPECT_EQ(bytes.find("name=\"separator\""), std::string::npos);
+    EXPECT_NE(bytes.find("<bold>true</bold>"), std::string::npos);
+}
+
 TEST(Export, MenusBecomeTheMainWindowsMenuBar) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "nested.ui").string();
@@ -476,6 +515,9 @@ TEST(Export, ShapesKeepTheirLookInAStyleSheet) {
     // 495 twips are 33 pixels: a radius of half that.
     EXPECT_EQ(style("shpZoom"),
               "QFrame { border: 1px solid palette(window-text); border-radius: 16px; }");
+    // The opaque highlight comes after the text box in the form file but lies under it.
+    const std::string bytes = test::slurp(ui);
+    EXPECT_LT(bytes.find("name=\"shpHighlight\""), bytes.find("name=\"txtZoom\""));
 }
 
 // A drive list is a drop-down list (its drives are the user's machine's); the record navigator has

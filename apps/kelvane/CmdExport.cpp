@@ -1,6 +1,7 @@
 // kelvane export: form files as Qt Designer forms that resize the same.
 #include <unistd.h>
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 
@@ -144,6 +145,12 @@ class ExportCommand : public Command {
         std::error_code ec;
         if (fs::exists(ui, ec) && fs::equivalent(form, ui, ec))
             throw UsageError("--out: '" + ui + "' is the form file itself");
+        // A form's .frx (its own or another's) holds what no .ui could give back.
+        std::string ext = fs::path(ui).extension().string();
+        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ext == ".frx" || ext == ".frm")
+            throw UsageError("--out: '" + ui + "' names a form file or its .frx; the export " +
+                             "writes a .ui");
     }
 
     static void report(std::ostream& err, const std::string& form, const std::string& ui,

@@ -53,6 +53,8 @@ std::string usable(std::string name) {
 
 ExportNames::ExportNames(mem::MemoryForm& form) : form_(form) {
     taken_[host::fold(form.name())] = true;
+    // A menu's list of actions names a separator so: an item of that name would become one.
+    taken_[host::fold("separator")] = true;
     // Plain names first, so that an array element never takes a plain control's name.
     for (const auto& c : form.all_controls())
         if (!c->index()) names_[c.get()] = unique(usable(c->name()));

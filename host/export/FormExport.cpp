@@ -103,9 +103,10 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
                        .attribute("class", main_window ? "QMainWindow" : "QWidget")
                        .attribute("name", form.name());
     const int width = ctx.px(form.client_width_twips());
-    const int height = ctx.px(form.client_height_twips());
-    root.rect_property("geometry", 0, 0, width,
-                       height + (main_window && menu_bar ? host::kMenuBarPixels : 0));
+    // A main window's size holds its menu bar above the client area.
+    const int height =
+        ctx.px(form.client_height_twips()) + (main_window && menu_bar ? host::kMenuBarPixels : 0);
+    root.rect_property("geometry", 0, 0, width, height);
     root.string_property("windowTitle", try_text(form, Prop::Caption).value_or(""));
     // A form of a fixed border keeps its size; one the file opens maximised opens so.
     if (const int border = form.border_style(); border == 1 || border == 3 || border == 4) {

@@ -198,7 +198,11 @@ std::string WidgetExport::original_class(mem::MemoryObject& c) const {
 
 void WidgetExport::write_children(mem::MemoryObject& container, ui::UiNode& node,
                                   const ExportFont& font) {
-    for (const auto& child : container.children()) write(*child, node, font);
+    // Drawn controls (labels, shapes, lines, images) lie under the windowed ones on the runtime;
+    // a later sibling is on top in Qt, so they go first, each kind in the form's order.
+    for (const bool windowed : {false, true})
+        for (const auto& child : container.children())
+            if (child->traits().windowed == windowed) write(*child, node, font);
 }
 
 void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited) {

@@ -1,4 +1,5 @@
 #include "host/ui/UiResizerProperties.h"
+#include "host/frm/CodePage.h"
 
 #include <cmath>
 #include <cstdint>
@@ -87,10 +88,18 @@ long long inner_pixels(double twips, const UiScale& s, bool height) {
 
 }  // namespace
 
-std::string xml_text(const std::string& text, bool attribute) {
+std::string xml_text(const std::string& raw, bool attribute) {
+    // XML holds neither broken UTF-8 nor control characters other than tab and line breaks,
+    // not even as references: each such one becomes U+FFFD, so the file stays readable.
+    const std::string text =
+        frm::is_valid_utf8(raw) ? raw : frm::decode_text_replacing(raw, "UTF-8");
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            out += "\xEF\xBF\xBD";
+            continue;
+        }
         switch (c) {
             case '"':
                 out += attribute ? "&quot;" : "\"";
