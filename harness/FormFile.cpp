@@ -78,10 +78,12 @@ void FormFile::save_resizer(const std::vector<std::pair<std::string, Value>>& en
         throw frm::FrmError(ui_->path, 0,
                             "the form was changed by another program since it was read; nothing "
                             "was saved: open the form again and repeat the change");
+    // Read back before writing: a save the reader would refuse leaves the file as it was.
+    auto next = ui::UiReader::read_bytes(bytes, ui_->path);
     frm::SavedForm saved;
     saved.frm_bytes = bytes;
     frm::FrmWriter::write_files(ui_->path, saved);
-    *ui_ = ui::UiReader::read_bytes(bytes, ui_->path);
+    *ui_ = std::move(next);
     ui_resizer_ = find_resizer(ui_->form());
 }
 

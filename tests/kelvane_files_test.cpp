@@ -45,6 +45,23 @@ TEST(KelvaneSet, PlacesAResizerAndChangesNothingElse) {
         at = after.find(line.text + line.eol, at);
         ASSERT_NE(at, std::string::npos) << line.text;
     }
+    // A byte-order mark, lines ending CR alone or LF alone: each line is its own, CR LF.
+    const auto settings_after = [&](const std::string& value) {
+        EXPECT_EQ(run({"set", path, value}).status, 0) << value;
+        const auto d = kv::frm::FrmReader::read_file(path);
+        return kv::to_text(
+            *kv::frm::FrmLoader::value_of(d, *d.resizer()->find("ControlSettings"), true));
+    };
+    spit(dir.path() / "bom.txt", "\xEF\xBB\xBFlblHint \tKKKAK\rcmdHidden \tAAKKK\r");
+    EXPECT_EQ(settings_after("ControlSettings=@" + (dir.path() / "bom.txt").string()),
+              "lblHint \tKKKAK\r\ncmdHidden \tAAKKK");
+    EXPECT_EQ(settings_after("ControlSettings=lblHint \tKKRAK\ncmdHidden \tAAKKK"),
+              "lblHint \tKKRAK\r\ncmdHidden \tAAKKK");
+    spit(dir.path() / "latin1.txt", "lblHint \tKKKAK \xC4\n");
+    r = run({"set", path, "ControlSettings=@" + (dir.path() / "latin1.txt").string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err,
+              "kelvane set: " + (dir.path() / "latin1.txt").string() + ": the text is not UTF-8\n");
     // A second set finds the resizer there and keeps its GUID.
     const std::string guid = zk->find("FormGUID")->text;
     ASSERT_EQ(run({"set", path, "SubKey=Tools"}).status, 0);

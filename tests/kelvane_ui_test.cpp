@@ -168,6 +168,16 @@ TEST(KelvaneUi, SetSavesIntoTheResizerWidgetOnly) {
                                   "<string>ok&#9;AAKKK</string>\n   </property>\n"
                                   "   <property name=\"MinWidth\">\n    <number>400</number>\n"
                                   "   </property>\n"));
+    // XML holds no control characters: refused before the file is touched.
+    const std::string saved = slurp(ui);
+    const test::Run bell = run({"set", ui,
+                                "SubKey=a\x07"
+                                "b"});
+    EXPECT_EQ(bell.status, 2);
+    EXPECT_EQ(bell.err,
+              "kelvane set: SubKey: holds the control character U+0007, which a .ui "
+              "cannot hold\n");
+    EXPECT_EQ(slurp(ui), saved);
     // The window stops at its new minimum, 400 pixels inside.
     const test::Run after = run({"layout", ui, "--user-size", "3000x6000", "--json"});
     ASSERT_EQ(after.status, 0) << after.err;

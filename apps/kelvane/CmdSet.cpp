@@ -1,12 +1,15 @@
 // kelvane set: sets properties of a form's resizer control and saves the form file.
 #include <CLI/CLI.hpp>
+#include <cstdio>
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/UserFile.h"
+#include "harness/FormFile.h"
 #include "harness/ResizerProperties.h"
 #include "harness/UsageError.h"
+#include "host/frm/CodePage.h"
 
 namespace kv::app {
 
@@ -24,19 +27,41 @@ const char* kFooter =
     "none; a maximum is not below its minimum). "
     "FormGUID is read-only.\n"
     "VALUE @FILE reads the text from a file: settings strings hold tabs and line breaks; the "
-    "file's line breaks become CR LF and one final line break is dropped.";
+    "file's line breaks become CR LF and one final line break is dropped (a value's own line "
+    "breaks become CR LF too). Text is UTF-8; a .ui takes no control characters other than tabs.";
 
 // A settings text from a file: its line breaks become CR LF, one final line break is dropped.
-std::string read_text_file(const std::string& path) {
-    std::string raw = read_user_file("", path);
-    if (!raw.empty() && raw.back() == '\n') raw.pop_back();
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+// A text value as the resizer keeps it: UTF-8, lines ending CR LF (a line break typed on a
+// shell or saved by an editor is LF or CR alone, which the settings would read as one line); for
+// a .ui no other control characters, which XML cannot hold (a form file can: a control's name
+// may have them, and its settings line must too).
+std::string settings_text(const std::string& raw, const std::string& what, bool xml) {
+    if (!frm::is_valid_utf8(raw)) throw UsageError(what + ": the text is not UTF-8");
     std::string text;
     for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\n' && (i == 0 || raw[i - 1] != '\r')) text += '\r';
-        text += raw[i];
+        const char c = raw[i];
+        if (c == '\r' || c == '\n') {
+            text += "\r\n";
+            if (c == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') ++i;
+        } else if (xml && static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+            char code[8];
+            std::snprintf(code, sizeof code, "%02X", static_cast<unsigned>(c));
+            throw UsageError(what + ": holds the control character U+00" + code +
+                             ", which a .ui cannot hold");
+        } else {
+            text += c;
+        }
     }
     return text;
+}
+
+// @FILE: the file's text, without a byte-order mark and without one final line break.
+std::string read_text_file(const std::string& path, bool xml) {
+    std::string raw = read_user_file("", path);
+    if (raw.rfind("\xEF\xBB\xBF", 0) == 0) raw.erase(0, 3);
+    if (!raw.empty() && raw.back() == '\n') raw.pop_back();
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    return settings_text(raw, path, xml);
 }
 
 class SetCommand : public Command {
@@ -64,10 +89,14 @@ class SetCommand : public Command {
     int run(std::ostream& out, std::ostream& err) override {
         // Every assignment is checked before anything is touched.
         std::vector<std::pair<std::string, std::string>> assignments;
+        const bool xml = is_ui_path(form_.path);
         for (const auto& a : assignments_) {
             const auto eq = a.find('=');
             std::string value = a.substr(eq + 1);
-            if (!value.empty() && value[0] == '@') value = read_text_file(value.substr(1));
+            if (!value.empty() && value[0] == '@')
+                value = read_text_file(value.substr(1), xml);
+            else
+                value = settings_text(value, a.substr(0, eq), xml);
             setter_for(a.substr(0, eq));
             assignments.emplace_back(a.substr(0, eq), value);
         }
