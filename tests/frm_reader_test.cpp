@@ -255,6 +255,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"unterminated Begin",
                  kHead + "   Begin VB.Frame Frame1 \r\n      Caption = \"x\"\r\nEnd\r\n",
                  "bad.frm:2: expected End to close 'Begin VB.Form F', found the end of the file"},
+        BadInput{"an End too many",
+                 kHead + "   Begin VB.Frame Frame1 \r\n   End\r\n   End\r\n"
+                         "   Begin VB.CommandButton cmdOK \r\n   End\r\nEnd\r\n",
+                 "bad.frm:6: expected the form's code after the End of 'Begin VB.Form F' (line 5; "
+                 "an End too many?), found 'Begin VB.CommandButton cmdOK'"},
+        BadInput{"an End missing before the code",
+                 kHead + "   Begin VB.Frame Frame1 \r\n      Caption = \"x\"\r\nEnd\r\n"
+                         "Attribute VB_Name = \"F\"\r\n",
+                 "bad.frm:6: expected End to close 'Begin VB.Form F' (line 2), found 'Attribute "
+                 "VB_Name = \"F\"'"},
         BadInput{"bad number", kHead + "   Left = 12x0\r\nEnd\r\n",
                  "bad.frm:3: expected a number, found '12x0'"},
         BadInput{"bad hex", kHead + "   BackColor = &H80G0&\r\nEnd\r\n",
@@ -379,6 +389,19 @@ TEST(FrmReader, FrxEntriesMissingOrTruncated) {
                   path + ":4: ControlSettings refers to " + (dir.path() / "f.FRX").string() +
                       ": expected an entry at offset 0004, found the length field FFFFFF10, a "
                       "negative length");
+    }
+    // A cut file: the 4-byte count runs past the end, and its low byte is no 1-byte count.
+    kv::test::spit(dir.path() / "f.FRX",
+                   std::string("\0\0\0\0\x19\x01\0\0", 8) + std::string(200, 'x'));
+    const auto cut = FrmReader::read_file(path);
+    try {
+        FrmLoader::value_of(cut, cut.resizer()->properties[0], true);
+        FAIL();
+    } catch (const FrmError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  path + ":4: ControlSettings refers to " + (dir.path() / "f.FRX").string() +
+                      ": expected an entry of 281 bytes at offset 0004, found only 204 bytes to "
+                      "the end of the file");
     }
     // A 2-byte count whose text makes the 4-byte read negative is still a 2-byte count.
     kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0\x03\0a\xE9"

@@ -185,6 +185,19 @@ void FrmReader::read_header() {
         next_ = i + 1;
         read_block(doc_.form, 0);
         doc_.code_line = next_;
+        // An End too many closes the form early: what follows would be taken for code.
+        for (size_t j = next_; j < doc_.lines.size(); ++j) {
+            const std::string after = trim(doc_.lines[j].text);
+            if (after.empty()) continue;
+            const auto [w, r] = first_word(after);
+            if (w == "Begin" || w == "BeginProperty" || (w == "End" && r.empty()))
+                fail(j, expected_found("the form's code after the End of 'Begin " +
+                                           doc_.form.class_id + " " + doc_.form.name + "' (line " +
+                                           std::to_string(doc_.form.end_line + 1) +
+                                           "; an End too many?)",
+                                       after));
+            break;
+        }
         return;
     }
     fail(doc_.lines.size(), "expected Begin VB.Form, found the end of the file");
@@ -239,6 +252,11 @@ void FrmReader::read_block(FrmBlock& block, size_t depth) {
             continue;
         }
         if (word == "EndProperty") fail(i, expected_found("a property or End", t));
+        // The form's code begins with its attributes: the block above it was left open.
+        if (word == "Attribute" && rest.rfind("VB_", 0) == 0)
+            fail(i, expected_found("End to close 'Begin " + block.class_id + " " + block.name +
+                                       "' (line " + std::to_string(block.begin_line + 1) + ")",
+                                   t));
         auto p = parse_property(doc_, i, foreign);
         if (!p) fail(i, expected_found("a property line NAME = VALUE, Begin or End", t));
         block.properties.push_back(std::move(*p));

@@ -44,6 +44,9 @@ std::pair<size_t, size_t> entry_layout(const std::string& bytes, uint32_t offset
     // This system's entries and most others have a 4-byte count; older text entries use 2 or 1.
     for (size_t width : {size_t{4}, size_t{2}, size_t{1}}) {
         if (left < width) continue;
+        // A narrower count has its text where a 4-byte count has its high bytes: zero high bytes
+        // are a 4-byte count running past the end (a cut file), not text to read a narrower one.
+        if (width < 4 && left >= 4 && read_le(bytes, offset + 2, 2) == 0) break;
         const size_t count = read_le(bytes, offset, width);
         if (count <= left - width) return {width, count};
     }
