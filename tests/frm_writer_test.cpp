@@ -111,6 +111,29 @@ TEST(FrmWriter, ChangedSettingsTouchOnlyTheResizerBlockAndItsEntry) {
     }
 }
 
+// An unchanged entry in the .frx before the changed one does not make every save append.
+TEST(FrmWriter, SavingOneSettingOverAndOverDoesNotGrowTheFrx) {
+    kv::test::ScratchDir dir;
+    const auto path = dir.copy_sample("nested.frm");
+    const auto frx = dir.path() / "nested.frx";
+    auto save = [&](const std::string& controls, const std::string& panes) {
+        const auto doc = FrmReader::read_file(path);
+        Designer designer;
+        FrmWriter::write_files(path, designer.save(doc, [&](zokKelvane& k) {
+            k.ControlSettings(controls);
+            k.PaneSettings(panes);
+        }));
+        return std::filesystem::file_size(frx);
+    };
+    const std::string panes = "lstA lstB\r\nlstC lstD";
+    save("cmdA \tKKKKK\r\ncmdB \tKKKKK", panes);
+    std::vector<uintmax_t> sizes;
+    for (const char* modes : {"AAKKK", "KKRRK", "AAKKK", "KKRRK"})
+        sizes.push_back(save(std::string("cmdA \t") + modes + "\r\ncmdB \tKKKKK", panes));
+    EXPECT_EQ(sizes[1], sizes[0]);
+    EXPECT_EQ(sizes[3], sizes[0]);
+}
+
 namespace {
 const std::string kSmall =
     "VERSION 5.00\r\nBegin VB.Form frmSmall \r\n   ClientHeight = 3000\r\n"

@@ -156,24 +156,22 @@ void ResizerSave::keep_unchanged_lines() {
         }
 }
 
-// The old entries of this block may be written again in place only when they are the whole
-// tail of the .frx, no kept line still refers to one, and no other property refers into it
-// (another control's caption may share an entry: its bytes never change).
+// The old entries this save rewrites may be written over when they make up the tail of the .frx
+// and nothing else refers into that tail: not a kept line (an unchanged entry before them stays
+// where it is), and not another property (another control's caption may share an entry: its
+// bytes never change). Else the new entries go after the end and the old ones stay unused.
 void ResizerSave::plan_frx_reuse() {
-    std::map<uint32_t, size_t> tail;
-    for (const auto* p : old_)
-        if (p->kind == FrmValueKind::FrxRef && same_name(p->frx_name, frx_name_))
-            tail[p->frx_offset] = frx_.entry_size(p->frx_offset);
-    if (tail.empty()) return;
-    size_t end = tail.begin()->first;
-    for (const auto& [offset, size] : tail) {
-        if (offset != end || size == 0) return;
-        end = offset + size;
+    std::map<size_t, size_t> rewritten;  // end -> offset
+    for (const auto* p : old_) {
+        if (p->kind != FrmValueKind::FrxRef || !same_name(p->frx_name, frx_name_)) continue;
+        if (std::find(kept_.begin(), kept_.end(), p) != kept_.end()) continue;
+        if (const size_t size = frx_.entry_size(p->frx_offset))
+            rewritten[p->frx_offset + size] = p->frx_offset;
     }
-    if (end != frx_.bytes().size()) return;
-    const size_t from = tail.begin()->first;
-    for (const auto* k : kept_)
-        if (k && k->kind == FrmValueKind::FrxRef) return;
+    size_t from = frx_.bytes().size();
+    for (auto it = rewritten.find(from); it != rewritten.end(); it = rewritten.find(from))
+        from = it->second;
+    if (from == frx_.bytes().size()) return;
     std::vector<const FrmProperty*> refs;
     collect_refs(doc_.form.properties, frx_name_, refs);
     collect_refs(doc_.form.groups, frx_name_, refs);
@@ -182,7 +180,9 @@ void ResizerSave::plan_frx_reuse() {
         collect_refs(b.groups, frx_name_, refs);
     });
     for (const auto* r : refs) {
-        if (std::find(old_.begin(), old_.end(), r) != old_.end()) continue;
+        const bool kept = std::find(kept_.begin(), kept_.end(), r) != kept_.end();
+        const bool old = std::find(old_.begin(), old_.end(), r) != old_.end();
+        if (old && !kept && r->frx_offset >= from) continue;  // part of the tail rewritten
         const size_t reach = r->frx_offset + std::max<size_t>(frx_.entry_size(r->frx_offset), 1);
         if (reach > from) return;
     }
