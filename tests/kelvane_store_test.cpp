@@ -144,6 +144,46 @@ TEST(KelvaneStore, LayoutThatCouldNotSaveItsPlacementFails) {
     EXPECT_EQ(run({"store", "--store", store, "get", "Software\\A", "b"}).out, "1\n");
 }
 
+// A damaged page in the keys or in the values: no listing passes for whole (a failed part once
+// made a short list, exit 0), and a form that could not save its placement says so.
+TEST(KelvaneStore, ADamagedStoreIsNeverTakenForAShortOne) {
+    ScratchDir dir;
+    const std::string good = (dir.path() / "good.sqlite").string();
+    for (int i = 0; i < 60; ++i)
+        ASSERT_EQ(store_cmd(good, {"set", "K" + std::to_string(i) + "\\Sub", "name",
+                                   std::string(100, 'v')})
+                      .status,
+                  0);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(good.c_str(), &db), SQLITE_OK);
+    std::vector<std::pair<std::string, int64_t>> roots;  // table, its first page
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name, rootpage FROM sqlite_master WHERE type = 'table'", -1, &st,
+                       nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW)
+        roots.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)),
+                           sqlite3_column_int64(st, 1));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    ASSERT_EQ(roots.size(), 2u);
+    const std::string bytes = kv::test::slurp(good);
+    const std::string form = dir.copy_sample("mailwindow.frm");
+    for (const auto& [table, page] : roots) {
+        SCOPED_TRACE(table);
+        const std::string store = (dir.path() / (table + ".sqlite")).string();
+        std::string damaged = bytes;
+        damaged.replace(static_cast<size_t>(page - 1) * 4096 + 8, 4000, 4000, '\xAB');
+        kv::test::spit(store, damaged);
+        EXPECT_EQ(store_cmd(store, {"list", "--recursive"}).status, 2);
+        EXPECT_EQ(store_cmd(store, {"list", "K1"}).status, 2);
+        // SQLite may still write past a damaged page of keys; a damaged page of values, never.
+        if (table != "entries") continue;
+        const auto r = run({"layout", form, "--store", store, "--user-size", "11000x8000"});
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_TRUE(has(r.err, "the form's placement was not saved")) << r.err;
+    }
+}
+
 // Keys deeper than the store takes are refused with a message, and one that another program
 // left in the file is listed down to that depth and no further (it once took minutes).
 TEST(KelvaneStore, KeysDeeperThanTheStoreTakesAreRefusedAndNotFollowed) {

@@ -179,6 +179,23 @@ TEST_F(StoreFile, GarbageFileGivesDefaultsAndOneMessage) {
     EXPECT_EQ(file_bytes(path_), bytes);  // the user's file is left for repair, not overwritten
 }
 
+// Another program's database is no store: it is neither used nor changed.
+TEST_F(StoreFile, AnotherProgramsDatabaseIsLeftAlone) {
+    for (const char* schema : {"CREATE TABLE customers(id INTEGER, name TEXT)",
+                               "CREATE TABLE keys(id INTEGER, label TEXT)"}) {
+        std::filesystem::remove(path_);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, schema, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        const std::string bytes = file_bytes(path_);
+        messages_.clear();
+        auto store = open_store();
+        expect_unusable(*store, messages_, path_, "a database of another program");
+        EXPECT_EQ(file_bytes(path_), bytes) << schema;
+    }
+}
+
 TEST_F(StoreFile, UnreachablePathGivesDefaultsAndOneMessage) {
     write_bytes(dir_ + "/plainfile", "not a folder");
     path_ = dir_ + "/plainfile/settings.sqlite";

@@ -67,9 +67,10 @@ class StoreCommand : public Command {
             [&err](const std::string& m) { err << m << "\n"; });
         constexpr uint32_t root = store::kCurrentUser;
         if (*list_) {
+            bool whole = true;
             const bool found =
-                recursive_ ? list_tree(db, root, key_, out) : list_key(db, root, key_, out);
-            if (db.failed()) return 2;
+                recursive_ ? list_tree(db, root, key_, out, whole) : list_key(db, root, key_, out);
+            if (db.ever_failed() || !whole) return 2;
             if (!found) err << "no key '" << key_ << "' in the store\n";
             return found ? 0 : 1;
         }

@@ -25,7 +25,8 @@ std::string child_path(const std::string& key, const std::string& name) {
     return key + "\\" + name;
 }
 
-void walk(store::BrowsableStore& db, uint32_t root, const std::string& key, std::ostream& out) {
+// False when a key it was told of could not be read.
+bool walk(store::BrowsableStore& db, uint32_t root, const std::string& key, std::ostream& out) {
     const auto values = db.list_values(root, key);
     if (!key.empty()) {
         out << shown(key) << (key.back() == '\\' ? "" : "\\") << "\n";
@@ -33,10 +34,13 @@ void walk(store::BrowsableStore& db, uint32_t root, const std::string& key, std:
     } else if (values) {
         print_values(*values, "", out);  // the root's own values, as list shows them
     }
+    bool whole = values.has_value();
     // A file of another program may hold deeper keys than the store takes: not followed.
-    if (store::split_key_path(key).size() >= store::kMaxKeyDepth) return;
-    if (const auto keys = db.list_subkeys(root, key))
-        for (const auto& k : *keys) walk(db, root, child_path(key, k), out);
+    if (store::split_key_path(key).size() >= store::kMaxKeyDepth) return whole;
+    const auto keys = db.list_subkeys(root, key);
+    if (!keys) return false;
+    for (const auto& k : *keys) whole = walk(db, root, child_path(key, k), out) && whole;
+    return whole;
 }
 
 }  // namespace
@@ -50,10 +54,10 @@ bool list_key(store::BrowsableStore& db, uint32_t root, const std::string& key, 
     return true;
 }
 
-bool list_tree(store::BrowsableStore& db, uint32_t root, const std::string& key,
-               std::ostream& out) {
+bool list_tree(store::BrowsableStore& db, uint32_t root, const std::string& key, std::ostream& out,
+               bool& whole) {
     if (!db.list_subkeys(root, key)) return false;
-    walk(db, root, key, out);
+    whole = walk(db, root, key, out);
     return true;
 }
 

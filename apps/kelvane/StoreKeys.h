@@ -18,8 +18,10 @@ class FormRun;
 // does not exist.
 bool list_key(store::BrowsableStore& db, uint32_t root, const std::string& key, std::ostream& out);
 // Every key below `key`, and the key itself, by its whole path (ending in \), each followed
-// by its values indented; false when the key does not exist.
-bool list_tree(store::BrowsableStore& db, uint32_t root, const std::string& key, std::ostream& out);
+// by its values indented; false when the key does not exist. `whole` turns false when a key
+// listed could not be read (a damaged store).
+bool list_tree(store::BrowsableStore& db, uint32_t root, const std::string& key, std::ostream& out,
+               bool& whole);
 
 struct FormStoreKeys {
     std::string placement;                                    // position, size, window state

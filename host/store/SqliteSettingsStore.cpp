@@ -159,8 +159,10 @@ bool SqliteSettingsStore::begin(bool for_write) {
 bool SqliteSettingsStore::transact(bool for_write, const std::function<bool(sqlite3*)>& work) {
     std::lock_guard lock(mutex_);
     failed_ = false;
-    if (group_depth_ > 0) return transact_in_group(for_write, work);
-    return transact_alone(for_write, work);
+    const bool done =
+        group_depth_ > 0 ? transact_in_group(for_write, work) : transact_alone(for_write, work);
+    failed_before_ = failed_before_ || failed_;
+    return done;
 }
 
 bool SqliteSettingsStore::transact_alone(bool for_write,
@@ -193,6 +195,7 @@ bool SqliteSettingsStore::transact_in_group(bool for_write,
         // made on its own, or the group would be kept half. Reads go on by themselves.
         if (for_write) {
             failed_ = true;
+            if (lost_.empty()) lost_ = group_why_.empty() ? "the save could not start" : group_why_;
             return false;
         }
         return transact_alone(false, work);
@@ -201,6 +204,7 @@ bool SqliteSettingsStore::transact_in_group(bool for_write,
         return work(db_);
     } catch (const SqliteFailure& failure) {
         give_up_group();
+        group_why_ = failure.what();
         failed(failure.what(), failure.damaged(), for_write);
         return false;
     }
@@ -216,6 +220,7 @@ void SqliteSettingsStore::begin_group() {
     std::lock_guard lock(mutex_);
     if (group_depth_++ > 0) return;
     group_failed_ = false;
+    group_why_.clear();
     group_open_ = begin(true);
     group_failed_ = !group_open_;
 }
@@ -279,8 +284,10 @@ std::optional<std::vector<std::string>> SqliteSettingsStore::list_subkeys(
         if (key == 0) return root_is_empty(key_path, result);
         SqliteStatement select(db, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name");
         select.bind(1, key);
-        result.emplace();
-        while (select.step()) result->push_back(select.text(0));
+        // Whole or not at all: a damaged page half way gives no list, not a short one.
+        std::vector<std::string> names;
+        while (select.step()) names.push_back(select.text(0));
+        result = std::move(names);
         return true;
     });
     return result;
@@ -295,8 +302,9 @@ std::optional<std::vector<NamedValue>> SqliteSettingsStore::list_values(
         SqliteStatement select(db,
                                "SELECT name, value FROM entries WHERE key_id = ?1 ORDER BY name");
         select.bind(1, key);
-        result.emplace();
-        while (select.step()) result->push_back({select.text(0), select.text(1)});
+        std::vector<NamedValue> values;
+        while (select.step()) values.push_back({select.text(0), select.text(1)});
+        result = std::move(values);
         return true;
     });
     return result;

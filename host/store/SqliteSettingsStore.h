@@ -42,6 +42,8 @@ class SqliteSettingsStore : public BrowsableStore {
     const std::string& path() const { return path_; }
     // The last call could not use the file (busy or unusable): its empty answer means nothing.
     bool failed() const { return failed_; }
+    // Any call so far could not use the file: an answer made of several calls is not whole.
+    bool ever_failed() const { return failed_before_; }
 
     std::optional<std::string> read(uint32_t root, const std::string& key_path,
                                     const std::string& value_name) override;
@@ -89,9 +91,11 @@ class SqliteSettingsStore : public BrowsableStore {
     bool reported_unwritable_ = false;
     bool failed_ = false;
     int group_depth_ = 0;
-    bool group_open_ = false;    // the group's transaction is running
-    bool group_failed_ = false;  // a write of the group was not kept
-    std::string lost_;           // why a write was not kept ("" while every one was)
+    bool group_open_ = false;     // the group's transaction is running
+    bool group_failed_ = false;   // a write of the group was not kept
+    std::string lost_;            // why a write was not kept ("" while every one was)
+    std::string group_why_;       // why the group was given up
+    bool failed_before_ = false;  // a call so far failed
     std::chrono::milliseconds wait_;
     std::chrono::milliseconds waited_{0};
 };

@@ -40,12 +40,36 @@ sqlite3* open_with(const std::string& name, int flags, int wait_ms) {
     return db;
 }
 
+// Another program's database is left as it is: neither our tables nor our log mode go in.
+void refuse_foreign(sqlite3* db) {
+    SqliteStatement tables(db,
+                           "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                           "'sqlite%' AND name NOT IN ('keys', 'entries') LIMIT 1");
+    if (tables.step())
+        throw SqliteFailure(
+            SQLITE_NOTADB,
+            "it is a database of another program (it holds a table '" + tables.text(0) + "')");
+    for (const char* probe : {"SELECT id, root, parent, name FROM keys LIMIT 0",
+                              "SELECT key_id, name, value FROM entries LIMIT 0"}) {
+        if (sqlite3_stmt* st = nullptr;
+            sqlite3_prepare_v2(db, probe, -1, &st, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(st);
+            const std::string why = sqlite3_errmsg(db);
+            if (why.rfind("no such table", 0) == 0) continue;
+            throw SqliteFailure(SQLITE_NOTADB, "it is a database of another program (" + why + ")");
+        } else {
+            sqlite3_finalize(st);
+        }
+    }
+}
+
 sqlite3* open_for_writing(const std::string& path, int wait_ms) {
     sqlite3* db = open_with(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, wait_ms);
     try {
         // SQLite opens a file it may not write for reading only: that is the other way in.
         if (sqlite3_db_readonly(db, "main") == 1)
             throw SqliteFailure(SQLITE_READONLY, "attempt to write a readonly database");
+        refuse_foreign(db);
         // The log keeps readers and the writer apart; FULL syncs the log at every commit, so a
         // write that returned is on disk whatever happens to the process afterwards.
         sqlite_exec(db, "PRAGMA journal_mode=WAL");
