@@ -73,6 +73,7 @@ void ControlPainter::font(const ControlState& c) {
     QFont f("DejaVu Sans");
     const double pt = c.font_size.value_or(8.25);
     f.setPixelSize(std::max(1, static_cast<int>(pt * 1440.0 / 72.0 / tpp_ + 0.5)));
+    host::apply_font_look(f, c.font);
     p_.setFont(f);
 }
 

@@ -221,6 +221,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
         st.scale_width = try_num(*c, Prop::ScaleWidth);
         st.scale_height = try_num(*c, Prop::ScaleHeight);
         st.font_size = try_num(*c, Prop::FontSize);
+        st.font = host::font_look_of(*c);
         st.x1 = try_num(*c, Prop::X1);
         st.y1 = try_num(*c, Prop::Y1);
         st.x2 = try_num(*c, Prop::X2);

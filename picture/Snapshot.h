@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/common/FontLook.h"
 #include "host/common/Picture.h"
 #include "host/common/TabSet.h"
 #include "host/memory/MemoryForm.h"
@@ -17,6 +18,7 @@ struct ControlState {
     std::string key, type, container_key;
     bool has_container = false;
     std::optional<double> align, left, top, width, height, scale_width, scale_height, font_size;
+    host::FontLook font;
     std::optional<double> x1, y1, x2, y2;
     std::optional<bool> visible;
     std::string caption;       // Caption, else Text, for pictures

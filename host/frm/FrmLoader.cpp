@@ -186,6 +186,16 @@ void FrmLoader::set_font(mem::MemoryObject& obj, const FrmGroup& font) {
         if (!p) continue;
         if (auto v = value_of(doc_, *p, false)) store(obj, in_host, *v);
     }
+    // The designer writes a bold font as its weight only; the runtime's font reads as bold
+    // from a weight past the middle between normal (400) and bold (700).
+    if (!font.find("Bold"))
+        if (const auto* p = font.find("Weight"))
+            if (auto v = value_of(doc_, *p, false)) {
+                try {
+                    store(obj, "FontBold", Value(to_double(*v) > 550));
+                } catch (const Error&) {
+                }
+            }
 }
 
 void FrmLoader::set_geometry(mem::MemoryObject& obj, const FrmBlock& block) {

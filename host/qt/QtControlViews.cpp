@@ -419,6 +419,7 @@ QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
     if (const auto on = c.try_get("Enabled")) now.enabled = to_bool(*on);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
+    now.font = host::font_look_of(c);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
     now.tip = try_text(c, Prop::ToolTipText).value_or("");
     const auto caption = try_text(c, Prop::Caption);
@@ -470,9 +471,10 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
             if (!dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(true);
         }
     }
-    if ((first || now.font_size != was.font_size) && now.font_size > 0) {
+    if ((first || now.font_size != was.font_size || now.font != was.font) && now.font_size > 0) {
         QFont f = w.font();
         f.setPointSizeF(now.font_size);
+        if (!adopted) host::apply_font_look(f, now.font);  // an adopted widget's own styles stay
         w.setFont(f);
     }
     if (first || now.pointer != was.pointer) {

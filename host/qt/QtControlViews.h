@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "host/common/FontLook.h"
 #include "host/common/ShapeLook.h"
 #include "host/memory/MemoryForm.h"
 
@@ -61,6 +62,7 @@ class QtControlViews {
         bool has_text = false;        // a Caption or a Text: else the widget keeps what it shows
         std::optional<double> value;  // a check box's or option button's Value
         host::ShapeProps shape;       // a Shape's or a Line's styles
+        host::FontLook font;
     };
     struct View {
         std::weak_ptr<mem::MemoryObject> object;
