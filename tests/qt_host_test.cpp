@@ -74,6 +74,12 @@ TEST(QtHost, BorderDragStopsAtTheMinimumTheWindowWasGiven) {
     qt::QtHost::installed().settle();
     EXPECT_EQ(num(run.form(), Prop::Width), 6000);
     EXPECT_EQ(run.window().frame()->width(), 400 - 8);
+    // The user drags it bigger, still under the minimum: it snaps to the minimum, as the
+    // memory host's form does (it once stayed where the drag left it).
+    input.resize(run.form(), 6600, 4800);
+    EXPECT_EQ(num(run.form(), Prop::Width), 7200);
+    EXPECT_EQ(num(run.form(), Prop::Height), 5400);
+    EXPECT_EQ(run.window().frame()->size(), QSize(480 - 8, 360 - 8 - 19));
 }
 
 TEST(QtHost, MdiChildLivesInItsParentsMdiAreaAndMovesThere) {

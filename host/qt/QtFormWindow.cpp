@@ -278,11 +278,12 @@ void QtFormWindow::resized() {
     if (syncing_) return;
     const auto r = form->rect_twips();
     if (window_size_for(r.width, r.height) == size) return;
-    // The user dragged the border: the form takes the window's new size, the window paints
-    // once its widgets have followed.
+    // The user dragged the border: the form takes the window's new size within its limits
+    // (a form the program put outside them snaps in, as on the runtime; the window's own limits
+    // let it stand there), the window paints once its widgets have followed.
     QtPaintHold hold(*client_);
     const auto [w, h] = outer_size_for(size);
-    form->set_rect_twips({r.left, r.top, w, h});
+    form->user_resize(w, h);
     host_.sync();
 }
 
