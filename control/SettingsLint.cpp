@@ -97,8 +97,12 @@ std::vector<SettingsProblem> unmatched_keys(const ObjectRef& form, std::string_v
             ObjectRef control;
             try {
                 control = find_control_by_key(form, key);
-            } catch (const Error&) {
-                continue;  // a malformed index: the resizer reports it itself
+            } catch (const Error& e) {
+                // The resizer's trap is around the whole text: it reads no line after this.
+                found.push_back({i + 1, "'" + key + "': " + e.what() +
+                                            " reading its index; the resizer stops here and "
+                                            "applies no line after it"});
+                return found;
             }
             if (!control) found.push_back({i + 1, "'" + key + "' names no control of the form"});
         }

@@ -355,8 +355,12 @@ TEST(KelvaneCheck, ReportsMessagesAndKeysThatNameNoControl) {
     EXPECT_TRUE(has(r.out, "PaneSettings line 1: 'lstNowhere' names no control of the form\n"));
     EXPECT_TRUE(has(r.out, "message: Control added several times:  txtName on form frmCheck\n"))
         << r.out;
-    // The trapped error of the line with key cmdGo(x), as one line.
+    // The trapped error of the line with key cmdGo(x), as one line, and that line by its number.
     EXPECT_TRUE(has(r.out, "message: Error 13 in apply_controlSettings: Type mismatch\n")) << r.out;
+    EXPECT_TRUE(has(r.out,
+                    "ControlSettings line 4: 'cmdGo(x)': Type mismatch reading its index; "
+                    "the resizer stops here and applies no line after it\n"))
+        << r.out;
     // Clean lines: no carriage returns, nothing about the dialog's buttons.
     EXPECT_FALSE(has(r.out, "\r"));
     EXPECT_FALSE(has(r.out, "Click cancel"));
@@ -364,6 +368,18 @@ TEST(KelvaneCheck, ReportsMessagesAndKeysThatNameNoControl) {
     const auto clean = run({"check", sample("pixels.frm")});
     EXPECT_EQ(clean.status, 0) << clean.out;
     EXPECT_EQ(clean.out, "no findings\n");
+    // A maximum under its minimum, which set refuses, written by hand.
+    ScratchDir dir;
+    const std::string limits = dir.copy_sample("pixels.frm");
+    ASSERT_EQ(run({"set", limits, "MinWidth=7200"}).status, 0);
+    std::string text = kv::test::slurp(limits);
+    text.insert(text.find("      MinWidth"), "      MaxWidth        =   100\r\n");
+    kv::test::spit(limits, text);
+    const auto crossed = run({"check", limits});
+    EXPECT_EQ(crossed.status, 1);
+    EXPECT_EQ(crossed.out,
+              "MaxWidth 100 is below MinWidth 7200: the form keeps to the minimum "
+              "and never stops at the maximum\n");
     // Without a resizer there is nothing to check: said so, not "no findings".
     const auto none = run({"check", sample("cp1252.frm")});
     EXPECT_EQ(none.status, 0) << none.out;

@@ -1,6 +1,7 @@
 // kelvane check: what the resizer says about a form's set-up, and what it skips silently.
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <tuple>
 
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
@@ -8,6 +9,7 @@
 #include "control/ControlLookup.h"
 #include "control/SettingsLint.h"
 #include "control/SettingsStrings.h"
+#include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "harness/FormRun.h"
 #include "harness/MessageLines.h"
@@ -30,7 +32,8 @@ class CheckCommand : public Command {
             "the settings strings), every ControlSettings or PaneSettings line whose control "
             "key names no control of the form, and every ControlSettings line the resizer skips "
             "or reads otherwise than it looks (no blank and tab after the key, letters other "
-            "than K, A, R, C and F, not five letters), by its line number in the text. "
+            "than K, A, R, C and F, not five letters, a control index that stops the reading), "
+            "by its line number in the text, and a maximum size below its minimum. "
             "Exit status: 0 nothing found, 1 findings, 2 the form could not be read."));
         return app;
     }
@@ -50,6 +53,7 @@ class CheckCommand : public Command {
             print_trapped(out, t.procedure, t.number, t.description);
             ++findings;
         }
+        findings += check_limits(run, out);
         if (const auto settings = run.file().settings()) {
             for (const char* name : {"ControlSettings", "PaneSettings"}) {
                 const bool panes = std::string(name) == "PaneSettings";
@@ -75,6 +79,24 @@ class CheckCommand : public Command {
     }
 
   private:
+    // A maximum below its minimum: the resizer keeps the form at the minimum and never stops it
+    // at the maximum, which set refuses and a hand-edited form may still hold.
+    static int check_limits(FormRun& run, std::ostream& out) {
+        const auto& resizer = run.session().loaded().resizer;
+        auto z = resizer ? std::dynamic_pointer_cast<zokKelvane>(resizer->user_control()) : nullptr;
+        if (!z) return 0;
+        int found = 0;
+        for (const auto& [axis, min, max] :
+             {std::tuple{"Width", z->MinWidth(), z->MaxWidth()},
+              std::tuple{"Height", z->MinHeight(), z->MaxHeight()}}) {
+            if (min <= 0 || max <= 0 || max >= min) continue;
+            out << "Max" << axis << " " << max << " is below Min" << axis << " " << min
+                << ": the form keeps to the minimum and never stops at the maximum\n";
+            ++found;
+        }
+        return found;
+    }
+
     FormOptions form_;
 };
 
