@@ -465,6 +465,8 @@ TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
     std::string t = test::slurp(frm);
     t.replace(t.find(label), label.size(),
               label + "      Alignment       =   1  'Right Justify\r\n");
+    const std::string box = "   Begin VB.TextBox txtPattern \r\n";
+    t.replace(t.find(box), box.size(), box + "      PasswordChar    =   \"#\"\r\n");
     test::spit(frm, t);
     export_form_file(frm, ui, {});
     FormRun run = run_ui(ui);
@@ -479,6 +481,8 @@ TEST(Export, WhatTheControlsShowComesBackFromTheUi) {
     EXPECT_EQ(to_double(f.control("lblPattern")->get("Alignment")), 1.0);
     EXPECT_TRUE(to_bool(f.control("optScope_0")->get("Value")));
     EXPECT_FALSE(to_bool(f.control("optScope_1")->get("Value")));
+    // A password box stays one: its text is never drawn in clear.
+    EXPECT_EQ(f.control("txtPattern")->get("PasswordChar"), Value("*"));
 
     // Without a Text the list shows no entry, where Qt would show the first.
     export_form_file(test::data_dir() + "/files.frm", ui, {});

@@ -304,6 +304,10 @@ void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std
     }
     if (qt_class == "QLineEdit") {
         c.set_raw("Text", values_.string(w, "text").value_or(""));
+        // A password box shows its text as stars, in pictures too.
+        if (const auto echo = values_.enumeration(w, "echoMode");
+            echo && echo->find("Password") != std::string::npos)
+            c.set_raw("PasswordChar", std::string("*"));
     } else if (w.property("plainText")) {
         c.set_raw("Text", *values_.string(w, "plainText"));
     } else if (const auto text = values_.string(w, "currentText");
