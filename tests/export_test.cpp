@@ -680,5 +680,33 @@ TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
                     [](const std::string& n) { return n.find("TabPicture(0)") != n.npos; }));
 }
 
+// Names that differ only in letters a file name leaves out, in a form and between forms: each
+// picture keeps a file and a resource path of its own.
+TEST(Export, PicturesOfLookAlikeNamesStayApart) {
+    ScratchDir dir;
+    std::string text = test::slurp(test::data_dir() + "/profile.frm");
+    auto rename = [&](const std::string& from, const std::string& to) {
+        for (size_t at; (at = text.find(from)) != std::string::npos;)
+            text.replace(at, from.size(), to);
+    };
+    rename("frmProfile", "pic\xC4");  // the form and its picture box: both "pic_" in a file name
+    rename("picLogo", "pic\xD6");
+    for (const char* name : {"p q", "p_q"})
+        test::spit(dir.path() / (std::string(name) + ".frm"), text);
+    fs::copy_file(test::data_dir() + "/profile.frx", dir.path() / "profile.frx");
+    std::set<std::string> files;
+    for (const char* name : {"p q", "p_q"}) {
+        const auto base = dir.path() / name;
+        export_form_file(base.string() + ".frm", base.string() + ".ui", {});
+        const std::string qrc = test::slurp(base.string() + ".qrc");
+        const std::regex entry("<file alias=\"[^\"]+\">([^<]+)</file>");
+        for (std::sregex_iterator m(qrc.begin(), qrc.end(), entry), end; m != end; ++m)
+            EXPECT_TRUE(files.insert((*m)[1]).second) << (*m)[1] << " twice";
+    }
+    // Five pictures a form, none written over by another.
+    EXPECT_EQ(files.size(), 10u);
+    for (const auto& f : files) EXPECT_TRUE(fs::exists(dir.path() / f)) << f;
+}
+
 }  // namespace
 }  // namespace kv::exporter

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
 
 #include "host/common/Picture.h"
 #include "host/common/PictureImage.h"
@@ -40,10 +42,22 @@ std::string file_safe(const std::string& s) {
     return out.empty() ? std::string("form") : out;
 }
 
+// A form's name as its pictures' folder and resource prefix: file_safe, and where that changed
+// it a mark of the name as written, so that "a b" and "a_b" beside each other stay apart.
+std::string base_name(const std::string& s) {
+    std::string safe = file_safe(s);
+    if (safe == s) return safe;
+    uint32_t h = 2166136261u;  // FNV-1a
+    for (unsigned char c : s) h = (h ^ c) * 16777619u;
+    char mark[16];
+    std::snprintf(mark, sizeof mark, "_%06x", h & 0xffffffu);
+    return safe + mark;
+}
+
 }  // namespace
 
 PictureExport::PictureExport(ExportContext& ctx, const std::string& base)
-    : ctx_(ctx), base_(file_safe(base)), qrc_(base + ".qrc") {}
+    : ctx_(ctx), base_(base_name(base)), qrc_(base + ".qrc") {}
 
 std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
                                                   const std::string& property) {
@@ -71,10 +85,17 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
         bytes.assign(png.constData(), static_cast<size_t>(png.size()));
         ext = "png";
     }
-    const std::string alias = file_safe(owner) + "_" + file_safe(property) + "." + ext;
+    const auto key = std::pair{&object, host::fold(property)};
+    if (const auto it = alias_of_.find(key); it != alias_of_.end())
+        return ":/" + base_ + "/" + it->second;
+    const std::string stem = file_safe(owner) + "_" + file_safe(property);
+    std::string alias = stem + "." + ext;
+    auto taken = [&](const std::string& a) {
+        return std::any_of(made_.begin(), made_.end(), [&](const auto& m) { return m.first == a; });
+    };
+    for (int n = 2; taken(alias); ++n) alias = stem + "_" + std::to_string(n) + "." + ext;
+    alias_of_[key] = alias;
     const std::string path = ":/" + base_ + "/" + alias;
-    for (const auto& made : made_)
-        if (made.first == alias) return path;
     const std::string file = base_ + "_pictures/" + alias;
     ctx_.files.push_back({file, bytes});
     made_.emplace_back(alias, file);

@@ -3,6 +3,7 @@
 // in a folder named after it, and a Qt resource file (.qrc) listing them, which the .ui names:
 // images Qt reads keep their own bytes and format, a bitmap without its file header becomes a
 // PNG, and a metafile (which Qt does not read) is left out and noted.
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -36,6 +37,9 @@ class PictureExport {
     std::string base_;  // the resource prefix and the folder of the files
     std::string qrc_;
     std::vector<std::pair<std::string, std::string>> made_;  // alias, file beside the .ui
+    // The alias each control's picture got: two names that differ only in characters a file
+    // name leaves out get aliases of their own.
+    std::map<std::pair<const mem::MemoryObject*, std::string>, std::string> alias_of_;
 };
 
 // <iconset> and <pixmap> values that name a picture of the resource file.
