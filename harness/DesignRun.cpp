@@ -4,6 +4,7 @@
 
 #include "engine/HostAccess.h"
 #include "harness/MessageLines.h"
+#include "harness/ShownText.h"
 #include "host/memory/MemoryHost.h"
 #include "host/memory/MemoryPageDialog.h"
 #include "pages/Shadows.h"
@@ -50,14 +51,15 @@ DesignRun::~DesignRun() {
 
 void DesignRun::run(const DesignAction& a) {
     line_ = a.line;
-    if (!dialog().is_open()) fail("the end of the script after ok or cancel", a.text);
+    source_ = a.source;
+    if (!dialog().is_open()) fail("the end of the script after ok or cancel", a.source);
     perform(a);
     report_messages();
 }
 
 void DesignRun::fail(const std::string& expected, const std::string& found) const {
     throw ScriptError(script_ + ":" + std::to_string(line_) + ": expected " + expected +
-                      ", found '" + found + "'");
+                      ", found '" + clipped(found) + "'");
 }
 
 mem::MemoryPropertyPage& DesignRun::page() {
@@ -78,8 +80,20 @@ bool DesignRun::select_page(const std::string& caption) {
 std::shared_ptr<mem::MemoryObject> DesignRun::control(const std::string& key,
                                                       const std::string& what) {
     auto c = page().find(key);
-    if (!c) fail(what + " on the " + page().caption() + " page", key);
-    return c;
+    if (c) return c;
+    // The action belongs to another page: say which, in the script's words.
+    const auto captions = dialog().captions();
+    for (size_t i = 0; i < dialog().page_count(); ++i) {
+        const auto other = dialog().page(i);
+        if (!other || !other->find(key)) continue;
+        std::string plain;
+        for (char ch : captions[i])
+            if (ch != '&') plain += ch;
+        fail("'page " + plain + "' before this line (it works on the " + plain +
+                 " page, not on the " + page().caption() + " page)",
+             source_);
+    }
+    fail(what + " on the " + page().caption() + " page", source_);
 }
 
 void DesignRun::work(bool done, const std::string& expected, const std::string& found) const {

@@ -63,6 +63,7 @@ class DesignRun {
     std::unique_ptr<PageHand> hand_;
     ObjectRef form_;
     int line_ = 0;
+    std::string source_;  // the script line being run
     size_t shown_ = 0;
     bool applied_ = false;
 };

@@ -1,5 +1,7 @@
 #include "harness/DesignScript.h"
 
+#include "harness/ShownText.h"
+
 #include <array>
 #include <cmath>
 #include <map>
@@ -58,7 +60,8 @@ class LineParser {
 
     [[noreturn]] void fail(const std::string& expected, const std::string& found) const {
         throw ScriptError(script_ + ":" + std::to_string(line_) + ": expected " + expected +
-                          ", found " + (found.empty() ? "the end of the line" : "'" + found + "'"));
+                          ", found " +
+                          (found.empty() ? "the end of the line" : "'" + clipped(found) + "'"));
     }
 
     int whole(const std::string& word, int lo, int hi, const std::string& expected) const {
@@ -170,6 +173,7 @@ std::vector<DesignAction> parse_design_script(std::string_view script,
         DesignAction a;
         a.kind = verb_of(words, p).kind;
         a.line = number;
+        a.source = line;
         parse_arguments(words, a, p);
         actions.push_back(std::move(a));
     }

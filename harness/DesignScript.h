@@ -56,6 +56,7 @@ struct DesignAction {
     std::vector<std::string> items;  // the keys of select
     int number = 0;                  // choice, font (0 keep, 1 change), view, key code
     double dx = 0, dy = 0;           // drag
+    std::string source;              // the line as written, for messages
 };
 
 // A script error, its message ready to print: "SCRIPT:LINE: expected ..., found ...".

@@ -30,6 +30,13 @@ std::string shown(std::string_view text, std::string_view kept) {
     return out;
 }
 
+std::string clipped(std::string_view text, size_t max) {
+    if (text.size() <= max) return shown(text);
+    size_t cut = max;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole UTF-8
+    return shown(text.substr(0, cut)) + "...";
+}
+
 std::string on_terminal(std::string_view text, std::string_view kept) {
     return g_terminal ? shown(text, kept) : std::string(text);
 }

@@ -12,6 +12,10 @@ namespace kv::app {
 // settings line, or "\r\n\t" in source text).
 std::string shown(std::string_view text, std::string_view kept = "");
 
+// A piece of input quoted in a message: shown(), and past `max` characters cut with "..." (a
+// script line may be megabytes long).
+std::string clipped(std::string_view text, size_t max = 60);
+
 // `text` as shown() when the output is a terminal, else as it is (for a program to read).
 std::string on_terminal(std::string_view text, std::string_view kept = "");
 

@@ -99,7 +99,16 @@ TEST(DesignCommand, ABadLineStopsWithItsPlaceAndLeavesTheFormAlone) {
         {"page Panels\nadd\n", ":2: expected an enabled button (select entries first), found '>'"},
         {"page Panels\ncontainer Picture9\n",
          ":2: expected a split panel container, found 'Picture9'"},
-        {"ok\nclick txtName\n", ":2: expected the end of the script after ok or cancel"},
+        {"ok\nclick txtName\n",
+         ":2: expected the end of the script after ok or cancel, found 'click txtName'"},
+        // An action of another page says which page, in the script's own words.
+        {"container plain\n",
+         ":1: expected 'page Panels' before this line (it works on the Panels page, not on the "
+         "Resizing page), found 'container plain'"},
+        // What the script holds is quoted shown, and a long line cut.
+        {"\x1B[2J \n",
+         ":1: expected an action (page, click, choice, drag, apply, ...), found "
+         "'\\x1B[2J'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
@@ -109,6 +118,10 @@ TEST(DesignCommand, ABadLineStopsWithItsPlaceAndLeavesTheFormAlone) {
         EXPECT_TRUE(has(r.err, script.string() + c.error)) << r.err;
         EXPECT_EQ(slurp(form), bytes);
     }
+    // A line of any length is quoted cut.
+    spit(script, "click " + std::string(100, 'x') + "\n");
+    EXPECT_TRUE(has(run({"design", form, "--script", script.string()}).err,
+                    "found '" + std::string(60, 'x') + "...'\n"));
     // A list in a pane takes only the pane's own choice: the message names it.
     const std::string mail = dir.copy_sample("mailwindow.frm");
     spit(script, "click messageList\nchoice 3\n");

@@ -73,6 +73,15 @@ TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
         {{"export", data_dir() + "/plain.frm", "--all", data_dir()}, 2, "not both"},
         {{"export", "--all", data_dir()}, 2, "--all needs -o OUTDIR"},
         {{"export", data_dir() + "/plain.frm", "--dpi", "100"}, 2, "--dpi"},
+        {{"export", data_dir() + "/plain.frm", "-o", (dir.path() / "none" / "x.ui").string()},
+         2,
+         "its folder does not exist"},
+        {{"export", "--all", data_dir(), "-o", (dir.path() / "broken.frm").string()},
+         2,
+         "is a file, not the folder the forms go to"},
+        {{"export", "--all", data_dir(), "-o", out, "--codepage", "BOGUS"},
+         2,
+         "kelvane export: --codepage: unknown code page 'BOGUS'\n"},
     };
     for (const Case& c : cases) {
         const auto r = run(c.args);

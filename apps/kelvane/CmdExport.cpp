@@ -9,8 +9,10 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/UserFile.h"
 #include "engine/Error.h"
+#include "harness/ShownText.h"
 #include "harness/UsageError.h"
 #include "host/export/FormFileExport.h"
+#include "host/frm/CodePage.h"
 #include "host/frm/FrmError.h"
 
 namespace kv::app {
@@ -47,7 +49,7 @@ class Progress {
         const int filled = total_ ? static_cast<int>(done * kWidth / total_) : kWidth;
         std::string name = what.size() > 40 ? "..." + what.substr(what.size() - 37) : what;
         std::cerr << "\r[" << std::string(filled, '#') << std::string(kWidth - filled, '.') << "] "
-                  << done << "/" << total_ << " " << name << "\x1b[K" << std::flush;
+                  << done << "/" << total_ << " " << shown(name) << "\x1b[K" << std::flush;
     }
     void clear() {
         if (on_) std::cerr << "\r\x1b[K" << std::flush;
@@ -117,6 +119,8 @@ class ExportCommand : public Command {
         if (all_.empty() == form_.empty())
             throw UsageError(all_.empty() ? "a form file or --all DIR is required"
                                           : "give a form file or --all DIR, not both");
+        if (!codepage_.empty() && !frm::encoding_known(codepage_))
+            throw UsageError("--codepage: unknown code page '" + codepage_ + "'");
         exporter::ExportOptions options;
         options.dpi = dpi_;
         if (!all_.empty()) return run_all(options, out, err);
@@ -155,14 +159,18 @@ class ExportCommand : public Command {
 
     static void report(std::ostream& err, const std::string& form, const std::string& ui,
                        const exporter::ExportReport& r) {
-        err << form << " -> " << ui << ": " << summary(r) << "\n";
-        for (const auto& note : r.notes) err << "  " << note << "\n";
+        err << shown(form) << " -> " << shown(ui) << ": " << summary(r) << "\n";
+        for (const auto& note : r.notes) err << "  " << shown(note) << "\n";
     }
 
     int run_all(const exporter::ExportOptions& options, std::ostream&, std::ostream& err) {
         if (out_.empty()) throw UsageError("--all needs -o OUTDIR, the folder the forms go to");
         std::error_code ec;
         if (!fs::is_directory(all_, ec)) throw UsageError("--all: '" + all_ + "' is no folder");
+        // Said once, not once a form.
+        if (fs::exists(out_, ec) && !fs::is_directory(out_, ec))
+            throw UsageError("--out: '" + out_ + "' is a file, not the folder the forms go to");
+
         std::vector<fs::path> forms;
         for (auto it = fs::recursive_directory_iterator(all_, ec);
              !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
@@ -189,20 +197,20 @@ class ExportCommand : public Command {
                 total.pictures += done.report.pictures;
             } catch (const frm::FrmError& e) {
                 progress.clear();
-                err << e.what() << "\n";
+                err << shown(e.what()) << "\n";
                 ++failed;
             } catch (const UsageError& e) {
                 progress.clear();
-                err << forms[i].string() << ": " << e.what() << "\n";
+                err << shown(forms[i].string()) << ": " << e.what() << "\n";
                 ++failed;
             } catch (const Error& e) {
                 progress.clear();
-                err << forms[i].string() << ": error " << e.number() << ": " << e.description()
-                    << "\n";
+                err << shown(forms[i].string()) << ": error " << e.number() << ": "
+                    << e.description() << "\n";
                 ++failed;
             } catch (const std::exception& e) {
                 progress.clear();
-                err << forms[i].string() << ": " << e.what() << "\n";
+                err << shown(forms[i].string()) << ": " << shown(e.what()) << "\n";
                 ++failed;
             }
         }

@@ -66,7 +66,8 @@ void AtomicFileSet::check_writable(const Entry& e) const {
         fail(e.path, "cannot look at it", errno);
     }
     if (::access(folder_of(e.path).c_str(), W_OK | X_OK) != 0)
-        fail(e.path, "its folder is not writable", errno);
+        fail(e.path, errno == ENOENT ? "its folder does not exist" : "its folder is not writable",
+             errno);
 }
 
 void AtomicFileSet::write_temp(Entry& e) {
