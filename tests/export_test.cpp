@@ -616,7 +616,8 @@ TEST(Export, LabelsKeepTheirAccessKeys) {
         const auto& label = *e.by_name.at("lblPattern");
         EXPECT_EQ(values.string(label, "text"), mnemonic ? "&Named:" : "&&Named:");
         const auto* buddy = label.property("buddy");
-        EXPECT_EQ(buddy ? buddy->child_text("cstring") : "", mnemonic ? "txtPattern" : "");
+        // A buddy either way: Qt reads the doubled ampersand as one only in a label with one.
+        EXPECT_EQ(buddy ? buddy->child_text("cstring") : "", "txtPattern");
     }
 }
 

@@ -94,6 +94,9 @@ TEST(QtClasses, ALabelsAmpersandsAsQtShowsThem) {
     EXPECT_EQ(qt_label_text("&Named:", false), "&&Named:");
     EXPECT_EQ(qt_label_text("Tom && Jerry &", false), "Tom &&&& Jerry &&");
     EXPECT_EQ(qt_label_text("", false), "");
+    // Without a buddy Qt shows ampersands as they are.
+    EXPECT_EQ(qt_label_text("Tom && Jerry &", false, false), "Tom && Jerry &");
+    EXPECT_EQ(qt_label_text("&Named && more &", true, false), "Named & more &");
 }
 
 }  // namespace

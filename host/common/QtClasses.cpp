@@ -103,11 +103,19 @@ FormsClassOf forms_class_for(const std::vector<std::string_view>& chain, bool ac
     return out;
 }
 
-std::string qt_label_text(std::string caption, bool use_mnemonic) {
-    if (use_mnemonic) return caption;
-    for (size_t i = 0; (i = caption.find('&', i)) != std::string::npos; i += 2)
-        caption.insert(i, 1, '&');
-    return caption;
+std::string qt_label_text(std::string caption, bool use_mnemonic, bool has_buddy) {
+    if (use_mnemonic == has_buddy) return caption;
+    if (has_buddy) {
+        for (size_t i = 0; (i = caption.find('&', i)) != std::string::npos; i += 2)
+            caption.insert(i, 1, '&');
+        return caption;
+    }
+    std::string shown;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;  // "&&" -> "&", "&N" -> "N"
+        shown += caption[i];
+    }
+    return shown;
 }
 
 bool qt_class_is_bar(const std::vector<std::string_view>& chain) {

@@ -42,9 +42,11 @@ struct FormsClassOf {
 // a PictureBox). A scroll bar is a VScrollBar, or an HScrollBar when it lies `across`.
 FormsClassOf forms_class_for(const std::vector<std::string_view>& chain, bool across = false);
 
-// A label's caption as Qt is to show it: with UseMnemonic off every ampersand is text, which Qt
-// says by doubling it; otherwise "&N" underlines the N (Qt does so for a label with a buddy).
-std::string qt_label_text(std::string caption, bool use_mnemonic);
+// A label's caption as Qt is to show it. Qt reads ampersands only in a label with a buddy: there
+// "&N" underlines the N and "&&" is one ampersand, so with UseMnemonic off every ampersand is
+// doubled. A label without a buddy shows its text as it is, so there the access keys are taken
+// out ("&&" is one ampersand, "&N" an N) and with UseMnemonic off nothing changes.
+std::string qt_label_text(std::string caption, bool use_mnemonic, bool has_buddy = true);
 
 // A .ui widget of one of Designer's classes that no forms class stands for keeps its plain
 // properties in its control, each named with this prefix ("qt:maximum"), for the Qt host to

@@ -353,13 +353,13 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
     } else if (qt_class == "QLabel" && cls == "Label") {
         const auto mnemonic = named(c, "UseMnemonic");
         const bool use_mnemonic = !mnemonic || to_bool(*mnemonic);
-        const std::string text = host::qt_label_text(caption, use_mnemonic);
-        if (const auto it = ctx_.label_targets.find(&c);
-            use_mnemonic && it != ctx_.label_targets.end()) {
-            // Its access key takes the focus to the next control, as on the forms runtime (and
-            // Qt underlines the letter only for a label with a buddy).
+        const auto it = ctx_.label_targets.find(&c);
+        const bool buddy = it != ctx_.label_targets.end();
+        const std::string text = host::qt_label_text(caption, use_mnemonic, buddy);
+        // Its access key takes the focus to the next control, as on the forms runtime (and Qt
+        // reads the ampersands only in a label with a buddy, also those of a label without one).
+        if (buddy)
             w.add("property").attribute("name", "buddy").add("cstring", ctx_.names.of(*it->second));
-        }
         if (!text.empty()) w.string_property("text", text);
         const int align = static_cast<int>(number_or(c, "Alignment", 0));
         const char* across = align == 1   ? "Qt::AlignRight"
