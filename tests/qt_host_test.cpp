@@ -722,8 +722,7 @@ const char* kFarForm =
     "         Width = 1000\r\n"
     "      End\r\n"
     "   End\r\n"
-    "   Begin VB.Label lblWide \r\n"
-    "      Caption = \"Across\"\r\n"
+    "   Begin VB.PictureBox picWide \r\n"
     "      Height = 900\r\n"
     "      Left = 300\r\n"
     "      Top = 450\r\n"
@@ -737,10 +736,10 @@ TEST(QtHost, ControlsOutOfSightGetTheirWidgetsAsTheyComeIntoSight) {
     LiveForm run((dir.path() / "far.frm").string());
     QWidget* client = run.window().client();
     auto made = [&](const char* name) { return client->findChild<QWidget*>(name); };
-    ASSERT_NE(made("lblWide"), nullptr);
+    ASSERT_NE(made("picWide"), nullptr);
     EXPECT_EQ(made("cmdFar"), nullptr);
     EXPECT_EQ(made("txtInside"), nullptr);
-    // The user widens the window: the button comes into sight, under the later label.
+    // The user widens the window: the button comes into sight, under the later picture box.
     qt::QtUserInput input(qt::QtHost::installed());
     input.resize(run.form(), 5000, 3600);
     QWidget* far = made("cmdFar");
@@ -748,15 +747,25 @@ TEST(QtHost, ControlsOutOfSightGetTheirWidgetsAsTheyComeIntoSight) {
     EXPECT_TRUE(far->isVisible());
     EXPECT_EQ(made("txtInside"), nullptr);
     const auto stack = client->children();
-    EXPECT_LT(stack.indexOf(far), stack.indexOf(made("lblWide")));
+    EXPECT_LT(stack.indexOf(far), stack.indexOf(made("picWide")));
     // The program moves the frame into sight: the frame and what it holds.
     run.control("fraFar")->move(3000);
     qt::QtHost::installed().settle();
     ASSERT_NE(made("txtInside"), nullptr);
     EXPECT_EQ(made("txtInside")->parentWidget(), made("fraFar"));
     EXPECT_LT(client->children().indexOf(made("fraFar")),
-              client->children().indexOf(made("lblWide")));
+              client->children().indexOf(made("picWide")));
     expect_widgets_follow(run.form());
+}
+
+// A shape after a text box in the form file still lies under it, as the runtime draws it.
+TEST(QtHost, DrawnControlsLieUnderWindowedOnes) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/preview.frm");
+    const auto stack = run.window().client()->children();
+    auto at = [&](const char* name) {
+        return stack.indexOf(run.window().widget_of(run.control(name).get()));
+    };
+    EXPECT_LT(at("shpHighlight"), at("txtZoom"));
 }
 
 TEST(QtHost, AWidgetOutOfSightIsMadeWhenAskedFor) {
@@ -770,7 +779,7 @@ TEST(QtHost, AWidgetOutOfSightIsMadeWhenAskedFor) {
     EXPECT_EQ(run.window().client()->findChild<QWidget*>("cmdFar"), nullptr);
     const auto stack = run.window().client()->children();
     EXPECT_LT(stack.indexOf(frame),
-              stack.indexOf(run.window().widget_of(run.control("lblWide").get())));
+              stack.indexOf(run.window().widget_of(run.control("picWide").get())));
     expect_widgets_follow(run.form());
 }
 

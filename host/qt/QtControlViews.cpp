@@ -278,7 +278,19 @@ void QtControlViews::make_widgets(mem::MemoryForm& form, const mem::MemoryObject
         dress(*c, *v.widget, v.adopted);
     }
     if (!late.empty()) restack(form, late);
-    if (any_made) link_labels(form);
+    if (any_made) {
+        lower_drawn(form);
+        link_labels(form);
+    }
+}
+
+// The runtime draws labels, shapes, lines and images under the windowed controls beside them,
+// whatever their order; each keeps its place among the drawn ones.
+void QtControlViews::lower_drawn(const mem::MemoryForm& form) {
+    const auto& controls = form.all_controls();
+    for (auto c = controls.rbegin(); c != controls.rend(); ++c)
+        if (!(*c)->traits().windowed)
+            if (QWidget* w = made_widget(c->get())) w->lower();
 }
 
 // A label's access key takes the focus to the control after it, as on the forms runtime; Qt also

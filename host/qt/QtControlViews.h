@@ -85,6 +85,7 @@ class QtControlViews {
     void show_tab(QtTabControl& tabs);
     void place(mem::MemoryObject& object, QWidget& widget);
     void link_labels(const mem::MemoryForm& form);
+    void lower_drawn(const mem::MemoryForm& form);
     void moving(QWidget& widget, const QRect& to);
     void release_hold();
     void watch(mem::MemoryObject& object, QWidget& widget);
