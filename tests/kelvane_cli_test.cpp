@@ -151,6 +151,15 @@ TEST(KelvaneUsage, FormFileErrorsNameTheLine) {
     const auto r = run({"layout", bad});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, bad + ":3: expected a number, found '1O0'\n");
+    // A label inside a button (an End lost): refused, not moved onto the form.
+    kv::test::spit(bad,
+                   "VERSION 5.00\nBegin VB.Form F\n   Begin VB.CommandButton cmdOK\n"
+                   "      Begin VB.Label lblIn\n      End\n   End\nEnd\n");
+    const auto nested = run({"layout", bad});
+    EXPECT_EQ(nested.status, 2);
+    EXPECT_EQ(nested.err, bad +
+                              ":4: expected End to close 'Begin VB.CommandButton cmdOK' (line 3; "
+                              "a CommandButton holds no controls), found 'Begin VB.Label lblIn'\n");
 }
 
 // Only the commands that open a store take --store; the others refuse it by name, and the

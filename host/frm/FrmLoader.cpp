@@ -234,6 +234,15 @@ void FrmLoader::set_user_scale(mem::MemoryObject& obj, const FrmBlock& block) {
 void FrmLoader::add_children(const FrmBlock& block,
                              const std::shared_ptr<mem::MemoryObject>& container) {
     for (const auto& child : block.children) {
+        // A control of the runtime's own that holds none (a button, a label): the file is
+        // damaged, not a layout to guess at.
+        if (block.is_vb_class() && !block.is_class("VB.Menu") && container &&
+            !container->is_form() && !container->traits().container)
+            throw FrmError(doc_.path, child.begin_line + 1,
+                           "expected End to close 'Begin " + block.class_id + " " + block.name +
+                               "' (line " + std::to_string(block.begin_line + 1) + "; a " +
+                               container->class_name() + " holds no controls), found 'Begin " +
+                               child.class_id + " " + child.name + "'");
         try {
             add_child(child, container);
         } catch (const Error& e) {
