@@ -37,7 +37,11 @@ std::vector<std::string> FormFile::own_files() const {
 }
 
 frm::LoadedForm FormFile::load(mem::MemoryHost& host) {
-    if (!ui_) return frm::FrmLoader::load(*frm_, host);
+    if (!ui_) {
+        auto loaded = frm::FrmLoader::load(*frm_, host);
+        frm_notes_ = loaded.notes;
+        return loaded;
+    }
     ui_loaded_ = ui::UiLoader::load(*ui_, host);
     ui_resizer_ = ui_loaded_->resizer;
     return ui_loaded_->loaded;
@@ -111,6 +115,7 @@ std::optional<FormFile::Settings> FormFile::settings() const {
 
 std::vector<std::string> FormFile::notes() const {
     std::vector<std::string> out;
+    for (const auto& n : frm_notes_) out.push_back(path_ + ":" + n);
     if (!ui_loaded_) return out;
     for (const auto& n : ui_loaded_->notes)
         out.push_back(path_ + ":" + std::to_string(n.line) + ": " + n.text);

@@ -57,6 +57,7 @@ class FormFile {
     std::unique_ptr<frm::FrmDocument> frm_;
     std::unique_ptr<ui::UiDocument> ui_;
     std::optional<ui::UiLoadedForm> ui_loaded_;
+    std::vector<std::string> frm_notes_;         // what loading the form file passed over
     const ui::UiElement* ui_resizer_ = nullptr;  // in *ui_, kept across saves
 };
 

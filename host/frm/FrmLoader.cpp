@@ -169,9 +169,15 @@ void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
 void FrmLoader::load_list(mem::MemoryObject& obj, const FrmProperty& p) {
     if (!obj.list_items()) return;
     const FrxFile& frx = doc_.frx_file(p.frx_name);
-    if (!frx.exists_on_disk()) return;
-    const auto items = frx.read_list(p.frx_offset);
-    if (!items) return;
+    const auto items = frx.exists_on_disk() ? frx.read_list(p.frx_offset) : std::nullopt;
+    if (!items) {
+        result_.notes.push_back(
+            std::to_string(p.line + 1) + ": the entries of " + obj.name() + "'s list are in " +
+            p.frx_name +
+            (frx.exists_on_disk() ? ", which holds no list there" : ", which is missing") +
+            ": the list is empty");
+        return;
+    }
     for (const auto& item : *items) obj.add_item(doc_.decode(item));
 }
 

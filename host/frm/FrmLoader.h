@@ -4,6 +4,8 @@
 // in its container. The resizer control, when the host knows its class, is created from its
 // block's properties as its persisted property bag.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "host/frm/FrmDocument.h"
 #include "host/memory/MemoryHost.h"
@@ -14,6 +16,7 @@ struct LoadedForm {
     std::shared_ptr<mem::MemoryForm> form;
     std::shared_ptr<mem::MemoryObject> resizer;  // nullptr when the form has none
     int window_state = 0;                        // as the file asks, to apply once shown
+    std::vector<std::string> notes;  // "LINE: what was left out" for what loading passed over
 };
 
 class FrmLoader {
