@@ -363,6 +363,41 @@ TEST(Export, AFixedDialogWithMenusComesOutWhole) {
     EXPECT_NE(bytes.find("<bold>true</bold>"), std::string::npos);
 }
 
+// The tab order and the labels' buddies come from the design, not from how the form stands now:
+// a disabled box keeps its place, each option button has one, the hidden resizer is no buddy.
+TEST(Export, TabOrderAndBuddiesFollowTheDesign) {
+    ScratchDir dir;
+    auto control = [](const std::string& cls, const std::string& name, int tab,
+                      const std::string& more = "") {
+        return "   Begin " + cls + " " + name + "\r\n" + more +
+               "      TabIndex = " + std::to_string(tab) +
+               "\r\n      Height = 300\r\n      Width = 900\r\n   End\r\n";
+    };
+    test::spit(dir.path() / "order.frm",
+               "VERSION 5.00\r\nBegin VB.Form frmOrder\r\n   ClientHeight = 3000\r\n"
+               "   ClientWidth = 4000\r\n" +
+                   control("VB.TextBox", "txtNote", 3, "      Enabled = 0   'False\r\n") +
+                   control("VB.OptionButton", "optA", 1, "      Value = -1  'True\r\n") +
+                   control("VB.OptionButton", "optB", 2) +
+                   control("VB.Label", "lblName", 4, "      Caption = \"&Name\"\r\n") +
+                   "   Begin zokKL4VB.zokKelvane zokKelvane1\r\n      TabIndex = 5\r\n"
+                   "      _ExtentX = 847\r\n      _ExtentY = 847\r\n   End\r\n" +
+                   control("VB.TextBox", "txtName", 6) + control("VB.CommandButton", "cmdOK", 0) +
+                   "End\r\n");
+    const std::string ui = (dir.path() / "order.ui").string();
+    export_form_file((dir.path() / "order.frm").string(), ui, {});
+    const std::string bytes = test::slurp(ui);
+    std::vector<std::string> order;
+    const std::regex stop("<tabstop>([^<]+)</tabstop>");
+    for (std::sregex_iterator m(bytes.begin(), bytes.end(), stop), end; m != end; ++m)
+        order.push_back((*m)[1]);
+    EXPECT_EQ(order, (std::vector<std::string>{"cmdOK", "optA", "optB", "txtNote", "txtName"}));
+    const Exported e(ui);
+    const auto* buddy = e.by_name.at("lblName")->property("buddy");
+    ASSERT_NE(buddy, nullptr);
+    EXPECT_EQ(buddy->child_text("cstring"), "txtName");
+}
+
 TEST(Export, MenusBecomeTheMainWindowsMenuBar) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "nested.ui").string();

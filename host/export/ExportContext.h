@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "control/zokKelvane.h"
 #include "host/export/ExportNames.h"
 #include "host/export/ExportReport.h"
 #include "host/frm/FrmDocument.h"
@@ -21,7 +22,11 @@ struct ExportedFile {
 struct ExportContext {
     ExportContext(const frm::FrmDocument& doc, mem::MemoryForm& form, int dpi)
         : doc(doc), form(form), names(form), twips_per_pixel(1440.0 / dpi) {
-        for (const auto& [label, target] : form.label_targets())
+        // The resizer's widget is hidden while the form runs: no access key leads to it.
+        const auto resizer = [](const mem::MemoryObject& c) {
+            return dynamic_cast<zokKelvane*>(c.user_control().get()) != nullptr;
+        };
+        for (const auto& [label, target] : form.label_targets(resizer))
             label_targets[label.get()] = target.get();
     }
 

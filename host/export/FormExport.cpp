@@ -161,8 +161,16 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
         ctx.report.notes.push_back(form.name() +
                                    ": the form has no resizer, so its widgets stay where they are");
     }
+    // The design's order, by TabIndex: a control disabled or hidden for now, and every option
+    // button (Qt's Tab key skips those of a group that are not on), keep their places in it.
+    std::vector<std::pair<double, mem::MemoryObject*>> stops;
+    for (const auto& c : form.all_controls())
+        if (supports(c->traits(), Prop::TabStop) && try_flag(*c, Prop::TabStop).value_or(true))
+            stops.emplace_back(try_num(*c, Prop::TabIndex).value_or(0), c.get());
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> tab;
-    for (const auto& c : form.tab_order()) {
+    for (const auto& [index, c] : stops) {
         const std::string name = ctx.names.of(*c);
         if (std::find(ctx.focus_widgets.begin(), ctx.focus_widgets.end(), name) !=
             ctx.focus_widgets.end())

@@ -125,8 +125,10 @@ class MemoryForm : public MemoryObject {
     // Each label beside the control its access key (the underlined letter of "&Name:") takes the
     // focus to: the next control by TabIndex that can take the focus, from the first again past
     // the last. Labels after which no control can take the focus are left out.
+    // `passed_over` names controls that take no focus whatever they say (a Qt form's hidden
+    // resizer).
     std::vector<std::pair<std::shared_ptr<MemoryObject>, std::shared_ptr<MemoryObject>>>
-    label_targets() const;
+    label_targets(const std::function<bool(const MemoryObject&)>& passed_over = {}) const;
     // The Tab key: the focus goes to the next (Shift: previous) control of the tab order.
     void tab(bool backwards = false);
 

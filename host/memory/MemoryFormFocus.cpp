@@ -42,7 +42,7 @@ std::vector<std::shared_ptr<MemoryObject>> MemoryForm::tab_order() const {
 }
 
 std::vector<std::pair<std::shared_ptr<MemoryObject>, std::shared_ptr<MemoryObject>>>
-MemoryForm::label_targets() const {
+MemoryForm::label_targets(const std::function<bool(const MemoryObject&)>& passed_over) const {
     std::vector<std::pair<double, std::shared_ptr<MemoryObject>>> order;
     for (const auto& c : controls_)
         if (supports(c->traits(), Prop::TabIndex))
@@ -51,8 +51,8 @@ MemoryForm::label_targets() const {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     // Whether a control takes the focus at all (not whether it can just now: a hidden control
     // may show later).
-    const auto takes_focus = [](const MemoryObject& c) {
-        return supports(c.traits(), Prop::TabStop);
+    const auto takes_focus = [&](const MemoryObject& c) {
+        return supports(c.traits(), Prop::TabStop) && !(passed_over && passed_over(c));
     };
     std::shared_ptr<MemoryObject> next;  // past the last, the first
     for (const auto& [index, c] : order)
