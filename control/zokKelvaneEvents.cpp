@@ -3,6 +3,7 @@
 #include "control/CStoreForm.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
+#include "engine/HostAccess.h"
 
 namespace kv {
 
@@ -166,7 +167,10 @@ void zokKelvane::save_placement(const ObjectRef& form, bool with_pane_splits) {
         if (m_bSavePos) m_oStoreForm->SavePos(form);
         if (m_bSaveWindowState) m_oStoreForm->SaveWindowState(form, m_bAllowMinWindowState);
     }
-    if (with_pane_splits && m_bSavePaneSplit) {
+    // A minimised form's panes were squeezed into no room: saving them would replace the
+    // user's splits with ones no window shows.
+    const bool minimised = form && num(*form, Prop::WindowState) == 1;
+    if (with_pane_splits && m_bSavePaneSplit && !minimised) {
         CStoreForm::WriteGroup splits;
         m_oFormSizer->save_PanesSplit(*m_oStoreForm);
     }

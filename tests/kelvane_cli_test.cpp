@@ -287,6 +287,23 @@ TEST(KelvaneLayout, SecondRunWithTheStoreOpensWhereTheFirstLeft) {
     EXPECT_EQ(again.json().at("form").at("height"), 6000) << again.out;
 }
 
+// A form closed while minimised had its panes squeezed into no room: its splits are not saved,
+// so the next run finds the ones the user left (it once found one pane 100 twips high).
+TEST(KelvaneLayout, AMinimisedCloseKeepsTheSavedSplits) {
+    ScratchDir dir;
+    const std::string store = (dir.path() / "s.sqlite").string();
+    const std::string form = dir.copy_sample("mailwindow.frm");
+    const auto box = [&](const Argv& more) {
+        Argv args = {"layout", form, "--json", "--store", store};
+        args.insert(args.end(), more.begin(), more.end());
+        const auto r = run(args);
+        return control(r.json(), "messageList").dump();
+    };
+    const std::string normal = box({});
+    box({"--state", "min"});
+    EXPECT_EQ(box({}), normal);
+}
+
 TEST(KelvaneLayout, UserResizeIsClampedByTheLimitsInTheFile) {
     // nested.frm's resizer holds MinWidth 6000 and MinHeight 4500.
     const auto r = run({"layout", sample("nested.frm"), "--user-size", "3000x2000", "--json"});
