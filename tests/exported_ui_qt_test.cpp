@@ -254,7 +254,15 @@ void take(const Step& step, QWidget& window, const std::string& form_name) {
         ASSERT_TRUE(on) << step.container;
         qt::QtUserInput(host).drag(*form, *on, step.x, step.y, step.x + step.dx, step.y + step.dy);
     } else if (step.to_minimum) {
+        // The limits the form asks for stop the program's resize too; the window system's own
+        // (a caption's width) stop only the user's drag, which the form file's steps stand for.
         window.resize(1, 1);
+        settle();
+        const QSize around = window.size() - client_area(window)->size();
+        window.resize(std::max(window.width(),
+                               static_cast<int>(std::lround(step.client_width)) + around.width()),
+                      std::max(window.height(), static_cast<int>(std::lround(step.client_height)) +
+                                                    around.height()));
     } else {
         const QSize around = window.size() - client_area(window)->size();
         window.resize(static_cast<int>(std::lround(step.client_width)) + around.width(),

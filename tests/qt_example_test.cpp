@@ -309,6 +309,23 @@ TEST(QtExample, WidgetsAddedLaterFollowTheWindow) {
     EXPECT_TRUE(qt::QtHost::installed().messages().empty());
 }
 
+// The window's limits are the application's: they outlast a layout started again, and without
+// a maximum the program sizes its window past the screen (offscreen: 800 x 800), as Qt lets it.
+TEST(QtExample, TheLimitsAreTheApplicationsOnly) {
+    SmallWindow w;
+    w.resize({1600, 1200});
+    EXPECT_EQ(w.window.size(), QSize(1600, 1200));
+    EXPECT_EQ(w.ok->geometry(), QRect(1500, 1160, 90, 30));
+    w.resizer->minimum_size({300, 200});
+    auto* late = new QLabel("late", &w.window);  // laid out anew: the limits stay
+    late->setGeometry(10, 10, 50, 20);
+    settle();
+    w.resizer->anchor(*late, "KKKKK");
+    w.resize({100, 100});
+    EXPECT_EQ(w.window.size(), QSize(300, 200));
+    EXPECT_EQ(w.window.minimumSize(), QSize(300, 200));
+}
+
 // A widget added at an odd size starts the layout again; the widgets laid out before keep the
 // places they were designed with: back at the first size they stand exactly there.
 TEST(QtExample, AWidgetAddedLaterLeavesTheOthersDesignAlone) {

@@ -97,6 +97,8 @@ class MemoryForm : public MemoryObject {
     // The window's tracking limits in pixels: the window system's defaults, then message 36
     // through the window's current procedure.
     MinMaxInfo track_limits();
+    // The window system's defaults alone (before message 36).
+    MinMaxInfo default_track_limits();
     int window_state() const { return window_state_; }
     // QueryUnload(cancel, unload_mode) then Unload; true when the form is gone.
     bool close(int unload_mode = 0);

@@ -80,7 +80,7 @@ void MemoryForm::apply_startup_position() {
     normal_rect_ = rect_;
 }
 
-MinMaxInfo MemoryForm::track_limits() {
+MinMaxInfo MemoryForm::default_track_limits() {
     auto m = frame_metrics(border_style());
     MinMaxInfo info;
     const auto& screen = host()->screen_pixels().front();
@@ -88,6 +88,11 @@ MinMaxInfo MemoryForm::track_limits() {
     info.max_position = {screen.left - m.border_px, screen.top - m.border_px};
     info.min_track_size = {kMinTrackWidthPixels, kMinTrackHeightPixels};
     info.max_track_size = info.max_size;
+    return info;
+}
+
+MinMaxInfo MemoryForm::track_limits() {
+    MinMaxInfo info = default_track_limits();
     host()->windows().send(hwnd_, kWmGetMinMaxInfo, 0, reinterpret_cast<intptr_t>(&info));
     return info;
 }

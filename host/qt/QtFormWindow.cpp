@@ -87,7 +87,9 @@ void QtFormWindow::show_window() {
 }
 
 void QtFormWindow::resize_as_user(QSize frame_size) {
+    resizing_as_user_ = true;
     if (QWidget* w = outer()) w->resize(frame_size.grownBy(sub_margins()));
+    resizing_as_user_ = false;
 }
 
 QMargins QtFormWindow::sub_margins() const {
@@ -213,12 +215,25 @@ void QtFormWindow::apply_limits() {
     auto form = form_.lock();
     if (!form || form->closed() || form->window_state() != 0 || !frame_) return;
     const MinMaxInfo info = form->track_limits();
+    const MinMaxInfo base = form->default_track_limits();
     const auto m = host::frame_metrics(form->border_style());
     const int frame_w = 2 * m.border_px, frame_h = 2 * m.border_px + m.caption_px;
-    QSize min(std::max(0, info.min_track_size.x - frame_w),
-              std::max(0, info.min_track_size.y - frame_h));
-    QSize max(std::max(0, info.max_track_size.x - frame_w),
-              std::max(0, info.max_track_size.y - frame_h));
+    // Only the limits the form asks for bind the window in Qt, where they bind the program's
+    // resize too; the window system's own (the screen, a caption's width) stop the user's drag
+    // in resized(), as they stop it on the runtime.
+    const int kNone = QWIDGETSIZE_MAX;
+    QSize min(info.min_track_size.x == base.min_track_size.x
+                  ? 0
+                  : std::max(0, info.min_track_size.x - frame_w),
+              info.min_track_size.y == base.min_track_size.y
+                  ? 0
+                  : std::max(0, info.min_track_size.y - frame_h));
+    QSize max(info.max_track_size.x == base.max_track_size.x
+                  ? kNone
+                  : std::max(0, info.max_track_size.x - frame_w),
+              info.max_track_size.y == base.max_track_size.y
+                  ? kNone
+                  : std::max(0, info.max_track_size.y - frame_h));
     // A fixed border cannot be dragged at all.
     const int bs = form->border_style();
     const QSize now = frame_->size();
@@ -244,7 +259,7 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* e) {
     const bool moves = watched == outer();
     switch (e->type()) {
         case QEvent::Resize:
-            if (resizes) resized();
+            if (resizes) resized(e->spontaneous() || resizing_as_user_);
             return false;
         case QEvent::Move:
             if (moves) moved();
@@ -270,7 +285,7 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* e) {
     }
 }
 
-void QtFormWindow::resized() {
+void QtFormWindow::resized(bool by_user) {
     auto form = form_.lock();
     if (!form || form->closed() || form->window_state() != 0) return;
     const QSize size = frame_->size();
@@ -280,10 +295,14 @@ void QtFormWindow::resized() {
     if (window_size_for(r.width, r.height) == size) return;
     // The user dragged the border: the form takes the window's new size within its limits
     // (a form the program put outside them snaps in, as on the runtime; the window's own limits
-    // let it stand there), the window paints once its widgets have followed.
+    // let it stand there). The program sizes its window as it likes, as it may a form. The
+    // window paints once its widgets have followed.
     QtPaintHold hold(*client_);
     const auto [w, h] = outer_size_for(size);
-    form->user_resize(w, h);
+    if (by_user)
+        form->user_resize(w, h);
+    else
+        form->set_rect_twips({r.left, r.top, w, h});
     host_.sync();
 }
 

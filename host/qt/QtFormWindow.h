@@ -72,7 +72,8 @@ class QtFormWindow : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void resized();
+    // by_user: a drag of the border (the window system's, or resize_as_user); else the program's.
+    void resized(bool by_user);
     void moved();
     bool close_asked();  // false: the unload was cancelled
     void state_changed();
@@ -99,6 +100,7 @@ class QtFormWindow : public QObject {
     QtControlViews views_;
     std::unique_ptr<QtWidgetWatch> watch_;
     int syncing_ = 0;
+    bool resizing_as_user_ = false;
     bool menus_built_ = false;
     std::unique_ptr<QtFormPictures> pictures_;
 };

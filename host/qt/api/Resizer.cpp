@@ -218,7 +218,8 @@ struct Resizer::Impl {
         z->SavePos(pos);
         z->SaveSizes(sizes);
         z->SaveWindowState(state);
-        host->sync();
+        // Starting again took the limits away with the old layout: the window keeps its own.
+        apply_limits();
     }
     std::string known_name(const QWidget& w) const {
         auto obj = object_of(w);
