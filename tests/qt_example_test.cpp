@@ -240,6 +240,7 @@ TEST(QtExample, TheApiRefusesWhatCannotWork) {
     EXPECT_THROW(fresh.anchor(*named, "KKKKKK"), std::invalid_argument);
     EXPECT_THROW(fresh.anchor(*named, "kkkkk"), std::invalid_argument);
     EXPECT_THROW(fresh.split({named}), std::invalid_argument);
+    EXPECT_THROW(fresh.split({named, named}), std::invalid_argument);
     EXPECT_THROW(fresh.split({named, w.text()}), std::invalid_argument);
     EXPECT_THROW(fresh.remember(""), std::invalid_argument);
     fresh.minimum_size({200, 100});
@@ -324,6 +325,27 @@ TEST(QtExample, TheLimitsAreTheApplicationsOnly) {
     w.resize({100, 100});
     EXPECT_EQ(w.window.size(), QSize(300, 200));
     EXPECT_EQ(w.window.minimumSize(), QSize(300, 200));
+}
+
+// Settings written with LF line breaks, as a C++ string literal has them, are lines each.
+TEST(QtExample, SettingsLinesMayEndInLineFeedsAlone) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    auto* list = new QListWidget(&window);
+    list->setObjectName("lstA");
+    list->setGeometry(10, 10, 200, 200);
+    auto* ok = new QPushButton("OK", &window);
+    ok->setObjectName("cmdOK");
+    ok->setGeometry(300, 260, 90, 30);
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.control_settings("lstA \tKKKKK\ncmdOK \tAAKKK\n").show();
+    window.resize(500, 400);
+    settle();
+    EXPECT_EQ(list->geometry(), QRect(10, 10, 300, 300));
+    EXPECT_EQ(ok->geometry(), QRect(400, 360, 90, 30));
+    EXPECT_TRUE(qt::QtHost::installed().messages().empty());
 }
 
 // A widget added at an odd size starts the layout again; the widgets laid out before keep the

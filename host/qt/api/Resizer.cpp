@@ -333,7 +333,9 @@ void Resizer::use_store(std::shared_ptr<SettingsStore> store) {
 Resizer& Resizer::anchor(const QWidget& child, std::string_view modes) {
     if (modes.empty() || modes.size() > 5 ||
         modes.find_first_not_of("KARCF") != std::string_view::npos)
-        throw std::invalid_argument("kelvane::Resizer::anchor: expected 1 to 5 of K, A, R, C, F");
+        throw std::invalid_argument(
+            "kelvane::Resizer::anchor: expected 1 to 5 of K, A, R, C, F, found '" +
+            std::string(modes) + "'");
     const std::string name = impl_->known_name(child);
     auto& anchors = impl_->anchors;
     auto [at, added] = impl_->anchor_index.try_emplace(name, anchors.size());
@@ -345,9 +347,25 @@ Resizer& Resizer::anchor(const QWidget& child, std::string_view modes) {
     return *this;
 }
 
+namespace {
+// Settings lines end in CR LF; a line break written as LF or CR alone would join two lines.
+std::string crlf_lines(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "\r\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+}  // namespace
+
 Resizer& Resizer::control_settings(std::string_view text) {
     impl_->not_shown("control_settings");
-    impl_->control_lines.emplace_back(text);
+    impl_->control_lines.emplace_back(crlf_lines(text));
     return *this;
 }
 
@@ -359,6 +377,8 @@ Resizer& Resizer::split(const std::vector<const QWidget*>& widgets) {
     std::shared_ptr<kv::mem::MemoryObject> container;
     for (const QWidget* w : widgets) {
         if (!w) throw std::invalid_argument("kelvane::Resizer::split: no widget");
+        if (std::count(widgets.begin(), widgets.end(), w) > 1)
+            throw std::invalid_argument("kelvane::Resizer::split: a widget given twice");
         auto obj = impl_->object_of(*w);
         if (!obj) throw std::invalid_argument("kelvane::Resizer: the widget is not in the window");
         if (!line.empty() && obj->container_object() != container)
@@ -372,7 +392,7 @@ Resizer& Resizer::split(const std::vector<const QWidget*>& widgets) {
 
 Resizer& Resizer::pane_settings(std::string_view text) {
     impl_->not_shown("pane_settings");
-    impl_->pane_lines.emplace_back(text);
+    impl_->pane_lines.emplace_back(crlf_lines(text));
     return *this;
 }
 
@@ -453,7 +473,7 @@ void Resizer::place(std::string name, std::vector<Property> properties) {
 }
 
 bool Resizer::shown() const {
-    return impl_->control && impl_->form && !impl_->form->closed();
+    return impl_->window && impl_->control && impl_->form && !impl_->form->closed();
 }
 
 std::string Resizer::name_of(const QWidget& widget) const {

@@ -19,7 +19,9 @@
 //     (A on the right and bottom leaves the widget where it is);
 //   R the margin grows in proportion; F the widget keeps its size and this edge follows the
 //     other one (F on both edges of an axis centres it in proportion).
-// The font: K keeps it, C scales it with the window.
+// The font: K keeps it, C scales it with the widget (by the smaller of its width's and its
+// height's growth: a widget that keeps its size keeps its font). C and R are one mode under two
+// names, and F on the font scales it too: any letter but K does.
 //
 // Set everything up before show(); later, anchor() and the size limits still change. Widgets the
 // application adds to the window after the resizer was made follow it too: with the modes a
