@@ -327,6 +327,22 @@ TEST(QtExample, TheLimitsAreTheApplicationsOnly) {
     EXPECT_EQ(w.window.minimumSize(), QSize(300, 200));
 }
 
+// A window deleted under its resizer: the resizer no longer says it is shown.
+TEST(QtExample, AResizerOutlivingItsWindowIsNotShown) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    auto* window = new QWidget;
+    window->resize(400, 300);
+    auto* ok = new QPushButton("OK", window);
+    ok->setGeometry(300, 260, 90, 30);
+    kelvane::Resizer resizer(*window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.anchor(*ok, "AAKKK").show();
+    EXPECT_TRUE(resizer.shown());
+    delete window;
+    settle();
+    EXPECT_FALSE(resizer.shown());
+}
+
 // Settings written with LF line breaks, as a C++ string literal has them, are lines each.
 TEST(QtExample, SettingsLinesMayEndInLineFeedsAlone) {
     kelvane::Resizer::use_store(kelvane::memory_store());
