@@ -17,6 +17,20 @@ constexpr ModeLetter kModeLetters[] = {
 };
 }  // namespace
 
+std::string with_crlf_lines(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "\r\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 std::vector<std::string> split_settings_lines(std::string_view text) {
     std::vector<std::string> lines;
     if (text.empty()) return lines;

@@ -24,6 +24,9 @@ inline constexpr int32_t kUnknownLetterMode = KV_KEEP;
 // Lines separated by CR LF only (a lone CR or LF stays in its line). "" has no lines; a text
 // ending in CR LF has an empty last line.
 std::vector<std::string> split_settings_lines(std::string_view text);
+// `text` with every line break written as CR LF: one typed on a shell, written in C++ or saved by
+// an editor is LF or CR alone, which split_settings_lines would leave inside a line.
+std::string with_crlf_lines(std::string_view text);
 
 // The mode letters, in table order: "KARCF".
 std::string_view mode_letters();

@@ -6,6 +6,7 @@
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/UserFile.h"
+#include "control/SettingsStrings.h"
 #include "harness/FormFile.h"
 #include "harness/ResizerProperties.h"
 #include "harness/UsageError.h"
@@ -37,22 +38,15 @@ const char* kFooter =
 // may have them, and its settings line must too).
 std::string settings_text(const std::string& raw, const std::string& what, bool xml) {
     if (!frm::is_valid_utf8(raw)) throw UsageError(what + ": the text is not UTF-8");
-    std::string text;
-    for (size_t i = 0; i < raw.size(); ++i) {
-        const char c = raw[i];
-        if (c == '\r' || c == '\n') {
-            text += "\r\n";
-            if (c == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') ++i;
-        } else if (xml && static_cast<unsigned char>(c) < 0x20 && c != '\t') {
-            char code[8];
-            std::snprintf(code, sizeof code, "%02X", static_cast<unsigned>(c));
-            throw UsageError(what + ": holds the control character U+00" + code +
-                             ", which a .ui cannot hold");
-        } else {
-            text += c;
-        }
-    }
-    return text;
+    if (xml)
+        for (const char c : raw)
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n') {
+                char code[8];
+                std::snprintf(code, sizeof code, "%02X", static_cast<unsigned>(c));
+                throw UsageError(what + ": holds the control character U+00" + code +
+                                 ", which a .ui cannot hold");
+            }
+    return with_crlf_lines(raw);
 }
 
 // @FILE: the file's text, without a byte-order mark and without one final line break.

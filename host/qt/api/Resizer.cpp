@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "control/SettingsStrings.h"
 #include "control/zokKelvane.h"
 #include "engine/CFormSizer.h"
 #include "host/memory/MemoryPropertyBag.h"
@@ -347,25 +348,9 @@ Resizer& Resizer::anchor(const QWidget& child, std::string_view modes) {
     return *this;
 }
 
-namespace {
-// Settings lines end in CR LF; a line break written as LF or CR alone would join two lines.
-std::string crlf_lines(std::string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            out += "\r\n";
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-}  // namespace
-
 Resizer& Resizer::control_settings(std::string_view text) {
     impl_->not_shown("control_settings");
-    impl_->control_lines.emplace_back(crlf_lines(text));
+    impl_->control_lines.emplace_back(kv::with_crlf_lines(text));
     return *this;
 }
 
@@ -392,7 +377,7 @@ Resizer& Resizer::split(const std::vector<const QWidget*>& widgets) {
 
 Resizer& Resizer::pane_settings(std::string_view text) {
     impl_->not_shown("pane_settings");
-    impl_->pane_lines.emplace_back(crlf_lines(text));
+    impl_->pane_lines.emplace_back(kv::with_crlf_lines(text));
     return *this;
 }
 
