@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -325,6 +326,60 @@ TEST(QtExample, TheLimitsAreTheApplicationsOnly) {
     w.resize({100, 100});
     EXPECT_EQ(w.window.size(), QSize(300, 200));
     EXPECT_EQ(w.window.minimumSize(), QSize(300, 200));
+}
+
+// A tool window or dialog closed, sized by the application while closed and opened again: laid
+// out anew at the size asked, or at the size saved when it closed, the modes given to an
+// unnamed widget added late still its (its name kept).
+TEST(QtExample, AWindowClosedAndShownAgainIsLaidOutAnew) {
+    struct Case {
+        bool remember, by_resizer;
+        QSize reopened;
+    };
+    const Case cases[] = {{true, false, {500, 350}},
+                          {true, true, {500, 350}},
+                          {false, false, {450, 320}},
+                          {false, true, {450, 320}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "remember " << c.remember << ", by the resizer " << c.by_resizer);
+        kelvane::Resizer::use_store(kelvane::memory_store());
+        QWidget window;
+        window.resize(400, 300);
+        auto* ok = new QPushButton("OK", &window);
+        ok->setGeometry(300, 260, 90, 30);
+        kelvane::Resizer resizer(window);
+        qt::QtHost::installed().set_interactive(false);
+        resizer.anchor(*ok, "AAKKK");
+        if (c.remember) resizer.remember("Tool");
+        resizer.show();
+        auto* late = new QFrame(&window);
+        late->setGeometry(10, 10, 100, 100);
+        late->show();
+        settle();
+        resizer.anchor(*late, "KKKKK");
+        window.resize(500, 350);
+        settle();
+        ASSERT_EQ(late->geometry(), QRect(10, 10, 200, 150));
+        ASSERT_TRUE(window.close());
+        settle();
+        EXPECT_FALSE(resizer.shown());
+        window.resize(450, 320);  // closed: nothing follows
+        if (c.by_resizer)
+            resizer.show();
+        else
+            window.show();
+        settle();
+        EXPECT_TRUE(resizer.shown());
+        ASSERT_EQ(window.size(), c.reopened);
+        const int dx = c.reopened.width() - 400, dy = c.reopened.height() - 300;
+        EXPECT_EQ(ok->pos(), QPoint(300 + dx, 260 + dy));
+        EXPECT_EQ(late->geometry(), QRect(10, 10, 100 + dx, 100 + dy));
+        window.resize(600, 400);
+        settle();
+        EXPECT_EQ(ok->pos(), QPoint(500, 360));
+        EXPECT_EQ(late->geometry(), QRect(10, 10, 300, 200));
+    }
 }
 
 // A window deleted under its resizer: the resizer no longer says it is shown.

@@ -69,8 +69,8 @@ QtFormWindow& QtHost::window(const std::shared_ptr<mem::MemoryForm>& form) {
     return *w;
 }
 
-std::shared_ptr<mem::MemoryForm> QtHost::adopt(QWidget& window) {
-    AdoptedForm adopted = adopt_widgets(*this, window);
+std::shared_ptr<mem::MemoryForm> QtHost::adopt(QWidget& window, const WidgetNames& kept) {
+    AdoptedForm adopted = adopt_widgets(*this, window, kept);
     auto& w = windows_[adopted.form.get()];
     w = new QtFormWindow(*this, adopted.form, &window);
     forms_[adopted.form.get()] = adopted.form;

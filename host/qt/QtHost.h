@@ -14,6 +14,7 @@
 #include <unordered_map>
 
 #include "host/memory/MemoryHost.h"
+#include "host/qt/QtWidgetAdoption.h"
 
 class QWidget;
 
@@ -38,7 +39,7 @@ class QtHost : public mem::MemoryHost {
     void show(const std::shared_ptr<mem::MemoryForm>& form);
     // A form for a window the application built itself, its child widgets as its controls
     // (QtWidgetAdoption.h). The window stays the application's; show() starts the form's life.
-    std::shared_ptr<mem::MemoryForm> adopt(QWidget& window);
+    std::shared_ptr<mem::MemoryForm> adopt(QWidget& window, const WidgetNames& kept = {});
     // Bring every window up to its form (windows of closed forms go).
     void sync();
     // Run the event loop until no timer is running, at most `max_ms` milliseconds.

@@ -74,7 +74,8 @@ bool plain_identifier(const std::string& s) {
 // taken on the form yet, else after their class.
 class Builder {
   public:
-    Builder(mem::MemoryHost& host, mem::MemoryForm& form) : host_(host), form_(form) {}
+    Builder(mem::MemoryHost& host, mem::MemoryForm& form, const WidgetNames* kept = nullptr)
+        : host_(host), form_(form), kept_(kept) {}
 
     void add(QWidget& w, const std::shared_ptr<mem::MemoryObject>& container) {
         const host::FormsClassOf of = adopted_class(w);
@@ -117,6 +118,9 @@ class Builder {
 
   private:
     std::string name_for(const QWidget& w, const std::string& cls) {
+        if (kept_)
+            if (auto it = kept_->find(&w); it != kept_->end() && !taken(it->second))
+                return it->second;
         std::string name = w.objectName().toStdString();
         if (!plain_identifier(name) || taken(name)) {
             do {
@@ -132,6 +136,7 @@ class Builder {
 
     mem::MemoryHost& host_;
     mem::MemoryForm& form_;
+    const WidgetNames* kept_;  // names to keep, when adopted again
     std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> controls_;
     std::map<std::string, int> counts_;
 };
@@ -147,7 +152,7 @@ host::FormsClassOf adopted_class(const QWidget& w) {
     return of;
 }
 
-AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window) {
+AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window, const WidgetNames& kept) {
     std::string name = window.objectName().toStdString();
     if (!plain_identifier(name)) name = "Form1";
     AdoptedForm result;
@@ -163,7 +168,7 @@ AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window) {
     r.left = window.x() * tx;
     r.top = window.y() * ty;
     form.set_rect_twips(r);
-    Builder builder(host, form);
+    Builder builder(host, form, &kept);
     for (QWidget* w : child_widgets(window)) builder.add(*w, nullptr);
     result.controls = builder.take();
     return result;

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,9 +23,13 @@ struct AdoptedForm {
     std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> controls;
 };
 
+// Names a window adopted again keeps for the widgets it had, so that settings naming them hold.
+using WidgetNames = std::unordered_map<const QWidget*, std::string>;
+
 // The window's controls are named after the widgets' object names where those are plain
-// identifiers not taken yet, else after their class ("ListBox1", "CommandButton2").
-AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window);
+// identifiers not taken yet, else after their class ("ListBox1", "CommandButton2"); a widget
+// `kept` names keeps that name.
+AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window, const WidgetNames& kept = {});
 
 // A widget the application added later: its control (in `container`, nullptr for the form) and
 // those of the widgets it holds, containers first; none for a widget that is no control.

@@ -1,11 +1,13 @@
 #include "kelvane/Resizer.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMainWindow>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <unordered_map>
@@ -38,6 +40,22 @@ class ApplicationStore : public kv::SettingsStore {
 
   private:
     std::shared_ptr<kelvane::SettingsStore> store_;
+};
+
+// Tells when the window closes and when it is shown: shown after it closed, the resizer starts
+// anew on it, as a form shown again after its unload loads anew.
+class ShowWatch : public QObject {
+  public:
+    ShowWatch(std::function<void()> closing, std::function<void()> shown)
+        : closing_(std::move(closing)), shown_(std::move(shown)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Close) closing_();
+        if (e->type() == QEvent::Show) shown_();
+        return false;
+    }
+
+  private:
+    std::function<void()> closing_, shown_;
 };
 
 std::shared_ptr<SettingsStore>& chosen_store() {
@@ -137,7 +155,47 @@ struct Resizer::Impl {
     bool window_state = true;
     std::optional<std::vector<Property>> placed;  // a designer's resizer (place())
     std::string control_name = "zokKelvane1";
+    // The controls' names by widget, as last known: a window shown again after it closed is
+    // adopted anew with them, so that the settings naming them hold.
+    std::vector<std::pair<QPointer<QWidget>, std::string>> names;
+    QSize closing_size;  // the window's size as it closed: its widgets stand for that size
+    std::unique_ptr<ShowWatch> show_watch;
 
+    // The window's widgets as controls of a new form, followed from here on.
+    void adopt(const kv::qt::WidgetNames& kept = {}) {
+        form = host->adopt(*window, kept);
+        if (auto* fw = form_window()) {
+            fw->widget_watch()->set_before_change([this] { settle_now(); });
+            fw->widget_watch()->set_listener(
+                [this](const auto& added, const auto& gone) { widgets_changed(added, gone); });
+        }
+    }
+    void note_names() {
+        names.clear();
+        auto* fw = form_window();
+        if (!fw || !form) return;
+        for (const auto& c : form->all_controls())
+            if (QWidget* w = fw->widget_of(c.get())) names.emplace_back(w, c->name());
+    }
+    // The window closed and is shown again: the resizer starts again from the widgets as they
+    // stand, restoring what it saved when the window closed.
+    void reopen() {
+        if (!control || !form || !form->closed() || !window) return;
+        kv::qt::WidgetNames kept;
+        for (const auto& [w, name] : names)
+            if (w) kept.emplace(w.data(), name);
+        host->sync();  // the closed form's window goes
+        control.reset();
+        // Sized while closed, the window is taken at the size its widgets stand for, and then
+        // given the size asked for (unless the sizes saved at its close come back).
+        const QSize asked = window->size();
+        if (closing_size.isValid() && closing_size != asked) window->resize(closing_size);
+        adopt(kept);
+        start();
+        const kv::zokKelvane* z = resizer();
+        if (window->size() == closing_size && asked != closing_size && !(z && z->SaveSizes()))
+            window->resize(asked);
+    }
     kv::qt::QtFormWindow* form_window() const {
         return form ? host->find_window(form.get()) : nullptr;
     }
@@ -156,6 +214,7 @@ struct Resizer::Impl {
         for (const auto& c : added)
             late.emplace_back(c->name(), c->class_name() == "CommandButton" ? "FFFFK" : "RRRRK");
         if (!gone.empty()) forget(gone);
+        note_names();
         relayout();
     }
     // Settings lines and pane members that name a control that went.
@@ -230,6 +289,40 @@ struct Resizer::Impl {
     kv::zokKelvane* resizer() const {
         return control ? dynamic_cast<kv::zokKelvane*>(control->user_control().get()) : nullptr;
     }
+    // The resizer control placed on the form with the set-up collected, and the form shown.
+    void start() {
+        catch_up();
+        kv::mem::MemoryPropertyBag bag;
+        bag.set("ControlSettings", control_text());
+        bag.set("PaneSettings", join(pane_lines));
+        // The room the bars on the window's edges take as it stands (a form file keeps it with its
+        // resizer): the other widgets' places are counted from it, not moved by it.
+        double left = 0, top = 0, bottom = 0, right = 0;
+        kv::get_align_sizes(form->control_collection(), form, left, top, bottom, right);
+        bag.set("AlignBLeft", left);
+        bag.set("AlignBTop", top);
+        bag.set("AlignBBottom", bottom);
+        bag.set("AlignBRight", right);
+        if (placed) {
+            for (const auto& [name, value] : *placed) bag.set(name, value);
+        } else {
+            const bool keep = !key.empty();
+            bag.set("SubKey", key);
+            bag.set("SavePos", keep);
+            bag.set("SaveSizes", keep);
+            bag.set("SaveWindowState", keep && window_state);
+            bag.set("SavePaneSplit", keep);
+        }
+        const auto [min_w, min_h] = outer_twips(min);
+        const auto [max_w, max_h] = outer_twips(max);
+        bag.set("MinWidth", static_cast<double>(min_w));
+        bag.set("MinHeight", static_cast<double>(min_h));
+        bag.set("MaxWidth", static_cast<double>(max_w));
+        bag.set("MaxHeight", static_cast<double>(max_h));
+        control = form->add_user_control(kv::kZokKelvaneClassId, control_name, nullptr, &bag);
+        host->show(form);
+        note_names();
+    }
     void not_shown(const char* what) const {
         if (control)
             throw std::logic_error(std::string("kelvane::Resizer: ") + what +
@@ -286,13 +379,7 @@ Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
             "other's moves; give the set-up to the one there is");
     impl_->host = shared_host();
     impl_->window = &window;
-    impl_->form = impl_->host->adopt(window);
-    if (auto* fw = impl_->form_window()) {
-        Impl* impl = impl_.get();
-        fw->widget_watch()->set_before_change([impl] { impl->settle_now(); });
-        fw->widget_watch()->set_listener(
-            [impl](const auto& added, const auto& gone) { impl->widgets_changed(added, gone); });
-    }
+    impl_->adopt();
     windows_with_resizer().emplace_back(&window);
 }
 
@@ -401,42 +488,21 @@ Resizer& Resizer::remember(std::string_view key, bool window_state) {
 
 void Resizer::show() {
     Impl& d = *impl_;
-    if (!d.form || d.form->closed()) throw std::logic_error("kelvane::Resizer: the window closed");
-    if (d.control) {
-        if (d.window) d.window->show();
+    if (!d.window || !d.form) throw std::logic_error("kelvane::Resizer: the window is gone");
+    if (!d.control) {
+        d.start();
+        d.show_watch = std::make_unique<ShowWatch>(
+            [&d] { d.closing_size = d.window ? d.window->size() : QSize(); }, [&d] { d.reopen(); });
+        d.window->installEventFilter(d.show_watch.get());
+        d.host->settle();
         return;
     }
-    d.catch_up();
-    kv::mem::MemoryPropertyBag bag;
-    bag.set("ControlSettings", d.control_text());
-    bag.set("PaneSettings", join(d.pane_lines));
-    // The room the bars on the window's edges take as it stands (a form file keeps it with its
-    // resizer): the other widgets' places are counted from it, not moved by it.
-    double left = 0, top = 0, bottom = 0, right = 0;
-    kv::get_align_sizes(d.form->control_collection(), d.form, left, top, bottom, right);
-    bag.set("AlignBLeft", left);
-    bag.set("AlignBTop", top);
-    bag.set("AlignBBottom", bottom);
-    bag.set("AlignBRight", right);
-    if (d.placed) {
-        for (const auto& [name, value] : *d.placed) bag.set(name, value);
-    } else {
-        const bool keep = !d.key.empty();
-        bag.set("SubKey", d.key);
-        bag.set("SavePos", keep);
-        bag.set("SaveSizes", keep);
-        bag.set("SaveWindowState", keep && d.window_state);
-        bag.set("SavePaneSplit", keep);
-    }
-    const auto [min_w, min_h] = d.outer_twips(d.min);
-    const auto [max_w, max_h] = d.outer_twips(d.max);
-    bag.set("MinWidth", static_cast<double>(min_w));
-    bag.set("MinHeight", static_cast<double>(min_h));
-    bag.set("MaxWidth", static_cast<double>(max_w));
-    bag.set("MaxHeight", static_cast<double>(max_h));
-    d.control = d.form->add_user_control(kv::kZokKelvaneClassId, d.control_name, nullptr, &bag);
-    d.host->show(d.form);
-    d.host->settle();
+    // Shown again after it closed, the window is laid out anew (ShowWatch; a window still
+    // visible sends no Show).
+    const bool again = d.form->closed();
+    d.window->show();
+    d.reopen();
+    if (again) d.host->settle();
 }
 
 void Resizer::place(std::string name, std::vector<Property> properties) {

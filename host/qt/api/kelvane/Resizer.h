@@ -87,8 +87,11 @@ class Resizer {
     // and restore them on show(). `key` names the window in the store: give each window its own.
     Resizer& remember(std::string_view key, bool window_state = true);
 
-    // Start: the set-up is applied, the saved placement restored, and the window shown.
+    // Start: the set-up is applied, the saved placement restored, and the window shown. A
+    // window closed and shown again (by show() or by the application, a dialog opened anew) is
+    // laid out anew from its widgets as they stand, with what was saved when it closed.
     void show();
+    // Whether the resizer lays the window out now: shown and not closed since.
     bool shown() const;
 
     // The name the resizer gives a widget (its object name when that is a plain identifier not
