@@ -68,7 +68,15 @@ TEST(MemoryGeometry, MenuBarTakesClientHeight) {
     auto host = MemoryHost::install();
     auto f = host->create_form("frmA");
     f->set_client_size(3000, 2000);
-    f->add_control("Menu", "mnuFile");
+    auto file = f->add_control("Menu", "mnuFile");
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), 2000 - 19 * 15);
+    // A pop-up menu's top is hidden: with no top-level menu shown there is no bar, whatever
+    // its items show.
+    file->set(Prop::Visible, false);
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), 2000);
+    f->add_control("Menu", "mnuOpen")->set_raw("MenuParent", "mnuFile");
+    EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), 2000);
+    file->set(Prop::Visible, true);
     EXPECT_DOUBLE_EQ(num(*f, Prop::ScaleHeight), 2000 - 19 * 15);
 }
 

@@ -37,6 +37,9 @@ MemoryObject::~MemoryObject() {
 }
 
 bool MemoryObject::menu_shown() const {
+    // A submenu's items show in their menu, not in the bar.
+    for (const auto& [n, v] : extra_)
+        if (iequal(n, "MenuParent")) return false;
     for (const auto& [p, v] : known_)
         if (p == Prop::Visible) return to_bool(v);
     return true;
@@ -168,7 +171,11 @@ void MemoryObject::set_extra(std::string_view name, const Value& v) {
             old = v;
             return;
         }
+    // A menu that becomes a submenu's item no longer counts for the form's menu bar.
+    const bool menu = is_menu_ && alive_ && form_ptr_ && iequal(name, "MenuParent");
+    const bool was_shown = menu && menu_shown();
     extra_.emplace_back(std::string(name), v);
+    if (was_shown) --form_ptr_->visible_menus_;
 }
 
 bool MemoryObject::logs_writes() const {
