@@ -16,6 +16,7 @@
 #include <QtUiTools/QUiLoader>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -274,22 +275,63 @@ TEST(ResizerWidget, PropertiesReachTheResizer) {
     EXPECT_FALSE(store->read(key, "Left"));  // SavePos false
 }
 
+// A form as uic builds it: the window sized as designed, then its widgets and the resizer. How the
+// application shows it (sized first, maximised) and what it does later (limits that contradict
+// each other, the resizer deleted) leave the widgets where their settings put them and the
+// window up.
+TEST(ResizerWidget, TheWindowAsTheApplicationShowsItFollowsTheDesign) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    struct Case {
+        const char* what;
+        std::function<void(QWidget&)> show;
+        int min_width, max_width;
+    };
+    const Case cases[] = {
+        {"sized first", [](QWidget& w) { w.resize(500, 350), w.show(); }, -1, -1},
+        {"maximised", [](QWidget& w) { w.showMaximized(); }, -1, -1},
+        {"limits that contradict", [](QWidget& w) { w.resize(500, 350), w.show(); }, 450, 420},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto window = std::make_unique<QWidget>();
+        window->setObjectName("Tool");
+        window->resize(400, 300);
+        auto* ok = new QPushButton("OK", window.get());
+        ok->setObjectName("ok");
+        ok->setGeometry(300, 260, 90, 30);
+        auto* resizer = new kelvane::ResizerWidget(window.get());
+        resizer->setControlSettings("ok \tAAKKK");
+        resizer->setMinWidth(c.min_width);
+        resizer->setMaxWidth(c.max_width);
+        c.show(*window);
+        settle();
+        ASSERT_TRUE(resizer->resizer());
+        const QSize size = window->size();
+        EXPECT_NE(size, QSize(400, 300));
+        EXPECT_EQ(ok->geometry(), QRect(size.width() - 100, size.height() - 40, 90, 30));
+        EXPECT_EQ(window->minimumWidth() > 0, false);
+        delete resizer;
+        QApplication::processEvents();
+        EXPECT_TRUE(window->isVisible());
+    }
+}
+
 // On a main window (Designer's usual form) the resizer sits in the central widget, which
 // follows the window between its bars; the widgets in it follow as they are told.
 TEST(ResizerWidget, MainWindowFormsFollowThroughTheirCentralWidget) {
     kelvane::Resizer::use_store(kelvane::memory_store());
-    QMainWindow window;
+    QMainWindow window;  // built as uic builds it: sized first
     window.setObjectName("MainWindow");
-    auto* central = new QWidget;
+    window.resize(400, 300);
+    auto* central = new QWidget(&window);
     central->setObjectName("centralwidget");
-    window.setCentralWidget(central);
-    window.statusBar()->showMessage("ready");
     auto* ok = new QPushButton("OK", central);
     ok->setObjectName("ok");
+    ok->setGeometry(300, 200, 90, 30);
     auto* resizer = new kelvane::ResizerWidget(central);
     resizer->setControlSettings("ok \tAAKKK");
-    window.resize(400, 300);
-    ok->setGeometry(300, 200, 90, 30);
+    window.setCentralWidget(central);
+    window.statusBar()->showMessage("ready");
     window.show();
     settle();
     ASSERT_TRUE(resizer->resizer()) << resizer->refusal().toStdString();

@@ -94,6 +94,9 @@ class MemoryForm : public MemoryObject {
     // current procedure, then the size clamped to the track limits it answered.
     void user_resize(double width_twips, double height_twips);
     void set_window_state(int state);
+    // A real window system maximised the window at this outer size (twips), not at the screen's
+    // work area this host counts with: the maximised form takes it.
+    void maximized_at(double width_twips, double height_twips);
     // The window's tracking limits in pixels: the window system's defaults, then message 36
     // through the window's current procedure.
     MinMaxInfo track_limits();

@@ -129,6 +129,14 @@ void MemoryForm::set_window_state(int state) {
     on_size_changed();  // the state changed: Resize even when the outer size did not
 }
 
+void MemoryForm::maximized_at(double width_twips, double height_twips) {
+    if (!alive_ || window_state_ != 2) return;
+    if (rect_.width == width_twips && rect_.height == height_twips) return;
+    rect_.width = width_twips;
+    rect_.height = height_twips;
+    on_size_changed();
+}
+
 void MemoryForm::user_resize(double width_twips, double height_twips) {
     if (!alive_ || window_state_ != 0) throw Error::standard(kErrInvalidCall);
     double tx = host()->twips_per_pixel_x(), ty = host()->twips_per_pixel_y();

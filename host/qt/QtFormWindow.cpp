@@ -97,6 +97,9 @@ QMargins QtFormWindow::sub_margins() const {
 }
 
 void QtFormWindow::hide_window() {
+    // An application's window is its own to hide: the form closing under it (its resizer gone)
+    // leaves it up.
+    if (adopted_) return;
     if (QWidget* w = outer()) w->hide();
 }
 
@@ -287,7 +290,25 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* e) {
 
 void QtFormWindow::resized(bool by_user) {
     auto form = form_.lock();
-    if (!form || form->closed() || form->window_state() != 0) return;
+    if (!form || form->closed()) return;
+    if (form->window_state() == 2 && adopted_ && frame_->isMaximized()) {
+        // The window system chose the size of the application's maximised window: the form
+        // takes it (once the form is brought up to date, when it was on its way). A form's own
+        // window shows its client area at the form's maximised size, as on the memory host.
+        if (syncing_) {
+            QMetaObject::invokeMethod(
+                this, [this] { resized(false); }, Qt::QueuedConnection);
+            return;
+        }
+        const QSize size = frame_->size();
+        place_client(size);
+        QtPaintHold hold(*client_);
+        const auto [w, h] = outer_size_for(size);
+        form->maximized_at(w, h);
+        host_.sync();
+        return;
+    }
+    if (form->window_state() != 0) return;
     const QSize size = frame_->size();
     place_client(size);
     if (syncing_) return;

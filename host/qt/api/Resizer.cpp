@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
 #include <QWidget>
@@ -41,6 +42,13 @@ class ApplicationStore : public kv::SettingsStore {
   private:
     std::shared_ptr<kelvane::SettingsStore> store_;
 };
+
+// The window resized at once, a main window's central widget too (its layout would place it
+// only when the window is next shown).
+void resize_now(QWidget& window, QSize size) {
+    window.resize(size);
+    if (QLayout* layout = window.layout()) layout->activate();
+}
 
 // Tells when the window closes and when it is shown: shown after it closed, the resizer starts
 // anew on it, as a form shown again after its unload loads anew.
@@ -189,7 +197,7 @@ struct Resizer::Impl {
         // Sized while closed, the window is taken at the size its widgets stand for, and then
         // given the size asked for (unless the sizes saved at its close come back).
         const QSize asked = window->size();
-        if (closing_size.isValid() && closing_size != asked) window->resize(closing_size);
+        if (closing_size.isValid() && closing_size != asked) resize_now(*window, closing_size);
         adopt(kept);
         start();
         const kv::zokKelvane* z = resizer();
@@ -319,7 +327,16 @@ struct Resizer::Impl {
         bag.set("MinHeight", static_cast<double>(min_h));
         bag.set("MaxWidth", static_cast<double>(max_w));
         bag.set("MaxHeight", static_cast<double>(max_h));
+        const int state = window->windowState() & Qt::WindowMinimized   ? 1
+                          : window->windowState() & Qt::WindowMaximized ? 2
+                                                                        : 0;
         control = form->add_user_control(kv::kZokKelvaneClassId, control_name, nullptr, &bag);
+        // A window the application shows maximised or minimised opens so, once its widgets
+        // were taken as they stand (unless a state saved at its last close came back).
+        if (state != 0) {
+            form->load();
+            if (form->window_state() == 0) form->set_window_state(state);
+        }
         host->show(form);
         note_names();
     }

@@ -1,6 +1,7 @@
 #include "kelvane/ResizerWidget.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
@@ -44,6 +45,13 @@ QString crlf_lines(QString text) {
     text.replace("\r\n", "\n");
     text.replace('\n', "\r\n");
     return text;
+}
+
+// The window resized at once, a main window's central widget too (its layout would place it
+// only when the window is next shown).
+void resize_now(QWidget& window, QSize size) {
+    window.resize(size);
+    if (QLayout* layout = window.layout()) layout->activate();
 }
 
 // An OLE colour: red in the low byte.
@@ -93,8 +101,10 @@ void ResizerWidget::setMaxHeight(int pixels) {
 }
 
 void ResizerWidget::apply_limits() {
-    if (!resizer_) return;
+    // Limits changed one by one pass through pairs that contradict each other: those wait.
+    if (!resizer_ || !limits_problem().isEmpty()) return;
     try {
+        resizer_->maximum_size(QSize());
         resizer_->minimum_size(min_);
         resizer_->maximum_size(max_);
     } catch (const std::exception& e) {
@@ -139,6 +149,7 @@ void ResizerWidget::watch_window() {
     if (watched_) watched_->removeEventFilter(this);
     watched_ = w != this ? w : nullptr;
     if (watched_) watched_->installEventFilter(this);
+    design_size_ = watched_ ? watched_->size() : QSize();
 }
 
 bool ResizerWidget::eventFilter(QObject* watched, QEvent* e) {
@@ -148,12 +159,30 @@ bool ResizerWidget::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
+QString ResizerWidget::limits_problem() const {
+    auto below = [](const char* max_name, int max, const char* min_name, int min) {
+        return QString("%1 %2 is below %3 %4").arg(max_name).arg(max).arg(min_name).arg(min);
+    };
+    QStringList problems;
+    if (min_.width() >= 0 && max_.width() >= 0 && max_.width() < min_.width())
+        problems << below("MaxWidth", max_.width(), "MinWidth", min_.width());
+    if (min_.height() >= 0 && max_.height() >= 0 && max_.height() < min_.height())
+        problems << below("MaxHeight", max_.height(), "MinHeight", min_.height());
+    return problems.join(", ");
+}
+
 void ResizerWidget::attach() {
     refusal_ = placement_problem();
     if (!refusal_.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(refusal_));
         return;
     }
+    // Sized by the application before it was shown, the window is taken at the size its
+    // widgets stand for, and then given the size asked for.
+    const QSize asked = watched_->size();
+    const bool normal = !(watched_->windowState() & ~Qt::WindowActive);
+    const bool sized = design_size_.isValid() && asked != design_size_ && normal;
+    if (sized) resize_now(*watched_, design_size_);
     try {
         resizer_ = std::make_unique<Resizer>(*watched_);
         resizer_->place(control_name(), persisted_properties());
@@ -180,13 +209,20 @@ void ResizerWidget::attach() {
                     resizer_->anchor(*bar, kBarModes[align - 1]);
             }
         }
-        resizer_->minimum_size(min_);
-        resizer_->maximum_size(max_);
+        // Limits that contradict each other are left away; the rest works.
+        if (const QString problem = limits_problem(); !problem.isEmpty())
+            std::fprintf(stderr, "kelvane::ResizerWidget %s: %s: the window has no size limits\n",
+                         qPrintable(quoted(*this)), qPrintable(problem));
+        apply_limits();
         resizer_->show();
+        // A size saved when the window last closed wins (an unchanged size: nothing saved), and
+        // so does a state the window was shown in.
+        if (sized && watched_ && watched_->size() == design_size_) watched_->resize(asked);
     } catch (const std::exception& e) {
         resizer_.reset();
         refusal_ = "kelvane::ResizerWidget " + quoted(*this) + ": " + e.what();
         std::fprintf(stderr, "%s\n", qPrintable(refusal_));
+        if (sized && watched_) watched_->resize(asked);
     }
 }
 

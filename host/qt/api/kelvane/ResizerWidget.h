@@ -9,6 +9,9 @@
 // At run time the widget is hidden; at design time (set_design_time, which the Designer plugin
 // calls) it shows the resizer's icon. It belongs on the form itself (the window, or a main
 // window's central widget), one per form: anywhere else it does nothing and says so on stderr.
+// The window's widgets are taken as standing for the size the window had when this widget was
+// put on it (uic and QUiLoader size the window first, as designed): the application may size
+// the window as it likes before showing it.
 //
 // Sizes are pixels: MinWidth, MinHeight, MaxWidth and MaxHeight limit the window's size as
 // QWidget::setMinimumSize counts it, -1 meaning no limit. SplitBarsColor is the colour of a
@@ -149,6 +152,8 @@ class ResizerWidget : public QWidget {
     void watch_window();
     void attach();
     void apply_limits();
+    // What makes the size limits impossible (a maximum below its minimum), "" when nothing.
+    QString limits_problem() const;
 
     QString control_settings_, pane_settings_, form_guid_, sub_key_;
     bool add_all_ = false, add_all_fonts_ = true, lock_window_ = true, split_bars_ = true;
@@ -158,6 +163,7 @@ class ResizerWidget : public QWidget {
     QSize min_{-1, -1}, max_{-1, -1};
     bool design_time_ = false;
     QPointer<QWidget> watched_;
+    QSize design_size_;  // the window's when this widget was put on it
     QString refusal_;
     std::unique_ptr<Resizer> resizer_;
 };
