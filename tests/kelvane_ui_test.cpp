@@ -150,7 +150,7 @@ TEST(KelvaneUi, DesignSavesTheSetUpIntoTheResizerWidgetOnly) {
     const test::Run r = run({"design", ui, "--script", script.string()});
     ASSERT_EQ(r.status, 0) << r.err << r.out;
     EXPECT_EQ(slurp(ui), replaced(kNotes, "<string>text &#9;KKKKK</string>",
-                                  "<string>ok &#9;AAKKK\ntext &#9;KKKKK</string>"));
+                                  "<string notr=\"true\">ok &#9;AAKKK\ntext &#9;KKKKK</string>"));
     const test::Run after = run({"layout", ui, "--user-size", "9000x6000", "--json"});
     ASSERT_EQ(after.status, 0) << after.err;
     EXPECT_EQ(box(after.json(), "ok"), (Box{4680 + 9000 - 6120, 3900 + 6000 - 4905, 1200, 450}));
@@ -165,7 +165,7 @@ TEST(KelvaneUi, SetSavesIntoTheResizerWidgetOnly) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "saved " + ui + "\n");
     EXPECT_EQ(slurp(ui), replaced(kNotes, "<string>text &#9;KKKKK</string>\n   </property>\n",
-                                  "<string>ok&#9;AAKKK</string>\n   </property>\n"
+                                  "<string notr=\"true\">ok&#9;AAKKK</string>\n   </property>\n"
                                   "   <property name=\"MinWidth\">\n    <number>400</number>\n"
                                   "   </property>\n"));
     // XML holds no control characters: refused before the file is touched.

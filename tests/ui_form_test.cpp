@@ -283,7 +283,8 @@ TEST_F(UiLoad, TheResizerWidgetsPropertiesAreTheControls) {
             if (n == name) return v.xml();
         return std::string("?");
     };
-    EXPECT_EQ(value("ControlSettings"), "<string>list &#9;KKKAK\nother &#9;KKAAK</string>");
+    EXPECT_EQ(value("ControlSettings"),
+              "<string notr=\"true\">list &#9;KKKAK\nother &#9;KKAAK</string>");
     EXPECT_EQ(value("MinWidth"), "<number>480</number>");
     EXPECT_EQ(value("MinHeight"), "<number>320</number>");
     EXPECT_EQ(value("MaxHeight"), "<number>-1</number>");
@@ -332,7 +333,7 @@ TEST_F(UiLoad, SavingChangesOnlyTheResizersProperties) {
     // went with its line; a property the file lacked comes after the last one.
     EXPECT_NE(saved.find(" <widget class=\"kelvane::ResizerWidget\" name=\"kv\">\r\n"
                          "  <property name=\"ControlSettings\">\r\n"
-                         "   <string>list &#9;KKAAK\n</string>\r\n"
+                         "   <string notr=\"true\">list &#9;KKAAK\n</string>\r\n"
                          "  </property>\r\n"
                          "  <property name=\"UseSplitBars\">\r\n"
                          "   <bool>true</bool>\r\n"

@@ -71,7 +71,8 @@ void write_resizer(ExportContext& ctx, mem::MemoryObject* resizer, UiNode& paren
             color.add("green", std::to_string(v.green));
             color.add("blue", std::to_string(v.blue));
         } else {
-            p.add(v.kind, v.text);
+            UiNode& value = p.add(v.kind, v.text);
+            if (v.kind == "string") value.attribute("notr", "true");  // names, not for translators
         }
     }
 }

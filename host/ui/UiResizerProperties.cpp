@@ -177,7 +177,9 @@ std::string UiWidgetValue::xml() const {
     if (kind == "color")
         return "<color><red>" + std::to_string(red) + "</red><green>" + std::to_string(green) +
                "</green><blue>" + std::to_string(blue) + "</blue></color>";
-    return "<" + kind + ">" + xml_text(text) + "</" + kind + ">";
+    // The resizer's texts are names and keys, never for translators.
+    const std::string open = kind == "string" ? "<string notr=\"true\">" : "<" + kind + ">";
+    return open + xml_text(text) + "</" + kind + ">";
 }
 
 std::vector<std::pair<std::string, UiWidgetValue>> UiResizerProperties::to_widget(

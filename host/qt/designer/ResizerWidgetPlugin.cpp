@@ -115,6 +115,12 @@ QString ResizerWidgetPlugin::domXml() const {
    <class>kelvane::ResizerWidget</class>
    <extends>QWidget</extends>
    <header>kelvane/ResizerWidget.h</header>
+   <propertyspecifications>
+    <stringpropertyspecification name="ControlSettings" notr="true" type="multiline"/>
+    <stringpropertyspecification name="PaneSettings" notr="true" type="multiline"/>
+    <stringpropertyspecification name="FormGUID" notr="true" type="singleline"/>
+    <stringpropertyspecification name="SubKey" notr="true" type="singleline"/>
+   </propertyspecifications>
   </customwidget>
  </customwidgets>
 </ui>
