@@ -226,6 +226,11 @@ TEST(FrmReader, FrxTextOfAnAsciiFormIsReadInTheFormsCodePage) {
         "VERSION 5.00\r\nBegin VB.Form F\r\n   BeginProperty Font \r\n      Name = "
         "\"Arial\"\r\n      Charset = 204\r\n   EndProperty\r\nEnd\r\n";
     EXPECT_EQ(FrmReader::read_bytes(cyrillic, "c.frm").decode("\xC4\xE0"), "\u0414\u0430");
+    // The previous designer wrote font properties in lower case: the name's case is no matter.
+    const std::string v4 =
+        "VERSION 4.00\r\nBegin VB.Form F\r\n   Caption = \"\xCF\xF0\"\r\n   BeginProperty Font "
+        "\r\n      name = \"Arial\"\r\n      charset = 204\r\n   EndProperty\r\nEnd\r\n";
+    EXPECT_EQ(FrmReader::read_bytes(v4, "v4.frm").form.find("Caption")->text, "\u041f\u0440");
     EXPECT_EQ(FrmReader::read_bytes(ascii, "j.frm", "CP932").decode("\x82\xA0"), "\u3042");
 }
 

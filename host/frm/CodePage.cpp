@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/TextCase.h"
+
 namespace kv::frm {
 
 namespace {
@@ -179,7 +181,8 @@ const char* code_page_of(long charset) {
 }  // namespace
 
 std::string code_page_from_charsets(std::string_view bytes) {
-    // Property lines `Charset = N` (in Font blocks); the rest of a line is never needed.
+    // Property lines `Charset = N` (in Font blocks; the previous designer wrote `charset`); the
+    // rest of a line is never needed.
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
@@ -187,7 +190,7 @@ std::string code_page_from_charsets(std::string_view bytes) {
         std::string_view line = bytes.substr(start, end - start);
         start = end + 1;
         const size_t word = line.find_first_not_of(" \t");
-        if (word == std::string_view::npos || line.compare(word, 7, "Charset") != 0) continue;
+        if (word == std::string_view::npos || !same_text(line.substr(word, 7), "Charset")) continue;
         line.remove_prefix(word + 7);
         const size_t eq = line.find_first_not_of(" \t");
         if (eq == std::string_view::npos || line[eq] != '=') continue;
