@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <regex>
 #include <set>
 #include <tuple>
@@ -361,6 +362,54 @@ TEST(Export, AFixedDialogWithMenusComesOutWhole) {
     EXPECT_TRUE(e.widgets.count("separator_"));
     EXPECT_EQ(bytes.find("name=\"separator\""), std::string::npos);
     EXPECT_NE(bytes.find("<bold>true</bold>"), std::string::npos);
+}
+
+// Qt hands a widget its parent's font family unless the .ui names one: every widget must come
+// out in the face the form file gives it (the designer's default face as itself), whatever
+// face the form or frame around it has.
+TEST(Export, EachWidgetKeepsItsOwnFace) {
+    ScratchDir dir;
+    const auto font = [](const char* face) {
+        return std::string("      BeginProperty Font\r\n         Name = \"") + face +
+               "\"\r\n         Size = 9.75\r\n      EndProperty\r\n";
+    };
+    const auto label = [](const std::string& name, const std::string& more) {
+        return "   Begin VB.Label " + name + "\r\n" + more +
+               "      Height = 300\r\n      Width = 900\r\n   End\r\n";
+    };
+    test::spit(dir.path() / "faces.frm",
+               "VERSION 5.00\r\nBegin VB.Form frmFaces\r\n   ClientHeight = 3000\r\n"
+               "   ClientWidth = 4000\r\n" +
+                   font("Times New Roman") + label("lblNone", "") +
+                   label("lblDefault", font("MS Sans Serif")) +
+                   label("lblSame", font("Times New Roman")) + "   Begin VB.Frame fraPlain\r\n" +
+                   font("MS Sans Serif") + "      Height = 2000\r\n      Width = 2000\r\n" +
+                   label("lblInner", font("Times New Roman")) + label("lblInnerNone", "") +
+                   "   End\r\nEnd\r\n");
+    const std::string ui = (dir.path() / "faces.ui").string();
+    export_form_file((dir.path() / "faces.frm").string(), ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    // The family Qt gives a widget: its own, else the nearest one above it.
+    std::map<std::string, std::string> shown;
+    std::function<void(const ui::UiElement&, const std::string&)> walk =
+        [&](const ui::UiElement& w, const std::string& above) {
+            std::string family = above;
+            if (const auto f = values.font(w, "font"); f && f->family) family = *f->family;
+            if (const std::string* name = w.attribute("name")) shown[*name] = family;
+            for (const auto& c : w.children)
+                if (c.name == "widget") walk(c, family);
+        };
+    walk(e.doc.form(), "");
+    const std::string plain = "MS Sans Serif", times = "Times New Roman";
+    for (const auto& [name, family] :
+         std::vector<std::pair<std::string, std::string>>{{"lblNone", plain},
+                                                          {"lblDefault", plain},
+                                                          {"lblSame", times},
+                                                          {"fraPlain", plain},
+                                                          {"lblInner", times},
+                                                          {"lblInnerNone", plain}})
+        EXPECT_EQ(shown[name], family) << name;
 }
 
 // The tab order and the labels' buddies come from the design, not from how the form stands now:

@@ -142,8 +142,8 @@ ExportFont WidgetExport::font_of(mem::MemoryObject& c) const {
     ExportFont f;
     f.size = number_or(c, "FontSize", 8.25);
     f.point_size = std::max(1, static_cast<int>(std::lround(f.size)));
-    const std::string face = text_or(c, "FontName");
-    if (!default_face(face)) f.family = face;
+    f.face = text_or(c, "FontName");
+    if (!default_face(f.face)) f.family = f.face;
     f.bold = number_or(c, "FontBold", 0) != 0;
     f.italic = number_or(c, "FontItalic", 0) != 0;
     f.underline = number_or(c, "FontUnderline", 0) != 0;
@@ -154,9 +154,14 @@ ExportFont WidgetExport::font_of(mem::MemoryObject& c) const {
 void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
                               const ExportFont& inherited, bool whole) {
     ui::UiNode value("font");
-    if (whole || font.family != inherited.family)
-        if (!font.family.empty()) value.add("family", font.family);
-    const bool own_size = whole || font.point_size != inherited.point_size;
+    // A default face under another is named outright, with its size: a font of a family alone
+    // takes the application's size in Qt's form loader, not the parent's.
+    const bool default_under_other = font.family.empty() && !inherited.family.empty();
+    if (!font.family.empty() && (whole || font.family != inherited.family))
+        value.add("family", font.family);
+    else if (default_under_other)
+        value.add("family", font.face.empty() ? "MS Sans Serif" : font.face);
+    const bool own_size = whole || default_under_other || font.point_size != inherited.point_size;
     if (own_size) value.add("pointsize", std::to_string(font.point_size));
     auto flag = [&](const char* name, bool on, bool was) {
         if (on != was || (whole && on)) value.add(name, on ? "true" : "false");

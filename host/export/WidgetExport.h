@@ -23,6 +23,7 @@ struct ExportFont {
     int point_size = 0;  // as Designer keeps it: whole points
     double size = 0;     // the form file's own (8.25)
     std::string family;  // "" for the designer's default face, which the platform replaces
+    std::string face;    // the face as the control names it, to say a default face outright
     bool bold = false, italic = false, underline = false, strikeout = false;
 };
 
@@ -32,7 +33,8 @@ class WidgetExport {
 
     // The font of a control or form.
     ExportFont font_of(mem::MemoryObject& c) const;
-    // <property name="font"> with what differs from `inherited` (nothing when nothing does), and
+    // <property name="font"> with what differs from `inherited` (nothing when nothing does; a
+    // default face under a parent of another is named, or Qt would hand the parent's down), and
     // the exact size as the widget's own FontSize where whole points would lose it.
     static void write_font(ui::UiNode& widget, const ExportFont& font, const ExportFont& inherited,
                            bool whole);
