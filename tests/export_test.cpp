@@ -461,6 +461,30 @@ TEST(Export, MenusBecomeTheMainWindowsMenuBar) {
     const std::string grid = (dir.path() / "grid.ui").string();
     export_form_file(test::data_dir() + "/grid.frm", grid, {});
     EXPECT_NE(test::slurp(grid).find("<string>F5</string>"), std::string::npos);
+
+    // Every key the reader takes is the key sequence the live window gives the item.
+    const std::pair<const char*, const char*> keys[] = {
+        {"^{HOME}", "Ctrl+Home"}, {"{ENTER}", "Return"},  {"^{PGDN}", "Ctrl+PgDown"},
+        {"{ESC}", "Esc"},         {"^{TAB}", "Ctrl+Tab"}, {"%{F4}", "Alt+F4"},
+        {"+^1", "Ctrl+Shift+1"},  {"{BS}", "Backspace"},  {"%+{BREAK}", "Alt+Shift+Pause"}};
+    std::string items;
+    for (size_t i = 0; i < std::size(keys); ++i)
+        items += "      Begin VB.Menu mnu" + std::to_string(i) + "\r\n         Caption = \"" +
+                 std::to_string(i) + "\"\r\n         Shortcut = " + keys[i].first +
+                 "\r\n      End\r\n";
+    test::spit(dir.path() / "keys.frm",
+               "VERSION 5.00\r\nBegin VB.Form frmKeys\r\n   Begin VB.Menu mnuKeys\r\n"
+               "      Caption = \"Keys\"\r\n" +
+                   items + "   End\r\nEnd\r\n");
+    const std::string keys_ui = (dir.path() / "keys.ui").string();
+    const auto keys_done = export_form_file((dir.path() / "keys.frm").string(), keys_ui, {});
+    for (const auto& note : keys_done.report.notes)
+        EXPECT_EQ(note.find("shortcut"), std::string::npos) << note;
+    const Exported k(keys_ui);
+    for (size_t i = 0; i < std::size(keys); ++i)
+        EXPECT_EQ(ui::UiValues(k.doc).string(*k.by_name.at("mnu" + std::to_string(i)), "shortcut"),
+                  keys[i].second)
+            << keys[i].first;
 }
 
 TEST(Export, OtherLibrariesClassesArePlaceholdersHoldingTheirControls) {

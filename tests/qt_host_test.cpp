@@ -35,6 +35,7 @@
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
 #include "harness/FormFile.h"
+#include "host/qt/QtMenus.h"
 #include "host/qt/QtPaintHold.h"
 #include "host/qt/QtPictureView.h"
 #include "host/qt/QtUserInput.h"
@@ -550,6 +551,40 @@ TEST(QtHost, MenuShortcutsAreTheSameKeySequences) {
     auto* file = bar->actions()[0]->menu();
     ASSERT_NE(file, nullptr);
     EXPECT_TRUE(file->actions()[2]->isSeparator());
+}
+
+// Each key the designer's notation names is Qt's key of that name (an exported form writes the
+// same text).
+TEST(QtHost, NamedShortcutKeysAreQtsKeys) {
+    const std::pair<const char*, QKeyCombination> cases[] = {
+        {"{BKSP}", Qt::Key_Backspace},
+        {"{DEL}", Qt::Key_Delete},
+        {"{INS}", Qt::Key_Insert},
+        {"^{HOME}", Qt::CTRL | Qt::Key_Home},
+        {"{END}", Qt::Key_End},
+        {"{PGUP}", Qt::Key_PageUp},
+        {"+{PGDN}", Qt::SHIFT | Qt::Key_PageDown},
+        {"{UP}", Qt::Key_Up},
+        {"{DOWN}", Qt::Key_Down},
+        {"{LEFT}", Qt::Key_Left},
+        {"{RIGHT}", Qt::Key_Right},
+        {"{ENTER}", Qt::Key_Return},
+        {"{ESCAPE}", Qt::Key_Escape},
+        {"^{TAB}", Qt::CTRL | Qt::Key_Tab},
+        {"{BREAK}", Qt::Key_Pause},
+        {"{HELP}", Qt::Key_Help},
+        {"{PRTSC}", Qt::Key_Print},
+        {"{CAPSLOCK}", Qt::Key_CapsLock},
+        {"{NUMLOCK}", Qt::Key_NumLock},
+        {"{SCROLLLOCK}", Qt::Key_ScrollLock},
+        {"%^{F16}", Qt::CTRL | Qt::ALT | Qt::Key_F16},
+        {"^7", Qt::CTRL | Qt::Key_7},
+    };
+    for (const auto& [text, keys] : cases) {
+        const auto s = host::MenuShortcut::parse(text);
+        ASSERT_TRUE(s) << text;
+        EXPECT_EQ(qt::key_sequence(*s), QKeySequence(keys)) << text;
+    }
 }
 
 namespace {

@@ -8,32 +8,39 @@ namespace kv::host {
 
 namespace {
 
-// The key names of the designer's notation, each spelling with the one name it stands for.
-const std::pair<const char*, const char*> kNamedKeys[] = {{"BACKSPACE", "BACKSPACE"},
-                                                          {"BKSP", "BACKSPACE"},
+// The keys the designer's notation names, each by its one name and as Qt's key sequences
+// write it (portable text): the export writes that text, the Qt host reads it.
+struct NamedKey {
+    const char* name;
+    const char* qt;
+};
+const NamedKey kNamedKeys[] = {{"BACKSPACE", "Backspace"},
+                               {"DELETE", "Del"},
+                               {"INSERT", "Ins"},
+                               {"HOME", "Home"},
+                               {"END", "End"},
+                               {"PGUP", "PgUp"},
+                               {"PGDN", "PgDown"},
+                               {"UP", "Up"},
+                               {"DOWN", "Down"},
+                               {"LEFT", "Left"},
+                               {"RIGHT", "Right"},
+                               {"ENTER", "Return"},
+                               {"ESC", "Esc"},
+                               {"TAB", "Tab"},
+                               {"BREAK", "Pause"},
+                               {"HELP", "Help"},
+                               {"PRTSC", "Print"},
+                               {"CAPSLOCK", "CapsLock"},
+                               {"NUMLOCK", "NumLock"},
+                               {"SCROLLLOCK", "ScrollLock"}};
+
+// The other spellings of a named key.
+const std::pair<const char*, const char*> kSpellings[] = {{"BKSP", "BACKSPACE"},
                                                           {"BS", "BACKSPACE"},
-                                                          {"DELETE", "DELETE"},
                                                           {"DEL", "DELETE"},
-                                                          {"INSERT", "INSERT"},
                                                           {"INS", "INSERT"},
-                                                          {"HOME", "HOME"},
-                                                          {"END", "END"},
-                                                          {"PGUP", "PGUP"},
-                                                          {"PGDN", "PGDN"},
-                                                          {"UP", "UP"},
-                                                          {"DOWN", "DOWN"},
-                                                          {"LEFT", "LEFT"},
-                                                          {"RIGHT", "RIGHT"},
-                                                          {"ENTER", "ENTER"},
-                                                          {"ESC", "ESC"},
-                                                          {"ESCAPE", "ESC"},
-                                                          {"TAB", "TAB"},
-                                                          {"BREAK", "BREAK"},
-                                                          {"HELP", "HELP"},
-                                                          {"PRTSC", "PRTSC"},
-                                                          {"CAPSLOCK", "CAPSLOCK"},
-                                                          {"NUMLOCK", "NUMLOCK"},
-                                                          {"SCROLLLOCK", "SCROLLLOCK"}};
+                                                          {"ESCAPE", "ESC"}};
 
 std::optional<std::string> named_key(std::string_view name) {
     // Function keys F1 to F16.
@@ -46,7 +53,9 @@ std::optional<std::string> named_key(std::string_view name) {
         if (n < 1 || n > 16 || name[1] == '0') return std::nullopt;
         return "F" + std::to_string(n);
     }
-    for (const auto& [spelling, key] : kNamedKeys)
+    for (const auto& key : kNamedKeys)
+        if (iequal(name, key.name)) return std::string(key.name);
+    for (const auto& [spelling, key] : kSpellings)
         if (iequal(name, spelling)) return std::string(key);
     return std::nullopt;
 }
@@ -79,6 +88,15 @@ std::optional<MenuShortcut> MenuShortcut::parse(std::string_view text) {
     if (!key) return std::nullopt;
     s.key = *key;
     return s;
+}
+
+std::string MenuShortcut::qt_text() const {
+    // Letters, digits and function keys are spelt alike in both notations.
+    std::string qt = key.size() == 1 || key[0] == 'F' ? key : "";
+    for (const auto& named : kNamedKeys)
+        if (key == named.name) qt = named.qt;
+    if (qt.empty()) return "";
+    return std::string(ctrl ? "Ctrl+" : "") + (alt ? "Alt+" : "") + (shift ? "Shift+" : "") + qt;
 }
 
 }  // namespace kv::host

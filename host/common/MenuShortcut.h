@@ -1,8 +1,8 @@
 #pragma once
 // A menu's Shortcut as the designer writes it: `^` Ctrl, `+` Shift, `%` Alt in front of a key,
 // the key a letter or digit (`^A`) or a name in braces (`{F12}`, `{DEL}`, `{INSERT}`,
-// `{BKSP}`). Read here for both hosts: the memory host keeps the text as written, the Qt host
-// shows it as the same key sequence.
+// `{BKSP}`). Read here for both hosts and the export: the memory host keeps the text as written,
+// the Qt host and an exported form show it as the same key sequence.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +17,9 @@ struct MenuShortcut {
 
     // Nullopt when the text is no shortcut in that notation.
     static std::optional<MenuShortcut> parse(std::string_view text);
+    // As Qt's key sequences write it in portable text ("Ctrl+Shift+PgDown"); "" for a key Qt
+    // has no name for.
+    std::string qt_text() const;
     bool operator==(const MenuShortcut&) const = default;
 };
 

@@ -1,10 +1,9 @@
 #include "host/export/MenuExport.h"
 
-#include <cctype>
-
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/FormFrame.h"
+#include "host/common/MenuShortcut.h"
 #include "host/memory/MemoryObject.h"
 
 namespace kv::exporter {
@@ -36,32 +35,6 @@ bool holds_items(const frm::FrmBlock& b) {
     for (const auto& c : b.children)
         if (c.is_class("VB.Menu")) return true;
     return false;
-}
-
-// The designer's shortcut notation (^ Ctrl, + Shift, % Alt, a key or {NAME}) as Qt writes a key
-// sequence; "" when the text is none.
-std::string shortcut_text(const std::string& text) {
-    std::string mods, key;
-    size_t i = 0;
-    for (; i < text.size() && (text[i] == '^' || text[i] == '+' || text[i] == '%'); ++i)
-        mods += text[i] == '^' ? "Ctrl+" : text[i] == '+' ? "Shift+" : "Alt+";
-    const std::string rest = text.substr(i);
-    if (rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0]))) {
-        key = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(rest[0]))));
-    } else if (rest.size() > 2 && rest.front() == '{' && rest.back() == '}') {
-        std::string name = rest.substr(1, rest.size() - 2);
-        for (auto& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        static const std::pair<const char*, const char*> names[] = {
-            {"INSERT", "Ins"},  {"INS", "Ins"},        {"DELETE", "Del"},
-            {"DEL", "Del"},     {"BKSP", "Backspace"}, {"BACKSPACE", "Backspace"},
-            {"BS", "Backspace"}};
-        for (const auto& [from, to] : names)
-            if (name == from) key = to;
-        if (key.empty() && name.size() >= 2 && name[0] == 'F' &&
-            name.find_first_not_of("0123456789", 1) == std::string::npos)
-            key = name;
-    }
-    return key.empty() ? std::string() : mods + key;
 }
 
 }  // namespace
@@ -118,8 +91,14 @@ void MenuExport::write_items(const frm::FrmBlock& menu, ui::UiNode& into, ui::Ui
             action.bool_property("checked", true);
         }
         action.string_property("text", caption);
-        if (const std::string keys = shortcut_text(text_of(*c, "Shortcut")); !keys.empty())
-            action.string_property("shortcut", keys);
+        if (const std::string text = text_of(*c, "Shortcut"); !text.empty()) {
+            const auto keys = host::MenuShortcut::parse(text);
+            if (keys && !keys->qt_text().empty())
+                action.string_property("shortcut", keys->qt_text());
+            else
+                ctx_.report.notes.push_back(name + ": the shortcut " + text +
+                                            " is no key sequence of Qt's; set one in the code");
+        }
         if (!flag_of(*c, "Enabled", true)) action.bool_property("enabled", false);
         if (!try_flag(*c, Prop::Visible).value_or(true)) action.bool_property("visible", false);
     }

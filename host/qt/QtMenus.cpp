@@ -14,39 +14,6 @@ namespace kv::qt {
 
 namespace {
 
-const std::pair<const char*, Qt::Key> kNamedKeys[] = {{"BACKSPACE", Qt::Key_Backspace},
-                                                      {"DELETE", Qt::Key_Delete},
-                                                      {"INSERT", Qt::Key_Insert},
-                                                      {"HOME", Qt::Key_Home},
-                                                      {"END", Qt::Key_End},
-                                                      {"PGUP", Qt::Key_PageUp},
-                                                      {"PGDN", Qt::Key_PageDown},
-                                                      {"UP", Qt::Key_Up},
-                                                      {"DOWN", Qt::Key_Down},
-                                                      {"LEFT", Qt::Key_Left},
-                                                      {"RIGHT", Qt::Key_Right},
-                                                      {"ENTER", Qt::Key_Return},
-                                                      {"ESC", Qt::Key_Escape},
-                                                      {"TAB", Qt::Key_Tab},
-                                                      {"BREAK", Qt::Key_Pause},
-                                                      {"HELP", Qt::Key_Help},
-                                                      {"PRTSC", Qt::Key_Print},
-                                                      {"CAPSLOCK", Qt::Key_CapsLock},
-                                                      {"NUMLOCK", Qt::Key_NumLock},
-                                                      {"SCROLLLOCK", Qt::Key_ScrollLock}};
-
-std::optional<Qt::Key> key_of(const std::string& key) {
-    if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z')
-        return static_cast<Qt::Key>(Qt::Key_A + (key[0] - 'A'));
-    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9')
-        return static_cast<Qt::Key>(Qt::Key_0 + (key[0] - '0'));
-    if (key.size() >= 2 && key[0] == 'F')
-        return static_cast<Qt::Key>(Qt::Key_F1 + std::stoi(key.substr(1)) - 1);
-    for (const auto& [name, k] : kNamedKeys)
-        if (key == name) return k;
-    return std::nullopt;
-}
-
 std::optional<std::string> named_text(mem::MemoryObject& c, const char* name) {
     try {
         return to_text(c.get(name));
@@ -66,13 +33,9 @@ std::optional<bool> named_flag(mem::MemoryObject& c, const char* name) {
 }  // namespace
 
 QKeySequence key_sequence(const host::MenuShortcut& s) {
-    const auto key = key_of(s.key);
-    if (!key) return QKeySequence();
-    Qt::KeyboardModifiers mods;
-    if (s.ctrl) mods |= Qt::ControlModifier;
-    if (s.shift) mods |= Qt::ShiftModifier;
-    if (s.alt) mods |= Qt::AltModifier;
-    return QKeySequence(QKeyCombination(mods, *key));
+    // The text an exported form writes, so that both show the same keys.
+    return QKeySequence::fromString(QString::fromStdString(s.qt_text()),
+                                    QKeySequence::PortableText);
 }
 
 bool build_menus(mem::MemoryForm& form, QMenuBar& bar) {
