@@ -115,7 +115,8 @@ std::optional<FormFile::Settings> FormFile::settings() const {
 
 std::vector<std::string> FormFile::notes() const {
     std::vector<std::string> out;
-    for (const auto& n : frm_notes_) out.push_back(path_ + ":" + n);
+    for (const auto& n : frm_notes_)
+        out.push_back(path_ + ":" + std::to_string(n.line) + ": " + n.subject + ": " + n.what);
     if (!ui_loaded_) return out;
     for (const auto& n : ui_loaded_->notes)
         out.push_back(path_ + ":" + std::to_string(n.line) + ": " + n.text);

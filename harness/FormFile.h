@@ -47,8 +47,9 @@ class FormFile {
     // program changed the file since it was read; later saves start from this one.
     void save_resizer(const std::vector<std::pair<std::string, Value>>& entries);
 
-    // What loading a .ui noted about its widgets (classes kept as containers or plain
-    // controls), each as "FILE:LINE: text"; after load().
+    // What loading noted, each as "FILE:LINE: text": of a .ui its widgets (classes kept as
+    // containers or plain controls), of a form file the texts and lists its .frx could not
+    // give; after load().
     std::vector<std::string> notes() const;
 
   private:
@@ -57,7 +58,7 @@ class FormFile {
     std::unique_ptr<frm::FrmDocument> frm_;
     std::unique_ptr<ui::UiDocument> ui_;
     std::optional<ui::UiLoadedForm> ui_loaded_;
-    std::vector<std::string> frm_notes_;         // what loading the form file passed over
+    std::vector<frm::FrmNote> frm_notes_;        // what loading the form file passed over
     const ui::UiElement* ui_resizer_ = nullptr;  // in *ui_, kept across saves
 };
 

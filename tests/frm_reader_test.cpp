@@ -496,6 +496,43 @@ TEST(FrmReader, ListsOfTheFormFileAreLoaded) {
                                                              "mailwindow.frm", "orders.frm"}));
 }
 
+// What loading passes over is noted by line and property, as the list above is: a text, caption
+// or tag whose .frx entry is missing or damaged is left empty.
+TEST(FrmLoader, NotesWhatTheFrxCannotGive) {
+    const std::string frm =
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"F.frx\":0000\r\n"
+        "   Begin VB.TextBox txt\r\n      Text = \"F.frx\":0000\r\n      Index = 2\r\n   End\r\n"
+        "   Begin VB.Label lbl\r\n      Tag = \"F.frx\":0008\r\n   End\r\n"
+        "   Begin VB.ListBox lst\r\n      List = \"F.frx\":0000\r\n   End\r\nEnd\r\n";
+    const auto notes = [&](const std::optional<std::string>& frx) {
+        kv::test::ScratchDir dir;
+        kv::test::spit(dir.path() / "F.frm", frm);
+        if (frx) kv::test::spit(dir.path() / "F.frx", *frx);
+        auto host = mem::MemoryHost::install();
+        const auto doc = FrmReader::read_file((dir.path() / "F.frm").string());
+        const auto loaded = FrmLoader::load(doc, *host);
+        EXPECT_EQ(to_text(loaded.form->control("txt", 2)->get("Text")), frx ? "Text" : "");
+        std::vector<std::string> out;
+        for (const auto& n : loaded.notes)
+            out.push_back(std::to_string(n.line) + " " + n.subject + ": " + n.what);
+        return out;
+    };
+    EXPECT_EQ(notes(std::nullopt),
+              (std::vector<std::string>{
+                  "3 F.Caption: the text is in F.frx, which is missing: it is left empty",
+                  "5 txt(2).Text: the text is in F.frx, which is missing: it is left empty",
+                  "9 lbl.Tag: the text is in F.frx, which is missing: it is left empty",
+                  "12 lst.List: the entries are in F.frx, which is missing: the list is empty"}));
+    // One good text; the tag claims 5000 bytes, the list is none.
+    EXPECT_EQ(notes(std::string("\x04\0\0\0Text\x88\x13\0\0abc", 15)),
+              (std::vector<std::string>{
+                  "9 lbl.Tag: the text is in F.frx, which holds no text there (expected an entry "
+                  "of 5000 bytes at offset 0008, found only 7 bytes to the end of the file): it "
+                  "is left empty",
+                  "12 lst.List: the entries are in F.frx, which holds no list there: the list is "
+                  "empty"}));
+}
+
 TEST(FrmReader, DeepNestingIsRefusedNotACrash) {
     std::string text = "VERSION 5.00\nBegin VB.Form F\n";
     for (int i = 0; i < 5000; ++i) text += "Begin VB.Menu m" + std::to_string(i) + "\n";

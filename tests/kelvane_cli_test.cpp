@@ -410,6 +410,17 @@ TEST(KelvaneCheck, ReportsMessagesAndKeysThatNameNoControl) {
     const auto none = run({"check", sample("cp1252.frm")});
     EXPECT_EQ(none.status, 0) << none.out;
     EXPECT_EQ(none.out, "the form has no resizer control: nothing of its set-up to check\n");
+    // A caption its .frx cannot give, by the form's line.
+    const std::string gone = (dir.path() / "gone.frm").string();
+    kv::test::spit(gone,
+                   "VERSION 5.00\nBegin VB.Form f\n   Begin VB.Label lblA\n"
+                   "      Caption = \"gone.frx\":0000\n   End\nEnd\n");
+    const auto lost = run({"check", gone});
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_EQ(lost.out, gone +
+                            ":4: lblA.Caption: the text is in gone.frx, which is missing: it is "
+                            "left empty\nthe form has no resizer control: nothing of its set-up "
+                            "to check\n");
 }
 
 // A compiled program shows none of the errors the resizer traps; layout lists them apart from

@@ -56,7 +56,8 @@ TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
     spit(dir.path() / "broken.frm", "VERSION 5.00\nBegin VB.Form f\n   Garbage line here\nEnd\n");
     spit(dir.path() / "nolist.frm",
          "VERSION 5.00\nBegin VB.Form f\n   Begin VB.ListBox lstA\n"
-         "      List = \"nolist.frx\":0000\n   End\nEnd\n");
+         "      List = \"nolist.frx\":0000\n   End\n   Begin VB.TextBox txtA\n"
+         "      Text = \"nolist.frx\":0010\n   End\nEnd\n");
     struct Case {
         Argv args;
         int status;
@@ -66,10 +67,11 @@ TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
     const Case cases[] = {
         {{"export", data_dir() + "/thirdparty.frm", "-o", out}, 1, "1 control, 4 placeholders"},
         {{"export", (dir.path() / "broken.frm").string(), "-o", out}, 2, "broken.frm:3: "},
-        // A list the .frx should hold, and no .frx: exported empty, and said so.
+        // A list and a text the .frx should hold, and no .frx: exported empty, and said so.
         {{"export", (dir.path() / "nolist.frm").string(), "-o", out},
          0,
-         "  line 4: the entries of lstA's list are in nolist.frx, which is missing: the list is "
+         "  lstA.List (line 4): the entries are in nolist.frx, which is missing: the list is "
+         "empty\n  txtA.Text (line 7): the text is in nolist.frx, which is missing: it is left "
          "empty\n"},
         {{"export", data_dir() + "/plain.frm", "-o", data_dir() + "/plain.frm"},
          2,

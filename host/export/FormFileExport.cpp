@@ -56,7 +56,8 @@ FormFileExport export_form_file(const std::string& form_path, const std::string&
 
     FormFileExport out;
     out.report = std::move(result.report);
-    for (const auto& note : loaded.notes) out.report.notes.push_back("line " + note);
+    for (const auto& n : loaded.notes)
+        out.report.notes.push_back(n.subject + " (line " + std::to_string(n.line) + "): " + n.what);
     const std::string ui_folder = fs::path(ui_path).parent_path().string();
     std::map<std::string, std::unique_ptr<frm::AtomicFileSet>> sets;  // by folder
     auto set_for = [&](const std::string& path) -> frm::AtomicFileSet& {

@@ -151,12 +151,8 @@ void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
         }
         const bool frx = p.kind == FrmValueKind::FrxRef && is_used_text(p.name);
         if (p.kind == FrmValueKind::FrxRef && !frx) continue;
-        std::optional<Value> v;
-        try {
-            v = value_of(doc_, p, frx);
-        } catch (const FrmError&) {
-            continue;  // a caption the .frx cannot give is left empty, not fatal
-        }
+        // A caption the .frx cannot give is left empty, not fatal.
+        const auto v = frx ? frx_text_or_note(obj, p) : value_of(doc_, p, false);
         if (v) store(obj, p.name, *v);
     }
     // After Sorted, which the designer writes after List.
@@ -164,18 +160,45 @@ void FrmLoader::set_properties(mem::MemoryObject& obj, const FrmBlock& block) {
     if (const auto* font = block.find_group("Font")) set_font(obj, *font);
 }
 
+namespace {
+
+// Why a .frx gives nothing at all: "" when it is there to read.
+std::string frx_unusable(const FrxFile& frx, const std::string& name) {
+    if (!frx.error().empty()) return name + ", which cannot be read (" + frx.error() + ")";
+    if (!frx.exists_on_disk()) return name + ", which is missing";
+    return "";
+}
+
+}  // namespace
+
+void FrmLoader::note(mem::MemoryObject& obj, const FrmProperty& p, const std::string& what) {
+    result_.notes.push_back({p.line + 1, control_key(obj) + "." + p.name, what});
+}
+
+std::optional<Value> FrmLoader::frx_text_or_note(mem::MemoryObject& obj, const FrmProperty& p) {
+    const FrxFile& frx = doc_.frx_file(p.frx_name);
+    std::string why = frx_unusable(frx, p.frx_name);
+    if (why.empty()) {
+        try {
+            return Value(doc_.decode(frx.read_text(p.frx_offset)));
+        } catch (const FrmError& e) {
+            why = p.frx_name + ", which holds no text there (" + e.reason() + ")";
+        }
+    }
+    note(obj, p, "the text is in " + why + ": it is left empty");
+    return std::nullopt;
+}
+
 // The entries typed into a list box or combo box in the designer, in the order it keeps them. A
 // list the .frx cannot give leaves the control empty, as a caption it cannot give does.
 void FrmLoader::load_list(mem::MemoryObject& obj, const FrmProperty& p) {
     if (!obj.list_items()) return;
     const FrxFile& frx = doc_.frx_file(p.frx_name);
-    const auto items = frx.exists_on_disk() ? frx.read_list(p.frx_offset) : std::nullopt;
+    std::string why = frx_unusable(frx, p.frx_name);
+    const auto items = why.empty() ? frx.read_list(p.frx_offset) : std::nullopt;
     if (!items) {
-        result_.notes.push_back(
-            std::to_string(p.line + 1) + ": the entries of " + obj.name() + "'s list are in " +
-            p.frx_name +
-            (frx.exists_on_disk() ? ", which holds no list there" : ", which is missing") +
-            ": the list is empty");
+        if (why.empty()) why = p.frx_name + ", which holds no list there";
+        note(obj, p, "the entries are in " + why + ": the list is empty");
         return;
     }
     for (const auto& item : *items) obj.add_item(doc_.decode(item));

@@ -12,17 +12,25 @@
 
 namespace kv::frm {
 
+// Something loading passed over: a text or list the .frx could not give.
+struct FrmNote {
+    size_t line = 0;      // 1-based, of the property
+    std::string subject;  // "lstA.List", "frmMain.Caption"
+    std::string what;     // "the entries are in a.frx, which is missing: the list is empty"
+};
+
 struct LoadedForm {
     std::shared_ptr<mem::MemoryForm> form;
     std::shared_ptr<mem::MemoryObject> resizer;  // nullptr when the form has none
     int window_state = 0;                        // as the file asks, to apply once shown
-    std::vector<std::string> notes;  // "LINE: what was left out" for what loading passed over
+    std::vector<FrmNote> notes;
 };
 
 class FrmLoader {
   public:
     // FrmError for a string the system uses whose .frx entry is missing or does not fit, and
-    // for a value of the wrong type or range (FrmValueCheck).
+    // for a value of the wrong type or range (FrmValueCheck). A caption, text or list the .frx
+    // cannot give is left empty, with a note.
     // An MDI child form gets a stand-in MDI parent when the host has none.
     static LoadedForm load(const FrmDocument& doc, mem::MemoryHost& host);
 
@@ -36,6 +44,8 @@ class FrmLoader {
     void set_properties(mem::MemoryObject& obj, const FrmBlock& block);
     void set_font(mem::MemoryObject& obj, const FrmGroup& font);
     void load_list(mem::MemoryObject& obj, const FrmProperty& p);
+    std::optional<Value> frx_text_or_note(mem::MemoryObject& obj, const FrmProperty& p);
+    void note(mem::MemoryObject& obj, const FrmProperty& p, const std::string& what);
     void set_geometry(mem::MemoryObject& obj, const FrmBlock& block);
     void set_user_scale(mem::MemoryObject& obj, const FrmBlock& block);
     void add_child(const FrmBlock& child, const std::shared_ptr<mem::MemoryObject>& container);
