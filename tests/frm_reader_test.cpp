@@ -533,6 +533,23 @@ TEST(FrmLoader, NotesWhatTheFrxCannotGive) {
                   "empty"}));
 }
 
+// A property written twice ends up with its last value, geometry and text alike.
+TEST(FrmLoader, APropertyWrittenTwiceTakesItsLastValue) {
+    auto host = mem::MemoryHost::install();
+    const auto doc = FrmReader::read_bytes(
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"one\"\r\n   Caption = \"two\"\r\n"
+        "   BeginProperty Font\r\n      Size = 12\r\n      Size = 9.75\r\n   EndProperty\r\n"
+        "   Begin VB.CommandButton cmd\r\n      Left = 100\r\n      Width = 900\r\n"
+        "      Left = 2000\r\n      Index = 1\r\n      Index = 3\r\n   End\r\nEnd\r\n",
+        "twice.frm");
+    const auto loaded = FrmLoader::load(doc, *host);
+    EXPECT_EQ(to_text(loaded.form->get("Caption")), "two");
+    EXPECT_DOUBLE_EQ(to_double(loaded.form->get("FontSize")), 9.75);
+    ASSERT_NE(loaded.form->control("cmd", 3), nullptr);
+    EXPECT_DOUBLE_EQ(loaded.form->control("cmd", 3)->rect_twips().left, 2000);
+    Host::set_current(nullptr);
+}
+
 TEST(FrmReader, DeepNestingIsRefusedNotACrash) {
     std::string text = "VERSION 5.00\nBegin VB.Form F\n";
     for (int i = 0; i < 5000; ++i) text += "Begin VB.Menu m" + std::to_string(i) + "\n";

@@ -179,6 +179,33 @@ TEST(FrmWriter, ValueFormatsAndPlacement) {
     EXPECT_DOUBLE_EQ(b->find("SplitBarsColor")->number, double(int32_t(0x80000012u)));
 }
 
+// A resizer property written twice is read as its last line; a save writes it once with that
+// value, and every line that is no resizer property (written twice or not) stays.
+TEST(FrmWriter, APropertyWrittenTwiceIsSavedOnceWithItsLastValue) {
+    const size_t at = kSmall.find("      Custom");
+    const std::string twice = kSmall.substr(0, at) +
+                              "      MinWidth        =   100\r\n      Left            =   240\r\n"
+                              "      MinWidth        =   6000\r\n" +
+                              kSmall.substr(at);
+    const auto doc = FrmReader::read_bytes(twice, "twice.frm");
+    Designer designer;
+    const auto saved = designer.save(doc, [](zokKelvane& k) { EXPECT_EQ(k.MinWidth(), 6000); });
+    const auto count = [&](const std::string& line) {
+        size_t n = 0;
+        for (const auto& l : lines_of(saved.frm_bytes)) n += l == line;
+        return n;
+    };
+    EXPECT_EQ(count("      MinWidth        =   6000\r\n"), 1u) << saved.frm_bytes;
+    EXPECT_EQ(count("      MinWidth        =   100\r\n"), 0u);
+    for (const char* kept :
+         {"      Left            =   120\r\n", "      Left            =   240\r\n",
+          "      Custom          =   \"kept\"\r\n"})
+        EXPECT_EQ(count(kept), 1u) << kept;
+    const auto back = FrmReader::read_bytes(saved.frm_bytes, "twice.frm");
+    EXPECT_DOUBLE_EQ(back.resizer()->find("Left")->number, 240);
+    EXPECT_DOUBLE_EQ(back.resizer()->find("MinWidth")->number, 6000);
+}
+
 TEST(FrmWriter, TextIsWrittenInTheFilesCodePage) {
     const auto doc = FrmReader::read_bytes(kSmall, "small.frm");  // ASCII: taken as UTF-8
     const auto legacy = FrmReader::read_bytes(kSmall + "' K\xf6ln\r\n", "legacy.frm");

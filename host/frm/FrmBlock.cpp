@@ -8,10 +8,19 @@ bool same_name(const std::string& a, const std::string& b) {
     return same_text(a, b);
 }
 
-const FrmProperty* FrmGroup::find(const std::string& property_name) const {
-    for (const auto& p : properties)
-        if (same_name(p.name, property_name)) return &p;
+namespace {
+
+// A property written twice counts as its last line, as applying the lines in order leaves it.
+const FrmProperty* find_last(const std::vector<FrmProperty>& properties, const std::string& name) {
+    for (auto it = properties.rbegin(); it != properties.rend(); ++it)
+        if (same_name(it->name, name)) return &*it;
     return nullptr;
+}
+
+}  // namespace
+
+const FrmProperty* FrmGroup::find(const std::string& property_name) const {
+    return find_last(properties, property_name);
 }
 
 std::string FrmBlock::type_name() const {
@@ -24,14 +33,12 @@ bool FrmBlock::is_class(const std::string& id) const {
 }
 
 const FrmProperty* FrmBlock::find(const std::string& property_name) const {
-    for (const auto& p : properties)
-        if (same_name(p.name, property_name)) return &p;
-    return nullptr;
+    return find_last(properties, property_name);
 }
 
 const FrmGroup* FrmBlock::find_group(const std::string& group_name) const {
-    for (const auto& g : groups)
-        if (same_name(g.name, group_name)) return &g;
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it)
+        if (same_name(it->name, group_name)) return &*it;
     return nullptr;
 }
 

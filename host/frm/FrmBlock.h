@@ -25,6 +25,7 @@ class FrmBlock {
     // A class of the designer's own library ("VB.xxx"); others belong to other libraries.
     bool is_vb_class() const;
 
+    // The property's (or block's) last line when it has several: the value it ends up with.
     const FrmProperty* find(const std::string& property_name) const;
     const FrmGroup* find_group(const std::string& group_name) const;
 

@@ -38,7 +38,7 @@ struct FrmGroup {
     size_t begin_line = 0;
     size_t end_line = 0;
 
-    const FrmProperty* find(const std::string& property_name) const;
+    const FrmProperty* find(const std::string& property_name) const;  // the last line of it
 };
 
 // Case-insensitive comparison of ASCII names, as the designer compares them.
