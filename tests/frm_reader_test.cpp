@@ -550,6 +550,44 @@ TEST(FrmLoader, APropertyWrittenTwiceTakesItsLastValue) {
     Host::set_current(nullptr);
 }
 
+// Blocks no form holds are refused at their line: a menu anywhere but on the form or in a menu,
+// anything but a menu in a menu, an array element of another class than its array.
+TEST(FrmLoader, RefusesBlocksNoFormHolds) {
+    const auto block = [](const std::string& cls, const std::string& name,
+                          const std::string& inner = "", const std::string& index = "") {
+        return "   Begin " + cls + " " + name + "\r\n" +
+               (index.empty() ? "" : "      Index = " + index + "\r\n") + inner + "   End\r\n";
+    };
+    const struct {
+        const char* what;
+        std::string body, message;
+    } cases[] = {
+        {"a menu in a frame", block("VB.Frame", "fra", block("VB.Menu", "mnu")),
+         "4: expected End to close 'Begin VB.Frame fra' (line 3; a menu belongs to the form or "
+         "to another menu), found 'Begin VB.Menu mnu'"},
+        {"a button in a menu", block("VB.Menu", "mnu", block("VB.CommandButton", "cmd")),
+         "4: expected a menu or End to close 'Begin VB.Menu mnu' (line 3; a menu holds only "
+         "menus), found 'Begin VB.CommandButton cmd'"},
+        {"an array of two classes",
+         block("VB.CommandButton", "cmd", "", "0") + block("VB.Label", "CMD", "", "1"),
+         "6: expected a VB.CommandButton as element 1 of the control array cmd (element 0 at "
+         "line 3 is one; an array's elements share one class), found 'Begin VB.Label CMD'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto host = mem::MemoryHost::install();
+        const auto doc = FrmReader::read_bytes(
+            "VERSION 5.00\r\nBegin VB.Form F\r\n" + c.body + "End\r\n", "b.frm");
+        try {
+            FrmLoader::load(doc, *host);
+            ADD_FAILURE() << "loaded";
+        } catch (const FrmError& e) {
+            EXPECT_EQ(std::string(e.what()), "b.frm:" + c.message);
+        }
+    }
+    Host::set_current(nullptr);
+}
+
 TEST(FrmReader, DeepNestingIsRefusedNotACrash) {
     std::string text = "VERSION 5.00\nBegin VB.Form F\n";
     for (int i = 0; i < 5000; ++i) text += "Begin VB.Menu m" + std::to_string(i) + "\n";

@@ -44,6 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Align = 1.5", "expected a whole number from -32768 to 32767 for Align, found '1.5'"},
         Case{"TabIndex = 40000",
              "expected a whole number from -32768 to 32767 for TabIndex, found '40000'"},
+        Case{"Index = 32767", ""},
+        Case{"Index = -1",
+             "expected a control-array index, a whole number from 0 to 32767 for Index, found "
+             "'-1'"},
+        Case{"Index = 32768",
+             "expected a control-array index, a whole number from 0 to 32767 for Index, found "
+             "'32768'"},
         Case{"Visible = maybe",
              "expected True, False or a whole number from -32768 to 32767 for Visible, found "
              "'maybe'"},

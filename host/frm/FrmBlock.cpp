@@ -44,7 +44,8 @@ const FrmGroup* FrmBlock::find_group(const std::string& group_name) const {
 
 std::optional<int> FrmBlock::index() const {
     const auto* p = find("Index");
-    if (!p || p->kind != FrmValueKind::Number) return std::nullopt;
+    if (!p || (p->kind != FrmValueKind::Number && p->kind != FrmValueKind::Hex))
+        return std::nullopt;
     return static_cast<int>(p->number);
 }
 

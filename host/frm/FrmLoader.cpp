@@ -2,6 +2,7 @@
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "engine/TextCase.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmPictures.h"
 #include "host/frm/FrmValueCheck.h"
@@ -272,6 +273,20 @@ void FrmLoader::add_children(const FrmBlock& block,
                                "' (line " + std::to_string(block.begin_line + 1) + "; a " +
                                container->class_name() + " holds no controls), found 'Begin " +
                                child.class_id + " " + child.name + "'");
+        // Menus sit on the form or drop from another menu, and hold nothing but menus.
+        const bool menu_in_menu = block.is_class("VB.Menu");
+        if (child.is_class("VB.Menu") && &block != &doc_.form && !menu_in_menu)
+            throw FrmError(doc_.path, child.begin_line + 1,
+                           "expected End to close 'Begin " + block.class_id + " " + block.name +
+                               "' (line " + std::to_string(block.begin_line + 1) +
+                               "; a menu belongs to the form or to another menu), found 'Begin " +
+                               child.class_id + " " + child.name + "'");
+        if (menu_in_menu && !child.is_class("VB.Menu"))
+            throw FrmError(doc_.path, child.begin_line + 1,
+                           "expected a menu or End to close 'Begin " + block.class_id + " " +
+                               block.name + "' (line " + std::to_string(block.begin_line + 1) +
+                               "; a menu holds only menus), found 'Begin " + child.class_id + " " +
+                               child.name + "'");
         try {
             add_child(child, container);
         } catch (const Error& e) {
@@ -283,8 +298,26 @@ void FrmLoader::add_children(const FrmBlock& block,
     }
 }
 
+// The elements of a control array are copies of one control: a second class under the name is
+// a damaged file (or two controls that lost their names).
+void FrmLoader::check_array_class(const FrmBlock& child) {
+    if (!child.index()) return;
+    const auto [it, first] = arrays_.emplace(fold_case(child.name), &child);
+    const FrmBlock& head = *it->second;
+    if (first || same_name(head.class_id, child.class_id)) return;
+    throw FrmError(doc_.path, child.begin_line + 1,
+                   "expected a " + head.class_id + " as element " + std::to_string(*child.index()) +
+                       " of the control array " + head.name + " (element " +
+                       std::to_string(*head.index()) + " at line " +
+                       std::to_string(head.begin_line + 1) +
+                       " is one; an array's elements "
+                       "share one class), found 'Begin " +
+                       child.class_id + " " + child.name + "'");
+}
+
 void FrmLoader::add_child(const FrmBlock& child,
                           const std::shared_ptr<mem::MemoryObject>& container) {
+    check_array_class(child);
     auto& form = *result_.form;
     {
         const bool is_menu = child.is_class("VB.Menu");

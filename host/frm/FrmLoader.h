@@ -3,6 +3,7 @@
 // properties, then every control and menu in file order (the Controls collection order), each
 // in its container. The resizer control, when the host knows its class, is created from its
 // block's properties as its persisted property bag.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,9 +52,12 @@ class FrmLoader {
     void add_child(const FrmBlock& child, const std::shared_ptr<mem::MemoryObject>& container);
     void add_children(const FrmBlock& block, const std::shared_ptr<mem::MemoryObject>& container);
 
+    void check_array_class(const FrmBlock& child);
+
     const FrmDocument& doc_;
     mem::MemoryHost& host_;
     LoadedForm result_;
+    std::map<std::string, const FrmBlock*> arrays_;  // by folded name: each array's first element
 };
 
 }  // namespace kv::frm

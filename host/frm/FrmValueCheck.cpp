@@ -9,7 +9,7 @@ namespace kv::frm {
 
 namespace {
 
-enum class Rule { Whole16, Flag, Colour, Position, Size, FontSize };
+enum class Rule { Whole16, ArrayIndex, Flag, Colour, Position, Size, FontSize };
 
 struct Known {
     const char* name;
@@ -23,7 +23,7 @@ const Known kKnown[] = {
     {"Align", Rule::Whole16},        {"BorderStyle", Rule::Whole16},
     {"MousePointer", Rule::Whole16}, {"StartUpPosition", Rule::Whole16},
     {"WindowState", Rule::Whole16},  {"ScaleMode", Rule::Whole16},
-    {"TabIndex", Rule::Whole16},     {"Index", Rule::Whole16},
+    {"TabIndex", Rule::Whole16},     {"Index", Rule::ArrayIndex},
     {"Visible", Rule::Flag},         {"TabStop", Rule::Flag},
     {"MDIChild", Rule::Flag},        {"BackColor", Rule::Colour},
     {"Left", Rule::Position},        {"Top", Rule::Position},
@@ -41,6 +41,8 @@ const char* expected_of(Rule rule) {
     switch (rule) {
         case Rule::Whole16:
             return "a whole number from -32768 to 32767";
+        case Rule::ArrayIndex:
+            return "a control-array index, a whole number from 0 to 32767";
         case Rule::Flag:
             return "True, False or a whole number from -32768 to 32767";
         case Rule::Colour:
@@ -65,6 +67,8 @@ bool fits(Rule rule, const FrmProperty& p) {
         case Rule::Whole16:
         case Rule::Flag:
             return x == std::trunc(x) && x >= -32768 && x <= 32767;
+        case Rule::ArrayIndex:
+            return x == std::trunc(x) && x >= 0 && x <= 32767;
         case Rule::Colour:
             return x == std::trunc(x) && x >= -2147483648.0 && x <= 4294967295.0;
         case Rule::Position:
