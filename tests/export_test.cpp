@@ -500,6 +500,27 @@ TEST(Export, OtherLibrariesClassesArePlaceholdersHoldingTheirControls) {
     ASSERT_TRUE(tabs->child("widget"));
     EXPECT_EQ(*tabs->child("widget")->attribute("name"), "txtNotes");
     EXPECT_EQ(values.string(*e.by_name.at("tbMain"), "toolTip"), "Placeholder for NovaCtl.Toolbar");
+
+    // Every placeholder the summary counts has its note; so have the runtime's own classes
+    // without a widget, and a class the runtime's library does not have.
+    test::spit(dir.path() / "odd.frm",
+               "VERSION 5.00\r\nBegin VB.Form frmOdd\r\n"
+               "   Begin VB.OLE oleDoc\r\n      Height = 900\r\n      Width = 900\r\n   End\r\n"
+               "   Begin VB.Gizmo gzm\r\n      Height = 900\r\n      Width = 900\r\n   End\r\n"
+               "   Begin VB.Line linSlant\r\n      X2 = 900\r\n      Y2 = 400\r\n   End\r\n"
+               "End\r\n");
+    const auto odd = export_form_file((dir.path() / "odd.frm").string(), ui, {});
+    EXPECT_EQ(odd.report.placeholders, 3u);
+    for (const auto* d : {&done, &odd}) {
+        const size_t noted = std::count_if(
+            d->report.notes.begin(), d->report.notes.end(),
+            [](const std::string& n) { return n.find("a placeholder") != std::string::npos; });
+        EXPECT_EQ(noted, d->report.placeholders);
+    }
+    EXPECT_NE(std::find(odd.report.notes.begin(), odd.report.notes.end(),
+                        "gzm (line 7): VB.Gizmo is no class of the runtime's own library: it is "
+                        "loaded as a plain control"),
+              odd.report.notes.end());
 }
 
 // The runtime's own scroll bars and file lists are Designer's widgets, not placeholders: a bar

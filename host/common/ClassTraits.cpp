@@ -110,6 +110,17 @@ ClassTraits traits_for(std::string_view c, const ForeignClass& foreign) {
     return t;
 }
 
+bool is_runtime_class(std::string_view class_name) {
+    static constexpr std::string_view kClasses[] = {
+        "Form",       "MDIForm",       "Menu",     "PictureBox",   "Label",      "TextBox",
+        "Frame",      "CommandButton", "CheckBox", "OptionButton", "ComboBox",   "ListBox",
+        "HScrollBar", "VScrollBar",    "Timer",    "DriveListBox", "DirListBox", "FileListBox",
+        "Shape",      "Line",          "Image",    "Data",         "OLE"};
+    for (const auto c : kClasses)
+        if (iequal(c, class_name)) return true;
+    return false;
+}
+
 uint64_t supported_props(const ClassTraits& t) {
     const auto bits = [](std::initializer_list<Prop> props) {
         uint64_t b = 0;

@@ -55,6 +55,10 @@ uint64_t supported_props(const ClassTraits& t);
 // Does an object of these traits have property `p`?
 bool supports(const ClassTraits& t, Prop p);
 
+// A class of the runtime's own library ("TextBox", "OLE", "Menu", ...; any case), as a form file
+// names it after "VB.".
+bool is_runtime_class(std::string_view class_name);
+
 // Class names of other libraries that are aligned bars by default ("Toolbar", "StatusBar",
 // "CoolBar"); MemoryHost::set_class_aligns adds more.
 bool aligns_by_default(std::string_view class_name);

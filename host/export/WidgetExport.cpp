@@ -247,9 +247,6 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             placeholder = true;
             x = std::min(x1, x2), y = std::min(y1, y2), w = std::abs(x2 - x1),
             h = std::abs(y2 - y1);
-            ctx_.report.notes.push_back(name +
-                                        ": a slanting line has no widget; a placeholder "
-                                        "covers it");
         }
     } else {
         const auto r = c.rect_twips();
@@ -267,10 +264,18 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     if (placeholder) {
         qt_class = "QFrame";
         ++ctx_.report.placeholders;
-        if (cls == "Data")
+        // Each placeholder says what it stands for: the summary counts them.
+        if (c.traits().geometry == host::GeometryKind::LineEnds)
+            ctx_.report.notes.push_back(name +
+                                        ": a slanting line has no widget; a placeholder "
+                                        "covers it");
+        else if (cls == "Data")
             ctx_.report.notes.push_back(name +
                                         ": a Data control has no widget; a placeholder keeps its "
                                         "place, and the code opens its records");
+        else
+            ctx_.report.notes.push_back(name + ": a " + original_class(c) +
+                                        " has no widget; a placeholder keeps its place");
     } else {
         ++ctx_.report.controls;
     }

@@ -3,6 +3,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "engine/TextCase.h"
+#include "host/common/ClassTraits.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmPictures.h"
 #include "host/frm/FrmValueCheck.h"
@@ -344,6 +345,11 @@ void FrmLoader::add_child(const FrmBlock& child,
                  num_or(child, "_ExtentY", cur.height * 2540 / 1440) * 1440 / 2540});
         } else {
             // Classes of the VB library by their class name; others keep theirs as type name.
+            if (child.is_vb_class() && !host::is_runtime_class(child.type_name()))
+                result_.notes.push_back({child.begin_line + 1, child.key(),
+                                         child.class_id +
+                                             " is no class of the runtime's own library: it is "
+                                             "loaded as a plain control"});
             if (!child.is_vb_class())
                 host_.set_foreign_class(child.type_name(),
                                         foreign_of(child, host_.foreign_class(child.type_name())));
