@@ -183,4 +183,9 @@ std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widge
     return builder.take();
 }
 
+void resize_now(QWidget& window, QSize size) {
+    window.resize(size);
+    if (QLayout* layout = window.layout()) layout->activate();
+}
+
 }  // namespace kv::qt

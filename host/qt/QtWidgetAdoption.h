@@ -45,6 +45,10 @@ bool is_control_widget(const QWidget& widget);
 // places them.
 host::FormsClassOf adopted_class(const QWidget& widget);
 
+// The window resized at once, a main window's central widget too (its layout would place it
+// only when the window is next shown), so that its widgets stand at that size when adopted.
+void resize_now(QWidget& window, QSize size);
+
 // A widget with this dynamic property true is not a control of the window.
 inline constexpr const char* kResizerWidgetMark = "kelvaneResizer";
 

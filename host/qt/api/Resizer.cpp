@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
 #include <QWidget>
@@ -20,6 +19,7 @@
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtProcessSetup.h"
+#include "host/qt/QtWidgetAdoption.h"
 
 namespace kelvane {
 
@@ -42,13 +42,6 @@ class ApplicationStore : public kv::SettingsStore {
   private:
     std::shared_ptr<kelvane::SettingsStore> store_;
 };
-
-// The window resized at once, a main window's central widget too (its layout would place it
-// only when the window is next shown).
-void resize_now(QWidget& window, QSize size) {
-    window.resize(size);
-    if (QLayout* layout = window.layout()) layout->activate();
-}
 
 // Tells when the window closes and when it is shown: shown after it closed, the resizer starts
 // anew on it, as a form shown again after its unload loads anew.
@@ -197,7 +190,8 @@ struct Resizer::Impl {
         // Sized while closed, the window is taken at the size its widgets stand for, and then
         // given the size asked for (unless the sizes saved at its close come back).
         const QSize asked = window->size();
-        if (closing_size.isValid() && closing_size != asked) resize_now(*window, closing_size);
+        if (closing_size.isValid() && closing_size != asked)
+            kv::qt::resize_now(*window, closing_size);
         adopt(kept);
         start();
         const kv::zokKelvane* z = resizer();

@@ -1,7 +1,6 @@
 #include "kelvane/ResizerWidget.h"
 
 #include <QEvent>
-#include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
@@ -45,13 +44,6 @@ QString crlf_lines(QString text) {
     text.replace("\r\n", "\n");
     text.replace('\n', "\r\n");
     return text;
-}
-
-// The window resized at once, a main window's central widget too (its layout would place it
-// only when the window is next shown).
-void resize_now(QWidget& window, QSize size) {
-    window.resize(size);
-    if (QLayout* layout = window.layout()) layout->activate();
 }
 
 // An OLE colour: red in the low byte.
@@ -182,7 +174,7 @@ void ResizerWidget::attach() {
     const QSize asked = watched_->size();
     const bool normal = !(watched_->windowState() & ~Qt::WindowActive);
     const bool sized = design_size_.isValid() && asked != design_size_ && normal;
-    if (sized) resize_now(*watched_, design_size_);
+    if (sized) kv::qt::resize_now(*watched_, design_size_);
     try {
         resizer_ = std::make_unique<Resizer>(*watched_);
         resizer_->place(control_name(), persisted_properties());
