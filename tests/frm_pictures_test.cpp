@@ -65,6 +65,8 @@ TEST(Pictures, EachFormatIsToldApartAndDecodedToItsPixels) {
                   std::string(f.name).substr(0, 3) == "DIB" ? "DIB" : std::string(f.name));
         EXPECT_EQ(pic.width, f.width);
         EXPECT_EQ(pic.height, f.height);
+        // Only the JPEG cut off in its header is damaged.
+        EXPECT_EQ(pic.damage.empty(), f.shown || f.format != PictureFormat::Jpeg);
         const QImage image = host::picture_image(pic);
         ASSERT_EQ(!image.isNull(), f.shown);
         if (!f.shown) continue;
@@ -160,6 +162,46 @@ TEST(Pictures, ControlsGetTheirPicturesAndTheSizeTheRuntimeGivesThem) {
         EXPECT_EQ(c->picture("Picture")->width, 40);
         EXPECT_DOUBLE_EQ(c->rect_twips().width, s.width);
         EXPECT_DOUBLE_EQ(c->rect_twips().height, s.height);
+    }
+}
+
+// An image whose data ends before its header's size is filled, or whose header makes no sense,
+// is left out with a note by line and property: not shown, and the control not fitted to it.
+TEST(Pictures, ADamagedImageIsLeftOutAndNoted) {
+    const QImage image = test::two_colours(40, 30);
+    const std::string gif = test::gif_two_colours(40, 30), bmp = test::encoded(image, "bmp"),
+                      png = test::encoded(image, "png"), jpeg = test::encoded(image, "jpeg"),
+                      ico = test::encoded(test::two_colours(32, 32), "ico");
+    std::string no_bits = bmp;
+    no_bits[28] = 7;  // bits a pixel
+    const struct {
+        const char* format;
+        std::string bytes;
+        const char* why;
+    } cases[] = {
+        {"GIF", gif.substr(0, gif.size() - 8), "its data ends before the image does"},
+        {"BMP", bmp.substr(0, bmp.size() - 8), "its data ends before the image does"},
+        {"DIB", test::dib_of(bmp).substr(0, 300), "its data ends before the image does"},
+        {"PNG", png.substr(0, png.size() - 8), "its data ends before the image does"},
+        {"JPEG", jpeg.substr(0, jpeg.size() / 2), "its data ends before the image does"},
+        {"ICO", ico.substr(0, ico.size() - 8), "its data ends before the image does"},
+        {"BMP", no_bits, "its header cannot be read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        PictureForm form(
+            "   Begin VB.Image img \r\n      Height = 900\r\n      Width = 1200\r\n"
+            "      Picture = \"P.frx\":0000\r\n   End\r\n",
+            FrxPicture::record(c.bytes));
+        form.load();
+        EXPECT_EQ(form.control("img")->picture("Picture"), nullptr);
+        EXPECT_EQ(form.control("img")->rect_twips().width, 1200);
+        ASSERT_EQ(form.loaded.notes.size(), 1u);
+        EXPECT_EQ(form.loaded.notes[0].line, 8u);
+        EXPECT_EQ(form.loaded.notes[0].subject, "img.Picture");
+        EXPECT_EQ(form.loaded.notes[0].what, std::string("the ") + c.format +
+                                                 " picture in P.frx is damaged (" + c.why +
+                                                 "): it is left out");
     }
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "frm_test_util.h"
+#include "host/frm/FrxPicture.h"
 #include "tool_run.h"
 
 namespace kv::test {
@@ -58,6 +59,14 @@ TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
          "VERSION 5.00\nBegin VB.Form f\n   Begin VB.ListBox lstA\n"
          "      List = \"nolist.frx\":0000\n   End\n   Begin VB.TextBox txtA\n"
          "      Text = \"nolist.frx\":0010\n   End\nEnd\n");
+    // A GIF whose header says 2 x 2 pixels and nothing after it, and bytes of no format.
+    spit(dir.path() / "badpic.frm",
+         "VERSION 5.00\nBegin VB.Form f\n   Begin VB.Image imgA\n      Picture = "
+         "\"badpic.frx\":0000\n"
+         "   End\n   Begin VB.Image imgB\n      Picture = \"badpic.frx\":0019\n   End\nEnd\n");
+    spit(dir.path() / "badpic.frx",
+         frm::FrxPicture::record(std::string("GIF89a\x02\0\x02\0\0\0\0", 13)) +
+             frm::FrxPicture::record("not a picture"));
     struct Case {
         Argv args;
         int status;
@@ -73,6 +82,12 @@ TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
          "  lstA.List (line 4): the entries are in nolist.frx, which is missing: the list is "
          "empty\n  txtA.Text (line 7): the text is in nolist.frx, which is missing: it is left "
          "empty\n"},
+        {{"export", (dir.path() / "badpic.frm").string(), "-o", out},
+         0,
+         "  imgB.Picture: an unknown picture, which Qt does not show: left out\n  f: the form has "
+         "no resizer, so its widgets stay where they are\n  imgA.Picture "
+         "(line 4): the GIF picture in badpic.frx is damaged (its data ends before the image "
+         "does): it is left out\n"},
         {{"export", data_dir() + "/plain.frm", "-o", data_dir() + "/plain.frm"},
          2,
          "is the form file itself"},

@@ -28,11 +28,17 @@ const char* format_name(PictureFormat format);
 // The format the bytes start with.
 PictureFormat sniff_format(std::string_view bytes);
 
+// "a" or "an", as the format's name is said ("an ICO", "a GIF", "an unknown").
+const char* article_of(PictureFormat format);
+
 struct Picture {
     PictureFormat format = PictureFormat::Unknown;
     std::string bytes;
     // Pixels as the image's header says (for an icon its first image); 0 when it does not say.
     int width = 0, height = 0;
+    // Why the bytes cannot be a whole image of their format (cut short, a header that makes no
+    // sense); empty when they can, or when the format is not one checked (metafiles, unknown).
+    std::string damage;
 
     // A picture made from its bytes: the format sniffed and the size read from the header.
     static Picture from_bytes(std::string bytes);

@@ -68,8 +68,8 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
     // Qt must be able to show it: bytes that do not decode are left out as a metafile is.
     const QImage image = host::picture_image(*pic);
     if (image.isNull()) {
-        ctx_.report.notes.push_back(owner + "." + property + ": a " +
-                                    host::format_name(pic->format) +
+        ctx_.report.notes.push_back(owner + "." + property + ": " + host::article_of(pic->format) +
+                                    " " + host::format_name(pic->format) +
                                     " picture, which Qt does not show: left out");
         return std::nullopt;
     }

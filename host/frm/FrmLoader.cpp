@@ -126,7 +126,7 @@ LoadedForm FrmLoader::load(const FrmDocument& doc, mem::MemoryHost& host) {
     loader.result_.form = form;
     loader.result_.window_state = static_cast<int>(num_or(fb, "WindowState", 0));
     loader.set_properties(*form, fb);
-    FrmPictures::load(doc, fb, *form);
+    FrmPictures::load(doc, fb, *form, loader.result_.notes);
     clear_omitted_caption(*form, fb);
     const double cw = num_or(fb, "ClientWidth", 4680), ch = num_or(fb, "ClientHeight", 3195);
     form->set_client_size(cw, ch);
@@ -358,7 +358,7 @@ void FrmLoader::add_child(const FrmBlock& child,
             set_properties(*obj, child);
             set_geometry(*obj, child);
             set_user_scale(*obj, child);
-            FrmPictures::load(doc_, child, *obj);
+            FrmPictures::load(doc_, child, *obj, result_.notes);
             if (!child.is_vb_class()) store_tab_block(doc_, *obj, child);
             // Menus all sit on the form; a submenu keeps the key of the menu it drops from.
             if (is_menu && container && container->class_name() == "Menu")

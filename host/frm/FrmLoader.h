@@ -9,16 +9,10 @@
 #include <vector>
 
 #include "host/frm/FrmDocument.h"
+#include "host/frm/FrmNote.h"
 #include "host/memory/MemoryHost.h"
 
 namespace kv::frm {
-
-// Something loading passed over: a text or list the .frx could not give.
-struct FrmNote {
-    size_t line = 0;      // 1-based, of the property
-    std::string subject;  // "lstA.List", "frmMain.Caption"
-    std::string what;     // "the entries are in a.frx, which is missing: the list is empty"
-};
 
 struct LoadedForm {
     std::shared_ptr<mem::MemoryForm> form;
@@ -31,7 +25,7 @@ class FrmLoader {
   public:
     // FrmError for a string the system uses whose .frx entry is missing or does not fit, and
     // for a value of the wrong type or range (FrmValueCheck). A caption, text or list the .frx
-    // cannot give is left empty, with a note.
+    // cannot give is left empty, and a damaged picture left out, with a note.
     // An MDI child form gets a stand-in MDI parent when the host has none.
     static LoadedForm load(const FrmDocument& doc, mem::MemoryHost& host);
 

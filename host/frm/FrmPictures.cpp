@@ -1,5 +1,6 @@
 #include "host/frm/FrmPictures.h"
 
+#include "engine/HostAccess.h"
 #include "host/memory/MemoryHost.h"
 
 namespace kv::frm {
@@ -27,7 +28,8 @@ bool FrmPictures::is_picture(const std::string& name) {
            name.back() == ')';
 }
 
-void FrmPictures::load(const FrmDocument& doc, const FrmBlock& block, mem::MemoryObject& obj) {
+void FrmPictures::load(const FrmDocument& doc, const FrmBlock& block, mem::MemoryObject& obj,
+                       std::vector<FrmNote>& notes) {
     // Controls of other libraries keep their own properties their own way; of theirs only a
     // tab's picture is shown.
     const bool own = block.is_vb_class();
@@ -36,6 +38,12 @@ void FrmPictures::load(const FrmDocument& doc, const FrmBlock& block, mem::Memor
         if (!own && !same_name(p.name.substr(0, 10), "TabPicture")) continue;
         auto pic = doc.frx_picture(p);
         if (!pic) continue;
+        if (!pic->damage.empty()) {
+            notes.push_back({p.line + 1, control_key(obj) + "." + p.name,
+                             std::string("the ") + host::format_name(pic->format) + " picture in " +
+                                 p.frx_name + " is damaged (" + pic->damage + "): it is left out"});
+            continue;
+        }
         if (same_name(p.name, "Picture")) fit(block, obj, *pic);
         obj.set_picture(p.name, std::make_shared<const host::Picture>(std::move(*pic)));
     }
