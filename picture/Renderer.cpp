@@ -1,10 +1,12 @@
 #include "picture/Renderer.h"
 
+#include "host/common/FormFrame.h"
 #include "picture/ControlPainter.h"
 #include "picture/PageLook.h"
 #include "picture/PictureFile.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -99,6 +101,26 @@ std::vector<const ControlState*> page_order(const Snapshot& s) {
     return order;
 }
 
+// The form's menu bar under its title: each shown top-level menu's caption, its access key
+// underlined, as the live window's bar shows them.
+void draw_menu_bar(QPainter& p, const std::vector<MenuTitle>& menus, int width) {
+    const int h = host::kMenuBarPixels;
+    p.fillRect(QRect(0, 0, width, h), Qt::white);
+    p.setPen(QColor(218, 218, 218));
+    p.drawLine(0, h - 1, width, h - 1);
+    QFont f("DejaVu Sans");
+    f.setPixelSize(12);
+    p.setFont(f);
+    int x = 0;
+    for (const auto& m : menus) {
+        const QString caption = QString::fromStdString(m.caption);
+        const int room = QFontMetrics(f).size(Qt::TextShowMnemonic, caption).width() + 14;
+        p.setPen(m.enabled ? Qt::black : QColor(160, 160, 160));
+        p.drawText(QRect(x, 0, room, h - 1), Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+        x += room;
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> image_format(const std::string& path) {
@@ -146,7 +168,9 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
         return false;
     }
     const int w = static_cast<int>(pw), h = static_cast<int>(ph);
-    QImage image(w, h + kTitle, QImage::Format_RGB32);
+    // The menu bar takes its room above the client area, as on the live window.
+    const int bar = s.form.menus.empty() ? 0 : host::kMenuBarPixels;
+    QImage image(w, h + kTitle + bar, QImage::Format_RGB32);
     image.fill(kFormFace);
     {
         QPainter p(&image);
@@ -165,6 +189,10 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
         p.drawText(QRect(text_left, 0, w - text_left - 6, kTitle), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromStdString(title.empty() ? caption : caption + "  -  " + title));
         p.translate(0, kTitle);
+        if (bar) {
+            draw_menu_bar(p, s.form.menus, w);
+            p.translate(0, bar);
+        }
         p.setClipRect(QRect(0, 0, w, h));
         if (const auto colour = own_colour(s.back_color)) p.fillRect(QRect(0, 0, w, h), *colour);
         if (s.form.picture) ControlPainter::draw_form_picture(p, *s.form.picture);

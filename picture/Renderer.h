@@ -1,6 +1,6 @@
 #pragma once
-// Pictures of a form: its client area with each control drawn by kind at its laid-out
-// geometry.
+// Pictures of a form: a title bar, the form's menu bar when it has one, then its client area
+// with each control drawn by kind at its laid-out geometry.
 #include <optional>
 #include <string>
 #include <vector>

@@ -177,6 +177,19 @@ void read_pictures(mem::MemoryObject& c, ControlState& st, TabPlacement& tabs) {
         st.tab_images.push_back(c.picture("TabPicture(" + std::to_string(i) + ")"));
 }
 
+// The shown top-level menus, when the form has a bar of its own (an MDI child's menus show in
+// its parent's).
+std::vector<MenuTitle> menu_bar(mem::MemoryForm& form) {
+    std::vector<MenuTitle> bar;
+    if (form.kind() == mem::FormKind::MDIChild) return bar;
+    for (const auto& c : form.all_controls())
+        if (c->alive() && c->class_name() == "Menu" && !try_named(*c, "MenuParent") &&
+            try_flag(*c, Prop::Visible).value_or(true))
+            bar.push_back({try_text(*c, Prop::Caption).value_or(""),
+                           named_num(*c, "Enabled").value_or(-1) != 0});
+    return bar;
+}
+
 }  // namespace
 
 Snapshot take_snapshot(mem::MemoryForm& form) {
@@ -194,6 +207,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
     s.form.caption = try_text(form, Prop::Caption).value_or("");
     s.form.picture = form.picture("Picture");
     s.form.icon = form.picture("Icon");
+    s.form.menus = menu_bar(form);
     s.page = form.type_name() == "PropertyPage";
     TabPlacement tabs;
     if (s.page) s.back_color = try_num(form, Prop::BackColor);

@@ -57,6 +57,12 @@ struct ControlState {
     std::vector<bool> selected;
 };
 
+// A top-level menu as the form's menu bar shows it.
+struct MenuTitle {
+    std::string caption;  // "&File": the letter after "&" underlined
+    bool enabled = true;
+};
+
 struct FormState {
     std::string name;
     double left = 0, top = 0, width = 0, height = 0, scale_width = 0, scale_height = 0;
@@ -64,6 +70,7 @@ struct FormState {
     double client_width_twips = 0, client_height_twips = 0;
     std::string caption;
     std::shared_ptr<const host::Picture> picture, icon;  // its background and window icon
+    std::vector<MenuTitle> menus;  // its menu bar, in file order; empty when it has none
 };
 
 struct Snapshot {
