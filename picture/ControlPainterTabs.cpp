@@ -1,5 +1,7 @@
-// A tab control's picture: rows of tabs over a raised page, the tab on view joined to it.
+// A tab control's picture: rows of tabs on the side of a raised page that TabOrientation names,
+// the tab on view joined to the page.
 #include <QFont>
+#include <QTransform>
 #include <algorithm>
 #include <vector>
 
@@ -35,8 +37,13 @@ QRectF ControlPainter::tab_rect(const host::TabSet& tabs, int i, const QRectF& r
 
 void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
     const host::TabSet& tabs = *c.tabs;
+    const int side = tabs.orientation;  // 0 top, 1 bottom, 2 left, 3 right
     const double row_height = std::max(8.0, tabs.tab_height_twips / tpp_);
-    const QRectF page = r.adjusted(0, tabs.rows() * row_height, 0, 0);
+    const double band = tabs.rows() * row_height;
+    const QRectF page = side == 1   ? r.adjusted(0, 0, 0, -band)
+                        : side == 2 ? r.adjusted(band, 0, 0, 0)
+                        : side == 3 ? r.adjusted(0, 0, -band, 0)
+                                    : r.adjusted(0, band, 0, 0);
     p_.fillRect(page, kPage);
     p_.setPen(kEdge);
     p_.drawRect(page.adjusted(0, 0, -1, -1));
@@ -48,15 +55,25 @@ void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
     QFont f("DejaVu Sans");
     f.setPixelSize(std::max(1, static_cast<int>(c.font_size.value_or(8.25) * 20 / tpp_ + 0.5)));
     p_.setFont(f);
+    // The tabs are laid out as along the top edge, in a frame turned to their side: x along the
+    // edge (down it on the left and right), y from the outer edge in towards the page.
+    const bool upright = side >= 2;
+    const QRectF along(0, 0, upright ? r.height() : r.width(), r.height());
+    const QTransform to_side = side == 1   ? QTransform(1, 0, 0, -1, r.left(), r.bottom() - 1)
+                               : side == 2 ? QTransform(0, 1, 1, 0, r.left(), r.top())
+                               : side == 3 ? QTransform(0, 1, -1, 0, r.right() - 1, r.top())
+                                           : QTransform(1, 0, 0, 1, r.left(), r.top());
+    const QTransform base = p_.transform();
     std::vector<QRectF> places;
-    for (int i = 0; i < tabs.count(); ++i) places.push_back(tab_rect(tabs, i, r, row_height));
+    for (int i = 0; i < tabs.count(); ++i) places.push_back(tab_rect(tabs, i, along, row_height));
     p_.save();
     p_.setClipRect(r, Qt::IntersectClip);
     for (int i = 0; i < tabs.count(); ++i) {
         const bool on = i == tabs.current;
         QRectF t = places[i];
-        // The tab on view stands a little higher and runs into its page, over the page's edge.
+        // The tab on view stands a little further out and runs into its page, over its edge.
         t.adjust(on ? 0 : 1, on ? 0 : 2, on ? 0 : -1, on ? 1 : 0);
+        p_.setTransform(to_side * base);
         p_.fillRect(t, on ? kPage : kTab);
         p_.setPen(kEdge);
         p_.drawLine(t.bottomLeft(), t.topLeft());
@@ -65,18 +82,24 @@ void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
         p_.setPen(kLight);
         p_.drawLine(t.bottomLeft() + QPointF(1, 0), t.topLeft() + QPointF(1, 1));
         p_.drawLine(t.topLeft() + QPointF(1, 1), t.topRight() - QPointF(2, -1));
+        // The caption reads across on the top and bottom, up the left side and down the right.
+        const QRectF place = to_side.mapRect(t.adjusted(1, 1, -1, 0));
+        p_.setTransform(base);
+        p_.translate(place.center());
+        if (upright) p_.rotate(side == 2 ? -90 : 90);
+        const QSizeF size = upright ? place.size().transposed() : place.size();
         f.setBold(on);
         p_.setFont(f);
-        QRectF room = t.adjusted(4, 1, -4, 0);
+        QRectF room(QPointF(-size.width() / 2 + 3, -size.height() / 2), size - QSizeF(6, 0));
         const QImage image =
             i < static_cast<int>(c.tab_images.size()) ? image_of(c.tab_images[i].get()) : QImage();
         const QString caption = QString::fromStdString(tabs.captions[i]);
         if (!image.isNull()) {
-            const double side = std::min<double>(image.height(), room.height() - 2);
-            const double used = side + 4 + p_.fontMetrics().horizontalAdvance(caption);
+            const double edge = std::min<double>(image.height(), room.height() - 2);
+            const double used = edge + 4 + p_.fontMetrics().horizontalAdvance(caption);
             const double x = room.left() + std::max(0.0, (room.width() - used) / 2);
-            p_.drawImage(QRectF(x, room.center().y() - side / 2, side, side), image);
-            room.setLeft(x + side + 4);
+            p_.drawImage(QRectF(x, room.center().y() - edge / 2, edge, edge), image);
+            room.setLeft(x + edge + 4);
             text(room, tabs.captions[i], Qt::AlignLeft | Qt::AlignVCenter);
         } else {
             text(room, tabs.captions[i], Qt::AlignCenter);

@@ -63,6 +63,7 @@ void read_dialog(HostObject& o, TabSet& t) {
         t.controls.push_back(std::move(keys));
     }
     t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
+    t.orientation = whole(number(o, "TabOrientation").value_or(0), 0, 3);
 }
 
 void read_strip(HostObject& o, TabSet& t) {
@@ -74,6 +75,7 @@ void read_strip(HostObject& o, TabSet& t) {
     t.per_row = count;
     t.style = 1;
     t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
+    t.orientation = whole(number(o, "TabOrientation").value_or(0), 0, 3);
 }
 
 }  // namespace

@@ -32,7 +32,9 @@ struct TabSet {
     int per_row = 3;
     int current = 0;  // the tab on view, from 0
     int style = 0;    // a dialog's Style: 0 tabs of one width, 1 tabs as wide as their caption
-    double tab_height_twips = 300;                   // one row of tabs
+    double tab_height_twips = 300;  // one row of tabs
+    // The side the tabs stand on (TabOrientation): 0 top, 1 bottom, 2 left, 3 right.
+    int orientation = 0;
     std::vector<std::vector<std::string>> controls;  // the keys listed on each tab
 
     int count() const { return static_cast<int>(captions.size()); }

@@ -19,6 +19,8 @@ QtTabControl::QtTabControl(const std::shared_ptr<mem::MemoryObject>& control, ho
         }
         addTab(new QWidget, icon, QString::fromStdString(tabs_.captions[i]));
     }
+    const TabPosition sides[] = {North, South, West, East};
+    setTabPosition(sides[tabs_.orientation]);
     setCurrentIndex(tabs_.current);
     connect(this, &QTabWidget::currentChanged, [this](int index) {
         if (index < 0) return;

@@ -1,9 +1,10 @@
 #pragma once
 // A tab control on a form's window: a QTabWidget with one (empty) page per tab, whose tab bar
-// the user clicks to switch. The controls on it are widgets of the tab control itself, placed
-// where their geometry says (a parked one 75 000 twips further right) and shown only while
-// their tab is on view, so the resizer keeps laying out every tab's controls from their own
-// geometry whichever tab is on view. The tab on view goes back to the control's Tab.
+// (on the side TabOrientation names) the user clicks to switch. The controls on it are widgets of
+// the tab control itself, placed where their geometry says (a parked one 75 000 twips further
+// right) and shown only while their tab is on view, so the resizer keeps laying out every tab's
+// controls from their own geometry whichever tab is on view. The tab on view goes back to the
+// control's Tab.
 #include <QTabWidget>
 #include <functional>
 #include <memory>
