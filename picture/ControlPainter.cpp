@@ -245,25 +245,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         text(room.adjusted(3, 2, -3, -2), c.caption,
              Qt::AlignLeft | Qt::AlignTop | (across ? 0 : Qt::TextWordWrap), false);
     } else if (t == "CommandButton") {
-        raised(r);
-        // A graphical button shows its picture in the middle, the caption below it.
-        if (c.image && c.style.value_or(0) == 1) {
-            const double line = c.caption.empty() ? 0 : p_.fontMetrics().height() + 2;
-            const QImage image = image_of(c.image.get());
-            const QRectF room = r.adjusted(3, 3, -3, -3 - line);
-            if (!image.isNull()) {
-                const QSizeF size =
-                    QSizeF(image.size())
-                        .scaled(room.size().boundedTo(QSizeF(image.size())), Qt::KeepAspectRatio);
-                p_.drawImage(QRectF(room.center() - QPointF(size.width(), size.height()) / 2, size),
-                             image);
-            } else {
-                draw_picture(*c.image, room, false);
-            }
-            text(r.adjusted(0, 0, 0, -2), c.caption, Qt::AlignHCenter | Qt::AlignBottom);
-            return;
-        }
-        text(r, c.caption, Qt::AlignCenter);
+        button(c, r, false);
     } else if (t == "Label") {
         if (c.back_style.value_or(1) == 1 && c.back_color)
             p_.fillRect(r, color_of(c.back_color, kFace));
@@ -333,6 +315,9 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         else
             sunken(r, fill);
         if (c.image) draw_picture(*c.image, inner(c), false);
+    } else if ((t == "OptionButton" || t == "CheckBox") && c.style.value_or(0) == 1) {
+        // Graphical: a push button, pressed while it is on.
+        button(c, r, c.value.value_or(0) != 0);
     } else if (t == "OptionButton" || t == "CheckBox") {
         const double d = std::min(12.0, r.height());
         const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
@@ -406,6 +391,39 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         text(r.adjusted(4, 2, -4, -2), c.key + " (" + t + ")",
              Qt::AlignLeft | (c.container ? Qt::AlignTop : Qt::AlignVCenter), false);
     }
+}
+
+void ControlPainter::button(const ControlState& c, const QRectF& r, bool pressed) {
+    if (pressed) {
+        p_.fillRect(r, QColor(204, 204, 204));
+        p_.setPen(kDark);
+        p_.drawRect(r.adjusted(0, 0, -1, -1));
+        p_.setPen(kShadow);
+        p_.drawLine(r.topLeft() + QPointF(1, 1), r.topRight() + QPointF(-2, 1));
+        p_.drawLine(r.topLeft() + QPointF(1, 1), r.bottomLeft() + QPointF(1, -2));
+    } else {
+        raised(r);
+    }
+    // The face's content moves down and right a pixel while the button is pressed.
+    const QRectF face = pressed ? r.translated(1, 1) : r;
+    // A graphical button shows its picture in the middle, the caption below it.
+    if (c.image && c.style.value_or(0) == 1) {
+        const double line = c.caption.empty() ? 0 : p_.fontMetrics().height() + 2;
+        const QImage image = image_of(c.image.get());
+        const QRectF room = face.adjusted(3, 3, -3, -3 - line);
+        if (!image.isNull()) {
+            const QSizeF size =
+                QSizeF(image.size())
+                    .scaled(room.size().boundedTo(QSizeF(image.size())), Qt::KeepAspectRatio);
+            p_.drawImage(QRectF(room.center() - QPointF(size.width(), size.height()) / 2, size),
+                         image);
+        } else {
+            draw_picture(*c.image, room, false);
+        }
+        text(face.adjusted(0, 0, 0, -2), c.caption, Qt::AlignHCenter | Qt::AlignBottom);
+        return;
+    }
+    text(face, c.caption, Qt::AlignCenter);
 }
 
 QImage ControlPainter::image_of(const host::Picture* picture) {

@@ -39,6 +39,9 @@ class ControlPainter {
     void sunken(const QRectF& r, const QColor& fill);
     void raised(const QRectF& r);
     void drop_down(const QRectF& r, const std::string& shown);
+    // A push button (also a graphical check box or option button), sunk in while pressed; a
+    // graphical one with its picture above the caption.
+    void button(const ControlState& c, const QRectF& r, bool pressed);
     // A scroll bar over `r`; `at` (0 to 1) where its box stands, none when there is nothing to
     // scroll.
     void scroll_bar(bool across, const QRectF& r, std::optional<double> at);

@@ -24,13 +24,15 @@ using kv::test::spit;
 namespace {
 
 constexpr int kTitle = 22;  // the picture's title bar above the client area
+constexpr int kMenuBar = 19;
 
 // The form's picture at its design size: pixels of its client area from (0, 0).
 struct Drawn {
     QImage image;
     Snapshot shot;
     QRgb at(double x_twips, double y_twips) const {
-        return image.pixel(static_cast<int>(x_twips / 15), static_cast<int>(y_twips / 15) + kTitle);
+        const int top = kTitle + (shot.form.menus.empty() ? 0 : kMenuBar);
+        return image.pixel(static_cast<int>(x_twips / 15), static_cast<int>(y_twips / 15) + top);
     }
     const ControlState& operator[](const std::string& key) const {
         for (const auto& c : shot.controls)
@@ -112,6 +114,53 @@ TEST(PictureRender, ATabControlShowsItsTabsAndOnlyTheControlsOfTheTabOnView) {
     const Drawn first = draw(with_tab(dir, 0), dir);
     const auto& notes = first["txtNotes"];
     EXPECT_TRUE(near(first.at(notes.abs_left + 1500, notes.abs_top + 1500), kPage, 2));
+}
+
+// drawing.frm: a menu bar of the shown top-level menus takes its room above the client area;
+// the tabs stand on the side TabOrientation names (bottom in the file), the tab on view joined
+// to its page; graphical check boxes and option buttons are push buttons, pressed while on.
+TEST(PictureRender, MenuBarTabsOnTheirSideAndGraphicalButtons) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("drawing.frm"), dir);
+    EXPECT_EQ(d.image.height(), kTitle + kMenuBar + 4200 / 15);
+    std::vector<std::string> menus;
+    for (const auto& m : d.shot.form.menus) menus.push_back(m.caption + (m.enabled ? "" : " off"));
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Edit", "&View off", "&Help"}));
+    int dark = 0;  // the captions' letters in the bar
+    for (int y = kTitle; y < kTitle + kMenuBar; ++y)
+        for (int x = 0; x < 120; ++x) dark += qGray(d.image.pixel(x, y)) < 90;
+    EXPECT_GT(dark, 30);
+    // A point of the tab not on view, 8 pixels in from the outer edge, and its mirror on the
+    // far side of the control, which is page.
+    const auto& tab = d["tabPages"];
+    const double left = tab.abs_left, top = tab.abs_top, right = left + tab.abs_width,
+                 bottom = top + tab.abs_height, x = left + tab.abs_width * 0.55,
+                 y = top + tab.abs_height * 0.55;
+    const struct {
+        int side;
+        double x, y, far_x, far_y;
+    } sides[] = {{0, x, top + 120, x, bottom - 120},
+                 {1, x, bottom - 120, x, top + 120},
+                 {2, left + 120, y, right - 120, y},
+                 {3, right - 120, y, left + 120, y}};
+    for (const auto& s : sides) {
+        SCOPED_TRACE(s.side);
+        const Drawn o =
+            s.side == 1
+                ? d
+                : draw(dir.copy_sample_with("drawing.frm", "TabOrientation  =   1",
+                                            "TabOrientation  =   " + std::to_string(s.side)),
+                       dir);
+        EXPECT_TRUE(near(o.at(s.x, s.y), kTab, 2));
+        EXPECT_TRUE(near(o.at(s.far_x, s.far_y), kPage, 2));
+    }
+    const QRgb pressed = qRgb(204, 204, 204), raised = qRgb(225, 225, 225);
+    const std::pair<const char*, QRgb> faces[] = {
+        {"optTool(0)", raised}, {"optTool(1)", pressed}, {"chkGrid", pressed}, {"chkSnap", raised}};
+    for (const auto& [key, face] : faces) {
+        const auto& b = d[key];
+        EXPECT_EQ(d.at(b.abs_left + 60, b.abs_top + 60), face) << key;
+    }
 }
 
 // Pictures in the .frx: the form's background and icon, an image without Stretch at its own

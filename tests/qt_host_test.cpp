@@ -298,6 +298,44 @@ TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
     EXPECT_TRUE(option(1)->isChecked());
 }
 
+// drawing.frm: graphical check boxes and option buttons are push buttons that stay in while
+// on; the tabs stand on the side TabOrientation names.
+TEST(QtHost, GraphicalButtonsAndTabsOnTheirSide) {
+    test::ScratchDir dir;
+    for (const auto side :
+         {QTabWidget::North, QTabWidget::South, QTabWidget::West, QTabWidget::East}) {
+        LiveForm run(dir.copy_sample_with("drawing.frm", "TabOrientation  =   1",
+                                          "TabOrientation  =   " + std::to_string(side)));
+        auto* tabs =
+            dynamic_cast<QTabWidget*>(run.window().widget_of(run.control("tabPages").get()));
+        ASSERT_NE(tabs, nullptr);
+        EXPECT_EQ(tabs->tabPosition(), side);
+    }
+    LiveForm run(std::string(KV_TEST_DATA) + "/drawing.frm");
+    const auto button = [&](const char* name, std::optional<int> index = std::nullopt) {
+        return qobject_cast<QPushButton*>(
+            run.window().widget_of(run.form().control(name, index).get()));
+    };
+    const struct {
+        QPushButton* b;
+        bool on;
+    } buttons[] = {{button("optTool", 0), false},
+                   {button("optTool", 1), true},
+                   {button("chkGrid"), true},
+                   {button("chkSnap"), false}};
+    for (const auto& [b, on] : buttons) {
+        ASSERT_NE(b, nullptr);
+        EXPECT_TRUE(b->isCheckable());
+        EXPECT_EQ(b->isChecked(), on) << b->objectName().toStdString();
+    }
+    run.control("chkGrid")->set("Value", 0.0);
+    run.form().control("optTool", 0)->set("Value", true);
+    qt::QtHost::installed().sync();
+    EXPECT_FALSE(button("chkGrid")->isChecked());
+    EXPECT_TRUE(button("optTool", 0)->isChecked());
+    EXPECT_FALSE(button("optTool", 1)->isChecked());
+}
+
 // A Designer form's spin box and slider are themselves in a live form, with the .ui's values
 // (a value the file gives before its range included).
 TEST(QtHost, DesignerWidgetsWithoutAFormsClassAreThemselves) {

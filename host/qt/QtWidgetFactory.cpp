@@ -149,6 +149,15 @@ std::optional<host::TabSet> tab_set(mem::MemoryObject& c) {
     return host::TabSet::read(c);
 }
 
+// A graphical button (Style 1) shows its picture beside the caption.
+void show_picture(mem::MemoryObject& c, QPushButton& b) {
+    const auto pic = c.picture("Picture");
+    if (!pic || extra_number(c, "Style") != 1) return;
+    const QImage image = host::picture_image(*pic);
+    b.setIcon(QIcon(QPixmap::fromImage(image)));
+    b.setIconSize(image.size());
+}
+
 }  // namespace
 
 QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
@@ -234,12 +243,15 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         auto* b = new QPushButton(parent);
         // The button Enter presses looks it (Qt's style marks its frame).
         b->setDefault(extra_number(c, "Default") != 0);
-        // A graphical button shows its picture beside the caption.
-        if (const auto pic = c.picture("Picture"); pic && extra_number(c, "Style") == 1) {
-            const QImage image = host::picture_image(*pic);
-            b->setIcon(QIcon(QPixmap::fromImage(image)));
-            b->setIconSize(image.size());
-        }
+        show_picture(c, *b);
+        w = b;
+    } else if ((qt_class == "QCheckBox" || qt_class == "QRadioButton") &&
+               extra_number(c, "Style") == 1) {
+        // Graphical: a push button that stays in while it is on.
+        auto* b = new QPushButton(parent);
+        b->setCheckable(true);
+        b->setAutoExclusive(qt_class == "QRadioButton");
+        show_picture(c, *b);
         w = b;
     } else if (qt_class == "QCheckBox") {
         w = new QCheckBox(parent);
