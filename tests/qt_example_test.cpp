@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <filesystem>
@@ -146,6 +147,38 @@ TEST(QtExample, WidgetsInsidePanelsFollowTheirPanel) {
     // The painting held while the many widgets moved is released again.
     EXPECT_TRUE(window.updatesEnabled());
     EXPECT_TRUE(keys[0]->updatesEnabled());
+}
+
+// The widgets on every page of a tab widget follow it, the page on view or not, from the
+// tab widget's corner; switching pages moves none.
+TEST(QtExample, WidgetsOnEveryTabPageFollowTheTabWidget) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    auto* tabs = new QTabWidget(&window);
+    tabs->setGeometry(0, 0, 400, 300);
+    QPushButton* keys[2];
+    for (int i = 0; i < 2; ++i) {
+        auto* page = new QWidget;
+        tabs->addTab(page, QString::number(i));
+        keys[i] = new QPushButton(page);
+        keys[i]->setGeometry(20 + 20 * i, 20 + 40 * i, 100, 30);
+    }
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.anchor(*tabs, "RRRRK").anchor(*keys[0], "RRRRK").anchor(*keys[1], "RRRRK").show();
+    window.resize(800, 600);
+    settle();
+    EXPECT_EQ(tabs->geometry(), QRect(0, 0, 800, 600));
+    for (int current : {0, 1, 0}) {
+        tabs->setCurrentIndex(current);
+        settle();
+        for (int i = 0; i < 2; ++i) {
+            const QPoint o = keys[i]->parentWidget()->mapTo(tabs, QPoint(0, 0));
+            EXPECT_EQ(keys[i]->geometry(), QRect(40 + 40 * i + o.x(), 40 + 80 * i + o.y(), 200, 60))
+                << i << " with page " << current << " on view";
+        }
+    }
 }
 
 // The application's own settings, as the API lets it keep them.

@@ -163,6 +163,14 @@ TEST_F(UiLoad, WidgetsBecomeTheControlsTheQtHostAdopts) {
                        "<property name=\"visible\"><bool>false</bool></property>") +
             widget("TagCloud", "tags", rect(220, 380, 100, 50) + widget("QLabel", "tag1", "")) +
             widget("Gauge", "gauge", rect(330, 380, 50, 50)) +
+            // The widgets on a tab widget's pages (tabs 20 pixels high) are its controls.
+            widget(
+                "QTabWidget", "pages",
+                rect(400, 380, 200, 50) +
+                    "<property name=\"styleSheet\"><string>QTabWidget#pages &gt; "
+                    "QTabBar::tab { height: 20px; }</string></property>" +
+                    widget("QWidget", "page1", widget("QLineEdit", "nameEdit", rect(4, 6, 8, 9))) +
+                    widget("QWidget", "page2", widget("QCheckBox", "debug", rect(8, 4, 8, 9)))) +
             widget("kelvane::ResizerWidget", "zokKelvane1", rect(600, 400, 32, 32)),
         kDeclared));
     auto& f = *loaded.loaded.form;
@@ -191,6 +199,9 @@ TEST_F(UiLoad, WidgetsBecomeTheControlsTheQtHostAdopts) {
         {"tags", "TagCloud", "Mail", 3300, 5700, 1500, 750, 10},
         {"tag1", "Label", "tags", 0, 0, 1500, 450, 10},
         {"gauge", "Gauge", "Mail", 4950, 5700, 750, 750, 10},
+        {"pages", "QTabWidget", "Mail", 6000, 5700, 3000, 750, 10},
+        {"nameEdit", "TextBox", "pages", 90, 390, 120, 135, 10},
+        {"debug", "CheckBox", "pages", 150, 360, 120, 135, 10},
         {"zokKelvane1", "zokKelvane", "Mail", 9000, 6000, -1, -1, -1},
     };
     ASSERT_EQ(f.all_controls().size(), std::size(expected));

@@ -80,6 +80,24 @@ void read_strip(HostObject& o, TabSet& t) {
 
 }  // namespace
 
+std::string qt_tab_sheet(const std::string& widget_name, int tab_height) {
+    return "QTabWidget#" + widget_name + " > QTabBar::tab { height: " + std::to_string(tab_height) +
+           "px; }";
+}
+
+int qt_tab_height(std::string_view sheet) {
+    constexpr int kQtOwn = 26;
+    const size_t tab = sheet.find("QTabBar::tab");
+    const size_t height = tab == std::string_view::npos ? tab : sheet.find("height:", tab);
+    if (height == std::string_view::npos) return kQtOwn;
+    int px = 0;
+    size_t i = height + 7;
+    while (i < sheet.size() && sheet[i] == ' ') ++i;
+    for (; i < sheet.size() && sheet[i] >= '0' && sheet[i] <= '9' && px < 10000; ++i)
+        px = px * 10 + (sheet[i] - '0');
+    return px > 0 ? px : kQtOwn;
+}
+
 int TabSet::rows() const {
     if (kind == Kind::Strip || per_row <= 0) return 1;
     return (count() + per_row - 1) / per_row;

@@ -25,6 +25,14 @@ inline bool parked(double left) {
     return left < -kParkedShift / 2;
 }
 
+// A Qt tab widget's page starts this far right of the tab widget's corner and as far down as its
+// tabs are high (Qt's pane frame beside it); an exported tab widget's tabs are given their height
+// in a style sheet, which qt_tab_sheet() writes and qt_tab_height() reads (Qt's own height at its
+// default font where it says none).
+inline constexpr int kQtPageLeft = 2;
+std::string qt_tab_sheet(const std::string& widget_name, int tab_height);
+int qt_tab_height(std::string_view style_sheet);
+
 struct TabSet {
     enum class Kind { Dialog, Strip };
     Kind kind = Kind::Dialog;

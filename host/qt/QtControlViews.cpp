@@ -20,6 +20,7 @@
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtTabControl.h"
+#include "host/qt/QtWidgetAdoption.h"
 #include "host/qt/QtWidgetFactory.h"
 
 namespace kv::qt {
@@ -408,7 +409,14 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
     const double tx = window_.host().twips_per_pixel_x();
     const double ty = window_.host().twips_per_pixel_y();
     const mem::MemoryObject* holder = c.holder();
-    const auto [ix, iy] = holder ? inner_offset_twips(*holder) : std::pair<double, double>{};
+    auto [ix, iy] = holder ? inner_offset_twips(*holder) : std::pair<double, double>{};
+    // A widget on a tab widget's page: from the page's corner, wherever the page stands now.
+    if (QWidget* h = holder && !holder->is_form() ? made_widget(holder) : nullptr;
+        h && w.parentWidget() && w.parentWidget() != h) {
+        const QPoint page = page_origin(*w.parentWidget(), *h);
+        ix -= page.x() * tx;
+        iy -= page.y() * ty;
+    }
     if (c.traits().geometry == host::GeometryKind::LineEnds) {
         auto* line = static_cast<QtPaintedWidget*>(&w);
         const auto e = c.line_ends_twips();

@@ -5,6 +5,9 @@
 #include <QLayout>
 #include <QMetaObject>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabWidget>
 #include <QVariant>
 #include <cctype>
 #include <cmath>
@@ -25,15 +28,28 @@ std::vector<std::string_view> class_chain(const QWidget& w) {
     return chain;
 }
 
-// The widgets that are controls of a window or container.
+// The widgets that are controls of a window or container; a tab widget's are those on all its
+// pages (the pages themselves are Qt's parts of it).
 std::vector<QWidget*> child_widgets(const QWidget& parent) {
     std::vector<QWidget*> out;
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(&parent)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            // A page a QLayout places keeps its inside to itself.
+            if (QWidget* page = tabs->widget(i); page && !page->layout())
+                for (QWidget* w : child_widgets(*page)) out.push_back(w);
+        return out;
+    }
     for (QObject* o : parent.children()) {
         auto* w = qobject_cast<QWidget*>(o);
         if (w && is_control_widget(*w)) out.push_back(w);
     }
     return out;
 }
+
+// The style option a tab widget lays its pages out by (Qt keeps its maker protected).
+struct TabWidgetOption : QTabWidget {
+    using QTabWidget::initStyleOption;
+};
 
 // Qt Designer keeps whole points; an exported form file's widget carries its exact size (8.25)
 // in a property of its own, which becomes its font's size here, before the form reads it, so that
@@ -77,9 +93,17 @@ class Builder {
     Builder(mem::MemoryHost& host, mem::MemoryForm& form, const WidgetNames* kept = nullptr)
         : host_(host), form_(form), kept_(kept) {}
 
-    void add(QWidget& w, const std::shared_ptr<mem::MemoryObject>& container) {
+    // `holder` is the container's widget, when known.
+    void add(QWidget& w, const std::shared_ptr<mem::MemoryObject>& container,
+             const QWidget* holder = nullptr) {
         const host::FormsClassOf of = adopted_class(w);
         const std::string& cls = of.forms_class;
+        // A widget of no forms class that holds controls (a tab widget) is a container.
+        if (of.holds_children && !of.known) {
+            mem::ForeignClass shape = host_.foreign_class(cls);
+            shape.container = true;
+            host_.set_foreign_class(cls, shape);
+        }
         auto c = form_.add_control(cls, name_for(w, cls), container);
         // The widget's own frame, unless an exported form's picture box says it has the
         // runtime's border (its controls then stand inside it).
@@ -105,11 +129,15 @@ class Builder {
         // Qt places a child from its parent's outer corner, the form from inside its border.
         const auto [ix, iy] =
             container ? container->inner_offset_twips() : std::pair<double, double>{};
-        const QRect g = w.geometry();
+        // A widget on a tab widget's page stands from the tab widget's corner.
+        const QWidget* parent = w.parentWidget();
+        const QRect g = holder && parent && parent != holder
+                            ? w.geometry().translated(page_origin(*parent, *holder))
+                            : w.geometry();
         c->set_rect_twips({g.x() * tx - ix, g.y() * ty - iy, g.width() * tx, g.height() * ty});
         controls_.emplace_back(c, &w);
         if (of.holds_children)
-            for (QWidget* child : child_widgets(w)) add(*child, c);
+            for (QWidget* child : child_widgets(w)) add(*child, c, &w);
     }
 
     std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> take() {
@@ -147,6 +175,7 @@ host::FormsClassOf adopted_class(const QWidget& w) {
     const auto* bar = qobject_cast<const QScrollBar*>(&w);
     host::FormsClassOf of =
         host::forms_class_for(class_chain(w), bar && bar->orientation() == Qt::Horizontal);
+    if (qobject_cast<const QTabWidget*>(&w)) of.holds_children = true;
     // A panel whose widgets a QLayout places is one control: its layout keeps its inside.
     if (w.layout()) of.holds_children = false;
     return of;
@@ -181,6 +210,19 @@ std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widge
     Builder builder(host, form);
     builder.add(widget, container);
     return builder.take();
+}
+
+QPoint page_origin(const QWidget& page, const QWidget& holder) {
+    if (&page == &holder) return {};
+    // A tab widget lays its pages out only once shown: until then, where its style will put them.
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(&holder); tabs && !tabs->isVisible()) {
+        QStyleOptionTabWidgetFrame option;
+        (tabs->*&TabWidgetOption::initStyleOption)(&option);
+        return tabs->style()
+            ->subElementRect(QStyle::SE_TabWidgetTabContents, &option, tabs)
+            .topLeft();
+    }
+    return page.mapTo(&holder, QPoint(0, 0));
 }
 
 void resize_now(QWidget& window, QSize size) {

@@ -4,7 +4,9 @@
 // TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... host/common/QtClasses), in its
 // container (a QGroupBox is a Frame, a plain QWidget or QFrame a borderless PictureBox), with the
 // widget's geometry, font size and visibility; an application's combo box keeps its own height.
-// Composite widgets (a list, a text area) are one control: their inner widgets are not walked.
+// Composite widgets (a list, a text area) are one control: their inner widgets are not walked. A
+// QTabWidget is a container whose controls are the widgets on all its pages, placed from the tab
+// widget's corner (the pages are not controls, and a page not on view keeps its widgets laid out).
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -44,6 +46,10 @@ bool is_control_widget(const QWidget& widget);
 // The control a widget stands for; it holds the widgets inside it as controls unless a QLayout
 // places them.
 host::FormsClassOf adopted_class(const QWidget& widget);
+
+// Where a widget's parent `page` has its origin inside `holder`, the widget of its control's
+// container (a tab widget's page inside the tab widget; nothing for the container itself).
+QPoint page_origin(const QWidget& page, const QWidget& holder);
 
 // The window resized at once, a main window's central widget too (its layout would place it
 // only when the window is next shown), so that its widgets stand at that size when adopted.

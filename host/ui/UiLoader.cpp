@@ -11,6 +11,7 @@
 #include "engine/Error.h"
 #include "host/common/FormFrame.h"
 #include "host/common/QtClasses.h"
+#include "host/common/TabSet.h"
 #include "host/common/TextFold.h"
 #include "host/frm/FrmDocument.h"
 #include "host/memory/MemoryForm.h"
@@ -78,8 +79,9 @@ class Builder {
     void find_resizers(const UiElement& top, const UiElement& area);
     void refuse_layout(const UiElement& area) const;
     void make_form(const UiElement& top);
+    // `origin`: where the page `w` is on starts in the container's widget (a tab widget's), px.
     void add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
-             double point_size);
+             double point_size, UiRect origin = {});
     void set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
                         double point_size);
     double font_size(const UiElement& w, double inherited) const;
@@ -193,7 +195,7 @@ std::string Builder::name_for(const UiElement& w, const std::string& cls) {
 }
 
 void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
-                  double point_size) {
+                  double point_size, UiRect origin) {
     const UiClass uc = class_for(w);
     const auto chain = views(uc);
     const std::string* object_name = w.attribute("name");
@@ -221,6 +223,13 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
                 {w.line, "widget " + quoted(w) + " is of class '" + class_of(w) +
                              "', neither Qt Designer's nor declared in <customwidgets>: kept as " +
                              (holds ? "a container" : "a plain control")});
+    }
+    // A tab widget holds the widgets on its pages, as the Qt host adopts it.
+    const bool tabs = in_chain(uc, "QTabWidget") && !has_layout;
+    if (tabs) {
+        mem::ForeignClass shape = host_.foreign_class(of.forms_class);
+        shape.container = of.holds_children = true;
+        host_.set_foreign_class(of.forms_class, shape);
     }
     if (has_layout) of.holds_children = false;  // its layout keeps its inside
     std::shared_ptr<mem::MemoryObject> c;
@@ -257,14 +266,23 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         // border.
         const auto [ix, iy] =
             container ? container->inner_offset_twips() : std::pair<double, double>{};
-        c->set_rect_twips({g.x * tx - ix, g.y * ty - iy, g.width * tx, g.height * ty});
+        c->set_rect_twips(
+            {(g.x + origin.x) * tx - ix, (g.y + origin.y) * ty - iy, g.width * tx, g.height * ty});
     } catch (const Error& e) {
         throw UiError(doc_.path, w.line,
                       "the forms host refused widget " + quoted(w) + " (" + class_of(w) +
                           "): error " + std::to_string(e.number()) + " (" + e.description() + ")");
     }
-    if (of.holds_children)
-        for (const UiElement* child : w.children_named("widget")) add(*child, c, point_size);
+    if (!of.holds_children) return;
+    const UiRect page{host::kQtPageLeft,
+                      host::qt_tab_height(values_.string(w, "styleSheet").value_or("")), 0, 0};
+    for (const UiElement* child : w.children_named("widget")) {
+        if (!tabs)
+            add(*child, c, point_size);
+        else if (!child->child("layout"))  // a page a layout places keeps its inside
+            for (const UiElement* on : child->children_named("widget"))
+                add(*on, c, point_size, page);
+    }
 }
 
 // A widget's font size: its own, else the one it inherits. Designer keeps whole points only; an
