@@ -78,6 +78,7 @@ FormRun run_form_file(const std::string& path) {
     static frm::FrmDocument doc;  // the loader reads its .frx while loading only
     doc = frm::FrmReader::read_file(path);
     r.form = frm::FrmLoader::load(doc, *r.host).form;
+    test::unpark_tabs(*r.form);
     r.show();
     return r;
 }
@@ -491,14 +492,23 @@ TEST(Export, OtherLibrariesClassesArePlaceholdersHoldingTheirControls) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "thirdparty.ui").string();
     const auto done = export_form_file(test::data_dir() + "/thirdparty.frm", ui, {});
-    EXPECT_EQ(done.report.placeholders, 4u);
+    EXPECT_EQ(done.report.placeholders, 3u);
     const Exported e(ui);
     const ui::UiValues values(e.doc);
+    // A tab control is a tab widget, the tab on view current, each tab's controls on its page,
+    // parked ones where their tab shows them, from the page's corner under tabs of its height.
     const auto* tabs = e.by_name.at("tabPages");
-    EXPECT_EQ(*tabs->attribute("class"), "QFrame");
-    EXPECT_EQ(values.string(*tabs, "toolTip"), "Placeholder for TabsLib.TabStrip");
-    ASSERT_TRUE(tabs->child("widget"));
-    EXPECT_EQ(*tabs->child("widget")->attribute("name"), "txtNotes");
+    EXPECT_EQ(*tabs->attribute("class"), "QTabWidget");
+    EXPECT_EQ(values.number(*tabs, "currentIndex"), 1);
+    const auto pages = tabs->children_named("widget");
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(*pages[1]->attribute("name"), "tabPages_tab1");
+    EXPECT_EQ(pages[1]->child("attribute")->child("string")->text, "Advanced");
+    ASSERT_TRUE(pages[0]->child("widget"));
+    EXPECT_EQ(*pages[0]->child("widget")->attribute("name"), "txtNotes");
+    const auto notes = values.rect(*pages[0]->child("widget"), "geometry");
+    ASSERT_TRUE(notes);
+    EXPECT_EQ(std::make_pair(notes->x, notes->y), std::make_pair(8 - 2, 56 - 20));
     EXPECT_EQ(values.string(*e.by_name.at("tbMain"), "toolTip"), "Placeholder for NovaCtl.Toolbar");
 
     // Every placeholder the summary counts has its note; so have the runtime's own classes
@@ -804,10 +814,13 @@ TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
         EXPECT_FALSE(QImage::fromData(QByteArray(written.data(), static_cast<int>(written.size())))
                          .isNull());
     }
-    // The tab control's pictures have no widget of their own: said so, not lost silently.
-    EXPECT_TRUE(
-        std::any_of(done.report.notes.begin(), done.report.notes.end(),
-                    [](const std::string& n) { return n.find("TabPicture(0)") != n.npos; }));
+    // The tab control's pictures are its pages' icons.
+    for (const char* tab : {"0", "1", "2"})
+        EXPECT_NE(bytes.find(std::string(":/profile/tabProfile_TabPicture_") + tab + "_.bmp"),
+                  std::string::npos)
+            << tab;
+    EXPECT_TRUE(std::none_of(done.report.notes.begin(), done.report.notes.end(),
+                             [](const std::string& n) { return n.find("TabPicture") != n.npos; }));
 }
 
 // Names that differ only in letters a file name leaves out, in a form and between forms: each
@@ -833,8 +846,8 @@ TEST(Export, PicturesOfLookAlikeNamesStayApart) {
         for (std::sregex_iterator m(qrc.begin(), qrc.end(), entry), end; m != end; ++m)
             EXPECT_TRUE(files.insert((*m)[1]).second) << (*m)[1] << " twice";
     }
-    // Five pictures a form, none written over by another.
-    EXPECT_EQ(files.size(), 10u);
+    // Eight pictures a form (three tab icons), none written over by another.
+    EXPECT_EQ(files.size(), 16u);
     for (const auto& f : files) EXPECT_TRUE(fs::exists(dir.path() / f)) << f;
 }
 

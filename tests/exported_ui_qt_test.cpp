@@ -115,6 +115,7 @@ std::optional<Expected> expected_of(const std::string& path) {
     }
     Expected out;
     out.form_name = form->name();
+    unpark_tabs(*form);
     form->show();
     host->pump();
     auto step = [&](Step s) {

@@ -7,6 +7,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/common/TabSet.h"
+#include "host/memory/MemoryForm.h"
+
 namespace kv::test {
 
 inline std::string data_dir() {
@@ -23,6 +26,21 @@ inline std::string slurp(const std::filesystem::path& p) {
 inline void spit(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+// The controls parked on the tabs not on view moved back to where their tab shows them, as an
+// exported form holds them (each on its tab's page): before the form is shown.
+inline void unpark_tabs(mem::MemoryForm& form) {
+    for (const auto& c : form.all_controls()) {
+        const auto holder = c->container_object();
+        auto r = c->rect_twips();
+        if (holder && !holder->is_form() && c->traits().geometry == host::GeometryKind::Box &&
+            host::parked(r.left) &&
+            host::TabSet::candidate(holder->type_name(), holder->extra_properties())) {
+            r.left += host::kParkedShift;
+            c->set_rect_twips(r);
+        }
+    }
 }
 
 // A fresh folder removed again when the object goes.

@@ -210,7 +210,8 @@ void WidgetExport::write_children(mem::MemoryObject& container, ui::UiNode& node
             if (child->traits().windowed == windowed) write(*child, node, font);
 }
 
-void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited) {
+void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited,
+                         ExportShift shift) {
     const std::string& cls = c.class_name();
     const std::string name = ctx_.names.of(c);
     if (cls == "Menu") return;  // the menu bar's
@@ -227,13 +228,17 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto [ix, iy] =
         holder && !holder->is_form() ? holder->inner_offset_twips() : std::pair<double, double>{};
     std::string qt_class(shown.qt_class);
+    const auto tabs = host::TabSet::candidate(c.type_name(), c.extra_properties())
+                          ? host::TabSet::read(c)
+                          : std::nullopt;
     bool placeholder = false;
     const char* orientation = nullptr;
     int x = 0, y = 0, w = 0, h = 0;
     if (c.traits().geometry == host::GeometryKind::LineEnds) {
         const auto e = c.line_ends_twips();
-        const int x1 = ctx_.px(e[0] + ix), y1 = ctx_.px(e[1] + iy);
-        const int x2 = ctx_.px(e[2] + ix), y2 = ctx_.px(e[3] + iy);
+        const double sx = ix + shift.twips_x;
+        const int x1 = ctx_.px(e[0] + sx) - shift.px_x, y1 = ctx_.px(e[1] + iy) - shift.px_y;
+        const int x2 = ctx_.px(e[2] + sx) - shift.px_x, y2 = ctx_.px(e[3] + iy) - shift.px_y;
         // A line across or down is Designer's line, a frame drawn as one, centred on it.
         if (y1 == y2) {
             qt_class = "Line";
@@ -250,13 +255,15 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         }
     } else {
         const auto r = c.rect_twips();
-        x = ctx_.px(r.left + ix), y = ctx_.px(r.top + iy);
+        x = ctx_.px(r.left + ix + shift.twips_x) - shift.px_x, y = ctx_.px(r.top + iy) - shift.px_y;
         w = ctx_.px(r.width), h = ctx_.px(r.height);
         // A control without a place at run time (a dialog, an image list) keeps the icon's
         // size it has in the designer, hidden.
         if (c.traits().geometry == host::GeometryKind::PositionOnly) w = h = 32;
         if (cls == "Shape") {
             qt_class = "QFrame";
+        } else if (tabs) {
+            qt_class = "QTabWidget";
         } else if (shown.how == host::QtShow::Painted || c.user_control()) {
             placeholder = true;
         }
@@ -311,7 +318,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     // The resizer leaves a bar on the form's edge to the host, which keeps it there.
     if (const double align = try_num(c, Prop::Align).value_or(0); align >= 1 && align <= 4)
         node.number_property("Align", static_cast<long long>(align), true);
-    write_children(c, node, c.traits().font ? font : inherited);
+    if (tabs)
+        write_tabs(c, *tabs, node, parent, font, inherited, {0, -x, -y});
+    else
+        write_children(c, node, c.traits().font ? font : inherited);
 }
 
 void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
@@ -337,6 +347,10 @@ void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
             add_pixmap(w.property("pixmap"), qrc, *path);
             w.set_property("alignment", "Qt::AlignLeft|Qt::AlignTop");
         }
+    } else if (qt_class == "QTabWidget") {
+        // Each tab's picture is its page's icon.
+        for (const auto& [property, picture] : c.pictures())
+            if (host::fold(property).rfind("tabpicture(", 0) == 0) used.push_back(property);
     } else if (cls == "PictureBox" && qt_class == "QFrame") {
         used.push_back("Picture");
         if (const auto path = pictures_.path_of(c, "Picture")) {

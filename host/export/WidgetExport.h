@@ -4,14 +4,16 @@
 // the exported name, the geometry in pixels relative to the widget it sits in, and what the
 // control shows: caption or text, font (where it differs from its container's), colours,
 // tooltip, visibility, enabled state, list entries, pictures (as the Qt host shows them: a
-// graphical button's icon, an image's pixmap, a picture box's background). A control of a class no
-// Qt widget stands for becomes a placeholder frame named after it, its tooltip naming the class,
-// holding its controls. Properties the resizer needs that no Qt widget has travel as dynamic
+// graphical button's icon, an image's pixmap, a picture box's background). A tab control is a
+// QTabWidget with a page per tab holding that tab's controls. A control of a class no Qt widget
+// stands for becomes a placeholder frame named after it, its tooltip naming the class, holding
+// its controls. Properties the resizer needs that no Qt widget has travel as dynamic
 // properties of the same name (Align of a bar on the form's edge, IntegralHeight of a list box).
 #include <string>
 
 #include <vector>
 
+#include "host/common/TabSet.h"
 #include "host/export/ExportContext.h"
 #include "host/export/PictureExport.h"
 #include "host/ui/UiWriter.h"
@@ -25,6 +27,13 @@ struct ExportFont {
     std::string family;  // "" for the designer's default face, which the platform replaces
     std::string face;    // the face as the control names it, to say a default face outright
     bool bold = false, italic = false, underline = false, strikeout = false;
+};
+
+// A control's geometry moved: across by twips before rounding (a parked control's shift undone),
+// then back by pixels (a page's origin in its tab widget, or the tab widget's place negated).
+struct ExportShift {
+    double twips_x = 0;
+    int px_x = 0, px_y = 0;
 };
 
 class WidgetExport {
@@ -45,7 +54,12 @@ class WidgetExport {
     void write_children(mem::MemoryObject& container, ui::UiNode& node, const ExportFont& font);
 
   private:
-    void write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited);
+    void write(mem::MemoryObject& c, ui::UiNode& parent, const ExportFont& inherited,
+               ExportShift shift = {});
+    // A tab control's pages, each holding the controls listed on its tab (WidgetExportTabs.cpp).
+    void write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui::UiNode& node,
+                    ui::UiNode& parent, const ExportFont& font, const ExportFont& inherited,
+                    ExportShift place);
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;

@@ -59,11 +59,14 @@ void apply_exact_font_size(QWidget& w) {
     bool ok = false;
     const double size = w.property("FontSize").toDouble(&ok);
     if (!ok || !(size >= 1 && size <= 2048) || w.font().pointSizeF() == size) return;
-    // The whole size the form gave it: its own, else its parent's (a widget a style sheet has not
-    // polished yet, on a hidden page, still has the application's font).
-    const QWidget* parent = w.parentWidget();
-    const bool own = (w.font().resolveMask() & QFont::SizeResolved) || w.isWindow() || !parent;
-    const double whole = own ? w.font().pointSizeF() : parent->font().pointSizeF();
+    // The whole size the form gave it: its own, else the nearest of its parents' own (a widget a
+    // style sheet has not polished yet, on a hidden page, or made under a tab widget's style
+    // sheet, still has the application's font).
+    const QWidget* from = &w;
+    while (!(from->font().resolveMask() & QFont::SizeResolved) && !from->isWindow() &&
+           from->parentWidget())
+        from = from->parentWidget();
+    const double whole = from->font().pointSizeF();
     if (std::lround(whole) != std::lround(size)) return;
     QFont font = w.font();
     font.setPointSizeF(size);

@@ -1,0 +1,50 @@
+// A tab control as a QTabWidget: a page per tab, titled with its caption, holding the controls
+// listed on that tab where the form shows them with their tab on view.
+#include <algorithm>
+
+#include "engine/HostAccess.h"
+#include "host/export/WidgetExport.h"
+
+namespace kv::exporter {
+
+void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui::UiNode& node,
+                              ui::UiNode& parent, const ExportFont& font,
+                              const ExportFont& inherited, ExportShift place) {
+    const std::string name = ctx_.names.of(c);
+    // Tabs as high as the form's (one row: Qt's tab bar scrolls), so that the pages start where
+    // the form's controls expect them.
+    const int tab_height = std::max(1, ctx_.px(tabs.tab_height_twips));
+    node.string_property("styleSheet", host::qt_tab_sheet(name, tab_height));
+    node.number_property("currentIndex", tabs.current);
+    std::vector<ui::UiNode*> pages;
+    for (int i = 0; i < tabs.count(); ++i) {
+        ui::UiNode& page =
+            node.add("widget")
+                .attribute("class", "QWidget")
+                .attribute("name", ctx_.names.reserve(name + "_tab" + std::to_string(i)));
+        if (const auto path = pictures_.path_of(c, "TabPicture(" + std::to_string(i) + ")"))
+            add_iconset(page.add("attribute").attribute("name", "icon"), pictures_.resource_file(),
+                        *path);
+        page.add("attribute").attribute("name", "title").add("string", tabs.captions[i]);
+        pages.push_back(&page);
+    }
+    const ExportFont& held = c.traits().font ? font : inherited;
+    // As write_children: the drawn controls first.
+    for (const bool windowed : {false, true})
+        for (const auto& child : c.children()) {
+            if (child->traits().windowed != windowed) continue;
+            const int tab = tabs.tab_of(control_key(*child));
+            if (tab < 0) {
+                // Shown on every tab: over the tab widget, where it stands on the form.
+                write(*child, parent, inherited, place);
+                continue;
+            }
+            const double left = child->traits().geometry == host::GeometryKind::LineEnds
+                                    ? child->line_ends_twips()[0]
+                                    : child->rect_twips().left;
+            write(*child, *pages[tab], held,
+                  {host::TabSet::shift(left), host::kQtPageLeft, tab_height});
+        }
+}
+
+}  // namespace kv::exporter
