@@ -72,8 +72,8 @@ TEST(KelvaneSet, PlacesAResizerAndChangesNothingElse) {
     const std::string saved = slurp(path);
     r = run({"set", path, "FormGUID={0}"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "FormGUID is readonly\n");
-    for (const char* bad : {"Colour=1", "MinWidth=wide", "SavePos=maybe"}) {
+    EXPECT_EQ(r.err, "kelvane set: FormGUID is readonly\n");
+    for (const char* bad : {"Colour=1", "MinWidth=wide", "SavePos=maybe", "SubKey=a\r\nb"}) {
         r = run({"set", path, "SubKey=Other", bad});
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_TRUE(has(r.err, std::string(bad).substr(0, std::string(bad).find('=')))) << r.err;

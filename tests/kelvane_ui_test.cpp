@@ -177,6 +177,11 @@ TEST(KelvaneUi, SetSavesIntoTheResizerWidgetOnly) {
     EXPECT_EQ(bell.err,
               "kelvane set: SubKey: holds the control character U+0007, which a .ui "
               "cannot hold\n");
+    const test::Run line = run({"set", ui, "SubKey=a\nb"});
+    EXPECT_EQ(line.status, 2);
+    EXPECT_EQ(line.err,
+              "kelvane set: SubKey: holds the control character U+000A, which a key of the store "
+              "cannot hold\n");
     EXPECT_EQ(slurp(ui), saved);
     // The window stops at its new minimum, 400 pixels inside.
     const test::Run after = run({"layout", ui, "--user-size", "3000x6000", "--json"});
