@@ -140,6 +140,46 @@ TEST(KelvaneUi, CheckReportsUnknownClassesAndSettingsNamingNoWidget) {
                           "ControlSettings line 2: 'gone' names no control of the form\n");
 }
 
+// A main window's central widget is the client area: below the menu bar, above the status bar
+// if there is one, where Qt shows it (offscreen, at its default font: a 19-pixel menu bar, a
+// 22-pixel status bar), with the bar kept on its bottom edge there.
+TEST(KelvaneUi, AMainWindowIsLaidOutInItsCentralWidget) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "main.ui").string();
+    auto geometry = [](int x, int y, int w, int h) {
+        return "<property name=\"geometry\"><rect><x>" + std::to_string(x) + "</x><y>" +
+               std::to_string(y) + "</y><width>" + std::to_string(w) + "</width><height>" +
+               std::to_string(h) + "</height></rect></property>\n";
+    };
+    for (const int status : {22, 0}) {
+        SCOPED_TRACE(status);
+        const int inside = 300 - 19 - status, outer = (inside + 8 + 19 + 19) * 15;
+        spit(ui,
+             "<ui version=\"4.0\">\n<widget class=\"QMainWindow\" name=\"Main\">\n" +
+                 geometry(0, 0, 400, 300) + "<widget class=\"QWidget\" name=\"centralwidget\">\n" +
+                 "<widget class=\"QFrame\" name=\"bar\">" + geometry(0, inside - 30, 400, 30) +
+                 "<property name=\"Align\" stdset=\"0\"><number>2</number></property></widget>\n"
+                 "<widget class=\"QPushButton\" name=\"ok\">" +
+                 geometry(312, 190, 80, 30) +
+                 "</widget>\n<widget class=\"kelvane::ResizerWidget\" name=\"zokKelvane1\">" +
+                 geometry(8, 190, 32, 32) +
+                 "<property name=\"ControlSettings\"><string>ok &#9;AAKKK</string></property>"
+                 "</widget>\n</widget>\n<widget class=\"QMenuBar\" name=\"menubar\">\n"
+                 "<widget class=\"QMenu\" name=\"menuFile\"/><addaction name=\"menuFile\"/>"
+                 "</widget>\n" +
+                 (status ? "<widget class=\"QStatusBar\" name=\"statusbar\"/>\n" : "") +
+                 "</widget>\n</ui>\n");
+        const test::Run r = run({"layout", ui, "--json"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.json().at("form").at("height"), outer);
+        EXPECT_EQ(box(r.json(), "bar"), (Box{0, (inside - 30) * 15.0, 400 * 15, 30 * 15}));
+        const test::Run larger = run({"layout", ui, "--user-size", "9000x6000", "--json"});
+        ASSERT_EQ(larger.status, 0) << larger.err;
+        EXPECT_EQ(box(larger.json(), "ok"),
+                  (Box{312 * 15 + 9000 - 6120, 190 * 15.0 + 6000 - outer, 80 * 15, 30 * 15}));
+    }
+}
+
 TEST(KelvaneUi, DesignSavesTheSetUpIntoTheResizerWidgetOnly) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "notes.ui").string();

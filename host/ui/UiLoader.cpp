@@ -79,6 +79,7 @@ class Builder {
     void find_resizers(const UiElement& top, const UiElement& area);
     void refuse_layout(const UiElement& area) const;
     void make_form(const UiElement& top);
+    void fit_client_area(const UiElement& top);
     // `origin`: where the page `w` is on starts in the container's widget (a tab widget's), px.
     void add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
              double point_size, UiRect origin = {});
@@ -176,6 +177,33 @@ void Builder::make_form(const UiElement& top) {
     r.left = g.x * tx;
     r.top = g.y * ty;
     form_->set_rect_twips(r);
+}
+
+// A main window's central widget, the form's client area, is what its menu bar (the form's, made
+// after the widgets so that they keep their names) and its status bar leave of the window.
+void Builder::fit_client_area(const UiElement& top) {
+    int taken = 0;
+    for (const auto& c : form_->all_controls())
+        if (c->class_name() == "Menu" && to_bool(c->get(Prop::Visible))) {
+            taken = host::kMenuBarPixels;
+            break;
+        }
+    if (in_chain(class_for(top), "QMainWindow"))
+        for (const UiElement* w : top.children_named("widget"))
+            if (in_chain(class_for(*w), "QStatusBar") &&
+                values_.boolean(*w, "visible").value_or(true))
+                taken += kStatusBarPixels;
+    if (!taken) return;
+    const auto r = form_->rect_twips();
+    const UiRect g = values_.rect(top, "geometry").value_or(UiRect{0, 0, 640, 480});
+    form_->set_client_size(g.width * host_.twips_per_pixel_x(),
+                           std::max(0, g.height - taken) * host_.twips_per_pixel_y());
+    auto moved = form_->rect_twips();
+    moved.left = r.left;
+    moved.top = r.top;
+    form_->set_rect_twips(moved);
+    // The bars on the client area's edges were placed on the whole window's.
+    form_->layout_aligned();
 }
 
 std::string Builder::name_for(const UiElement& w, const std::string& cls) {
@@ -438,21 +466,7 @@ UiLoadedForm Builder::build() {
     form_->set_raw("FontSize", point_size);
     for (const UiElement* w : area.children_named("widget")) add(*w, nullptr, point_size);
     add_menus(top);
-    // A main window's menu bar stands above its central widget, the form's client area.
-    bool menu_bar = false;
-    for (const auto& c : form_->all_controls())
-        menu_bar |= c->class_name() == "Menu" && to_bool(c->get(Prop::Visible));
-    if (menu_bar) {
-        const auto r = form_->rect_twips();
-        const UiRect g = values_.rect(top, "geometry").value_or(UiRect{0, 0, 640, 480});
-        form_->set_client_size(
-            g.width * host_.twips_per_pixel_x(),
-            std::max(0, g.height - host::kMenuBarPixels) * host_.twips_per_pixel_y());
-        auto moved = form_->rect_twips();
-        moved.left = r.left;
-        moved.top = r.top;
-        form_->set_rect_twips(moved);
-    }
+    fit_client_area(top);
     add_resizer();
     return std::move(out_);
 }

@@ -7,6 +7,9 @@
 // text and list entries; the resizer widget becomes the resizer control with the widget's
 // properties. Controls are named after the widgets as the adoption names them.
 //
+// The form's client area is a main window's central widget: below its menu bar, above its status
+// bar.
+//
 // Refused (UiError at FILE:LINE): a resizer widget anywhere but on the form itself, a second one
 // there, and a form whose widgets a layout places. A widget class that is neither Qt
 // Designer's nor declared in <customwidgets> is kept (a container when widgets were placed in
@@ -25,6 +28,9 @@ namespace kv::ui {
 // Qt's default widget font on Linux, which a widget without a font of its own (or of a parent's)
 // shows with.
 inline constexpr double kDefaultPointSize = 9;
+// A main window's status bar at that font, below its central widget (its menu bar is as high as
+// the form's, host::kMenuBarPixels).
+inline constexpr int kStatusBarPixels = 22;
 
 struct UiNote {
     size_t line = 0;
