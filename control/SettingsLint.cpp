@@ -77,7 +77,7 @@ std::vector<SettingsProblem> control_settings_problems(std::string_view text) {
     const auto lines = split_settings_lines(text);
     for (size_t i = 0; i < lines.size(); ++i)
         for (const auto& what : line_problems(lines[i]))
-            found.push_back({i + 1, "'" + visible_line(lines[i]) + "' " + what});
+            found.push_back({i + 1, "'" + visible_line(lines[i]) + "' " + what, {}});
     return found;
 }
 
@@ -99,12 +99,15 @@ std::vector<SettingsProblem> unmatched_keys(const ObjectRef& form, std::string_v
                 control = find_control_by_key(form, key);
             } catch (const Error& e) {
                 // The resizer's trap is around the whole text: it reads no line after this.
-                found.push_back({i + 1, "'" + key + "': " + e.what() +
-                                            " reading its index; the resizer stops here and "
-                                            "applies no line after it"});
+                found.push_back({i + 1,
+                                 "'" + key + "': " + e.what() +
+                                     " reading its index; the resizer stops here and "
+                                     "applies no line after it",
+                                 {}});
                 return found;
             }
-            if (!control) found.push_back({i + 1, "'" + key + "' names no control of the form"});
+            if (!control)
+                found.push_back({i + 1, "'" + key + "' names no control of the form", key});
         }
     }
     return found;

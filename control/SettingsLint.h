@@ -14,6 +14,7 @@ namespace kv {
 struct SettingsProblem {
     size_t line = 0;  // 1-based, in the text's CR LF lines
     std::string text;
+    std::string key;  // the control key that names no control; "" for other problems
 };
 
 // Every problem of every line of a ControlSettings text, in line order. An empty line (as a

@@ -113,6 +113,20 @@ std::optional<FormFile::Settings> FormFile::settings() const {
     return out;
 }
 
+std::string FormFile::why_no_control(const std::string& key) const {
+    if (!ui_loaded_) return {};
+    const auto it = ui_loaded_->not_controls.find(host::fold(key));
+    return it == ui_loaded_->not_controls.end() ? std::string() : it->second;
+}
+
+long long FormFile::limit_in_file(const std::string& name, int32_t twips) const {
+    if (!ui_loaded_) return twips;
+    for (const auto& [n, v] : ui::UiResizerProperties::to_widget(
+             {{name, Value(static_cast<double>(twips))}}, ui_loaded_->scale))
+        if (n == name) return std::stoll(v.text);
+    return twips;
+}
+
 std::vector<std::string> FormFile::notes() const {
     std::vector<std::string> out;
     for (const auto& n : frm_notes_)

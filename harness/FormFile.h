@@ -48,9 +48,15 @@ class FormFile {
     void save_resizer(const std::vector<std::pair<std::string, Value>>& entries);
 
     // What loading noted, each as "FILE:LINE: text": of a .ui its widgets (classes kept as
-    // containers or plain controls), of a form file the texts and lists its .frx could not
-    // give; after load().
+    // containers or plain controls) and size limits it could not take, of a form file the texts
+    // and lists its .frx could not give; after load().
     std::vector<std::string> notes() const;
+    // Why a settings key that names no control names none, when the key is the name of a widget
+    // of the .ui that is no control of that name ("" otherwise); after load().
+    std::string why_no_control(const std::string& key) const;
+    // A size limit of the resizer control (MinWidth etc., outer twips) as the file keeps it:
+    // twips in a form file, pixels of the window's inside in a .ui; after load().
+    long long limit_in_file(const std::string& name, int32_t twips) const;
 
   private:
     std::string path_;

@@ -180,6 +180,58 @@ TEST(KelvaneUi, AMainWindowIsLaidOutInItsCentralWidget) {
     }
 }
 
+// Widgets that are no control of their name are said as what they are; the size limits in the
+// .ui's pixels; a limit too large for the form is left out with the other settings kept.
+TEST(KelvaneUi, CheckSpeaksOfWidgetsAndLimitsAsTheUiHasThem) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "odd.ui").string();
+    const std::string inside =
+        "  <widget class=\"QTabWidget\" name=\"tabs\">\n"
+        "   <widget class=\"QWidget\" name=\"page\">\n"
+        "    <widget class=\"QLineEdit\" name=\"onPage\"/>\n   </widget>\n  </widget>\n"
+        "  <widget class=\"QScrollArea\" name=\"scroller\">\n"
+        "   <widget class=\"QWidget\" name=\"contents\">\n"
+        "    <widget class=\"QLabel\" name=\"scrolled\"/>\n   </widget>\n  </widget>\n"
+        "  <widget class=\"QLineEdit\" name=\"my-edit\"/>\n"
+        "  <widget class=\"QPushButton\" name=\"ok\">";
+    const std::string limits =
+        "   <property name=\"MinWidth\"><number>400</number></property>\n"
+        "   <property name=\"MaxWidth\"><number>300</number></property>\n"
+        "   <property name=\"ControlSettings\">";
+    const std::string text = replaced(
+        replaced(replaced(kNotes, "  <widget class=\"QPushButton\" name=\"ok\">", inside),
+                 "text &#9;KKKKK",
+                 "text &#9;KKKKK\nonPage &#9;KKKKK\nscrolled &#9;KKKKK\nmy-edit &#9;KKKKK"),
+        "   <property name=\"ControlSettings\">", limits);
+    spit(ui, text);
+    const test::Run r = run({"check", ui});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "MaxWidth 300 is below MinWidth 400: the form keeps to the minimum and never "
+              "stops at the maximum\n"
+              "ControlSettings line 2: 'onPage' is widget 'onPage' inside 'tabs' (QTabWidget), "
+              "which the resizer moves as one control: it cannot lay out what is inside; give "
+              "the setting to tabs\n"
+              "ControlSettings line 3: 'scrolled' is widget 'scrolled' inside 'scroller' "
+              "(QScrollArea), which the resizer moves as one control: it cannot lay out what is "
+              "inside; give the setting to scroller\n"
+              "ControlSettings line 4: 'my-edit' is widget 'my-edit' (QLineEdit), whose name is "
+              "no identifier: the resizer knows it as TextBox1; use that name\n");
+    spit(ui, replaced(text, "   <property name=\"MaxWidth\">",
+                      "   <property name=\"MinHeight\"><number>2147483647</number></property>\n"
+                      "   <property name=\"MaxWidth\">"));
+    const test::Run huge = run({"check", ui});
+    EXPECT_TRUE(
+        has(huge.out, ui + ":34: MinHeight 2147483647 is more pixels than a size limit holds (at "
+                           "most 143165549): the form has no MinHeight\n"))
+        << huge.out;
+    // The other settings stand: the text follows the window down.
+    const test::Run laid = run({"layout", ui, "--user-size", "9000x6000", "--json"});
+    ASSERT_EQ(laid.status, 0) << laid.err;
+    EXPECT_EQ(laid.json().at("trapped"), nlohmann::json::array());
+    EXPECT_EQ(box(laid.json(), "text").height, 3600 + 6000 - 4905);
+}
+
 TEST(KelvaneUi, DesignSavesTheSetUpIntoTheResizerWidgetOnly) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "notes.ui").string();

@@ -60,6 +60,10 @@ class CheckCommand : public Command {
                 const std::string& text = panes ? settings->panes : settings->control;
                 if (text.empty()) continue;
                 auto found = unmatched_keys(run.session().loaded().form, text, panes);
+                // A widget of a .ui may be there and yet no control of that name.
+                for (auto& f : found)
+                    if (const std::string why = run.file().why_no_control(f.key); !why.empty())
+                        f.text = "'" + f.key + "' " + why;
                 if (!panes) {
                     const auto malformed = control_settings_problems(text);
                     found.insert(found.end(), malformed.begin(), malformed.end());
@@ -80,17 +84,20 @@ class CheckCommand : public Command {
 
   private:
     // A maximum below its minimum: the resizer keeps the form at the minimum and never stops it
-    // at the maximum, which set refuses and a hand-edited form may still hold.
+    // at the maximum, which set refuses and a hand-edited form may still hold. Said in the
+    // file's own numbers (a .ui's pixels).
     static int check_limits(FormRun& run, std::ostream& out) {
         const auto& resizer = run.session().loaded().resizer;
         auto z = resizer ? std::dynamic_pointer_cast<zokKelvane>(resizer->user_control()) : nullptr;
         if (!z) return 0;
         int found = 0;
+        const FormFile& file = run.file();
         for (const auto& [axis, min, max] :
-             {std::tuple{"Width", z->MinWidth(), z->MaxWidth()},
-              std::tuple{"Height", z->MinHeight(), z->MaxHeight()}}) {
+             {std::tuple{std::string("Width"), z->MinWidth(), z->MaxWidth()},
+              std::tuple{std::string("Height"), z->MinHeight(), z->MaxHeight()}}) {
             if (min <= 0 || max <= 0 || max >= min) continue;
-            out << "Max" << axis << " " << max << " is below Min" << axis << " " << min
+            out << "Max" << axis << " " << file.limit_in_file("Max" + axis, max) << " is below Min"
+                << axis << " " << file.limit_in_file("Min" + axis, min)
                 << ": the form keeps to the minimum and never stops at the maximum\n";
             ++found;
         }

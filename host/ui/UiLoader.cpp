@@ -80,6 +80,8 @@ class Builder {
     void refuse_layout(const UiElement& area) const;
     void make_form(const UiElement& top);
     void fit_client_area(const UiElement& top);
+    void note_inside(const UiElement& w, const std::string& outer, const std::string& control,
+                     bool by_layout);
     // `origin`: where the page `w` is on starts in the container's widget (a tab widget's), px.
     void add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
              double point_size, UiRect origin = {});
@@ -218,8 +220,33 @@ std::string Builder::name_for(const UiElement& w, const std::string& cls) {
         do {
             name = cls + std::to_string(++counts_[cls]);
         } while (taken(name));
+        if (given && !given->empty() && !plain_identifier(*given))
+            out_.not_controls.emplace(host::fold(*given),
+                                      "is widget " + quoted(w) + " (" + class_of(w) +
+                                          "), whose name is no identifier: the resizer knows it "
+                                          "as " +
+                                          name + "; use that name");
     }
     return name;
+}
+
+// The widgets inside `w` are no controls: what they are called is said rather than that no
+// control has the name.
+void Builder::note_inside(const UiElement& w, const std::string& outer, const std::string& control,
+                          bool by_layout) {
+    std::vector<const UiElement*> inner;
+    widgets_in(w, inner);
+    for (const UiElement* e : inner) {
+        if (const std::string* name = e->attribute("name"); name && !name->empty())
+            out_.not_controls.emplace(
+                host::fold(*name),
+                "is widget " + quoted(*e) + " inside " + outer +
+                    (by_layout ? ", whose layout places it: the resizer cannot"
+                               : ", which the resizer moves as one control: it cannot lay out "
+                                 "what is inside") +
+                    "; give the setting to " + control);
+        note_inside(*e, outer, control, by_layout);
+    }
 }
 
 void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
@@ -301,15 +328,20 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
                       "the forms host refused widget " + quoted(w) + " (" + class_of(w) +
                           "): error " + std::to_string(e.number()) + " (" + e.description() + ")");
     }
-    if (!of.holds_children) return;
+    if (!of.holds_children) {
+        note_inside(w, quoted(w) + " (" + class_of(w) + ")", c->name(), has_layout);
+        return;
+    }
     const UiRect page{host::kQtPageLeft,
                       host::qt_tab_height(values_.string(w, "styleSheet").value_or("")), 0, 0};
     for (const UiElement* child : w.children_named("widget")) {
         if (!tabs)
             add(*child, c, point_size);
-        else if (!child->child("layout"))  // a page a layout places keeps its inside
+        else if (!child->child("layout"))
             for (const UiElement* on : child->children_named("widget"))
                 add(*on, c, point_size, page);
+        else  // a page a layout places keeps its inside
+            note_inside(*child, quoted(*child) + " (a page of " + quoted(w) + ")", c->name(), true);
     }
 }
 
@@ -429,8 +461,11 @@ void Builder::add_resizer() {
     const UiElement* w = out_.resizer;
     if (!w || !host_.has_user_control(frm::kResizerClass)) return;
     mem::MemoryPropertyBag bag;
-    for (const auto& [name, value] : UiResizerProperties::to_control(values_, *w, out_.scale))
+    std::vector<UiResizerProperties::Refused> refused;
+    for (const auto& [name, value] :
+         UiResizerProperties::to_control(values_, *w, out_.scale, &refused))
         bag.set(name, value);
+    for (const auto& r : refused) out_.notes.push_back({r.line, r.text});
     // The room the bars on the form's edges take as the form stands, which a form file keeps
     // with its resizer: the widgets' places are counted from it.
     double left = 0, top = 0, bottom = 0, right = 0;

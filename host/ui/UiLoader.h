@@ -11,9 +11,11 @@
 // bar.
 //
 // Refused (UiError at FILE:LINE): a resizer widget anywhere but on the form itself, a second one
-// there, and a form whose widgets a layout places. A widget class that is neither Qt
-// Designer's nor declared in <customwidgets> is kept (a container when widgets were placed in
-// it, else a plain control) and noted for `check`.
+// there, and a form whose widgets a layout places (a main window's central widget's too). A
+// widget class that is neither Qt Designer's nor declared in <customwidgets> is kept (a container
+// when widgets were placed in it, else a plain control) and noted for `check`; so are size limits
+// the resizer cannot hold, and widgets that are no control of their name.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +44,9 @@ struct UiLoadedForm {
     const UiElement* resizer = nullptr;  // the resizer widget's element, nullptr when none
     UiScale scale;                       // the form's pixels to twips
     std::vector<UiNote> notes;           // what `check` reports besides the resizer's messages
+    // Why a widget is no control of that name, by its folded object name: a widget inside one
+    // that keeps its inside to itself, or one named otherwise (its name is no identifier).
+    std::map<std::string, std::string> not_controls;
 };
 
 class UiLoader {

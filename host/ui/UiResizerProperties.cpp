@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "host/ui/UiError.h"
@@ -80,6 +81,14 @@ double outer_twips(long long pixels, const UiScale& s, bool height) {
     return static_cast<double>(std::lround((static_cast<double>(pixels) + frame) * tpp));
 }
 
+// The largest limit whose outer twips a 32-bit number holds.
+long long most_pixels(const UiScale& s, bool height) {
+    const int frame = 2 * s.frame.border_px + (height ? s.frame.caption_px : 0);
+    const double tpp = height ? s.twips_per_pixel_y : s.twips_per_pixel_x;
+    return static_cast<long long>(std::floor((std::numeric_limits<int32_t>::max() - 0.5) / tpp)) -
+           frame;
+}
+
 long long inner_pixels(double twips, const UiScale& s, bool height) {
     const int frame = 2 * s.frame.border_px + (height ? s.frame.caption_px : 0);
     const double tpp = height ? s.twips_per_pixel_y : s.twips_per_pixel_x;
@@ -138,12 +147,13 @@ const std::vector<std::string>& UiResizerProperties::names() {
     return names;
 }
 
-std::vector<UiResizerProperties::Entry> UiResizerProperties::to_control(const UiValues& values,
-                                                                        const UiElement& widget,
-                                                                        const UiScale& scale) {
+std::vector<UiResizerProperties::Entry> UiResizerProperties::to_control(
+    const UiValues& values, const UiElement& widget, const UiScale& scale,
+    std::vector<Refused>* refused) {
     std::vector<Entry> out;
     for (const Known& k : kKnown) {
-        if (!widget.property(k.name)) continue;
+        const UiElement* property = widget.property(k.name);
+        if (!property) continue;
         switch (k.kind) {
             case Kind::Text:
                 out.emplace_back(k.name, *values.string(widget, k.name));
@@ -163,8 +173,21 @@ std::vector<UiResizerProperties::Entry> UiResizerProperties::to_control(const Ui
             case Kind::Width:
             case Kind::Height: {
                 const long long px = *values.number(widget, k.name);
-                out.emplace_back(k.name,
-                                 px < 0 ? -1.0 : outer_twips(px, scale, k.kind == Kind::Height));
+                const bool height = k.kind == Kind::Height;
+                const double twips = px < 0 ? -1.0 : outer_twips(px, scale, height);
+                // The control keeps a limit in a 32-bit number of twips; a larger one would
+                // overflow and take every other property with it.
+                if (twips > std::numeric_limits<int32_t>::max()) {
+                    if (refused)
+                        refused->push_back(
+                            {property->line,
+                             std::string(k.name) + " " + std::to_string(px) +
+                                 " is more pixels than a size limit holds (at most " +
+                                 std::to_string(most_pixels(scale, height)) +
+                                 "): the form has no " + k.name});
+                    break;
+                }
+                out.emplace_back(k.name, twips);
                 break;
             }
         }

@@ -41,10 +41,18 @@ class UiResizerProperties {
     // Every property of the widget, in the order the widget declares them.
     static const std::vector<std::string>& names();
 
+    // A property the file sets to what the control cannot hold, at the line of its element.
+    struct Refused {
+        size_t line = 0;
+        std::string text;
+    };
+
     // The control's persisted properties from the widget's element: only those the file sets
-    // (the others keep the control's defaults, which are the widget's).
+    // (the others keep the control's defaults, which are the widget's). A size limit of more
+    // pixels than the form's twips can count is left out, and said in `refused`.
     static std::vector<Entry> to_control(const UiValues& values, const UiElement& widget,
-                                         const UiScale& scale);
+                                         const UiScale& scale,
+                                         std::vector<Refused>* refused = nullptr);
 
     // The widget's value of every property for the control's persisted properties (entries it
     // lacks have their defaults); unset where the widget leaves the property so.
