@@ -109,6 +109,11 @@ TEST(KelvaneUi, ABrokenFormIsRefusedAtItsLineByEveryCommand) {
         {"broken XML", replaced(kNotes, "<rect><x>312", "<rect<x>312"),
          "bad.ui:15: broken XML at column 10"},
         {"two resizers", second_resizer, "bad.ui:19: kelvane::ResizerWidget 'zokKelvane1'"},
+        {"resizer as the form",
+         replaced(kNotes, "class=\"QWidget\" name=\"Notes\"",
+                  "class=\"kelvane::ResizerWidget\" name=\"Notes\""),
+         "bad.ui:4: kelvane::ResizerWidget 'Notes' is the form itself, a window of its own: "
+         "place it on a form"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -405,6 +405,10 @@ TEST(ResizerWidget, MisplacedOrSecondResizerIsRefused) {
         EXPECT_EQ(alone.placement_problem().toStdString(),
                   "kelvane::ResizerWidget 'zokKelvane9' is a window of its own: place it on a "
                   "form");
+        // Shown so (a .ui whose form it is), it says so.
+        alone.show();
+        QApplication::processEvents();
+        EXPECT_EQ(alone.refusal().toStdString(), alone.placement_problem().toStdString());
     }
 }
 

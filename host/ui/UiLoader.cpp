@@ -118,6 +118,10 @@ void Builder::find_resizers(const UiElement& top, const UiElement& area) {
         const UiElement* widget;
         std::vector<const UiElement*> outer;
     };
+    if (in_chain(class_for(top), kResizerWidgetClass))
+        throw UiError(doc_.path, top.line,
+                      std::string(kResizerWidgetClass) + " " + quoted(top) +
+                          " is the form itself, a window of its own: place it on a form");
     std::vector<Frame> stack{{&top, {}}};
     const UiElement* first = nullptr;
     std::vector<const UiElement*> found;

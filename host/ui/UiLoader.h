@@ -10,11 +10,11 @@
 // The form's client area is a main window's central widget: below its menu bar, above its status
 // bar.
 //
-// Refused (UiError at FILE:LINE): a resizer widget anywhere but on the form itself, a second one
-// there, and a form whose widgets a layout places (a main window's central widget's too). A
-// widget class that is neither Qt Designer's nor declared in <customwidgets> is kept (a container
-// when widgets were placed in it, else a plain control) and noted for `check`; so are size limits
-// the resizer cannot hold, and widgets that are no control of their name.
+// Refused (UiError at FILE:LINE): a resizer widget anywhere but on the form itself (or as the
+// form), a second one there, and a form whose widgets a layout places (a main window's central
+// widget's too). A widget class that is neither Qt Designer's nor declared in <customwidgets> is
+// kept (a container when widgets were placed in it, else a plain control) and noted for `check`;
+// so are size limits the resizer cannot hold, and widgets that are no control of their name.
 #include <map>
 #include <memory>
 #include <string>

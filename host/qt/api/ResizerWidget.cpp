@@ -132,6 +132,11 @@ QString ResizerWidget::placement_problem(const QWidget* form) const {
 
 bool ResizerWidget::event(QEvent* e) {
     if (e->type() == QEvent::ParentChange) watch_window();
+    // Shown as a window (a .ui whose form is the resizer itself) it has no form to watch.
+    if (e->type() == QEvent::Show && isWindow() && !design_time_ && refusal_.isEmpty()) {
+        refusal_ = placement_problem();
+        if (!refusal_.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(refusal_));
+    }
     return QWidget::event(e);
 }
 
