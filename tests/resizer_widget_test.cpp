@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QtUiTools/QUiLoader>
 #include <array>
 #include <cmath>
@@ -409,6 +410,22 @@ TEST(ResizerWidget, MisplacedOrSecondResizerIsRefused) {
         alone.show();
         QApplication::processEvents();
         EXPECT_EQ(alone.refusal().toStdString(), alone.placement_problem().toStdString());
+    }
+    {
+        // A central widget's layout would place the widgets the resizer places.
+        QMainWindow window;
+        auto* central = new QWidget;
+        new QVBoxLayout(central);
+        window.setCentralWidget(central);
+        auto* resizer = new kelvane::ResizerWidget(central);
+        resizer->setObjectName("zokKelvane1");
+        window.show();
+        QApplication::processEvents();
+        EXPECT_FALSE(resizer->resizer());
+        EXPECT_EQ(resizer->refusal().toStdString(),
+                  "kelvane::ResizerWidget 'zokKelvane1': kelvane::Resizer: the main window's "
+                  "central widget has a QLayout, which places its widgets itself; remove the "
+                  "layout, or give the resizer a window without one");
     }
 }
 

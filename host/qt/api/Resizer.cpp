@@ -106,10 +106,15 @@ bool has_resizer(const QWidget& window) {
 Resizer::Resizer(QWidget& window) : impl_(std::make_unique<Impl>()) {
     // Two layout systems would fight over the same widgets. A main window's own layout places
     // only its bars and its central widget, which the resizer keeps in step.
-    if (window.layout() && !qobject_cast<QMainWindow*>(&window))
+    auto* main = qobject_cast<QMainWindow*>(&window);
+    if (window.layout() && !main)
         throw std::invalid_argument(
             "kelvane::Resizer: the window already has a QLayout, which places its widgets "
             "itself; remove the layout, or give the resizer a window without one");
+    if (main && main->centralWidget() && main->centralWidget()->layout())
+        throw std::invalid_argument(
+            "kelvane::Resizer: the main window's central widget has a QLayout, which places its "
+            "widgets itself; remove the layout, or give the resizer a window without one");
     if (has_resizer(window))
         throw std::invalid_argument(
             "kelvane::Resizer: the window already has a resizer, and two would undo each "
