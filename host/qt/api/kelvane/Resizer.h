@@ -30,8 +30,9 @@
 // taken out of the window are forgotten. A window that has a QLayout is refused
 // (std::invalid_argument): the layout would fight the resizer; so is a window that has a resizer
 // already (until that one is gone). A QMainWindow is taken: its layout places only its bars and
-// its central widget (anchor that "KKKKK" to keep the two in step). A panel with a QLayout of its
-// own is one widget to the resizer. A QApplication must exist first. The resizer tells the user of
+// its central widget (anchor that "KKKKK" to keep the two in step), unless its central widget
+// has a QLayout, which is refused as the window's would be. A panel with a QLayout of its own is
+// one widget to the resizer. A QApplication must exist first. The resizer tells the user of
 // a set-up it cannot follow in a message box; on a platform nobody sees (offscreen, minimal) the
 // message goes to stderr instead.
 #include <QSize>
