@@ -211,12 +211,10 @@ TEST(KelvaneUi, CheckSpeaksOfWidgetsAndLimitsAsTheUiHasThem) {
     spit(ui, text);
     const test::Run r = run({"check", ui});
     EXPECT_EQ(r.status, 1);
+    // A tab widget's pages hold controls; a scroll area is one control.
     EXPECT_EQ(r.out,
               "MaxWidth 300 is below MinWidth 400: the form keeps to the minimum and never "
               "stops at the maximum\n"
-              "ControlSettings line 2: 'onPage' is widget 'onPage' inside 'tabs' (QTabWidget), "
-              "which the resizer moves as one control: it cannot lay out what is inside; give "
-              "the setting to tabs\n"
               "ControlSettings line 3: 'scrolled' is widget 'scrolled' inside 'scroller' "
               "(QScrollArea), which the resizer moves as one control: it cannot lay out what is "
               "inside; give the setting to scroller\n"
