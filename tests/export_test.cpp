@@ -18,6 +18,7 @@
 #include "control/zokKelvane.h"
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
+#include "host/common/TabSet.h"
 #include "host/export/ExportNames.h"
 #include "host/export/FormFileExport.h"
 #include "host/frm/FrmLoader.h"
@@ -164,6 +165,25 @@ void expect_same_layout(FormRun& frm_run, FormRun& ui_run, const std::string& st
     }
 }
 
+// Each tab control shows as many tabs in the .ui's run, with the same captions and as many
+// controls on each, the same tab on view.
+void expect_same_tabs(FormRun& frm_run, FormRun& ui_run) {
+    Host::set_current(frm_run.host);
+    ExportNames names(*frm_run.form);
+    for (const auto& c : frm_run.form->all_controls()) {
+        if (!host::TabSet::candidate(c->type_name(), c->extra_properties())) continue;
+        const auto a = host::TabSet::read(*c);
+        auto w = ui_run.form->control(names.of(*c));
+        ASSERT_TRUE(a && w) << c->name();
+        const auto b = host::TabSet::read(*w);
+        ASSERT_TRUE(b) << c->name();
+        EXPECT_EQ(a->captions, b->captions);
+        EXPECT_EQ(a->current, b->current);
+        for (size_t t = 0; t < a->controls.size() && t < b->controls.size(); ++t)
+            EXPECT_EQ(a->controls[t].size(), b->controls[t].size()) << c->name() << " tab " << t;
+    }
+}
+
 std::vector<std::string> sample_forms() {
     std::vector<std::string> out;
     for (const auto& e : fs::directory_iterator(test::data_dir()))
@@ -182,6 +202,7 @@ TEST(Export, EveryFormResizesAsItsFormFile) {
         FormRun a = run_form_file(path);
         if (a.form->kind() == mem::FormKind::MDIChild) continue;  // in its parent, as a .ui is not
         FormRun b = run_ui(ui);
+        expect_same_tabs(a, b);
         expect_same_layout(a, b, "as loaded");
         a.grow(3000, 2000);
         b.grow(3000, 2000);

@@ -82,6 +82,9 @@ class Builder {
     void fit_client_area(const UiElement& top);
     void note_inside(const UiElement& w, const std::string& outer, const std::string& control,
                      bool by_layout);
+    std::string page_title(const UiElement& page) const;
+    void describe_tab(mem::MemoryObject& tabs, int index, const std::string& caption,
+                      size_t before);
     // `origin`: where the page `w` is on starts in the container's widget (a tab widget's), px.
     void add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
              double point_size, UiRect origin = {});
@@ -338,15 +341,53 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     }
     const UiRect page{host::kQtPageLeft,
                       host::qt_tab_height(values_.string(w, "styleSheet").value_or("")), 0, 0};
+    int tab = 0;
     for (const UiElement* child : w.children_named("widget")) {
-        if (!tabs)
+        if (!tabs) {
             add(*child, c, point_size);
-        else if (!child->child("layout"))
+            continue;
+        }
+        const size_t before = form_->all_controls().size();
+        if (!child->child("layout"))
             for (const UiElement* on : child->children_named("widget"))
                 add(*on, c, point_size, page);
         else  // a page a layout places keeps its inside
             note_inside(*child, quoted(*child) + " (a page of " + quoted(w) + ")", c->name(), true);
+        describe_tab(*c, tab++, page_title(*child), before);
     }
+    if (tabs) {
+        // The form's tab control as the tab widget shows it: the Qt host and the pictures then
+        // show each page's controls with their tab only, under a tab bar as high as the page's
+        // top (in HiMetric, as a form file keeps it).
+        c->set_raw("Tabs", static_cast<double>(tab));
+        c->set_raw("TabsPerRow", static_cast<double>(std::max(tab, 1)));
+        c->set_raw("Style", 1.0);
+        c->set_raw("TabHeight", page.y * host_.twips_per_pixel_y() * 2540.0 / 1440.0);
+        const long long current = values_.number(w, "currentIndex").value_or(0);
+        c->set_raw("Tab",
+                   static_cast<double>(std::clamp<long long>(current, 0, std::max(tab - 1, 0))));
+    }
+}
+
+// A page's title as its tab shows it.
+std::string Builder::page_title(const UiElement& page) const {
+    for (const UiElement* a : page.children_named("attribute"))
+        if (const std::string* name = a->attribute("name"); name && *name == "title")
+            return a->child_text("string");
+    return {};
+}
+
+// The tab `index` of the tab control `tabs` lists the controls made on it since `before`.
+void Builder::describe_tab(mem::MemoryObject& tabs, int index, const std::string& caption,
+                           size_t before) {
+    const std::string at = "(" + std::to_string(index) + ")";
+    tabs.set_raw("TabCaption" + at, caption);
+    const auto& all = form_->all_controls();
+    int listed = 0;
+    for (size_t i = before; i < all.size(); ++i)
+        if (all[i]->container_object().get() == &tabs)
+            tabs.set_raw("Tab" + at + ".Control(" + std::to_string(listed++) + ")", all[i]->name());
+    tabs.set_raw("Tab" + at + ".ControlCount", static_cast<double>(listed));
 }
 
 // A widget's font size: its own, else the one it inherits. Designer keeps whole points only; an
