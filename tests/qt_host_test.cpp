@@ -679,6 +679,26 @@ TEST(QtHost, TabsSwitchWithAClickAndKeepTheirControlsInPlace) {
     expect_widgets_follow(run.form());
 }
 
+// Controls in proportion (RRRRK) on a tab not on view: their parked left scales with the form,
+// and their way back onto the tab with it, so a parked box comes back beside its tab's label
+// however the form was sized meanwhile.
+TEST(QtHost, ParkedControlsInProportionComeBackOntoTheirTab) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/tabs.frm");
+    auto& w = run.window();
+    auto* tabs = dynamic_cast<QTabWidget*>(w.widget_of(run.control("tabMain").get()));
+    ASSERT_NE(tabs, nullptr);
+    auto widget = [&](const char* name) { return w.widget_of(run.control(name).get()); };
+    qt::QtUserInput input(qt::QtHost::installed());
+    for (const double factor : {1.5, 0.75}) {
+        input.resize(run.form(), 6120 * factor, 4905 * factor);
+        click(*tabs->tabBar(), tabs->tabBar()->tabRect(1).center());
+        ASSERT_TRUE(widget("txtProxy")->isVisible()) << factor;
+        // Both were 240 twips from the tab control's left in the design.
+        EXPECT_NEAR(widget("txtProxy")->x(), widget("lblUser")->x(), 1) << factor;
+        click(*tabs->tabBar(), tabs->tabBar()->tabRect(0).center());
+    }
+}
+
 // The form's icon is the window's, its picture the client area's background; an image and a
 // picture box show theirs, a metafile names its format.
 TEST(QtHost, PicturesOnTheWindow) {

@@ -46,9 +46,10 @@ inline void expect_widgets_follow(mem::MemoryForm& form) {
         const auto holder = c->container_object();
         const auto [ix, iy] = qt::QtControlViews::inner_offset_twips(*holder);
         const auto r = c->rect_twips();
-        // On a tab control a parked control shows 75 000 twips further right.
+        // On a tab control a parked control shows further right, by its parking distance as
+        // the resizer carried it.
         const bool on_tabs = dynamic_cast<qt::QtTabControl*>(window->widget_of(holder.get()));
-        const double shift = on_tabs ? host::TabSet::shift(r.left) : 0;
+        const double shift = on_tabs ? window->views().tab_shift(*c, r.left) : 0;
         EXPECT_EQ(w->geometry(), QRect(px(r.left + ix + shift, tx), px(r.top + iy, ty),
                                        px(r.width, tx), px(r.height, ty)))
             << c->name();

@@ -6,9 +6,10 @@
 //
 // The designer parks the controls of every tab but the one shown when the form was saved
 // 75 000 twips to the left. Their geometry stays so in the forms model, and the resizer lays
-// them out from it like any other control; a host shows a control of the tab on view that much
-// further right. Switching tabs is then the host's alone and never moves a control, so each
-// tab's controls keep their place however the form is resized in between.
+// them out from it like any other control; a host shows a control of the tab on view further
+// right by that distance as the resizer carried it (scaled, for a left edge in proportion).
+// Switching tabs is then the host's alone and never moves a control, so each tab's controls
+// keep their place however the form is resized in between.
 #include <optional>
 #include <string>
 #include <string_view>

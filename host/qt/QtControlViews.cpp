@@ -351,7 +351,36 @@ QtTabControl* QtControlViews::tab_of(const mem::MemoryObject& c) const {
 
 bool QtControlViews::on_tab_shown(mem::MemoryObject& c) const {
     const auto* tabs = tab_of(c);
-    return !tabs || tabs->shows(control_key(c), c.rect_twips().left);
+    if (!tabs) return true;
+    const Parked* p = parked_record(c);
+    return tabs->shows(control_key(c), p ? p->left : c.rect_twips().left);
+}
+
+void QtControlViews::note_parked(const mem::MemoryForm& form) {
+    for (const auto& c : form.all_controls()) {
+        const auto holder = c->container_object();
+        if (!holder || holder->is_form() || !host::parked(c->rect_twips().left) ||
+            !host::TabSet::candidate(holder->type_name(), holder->extra_properties()))
+            continue;
+        parked_[c.get()] = {c, c->rect_twips().left, holder->rect_twips().width};
+    }
+}
+
+const QtControlViews::Parked* QtControlViews::parked_record(const mem::MemoryObject& c) const {
+    const auto it = parked_.find(&c);
+    return it != parked_.end() && it->second.object.lock().get() == &c ? &it->second : nullptr;
+}
+
+double QtControlViews::tab_shift(const mem::MemoryObject& c, double left) const {
+    const Parked* p = parked_record(c);
+    const mem::MemoryObject* holder = c.holder();
+    if (!p || !holder || p->left == 0) return host::TabSet::shift(left);
+    // Kept, or kept at the far side (or its middle): the left moved by no more than the tab
+    // control grew, and the parking distance stands.
+    const double grown = holder->rect_twips().width - p->holder_width;
+    if (std::abs(left - p->left) <= std::abs(grown) + 1) return host::kParkedShift;
+    // In proportion: the parked left was scaled whole, its parking distance with it.
+    return host::kParkedShift * (left / p->left);
 }
 
 void QtControlViews::show_tab(QtTabControl& tabs) {
@@ -427,7 +456,7 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
         return;
     }
     const auto r = c.rect_twips();
-    const double shift = tab_of(c) ? host::TabSet::shift(r.left) : 0;
+    const double shift = tab_of(c) ? tab_shift(c, r.left) : 0;
     const QRect g(whole_pixels(r.left + ix + shift, tx), whole_pixels(r.top + iy, ty),
                   whole_pixels(r.width, tx), whole_pixels(r.height, ty));
     if (w.geometry() != g) moving(w, g);

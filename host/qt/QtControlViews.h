@@ -49,6 +49,14 @@ class QtControlViews {
     // The control a widget shows (nullptr for other widgets).
     std::shared_ptr<mem::MemoryObject> object_of(const QObject* widget) const;
 
+    // The controls the designer parked on a tab control's hidden tabs, with their places as the
+    // form comes (before the resizer moved anything): the resizer lays a parked control out from
+    // there like any other, so its way back onto its tab follows the same arithmetic.
+    void note_parked(const mem::MemoryForm& form);
+
+    // How far right of its left edge a control on a tab control is shown.
+    double tab_shift(const mem::MemoryObject& object, double left) const;
+
     // Where a container's client origin lies inside its own outer rectangle, in twips (a
     // picture box's border; 0 for forms and frames).
     static std::pair<double, double> inner_offset_twips(const mem::MemoryObject& container);
@@ -112,6 +120,14 @@ class QtControlViews {
     std::pair<double, double> sight_;  // the client area they were last measured against
     std::unordered_map<const QObject*, const mem::MemoryObject*> objects_;
     std::unordered_map<const mem::MemoryObject*, Looks> form_looks_;
+    struct Parked {
+        std::weak_ptr<mem::MemoryObject> object;
+        double left = 0;          // its left edge as the form came, twips
+        double holder_width = 0;  // its tab control's width then
+    };
+    std::unordered_map<const mem::MemoryObject*, Parked> parked_;
+    // The record of a control parked as the form came (nullptr when none).
+    const Parked* parked_record(const mem::MemoryObject& object) const;
 };
 
 }  // namespace kv::qt

@@ -52,6 +52,7 @@ QtFormWindow::QtFormWindow(QtHost& host, const std::shared_ptr<mem::MemoryForm>&
     frame_->installEventFilter(this);
     input_.watch(client_);
     views_.set_client(client_);
+    views_.note_parked(*form);
 }
 
 QtFormWindow::~QtFormWindow() {
