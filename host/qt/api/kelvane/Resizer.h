@@ -32,9 +32,10 @@
 // already (until that one is gone). A QMainWindow is taken: its layout places only its bars and
 // its central widget (anchor that "KKKKK" to keep the two in step), unless its central widget
 // has a QLayout, which is refused as the window's would be. A panel with a QLayout of its own is
-// one widget to the resizer. A QApplication must exist first. The resizer tells the user of
-// a set-up it cannot follow in a message box; on a platform nobody sees (offscreen, minimal) the
-// message goes to stderr instead.
+// one widget to the resizer; the widgets on a QTabWidget's pages (all pages, the one not on view
+// too) are the resizer's, placed from the tab widget's corner. A QApplication must exist first. The
+// resizer tells the user of a set-up it cannot follow in a message box; on a platform nobody sees
+// (offscreen, minimal) the message goes to stderr instead.
 #include <QSize>
 #include <memory>
 #include <string>
