@@ -178,6 +178,30 @@ std::shared_ptr<mem::MemoryObject> QtControlViews::forget(const QObject* widget)
     return v->second.object.lock();
 }
 
+std::vector<std::shared_ptr<mem::MemoryObject>> QtControlViews::forget_page(
+    const mem::MemoryObject& container, const QObject* page) {
+    // Only compared: a page being deleted is no widget any more.
+    auto on_page = [page](const QWidget* w) {
+        for (; w; w = w->parentWidget())
+            if (w == page) return true;
+        return false;
+    };
+    std::vector<std::shared_ptr<mem::MemoryObject>> gone;
+    for (auto it = objects_.begin(); it != objects_.end();) {
+        auto v = views_.find(it->second);
+        auto object = v == views_.end() ? nullptr : v->second.object.lock();
+        if (!object || object->container_object().get() != &container ||
+            (v->second.widget && !on_page(v->second.widget))) {
+            ++it;
+            continue;
+        }
+        v->second.widget = nullptr;
+        gone.push_back(std::move(object));
+        it = objects_.erase(it);
+    }
+    return gone;
+}
+
 void QtControlViews::drop_dead() {
     for (auto it = views_.begin(); it != views_.end();) {
         auto obj = it->second.object.lock();
@@ -421,6 +445,9 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
         widget.setFont(f);
     }
     watch(*c, widget);
+    // A tab widget's controls and pages come to and leave its pages and their stack.
+    if (c->traits().container)
+        for (QWidget* h : tab_holders(widget)) window_.input_filter().watch(h);
 }
 
 void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "host/common/FontLook.h"
 #include "host/common/ShapeLook.h"
@@ -43,6 +44,11 @@ class QtControlViews {
     // An application's widget leaves (deleted or moved out of the window): it is not to be
     // touched again. Answers the control it showed (nullptr for other widgets).
     std::shared_ptr<mem::MemoryObject> forget(const QObject* widget);
+    // A page leaves a tab widget: the application's widgets of `container`'s controls that went
+    // with it (deleted before it, or standing on it) are forgotten as above. Answers their
+    // controls.
+    std::vector<std::shared_ptr<mem::MemoryObject>> forget_page(const mem::MemoryObject& container,
+                                                                const QObject* page);
 
     // The widget of a control of `form`, made now if it was waiting (nullptr when none).
     QWidget* widget_of(mem::MemoryForm* form, const mem::MemoryObject* object);

@@ -208,11 +208,39 @@ AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window, const WidgetNa
 
 std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widget(
     mem::MemoryHost& host, mem::MemoryForm& form, QWidget& widget,
-    const std::shared_ptr<mem::MemoryObject>& container) {
-    if (!is_control_widget(widget)) return {};
+    const std::shared_ptr<mem::MemoryObject>& container, const QWidget* holder) {
     Builder builder(host, form);
-    builder.add(widget, container);
+    const auto* tabs = qobject_cast<const QTabWidget*>(holder);
+    if (tabs && tabs->indexOf(&widget) >= 0) {
+        if (!widget.layout())
+            for (QWidget* w : child_widgets(widget)) builder.add(*w, container, holder);
+    } else if (is_control_widget(widget) && !(tabs && widget.parentWidget() == tabs)) {
+        // (A tab widget's own children, such as its corner widgets, are none of its controls.)
+        builder.add(widget, container, holder);
+    }
     return builder.take();
+}
+
+QWidget* tab_widget_holding(const QWidget& widget) {
+    QWidget* parent = widget.parentWidget();
+    if (!parent) return nullptr;
+    // Qt names the stack it keeps a tab widget's pages in.
+    if (widget.objectName() == "qt_tabwidget_stackedwidget" && qobject_cast<QTabWidget*>(parent))
+        return parent;
+    auto* tabs = qobject_cast<QTabWidget*>(parent->parentWidget());
+    return tabs && tabs->indexOf(&widget) >= 0 && !widget.layout() ? tabs : nullptr;
+}
+
+std::vector<QWidget*> tab_holders(const QWidget& widget) {
+    const auto* tabs = qobject_cast<const QTabWidget*>(&widget);
+    if (!tabs) return {};
+    std::vector<QWidget*> out;
+    if (auto* stack =
+            tabs->findChild<QWidget*>("qt_tabwidget_stackedwidget", Qt::FindDirectChildrenOnly))
+        out.push_back(stack);
+    for (int i = 0; i < tabs->count(); ++i)
+        if (QWidget* page = tabs->widget(i); page && !page->layout()) out.push_back(page);
+    return out;
 }
 
 QPoint page_origin(const QWidget& page, const QWidget& holder) {
@@ -225,7 +253,8 @@ QPoint page_origin(const QWidget& page, const QWidget& holder) {
             ->subElementRect(QStyle::SE_TabWidgetTabContents, &option, tabs)
             .topLeft();
     }
-    return page.mapTo(&holder, QPoint(0, 0));
+    // Qt's mapTo() follows parents until it meets the holder: a page taken elsewhere never does.
+    return holder.isAncestorOf(&page) ? page.mapTo(&holder, QPoint(0, 0)) : QPoint();
 }
 
 void resize_now(QWidget& window, QSize size) {

@@ -33,11 +33,20 @@ using WidgetNames = std::unordered_map<const QWidget*, std::string>;
 // `kept` names keeps that name.
 AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window, const WidgetNames& kept = {});
 
-// A widget the application added later: its control (in `container`, nullptr for the form) and
-// those of the widgets it holds, containers first; none for a widget that is no control.
+// A widget the application added later: its control (in `container`, nullptr for the form, whose
+// widget is `holder`) and those of the widgets it holds, containers first; none for a widget
+// that is no control. A page added to a tab widget brings the widgets on it.
 std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widget(
     mem::MemoryHost& host, mem::MemoryForm& form, QWidget& widget,
-    const std::shared_ptr<mem::MemoryObject>& container);
+    const std::shared_ptr<mem::MemoryObject>& container, const QWidget* holder = nullptr);
+
+// The tab widget whose controls are the children of `widget`: one of its pages that no QLayout
+// places, or the stack that holds its pages (where pages come and go); nullptr for others.
+QWidget* tab_widget_holding(const QWidget& widget);
+
+// The widgets inside a tab widget that its controls and pages come to (the stack of its pages,
+// each page that no QLayout places); none for another widget.
+std::vector<QWidget*> tab_holders(const QWidget& widget);
 
 // Whether a child widget counts as a control: not a window of its own, not one of Qt's own
 // parts, not a bar, not the resizer placed on the window (marked with kResizerWidgetMark).

@@ -22,6 +22,15 @@ void QtWidgetWatch::child_event(QObject* watched, QEvent* event) {
         // Deleted (no longer a widget by now) or moved elsewhere: the pointer is not to be
         // followed any more.
         removed_.push_back(object);
+    } else if (QWidget* tabs = tab_widget_holding(*static_cast<QWidget*>(watched));
+               tabs && static_cast<QWidget*>(watched)->parentWidget() == tabs) {
+        // A page left the tab widget (deleted, its widgets with it unannounced, or taken away
+        // with them): their controls go as well.
+        auto container = window_.views().object_of(tabs);
+        if (!container) return;
+        auto gone = window_.views().forget_page(*container, child);
+        if (gone.empty()) return;
+        removed_.insert(removed_.end(), gone.begin(), gone.end());
     } else {
         return;
     }
@@ -72,14 +81,20 @@ bool QtWidgetWatch::flush() {
         if (!widget || !holder || widget->parentWidget() != holder || views.object_of(widget))
             continue;
         std::shared_ptr<mem::MemoryObject> container;
+        // The widget of the control that holds it: a page's or the pages' is the tab widget's.
+        QWidget* owner = holder;
         if (holder != window_.client()) {
-            container = views.object_of(holder);
+            if (QWidget* tabs = tab_widget_holding(*holder)) owner = tabs;
+            container = views.object_of(owner);
             if (!container || !container->alive()) continue;
         }
-        for (const auto& [c, w] : adopt_widget(window_.host(), *form, *widget, container)) {
+        for (const auto& [c, w] : adopt_widget(window_.host(), *form, *widget, container, owner)) {
             views.adopt(c, *w);
             added.push_back(c);
         }
+        // A page come to a tab widget is watched as its others are.
+        if (owner == holder->parentWidget())
+            for (QWidget* h : tab_holders(*owner)) window_.input_filter().watch(h);
     }
     flushing_ = false;
     if (added.empty() && gone_keys.empty()) return false;

@@ -3,8 +3,10 @@
 // was adopted. An added widget becomes a control of the form once it is built (Qt tells of a
 // child while its constructor still runs): at the next flush, which is posted at once and also
 // taken before anything reads the form. A removed or deleted widget's control leaves the form;
-// its widget is forgotten at once, so nothing points at it. After a flush that changed the
-// form, the listener hears of it (the resizer lays the window out anew).
+// its widget is forgotten at once, so nothing points at it. A tab widget's controls stand on its
+// pages: widgets come to and leave a page as to a container, a page added brings its widgets,
+// and a page that leaves (deleted, or taken away) takes its widgets' controls along. After a
+// flush that changed the form, the listener hears of it (the resizer lays the window out anew).
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -22,8 +24,9 @@ class QtFormWindow;
 class QtWidgetWatch : public QObject {
   public:
     explicit QtWidgetWatch(QtFormWindow& window) : window_(window) {}
-    // A child came to or left a widget that holds controls (the window, a container): the
-    // window's input filter, which watches those, passes the event on.
+    // A child came to or left a widget that holds controls (the window, a container, a tab
+    // widget's page or the stack of its pages): the window's input filter, which watches those,
+    // passes the event on.
     void child_event(QObject* holder, QEvent* event);
     // Hears of the controls added (containers first) and the keys of those that went (with
     // what they held).

@@ -33,7 +33,8 @@
 // its central widget (anchor that "KKKKK" to keep the two in step), unless its central widget
 // has a QLayout, which is refused as the window's would be. A panel with a QLayout of its own is
 // one widget to the resizer; the widgets on a QTabWidget's pages (all pages, the one not on view
-// too) are the resizer's, placed from the tab widget's corner. A QApplication must exist first. The
+// too, and those added to a page or on a page added later) are the resizer's, placed from the tab
+// widget's corner, and go with a page deleted or taken off. A QApplication must exist first. The
 // resizer tells the user of a set-up it cannot follow in a message box; on a platform nobody sees
 // (offscreen, minimal) the message goes to stderr instead.
 #include <QSize>
