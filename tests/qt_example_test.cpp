@@ -15,10 +15,12 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -359,6 +361,40 @@ TEST(QtExample, TheLimitsAreTheApplicationsOnly) {
     w.resize({100, 100});
     EXPECT_EQ(w.window.size(), QSize(300, 200));
     EXPECT_EQ(w.window.minimumSize(), QSize(300, 200));
+}
+
+// A limit whose twips, frame included, pass what the control's 32-bit limits hold is refused,
+// naming the limit and the size, and the limits in use stay; Qt's own largest size fits.
+TEST(QtExample, SizeLimitsPastWhatTwipsHoldAreRefused) {
+    SmallWindow w;
+    w.resizer->minimum_size({300, 200});
+    const int past = static_cast<int>(std::numeric_limits<int32_t>::max() /
+                                      qt::QtHost::installed().twips_per_pixel_y());
+    const struct {
+        bool minimum;
+        QSize size;
+    } refused[] = {
+        {true, {INT_MAX, 200}}, {true, {300, past}}, {false, {past, -1}}, {false, {-1, INT_MAX}}};
+    for (const auto& r : refused) {
+        const std::string size =
+            std::to_string(r.size.width()) + " x " + std::to_string(r.size.height());
+        try {
+            r.minimum ? w.resizer->minimum_size(r.size) : w.resizer->maximum_size(r.size);
+            ADD_FAILURE() << size << " taken";
+        } catch (const std::invalid_argument& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find(r.minimum ? "minimum size " : "maximum size "), std::string::npos)
+                << what;
+            EXPECT_NE(what.find(size), std::string::npos) << what;
+        }
+        EXPECT_EQ(w.resizer->minimum_size(), QSize(300, 200)) << size;
+        EXPECT_FALSE(w.resizer->maximum_size().isValid()) << size;
+    }
+    w.resizer->maximum_size({QWIDGETSIZE_MAX, past - 200});
+    w.resize({700, 500});
+    EXPECT_EQ(w.window.size(), QSize(700, 500));
+    w.resize({100, 100});
+    EXPECT_EQ(w.window.size(), QSize(300, 200));
 }
 
 // A tool window or dialog closed, sized by the application while closed and opened again: laid

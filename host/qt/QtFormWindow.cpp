@@ -132,8 +132,9 @@ QSize QtFormWindow::window_size_for(double outer_width, double outer_height) con
 std::pair<double, double> QtFormWindow::outer_size_for(QSize size) const {
     auto form = form_.lock();
     const auto m = host::frame_metrics(form ? form->border_style() : 2);
-    return {(size.width() + 2 * m.border_px) * tpp_x(),
-            (size.height() + 2 * m.border_px + m.caption_px) * tpp_y()};
+    // In doubles: a size near INT_MAX (a limit the API refuses) must not overflow on the way.
+    return {(static_cast<double>(size.width()) + 2 * m.border_px) * tpp_x(),
+            (static_cast<double>(size.height()) + 2 * m.border_px + m.caption_px) * tpp_y()};
 }
 
 void QtFormWindow::sync() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "control/SettingsStrings.h"
@@ -253,8 +254,24 @@ void Resizer::Impl::check_limits() const {
     if (w || h) throw std::invalid_argument("kelvane::Resizer: maximum size below the minimum");
 }
 
+// The control keeps a limit in twips of 32 bits, counted with the window's frame.
+void Resizer::Impl::check_twips(QSize size, const char* what) const {
+    auto* fw = form_window();
+    if (!fw) return;
+    const auto [w, h] = fw->outer_size_for(size.expandedTo(QSize(0, 0)));
+    constexpr double kMost = std::numeric_limits<int32_t>::max();
+    const char* side = w > kMost ? "width" : h > kMost ? "height" : nullptr;
+    if (side)
+        throw std::invalid_argument(std::string("kelvane::Resizer: ") + what + " " +
+                                    std::to_string(size.width()) + " x " +
+                                    std::to_string(size.height()) + " too large: its " + side +
+                                    " in twips, the window's frame included, passes " +
+                                    std::to_string(std::numeric_limits<int32_t>::max()));
+}
+
 void Resizer::Impl::set_limit(QSize Resizer::Impl::*limit, QSize size, const char* what) {
     check_size(size, what);
+    check_twips(size, what);
     const QSize was = this->*limit;
     this->*limit = size;
     try {

@@ -71,6 +71,7 @@ struct Resizer::Impl {
     // A size limit in the form's outer twips, side by side (-1: none).
     std::pair<int32_t, int32_t> outer_twips(QSize size) const;
     void check_limits() const;
+    void check_twips(QSize size, const char* what) const;
     void set_limit(QSize Impl::*limit, QSize size, const char* what);
     void apply_limits();
 };

@@ -83,7 +83,9 @@ class Resizer {
     Resizer& pane_settings(std::string_view text);
     // Size limits of the window in pixels, as QWidget::setMinimumSize counts them; QSize()
     // takes a limit away, and a side of -1 has none (QSize(-1, 300): a minimum height only).
-    // A maximum smaller than the minimum is refused (std::invalid_argument).
+    // A maximum smaller than the minimum is refused (std::invalid_argument), and so is a side
+    // larger than the resizer holds: it keeps a limit, the window's frame included, in twips of
+    // 32 bits (some 143 million pixels at 96 dpi; QWIDGETSIZE_MAX fits).
     Resizer& minimum_size(QSize size);
     Resizer& maximum_size(QSize size);
     // Save the window's position, size and state and the splits when it closes, under `key`,
