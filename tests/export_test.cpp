@@ -10,6 +10,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <regex>
 #include <set>
 #include <tuple>
@@ -166,7 +167,7 @@ void expect_same_layout(FormRun& frm_run, FormRun& ui_run, const std::string& st
 }
 
 // Each tab control shows as many tabs in the .ui's run, with the same captions and as many
-// controls on each, the same tab on view.
+// controls on each, the same tab on view, on the same side and as high (within a pixel).
 void expect_same_tabs(FormRun& frm_run, FormRun& ui_run) {
     Host::set_current(frm_run.host);
     ExportNames names(*frm_run.form);
@@ -179,6 +180,8 @@ void expect_same_tabs(FormRun& frm_run, FormRun& ui_run) {
         ASSERT_TRUE(b) << c->name();
         EXPECT_EQ(a->captions, b->captions);
         EXPECT_EQ(a->current, b->current);
+        EXPECT_EQ(a->orientation, b->orientation) << c->name();
+        EXPECT_NEAR(a->tab_height_twips, b->tab_height_twips, 15) << c->name();
         for (size_t t = 0; t < a->controls.size() && t < b->controls.size(); ++t)
             EXPECT_EQ(a->controls[t].size(), b->controls[t].size()) << c->name() << " tab " << t;
     }
@@ -552,6 +555,49 @@ TEST(Export, OtherLibrariesClassesArePlaceholdersHoldingTheirControls) {
                         "gzm (line 7): VB.Gizmo is no class of the runtime's own library: it is "
                         "loaded as a plain control"),
               odd.report.notes.end());
+}
+
+// Tabs on each side: the tab widget says the side, its tabs' height (a width for upright tabs)
+// the form's, and a page starts where Qt puts it on that side, so that each control stands where
+// the form file puts it; read back, the side and the places are the form file's.
+TEST(Export, TabsKeepTheirSideAndTheirControlsTheirPlaces) {
+    ScratchDir dir;
+    // chkGrid stands at 240, 960 twips in the tab control: 16, 64 pixels; the tabs are 20 high.
+    const struct {
+        int side;
+        const char* position;  // nullptr: Qt's own, the top
+        const char* sheet;
+        int x, y;  // chkGrid on its page
+    } cases[] = {
+        {0, nullptr, "height: 20px", 16 - 2, 64 - 20},
+        {1, "QTabWidget::South", "height: 20px", 16 - 2, 64 - 2},
+        {2, "QTabWidget::West", "width: 20px", 16 - 20, 64 - 2},
+        {3, "QTabWidget::East", "width: 20px", 16 - 2, 64 - 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.side);
+        const std::string frm =
+            dir.copy_sample_with("drawing.frm", "TabOrientation  =   1",
+                                 "TabOrientation  =   " + std::to_string(c.side));
+        const std::string ui = (dir.path() / "drawing.ui").string();
+        export_form_file(frm, ui, {});
+        const Exported e(ui);
+        const ui::UiValues values(e.doc);
+        const auto& tabs = *e.by_name.at("tabPages");
+        EXPECT_EQ(values.enumeration(tabs, "tabPosition"),
+                  c.position ? std::optional<std::string>(c.position) : std::nullopt);
+        EXPECT_NE(values.string(tabs, "styleSheet").value_or("").find(c.sheet), std::string::npos);
+        const auto grid = values.rect(*e.by_name.at("chkGrid"), "geometry");
+        ASSERT_TRUE(grid);
+        EXPECT_EQ(std::make_pair(grid->x, grid->y), std::make_pair(c.x, c.y));
+        FormRun a = run_form_file(frm);
+        FormRun b = run_ui(ui);
+        expect_same_tabs(a, b);
+        expect_same_layout(a, b, "as loaded");
+        a.grow(3000, 2000);
+        b.grow(3000, 2000);
+        expect_same_layout(a, b, "larger");
+    }
 }
 
 // The runtime's own scroll bars and file lists are Designer's widgets, not placeholders: a bar

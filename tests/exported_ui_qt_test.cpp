@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTabWidget>
 #include <QtUiTools/QUiLoader>
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,7 @@
 #include "control/zokKelvane.h"
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
+#include "host/common/TabSet.h"
 #include "host/export/ExportNames.h"
 #include "host/export/FormFileExport.h"
 #include "host/frm/FrmLoader.h"
@@ -63,6 +65,7 @@ struct Step {
 struct Expected {
     std::string form_name;
     std::vector<Step> steps;
+    std::map<std::string, int> tab_sides;  // each tab control's TabOrientation, by exported name
 };
 
 Place place_of(mem::MemoryObject& c) {
@@ -115,6 +118,10 @@ std::optional<Expected> expected_of(const std::string& path) {
     }
     Expected out;
     out.form_name = form->name();
+    for (const auto& c : form->all_controls())
+        if (host::TabSet::candidate(c->type_name(), c->extra_properties()))
+            if (const auto tabs = host::TabSet::read(*c))
+                out.tab_sides[exporter::ExportNames(*form).of(*c)] = tabs->orientation;
     unpark_tabs(*form);
     form->show();
     host->pump();
@@ -281,6 +288,22 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
         exporter::export_form_file(path, ui, {});
         if (auto e = expected_of(path)) forms.emplace_back(ui, std::move(*e));
     }
+    // The tabs of drawing.frm on the left and on the right too (its own are at the bottom).
+    for (const int side : {2, 3}) {
+        std::string text = slurp(data_dir() + "/drawing.frm");
+        for (const auto& [from, to] :
+             {std::pair<std::string, std::string>{"TabOrientation  =   1",
+                                                  "TabOrientation  =   " + std::to_string(side)},
+              {"E0B351}", "E0B35" + std::to_string(side) + "}"}}) {
+            ASSERT_NE(text.find(from), std::string::npos) << from;
+            text.replace(text.find(from), from.size(), to);
+        }
+        const auto frm = dir.path() / ("drawing" + std::to_string(side) + ".frm");
+        spit(frm, text);
+        const std::string ui = fs::path(frm).replace_extension(".ui").string();
+        exporter::export_form_file(frm.string(), ui, {});
+        if (auto e = expected_of(frm.string())) forms.emplace_back(ui, std::move(*e));
+    }
     ASSERT_GE(forms.size(), 10u);
     // The host the resizer widgets share, as the first of them makes it, but answering message
     // boxes as the memory host does (a form with settings naming no control says so).
@@ -322,6 +345,12 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
         settle();
         if (resizer) {
             ASSERT_TRUE(resizer->resizer()) << resizer->refusal().toStdString();
+        }
+        // Each tab widget's tabs on the form's side.
+        for (const auto& [name, side] : expected.tab_sides) {
+            auto* tabs = window->findChild<QTabWidget*>(QString::fromStdString(name));
+            ASSERT_TRUE(tabs) << name;
+            EXPECT_EQ(tabs->tabPosition(), side) << name;
         }
         const Step& design = expected.steps.front();
         const double lost =

@@ -78,24 +78,51 @@ void read_strip(HostObject& o, TabSet& t) {
     t.orientation = whole(number(o, "TabOrientation").value_or(0), 0, 3);
 }
 
-}  // namespace
+// QTabWidget's names of the sides, in the order of TabOrientation.
+constexpr const char* kQtSides[] = {"North", "South", "West", "East"};
 
-std::string qt_tab_sheet(const std::string& widget_name, int tab_height) {
-    return "QTabWidget#" + widget_name + " > QTabBar::tab { height: " + std::to_string(tab_height) +
-           "px; }";
+// Tabs on the left or right stand upright: their height across the bar is a width.
+bool upright(int side) {
+    return side == 2 || side == 3;
 }
 
-int qt_tab_height(std::string_view sheet) {
+}  // namespace
+
+std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side) {
+    return "QTabWidget#" + widget_name + " > QTabBar::tab { " +
+           (upright(side) ? "width: " : "height: ") + std::to_string(tab_height) + "px; }";
+}
+
+int qt_tab_height(std::string_view sheet, int side) {
     constexpr int kQtOwn = 26;
+    const char* across = upright(side) ? "width:" : "height:";
     const size_t tab = sheet.find("QTabBar::tab");
-    const size_t height = tab == std::string_view::npos ? tab : sheet.find("height:", tab);
+    const size_t height = tab == std::string_view::npos ? tab : sheet.find(across, tab);
     if (height == std::string_view::npos) return kQtOwn;
     int px = 0;
-    size_t i = height + 7;
+    size_t i = height + std::string_view(across).size();
     while (i < sheet.size() && sheet[i] == ' ') ++i;
     for (; i < sheet.size() && sheet[i] >= '0' && sheet[i] <= '9' && px < 10000; ++i)
         px = px * 10 + (sheet[i] - '0');
     return px > 0 ? px : kQtOwn;
+}
+
+std::pair<int, int> qt_page_origin(int tab_height, int side) {
+    if (side == 2) return {tab_height, kQtPaneFrame};
+    if (side == 0) return {kQtPaneFrame, tab_height};
+    return {kQtPaneFrame, kQtPaneFrame};  // the tabs beyond the page
+}
+
+std::string qt_tab_position(int side) {
+    return std::string("QTabWidget::") + kQtSides[std::clamp(side, 0, 3)];
+}
+
+int qt_tab_side(std::string_view position) {
+    if (const size_t colons = position.rfind("::"); colons != std::string_view::npos)
+        position.remove_prefix(colons + 2);
+    for (int side = 0; side < 4; ++side)
+        if (position == kQtSides[side]) return side;
+    return 0;
 }
 
 int TabSet::rows() const {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/HostObject.h"
@@ -26,13 +27,20 @@ inline bool parked(double left) {
     return left < -kParkedShift / 2;
 }
 
-// A Qt tab widget's page starts this far right of the tab widget's corner and as far down as its
-// tabs are high (Qt's pane frame beside it); an exported tab widget's tabs are given their height
-// in a style sheet, which qt_tab_sheet() writes and qt_tab_height() reads (Qt's own height at its
-// default font where it says none).
-inline constexpr int kQtPageLeft = 2;
-std::string qt_tab_sheet(const std::string& widget_name, int tab_height);
-int qt_tab_height(std::string_view style_sheet);
+// A Qt tab widget's page starts inside the frame of its pane, and past its tabs on the side they
+// stand on (`side` as TabSet::orientation: 0 top, 1 bottom, 2 left, 3 right). An exported tab
+// widget's tabs are given their height across the tab bar in a style sheet (a width, for the
+// upright tabs on the left or right), which qt_tab_sheet() writes and qt_tab_height() reads (Qt's
+// own at its default font where it says none).
+inline constexpr int kQtPaneFrame = 2;
+std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side);
+int qt_tab_height(std::string_view style_sheet, int side);
+// Where the page starts, in pixels from the tab widget's corner.
+std::pair<int, int> qt_page_origin(int tab_height, int side);
+// QTabWidget's tabPosition for a side ("QTabWidget::South"), and the side one names (the top
+// for a name it does not know).
+std::string qt_tab_position(int side);
+int qt_tab_side(std::string_view tab_position);
 
 struct TabSet {
     enum class Kind { Dialog, Strip };

@@ -11,11 +11,14 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
                               ui::UiNode& parent, const ExportFont& font,
                               const ExportFont& inherited, ExportShift place) {
     const std::string name = ctx_.names.of(c);
-    // Tabs as high as the form's (one row: Qt's tab bar scrolls), so that the pages start where
-    // the form's controls expect them.
+    // Tabs on the form's side, as high as the form's (one row: Qt's tab bar scrolls), so that the
+    // pages start where the form's controls expect them.
+    const int side = tabs.orientation;
     const int tab_height = std::max(1, ctx_.px(tabs.tab_height_twips));
-    node.string_property("styleSheet", host::qt_tab_sheet(name, tab_height));
+    node.string_property("styleSheet", host::qt_tab_sheet(name, tab_height, side));
+    if (side != 0) node.enum_property("tabPosition", host::qt_tab_position(side));
     node.number_property("currentIndex", tabs.current);
+    const auto [page_x, page_y] = host::qt_page_origin(tab_height, side);
     std::vector<ui::UiNode*> pages;
     for (int i = 0; i < tabs.count(); ++i) {
         ui::UiNode& page =
@@ -42,8 +45,7 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
             const double left = child->traits().geometry == host::GeometryKind::LineEnds
                                     ? child->line_ends_twips()[0]
                                     : child->rect_twips().left;
-            write(*child, *pages[tab], held,
-                  {host::TabSet::shift(left), host::kQtPageLeft, tab_height});
+            write(*child, *pages[tab], held, {host::TabSet::shift(left), page_x, page_y});
         }
 }
 

@@ -339,8 +339,11 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         note_inside(w, quoted(w) + " (" + class_of(w) + ")", c->name(), has_layout);
         return;
     }
-    const UiRect page{host::kQtPageLeft,
-                      host::qt_tab_height(values_.string(w, "styleSheet").value_or("")), 0, 0};
+    // A tab widget's pages start past its tabs, on the side they stand on.
+    const int side = host::qt_tab_side(values_.enumeration(w, "tabPosition").value_or(""));
+    const int tab_height = host::qt_tab_height(values_.string(w, "styleSheet").value_or(""), side);
+    const auto [page_x, page_y] = host::qt_page_origin(tab_height, side);
+    const UiRect page{page_x, page_y, 0, 0};
     int tab = 0;
     for (const UiElement* child : w.children_named("widget")) {
         if (!tabs) {
@@ -357,12 +360,14 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     }
     if (tabs) {
         // The form's tab control as the tab widget shows it: the Qt host and the pictures then
-        // show each page's controls with their tab only, under a tab bar as high as the page's
-        // top (in HiMetric, as a form file keeps it).
+        // show each page's controls with their tab only, beside tabs on the same side and as
+        // high as the tab widget's (in HiMetric, as a form file keeps it).
         c->set_raw("Tabs", static_cast<double>(tab));
         c->set_raw("TabsPerRow", static_cast<double>(std::max(tab, 1)));
         c->set_raw("Style", 1.0);
-        c->set_raw("TabHeight", page.y * host_.twips_per_pixel_y() * 2540.0 / 1440.0);
+        c->set_raw("TabOrientation", static_cast<double>(side));
+        const double tpp = side >= 2 ? host_.twips_per_pixel_x() : host_.twips_per_pixel_y();
+        c->set_raw("TabHeight", tab_height * tpp * 2540.0 / 1440.0);
         const long long current = values_.number(w, "currentIndex").value_or(0);
         c->set_raw("Tab",
                    static_cast<double>(std::clamp<long long>(current, 0, std::max(tab - 1, 0))));
