@@ -600,6 +600,42 @@ TEST(Export, TabsKeepTheirSideAndTheirControlsTheirPlaces) {
     }
 }
 
+// Graphical check boxes and option buttons are push buttons that stay in while on (an option's
+// pushing out the others beside it), and come back from the .ui as what they were; a push button
+// that stays in is a graphical check box to the loader, one that is not a command button.
+TEST(Export, GraphicalCheckBoxesAndOptionsAreCheckablePushButtons) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "drawing.ui").string();
+    export_form_file(test::data_dir() + "/drawing.frm", ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    FormRun run = run_ui(ui);
+    const struct {
+        const char* name;
+        const char* type;
+        bool on, exclusive;
+    } buttons[] = {{"chkGrid", "CheckBox", true, false},
+                   {"chkSnap", "CheckBox", false, false},
+                   {"optTool_0", "OptionButton", false, true},
+                   {"optTool_1", "OptionButton", true, true},
+                   {"cmdOK", "CommandButton", false, false}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.name);
+        const auto& w = *e.by_name.at(b.name);
+        EXPECT_EQ(*w.attribute("class"), "QPushButton");
+        const bool graphical = std::string(b.type) != "CommandButton";
+        EXPECT_EQ(values.boolean(w, "checkable").value_or(false), graphical);
+        EXPECT_EQ(values.boolean(w, "checked").value_or(false), b.on);
+        EXPECT_EQ(values.boolean(w, "autoExclusive").value_or(false), b.exclusive);
+        const auto c = run.form->control(b.name);
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->class_name(), b.type);
+        if (!graphical) continue;
+        EXPECT_EQ(to_double(c->get("Style")), 1);
+        EXPECT_EQ(to_double(c->get("Value")) != 0, b.on);
+    }
+}
+
 // The runtime's own scroll bars and file lists are Designer's widgets, not placeholders: a bar
 // keeps its range, value and steps (one whose Min is above its Max runs the other way), a list
 // box its entries; a file or folder list keeps its height (only a list box takes whole lines).

@@ -35,6 +35,7 @@
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
 #include "harness/FormFile.h"
+#include "host/export/FormFileExport.h"
 #include "host/qt/QtMenus.h"
 #include "host/qt/QtPaintHold.h"
 #include "host/qt/QtPictureView.h"
@@ -46,9 +47,10 @@ namespace {
 
 const std::string kDemo = std::string(KV_DOCS) + "/frmMail.frm";
 
+// A form file, or a .ui as `kelvane run FORM.ui` shows it.
 struct LiveForm {
     explicit LiveForm(const std::string& file, const std::string& store = "")
-        : session(make_session(true, store)), doc(frm::FrmReader::read_file(file)) {
+        : session(make_session(true, store)), doc(file, "") {
         session->load(doc);
         session->show();
     }
@@ -57,7 +59,7 @@ struct LiveForm {
     std::shared_ptr<mem::MemoryObject> control(const char* name) { return form().control(name); }
 
     std::unique_ptr<app::Session> session;
-    frm::FrmDocument doc;
+    app::FormFile doc;
 };
 
 TEST(QtHost, BorderDragStopsAtTheMinimumTheWindowWasGiven) {
@@ -299,41 +301,59 @@ TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
 }
 
 // drawing.frm: graphical check boxes and option buttons are push buttons that stay in while
-// on; the tabs stand on the side TabOrientation names.
+// on; the tabs stand on the side TabOrientation names. So they are in its export, run as a .ui.
 TEST(QtHost, GraphicalButtonsAndTabsOnTheirSide) {
     test::ScratchDir dir;
     for (const auto side :
          {QTabWidget::North, QTabWidget::South, QTabWidget::West, QTabWidget::East}) {
-        LiveForm run(dir.copy_sample_with("drawing.frm", "TabOrientation  =   1",
-                                          "TabOrientation  =   " + std::to_string(side)));
-        auto* tabs =
-            dynamic_cast<QTabWidget*>(run.window().widget_of(run.control("tabPages").get()));
-        ASSERT_NE(tabs, nullptr);
-        EXPECT_EQ(tabs->tabPosition(), side);
+        const std::string frm = dir.copy_sample_with("drawing.frm", "TabOrientation  =   1",
+                                                     "TabOrientation  =   " + std::to_string(side));
+        const std::string ui = (dir.path() / "drawing.ui").string();
+        exporter::export_form_file(frm, ui, {});
+        for (const auto& file : {frm, ui}) {
+            SCOPED_TRACE(file);
+            LiveForm run(file);
+            auto* tabs =
+                dynamic_cast<QTabWidget*>(run.window().widget_of(run.control("tabPages").get()));
+            ASSERT_NE(tabs, nullptr);
+            EXPECT_EQ(tabs->tabPosition(), side);
+        }
     }
-    LiveForm run(std::string(KV_TEST_DATA) + "/drawing.frm");
-    const auto button = [&](const char* name, std::optional<int> index = std::nullopt) {
-        return qobject_cast<QPushButton*>(
-            run.window().widget_of(run.form().control(name, index).get()));
-    };
-    const struct {
-        QPushButton* b;
-        bool on;
-    } buttons[] = {{button("optTool", 0), false},
-                   {button("optTool", 1), true},
-                   {button("chkGrid"), true},
-                   {button("chkSnap"), false}};
-    for (const auto& [b, on] : buttons) {
-        ASSERT_NE(b, nullptr);
-        EXPECT_TRUE(b->isCheckable());
-        EXPECT_EQ(b->isChecked(), on) << b->objectName().toStdString();
+    const std::string ui = (dir.path() / "drawing.ui").string();
+    exporter::export_form_file(std::string(KV_TEST_DATA) + "/drawing.frm", ui, {});
+    for (const auto& file : {std::string(KV_TEST_DATA) + "/drawing.frm", ui}) {
+        SCOPED_TRACE(file);
+        LiveForm run(file);
+        // An array element is NAME_INDEX in the .ui.
+        const auto control = [&](const char* name, std::optional<int> index = std::nullopt) {
+            auto c = index && run.doc.is_ui()
+                         ? run.form().control(name + ("_" + std::to_string(*index)))
+                         : run.form().control(name, index);
+            if (!c) throw std::runtime_error(std::string("no control ") + name);
+            return c;
+        };
+        const auto button = [&](const char* name, std::optional<int> index = std::nullopt) {
+            return qobject_cast<QPushButton*>(run.window().widget_of(control(name, index).get()));
+        };
+        const struct {
+            QPushButton* b;
+            bool on;
+        } buttons[] = {{button("optTool", 0), false},
+                       {button("optTool", 1), true},
+                       {button("chkGrid"), true},
+                       {button("chkSnap"), false}};
+        for (const auto& [b, on] : buttons) {
+            ASSERT_NE(b, nullptr);
+            EXPECT_TRUE(b->isCheckable());
+            EXPECT_EQ(b->isChecked(), on) << b->objectName().toStdString();
+        }
+        run.control("chkGrid")->set("Value", 0.0);
+        control("optTool", 0)->set("Value", true);
+        qt::QtHost::installed().sync();
+        EXPECT_FALSE(button("chkGrid")->isChecked());
+        EXPECT_TRUE(button("optTool", 0)->isChecked());
+        EXPECT_FALSE(button("optTool", 1)->isChecked());
     }
-    run.control("chkGrid")->set("Value", 0.0);
-    run.form().control("optTool", 0)->set("Value", true);
-    qt::QtHost::installed().sync();
-    EXPECT_FALSE(button("chkGrid")->isChecked());
-    EXPECT_TRUE(button("optTool", 0)->isChecked());
-    EXPECT_FALSE(button("optTool", 1)->isChecked());
 }
 
 // A Designer form's spin box and slider are themselves in a live form, with the .ui's values

@@ -236,6 +236,46 @@ TEST_F(UiLoad, WidgetsBecomeTheControlsTheQtHostAdopts) {
               "<customwidgets>: kept as a plain control");
 }
 
+// A push button that stays in is a graphical check box, or option button when it pushes out the
+// others beside it, as the Qt host shows those; a tab widget's tabs on its side (Qt's own height,
+// 26 pixels, where no style sheet gives one) and its pages past them.
+TEST_F(UiLoad, ToggleButtonsAndTabsOnTheirSide) {
+    const auto flag = [](const char* name) {
+        return "<property name=\"" + std::string(name) + "\"><bool>true</bool></property>";
+    };
+    const auto loaded = load(form(
+        widget("QPushButton", "plain", rect(0, 0, 80, 30)) +
+        widget("QPushButton", "toggle", rect(0, 40, 80, 30) + flag("checkable") + flag("checked")) +
+        widget("QPushButton", "choice",
+               rect(0, 80, 80, 30) + flag("checkable") + flag("autoExclusive")) +
+        widget("QToolButton", "tool", rect(0, 120, 80, 30) + flag("checkable")) +
+        widget("QTabWidget", "pages",
+               rect(100, 0, 300, 200) +
+                   "<property name=\"tabPosition\"><enum>QTabWidget::West</enum></property>" +
+                   widget("QWidget", "page1", widget("QLineEdit", "onPage", rect(4, 6, 80, 20))))));
+    auto& f = *loaded.loaded.form;
+    const struct {
+        const char* name;
+        const char* type;
+        double style, value;
+    } buttons[] = {{"plain", "CommandButton", 0, 0},
+                   {"toggle", "CheckBox", 1, 1},
+                   {"choice", "OptionButton", 1, 0},
+                   {"tool", "CommandButton", 0, 0}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.name);
+        const auto c = f.control(b.name);
+        EXPECT_EQ(c->type_name(), b.type);
+        EXPECT_EQ(to_double(c->try_get("Style").value_or(0.0)), b.style);
+        EXPECT_EQ(to_double(c->try_get("Value").value_or(0.0)), b.value);
+    }
+    const auto pages = f.control("pages");
+    EXPECT_EQ(to_double(pages->get("TabOrientation")), 2);
+    EXPECT_NEAR(to_double(pages->get("TabHeight")) * 1440 / 2540, 26 * 15, 1e-6);
+    const auto r = f.control("onPage")->rect_twips();
+    EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair((4 + 26) * 15.0, (6 + 2) * 15.0));
+}
+
 // An exported form's exact size refines the whole points Designer keeps, and is inherited; a size
 // chosen in Designer afterwards (no longer the one it refines) wins.
 TEST_F(UiLoad, AnExactFontSizeRefinesTheWholePointsItWasWrittenWith) {

@@ -103,6 +103,12 @@ FormsClassOf forms_class_for(const std::vector<std::string_view>& chain, bool ac
     return out;
 }
 
+void take_toggle_button(FormsClassOf& of, bool checkable, bool exclusive) {
+    if (!checkable || of.forms_class != "CommandButton") return;
+    of.forms_class = exclusive ? "OptionButton" : "CheckBox";
+    of.graphical = true;
+}
+
 std::string qt_label_text(std::string caption, bool use_mnemonic, bool has_buddy) {
     if (use_mnemonic == has_buddy) return caption;
     if (has_buddy) {

@@ -33,6 +33,7 @@ struct FormsClassOf {
     bool multi_line = false;      // a TextBox of several lines (QPlainTextEdit, QTextEdit)
     bool borderless = false;      // a plain QWidget or QFrame: a PictureBox without border
     bool known = false;           // false: a generic control named after the widget's class
+    bool graphical = false;       // a graphical check box or option button (Style 1)
 };
 
 // The control for a widget whose class and base classes are `chain`, the widget's own class
@@ -41,6 +42,12 @@ struct FormsClassOf {
 // plain QWidget or QFrame is a container only as itself, not as a base class (a QTreeView is not
 // a PictureBox). A scroll bar is a VScrollBar, or an HScrollBar when it lies `across`.
 FormsClassOf forms_class_for(const std::vector<std::string_view>& chain, bool across = false);
+
+// A push button that stays in while it is on (checkable) is a graphical check box, and one that
+// pushes out the others beside it (auto-exclusive) a graphical option button, as the Qt host shows
+// those (the resizer may keep a command button's size where it scales a check box). `of` is what
+// forms_class_for() made of a QPushButton.
+void take_toggle_button(FormsClassOf& of, bool checkable, bool exclusive);
 
 // A label's caption as Qt is to show it. Qt reads ampersands only in a label with a buddy: there
 // "&N" underlines the N and "&&" is one ampersand, so with UseMnemonic off every ampersand is

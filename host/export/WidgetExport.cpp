@@ -262,6 +262,9 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         if (c.traits().geometry == host::GeometryKind::PositionOnly) w = h = 32;
         if (cls == "Shape") {
             qt_class = "QFrame";
+        } else if ((cls == "CheckBox" || cls == "OptionButton") && number_or(c, "Style", 0) == 1) {
+            // Graphical: a push button that stays in while it is on, as the Qt host shows it.
+            qt_class = "QPushButton";
         } else if (tabs) {
             qt_class = "QTabWidget";
         } else if (shown.how == host::QtShow::Painted || c.user_control()) {
@@ -330,8 +333,9 @@ void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
     const std::string& cls = c.class_name();
     std::vector<std::string> used;
     const std::string& qrc = pictures_.resource_file();
-    if (cls == "CommandButton" && number_or(c, "Style", 0) == 1) {
-        // A graphical button shows its picture beside the caption, at the picture's size.
+    if (qt_class == "QPushButton" && number_or(c, "Style", 0) == 1) {
+        // A graphical button (a check box or option too) shows its picture beside the caption,
+        // at the picture's size.
         used.push_back("Picture");
         if (const auto path = pictures_.path_of(c, "Picture")) {
             add_iconset(w.property("icon"), qrc, *path);
@@ -370,6 +374,12 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         const double value = number_or(c, "Value", 0);
         if (qt_class == "QCheckBox" && value == 1) w.bool_property("checked", true);
         if (qt_class == "QRadioButton" && value != 0) w.bool_property("checked", true);
+        if (qt_class == "QPushButton" && cls != "CommandButton") {
+            // A graphical one: in while it is on; an option pushes out the others beside it.
+            w.bool_property("checkable", true);
+            if (value != 0) w.bool_property("checked", true);
+            if (cls == "OptionButton") w.bool_property("autoExclusive", true);
+        }
         if (qt_class == "QPushButton" && number_or(c, "Default", 0) != 0)
             w.bool_property("default", true);
     } else if (qt_class == "QGroupBox") {

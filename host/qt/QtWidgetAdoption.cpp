@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLayout>
 #include <QMetaObject>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
@@ -117,6 +118,7 @@ class Builder {
         // A list box shows whole lines only where it says so (an exported form file's does).
         if (cls == "ListBox") c->set_raw("IntegralHeight", w.property("IntegralHeight").toBool());
         if (of.multi_line) c->set_raw("MultiLine", true);
+        if (of.graphical) c->set_raw("Style", 1.0);
         apply_exact_font_size(w);
         if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
         c->set_raw("Visible", !w.isHidden());
@@ -179,6 +181,8 @@ host::FormsClassOf adopted_class(const QWidget& w) {
     host::FormsClassOf of =
         host::forms_class_for(class_chain(w), bar && bar->orientation() == Qt::Horizontal);
     if (qobject_cast<const QTabWidget*>(&w)) of.holds_children = true;
+    if (const auto* button = qobject_cast<const QPushButton*>(&w))
+        host::take_toggle_button(of, button->isCheckable(), button->autoExclusive());
     // A panel whose widgets a QLayout places is one control: its layout keeps its inside.
     if (w.layout()) of.holds_children = false;
     return of;

@@ -267,6 +267,9 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     // Designer's scroll bars say how they lie (a QScrollBar is made upright).
     const bool across = values_.enumeration(w, "orientation").value_or("") == "Qt::Horizontal";
     host::FormsClassOf of = host::forms_class_for(chain, across);
+    if (in_chain(uc, "QPushButton"))
+        host::take_toggle_button(of, values_.boolean(w, "checkable").value_or(false),
+                                 values_.boolean(w, "autoExclusive").value_or(false));
     std::vector<const UiElement*> inner;
     widgets_in(w, inner);
     const bool has_layout = w.child("layout") != nullptr;
@@ -313,6 +316,7 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
             align && *align >= 1 && *align <= 4 && c->traits().align && !container)
             c->set_raw("Align", static_cast<double>(*align));
         if (of.multi_line) c->set_raw("MultiLine", true);
+        if (of.graphical) c->set_raw("Style", 1.0);
         // A Designer widget no forms class stands for (a spin box, a slider) keeps its plain
         // properties as the .ui gives them, so that a live form can show it as itself.
         if (!of.known && uc.qt_class)
