@@ -25,18 +25,19 @@
 //
 // Set everything up before show(); later, anchor() and the size limits still change. Widgets the
 // application adds to the window after the resizer was made follow it too: with the modes a
-// later anchor() gives, else as AddAllControls registers them (RRRRK, a push button FFFFK);
-// such a change lays the window out anew from the widgets as they stand. Widgets deleted or
-// taken out of the window are forgotten. A window that has a QLayout is refused
-// (std::invalid_argument): the layout would fight the resizer; so is a window that has a resizer
-// already (until that one is gone). A QMainWindow is taken: its layout places only its bars and
-// its central widget (anchor that "KKKKK" to keep the two in step), unless its central widget
-// has a QLayout, which is refused as the window's would be. A panel with a QLayout of its own is
-// one widget to the resizer; the widgets on a QTabWidget's pages (all pages, the one not on view
-// too, and those added to a page or on a page added later) are the resizer's, placed from the tab
-// widget's corner, and go with a page deleted or taken off. A QApplication must exist first. The
-// resizer tells the user of a set-up it cannot follow in a message box; on a platform nobody sees
-// (offscreen, minimal) the message goes to stderr instead.
+// later anchor() gives, else as AddAllControls registers them (RRRRK, a push button FFFFK
+// unless it is checkable, a check box then); such a change lays the window out anew from the
+// widgets as they stand. Widgets deleted or taken out of the window are forgotten. A window
+// that has a QLayout is refused (std::invalid_argument): the layout would fight the resizer; so
+// is a window that has a resizer already (until that one is gone). A QMainWindow is taken: its
+// layout places only its bars and its central widget (anchor that "KKKKK" to keep the two in
+// step), unless its central widget has a QLayout, which is refused as the window's would be. A
+// panel with a QLayout of its own is one widget to the resizer; the widgets on a QTabWidget's
+// pages (all pages, the one not on view too, and those added to a page or on a page added later)
+// are the resizer's, placed from the tab widget's corner, and go with a page deleted or taken
+// off. A QApplication must exist first. The resizer tells the user of a set-up it cannot follow
+// in a message box; on a platform nobody sees (offscreen, minimal) the message goes to stderr
+// instead.
 #include <QSize>
 #include <memory>
 #include <string>
