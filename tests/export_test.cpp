@@ -285,6 +285,18 @@ struct Exported {
     }
 };
 
+// A sample with one line changed, and its export beside it: a variant the samples do not hold.
+struct Variant {
+    std::string frm, ui;
+};
+Variant export_variant(const ScratchDir& dir, const std::string& sample, const std::string& from,
+                       const std::string& to) {
+    Variant v{dir.copy_sample_with(sample, from, to),
+              (dir.path() / fs::path(sample).replace_extension(".ui")).string()};
+    export_form_file(v.frm, v.ui, {});
+    return v;
+}
+
 TEST(Export, SettingsKeysNameTheExportedWidgets) {
     ScratchDir dir;
     for (const auto& path : sample_forms()) {
@@ -576,11 +588,8 @@ TEST(Export, TabsKeepTheirSideAndTheirControlsTheirPlaces) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.side);
-        const std::string frm =
-            dir.copy_sample_with("drawing.frm", "TabOrientation  =   1",
-                                 "TabOrientation  =   " + std::to_string(c.side));
-        const std::string ui = (dir.path() / "drawing.ui").string();
-        export_form_file(frm, ui, {});
+        const auto [frm, ui] = export_variant(dir, "drawing.frm", "TabOrientation  =   1",
+                                              "TabOrientation  =   " + std::to_string(c.side));
         const Exported e(ui);
         const ui::UiValues values(e.doc);
         const auto& tabs = *e.by_name.at("tabPages");
@@ -821,12 +830,9 @@ TEST(Export, AMultiLineTextBoxHasTheScrollBarsItAsksFor) {
                  {3, "Qt::ScrollBarAlwaysOn", "Qt::ScrollBarAlwaysOn", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bars);
-        const std::string path =
-            dir.copy_sample_with("orders.frm", "ScrollBars      =   2  'Vertical",
-                                 "ScrollBars      =   " + std::to_string(c.bars));
-        const std::string ui = (dir.path() / "orders.ui").string();
-        export_form_file(path, ui, {});
-        const Exported e(ui);
+        const Exported e(export_variant(dir, "orders.frm", "ScrollBars      =   2  'Vertical",
+                                        "ScrollBars      =   " + std::to_string(c.bars))
+                             .ui);
         const ui::UiValues values(e.doc);
         const auto& notes = *e.by_name.at("txtNotes");
         EXPECT_EQ(*notes.attribute("class"), "QPlainTextEdit");
