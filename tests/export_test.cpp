@@ -196,6 +196,15 @@ std::vector<std::string> sample_forms() {
     return out;
 }
 
+// The same tabs, and every control where the form file has it, as loaded and made larger.
+void expect_same_as_loaded_and_larger(FormRun& a, FormRun& b) {
+    expect_same_tabs(a, b);
+    expect_same_layout(a, b, "as loaded");
+    a.grow(3000, 2000);
+    b.grow(3000, 2000);
+    expect_same_layout(a, b, "larger");
+}
+
 TEST(Export, EveryFormResizesAsItsFormFile) {
     ScratchDir dir;
     for (const auto& path : sample_forms()) {
@@ -205,11 +214,7 @@ TEST(Export, EveryFormResizesAsItsFormFile) {
         FormRun a = run_form_file(path);
         if (a.form->kind() == mem::FormKind::MDIChild) continue;  // in its parent, as a .ui is not
         FormRun b = run_ui(ui);
-        expect_same_tabs(a, b);
-        expect_same_layout(a, b, "as loaded");
-        a.grow(3000, 2000);
-        b.grow(3000, 2000);
-        expect_same_layout(a, b, "larger");
+        expect_same_as_loaded_and_larger(a, b);
         a.grow(-1500, -700);
         b.grow(-1500, -700);
         expect_same_layout(a, b, "smaller again");
@@ -601,11 +606,7 @@ TEST(Export, TabsKeepTheirSideAndTheirControlsTheirPlaces) {
         EXPECT_EQ(std::make_pair(grid->x, grid->y), std::make_pair(c.x, c.y));
         FormRun a = run_form_file(frm);
         FormRun b = run_ui(ui);
-        expect_same_tabs(a, b);
-        expect_same_layout(a, b, "as loaded");
-        a.grow(3000, 2000);
-        b.grow(3000, 2000);
-        expect_same_layout(a, b, "larger");
+        expect_same_as_loaded_and_larger(a, b);
     }
 }
 
