@@ -1,12 +1,6 @@
 #include "host/qt/QtControlViews.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -18,7 +12,6 @@
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPaintHold.h"
 #include "host/qt/QtPaintedWidget.h"
-#include "host/qt/QtPictureBox.h"
 #include "host/qt/QtTabControl.h"
 #include "host/qt/QtWidgetAdoption.h"
 #include "host/qt/QtWidgetFactory.h"
@@ -26,91 +19,6 @@
 namespace kv::qt {
 
 using host::whole_pixels;
-
-namespace {
-
-// The forms runtime's pointer shapes as cursors (0 = the widget's own).
-Qt::CursorShape cursor_of(int pointer) {
-    switch (pointer) {
-        case 2:
-            return Qt::CrossCursor;
-        case 3:
-            return Qt::IBeamCursor;
-        case 5:
-        case 15:
-            return Qt::SizeAllCursor;
-        case 6:
-            return Qt::SizeBDiagCursor;
-        case 7:
-            return Qt::SizeVerCursor;
-        case 8:
-            return Qt::SizeFDiagCursor;
-        case 9:
-            return Qt::SizeHorCursor;
-        case 10:
-            return Qt::UpArrowCursor;
-        case 11:
-            return Qt::WaitCursor;
-        case 12:
-            return Qt::ForbiddenCursor;
-        case 13:
-            return Qt::BusyCursor;
-        case 14:
-            return Qt::WhatsThisCursor;
-        default:
-            return Qt::ArrowCursor;
-    }
-}
-
-// A colour of the forms runtime (&H00BBGGRR); system colours (&H80000000 and up) stay the
-// style's own.
-std::optional<QColor> color_of(double value) {
-    if (value < 0 || value >= 0x80000000) return std::nullopt;
-    const auto v = static_cast<uint32_t>(value);
-    return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
-}
-
-void set_caption(QWidget& w, const QString& text) {
-    if (auto* b = qobject_cast<QAbstractButton*>(&w)) return b->setText(text);
-    if (auto* l = qobject_cast<QLabel*>(&w)) return l->setText(text);
-    if (auto* g = qobject_cast<QGroupBox*>(&w)) return g->setTitle(text);
-    if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->setText(text);
-    if (auto* p = qobject_cast<QPlainTextEdit*>(&w)) return p->setPlainText(text);
-    if (auto* d = dynamic_cast<QtPaintedWidget*>(&w)) return d->set_caption(text);
-    if (auto* b = qobject_cast<QComboBox*>(&w)) {
-        // A drop-down list shows the entry of that text, or none.
-        if (b->isEditable()) return b->setEditText(text);
-        return b->setCurrentIndex(b->findText(text, Qt::MatchExactly));
-    }
-}
-
-// A check box's Value: 0 clear, 1 ticked, 2 greyed (partly); an option button's: on (True, -1)
-// or off.
-void set_value(QWidget& w, double value) {
-    if (auto* box = qobject_cast<QCheckBox*>(&w)) {
-        if (value == 2) box->setTristate(true);
-        return box->setCheckState(value == 1   ? Qt::Checked
-                                  : value == 2 ? Qt::PartiallyChecked
-                                               : Qt::Unchecked);
-    }
-    if (auto* b = qobject_cast<QAbstractButton*>(&w)) b->setChecked(value != 0);
-}
-
-// A Shape's or a Line's styles and colours, those it has.
-host::ShapeProps shape_props(mem::MemoryObject& c) {
-    const auto number = [&](const char* name) -> std::optional<double> {
-        const auto v = c.try_get(name);
-        if (!v || std::holds_alternative<std::string>(*v) ||
-            std::holds_alternative<std::monostate>(*v))
-            return std::nullopt;
-        return to_double(*v);
-    };
-    return {number("Shape"),       number("BackStyle"),  number("BackColor"),
-            number("FillStyle"),   number("FillColor"),  number("BorderStyle"),
-            number("BorderColor"), number("BorderWidth")};
-}
-
-}  // namespace
 
 std::pair<double, double> QtControlViews::inner_offset_twips(const mem::MemoryObject& c) {
     return c.is_form() ? std::pair<double, double>{} : c.inner_offset_twips();
@@ -489,42 +397,11 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
     if (w.geometry() != g) moving(w, g);
 }
 
-QtControlViews::Looks QtControlViews::read_looks(mem::MemoryObject& c) {
-    Looks now;
-    now.visible = try_flag(c, Prop::Visible).value_or(true);
-    if (const auto on = c.try_get("Enabled")) now.enabled = to_bool(*on);
-    now.back_color = try_num(c, Prop::BackColor).value_or(-1);
-    now.font_size = try_num(c, Prop::FontSize).value_or(-1);
-    now.font = host::font_look_of(c);
-    now.pointer = try_num(c, Prop::MousePointer).value_or(0);
-    now.tip = try_text(c, Prop::ToolTipText).value_or("");
-    const auto caption = try_text(c, Prop::Caption);
-    now.has_text = caption.has_value();
-    now.caption = caption.value_or("");
-    if (const auto mnemonic = c.class_name() == "Label" ? c.try_get("UseMnemonic") : std::nullopt)
-        now.caption = host::qt_label_text(std::move(now.caption), to_bool(*mnemonic));
-    if (c.class_name() == "CheckBox" || c.class_name() == "OptionButton") {
-        if (const auto v = c.try_get("Value")) now.value = to_double(*v);
-    }
-    if (c.class_name() == "Shape" || c.class_name() == "Line") now.shape = shape_props(c);
-    if (now.caption.empty()) {
-        // Most controls have no Text: asked without raising an error for every one of them.
-        if (const auto text = c.try_get("Text")) {
-            now.has_text = true;
-            try {
-                now.caption = to_text(*text);
-            } catch (const Error&) {
-            }
-        }
-    }
-    return now;
-}
-
 void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     auto it = views_.find(&c);
-    Looks& was = it != views_.end() ? it->second.looks : form_looks_[&c];
+    QtControlLooks& was = it != views_.end() ? it->second.looks : form_looks_[&c];
     const bool first = !was.set && !adopted;
-    Looks now = adopted ? was : read_looks(c);
+    QtControlLooks now = adopted ? was : QtControlLooks::read(c);
     if (adopted) {
         if (!c.is_form()) now.font_size = try_num(c, Prop::FontSize).value_or(-1);
         now.pointer = try_num(c, Prop::MousePointer).value_or(0);
@@ -534,37 +411,7 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
         w.setVisible(now.visible && on_tab_shown(c));
     // A disabled form still lets its window be moved and closed: only its controls go grey.
     if (!c.is_form() && (first || now.enabled != was.enabled)) w.setEnabled(now.enabled);
-    // A shape paints its back itself, and only when it is opaque.
-    const bool shape = c.class_name() == "Shape";
-    if ((first || now.back_color != was.back_color) && !shape) {
-        if (auto color = color_of(now.back_color)) {
-            QPalette p = w.palette();
-            p.setColor(QPalette::Window, *color);
-            p.setColor(QPalette::Base, *color);
-            p.setColor(QPalette::Button, *color);
-            w.setPalette(p);
-            // A picture box paints its colour itself (QtPictureBox.h).
-            if (!dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(true);
-        }
-    }
-    if ((first || now.font_size != was.font_size || now.font != was.font) && now.font_size > 0) {
-        QFont f = w.font();
-        f.setPointSizeF(now.font_size);
-        if (!adopted) host::apply_font_look(f, now.font);  // an adopted widget's own styles stay
-        w.setFont(f);
-    }
-    if (first || now.pointer != was.pointer) {
-        if (now.pointer == 0)
-            w.unsetCursor();
-        else
-            w.setCursor(cursor_of(static_cast<int>(now.pointer)));
-    }
-    if (first || now.tip != was.tip) w.setToolTip(QString::fromStdString(now.tip));
-    if (!c.is_form() && now.has_text && (first || now.caption != was.caption))
-        set_caption(w, QString::fromStdString(now.caption));
-    if (now.value && (first || now.value != was.value)) set_value(w, *now.value);
-    if (first || now.shape != was.shape)
-        if (auto* painted = dynamic_cast<QtPaintedWidget*>(&w)) painted->set_look(now.shape);
+    now.apply(w, was, first, adopted, c.is_form());
     was = now;
 }
 

@@ -14,9 +14,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "host/common/FontLook.h"
-#include "host/common/ShapeLook.h"
 #include "host/memory/MemoryForm.h"
+#include "host/qt/QtControlLooks.h"
 
 namespace kv::qt {
 
@@ -68,20 +67,10 @@ class QtControlViews {
     static std::pair<double, double> inner_offset_twips(const mem::MemoryObject& container);
 
   private:
-    struct Looks {
-        bool set = false;  // dressed at least once
-        bool visible = true, enabled = true;
-        double back_color = -1, font_size = -1, pointer = -1;
-        std::string caption, tip;
-        bool has_text = false;        // a Caption or a Text: else the widget keeps what it shows
-        std::optional<double> value;  // a check box's or option button's Value
-        host::ShapeProps shape;       // a Shape's or a Line's styles
-        host::FontLook font;
-    };
     struct View {
         std::weak_ptr<mem::MemoryObject> object;
         QPointer<QWidget> widget;
-        Looks looks;
+        QtControlLooks looks;
         bool adopted = false;
         bool waiting = false;  // out of sight: the widget is made once the control comes in
         // Whose record this is (the object's host_view() points here; another window's views
@@ -92,7 +81,6 @@ class QtControlViews {
     View* view_of(mem::MemoryObject& object);
     View& record(const std::shared_ptr<mem::MemoryObject>& object, bool* added = nullptr);
     void forget_record(View& view, mem::MemoryObject* object);
-    static Looks read_looks(mem::MemoryObject& object);
     // A control on a tab control: shown only with its tab, a parked one further right.
     QtTabControl* tab_of(const mem::MemoryObject& object) const;
     bool on_tab_shown(mem::MemoryObject& object) const;
@@ -125,7 +113,7 @@ class QtControlViews {
     size_t waiting_ = 0;               // views waiting for their widget
     std::pair<double, double> sight_;  // the client area they were last measured against
     std::unordered_map<const QObject*, const mem::MemoryObject*> objects_;
-    std::unordered_map<const mem::MemoryObject*, Looks> form_looks_;
+    std::unordered_map<const mem::MemoryObject*, QtControlLooks> form_looks_;
     struct Parked {
         std::weak_ptr<mem::MemoryObject> object;
         double left = 0;          // its left edge as the form came, twips

@@ -1,0 +1,168 @@
+#include "host/qt/QtControlLooks.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "engine/HostAccess.h"
+#include "host/common/QtClasses.h"
+#include "host/qt/QtPaintedWidget.h"
+#include "host/qt/QtPictureBox.h"
+
+namespace kv::qt {
+
+namespace {
+
+// The forms runtime's pointer shapes as cursors (0 = the widget's own).
+Qt::CursorShape cursor_of(int pointer) {
+    switch (pointer) {
+        case 2:
+            return Qt::CrossCursor;
+        case 3:
+            return Qt::IBeamCursor;
+        case 5:
+        case 15:
+            return Qt::SizeAllCursor;
+        case 6:
+            return Qt::SizeBDiagCursor;
+        case 7:
+            return Qt::SizeVerCursor;
+        case 8:
+            return Qt::SizeFDiagCursor;
+        case 9:
+            return Qt::SizeHorCursor;
+        case 10:
+            return Qt::UpArrowCursor;
+        case 11:
+            return Qt::WaitCursor;
+        case 12:
+            return Qt::ForbiddenCursor;
+        case 13:
+            return Qt::BusyCursor;
+        case 14:
+            return Qt::WhatsThisCursor;
+        default:
+            return Qt::ArrowCursor;
+    }
+}
+
+// A colour of the forms runtime (&H00BBGGRR); system colours (&H80000000 and up) stay the
+// style's own.
+std::optional<QColor> color_of(double value) {
+    if (value < 0 || value >= 0x80000000) return std::nullopt;
+    const auto v = static_cast<uint32_t>(value);
+    return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
+}
+
+void set_caption(QWidget& w, const QString& text) {
+    if (auto* b = qobject_cast<QAbstractButton*>(&w)) return b->setText(text);
+    if (auto* l = qobject_cast<QLabel*>(&w)) return l->setText(text);
+    if (auto* g = qobject_cast<QGroupBox*>(&w)) return g->setTitle(text);
+    if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->setText(text);
+    if (auto* p = qobject_cast<QPlainTextEdit*>(&w)) return p->setPlainText(text);
+    if (auto* d = dynamic_cast<QtPaintedWidget*>(&w)) return d->set_caption(text);
+    if (auto* b = qobject_cast<QComboBox*>(&w)) {
+        // A drop-down list shows the entry of that text, or none.
+        if (b->isEditable()) return b->setEditText(text);
+        return b->setCurrentIndex(b->findText(text, Qt::MatchExactly));
+    }
+}
+
+// A check box's Value: 0 clear, 1 ticked, 2 greyed (partly); an option button's: on (True, -1)
+// or off.
+void set_value(QWidget& w, double value) {
+    if (auto* box = qobject_cast<QCheckBox*>(&w)) {
+        if (value == 2) box->setTristate(true);
+        return box->setCheckState(value == 1   ? Qt::Checked
+                                  : value == 2 ? Qt::PartiallyChecked
+                                               : Qt::Unchecked);
+    }
+    if (auto* b = qobject_cast<QAbstractButton*>(&w)) b->setChecked(value != 0);
+}
+
+// A Shape's or a Line's styles and colours, those it has.
+host::ShapeProps shape_props(mem::MemoryObject& c) {
+    const auto number = [&](const char* name) -> std::optional<double> {
+        const auto v = c.try_get(name);
+        if (!v || std::holds_alternative<std::string>(*v) ||
+            std::holds_alternative<std::monostate>(*v))
+            return std::nullopt;
+        return to_double(*v);
+    };
+    return {number("Shape"),       number("BackStyle"),  number("BackColor"),
+            number("FillStyle"),   number("FillColor"),  number("BorderStyle"),
+            number("BorderColor"), number("BorderWidth")};
+}
+
+}  // namespace
+
+QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
+    QtControlLooks now;
+    now.visible = try_flag(c, Prop::Visible).value_or(true);
+    if (const auto on = c.try_get("Enabled")) now.enabled = to_bool(*on);
+    now.back_color = try_num(c, Prop::BackColor).value_or(-1);
+    now.font_size = try_num(c, Prop::FontSize).value_or(-1);
+    now.font = host::font_look_of(c);
+    now.pointer = try_num(c, Prop::MousePointer).value_or(0);
+    now.tip = try_text(c, Prop::ToolTipText).value_or("");
+    const auto caption = try_text(c, Prop::Caption);
+    now.has_text = caption.has_value();
+    now.caption = caption.value_or("");
+    if (const auto mnemonic = c.class_name() == "Label" ? c.try_get("UseMnemonic") : std::nullopt)
+        now.caption = host::qt_label_text(std::move(now.caption), to_bool(*mnemonic));
+    if (c.class_name() == "CheckBox" || c.class_name() == "OptionButton") {
+        if (const auto v = c.try_get("Value")) now.value = to_double(*v);
+    }
+    if (c.class_name() == "Shape" || c.class_name() == "Line") now.shape = shape_props(c);
+    now.own_back = c.class_name() == "Shape";
+    if (now.caption.empty()) {
+        // Most controls have no Text: asked without raising an error for every one of them.
+        if (const auto text = c.try_get("Text")) {
+            now.has_text = true;
+            try {
+                now.caption = to_text(*text);
+            } catch (const Error&) {
+            }
+        }
+    }
+    return now;
+}
+
+void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bool adopted,
+                           bool is_form) const {
+    if ((first || back_color != was.back_color) && !own_back) {
+        if (auto color = color_of(back_color)) {
+            QPalette p = w.palette();
+            p.setColor(QPalette::Window, *color);
+            p.setColor(QPalette::Base, *color);
+            p.setColor(QPalette::Button, *color);
+            w.setPalette(p);
+            // A picture box paints its colour itself (QtPictureBox.h).
+            if (!dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(true);
+        }
+    }
+    if ((first || font_size != was.font_size || font != was.font) && font_size > 0) {
+        QFont f = w.font();
+        f.setPointSizeF(font_size);
+        if (!adopted) host::apply_font_look(f, font);  // an adopted widget's own styles stay
+        w.setFont(f);
+    }
+    if (first || pointer != was.pointer) {
+        if (pointer == 0)
+            w.unsetCursor();
+        else
+            w.setCursor(cursor_of(static_cast<int>(pointer)));
+    }
+    if (first || tip != was.tip) w.setToolTip(QString::fromStdString(tip));
+    if (!is_form && has_text && (first || caption != was.caption))
+        set_caption(w, QString::fromStdString(caption));
+    if (value && (first || value != was.value)) set_value(w, *value);
+    if (first || shape != was.shape)
+        if (auto* painted = dynamic_cast<QtPaintedWidget*>(&w)) painted->set_look(shape);
+}
+
+}  // namespace kv::qt

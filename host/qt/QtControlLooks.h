@@ -1,0 +1,35 @@
+#pragma once
+// What a control shows besides its place: visibility, colour, font, pointer, tip, caption or
+// text, a check box's value, a shape's styles. Read from the forms model and kept beside each
+// widget, so that a sync touches Qt only for what changed since the widget was last dressed.
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "host/common/FontLook.h"
+#include "host/common/ShapeLook.h"
+#include "host/memory/MemoryObject.h"
+
+namespace kv::qt {
+
+struct QtControlLooks {
+    bool set = false;  // dressed at least once
+    bool visible = true, enabled = true;
+    double back_color = -1, font_size = -1, pointer = -1;
+    std::string caption, tip;
+    bool has_text = false;        // a Caption or a Text: else the widget keeps what it shows
+    std::optional<double> value;  // a check box's or option button's Value
+    host::ShapeProps shape;       // a Shape's or a Line's styles
+    bool own_back = false;        // a Shape paints its back itself, and only when it is opaque
+    host::FontLook font;
+
+    // The looks `control` has in the forms model now.
+    static QtControlLooks read(mem::MemoryObject& control);
+    // Brings `widget` from `was` to these looks (every one when `first`), all but its visibility
+    // and enabled state, which its window decides. An `adopted` widget (the application's own)
+    // keeps its font's styles; a form's window keeps its title.
+    void apply(QWidget& widget, const QtControlLooks& was, bool first, bool adopted,
+               bool is_form) const;
+};
+
+}  // namespace kv::qt
