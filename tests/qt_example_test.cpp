@@ -23,6 +23,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 
 #include <unistd.h>
@@ -545,6 +546,42 @@ TEST(QtExample, DeletedWidgetsAreForgotten) {
     EXPECT_EQ(w.ok->geometry(), QRect(400, 360, 90, 30));
     EXPECT_EQ(stray->geometry(), QRect(10, 10, 50, 20));
     EXPECT_EQ(w.resizer->name_of(*stray), "");
+    EXPECT_TRUE(qt::QtHost::installed().messages().empty());
+    expect_widgets_follow(*qt::QtHost::installed().find_form("Form1"));
+}
+
+// Widgets that went with their panel leave nothing behind: the widgets the application makes
+// next (where the old ones lay in memory, often, as their controls lie where the old controls
+// did) are each adopted as a control of its own, and deleting one takes only its own control.
+TEST(QtExample, WidgetsGoneWithTheirPanelLeaveNoTrace) {
+    SmallWindow w;
+    constexpr int kBoxes = 40;
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        auto* panel = new QWidget(&w.window);
+        panel->setGeometry(10, 10, 200, 240);
+        for (int i = 0; i < kBoxes; ++i) (new QCheckBox(panel))->setGeometry(0, 5 * i, 90, 5);
+        settle();
+        delete panel;
+        w.resize({round % 2 ? 400 : 420, 300});
+        std::vector<QCheckBox*> boxes;
+        for (int i = 0; i < kBoxes; ++i) {
+            boxes.push_back(new QCheckBox(&w.window));
+            boxes.back()->setGeometry(220, 5 * i, 90, 5);
+        }
+        settle();
+        std::set<std::string> names;
+        for (auto* box : boxes) names.insert(w.resizer->name_of(*box));
+        EXPECT_FALSE(names.count("")) << "a widget was not adopted";
+        EXPECT_EQ(names.size(), static_cast<size_t>(kBoxes));
+        const size_t controls = qt::QtHost::installed().find_form("Form1")->all_controls().size();
+        delete boxes.front();
+        settle();
+        EXPECT_EQ(qt::QtHost::installed().find_form("Form1")->all_controls().size(), controls - 1);
+        for (size_t i = 1; i < boxes.size(); ++i) EXPECT_NE(w.resizer->name_of(*boxes[i]), "");
+        for (size_t i = 1; i < boxes.size(); ++i) delete boxes[i];
+        settle();
+    }
     EXPECT_TRUE(qt::QtHost::installed().messages().empty());
     expect_widgets_follow(*qt::QtHost::installed().find_form("Form1"));
 }

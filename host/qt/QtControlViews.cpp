@@ -83,6 +83,7 @@ std::shared_ptr<mem::MemoryObject> QtControlViews::forget(const QObject* widget)
     objects_.erase(it);
     if (v == views_.end()) return nullptr;
     v->second.widget = nullptr;
+    v->second.key = nullptr;
     return v->second.object.lock();
 }
 
@@ -104,6 +105,7 @@ std::vector<std::shared_ptr<mem::MemoryObject>> QtControlViews::forget_page(
             continue;
         }
         v->second.widget = nullptr;
+        v->second.key = nullptr;
         gone.push_back(std::move(object));
         it = objects_.erase(it);
     }
@@ -119,13 +121,11 @@ void QtControlViews::drop_dead() {
         }
         forget_record(it->second, obj.get());
         if (it->second.waiting) --waiting_;
-        if (QWidget* w = it->second.widget) {
-            objects_.erase(w);
-            // An adopted widget stays the application's.
-            if (!it->second.adopted) {
-                w->hide();
-                w->deleteLater();
-            }
+        forget_key(it->second.key, it->first);
+        // An adopted widget stays the application's.
+        if (QWidget* w = it->second.widget; w && !it->second.adopted) {
+            w->hide();
+            w->deleteLater();
         }
         it = views_.erase(it);
     }
@@ -358,7 +358,17 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
         for (QWidget* h : tab_holders(widget)) window_.input_filter().watch(h);
 }
 
+void QtControlViews::forget_key(const QObject* key, const mem::MemoryObject* object) {
+    // Only compared: the widget may be gone.
+    if (auto it = objects_.find(key); it != objects_.end() && it->second == object)
+        objects_.erase(it);
+}
+
 void QtControlViews::watch(mem::MemoryObject& c, QWidget& widget) {
+    if (auto v = views_.find(&c); v != views_.end()) {
+        if (v->second.key != &widget) forget_key(v->second.key, &c);
+        v->second.key = &widget;
+    }
     objects_[&widget] = &c;
     if (c.traits().container) {
         // The pointer passing over a divider, no button held, reaches the form only from a

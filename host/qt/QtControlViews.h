@@ -70,6 +70,9 @@ class QtControlViews {
     struct View {
         std::weak_ptr<mem::MemoryObject> object;
         QPointer<QWidget> widget;
+        // The widget's entry in objects_, kept when the widget goes unannounced (with its
+        // container): a later widget made at the same address must not find this control.
+        const QObject* key = nullptr;
         QtControlLooks looks;
         bool adopted = false;
         bool waiting = false;  // out of sight: the widget is made once the control comes in
@@ -91,6 +94,8 @@ class QtControlViews {
     void moving(QWidget& widget, const QRect& to);
     void release_hold();
     void watch(mem::MemoryObject& object, QWidget& widget);
+    // Drops the entry of `key` in objects_ when it is still `object`'s.
+    void forget_key(const QObject* key, const mem::MemoryObject* object);
     void drop_dead();
     // Makes the widgets of the waiting controls that came into sight (and of `wanted` with its
     // containers); with `all`, brings every widget up to its control, else only the new ones.
