@@ -196,6 +196,25 @@ std::vector<std::string> sample_forms() {
     return out;
 }
 
+// Every menu the form file shows comes back from the .ui with its caption, greyed as it was (a
+// hidden one has no way into a .ui, as the export says; a separator is no item there).
+void expect_same_menus(FormRun& frm_run, FormRun& ui_run) {
+    Host::set_current(frm_run.host);
+    ExportNames names(*frm_run.form);
+    for (const auto& c : frm_run.form->all_controls()) {
+        if (c->class_name() != "Menu" || !to_bool(c->get(Prop::Visible))) continue;
+        Host::set_current(frm_run.host);
+        const std::string caption = to_text(c->get(Prop::Caption));
+        if (caption == "-") continue;  // a separator
+        const bool enabled = to_bool(c->get("Enabled"));
+        auto m = ui_run.form->control(names.of(*c));
+        ASSERT_TRUE(m) << c->name();
+        Host::set_current(ui_run.host);
+        EXPECT_EQ(to_text(m->get(Prop::Caption)), caption) << c->name();
+        EXPECT_EQ(to_bool(m->get("Enabled")), enabled) << c->name();
+    }
+}
+
 // The same tabs, and every control where the form file has it, as loaded and made larger.
 void expect_same_as_loaded_and_larger(FormRun& a, FormRun& b) {
     expect_same_tabs(a, b);
@@ -214,6 +233,7 @@ TEST(Export, EveryFormResizesAsItsFormFile) {
         FormRun a = run_form_file(path);
         if (a.form->kind() == mem::FormKind::MDIChild) continue;  // in its parent, as a .ui is not
         FormRun b = run_ui(ui);
+        expect_same_menus(a, b);
         expect_same_as_loaded_and_larger(a, b);
         a.grow(-1500, -700);
         b.grow(-1500, -700);

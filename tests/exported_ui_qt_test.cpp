@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMainWindow>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
@@ -351,6 +352,14 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
             auto* tabs = window->findChild<QTabWidget*>(QString::fromStdString(name));
             ASSERT_TRUE(tabs) << name;
             EXPECT_EQ(tabs->tabPosition(), side) << name;
+        }
+        // A greyed menu greys its entry in the bar, as `kelvane run` of the .ui shows it.
+        for (const auto* menu : window->findChildren<QMenu*>()) {
+            EXPECT_EQ(menu->menuAction()->isEnabled(), menu->isEnabled())
+                << menu->objectName().toStdString();
+        }
+        if (auto* view = window->findChild<QMenu*>("mnuView")) {
+            EXPECT_FALSE(view->menuAction()->isEnabled());
         }
         const Step& design = expected.steps.front();
         const double lost =

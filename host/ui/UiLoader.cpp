@@ -497,9 +497,10 @@ void Builder::add_menu_items(const UiElement& holder, const UiElement& top,
             auto m = form_->add_control("Menu", name_for(e, "Menu"), nullptr);
             m->set_raw("Caption", values_.string(e, menu ? "title" : "text").value_or(""));
             if (!parent.empty()) m->set_raw("MenuParent", parent);
+            // A menu greyed greys its entry in the bar (Qt disables its action with it).
+            if (const auto on = values_.boolean(e, "enabled")) m->set_raw("Enabled", *on);
             if (action) {
                 m->set_raw("Visible", values_.boolean(e, "visible").value_or(true));
-                if (const auto on = values_.boolean(e, "enabled")) m->set_raw("Enabled", *on);
                 if (const auto on = values_.boolean(e, "checked")) m->set_raw("Checked", *on);
             }
             if (menu) add_menu_items(*menu, top, m->name());
