@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/common/QtClasses.h"
+#include "host/common/TabSet.h"
 
 namespace kv::host {
 namespace {
@@ -97,6 +98,27 @@ TEST(QtClasses, ALabelsAmpersandsAsQtShowsThem) {
     // Without a buddy Qt shows ampersands as they are.
     EXPECT_EQ(qt_label_text("Tom && Jerry &", false, false), "Tom && Jerry &");
     EXPECT_EQ(qt_label_text("&Named && more &", true, false), "Named & more &");
+}
+
+// A tab widget's tabs are as high (as wide, upright) as its style sheet's tab rule says: the
+// export's own sheet, or one written by hand; other rules and other properties do not count.
+TEST(QtClasses, TabHeightFromTheTabRuleOfAStyleSheet) {
+    const struct {
+        const char* sheet;
+        int side, height;
+    } cases[] = {
+        {"QTabWidget#tabs > QTabBar::tab { height: 20px; }", 0, 20},
+        {"QTabWidget#tabs > QTabBar::tab { width: 31px; }", 2, 31},
+        {"QTabBar::tab{color:red;height:24px}", 1, 24},
+        {"", 0, 26},
+        {"QTabBar::tab { min-height: 40px; }", 0, 26},
+        {"QTabBar::tab { max-width: 40px; height: 22px }", 0, 22},
+        {"QTabBar::tab { color: red; } QPushButton { height: 40px; }", 0, 26},
+        {"QTabBar::tab { height: 40px; }", 3, 26},
+        {"QPushButton { height: 40px; } QTabBar::tab { height: 21px; }", 0, 21},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(qt_tab_height(c.sheet, c.side), c.height) << c.sheet << " side " << c.side;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "host/common/TabSet.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "engine/Error.h"
@@ -95,16 +96,38 @@ std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int sid
 
 int qt_tab_height(std::string_view sheet, int side) {
     constexpr int kQtOwn = 26;
-    const char* across = upright(side) ? "width:" : "height:";
-    const size_t tab = sheet.find("QTabBar::tab");
-    const size_t height = tab == std::string_view::npos ? tab : sheet.find(across, tab);
-    if (height == std::string_view::npos) return kQtOwn;
-    int px = 0;
-    size_t i = height + std::string_view(across).size();
-    while (i < sheet.size() && sheet[i] == ' ') ++i;
-    for (; i < sheet.size() && sheet[i] >= '0' && sheet[i] <= '9' && px < 10000; ++i)
-        px = px * 10 + (sheet[i] - '0');
-    return px > 0 ? px : kQtOwn;
+    const std::string_view across = upright(side) ? "width" : "height";
+    auto trimmed = [](std::string_view t) {
+        while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front())))
+            t.remove_prefix(1);
+        while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back()))) t.remove_suffix(1);
+        return t;
+    };
+    // The declarations of each QTabBar::tab rule, property by property: a min- or max- size or a
+    // size in another rule is not the tabs' own.
+    for (size_t at = sheet.find("QTabBar::tab"); at != std::string_view::npos;
+         at = sheet.find("QTabBar::tab", at + 1)) {
+        const size_t open = sheet.find('{', at);
+        if (open == std::string_view::npos) break;
+        const size_t close = std::min(sheet.find('}', open), sheet.size());
+        std::string_view block = sheet.substr(open + 1, close - open - 1);
+        while (!block.empty()) {
+            const size_t semi = std::min(block.find(';'), block.size());
+            const std::string_view decl = block.substr(0, semi);
+            block.remove_prefix(std::min(semi + 1, block.size()));
+            const size_t colon = decl.find(':');
+            if (colon == std::string_view::npos || trimmed(decl.substr(0, colon)) != across)
+                continue;
+            const std::string_view value = trimmed(decl.substr(colon + 1));
+            int px = 0;
+            for (size_t i = 0; i < value.size() &&
+                               std::isdigit(static_cast<unsigned char>(value[i])) && px < 10000;
+                 ++i)
+                px = px * 10 + (value[i] - '0');
+            if (px > 0) return px;
+        }
+    }
+    return kQtOwn;
 }
 
 std::pair<int, int> qt_page_origin(int tab_height, int side) {
