@@ -31,8 +31,7 @@ inline bool parked(double left) {
 // stand on (`side` as TabSet::orientation: 0 top, 1 bottom, 2 left, 3 right). An exported tab
 // widget's tabs are given their height across the tab bar in a style sheet (a width, for the
 // upright tabs on the left or right), which qt_tab_sheet() writes and qt_tab_height() reads from
-// a QTabBar::tab rule, written by hand too (Qt's
-// own at its default font where it says none).
+// a QTabBar::tab rule, written by hand too (Qt's own at its default font where it says none).
 inline constexpr int kQtPaneFrame = 2;
 std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side);
 int qt_tab_height(std::string_view style_sheet, int side);
