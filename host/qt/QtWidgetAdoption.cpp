@@ -225,12 +225,13 @@ std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widge
     return builder.take();
 }
 
+// The name Qt gives the stack it keeps a tab widget's pages in.
+constexpr const char* kTabPageStack = "qt_tabwidget_stackedwidget";
+
 QWidget* tab_widget_holding(const QWidget& widget) {
     QWidget* parent = widget.parentWidget();
     if (!parent) return nullptr;
-    // Qt names the stack it keeps a tab widget's pages in.
-    if (widget.objectName() == "qt_tabwidget_stackedwidget" && qobject_cast<QTabWidget*>(parent))
-        return parent;
+    if (widget.objectName() == kTabPageStack && qobject_cast<QTabWidget*>(parent)) return parent;
     auto* tabs = qobject_cast<QTabWidget*>(parent->parentWidget());
     return tabs && tabs->indexOf(&widget) >= 0 && !widget.layout() ? tabs : nullptr;
 }
@@ -239,8 +240,7 @@ std::vector<QWidget*> tab_holders(const QWidget& widget) {
     const auto* tabs = qobject_cast<const QTabWidget*>(&widget);
     if (!tabs) return {};
     std::vector<QWidget*> out;
-    if (auto* stack =
-            tabs->findChild<QWidget*>("qt_tabwidget_stackedwidget", Qt::FindDirectChildrenOnly))
+    if (auto* stack = tabs->findChild<QWidget*>(kTabPageStack, Qt::FindDirectChildrenOnly))
         out.push_back(stack);
     for (int i = 0; i < tabs->count(); ++i)
         if (QWidget* page = tabs->widget(i); page && !page->layout()) out.push_back(page);
