@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "harness/FormFile.h"
 #include "harness/QtStepDriver.h"
 #include "harness/Session.h"
 #include "host/frm/FrmReader.h"
@@ -32,6 +33,21 @@ inline std::unique_ptr<app::Session> make_session(bool qt, const std::string& st
     qt_host.reset();
     return std::make_unique<app::Session>(store, true, memory);
 }
+
+// A form file, or a .ui as `kelvane run FORM.ui` shows it.
+struct LiveForm {
+    explicit LiveForm(const std::string& file, const std::string& store = "")
+        : session(make_session(true, store)), doc(file, "") {
+        session->load(doc);
+        session->show();
+    }
+    mem::MemoryForm& form() { return session->form(); }
+    qt::QtFormWindow& window() { return *qt::QtHost::installed().find_window(&form()); }
+    std::shared_ptr<mem::MemoryObject> control(const char* name) { return form().control(name); }
+
+    std::unique_ptr<app::Session> session;
+    app::FormFile doc;
+};
 
 // Every widget of the form's window stands where its control is (in whole pixels).
 inline void expect_widgets_follow(mem::MemoryForm& form) {
