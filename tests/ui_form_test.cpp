@@ -276,6 +276,40 @@ TEST_F(UiLoad, ToggleButtonsAndTabsOnTheirSide) {
     EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair((4 + 26) * 15.0, (6 + 2) * 15.0));
 }
 
+// What a widget shows as Qt shows it: the scroll bars a text box keeps on, and a scroll bar
+// shown the other way round, which runs from its maximum as a form's whose Min is above its Max.
+TEST_F(UiLoad, ScrollBarsAsQtShowsThem) {
+    const auto prop = [](const char* name, const char* kind, const char* value) {
+        return "<property name=\"" + std::string(name) + "\"><" + kind + ">" + value + "</" + kind +
+               "></property>";
+    };
+    const char* on = "Qt::ScrollBarAlwaysOn";
+    const auto loaded = load(
+        form(widget("QPlainTextEdit", "down", prop("verticalScrollBarPolicy", "enum", on)) +
+             widget("QPlainTextEdit", "both",
+                    prop("verticalScrollBarPolicy", "enum", on) +
+                        prop("horizontalScrollBarPolicy", "enum", on)) +
+             widget("QPlainTextEdit", "none",
+                    prop("verticalScrollBarPolicy", "enum", "Qt::ScrollBarAlwaysOff")) +
+             widget("QScrollBar", "zoom",
+                    prop("minimum", "number", "1") + prop("maximum", "number", "10") +
+                        prop("value", "number", "4") + prop("invertedAppearance", "bool", "true")) +
+             widget("QScrollBar", "plain",
+                    prop("minimum", "number", "1") + prop("maximum", "number", "10"))));
+    auto& f = *loaded.loaded.form;
+    const struct {
+        const char* name;
+        const char* property;
+        double value;
+    } cases[] = {{"down", "ScrollBars", 2}, {"both", "ScrollBars", 3}, {"none", "ScrollBars", 0},
+                 {"zoom", "Min", 10},       {"zoom", "Max", 1},        {"zoom", "Value", 4},
+                 {"plain", "Min", 1},       {"plain", "Max", 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + "." + c.property);
+        EXPECT_EQ(to_double(f.control(c.name)->try_get(c.property).value_or(-1.0)), c.value);
+    }
+}
+
 // An exported form's exact size refines the whole points Designer keeps, and is inherited; a size
 // chosen in Designer afterwards (no longer the one it refines) wins.
 TEST_F(UiLoad, AnExactFontSizeRefinesTheWholePointsItWasWrittenWith) {

@@ -446,6 +446,14 @@ void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std
                text && c.class_name() == "ComboBox") {
         c.set_raw("Text", *text);
     }
+    // A text box of several lines shows the bars Qt keeps on (ScrollBars: 1 across, 2 down).
+    if (c.class_name() == "TextBox" && qt_class != "QLineEdit") {
+        const auto on = [&](const char* policy) {
+            return values_.enumeration(w, policy).value_or("") == "Qt::ScrollBarAlwaysOn";
+        };
+        c.set_raw("ScrollBars", (on("horizontalScrollBarPolicy") ? 1.0 : 0.0) +
+                                    (on("verticalScrollBarPolicy") ? 2.0 : 0.0));
+    }
     // What the widget shows as it opens: a box ticked, a scroll bar's range and place.
     const std::string& cls = c.class_name();
     if (cls == "CheckBox" || cls == "OptionButton") {
@@ -457,8 +465,16 @@ void Builder::set_properties(mem::MemoryObject& c, const UiElement& w, const std
                                                             {"value", "Value"},
                                                             {"singleStep", "SmallChange"},
                                                             {"pageStep", "LargeChange"}};
-        for (const auto& [qt, forms] : kBar)
+        // A bar shown the other way round runs from its maximum, as a form's whose Min is above
+        // its Max.
+        const bool inverted = values_.boolean(w, "invertedAppearance").value_or(false);
+        for (auto [qt, forms] : kBar) {
+            if (inverted && forms == std::string_view("Min"))
+                forms = "Max";
+            else if (inverted && forms == std::string_view("Max"))
+                forms = "Min";
             if (const auto n = values_.number(w, qt)) c.set_raw(forms, static_cast<double>(*n));
+        }
     }
     if (mem::ListItems* list = c.list_items()) {
         for (const UiElement* item : w.children_named("item"))
