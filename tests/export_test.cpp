@@ -630,6 +630,30 @@ TEST(Export, TabsKeepTheirSideAndTheirControlsTheirPlaces) {
     }
 }
 
+// Tabs in several rows, which Qt's one-row tab bar cannot show, are said so; one row is not.
+TEST(Export, TabsInSeveralRowsAreSaidSo) {
+    ScratchDir dir;
+    const struct {
+        const char* per_row;
+        const char* note;  // "" for none
+    } cases[] = {
+        {"2", ""},
+        {"1",
+         "tabPages: 2 tabs in 2 rows, which a .ui cannot hold: Qt shows them in one, its pages "
+         "starting a row from the tabs' edge"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.per_row);
+        const auto [frm, ui] = export_variant(dir, "drawing.frm", "TabsPerRow      =   2",
+                                              std::string("TabsPerRow      =   ") + c.per_row);
+        const auto done = export_form_file(frm, ui, {});
+        const auto rows =
+            std::find_if(done.report.notes.begin(), done.report.notes.end(),
+                         [](const std::string& n) { return n.find(" rows") != n.npos; });
+        EXPECT_EQ(rows == done.report.notes.end() ? std::string() : *rows, c.note);
+    }
+}
+
 // Graphical check boxes and option buttons are push buttons that stay in while on (an option's
 // pushing out the others beside it), and come back from the .ui as what they were; a push button
 // that stays in is a graphical check box to the loader, one that is not a command button.

@@ -18,6 +18,12 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     node.string_property("styleSheet", host::qt_tab_sheet(name, tab_height, side));
     if (side != 0) node.enum_property("tabPosition", host::qt_tab_position(side));
     node.number_property("currentIndex", tabs.current);
+    // Qt's tab bar has one row: the others' tabs join it, and its pages start a row from the edge.
+    if (tabs.rows() > 1)
+        ctx_.report.notes.push_back(name + ": " + std::to_string(tabs.count()) + " tabs in " +
+                                    std::to_string(tabs.rows()) +
+                                    " rows, which a .ui cannot hold: Qt shows them in one, its "
+                                    "pages starting a row from the tabs' edge");
     const auto [page_x, page_y] = host::qt_page_origin(tab_height, side);
     std::vector<ui::UiNode*> pages;
     for (int i = 0; i < tabs.count(); ++i) {
