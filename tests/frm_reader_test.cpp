@@ -366,8 +366,8 @@ TEST(FrmReader, FrxEntriesMissingOrTruncated) {
     } catch (const FrmError& e) {
         EXPECT_EQ(std::string(e.what()),
                   path + ":4: ControlSettings refers to " + (dir.path() / "f.FRX").string() +
-                      ": expected an entry of 100 bytes at offset 0004, found only 7 bytes to "
-                      "the end of the file");
+                      ": expected an entry of 100 bytes at offset 0004, found only 3 bytes after "
+                      "its length to the end of the file");
     }
     // Too few bytes left for any length: said so, not "an entry of 0 bytes".
     kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0ab", 6));
@@ -405,8 +405,8 @@ TEST(FrmReader, FrxEntriesMissingOrTruncated) {
     } catch (const FrmError& e) {
         EXPECT_EQ(std::string(e.what()),
                   path + ":4: ControlSettings refers to " + (dir.path() / "f.FRX").string() +
-                      ": expected an entry of 281 bytes at offset 0004, found only 204 bytes to "
-                      "the end of the file");
+                      ": expected an entry of 281 bytes at offset 0004, found only 200 bytes after "
+                      "its length to the end of the file");
     }
     // A 2-byte count whose text makes the 4-byte read negative is still a 2-byte count.
     kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0\x03\0a\xE9"
@@ -527,8 +527,8 @@ TEST(FrmLoader, NotesWhatTheFrxCannotGive) {
     EXPECT_EQ(notes(std::string("\x04\0\0\0Text\x88\x13\0\0abc", 15)),
               (std::vector<std::string>{
                   "9 lbl.Tag: the text is in F.frx, which holds no text there (expected an entry "
-                  "of 5000 bytes at offset 0008, found only 7 bytes to the end of the file): it "
-                  "is left empty",
+                  "of 5000 bytes at offset 0008, found only 3 bytes after its length to the end "
+                  "of the file): it is left empty",
                   "12 lst.List: the entries are in F.frx, which holds no list there: the list is "
                   "empty"}));
 }

@@ -126,11 +126,13 @@ std::string FrxFile::read_text(uint32_t offset) const {
                            "expected an entry at offset " + hex_offset(offset) + ", found only " +
                                std::to_string(left) +
                                " bytes to the end of the file, too few to hold its length");
+        // The bytes the text could have are those after its length field: counting the field
+        // too once said "of 16 bytes ..., found only 18".
         const uint32_t wanted = read_le(bytes_, offset, 4);
         throw FrmError(path_, 0,
                        "expected an entry of " + std::to_string(wanted) + " bytes at offset " +
-                           hex_offset(offset) + ", found only " + std::to_string(left) +
-                           " bytes to the end of the file");
+                           hex_offset(offset) + ", found only " + std::to_string(left - 4) +
+                           " bytes after its length to the end of the file");
     }
     return bytes_.substr(offset + width, count);
 }
