@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "engine/Value.h"
+#include "harness/MessageLines.h"
 #include "host/common/TextFold.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmReader.h"
@@ -111,6 +112,24 @@ std::optional<FormFile::Settings> FormFile::settings() const {
          ui::UiResizerProperties::to_control(values, *ui_resizer_, ui_loaded_->scale))
         take(name, value);
     return out;
+}
+
+std::string FormFile::settings_place(const std::string& property) const {
+    size_t line = 0;
+    if (frm_) {
+        if (const auto* block = frm_->resizer())
+            if (const auto* p = block->find(property)) line = p->line + 1;
+    } else if (ui_resizer_) {
+        for (const auto* p : ui_resizer_->children_named("property"))
+            if (const auto* name = p->attribute("name"); name && host::iequal(*name, property))
+                line = p->line;
+    }
+    return line ? path_ + ":" + std::to_string(line) : path_;
+}
+
+std::string FormFile::message_place(const std::string& message) const {
+    const std::string property = settings_property_of(message);
+    return property.empty() ? std::string() : settings_place(property);
 }
 
 std::string FormFile::why_no_control(const std::string& key) const {

@@ -42,6 +42,13 @@ class FormFile {
         std::string control, panes;
     };
     std::optional<Settings> settings() const;
+    // Where the resizer's property of that name (ControlSettings, PaneSettings) stands, as
+    // "FILE:LINE", so that what is said of its text can be found in the file; "FILE" when the
+    // file has no such line. For a .ui, after load().
+    std::string settings_place(const std::string& property) const;
+    // The place of the settings property a message box of the resizer is about ("" when it is
+    // about none of them).
+    std::string message_place(const std::string& message) const;
     // Saves the resizer control's persisted properties into the file, changing nothing else
     // (a form without a resizer gets one). Refused (FrmError, nothing written) when another
     // program changed the file since it was read; later saves start from this one.

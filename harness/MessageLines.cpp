@@ -57,10 +57,41 @@ void print_trapped(std::ostream& out, const std::string& procedure, int32_t numb
         << "\n";
 }
 
-void print_message(std::ostream& out, const std::string& text) {
+void print_message(std::ostream& out, const std::string& text, const std::string& place) {
     const auto lines = message_lines(text);
     for (size_t i = 0; i < lines.size(); ++i)
-        out << (i ? "  " : "message: ") << shown(lines[i]) << "\n";
+        out << (i ? "  " : (place.empty() ? "" : shown(place) + ": ") + "message: ")
+            << shown(lines[i]) << "\n";
+}
+
+std::string settings_property_of(const std::string& text) {
+    // The pane's own reports, as its creation words them; its drag reports come later, on
+    // the user's mouse, and are about no line of the text.
+    static constexpr std::string_view kPane[] = {
+        "Pane has already been created",
+        "Controls for pane is on different containers:",
+        "There must be at least two controls in a pane",
+        "Container must be Frame, PictureBox or Form",
+        "Can't 3: ",
+        "can't 4 : ",
+        "Panels are overlapping, can't find layout",
+    };
+    const auto lines = message_lines(text);
+    if (lines.empty()) return {};
+    const std::string& first = lines.front();
+    auto starts = [&](std::string_view prefix) { return first.rfind(prefix, 0) == 0; };
+    auto error_in = [&](std::string_view procedure) {
+        return starts("Error ") &&
+               first.find(" in " + std::string(procedure) + ":") != std::string::npos;
+    };
+    if (error_in("apply_paneSettings")) return "PaneSettings";
+    if (error_in("apply_controlSettings") || starts("Control added several times:"))
+        return "ControlSettings";
+    if (starts("Control ") && first.find(" found two times") != std::string::npos)
+        return "PaneSettings";
+    for (const auto prefix : kPane)
+        if (starts(prefix)) return "PaneSettings";
+    return {};
 }
 
 }  // namespace kv::app

@@ -11,8 +11,14 @@ namespace kv::app {
 
 std::vector<std::string> message_lines(const std::string& text);
 
-// "message: FIRST LINE", then the further lines indented.
-void print_message(std::ostream& out, const std::string& text);
+// "message: FIRST LINE", then the further lines indented; with a place ("FILE:LINE") before
+// the first line when one is given.
+void print_message(std::ostream& out, const std::string& text, const std::string& place = {});
+
+// The resizer property whose text a message box of the resizer's load processing is about:
+// "PaneSettings" for what a pane's creation reports, "ControlSettings" for controls registered
+// twice and errors applying that text; "" for any other message.
+std::string settings_property_of(const std::string& text);
 
 // "trapped: Error N in PROCEDURE: DESCRIPTION": an error the resizer caught and did not show.
 void print_trapped(std::ostream& out, const std::string& procedure, int32_t number,

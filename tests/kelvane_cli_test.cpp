@@ -494,7 +494,10 @@ TEST(KelvaneCheck, SettingsLinesTheResizerSkipsOrMisreads) {
     std::vector<std::string> lines;
     std::istringstream out(r.out);
     for (std::string l; std::getline(out, l);)
-        if (l.rfind("ControlSettings line", 0) == 0) lines.push_back(l);
+        if (const auto at = l.find(": ControlSettings line "); at != std::string::npos) {
+            EXPECT_EQ(l.substr(0, at), form + ":48") << l;  // the resizer's property line
+            lines.push_back(l.substr(at + 2));
+        }
     EXPECT_EQ(lines, expected) << r.out;
 }
 

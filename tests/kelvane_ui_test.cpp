@@ -140,9 +140,10 @@ TEST(KelvaneUi, CheckReportsUnknownClassesAndSettingsNamingNoWidget) {
                       "text &#9;KKKKK", "text &#9;KKKKK\ngone &#9;KKKKK"));
     const test::Run r = run({"check", ui});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, ui + ":13: widget 'ok' is of class 'FancyButton', neither Qt Designer's nor "
-                          "declared in <customwidgets>: kept as a plain control\n"
-                          "ControlSettings line 2: 'gone' names no control of the form\n");
+    EXPECT_EQ(r.out, ui +
+                         ":13: widget 'ok' is of class 'FancyButton', neither Qt Designer's nor "
+                         "declared in <customwidgets>: kept as a plain control\n" +
+                         ui + ":22: ControlSettings line 2: 'gone' names no control of the form\n");
 }
 
 // A main window's central widget is the client area: below the menu bar, above the status bar
@@ -212,14 +213,17 @@ TEST(KelvaneUi, CheckSpeaksOfWidgetsAndLimitsAsTheUiHasThem) {
     const test::Run r = run({"check", ui});
     EXPECT_EQ(r.status, 1);
     // A tab widget's pages hold controls; a scroll area is one control.
-    EXPECT_EQ(r.out,
-              "MaxWidth 300 is below MinWidth 400: the form keeps to the minimum and never "
-              "stops at the maximum\n"
-              "ControlSettings line 3: 'scrolled' is widget 'scrolled' inside 'scroller' "
-              "(QScrollArea), which the resizer moves as one control: it cannot lay out what is "
-              "inside; give the setting to scroller\n"
-              "ControlSettings line 4: 'my-edit' is widget 'my-edit' (QLineEdit), whose name is "
-              "no identifier: the resizer knows it as TextBox1; use that name\n");
+    EXPECT_EQ(
+        r.out,
+        "MaxWidth 300 is below MinWidth 400: the form keeps to the minimum and never "
+        "stops at the maximum\n" +
+            ui +
+            ":35: ControlSettings line 3: 'scrolled' is widget 'scrolled' inside 'scroller' "
+            "(QScrollArea), which the resizer moves as one control: it cannot lay out what is "
+            "inside; give the setting to scroller\n" +
+            ui +
+            ":35: ControlSettings line 4: 'my-edit' is widget 'my-edit' (QLineEdit), whose name is "
+            "no identifier: the resizer knows it as TextBox1; use that name\n");
     spit(ui, replaced(text, "   <property name=\"MaxWidth\">",
                       "   <property name=\"MinHeight\"><number>2147483647</number></property>\n"
                       "   <property name=\"MaxWidth\">"));

@@ -194,3 +194,89 @@ TEST(HostileInput, ControlCharactersAreShownEscaped) {
     EXPECT_TRUE(raw_free(code.out)) << code.out;
     EXPECT_TRUE(has(code.out, shown)) << code.out;
 }
+
+// What is said of a settings text names the form file's line that holds the resizer's property,
+// a .ui's as a form file's: the texts are in the file (or its .frx) and that line is where the
+// user goes to mend them. Pane messages once came with no place, and code said only that
+// "a PaneSettings line" was wrong.
+TEST(HostileInput, SettingsFaultsNameTheLineOfTheirProperty) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("checkme.frm");
+    const std::string ui = (dir.path() / "p.ui").string();
+    spit(ui,
+         "<ui version=\"4.0\">\n <widget class=\"QWidget\" name=\"W\">\n"
+         "  <widget class=\"QPushButton\" name=\"ok\"/>\n"
+         "  <widget class=\"kelvane::ResizerWidget\" name=\"zokKelvane1\">\n"
+         "   <property name=\"PaneSettings\">\n    <string>ok nowhere</string>\n   </property>\n"
+         "  </widget>\n </widget>\n</ui>\n");
+    const struct {
+        Argv args;
+        int status;
+        bool on_err;
+        std::string says;
+    } cases[] = {
+        {{"check", frm},
+         1,
+         false,
+         frm + ":53: message: There must be at least two controls in a pane (in frmCheck)\n"},
+        {{"check", frm},
+         1,
+         false,
+         frm + ":53: PaneSettings line 1: 'lstNowhere' names no control of the form\n"},
+        {{"check", frm},
+         1,
+         false,
+         frm + ":52: message: Control added several times:  txtName on form frmCheck\n"},
+        {{"check", frm},
+         1,
+         false,
+         frm + ":52: ControlSettings line 2: 'txtGone' names no control of the form\n"},
+        {{"layout", frm},
+         0,
+         false,
+         frm + ":53: message: There must be at least two controls in a pane (in frmCheck)\n"},
+        {{"code", frm},
+         2,
+         true,
+         frm + ":53: PaneSettings line 1: 'lstNowhere' names no control of the form: cannot "
+               "generate code: Object variable or With block variable not set (91)\n"},
+        {{"check", ui},
+         1,
+         false,
+         ui + ":5: message: There must be at least two controls in a pane (in W)\n"},
+        {{"code", ui},
+         2,
+         true,
+         ui + ":5: PaneSettings line 1: 'nowhere' names no control of the form: cannot "
+              "generate code: Object variable or With block variable not set (91)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const auto r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_TRUE(has(c.on_err ? r.err : r.out, c.says)) << r.out << r.err;
+    }
+    // The second pane line's empty key, once the first names its controls.
+    ASSERT_EQ(run({"set", frm, "PaneSettings=picCanvas txtName\r\ntxtName  picCanvas"}).status, 0);
+    const auto r = run({"code", frm});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(has(r.err, frm + ":5"));
+    EXPECT_TRUE(has(r.err,
+                    ": PaneSettings line 2: an empty key (two blanks in a row, or a blank "
+                    "at an end) names no control: cannot generate code: "))
+        << r.err;
+}
+
+// An .frx text entry cut short: the bytes it could have are those after its length field, never
+// more than it wants.
+TEST(HostileInput, ShortFrxEntryCountsTheBytesAfterItsLength) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("twopanes.frm");
+    spit(dir.path() / "twopanes.frx", std::string("\x22\0\0\0lstLeft txtLeft", 19));
+    const auto r = run({"layout", frm});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, frm + ":68: PaneSettings refers to " + (dir.path() / "twopanes.frx").string() +
+                         ": expected an entry of 34 bytes "
+                         "at offset 0000, found only 15 bytes after its length to the end of the "
+                         "file\n");
+}

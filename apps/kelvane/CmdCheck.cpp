@@ -46,7 +46,7 @@ class CheckCommand : public Command {
             ++findings;
         }
         for (const auto& m : run.session().host().messages()) {
-            print_message(out, m.text);
+            print_message(out, m.text, run.file().message_place(m.text));
             ++findings;
         }
         for (const auto& t : run.session().host().trapped_errors()) {
@@ -70,8 +70,10 @@ class CheckCommand : public Command {
                 }
                 std::stable_sort(found.begin(), found.end(),
                                  [](const auto& a, const auto& b) { return a.line < b.line; });
+                const std::string place = shown(run.file().settings_place(name));
                 for (const auto& f : found) {
-                    out << name << " line " << f.line << ": " << shown(f.text) << "\n";
+                    out << place << ": " << name << " line " << f.line << ": " << shown(f.text)
+                        << "\n";
                     ++findings;
                 }
             }

@@ -4,6 +4,8 @@
 #include "apps/kelvane/Command.h"
 #include "apps/kelvane/FormArguments.h"
 #include "apps/kelvane/HelpText.h"
+#include "control/SettingsLint.h"
+#include "control/SettingsStrings.h"
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "harness/FormFile.h"
@@ -23,7 +25,8 @@ const char* kFooter =
     "and opens that with the desktop's viewer (--viewer PROGRAM instead); the file is written "
     "only when it is a regular file of yours, never through a link. "
     "Exit status: 0 code generated, 1 nothing is set up, 2 the form could not be read or its "
-    "PaneSettings name a control the form lacks.";
+    "PaneSettings name a control the form lacks (said with the line of the form file and "
+    "of the text).";
 
 class CodeCommand : public Command {
   public:
@@ -52,9 +55,9 @@ class CodeCommand : public Command {
                 code = CodeGenerator(control->MyParentPP(), control->MyNamePP())
                            .generate(control->ControlSettings(), control->PaneSettings());
             } catch (const Error& e) {
-                err << form_.path << ": cannot generate code: " << e.description() << " ("
-                    << e.number() << "); a PaneSettings line names a control the form lacks or "
-                    << "is empty\n";
+                err << file.settings_place("PaneSettings") << ": "
+                    << failing_pane_line(*control, loaded.form)
+                    << "cannot generate code: " << e.description() << " (" << e.number() << ")\n";
                 return 2;
             }
         }
@@ -79,6 +82,32 @@ class CodeCommand : public Command {
     }
 
   private:
+    // "PaneSettings line N: what is wrong with it: " for the first line the generator refuses;
+    // found by generating from ever longer beginnings of the text, so that it is the
+    // generator's own verdict.
+    static std::string failing_pane_line(zokKelvane& control, const ObjectRef& form) {
+        const auto lines = split_settings_lines(control.PaneSettings());
+        CodeGenerator generator(control.MyParentPP(), control.MyNamePP());
+        std::string upto;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            upto += (i ? "\r\n" : "") + lines[i];
+            try {
+                generator.generate(control.ControlSettings(), upto);
+            } catch (const Error&) {
+                std::string said = "PaneSettings line " + std::to_string(i + 1) + ": ";
+                if (const auto keys = unmatched_keys(form, lines[i], true); !keys.empty())
+                    said += shown(keys.front().text) + ": ";
+                else if (const auto& l = lines[i]; l.empty() || l.find("  ") != std::string::npos ||
+                                                   l.front() == ' ' || l.back() == ' ')
+                    said +=
+                        "an empty key (two blanks in a row, or a blank at an end) names no "
+                        "control: ";
+                return said;
+            }
+        }
+        return {};
+    }
+
     FormOptions form_;
     bool open_ = false;
     std::string viewer_;

@@ -47,7 +47,8 @@ class LayoutCommand : public Command {
                 layout_json(final_state, messages, run.session().host().trapped_errors()));
         } else {
             print_table(out, final_state);
-            for (const auto& m : messages) print_message(out, m.text);
+            for (const auto& m : messages)
+                print_message(out, m.text, run.file().message_place(m.text));
             for (const auto& t : run.session().host().trapped_errors())
                 print_trapped(out, t.procedure, t.number, t.description);
         }
