@@ -29,7 +29,8 @@ mem::MemoryForm& form1() {
 // A window of 400 x 300 filled by a tab widget of three pages with a button each, every widget
 // anchored RRRRK (so that a resize to 800 x 600 doubles every place in the tab widget).
 struct TabWindow {
-    TabWindow() {
+    // `off`: a page taken off (removeTab) before the resizer is made.
+    explicit TabWindow(int off = -1) {
         kelvane::Resizer::use_store(kelvane::memory_store());
         window.resize(400, 300);
         tabs = new QTabWidget(&window);
@@ -41,10 +42,12 @@ struct TabWindow {
             keys[i]->setObjectName(QString("cmdKey%1").arg(i));
             keys[i]->setGeometry(20 + 20 * i, 20 + 40 * i, 100, 30);
         }
+        if (off >= 0) tabs->removeTab(off);
         resizer = std::make_unique<kelvane::Resizer>(window);
         qt::QtHost::installed().set_interactive(false);
         resizer->anchor(*tabs, "RRRRK");
-        for (auto* key : keys) resizer->anchor(*key, "RRRRK");
+        for (int i = 0; i < 3; ++i)
+            if (i != off) resizer->anchor(*keys[i], "RRRRK");
         resizer->show();
     }
     void resize(QSize size) {
@@ -164,6 +167,68 @@ TEST(QtTabPages, WidgetsDeletedFromPagesAreForgotten) {
     t.resize({800, 600});
     for (auto* w : again) EXPECT_EQ(w->geometry(), QRect(10, 10, 60, 30));
     EXPECT_TRUE(qt::QtHost::installed().messages().empty());
+}
+
+// Taken off with removeTab(), a page stays a hidden child of its tab widget: its widgets are
+// forgotten all the same and left where they stand, as is a widget put on it meanwhile. Put back
+// with insertTab() or addTab() (no event tells of that), they are controls again, each once,
+// laid out from where they stand. Taken off again and deleted, nothing of them is left.
+TEST(QtTabPages, APageRemovedIsForgottenUntilItIsPutBack) {
+    const struct {
+        int page;  // the page taken off: 0 is on view, 2 the last one added
+        bool insert;
+    } cases[] = {{0, true}, {1, false}, {2, true}, {2, false}};
+    for (const auto& c : cases) {
+        TabWindow t;
+        const size_t controls = form1().all_controls().size();
+        QWidget* page = t.pages[c.page];
+        QPushButton* key = t.keys[c.page];
+        const std::string name = key->objectName().toStdString();
+        const QRect stood = key->geometry();
+        t.tabs->removeTab(t.tabs->indexOf(page));
+        t.resize({800, 600});
+        EXPECT_EQ(form1().control(name), nullptr) << c.page;
+        EXPECT_EQ(t.resizer->name_of(*key), "") << c.page;
+        EXPECT_EQ(key->geometry(), stood) << c.page;
+        auto* note = new QLineEdit(page);
+        note->setGeometry(10, 100, 80, 20);
+        settle();
+        EXPECT_EQ(t.resizer->name_of(*note), "") << c.page;
+        t.resize({400, 300});
+        if (c.insert)
+            t.tabs->insertTab(0, page, "back");
+        else
+            t.tabs->addTab(page, "back");
+        ASSERT_EQ(t.resizer->name_of(*key), name) << c.page;
+        ASSERT_NE(t.resizer->name_of(*note), "") << c.page;
+        EXPECT_EQ(form1().all_controls().size(), controls + 1) << c.page;
+        t.resizer->anchor(*key, "RRRRK").anchor(*note, "RRRRK");
+        t.resize({800, 600});
+        EXPECT_EQ(key->geometry(), t.doubled(*key, stood)) << c.page;
+        EXPECT_EQ(note->geometry(), t.doubled(*note, {10, 100, 80, 20})) << c.page;
+        QPushButton* other = t.keys[(c.page + 1) % 3];
+        EXPECT_EQ(other->geometry(), t.doubled(*other, {20 + 20 * ((c.page + 1) % 3),
+                                                        20 + 40 * ((c.page + 1) % 3), 100, 30}))
+            << c.page;
+        t.tabs->removeTab(t.tabs->indexOf(page));
+        delete page;
+        t.resize({500, 400});
+        EXPECT_EQ(form1().control(name), nullptr) << c.page;
+        EXPECT_EQ(form1().all_controls().size(), controls - 1) << c.page;
+        EXPECT_TRUE(qt::QtHost::installed().messages().empty()) << c.page;
+    }
+}
+
+// A page the tab widget had taken off before the resizer was made is none of its; put back, its
+// widgets are.
+TEST(QtTabPages, APageRemovedBeforeTheResizerCountsOncePutBack) {
+    TabWindow t(1);
+    EXPECT_EQ(t.resizer->name_of(*t.keys[1]), "");
+    t.tabs->addTab(t.pages[1], "back");
+    ASSERT_EQ(t.resizer->name_of(*t.keys[1]), "cmdKey1");
+    t.resizer->anchor(*t.keys[1], "RRRRK");
+    t.resize({800, 600});
+    EXPECT_EQ(t.keys[1]->geometry(), t.doubled(*t.keys[1], {40, 60, 100, 30}));
 }
 
 }  // namespace

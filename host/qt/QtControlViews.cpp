@@ -95,18 +95,25 @@ std::vector<std::shared_ptr<mem::MemoryObject>> QtControlViews::forget_page(
             if (w == page) return true;
         return false;
     };
+    // Those inside the container's controls go too (their controls go with their containers'),
+    // so that nothing places them before.
+    auto inside = [&container](const mem::MemoryObject& c) {
+        for (const mem::MemoryObject* h = c.holder(); h; h = h->holder())
+            if (h == &container) return true;
+        return false;
+    };
     std::vector<std::shared_ptr<mem::MemoryObject>> gone;
     for (auto it = objects_.begin(); it != objects_.end();) {
         auto v = views_.find(it->second);
         auto object = v == views_.end() ? nullptr : v->second.object.lock();
-        if (!object || object->container_object().get() != &container ||
-            (v->second.widget && !on_page(v->second.widget))) {
+        if (!object || !inside(*object) ||
+            (page && v->second.widget && !on_page(v->second.widget))) {
             ++it;
             continue;
         }
         v->second.widget = nullptr;
         v->second.key = nullptr;
-        gone.push_back(std::move(object));
+        if (object->holder() == &container) gone.push_back(std::move(object));
         it = objects_.erase(it);
     }
     return gone;
@@ -356,6 +363,7 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
     // A tab widget's controls and pages come to and leave its pages and their stack.
     if (c->traits().container)
         for (QWidget* h : tab_holders(widget)) window_.input_filter().watch(h);
+    if (QtWidgetWatch* later = window_.widget_watch()) later->watch_tabs(widget);
 }
 
 void QtControlViews::forget_key(const QObject* key, const mem::MemoryObject* object) {

@@ -45,7 +45,7 @@ class QtControlViews {
     std::shared_ptr<mem::MemoryObject> forget(const QObject* widget);
     // A page leaves a tab widget: the application's widgets of `container`'s controls that went
     // with it (deleted before it, or standing on it) are forgotten as above. Answers their
-    // controls.
+    // controls. Without a page, all of `container`'s (a QLayout came to take them).
     std::vector<std::shared_ptr<mem::MemoryObject>> forget_page(const mem::MemoryObject& container,
                                                                 const QObject* page);
 

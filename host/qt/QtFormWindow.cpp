@@ -293,6 +293,9 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* e) {
 void QtFormWindow::resized(bool by_user) {
     auto form = form_.lock();
     if (!form || form->closed()) return;
+    // Widgets the application took away just before (with a page taken off, or given to a
+    // layout) are not to be placed.
+    if (watch_) watch_->forget_left();
     if (form->window_state() == 2 && adopted_ && frame_->isMaximized()) {
         // The window system chose the size of the application's maximised window: the form
         // takes it (once the form is brought up to date, when it was on its way). A form's own

@@ -236,14 +236,18 @@ QWidget* tab_widget_holding(const QWidget& widget) {
     return tabs && tabs->indexOf(&widget) >= 0 && !widget.layout() ? tabs : nullptr;
 }
 
+QStackedWidget* tab_page_stack(const QWidget& widget) {
+    if (!qobject_cast<const QTabWidget*>(&widget)) return nullptr;
+    return widget.findChild<QStackedWidget*>(kTabPageStack, Qt::FindDirectChildrenOnly);
+}
+
 std::vector<QWidget*> tab_holders(const QWidget& widget) {
     const auto* tabs = qobject_cast<const QTabWidget*>(&widget);
     if (!tabs) return {};
     std::vector<QWidget*> out;
-    if (auto* stack = tabs->findChild<QWidget*>(kTabPageStack, Qt::FindDirectChildrenOnly))
-        out.push_back(stack);
+    if (QWidget* stack = tab_page_stack(widget)) out.push_back(stack);
     for (int i = 0; i < tabs->count(); ++i)
-        if (QWidget* page = tabs->widget(i); page && !page->layout()) out.push_back(page);
+        if (QWidget* page = tabs->widget(i)) out.push_back(page);
     return out;
 }
 

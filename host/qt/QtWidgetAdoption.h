@@ -7,6 +7,7 @@
 // Composite widgets (a list, a text area) are one control: their inner widgets are not walked. A
 // QTabWidget is a container whose controls are the widgets on all its pages, placed from the tab
 // widget's corner (the pages are not controls, and a page not on view keeps its widgets laid out).
+#include <QStackedWidget>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -44,8 +45,12 @@ std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> adopt_widge
 // places, or the stack that holds its pages (where pages come and go); nullptr for others.
 QWidget* tab_widget_holding(const QWidget& widget);
 
+// The stack a tab widget keeps its pages in, also those removeTab() took off (nullptr for other
+// widgets).
+QStackedWidget* tab_page_stack(const QWidget& widget);
+
 // The widgets inside a tab widget that its controls and pages come to (the stack of its pages,
-// each page that no QLayout places); none for another widget.
+// each page; one a QLayout places may lose it); none for another widget.
 std::vector<QWidget*> tab_holders(const QWidget& widget);
 
 // Whether a child widget counts as a control: not a window of its own, not one of Qt's own

@@ -32,12 +32,16 @@
 // is a window that has a resizer already (until that one is gone). A QMainWindow is taken: its
 // layout places only its bars and its central widget (anchor that "KKKKK" to keep the two in
 // step), unless its central widget has a QLayout, which is refused as the window's would be. A
-// panel with a QLayout of its own is one widget to the resizer; the widgets on a QTabWidget's
-// pages (all pages, the one not on view too, and those added to a page or on a page added later)
-// are the resizer's, placed from the tab widget's corner, and go with a page deleted or taken
-// off. A QApplication must exist first. The resizer tells the user of a set-up it cannot follow
-// in a message box; on a platform nobody sees (offscreen, minimal) the message goes to stderr
-// instead.
+// panel with a QLayout of its own is one widget to the resizer, and a tab page with one keeps its
+// widgets to it (a panel or page that gets a layout later leaves its widgets to it from then on;
+// one whose layout is deleted gives them to the resizer); the widgets on a QTabWidget's pages (all
+// pages, the one not on view too, and those added to a page or on a page added later) are the
+// resizer's, placed from the tab widget's corner, go with a page deleted or taken off (with
+// setParent(), or removeTab(), which keeps the page hidden in the tab widget), and come back with a
+// page put back. A window that gets a QLayout after the resizer was made leaves all its widgets to
+// it: the resizer says so once on stderr and keeps only the window's size limits and placement. A
+// QApplication must exist first. The resizer tells the user of a set-up it cannot follow in a
+// message box; on a platform nobody sees (offscreen, minimal) the message goes to stderr instead.
 #include <QSize>
 #include <memory>
 #include <string>
