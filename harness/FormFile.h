@@ -58,6 +58,9 @@ class FormFile {
     // containers or plain controls) and size limits it could not take, of a form file the texts
     // and lists its .frx could not give; after load().
     std::vector<std::string> notes() const;
+    // Of those, the pictures a .ui names that are left out (missing or damaged files), which
+    // `render` and `run` warn of; after load().
+    std::vector<std::string> picture_warnings() const;
     // Why a settings key that names no control names none, when the key is the name of a widget
     // of the .ui that is no control of that name ("" otherwise); after load().
     std::string why_no_control(const std::string& key) const;

@@ -54,11 +54,12 @@ class RenderCommand : public Command {
         return app;
     }
 
-    int run(std::ostream& out, std::ostream&) override {
+    int run(std::ostream& out, std::ostream& err) override {
         if (same_file(out_, form_.path))
             throw UsageError("--out: '" + out_ + "' is the form file itself");
         FormRun run(form_);
         const PictureGuard guard(run.file().own_files());
+        for (const auto& w : run.file().picture_warnings()) err << "warning: " << w << "\n";
         run.apply(steps_.steps());
         std::string error;
         if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),

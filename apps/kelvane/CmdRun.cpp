@@ -105,6 +105,7 @@ class RunCommand : public Command {
         const PictureGuard guard(file->own_files());
         Session session(form_.store, true, host, qt_driver(*host));
         session.load(*file);
+        for (const auto& w : file->picture_warnings()) err << "warning: " << w << "\n";
         // A form file's text and blocks: hundreds of megabytes on a very large form. (A Qt
         // Designer form's document stays: the window adopted from it is built from it.)
         if (!file->is_ui()) file.reset();

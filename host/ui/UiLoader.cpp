@@ -18,6 +18,7 @@
 #include "host/memory/MemoryPropertyBag.h"
 #include "host/ui/UiClasses.h"
 #include "host/ui/UiError.h"
+#include "host/ui/UiPictures.h"
 #include "host/ui/UiValues.h"
 
 namespace kv::ui {
@@ -92,6 +93,7 @@ class Builder {
                         double point_size);
     double font_size(const UiElement& w, double inherited) const;
     void add_resizer();
+    void set_pictures(mem::MemoryObject& c, const UiElement& w);
     void add_menus(const UiElement& top);
     void add_menu_items(const UiElement& holder, const UiElement& top, const std::string& parent);
     std::string name_for(const UiElement& w, const std::string& cls);
@@ -99,6 +101,7 @@ class Builder {
     const UiDocument& doc_;
     mem::MemoryHost& host_;
     UiValues values_;
+    std::unique_ptr<UiPictures> pictures_;
     std::map<std::string, CustomWidget> custom_;
     UiLoadedForm out_;
     std::shared_ptr<mem::MemoryForm> form_;
@@ -270,6 +273,10 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     if (in_chain(uc, "QPushButton"))
         host::take_toggle_button(of, values_.boolean(w, "checkable").value_or(false),
                                  values_.boolean(w, "autoExclusive").value_or(false));
+    // A label that shows a picture is the forms' image control.
+    if (of.forms_class == "Label")
+        if (const UiElement* p = w.property("pixmap"); p && p->child("pixmap"))
+            of.forms_class = "Image";
     std::vector<const UiElement*> inner;
     widgets_in(w, inner);
     const bool has_layout = w.child("layout") != nullptr;
@@ -317,6 +324,7 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
             c->set_raw("Align", static_cast<double>(*align));
         if (of.multi_line) c->set_raw("MultiLine", true);
         if (of.graphical) c->set_raw("Style", 1.0);
+        set_pictures(*c, w);
         // A Designer widget no forms class stands for (a spin box, a slider) keeps its plain
         // properties as the .ui gives them, so that a live form can show it as itself.
         if (!of.known && uc.qt_class)
@@ -360,6 +368,10 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
                 add(*on, c, point_size, page);
         else  // a page a layout places keeps its inside
             note_inside(*child, quoted(*child) + " (a page of " + quoted(w) + ")", c->name(), true);
+        for (const UiElement* a : child->children_named("attribute"))
+            if (const std::string* name = a->attribute("name"); name && *name == "icon")
+                if (auto pic = pictures_->of_property(a, c->name() + ".TabPicture"))
+                    c->set_picture("TabPicture(" + std::to_string(tab) + ")", std::move(pic));
         describe_tab(*c, tab++, page_title(*child), before);
     }
     if (tabs) {
@@ -528,6 +540,25 @@ void Builder::add_menu_items(const UiElement& holder, const UiElement& top,
     }
 }
 
+// The pictures the widget shows, as the picture properties of a form file's control: a graphical
+// button's icon, an image's pixmap, a picture box's background.
+void Builder::set_pictures(mem::MemoryObject& c, const UiElement& w) {
+    const std::string& cls = c.class_name();
+    const std::string subject = c.name() + ".Picture";
+    std::shared_ptr<const host::Picture> pic;
+    if (cls == "CommandButton" || cls == "CheckBox" || cls == "OptionButton") {
+        pic = pictures_->of_property(w.property("icon"), subject);
+        if (pic) c.set_raw("Style", 1.0);  // a button shows its picture only as a graphical one
+    } else if (cls == "Image") {
+        pic = pictures_->of_property(w.property("pixmap"), subject);
+    } else if (cls == "PictureBox") {
+        if (const UiElement* sheet = w.property("styleSheet"))
+            pic = pictures_->of_sheet(values_.string(w, "styleSheet").value_or(""), sheet->line,
+                                      subject);
+    }
+    if (pic) c.set_picture("Picture", std::move(pic));
+}
+
 void Builder::add_resizer() {
     const UiElement* w = out_.resizer;
     if (!w || !host_.has_user_control(frm::kResizerClass)) return;
@@ -568,6 +599,14 @@ UiLoadedForm Builder::build() {
     find_resizers(top, area);
     refuse_layout(area);
     make_form(top);
+    pictures_ = std::make_unique<UiPictures>(doc_, out_.notes);
+    // The window's icon, and the client area's background at its corner.
+    if (auto icon = pictures_->of_property(top.property("windowIcon"), form_->name() + ".Icon"))
+        form_->set_picture("Icon", std::move(icon));
+    if (const UiElement* sheet = area.property("styleSheet"))
+        if (auto pic = pictures_->of_sheet(values_.string(area, "styleSheet").value_or(""),
+                                           sheet->line, form_->name() + ".Picture"))
+            form_->set_picture("Picture", std::move(pic));
     const double point_size = font_size(top, kDefaultPointSize);
     form_->set_raw("FontSize", point_size);
     for (const UiElement* w : area.children_named("widget")) add(*w, nullptr, point_size);

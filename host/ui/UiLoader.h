@@ -37,6 +37,7 @@ inline constexpr int kStatusBarPixels = 22;
 struct UiNote {
     size_t line = 0;
     std::string text;
+    bool picture = false;  // a picture left out: said where the form is shown, too
 };
 
 struct UiLoadedForm {

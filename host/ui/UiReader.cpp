@@ -112,6 +112,15 @@ UiDocument UiReader::read_file(const std::string& path) {
 }
 
 UiDocument UiReader::read_bytes(std::string bytes, const std::string& path) {
+    UiDocument doc = read_xml(std::move(bytes), path);
+    if (doc.root.name != "ui")
+        throw UiError(path, doc.root.line,
+                      "expected a Qt Designer form, whose outermost element is <ui>, found <" +
+                          doc.root.name + ">");
+    return doc;
+}
+
+UiDocument UiReader::read_xml(std::string bytes, const std::string& path) {
     if (bytes.size() > kMaxUiFileBytes)
         throw UiError(path, 0,
                       "expected a form file of at most 64 MB, found " +
@@ -139,10 +148,6 @@ UiDocument UiReader::read_bytes(std::string bytes, const std::string& path) {
                       std::string("broken XML at column ") + std::to_string(column) + ": " +
                           XML_ErrorString(XML_GetErrorCode(s.parser)));
     }
-    if (doc.root.name != "ui")
-        throw UiError(path, doc.root.line,
-                      "expected a Qt Designer form, whose outermost element is <ui>, found <" +
-                          doc.root.name + ">");
     return doc;
 }
 

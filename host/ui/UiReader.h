@@ -13,6 +13,9 @@ class UiReader {
   public:
     static UiDocument read_file(const std::string& path);
     static UiDocument read_bytes(std::string bytes, const std::string& path);
+    // Any XML file of the same limits (a resource collection beside a form), whatever its
+    // outermost element.
+    static UiDocument read_xml(std::string bytes, const std::string& path);
 };
 
 // Files the reader takes: at most this many bytes.
