@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/common/ShapeLook.h"
 #include "picture/Snapshot.h"
@@ -56,7 +57,9 @@ class ControlPainter {
     // A tab control (ControlPainterTabs.cpp): its rows of tabs, the current one joined to the
     // page, each with its picture and caption, above the page's raised face.
     void draw_tabs(const ControlState& c, const QRectF& r);
-    QRectF tab_rect(const host::TabSet& tabs, int i, const QRectF& r, double row_height);
+    // Tab i's place along the top edge; `widths`: each tab's, for tabs as wide as their captions.
+    QRectF tab_rect(const host::TabSet& tabs, int i, const QRectF& r, double row_height,
+                    const std::vector<double>& widths);
 
     std::map<const host::Picture*, QImage> images_;
 

@@ -1,8 +1,10 @@
 // A tab control's picture: rows of tabs on the side of a raised page that TabOrientation names,
 // the tab on view joined to the page.
 #include <QFont>
+#include <QFontMetricsF>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "picture/ControlPainter.h"
@@ -16,8 +18,8 @@ const QColor kPage(240, 240, 240), kTab(228, 228, 228), kLight(255, 255, 255), k
 
 }  // namespace
 
-QRectF ControlPainter::tab_rect(const host::TabSet& tabs, int i, const QRectF& r,
-                                double row_height) {
+QRectF ControlPainter::tab_rect(const host::TabSet& tabs, int i, const QRectF& r, double row_height,
+                                const std::vector<double>& widths) {
     const int per_row = std::max(1, tabs.per_row);
     const int row = i / per_row, first = row * per_row;
     const double y = r.top() + row * row_height;
@@ -28,11 +30,8 @@ QRectF ControlPainter::tab_rect(const host::TabSet& tabs, int i, const QRectF& r
     }
     // As wide as their captions, from the left.
     double x = r.left();
-    for (int k = first; k < i; ++k)
-        x += p_.fontMetrics().horizontalAdvance(QString::fromStdString(tabs.captions[k])) + 16;
-    const double w =
-        p_.fontMetrics().horizontalAdvance(QString::fromStdString(tabs.captions[i])) + 16;
-    return QRectF(x, y, w, row_height);
+    for (int k = first; k < i; ++k) x += widths[k];
+    return QRectF(x, y, widths[i], row_height);
 }
 
 void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
@@ -64,8 +63,27 @@ void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
                                : side == 3 ? QTransform(0, 1, -1, 0, r.right() - 1, r.top())
                                            : QTransform(1, 0, 0, 1, r.left(), r.top());
     const QTransform base = p_.transform();
+    auto image_on = [&](int i) {
+        return i < static_cast<int>(c.tab_images.size()) ? image_of(c.tab_images[i].get())
+                                                         : QImage();
+    };
+    // Tabs as wide as their captions make room for the caption in bold (any tab may be the one
+    // on view) and for the tab's picture beside it, as drawn below.
+    std::vector<double> widths;
+    if (tabs.style != 0) {
+        QFont bold = f;
+        bold.setBold(true);
+        const QFontMetricsF m(bold);
+        for (int i = 0; i < tabs.count(); ++i) {
+            double w = m.horizontalAdvance(QString::fromStdString(tabs.captions[i])) + 16;
+            const QImage image = image_on(i);
+            if (!image.isNull()) w += std::min<double>(image.height(), row_height - 2) + 4;
+            widths.push_back(std::ceil(w));
+        }
+    }
     std::vector<QRectF> places;
-    for (int i = 0; i < tabs.count(); ++i) places.push_back(tab_rect(tabs, i, along, row_height));
+    for (int i = 0; i < tabs.count(); ++i)
+        places.push_back(tab_rect(tabs, i, along, row_height, widths));
     p_.save();
     p_.setClipRect(r, Qt::IntersectClip);
     for (int i = 0; i < tabs.count(); ++i) {
@@ -91,8 +109,7 @@ void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
         f.setBold(on);
         p_.setFont(f);
         QRectF room(QPointF(-size.width() / 2 + 3, -size.height() / 2), size - QSizeF(6, 0));
-        const QImage image =
-            i < static_cast<int>(c.tab_images.size()) ? image_of(c.tab_images[i].get()) : QImage();
+        const QImage image = image_on(i);
         const QString caption = QString::fromStdString(tabs.captions[i]);
         if (!image.isNull()) {
             const double edge = std::min<double>(image.height(), room.height() - 2);

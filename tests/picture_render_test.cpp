@@ -4,6 +4,8 @@
 // place named). Checked on the pixels of the written picture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QImage>
 #include <filesystem>
 
@@ -114,6 +116,33 @@ TEST(PictureRender, ATabControlShowsItsTabsAndOnlyTheControlsOfTheTabOnView) {
     const Drawn first = draw(with_tab(dir, 0), dir);
     const auto& notes = first["txtNotes"];
     EXPECT_TRUE(near(first.at(notes.abs_left + 1500, notes.abs_top + 1500), kPage, 2));
+}
+
+// Tabs as wide as their captions (Style 1, as a .ui's tab widget is read) make room for each
+// tab's picture beside its caption: with the pictures, the second tab starts further right by
+// at least a picture's width, which the first tab's caption would otherwise lose.
+TEST(PictureRender, TabsAsWideAsTheirCaptionsMakeRoomForTheirPictures) {
+    auto second_tab_start = [](bool pictures) {
+        ScratchDir dir;
+        const std::string path = dir.copy_sample("profile.frm");
+        std::string text = slurp(path);
+        const std::string at = "      Tabs            =   3\r\n";
+        text.replace(text.find(at), at.size(), at + "      Style           =   1\r\n");
+        for (size_t p; !pictures && (p = text.find("      TabPicture(")) != std::string::npos;)
+            text.erase(p, text.find('\n', p) + 1 - p);
+        spit(path, text);
+        const Drawn d = draw(path, dir);
+        const auto& tab = d["tabProfile"];
+        EXPECT_EQ(std::count_if(tab.tab_images.begin(), tab.tab_images.end(),
+                                [](const auto& p) { return p != nullptr; }),
+                  pictures ? 3 : 0);
+        // Along the middle of the tabs, the second tab's face (the first is on view).
+        for (double x = tab.abs_left + 30; x < tab.abs_left + tab.abs_width; x += 15)
+            if (near(d.at(x, tab.abs_top + 150), kTab, 2)) return x - tab.abs_left;
+        ADD_FAILURE() << "no second tab";
+        return 0.0;
+    };
+    EXPECT_GE(second_tab_start(true) - second_tab_start(false), 16 * 15);
 }
 
 // drawing.frm: a menu bar of the shown top-level menus takes its room above the client area;
