@@ -9,6 +9,7 @@
 #include "host/ui/UiError.h"
 #include "host/ui/UiLoader.h"
 #include "host/ui/UiReader.h"
+#include "host/ui/UiValues.h"
 
 namespace kv::ui {
 
@@ -21,12 +22,6 @@ std::string folder_of(const std::string& path) {
 
 std::string joined(const std::string& folder, const std::string& path) {
     return !path.empty() && path[0] == '/' ? path : folder + path;
-}
-
-std::string trimmed(const std::string& s) {
-    const auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
 // The whole file, or why not.

@@ -10,13 +10,13 @@
 
 namespace kv::ui {
 
-namespace {
-
 std::string trimmed(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos) return {};
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
+
+namespace {
 
 // A finite decimal number that is the whole text; nullopt otherwise.
 std::optional<double> decimal(const std::string& t) {

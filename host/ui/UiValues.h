@@ -11,6 +11,10 @@
 
 namespace kv::ui {
 
+// The text without the spaces, tabs and line ends around it (an element's text as Designer
+// indents it).
+std::string trimmed(const std::string& s);
+
 struct UiRect {
     int x = 0, y = 0, width = 0, height = 0;
 };
