@@ -170,18 +170,37 @@ TEST(QtHost, ServicesActOnTheWidgets) {
     QCoreApplication::processEvents();
     EXPECT_EQ(ticks, 0);
     timer->set_enabled(false);
+    // The shortest interval ticks once a round; a tick on its way is dropped when the timer
+    // stops, or goes, first.
+    ticks = 0;
+    timer->set_interval(1);
+    timer->set_enabled(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 1);
+    timer->set_enabled(false);
+    timer->set_enabled(true);
+    timer->set_enabled(false);
+    QCoreApplication::processEvents();
+    timer->set_enabled(true);
+    timer.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(host.running_timers(), 0);
     // Twips per pixel from the screen's logical DPI (96 offscreen, also at a scale factor).
     EXPECT_EQ(host.twips_per_pixel_x(), 15);
 }
 
-// Counts the times a widget is painted.
+// Counts the times a widget is painted, and the host's running timers at the last paint.
 struct PaintCount : QObject {
     explicit PaintCount(QWidget& w) { w.installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* e) override {
-        paints += e->type() == QEvent::Paint;
+        if (e->type() != QEvent::Paint) return false;
+        ++paints;
+        timers_at_paint = qt::QtHost::installed().running_timers();
         return false;
     }
     int paints = 0;
+    int timers_at_paint = -1;
 };
 
 void run_events_for(int ms) {
@@ -296,6 +315,8 @@ TEST(QtHost, AResizePaintsOnceAndALockHoldsWhatMovesUnderIt) {
     EXPECT_EQ(count.paints, 0);  // the repaint waits for the event loop
     QCoreApplication::processEvents();
     EXPECT_EQ(count.paints, 1);
+    // The settle tick came first, in the same round of the loop: the window painted settled.
+    EXPECT_EQ(count.timers_at_paint, 0);
     host.settle();
     run_events_for(20);
     EXPECT_EQ(count.paints, 1);

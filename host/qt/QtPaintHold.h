@@ -2,8 +2,7 @@
 // A window's painting held while a border drag's resize works its way through its form: the
 // resize event's pass and the widgets moved. Every visible widget moved while its window paints
 // costs Qt a walk over its siblings; held, the window is painted once, as soon as the event loop
-// is back (before the settle tick, as the forms platform paints before its timers tick). A
-// settle tick that follows moves only what the pass left to it, and paints only that.
+// is back, after the settle tick (QtTimer), which moves what the pass left to it first.
 class QWidget;
 
 namespace kv::qt {

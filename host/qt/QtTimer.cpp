@@ -1,5 +1,6 @@
 #include "host/qt/QtTimer.h"
 
+#include <QPointer>
 #include <algorithm>
 
 #include "host/qt/QtHost.h"
@@ -9,12 +10,7 @@ namespace kv::qt {
 QtTimer::QtTimer(QtHost& host, std::function<void()> on_tick)
     : host_(host), on_tick_(std::move(on_tick)) {
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        auto tick = on_tick_;  // the tick may destroy this timer
-        QtHost& host = host_;
-        tick();
-        host.sync();
-    });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
 }
 
 QtTimer::~QtTimer() {
@@ -22,11 +18,16 @@ QtTimer::~QtTimer() {
     update();
 }
 
+void QtTimer::tick() {
+    auto tick = on_tick_;  // the tick may destroy this timer
+    QtHost& host = host_;
+    tick();
+    host.sync();
+}
+
 void QtTimer::set_interval(int milliseconds) {
     interval_ = std::max(0, milliseconds);
-    // The shortest interval means "as soon as the message loop is idle", as the forms runtime
-    // has it: a Qt timer of 0 fires once the pending events are handled, with no sleep between.
-    timer_.setInterval(interval_ <= 1 ? 0 : interval_);
+    if (!ticks_when_idle()) timer_.setInterval(interval_);
     update();
 }
 
@@ -40,8 +41,30 @@ void QtTimer::update() {
     const bool run = enabled_ && interval_ > 0;
     if (run != counted_) host_.count_timer(run ? 1 : -1);
     counted_ = run;
+    if (run && ticks_when_idle()) {
+        timer_.stop();
+        post_tick();
+        return;
+    }
     if (run && !timer_.isActive()) timer_.start();
     if (!run) timer_.stop();
+}
+
+// One posted call at a time; it goes with the timer (its receiver) if the timer goes first. A
+// tick that leaves the timer running posts the next, which Qt delivers on the loop's next round.
+void QtTimer::post_tick() {
+    if (tick_posted_) return;
+    tick_posted_ = true;
+    QMetaObject::invokeMethod(
+        &timer_,
+        [this] {
+            tick_posted_ = false;
+            if (!counted_ || !ticks_when_idle()) return;
+            QPointer<QTimer> alive(&timer_);
+            tick();
+            if (alive && counted_ && ticks_when_idle()) post_tick();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace kv::qt
