@@ -2,6 +2,7 @@
 // widgets inside are the layout's from then on, as they would have been from the start.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -136,6 +138,32 @@ TEST(QtLateLayouts, AWindowThatGetsALayoutIsLeftToIt) {
     const auto said = err.find("QLayout");
     EXPECT_NE(said, std::string::npos) << err;
     EXPECT_EQ(err.find("QLayout", said + 1), std::string::npos) << err;
+}
+
+// A widget the resizer does not place is refused with the reason, not as a stranger to the window.
+TEST(QtLateLayouts, AWidgetTheResizerDoesNotPlaceIsRefusedWithTheReason) {
+    PanelWindow t;
+    auto* layout = new QVBoxLayout(t.frame);
+    layout->addWidget(t.buttons[0]);
+    auto* combo = new QComboBox(&t.window);
+    combo->setEditable(true);
+    QWidget stranger;
+    settle();
+    struct Case {
+        QWidget* widget;
+        const char* said;
+    };
+    for (const Case& c :
+         {Case{t.buttons[0], "is placed by the QLayout of"},
+          Case{combo->lineEdit(), "which the resizer places as one control"},
+          Case{&stranger, "is not in the window"}, Case{&t.window, "is not in the window"}}) {
+        try {
+            t.resizer->anchor(*c.widget, "KKKKK");
+            ADD_FAILURE() << c.said;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(std::string(e.what()).find(c.said), std::string::npos) << e.what();
+        }
+    }
 }
 
 }  // namespace

@@ -194,7 +194,7 @@ Resizer& Resizer::split(const std::vector<const QWidget*>& widgets) {
         if (std::count(widgets.begin(), widgets.end(), w) > 1)
             throw std::invalid_argument("kelvane::Resizer::split: a widget given twice");
         auto obj = impl_->object_of(*w);
-        if (!obj) throw std::invalid_argument("kelvane::Resizer: the widget is not in the window");
+        if (!obj) impl_->refuse_unknown(*w);
         if (!line.empty() && obj->container_object() != container)
             throw std::invalid_argument("kelvane::Resizer::split: widgets of one container");
         container = obj->container_object();

@@ -1,5 +1,6 @@
 #include "host/qt/api/ResizerImpl.h"
 
+#include <QLayout>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,6 +9,7 @@
 #include "control/SettingsStrings.h"
 #include "engine/CFormSizer.h"
 #include "host/memory/MemoryPropertyBag.h"
+#include "host/qt/QtWidgetAdoption.h"
 
 namespace kelvane {
 
@@ -181,8 +183,33 @@ void Resizer::Impl::relayout() {
 
 std::string Resizer::Impl::known_name(const QWidget& w) const {
     auto obj = object_of(w);
-    if (!obj) throw std::invalid_argument("kelvane::Resizer: the widget is not in the window");
+    if (!obj) refuse_unknown(w);
     return obj->name();
+}
+
+void Resizer::Impl::refuse_unknown(const QWidget& w) const {
+    const std::string what =
+        "kelvane::Resizer: the widget " + (w.objectName().isEmpty()
+                                               ? std::string(w.metaObject()->className())
+                                               : "\"" + w.objectName().toStdString() + "\"");
+    // The nearest widget above it that the resizer knows: a control, or the window.
+    const QWidget* holder = w.parentWidget();
+    std::shared_ptr<kv::mem::MemoryObject> holder_control;
+    for (; holder && holder != window; holder = holder->parentWidget())
+        if ((holder_control = object_of(*holder))) break;
+    if (&w == window || !window || !holder)
+        throw std::invalid_argument(what + " is not in the window");
+    const std::string holder_name =
+        holder_control ? "\"" + holder_control->name() + "\"" : std::string("the window");
+    if (holder->layout())
+        throw std::invalid_argument(what + " is placed by the QLayout of " + holder_name +
+                                    ", which the resizer leaves it to");
+    if (holder_control)
+        throw std::invalid_argument(what + " is inside " + holder_name +
+                                    ", which the resizer places as one control");
+    throw std::invalid_argument(what +
+                                " is a window, a bar or a part of Qt's own, not a "
+                                "control the resizer places");
 }
 
 kv::zokKelvane* Resizer::Impl::resizer() const {

@@ -64,6 +64,9 @@ struct Resizer::Impl {
     // window.
     void relayout();
     std::string known_name(const QWidget& w) const;
+    // Refuses a widget that is not one of the resizer's controls, saying why: not in the window,
+    // left to a QLayout, inside a control placed as one, or no control at all.
+    [[noreturn]] void refuse_unknown(const QWidget& w) const;
     kv::zokKelvane* resizer() const;
     // The resizer control placed on the form with the set-up collected, and the form shown.
     void start();

@@ -74,8 +74,9 @@ class Resizer {
     static void use_store(std::shared_ptr<SettingsStore> store);
 
     // How `child` (a widget inside the window) follows a resize: 1 to 5 mode letters; missing
-    // letters mean R. std::invalid_argument for a widget not in the window or another letter.
-    // Given again, the later modes hold.
+    // letters mean R. std::invalid_argument for another letter, or for a widget the resizer does
+    // not place, saying why: not in the window, placed by a QLayout, or inside a widget placed
+    // as one (the line edit of a combo box). Given again, the later modes hold.
     Resizer& anchor(const QWidget& child, std::string_view modes);
     // The same for several widgets at once, in the saved text form: lines of a control name,
     // a blank, a tab and the letters, separated by CR LF (name_of() tells a widget's name).
