@@ -31,6 +31,18 @@ std::string with_crlf_lines(std::string_view text) {
     return out;
 }
 
+std::vector<std::string> split_pane_keys(std::string_view line) {
+    std::vector<std::string> out;
+    if (line.empty()) return out;
+    size_t start = 0;
+    while (true) {
+        const size_t blank = line.find(' ', start);
+        out.emplace_back(line.substr(start, blank - start));
+        if (blank == std::string_view::npos) return out;
+        start = blank + 1;
+    }
+}
+
 std::vector<std::string> split_settings_lines(std::string_view text) {
     std::vector<std::string> lines;
     if (text.empty()) return lines;

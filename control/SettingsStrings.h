@@ -28,6 +28,10 @@ std::vector<std::string> split_settings_lines(std::string_view text);
 // an editor is LF or CR alone, which split_settings_lines would leave inside a line.
 std::string with_crlf_lines(std::string_view text);
 
+// A PaneSettings line's control keys, split at single blanks as the designer's language splits:
+// "" has no keys, two blanks in a row give an empty key.
+std::vector<std::string> split_pane_keys(std::string_view line);
+
 // The mode letters, in table order: "KARCF".
 std::string_view mode_letters();
 // The mode a letter stands for (K 0, A 1, R and C 2, F 3; case-sensitive); nullopt for any other

@@ -33,20 +33,6 @@ std::string_view constant_of(char letter) {
     }
 }
 
-// The line split at single blanks, as the designer's language splits: "" has no keys, two
-// blanks in a row give an empty key.
-std::vector<std::string> split_blanks(std::string_view line) {
-    std::vector<std::string> out;
-    if (line.empty()) return out;
-    size_t start = 0;
-    while (true) {
-        const size_t blank = line.find(' ', start);
-        out.emplace_back(line.substr(start, blank - start));
-        if (blank == std::string_view::npos) return out;
-        start = blank + 1;
-    }
-}
-
 ObjectRef must_find(const ObjectRef& form, std::string_view key) {
     ObjectRef control = find_control_by_key(form, key);
     if (!control) throw Error::standard(kErrObjectNotSet);
@@ -116,7 +102,7 @@ void CodeGenerator::control_line(std::string_view line) {
 }
 
 void CodeGenerator::pane_line(std::string_view line) {
-    std::vector<std::string> keys = split_blanks(line);
+    std::vector<std::string> keys = split_pane_keys(line);
     if (keys.size() > kMaxPaneKeys) keys.resize(kMaxPaneKeys);
     std::array<std::string, kMaxPaneKeys> arguments{"0", "0", "0", "0"};
     ObjectRef container;

@@ -30,18 +30,6 @@ std::string member(std::string_view key) {
     return "ui." + std::string(key);
 }
 
-std::vector<std::string> split_blanks(std::string_view line) {
-    std::vector<std::string> out;
-    if (line.empty()) return out;
-    size_t start = 0;
-    while (true) {
-        const size_t blank = line.find(' ', start);
-        out.emplace_back(line.substr(start, blank - start));
-        if (blank == std::string_view::npos) return out;
-        start = blank + 1;
-    }
-}
-
 }  // namespace
 
 CppCodeGenerator::CppCodeGenerator(ObjectRef form, std::string resizer_name)
@@ -63,7 +51,7 @@ void CppCodeGenerator::control_line(std::string_view line) {
 }
 
 void CppCodeGenerator::pane_line(std::string_view line) {
-    std::vector<std::string> keys = split_blanks(line);
+    std::vector<std::string> keys = split_pane_keys(line);
     if (keys.empty()) throw Error::standard(kErrObjectNotSet);
     if (keys.size() > kMaxPaneKeys) keys.resize(kMaxPaneKeys);
     std::string widgets;
