@@ -9,6 +9,7 @@
 #include "host/frm/CodePage.h"
 #include "host/frm/FileLimits.h"
 #include "host/frm/FrmError.h"
+#include "host/frm/FrmLoader.h"
 
 namespace kv::frm {
 
@@ -36,21 +37,11 @@ std::string indent_of(const std::string& line) {
 
 // The value the old line held, decoded as the loader decodes it; nullopt when unreadable.
 std::optional<Value> old_value(const FrmDocument& doc, const FrmProperty& p) {
-    switch (p.kind) {
-        case FrmValueKind::Number:
-        case FrmValueKind::Hex:
-            return Value(p.number);
-        case FrmValueKind::String:
-        case FrmValueKind::Bare:
-            return Value(p.text);
-        case FrmValueKind::FrxRef:
-            try {
-                return Value(doc.decode(doc.frx_text(p)));
-            } catch (const FrmError&) {
-                return std::nullopt;
-            }
+    try {
+        return FrmLoader::value_of(doc, p, true);
+    } catch (const FrmError&) {
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 bool same_written(const Value& a, const Value& b) {
