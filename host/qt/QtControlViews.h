@@ -67,18 +67,19 @@ class QtControlViews {
     static std::pair<double, double> inner_offset_twips(const mem::MemoryObject& container);
 
   private:
+    // What a sync reads of every control that moved comes first, in one cache line.
     struct View {
-        std::weak_ptr<mem::MemoryObject> object;
+        // Whose record this is (the object's host_view() points here; another window's views
+        // of the same object may have taken the pointer since).
+        const QtControlViews* owner = nullptr;
         QPointer<QWidget> widget;
+        bool adopted = false;
+        bool waiting = false;  // out of sight: the widget is made once the control comes in
+        std::weak_ptr<mem::MemoryObject> object;
         // The widget's entry in objects_, kept when the widget goes unannounced (with its
         // container): a later widget made at the same address must not find this control.
         const QObject* key = nullptr;
         QtControlLooks looks;
-        bool adopted = false;
-        bool waiting = false;  // out of sight: the widget is made once the control comes in
-        // Whose record this is (the object's host_view() points here; another window's views
-        // of the same object may have taken the pointer since).
-        const QtControlViews* owner = nullptr;
     };
     // The record of `object` (nullptr when none), through the object's pointer to it.
     View* view_of(mem::MemoryObject& object);
