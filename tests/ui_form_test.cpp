@@ -3,6 +3,7 @@
 // window), and the resizer widget's properties saved back into the file byte for byte.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "control/zokKelvane.h"
@@ -193,7 +194,7 @@ TEST_F(UiLoad, WidgetsBecomeTheControlsTheQtHostAdopts) {
         {"messageList", "ListBox", "Mail", 2520, 660, 6960, 2040, 10},
         {"previewText", "TextBox", "Mail", 2520, 2760, 6960, 2160, 12},
         {"folderPick", "ComboBox", "Mail", 120, 5100, 2280, 390, 10},
-        {"rule", "PictureBox", "Mail", 120, 5580, 9360, 45, 10},
+        {"rule", "Line", "Mail", 0, 0, -1, -1, -1},  // its ends below
         {"CommandButton1", "CommandButton", "Mail", 7200, 6000, 1080, 420, 10},
         {"view", "Frame", "Mail", 120, 5700, 3000, 750, 10},
         {"tags", "TagCloud", "Mail", 3300, 5700, 1500, 750, 10},
@@ -221,6 +222,7 @@ TEST_F(UiLoad, WidgetsBecomeTheControlsTheQtHostAdopts) {
         }
     }
     EXPECT_EQ(loaded.loaded.resizer, f.all_controls().back());
+    EXPECT_EQ(f.control("rule")->line_ends_twips(), (std::array<double, 4>{120, 5595, 9480, 5595}));
     EXPECT_EQ(to_text(f.control("newButton")->get(Prop::Caption)), "&New");
     EXPECT_EQ(to_text(f.get(Prop::Caption)), "Mail");
     EXPECT_EQ(f.control("messageList")->list_items()->count(), 2u);
@@ -458,6 +460,148 @@ TEST_F(UiLoad, AFormWithoutAResizerGetsOne) {
     // Only the default-valued property is left out.
     EXPECT_EQ(saved.find("LockWindowOnResize"), std::string::npos);
     EXPECT_NE(saved.find("<header>kelvane/ResizerWidget.h</header>"), std::string::npos);
+}
+
+std::string prop(const std::string& name, const std::string& kind, const std::string& value,
+                 bool own = false) {
+    return "<property name=\"" + name + "\"" + (own ? " stdset=\"0\"" : "") + "><" + kind + ">" +
+           value + "</" + kind + "></property>";
+}
+
+// Designer's lines (its Line class, a QFrame drawn as a line) are the runtime's lines across the
+// middle of their frame, as wide as the frame's line, in its colour (a shaded one in the
+// shadow's); an exported form's slanting line comes back from its placeholder's corner; a frame
+// with a box stays a frame.
+TEST_F(UiLoad, DesignerLinesAreLinesAcrossTheMiddleOfTheirFrame) {
+    const std::string red =
+        "<property name=\"palette\"><palette><active><colorrole role=\"WindowText\"><brush "
+        "brushstyle=\"SolidPattern\"><color alpha=\"255\"><red>192</red><green>0</green>"
+        "<blue>16</blue></color></brush></colorrole></active></palette></property>";
+    const char* plain = "QFrame::Plain";
+    const struct {
+        const char* name;
+        std::string xml;
+        double x1, y1, x2, y2, width, colour;
+    } lines[] = {
+        {"across", widget("Line", "across", rect(8, 40, 200, 3)), 120, 615, 3120, 615, 1,
+         0x80000010},
+        {"down",
+         widget("Line", "down",
+                rect(100, 10, 3, 200) + prop("orientation", "enum", "Qt::Vertical") +
+                    prop("frameShadow", "enum", plain)),
+         1515, 150, 1515, 3150, 1, 0},  // the runtime's colour: none of its own
+        {"hline",
+         widget("QFrame", "hline",
+                rect(10, 100, 50, 5) + prop("frameShape", "enum", "QFrame::HLine") +
+                    prop("lineWidth", "number", "3") + red),
+         150, 1530, 900, 1530, 3, 0x1000c0},
+        {"vline",
+         widget("QFrame", "vline",
+                rect(300, 20, 3, 60) + prop("frameShape", "enum", "QFrame::VLine") +
+                    prop("frameShadow", "enum", "QFrame::Raised")),
+         4515, 300, 4515, 1200, 1, 0x80000010},
+        {"slant",
+         widget("QFrame", "slant",
+                rect(20, 200, 60, 30) + prop("Placeholder", "string", "VB.Line", true) +
+                    prop("LineFrom", "string", "BottomLeft", true) +
+                    prop("BorderWidth", "number", "2", true) +
+                    prop("BorderColor", "double", "255", true)),
+         300, 3450, 1200, 3000, 2, 255},
+    };
+    std::string xml;
+    for (const auto& l : lines) xml += l.xml;
+    xml +=
+        widget("QFrame", "box", rect(400, 300, 50, 50) + prop("frameShape", "enum", "QFrame::Box"));
+    auto& f = *load(form(xml)).loaded.form;
+    for (const auto& l : lines) {
+        SCOPED_TRACE(l.name);
+        const auto c = f.control(l.name);
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->type_name(), "Line");
+        const auto e = c->line_ends_twips();
+        EXPECT_EQ(std::vector<double>(e.begin(), e.end()),
+                  (std::vector<double>{l.x1, l.y1, l.x2, l.y2}));
+        EXPECT_EQ(to_double(c->get("BorderWidth")), l.width);
+        EXPECT_EQ(to_double(c->try_get("BorderColor").value_or(0.0)), l.colour);
+    }
+    EXPECT_EQ(f.control("box")->type_name(), "PictureBox");
+}
+
+// An exported form's placeholder comes back as what it stands for: the runtime's record
+// navigator with its caption on the form's edge, another library's control as one of its class
+// (drawn as its outline and name) holding the widgets placed in it.
+TEST_F(UiLoad, PlaceholdersComeBackAsWhatTheyStandFor) {
+    const auto placeholder = [](const char* name, const char* cls, const std::string& more) {
+        return widget("QFrame", name,
+                      rect(0, 0, 200, 30) +
+                          prop("toolTip", "string", std::string("Placeholder for ") + cls) +
+                          prop("frameShape", "enum", "QFrame::StyledPanel") +
+                          prop("Placeholder", "string", cls, true) + more);
+    };
+    auto& f = *load(form(placeholder("datOrders", "VB.Data",
+                                     prop("Caption", "string", "Orders", true) +
+                                         prop("Align", "number", "2", true)) +
+                         placeholder("tbMain", "NovaCtl.Toolbar",
+                                     prop("Align", "number", "1", true) +
+                                         widget("QPushButton", "cmdGo", rect(4, 4, 60, 22)))))
+                   .loaded.form;
+    const auto data = f.control("datOrders");
+    EXPECT_EQ(data->type_name(), "Data");
+    EXPECT_EQ(to_text(data->get(Prop::Caption)), "Orders");
+    EXPECT_EQ(to_double(data->get(Prop::Align)), 2);
+    const auto bar = f.control("tbMain");
+    EXPECT_EQ(bar->type_name(), "Toolbar");
+    EXPECT_EQ(to_double(bar->get(Prop::Align)), 1);
+    EXPECT_EQ(f.control("cmdGo")->container_object(), bar);
+}
+
+// A main window's dock widgets are bars on the form's edge holding their widgets below the
+// title: top and bottom ones across the whole width, left and right ones between them, each as
+// large as the .ui makes it or as its widgets reach; the central widget starts past them.
+TEST_F(UiLoad, DockWidgetsAreBarsOnTheirEdge) {
+    const auto dock = [](const char* name, const std::string& area, const std::string& own,
+                         const std::string& inside) {
+        return widget("QDockWidget", name,
+                      own + "<attribute name=\"dockWidgetArea\">" + area + "</attribute>" +
+                          widget("QWidget", std::string(name) + "Contents", inside));
+    };
+    const std::string bytes =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui version=\"4.0\"><class>W</class>" +
+        widget("QMainWindow", "W",
+               rect(0, 0, 600, 400) +
+                   widget("QWidget", "central", widget("QPushButton", "ok", rect(10, 20, 80, 24))) +
+                   dock("filters", "<number>1</number>", "",
+                        widget("QCheckBox", "inStock", rect(8, 8, 100, 22))) +
+                   dock("log", "<enum>Qt::BottomDockWidgetArea</enum>", "",
+                        widget("QPlainTextEdit", "logText", rect(4, 4, 300, 50))) +
+                   dock("tools", "<number>2</number>", rect(0, 0, 150, 100),
+                        widget("QPushButton", "hidden", prop("visible", "bool", "false")))) +
+        "</ui>\n";
+    auto& f = *load(bytes).loaded.form;
+    const struct {
+        const char* name;
+        const char* container;
+        double left, top, width, height;
+    } expected[] = {
+        // 100 pixels and the margin past the check box; 20 for the title and 54 + 9 below it.
+        {"filters", "W", 0, 0, 117 * 15, (400 - 83) * 15},
+        {"inStock", "filters", 8 * 15, 28 * 15, 100 * 15, 22 * 15},
+        {"log", "W", 0, (400 - 83) * 15, 600 * 15, 83 * 15},
+        {"logText", "log", 4 * 15, 24 * 15, 300 * 15, 50 * 15},
+        {"tools", "W", (600 - 150) * 15, 0, 150 * 15, (400 - 83) * 15},
+        {"ok", "W", (117 + 10) * 15, 20 * 15, 80 * 15, 24 * 15},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.name);
+        const auto c = f.control(e.name);
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->container_object()->name(), e.container);
+        const auto r = c->rect_twips();
+        EXPECT_EQ(std::vector<double>({r.left, r.top, r.width, r.height}),
+                  std::vector<double>({e.left, e.top, e.width, e.height}));
+    }
+    EXPECT_EQ(f.control("filters")->type_name(), "PictureBox");
+    EXPECT_EQ(to_double(f.control("log")->get(Prop::Align)), 2);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "engine/HostAccess.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TextFold.h"
+#include "host/ui/UiLines.h"
 
 namespace kv::exporter {
 
@@ -233,25 +234,29 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
                           : std::nullopt;
     bool placeholder = false;
     const char* orientation = nullptr;
+    std::string line_from;  // a slanting line's first end's corner
     int x = 0, y = 0, w = 0, h = 0;
     if (c.traits().geometry == host::GeometryKind::LineEnds) {
         const auto e = c.line_ends_twips();
         const double sx = ix + shift.twips_x;
         const int x1 = ctx_.px(e[0] + sx) - shift.px_x, y1 = ctx_.px(e[1] + iy) - shift.px_y;
         const int x2 = ctx_.px(e[2] + sx) - shift.px_x, y2 = ctx_.px(e[3] + iy) - shift.px_y;
-        // A line across or down is Designer's line, a frame drawn as one, centred on it.
+        // A line across or down is Designer's line, a frame drawn as one, centred on it (three
+        // pixels across, or as many as a thicker line needs, an odd number to keep it centred).
+        const int across = std::max(3, static_cast<int>(number_or(c, "BorderWidth", 1)) | 1);
         if (y1 == y2) {
             qt_class = "Line";
             orientation = "Qt::Horizontal";
-            x = std::min(x1, x2), y = y1 - 1, w = std::abs(x2 - x1), h = 3;
+            x = std::min(x1, x2), y = y1 - across / 2, w = std::abs(x2 - x1), h = across;
         } else if (x1 == x2) {
             qt_class = "Line";
             orientation = "Qt::Vertical";
-            x = x1 - 1, y = std::min(y1, y2), w = 3, h = std::abs(y2 - y1);
+            x = x1 - across / 2, y = std::min(y1, y2), w = across, h = std::abs(y2 - y1);
         } else {
             placeholder = true;
             x = std::min(x1, x2), y = std::min(y1, y2), w = std::abs(x2 - x1),
             h = std::abs(y2 - y1);
+            line_from = ui::UiLines::corner_of(x1, y1, x2, y2);
         }
     } else {
         const auto r = c.rect_twips();
@@ -306,6 +311,17 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         node.string_property("toolTip",
                              "Placeholder for " + what + (tip.empty() ? "" : ": " + tip));
         node.enum_property("frameShape", "QFrame::StyledPanel");
+        // What it stands for, so that reading the .ui back brings that back (a line, a record
+        // navigator with its caption, another library's control drawn as its outline and name).
+        node.string_property(ui::UiLines::kPlaceholderProperty,
+                             line_from.empty() ? original_class(c) : std::string("VB.Line"), true);
+        if (!line_from.empty()) {
+            node.string_property(ui::UiLines::kFromProperty, line_from, true);
+            write_line_look(c, node, true);
+        } else if (const auto caption = try_text(c, Prop::Caption);
+                   caption && !caption->empty() && c.traits().caption) {
+            node.string_property("Caption", *caption, true);
+        }
         pictures_.note_unused(c, {});
     } else {
         if (!tip.empty()) node.string_property("toolTip", tip);
@@ -316,7 +332,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         for (const char* focus : {"QPushButton", "QCheckBox", "QRadioButton", "QLineEdit",
                                   "QPlainTextEdit", "QListWidget", "QComboBox", "QScrollBar"})
             if (qt_class == focus) ctx_.focus_widgets.push_back(name);
-        if (orientation) node.enum_property("orientation", orientation);
+        if (orientation) {
+            node.enum_property("orientation", orientation);
+            write_line_look(c, node, false);
+        }
     }
     // The resizer leaves a bar on the form's edge to the host, which keeps it there.
     if (const double align = try_num(c, Prop::Align).value_or(0); align >= 1 && align <= 4)
@@ -325,6 +344,25 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         write_tabs(c, *tabs, node, parent, font, inherited, {0, -x, -y});
     else
         write_children(c, node, c.traits().font ? font : inherited);
+}
+
+void WidgetExport::write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool placeholder) const {
+    const auto width = static_cast<long long>(std::max(1.0, number_or(c, "BorderWidth", 1)));
+    double colour = number_or(c, "BorderColor", 0x80000008);
+    if (colour < 0) colour += 4294967296.0;  // a system colour read as a signed long
+    if (placeholder) {
+        if (width != 1) w.number_property("BorderWidth", width, true);
+        if (colour != 0x80000008) w.double_property("BorderColor", colour, true);
+        return;
+    }
+    const bool shaded = colour == ui::UiLines::kShadowColour;
+    w.enum_property("frameShadow", shaded ? "QFrame::Sunken" : "QFrame::Plain");
+    if (width != 1) w.number_property("lineWidth", width);
+    if (const auto rgb = rgb_of(colour)) {
+        ui::UiNode& palette = w.property("palette").add("palette");
+        for (const char* state : {"active", "inactive"})
+            add_color_role(palette.add(state), "WindowText", *rgb);
+    }
 }
 
 void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,

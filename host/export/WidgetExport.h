@@ -6,9 +6,10 @@
 // tooltip, visibility, enabled state, list entries, pictures (as the Qt host shows them: a
 // graphical button's icon, an image's pixmap, a picture box's background). A tab control is a
 // QTabWidget with a page per tab holding that tab's controls. A control of a class no Qt widget
-// stands for becomes a placeholder frame named after it, its tooltip naming the class, holding
-// its controls. Properties the resizer needs that no Qt widget has travel as dynamic
-// properties of the same name (Align of a bar on the form's edge, IntegralHeight of a list box).
+// stands for becomes a placeholder frame named after it, its tooltip and an own property naming
+// the class (a slanting line's also the corner of its first end), holding its controls. Properties
+// the resizer needs that no Qt widget has travel as dynamic properties of the same name (Align of a
+// bar on the form's edge, IntegralHeight of a list box).
 #include <string>
 
 #include <vector>
@@ -63,6 +64,10 @@ class WidgetExport {
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;
+    // A line's width and colour: on Designer's line a plain frame of that width in that colour
+    // (shaded where the line is in the button shadow, as Designer draws its lines), on a
+    // placeholder as properties of its own.
+    void write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool placeholder) const;
 
     ExportContext& ctx_;
     PictureExport& pictures_;

@@ -9,6 +9,7 @@
 
 #include "engine/CFormSizer.h"
 #include "engine/Error.h"
+#include "host/common/ClassTraits.h"
 #include "host/common/FormFrame.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
@@ -17,7 +18,9 @@
 #include "host/memory/MemoryForm.h"
 #include "host/memory/MemoryPropertyBag.h"
 #include "host/ui/UiClasses.h"
+#include "host/ui/UiDocks.h"
 #include "host/ui/UiError.h"
+#include "host/ui/UiLines.h"
 #include "host/ui/UiPictures.h"
 #include "host/ui/UiValues.h"
 
@@ -89,6 +92,11 @@ class Builder {
     // `origin`: where the page `w` is on starts in the container's widget (a tab widget's), px.
     void add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
              double point_size, UiRect origin = {});
+    void add_dock(const UiDock& dock, double point_size);
+    void add_line(const UiElement& w, const UiLine& line,
+                  const std::shared_ptr<mem::MemoryObject>& container, UiRect origin);
+    void take_placeholder(const UiElement& w, const std::string& stands_for, host::FormsClassOf& of,
+                          bool holds);
     void set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
                         double point_size);
     double font_size(const UiElement& w, double inherited) const;
@@ -264,9 +272,17 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     const UiClass uc = class_for(w);
     const auto chain = views(uc);
     const std::string* object_name = w.attribute("name");
+    // A dock widget is the form's, beside the central widget (add_dock).
     if (host::qt_class_is_bar(chain) || in_chain(uc, kResizerWidgetClass) ||
-        (object_name && object_name->rfind("qt_", 0) == 0))
+        in_chain(uc, "QDockWidget") || (object_name && object_name->rfind("qt_", 0) == 0))
         return;
+    const std::string own_class = class_of(w);
+    const auto stands_for = values_.string(w, UiLines::kPlaceholderProperty);
+    if (auto line = stands_for ? UiLines::of_placeholder(values_, w)
+                               : UiLines::of_frame(values_, w, own_class)) {
+        add_line(w, *line, container, origin);
+        return;
+    }
     // Designer's scroll bars say how they lie (a QScrollBar is made upright).
     const bool across = values_.enumeration(w, "orientation").value_or("") == "Qt::Horizontal";
     host::FormsClassOf of = host::forms_class_for(chain, across);
@@ -280,6 +296,7 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     std::vector<const UiElement*> inner;
     widgets_in(w, inner);
     const bool has_layout = w.child("layout") != nullptr;
+    if (stands_for) take_placeholder(w, *stands_for, of, !inner.empty() && !has_layout);
     if (!of.known && !uc.qt_class) {
         // A class of the application's: widgets placed in it are controls inside it, as a
         // form file's control of another library holds those placed on it.
@@ -325,9 +342,11 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         if (of.multi_line) c->set_raw("MultiLine", true);
         if (of.graphical) c->set_raw("Style", 1.0);
         set_pictures(*c, w);
+        if (const auto caption = values_.string(w, "Caption"); caption && stands_for)
+            c->set_raw("Caption", *caption);
         // A Designer widget no forms class stands for (a spin box, a slider) keeps its plain
         // properties as the .ui gives them, so that a live form can show it as itself.
-        if (!of.known && uc.qt_class)
+        if (!of.known && uc.qt_class && !stands_for)
             for (const UiElement* p : w.children_named("property"))
                 if (const std::string* n = p->attribute("name"); n && !n->empty())
                     if (auto v = values_.plain(*p))
@@ -388,6 +407,75 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         c->set_raw("Tab",
                    static_cast<double>(std::clamp<long long>(current, 0, std::max(tab - 1, 0))));
     }
+}
+
+// A dock is a bar on the form's edge holding its contents' widgets below its title.
+void Builder::add_dock(const UiDock& dock, double point_size) {
+    const UiElement& w = *dock.widget;
+    std::shared_ptr<mem::MemoryObject> c;
+    try {
+        c = form_->add_control("PictureBox", name_for(w, "PictureBox"), nullptr);
+        point_size = font_size(w, point_size);
+        set_properties(*c, w, "QDockWidget", point_size);
+        c->set_raw("BorderStyle", 0.0);
+        c->set_raw("Align", static_cast<double>(dock.align));
+        const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
+        // Its length along the edge is the form's to give (layout_aligned).
+        c->set_rect_twips(
+            {0, 0, dock.align > 2 ? dock.size * tx : tx, dock.align <= 2 ? dock.size * ty : ty});
+    } catch (const Error& e) {
+        throw UiError(doc_.path, w.line,
+                      "the forms host refused dock widget " + quoted(w) + ": error " +
+                          std::to_string(e.number()) + " (" + e.description() + ")");
+    }
+    if (!dock.contents) return;
+    if (dock.contents->child("layout")) {
+        note_inside(*dock.contents, quoted(w) + " (QDockWidget)", c->name(), true);
+        return;
+    }
+    for (const UiElement* child : dock.contents->children_named("widget"))
+        add(*child, c, point_size, {0, UiDocks::kTitlePixels, 0, 0});
+}
+
+// A line is the forms runtime's line, its ends where Designer's frame draws it.
+void Builder::add_line(const UiElement& w, const UiLine& line,
+                       const std::shared_ptr<mem::MemoryObject>& container, UiRect origin) {
+    try {
+        auto c = form_->add_control("Line", name_for(w, "Line"), container);
+        c->set_raw("Visible", values_.boolean(w, "visible").value_or(true));
+        c->set_raw("BorderWidth", static_cast<double>(line.width));
+        if (line.colour) c->set_raw("BorderColor", *line.colour);
+        const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
+        const auto [ix, iy] =
+            container ? container->inner_offset_twips() : std::pair<double, double>{};
+        c->set_raw("X1", (line.x1 + origin.x) * tx - ix);
+        c->set_raw("Y1", (line.y1 + origin.y) * ty - iy);
+        c->set_raw("X2", (line.x2 + origin.x) * tx - ix);
+        c->set_raw("Y2", (line.y2 + origin.y) * ty - iy);
+    } catch (const Error& e) {
+        throw UiError(doc_.path, w.line,
+                      "the forms host refused line " + quoted(w) + ": error " +
+                          std::to_string(e.number()) + " (" + e.description() + ")");
+    }
+}
+
+// An exported form's placeholder comes back as the control it stands for: the runtime's own class
+// (a record navigator), else one of another library's (drawn as its outline and name), holding
+// the widgets placed in it and kept on the form's edge where it says so.
+void Builder::take_placeholder(const UiElement& w, const std::string& stands_for,
+                               host::FormsClassOf& of, bool holds) {
+    const auto dot = stands_for.rfind('.');
+    const std::string cls = stands_for.substr(dot == std::string::npos ? 0 : dot + 1);
+    if (!plain_identifier(cls)) return;
+    of = {};
+    of.forms_class = cls;
+    of.holds_children = holds;
+    of.known = host::is_runtime_class(cls);
+    if (of.known) return;
+    mem::ForeignClass shape = host_.foreign_class(cls);
+    shape.container = shape.container || holds;
+    shape.aligns = shape.aligns || w.property("Align");
+    host_.set_foreign_class(cls, shape);
 }
 
 // A page's title as its tab shows it.
@@ -609,7 +697,16 @@ UiLoadedForm Builder::build() {
             form_->set_picture("Picture", std::move(pic));
     const double point_size = font_size(top, kDefaultPointSize);
     form_->set_raw("FontSize", point_size);
-    for (const UiElement* w : area.children_named("widget")) add(*w, nullptr, point_size);
+    std::vector<UiDock> docks;
+    if (in_chain(class_for(top), "QMainWindow"))
+        docks = UiDocks::read(values_, top, [this](const UiElement& w) {
+            return in_chain(class_for(w), "QDockWidget");
+        });
+    for (const UiDock& d : docks) add_dock(d, point_size);
+    if (!docks.empty()) form_->layout_aligned();
+    const auto [central_x, central_y] = UiDocks::central_origin(docks);
+    for (const UiElement* w : area.children_named("widget"))
+        add(*w, nullptr, point_size, {central_x, central_y, 0, 0});
     add_menus(top);
     fit_client_area(top);
     add_resizer();

@@ -8,7 +8,9 @@
 // properties. Controls are named after the widgets as the adoption names them.
 //
 // The form's client area is a main window's central widget: below its menu bar, above its status
-// bar.
+// bar, past its dock widgets, which are bars on the form's edges holding their widgets (UiDocks).
+// Designer's lines are the runtime's lines (UiLines); an exported form's placeholder is the
+// control it stands for again.
 //
 // Refused (UiError at FILE:LINE): a resizer widget anywhere but on the form itself (or as the
 // form), a second one there, and a form whose widgets a layout places (a main window's central

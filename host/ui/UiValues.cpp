@@ -152,7 +152,26 @@ std::optional<UiFont> UiValues::font(const UiElement& widget, const char* name) 
 std::optional<UiColor> UiValues::color(const UiElement& widget, const char* name) const {
     const UiElement* p = widget.property(name);
     if (!p) return std::nullopt;
-    const UiElement& c = value_of(*p, "color");
+    return color_of(value_of(*p, "color"));
+}
+
+std::optional<UiColor> UiValues::palette_color(const UiElement& widget, const char* role) const {
+    const UiElement* p = widget.property("palette");
+    if (!p) return std::nullopt;
+    const UiElement* active = value_of(*p, "palette").child("active");
+    if (!active) return std::nullopt;
+    for (const UiElement* r : active->children_named("colorrole")) {
+        const std::string* name = r->attribute("role");
+        const UiElement* brush = r->child("brush");
+        if (!name || *name != role || !brush) continue;
+        const UiElement* c = brush->child("color");
+        if (!c) fail(*brush, "<brush> without <color>");
+        return color_of(*c);
+    }
+    return std::nullopt;
+}
+
+UiColor UiValues::color_of(const UiElement& c) const {
     auto part = [&](const char* n) -> int {
         const UiElement* e = c.child(n);
         return e ? static_cast<int>(whole(*e, 0, 255)) : 0;

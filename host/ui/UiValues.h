@@ -42,6 +42,9 @@ class UiValues {
     std::optional<UiRect> rect(const UiElement& widget, const char* name) const;
     std::optional<UiFont> font(const UiElement& widget, const char* name) const;
     std::optional<UiColor> color(const UiElement& widget, const char* name) const;
+    // A colour role of the widget's palette as it is active ("WindowText"): nullopt when the
+    // palette does not set it (the widget then has its parent's).
+    std::optional<UiColor> palette_color(const UiElement& widget, const char* role) const;
     std::optional<std::string> enumeration(const UiElement& widget, const char* name) const;
     std::optional<std::vector<std::string>> string_list(const UiElement& widget,
                                                         const char* name) const;
@@ -56,6 +59,7 @@ class UiValues {
     bool truth(const UiElement& e) const;
 
   private:
+    UiColor color_of(const UiElement& color) const;
     [[noreturn]] void fail(const UiElement& e, const std::string& what) const;
     const UiDocument& doc_;
 };

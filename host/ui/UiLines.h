@@ -1,0 +1,40 @@
+#pragma once
+// Lines on a .ui form. Qt Designer draws a line with a frame (its "Line" class, or a QFrame whose
+// frameShape is HLine or VLine) across the middle of the frame's box; the forms runtime has a
+// line of its own, which is what such a frame comes back as. A line whose ends part ways has no
+// frame: an exported form covers it with a placeholder that names the corner its first end is in
+// (UiLines::kFromProperty), and the line comes back across the placeholder's box.
+#include <optional>
+#include <string>
+
+#include "host/ui/UiValues.h"
+
+namespace kv::ui {
+
+struct UiLine {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // pixels, in the widget's parent
+    int width = 1;                       // BorderWidth
+    std::optional<double> colour;        // BorderColor; nullopt: the runtime's (window text)
+};
+
+class UiLines {
+  public:
+    // What a placeholder stands for ("VB.Data", "NovaCtl.ProgressBar"), and for a line the
+    // corner its first end is in ("TopLeft", "BottomRight", ...): an exported form's own
+    // properties.
+    static constexpr const char* kPlaceholderProperty = "Placeholder";
+    static constexpr const char* kFromProperty = "LineFrom";
+    // The runtime's button shadow, which a shaded (sunken or raised) frame line is drawn in most.
+    static constexpr double kShadowColour = 0x80000010;
+
+    // The line the widget draws, nullopt for a widget that draws none. `own_class` is the class
+    // the .ui names it by.
+    static std::optional<UiLine> of_frame(const UiValues& values, const UiElement& w,
+                                          const std::string& own_class);
+    // The line an exported form's placeholder covers, nullopt for any other placeholder.
+    static std::optional<UiLine> of_placeholder(const UiValues& values, const UiElement& w);
+    // The corner a line's first end is in, as kFromProperty says it.
+    static std::string corner_of(int x1, int y1, int x2, int y2);
+};
+
+}  // namespace kv::ui
