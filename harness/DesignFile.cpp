@@ -42,7 +42,7 @@ DesignOutcome design_form_file(const DesignJob& job, const std::vector<DesignAct
         register_page_classes();
         outcome.applied = job.live(session.host(), resizer, save);
     } else {
-        DesignRun run(session.host(), resizer, job.script_name, out,
+        DesignRun run(session.host(), resizer, job.script_name, out, file.places(),
                       job.hand ? job.hand : PageHandMaker(memory_hand));
         int shot = 0;
         auto picture = [&] {

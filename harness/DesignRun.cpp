@@ -32,13 +32,14 @@ void register_page_classes() {
 }
 
 DesignRun::DesignRun(mem::MemoryHost& host, const std::shared_ptr<mem::MemoryObject>& resizer,
-                     std::string script_name, std::ostream& out, const PageHandMaker& hand)
+                     std::string script_name, std::ostream& out, const SettingsPlaces& file_places,
+                     const PageHandMaker& hand)
     : host_(host), script_(std::move(script_name)), out_(out) {
     register_page_classes();
     shown_ = host.messages().size();
     hand_ = hand(host, resizer);
     form_ = resizer->parent();
-    report_messages();
+    report_messages(file_places);
 }
 
 DesignRun::~DesignRun() {
@@ -276,9 +277,12 @@ void DesignRun::print_preview() {
     }
 }
 
-void DesignRun::report_messages() {
+void DesignRun::report_messages(const SettingsPlaces& places) {
     const auto& messages = host_.messages();
-    for (; shown_ < messages.size(); ++shown_) print_message(out_, messages[shown_].text);
+    for (; shown_ < messages.size(); ++shown_) {
+        const std::string& text = messages[shown_].text;
+        print_message(out_, text, places.of_message(text).text());
+    }
 }
 
 }  // namespace kv::app

@@ -10,6 +10,7 @@
 #include "engine/HostObject.h"
 #include "harness/DesignScript.h"
 #include "harness/PageHand.h"
+#include "harness/SettingsPlaces.h"
 
 namespace kv::mem {
 class MemoryHost;
@@ -23,9 +24,12 @@ namespace kv::app {
 class DesignRun {
   public:
     // Opens the dialog on the resizer with `hand` (the page classes registered first).
-    // Message boxes are printed to `out` as they are shown, and so are the pictures written.
+    // Message boxes are printed to `out` as they are shown, and so are the pictures written;
+    // those the dialog shows as it opens, about the texts as the file has them, at the lines of
+    // `file_places`.
     DesignRun(mem::MemoryHost& host, const std::shared_ptr<mem::MemoryObject>& resizer,
-              std::string script_name, std::ostream& out, const PageHandMaker& hand = memory_hand);
+              std::string script_name, std::ostream& out, const SettingsPlaces& file_places = {},
+              const PageHandMaker& hand = memory_hand);
     ~DesignRun();  // a dialog still open is cancelled
     DesignRun(const DesignRun&) = delete;
     DesignRun& operator=(const DesignRun&) = delete;
@@ -55,7 +59,7 @@ class DesignRun {
     void get_code();
     void take_picture(const std::string& path);
     void print_preview();
-    void report_messages();
+    void report_messages(const SettingsPlaces& places = {});
 
     mem::MemoryHost& host_;
     std::string script_;

@@ -114,22 +114,29 @@ std::optional<FormFile::Settings> FormFile::settings() const {
     return out;
 }
 
+SettingsPlaces FormFile::places() const {
+    auto line_of = [&](const std::string& property) -> size_t {
+        size_t line = 0;
+        if (frm_) {
+            if (const auto* block = frm_->resizer())
+                if (const auto* p = block->find(property)) line = p->line + 1;
+        } else if (ui_resizer_) {
+            for (const auto* p : ui_resizer_->children_named("property"))
+                if (const auto* name = p->attribute("name"); name && host::iequal(*name, property))
+                    line = p->line;
+        }
+        return line;
+    };
+    return SettingsPlaces(path_, line_of("ControlSettings"), line_of("PaneSettings"));
+}
+
 std::string FormFile::settings_place(const std::string& property) const {
-    size_t line = 0;
-    if (frm_) {
-        if (const auto* block = frm_->resizer())
-            if (const auto* p = block->find(property)) line = p->line + 1;
-    } else if (ui_resizer_) {
-        for (const auto* p : ui_resizer_->children_named("property"))
-            if (const auto* name = p->attribute("name"); name && host::iequal(*name, property))
-                line = p->line;
-    }
-    return line ? path_ + ":" + std::to_string(line) : path_;
+    const FilePlace place = places().of_property(property);
+    return place.file.empty() ? path_ : place.text();
 }
 
 std::string FormFile::message_place(const std::string& message) const {
-    const std::string property = settings_property_of(message);
-    return property.empty() ? std::string() : settings_place(property);
+    return places().of_message(message).text();
 }
 
 std::string FormFile::why_no_control(const std::string& key) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Value.h"
+#include "harness/SettingsPlaces.h"
 #include "host/frm/FrmDocument.h"
 #include "host/frm/FrmLoader.h"
 #include "host/memory/MemoryHost.h"
@@ -49,6 +50,8 @@ class FormFile {
     // The place of the settings property a message box of the resizer is about ("" when it is
     // about none of them).
     std::string message_place(const std::string& message) const;
+    // Those places, kept for after the file's document is gone. For a .ui, after load().
+    SettingsPlaces places() const;
     // Saves the resizer control's persisted properties into the file, changing nothing else
     // (a form without a resizer gets one). Refused (FrmError, nothing written) when another
     // program changed the file since it was read; later saves start from this one.

@@ -52,9 +52,9 @@ std::vector<std::string> message_lines(const std::string& text) {
 }
 
 void print_trapped(std::ostream& out, const std::string& procedure, int32_t number,
-                   const std::string& description) {
-    out << "trapped: Error " << number << " in " << shown(procedure) << ": " << shown(description)
-        << "\n";
+                   const std::string& description, const std::string& place) {
+    out << (place.empty() ? "" : shown(place) + ": ") << "trapped: Error " << number << " in "
+        << shown(procedure) << ": " << shown(description) << "\n";
 }
 
 void print_message(std::ostream& out, const std::string& text, const std::string& place) {
@@ -84,13 +84,19 @@ std::string settings_property_of(const std::string& text) {
         return starts("Error ") &&
                first.find(" in " + std::string(procedure) + ":") != std::string::npos;
     };
-    if (error_in("apply_paneSettings")) return "PaneSettings";
-    if (error_in("apply_controlSettings") || starts("Control added several times:"))
-        return "ControlSettings";
+    for (const char* procedure : {"apply_paneSettings", "apply_controlSettings"})
+        if (error_in(procedure)) return settings_property_of_procedure(procedure);
+    if (starts("Control added several times:")) return "ControlSettings";
     if (starts("Control ") && first.find(" found two times") != std::string::npos)
         return "PaneSettings";
     for (const auto prefix : kPane)
         if (starts(prefix)) return "PaneSettings";
+    return {};
+}
+
+std::string settings_property_of_procedure(const std::string& procedure) {
+    if (procedure == "apply_paneSettings") return "PaneSettings";
+    if (procedure == "apply_controlSettings") return "ControlSettings";
     return {};
 }
 

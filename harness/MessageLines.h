@@ -19,9 +19,13 @@ void print_message(std::ostream& out, const std::string& text, const std::string
 // "PaneSettings" for what a pane's creation reports, "ControlSettings" for controls registered
 // twice and errors applying that text; "" for any other message.
 std::string settings_property_of(const std::string& text);
+// The property whose text the resizer was applying when it trapped an error in `procedure`
+// ("" for a procedure that applies none).
+std::string settings_property_of_procedure(const std::string& procedure);
 
-// "trapped: Error N in PROCEDURE: DESCRIPTION": an error the resizer caught and did not show.
+// "trapped: Error N in PROCEDURE: DESCRIPTION": an error the resizer caught and did not show;
+// with a place ("FILE:LINE") before it when one is given.
 void print_trapped(std::ostream& out, const std::string& procedure, int32_t number,
-                   const std::string& description);
+                   const std::string& description, const std::string& place = {});
 
 }  // namespace kv::app

@@ -436,7 +436,9 @@ TEST(KelvaneLayout, ListsTheErrorsTheResizerTrappedWithoutABox) {
     for (const auto& m : doc["messages"])
         EXPECT_FALSE(has(m["text"].get<std::string>(), "Type mismatch"));
     const auto table = run({"layout", sample("checkme.frm")});
-    EXPECT_TRUE(has(table.out, "\ntrapped: Error 13 in apply_controlSettings: Type mismatch\n"))
+    EXPECT_TRUE(
+        has(table.out, "\n" + sample("checkme.frm") +
+                           ":52: trapped: Error 13 in apply_controlSettings: Type mismatch\n"))
         << table.out;
     EXPECT_TRUE(run({"layout", sample("pixels.frm"), "--json"}).json()["trapped"].empty());
 }

@@ -81,6 +81,33 @@ TEST(KelvaneRun, BadInputIsRefused) {
               "cannot be shown; give a smaller size\n");
 }
 
+// run once printed the resizer's messages with no place and left out the errors it trapped; its
+// --json is layout's, places and all, and a form it cannot read is a document of errors.
+TEST(KelvaneRun, SettingsFaultsAreSaidAtTheirLinesAsLayoutSaysThem) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("checkme.frm");
+    const auto text = run({"run", frm, "--size", "9000x7000"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_TRUE(has(text.out, frm + ":53: message: There must be at least two controls in a pane "
+                                    "(in frmCheck)\n"))
+        << text.out;
+    EXPECT_TRUE(
+        has(text.out, frm + ":52: trapped: Error 13 in apply_controlSettings: Type mismatch\n"))
+        << text.out;
+    const auto window = run({"run", frm, "--size", "9000x7000", "--json"});
+    const auto memory = run({"layout", frm, "--size", "9000x7000", "--json"});
+    ASSERT_EQ(window.status, 0) << window.err;
+    ASSERT_EQ(memory.status, 0) << memory.err;
+    EXPECT_EQ(window.json().at("messages"), memory.json().at("messages"));
+    EXPECT_EQ(window.json().at("trapped"), memory.json().at("trapped"));
+    EXPECT_EQ(window.json()["trapped"][0]["line"], 52);
+    spit(frm, "VERSION 5.00\r\nBegin VB.Form F\r\n");
+    const auto broken = run({"run", frm, "--size", "9000x7000", "--json"});
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_EQ(broken.err.rfind(frm + ":2: expected End to close", 0), 0u) << broken.err;
+    EXPECT_EQ(broken.json()["errors"][0]["line"], 2);
+}
+
 // The hand comes from off the form for each drag, so the second container is not left waiting
 // behind the first one's capture.
 TEST(KelvaneRun, TwoDragsInTwoContainersGiveWhatLayoutGives) {

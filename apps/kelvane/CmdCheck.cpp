@@ -50,7 +50,8 @@ class CheckCommand : public Command {
             ++findings;
         }
         for (const auto& t : run.session().host().trapped_errors()) {
-            print_trapped(out, t.procedure, t.number, t.description);
+            print_trapped(out, t.procedure, t.number, t.description,
+                          run.file().places().of_trapped(t.procedure).text());
             ++findings;
         }
         findings += check_limits(run, out);

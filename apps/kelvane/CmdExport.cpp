@@ -9,6 +9,7 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/UserFile.h"
 #include "engine/Error.h"
+#include "harness/FormFile.h"
 #include "harness/ShownText.h"
 #include "harness/UsageError.h"
 #include "host/export/FormFileExport.h"
@@ -124,6 +125,12 @@ class ExportCommand : public Command {
         exporter::ExportOptions options;
         options.dpi = dpi_;
         if (!all_.empty()) return run_all(options, out, err);
+        // Read as a form file it would fail at its first line, and its own name is the default
+        // target: neither says what is wrong.
+        if (is_ui_path(form_))
+            throw UsageError("'" + form_ +
+                             "' is a Qt Designer form already: export turns form files (.frm) "
+                             "into .ui files");
         const std::string ui = target_of(form_, out_);
         check_target(form_, ui);
         const auto done = exporter::export_form_file(form_, ui, options, codepage_);

@@ -10,6 +10,7 @@
 #include "harness/GeometryTable.h"
 #include "harness/MessageLines.h"
 #include "harness/ShownText.h"
+#include "host/frm/FrmError.h"
 
 namespace kv::app {
 
@@ -37,25 +38,37 @@ class LayoutCommand : public Command {
     }
 
     int run(std::ostream& out, std::ostream& err) override {
+        try {
+            return lay_out(out, err);
+        } catch (const frm::FrmError& e) {
+            // A program reading the document learns of the fault too; stderr still says it.
+            if (json_) out << json_text(error_json(e));
+            throw;
+        }
+    }
+
+  private:
+    int lay_out(std::ostream& out, std::ostream& err) {
         FormRun run(form_);
         run.apply(steps_.steps());
         const Snapshot final_state = run.session().snapshot();
         run.session().close();
         const auto& messages = run.session().host().messages();
+        const auto& trapped = run.session().host().trapped_errors();
+        const SettingsPlaces places = run.file().places();
         if (json_) {
-            out << json_text(
-                layout_json(final_state, messages, run.session().host().trapped_errors()));
+            out << json_text(layout_json(final_state, messages, trapped, places));
         } else {
             print_table(out, final_state);
             for (const auto& m : messages)
-                print_message(out, m.text, run.file().message_place(m.text));
-            for (const auto& t : run.session().host().trapped_errors())
-                print_trapped(out, t.procedure, t.number, t.description);
+                print_message(out, m.text, places.of_message(m.text).text());
+            for (const auto& t : trapped)
+                print_trapped(out, t.procedure, t.number, t.description,
+                              places.of_trapped(t.procedure).text());
         }
         return report_unsaved(run.session(), "layout", err);
     }
 
-  private:
     FormOptions form_;
     StepOptions steps_;
     bool json_ = false;

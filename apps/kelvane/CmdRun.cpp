@@ -22,6 +22,7 @@
 #include "harness/QtStepDriver.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
+#include "host/frm/FrmError.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtProcessSetup.h"
 #include "picture/PictureFile.h"
@@ -69,6 +70,17 @@ class RunCommand : public Command {
     }
 
     int run(std::ostream& out, std::ostream& err) override {
+        try {
+            return run_form(out, err);
+        } catch (const frm::FrmError& e) {
+            // A program reading the document learns of the fault too; stderr still says it.
+            if (json_) out << json_text(error_json(e));
+            throw;
+        }
+    }
+
+  private:
+    int run_form(std::ostream& out, std::ostream& err) {
         const auto steps = steps_.steps();
         const bool live = steps.empty();
         if (!has_display()) {
@@ -106,6 +118,8 @@ class RunCommand : public Command {
         Session session(form_.store, true, host, qt_driver(*host));
         session.load(*file);
         for (const auto& w : file->picture_warnings()) err << "warning: " << w << "\n";
+        // What the resizer says of its settings is said at their lines, after the text is gone.
+        const SettingsPlaces places = file->places();
         // A form file's text and blocks: hundreds of megabytes on a very large form. (A Qt
         // Designer form's document stays: the window adopted from it is built from it.)
         if (!file->is_ui()) file.reset();
@@ -142,16 +156,20 @@ class RunCommand : public Command {
         }
         hook.reset();
         const auto& messages = session.host().messages();
+        const auto& trapped = session.host().trapped_errors();
         if (json_ && final_state) {
-            out << json_text(layout_json(*final_state, messages));
+            out << json_text(layout_json(*final_state, messages, trapped, places));
         } else {
             if (final_state && !live) print_table(out, *final_state);
-            for (const auto& m : messages) print_message(out, m.text);
+            for (const auto& m : messages)
+                print_message(out, m.text, places.of_message(m.text).text());
+            for (const auto& t : trapped)
+                print_trapped(out, t.procedure, t.number, t.description,
+                              places.of_trapped(t.procedure).text());
         }
         return report_unsaved(session, "run", err);
     }
 
-  private:
     FormOptions form_;
     StepOptions steps_;
     std::string shots_;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "harness/Session.h"
+#include "host/frm/FrmError.h"
 
 namespace kv::app {
 
@@ -28,10 +29,16 @@ Json optional(const std::optional<T>& v) {
         return *v;
 }
 
+// "file" and "line" of what is said: null when it is about no part of the file, or no line.
+void add_place(Json& entry, const FilePlace& place) {
+    entry["file"] = place.file.empty() ? Json() : Json(place.file);
+    entry["line"] = place.line ? Json(place.line) : Json();
+}
+
 }  // namespace
 
 Json layout_json(const Snapshot& s, const std::vector<mem::MessageRecord>& messages,
-                 const std::vector<mem::TrappedError>& trapped) {
+                 const std::vector<mem::TrappedError>& trapped, const SettingsPlaces& places) {
     Json doc;
     doc["form"] = {{"name", s.form.name},
                    {"left", number(s.form.left)},
@@ -64,18 +71,30 @@ Json layout_json(const Snapshot& s, const std::vector<mem::MessageRecord>& messa
     Json boxes = Json::array();
     for (const auto& m : messages) {
         const std::string icon = icon_name(m.style);
-        boxes.push_back({{"text", m.text},
-                         {"title", m.title},
-                         {"buttons", buttons_name(m.style)},
-                         {"icon", icon.empty() ? Json() : Json(icon)}});
+        Json box = {{"text", m.text}};
+        add_place(box, places.of_message(m.text));
+        box["title"] = m.title;
+        box["buttons"] = buttons_name(m.style);
+        box["icon"] = icon.empty() ? Json() : Json(icon);
+        boxes.push_back(std::move(box));
     }
     doc["messages"] = std::move(boxes);
     Json errors = Json::array();
-    for (const auto& t : trapped)
-        errors.push_back(
-            {{"procedure", t.procedure}, {"number", t.number}, {"description", t.description}});
+    for (const auto& t : trapped) {
+        Json error = {
+            {"procedure", t.procedure}, {"number", t.number}, {"description", t.description}};
+        add_place(error, places.of_trapped(t.procedure));
+        errors.push_back(std::move(error));
+    }
     doc["trapped"] = std::move(errors);
     return doc;
+}
+
+Json error_json(const frm::FrmError& e) {
+    Json error;
+    add_place(error, {e.file(), e.line()});
+    error["text"] = e.reason();
+    return {{"errors", Json::array({std::move(error)})}};
 }
 
 std::string json_text(const Json& doc) {

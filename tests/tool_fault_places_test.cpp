@@ -1,0 +1,104 @@
+// What the tool says of a fault in the user's form names the file and the line, on every path
+// it takes to the user: printed lines as FILE:LINE, --json documents as "file" and "line"
+// beside the text.
+#include <gtest/gtest.h>
+
+#include "frm_test_util.h"
+#include "tool_run.h"
+
+namespace kv::test {
+namespace {
+
+// An error trapped while ControlSettings was applied, and the message boxes the pages show as
+// they open on the file's texts, once came without a place.
+TEST(FaultPlaces, PrintedAtTheLineOfTheirSettingsText) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("checkme.frm");
+    const auto script = dir.path() / "none.txt";
+    spit(script, "");
+    const struct {
+        Argv args;
+        std::string says;
+    } cases[] = {
+        {{"layout", frm}, frm + ":52: trapped: Error 13 in apply_controlSettings: Type mismatch\n"},
+        {{"design", frm, "--script", script.string()},
+         frm + ":53: message: There must be at least two controls in a pane (in frmCheck)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        const auto r = run(c.args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(has(r.out, c.says)) << r.out;
+    }
+}
+
+TEST(FaultPlaces, JsonGivesFileAndLineBesideTheText) {
+    ScratchDir dir;
+    const auto frm = dir.copy_sample("checkme.frm");
+    const auto r = run({"layout", frm, "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto doc = r.json();
+    ASSERT_EQ(doc["messages"].size(), 2u) << r.out;
+    EXPECT_EQ(doc["messages"][0]["file"], frm);
+    EXPECT_EQ(doc["messages"][0]["line"], 53);
+    EXPECT_EQ(doc["messages"][1]["file"], frm);
+    EXPECT_EQ(doc["messages"][1]["line"], 52);
+    ASSERT_EQ(doc["trapped"].size(), 1u) << r.out;
+    EXPECT_EQ(doc["trapped"][0]["file"], frm);
+    EXPECT_EQ(doc["trapped"][0]["line"], 52);
+}
+
+// Files a user may hand over broken: said on stderr as FILE:LINE: what, exit 2, and with --json
+// as a document a program can read instead of nothing on stdout.
+TEST(FaultPlaces, BrokenFilesAreSaidAtTheirLineInJsonToo) {
+    ScratchDir dir;
+    const auto sample = slurp(dir.copy_sample("twopanes.frm"));
+    const auto frm = (dir.path() / "twopanes.frm").string();
+    const auto frx = (dir.path() / "twopanes.frx").string();
+    const auto ui = (dir.path() / "broken.ui").string();
+    const struct {
+        std::string name, file, bytes, path;
+        size_t line;
+        std::string text;
+    } cases[] = {
+        {"cut short", frm, sample.substr(0, 300), frm, 3,
+         "expected End to close 'Begin VB.Form frmCompare', found the end of the file"},
+        {"bad value", frm,
+         sample.substr(0, sample.find("ClientLeft")) + "ClientLeft = abc\r\n" +
+             sample.substr(sample.find("\r\n", sample.find("ClientLeft")) + 2),
+         frm, 7, "expected a number from -2147483647 to 2147483647 for ClientLeft, found 'abc'"},
+        {".frx cut short", frx, std::string("\x22\0", 2), frm, 68,
+         "PaneSettings refers to " + frx +
+             ": expected an entry at offset 0000, found only 2 bytes to the end of the file, "
+             "too few to hold its length"},
+        {"broken XML", ui,
+         "<ui version=\"4.0\">\n <widget class=\"QWidget\" name=\"W\">\n  <widget\n", ui, 3,
+         "broken XML at column 3: unclosed token"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.copy_sample_with("twopanes.frm", "VERSION", "VERSION");
+        spit(c.file, c.bytes);
+        const auto r = run({"layout", c.path, "--json"});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, c.path + ":" + std::to_string(c.line) + ": " + c.text + "\n");
+        ASSERT_NO_THROW(r.json()) << r.out;
+        const nlohmann::json error = {{"file", c.path}, {"line", c.line}, {"text", c.text}};
+        EXPECT_EQ(r.json(), nlohmann::json({{"errors", nlohmann::json::array({error})}}));
+    }
+}
+
+// A .ui handed to export was read as a form file, or refused as being its own target.
+TEST(FaultPlaces, ExportOfAQtDesignerFormSaysWhatItIs) {
+    ScratchDir dir;
+    const auto ui = (dir.path() / "w.ui").string();
+    spit(ui, "<ui version=\"4.0\"/>\n");
+    const auto r = run({"export", ui});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "kelvane export: '" + ui +
+                         "' is a Qt Designer form already: export turns form files (.frm) into "
+                         ".ui files\n");
+}
+
+}  // namespace
+}  // namespace kv::test
