@@ -157,7 +157,7 @@ std::vector<std::string> FormFile::picture_warnings() const {
     std::vector<std::string> out;
     if (!ui_loaded_) return out;
     for (const auto& n : ui_loaded_->notes)
-        if (n.picture) out.push_back(path_ + ":" + std::to_string(n.line) + ": " + n.text);
+        if (n.picture) out.push_back(path_ + ":" + std::to_string(n.line) + ": warning: " + n.text);
     return out;
 }
 

@@ -62,7 +62,7 @@ class FormFile {
     // and lists its .frx could not give; after load().
     std::vector<std::string> notes() const;
     // Of those, the pictures a .ui names that are left out (missing or damaged files), which
-    // `render` and `run` warn of; after load().
+    // `render` and `run` warn of, each as "FILE:LINE: warning: text"; after load().
     std::vector<std::string> picture_warnings() const;
     // Why a settings key that names no control names none, when the key is the name of a widget
     // of the .ui that is no control of that name ("" otherwise); after load().

@@ -88,6 +88,20 @@ TEST(FaultPlaces, BrokenFilesAreSaidAtTheirLineInJsonToo) {
     }
 }
 
+// A picture the form names and cannot have is said where the form names it, as the warning it
+// is: it once came as "warning: FILE:LINE: ...", unlike every other place the tool gives.
+TEST(FaultPlaces, PicturesLeftOutAreWarnedOfAtTheirLine) {
+    ScratchDir dir;
+    const auto ui = (dir.path() / "pic.ui").string();
+    spit(ui,
+         "<ui version=\"4.0\">\n <widget class=\"QWidget\" name=\"W\">\n"
+         "  <widget class=\"QLabel\" name=\"pic\">\n   <property name=\"pixmap\">\n"
+         "    <pixmap>gone.png</pixmap>\n   </property>\n  </widget>\n </widget>\n</ui>\n");
+    const auto r = run({"render", ui, "-o", (dir.path() / "p.png").string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.rfind(ui + ":4: warning: pic.Picture: the picture file ", 0), 0u) << r.err;
+}
+
 // A .ui handed to export was read as a form file, or refused as being its own target.
 TEST(FaultPlaces, ExportOfAQtDesignerFormSaysWhatItIs) {
     ScratchDir dir;

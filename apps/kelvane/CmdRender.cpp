@@ -59,7 +59,7 @@ class RenderCommand : public Command {
             throw UsageError("--out: '" + out_ + "' is the form file itself");
         FormRun run(form_);
         const PictureGuard guard(run.file().own_files());
-        for (const auto& w : run.file().picture_warnings()) err << "warning: " << w << "\n";
+        for (const auto& w : run.file().picture_warnings()) err << w << "\n";
         run.apply(steps_.steps());
         std::string error;
         if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),

@@ -117,7 +117,7 @@ class RunCommand : public Command {
         const PictureGuard guard(file->own_files());
         Session session(form_.store, true, host, qt_driver(*host));
         session.load(*file);
-        for (const auto& w : file->picture_warnings()) err << "warning: " << w << "\n";
+        for (const auto& w : file->picture_warnings()) err << w << "\n";
         // What the resizer says of its settings is said at their lines, after the text is gone.
         const SettingsPlaces places = file->places();
         // A form file's text and blocks: hundreds of megabytes on a very large form. (A Qt
