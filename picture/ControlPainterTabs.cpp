@@ -70,7 +70,9 @@ void ControlPainter::draw_tabs(const ControlState& c, const QRectF& r) {
     // Tabs as wide as their captions make room for the caption in bold (any tab may be the one
     // on view) and for the tab's picture beside it, as drawn below.
     std::vector<double> widths;
-    if (tabs.style != 0) {
+    if (tabs.fixed_width_twips > 0) {
+        widths.assign(tabs.count(), std::max(1.0, std::round(tabs.fixed_width_twips / tpp_)));
+    } else if (tabs.style != 0) {
         QFont bold = f;
         bold.setBold(true);
         const QFontMetricsF m(bold);

@@ -145,6 +145,48 @@ TEST(PictureRender, TabsAsWideAsTheirCaptionsMakeRoomForTheirPictures) {
     EXPECT_GE(second_tab_start(true) - second_tab_start(false), 16 * 15);
 }
 
+// A tab strip's tabs of one fixed width (TabWidthStyle 2, TabFixedWidth in HiMetric), on the
+// side its Placement names: the second tab starts a fixed width (an inch, 96 pixels) from the
+// strip's edge however short the captions, on the bottom edge; without the style, the captions
+// size the tabs.
+TEST(PictureRender, AStripsFixedWidthTabsStandOnItsPlacement) {
+    auto second_tab_start = [](const std::string& style) {
+        ScratchDir dir;
+        const std::string path = (dir.path() / "strip.frm").string();
+        std::string tabs;
+        for (int i = 1; i <= 3; ++i)
+            tabs +=
+                "         BeginProperty Tab" + std::to_string(i) +
+                " {1EFB659A-857C-11D1-B16A-00C0F0283628}\r\n            Caption         =   \"" +
+                std::string(1, static_cast<char>('A' + i - 1)) + "\"\r\n         EndProperty\r\n";
+        spit(path,
+             "VERSION 5.00\r\nBegin VB.Form frmStrip\r\n   Caption         =   \"Strip\"\r\n"
+             "   ClientHeight    =   3000\r\n   ClientLeft      =   60\r\n"
+             "   ClientTop       =   345\r\n   ClientWidth     =   6000\r\n"
+             "   Begin NovaCtl.TabStrip tsFixed\r\n      Height          =   2400\r\n"
+             "      Left            =   300\r\n      Top             =   300\r\n"
+             "      Width           =   5400\r\n      Placement       =   1\r\n" +
+                 style +
+                 "      BeginProperty Tabs {1EFB6598-857C-11D1-B16A-00C0F0283628}\r\n"
+                 "         NumTabs         =   3\r\n" +
+                 tabs + "      EndProperty\r\n   End\r\nEnd\r\n");
+        const Drawn d = draw(path, dir);
+        const auto& strip = d["tsFixed"];
+        // Along the middle of the tabs at the bottom, the second tab's face (the first is on view).
+        const double y = strip.abs_top + strip.abs_height - 150;
+        for (double x = strip.abs_left + 30; x < strip.abs_left + strip.abs_width; x += 15)
+            if (near(d.at(x, y), kTab, 2)) return (x - strip.abs_left) / 15;
+        ADD_FAILURE() << "no second tab on the bottom edge";
+        return 0.0;
+    };
+    const double fixed = second_tab_start(
+        "      TabWidthStyle   =   2\r\n"
+        "      TabFixedWidth   =   2540\r\n");
+    EXPECT_GE(fixed, 96);
+    EXPECT_LE(fixed, 99);
+    EXPECT_LT(second_tab_start(""), 60);
+}
+
 // drawing.frm: a menu bar of the shown top-level menus takes its room above the client area;
 // the tabs stand on the side TabOrientation names (bottom in the file), the tab on view joined
 // to its page; graphical check boxes and option buttons are push buttons, pressed while on.

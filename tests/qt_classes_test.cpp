@@ -121,5 +121,17 @@ TEST(QtClasses, TabHeightFromTheTabRuleOfAStyleSheet) {
         EXPECT_EQ(qt_tab_height(c.sheet, c.side), c.height) << c.sheet << " side " << c.side;
 }
 
+// A fixed tab width goes in the export's tab rule along the bar, and leaves the height read back
+// from it as it was, on every side.
+TEST(QtClasses, AFixedTabWidthKeepsTheTabHeightOfTheSheet) {
+    for (int side = 0; side < 4; ++side) {
+        const std::string sheet = qt_tab_sheet("tabs", 23, side, 96);
+        EXPECT_EQ(qt_tab_height(sheet, side), 23) << sheet;
+        EXPECT_NE(sheet.find(side >= 2 ? "height: 96px" : "width: 96px"), std::string::npos)
+            << sheet;
+        EXPECT_EQ(qt_tab_sheet("tabs", 23, side).find("96px"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace kv::host

@@ -45,13 +45,16 @@ int whole(double x, int low, int high) {
 constexpr int kMaxTabs = 256;
 constexpr int kMaxControlsPerTab = 4096;
 
+// A size the control keeps itself, in HiMetric (2540 an inch) in the file.
+double himetric_twips(double himetric) {
+    return std::clamp(himetric, 0.0, 100000.0) * 1440.0 / 2540.0;
+}
+
 void read_dialog(HostObject& o, TabSet& t) {
     const int count = whole(number(o, "Tabs").value_or(3), 1, kMaxTabs);
     t.per_row = whole(number(o, "TabsPerRow").value_or(3), 1, kMaxTabs);
     t.style = whole(number(o, "Style").value_or(0), 0, 1);
-    // HiMetric (2540 a inch) in the file, as the control keeps its own sizes.
-    const double himetric = number(o, "TabHeight").value_or(529);
-    t.tab_height_twips = std::clamp(himetric, 0.0, 100000.0) * 1440.0 / 2540.0;
+    t.tab_height_twips = himetric_twips(number(o, "TabHeight").value_or(529));
     for (int i = 0; i < count; ++i) {
         const std::string at = "(" + std::to_string(i) + ")";
         t.captions.push_back(text(o, "TabCaption" + at).value_or("Tab " + std::to_string(i)));
@@ -76,7 +79,15 @@ void read_strip(HostObject& o, TabSet& t) {
     t.per_row = count;
     t.style = 1;
     t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
-    t.orientation = whole(number(o, "TabOrientation").value_or(0), 0, 3);
+    const auto side = number(o, "Placement");
+    t.orientation = whole(side ? *side : number(o, "TabOrientation").value_or(0), 0, 3);
+    constexpr int kFixedWidths = 2;
+    if (number(o, "TabWidthStyle").value_or(0) == kFixedWidths) {
+        if (const auto w = number(o, "TabFixedWidth"); w && *w > 0)
+            t.fixed_width_twips = himetric_twips(*w);
+        if (const auto h = number(o, "TabFixedHeight"); h && *h > 0)
+            t.tab_height_twips = himetric_twips(*h);
+    }
 }
 
 // QTabWidget's names of the sides, in the order of TabOrientation.
@@ -89,9 +100,14 @@ bool upright(int side) {
 
 }  // namespace
 
-std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side) {
-    return "QTabWidget#" + widget_name + " > QTabBar::tab { " +
-           (upright(side) ? "width: " : "height: ") + std::to_string(tab_height) + "px; }";
+std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side,
+                         int fixed_width) {
+    std::string rule =
+        std::string(upright(side) ? "width: " : "height: ") + std::to_string(tab_height) + "px;";
+    if (fixed_width > 0)
+        rule += std::string(upright(side) ? " height: " : " width: ") +
+                std::to_string(fixed_width) + "px;";
+    return "QTabWidget#" + widget_name + " > QTabBar::tab { " + rule + " }";
 }
 
 int qt_tab_height(std::string_view sheet, int side) {

@@ -2,7 +2,8 @@
 // A tab control as a form holds it, for the hosts that show it: the designer's tabbed dialog
 // (`Tabs`, `TabsPerRow`, `Tab`, `TabCaption(n)`, `Style`, `TabHeight` in HiMetric, and each tab's
 // controls as `Tab(n).Control(k)`), or a tab strip of the common controls, whose tabs the form
-// file loader keeps as `Tabs.Count`, `Tabs(1).Caption`, `Tabs(1).Key`, ...
+// file loader keeps as `Tabs.Count`, `Tabs(1).Caption`, `Tabs(1).Key`, ... (with `Placement`,
+// and `TabWidthStyle` 2 for tabs of `TabFixedWidth` by `TabFixedHeight`).
 //
 // The designer parks the controls of every tab but the one shown when the form was saved
 // 75 000 twips to the left. Their geometry stays so in the forms model, and the resizer lays
@@ -33,7 +34,9 @@ inline bool parked(double left) {
 // upright tabs on the left or right), which qt_tab_sheet() writes and qt_tab_height() reads from
 // a QTabBar::tab rule, written by hand too (Qt's own at its default font where it says none).
 inline constexpr int kQtPaneFrame = 2;
-std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side);
+// A fixed tab width (`fixed_width` pixels along the bar, 0 for none) goes in the same rule.
+std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side,
+                         int fixed_width = 0);
 int qt_tab_height(std::string_view style_sheet, int side);
 // Where the page starts, in pixels from the tab widget's corner.
 std::pair<int, int> qt_page_origin(int tab_height, int side);
@@ -50,8 +53,12 @@ struct TabSet {
     int current = 0;  // the tab on view, from 0
     int style = 0;    // a dialog's Style: 0 tabs of one width, 1 tabs as wide as their caption
     double tab_height_twips = 300;  // one row of tabs
-    // The side the tabs stand on (TabOrientation): 0 top, 1 bottom, 2 left, 3 right.
+    // The side the tabs stand on (TabOrientation; a strip's Placement): 0 top, 1 bottom, 2 left,
+    // 3 right.
     int orientation = 0;
+    // A strip's tabs of one fixed width (TabWidthStyle 2: TabFixedWidth, and TabFixedHeight for
+    // their height, in HiMetric in the file); 0 where the captions size them.
+    double fixed_width_twips = 0;
     std::vector<std::vector<std::string>> controls;  // the keys listed on each tab
 
     int count() const { return static_cast<int>(captions.size()); }

@@ -15,7 +15,9 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     // pages start where the form's controls expect them.
     const int side = tabs.orientation;
     const int tab_height = std::max(1, ctx_.px(tabs.tab_height_twips));
-    node.string_property("styleSheet", host::qt_tab_sheet(name, tab_height, side));
+    const int fixed_width =
+        tabs.fixed_width_twips > 0 ? std::max(1, ctx_.px(tabs.fixed_width_twips)) : 0;
+    node.string_property("styleSheet", host::qt_tab_sheet(name, tab_height, side, fixed_width));
     if (side != 0) node.enum_property("tabPosition", host::qt_tab_position(side));
     node.number_property("currentIndex", tabs.current);
     // Qt's tab bar has one row: the others' tabs join it, and its pages start a row from the edge.

@@ -2,9 +2,12 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 
 #include "engine/Error.h"
 #include "host/common/PictureImage.h"
+#include "host/qt/QtHost.h"
 
 namespace kv::qt {
 
@@ -21,6 +24,15 @@ QtTabControl::QtTabControl(const std::shared_ptr<mem::MemoryObject>& control, ho
     }
     const TabPosition sides[] = {North, South, West, East};
     setTabPosition(sides[tabs_.orientation]);
+    if (tabs_.fixed_width_twips > 0) {
+        // A strip's tabs of one width, along the bar (down it on the left and right).
+        const bool upright = tabs_.orientation >= 2;
+        QtHost& host = QtHost::installed();
+        const double tpp = upright ? host.twips_per_pixel_y() : host.twips_per_pixel_x();
+        const int px = std::max(1, static_cast<int>(std::lround(tabs_.fixed_width_twips / tpp)));
+        setStyleSheet(
+            QString("QTabBar::tab { %1: %2px; }").arg(upright ? "height" : "width").arg(px));
+    }
     setCurrentIndex(tabs_.current);
     connect(this, &QTabWidget::currentChanged, [this](int index) {
         if (index < 0) return;
