@@ -381,6 +381,17 @@ TEST(FrmReader, FrxEntriesMissingOrTruncated) {
                       ": expected an entry at offset 0004, found only 2 bytes to the end of the "
                       "file, too few to hold its length");
     }
+    // One byte is one byte.
+    kv::test::spit(dir.path() / "f.FRX", std::string("\0\0\0\0a", 5));
+    const auto one_doc = FrmReader::read_file(path);
+    try {
+        FrmLoader::value_of(one_doc, one_doc.resizer()->properties[0], true);
+        FAIL();
+    } catch (const FrmError& e) {
+        EXPECT_NE(std::string(e.what()).find("found only 1 byte to the end of the file"),
+                  std::string::npos)
+            << e.what();
+    }
     // A length field of 0xFFFFFF10 is a negative length, not a 1-byte count of 16 followed by
     // text that starts with three 0xFF bytes.
     kv::test::spit(dir.path() / "f.FRX",

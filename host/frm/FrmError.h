@@ -1,9 +1,15 @@
 #pragma once
 // A problem in a form file or its .frx, located as FILE:LINE so a person can go and fix it.
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
 namespace kv::frm {
+
+// A count of bytes as a message says it: "1 byte", "18 bytes".
+inline std::string byte_count(uint64_t n) {
+    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
+}
 
 class FrmError : public std::runtime_error {
   public:

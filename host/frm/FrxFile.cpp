@@ -124,15 +124,15 @@ std::string FrxFile::read_text(uint32_t offset) const {
         if (left < 4)
             throw FrmError(path_, 0,
                            "expected an entry at offset " + hex_offset(offset) + ", found only " +
-                               std::to_string(left) +
-                               " bytes to the end of the file, too few to hold its length");
+                               byte_count(left) +
+                               " to the end of the file, too few to hold its length");
         // The bytes the text could have are those after its length field: counting the field
         // too once said "of 16 bytes ..., found only 18".
         const uint32_t wanted = read_le(bytes_, offset, 4);
         throw FrmError(path_, 0,
-                       "expected an entry of " + std::to_string(wanted) + " bytes at offset " +
-                           hex_offset(offset) + ", found only " + std::to_string(left - 4) +
-                           " bytes after its length to the end of the file");
+                       "expected an entry of " + byte_count(wanted) + " at offset " +
+                           hex_offset(offset) + ", found only " + byte_count(left - 4) +
+                           " after its length to the end of the file");
     }
     return bytes_.substr(offset + width, count);
 }

@@ -68,8 +68,8 @@ std::optional<host::Picture> FrxPicture::read(const FrxFile& frx, uint32_t offse
     const uint32_t size = read_le32(b, sig + 4);
     const size_t data = sig + 8, left = b.size() - data;
     if (size > left)
-        damaged("expected a picture of " + std::to_string(size) + " bytes" + where +
-                ", found only " + std::to_string(left) + " bytes to the end of the file");
+        damaged("expected a picture of " + byte_count(size) + where + ", found only " +
+                byte_count(left) + " to the end of the file");
     if (record_size && *record_size < uint64_t{size} + 8)
         damaged("expected a record size of at least " + std::to_string(uint64_t{size} + 8) +
                 " bytes for a picture of " + std::to_string(size) + " bytes" + where + ", found " +
