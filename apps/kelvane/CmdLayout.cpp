@@ -38,13 +38,7 @@ class LayoutCommand : public Command {
     }
 
     int run(std::ostream& out, std::ostream& err) override {
-        try {
-            return lay_out(out, err);
-        } catch (const frm::FrmError& e) {
-            // A program reading the document learns of the fault too; stderr still says it.
-            if (json_) out << json_text(error_json(e));
-            throw;
-        }
+        return with_json_faults(json_, out, [&] { return lay_out(out, err); });
     }
 
   private:

@@ -70,13 +70,7 @@ class RunCommand : public Command {
     }
 
     int run(std::ostream& out, std::ostream& err) override {
-        try {
-            return run_form(out, err);
-        } catch (const frm::FrmError& e) {
-            // A program reading the document learns of the fault too; stderr still says it.
-            if (json_) out << json_text(error_json(e));
-            throw;
-        }
+        return with_json_faults(json_, out, [&] { return run_form(out, err); });
     }
 
   private:

@@ -3,6 +3,7 @@
 // shown during the run and every error trapped without a box, each with the file and line of the
 // settings text it is about.
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,7 @@
 #include "host/memory/MemoryHost.h"
 #include "picture/Snapshot.h"
 
-namespace kv::frm {
-class FrmError;
-}
+#include "host/frm/FrmError.h"
 
 namespace kv::app {
 
@@ -28,8 +27,24 @@ nlohmann::ordered_json layout_json(const Snapshot& s,
 // "line" (null for the whole file), "text"}]}, the text said on stderr without its place.
 nlohmann::ordered_json error_json(const frm::FrmError& e);
 
+// Runs `body` (a command's work); under --json (`json`), a fault in the form's file is written to
+// `out` as error_json first, so that a program reading the document learns of it too, and passed
+// on for stderr.
+template <class Body>
+int with_json_faults(bool json, std::ostream& out, Body&& body);
+
 // The document as text: indented, numbers at full double precision, and always valid UTF-8
 // (a byte that is not is replaced by U+FFFD rather than failing the run).
 std::string json_text(const nlohmann::ordered_json& doc);
+
+template <class Body>
+int with_json_faults(bool json, std::ostream& out, Body&& body) {
+    try {
+        return body();
+    } catch (const frm::FrmError& e) {
+        if (json) out << json_text(error_json(e));
+        throw;
+    }
+}
 
 }  // namespace kv::app
