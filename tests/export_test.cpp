@@ -30,20 +30,14 @@
 #include "host/ui/UiLoader.h"
 #include "host/ui/UiReader.h"
 #include "host/ui/UiValues.h"
+#include "run_host.h"
 
 namespace kv::exporter {
 namespace {
 
 namespace fs = std::filesystem;
+using test::run_host;
 using test::ScratchDir;
-
-std::shared_ptr<mem::MemoryHost> run_host() {
-    auto host = mem::MemoryHost::install();
-    host->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
-    host->set_settings_store(std::make_shared<store::MemorySettingsStore>());
-    host->set_write_log_enabled(false);
-    return host;
-}
 
 // One form running on a memory host of its own, from its form file or its exported .ui.
 struct FormRun {

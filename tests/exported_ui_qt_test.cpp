@@ -35,6 +35,7 @@
 #include "host/store/MemorySettingsStore.h"
 #include "kelvane/Resizer.h"
 #include "kelvane/ResizerWidget.h"
+#include "run_host.h"
 
 namespace kv::test {
 namespace {
@@ -103,10 +104,7 @@ void record(mem::MemoryForm& form, Step& step) {
 // The form file's layout through the memory host: as loaded, larger, smaller, at its limits,
 // and (with split panes) a divider dragged.
 std::optional<Expected> expected_of(const std::string& path) {
-    auto host = mem::MemoryHost::install();
-    host->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
-    host->set_settings_store(std::make_shared<store::MemorySettingsStore>());
-    host->set_write_log_enabled(false);
+    auto host = test::run_host();
     // The screen Qt's windows stand on: a form fits on it, and no larger, alike on both.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     host->set_screens({{screen.x(), screen.y(), screen.width(), screen.height()}});

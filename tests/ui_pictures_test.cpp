@@ -16,20 +16,14 @@
 #include "host/ui/UiLoader.h"
 #include "host/ui/UiPictures.h"
 #include "host/ui/UiReader.h"
+#include "run_host.h"
 
 namespace kv::ui {
 namespace {
 
 namespace fs = std::filesystem;
+using test::run_host;
 using test::ScratchDir;
-
-std::shared_ptr<mem::MemoryHost> a_host() {
-    auto host = mem::MemoryHost::install();
-    host->register_user_control(kZokKelvaneClassId, [] { return make_zokKelvane(); });
-    host->set_settings_store(std::make_shared<store::MemorySettingsStore>());
-    host->set_write_log_enabled(false);
-    return host;
-}
 
 mem::MemoryObject* object_of(mem::MemoryForm& form, const std::string& name) {
     return name == form.name() ? &form : form.control(name).get();
@@ -60,11 +54,11 @@ TEST(UiPictures, AnExportedFormsPicturesComeBackAsTheFormFileHasThem) {
     for (const char* sample : {"profile", "tabs"}) {
         const std::string ui = (dir.path() / (std::string(sample) + ".ui")).string();
         exporter::export_form_file(test::data_dir() + "/" + sample + ".frm", ui, {});
-        auto frm_host = a_host();
+        auto frm_host = run_host();
         const frm::FrmDocument frm_doc =
             frm::FrmReader::read_file(test::data_dir() + "/" + sample + ".frm");
         const auto from_frm = frm::FrmLoader::load(frm_doc, *frm_host).form;
-        auto ui_host = a_host();
+        auto ui_host = run_host();
         const UiDocument doc = UiReader::read_file(ui);
         const UiLoadedForm from_ui = UiLoader::load(doc, *ui_host);
         EXPECT_TRUE(from_ui.notes.empty()) << all_notes(from_ui);
@@ -114,7 +108,7 @@ TEST(UiPictures, AMissingOrDamagedFileIsNamedAndTheFormStillLoads) {
         const std::string ui = (dir.path() / "profile.ui").string();
         exporter::export_form_file(test::data_dir() + "/profile.frm", ui, {});
         c.spoil(dir.path());
-        auto host = a_host();
+        auto host = run_host();
         const UiDocument doc = UiReader::read_file(ui);
         UiLoadedForm f;
         ASSERT_NO_THROW(f = UiLoader::load(doc, *host));
@@ -140,7 +134,7 @@ TEST(UiPictures, PlainPathsAreFilesBesideTheForm) {
     replace_all("<include location=\"profile.qrc\"/>", "");
     fs::remove(dir.path() / "profile.qrc");
     test::spit(ui, text);
-    auto host = a_host();
+    auto host = run_host();
     const UiDocument doc = UiReader::read_file(ui);
     const UiLoadedForm f = UiLoader::load(doc, *host);
     EXPECT_TRUE(f.loaded.form->picture("Icon"));
