@@ -60,6 +60,9 @@ class ControlPainter {
     // Tab i's place along the top edge; `widths`: each tab's, for tabs as wide as their captions.
     QRectF tab_rect(const host::TabSet& tabs, int i, const QRectF& r, double row_height,
                     const std::vector<double>& widths);
+    std::vector<QRectF> tab_places(const host::TabSet& tabs, const QRectF& r, double row_height,
+                                   const std::vector<double>& widths, int& rows);
+    void tab_button(const QRectF& face, bool on, bool flat);
 
     std::map<const host::Picture*, QImage> images_;
 

@@ -149,29 +149,36 @@ TEST(PictureRender, TabsAsWideAsTheirCaptionsMakeRoomForTheirPictures) {
 // side its Placement names: the second tab starts a fixed width (an inch, 96 pixels) from the
 // strip's edge however short the captions, on the bottom edge; without the style, the captions
 // size the tabs.
+// A form with one tab strip, tsStrip, of the tabs `captions` names at 300,300 (5400 x 2400
+// twips), with the strip's other properties as `props` holds them, drawn.
+Drawn draw_strip(const ScratchDir& dir, const std::string& props,
+                 const std::vector<std::string>& captions) {
+    std::string tabs;
+    for (size_t i = 0; i < captions.size(); ++i)
+        tabs += "         BeginProperty Tab" + std::to_string(i + 1) +
+                " {1EFB659A-857C-11D1-B16A-00C0F0283628}\r\n            Caption         =   \"" +
+                captions[i] + "\"\r\n         EndProperty\r\n";
+    const std::string path = (dir.path() / "strip.frm").string();
+    spit(path,
+         "VERSION 5.00\r\nBegin VB.Form frmStrip\r\n   Caption         =   \"Strip\"\r\n"
+         "   ClientHeight    =   3000\r\n   ClientLeft      =   60\r\n"
+         "   ClientTop       =   345\r\n   ClientWidth     =   6000\r\n"
+         "   Begin NovaCtl.TabStrip tsStrip\r\n      Height          =   2400\r\n"
+         "      Left            =   300\r\n      Top             =   300\r\n"
+         "      Width           =   5400\r\n" +
+             props +
+             "      BeginProperty Tabs {1EFB6598-857C-11D1-B16A-00C0F0283628}\r\n"
+             "         NumTabs         =   " +
+             std::to_string(captions.size()) + "\r\n" + tabs +
+             "      EndProperty\r\n   End\r\nEnd\r\n");
+    return draw(path, dir);
+}
+
 TEST(PictureRender, AStripsFixedWidthTabsStandOnItsPlacement) {
     auto second_tab_start = [](const std::string& style) {
         ScratchDir dir;
-        const std::string path = (dir.path() / "strip.frm").string();
-        std::string tabs;
-        for (int i = 1; i <= 3; ++i)
-            tabs +=
-                "         BeginProperty Tab" + std::to_string(i) +
-                " {1EFB659A-857C-11D1-B16A-00C0F0283628}\r\n            Caption         =   \"" +
-                std::string(1, static_cast<char>('A' + i - 1)) + "\"\r\n         EndProperty\r\n";
-        spit(path,
-             "VERSION 5.00\r\nBegin VB.Form frmStrip\r\n   Caption         =   \"Strip\"\r\n"
-             "   ClientHeight    =   3000\r\n   ClientLeft      =   60\r\n"
-             "   ClientTop       =   345\r\n   ClientWidth     =   6000\r\n"
-             "   Begin NovaCtl.TabStrip tsFixed\r\n      Height          =   2400\r\n"
-             "      Left            =   300\r\n      Top             =   300\r\n"
-             "      Width           =   5400\r\n      Placement       =   1\r\n" +
-                 style +
-                 "      BeginProperty Tabs {1EFB6598-857C-11D1-B16A-00C0F0283628}\r\n"
-                 "         NumTabs         =   3\r\n" +
-                 tabs + "      EndProperty\r\n   End\r\nEnd\r\n");
-        const Drawn d = draw(path, dir);
-        const auto& strip = d["tsFixed"];
+        const Drawn d = draw_strip(dir, "      Placement       =   1\r\n" + style, {"A", "B", "C"});
+        const auto& strip = d["tsStrip"];
         // Along the middle of the tabs at the bottom, the second tab's face (the first is on view).
         const double y = strip.abs_top + strip.abs_height - 150;
         for (double x = strip.abs_left + 30; x < strip.abs_left + strip.abs_width; x += 15)
@@ -185,6 +192,41 @@ TEST(PictureRender, AStripsFixedWidthTabsStandOnItsPlacement) {
     EXPECT_GE(fixed, 96);
     EXPECT_LE(fixed, 99);
     EXPECT_LT(second_tab_start(""), 60);
+}
+
+// Nine tabs of about 50 pixels do not fit along a strip 360 pixels long: with MultiRow they wrap
+// onto two rows of 20 pixels (the row of the tab on view next to the page, the other outside it),
+// each row stretched along the strip unless TabWidthStyle says otherwise. A strip of buttons
+// has no page.
+TEST(PictureRender, AStripWrapsItsTabsOrShowsButtonsAsItsPropertiesSay) {
+    const struct {
+        const char* props;
+        int count;
+        bool two_rows;    // the second tab's face in the second row
+        bool outer_full;  // the outer row's last tab 10 pixels from the strip's far end
+        bool page;        // the page's left edge, halfway down
+    } cases[] = {
+        {"", 9, false, true, true},  // one row, running past the end
+        {"      MultiRow        =   -1  'True\r\n", 9, true, true, true},
+        {"      MultiRow        =   -1  'True\r\n      TabWidthStyle   =   1\r\n", 9, true, false,
+         true},
+        {"      MultiRow        =   -1  'True\r\n", 4, false, false, true},
+        {"      Style           =   1\r\n", 4, false, false, false},
+        {"      Style           =   2\r\n", 4, false, false, false},
+    };
+    const QRgb kEdge = qRgb(160, 160, 160);
+    for (const auto& c : cases) {
+        std::vector<std::string> captions;
+        for (int i = 1; i <= c.count; ++i) captions.push_back("Tab " + std::to_string(i));
+        ScratchDir dir;
+        const Drawn d = draw_strip(dir, c.props, captions);
+        const auto& s = d["tsStrip"];
+        SCOPED_TRACE(std::string(c.props) + std::to_string(c.count) + " tabs");
+        EXPECT_EQ(near(d.at(s.abs_left + 75 * 15, s.abs_top + 26 * 15), kTab, 2), c.two_rows);
+        EXPECT_EQ(near(d.at(s.abs_left + s.abs_width - 150, s.abs_top + 90), kTab, 2),
+                  c.outer_full);
+        EXPECT_EQ(near(d.at(s.abs_left, s.abs_top + s.abs_height / 2), kEdge, 2), c.page);
+    }
 }
 
 // drawing.frm: a menu bar of the shown top-level menus takes its room above the client area;

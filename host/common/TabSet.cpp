@@ -81,8 +81,12 @@ void read_strip(HostObject& o, TabSet& t) {
     t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
     const auto side = number(o, "Placement");
     t.orientation = whole(side ? *side : number(o, "TabOrientation").value_or(0), 0, 3);
-    constexpr int kFixedWidths = 2;
-    if (number(o, "TabWidthStyle").value_or(0) == kFixedWidths) {
+    t.buttons = whole(number(o, "Style").value_or(0), 0, 2);
+    t.multi_row = number(o, "MultiRow").value_or(0) != 0;
+    constexpr int kJustified = 0, kFixedWidths = 2;
+    const double width_style = number(o, "TabWidthStyle").value_or(kJustified);
+    t.justified = t.multi_row && width_style == kJustified;
+    if (width_style == kFixedWidths) {
         if (const auto w = number(o, "TabFixedWidth"); w && *w > 0)
             t.fixed_width_twips = himetric_twips(*w);
         if (const auto h = number(o, "TabFixedHeight"); h && *h > 0)
@@ -108,6 +112,18 @@ std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int sid
         rule += std::string(upright(side) ? " height: " : " width: ") +
                 std::to_string(fixed_width) + "px;";
     return "QTabWidget#" + widget_name + " > QTabBar::tab { " + rule + " }";
+}
+
+std::string qt_tab_buttons_sheet(const std::string& widget, int buttons) {
+    if (buttons != 1 && buttons != 2) return "";
+    const std::string pane = (widget.empty() ? "QTabWidget" : widget) + "::pane",
+                      tab = (widget.empty() ? "" : widget + " > ") + "QTabBar::tab";
+    // Flat buttons show an edge only while on view.
+    const std::string edge = buttons == 1 ? "2px outset palette(mid)" : "2px solid transparent";
+    return pane + " { border: none; } " + tab + " { border: " + edge +
+           (buttons == 1 ? "; background: palette(button)" : "") +
+           "; margin: 1px; padding: 2px 8px; } " + tab +
+           ":selected { border: 2px inset palette(mid); }";
 }
 
 int qt_tab_height(std::string_view sheet, int side) {

@@ -3,7 +3,7 @@
 // (`Tabs`, `TabsPerRow`, `Tab`, `TabCaption(n)`, `Style`, `TabHeight` in HiMetric, and each tab's
 // controls as `Tab(n).Control(k)`), or a tab strip of the common controls, whose tabs the form
 // file loader keeps as `Tabs.Count`, `Tabs(1).Caption`, `Tabs(1).Key`, ... (with `Placement`,
-// and `TabWidthStyle` 2 for tabs of `TabFixedWidth` by `TabFixedHeight`).
+// `Style`, `MultiRow`, and `TabWidthStyle` 2 for tabs of `TabFixedWidth` by `TabFixedHeight`).
 //
 // The designer parks the controls of every tab but the one shown when the form was saved
 // 75 000 twips to the left. Their geometry stays so in the forms model, and the resizer lays
@@ -38,6 +38,10 @@ inline constexpr int kQtPaneFrame = 2;
 std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side,
                          int fixed_width = 0);
 int qt_tab_height(std::string_view style_sheet, int side);
+// The rules that show a strip's buttons (`buttons` as TabSet::buttons; "" for tabs): no pane, the
+// tabs push buttons. `widget` scopes them to one tab widget by selector ("QTabWidget#name"), or
+// is empty for a sheet set on the tab widget itself.
+std::string qt_tab_buttons_sheet(const std::string& widget, int buttons);
 // Where the page starts, in pixels from the tab widget's corner.
 std::pair<int, int> qt_page_origin(int tab_height, int side);
 // QTabWidget's tabPosition for a side ("QTabWidget::South"), and the side one names (the top
@@ -59,6 +63,13 @@ struct TabSet {
     // A strip's tabs of one fixed width (TabWidthStyle 2: TabFixedWidth, and TabFixedHeight for
     // their height, in HiMetric in the file); 0 where the captions size them.
     double fixed_width_twips = 0;
+    // A strip's MultiRow: tabs that do not fit along the control wrap onto further rows, the row
+    // of the tab on view next to the page; with `justified` (TabWidthStyle 0) each row's tabs
+    // share the control's length. A host with one row of tabs (Qt's tab bar) scrolls instead.
+    bool multi_row = false;
+    bool justified = false;
+    // A strip's Style: 0 tabs over a page, 1 push buttons, 2 flat buttons (neither has a page).
+    int buttons = 0;
     std::vector<std::vector<std::string>> controls;  // the keys listed on each tab
 
     int count() const { return static_cast<int>(captions.size()); }

@@ -17,10 +17,18 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     const int tab_height = std::max(1, ctx_.px(tabs.tab_height_twips));
     const int fixed_width =
         tabs.fixed_width_twips > 0 ? std::max(1, ctx_.px(tabs.fixed_width_twips)) : 0;
-    node.string_property("styleSheet", host::qt_tab_sheet(name, tab_height, side, fixed_width));
+    std::string sheet = host::qt_tab_sheet(name, tab_height, side, fixed_width);
+    if (const std::string b = host::qt_tab_buttons_sheet("QTabWidget#" + name, tabs.buttons);
+        !b.empty())
+        sheet += " " + b;
+    node.string_property("styleSheet", sheet);
     if (side != 0) node.enum_property("tabPosition", host::qt_tab_position(side));
     node.number_property("currentIndex", tabs.current);
     // Qt's tab bar has one row: the others' tabs join it, and its pages start a row from the edge.
+    if (tabs.multi_row)
+        ctx_.report.notes.push_back(name +
+                                    ": tabs in several rows as they fit, which a .ui cannot "
+                                    "hold: Qt shows them in one row that scrolls");
     if (tabs.rows() > 1)
         ctx_.report.notes.push_back(name + ": " + std::to_string(tabs.count()) + " tabs in " +
                                     std::to_string(tabs.rows()) +

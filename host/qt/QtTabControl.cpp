@@ -24,15 +24,18 @@ QtTabControl::QtTabControl(const std::shared_ptr<mem::MemoryObject>& control, ho
     }
     const TabPosition sides[] = {North, South, West, East};
     setTabPosition(sides[tabs_.orientation]);
+    QString sheet;
     if (tabs_.fixed_width_twips > 0) {
         // A strip's tabs of one width, along the bar (down it on the left and right).
         const bool upright = tabs_.orientation >= 2;
         QtHost& host = QtHost::installed();
         const double tpp = upright ? host.twips_per_pixel_y() : host.twips_per_pixel_x();
         const int px = std::max(1, static_cast<int>(std::lround(tabs_.fixed_width_twips / tpp)));
-        setStyleSheet(
-            QString("QTabBar::tab { %1: %2px; }").arg(upright ? "height" : "width").arg(px));
+        sheet += QString("QTabBar::tab { %1: %2px; }").arg(upright ? "height" : "width").arg(px);
     }
+    // A strip of buttons has no page.
+    sheet += QString::fromStdString(" " + host::qt_tab_buttons_sheet("", tabs_.buttons));
+    if (!sheet.trimmed().isEmpty()) setStyleSheet(sheet.trimmed());
     setCurrentIndex(tabs_.current);
     connect(this, &QTabWidget::currentChanged, [this](int index) {
         if (index < 0) return;
