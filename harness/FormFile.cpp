@@ -153,21 +153,11 @@ long long FormFile::limit_in_file(const std::string& name, int32_t twips) const 
     return twips;
 }
 
-std::vector<std::string> FormFile::picture_warnings() const {
-    std::vector<std::string> out;
+std::vector<LoadNote> FormFile::notes() const {
+    std::vector<LoadNote> out;
+    for (const auto& n : frm_notes_) out.push_back({{path_, n.line}, n.subject + ": " + n.what});
     if (!ui_loaded_) return out;
-    for (const auto& n : ui_loaded_->notes)
-        if (n.picture) out.push_back(path_ + ":" + std::to_string(n.line) + ": warning: " + n.text);
-    return out;
-}
-
-std::vector<std::string> FormFile::notes() const {
-    std::vector<std::string> out;
-    for (const auto& n : frm_notes_)
-        out.push_back(path_ + ":" + std::to_string(n.line) + ": " + n.subject + ": " + n.what);
-    if (!ui_loaded_) return out;
-    for (const auto& n : ui_loaded_->notes)
-        out.push_back(path_ + ":" + std::to_string(n.line) + ": " + n.text);
+    for (const auto& n : ui_loaded_->notes) out.push_back({{path_, n.line}, n.text});
     return out;
 }
 

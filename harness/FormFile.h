@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Value.h"
+#include "harness/LoadNote.h"
 #include "harness/SettingsPlaces.h"
 #include "host/frm/FrmDocument.h"
 #include "host/frm/FrmLoader.h"
@@ -57,13 +58,10 @@ class FormFile {
     // program changed the file since it was read; later saves start from this one.
     void save_resizer(const std::vector<std::pair<std::string, Value>>& entries);
 
-    // What loading noted, each as "FILE:LINE: text": of a .ui its widgets (classes kept as
-    // containers or plain controls) and size limits it could not take, of a form file the texts
-    // and lists its .frx could not give; after load().
-    std::vector<std::string> notes() const;
-    // Of those, the pictures a .ui names that are left out (missing or damaged files), which
-    // `render` and `run` warn of, each as "FILE:LINE: warning: text"; after load().
-    std::vector<std::string> picture_warnings() const;
+    // What loading noted, at its line: of a .ui its widgets (classes kept as containers or plain
+    // controls), size limits and pictures it could not take, of a form file the texts, lists and
+    // pictures its .frx could not give and classes the runtime does not have; after load().
+    std::vector<LoadNote> notes() const;
     // Why a settings key that names no control names none, when the key is the name of a widget
     // of the .ui that is no control of that name ("" otherwise); after load().
     std::string why_no_control(const std::string& key) const;

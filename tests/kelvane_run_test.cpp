@@ -81,6 +81,38 @@ TEST(KelvaneRun, BadInputIsRefused) {
               "cannot be shown; give a smaller size\n");
 }
 
+// run said nothing of what loading passed over: it warns of it as layout does, on stderr at its
+// line, and its --json lists the same notes.
+TEST(KelvaneRun, LoadNotesAreWarnedOfAsLayoutWarnsOfThem) {
+    ScratchDir dir;
+    const auto frm = (dir.path() / "gone.frm").string();
+    spit(frm,
+         "VERSION 5.00\r\nBegin VB.Form f\r\n   Begin VB.Label lblA\r\n"
+         "      Caption = \"gone.frx\":0000\r\n   End\r\nEnd\r\n");
+    for (const bool json : {false, true}) {
+        SCOPED_TRACE(json ? "--json" : "table");
+        Argv window{"run", frm, "--size", "6000x4000"},
+            memory{"layout", frm, "--size", "6000x4000"};
+        if (json) {
+            window.push_back("--json");
+            memory.push_back("--json");
+        }
+        const auto a = run(window);
+        const auto b = run(memory);
+        ASSERT_EQ(a.status, 0) << a.err;
+        EXPECT_EQ(a.err, frm +
+                             ":4: warning: lblA.Caption: the text is in gone.frx, which is "
+                             "missing: it is left empty\n");
+        EXPECT_EQ(a.err, b.err);
+        if (json) {
+            ASSERT_EQ(a.json().at("notes").size(), 1u) << a.out;
+            EXPECT_EQ(a.json().at("notes"), b.json().at("notes"));
+        } else {
+            EXPECT_FALSE(has(a.out, "gone.frx")) << a.out;
+        }
+    }
+}
+
 // run once printed the resizer's messages with no place and left out the errors it trapped; its
 // --json is layout's, places and all, and a form it cannot read is a document of errors.
 TEST(KelvaneRun, SettingsFaultsAreSaidAtTheirLinesAsLayoutSaysThem) {

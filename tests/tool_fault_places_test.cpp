@@ -102,6 +102,85 @@ TEST(FaultPlaces, PicturesLeftOutAreWarnedOfAtTheirLine) {
     EXPECT_EQ(r.err.rfind(ui + ":4: warning: pic.Picture: the picture file ", 0), 0u) << r.err;
 }
 
+// A form file with a caption its .frx cannot give (line 6) and a class the runtime's library
+// does not have (line 9), and a .ui with a widget of a class nobody declared (line 3).
+struct NotedForms {
+    ScratchDir dir;
+    std::string frm = (dir.path() / "noted.frm").string();
+    std::string ui = (dir.path() / "noted.ui").string();
+    std::string frm_caption =
+        "lblA.Caption: the text is in gone.frx, which is missing: it is "
+        "left empty";
+    std::string frm_class =
+        "gzm: VB.Gizmo is no class of the runtime's own library: it is loaded as a plain control";
+    std::string ui_class =
+        "widget 'gauge' is of class 'Gauge', neither Qt Designer's nor "
+        "declared in <customwidgets>: kept as a plain control";
+    NotedForms() {
+        spit(frm,
+             "VERSION 5.00\r\nBegin VB.Form frmNoted\r\n   ClientHeight = 3000\r\n"
+             "   ClientWidth = 4000\r\n   Begin VB.Label lblA\r\n      Caption = "
+             "\"gone.frx\":0000\r\n"
+             "      Width = 1000\r\n   End\r\n   Begin VB.Gizmo gzm\r\n      Width = 900\r\n"
+             "   End\r\nEnd\r\n");
+        spit(ui,
+             "<ui version=\"4.0\">\n <widget class=\"QWidget\" name=\"W\">\n"
+             "  <widget class=\"Gauge\" name=\"gauge\"/>\n </widget>\n</ui>\n");
+    }
+};
+
+// What loading passed over was said by check alone: layout, render and run showed such a form
+// as if it were the form as written. Said on stderr at its line; stdout is the command's as ever
+// (scripts read it), and the exit status too.
+TEST(FaultPlaces, LoadNotesAreWarnedOfAtTheirLineByEveryCommand) {
+    const NotedForms f;
+    const std::string png = (f.dir.path() / "p.png").string();
+    const std::string frm_says = f.frm + ":6: warning: " + f.frm_caption + "\n" + f.frm +
+                                 ":9: warning: " + f.frm_class + "\n";
+    const std::string ui_says = f.ui + ":3: warning: " + f.ui_class + "\n";
+    const struct {
+        Argv args;
+        std::string err, out;  // out: "" where it is the geometry table
+    } cases[] = {
+        {{"layout", f.frm}, frm_says, ""},
+        {{"layout", f.frm, "--json"}, frm_says, ""},
+        {{"layout", f.ui}, ui_says, ""},
+        {{"render", f.frm, "-o", png}, frm_says, "wrote " + png + "\n"},
+        {{"render", f.ui, "-o", png}, ui_says, "wrote " + png + "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1] + (c.args.size() > 2 ? " " + c.args[2] : ""));
+        const auto r = run(c.args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, c.err);
+        if (!c.out.empty()) {
+            EXPECT_EQ(r.out, c.out);
+        }
+        EXPECT_FALSE(has(r.out, "warning")) << r.out;
+    }
+    // check keeps its findings as they were: the note at its place, without "warning".
+    const auto checked = run({"check", f.frm});
+    EXPECT_TRUE(has(checked.out, f.frm + ":6: " + f.frm_caption + "\n")) << checked.out;
+}
+
+TEST(FaultPlaces, JsonListsTheLoadNotesWithFileAndLine) {
+    const NotedForms f;
+    const auto r = run({"layout", f.frm, "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto doc = r.json();
+    const nlohmann::json notes = {{{"file", f.frm}, {"line", 6}, {"text", f.frm_caption}},
+                                  {{"file", f.frm}, {"line", 9}, {"text", f.frm_class}}};
+    EXPECT_EQ(doc["notes"], notes);
+    // Beside what was there before, unchanged.
+    EXPECT_EQ(doc["messages"], nlohmann::json::array());
+    EXPECT_EQ(doc["trapped"], nlohmann::json::array());
+    EXPECT_EQ(doc["controls"].size(), 2u);
+    // A form with nothing to note has an empty list, not none.
+    const auto plain = run({"layout", f.dir.copy_sample("plain.frm"), "--json"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.json()["notes"], nlohmann::json::array());
+}
+
 // A .ui handed to export was read as a form file, or refused as being its own target.
 TEST(FaultPlaces, ExportOfAQtDesignerFormSaysWhatItIs) {
     ScratchDir dir;

@@ -42,7 +42,7 @@ class CheckCommand : public Command {
         FormRun run(form_, true);
         int findings = 0;
         for (const auto& note : run.file().notes()) {
-            out << shown(note) << "\n";
+            out << note.finding() << "\n";
             ++findings;
         }
         for (const auto& m : run.session().host().messages()) {

@@ -8,6 +8,7 @@
 #include "apps/kelvane/StepOptions.h"
 #include "harness/FormRun.h"
 #include "harness/GeometryTable.h"
+#include "harness/LoadNote.h"
 #include "harness/MessageLines.h"
 #include "harness/ShownText.h"
 #include "host/frm/FrmError.h"
@@ -25,7 +26,8 @@ class LayoutCommand : public Command {
         steps_.add_to(*app);
         app->add_flag("--json", json_,
                       "print one JSON document: the form, the controls in collection order, "
-                      "every message box shown and every error the resizer trapped without one");
+                      "every message box shown, every error the resizer trapped without one and "
+                      "every note of the form's load");
         add_store_argument(*app, form_);
         app->footer(wrapped(
             "Loads the form in run mode and shows it, then applies the steps in command-line "
@@ -33,7 +35,8 @@ class LayoutCommand : public Command {
             "--store its placement and splits are saved, so a second run with the same store "
             "opens the form where this one left it. Printed: every control as it stood before "
             "the close, the message boxes shown, and the errors the resizer trapped and did not "
-            "show (as in a compiled program, which shows none)."));
+            "show (as in a compiled program, which shows none)." +
+            std::string(kLoadWarningsHelp) + " Under --json the document lists them as notes."));
         return app;
     }
 
@@ -44,6 +47,8 @@ class LayoutCommand : public Command {
   private:
     int lay_out(std::ostream& out, std::ostream& err) {
         FormRun run(form_);
+        const std::vector<LoadNote> notes = run.file().notes();
+        print_load_warnings(err, notes);
         run.apply(steps_.steps());
         const Snapshot final_state = run.session().snapshot();
         run.session().close();
@@ -51,7 +56,7 @@ class LayoutCommand : public Command {
         const auto& trapped = run.session().host().trapped_errors();
         const SettingsPlaces places = run.file().places();
         if (json_) {
-            out << json_text(layout_json(final_state, messages, trapped, places));
+            out << json_text(layout_json(final_state, messages, trapped, places, notes));
         } else {
             print_table(out, final_state);
             for (const auto& m : messages)

@@ -7,6 +7,7 @@
 #include "apps/kelvane/HelpText.h"
 #include "apps/kelvane/StepOptions.h"
 #include "harness/FormRun.h"
+#include "harness/LoadNote.h"
 #include "harness/UsageError.h"
 #include "picture/PictureFile.h"
 #include "picture/Renderer.h"
@@ -50,7 +51,8 @@ class RenderCommand : public Command {
             "Loads the form in run mode, shows it, applies the steps as layout does and writes "
             "a picture of its client area with every control drawn at its laid-out geometry. "
             "The form is not closed, so nothing is saved even with --store. The picture never "
-            "replaces the form file."));
+            "replaces the form file." +
+            std::string(kLoadWarningsHelp)));
         return app;
     }
 
@@ -59,7 +61,7 @@ class RenderCommand : public Command {
             throw UsageError("--out: '" + out_ + "' is the form file itself");
         FormRun run(form_);
         const PictureGuard guard(run.file().own_files());
-        for (const auto& w : run.file().picture_warnings()) err << w << "\n";
+        print_load_warnings(err, run.file().notes());
         run.apply(steps_.steps());
         std::string error;
         if (!render_picture(run.session().snapshot(), run.session().host().twips_per_pixel_x(),

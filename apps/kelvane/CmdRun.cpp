@@ -17,6 +17,7 @@
 #include "apps/kelvane/UserFile.h"
 #include "harness/FormFile.h"
 #include "harness/GeometryTable.h"
+#include "harness/LoadNote.h"
 #include "harness/MessageLines.h"
 #include "harness/QtPlatform.h"
 #include "harness/QtStepDriver.h"
@@ -65,7 +66,8 @@ class RunCommand : public Command {
             "closed and found again next time. With steps, each is delivered as the window "
             "events a user would cause and followed by the settle timer; then the form is closed "
             "as its user would and the command exits. Without steps the window stays open "
-            "until the user closes it; message boxes are then real dialogs."));
+            "until the user closes it; message boxes are then real dialogs." +
+            std::string(kLoadWarningsHelp) + " Under --json the document lists them as notes."));
         return app;
     }
 
@@ -111,7 +113,8 @@ class RunCommand : public Command {
         const PictureGuard guard(file->own_files());
         Session session(form_.store, true, host, qt_driver(*host));
         session.load(*file);
-        for (const auto& w : file->picture_warnings()) err << w << "\n";
+        const std::vector<LoadNote> notes = file->notes();
+        print_load_warnings(err, notes);
         // What the resizer says of its settings is said at their lines, after the text is gone.
         const SettingsPlaces places = file->places();
         // A form file's text and blocks: hundreds of megabytes on a very large form. (A Qt
@@ -152,7 +155,7 @@ class RunCommand : public Command {
         const auto& messages = session.host().messages();
         const auto& trapped = session.host().trapped_errors();
         if (json_ && final_state) {
-            out << json_text(layout_json(*final_state, messages, trapped, places));
+            out << json_text(layout_json(*final_state, messages, trapped, places, notes));
         } else {
             if (final_state && !live) print_table(out, *final_state);
             for (const auto& m : messages)

@@ -9,4 +9,12 @@ namespace kv::app {
 // unless one word is; lines after a paragraph's first keep `indent` blanks.
 std::string wrapped(const std::string& text, size_t width = 80, size_t indent = 0);
 
+// The footers' sentence on what loading passed over, the same for every command that shows the
+// form.
+inline constexpr const char* kLoadWarningsHelp =
+    " What loading could not take as the file has it (a text, list or picture its .frx cannot "
+    "give, a class the runtime's library does not have, a picture of a .ui that is missing) is "
+    "warned of on stderr, one line each as FILE:LINE: warning: text; the exit status stays as it "
+    "is.";
+
 }  // namespace kv::app

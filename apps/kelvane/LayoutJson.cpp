@@ -38,7 +38,8 @@ void add_place(Json& entry, const FilePlace& place) {
 }  // namespace
 
 Json layout_json(const Snapshot& s, const std::vector<mem::MessageRecord>& messages,
-                 const std::vector<mem::TrappedError>& trapped, const SettingsPlaces& places) {
+                 const std::vector<mem::TrappedError>& trapped, const SettingsPlaces& places,
+                 const std::vector<LoadNote>& notes) {
     Json doc;
     doc["form"] = {{"name", s.form.name},
                    {"left", number(s.form.left)},
@@ -87,6 +88,14 @@ Json layout_json(const Snapshot& s, const std::vector<mem::MessageRecord>& messa
         errors.push_back(std::move(error));
     }
     doc["trapped"] = std::move(errors);
+    Json noted = Json::array();
+    for (const auto& n : notes) {
+        Json note;
+        add_place(note, n.place);
+        note["text"] = n.text;
+        noted.push_back(std::move(note));
+    }
+    doc["notes"] = std::move(noted);
     return doc;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The `layout --json` document: the form, its controls in collection order, every message box
 // shown during the run and every error trapped without a box, each with the file and line of the
-// settings text it is about.
+// settings text it is about, and what loading the form passed over, at its line.
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "harness/LoadNote.h"
 #include "harness/SettingsPlaces.h"
 #include "host/memory/MemoryHost.h"
 #include "picture/Snapshot.h"
@@ -17,11 +18,13 @@ namespace kv::app {
 
 // `trapped`: the errors the resizer trapped and did not show, as a compiled program does.
 // `places`: where the form's settings texts stand, which messages and errors name as "file"
-// and "line" (null when about none).
+// and "line" (null when about none). `notes`: what loading passed over, as "notes": [{"file",
+// "line" (null when the file has no line for it), "text"}].
 nlohmann::ordered_json layout_json(const Snapshot& s,
                                    const std::vector<mem::MessageRecord>& messages,
                                    const std::vector<mem::TrappedError>& trapped = {},
-                                   const SettingsPlaces& places = {});
+                                   const SettingsPlaces& places = {},
+                                   const std::vector<LoadNote>& notes = {});
 
 // What --json prints instead when the form's file cannot be read or saved: {"errors": [{"file",
 // "line" (null for the whole file), "text"}]}, the text said on stderr without its place.
