@@ -531,6 +531,46 @@ TEST(PictureRender, DesignerWidgetsShowTheirValues) {
         << "no handle";
 }
 
+// A Designer frame drawn round its inside is drawn with its border, one drawing nothing without;
+// the buttons in both stand where Designer shows them.
+TEST(PictureRender, ADesignerFrameShowsItsBorder) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "frames.ui").string();
+    spit(ui, R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0"><class>Frames</class><widget class="QWidget" name="Frames">
+ <property name="geometry"><rect><x>0</x><y>0</y><width>420</width><height>140</height></rect></property>
+ <widget class="QFrame" name="fraBox">
+  <property name="geometry"><rect><x>20</x><y>20</y><width>180</width><height>100</height></rect></property>
+  <property name="frameShape"><enum>QFrame::StyledPanel</enum></property>
+  <property name="frameShadow"><enum>QFrame::Raised</enum></property>
+  <widget class="QPushButton" name="cmdIn">
+   <property name="geometry"><rect><x>10</x><y>30</y><width>80</width><height>30</height></rect></property>
+  </widget>
+ </widget>
+ <widget class="QFrame" name="fraNone">
+  <property name="geometry"><rect><x>220</x><y>20</y><width>180</width><height>100</height></rect></property>
+  <widget class="QPushButton" name="cmdOut">
+   <property name="geometry"><rect><x>10</x><y>30</y><width>80</width><height>30</height></rect></property>
+  </widget>
+ </widget>
+</widget></ui>
+)");
+    const Drawn d = draw(ui, dir);
+    // Each frame's edges against its inside, half way down and across.
+    for (const auto& [name, bordered] : {std::pair{"fraBox", true}, std::pair{"fraNone", false}}) {
+        SCOPED_TRACE(name);
+        const auto& f = d[name];
+        const double x = f.abs_left, y = f.abs_top, w = f.abs_width, h = f.abs_height;
+        const QRgb inside = d.at(x + 60, y + h / 2);
+        const QRgb edges[] = {d.at(x, y + h / 2), d.at(x + w - 15, y + h / 2), d.at(x + w / 2, y),
+                              d.at(x + w / 2, y + h - 15)};
+        for (QRgb edge : edges) EXPECT_EQ(near(edge, inside, 8), !bordered);
+    }
+    EXPECT_EQ(d["cmdIn"].abs_left, 30 * 15);
+    EXPECT_EQ(d["cmdIn"].abs_top, 50 * 15);
+    EXPECT_EQ(d["cmdOut"].abs_left, 230 * 15);
+}
+
 TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
     const QImage image = test::two_colours(16, 12);
     const std::string bmp = test::encoded(image, "bmp");

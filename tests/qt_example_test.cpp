@@ -710,6 +710,55 @@ TEST(QtExample, AResizePaintsTheWindowOnceTheLayoutHasSettled) {
     EXPECT_EQ(panels[9]->geometry(), QRect(100, 120, 80, 100));
 }
 
+// An application's frame that draws a border round its inside is a bordered picture box, flat
+// for the style's panel and 3-D for a shaded one, as a .ui's frame is read; its widgets stand
+// inside the border in the forms model and where the application put them on the screen.
+TEST(QtExample, AFramesBorderIsItsPictureBoxs) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.setObjectName("Framed");
+    window.resize(400, 300);
+    const struct {
+        const char* frame;
+        int style, border;
+    } frames[] = {{"fraStyled", QFrame::StyledPanel | QFrame::Raised, 1},
+                  {"fraSunken", QFrame::Box | QFrame::Sunken, 2},
+                  {"fraNone", QFrame::NoFrame, 0}};
+    int row = 0;
+    for (const auto& f : frames) {
+        auto* frame = new QFrame(&window);
+        frame->setObjectName(f.frame);
+        frame->setFrameStyle(f.style);
+        frame->setGeometry(20, 20 + 90 * row++, 200, 80);
+        auto* button = new QPushButton(frame);
+        button->setObjectName(QString(f.frame) + "Button");
+        button->setGeometry(10, 30, 80, 30);
+    }
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.show();
+    settle();
+    window.resize(500, 400);
+    settle();
+    auto form = qt::QtHost::installed().find_form("Framed");
+    ASSERT_TRUE(form);
+    for (const auto& f : frames) {
+        SCOPED_TRACE(f.frame);
+        const std::string name = f.frame;
+        const auto box = form->control(name);
+        const auto button = form->control(name + "Button");
+        ASSERT_TRUE(box && button);
+        EXPECT_EQ(to_double(box->get(Prop::BorderStyle)), f.border ? 1 : 0);
+        EXPECT_EQ(box->inner_offset_twips().first, f.border * 15);
+        EXPECT_EQ(button->rect_twips().left, (10 - f.border) * 15);
+        EXPECT_EQ(button->rect_twips().top, (30 - f.border) * 15);
+        EXPECT_EQ(window.findChild<QPushButton*>(QString::fromStdString(name + "Button"))
+                      ->geometry()
+                      .topLeft(),
+                  QPoint(10, 30));
+    }
+}
+
 // The example program as its user starts it, on a platform without a window system and with no
 // runtime folder set: nothing on stderr, a picture of its window.
 TEST(QtExample, TheExampleProgramIsQuiet) {

@@ -527,6 +527,75 @@ TEST_F(UiLoad, DesignerLinesAreLinesAcrossTheMiddleOfTheirFrame) {
     EXPECT_EQ(f.control("box")->type_name(), "PictureBox");
 }
 
+// A QFrame made in Designer that draws a frame round its inside is a bordered picture box: flat
+// where the frame is a plain line (or the style's panel, a single line), 3-D where it is shaded;
+// one that draws nothing is borderless. An exported form's own properties say its border. Either
+// way a widget inside stands on the pixels Designer shows it on: its place in the box counts from
+// inside the border, as the forms runtime's does.
+TEST_F(UiLoad, FramesDrawingABorderAreBorderedPictureBoxes) {
+    const auto shape = [](const char* s) { return prop("frameShape", "enum", s); };
+    const auto shadow = [](const char* s) { return prop("frameShadow", "enum", s); };
+    const auto width = [](const char* name, const char* n) { return prop(name, "number", n); };
+    const struct {
+        const char* name;
+        std::string frame;
+        int border;  // pixels on each side: 0 none, 1 flat, 2 3-D
+    } frames[] = {
+        {"unset", "", 0},  // Qt's default: NoFrame
+        {"none", shape("QFrame::NoFrame") + shadow("QFrame::Sunken"), 0},
+        {"box", shape("QFrame::Box"), 1},
+        {"thickBox", shape("QFrame::Box") + width("lineWidth", "3"), 1},
+        {"noLineBox", shape("QFrame::Box") + width("lineWidth", "0"), 0},
+        {"shadedNoLine", shape("QFrame::Box") + shadow("QFrame::Raised") + width("lineWidth", "0"),
+         0},
+        {"midLineOnly",
+         shape("QFrame::Box") + shadow("QFrame::Sunken") + width("lineWidth", "0") +
+             width("midLineWidth", "1"),
+         2},
+        {"sunkenPanel", shape("QFrame::Panel") + shadow("QFrame::Sunken") + width("lineWidth", "2"),
+         2},
+        {"noLinePanel", shape("QFrame::Panel") + shadow("QFrame::Raised") + width("lineWidth", "0"),
+         0},
+        {"plainPanel", shape("QFrame::Panel"), 1},
+        {"designers", shape("QFrame::StyledPanel") + shadow("QFrame::Raised"), 1},
+        {"styledNoLine", shape("QFrame::StyledPanel") + width("lineWidth", "0"), 1},
+        {"winPanel", shape("QFrame::WinPanel") + shadow("QFrame::Sunken") + width("lineWidth", "0"),
+         2},
+        {"exported",
+         shape("QFrame::Panel") + shadow("QFrame::Sunken") + width("lineWidth", "2") +
+             prop("BorderStyle", "number", "1", true),
+         2},
+        {"exportedFlat",
+         shape("QFrame::Panel") + shadow("QFrame::Sunken") + width("lineWidth", "2") +
+             prop("BorderStyle", "number", "1", true) + prop("Appearance", "number", "0", true),
+         1},
+    };
+    std::string xml;
+    int row = 0;
+    for (const auto& f : frames)
+        xml += widget("QFrame", f.name,
+                      rect(100, 20 + 110 * row++, 200, 100) + f.frame +
+                          widget("QPushButton", std::string("in_") + f.name, rect(10, 20, 50, 30)));
+    auto& f = *load(form(xml)).loaded.form;
+    row = 0;
+    for (const auto& e : frames) {
+        SCOPED_TRACE(e.name);
+        const auto box = f.control(e.name);
+        const auto button = f.control(std::string("in_") + e.name);
+        ASSERT_TRUE(box && button);
+        EXPECT_EQ(box->type_name(), "PictureBox");
+        EXPECT_EQ(to_double(box->get(Prop::BorderStyle)), e.border ? 1 : 0);
+        EXPECT_EQ(box->inner_offset_twips(), std::make_pair(e.border * 15.0, e.border * 15.0));
+        EXPECT_EQ(to_double(box->get(Prop::ScaleWidth)), (200 - 2 * e.border) * 15);
+        EXPECT_EQ(button->container_object(), box);
+        EXPECT_EQ(button->rect_twips().left, (10 - e.border) * 15);
+        EXPECT_EQ(button->rect_twips().top, (20 - e.border) * 15);
+        // Where Designer shows it: 10 and 20 pixels from the frame's outer corner.
+        EXPECT_EQ(button->client_origin_x_twips(), (100 + 10) * 15);
+        EXPECT_EQ(button->client_origin_y_twips(), (20 + 110 * row++ + 20) * 15);
+    }
+}
+
 // An exported form's placeholder comes back as what it stands for: the runtime's record
 // navigator with its caption on the form's edge, another library's control as one of its class
 // (drawn as its outline and name) holding the widgets placed in it.

@@ -31,7 +31,8 @@ struct FormsClassOf {
                                   // its own class name without namespace ("QSpinBox")
     bool holds_children = false;  // its child widgets are controls inside it (a container)
     bool multi_line = false;      // a TextBox of several lines (QPlainTextEdit, QTextEdit)
-    bool borderless = false;      // a plain QWidget or QFrame: a PictureBox without border
+    bool borderless = false;      // a plain QWidget or QFrame: a PictureBox of no border but
+                                  // the one its frame draws (QtFrameBorder.h)
     bool known = false;           // false: a generic control named after the widget's class
     bool graphical = false;       // a graphical check box or option button (Style 1)
 };

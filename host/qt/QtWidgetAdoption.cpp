@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFont>
+#include <QFrame>
 #include <QLayout>
 #include <QMetaObject>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <map>
 
 #include "host/common/QtClasses.h"
+#include "host/common/QtFrameBorder.h"
 #include "host/common/TextFold.h"
 
 namespace kv::qt {
@@ -74,6 +76,24 @@ void apply_exact_font_size(QWidget& w) {
     w.setFont(font);
 }
 
+using Border = host::QtFrameBorder::Border;
+
+// The border of a plain widget's picture box, as the .ui loader gives it: an exported form's
+// picture box says its own in properties of its own, any other frame has the one it draws. An
+// exported placeholder's frame outlines the control it stands for, which has no border.
+Border frame_border(const QWidget& w) {
+    if (w.property("Placeholder").isValid()) return Border::None;
+    if (const QVariant own = w.property("BorderStyle"); own.isValid()) {
+        if (own.toInt() != 1) return Border::None;
+        const QVariant appearance = w.property("Appearance");
+        return appearance.isValid() && appearance.toInt() == 0 ? Border::Flat : Border::ThreeD;
+    }
+    const auto* frame = qobject_cast<const QFrame*>(&w);
+    if (!frame) return Border::None;
+    return host::QtFrameBorder::border_of(frame->frameShape(), frame->frameShadow(),
+                                          frame->lineWidth(), frame->midLineWidth());
+}
+
 }  // namespace
 
 bool is_control_widget(const QWidget& w) {
@@ -109,12 +129,12 @@ class Builder {
             host_.set_foreign_class(cls, shape);
         }
         auto c = form_.add_control(cls, name_for(w, cls), container);
-        // The widget's own frame, unless an exported form's picture box says it has the
-        // runtime's border (its controls then stand inside it).
-        const bool bordered = of.borderless && w.property("BorderStyle").toInt() == 1;
-        if (of.borderless) c->set_raw("BorderStyle", bordered ? 1.0 : 0.0);
-        if (bordered && w.property("Appearance").isValid() && w.property("Appearance").toInt() == 0)
-            c->set_raw("Appearance", 0.0);
+        // A plain frame's border is the picture box's: its controls stand inside it.
+        if (of.borderless) {
+            const auto border = frame_border(w);
+            c->set_raw("BorderStyle", border == Border::None ? 0.0 : 1.0);
+            if (border == Border::Flat) c->set_raw("Appearance", 0.0);
+        }
         // A list box shows whole lines only where it says so (an exported form file's does).
         if (cls == "ListBox") c->set_raw("IntegralHeight", w.property("IntegralHeight").toBool());
         if (of.multi_line) c->set_raw("MultiLine", true);

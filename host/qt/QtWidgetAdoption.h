@@ -2,8 +2,9 @@
 // The forms model of a window an application built with Qt widgets: a form of the window's
 // size and place, and a control per child widget, of the class that widget is (QLineEdit a
 // TextBox, QListWidget a ListBox, QPushButton a CommandButton, ... host/common/QtClasses), in its
-// container (a QGroupBox is a Frame, a plain QWidget or QFrame a borderless PictureBox), with the
-// widget's geometry, font size and visibility; an application's combo box keeps its own height.
+// container (a QGroupBox is a Frame, a plain QWidget or QFrame a PictureBox, bordered where the
+// frame draws one: host/common/QtFrameBorder.h), with the widget's geometry, font size and
+// visibility; an application's combo box keeps its own height.
 // Composite widgets (a list, a text area) are one control: their inner widgets are not walked. A
 // QTabWidget is a container whose controls are the widgets on all its pages, placed from the tab
 // widget's corner (the pages are not controls, and a page not on view keeps its widgets laid out).

@@ -12,6 +12,7 @@
 #include "host/common/ClassTraits.h"
 #include "host/common/FormFrame.h"
 #include "host/common/QtClasses.h"
+#include "host/common/QtFrameBorder.h"
 #include "host/common/TabSet.h"
 #include "host/common/TextFold.h"
 #include "host/frm/FrmDocument.h"
@@ -97,6 +98,8 @@ class Builder {
                   const std::shared_ptr<mem::MemoryObject>& container, UiRect origin);
     void take_placeholder(const UiElement& w, const std::string& stands_for, host::FormsClassOf& of,
                           bool holds);
+    using Border = host::QtFrameBorder::Border;
+    Border frame_border(const UiElement& w) const;
     void set_properties(mem::MemoryObject& c, const UiElement& w, const std::string& qt_class,
                         double point_size);
     double font_size(const UiElement& w, double inherited) const;
@@ -326,12 +329,12 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         c = form_->add_control(of.forms_class, name_for(w, of.forms_class), container);
         point_size = font_size(w, point_size);
         set_properties(*c, w, uc.chain.empty() ? std::string() : uc.chain.front(), point_size);
-        // The widget's own frame, unless an exported form says its picture box has the
-        // runtime's border (its controls then stand inside it).
-        const bool bordered = of.borderless && values_.number(w, "BorderStyle").value_or(0) == 1;
-        if (of.borderless) c->set_raw("BorderStyle", bordered ? 1.0 : 0.0);
-        if (bordered && values_.number(w, "Appearance").value_or(1) == 0)
-            c->set_raw("Appearance", 0.0);
+        // A plain frame's border is the picture box's: its controls stand inside it.
+        if (of.borderless) {
+            const auto border = frame_border(w);
+            c->set_raw("BorderStyle", border == Border::None ? 0.0 : 1.0);
+            if (border == Border::Flat) c->set_raw("Appearance", 0.0);
+        }
         // A list box sizes itself to whole lines only where the form says so (an exported
         // form file's list box); bars on the form's edges likewise.
         if (of.forms_class == "ListBox")
@@ -476,6 +479,30 @@ void Builder::take_placeholder(const UiElement& w, const std::string& stands_for
     shape.container = shape.container || holds;
     shape.aligns = shape.aligns || w.property("Align");
     host_.set_foreign_class(cls, shape);
+}
+
+// The border of a plain widget's picture box. An exported form says its picture box's in
+// properties of its own (its frame is the one the Qt host draws for either border); a frame made
+// in Designer has the one its shape, shadow and line widths draw, Qt's defaults where the .ui
+// names none. A placeholder's frame outlines the control it stands for, which has no border.
+Builder::Border Builder::frame_border(const UiElement& w) const {
+    using host::QtFrameBorder;
+    if (w.property(UiLines::kPlaceholderProperty)) return Border::None;
+    if (const auto own = values_.number(w, "BorderStyle")) {
+        if (*own != 1) return Border::None;
+        return values_.number(w, "Appearance").value_or(1) == 0 ? Border::Flat : Border::ThreeD;
+    }
+    const auto shape =
+        QtFrameBorder::shape_named(values_.enumeration(w, "frameShape").value_or(""));
+    const auto shadow =
+        QtFrameBorder::shadow_named(values_.enumeration(w, "frameShadow").value_or(""));
+    const auto width = [&](const char* name, long long fallback) {
+        return static_cast<int>(
+            std::clamp<long long>(values_.number(w, name).value_or(fallback), 0, 1000));
+    };
+    return QtFrameBorder::border_of(shape.value_or(QtFrameBorder::NoFrame),
+                                    shadow.value_or(QtFrameBorder::Plain), width("lineWidth", 1),
+                                    width("midLineWidth", 0));
 }
 
 // A page's title as its tab shows it.

@@ -11,36 +11,37 @@ Begin VB.Form MailWindow
    ScaleWidth      =   9600
    StartUpPosition =   0  'Manual
    Begin VB.PictureBox toolbar 
-      BorderStyle     =   0  'None
+      Appearance      =   0  'Flat
+      BorderStyle     =   1  'Fixed Single
       Height          =   540
       Left            =   0
-      ScaleHeight     =   540
-      ScaleWidth      =   9600
+      ScaleHeight     =   510
+      ScaleWidth      =   9570
       TabIndex        =   0
       Top             =   0
       Width           =   9600
       Begin VB.CommandButton newButton 
          Caption         =   "&New"
          Height          =   420
-         Left            =   60
+         Left            =   45
          TabIndex        =   1
-         Top             =   60
+         Top             =   45
          Width           =   1080
       End
       Begin VB.CommandButton replyButton 
          Caption         =   "&Reply"
          Height          =   420
-         Left            =   1200
+         Left            =   1185
          TabIndex        =   2
-         Top             =   60
+         Top             =   45
          Width           =   1080
       End
       Begin VB.CommandButton deleteButton 
          Caption         =   "&Delete"
          Height          =   420
-         Left            =   2340
+         Left            =   2325
          TabIndex        =   3
-         Top             =   60
+         Top             =   45
          Width           =   1080
       End
    End
