@@ -142,6 +142,51 @@ TEST(QtHost, LabelsWithABorderAndAlignment) {
     }
 }
 
+// A Designer form's frames run with the border they draw round their inside, as wide as the one
+// their widgets stand inside (a plain line one pixel, a shaded frame two), and the widgets stand
+// where Designer shows them.
+TEST(QtHost, DesignerFramesRunWithTheirBorder) {
+    test::ScratchDir dir;
+    const std::string ui = (dir.path() / "frames.ui").string();
+    const auto frame = [](const char* name, int row, const std::string& look) {
+        const std::string y = std::to_string(10 + 90 * row);
+        return "<widget class=\"QFrame\" name=\"" + std::string(name) +
+               "\"><property name=\"geometry\"><rect><x>20</x><y>" + y +
+               "</y><width>200</width><height>80</height></rect></property>" + look +
+               "<widget class=\"QPushButton\" name=\"" + name +
+               "Button\"><property name=\"geometry\"><rect><x>10</x><y>30</y><width>80</width>"
+               "<height>30</height></rect></property></widget></widget>";
+    };
+    const auto look = [](const char* shape, const char* shadow) {
+        return "<property name=\"frameShape\"><enum>QFrame::" + std::string(shape) +
+               "</enum></property><property name=\"frameShadow\"><enum>QFrame::" + shadow +
+               "</enum></property>";
+    };
+    spit(ui,
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><ui version=\"4.0\"><class>Frames</class>"
+         "<widget class=\"QWidget\" name=\"Frames\"><property name=\"geometry\"><rect><x>0</x>"
+         "<y>0</y><width>300</width><height>280</height></rect></property>" +
+             frame("fraBox", 0, look("Box", "Plain")) +
+             frame("fraPanel", 1,
+                   look("Panel", "Sunken") +
+                       "<property name=\"lineWidth\"><number>2</number></property>") +
+             frame("fraNone", 2, "") + "</widget></ui>\n");
+    LiveForm run(ui);
+    const struct {
+        const char* frame;
+        int border;
+    } frames[] = {{"fraBox", 1}, {"fraPanel", 2}, {"fraNone", 0}};
+    for (const auto& f : frames) {
+        SCOPED_TRACE(f.frame);
+        const std::string button = std::string(f.frame) + "Button";
+        auto* box = qobject_cast<QFrame*>(run.window().widget_of(run.control(f.frame).get()));
+        QWidget* in = run.window().widget_of(run.control(button.c_str()).get());
+        ASSERT_TRUE(box && in);
+        EXPECT_EQ(box->frameWidth(), f.border);
+        EXPECT_EQ(in->geometry().topLeft(), QPoint(10, 30));
+    }
+}
+
 // Check boxes and option buttons open as their Value says, and follow it when the program sets it.
 TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
     test::ScratchDir dir;

@@ -396,7 +396,10 @@ void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
     } else if (cls == "PictureBox" && qt_class == "QFrame") {
         used.push_back("Picture");
         if (const auto path = pictures_.path_of(c, "Picture")) {
-            const int border = number_or(c, "BorderStyle", 1) != 0 ? 2 : 0;
+            // The picture starts inside the border (a flat one is a pixel wide).
+            const int border = number_or(c, "BorderStyle", 1) == 0  ? 0
+                               : number_or(c, "Appearance", 1) == 0 ? 1
+                                                                    : 2;
             w.string_property("styleSheet", background_sheet(ctx_.names.of(c), *path, border));
         }
     }
@@ -498,14 +501,15 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         if (cls == "ComboBox") export_combo_text(c, w);
     } else if (qt_class == "QFrame" && cls == "PictureBox") {
         if (number_or(c, "BorderStyle", 1) != 0) {
-            // As the Qt host draws a picture box's border.
-            w.enum_property("frameShape", "QFrame::Panel");
-            w.enum_property("frameShadow", "QFrame::Sunken");
-            w.number_property("lineWidth", 2);
+            // As the Qt host draws a picture box's border: a line for a flat one.
+            const bool flat = number_or(c, "Appearance", 1) == 0;
+            w.enum_property("frameShape", flat ? "QFrame::Box" : "QFrame::Panel");
+            w.enum_property("frameShadow", flat ? "QFrame::Plain" : "QFrame::Sunken");
+            if (!flat) w.number_property("lineWidth", 2);
             // Its controls stand inside the border and follow the room inside it, as on the
             // form; a Qt frame's children start at its outer corner, so the resizer is told.
             w.number_property("BorderStyle", 1, true);
-            if (number_or(c, "Appearance", 1) == 0) w.number_property("Appearance", 0, true);
+            if (flat) w.number_property("Appearance", 0, true);
         }
     } else if (qt_class == "QScrollBar") {
         // Designer's scroll bar runs from its minimum up; a bar whose Min is above its Max runs

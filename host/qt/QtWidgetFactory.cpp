@@ -261,8 +261,14 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         w = new QGroupBox(parent);
     } else {
         auto* f = new QtPictureBox(parent);
-        // The border the forms runtime gives it (none with BorderStyle 0).
-        if (try_num(c, Prop::BorderStyle).value_or(1) == 0) f->setFrameStyle(QFrame::NoFrame);
+        // The border the forms runtime gives it (none with BorderStyle 0), as wide as the one
+        // its controls stand inside: a line for a flat one (Appearance 0).
+        if (try_num(c, Prop::BorderStyle).value_or(1) == 0) {
+            f->setFrameStyle(QFrame::NoFrame);
+        } else if (extra_number(c, "Appearance", 1) == 0) {
+            f->setFrameStyle(QFrame::Box | QFrame::Plain);
+            f->setLineWidth(1);
+        }
         f->set_picture(c.picture("Picture"), false);
         w = f;
     }
