@@ -82,22 +82,14 @@ std::vector<QRectF> ControlPainter::tab_places(const host::TabSet& tabs, const Q
 // A strip of buttons: each tab a push button (a flat one shows its edge only while on view), the
 // one on view pressed, a few pixels apart.
 void ControlPainter::tab_button(const QRectF& face, bool on, bool flat) {
-    if (on) {
-        p_.fillRect(face, QColor(236, 236, 236));
-        p_.setPen(kDarkEdge);
-        p_.drawLine(face.topLeft(), face.topRight() - QPointF(1, 0));
-        p_.drawLine(face.topLeft(), face.bottomLeft() - QPointF(0, 1));
-        p_.setPen(kLight);
-        p_.drawLine(face.bottomLeft() - QPointF(0, 1), face.bottomRight() - QPointF(1, 1));
-        p_.drawLine(face.topRight() - QPointF(1, 0), face.bottomRight() - QPointF(1, 1));
-        return;
-    }
-    if (flat) return;
-    p_.fillRect(face, kTab);
-    p_.setPen(kLight);
+    if (flat && !on) return;
+    // Raised: light above and left, dark below and right; pressed the other way round.
+    const QColor near_edges = on ? kDarkEdge : kLight, far_edges = on ? kLight : kDarkEdge;
+    p_.fillRect(face, on ? QColor(236, 236, 236) : kTab);
+    p_.setPen(near_edges);
     p_.drawLine(face.topLeft(), face.topRight() - QPointF(1, 0));
     p_.drawLine(face.topLeft(), face.bottomLeft() - QPointF(0, 1));
-    p_.setPen(kDarkEdge);
+    p_.setPen(far_edges);
     p_.drawLine(face.bottomLeft() - QPointF(0, 1), face.bottomRight() - QPointF(1, 1));
     p_.drawLine(face.topRight() - QPointF(1, 0), face.bottomRight() - QPointF(1, 1));
 }
