@@ -27,6 +27,7 @@
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryHost.h"
 #include "host/store/MemorySettingsStore.h"
+#include "host/ui/UiLines.h"
 #include "host/ui/UiLoader.h"
 #include "host/ui/UiReader.h"
 #include "host/ui/UiValues.h"
@@ -822,6 +823,53 @@ TEST(Export, ShapesKeepTheirLookInAStyleSheet) {
     // The opaque highlight comes after the text box in the form file but lies under it.
     const std::string bytes = test::slurp(ui);
     EXPECT_LT(bytes.find("name=\"shpHighlight\""), bytes.find("name=\"txtZoom\""));
+}
+
+// Read back, an exported shape is the shape again, with all its look: what a style sheet cannot
+// say (a shape with no border, a fill pattern, a system colour) comes back from the frame's own
+// properties, so that the .ui draws as the form file does.
+TEST(Export, ShapesComeBackAsShapesWithTheirLook) {
+    const struct {
+        const char* name;
+        const char* look;
+    } shapes[] = {
+        {"shpPlain", ""},
+        {"shpNoBorder", "BackStyle = 1\r\nBackColor = &H0000FFFF&\r\nBorderStyle = 0\r\n"},
+        {"shpDashed", "BorderStyle = 2\r\nBorderColor = &H80000010&\r\n"},
+        {"shpCircle", "Shape = 3\r\nFillStyle = 0\r\nFillColor = &H00C0C0FF&\r\n"},
+        {"shpHatched", "Shape = 4\r\nFillStyle = 5\r\nBorderWidth = 3\r\n"},
+    };
+    std::string frm = "VERSION 5.00\r\nBegin VB.Form frmShapes\r\nClientWidth = 6000\r\n";
+    int row = 0;
+    for (const auto& s : shapes)
+        frm += std::string("   Begin VB.Shape ") + s.name + "\r\n" + s.look +
+               "Left = " + std::to_string(300 + 1200 * row++) + "\r\nTop = 300\r\nWidth = 900\r\n" +
+               "Height = 600\r\n   End\r\n";
+    frm += "End\r\n";
+    ScratchDir dir;
+    test::spit(dir.path() / "shapes.frm", frm);
+    const std::string ui = (dir.path() / "shapes.ui").string();
+    export_form_file((dir.path() / "shapes.frm").string(), ui, {});
+    FormRun frm_run = run_form_file((dir.path() / "shapes.frm").string());
+    FormRun ui_run = run_ui(ui);
+    for (const auto& s : shapes) {
+        SCOPED_TRACE(s.name);
+        const auto a = frm_run.form->control(s.name), b = ui_run.form->control(s.name);
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(b->class_name(), "Shape");
+        // What the form file leaves unset stays unset (a rectangle, Shape 0, is said outright).
+        const auto look = [](mem::MemoryObject& c, const std::string& p) {
+            const auto v = c.try_get(p);
+            return v              ? std::optional(to_double(*v))
+                   : p == "Shape" ? std::optional(0.0)
+                                  : std::nullopt;
+        };
+        for (const char* p : ui::UiLines::kShapeProperties)
+            EXPECT_EQ(look(*b, p), look(*a, p)) << p;
+        const auto ra = a->rect_twips(), rb = b->rect_twips();
+        EXPECT_NEAR(ra.left, rb.left, 15);
+        EXPECT_NEAR(ra.width, rb.width, 15);
+    }
 }
 
 // A line across or down is Designer's line, plain in its colour and as wide (shaded in the

@@ -529,13 +529,15 @@ TEST_F(UiLoad, DesignerLinesAreLinesAcrossTheMiddleOfTheirFrame) {
 
 // A QFrame made in Designer that draws a frame round its inside is a bordered picture box: flat
 // where the frame is a plain line (or the style's panel, a single line), 3-D where it is shaded;
-// one that draws nothing is borderless. An exported form's own properties say its border. Either
-// way a widget inside stands on the pixels Designer shows it on: its place in the box counts from
-// inside the border, as the forms runtime's does.
+// one that draws nothing is borderless. A style sheet's border for the frame itself takes the
+// frame's place once it gives a style, as Qt draws it. An exported form's own properties say its
+// border. Either way a widget inside stands on the pixels Designer shows it on: its place in the
+// box counts from inside the border, as the forms runtime's does.
 TEST_F(UiLoad, FramesDrawingABorderAreBorderedPictureBoxes) {
     const auto shape = [](const char* s) { return prop("frameShape", "enum", s); };
     const auto shadow = [](const char* s) { return prop("frameShadow", "enum", s); };
     const auto width = [](const char* name, const char* n) { return prop(name, "number", n); };
+    const auto sheet = [](const char* s) { return prop("styleSheet", "string", s); };
     const struct {
         const char* name;
         std::string frame;
@@ -568,6 +570,22 @@ TEST_F(UiLoad, FramesDrawingABorderAreBorderedPictureBoxes) {
         {"exportedFlat",
          shape("QFrame::Panel") + shadow("QFrame::Sunken") + width("lineWidth", "2") +
              prop("BorderStyle", "number", "1", true) + prop("Appearance", "number", "0", true),
+         1},
+        {"sheetNone", shape("QFrame::Box") + sheet("QFrame { border: none; }"), 0},
+        {"sheetLine", sheet("border: 2px solid red"), 1},
+        {"sheetNoWidth", shape("QFrame::Box") + sheet("QFrame { border: solid red; }"), 0},
+        {"sheetWidthOnly",
+         shape("QFrame::Panel") + shadow("QFrame::Sunken") + width("lineWidth", "2") +
+             sheet("QFrame { border-width: 4px; }"),
+         2},
+        {"sheetForOthers",
+         shape("QFrame::Box") +
+             sheet("QLabel { border: none; } QFrame:hover { border: none; } "
+                   "QFrame QPushButton { border: none; } #other { border: none; }"),
+         1},
+        {"sheetByName",
+         sheet("QFrame#other { border: 1px solid; } #sheetByName { border-style: dashed; "
+               "border-width: 3px; }"),
          1},
     };
     std::string xml;

@@ -36,6 +36,13 @@ class QtFrameBorder {
     // The picture box's border: none where the frame takes no pixels, or is a line (HLine,
     // VLine: lines of their own).
     static Border border_of(int shape, int shadow, int line_width, int mid_line_width);
+    // The border a frame's own style sheet draws in place of its frame, from its rules for the
+    // frame itself (bare declarations, or a selector naming QFrame, QWidget, * or its own name):
+    // nullopt where they give no border style (the frame draws its own), none for the style none
+    // or no width (a `border` leaves out none of the three), flat for any line (a picture box has
+    // no dashes or thicker lines).
+    static std::optional<Border> sheet_border(std::string_view style_sheet,
+                                              std::string_view object_name);
 };
 
 }  // namespace kv::host

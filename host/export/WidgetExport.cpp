@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
@@ -526,6 +527,19 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         w.enum_property("frameShape", "QFrame::Box");
         w.string_property("styleSheet", shape_style(c, ctx_.px(c.rect_twips().width),
                                                     ctx_.px(c.rect_twips().height)));
+        // The style sheet draws what Qt can; the shape itself comes back from these when the
+        // .ui is read (a fill pattern, a dashed border in pictures).
+        for (const char* p : ui::UiLines::kShapeProperties) {
+            const std::string_view name = p;
+            double n = number_or(c, p, name == "Shape" ? 0 : NAN);
+            if (!std::isfinite(n)) continue;
+            if (name.ends_with("Color")) {
+                if (n < 0) n += 4294967296.0;  // a system colour read as a signed long
+                w.double_property(p, n, true);
+            } else {
+                w.number_property(p, std::llround(n), true);
+            }
+        }
     }
 }
 

@@ -79,17 +79,23 @@ void apply_exact_font_size(QWidget& w) {
 using Border = host::QtFrameBorder::Border;
 
 // The border of a plain widget's picture box, as the .ui loader gives it: an exported form's
-// picture box says its own in properties of its own, any other frame has the one it draws. An
-// exported placeholder's frame outlines the control it stands for, which has no border.
+// picture box says its own in properties of its own, any other frame has the one it draws (its
+// style sheet's, else its frame's). An exported placeholder's frame outlines the control it
+// stands for, which has no border.
 Border frame_border(const QWidget& w) {
     if (w.property("Placeholder").isValid()) return Border::None;
-    if (const QVariant own = w.property("BorderStyle"); own.isValid()) {
+    // An exported Shape's BorderStyle is its line's: its frame draws what its style sheet says.
+    if (const QVariant own = w.property("BorderStyle");
+        own.isValid() && !w.property("Shape").isValid()) {
         if (own.toInt() != 1) return Border::None;
         const QVariant appearance = w.property("Appearance");
         return appearance.isValid() && appearance.toInt() == 0 ? Border::Flat : Border::ThreeD;
     }
     const auto* frame = qobject_cast<const QFrame*>(&w);
     if (!frame) return Border::None;
+    if (const auto drawn = host::QtFrameBorder::sheet_border(w.styleSheet().toStdString(),
+                                                             w.objectName().toStdString()))
+        return *drawn;
     return host::QtFrameBorder::border_of(frame->frameShape(), frame->frameShadow(),
                                           frame->lineWidth(), frame->midLineWidth());
 }

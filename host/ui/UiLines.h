@@ -24,6 +24,11 @@ class UiLines {
     // properties.
     static constexpr const char* kPlaceholderProperty = "Placeholder";
     static constexpr const char* kFromProperty = "LineFrom";
+    // An exported Shape is a frame whose style sheet draws what Qt can of it; its own properties
+    // ride along (those of them it has), and a frame with `Shape` among them comes back a Shape.
+    static constexpr const char* kShapeProperties[] = {"Shape",       "BorderStyle", "BorderWidth",
+                                                       "BorderColor", "BackStyle",   "BackColor",
+                                                       "FillStyle",   "FillColor"};
     // The runtime's button shadow, which a shaded (sunken or raised) frame line is drawn in most.
     static constexpr double kShadowColour = 0x80000010;
 

@@ -300,6 +300,13 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
     widgets_in(w, inner);
     const bool has_layout = w.child("layout") != nullptr;
     if (stands_for) take_placeholder(w, *stands_for, of, !inner.empty() && !has_layout);
+    // An exported Shape: its frame's own properties say so.
+    const bool shape = !stands_for && own_class == "QFrame" && values_.number(w, "Shape");
+    if (shape) {
+        of = {};
+        of.forms_class = "Shape";
+        of.known = true;
+    }
     if (!of.known && !uc.qt_class) {
         // A class of the application's: widgets placed in it are controls inside it, as a
         // form file's control of another library holds those placed on it.
@@ -329,6 +336,12 @@ void Builder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& 
         c = form_->add_control(of.forms_class, name_for(w, of.forms_class), container);
         point_size = font_size(w, point_size);
         set_properties(*c, w, uc.chain.empty() ? std::string() : uc.chain.front(), point_size);
+        if (shape)
+            for (const char* p : UiLines::kShapeProperties)
+                // A system colour (0x80000000 and up) is past what a <number> holds; the form
+                // keeps it as the form file does, a negative long.
+                if (const auto v = values_.real(w, p, 0, 0xffffffff))
+                    c->set_raw(p, *v > 0x7fffffff ? *v - 4294967296.0 : *v);
         // A plain frame's border is the picture box's: its controls stand inside it.
         if (of.borderless) {
             const auto border = frame_border(w);
@@ -483,8 +496,9 @@ void Builder::take_placeholder(const UiElement& w, const std::string& stands_for
 
 // The border of a plain widget's picture box. An exported form says its picture box's in
 // properties of its own (its frame is the one the Qt host draws for either border); a frame made
-// in Designer has the one its shape, shadow and line widths draw, Qt's defaults where the .ui
-// names none. A placeholder's frame outlines the control it stands for, which has no border.
+// in Designer has the one its style sheet draws, else the one its shape, shadow and line widths
+// draw, Qt's defaults where the .ui names none. A placeholder's frame outlines the control it
+// stands for, which has no border.
 Builder::Border Builder::frame_border(const UiElement& w) const {
     using host::QtFrameBorder;
     if (w.property(UiLines::kPlaceholderProperty)) return Border::None;
@@ -492,6 +506,10 @@ Builder::Border Builder::frame_border(const UiElement& w) const {
         if (*own != 1) return Border::None;
         return values_.number(w, "Appearance").value_or(1) == 0 ? Border::Flat : Border::ThreeD;
     }
+    const std::string* name = w.attribute("name");
+    if (const auto drawn = QtFrameBorder::sheet_border(values_.string(w, "styleSheet").value_or(""),
+                                                       name ? *name : std::string()))
+        return *drawn;
     const auto shape =
         QtFrameBorder::shape_named(values_.enumeration(w, "frameShape").value_or(""));
     const auto shadow =
