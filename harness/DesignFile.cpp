@@ -5,6 +5,7 @@
 #include "control/SettingsStrings.h"
 #include "control/zokKelvane.h"
 #include "harness/DesignRun.h"
+#include "harness/LoadNote.h"
 #include "harness/Session.h"
 #include "harness/ShownText.h"
 #include "harness/UsageError.h"
@@ -29,6 +30,7 @@ DesignOutcome design_form_file(const DesignJob& job, const std::vector<DesignAct
     Session session(job.store_path, false, job.host);
     if (!job.temp_folder.empty()) session.host().set_temp_folder(job.temp_folder);
     auto& loaded = session.load(file);
+    if (job.warnings) print_load_warnings(*job.warnings, file.notes());
     std::shared_ptr<mem::MemoryObject> resizer = loaded.resizer;
     DesignOutcome outcome;
     outcome.placed = !resizer;

@@ -24,6 +24,8 @@ struct DesignJob {
     std::string script_name;  // prefixes script errors
     std::string temp_folder;  // where the code page writes its file ("" the host's own)
     std::string shots_dir;    // a picture after the dialog opens and after every action
+    // Where what loading passed over is warned of, one FILE:LINE: warning: line each (none: not).
+    std::ostream* warnings = nullptr;
     // Called after every action of a script, the dialog's model as it stands then.
     std::function<void(const DesignAction& action, mem::MemoryPageDialog& dialog)> after_action;
     // The host and the hand on its dialog (none: the memory host and its pages' own hand).

@@ -129,29 +129,37 @@ struct NotedForms {
     }
 };
 
-// What loading passed over was said by check alone: layout, render and run showed such a form
-// as if it were the form as written. Said on stderr at its line; stdout is the command's as ever
-// (scripts read it), and the exit status too.
+// What loading passed over was said by check alone: layout, render, run, code and design showed
+// such a form as if it were the form as written. Said on stderr at its line; stdout is the
+// command's as ever (scripts read it), and the exit status too.
 TEST(FaultPlaces, LoadNotesAreWarnedOfAtTheirLineByEveryCommand) {
     const NotedForms f;
     const std::string png = (f.dir.path() / "p.png").string();
     const std::string frm_says = f.frm + ":6: warning: " + f.frm_caption + "\n" + f.frm +
                                  ":9: warning: " + f.frm_class + "\n";
     const std::string ui_says = f.ui + ":3: warning: " + f.ui_class + "\n";
+    const std::string script = (f.dir.path() / "none.txt").string();
+    spit(script, "");
+    const std::string nothing_set = ": Can't generate any code because nothing has been set up\n";
     const struct {
         Argv args;
         std::string err, out;  // out: "" where it is the geometry table
+        int status = 0;
     } cases[] = {
         {{"layout", f.frm}, frm_says, ""},
         {{"layout", f.frm, "--json"}, frm_says, ""},
         {{"layout", f.ui}, ui_says, ""},
         {{"render", f.frm, "-o", png}, frm_says, "wrote " + png + "\n"},
         {{"render", f.ui, "-o", png}, ui_says, "wrote " + png + "\n"},
+        {{"code", f.frm}, frm_says + f.frm + nothing_set, "", 1},
+        {{"code", f.ui}, ui_says + f.ui + nothing_set, "", 1},
+        {{"design", f.frm, "--script", script}, frm_says, ""},
+        {{"design", f.ui, "--script", script}, ui_says, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1] + (c.args.size() > 2 ? " " + c.args[2] : ""));
         const auto r = run(c.args);
-        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_EQ(r.err, c.err);
         if (!c.out.empty()) {
             EXPECT_EQ(r.out, c.out);

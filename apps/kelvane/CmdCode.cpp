@@ -9,6 +9,7 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "harness/FormFile.h"
+#include "harness/LoadNote.h"
 #include "harness/Session.h"
 #include "harness/ShownText.h"
 #include "pages/CodeGenerator.h"
@@ -38,7 +39,7 @@ class CodeCommand : public Command {
         app->add_flag("--open", open_, "write KelvaneCode.tmp and open it in the viewer");
         app->add_option("--viewer", viewer_, "the program that opens the file (with --open)")
             ->needs(app->get_option("--open"));
-        app->footer(wrapped(kFooter));
+        app->footer(wrapped(std::string(kFooter) + kLoadWarningsHelp));
         return app;
     }
 
@@ -46,6 +47,7 @@ class CodeCommand : public Command {
         FormFile file(form_.path, form_.codepage);
         Session session("", false);  // the designer: the control reads its persisted set-up
         const auto& loaded = session.load(file);
+        print_load_warnings(err, file.notes());
         auto* control = loaded.resizer
                             ? dynamic_cast<zokKelvane*>(loaded.resizer->user_control().get())
                             : nullptr;

@@ -68,7 +68,7 @@ class DesignCommand : public Command {
         app->add_option("--shots", shots_, "with --script: a picture after every action")
             ->option_text("DIR");
         add_store_argument(*app, form_);
-        app->footer(wrapped(kFooter));
+        app->footer(wrapped(std::string(kFooter) + kLoadWarningsHelp));
         return app;
     }
 
@@ -84,6 +84,7 @@ class DesignCommand : public Command {
         job.codepage = form_.codepage;
         job.store_path = form_.store;
         job.script_name = script_ == "-" ? "-" : script_;
+        job.warnings = &err;
         if (!shots_.empty()) {
             make_user_folder("--shots", shots_);
             job.shots_dir = shots_;
