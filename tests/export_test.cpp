@@ -898,6 +898,16 @@ TEST(Export, LinesKeepTheirWidthAndColourBothWays) {
         {"linSlant", "BorderColor = &H0000FF00&\r\nBorderWidth = 2\r\n",
          "X1 = 3000\r\nX2 = 600\r\nY1 = 1500\r\nY2 = 2400", nullptr, std::nullopt, false, 0, 2,
          0xff00},
+        // Dashes, which Designer's line does not draw: its style sheet does.
+        {"linDashed", "BorderStyle = 2\r\nBorderColor = &H000000C0&\r\n",
+         "X1 = 600\r\nX2 = 3000\r\nY1 = 2700\r\nY2 = 2700", "QFrame::Plain", std::nullopt, true, 3,
+         1, 0xc0},
+        {"linDotsDown", "BorderStyle = 3\r\nBorderWidth = 3\r\n",
+         "X1 = 3300\r\nX2 = 3300\r\nY1 = 300\r\nY2 = 2400", "QFrame::Plain", 3, false, 3, 3, 0},
+        {"linNone", "BorderStyle = 0\r\n", "X1 = 600\r\nX2 = 3000\r\nY1 = 3000\r\nY2 = 3000",
+         "QFrame::Plain", std::nullopt, false, 3, 1, 0},
+        {"linSlantDots", "BorderStyle = 3\r\n", "X1 = 600\r\nX2 = 3000\r\nY1 = 3300\r\nY2 = 3900",
+         nullptr, std::nullopt, false, 0, 1, 0},
     };
     std::string frm = "VERSION 5.00\r\nBegin VB.Form frmLines\r\n";
     for (const auto& l : lines)
@@ -924,12 +934,26 @@ TEST(Export, LinesKeepTheirWidthAndColourBothWays) {
             EXPECT_EQ(std::min(g->width, g->height), l.frame);
         }
         const auto c = ui_run.form->control(l.name);
+        const auto f = frm_run.form->control(l.name);
         ASSERT_EQ(c->class_name(), "Line");
         EXPECT_EQ(to_double(c->get("BorderWidth")), l.width);
         EXPECT_EQ(to_double(c->try_get("BorderColor").value_or(0.0)), l.colour);
-        const auto a = frm_run.form->control(l.name)->line_ends_twips(), b = c->line_ends_twips();
+        const auto style = [](mem::MemoryObject& o) {
+            return to_double(o.try_get("BorderStyle").value_or(1.0));
+        };
+        EXPECT_EQ(style(*c), style(*f));
+        const auto a = f->line_ends_twips(), b = c->line_ends_twips();
         for (size_t i = 0; i < a.size(); ++i) EXPECT_NEAR(a[i], b[i], 15) << i;
     }
+    // The dashes along the frame's top or left side, centred on the line's pixels.
+    const auto sheet = [&](const char* name) {
+        return values.string(*e.by_name.at(name), "styleSheet").value_or("");
+    };
+    EXPECT_EQ(sheet("linDashed"), "QFrame { border: none; border-top: 1px dashed #c00000; }");
+    EXPECT_EQ(sheet("linDotsDown"),
+              "QFrame { border: none; border-left: 3px dotted palette(window-text); }");
+    EXPECT_EQ(sheet("linNone"), "QFrame { border: none; }");
+    EXPECT_EQ(sheet("linPlain"), "");
 }
 
 // A drive list is a drop-down list (its drives are the user's machine's); the record navigator has

@@ -116,13 +116,26 @@ std::string css_colour(double value) {
     }
 }
 
+// A BorderStyle (0 transparent .. 6 inside solid) in a style sheet's words.
+constexpr const char* kLines[] = {"none",     "solid",        "dashed", "dotted",
+                                  "dot-dash", "dot-dot-dash", "solid"};
+
+int border_style(mem::MemoryObject& c) {
+    return std::clamp(static_cast<int>(number_or(c, "BorderStyle", 1)), 0, 6);
+}
+
+// Designer's line is solid: a dashed one (or one not drawn) is its frame's top or left border,
+// drawn by a style sheet.
+bool styled_line(mem::MemoryObject& c) {
+    const int style = border_style(c);
+    return style != 1 && style != 6;
+}
+
 // A Shape's look as a style sheet: its border's dashes, colour and width, its back when opaque
 // (else a solid fill's colour), rounded for the round kinds. A fill pattern has no such words:
 // left out.
 std::string shape_style(mem::MemoryObject& c, int width_px, int height_px) {
-    static const char* const kLines[] = {"none",     "solid",        "dashed", "dotted",
-                                         "dot-dash", "dot-dot-dash", "solid"};
-    const int border = std::clamp(static_cast<int>(number_or(c, "BorderStyle", 1)), 0, 6);
+    const int border = border_style(c);
     std::string css =
         "QFrame { border: " +
         std::to_string(std::max(1, static_cast<int>(number_or(c, "BorderWidth", 1)))) + "px " +
@@ -244,15 +257,18 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         const int x2 = ctx_.px(e[2] + sx) - shift.px_x, y2 = ctx_.px(e[3] + iy) - shift.px_y;
         // A line across or down is Designer's line, a frame drawn as one, centred on it (three
         // pixels across, or as many as a thicker line needs, an odd number to keep it centred).
-        const int across = std::max(3, static_cast<int>(number_or(c, "BorderWidth", 1)) | 1);
+        // A styled line is its frame's top or left border, centred on the line's own pixels.
+        const int line_px = std::max(1, static_cast<int>(number_or(c, "BorderWidth", 1)));
+        const int across = std::max(3, line_px | 1);
+        const int before = styled_line(c) ? line_px / 2 : across / 2;
         if (y1 == y2) {
             qt_class = "Line";
             orientation = "Qt::Horizontal";
-            x = std::min(x1, x2), y = y1 - across / 2, w = std::abs(x2 - x1), h = across;
+            x = std::min(x1, x2), y = y1 - before, w = std::abs(x2 - x1), h = across;
         } else if (x1 == x2) {
             qt_class = "Line";
             orientation = "Qt::Vertical";
-            x = x1 - across / 2, y = std::min(y1, y2), w = across, h = std::abs(y2 - y1);
+            x = x1 - before, y = std::min(y1, y2), w = across, h = std::abs(y2 - y1);
         } else {
             placeholder = true;
             x = std::min(x1, x2), y = std::min(y1, y2), w = std::abs(x2 - x1),
@@ -318,7 +334,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
                              line_from.empty() ? original_class(c) : std::string("VB.Line"), true);
         if (!line_from.empty()) {
             node.string_property(ui::UiLines::kFromProperty, line_from, true);
-            write_line_look(c, node, true);
+            write_line_look(c, node, true, false);
         } else if (const auto caption = try_text(c, Prop::Caption);
                    caption && !caption->empty() && c.traits().caption) {
             node.string_property("Caption", *caption, true);
@@ -335,7 +351,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             if (qt_class == focus) ctx_.focus_widgets.push_back(name);
         if (orientation) {
             node.enum_property("orientation", orientation);
-            write_line_look(c, node, false);
+            write_line_look(c, node, false, orientation == std::string_view("Qt::Horizontal"));
         }
     }
     // The resizer leaves a bar on the form's edge to the host, which keeps it there.
@@ -347,18 +363,29 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         write_children(c, node, c.traits().font ? font : inherited);
 }
 
-void WidgetExport::write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool placeholder) const {
+void WidgetExport::write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool placeholder,
+                                   bool across) const {
     const auto width = static_cast<long long>(std::max(1.0, number_or(c, "BorderWidth", 1)));
     double colour = number_or(c, "BorderColor", 0x80000008);
     if (colour < 0) colour += 4294967296.0;  // a system colour read as a signed long
+    const int style = border_style(c);
     if (placeholder) {
         if (width != 1) w.number_property("BorderWidth", width, true);
         if (colour != 0x80000008) w.double_property("BorderColor", colour, true);
+        if (style != 1) w.number_property("BorderStyle", style, true);
         return;
     }
     const bool shaded = colour == ui::UiLines::kShadowColour;
     w.enum_property("frameShadow", shaded ? "QFrame::Sunken" : "QFrame::Plain");
     if (width != 1) w.number_property("lineWidth", width);
+    if (styled_line(c)) {
+        w.number_property("BorderStyle", style, true);
+        std::string css = "QFrame { border: none;";
+        if (style != 0)
+            css += std::string(" border-") + (across ? "top" : "left") + ": " +
+                   std::to_string(width) + "px " + kLines[style] + " " + css_colour(colour) + ";";
+        w.string_property("styleSheet", css + " }");
+    }
     if (const auto rgb = rgb_of(colour)) {
         ui::UiNode& palette = w.property("palette").add("palette");
         for (const char* state : {"active", "inactive"})

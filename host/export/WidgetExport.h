@@ -64,10 +64,11 @@ class WidgetExport {
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;
-    // A line's width and colour: on Designer's line a plain frame of that width in that colour
-    // (shaded where the line is in the button shadow, as Designer draws its lines), on a
+    // A line's width, colour and dashes: on Designer's line a plain frame of that width in that
+    // colour (shaded where the line is in the button shadow, as Designer draws its lines), a
+    // dashed one drawn by a style sheet along the frame's top (`across`) or left side; on a
     // placeholder as properties of its own.
-    void write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool placeholder) const;
+    void write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool placeholder, bool across) const;
 
     ExportContext& ctx_;
     PictureExport& pictures_;

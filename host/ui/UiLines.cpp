@@ -23,6 +23,13 @@ void take_look(const UiValues& values, const UiElement& w, bool shaded, UiLine& 
     }
 }
 
+// An exported line's own BorderStyle (0 transparent .. 6 inside solid).
+std::optional<int> style_of(const UiValues& values, const UiElement& w) {
+    const auto n = values.number(w, "BorderStyle");
+    if (!n) return std::nullopt;
+    return static_cast<int>(std::clamp<long long>(*n, 0, 6));
+}
+
 }  // namespace
 
 std::optional<UiLine> UiLines::of_frame(const UiValues& values, const UiElement& w,
@@ -46,11 +53,16 @@ std::optional<UiLine> UiLines::of_frame(const UiValues& values, const UiElement&
         shadow.empty() ? own_class == "Line" : shadow.find("Plain") == std::string::npos;
     const UiRect g = values.rect(w, "geometry").value_or(UiRect{0, 0, 100, 3});
     UiLine line;
-    line.x1 = across ? g.x : g.x + g.width / 2;
-    line.y1 = across ? g.y + g.height / 2 : g.y;
+    take_look(values, w, shaded, line);
+    line.style = style_of(values, w);
+    // A dashed line (an exported form's) is drawn along the frame's top or left side.
+    const bool styled = line.style && *line.style != 1 && *line.style != 6;
+    const int middle_x = styled ? line.width / 2 : g.width / 2;
+    const int middle_y = styled ? line.width / 2 : g.height / 2;
+    line.x1 = across ? g.x : g.x + middle_x;
+    line.y1 = across ? g.y + middle_y : g.y;
     line.x2 = across ? g.x + g.width : line.x1;
     line.y2 = across ? line.y1 : g.y + g.height;
-    take_look(values, w, shaded, line);
     return line;
 }
 
@@ -72,6 +84,7 @@ std::optional<UiLine> UiLines::of_placeholder(const UiValues& values, const UiEl
         line.width = static_cast<int>(std::clamp<long long>(*width, 1, 100));
     // A system colour (0x80000000 and up) is past what a <number> holds.
     if (const auto colour = values.real(w, "BorderColor", 0, 0xffffffff)) line.colour = *colour;
+    line.style = style_of(values, w);
     return line;
 }
 

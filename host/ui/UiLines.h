@@ -15,6 +15,7 @@ struct UiLine {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // pixels, in the widget's parent
     int width = 1;                       // BorderWidth
     std::optional<double> colour;        // BorderColor; nullopt: the runtime's (window text)
+    std::optional<int> style;            // BorderStyle; nullopt: the runtime's (solid)
 };
 
 class UiLines {

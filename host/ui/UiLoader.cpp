@@ -461,6 +461,7 @@ void Builder::add_line(const UiElement& w, const UiLine& line,
         c->set_raw("Visible", values_.boolean(w, "visible").value_or(true));
         c->set_raw("BorderWidth", static_cast<double>(line.width));
         if (line.colour) c->set_raw("BorderColor", *line.colour);
+        if (line.style) c->set_raw("BorderStyle", static_cast<double>(*line.style));
         const double tx = host_.twips_per_pixel_x(), ty = host_.twips_per_pixel_y();
         const auto [ix, iy] =
             container ? container->inner_offset_twips() : std::pair<double, double>{};
