@@ -127,8 +127,12 @@ int border_style(mem::MemoryObject& c) {
 // Designer's line is solid: a dashed one (or one not drawn) is its frame's top or left border,
 // drawn by a style sheet.
 bool styled_line(mem::MemoryObject& c) {
-    const int style = border_style(c);
-    return style != 1 && style != 6;
+    return ui::UiLines::drawn_by_sheet(border_style(c));
+}
+
+// A colour as a .ui keeps it: a system colour, read as a signed long, unsigned.
+double unsigned_colour(double stored) {
+    return stored < 0 ? stored + 4294967296.0 : stored;
 }
 
 // A Shape's look as a style sheet: its border's dashes, colour and width, its back when opaque
@@ -366,8 +370,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
 void WidgetExport::write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool placeholder,
                                    bool across) const {
     const auto width = static_cast<long long>(std::max(1.0, number_or(c, "BorderWidth", 1)));
-    double colour = number_or(c, "BorderColor", 0x80000008);
-    if (colour < 0) colour += 4294967296.0;  // a system colour read as a signed long
+    const double colour = unsigned_colour(number_or(c, "BorderColor", 0x80000008));
     const int style = border_style(c);
     if (placeholder) {
         if (width != 1) w.number_property("BorderWidth", width, true);
@@ -558,11 +561,10 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         // .ui is read (a fill pattern, a dashed border in pictures).
         for (const char* p : ui::UiLines::kShapeProperties) {
             const std::string_view name = p;
-            double n = number_or(c, p, name == "Shape" ? 0 : NAN);
+            const double n = number_or(c, p, name == "Shape" ? 0 : NAN);
             if (!std::isfinite(n)) continue;
             if (name.ends_with("Color")) {
-                if (n < 0) n += 4294967296.0;  // a system colour read as a signed long
-                w.double_property(p, n, true);
+                w.double_property(p, unsigned_colour(n), true);
             } else {
                 w.number_property(p, std::llround(n), true);
             }

@@ -56,7 +56,7 @@ std::optional<UiLine> UiLines::of_frame(const UiValues& values, const UiElement&
     take_look(values, w, shaded, line);
     line.style = style_of(values, w);
     // A dashed line (an exported form's) is drawn along the frame's top or left side.
-    const bool styled = line.style && *line.style != 1 && *line.style != 6;
+    const bool styled = line.style && drawn_by_sheet(*line.style);
     const int middle_x = styled ? line.width / 2 : g.width / 2;
     const int middle_y = styled ? line.width / 2 : g.height / 2;
     line.x1 = across ? g.x : g.x + middle_x;

@@ -30,6 +30,9 @@ class UiLines {
     static constexpr const char* kShapeProperties[] = {"Shape",       "BorderStyle", "BorderWidth",
                                                        "BorderColor", "BackStyle",   "BackColor",
                                                        "FillStyle",   "FillColor"};
+    // Whether a line of this BorderStyle is exported as its frame's styled top or left border
+    // (dashes, dots, or none drawn) rather than as Designer's solid line.
+    static bool drawn_by_sheet(int border_style) { return border_style != 1 && border_style != 6; }
     // The runtime's button shadow, which a shaded (sunken or raised) frame line is drawn in most.
     static constexpr double kShadowColour = 0x80000010;
 
