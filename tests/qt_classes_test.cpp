@@ -116,6 +116,10 @@ TEST(QtClasses, TabHeightFromTheTabRuleOfAStyleSheet) {
         {"QTabBar::tab { color: red; } QPushButton { height: 40px; }", 0, 26},
         {"QTabBar::tab { height: 40px; }", 3, 26},
         {"QPushButton { height: 40px; } QTabBar::tab { height: 21px; }", 0, 21},
+        {"/* QTabBar::tab { height: 40px; } */ QTabBar::tab { height: 22px; }", 0, 22},
+        {"QTabBar::tab { /* height: 40px; */ height: 23px }", 0, 23},
+        {"QTabBar::tab { image: url('x;height:40px'); height: 24px; }", 0, 24},
+        {"QTabBar::tab { HEIGHT: 25px; }", 0, 25},
     };
     for (const auto& c : cases)
         EXPECT_EQ(qt_tab_height(c.sheet, c.side), c.height) << c.sheet << " side " << c.side;

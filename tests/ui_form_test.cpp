@@ -587,6 +587,14 @@ TEST_F(UiLoad, FramesDrawingABorderAreBorderedPictureBoxes) {
          sheet("QFrame#other { border: 1px solid; } #sheetByName { border-style: dashed; "
                "border-width: 3px; }"),
          1},
+        // Comments and quoted text are not rules or declarations.
+        {"sheetCommented",
+         shape("QFrame::Box") +
+             sheet("/* was { border: 2px solid } */ QFrame /* ours */ { border: none; }"),
+         0},
+        {"sheetQuoted",
+         shape("QFrame::Box") + sheet("QFrame { image: url(\"a;b{c}.png\"); border: none; }"), 0},
+        {"sheetCommentedOut", sheet("QFrame { /* border: 1px solid; */ }"), 0},
     };
     std::string xml;
     int row = 0;

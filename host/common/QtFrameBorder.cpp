@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "host/common/StyleSheet.h"
+
 namespace kv::host {
 
 namespace {
@@ -16,34 +18,21 @@ std::string_view bare(std::string_view name) {
     return name;
 }
 
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front()))) t.remove_prefix(1);
-    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back()))) t.remove_suffix(1);
-    return t;
-}
-
 std::string lower(std::string_view t) {
     std::string out(t);
     for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
-// Whether a rule's selectors reach the frame itself: not a sub-control, a pseudo-state, a child
-// (a space or '>'), another class or another object.
-bool selects_the_frame(std::string_view selectors, std::string_view object_name) {
-    while (!selectors.empty()) {
-        const size_t comma = std::min(selectors.find(','), selectors.size());
-        const std::string_view one = trimmed(selectors.substr(0, comma));
-        selectors.remove_prefix(std::min(comma + 1, selectors.size()));
-        if (one.empty() || one.find_first_of(" >:[") != std::string_view::npos) continue;
-        const size_t hash = one.find('#');
-        if (hash != std::string_view::npos && one.substr(hash + 1) != object_name) continue;
-        std::string_view type = one.substr(0, hash);
-        if (!type.empty() && type.front() == '.')
-            type.remove_prefix(1);  // the class, not its heirs
-        if (type.empty() || type == "*" || type == "QFrame" || type == "QWidget") return true;
-    }
-    return false;
+// Whether a selector reaches the frame itself: not a sub-control, a pseudo-state, a child (a
+// space or '>'), another class or another object.
+bool selects_the_frame(std::string_view one, std::string_view object_name) {
+    if (one.find_first_of(" >:[") != std::string_view::npos) return false;
+    const size_t hash = one.find('#');
+    if (hash != std::string_view::npos && one.substr(hash + 1) != object_name) return false;
+    std::string_view type = one.substr(0, hash);
+    if (!type.empty() && type.front() == '.') type.remove_prefix(1);  // the class, not its heirs
+    return type.empty() || type == "*" || type == "QFrame" || type == "QWidget";
 }
 
 // What a border declaration says: the width in pixels where given, and the style where given.
@@ -59,7 +48,7 @@ void read_border_value(std::string_view value, bool width_only, bool style_only,
     while (!value.empty()) {
         const size_t end = std::min(value.find_first_of(" \t"), value.size());
         const std::string word = lower(value.substr(0, end));
-        value = trimmed(value.substr(end));
+        value = StyleSheet::trimmed(value.substr(end));
         if (word.empty()) continue;
         if (!style_only && std::isdigit(static_cast<unsigned char>(word[0]))) {
             int px = 0;
@@ -81,16 +70,14 @@ void read_border_value(std::string_view value, bool width_only, bool style_only,
 std::optional<QtFrameBorder::Border> QtFrameBorder::sheet_border(std::string_view sheet,
                                                                  std::string_view object_name) {
     SheetLine line;
-    // Each rule's block, or the whole sheet when it is bare declarations.
-    const auto read_block = [&](std::string_view block) {
-        while (!block.empty()) {
-            const size_t semi = std::min(block.find(';'), block.size());
-            const std::string_view decl = block.substr(0, semi);
-            block.remove_prefix(std::min(semi + 1, block.size()));
-            const size_t colon = decl.find(':');
-            if (colon == std::string_view::npos) continue;
-            const std::string name = lower(trimmed(decl.substr(0, colon)));
-            const std::string_view value = trimmed(decl.substr(colon + 1));
+    const StyleSheet parsed(sheet);
+    for (const auto& rule : parsed.rules()) {
+        if (!rule.selectors.empty() &&
+            std::none_of(rule.selectors.begin(), rule.selectors.end(), [&](const std::string& one) {
+                return selects_the_frame(one, object_name);
+            }))
+            continue;
+        for (const auto& [name, value] : rule.declarations) {
             if (name == "border") {
                 // The shorthand sets all three: what it leaves out is reset.
                 line = {};
@@ -101,19 +88,6 @@ std::optional<QtFrameBorder::Border> QtFrameBorder::sheet_border(std::string_vie
             } else if (name == "border-width") {
                 read_border_value(value, true, false, line);
             }
-        }
-    };
-    if (sheet.find('{') == std::string_view::npos) {
-        read_block(sheet);
-    } else {
-        size_t at = 0;
-        while (at < sheet.size()) {
-            const size_t open = sheet.find('{', at);
-            if (open == std::string_view::npos) break;
-            const size_t close = std::min(sheet.find('}', open), sheet.size());
-            if (selects_the_frame(sheet.substr(at, open - at), object_name))
-                read_block(sheet.substr(open + 1, close - open - 1));
-            at = close + 1;
         }
     }
     // Without a style the frame draws its own, whatever width the sheet gives; with one, the

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/Error.h"
+#include "host/common/StyleSheet.h"
 #include "host/common/TextFold.h"
 
 namespace kv::host {
@@ -129,28 +130,16 @@ std::string qt_tab_buttons_sheet(const std::string& widget, int buttons) {
 int qt_tab_height(std::string_view sheet, int side) {
     constexpr int kQtOwn = 26;
     const std::string_view across = upright(side) ? "width" : "height";
-    auto trimmed = [](std::string_view t) {
-        while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front())))
-            t.remove_prefix(1);
-        while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back()))) t.remove_suffix(1);
-        return t;
-    };
     // The declarations of each QTabBar::tab rule, property by property: a min- or max- size or a
     // size in another rule is not the tabs' own.
-    for (size_t at = sheet.find("QTabBar::tab"); at != std::string_view::npos;
-         at = sheet.find("QTabBar::tab", at + 1)) {
-        const size_t open = sheet.find('{', at);
-        if (open == std::string_view::npos) break;
-        const size_t close = std::min(sheet.find('}', open), sheet.size());
-        std::string_view block = sheet.substr(open + 1, close - open - 1);
-        while (!block.empty()) {
-            const size_t semi = std::min(block.find(';'), block.size());
-            const std::string_view decl = block.substr(0, semi);
-            block.remove_prefix(std::min(semi + 1, block.size()));
-            const size_t colon = decl.find(':');
-            if (colon == std::string_view::npos || trimmed(decl.substr(0, colon)) != across)
-                continue;
-            const std::string_view value = trimmed(decl.substr(colon + 1));
+    const StyleSheet parsed(sheet);
+    for (const auto& rule : parsed.rules()) {
+        if (std::none_of(rule.selectors.begin(), rule.selectors.end(), [](const std::string& one) {
+                return one.find("QTabBar::tab") != std::string::npos;
+            }))
+            continue;
+        for (const auto& [name, value] : rule.declarations) {
+            if (name != across) continue;
             int px = 0;
             for (size_t i = 0; i < value.size() &&
                                std::isdigit(static_cast<unsigned char>(value[i])) && px < 10000;
