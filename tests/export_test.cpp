@@ -659,6 +659,56 @@ TEST(Export, TabsInSeveralRowsAreSaidSo) {
     }
 }
 
+// A tab strip's look that a QTabWidget cannot hold (buttons, tabs of one width, several rows)
+// rides along in the .ui: read again, the strip is the form file's, on its side.
+TEST(Export, StripsComeBackAsStripsWithTheirLook) {
+    const char* looks[] = {
+        "",
+        "      Style           =   1\r\n      Placement       =   1\r\n",
+        "      Style           =   2\r\n      MultiRow        =   -1  'True\r\n",
+        "      TabWidthStyle   =   2\r\n      TabFixedWidth   =   2540\r\n"
+        "      TabFixedHeight  =   600\r\n      Placement       =   3\r\n",
+    };
+    for (const char* look : looks) {
+        SCOPED_TRACE(look);
+        std::string tabs;
+        for (int i = 1; i <= 3; ++i)
+            tabs += "         BeginProperty Tab" + std::to_string(i) +
+                    " {1EFB659A-857C-11D1-B16A-00C0F0283628}\r\n            Caption         =   "
+                    "\"Tab " +
+                    std::to_string(i) + "\"\r\n         EndProperty\r\n";
+        ScratchDir dir;
+        const std::string frm = (dir.path() / "strip.frm").string();
+        test::spit(frm, std::string(
+                            "VERSION 5.00\r\nBegin VB.Form frmStrip\r\n"
+                            "   ClientHeight    =   3000\r\n   ClientWidth     =   6000\r\n"
+                            "   Begin NovaCtl.TabStrip tsStrip\r\n"
+                            "      Height          =   2400\r\n      Left            =   300\r\n"
+                            "      Top             =   300\r\n      Width           =   5400\r\n") +
+                            look +
+                            "      BeginProperty Tabs {1EFB6598-857C-11D1-B16A-00C0F0283628}\r\n"
+                            "         NumTabs         =   3\r\n" +
+                            tabs + "      EndProperty\r\n   End\r\nEnd\r\n");
+        const std::string ui = (dir.path() / "strip.ui").string();
+        export_form_file(frm, ui, {});
+        FormRun a = run_form_file(frm);
+        FormRun b = run_ui(ui);
+        const auto sa = host::TabSet::read(*a.form->control("tsStrip"));
+        const auto sb = host::TabSet::read(*b.form->control("tsStrip"));
+        ASSERT_TRUE(sa && sb);
+        ASSERT_EQ(sa->kind, host::TabSet::Kind::Strip);
+        EXPECT_EQ(sb->kind, sa->kind);
+        EXPECT_EQ(sb->captions, sa->captions);
+        EXPECT_EQ(sb->orientation, sa->orientation);
+        EXPECT_EQ(sb->buttons, sa->buttons);
+        EXPECT_EQ(sb->multi_row, sa->multi_row);
+        EXPECT_EQ(sb->justified, sa->justified);
+        EXPECT_EQ(sb->fixed_width_twips, sa->fixed_width_twips);
+        EXPECT_EQ(sb->tab_height_twips, sa->tab_height_twips);
+        EXPECT_EQ(sb->current, sa->current);
+    }
+}
+
 // Graphical check boxes and option buttons are push buttons that stay in while on (an option's
 // pushing out the others beside it), and come back from the .ui as what they were; a push button
 // that stays in is a graphical check box to the loader, one that is not a command button.

@@ -50,6 +50,11 @@ std::string qt_tab_position(int side);
 int qt_tab_side(std::string_view tab_position);
 
 struct TabSet {
+    // A tab strip's own properties that a QTabWidget cannot hold; an exported strip's tab widget
+    // keeps them as dynamic properties (`TabWidthStyle` always), and comes back a strip.
+    static constexpr const char* kStripProperties[] = {"TabWidthStyle", "Style", "MultiRow",
+                                                       "TabFixedWidth", "TabFixedHeight"};
+
     enum class Kind { Dialog, Strip };
     Kind kind = Kind::Dialog;
     std::vector<std::string> captions;  // one per tab, in order

@@ -1,7 +1,10 @@
 // A tab control as a QTabWidget: a page per tab, titled with its caption, holding the controls
 // listed on that tab where the form shows them with their tab on view.
 #include <algorithm>
+#include <cmath>
+#include <string_view>
 
+#include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/export/WidgetExport.h"
 
@@ -24,6 +27,18 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     node.string_property("styleSheet", sheet);
     if (side != 0) node.enum_property("tabPosition", host::qt_tab_position(side));
     node.number_property("currentIndex", tabs.current);
+    // A strip's own look rides along: the .ui comes back a strip of buttons or fixed widths.
+    if (tabs.kind == host::TabSet::Kind::Strip)
+        for (const char* p : host::TabSet::kStripProperties) {
+            const auto v = c.try_get(p);
+            double n = 0;
+            try {
+                if (v) n = to_double(*v);
+            } catch (const Error&) {
+            }
+            if (v || std::string_view(p) == "TabWidthStyle")
+                node.number_property(p, std::llround(n), true);
+        }
     // Qt's tab bar has one row: the others' tabs join it, and its pages start a row from the edge.
     if (tabs.multi_row)
         ctx_.report.notes.push_back(name +

@@ -145,10 +145,21 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
     const int tab_height = host::qt_tab_height(values_.string(w, "styleSheet").value_or(""), side);
     const auto [page_x, page_y] = host::qt_page_origin(tab_height, side);
     const UiRect page{page_x, page_y, 0, 0};
+    // An exported tab strip: its look among its dynamic properties, its pages empty (its
+    // controls lie on the form).
+    const auto pages = w.children_named("widget");
+    const bool strip = tabs && values_.number(w, "TabWidthStyle") &&
+                       std::all_of(pages.begin(), pages.end(), [](const UiElement* page) {
+                           return page->children_named("widget").empty() && !page->child("layout");
+                       });
     int tab = 0;
-    for (const UiElement* child : w.children_named("widget")) {
+    for (const UiElement* child : pages) {
         if (!tabs) {
             add(*child, c, point_size);
+            continue;
+        }
+        if (strip) {
+            c->set_raw("Tabs(" + std::to_string(++tab) + ").Caption", page_title(*child));
             continue;
         }
         const size_t before = form_->all_controls().size();
@@ -163,7 +174,15 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
                     c->set_picture("TabPicture(" + std::to_string(tab) + ")", std::move(pic));
         describe_tab(*c, tab++, page_title(*child), before);
     }
-    if (tabs) {
+    if (strip) {
+        c->set_raw("Tabs.Count", static_cast<double>(tab));
+        c->set_raw("Placement", static_cast<double>(side));
+        for (const char* p : host::TabSet::kStripProperties)
+            if (const auto v = values_.number(w, p)) c->set_raw(p, static_cast<double>(*v));
+        const long long current = values_.number(w, "currentIndex").value_or(0);
+        c->set_raw("Tab",
+                   static_cast<double>(std::clamp<long long>(current, 0, std::max(tab - 1, 0))));
+    } else if (tabs) {
         // The form's tab control as the tab widget shows it: the Qt host and the pictures then
         // show each page's controls with their tab only, beside tabs on the same side and as
         // high as the tab widget's (in HiMetric, as a form file keeps it).
