@@ -709,6 +709,32 @@ TEST(Export, StripsComeBackAsStripsWithTheirLook) {
     }
 }
 
+// A line or shape whose pen mixes with what lies below is said to be drawn plain; one that
+// copies its pen (DrawMode 13, the default) is not.
+TEST(Export, PensThatMixAreSaidToBeDrawnPlain) {
+    ScratchDir dir;
+    const std::string frm = (dir.path() / "pens.frm").string();
+    test::spit(frm,
+               "VERSION 5.00\r\nBegin VB.Form frmPens\r\n   ClientWidth = 6000\r\n"
+               "   Begin VB.Line linXor\r\n      DrawMode = 7\r\n      X1 = 100\r\n"
+               "      X2 = 2000\r\n      Y1 = 300\r\n      Y2 = 300\r\n   End\r\n"
+               "   Begin VB.Line linCopy\r\n      DrawMode = 13\r\n      X1 = 100\r\n"
+               "      X2 = 2000\r\n      Y1 = 600\r\n      Y2 = 600\r\n   End\r\n"
+               "   Begin VB.Shape shpInvert\r\n      DrawMode = 6\r\n      Left = 300\r\n"
+               "      Top = 900\r\n      Width = 900\r\n      Height = 600\r\n   End\r\n"
+               "   Begin VB.Shape shpPlain\r\n      Left = 1300\r\n      Top = 900\r\n"
+               "      Width = 900\r\n      Height = 600\r\n   End\r\nEnd\r\n");
+    const auto done = export_form_file(frm, (dir.path() / "pens.ui").string(), {});
+    std::vector<std::string> pens;
+    for (const auto& n : done.report.notes)
+        if (n.find("DrawMode") != std::string::npos) pens.push_back(n);
+    EXPECT_EQ(pens, (std::vector<std::string>{
+                        "linXor: DrawMode 7 mixes its pen with what lies below, which a widget "
+                        "cannot: Qt draws it with the plain pen",
+                        "shpInvert: DrawMode 6 mixes its pen with what lies below, which a widget "
+                        "cannot: Qt draws it with the plain pen"}));
+}
+
 // Graphical check boxes and option buttons are push buttons that stay in while on (an option's
 // pushing out the others beside it), and come back from the .ui as what they were; a push button
 // that stays in is a graphical check box to the loader, one that is not a command button.

@@ -315,6 +315,13 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     } else {
         ++ctx_.report.controls;
     }
+    // A pen that mixes with what lies below it (inverting, XOR) is no widget's to draw.
+    constexpr double kCopyPen = 13;
+    if (const double mode = number_or(c, "DrawMode", kCopyPen);
+        (cls == "Line" || cls == "Shape") && mode != kCopyPen)
+        ctx_.report.notes.push_back(name + ": DrawMode " + std::to_string(std::lround(mode)) +
+                                    " mixes its pen with what lies below, which a widget cannot: "
+                                    "Qt draws it with the plain pen");
     ui::UiNode& node = parent.add("widget").attribute("class", qt_class).attribute("name", name);
     node.rect_property("geometry", x, y, std::max(w, 0), std::max(h, 0));
     const ExportFont font = font_of(c);
