@@ -699,5 +699,30 @@ TEST_F(UiLoad, DockWidgetsAreBarsOnTheirEdge) {
     EXPECT_EQ(to_double(f.control("log")->get(Prop::Align)), 2);
 }
 
+// Docks sharing an edge, which Qt lays out along it, are said to stand as bars one further in
+// than the other; docks on edges of their own are not.
+TEST_F(UiLoad, DocksSharingAnEdgeAreSaidToStandApart) {
+    const auto dock = [](const char* name, int area) {
+        return widget("QDockWidget", name,
+                      "<attribute name=\"dockWidgetArea\"><number>" + std::to_string(area) +
+                          "</number></attribute>" +
+                          widget("QWidget", std::string(name) + "Contents", ""));
+    };
+    const std::string bytes =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui version=\"4.0\"><class>W</class>" +
+        widget("QMainWindow", "W",
+               rect(0, 0, 600, 400) + widget("QWidget", "central", "") + dock("props", 2) +
+                   dock("files", 1) + dock("layers", 2) + dock("output", 8) + dock("history", 2)) +
+        "</ui>\n";
+    std::vector<std::string> said;
+    for (const auto& n : load(bytes).notes)
+        if (n.text.find("dock widget") != std::string::npos) said.push_back(n.text);
+    const std::string tail =
+        ": Qt splits the edge's length between them, the form shows it as a second bar further in";
+    EXPECT_EQ(said, (std::vector<std::string>{
+                        "dock widget 'layers' shares the right edge with 'props'" + tail,
+                        "dock widget 'history' shares the right edge with 'props'" + tail}));
+}
+
 }  // namespace
 }  // namespace kv::ui

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <string_view>
 
 #include "engine/CFormSizer.h"
@@ -301,6 +302,17 @@ UiLoadedForm UiBuilder::build() {
         docks = UiDocks::read(values_, top, [this](const UiElement& w) {
             return in_chain(class_for(w), "QDockWidget");
         });
+    // Qt splits an edge's length between its docks; the runtime's bars of one edge stand one
+    // further in than the other.
+    static constexpr const char* kEdges[] = {"", "top", "bottom", "left", "right"};
+    std::map<int, const UiElement*> first_on_edge;
+    for (const UiDock& d : docks)
+        if (const auto [first, alone] = first_on_edge.emplace(d.align, d.widget); !alone)
+            out_.notes.push_back(
+                {d.widget->line, "dock widget " + quoted(*d.widget) + " shares the " +
+                                     kEdges[d.align] + " edge with " + quoted(*first->second) +
+                                     ": Qt splits the edge's length between them, the form "
+                                     "shows it as a second bar further in"});
     for (const UiDock& d : docks) add_dock(d, point_size);
     if (!docks.empty()) form_->layout_aligned();
     const auto [central_x, central_y] = UiDocks::central_origin(docks);
