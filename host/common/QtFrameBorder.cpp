@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "host/common/StyleSheet.h"
+#include "host/common/TextFold.h"
 
 namespace kv::host {
 
@@ -16,12 +17,6 @@ std::string_view bare(std::string_view name) {
     if (const auto colons = name.rfind("::"); colons != std::string_view::npos)
         name.remove_prefix(colons + 2);
     return name;
-}
-
-std::string lower(std::string_view t) {
-    std::string out(t);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
 }
 
 // Whether a selector reaches the frame itself: not a sub-control, a pseudo-state, a child (a
@@ -47,7 +42,7 @@ void read_border_value(std::string_view value, bool width_only, bool style_only,
                                                    "ridge",  "solid"};
     while (!value.empty()) {
         const size_t end = std::min(value.find_first_of(" \t"), value.size());
-        const std::string word = lower(value.substr(0, end));
+        const std::string word = fold(value.substr(0, end));
         value = StyleSheet::trimmed(value.substr(end));
         if (word.empty()) continue;
         if (!style_only && std::isdigit(static_cast<unsigned char>(word[0]))) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "host/common/TextFold.h"
+
 namespace kv::host {
 
 namespace {
@@ -52,12 +54,6 @@ size_t find_outside_quotes(std::string_view text, std::string_view marks, size_t
     return std::string_view::npos;
 }
 
-std::string lower(std::string_view t) {
-    std::string out(t);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 }  // namespace
 
 std::string_view StyleSheet::trimmed(std::string_view t) {
@@ -76,8 +72,7 @@ void StyleSheet::read_block(std::string_view block, Rule& rule) {
         if (colon == std::string_view::npos) continue;
         const std::string_view property = trimmed(decl.substr(0, colon));
         if (property.empty()) continue;
-        rule.declarations.push_back(
-            {lower(property), std::string(trimmed(decl.substr(colon + 1)))});
+        rule.declarations.push_back({fold(property), std::string(trimmed(decl.substr(colon + 1)))});
     }
 }
 

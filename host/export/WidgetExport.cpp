@@ -27,6 +27,8 @@ std::optional<Value> named(mem::MemoryObject& c, const char* name) {
     }
 }
 
+}  // namespace
+
 double number_or(mem::MemoryObject& c, const char* name, double fallback) {
     const auto v = named(c, name);
     if (!v) return fallback;
@@ -36,6 +38,8 @@ double number_or(mem::MemoryObject& c, const char* name, double fallback) {
         return fallback;
     }
 }
+
+namespace {
 
 std::string text_or(mem::MemoryObject& c, const char* name) {
     const auto v = named(c, name);

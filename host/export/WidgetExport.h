@@ -37,6 +37,9 @@ struct ExportShift {
     int px_x = 0, px_y = 0;
 };
 
+// A control's property as a number; `fallback` where it has none or it is no number.
+double number_or(mem::MemoryObject& c, const char* name, double fallback);
+
 class WidgetExport {
   public:
     WidgetExport(ExportContext& ctx, PictureExport& pictures) : ctx_(ctx), pictures_(pictures) {}

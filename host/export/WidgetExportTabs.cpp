@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string_view>
 
-#include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/export/WidgetExport.h"
 
@@ -30,14 +29,8 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     // A strip's own look rides along: the .ui comes back a strip of buttons or fixed widths.
     if (tabs.kind == host::TabSet::Kind::Strip)
         for (const char* p : host::TabSet::kStripProperties) {
-            const auto v = c.try_get(p);
-            double n = 0;
-            try {
-                if (v) n = to_double(*v);
-            } catch (const Error&) {
-            }
-            if (v || std::string_view(p) == "TabWidthStyle")
-                node.number_property(p, std::llround(n), true);
+            const double n = number_or(c, p, std::string_view(p) == "TabWidthStyle" ? 0 : NAN);
+            if (std::isfinite(n)) node.number_property(p, std::llround(n), true);
         }
     // Qt's tab bar has one row: the others' tabs join it, and its pages start a row from the edge.
     if (tabs.multi_row)

@@ -174,15 +174,15 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
                     c->set_picture("TabPicture(" + std::to_string(tab) + ")", std::move(pic));
         describe_tab(*c, tab++, page_title(*child), before);
     }
+    if (!tabs) return;
+    const long long current = values_.number(w, "currentIndex").value_or(0);
+    c->set_raw("Tab", static_cast<double>(std::clamp<long long>(current, 0, std::max(tab - 1, 0))));
     if (strip) {
         c->set_raw("Tabs.Count", static_cast<double>(tab));
         c->set_raw("Placement", static_cast<double>(side));
         for (const char* p : host::TabSet::kStripProperties)
             if (const auto v = values_.number(w, p)) c->set_raw(p, static_cast<double>(*v));
-        const long long current = values_.number(w, "currentIndex").value_or(0);
-        c->set_raw("Tab",
-                   static_cast<double>(std::clamp<long long>(current, 0, std::max(tab - 1, 0))));
-    } else if (tabs) {
+    } else {
         // The form's tab control as the tab widget shows it: the Qt host and the pictures then
         // show each page's controls with their tab only, beside tabs on the same side and as
         // high as the tab widget's (in HiMetric, as a form file keeps it).
@@ -192,9 +192,6 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
         c->set_raw("TabOrientation", static_cast<double>(side));
         const double tpp = side >= 2 ? host_.twips_per_pixel_x() : host_.twips_per_pixel_y();
         c->set_raw("TabHeight", tab_height * tpp * 2540.0 / 1440.0);
-        const long long current = values_.number(w, "currentIndex").value_or(0);
-        c->set_raw("Tab",
-                   static_cast<double>(std::clamp<long long>(current, 0, std::max(tab - 1, 0))));
     }
 }
 
