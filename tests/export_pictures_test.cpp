@@ -1,0 +1,106 @@
+// The form's pictures exported as files with a Qt resource file the .ui names.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <regex>
+
+#include "export_rig.h"
+
+namespace kv::exporter {
+namespace {
+
+using namespace test_rig;
+
+TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "profile.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/profile.frm", ui, {});
+    const std::string bytes = test::slurp(ui);
+    EXPECT_NE(bytes.find("<include location=\"profile.qrc\"/>"), std::string::npos);
+    // The resource file's entries: alias -> file beside the .ui.
+    const std::string qrc = test::slurp(dir.path() / "profile.qrc");
+    EXPECT_NE(qrc.find("<qresource prefix=\"/profile\">"), std::string::npos) << qrc;
+    std::map<std::string, std::string> files;
+    const std::regex entry("<file alias=\"([^\"]+)\">([^<]+)</file>");
+    for (std::sregex_iterator m(qrc.begin(), qrc.end(), entry), end; m != end; ++m)
+        files[(*m)[1]] = (*m)[2];
+    EXPECT_EQ(files.size(), done.report.pictures);
+    // Each picture Qt shows, where the Qt host shows it; a metafile left out and said so.
+    struct Case {
+        const char* owner;
+        const char* property;  // the .ui's
+        const char* alias;     // "" when left out
+    };
+    const Case cases[] = {
+        {"frmProfile", "windowIcon", "frmProfile_Icon.ico"},
+        {"frmProfile", "styleSheet", "frmProfile_Picture.bmp"},
+        {"picLogo", "styleSheet", "picLogo_Picture.bmp"},
+        {"imgPhoto", "pixmap", "imgPhoto_Picture.gif"},
+        {"cmdSave", "icon", "cmdSave_Picture.ico"},
+        {"imgMap", "pixmap", ""},
+    };
+    FormRun form_file = run_form_file(test::data_dir() + "/profile.frm");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.alias);
+        const std::string path = std::string(":/profile/") + c.alias;
+        if (!*c.alias) {
+            EXPECT_EQ(bytes.find(std::string(c.owner) + "_Picture"), std::string::npos);
+            EXPECT_TRUE(std::any_of(
+                done.report.notes.begin(), done.report.notes.end(), [&](const std::string& n) {
+                    return n.find(std::string(c.owner) + ".Picture: a WMF picture") == 0;
+                }));
+            continue;
+        }
+        EXPECT_NE(bytes.find(path), std::string::npos);
+        ASSERT_TRUE(files.count(c.alias));
+        // The file holds the picture's own bytes, which Qt reads.
+        const std::string written = test::slurp(dir.path() / files[c.alias]);
+        auto object = std::string(c.owner) == "frmProfile"
+                          ? std::static_pointer_cast<mem::MemoryObject>(form_file.form)
+                          : form_file.form->control(c.owner);
+        ASSERT_TRUE(object);
+        const char* picture = std::string(c.property) == "windowIcon" ? "Icon" : "Picture";
+        ASSERT_TRUE(object->picture(picture));
+        EXPECT_EQ(written, object->picture(picture)->bytes);
+        EXPECT_FALSE(QImage::fromData(QByteArray(written.data(), static_cast<int>(written.size())))
+                         .isNull());
+    }
+    // The tab control's pictures are its pages' icons.
+    for (const char* tab : {"0", "1", "2"})
+        EXPECT_NE(bytes.find(std::string(":/profile/tabProfile_TabPicture_") + tab + "_.bmp"),
+                  std::string::npos)
+            << tab;
+    EXPECT_TRUE(std::none_of(done.report.notes.begin(), done.report.notes.end(),
+                             [](const std::string& n) { return n.find("TabPicture") != n.npos; }));
+}
+
+// Names that differ only in letters a file name leaves out, in a form and between forms: each
+// picture keeps a file and a resource path of its own.
+TEST(Export, PicturesOfLookAlikeNamesStayApart) {
+    ScratchDir dir;
+    std::string text = test::slurp(test::data_dir() + "/profile.frm");
+    auto rename = [&](const std::string& from, const std::string& to) {
+        for (size_t at; (at = text.find(from)) != std::string::npos;)
+            text.replace(at, from.size(), to);
+    };
+    rename("frmProfile", "pic\xC4");  // the form and its picture box: both "pic_" in a file name
+    rename("picLogo", "pic\xD6");
+    for (const char* name : {"p q", "p_q"})
+        test::spit(dir.path() / (std::string(name) + ".frm"), text);
+    fs::copy_file(test::data_dir() + "/profile.frx", dir.path() / "profile.frx");
+    std::set<std::string> files;
+    for (const char* name : {"p q", "p_q"}) {
+        const auto base = dir.path() / name;
+        export_form_file(base.string() + ".frm", base.string() + ".ui", {});
+        const std::string qrc = test::slurp(base.string() + ".qrc");
+        const std::regex entry("<file alias=\"[^\"]+\">([^<]+)</file>");
+        for (std::sregex_iterator m(qrc.begin(), qrc.end(), entry), end; m != end; ++m)
+            EXPECT_TRUE(files.insert((*m)[1]).second) << (*m)[1] << " twice";
+    }
+    // Eight pictures a form (three tab icons), none written over by another.
+    EXPECT_EQ(files.size(), 16u);
+    for (const auto& f : files) EXPECT_TRUE(fs::exists(dir.path() / f)) << f;
+}
+
+}  // namespace
+}  // namespace kv::exporter
