@@ -144,13 +144,7 @@ bool SqliteSettingsStore::begin(bool for_write) {
                     std::chrono::milliseconds(std::min(50, wait_left_ms())));
                 continue;
             }
-            if (failure.busy()) {
-                failed_ = true;
-                if (for_write) lost_ = failure.what();
-                report_busy();
-            } else {
-                failed(failure.what(), failure.damaged(), for_write);
-            }
+            gave_up(failure, for_write);
             return false;
         }
     }
@@ -176,13 +170,7 @@ bool SqliteSettingsStore::transact_alone(bool for_write,
         } catch (const SqliteFailure& failure) {
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
             if (failure.busy() && wait_left_ms() > 0) continue;
-            if (failure.busy()) {
-                failed_ = true;
-                if (for_write) lost_ = failure.what();
-                report_busy();
-            } else {
-                failed(failure.what(), failure.damaged(), for_write);
-            }
+            gave_up(failure, for_write);
             return false;
         }
     }
@@ -207,6 +195,18 @@ bool SqliteSettingsStore::transact_in_group(bool for_write,
         group_why_ = failure.what();
         failed(failure.what(), failure.damaged(), for_write);
         return false;
+    }
+}
+
+// A transaction given up, after waiting as long as allowed for a busy file or at once for anything
+// else, said once.
+void SqliteSettingsStore::gave_up(const SqliteFailure& failure, bool for_write) {
+    if (failure.busy()) {
+        failed_ = true;
+        if (for_write) lost_ = failure.what();
+        report_busy();
+    } else {
+        failed(failure.what(), failure.damaged(), for_write);
     }
 }
 

@@ -19,6 +19,8 @@ struct sqlite3;
 
 namespace kv::store {
 
+class SqliteFailure;
+
 class SqliteSettingsStore : public BrowsableStore {
   public:
     // Receives the one message about an unusable file. The default shows it through the current
@@ -78,6 +80,7 @@ class SqliteSettingsStore : public BrowsableStore {
     void give_up_group();
     int wait_left_ms() const;
     void failed(const std::string& what, bool damaged, bool writing);
+    void gave_up(const SqliteFailure& failure, bool for_write);
     void report_busy();
     void tell(const std::string& message);
 
