@@ -21,10 +21,6 @@
 namespace kv::test {
 namespace {
 
-void settle() {
-    qt::QtHost::installed().settle();
-}
-
 // A window of 400 x 300: a frame, a group box and a tab widget's page with a button each, every
 // widget anchored RRRRK.
 struct PanelWindow {

@@ -19,6 +19,11 @@
 
 namespace kv::test {
 
+// The event loop run until the Qt host's layouts have settled (the settle timer stopped).
+inline void settle() {
+    qt::QtHost::installed().settle();
+}
+
 // A session on the Qt host (qt = true) or on a memory host that sees the same screens at the
 // same twips per pixel as the Qt host would.
 inline std::unique_ptr<app::Session> make_session(bool qt, const std::string& store) {

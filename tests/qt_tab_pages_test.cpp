@@ -18,10 +18,6 @@
 namespace kv::test {
 namespace {
 
-void settle() {
-    qt::QtHost::installed().settle();
-}
-
 mem::MemoryForm& form1() {
     return *qt::QtHost::installed().find_form("Form1");
 }
