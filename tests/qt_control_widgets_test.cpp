@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <tuple>
 
@@ -632,6 +633,58 @@ TEST(QtHost, ParkedControlsInProportionComeBackOntoTheirTab) {
         // Both were 240 twips from the tab control's left in the design.
         EXPECT_NEAR(widget("txtProxy")->x(), widget("lblUser")->x(), 1) << factor;
         click(*tabs->tabBar(), tabs->tabBar()->tabRect(0).center());
+    }
+}
+
+// A tabbed dialog's tabs (Style 0) share its length, a row of TabsPerRow at a time, on whichever
+// side they stand, and follow it when the resizer makes the dialog larger; a dialog of Style 1
+// has tabs as wide as their captions.
+TEST(QtHost, ATabbedDialogsTabsShareItsLength) {
+    const struct {
+        const char* more;
+        bool even;
+        bool upright;
+    } cases[] = {{"", true, false},
+                 {"      TabOrientation = 2\r\n", true, true},
+                 {"      Style = 1\r\n", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.more);
+        ScratchDir dir;
+        const std::string frm = dir.copy_sample_with("profile.frm", "      TabsPerRow ",
+                                                     std::string(c.more) + "      TabsPerRow ");
+        LiveForm run(frm);
+        auto* tabs =
+            dynamic_cast<QTabWidget*>(run.window().widget_of(run.control("tabProfile").get()));
+        ASSERT_NE(tabs, nullptr);
+        ASSERT_EQ(tabs->count(), 3);
+        int caption_sized = 0;  // Style 1: the tabs' length, which no resize changes
+        for (const int grow : {0, 1500}) {
+            if (grow) {
+                qt::QtUserInput input(qt::QtHost::installed());
+                input.resize(run.form(), num(run.form(), Prop::Width) + grow,
+                             num(run.form(), Prop::Height) + grow);
+            }
+            const QTabBar& bar = *tabs->tabBar();
+            const int length = c.upright ? tabs->height() : tabs->width();
+            int sum = 0;
+            for (int i = 0; i < 3; ++i) {
+                const QRect r = bar.tabRect(i);
+                const int along = c.upright ? r.height() : r.width();
+                sum += along;
+                if (c.even) {
+                    EXPECT_NEAR(along, length / 3.0, 1) << i << " grown " << grow;
+                }
+            }
+            if (c.even) {
+                EXPECT_EQ(sum, length) << "grown " << grow;
+            } else {
+                EXPECT_LT(sum, length) << "grown " << grow;
+                if (grow) {
+                    EXPECT_EQ(sum, caption_sized);
+                }
+                caption_sized = sum;
+            }
+        }
     }
 }
 

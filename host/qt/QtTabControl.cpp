@@ -1,7 +1,9 @@
 #include "host/qt/QtTabControl.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPixmap>
+#include <QTabBar>
 #include <algorithm>
 #include <cmath>
 
@@ -11,9 +13,48 @@
 
 namespace kv::qt {
 
+// Tabs that share the control's length a row at a time, in whole pixels (the odd pixels spread
+// along the row).
+class QtTabControl::EvenTabBar : public QTabBar {
+  public:
+    EvenTabBar(int per_row, QWidget* parent) : QTabBar(parent), per_row_(std::max(1, per_row)) {}
+
+    // The control's length along the bar, in pixels: the tabs are measured again when it changes.
+    void set_length(int length) {
+        if (length == length_) return;
+        length_ = length;
+        // What a tab bar does when its font changes: forget the tabs' sizes and lay them out.
+        QEvent remeasure(QEvent::FontChange);
+        QTabBar::changeEvent(&remeasure);
+    }
+
+  protected:
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        if (length_ <= 0) return size;
+        const int column = index % per_row_;
+        const int along = (column + 1) * length_ / per_row_ - column * length_ / per_row_;
+        const bool upright = shape() == RoundedWest || shape() == RoundedEast ||
+                             shape() == TriangularWest || shape() == TriangularEast;
+        if (upright)
+            size.setHeight(along);
+        else
+            size.setWidth(along);
+        return size;
+    }
+
+  private:
+    int per_row_;
+    int length_ = 0;
+};
+
 QtTabControl::QtTabControl(const std::shared_ptr<mem::MemoryObject>& control, host::TabSet tabs,
                            QWidget* parent)
     : QTabWidget(parent), control_(control), tabs_(std::move(tabs)) {
+    if (tabs_.kind == host::TabSet::Kind::Dialog && tabs_.style == 0) {
+        even_ = new EvenTabBar(tabs_.per_row, this);
+        setTabBar(even_);
+    }
     for (int i = 0; i < tabs_.count(); ++i) {
         QIcon icon;
         if (auto pic = control->picture("TabPicture(" + std::to_string(i) + ")")) {
@@ -49,6 +90,12 @@ QtTabControl::QtTabControl(const std::shared_ptr<mem::MemoryObject>& control, ho
         }
         if (switched_) switched_();
     });
+}
+
+void QtTabControl::resizeEvent(QResizeEvent* event) {
+    // The tabs first: the page's place follows from the bar's.
+    if (even_) even_->set_length(tabs_.orientation >= 2 ? height() : width());
+    QTabWidget::resizeEvent(event);
 }
 
 }  // namespace kv::qt

@@ -4,7 +4,8 @@
 // the tab control itself, placed where their geometry says (a parked one 75 000 twips further
 // right) and shown only while their tab is on view, so the resizer keeps laying out every tab's
 // controls from their own geometry whichever tab is on view. The tab on view goes back to the
-// control's Tab.
+// control's Tab. A tabbed dialog's tabs (Style 0) are of one width, each row sharing the control's
+// length, as they are on the forms runtime; other tabs are as wide as their captions.
 #include <QTabWidget>
 #include <functional>
 #include <memory>
@@ -24,7 +25,12 @@ class QtTabControl : public QTabWidget {
     // Called after the user switched tabs, to show and hide the controls on it.
     void on_switch(std::function<void()> fn) { switched_ = std::move(fn); }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    class EvenTabBar;
+    EvenTabBar* even_ = nullptr;  // the tab bar of a tabbed dialog's tabs of one width
     std::weak_ptr<mem::MemoryObject> control_;
     host::TabSet tabs_;
     std::function<void()> switched_;
