@@ -24,11 +24,14 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
+#include <map>
 #include <tuple>
 
 #include "engine/HostAccess.h"
 #include "frm_test_util.h"
 #include "harness/FormFile.h"
+#include "host/common/PictureImage.h"
 #include "host/export/FormFileExport.h"
 #include "host/qt/QtMenus.h"
 #include "host/qt/QtPictureView.h"
@@ -215,6 +218,34 @@ TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
     qt::QtHost::installed().sync();
     EXPECT_FALSE(option(0)->isChecked());
     EXPECT_TRUE(option(1)->isChecked());
+}
+
+// A graphical button with a picture shows it in the middle across, above its caption, as the
+// forms runtime draws it (Qt's push button puts it beside): profile.frm's Save.
+TEST(QtHost, AGraphicalButtonsPictureStandsAboveItsCaption) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/profile.frm");
+    auto* save = qobject_cast<QPushButton*>(run.window().widget_of(run.control("cmdSave").get()));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(), "Save");
+    // The picture's own colour that most of it has, wherever the button shows it.
+    const QImage picture = host::picture_image(*run.control("cmdSave")->picture("Picture"))
+                               .convertToFormat(QImage::Format_ARGB32);
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qAlpha(picture.pixel(x, y)) == 255) ++counts[picture.pixel(x, y)];
+    ASSERT_FALSE(counts.empty());
+    const QRgb ink = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                         return a.second < b.second;
+                     })->first;
+    const QImage shown = save->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QRect at;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) == ink) at |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(at.isEmpty()) << "the picture is not on the button";
+    EXPECT_NEAR(at.center().x(), shown.width() / 2.0, 2);
+    EXPECT_LE(at.bottom(), shown.height() - save->fontMetrics().height());
 }
 
 // drawing.frm: graphical check boxes and option buttons are push buttons that stay in while

@@ -24,6 +24,7 @@
 #include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
 #include "host/qt/QtDesignerWidgets.h"
+#include "host/qt/QtGraphicalButton.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
@@ -149,13 +150,13 @@ std::optional<host::TabSet> tab_set(mem::MemoryObject& c) {
     return host::TabSet::read(c);
 }
 
-// A graphical button (Style 1) shows its picture beside the caption.
-void show_picture(mem::MemoryObject& c, QPushButton& b) {
-    const auto pic = c.picture("Picture");
-    if (!pic || extra_number(c, "Style") != 1) return;
-    const QImage image = host::picture_image(*pic);
-    b.setIcon(QIcon(QPixmap::fromImage(image)));
-    b.setIconSize(image.size());
+// A button: a graphical one (Style 1) with a picture shows it above its caption.
+QPushButton* make_button(mem::MemoryObject& c, QWidget* parent) {
+    if (extra_number(c, "Style") == 1)
+        if (const auto pic = c.picture("Picture"))
+            if (QImage image = host::picture_image(*pic); !image.isNull())
+                return new QtGraphicalButton(std::move(image), parent);
+    return new QPushButton(parent);
 }
 
 }  // namespace
@@ -240,18 +241,16 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         }
         w = b;
     } else if (qt_class == "QPushButton") {
-        auto* b = new QPushButton(parent);
+        auto* b = make_button(c, parent);
         // The button Enter presses looks it (Qt's style marks its frame).
         b->setDefault(extra_number(c, "Default") != 0);
-        show_picture(c, *b);
         w = b;
     } else if ((qt_class == "QCheckBox" || qt_class == "QRadioButton") &&
                extra_number(c, "Style") == 1) {
         // Graphical: a push button that stays in while it is on.
-        auto* b = new QPushButton(parent);
+        auto* b = make_button(c, parent);
         b->setCheckable(true);
         b->setAutoExclusive(qt_class == "QRadioButton");
-        show_picture(c, *b);
         w = b;
     } else if (qt_class == "QCheckBox") {
         w = new QCheckBox(parent);
