@@ -366,6 +366,28 @@ TEST(QtHost, ShapesAndLinesDrawTheirStyles) {
     EXPECT_NE(gone.pixel(gone.width() / 2, gone.height() / 2), qRgb(0xff, 0xff, 0xc0)) << "no back";
 }
 
+// A back colour that is a system colour other than the class's own is the style's colour for it:
+// preview.frm's page, a picture box in the window's colour, is white where picture boxes are
+// grey. The class's own leaves the style's look alone, and going back to it, from a system
+// colour or a colour of its own, gives the style's back.
+TEST(QtHost, SystemBackColoursAreTheStyles) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/preview.frm");
+    auto widget = [&](const char* name) { return run.window().widget_of(run.control(name).get()); };
+    QWidget* page = widget("picPage");
+    const QPalette standard = QApplication::palette(page);
+    ASSERT_NE(standard.color(QPalette::Base), standard.color(QPalette::Window));
+    EXPECT_EQ(page->palette().color(QPalette::Window), standard.color(QPalette::Base));
+    EXPECT_FALSE(widget("txtZoom")->testAttribute(Qt::WA_SetPalette));
+    constexpr double kButtonFace = -2147483633.0;  // &H8000000F, a picture box's own
+    for (const double back : {kButtonFace, double(0x0000ff), kButtonFace}) {
+        run.control("picPage")->set("BackColor", back);
+        qt::QtHost::installed().sync();
+        EXPECT_EQ(page->palette().color(QPalette::Window),
+                  back == kButtonFace ? standard.color(QPalette::Window) : QColor(255, 0, 0))
+            << back;
+    }
+}
+
 // A control the form file disables opens disabled (the others enabled), and follows Enabled when
 // the program sets it. The default button is Qt's default.
 TEST(QtHost, EnabledAndTheDefaultButton) {

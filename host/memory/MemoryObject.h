@@ -158,6 +158,8 @@ class alignas(64) MemoryObject : public HostObject,
     // Geometry in twips: a control's rectangle relative to its container's client origin, a
     // form's outer rectangle on the screen (or in the MDI client area).
     RectTwips rect_twips() const { return rect_; }
+    // The value a property has until it is set: the class's default.
+    Value default_of(Prop p) const;
     // A line's end points in twips relative to its container's client origin: x1, y1, x2, y2.
     std::array<double, 4> line_ends_twips() const { return {x1_, y1_, x2_, y2_}; }
     // Set the rectangle in twips with the host's rules (snapping, layout, events).
@@ -241,7 +243,6 @@ class alignas(64) MemoryObject : public HostObject,
     void scale_size(double& width, double& height) const;
     Value get_known(Prop p);
     void set_known(Prop p, Value v);
-    Value default_of(Prop p) const;
     Value get_extra(std::string_view name) const;
     // By-name properties that behave (Value, ListIndex, ListCount, a combo box's Text): true
     // when `name` is one of them for this class.

@@ -1,6 +1,7 @@
 #include "host/qt/QtControlLooks.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -105,6 +106,8 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     now.visible = try_flag(c, Prop::Visible).value_or(true);
     if (const auto on = c.try_get("Enabled")) now.enabled = to_bool(*on);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
+    now.default_back =
+        c.traits().back_color && now.back_color == to_double(c.default_of(Prop::BackColor));
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
     now.font = host::font_look_of(c);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
@@ -135,7 +138,12 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
 void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bool adopted,
                            bool is_form) const {
     if ((first || back_color != was.back_color) && !own_back) {
-        if (auto color = color_of(back_color)) {
+        std::optional<QColor> color = color_of(back_color);
+        // A system colour other than the class's own (the window's white on a picture box) is
+        // the style's colour for it; the class's own is what the style paints anyway.
+        if (!color && !default_back && is_system_colour(back_color))
+            color = screen_colour(QApplication::palette(&w), back_color);
+        if (color) {
             QPalette p = w.palette();
             p.setColor(QPalette::Window, *color);
             p.setColor(QPalette::Base, *color);
@@ -143,6 +151,10 @@ void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bo
             w.setPalette(p);
             // A picture box paints its colour itself (QtPictureBox.h).
             if (!dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(true);
+        } else if (!first && w.testAttribute(Qt::WA_SetPalette)) {
+            // Back to the class's own colour: the style's again (it kept the last one before).
+            w.setPalette(QPalette());
+            if (!is_form && !dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(false);
         }
     }
     if ((first || font_size != was.font_size || font != was.font) && font_size > 0) {

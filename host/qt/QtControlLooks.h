@@ -21,6 +21,7 @@ struct QtControlLooks {
     std::optional<double> value;  // a check box's or option button's Value
     host::ShapeProps shape;       // a Shape's or a Line's styles
     bool own_back = false;        // a Shape paints its back itself, and only when it is opaque
+    bool default_back = true;     // the class's own back colour, which the style's stands for
     host::FontLook font;
 
     // The looks `control` has in the forms model now.

@@ -30,11 +30,15 @@ void QtPaintedWidget::set_look(const host::ShapeProps& look) {
     update();
 }
 
-QColor QtPaintedWidget::screen_colour(std::optional<double> stored, const QColor& fallback) const {
-    if (!stored) return fallback;
-    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(*stored));
+bool is_system_colour(double stored) {
+    if (stored >= 0) return false;
+    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(stored));
+    return (bits & 0xffffff00u) == 0x80000000u;
+}
+
+QColor screen_colour(const QPalette& pal, double stored) {
+    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(stored));
     if (!(bits & 0x80000000u)) return QColor(bits & 0xff, (bits >> 8) & 0xff, (bits >> 16) & 0xff);
-    const QPalette& pal = palette();
     switch (bits & 0xff) {
         case 5:  // window
             return pal.color(QPalette::Base);
@@ -66,6 +70,10 @@ QColor QtPaintedWidget::screen_colour(std::optional<double> stored, const QColor
         default:  // faces, borders and the rest
             return pal.color(QPalette::Button);
     }
+}
+
+QColor QtPaintedWidget::screen_colour(std::optional<double> stored, const QColor& fallback) const {
+    return stored ? qt::screen_colour(palette(), *stored) : fallback;
 }
 
 void QtPaintedWidget::paintEvent(QPaintEvent*) {

@@ -8,6 +8,12 @@
 
 namespace kv::qt {
 
+// A colour as the forms runtime stores it (&H00BBGGRR, or a system colour &H800000nn), on this
+// screen: a system colour is the palette's that stands for it.
+QColor screen_colour(const QPalette& palette, double stored);
+// Is the stored colour a system colour?
+bool is_system_colour(double stored);
+
 class QtPaintedWidget : public QWidget {
   public:
     enum class Kind { Line, Shape, Data, Unknown };
