@@ -140,12 +140,11 @@ host::ShapeProps ControlPainter::shape_props(const ControlState& c) {
 }
 
 void ControlPainter::draw(const ControlState& c) {
-    // A disabled control's text is grey (a container's own only: what it holds keeps its look).
+    // A disabled control's text is grey (a container's own only: what it holds keeps its look);
+    // an enabled one's in its own colour, where it has one.
     pen_ = c.enabled ? kText : kShadow;
-    if (page_) {
-        if (const auto fore = own_colour(c.fore_color); fore && c.enabled) pen_ = *fore;
-        if (draw_page_control(c)) return;
-    }
+    if (const auto fore = own_colour(c.fore_color); fore && c.enabled) pen_ = *fore;
+    if (page_ && draw_page_control(c)) return;
     draw_form_control(c);
 }
 

@@ -64,6 +64,7 @@ void read_look(mem::MemoryObject& c, ControlState& st) {
         st.inner_height = c.client_height_twips();
     }
     st.back_color = try_num(c, Prop::BackColor);
+    if (const auto v = try_named(c, "ForeColor")) st.fore_color = to_double(*v);
     st.border_style = try_num(c, Prop::BorderStyle);
     st.back_style = named_num(c, "BackStyle");
     if (const auto m = named_num(c, "UseMnemonic"); m && c.class_name() == "Label")
@@ -84,7 +85,6 @@ void read_look(mem::MemoryObject& c, ControlState& st) {
 
 // What a page's control shows beyond its geometry: colours, states, pictures and entries.
 void read_page_look(mem::MemoryObject& c, ControlState& st) {
-    if (const auto v = try_named(c, "ForeColor")) st.fore_color = to_double(*v);
     st.tool_tip = try_text(c, Prop::ToolTipText).value_or("");
     if (const auto v = try_named(c, "Value")) st.value = to_double(*v);
     if (const auto v = try_named(c, "Picture")) st.picture = to_text(*v);

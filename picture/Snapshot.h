@@ -47,9 +47,10 @@ struct ControlState {
     std::shared_ptr<const host::TabSet> tabs;
     std::vector<std::shared_ptr<const host::Picture>> tab_images;
 
+    std::optional<double> fore_color;  // its text's colour (ForeColor)
     // What the controls of a property page show (value and items also a form's scroll bars and
     // lists).
-    std::optional<double> fore_color, value, min, max;
+    std::optional<double> value, min, max;
     bool across = false;  // a Designer slider that lies across (Qt's lie upright)
     bool enabled = true;
     std::string picture, tool_tip;

@@ -496,6 +496,27 @@ TEST(PictureRender, ADisabledControlsTextIsGrey) {
         120);
 }
 
+// A label's caption is in its own ForeColor (cp1252.frm's red hint), grey while it is disabled.
+TEST(PictureRender, TextIsInItsOwnColour) {
+    ScratchDir dir;
+    const auto red_dots = [](const Drawn& d) {
+        const auto& l = d["lblHint"];
+        int red = 0;
+        for (int y = static_cast<int>(l.abs_top); y < l.abs_top + l.abs_height; y += 5)
+            for (int x = static_cast<int>(l.abs_left); x < l.abs_left + l.abs_width; x += 5) {
+                const QRgb p = d.at(x, y);
+                red += qRed(p) > 180 && qGreen(p) < 100 && qBlue(p) < 100;
+            }
+        return red;
+    };
+    EXPECT_GT(red_dots(draw(dir.copy_sample("cp1252.frm"), dir)), 10);
+    const std::string fore = "      ForeColor       =   255\r\n";
+    EXPECT_EQ(red_dots(draw(dir.copy_sample_with("cp1252.frm", fore,
+                                                 fore + "      Enabled         =   0   'False\r\n"),
+                            dir)),
+              0);
+}
+
 // A Designer form's progress bar is filled as far as its value goes, its slider's handle stands
 // where its value is.
 TEST(PictureRender, DesignerWidgetsShowTheirValues) {

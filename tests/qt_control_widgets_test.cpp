@@ -388,6 +388,24 @@ TEST(QtHost, SystemBackColoursAreTheStyles) {
     }
 }
 
+// A control's own text colour (ForeColor) is its text's, and grey still while it is disabled; a
+// system one leaves the style's text alone, and so does the form's, which its controls do not take.
+TEST(QtHost, TextInAColourOfItsOwn) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/cp1252.frm");
+    QWidget* hint = run.window().widget_of(run.control("lblHint").get());
+    ASSERT_NE(hint, nullptr);
+    const QPalette standard = QApplication::palette(hint);
+    EXPECT_EQ(hint->palette().color(QPalette::Active, QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(hint->palette().color(QPalette::Disabled, QPalette::WindowText),
+              standard.color(QPalette::Disabled, QPalette::WindowText));
+    run.control("lblHint")->set("ForeColor", -2147483630.0);  // &H80000012, the buttons' text
+    qt::QtHost::installed().sync();
+    EXPECT_FALSE(hint->testAttribute(Qt::WA_SetPalette));
+    run.form().set("ForeColor", 255.0);
+    qt::QtHost::installed().sync();
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), standard.color(QPalette::WindowText));
+}
+
 // A control the form file disables opens disabled (the others enabled), and follows Enabled when
 // the program sets it. The default button is Qt's default.
 TEST(QtHost, EnabledAndTheDefaultButton) {

@@ -1,7 +1,11 @@
 // Designer's widgets as the runtime's controls the loader makes of them: toggle buttons and tabs
 // on their side, scroll bars as Qt shows them, exact font sizes, Designer's lines, and frames
-// that draw a border.
+// that draw a border, the palette's colours.
 #include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <tuple>
 
 #include "ui_load_rig.h"
 
@@ -46,6 +50,45 @@ TEST_F(UiLoad, ToggleButtonsAndTabsOnTheirSide) {
     EXPECT_NEAR(to_double(pages->get("TabHeight")) * 1440 / 2540, 26 * 15, 1e-6);
     const auto r = f.control("onPage")->rect_twips();
     EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair((4 + 26) * 15.0, (6 + 2) * 15.0));
+}
+
+// The palette's colours where Qt shows them are the control's: the text in the role the widget
+// writes with; the back where Qt fills it (a widget that fills its background, a text box's
+// base), not where Qt leaves it unpainted (a label's window without autoFillBackground).
+TEST_F(UiLoad, PaletteColoursWhereQtShowsThem) {
+    // A palette of the given roles, each in its colour (red, green, blue).
+    using Role = std::tuple<const char*, int, int, int>;
+    const auto palette = [](std::initializer_list<Role> roles) {
+        std::string active;
+        for (const auto& [role, red, green, blue] : roles)
+            active += std::string("<colorrole role=\"") + role +
+                      "\"><brush brushstyle=\"SolidPattern\"><color alpha=\"255\"><red>" +
+                      std::to_string(red) + "</red><green>" + std::to_string(green) +
+                      "</green><blue>" + std::to_string(blue) +
+                      "</blue></color></brush></colorrole>";
+        return "<property name=\"palette\"><palette><active>" + active +
+               "</active><inactive/><disabled/></palette></property>";
+    };
+    const auto loaded = load(form(
+        widget("QLabel", "red", palette({{"WindowText", 255, 0, 0}})) +
+        widget("QLineEdit", "blueText", palette({{"Text", 0, 0, 255}, {"Base", 1, 2, 3}})) +
+        widget("QPushButton", "go", palette({{"ButtonText", 0, 128, 0}})) +
+        widget("QLabel", "filled",
+               palette({{"Window", 16, 32, 64}}) + prop("autoFillBackground", "bool", "true")) +
+        widget("QLabel", "unfilled", palette({{"Window", 16, 32, 64}})) +
+        widget("QLabel", "wrongRole", palette({{"Text", 255, 0, 0}}))));
+    auto& f = *loaded.loaded.form;
+    const auto colour = [&](const char* name, const char* property) {
+        return to_double(f.control(name)->get(property));
+    };
+    EXPECT_EQ(colour("red", "ForeColor"), 0x0000ff);
+    EXPECT_EQ(colour("blueText", "ForeColor"), 0xff0000);
+    EXPECT_EQ(colour("blueText", "BackColor"), 0x030201);
+    EXPECT_EQ(colour("go", "ForeColor"), 0x008000);
+    EXPECT_EQ(colour("filled", "BackColor"), 0x402010);
+    // Left as the class has them: system colours.
+    EXPECT_LT(colour("unfilled", "BackColor"), 0);
+    EXPECT_LT(colour("wrongRole", "ForeColor"), 0);
 }
 
 // What a widget shows as Qt shows it: the scroll bars a text box keeps on, and a scroll bar

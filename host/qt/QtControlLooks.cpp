@@ -108,6 +108,10 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
     now.default_back =
         c.traits().back_color && now.back_color == to_double(c.default_of(Prop::BackColor));
+    // A container's text colour is its own caption's and drawing's, not its controls': Qt's
+    // palette would hand it on to the widgets in it.
+    if (const auto fore = c.traits().container ? std::nullopt : c.try_get("ForeColor"))
+        now.fore_color = to_double(*fore);
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
     now.font = host::font_look_of(c);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
@@ -137,25 +141,34 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
 
 void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bool adopted,
                            bool is_form) const {
-    if ((first || back_color != was.back_color) && !own_back) {
-        std::optional<QColor> color = color_of(back_color);
+    if (first || back_color != was.back_color || fore_color != was.fore_color) {
+        std::optional<QColor> back = own_back ? std::nullopt : color_of(back_color);
         // A system colour other than the class's own (the window's white on a picture box) is
         // the style's colour for it; the class's own is what the style paints anyway.
-        if (!color && !default_back && is_system_colour(back_color))
-            color = screen_colour(QApplication::palette(&w), back_color);
-        if (color) {
-            QPalette p = w.palette();
-            p.setColor(QPalette::Window, *color);
-            p.setColor(QPalette::Base, *color);
-            p.setColor(QPalette::Button, *color);
+        if (!back && !own_back && !default_back && is_system_colour(back_color))
+            back = screen_colour(QApplication::palette(&w), back_color);
+        // A text colour of its own; a system one is the style's text already.
+        const std::optional<QColor> fore = color_of(fore_color);
+        if (back || fore) {
+            QPalette p;  // the roles set here, the others as the widget inherits them
+            if (back)
+                for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                    p.setColor(role, *back);
+            // A disabled control's text stays the style's grey.
+            if (fore)
+                for (const auto group : {QPalette::Active, QPalette::Inactive})
+                    for (const auto role :
+                         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                        p.setColor(group, role, *fore);
             w.setPalette(p);
-            // A picture box paints its colour itself (QtPictureBox.h).
-            if (!dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(true);
         } else if (!first && w.testAttribute(Qt::WA_SetPalette)) {
-            // Back to the class's own colour: the style's again (it kept the last one before).
+            // Back to the class's own colours: the style's again.
             w.setPalette(QPalette());
-            if (!is_form && !dynamic_cast<QtPictureBox*>(&w)) w.setAutoFillBackground(false);
         }
+        // A picture box paints its colour itself (QtPictureBox.h); the form's client always
+        // fills its back.
+        if (!dynamic_cast<QtPictureBox*>(&w) && !is_form && (back || !first))
+            w.setAutoFillBackground(back.has_value());
     }
     if ((first || font_size != was.font_size || font != was.font) && font_size > 0) {
         QFont f = w.font();

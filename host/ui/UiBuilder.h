@@ -71,6 +71,7 @@ class UiBuilder {
                         double point_size);
     double font_size(const UiElement& w, double inherited) const;
     void add_resizer();
+    void set_colours(mem::MemoryObject& c, const UiElement& w);
     void set_pictures(mem::MemoryObject& c, const UiElement& w);
     void add_menus(const UiElement& top);
     void add_menu_items(const UiElement& holder, const UiElement& top, const std::string& parent);

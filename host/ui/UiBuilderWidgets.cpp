@@ -341,6 +341,7 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
     c.set_raw("Visible", values_.boolean(w, "visible").value_or(true));
     if (const auto on = values_.boolean(w, "enabled")) c.set_raw("Enabled", *on);
     if (const auto tip = values_.string(w, "toolTip")) c.set_raw("ToolTipText", *tip);
+    set_colours(c, w);
     if (traits.caption) {
         const char* caption = qt_class == "QGroupBox" ? "title" : "text";
         c.set_raw("Caption", values_.string(w, caption).value_or(""));
@@ -400,6 +401,27 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
             at && c.class_name() == "ComboBox" && *at >= 0 &&
             *at < static_cast<long long>(list->count()))
             c.set_raw("Text", list->item(static_cast<int>(*at)));
+    }
+}
+
+// The palette's colours where Qt shows them, as the control's: the text in the role its widget
+// writes with, the back where Qt fills it (a widget that fills its background, a text box's or a
+// list's base).
+void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
+    const auto stored = [](const UiColor& k) {
+        return static_cast<double>(k.red | k.green << 8 | k.blue << 16);  // &H00BBGGRR
+    };
+    const std::string& cls = c.class_name();
+    const bool entry = cls == "TextBox" || cls == "ListBox" || cls == "ComboBox";
+    if (c.traits().font) {
+        const char* text = entry ? "Text" : cls == "CommandButton" ? "ButtonText" : "WindowText";
+        if (const auto k = values_.palette_color(w, text)) c.set_raw("ForeColor", stored(*k));
+    }
+    if (c.traits().back_color) {
+        const bool fills = values_.boolean(w, "autoFillBackground").value_or(false);
+        const char* back = fills ? "Window" : entry ? "Base" : nullptr;
+        if (const auto k = back ? values_.palette_color(w, back) : std::nullopt)
+            c.set_raw("BackColor", stored(*k));
     }
 }
 
