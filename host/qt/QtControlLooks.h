@@ -16,8 +16,8 @@ struct QtControlLooks {
     bool set = false;  // dressed at least once
     bool visible = true, enabled = true;
     double back_color = -1, font_size = -1, pointer = -1;
-    double fore_color =
-        -1;  // ForeColor, -1 for none or where it would colour what a container holds
+    // ForeColor; -1 for none, and for a container, whose colour would reach what it holds.
+    double fore_color = -1;
     std::string caption, tip;
     bool has_text = false;        // a Caption or a Text: else the widget keeps what it shows
     std::optional<double> value;  // a check box's or option button's Value

@@ -1,12 +1,13 @@
 #include "host/qt/QtGraphicalButton.h"
 
+#include <QIcon>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace kv::qt {
 
 QtGraphicalButton::QtGraphicalButton(QImage picture, QWidget* parent)
-    : QPushButton(parent), picture_(std::move(picture)) {}
+    : QPushButton(parent), picture_(QPixmap::fromImage(std::move(picture))) {}
 
 void QtGraphicalButton::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
@@ -24,8 +25,9 @@ void QtGraphicalButton::paintEvent(QPaintEvent*) {
     const QSize size =
         picture_.size().scaled(room.size().boundedTo(picture_.size()), Qt::KeepAspectRatio);
     if (!size.isEmpty()) {
-        QPixmap pixmap = QPixmap::fromImage(picture_);
-        if (!isEnabled()) pixmap = style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option);
+        const QPixmap pixmap =
+            isEnabled() ? picture_
+                        : style()->generatedIconPixmap(QIcon::Disabled, picture_, &option);
         p.drawPixmap(QRect(room.center() - QPoint(size.width(), size.height()) / 2, size), pixmap);
     }
     style()->drawItemText(&p, face.adjusted(0, 0, 0, -2),

@@ -4,6 +4,7 @@
 // forms runtime draws one. Still a QPushButton to everything else (default button, checkable,
 // clicks, keys).
 #include <QImage>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace kv::qt {
@@ -16,7 +17,7 @@ class QtGraphicalButton : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage picture_;
+    QPixmap picture_;
 };
 
 }  // namespace kv::qt
