@@ -259,6 +259,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         text(border ? r.adjusted(2, 2, -2, -2) : r, c.caption,
              across | Qt::AlignTop | Qt::TextWordWrap, c.use_mnemonic);
     } else if (t == "Frame") {
+        const QColor back = color_of(c.back_color, kFace);
+        p_.fillRect(r, back);
         const double line = p_.fontMetrics().height();
         p_.setPen(kShadow);
         p_.drawRect(r.adjusted(0, line / 2, -1, -1));
@@ -266,7 +268,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         const QRectF cap(r.left() + 8, r.top(), r.width() - 16, line);
         const QRectF used = p_.boundingRect(cap, Qt::AlignLeft | Qt::TextShowMnemonic,
                                             QString::fromStdString(c.caption));
-        p_.fillRect(used.adjusted(-2, 0, 2, 0), kFace);
+        p_.fillRect(used.adjusted(-2, 0, 2, 0), back);
         text(cap, c.caption, Qt::AlignLeft | Qt::AlignTop);
     } else if (t == "ComboBox") {
         drop_down(r, c.caption);
@@ -318,6 +320,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         // Graphical: a push button, pressed while it is on.
         button(c, r, c.value.value_or(0) != 0);
     } else if (t == "OptionButton" || t == "CheckBox") {
+        p_.fillRect(r, color_of(c.back_color, kFace));
         const double d = std::min(12.0, r.height());
         const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
         p_.setPen(kDark);

@@ -76,6 +76,29 @@ TEST(Export, GraphicalCheckBoxesAndOptionsAreCheckablePushButtons) {
     }
 }
 
+// A transparent label fills nothing in Qt, whatever its BackColor, and comes back transparent
+// with its text colour; a drop-down list is a combo box one cannot type into, and comes back as
+// one (colours.frm).
+TEST(Export, TransparentLabelsAndDropDownListsBothWays) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "colours.ui").string();
+    export_form_file(test::data_dir() + "/colours.frm", ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    FormRun run = run_ui(ui);
+    const auto& clear = *e.by_name.at("lblClear");
+    EXPECT_FALSE(values.boolean(clear, "autoFillBackground").value_or(false));
+    EXPECT_FALSE(values.palette_color(clear, "Window").has_value());
+    EXPECT_EQ(to_double(run.form->control("lblClear")->get("BackStyle")), 0);
+    EXPECT_EQ(to_double(run.form->control("lblClear")->get("ForeColor")), 0xffffff);
+    for (const auto& [name, style] : {std::pair{"cboList", 2.0}, {"cboTyped", 0.0}}) {
+        EXPECT_EQ(values.boolean(*e.by_name.at(name), "editable").value_or(false), style == 0)
+            << name;
+        EXPECT_EQ(to_double(run.form->control(name)->try_get("Style").value_or(0.0)), style)
+            << name;
+    }
+}
+
 // The runtime's own scroll bars and file lists are Designer's widgets, not placeholders: a bar
 // keeps its range, value and steps (one whose Min is above its Max runs the other way), a list
 // box its entries; a file or folder list keeps its height (only a list box takes whole lines).

@@ -13,6 +13,7 @@
 #include "harness/FormFile.h"
 #include "harness/Session.h"
 #include "host/frm/FrxPicture.h"
+#include "picture/ControlPainter.h"
 #include "picture/Renderer.h"
 #include "picture_bytes.h"
 
@@ -494,6 +495,23 @@ TEST(PictureRender, ADisabledControlsTextIsGrey) {
                                           caption + "      Enabled         =   0   'False\r\n"),
                      dir)),
         120);
+}
+
+// Labels, check boxes, option buttons and frames paint their back colour, the class's own grey
+// too, over a band of another colour (colours.frm); a transparent label shows the band, whatever
+// its BackColor. Each is looked at near its right end, clear of its text.
+TEST(PictureRender, ControlsPaintTheirBackOverTheirContainer) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("colours.frm"), dir);
+    const QRgb band = qRgb(0, 0, 0x80), face = kFormFace.rgb();
+    for (const auto& [key, back] : {std::pair{"lblClear", band},
+                                    {"lblPlain", face},
+                                    {"chkPlain", face},
+                                    {"optPlain", face},
+                                    {"fraPlain", face}}) {
+        const auto& c = d[key];
+        EXPECT_EQ(d.at(c.abs_left + c.abs_width - 60, c.abs_top + c.abs_height / 2), back) << key;
+    }
 }
 
 // A label's caption is in its own ForeColor (cp1252.frm's red hint), grey while it is disabled.

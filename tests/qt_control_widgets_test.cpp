@@ -388,6 +388,35 @@ TEST(QtHost, SystemBackColoursAreTheStyles) {
     }
 }
 
+// Labels, check boxes, option buttons and frames paint their back colour over a band of another
+// colour (colours.frm), the class's own as the style's colour for it, where Qt's widgets would
+// show the band; a transparent label shows it, whatever its BackColor, until it is made opaque.
+TEST(QtHost, ControlsPaintTheirBackOverTheirContainer) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/colours.frm");
+    QWidget* client = run.window().widget_of(&run.form());
+    ASSERT_NE(client, nullptr);
+    // The window as drawn, at a control's right end, clear of its text (a frame's above its
+    // border, inside which the style shades its panel).
+    const auto back = [&](const char* name) {
+        QWidget* w = run.window().widget_of(run.control(name).get());
+        const QImage shot = client->grab().toImage();
+        const int y = std::string(name) == "fraPlain" ? 2 : w->height() / 2;
+        return shot.pixelColor(w->mapTo(client, QPoint(w->width() - 4, y)));
+    };
+    const QColor band(0, 0, 0x80);
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    ASSERT_NE(band, face);
+    for (const char* name : {"lblPlain", "chkPlain", "optPlain", "fraPlain"})
+        EXPECT_EQ(back(name), face) << name;
+    EXPECT_EQ(back("lblClear"), band);
+    run.control("lblClear")->set("BackStyle", 1.0);
+    qt::QtHost::installed().sync();
+    EXPECT_EQ(back("lblClear"), QColor(255, 0, 0));
+    run.control("lblClear")->set("BackStyle", 0.0);
+    qt::QtHost::installed().sync();
+    EXPECT_EQ(back("lblClear"), band);
+}
+
 // A control's own text colour (ForeColor) is its text's, and grey still while it is disabled; a
 // system one leaves the style's text alone, and so does the form's, which its controls do not take.
 TEST(QtHost, TextInAColourOfItsOwn) {
@@ -400,7 +429,8 @@ TEST(QtHost, TextInAColourOfItsOwn) {
               standard.color(QPalette::Disabled, QPalette::WindowText));
     run.control("lblHint")->set("ForeColor", -2147483630.0);  // &H80000012, the buttons' text
     qt::QtHost::installed().sync();
-    EXPECT_FALSE(hint->testAttribute(Qt::WA_SetPalette));
+    EXPECT_EQ(hint->palette().color(QPalette::Active, QPalette::WindowText),
+              standard.color(QPalette::Active, QPalette::WindowText));
     run.form().set("ForeColor", 255.0);
     qt::QtHost::installed().sync();
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), standard.color(QPalette::WindowText));

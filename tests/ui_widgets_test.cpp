@@ -89,6 +89,23 @@ TEST_F(UiLoad, PaletteColoursWhereQtShowsThem) {
     // Left as the class has them: system colours.
     EXPECT_LT(colour("unfilled", "BackColor"), 0);
     EXPECT_LT(colour("wrongRole", "ForeColor"), 0);
+    // A label that does not fill its background shows what lies behind it.
+    EXPECT_EQ(colour("filled", "BackStyle"), 1);
+    EXPECT_EQ(colour("unfilled", "BackStyle"), 0);
+}
+
+// A combo box one cannot type into is a drop-down list (Style 2), as Qt shows it; a font combo
+// box takes typing unless the form says otherwise.
+TEST_F(UiLoad, CombosOneCannotTypeIntoAreDropDownLists) {
+    const std::string typing = prop("editable", "bool", "true"),
+                      fixed = prop("editable", "bool", "false");
+    const auto loaded = load(
+        form(widget("QComboBox", "plain", "") + widget("QComboBox", "typed", typing) +
+             widget("QFontComboBox", "fonts", "") + widget("QFontComboBox", "fixedFonts", fixed)));
+    auto& f = *loaded.loaded.form;
+    for (const auto& [name, style] :
+         {std::pair{"plain", 2.0}, {"typed", 0.0}, {"fonts", 0.0}, {"fixedFonts", 2.0}})
+        EXPECT_EQ(to_double(f.control(name)->try_get("Style").value_or(0.0)), style) << name;
 }
 
 // What a widget shows as Qt shows it: the scroll bars a text box keeps on, and a scroll bar

@@ -203,7 +203,9 @@ void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
 
 void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const {
     // As the Qt host dresses a control: the back colour fills it, the fore colour writes on it.
-    const auto back = rgb_of(try_num(c, Prop::BackColor).value_or(-1));
+    // A transparent label (BackStyle 0) fills nothing, whatever its BackColor: as Qt's label.
+    const bool clear = c.class_name() == "Label" && number_or(c, "BackStyle", 1) == 0;
+    const auto back = clear ? std::nullopt : rgb_of(try_num(c, Prop::BackColor).value_or(-1));
     const auto fore = rgb_of(number_or(c, "ForeColor", -1));
     if (!back && !fore) return;
     ui::UiNode& palette = widget.property("palette").add("palette");

@@ -85,15 +85,17 @@ void set_value(QWidget& w, double value) {
     if (auto* b = qobject_cast<QAbstractButton*>(&w)) b->setChecked(value != 0);
 }
 
+// A property the control may not have, when it holds a number.
+std::optional<double> number_of(mem::MemoryObject& c, const char* name) {
+    const auto v = c.try_get(name);
+    if (!v || std::holds_alternative<std::string>(*v) || std::holds_alternative<std::monostate>(*v))
+        return std::nullopt;
+    return to_double(*v);
+}
+
 // A Shape's or a Line's styles and colours, those it has.
 host::ShapeProps shape_props(mem::MemoryObject& c) {
-    const auto number = [&](const char* name) -> std::optional<double> {
-        const auto v = c.try_get(name);
-        if (!v || std::holds_alternative<std::string>(*v) ||
-            std::holds_alternative<std::monostate>(*v))
-            return std::nullopt;
-        return to_double(*v);
-    };
+    const auto number = [&](const char* name) { return number_of(c, name); };
     return {number("Shape"),       number("BackStyle"),  number("BackColor"),
             number("FillStyle"),   number("FillColor"),  number("BorderStyle"),
             number("BorderColor"), number("BorderWidth")};
@@ -108,6 +110,13 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
     now.default_back =
         c.traits().back_color && now.back_color == to_double(c.default_of(Prop::BackColor));
+    // Labels, check boxes, option buttons and frames paint their colour, the class's own too,
+    // where Qt's widgets show their container's; a transparent label (BackStyle 0) shows what
+    // lies behind it, whatever its BackColor says.
+    const std::string& cls = c.class_name();
+    now.opaque = cls == "CheckBox" || cls == "OptionButton" || cls == "Frame" ||
+                 (cls == "Label" && number_of(c, "BackStyle") != 0.0);
+    if (cls == "Label" && !now.opaque) now.back_color = -1, now.default_back = true;
     // A container's text colour is its own caption's and drawing's, not its controls': Qt's
     // palette would hand it on to the widgets in it.
     if (const auto fore = c.traits().container ? std::nullopt : c.try_get("ForeColor"))
@@ -144,8 +153,10 @@ void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bo
     if (first || back_color != was.back_color || fore_color != was.fore_color) {
         std::optional<QColor> back = own_back ? std::nullopt : color_of(back_color);
         // A system colour other than the class's own (the window's white on a picture box) is
-        // the style's colour for it; the class's own is what the style paints anyway.
-        if (!back && !own_back && !default_back && is_system_colour(back_color))
+        // the style's colour for it; the class's own is what the style paints anyway, but for
+        // the widgets that would show their container's.
+        if (!back && !own_back && (!default_back || (opaque && !adopted)) &&
+            is_system_colour(back_color))
             back = screen_colour(QApplication::palette(&w), back_color);
         // A text colour of its own; a system one is the style's text already.
         const std::optional<QColor> fore = color_of(fore_color);

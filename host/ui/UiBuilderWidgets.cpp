@@ -363,6 +363,11 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
                text && c.class_name() == "ComboBox") {
         c.set_raw("Text", *text);
     }
+    // A combo box one cannot type into is a drop-down list (Style 2); a font combo box takes
+    // typing unless told otherwise.
+    if (c.class_name() == "ComboBox" &&
+        !values_.boolean(w, "editable").value_or(qt_class == "QFontComboBox"))
+        c.set_raw("Style", 2.0);
     // A text box of several lines shows the bars Qt keeps on (ScrollBars: 1 across, 2 down).
     if (c.class_name() == "TextBox" && qt_class != "QLineEdit") {
         const auto on = [&](const char* policy) {
@@ -419,6 +424,8 @@ void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
     }
     if (c.traits().back_color) {
         const bool fills = values_.boolean(w, "autoFillBackground").value_or(false);
+        // Qt's label shows what lies behind it unless it fills its background.
+        if (cls == "Label") c.set_raw("BackStyle", fills ? 1.0 : 0.0);
         const char* back = fills ? "Window" : entry ? "Base" : nullptr;
         if (const auto k = back ? values_.palette_color(w, back) : std::nullopt)
             c.set_raw("BackColor", stored(*k));
