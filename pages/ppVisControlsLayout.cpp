@@ -27,14 +27,15 @@ std::vector<PageControlSpec> vis_controls_layout() {
         {"VB.Label", "lblAbsolute", -1, "fraResizing", 120, 240, 1560, 240, "&Absolute Style:"},
         {"VB.PictureBox", "picAbsTab", -1, "fraResizing", 45, 480, 30, 30},
     };
+    // The anchoring choices show their pictures alone.
     for (int i = 0; i <= 8; ++i)
         t.push_back({"VB.OptionButton", "optMove", i, "fraResizing", 120.0 + (i % 3) * 480,
-                     480.0 + (i / 3) * 480, 450, 450});
+                     480.0 + (i / 3) * 480, 450, 450, ""});
     t.push_back(
         {"VB.Label", "lblStretch", -1, "fraResizing", 1680, 240, 1380, 240, "&Stretching Style:"});
     t.push_back({"VB.PictureBox", "picStretchTab", -1, "fraResizing", 1740, 480, 30, 30});
-    t.push_back({"VB.OptionButton", "optMove", 9, "fraResizing", 1800, 480, 450, 450});
-    t.push_back({"VB.OptionButton", "optMove", 10, "fraResizing", 2400, 480, 450, 450});
+    t.push_back({"VB.OptionButton", "optMove", 9, "fraResizing", 1800, 480, 450, 450, ""});
+    t.push_back({"VB.OptionButton", "optMove", 10, "fraResizing", 2400, 480, 450, 450, ""});
     t.push_back({"VB.Label", "lblFontChange", -1, "fraResizing", 120, 2040, 600, 240, "&Font:"});
     t.push_back({"VB.PictureBox", "picFont", -1, "fraResizing", 840, 1980, 2640, 360});
     t.push_back({"VB.OptionButton", "optFont", 0, "picFont", 0, 60, 1020, 255, "Keep"});

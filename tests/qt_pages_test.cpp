@@ -227,7 +227,7 @@ TEST(QtPages, InTheUsersHandsApplySavesTheFormAndEscapeCancels) {
 }
 
 // The host's own service: the pages shown on a resizer in the designer are the Qt dialog, which
-// goes when it is closed.
+// goes when it is closed; its anchoring choices are pictures.
 TEST(QtPages, TheQtHostShowsThePagesInItsDialog) {
     auto host = std::make_shared<qt::QtHost>();
     app::Session session("", false, host);
@@ -239,6 +239,14 @@ TEST(QtPages, TheQtHostShowsThePagesInItsDialog) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->tabs().count(), 3);
     EXPECT_TRUE(dialog->model().is_open());
+    // The anchoring choices show their pictures alone (a caption beside one pushes it out of
+    // the button).
+    const auto choices = dialog->findChildren<QPushButton*>("optMove");
+    EXPECT_EQ(choices.size(), 11);
+    for (const QPushButton* choice : choices) {
+        EXPECT_EQ(choice->text(), "");
+        EXPECT_FALSE(choice->icon().isNull());
+    }
     dialog->reject();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(open_dialog(), nullptr);
