@@ -391,6 +391,7 @@ TEST(QtHost, SystemBackColoursAreTheStyles) {
 // Labels, check boxes, option buttons and frames paint their back colour over a band of another
 // colour (colours.frm), the class's own as the style's colour for it, where Qt's widgets would
 // show the band; a transparent label shows it, whatever its BackColor, until it is made opaque.
+// The band back in its class's colour, they leave the style's look alone.
 TEST(QtHost, ControlsPaintTheirBackOverTheirContainer) {
     LiveForm run(std::string(KV_TEST_DATA) + "/colours.frm");
     QWidget* client = run.window().widget_of(&run.form());
@@ -415,6 +416,16 @@ TEST(QtHost, ControlsPaintTheirBackOverTheirContainer) {
     run.control("lblClear")->set("BackStyle", 0.0);
     qt::QtHost::installed().sync();
     EXPECT_EQ(back("lblClear"), band);
+    // On a container in its class's colour they leave the style's look alone (a frame's shaded
+    // panel stays even); made coloured again, they fill again.
+    QWidget* plain = run.window().widget_of(run.control("lblPlain").get());
+    constexpr double kButtonFace = -2147483633.0;  // &H8000000F, a picture box's own
+    for (const double colour : {kButtonFace, double(0x800000)}) {
+        run.control("picBand")->set("BackColor", colour);
+        qt::QtHost::installed().sync();
+        EXPECT_EQ(plain->autoFillBackground(), colour != kButtonFace) << colour;
+    }
+    EXPECT_EQ(back("lblPlain"), face);
 }
 
 // A control's own text colour (ForeColor) is its text's, and grey still while it is disabled; a
@@ -429,8 +440,7 @@ TEST(QtHost, TextInAColourOfItsOwn) {
               standard.color(QPalette::Disabled, QPalette::WindowText));
     run.control("lblHint")->set("ForeColor", -2147483630.0);  // &H80000012, the buttons' text
     qt::QtHost::installed().sync();
-    EXPECT_EQ(hint->palette().color(QPalette::Active, QPalette::WindowText),
-              standard.color(QPalette::Active, QPalette::WindowText));
+    EXPECT_FALSE(hint->testAttribute(Qt::WA_SetPalette));
     run.form().set("ForeColor", 255.0);
     qt::QtHost::installed().sync();
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), standard.color(QPalette::WindowText));

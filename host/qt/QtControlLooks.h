@@ -24,8 +24,9 @@ struct QtControlLooks {
     host::ShapeProps shape;       // a Shape's or a Line's styles
     bool own_back = false;        // a Shape paints its back itself, and only when it is opaque
     bool default_back = true;     // the class's own back colour, which the style's stands for
-    // Paints its back colour, the class's own too, where Qt's widget shows its container's (a
-    // label, a check box): an application's own widget excepted.
+    // Paints the class's own back colour where Qt's widget would show its container's, a
+    // container of a colour of its own (a label, a check box on it): an application's own
+    // widget excepted.
     bool opaque = false;
     host::FontLook font;
 

@@ -430,7 +430,15 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     // A disabled form still lets its window be moved and closed: only its controls go grey.
     if (!c.is_form() && (first || now.enabled != was.enabled)) w.setEnabled(now.enabled);
     now.apply(w, was, first, adopted, c.is_form());
+    const bool recoloured = !first && now.back_color != was.back_color;
     was = now;
+    // The controls in it paint their own back on a container of a colour of its own only.
+    if (recoloured && (c.is_form() || c.traits().container))
+        if (const auto form = c.form())
+            for (const auto& child : form->all_controls())
+                if (child->container_object().get() == &c)
+                    if (View* v = view_of(*child); v && v->widget && !v->adopted)
+                        dress(*child, *v->widget, false);
 }
 
 }  // namespace kv::qt
