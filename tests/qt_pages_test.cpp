@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
 #include <QImage>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <cmath>
@@ -227,7 +229,8 @@ TEST(QtPages, InTheUsersHandsApplySavesTheFormAndEscapeCancels) {
 }
 
 // The host's own service: the pages shown on a resizer in the designer are the Qt dialog, which
-// goes when it is closed; its anchoring choices are pictures.
+// goes when it is closed; its anchoring choices are pictures, the one on framed, and an option
+// stays on when it is clicked again.
 TEST(QtPages, TheQtHostShowsThePagesInItsDialog) {
     auto host = std::make_shared<qt::QtHost>();
     app::Session session("", false, host);
@@ -243,10 +246,23 @@ TEST(QtPages, TheQtHostShowsThePagesInItsDialog) {
     // the button).
     const auto choices = dialog->findChildren<QPushButton*>("optMove");
     EXPECT_EQ(choices.size(), 11);
+    int on = 0;
     for (const QPushButton* choice : choices) {
         EXPECT_EQ(choice->text(), "");
         EXPECT_FALSE(choice->icon().isNull());
+        // The one on is framed, as the page draws it.
+        const auto* mark = choice->findChild<QFrame*>();
+        EXPECT_EQ(mark && mark->isVisible(), choice->isChecked());
+        on += choice->isChecked();
     }
+    EXPECT_EQ(on, 1);
+    // An option clicked again stays on, as on the page (Qt's own would turn it off).
+    QRadioButton* view = nullptr;
+    for (auto* option : dialog->findChildren<QRadioButton*>("optColorView"))
+        if (option->isChecked()) view = option;
+    ASSERT_NE(view, nullptr);
+    view->click();
+    EXPECT_TRUE(view->isChecked());
     dialog->reject();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(open_dialog(), nullptr);

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <optional>
@@ -43,12 +45,6 @@ QPixmap anchor_pixmap(int choice, int side) {
     host::draw_anchor(p, QRectF(0, 0, side, side), choice);
     return pm;
 }
-
-// A graphical option button: its picture, framed, and a thicker frame while it is on.
-const char* kGraphicalOption =
-    "QRadioButton::indicator { width: 0px; height: 0px; }"
-    "QRadioButton { border: 1px solid #404040; padding-left: 2px; }"
-    "QRadioButton:checked { border: 2px solid #0078d7; }";
 
 }  // namespace
 
@@ -111,6 +107,7 @@ void QtPageView::sync() {
         entries_.erase(it->first);
         pictures_.erase(it->first);
         picture_labels_.erase(it->first);
+        on_marks_.erase(it->first);
         it = wired_.erase(it);
     }
     QWidget* frame = window_->frame();
@@ -136,14 +133,17 @@ void QtPageView::wire(const std::shared_ptr<mem::MemoryObject>& control, QWidget
         });
     };
     if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
-        if (auto* radio = qobject_cast<QRadioButton*>(button)) {
-            // The page's option groups decide which option is on, not Qt's.
-            radio->setAutoExclusive(false);
-            if (to_double(prop(*control, "Style").value_or(Value(0.0))) == 1)
-                radio->setStyleSheet(kGraphicalOption);
-        }
-        connect(button, &QAbstractButton::clicked, this, [on_page] {
+        const bool option = control->class_name() == "OptionButton";
+        // The page's option groups decide which option is on, not Qt's.
+        if (option) button->setAutoExclusive(false);
+        connect(button, &QAbstractButton::clicked, this, [this, on_page, button, option] {
             on_page([](mem::MemoryPropertyPage& p, const auto& c) { p.click(c); });
+            // Qt turns an option off when it is clicked again, which the page keeps on: the
+            // button shows what the page made of the click.
+            if (QPointer<QAbstractButton> alive(button); option)
+                on_page([this, alive](mem::MemoryPropertyPage&, const auto& c) {
+                    if (alive) dress(*c, *alive);
+                });
         });
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
         // A page's captions mark their access keys with "&", which a label shows as such only
@@ -178,6 +178,7 @@ void QtPageView::dress(mem::MemoryObject& c, QWidget& w) {
             const QSignalBlocker quiet(button);
             button->setChecked(on);
         }
+        if (cls == "OptionButton" && qobject_cast<QPushButton*>(button)) mark_on(w, on);
     }
     if (cls == "ListBox" || cls == "ComboBox") dress_entries(c, w);
     if (cls == "PictureBox") {
@@ -187,6 +188,20 @@ void QtPageView::dress(mem::MemoryObject& c, QWidget& w) {
         if (frame->frameStyle() != style) frame->setFrameStyle(style);
     }
     if (cls == "PictureBox" || cls == "OptionButton") dress_picture(c, w);
+}
+
+// A graphical option that is on is framed in the highlight's colour, as the page draws it: a
+// push button that stays in shows it too faintly.
+void QtPageView::mark_on(QWidget& w, bool on) {
+    QPointer<QFrame>& mark = on_marks_[&w];
+    if (!mark && !on) return;
+    if (!mark) {
+        mark = new QFrame(&w);
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->setStyleSheet("QFrame { border: 2px solid palette(highlight); }");
+    }
+    mark->setGeometry(w.rect());
+    mark->setVisible(on);
 }
 
 void QtPageView::dress_entries(mem::MemoryObject& c, QWidget& w) {

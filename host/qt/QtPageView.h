@@ -20,6 +20,7 @@
 #include "host/qt/QtFormWindow.h"
 
 class QWidget;
+class QFrame;
 class QLabel;
 
 namespace kv::qt {
@@ -55,6 +56,7 @@ class QtPageView : public QObject {
     void dress(mem::MemoryObject& control, QWidget& widget);
     void dress_entries(mem::MemoryObject& control, QWidget& widget);
     void dress_picture(mem::MemoryObject& control, QWidget& widget);
+    void mark_on(QWidget& option, bool on);
     std::shared_ptr<mem::MemoryObject> object_of(QObject* watched) const;
     bool mouse(const std::shared_ptr<mem::MemoryObject>& target, QWidget& widget, QEvent* event);
     bool list_mouse(const std::shared_ptr<mem::MemoryObject>& list, QWidget& viewport,
@@ -68,6 +70,7 @@ class QtPageView : public QObject {
     std::unordered_map<const QObject*, Entries> entries_;
     std::unordered_map<const QObject*, std::string> pictures_;
     std::unordered_map<const QObject*, QPointer<QLabel>> picture_labels_;
+    std::unordered_map<const QObject*, QPointer<QFrame>> on_marks_;  // graphical options on
     std::weak_ptr<mem::MemoryObject> pressed_;
     bool double_clicked_ = false;
 };
