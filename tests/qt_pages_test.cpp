@@ -229,8 +229,8 @@ TEST(QtPages, InTheUsersHandsApplySavesTheFormAndEscapeCancels) {
 }
 
 // The host's own service: the pages shown on a resizer in the designer are the Qt dialog, which
-// goes when it is closed; its anchoring choices are pictures, the one on framed, and an option
-// stays on when it is clicked again.
+// goes when it is closed; its anchoring choices are pictures, the one on framed, an option stays
+// on when it is clicked again, and a smaller page stands on the dialog's colour.
 TEST(QtPages, TheQtHostShowsThePagesInItsDialog) {
     auto host = std::make_shared<qt::QtHost>();
     app::Session session("", false, host);
@@ -256,6 +256,13 @@ TEST(QtPages, TheQtHostShowsThePagesInItsDialog) {
         on += choice->isChecked();
     }
     EXPECT_EQ(on, 1);
+    // A page smaller than the dialog's largest (the code page) stands on the dialog's colour.
+    dialog->tabs().setCurrentIndex(2);
+    QWidget* code = dialog->tabs().widget(2);
+    const QImage shot = dialog->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(code->mapTo(dialog, QPoint(code->width() - 3, code->height() - 3))),
+              code->palette().color(QPalette::Window));
+    dialog->tabs().setCurrentIndex(0);
     // An option clicked again stays on, as on the page (Qt's own would turn it off).
     QRadioButton* view = nullptr;
     for (auto* option : dialog->findChildren<QRadioButton*>("optColorView"))

@@ -34,6 +34,8 @@ QtPageDialog::QtPageDialog(QtHost& host, const ObjectRef& control, QWidget* pare
 
     for (size_t i = 0; i < model_->page_count(); ++i) {
         auto* tab = new QWidget;
+        // A page smaller than the largest stands on the dialog's colour, as its own back is.
+        tab->setAutoFillBackground(true);
         tabs_->addTab(tab, QString::fromStdString(model_->page(i)->caption()));
         views_.push_back(std::make_unique<QtPageView>(*this, model_->page(i), *tab));
     }
