@@ -76,6 +76,23 @@ TEST(Export, GraphicalCheckBoxesAndOptionsAreCheckablePushButtons) {
     }
 }
 
+// A greyed check box (Value 2), which a .ui has no word for, takes a third state and a property
+// of its own, and comes back greyed (options.frm's "Ask before closing").
+TEST(Export, AGreyedCheckBoxStaysGreyed) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "options.ui").string();
+    export_form_file(test::data_dir() + "/options.frm", ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    FormRun run = run_ui(ui);
+    for (const auto& [name, value] :
+         {std::pair{"chkSave_0", 1.0}, {"chkSave_1", 0.0}, {"chkSave_2", 2.0}}) {
+        const auto& w = *e.by_name.at(name);
+        EXPECT_EQ(values.boolean(w, "tristate").value_or(false), value == 2) << name;
+        EXPECT_EQ(to_double(run.form->control(name)->get("Value")), value) << name;
+    }
+}
+
 // A transparent label fills nothing in Qt, whatever its BackColor, and comes back transparent
 // with its text colour; a drop-down list is a combo box one cannot type into, and comes back as
 // one (colours.frm).

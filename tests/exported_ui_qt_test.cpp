@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenu>
@@ -68,6 +69,7 @@ struct Expected {
     std::string form_name;
     std::vector<Step> steps;
     std::map<std::string, int> tab_sides;  // each tab control's TabOrientation, by exported name
+    std::map<std::string, Qt::CheckState> checks;  // each check box's Value, by exported name
 };
 
 Place place_of(mem::MemoryObject& c) {
@@ -117,10 +119,17 @@ std::optional<Expected> expected_of(const std::string& path) {
     }
     Expected out;
     out.form_name = form->name();
-    for (const auto& c : form->all_controls())
+    for (const auto& c : form->all_controls()) {
         if (host::TabSet::candidate(c->type_name(), c->extra_properties()))
             if (const auto tabs = host::TabSet::read(*c))
                 out.tab_sides[exporter::ExportNames(*form).of(*c)] = tabs->orientation;
+        if (c->class_name() == "CheckBox" && to_double(c->try_get("Style").value_or(0.0)) == 0) {
+            const double v = to_double(c->try_get("Value").value_or(0.0));
+            out.checks[exporter::ExportNames(*form).of(*c)] = v == 1   ? Qt::Checked
+                                                              : v == 2 ? Qt::PartiallyChecked
+                                                                       : Qt::Unchecked;
+        }
+    }
     unpark_tabs(*form);
     form->show();
     host->pump();
@@ -350,6 +359,12 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
             auto* tabs = window->findChild<QTabWidget*>(QString::fromStdString(name));
             ASSERT_TRUE(tabs) << name;
             EXPECT_EQ(tabs->tabPosition(), side) << name;
+        }
+        // Each check box as the form file has it: ticked, clear or greyed.
+        for (const auto& [name, state] : expected.checks) {
+            auto* box = window->findChild<QCheckBox*>(QString::fromStdString(name));
+            ASSERT_TRUE(box) << name;
+            EXPECT_EQ(box->checkState(), state) << name;
         }
         // A greyed menu greys its entry in the bar, as `kelvane run` of the .ui shows it.
         for (const auto* menu : window->findChildren<QMenu*>()) {

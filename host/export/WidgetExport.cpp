@@ -458,6 +458,12 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         if (!caption.empty()) w.string_property("text", caption);
         const double value = number_or(c, "Value", 0);
         if (qt_class == "QCheckBox" && value == 1) w.bool_property("checked", true);
+        // Greyed (Value 2), which a .ui cannot say: the box takes a third state, and a property
+        // of its own that the resizer (and the loader) turn into it.
+        if (qt_class == "QCheckBox" && value == 2) {
+            w.bool_property("tristate", true);
+            w.number_property("Value", 2, true);
+        }
         if (qt_class == "QRadioButton" && value != 0) w.bool_property("checked", true);
         if (qt_class == "QPushButton" && cls != "CommandButton") {
             // A graphical one: in while it is on; an option pushes out the others beside it.

@@ -1,5 +1,6 @@
 #include "host/qt/QtWidgetAdoption.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
@@ -53,6 +54,15 @@ std::vector<QWidget*> child_widgets(const QWidget& parent) {
 struct TabWidgetOption : QTabWidget {
     using QTabWidget::initStyleOption;
 };
+
+// A check box an exported form file greys (Value 2, in a property of its own, for a .ui has no
+// word for it) opens greyed, unless it is ticked.
+void apply_greyed_check(QWidget& w) {
+    auto* box = qobject_cast<QCheckBox*>(&w);
+    if (!box || box->isChecked() || w.property("Value").toInt() != 2) return;
+    box->setTristate(true);
+    box->setCheckState(Qt::PartiallyChecked);
+}
 
 // Qt Designer keeps whole points; an exported form file's widget carries its exact size (8.25)
 // in a property of its own, which becomes its font's size here, before the form reads it, so that
@@ -146,6 +156,7 @@ class Builder {
         if (of.multi_line) c->set_raw("MultiLine", true);
         if (of.graphical) c->set_raw("Style", 1.0);
         apply_exact_font_size(w);
+        apply_greyed_check(w);
         if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
         c->set_raw("Visible", !w.isHidden());
         // A bar kept on the form's edge (an exported form's picture box says so in a property

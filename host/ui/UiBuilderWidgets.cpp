@@ -381,6 +381,8 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
     if (cls == "CheckBox" || cls == "OptionButton") {
         if (values_.boolean(w, "checked").value_or(false))
             c.set_raw("Value", cls == "CheckBox" ? Value(1.0) : Value(true));
+        else if (cls == "CheckBox" && values_.number(w, "Value") == 2)
+            c.set_raw("Value", 2.0);  // greyed, as an exported form file's says
     } else if (cls == "HScrollBar" || cls == "VScrollBar") {
         const std::pair<const char*, const char*> kBar[] = {{"minimum", "Min"},
                                                             {"maximum", "Max"},
