@@ -93,6 +93,23 @@ TEST(Export, AGreyedCheckBoxStaysGreyed) {
     }
 }
 
+// A system back colour other than the class's own (preview.frm's page, a picture box in the
+// window's white) has no colour a .ui could name: it goes into a property of its own and comes
+// back as that system colour.
+TEST(Export, SystemBackColoursBothWays) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "preview.ui").string();
+    export_form_file(test::data_dir() + "/preview.frm", ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    constexpr double kWindow = -2147483643.0;  // &H80000005&
+    EXPECT_EQ(values.real(*e.by_name.at("picPage"), "BackColor", 0, 0xffffffff),
+              kWindow + 4294967296.0);
+    EXPECT_FALSE(values.real(*e.by_name.at("txtZoom"), "BackColor", 0, 0xffffffff));
+    FormRun run = run_ui(ui);
+    EXPECT_EQ(to_double(run.form->control("picPage")->get("BackColor")), kWindow);
+}
+
 // A transparent label fills nothing in Qt, whatever its BackColor, and comes back transparent
 // with its text colour; a drop-down list is a combo box one cannot type into, and comes back as
 // one (colours.frm).

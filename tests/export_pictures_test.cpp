@@ -74,6 +74,28 @@ TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
                              [](const std::string& n) { return n.find("TabPicture") != n.npos; }));
 }
 
+// A picture box with a picture and a system back colour (profile.frm's logo on the window's
+// white) has both in one style sheet, and both come back.
+TEST(Export, APicturesSheetKeepsASystemBackColour) {
+    ScratchDir dir;
+    const std::string border =
+        "      BorderStyle     =   0  'None\r\n      Height          =   480\r\n";
+    const std::string frm = dir.copy_sample_with(
+        "profile.frm", border, border + "      BackColor       =   &H80000005&\r\n");
+    const std::string ui = (dir.path() / "profile.ui").string();
+    export_form_file(frm, ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const auto sheet = values.string(*e.by_name.at("picLogo"), "styleSheet").value_or("");
+    EXPECT_NE(sheet.find("background-image: url(:/profile/picLogo_Picture.bmp)"), sheet.npos)
+        << sheet;
+    EXPECT_NE(sheet.find("#picLogo { background-color: palette(base); }"), sheet.npos) << sheet;
+    FormRun run = run_ui(ui);
+    const auto logo = run.form->control("picLogo");
+    EXPECT_TRUE(logo->picture("Picture"));
+    EXPECT_EQ(to_double(logo->get("BackColor")), -2147483643.0);  // &H80000005&
+}
+
 // Names that differ only in letters a file name leaves out, in a form and between forms: each
 // picture keeps a file and a resource path of its own.
 TEST(Export, PicturesOfLookAlikeNamesStayApart) {

@@ -32,6 +32,7 @@
 #include "host/frm/FrmReader.h"
 #include "host/memory/MemoryHost.h"
 #include "host/qt/QtHost.h"
+#include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtUserInput.h"
 #include "host/store/MemorySettingsStore.h"
 #include "kelvane/Resizer.h"
@@ -70,6 +71,8 @@ struct Expected {
     std::vector<Step> steps;
     std::map<std::string, int> tab_sides;  // each tab control's TabOrientation, by exported name
     std::map<std::string, Qt::CheckState> checks;  // each check box's Value, by exported name
+    // Each system back colour other than the class's own, by exported name.
+    std::map<std::string, double> system_backs;
 };
 
 Place place_of(mem::MemoryObject& c) {
@@ -123,6 +126,10 @@ std::optional<Expected> expected_of(const std::string& path) {
         if (host::TabSet::candidate(c->type_name(), c->extra_properties()))
             if (const auto tabs = host::TabSet::read(*c))
                 out.tab_sides[exporter::ExportNames(*form).of(*c)] = tabs->orientation;
+        if (const auto back = c->try_get("BackColor");
+            back && c->class_name() != "Shape" && to_double(*back) < 0 &&
+            to_double(*back) != to_double(c->default_of(Prop::BackColor)))
+            out.system_backs[exporter::ExportNames(*form).of(*c)] = to_double(*back);
         if (c->class_name() == "CheckBox" && to_double(c->try_get("Style").value_or(0.0)) == 0) {
             const double v = to_double(c->try_get("Value").value_or(0.0));
             out.checks[exporter::ExportNames(*form).of(*c)] = v == 1   ? Qt::Checked
@@ -365,6 +372,17 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
             auto* box = window->findChild<QCheckBox*>(QString::fromStdString(name));
             ASSERT_TRUE(box) << name;
             EXPECT_EQ(box->checkState(), state) << name;
+        }
+        // Each system back colour as the style has it, filling its widget (looked at inside its
+        // lower right corner, clear of a border).
+        const QImage shot = window->grab().toImage();
+        for (const auto& [name, back] : expected.system_backs) {
+            auto* w = window->findChild<QWidget*>(QString::fromStdString(name));
+            ASSERT_TRUE(w) << name;
+            EXPECT_EQ(
+                shot.pixelColor(w->mapTo(window.get(), QPoint(w->width() - 4, w->height() - 4))),
+                qt::screen_colour(QApplication::palette(w), back))
+                << name;
         }
         // A greyed menu greys its entry in the bar, as `kelvane run` of the .ui shows it.
         for (const auto* menu : window->findChildren<QMenu*>()) {

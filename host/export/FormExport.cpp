@@ -132,7 +132,7 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
     if (const auto icon = pictures.path_of(form, "Icon"))
         add_iconset(root.property("windowIcon"), pictures.resource_file(), *icon);
     if (const auto picture = pictures.path_of(form, "Picture")) {
-        area->string_property("styleSheet", background_sheet(area_name, *picture, 0));
+        area->add_sheet_rule(background_sheet(area_name, *picture, 0));
     }
     pictures.note_unused(form, used);
     widgets.write_children(form, *area, font);

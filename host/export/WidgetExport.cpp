@@ -10,6 +10,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/QtClasses.h"
+#include "host/common/SystemColour.h"
 #include "host/common/TextFold.h"
 #include "host/ui/UiLines.h"
 
@@ -207,6 +208,17 @@ void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const
     const bool clear = c.class_name() == "Label" && number_or(c, "BackStyle", 1) == 0;
     const auto back = clear ? std::nullopt : rgb_of(try_num(c, Prop::BackColor).value_or(-1));
     const auto fore = rgb_of(number_or(c, "ForeColor", -1));
+    // A system colour other than the class's own (a picture box in the window's white) is the
+    // style's colour for it: a style sheet's palette(...) where it has a word for it, and a
+    // property of its own, which the resizer and the loader read, for the colour itself.
+    if (const auto stored = try_num(c, Prop::BackColor);
+        !clear && c.traits().back_color && stored && host::is_system_colour(*stored) &&
+        *stored != to_double(c.default_of(Prop::BackColor))) {
+        if (const auto role = host::sheet_role_name(host::system_colour_role(*stored)))
+            widget.add_sheet_rule("#" + ctx_.names.of(c) + " { background-color: palette(" +
+                                  std::string(*role) + "); }");
+        widget.double_property("BackColor", unsigned_colour(*stored), true);
+    }
     if (!back && !fore) return;
     ui::UiNode& palette = widget.property("palette").add("palette");
     for (const char* state : {"active", "inactive", "disabled"}) {
@@ -400,7 +412,7 @@ void WidgetExport::write_line_look(mem::MemoryObject& c, ui::UiNode& w, bool pla
         if (style != 0)
             css += std::string(" border-") + (across ? "top" : "left") + ": " +
                    std::to_string(width) + "px " + kLines[style] + " " + css_colour(colour) + ";";
-        w.string_property("styleSheet", css + " }");
+        w.add_sheet_rule(css + " }");
     }
     if (const auto rgb = rgb_of(colour)) {
         ui::UiNode& palette = w.property("palette").add("palette");
@@ -444,7 +456,7 @@ void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
             const int border = number_or(c, "BorderStyle", 1) == 0  ? 0
                                : number_or(c, "Appearance", 1) == 0 ? 1
                                                                     : 2;
-            w.string_property("styleSheet", background_sheet(ctx_.names.of(c), *path, border));
+            w.add_sheet_rule(background_sheet(ctx_.names.of(c), *path, border));
         }
     }
     pictures_.note_unused(c, used);
@@ -574,8 +586,8 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
         if (min > max) w.bool_property("invertedAppearance", true);
     } else if (qt_class == "QFrame" && cls == "Shape") {
         w.enum_property("frameShape", "QFrame::Box");
-        w.string_property("styleSheet", shape_style(c, ctx_.px(c.rect_twips().width),
-                                                    ctx_.px(c.rect_twips().height)));
+        w.add_sheet_rule(
+            shape_style(c, ctx_.px(c.rect_twips().width), ctx_.px(c.rect_twips().height)));
         // The style sheet draws what Qt can; the shape itself comes back from these when the
         // .ui is read (a fill pattern, a dashed border in pictures).
         for (const char* p : ui::UiLines::kShapeProperties) {

@@ -23,7 +23,7 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     if (const std::string b = host::qt_tab_buttons_sheet("QTabWidget#" + name, tabs.buttons);
         !b.empty())
         sheet += " " + b;
-    node.string_property("styleSheet", sheet);
+    node.add_sheet_rule(sheet);
     if (side != 0) node.enum_property("tabPosition", host::qt_tab_position(side));
     node.number_property("currentIndex", tabs.current);
     // A strip's own look rides along: the .ui comes back a strip of buttons or fixed widths.

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "host/common/DataBar.h"
+#include "host/common/SystemColour.h"
 
 namespace kv::qt {
 
@@ -31,45 +32,44 @@ void QtPaintedWidget::set_look(const host::ShapeProps& look) {
 }
 
 bool is_system_colour(double stored) {
-    if (stored >= 0) return false;
-    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(stored));
-    return (bits & 0xffffff00u) == 0x80000000u;
+    return host::is_system_colour(stored);
 }
 
 QColor screen_colour(const QPalette& pal, double stored) {
-    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(stored));
-    if (!(bits & 0x80000000u)) return QColor(bits & 0xff, (bits >> 8) & 0xff, (bits >> 16) & 0xff);
-    switch (bits & 0xff) {
-        case 5:  // window
-            return pal.color(QPalette::Base);
-        case 6:  // window frame, menu and window texts
-        case 7:
-        case 8:
-            return pal.color(QPalette::WindowText);
-        case 13:
-            return pal.color(QPalette::Highlight);
-        case 9:  // caption and highlighted texts
-        case 14:
-            return pal.color(QPalette::HighlightedText);
-        case 16:  // button shadow
-            return pal.color(QPalette::Dark);
-        case 17:  // grey text
-            return pal.color(QPalette::Disabled, QPalette::Text);
-        case 18:
-            return pal.color(QPalette::ButtonText);
-        case 20:  // button highlight
-            return pal.color(QPalette::Light);
-        case 21:  // 3-D dark shadow
-            return pal.color(QPalette::Shadow);
-        case 22:  // 3-D light
-            return pal.color(QPalette::Midlight);
-        case 23:
-            return pal.color(QPalette::ToolTipText);
-        case 24:
-            return pal.color(QPalette::ToolTipBase);
-        default:  // faces, borders and the rest
-            return pal.color(QPalette::Button);
+    if (!host::is_system_colour(stored)) {
+        const auto bits = static_cast<uint32_t>(static_cast<int64_t>(stored));
+        return QColor(bits & 0xff, (bits >> 8) & 0xff, (bits >> 16) & 0xff);
     }
+    using R = host::PaletteRole;
+    switch (host::system_colour_role(stored)) {
+        case R::Base:
+            return pal.color(QPalette::Base);
+        case R::WindowText:
+            return pal.color(QPalette::WindowText);
+        case R::Highlight:
+            return pal.color(QPalette::Highlight);
+        case R::HighlightedText:
+            return pal.color(QPalette::HighlightedText);
+        case R::Dark:
+            return pal.color(QPalette::Dark);
+        case R::DisabledText:
+            return pal.color(QPalette::Disabled, QPalette::Text);
+        case R::ButtonText:
+            return pal.color(QPalette::ButtonText);
+        case R::Light:
+            return pal.color(QPalette::Light);
+        case R::Shadow:
+            return pal.color(QPalette::Shadow);
+        case R::Midlight:
+            return pal.color(QPalette::Midlight);
+        case R::ToolTipText:
+            return pal.color(QPalette::ToolTipText);
+        case R::ToolTipBase:
+            return pal.color(QPalette::ToolTipBase);
+        case R::Button:
+            break;
+    }
+    return pal.color(QPalette::Button);
 }
 
 QColor QtPaintedWidget::screen_colour(std::optional<double> stored, const QColor& fallback) const {

@@ -1,11 +1,13 @@
 #include "host/qt/QtWidgetAdoption.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
 #include <QLayout>
 #include <QMetaObject>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -19,6 +21,7 @@
 #include "host/common/QtClasses.h"
 #include "host/common/QtFrameBorder.h"
 #include "host/common/TextFold.h"
+#include "host/qt/QtPaintedWidget.h"
 
 namespace kv::qt {
 
@@ -62,6 +65,22 @@ void apply_greyed_check(QWidget& w) {
     if (!box || box->isChecked() || w.property("Value").toInt() != 2) return;
     box->setTristate(true);
     box->setCheckState(Qt::PartiallyChecked);
+}
+
+// A system back colour an exported form file gives a widget (in a property of its own, for a .ui
+// names none): the style's colour for it, filling the widget, as the Qt host paints a control.
+void apply_system_back(QWidget& w, mem::MemoryObject& c) {
+    bool ok = false;
+    const double own = w.property("BackColor").toDouble(&ok);  // 0x80000000 and up
+    if (!ok || !(own >= 0x80000000 && own <= 0xffffffff)) return;
+    const double stored = own - 4294967296.0;  // as the form file has it, a negative long
+    c.set_raw("BackColor", stored);
+    const QColor colour = screen_colour(QApplication::palette(&w), stored);
+    QPalette p = w.palette();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        p.setColor(role, colour);
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
 }
 
 // Qt Designer keeps whole points; an exported form file's widget carries its exact size (8.25)
@@ -157,6 +176,7 @@ class Builder {
         if (of.graphical) c->set_raw("Style", 1.0);
         apply_exact_font_size(w);
         apply_greyed_check(w);
+        if (c->traits().back_color && cls != "Shape") apply_system_back(w, *c);
         if (const double pt = w.font().pointSizeF(); pt > 0) c->set_raw("FontSize", pt);
         c->set_raw("Visible", !w.isHidden());
         // A bar kept on the form's edge (an exported form's picture box says so in a property

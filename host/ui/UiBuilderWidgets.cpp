@@ -1,5 +1,7 @@
 #include "host/ui/UiBuilder.h"
 
+#include <cstdint>
+
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -431,6 +433,11 @@ void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
         const char* back = fills ? "Window" : entry ? "Base" : nullptr;
         if (const auto k = back ? values_.palette_color(w, back) : std::nullopt)
             c.set_raw("BackColor", stored(*k));
+        // A system colour (0x80000000 and up), which an exported form file's widget keeps in a
+        // property of its own; the form keeps it as the form file does, a negative long.
+        if (const auto own = cls == "Shape" ? std::nullopt
+                                            : values_.real(w, "BackColor", 0x80000000, 0xffffffff))
+            c.set_raw("BackColor", *own - 4294967296.0);
     }
 }
 

@@ -31,6 +31,21 @@ UiNode& UiNode::property(const std::string& name, bool dynamic) {
     return p;
 }
 
+UiNode& UiNode::add_sheet_rule(const std::string& rule) {
+    for (UiNode& p : children_) {
+        if (p.name_ != "property" || p.children_.size() != 1 ||
+            p.children_.front().name_ != "string")
+            continue;
+        for (const auto& [key, value] : p.attributes_)
+            if (key == "name" && value == "styleSheet") {
+                std::optional<std::string>& sheet = p.children_.front().text_;
+                sheet = sheet && !sheet->empty() ? *sheet + " " + rule : rule;
+                return *this;
+            }
+    }
+    return string_property("styleSheet", rule);
+}
+
 UiNode& UiNode::string_property(const std::string& name, const std::string& value, bool dynamic) {
     property(name, dynamic).add("string", value);
     return *this;

@@ -34,6 +34,8 @@ class UiNode {
     UiNode& enum_property(const std::string& name, const std::string& value);
     UiNode& set_property(const std::string& name, const std::string& value);
     UiNode& rect_property(const std::string& name, int x, int y, int width, int height);
+    // A style sheet's rule added to the widget's styleSheet, after the rules it has.
+    UiNode& add_sheet_rule(const std::string& rule);
 
     const std::string& name() const { return name_; }
     const std::list<UiNode>& children() const { return children_; }
