@@ -76,7 +76,10 @@ TEST_F(UiLoad, PaletteColoursWhereQtShowsThem) {
         widget("QLabel", "filled",
                palette({{"Window", 16, 32, 64}}) + prop("autoFillBackground", "bool", "true")) +
         widget("QLabel", "unfilled", palette({{"Window", 16, 32, 64}})) +
-        widget("QLabel", "wrongRole", palette({{"Text", 255, 0, 0}}))));
+        widget("QLabel", "wrongRole", palette({{"Text", 255, 0, 0}})) +
+        // Another tool's property of its own that shares a name with an exported form's.
+        widget("QLabel", "othersOwn", prop("BackColor", "string", "teal", true)) +
+        widget("QFrame", "systemBack", prop("BackColor", "double", "2147483653", true))));
     auto& f = *loaded.loaded.form;
     const auto colour = [&](const char* name, const char* property) {
         return to_double(f.control(name)->get(property));
@@ -92,6 +95,9 @@ TEST_F(UiLoad, PaletteColoursWhereQtShowsThem) {
     // A label that does not fill its background shows what lies behind it.
     EXPECT_EQ(colour("filled", "BackStyle"), 1);
     EXPECT_EQ(colour("unfilled", "BackStyle"), 0);
+    // A system colour an exported form file keeps in a property of its own (the window's).
+    EXPECT_EQ(colour("systemBack", "BackColor"), -2147483643.0);
+    EXPECT_EQ(colour("othersOwn", "BackColor"), colour("unfilled", "BackColor"));
 }
 
 // A combo box one cannot type into is a drop-down list (Style 2), as Qt shows it; a font combo

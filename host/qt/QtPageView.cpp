@@ -137,10 +137,11 @@ void QtPageView::wire(const std::shared_ptr<mem::MemoryObject>& control, QWidget
         // The page's option groups decide which option is on, not Qt's.
         if (option) button->setAutoExclusive(false);
         connect(button, &QAbstractButton::clicked, this, [this, on_page, button, option] {
+            const QPointer<QAbstractButton> alive(button);  // the click may take it away
             on_page([](mem::MemoryPropertyPage& p, const auto& c) { p.click(c); });
             // Qt turns an option off when it is clicked again, which the page keeps on: the
             // button shows what the page made of the click.
-            if (QPointer<QAbstractButton> alive(button); option)
+            if (option)
                 on_page([this, alive](mem::MemoryPropertyPage&, const auto& c) {
                     if (alive) dress(*c, *alive);
                 });

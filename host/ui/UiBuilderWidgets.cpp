@@ -26,6 +26,18 @@
 
 namespace kv::ui {
 
+namespace {
+
+// A property of its own an exported form file gave the widget, when it holds a number; one of
+// another kind (another tool's property of the same name) is not this system's.
+std::optional<double> own_number(const UiValues& values, const UiElement& w, const char* name) {
+    const UiElement* p = w.property(name);
+    if (!p || !(p->child("double") || p->child("number"))) return std::nullopt;
+    return values.real(w, name, -1e18, 1e18);
+}
+
+}  // namespace
+
 void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>& container,
                     double point_size, UiRect origin) {
     const UiClass uc = class_for(w);
@@ -383,7 +395,7 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
     if (cls == "CheckBox" || cls == "OptionButton") {
         if (values_.boolean(w, "checked").value_or(false))
             c.set_raw("Value", cls == "CheckBox" ? Value(1.0) : Value(true));
-        else if (cls == "CheckBox" && values_.number(w, "Value") == 2)
+        else if (cls == "CheckBox" && own_number(values_, w, "Value") == 2.0)
             c.set_raw("Value", 2.0);  // greyed, as an exported form file's says
     } else if (cls == "HScrollBar" || cls == "VScrollBar") {
         const std::pair<const char*, const char*> kBar[] = {{"minimum", "Min"},
@@ -435,8 +447,8 @@ void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
             c.set_raw("BackColor", stored(*k));
         // A system colour (0x80000000 and up), which an exported form file's widget keeps in a
         // property of its own; the form keeps it as the form file does, a negative long.
-        if (const auto own = cls == "Shape" ? std::nullopt
-                                            : values_.real(w, "BackColor", 0x80000000, 0xffffffff))
+        if (const auto own = cls == "Shape" ? std::nullopt : own_number(values_, w, "BackColor");
+            own && *own >= 0x80000000 && *own <= 0xffffffff)
             c.set_raw("BackColor", *own - 4294967296.0);
     }
 }
