@@ -111,8 +111,9 @@ TEST(Export, SystemBackColoursBothWays) {
 }
 
 // A transparent label fills nothing in Qt, whatever its BackColor, and comes back transparent
-// with its text colour; a drop-down list is a combo box one cannot type into, and comes back as
-// one (colours.frm).
+// with its text colour; the other labels, check boxes, option buttons and frames over the band
+// paint the class's grey; a drop-down list is a combo box one cannot type into, and comes back
+// as one (colours.frm).
 TEST(Export, TransparentLabelsAndDropDownListsBothWays) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "colours.ui").string();
@@ -125,6 +126,14 @@ TEST(Export, TransparentLabelsAndDropDownListsBothWays) {
     EXPECT_FALSE(values.palette_color(clear, "Window").has_value());
     EXPECT_EQ(to_double(run.form->control("lblClear")->get("BackStyle")), 0);
     EXPECT_EQ(to_double(run.form->control("lblClear")->get("ForeColor")), 0xffffff);
+    // The others over the band paint the class's grey, and the label stays opaque.
+    for (const char* name : {"lblPlain", "chkPlain", "optPlain", "fraPlain"})
+        EXPECT_NE(values.string(*e.by_name.at(name), "styleSheet")
+                      .value_or("")
+                      .find("#" + std::string(name) + " { background-color: palette(button); }"),
+                  std::string::npos)
+            << name;
+    EXPECT_EQ(to_double(run.form->control("lblPlain")->get("BackStyle")), 1);
     for (const auto& [name, style] : {std::pair{"cboList", 2.0}, {"cboTyped", 0.0}}) {
         EXPECT_EQ(values.boolean(*e.by_name.at(name), "editable").value_or(false), style == 0)
             << name;

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QMainWindow>
 #include <QMenu>
 #include <QRegularExpression>
@@ -126,9 +127,20 @@ std::optional<Expected> expected_of(const std::string& path) {
         if (host::TabSet::candidate(c->type_name(), c->extra_properties()))
             if (const auto tabs = host::TabSet::read(*c))
                 out.tab_sides[exporter::ExportNames(*form).of(*c)] = tabs->orientation;
+        // A label, check box, option button or frame over a container of a colour of its own
+        // paints its class's colour too.
+        const std::string& cls = c->class_name();
+        const auto holder = c->container_object();
+        const auto own = [](mem::MemoryObject& o) {
+            const auto b = o.try_get("BackColor");
+            return b && to_double(*b) != to_double(o.default_of(Prop::BackColor));
+        };
+        const bool over_colour =
+            (cls == "CheckBox" || cls == "OptionButton" || cls == "Frame" ||
+             (cls == "Label" && to_double(c->try_get("BackStyle").value_or(1.0)) != 0)) &&
+            holder && holder->traits().back_color && own(*holder);
         if (const auto back = c->try_get("BackColor");
-            back && c->class_name() != "Shape" && to_double(*back) < 0 &&
-            to_double(*back) != to_double(c->default_of(Prop::BackColor)))
+            back && cls != "Shape" && to_double(*back) < 0 && (own(*c) || over_colour))
             out.system_backs[exporter::ExportNames(*form).of(*c)] = to_double(*back);
         if (c->class_name() == "CheckBox" && to_double(c->try_get("Style").value_or(0.0)) == 0) {
             const double v = to_double(c->try_get("Value").value_or(0.0));
@@ -374,14 +386,15 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
             EXPECT_EQ(box->checkState(), state) << name;
         }
         // Each system back colour as the style has it, filling its widget (looked at inside its
-        // lower right corner, clear of a border).
+        // lower right corner, clear of a border; a group box's above its frame, inside which the
+        // style shades its panel).
         const QImage shot = window->grab().toImage();
         for (const auto& [name, back] : expected.system_backs) {
             auto* w = window->findChild<QWidget*>(QString::fromStdString(name));
             ASSERT_TRUE(w) << name;
-            EXPECT_EQ(
-                shot.pixelColor(w->mapTo(window.get(), QPoint(w->width() - 4, w->height() - 4))),
-                qt::screen_colour(QApplication::palette(w), back))
+            const int y = qobject_cast<QGroupBox*>(w) ? 2 : w->height() - 4;
+            EXPECT_EQ(shot.pixelColor(w->mapTo(window.get(), QPoint(w->width() - 4, y))),
+                      qt::screen_colour(QApplication::palette(w), back))
                 << name;
         }
         // A greyed menu greys its entry in the bar, as `kelvane run` of the .ui shows it.

@@ -65,6 +65,12 @@ std::optional<uint32_t> rgb_of(double value) {
     return static_cast<uint32_t>(value);
 }
 
+// Whether `c`'s back colour is other than its class's.
+bool own_back_colour(mem::MemoryObject& c) {
+    const auto back = try_num(c, Prop::BackColor);
+    return back && *back != to_double(c.default_of(Prop::BackColor));
+}
+
 void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
     ui::UiNode& brush = group.add("colorrole").attribute("role", role).add("brush");
     brush.attribute("brushstyle", "SolidPattern");
@@ -210,14 +216,23 @@ void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const
     const auto fore = rgb_of(number_or(c, "ForeColor", -1));
     // A system colour other than the class's own (a picture box in the window's white) is the
     // style's colour for it: a style sheet's palette(...) where it has a word for it, and a
-    // property of its own, which the resizer and the loader read, for the colour itself.
+    // property of its own, which the resizer and the loader read, for the colour itself. So is
+    // the class's own for a label, check box, option button or frame over a container of a
+    // colour of its own, which Qt's widget would show through it.
+    const std::string& cls = c.class_name();
+    const bool paints =
+        cls == "CheckBox" || cls == "OptionButton" || cls == "Frame" || (cls == "Label" && !clear);
+    const auto holder = paints ? c.container_object() : nullptr;
+    const bool over_colour = holder && holder->traits().back_color && own_back_colour(*holder);
     if (const auto stored = try_num(c, Prop::BackColor);
         !clear && c.traits().back_color && stored && host::is_system_colour(*stored) &&
-        *stored != to_double(c.default_of(Prop::BackColor))) {
+        (over_colour || own_back_colour(c))) {
         if (const auto role = host::sheet_role_name(host::system_colour_role(*stored)))
             widget.add_sheet_rule("#" + ctx_.names.of(c) + " { background-color: palette(" +
                                   std::string(*role) + "); }");
         widget.double_property("BackColor", unsigned_colour(*stored), true);
+        // A label that fills its back comes back an opaque one.
+        if (cls == "Label") widget.bool_property("autoFillBackground", true);
     }
     if (!back && !fore) return;
     ui::UiNode& palette = widget.property("palette").add("palette");
