@@ -12,6 +12,7 @@
 #include "host/common/QtClasses.h"
 #include "host/common/SystemColour.h"
 #include "host/common/TextFold.h"
+#include "host/memory/BackColours.h"
 #include "host/ui/UiLines.h"
 
 namespace kv::exporter {
@@ -63,12 +64,6 @@ bool default_face(const std::string& family) {
 std::optional<uint32_t> rgb_of(double value) {
     if (value < 0 || value >= 0x80000000) return std::nullopt;
     return static_cast<uint32_t>(value);
-}
-
-// Whether `c`'s back colour is other than its class's.
-bool own_back_colour(mem::MemoryObject& c) {
-    const auto back = try_num(c, Prop::BackColor);
-    return back && *back != to_double(c.default_of(Prop::BackColor));
 }
 
 void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
@@ -211,7 +206,7 @@ void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
 void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const {
     // As the Qt host dresses a control: the back colour fills it, the fore colour writes on it.
     // A transparent label (BackStyle 0) fills nothing, whatever its BackColor: as Qt's label.
-    const bool clear = c.class_name() == "Label" && number_or(c, "BackStyle", 1) == 0;
+    const bool clear = c.class_name() == "Label" && !mem::paints_own_back(c);
     const auto back = clear ? std::nullopt : rgb_of(try_num(c, Prop::BackColor).value_or(-1));
     const auto fore = rgb_of(number_or(c, "ForeColor", -1));
     // A system colour other than the class's own (a picture box in the window's white) is the
@@ -219,20 +214,15 @@ void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const
     // property of its own, which the resizer and the loader read, for the colour itself. So is
     // the class's own for a label, check box, option button or frame over a container of a
     // colour of its own, which Qt's widget would show through it.
-    const std::string& cls = c.class_name();
-    const bool paints =
-        cls == "CheckBox" || cls == "OptionButton" || cls == "Frame" || (cls == "Label" && !clear);
-    const auto holder = paints ? c.container_object() : nullptr;
-    const bool over_colour = holder && holder->traits().back_color && own_back_colour(*holder);
     if (const auto stored = try_num(c, Prop::BackColor);
         !clear && c.traits().back_color && stored && host::is_system_colour(*stored) &&
-        (over_colour || own_back_colour(c))) {
+        (mem::paints_over_colour(c) || mem::own_back_colour(c))) {
         if (const auto role = host::sheet_role_name(host::system_colour_role(*stored)))
             widget.add_sheet_rule("#" + ctx_.names.of(c) + " { background-color: palette(" +
                                   std::string(*role) + "); }");
         widget.double_property("BackColor", unsigned_colour(*stored), true);
         // A label that fills its back comes back an opaque one.
-        if (cls == "Label") widget.bool_property("autoFillBackground", true);
+        if (c.class_name() == "Label") widget.bool_property("autoFillBackground", true);
     }
     if (!back && !fore) return;
     ui::UiNode& palette = widget.property("palette").add("palette");

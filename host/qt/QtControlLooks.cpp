@@ -11,6 +11,7 @@
 
 #include "engine/HostAccess.h"
 #include "host/common/QtClasses.h"
+#include "host/memory/BackColours.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 
@@ -93,12 +94,6 @@ std::optional<double> number_of(mem::MemoryObject& c, const char* name) {
     return to_double(*v);
 }
 
-// Whether `c`'s back colour is other than its class's.
-bool own_back_colour(mem::MemoryObject& c) {
-    const auto back = try_num(c, Prop::BackColor);
-    return back && *back != to_double(c.default_of(Prop::BackColor));
-}
-
 // A Shape's or a Line's styles and colours, those it has.
 host::ShapeProps shape_props(mem::MemoryObject& c) {
     const auto number = [&](const char* name) { return number_of(c, name); };
@@ -114,17 +109,12 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     now.visible = try_flag(c, Prop::Visible).value_or(true);
     if (const auto on = c.try_get("Enabled")) now.enabled = to_bool(*on);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
-    now.default_back = c.traits().back_color && !own_back_colour(c);
-    // Labels, check boxes, option buttons and frames paint their colour, the class's own too,
-    // where Qt's widgets show their container's: that shows on a container of a colour of its
-    // own. A transparent label (BackStyle 0) shows what lies behind it, whatever its BackColor.
-    const std::string& cls = c.class_name();
-    const bool fills = cls == "CheckBox" || cls == "OptionButton" || cls == "Frame" ||
-                       (cls == "Label" && number_of(c, "BackStyle") != 0.0);
-    if (cls == "Label" && !fills) now.back_color = -1, now.default_back = true;
-    if (fills && now.default_back)
-        if (const auto holder = c.container_object())
-            now.opaque = holder->traits().back_color && own_back_colour(*holder);
+    now.default_back = c.traits().back_color && !mem::own_back_colour(c);
+    // A transparent label shows what lies behind it, whatever its BackColor; the others that
+    // paint their class's colour fill where it differs from their container's.
+    if (c.class_name() == "Label" && !mem::paints_own_back(c))
+        now.back_color = -1, now.default_back = true;
+    now.opaque = now.default_back && mem::paints_over_colour(c);
     // A container's text colour is its own caption's and drawing's, not its controls': Qt's
     // palette would hand it on to the widgets in it.
     if (const auto fore = c.traits().container ? std::nullopt : c.try_get("ForeColor"))
