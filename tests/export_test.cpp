@@ -40,6 +40,26 @@ TEST(Export, EveryFormResizesAsItsFormFile) {
     }
 }
 
+// The resizer's arithmetic runs in each container's units: a frame on a pixel form follows its
+// change in the form's pixels, counted as its controls' twips, as the runtime has it. The exported
+// form keeps the form's scale, and so the frame's controls step alike (chart.frm's own settings
+// are relative throughout, which no unit changes).
+TEST(Export, APixelFormsFrameStepsAsInTheFormFile) {
+    ScratchDir dir;
+    const fs::path frm = dir.path() / "chart.frm";
+    fs::copy_file(test::data_dir() + "/chart.frm", frm);
+    const std::string settings = "fraRange \tKAKKK\r\ntxtTo \tKKKKK";
+    std::string frx(4, '\0');  // the text's length, then the text
+    for (size_t i = 0; i < 4; ++i) frx[i] = static_cast<char>((settings.size() >> (8 * i)) & 0xff);
+    test::spit(dir.path() / "chart.frx", frx + settings);
+    const std::string ui = (dir.path() / "chart.ui").string();
+    export_form_file(frm.string(), ui, {});
+    FormRun a = run_form_file(frm.string()), b = run_ui(ui);
+    a.grow(3000, 0);
+    b.grow(3000, 0);
+    expect_same_layout(a, b, "wider");
+}
+
 TEST(Export, ADividerDragMovesBothAlike) {
     ScratchDir dir;
     for (const char* file : {"twopanes.frm", "../../docs/frmMail.frm"}) {

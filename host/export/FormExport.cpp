@@ -121,6 +121,7 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
     const ExportFont font = widgets.font_of(form);
     WidgetExport::write_font(root, font, {}, true);
     widgets.write_colours(root, form);
+    WidgetExport::write_scale(root, form);
     UiNode* area = &root;
     std::string area_name = form.name();
     if (main_window) {

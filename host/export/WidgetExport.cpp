@@ -13,6 +13,7 @@
 #include "host/common/SystemColour.h"
 #include "host/common/TextFold.h"
 #include "host/memory/BackColours.h"
+#include "host/memory/OwnScale.h"
 #include "host/ui/UiLines.h"
 
 namespace kv::exporter {
@@ -238,6 +239,15 @@ void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const
     if (back) widget.bool_property("autoFillBackground", true);
 }
 
+void WidgetExport::write_scale(ui::UiNode& widget, mem::MemoryObject& c) {
+    const auto scale = mem::OwnScale::of(c);
+    if (!scale) return;
+    widget.number_property(mem::OwnScale::kMode, scale->mode, true);
+    if (scale->mode == kScaleUser)
+        for (int i = 0; i < 4; ++i)
+            widget.double_property(mem::OwnScale::kUser[i], scale->user[i], true);
+}
+
 std::string WidgetExport::original_class(mem::MemoryObject& c) const {
     const auto it = ctx_.class_ids.find(host::fold(control_key(c)));
     return it != ctx_.class_ids.end() ? it->second : c.class_name();
@@ -388,6 +398,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             write_line_look(c, node, false, orientation == std::string_view("Qt::Horizontal"));
         }
     }
+    write_scale(node, c);
     // The resizer leaves a bar on the form's edge to the host, which keeps it there.
     if (const double align = try_num(c, Prop::Align).value_or(0); align >= 1 && align <= 4)
         node.number_property("Align", static_cast<long long>(align), true);

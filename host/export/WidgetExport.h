@@ -9,7 +9,7 @@
 // stands for becomes a placeholder frame named after it, its tooltip and an own property naming
 // the class (a slanting line's also the corner of its first end), holding its controls. Properties
 // the resizer needs that no Qt widget has travel as dynamic properties of the same name (Align of a
-// bar on the form's edge, IntegralHeight of a list box).
+// bar on the form's edge, IntegralHeight of a list box, a container's scale).
 #include <string>
 
 #include <vector>
@@ -53,6 +53,9 @@ class WidgetExport {
                            bool whole);
     // Colours that are not the system's, as a palette.
     void write_colours(ui::UiNode& widget, mem::MemoryObject& c) const;
+    // A scale other than twips (a pixel form, a picture box's own coordinates), which the
+    // resizer's arithmetic runs in, as properties of the widget's own.
+    static void write_scale(ui::UiNode& widget, mem::MemoryObject& c);
 
     // The widgets of `container`'s controls into `node` (the form: its top-level controls).
     void write_children(mem::MemoryObject& container, ui::UiNode& node, const ExportFont& font);

@@ -21,6 +21,7 @@
 #include "host/common/QtClasses.h"
 #include "host/common/QtFrameBorder.h"
 #include "host/common/TextFold.h"
+#include "host/memory/OwnScale.h"
 #include "host/qt/QtPaintedWidget.h"
 
 namespace kv::qt {
@@ -103,6 +104,15 @@ void apply_exact_font_size(QWidget& w) {
     QFont font = w.font();
     font.setPointSizeF(size);
     w.setFont(font);
+}
+
+// The scale an exported form file's container keeps in properties of its own.
+std::optional<mem::OwnScale> own_scale(const QWidget& w) {
+    return mem::OwnScale::read([&](const char* name) -> std::optional<double> {
+        bool ok = false;
+        const double v = w.property(name).toDouble(&ok);
+        return ok ? std::optional<double>(v) : std::nullopt;
+    });
 }
 
 using Border = host::QtFrameBorder::Border;
@@ -197,12 +207,17 @@ class Builder {
                             ? w.geometry().translated(page_origin(*parent, *holder))
                             : w.geometry();
         c->set_rect_twips({g.x() * tx - ix, g.y() * ty - iy, g.width() * tx, g.height() * ty});
+        if (auto scale = own_scale(w)) scales_.emplace_back(c, *scale);
         controls_.emplace_back(c, &w);
         if (of.holds_children)
             for (QWidget* child : child_widgets(w)) add(*child, c, &w);
     }
 
+    // The controls made, their scales given last (a user scale divides its container's inside
+    // as it finally is).
     std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> take() {
+        for (const auto& [c, scale] : scales_) scale.apply(*c);
+        scales_.clear();
         return std::move(controls_);
     }
 
@@ -228,6 +243,7 @@ class Builder {
     mem::MemoryForm& form_;
     const WidgetNames* kept_;  // names to keep, when adopted again
     std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, QWidget*>> controls_;
+    std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, mem::OwnScale>> scales_;
     std::map<std::string, int> counts_;
 };
 
@@ -264,6 +280,7 @@ AdoptedForm adopt_widgets(mem::MemoryHost& host, QWidget& window, const WidgetNa
     Builder builder(host, form, &kept);
     for (QWidget* w : child_widgets(window)) builder.add(*w, nullptr);
     result.controls = builder.take();
+    if (auto scale = own_scale(window)) scale->apply(form);
     return result;
 }
 

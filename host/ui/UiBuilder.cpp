@@ -320,6 +320,9 @@ UiLoadedForm UiBuilder::build() {
         add(*w, nullptr, point_size, {central_x, central_y, 0, 0});
     add_menus(top);
     fit_client_area(top);
+    // Scales last: a user scale divides its container's inside as it finally is.
+    if (auto scale = own_scale(top)) scales_.emplace_back(form_, *scale);
+    for (const auto& [c, scale] : scales_) scale.apply(*c);
     add_resizer();
     return std::move(out_);
 }

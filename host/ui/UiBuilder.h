@@ -5,6 +5,7 @@
 // properties and pictures) in UiBuilderWidgets.cpp.
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "host/common/QtClasses.h"
 #include "host/common/QtFrameBorder.h"
 #include "host/memory/MemoryForm.h"
+#include "host/memory/OwnScale.h"
 #include "host/ui/UiClasses.h"
 #include "host/ui/UiDocks.h"
 #include "host/ui/UiLines.h"
@@ -72,6 +74,8 @@ class UiBuilder {
     double font_size(const UiElement& w, double inherited) const;
     void add_resizer();
     void set_colours(mem::MemoryObject& c, const UiElement& w);
+    // The scale an exported form file's container keeps in properties of its own.
+    std::optional<mem::OwnScale> own_scale(const UiElement& w) const;
     void set_pictures(mem::MemoryObject& c, const UiElement& w);
     void add_menus(const UiElement& top);
     void add_menu_items(const UiElement& holder, const UiElement& top, const std::string& parent);
@@ -85,6 +89,7 @@ class UiBuilder {
     UiLoadedForm out_;
     std::shared_ptr<mem::MemoryForm> form_;
     std::map<std::string, int> counts_;
+    std::vector<std::pair<std::shared_ptr<mem::MemoryObject>, mem::OwnScale>> scales_;
 };
 
 }  // namespace kv::ui

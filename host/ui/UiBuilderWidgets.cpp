@@ -145,6 +145,8 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
             container ? container->inner_offset_twips() : std::pair<double, double>{};
         c->set_rect_twips(
             {(g.x + origin.x) * tx - ix, (g.y + origin.y) * ty - iy, g.width * tx, g.height * ty});
+        // Given once every control is in: a line's ends are read in its container's units.
+        if (auto scale = own_scale(w)) scales_.emplace_back(c, *scale);
     } catch (const Error& e) {
         throw UiError(doc_.path, w.line,
                       "the forms host refused widget " + quoted(w) + " (" + class_of(w) +
@@ -428,6 +430,10 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
 // The palette's colours where Qt shows them, as the control's: the text in the role its widget
 // writes with, the back where Qt fills it (a widget that fills its background, a text box's or a
 // list's base).
+std::optional<mem::OwnScale> UiBuilder::own_scale(const UiElement& w) const {
+    return mem::OwnScale::read([&](const char* name) { return own_number(values_, w, name); });
+}
+
 void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
     const auto stored = [](const UiColor& k) {
         return static_cast<double>(k.red | k.green << 8 | k.blue << 16);  // &H00BBGGRR
