@@ -22,7 +22,8 @@ constexpr double kScrollBarTwips = 255;
 const QColor kFace = kFormFace, kShadow(160, 160, 160), kDark(64, 64, 64), kWindow(255, 255, 255),
              kText(0, 0, 0), kHighlight(0, 120, 215);
 
-// A colour as the host holds it: &H00BBGGRR, or a system colour &H800000nn.
+}  // namespace
+
 QColor color_of(std::optional<double> value, const QColor& fallback) {
     if (!value) return fallback;
     const auto bits = static_cast<uint32_t>(static_cast<int64_t>(*value));
@@ -54,8 +55,6 @@ QColor color_of(std::optional<double> value, const QColor& fallback) {
     }
     return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
 }
-
-}  // namespace
 
 ControlPainter::ControlPainter(QPainter& p, double tpp, bool page)
     : p_(p), tpp_(tpp), page_(page) {}

@@ -19,6 +19,10 @@ namespace kv::app {
 // The face of forms and dialogs, under everything drawn.
 inline const QColor kFormFace(240, 240, 240);
 
+// A colour as the host holds it (&H00BBGGRR, or a system colour &H800000nn) as drawn here;
+// `fallback` where there is none.
+QColor color_of(std::optional<double> value, const QColor& fallback);
+
 class ControlPainter {
   public:
     // The form's own: its picture behind the controls, its icon in the title bar.

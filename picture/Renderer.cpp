@@ -194,7 +194,12 @@ bool render_picture(const Snapshot& s, double tpp, const std::string& path, std:
             p.translate(0, bar);
         }
         p.setClipRect(QRect(0, 0, w, h));
-        if (const auto colour = own_colour(s.back_color)) p.fillRect(QRect(0, 0, w, h), *colour);
+        // A form's client area in its BackColor (an MDI form's the workspace's grey); a page's in
+        // a colour of its own only.
+        if (!s.page)
+            p.fillRect(QRect(0, 0, w, h), color_of(s.back_color, kFormFace));
+        else if (const auto colour = own_colour(s.back_color))
+            p.fillRect(QRect(0, 0, w, h), *colour);
         if (s.form.picture) ControlPainter::draw_form_picture(p, *s.form.picture);
         ControlPainter painter(p, tpp, s.page);
         if (!s.page) {

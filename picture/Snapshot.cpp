@@ -210,7 +210,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
     s.form.menus = menu_bar(form);
     s.page = form.type_name() == "PropertyPage";
     TabPlacement tabs;
-    if (s.page) s.back_color = try_num(form, Prop::BackColor);
+    s.back_color = try_num(form, Prop::BackColor);
     for (const auto& c : form.all_controls()) {
         if (!c->alive()) continue;
         ControlState st;

@@ -514,6 +514,21 @@ TEST(PictureRender, ControlsPaintTheirBackOverTheirContainer) {
     }
 }
 
+// A form's client area is in its BackColor, a system colour as the runtime shows it (an MDI
+// form's, the workspace's grey).
+TEST(PictureRender, AFormsClientAreaIsInItsBackColour) {
+    ScratchDir dir;
+    const std::string caption = "   Caption         =   \"Chart\"\r\n";
+    const Drawn green =
+        draw(dir.copy_sample_with("chart.frm", caption,
+                                  "   BackColor       =   &H00C0FFC0&\r\n" + caption),
+             dir);
+    EXPECT_EQ(green.at(60, 60), qRgb(0xc0, 0xff, 0xc0));
+    ScratchDir plain;
+    EXPECT_EQ(draw(plain.copy_sample("chart.frm"), plain).at(60, 60), kFormFace.rgb());
+    EXPECT_EQ(draw(plain.copy_sample("mdimain.frm"), plain).at(3000, 5000), qRgb(171, 171, 171));
+}
+
 // A label's caption is in its own ForeColor (cp1252.frm's red hint), grey while it is disabled.
 TEST(PictureRender, TextIsInItsOwnColour) {
     ScratchDir dir;
