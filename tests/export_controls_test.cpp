@@ -110,6 +110,24 @@ TEST(Export, SystemBackColoursBothWays) {
     EXPECT_EQ(to_double(run.form->control("picPage")->get("BackColor")), kWindow);
 }
 
+// An MDI form's colour is its workspace's: the MDI area's brush, not the main window's palette,
+// which its bars would show through them.
+TEST(Export, AnMdiFormsColourIsItsWorkspaces) {
+    ScratchDir dir;
+    const std::string caption = "   Caption         =   \"Workbench\"\r\n";
+    const auto v = export_variant(dir, "mdimain.frm", caption,
+                                  "   BackColor       =   &H00C0FFC0&\r\n" + caption);
+    const Exported e(v.ui);
+    EXPECT_FALSE(e.doc.form().property("palette"));
+    const ui::UiElement* brush = e.by_name.at("mdiArea")->property("background");
+    ASSERT_TRUE(brush && brush->child("brush"));
+    const ui::UiElement* colour = brush->child("brush")->child("color");
+    ASSERT_TRUE(colour);
+    EXPECT_EQ(colour->child("red")->text, "192");
+    EXPECT_EQ(colour->child("green")->text, "255");
+    EXPECT_EQ(colour->child("blue")->text, "192");
+}
+
 // A transparent label fills nothing in Qt, whatever its BackColor, and comes back transparent
 // with its text colour; the other labels, check boxes, option buttons and frames over the band
 // paint the class's grey; a drop-down list is a combo box one cannot type into, and comes back

@@ -57,6 +57,15 @@ TEST(QtHost, MdiChildLivesInItsParentsMdiAreaAndMovesThere) {
     ASSERT_NE(parent_window, nullptr);
     auto* area = qobject_cast<QMdiArea*>(parent_window->client());
     ASSERT_NE(area, nullptr);
+    // The workspace in the style's dark grey, or in the colour the program gives the form.
+    const QColor dark = area->palette().color(QPalette::Dark);
+    EXPECT_EQ(area->background().color(), dark);
+    parent->set(Prop::BackColor, Value(double(0xc0ffc0)));
+    qt::QtHost::installed().settle();
+    EXPECT_EQ(area->background().color(), QColor(0xc0, 0xff, 0xc0));
+    parent->set(Prop::BackColor, Value(-2147483636.0));  // &H8000000C&, the workspace's
+    qt::QtHost::installed().settle();
+    EXPECT_EQ(area->background().color(), dark);
     auto* sub = qobject_cast<QMdiSubWindow*>(child.outer());
     ASSERT_NE(sub, nullptr);
     EXPECT_EQ(sub->mdiArea(), area);

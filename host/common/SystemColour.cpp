@@ -29,6 +29,7 @@ PaletteRole system_colour_role(double stored) {
         case 9:  // caption and highlighted texts
         case 14:
             return PaletteRole::HighlightedText;
+        case 12:  // an MDI form's workspace
         case 16:  // button shadow
             return PaletteRole::Dark;
         case 17:  // grey text

@@ -120,7 +120,8 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
     if (window_state == 2) root.set_property("windowState", "Qt::WindowMaximized");
     const ExportFont font = widgets.font_of(form);
     WidgetExport::write_font(root, font, {}, true);
-    widgets.write_colours(root, form);
+    // An MDI form's colour is its workspace's (the MDI area's, below), not its bars'.
+    if (!mdi) widgets.write_colours(root, form);
     WidgetExport::write_scale(root, form);
     UiNode* area = &root;
     std::string area_name = form.name();
@@ -145,6 +146,7 @@ ExportResult FormExport::run(const frm::FrmDocument& doc, mem::MemoryForm& form,
         UiNode& a = area->add("widget").attribute("class", "QMdiArea").attribute("name", mdi_area);
         a.rect_property("geometry", ctx.px(free.left), ctx.px(free.top), ctx.px(free.width),
                         ctx.px(free.height));
+        WidgetExport::write_workspace_colour(a, form);
         ++ctx.report.controls;
     }
     if (resizer || mdi) write_resizer(ctx, resizer.get(), *area, mdi_area);

@@ -67,13 +67,17 @@ std::optional<uint32_t> rgb_of(double value) {
     return static_cast<uint32_t>(value);
 }
 
-void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
-    ui::UiNode& brush = group.add("colorrole").attribute("role", role).add("brush");
+void add_brush(ui::UiNode& parent, uint32_t bgr) {
+    ui::UiNode& brush = parent.add("brush");
     brush.attribute("brushstyle", "SolidPattern");
     ui::UiNode& color = brush.add("color").attribute("alpha", "255");
     color.add("red", std::to_string(bgr & 0xff));
     color.add("green", std::to_string((bgr >> 8) & 0xff));
     color.add("blue", std::to_string((bgr >> 16) & 0xff));
+}
+
+void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
+    add_brush(group.add("colorrole").attribute("role", role), bgr);
 }
 
 // What a combo box shows as it opens: the entry its Text names (Qt's builder picks it once the
@@ -237,6 +241,11 @@ void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const
                 add_color_role(group, role, *back);
     }
     if (back) widget.bool_property("autoFillBackground", true);
+}
+
+void WidgetExport::write_workspace_colour(ui::UiNode& area, mem::MemoryObject& form) {
+    if (const auto rgb = rgb_of(try_num(form, Prop::BackColor).value_or(-1)))
+        add_brush(area.property("background"), *rgb);
 }
 
 void WidgetExport::write_scale(ui::UiNode& widget, mem::MemoryObject& c) {

@@ -56,6 +56,9 @@ class WidgetExport {
     // A scale other than twips (a pixel form, a picture box's own coordinates), which the
     // resizer's arithmetic runs in, as properties of the widget's own.
     static void write_scale(ui::UiNode& widget, mem::MemoryObject& c);
+    // An MDI form's colour of its own on its MDI area (Qt's workspace is the style's dark grey,
+    // as the runtime's is the system's).
+    static void write_workspace_colour(ui::UiNode& area, mem::MemoryObject& form);
 
     // The widgets of `container`'s controls into `node` (the form: its top-level controls).
     void write_children(mem::MemoryObject& container, ui::UiNode& node, const ExportFont& font);

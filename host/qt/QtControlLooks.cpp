@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 
 #include "engine/HostAccess.h"
@@ -179,6 +180,10 @@ void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bo
         // fills its back.
         if (!dynamic_cast<QtPictureBox*>(&w) && !is_form && (back || !first))
             w.setAutoFillBackground(back.has_value());
+        // An MDI form's workspace paints a brush of its own, the style's dark grey unless the
+        // form has a colour of its own.
+        if (auto* area = qobject_cast<QMdiArea*>(&w); area && (back || !first))
+            area->setBackground(back ? QBrush(*back) : area->palette().brush(QPalette::Dark));
     }
     if ((first || font_size != was.font_size || font != was.font) && font_size > 0) {
         QFont f = w.font();
