@@ -261,6 +261,11 @@ TEST(MemoryGeometry, ListBoxTakesWholeLinesComboBoxKeepsItsHeight) {
         EXPECT_DOUBLE_EQ(num(*cbo, Prop::Height), 315) << cls;
         EXPECT_DOUBLE_EQ(num(*cbo, Prop::Width), 2000) << cls;
     }
+    // A simple combo box (Style 1) shows its list below its text, as high as it is made.
+    auto simple = f->add_control("ComboBox", "cboSimple");
+    simple->set_raw("Style", 1.0);
+    simple->move(0, 0, 2000, 1215);
+    EXPECT_DOUBLE_EQ(num(*simple, Prop::Height), 1215);
 }
 
 intptr_t limit_proc(WindowHandle, uint32_t msg, intptr_t, intptr_t lparam) {

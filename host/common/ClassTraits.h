@@ -33,8 +33,11 @@ struct ClassTraits {
     bool mouse_pointer = true;     // MousePointer
     bool has_container = true;     // Container property (a menu has none)
     bool integral_height = false;  // ListBox: whole lines only (while IntegralHeight is true)
-    bool fixed_height = false;     // ComboBox: Height writes are ignored
+    bool fixed_height = false;     // ComboBox: Height writes are ignored (but a simple one's)
 };
+
+// The height of a drop-down combo box at the default font, and of a simple one's text box.
+inline constexpr int kComboHeightPixels = 21;
 
 // What the runtime knows of a class of another library beyond its name: whether it has Align
 // (tool and status bars), holds the controls placed in it (a tab strip, a toolbar), or is

@@ -16,7 +16,6 @@ namespace {
 constexpr int kListBorderPixels = 4;     // 2 pixels each side (3-D border)
 constexpr int kPictureBorderPixels = 2;  // each side, BorderStyle 1, 3-D
 constexpr int kFlatBorderPixels = 1;     // each side, BorderStyle 1, flat
-constexpr int kComboHeightPixels = 21;
 
 Error invalid_value() {
     return Error(380, "Invalid property value");
@@ -170,7 +169,12 @@ double MemoryObject::list_border_twips() const {
 
 void MemoryObject::snap_height(RectTwips& r) const {
     if (traits_.fixed_height) {
-        r.height = fixed_height_twips_.value_or(kComboHeightPixels * tpp_y());
+        // A simple combo box (Style 1) shows its list below its text, as high as it is made.
+        if (class_name_ == "ComboBox") {
+            const Value style = get_extra("Style");
+            if (const auto* n = std::get_if<double>(&style); n && *n == 1) return;
+        }
+        r.height = fixed_height_twips_.value_or(host::kComboHeightPixels * tpp_y());
         return;
     }
     if (!traits_.integral_height) return;

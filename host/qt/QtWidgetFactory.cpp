@@ -28,6 +28,7 @@
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
+#include "host/qt/QtSimpleCombo.h"
 #include "host/qt/QtTabControl.h"
 
 namespace kv::qt {
@@ -230,6 +231,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         if (cls == "ListBox" && extra_number(c, "Style") == 1)
             for (int i = 0; i < l->count(); ++i) l->item(i)->setCheckState(Qt::Unchecked);
         w = l;
+    } else if (qt_class == "QComboBox" && cls == "ComboBox" && extra_number(c, "Style") == 1) {
+        w = new QtSimpleCombo(items_of(c), host::kComboHeightPixels, parent);
     } else if (qt_class == "QComboBox") {
         auto* b = new QComboBox(parent);
         if (cls == "DriveListBox") {
