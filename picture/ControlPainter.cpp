@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "host/common/ClassTraits.h"
 #include "host/common/DataBar.h"
 #include "host/common/PictureImage.h"
 #include "host/common/ShapeLook.h"
@@ -82,14 +83,14 @@ void ControlPainter::sunken(const QRectF& r, const QColor& fill) {
     p_.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
-void ControlPainter::raised(const QRectF& r) {
-    p_.fillRect(r, QColor(225, 225, 225));
+void ControlPainter::raised(const QRectF& r, const QColor& face) {
+    p_.fillRect(r, face);
     p_.setPen(kDark);
     p_.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
-void ControlPainter::drop_down(const QRectF& r, const std::string& shown) {
-    sunken(r, kWindow);
+void ControlPainter::drop_down(const QRectF& r, const std::string& shown, const QColor& fill) {
+    sunken(r, fill);
     text(r.adjusted(4, 0, -16, 0), shown, Qt::AlignLeft | Qt::AlignVCenter, false);
     const QRectF button(r.right() - 15, r.top() + 1, 14, r.height() - 2);
     p_.fillRect(button, kFace);
@@ -230,7 +231,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         p_.setBrush(Qt::NoBrush);
         p_.drawRect(r.adjusted(0, 0, -1, -1));
     } else if (t == "TextBox") {
-        sunken(r, kWindow);
+        sunken(r, color_of(c.back_color, kWindow));
         // The scroll bars a multi-line box asks for are there even with nothing to scroll; with
         // one across, its lines do not wrap.
         const bool across = c.scroll_bars & 1, down = c.scroll_bars & 2;
@@ -269,8 +270,16 @@ void ControlPainter::draw_form_control(const ControlState& c) {
                                             QString::fromStdString(c.caption));
         p_.fillRect(used.adjusted(-2, 0, 2, 0), back);
         text(cap, c.caption, Qt::AlignLeft | Qt::AlignTop);
+    } else if (t == "ComboBox" && c.style.value_or(0) == 1) {
+        // A simple combo box: its text box as high as a drop-down one, its list always shown
+        // below it.
+        const double edit = std::min(r.height(), double(host::kComboHeightPixels));
+        const QRectF box(r.left(), r.top(), r.width(), edit);
+        sunken(box, color_of(c.back_color, kWindow));
+        text(box.adjusted(4, 0, -4, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter, false);
+        if (r.height() > edit) list(c, r.adjusted(0, edit, 0, 0), false);
     } else if (t == "ComboBox") {
-        drop_down(r, c.caption);
+        drop_down(r, c.caption, color_of(c.back_color, kWindow));
     } else if (t == "DriveListBox") {
         // The drives are the user's machine's: the list's name stands where its drive would.
         drop_down(r, c.key);
@@ -285,27 +294,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
             t == "HScrollBar", r,
             max == min ? 0 : std::clamp((c.value.value_or(min) - min) / (max - min), 0.0, 1.0));
     } else if (t == "ListBox" || t == "FileListBox" || t == "DirListBox") {
-        sunken(r, kWindow);
-        const double line = p_.fontMetrics().height();
         // A list of check boxes (Style 1) has an empty one before each entry.
-        const bool checks = t == "ListBox" && c.style.value_or(0) == 1 && !c.items.empty();
-        const double indent = checks ? line + 2 : 0;
-        // Its entries, else (files and folders are the user's) where entries would stand.
-        for (size_t i = 0;
-             (c.items.empty() ? i < 3 : i < c.items.size()) && (i + 1) * line + 4 < r.height();
-             ++i) {
-            const double top = r.top() + 2 + i * line;
-            if (checks) {
-                p_.setPen(kDark);
-                p_.setBrush(kWindow);
-                p_.drawRect(QRectF(r.left() + 4, top + 2, line - 4, line - 4));
-                p_.setBrush(Qt::NoBrush);
-            }
-            p_.setPen(c.items.empty() ? kShadow : pen_);
-            p_.drawText(QPointF(r.left() + 4 + indent, top + line - 3),
-                        QString::fromStdString(c.items.empty() ? c.key + " " + std::to_string(i + 1)
-                                                               : c.items[i]));
-        }
+        list(c, r, t == "ListBox" && c.style.value_or(0) == 1 && !c.items.empty());
     } else if (t == "PictureBox") {
         const bool bar =
             c.key.rfind("KelvaneHSplit", 0) == 0 || c.key.rfind("KelvaneVSplit", 0) == 0;
@@ -394,16 +384,41 @@ void ControlPainter::draw_form_control(const ControlState& c) {
     }
 }
 
+void ControlPainter::list(const ControlState& c, const QRectF& r, bool checks) {
+    sunken(r, color_of(c.back_color, kWindow));
+    const double line = p_.fontMetrics().height();
+    const double indent = checks ? line + 2 : 0;
+    // Its entries, else (files and folders are the user's) where entries would stand.
+    for (size_t i = 0;
+         (c.items.empty() ? i < 3 : i < c.items.size()) && (i + 1) * line + 4 < r.height(); ++i) {
+        const double top = r.top() + 2 + i * line;
+        if (checks) {
+            p_.setPen(kDark);
+            p_.setBrush(kWindow);
+            p_.drawRect(QRectF(r.left() + 4, top + 2, line - 4, line - 4));
+            p_.setBrush(Qt::NoBrush);
+        }
+        p_.setPen(c.items.empty() ? kShadow : pen_);
+        p_.drawText(QPointF(r.left() + 4 + indent, top + line - 3),
+                    QString::fromStdString(c.items.empty() ? c.key + " " + std::to_string(i + 1)
+                                                           : c.items[i]));
+    }
+}
+
 void ControlPainter::button(const ControlState& c, const QRectF& r, bool pressed) {
+    // A graphical button's face is in its BackColor; a standard command button's is the
+    // system's, whatever its BackColor says.
+    const auto own = c.style.value_or(0) == 1 ? own_colour(c.back_color) : std::nullopt;
+    const QColor colour = own.value_or(QColor(225, 225, 225));
     if (pressed) {
-        p_.fillRect(r, QColor(204, 204, 204));
+        p_.fillRect(r, own ? own->darker(115) : QColor(204, 204, 204));
         p_.setPen(kDark);
         p_.drawRect(r.adjusted(0, 0, -1, -1));
         p_.setPen(kShadow);
         p_.drawLine(r.topLeft() + QPointF(1, 1), r.topRight() + QPointF(-2, 1));
         p_.drawLine(r.topLeft() + QPointF(1, 1), r.bottomLeft() + QPointF(1, -2));
     } else {
-        raised(r);
+        raised(r, colour);
     }
     // The face's content moves down and right a pixel while the button is pressed.
     const QRectF face = pressed ? r.translated(1, 1) : r;

@@ -42,8 +42,10 @@ class ControlPainter {
     void draw_form_control(const ControlState& c);
     void font(const ControlState& c);
     void sunken(const QRectF& r, const QColor& fill);
-    void raised(const QRectF& r);
-    void drop_down(const QRectF& r, const std::string& shown);
+    void raised(const QRectF& r, const QColor& face = QColor(225, 225, 225));
+    void drop_down(const QRectF& r, const std::string& shown, const QColor& fill = Qt::white);
+    // A list's box and its entries (each after an empty check box when `checks`).
+    void list(const ControlState& c, const QRectF& r, bool checks);
     // A push button (also a graphical check box or option button), sunk in while pressed; a
     // graphical one with its picture above the caption.
     void button(const ControlState& c, const QRectF& r, bool pressed);

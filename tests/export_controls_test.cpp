@@ -152,6 +152,8 @@ TEST(Export, TransparentLabelsAndDropDownListsBothWays) {
                   std::string::npos)
             << name;
     EXPECT_EQ(to_double(run.form->control("lblPlain")->get("BackStyle")), 1);
+    // A standard command button is in the style's face, whatever its BackColor.
+    EXPECT_FALSE(values.palette_color(*e.by_name.at("cmdInFrame"), "Button").has_value());
     for (const auto& [name, style] : {std::pair{"cboList", 2.0}, {"cboTyped", 0.0}}) {
         EXPECT_EQ(values.boolean(*e.by_name.at(name), "editable").value_or(false), style == 0)
             << name;

@@ -514,6 +514,33 @@ TEST(PictureRender, ControlsPaintTheirBackOverTheirContainer) {
     }
 }
 
+// A text box, list or combo box is in its own BackColor (the window's white by default); a
+// command button shows its BackColor only when it is graphical (Style 1).
+TEST(PictureRender, BoxesAndGraphicalButtonsInTheirBackColour) {
+    const auto inside = [](const Drawn& d, const char* key) {
+        const auto& c = d[key];
+        return d.at(c.abs_left + c.abs_width - 60, c.abs_top + c.abs_height - 60);
+    };
+    ScratchDir dir;
+    const Drawn plain = draw(dir.copy_sample("colours.frm"), dir);
+    EXPECT_EQ(inside(plain, "txtInFrame"), kWhite);
+    EXPECT_EQ(inside(plain, "cmdInFrame"), qRgb(225, 225, 225));
+    ScratchDir other;
+    const std::string text = "            Text            =   \"white\"\r\n";
+    const Drawn own =
+        draw(other.copy_sample_with("colours.frm", text,
+                                    text + "            BackColor       =   &H0080FFFF&\r\n"),
+             other);
+    EXPECT_EQ(inside(own, "txtInFrame"), qRgb(0xff, 0xff, 0x80));
+    ScratchDir graphical;
+    const std::string caption = "            Caption         =   \"Button\"\r\n";
+    const Drawn styled = draw(
+        graphical.copy_sample_with("colours.frm", caption,
+                                   caption + "            Style           =   1  'Graphical\r\n"),
+        graphical);
+    EXPECT_EQ(inside(styled, "cmdInFrame"), qRgb(255, 0, 0));
+}
+
 // A form's client area is in its BackColor, a system colour as the runtime shows it (an MDI
 // form's, the workspace's grey).
 TEST(PictureRender, AFormsClientAreaIsInItsBackColour) {

@@ -35,6 +35,7 @@
 #include "host/export/FormFileExport.h"
 #include "host/qt/QtMenus.h"
 #include "host/qt/QtPictureView.h"
+#include "host/qt/QtSimpleCombo.h"
 #include "host/qt/QtUserInput.h"
 #include "qt_rig.h"
 namespace kv::test {
@@ -426,6 +427,33 @@ TEST(QtHost, ControlsPaintTheirBackOverTheirContainer) {
         EXPECT_EQ(plain->autoFillBackground(), colour != kButtonFace) << colour;
     }
     EXPECT_EQ(back("lblPlain"), face);
+    // A container's colour is its own background only: a text box in the frame stays the
+    // style's white, and a standard command button is in the style's face, its BackColor
+    // notwithstanding (a graphical one would show it).
+    const auto palette_of = [&](const char* name) {
+        return run.window().widget_of(run.control(name).get())->palette();
+    };
+    const QPalette standard = QApplication::palette();
+    EXPECT_EQ(palette_of("txtInFrame").color(QPalette::Base), standard.color(QPalette::Base));
+    EXPECT_EQ(palette_of("cmdInFrame").color(QPalette::Button), standard.color(QPalette::Button));
+}
+
+// A simple combo box (Style 1): its text box, its list always shown below it, as high as the
+// form file makes it.
+TEST(QtHost, ASimpleComboBoxShowsItsList) {
+    test::ScratchDir dir;
+    LiveForm run(dir.copy_sample_with("colours.frm",
+                                      "      Height          =   315\r\n      Left            =   "
+                                      "2520\r\n",
+                                      "      Height          =   1215\r\n      Left            =   "
+                                      "2520\r\n      Style           =   1  'Simple Combo\r\n"));
+    auto* simple =
+        dynamic_cast<qt::QtSimpleCombo*>(run.window().widget_of(run.control("cboTyped").get()));
+    ASSERT_NE(simple, nullptr);
+    EXPECT_EQ(simple->height(), 1215 / 15);
+    EXPECT_EQ(simple->text(), "typed");
+    EXPECT_TRUE(simple->list().isVisible());
+    EXPECT_EQ(simple->list().geometry().top(), 21);
 }
 
 // A control's own text colour (ForeColor) is its text's, and grey still while it is disabled; a

@@ -210,8 +210,9 @@ void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
 
 void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const {
     // As the Qt host dresses a control: the back colour fills it, the fore colour writes on it.
-    // A transparent label (BackStyle 0) fills nothing, whatever its BackColor: as Qt's label.
-    const bool clear = c.class_name() == "Label" && !mem::paints_own_back(c);
+    // A transparent label (BackStyle 0) fills nothing, whatever its BackColor: as Qt's label; a
+    // standard command button is in the style's face.
+    const bool clear = !mem::shows_back_colour(c);
     const auto back = clear ? std::nullopt : rgb_of(try_num(c, Prop::BackColor).value_or(-1));
     const auto fore = rgb_of(number_or(c, "ForeColor", -1));
     // A system colour other than the class's own (a picture box in the window's white) is the

@@ -25,6 +25,17 @@ inline bool paints_own_back(MemoryObject& c) {
     return !style || !std::holds_alternative<double>(*style) || std::get<double>(*style) != 0;
 }
 
+// Whether `c` shows its BackColor at all: a transparent label (BackStyle 0) shows what lies
+// behind it, and a standard command button (Style 0) the system's face; a graphical one (Style 1)
+// shows its colour.
+inline bool shows_back_colour(MemoryObject& c) {
+    const std::string& cls = c.class_name();
+    if (cls == "Label") return paints_own_back(c);
+    if (cls != "CommandButton") return true;
+    const auto style = c.try_get("Style");
+    return style && std::holds_alternative<double>(*style) && std::get<double>(*style) == 1;
+}
+
 // Whether `c` paints its colour over a container of a colour of its own, where the difference
 // from Qt's widget shows.
 inline bool paints_over_colour(MemoryObject& c) {

@@ -15,6 +15,7 @@
 #include "host/memory/BackColours.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
+#include "host/qt/QtSimpleCombo.h"
 
 namespace kv::qt {
 
@@ -68,6 +69,7 @@ void set_caption(QWidget& w, const QString& text) {
     if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->setText(text);
     if (auto* p = qobject_cast<QPlainTextEdit*>(&w)) return p->setPlainText(text);
     if (auto* d = dynamic_cast<QtPaintedWidget*>(&w)) return d->set_caption(text);
+    if (auto* s = dynamic_cast<QtSimpleCombo*>(&w)) return s->set_text(text);
     if (auto* b = qobject_cast<QComboBox*>(&w)) {
         // A drop-down list shows the entry of that text, or none.
         if (b->isEditable()) return b->setEditText(text);
@@ -111,11 +113,12 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     if (const auto on = c.try_get("Enabled")) now.enabled = to_bool(*on);
     now.back_color = try_num(c, Prop::BackColor).value_or(-1);
     now.default_back = c.traits().back_color && !mem::own_back_colour(c);
-    // A transparent label shows what lies behind it, whatever its BackColor; the others that
-    // paint their class's colour fill where it differs from their container's.
-    if (c.class_name() == "Label" && !mem::paints_own_back(c))
-        now.back_color = -1, now.default_back = true;
+    // A transparent label shows what lies behind it, and a standard command button the style's
+    // face, whatever their BackColor; the others that paint their class's colour fill where it
+    // differs from their container's.
+    if (!mem::shows_back_colour(c)) now.back_color = -1, now.default_back = true;
     now.opaque = now.default_back && mem::paints_over_colour(c);
+    now.container = c.is_form() || c.traits().container;
     // A container's text colour is its own caption's and drawing's, not its controls': Qt's
     // palette would hand it on to the widgets in it.
     if (const auto fore = c.traits().container ? std::nullopt : c.try_get("ForeColor"))
@@ -162,7 +165,9 @@ void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bo
         const std::optional<QColor> fore = color_of(fore_color);
         if (back || fore) {
             QPalette p;  // the roles set here, the others as the widget inherits them
-            if (back)
+            if (back && container)
+                p.setColor(QPalette::Window, *back);
+            else if (back)
                 for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
                     p.setColor(role, *back);
             // A disabled control's text stays the style's grey.

@@ -28,6 +28,9 @@ struct QtControlLooks {
     // container of a colour of its own (a label, a check box on it): an application's own
     // widget excepted.
     bool opaque = false;
+    // Holds controls (a form, frame, picture box): its colour is only its own background's, the
+    // role Qt's widgets in it would otherwise inherit for their text boxes' and buttons' faces.
+    bool container = false;
     host::FontLook font;
 
     // The looks `control` has in the forms model now.

@@ -61,6 +61,23 @@ Begin VB.Form frmColours
          TabIndex        =   5
          Top             =   120
          Width           =   2055
+         Begin VB.CommandButton cmdInFrame 
+            BackColor       =   &H000000FF&
+            Caption         =   "Button"
+            Height          =   375
+            Left            =   120
+            TabIndex        =   9
+            Top             =   780
+            Width           =   1215
+         End
+         Begin VB.TextBox txtInFrame 
+            Height          =   285
+            Left            =   120
+            TabIndex        =   8
+            Text            =   "white"
+            Top             =   360
+            Width           =   1815
+         End
       End
    End
    Begin VB.ComboBox cboList 
