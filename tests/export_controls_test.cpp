@@ -162,6 +162,25 @@ TEST(Export, TransparentLabelsAndDropDownListsBothWays) {
     }
 }
 
+// A frame's ForeColor is its title's: a style sheet's rule for the title, not the palette that
+// the widgets in it would take, and it comes back from the .ui.
+TEST(Export, AFramesTextColourIsItsTitlesAlone) {
+    ScratchDir dir;
+    const std::string caption = "         Caption         =   \"Frame\"\r\n";
+    const auto v = export_variant(dir, "colours.frm", caption,
+                                  caption + "         ForeColor       =   &H00FF0000&\r\n");
+    const Exported e(v.ui);
+    const ui::UiValues values(e.doc);
+    const auto& frame = *e.by_name.at("fraPlain");
+    EXPECT_NE(values.string(frame, "styleSheet")
+                  .value_or("")
+                  .find("#fraPlain::title { color: #0000ff; }"),
+              std::string::npos);
+    EXPECT_FALSE(values.palette_color(frame, "WindowText").has_value());
+    FormRun run = run_ui(v.ui);
+    EXPECT_EQ(to_double(run.form->control("fraPlain")->get("ForeColor")), 0xff0000);
+}
+
 // The runtime's own scroll bars and file lists are Designer's widgets, not placeholders: a bar
 // keeps its range, value and steps (one whose Min is above its Max runs the other way), a list
 // box its entries; a file or folder list keeps its height (only a list box takes whole lines).

@@ -33,6 +33,7 @@
 #include "harness/FormFile.h"
 #include "host/common/PictureImage.h"
 #include "host/export/FormFileExport.h"
+#include "host/qt/QtCaptionFrame.h"
 #include "host/qt/QtMenus.h"
 #include "host/qt/QtPictureView.h"
 #include "host/qt/QtSimpleCombo.h"
@@ -436,6 +437,23 @@ TEST(QtHost, ControlsPaintTheirBackOverTheirContainer) {
     const QPalette standard = QApplication::palette();
     EXPECT_EQ(palette_of("txtInFrame").color(QPalette::Base), standard.color(QPalette::Base));
     EXPECT_EQ(palette_of("cmdInFrame").color(QPalette::Button), standard.color(QPalette::Button));
+}
+
+// A frame's ForeColor is its caption's alone: the controls in it keep the style's text.
+TEST(QtHost, AFramesCaptionInItsOwnColour) {
+    test::ScratchDir dir;
+    const std::string caption = "         Caption         =   \"Frame\"\r\n";
+    LiveForm run(dir.copy_sample_with("colours.frm", caption,
+                                      caption + "         ForeColor       =   &H00FF0000&\r\n"));
+    auto* frame =
+        dynamic_cast<qt::QtCaptionFrame*>(run.window().widget_of(run.control("fraPlain").get()));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->caption_colour(), QColor(0, 0, 255));
+    QWidget* text = run.window().widget_of(run.control("txtInFrame").get());
+    EXPECT_EQ(text->palette().color(QPalette::Text), QApplication::palette().color(QPalette::Text));
+    run.control("fraPlain")->set("ForeColor", -2147483630.0);  // &H80000012, the style's
+    qt::QtHost::installed().sync();
+    EXPECT_FALSE(frame->caption_colour().has_value());
 }
 
 // A simple combo box (Style 1): its text box, its list always shown below it, as high as the

@@ -214,7 +214,17 @@ void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const
     // standard command button is in the style's face.
     const bool clear = !mem::shows_back_colour(c);
     const auto back = clear ? std::nullopt : rgb_of(try_num(c, Prop::BackColor).value_or(-1));
-    const auto fore = rgb_of(number_or(c, "ForeColor", -1));
+    // A container's colours are its own: on its palette they would reach the widgets in it, so
+    // it gives its back only to what it fills, and its text colour to none; a frame's is its
+    // title's, a style sheet's rule for it and a property of its own that the loader reads.
+    const bool container = c.is_form() || c.traits().container;
+    const auto fore = container ? std::nullopt : rgb_of(number_or(c, "ForeColor", -1));
+    if (const double title = number_or(c, "ForeColor", -1);
+        c.class_name() == "Frame" && rgb_of(title)) {
+        widget.add_sheet_rule("#" + ctx_.names.of(c) + "::title { color: " + css_colour(title) +
+                              "; }");
+        widget.double_property("ForeColor", title, true);
+    }
     // A system colour other than the class's own (a picture box in the window's white) is the
     // style's colour for it: a style sheet's palette(...) where it has a word for it, and a
     // property of its own, which the resizer and the loader read, for the colour itself. So is
@@ -237,7 +247,9 @@ void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const
         if (fore && std::string(state) != "disabled")
             for (const char* role : {"WindowText", "Text", "ButtonText"})
                 add_color_role(group, role, *fore);
-        if (back)
+        if (back && container)
+            add_color_role(group, "Window", *back);
+        else if (back)
             for (const char* role : {"Button", "Base", "Window"})
                 add_color_role(group, role, *back);
     }

@@ -13,6 +13,7 @@
 #include "engine/HostAccess.h"
 #include "host/common/QtClasses.h"
 #include "host/memory/BackColours.h"
+#include "host/qt/QtCaptionFrame.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtSimpleCombo.h"
@@ -123,6 +124,8 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     // palette would hand it on to the widgets in it.
     if (const auto fore = c.traits().container ? std::nullopt : c.try_get("ForeColor"))
         now.fore_color = to_double(*fore);
+    else if (const auto caption = c.class_name() == "Frame" ? c.try_get("ForeColor") : std::nullopt)
+        now.caption_color = to_double(*caption);
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
     now.font = host::font_look_of(c);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
@@ -190,6 +193,9 @@ void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bo
         if (auto* area = qobject_cast<QMdiArea*>(&w); area && (back || !first))
             area->setBackground(back ? QBrush(*back) : area->palette().brush(QPalette::Dark));
     }
+    if (auto* frame = dynamic_cast<QtCaptionFrame*>(&w);
+        frame && (first || caption_color != was.caption_color))
+        frame->set_caption_colour(color_of(caption_color));
     if ((first || font_size != was.font_size || font != was.font) && font_size > 0) {
         QFont f = w.font();
         f.setPointSizeF(font_size);

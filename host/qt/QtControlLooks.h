@@ -18,6 +18,7 @@ struct QtControlLooks {
     double back_color = -1, font_size = -1, pointer = -1;
     // ForeColor; -1 for none, and for a container, whose colour would reach what it holds.
     double fore_color = -1;
+    double caption_color = -1;  // a frame's ForeColor: its caption's alone
     std::string caption, tip;
     bool has_text = false;        // a Caption or a Text: else the widget keeps what it shows
     std::optional<double> value;  // a check box's or option button's Value

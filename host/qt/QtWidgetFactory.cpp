@@ -23,6 +23,7 @@
 #include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
+#include "host/qt/QtCaptionFrame.h"
 #include "host/qt/QtDesignerWidgets.h"
 #include "host/qt/QtGraphicalButton.h"
 #include "host/qt/QtPaintedWidget.h"
@@ -260,7 +261,7 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     } else if (qt_class == "QRadioButton") {
         w = new QRadioButton(parent);
     } else if (qt_class == "QGroupBox") {
-        w = new QGroupBox(parent);
+        w = new QtCaptionFrame(parent);
     } else {
         auto* f = new QtPictureBox(parent);
         // The border the forms runtime gives it (none with BorderStyle 0), as wide as the one

@@ -427,13 +427,13 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
     }
 }
 
-// The palette's colours where Qt shows them, as the control's: the text in the role its widget
-// writes with, the back where Qt fills it (a widget that fills its background, a text box's or a
-// list's base).
 std::optional<mem::OwnScale> UiBuilder::own_scale(const UiElement& w) const {
     return mem::OwnScale::read([&](const char* name) { return own_number(values_, w, name); });
 }
 
+// The palette's colours where Qt shows them, as the control's: the text in the role its widget
+// writes with, the back where Qt fills it (a widget that fills its background, a text box's or a
+// list's base).
 void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
     const auto stored = [](const UiColor& k) {
         return static_cast<double>(k.red | k.green << 8 | k.blue << 16);  // &H00BBGGRR
@@ -443,6 +443,10 @@ void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
     if (c.traits().font) {
         const char* text = entry ? "Text" : cls == "CommandButton" ? "ButtonText" : "WindowText";
         if (const auto k = values_.palette_color(w, text)) c.set_raw("ForeColor", stored(*k));
+        // An exported frame's title colour, which its style sheet shows.
+        if (const auto own = cls == "Frame" ? own_number(values_, w, "ForeColor") : std::nullopt;
+            own && *own >= 0 && *own <= 0xffffff)
+            c.set_raw("ForeColor", *own);
     }
     if (c.traits().back_color) {
         const bool fills = values_.boolean(w, "autoFillBackground").value_or(false);
