@@ -311,7 +311,9 @@ void ControlPainter::draw_form_control(const ControlState& c) {
     } else if (t == "OptionButton" || t == "CheckBox") {
         p_.fillRect(r, color_of(c.back_color, kFace));
         const double d = std::min(12.0, r.height());
-        const QRectF mark(r.left(), r.top() + (r.height() - d) / 2, d, d);
+        // Alignment 1: the box on the right, the caption to its left.
+        const bool right = c.alignment.value_or(0) == 1;
+        const QRectF mark(right ? r.right() - d : r.left(), r.top() + (r.height() - d) / 2, d, d);
         p_.setPen(kDark);
         p_.setBrush(kWindow);
         t == "OptionButton" ? p_.drawEllipse(mark) : p_.drawRect(mark);
@@ -328,7 +330,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
                 p_.drawLine(mark.topRight() + QPointF(-2, 2), mark.bottomLeft() + QPointF(2, -2));
             }
         }
-        text(r.adjusted(d + 4, 0, 0, 0), c.caption, Qt::AlignLeft | Qt::AlignVCenter);
+        text(right ? r.adjusted(0, 0, -d - 4, 0) : r.adjusted(d + 4, 0, 0, 0), c.caption,
+             Qt::AlignLeft | Qt::AlignVCenter);
     } else if (t == "QSpinBox" || t == "QDoubleSpinBox" || t == "QDateEdit" || t == "QTimeEdit" ||
                t == "QDateTimeEdit") {
         // Designer's spin boxes: the value, and the step buttons at the right end.

@@ -181,6 +181,22 @@ TEST(Export, AFramesTextColourIsItsTitlesAlone) {
     EXPECT_EQ(to_double(run.form->control("fraPlain")->get("ForeColor")), 0xff0000);
 }
 
+// A check box with its box on the right (Alignment 1) is laid out right to left, on the Qt host
+// and in the export, and comes back so.
+TEST(Export, ABoxOnTheRightBothWays) {
+    ScratchDir dir;
+    const std::string caption = "         Caption         =   \"Check\"\r\n";
+    const auto v = export_variant(dir, "colours.frm", caption,
+                                  "         Alignment       =   1  'Right Justify\r\n" + caption);
+    const Exported e(v.ui);
+    EXPECT_EQ(ui::UiValues(e.doc).enumeration(*e.by_name.at("chkPlain"), "layoutDirection"),
+              "Qt::RightToLeft");
+    FormRun run = run_ui(v.ui);
+    EXPECT_EQ(to_double(run.form->control("chkPlain")->get("Alignment")), 1);
+    EXPECT_FALSE(run.form->control("optPlain")->try_get("Alignment").has_value() &&
+                 to_double(*run.form->control("optPlain")->try_get("Alignment")) == 1);
+}
+
 // The runtime's own scroll bars and file lists are Designer's widgets, not placeholders: a bar
 // keeps its range, value and steps (one whose Min is above its Max runs the other way), a list
 // box its entries; a file or folder list keeps its height (only a list box takes whole lines).

@@ -197,11 +197,14 @@ TEST(QtHost, DesignerFramesRunWithTheirBorder) {
 TEST(QtHost, CheckBoxesAndOptionButtonsShowTheirValue) {
     test::ScratchDir dir;
     const std::string caption = "Caption         =   \"VIP\"\r\n";
-    LiveForm run(dir.copy_sample_with(
-        "nested.frm", caption, caption + "               Value           =   2  'Grayed\r\n"));
+    LiveForm run(
+        dir.copy_sample_with("nested.frm", caption,
+                             caption + "               Value           =   2  'Grayed\r\n" +
+                                 "               Alignment       =   1  'Right Justify\r\n"));
     auto* vip = qobject_cast<QCheckBox*>(run.window().widget_of(run.control("chkVip").get()));
     ASSERT_TRUE(vip);
     EXPECT_EQ(vip->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(vip->layoutDirection(), Qt::RightToLeft);  // the box on the right
     for (const double v : {1.0, 0.0}) {
         run.control("chkVip")->set("Value", v);
         qt::QtHost::installed().sync();

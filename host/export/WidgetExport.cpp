@@ -515,6 +515,9 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
             w.number_property("Value", 2, true);
         }
         if (qt_class == "QRadioButton" && value != 0) w.bool_property("checked", true);
+        // Alignment 1: the box on the right, its caption to its left.
+        if (qt_class != "QPushButton" && number_or(c, "Alignment", 0) == 1)
+            w.enum_property("layoutDirection", "Qt::RightToLeft");
         if (qt_class == "QPushButton" && cls != "CommandButton") {
             // A graphical one: in while it is on; an option pushes out the others beside it.
             w.bool_property("checkable", true);

@@ -256,10 +256,13 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         b->setCheckable(true);
         b->setAutoExclusive(qt_class == "QRadioButton");
         w = b;
-    } else if (qt_class == "QCheckBox") {
-        w = new QCheckBox(parent);
-    } else if (qt_class == "QRadioButton") {
-        w = new QRadioButton(parent);
+    } else if (qt_class == "QCheckBox" || qt_class == "QRadioButton") {
+        if (qt_class == "QCheckBox")
+            w = new QCheckBox(parent);
+        else
+            w = new QRadioButton(parent);
+        // Alignment 1: the box on the right, its caption to its left.
+        if (extra_number(c, "Alignment") == 1) w->setLayoutDirection(Qt::RightToLeft);
     } else if (qt_class == "QGroupBox") {
         w = new QtCaptionFrame(parent);
     } else {

@@ -362,8 +362,9 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
         const char* caption = qt_class == "QGroupBox" ? "title" : "text";
         c.set_raw("Caption", values_.string(w, caption).value_or(""));
     }
-    // A label's text across it: Alignment 1 right, 2 centred.
-    if (const auto a = values_.enumeration(w, "alignment"); a && c.class_name() == "Label") {
+    // A label's or text box's text across it: Alignment 1 right, 2 centred.
+    if (const auto a = values_.enumeration(w, "alignment");
+        a && (c.class_name() == "Label" || c.class_name() == "TextBox")) {
         if (a->find("Qt::AlignRight") != std::string::npos) c.set_raw("Alignment", 1.0);
         if (a->find("Qt::AlignHCenter") != std::string::npos) c.set_raw("Alignment", 2.0);
     }
@@ -399,6 +400,9 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
             c.set_raw("Value", cls == "CheckBox" ? Value(1.0) : Value(true));
         else if (cls == "CheckBox" && own_number(values_, w, "Value") == 2.0)
             c.set_raw("Value", 2.0);  // greyed, as an exported form file's says
+        // The box on the right (Alignment 1), where Qt lays the button out right to left.
+        if (values_.enumeration(w, "layoutDirection").value_or("") == "Qt::RightToLeft")
+            c.set_raw("Alignment", 1.0);
     } else if (cls == "HScrollBar" || cls == "VScrollBar") {
         const std::pair<const char*, const char*> kBar[] = {{"minimum", "Min"},
                                                             {"maximum", "Max"},
