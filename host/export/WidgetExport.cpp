@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -10,9 +9,8 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/QtClasses.h"
-#include "host/common/SystemColour.h"
 #include "host/common/TextFold.h"
-#include "host/memory/BackColours.h"
+#include "host/export/ExportColours.h"
 #include "host/memory/OwnScale.h"
 #include "host/ui/UiLines.h"
 
@@ -61,25 +59,6 @@ bool default_face(const std::string& family) {
     return f.empty() || f == "ms sans serif" || f == "ms shell dlg" || f == "ms shell dlg 2";
 }
 
-// A colour of the forms runtime (&H00BBGGRR); nullopt for a system colour.
-std::optional<uint32_t> rgb_of(double value) {
-    if (value < 0 || value >= 0x80000000) return std::nullopt;
-    return static_cast<uint32_t>(value);
-}
-
-void add_brush(ui::UiNode& parent, uint32_t bgr) {
-    ui::UiNode& brush = parent.add("brush");
-    brush.attribute("brushstyle", "SolidPattern");
-    ui::UiNode& color = brush.add("color").attribute("alpha", "255");
-    color.add("red", std::to_string(bgr & 0xff));
-    color.add("green", std::to_string((bgr >> 8) & 0xff));
-    color.add("blue", std::to_string((bgr >> 16) & 0xff));
-}
-
-void add_color_role(ui::UiNode& group, const char* role, uint32_t bgr) {
-    add_brush(group.add("colorrole").attribute("role", role), bgr);
-}
-
 // What a combo box shows as it opens: the entry its Text names (Qt's builder picks it once the
 // entries are in), else none, where Qt would show the first (the runtime shows the Text, empty
 // or typed; with no entries the text typed into it is kept).
@@ -98,35 +77,6 @@ void export_combo_text(mem::MemoryObject& c, ui::UiNode& w) {
         w.string_property("currentText", text);
 }
 
-// A colour of the forms runtime as a style sheet names it: a system colour by the palette's
-// role that stands for it.
-std::string css_colour(double value) {
-    if (const auto rgb = rgb_of(value)) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", *rgb & 0xff, (*rgb >> 8) & 0xff,
-                      (*rgb >> 16) & 0xff);
-        return hex;
-    }
-    switch (static_cast<uint32_t>(value) & 0xff) {
-        case 5:
-            return "palette(base)";
-        case 13:
-            return "palette(highlight)";
-        case 15:
-            return "palette(button)";
-        case 16:
-            return "palette(dark)";
-        case 20:
-            return "palette(light)";
-        case 21:
-            return "palette(shadow)";
-        case 22:
-            return "palette(midlight)";
-        default:
-            return "palette(window-text)";
-    }
-}
-
 // A BorderStyle (0 transparent .. 6 inside solid) in a style sheet's words.
 constexpr const char* kLines[] = {"none",     "solid",        "dashed", "dotted",
                                   "dot-dash", "dot-dot-dash", "solid"};
@@ -139,11 +89,6 @@ int border_style(mem::MemoryObject& c) {
 // drawn by a style sheet.
 bool styled_line(mem::MemoryObject& c) {
     return ui::UiLines::drawn_by_sheet(border_style(c));
-}
-
-// A colour as a .ui keeps it: a system colour, read as a signed long, unsigned.
-double unsigned_colour(double stored) {
-    return stored < 0 ? stored + 4294967296.0 : stored;
 }
 
 // A Shape's look as a style sheet: its border's dashes, colour and width, its back when opaque
@@ -206,59 +151,6 @@ void WidgetExport::write_font(ui::UiNode& widget, const ExportFont& font,
     // the widget itself (on every widget: a style sheet's fonts do not follow the window's).
     if (font.size != font.point_size || (!own_size && inherited.size != font.size))
         widget.double_property("FontSize", font.size, true);
-}
-
-void WidgetExport::write_colours(ui::UiNode& widget, mem::MemoryObject& c) const {
-    // As the Qt host dresses a control: the back colour fills it, the fore colour writes on it.
-    // A transparent label (BackStyle 0) fills nothing, whatever its BackColor: as Qt's label; a
-    // standard command button is in the style's face.
-    const bool clear = !mem::shows_back_colour(c);
-    const auto back = clear ? std::nullopt : rgb_of(try_num(c, Prop::BackColor).value_or(-1));
-    // A container's colours are its own: on its palette they would reach the widgets in it, so
-    // it gives its back only to what it fills, and its text colour to none; a frame's is its
-    // title's, a style sheet's rule for it and a property of its own that the loader reads.
-    const bool container = c.is_form() || c.traits().container;
-    const auto fore = container ? std::nullopt : rgb_of(number_or(c, "ForeColor", -1));
-    if (const double title = number_or(c, "ForeColor", -1);
-        c.class_name() == "Frame" && rgb_of(title)) {
-        widget.add_sheet_rule("#" + ctx_.names.of(c) + "::title { color: " + css_colour(title) +
-                              "; }");
-        widget.double_property("ForeColor", title, true);
-    }
-    // A system colour other than the class's own (a picture box in the window's white) is the
-    // style's colour for it: a style sheet's palette(...) where it has a word for it, and a
-    // property of its own, which the resizer and the loader read, for the colour itself. So is
-    // the class's own for a label, check box, option button or frame over a container of a
-    // colour of its own, which Qt's widget would show through it.
-    if (const auto stored = try_num(c, Prop::BackColor);
-        !clear && c.traits().back_color && stored && host::is_system_colour(*stored) &&
-        (mem::paints_over_colour(c) || mem::own_back_colour(c))) {
-        if (const auto role = host::sheet_role_name(host::system_colour_role(*stored)))
-            widget.add_sheet_rule("#" + ctx_.names.of(c) + " { background-color: palette(" +
-                                  std::string(*role) + "); }");
-        widget.double_property("BackColor", unsigned_colour(*stored), true);
-        // A label that fills its back comes back an opaque one.
-        if (c.class_name() == "Label") widget.bool_property("autoFillBackground", true);
-    }
-    if (!back && !fore) return;
-    ui::UiNode& palette = widget.property("palette").add("palette");
-    for (const char* state : {"active", "inactive", "disabled"}) {
-        ui::UiNode& group = palette.add(state);
-        if (fore && std::string(state) != "disabled")
-            for (const char* role : {"WindowText", "Text", "ButtonText"})
-                add_color_role(group, role, *fore);
-        if (back && container)
-            add_color_role(group, "Window", *back);
-        else if (back)
-            for (const char* role : {"Button", "Base", "Window"})
-                add_color_role(group, role, *back);
-    }
-    if (back) widget.bool_property("autoFillBackground", true);
-}
-
-void WidgetExport::write_workspace_colour(ui::UiNode& area, mem::MemoryObject& form) {
-    if (const auto rgb = rgb_of(try_num(form, Prop::BackColor).value_or(-1)))
-        add_brush(area.property("background"), *rgb);
 }
 
 void WidgetExport::write_scale(ui::UiNode& widget, mem::MemoryObject& c) {

@@ -9,7 +9,8 @@
 // stands for becomes a placeholder frame named after it, its tooltip and an own property naming
 // the class (a slanting line's also the corner of its first end), holding its controls. Properties
 // the resizer needs that no Qt widget has travel as dynamic properties of the same name (Align of a
-// bar on the form's edge, IntegralHeight of a list box, a container's scale).
+// bar on the form's edge, IntegralHeight of a list box, a container's scale). Tabs are written in
+// WidgetExportTabs.cpp, colours in WidgetExportColours.cpp.
 #include <string>
 
 #include <vector>
