@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <climits>
 #include <limits>
 #include <memory>
@@ -357,6 +358,33 @@ TEST(QtResizer, AnExactFontSizeRefinesWholePoints) {
     window.resize(800, 600);
     settle();
     EXPECT_DOUBLE_EQ(inherits->font().pointSizeF(), 16.5);
+}
+
+// A panel whose font scales does not pass its new size on to the controls in it, each of which
+// has a font mode of its own; a spin box's editor, a part of the spin box, follows the spin box.
+TEST(QtResizer, AContainersScaledFontStaysInIt) {
+    kelvane::Resizer::use_store(kelvane::memory_store());
+    QWidget window;
+    window.resize(400, 300);
+    auto* panel = new QFrame(&window);
+    panel->setGeometry(10, 10, 380, 280);
+    auto* kept = new QLabel("kept", panel);
+    kept->setGeometry(10, 10, 100, 20);
+    auto* spin = new QSpinBox(panel);
+    spin->setGeometry(10, 40, 100, 24);
+    kelvane::Resizer resizer(window);
+    qt::QtHost::installed().set_interactive(false);
+    resizer.anchor(*panel, "RRRRC").anchor(*kept, "RRRRK").anchor(*spin, "RRRRC").show();
+    settle();
+    const double was = kept->font().pointSizeF();
+    window.resize(800, 600);
+    settle();
+    EXPECT_DOUBLE_EQ(panel->font().pointSizeF(), 2 * was);
+    EXPECT_DOUBLE_EQ(kept->font().pointSizeF(), was);
+    EXPECT_DOUBLE_EQ(spin->font().pointSizeF(), 2 * was);
+    QWidget* editor = spin->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_DOUBLE_EQ(editor->font().pointSizeF(), 2 * was);
 }
 
 }  // namespace

@@ -353,12 +353,6 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
     v.adopted = true;
     v.looks.font_size = try_num(*c, Prop::FontSize).value_or(-1);
     v.looks.pointer = try_num(*c, Prop::MousePointer).value_or(0);
-    // Each control's font size is its own, scaled by the resizer control by control: a
-    // container's scaled font must not reach the widgets in it through Qt's inheritance.
-    if (QFont f = widget.font(); f.pointSizeF() > 0) {
-        f.setPointSizeF(f.pointSizeF());
-        widget.setFont(f);
-    }
     watch(*c, widget);
     // A tab widget's controls and pages come to and leave its pages and their stack.
     if (c->traits().container)
@@ -415,6 +409,25 @@ void QtControlViews::place(mem::MemoryObject& c, QWidget& w) {
     if (w.geometry() != g) moving(w, g);
 }
 
+// Each control's font size is its own, scaled by the resizer control by control: a container's
+// new font must not reach the controls in it through Qt's inheritance. They keep their sizes as
+// the container's font changes, not before: a widget with a font of its own costs Qt more at
+// every paint. Internal parts of a widget (a spin box's editor) follow it as they should.
+void QtControlViews::keep_fonts_below(QWidget& container) {
+    for (QObject* child : container.children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isWindow()) continue;
+        if (!objects_.count(w)) {
+            keep_fonts_below(*w);  // a tab widget's pages hold controls further down
+            continue;
+        }
+        if (QFont f = w->font(); !w->testAttribute(Qt::WA_SetFont) && f.pointSizeF() > 0) {
+            f.setPointSizeF(f.pointSizeF());
+            w->setFont(f);
+        }
+    }
+}
+
 void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
     auto it = views_.find(&c);
     QtControlLooks& was = it != views_.end() ? it->second.looks : form_looks_[&c];
@@ -429,6 +442,9 @@ void QtControlViews::dress(mem::MemoryObject& c, QWidget& w, bool adopted) {
         w.setVisible(now.visible && on_tab_shown(c));
     // A disabled form still lets its window be moved and closed: only its controls go grey.
     if (!c.is_form() && (first || now.enabled != was.enabled)) w.setEnabled(now.enabled);
+    if (c.traits().container && now.font_size > 0 &&
+        (first || now.font_size != was.font_size || now.font != was.font))
+        keep_fonts_below(w);
     now.apply(w, was, first, adopted, c.is_form());
     const bool recoloured = !first && now.back_color != was.back_color;
     was = now;

@@ -109,6 +109,8 @@ class QtControlViews {
     // it from the start.
     void restack(const mem::MemoryForm& form, const std::unordered_set<const QWidget*>& late);
     QWidget* made_widget(const mem::MemoryObject* object) const;
+    // Before a container's font changes: the controls in it keep the sizes they have.
+    void keep_fonts_below(QWidget& container);
 
     QtFormWindow& window_;
     QWidget* client_ = nullptr;
