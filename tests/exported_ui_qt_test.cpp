@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtUiTools/QUiLoader>
 #include <algorithm>
@@ -413,6 +414,19 @@ TEST(ExportedUi, LoadedInQtEveryWidgetStandsWhereTheFormFilePutsIt) {
             take(step, *window, expected.form_name);
             settle();
             expect_places(*window, step, lost, resizer != nullptr);
+        }
+        // A dialog's tabs of one width share its length, at the size it has now.
+        for (auto* tabs : window->findChildren<QTabWidget*>()) {
+            const int per_row = tabs->property("TabsPerRow").toInt();
+            if (per_row < 1 || !resizer) continue;
+            const bool upright =
+                tabs->tabPosition() == QTabWidget::West || tabs->tabPosition() == QTabWidget::East;
+            const int each = (upright ? tabs->height() : tabs->width()) / per_row;
+            for (int i = 0; i < tabs->count(); ++i) {
+                const QRect tab = tabs->tabBar()->tabRect(i);
+                EXPECT_NEAR(upright ? tab.height() : tab.width(), each, 1)
+                    << tabs->objectName().toStdString() << " tab " << i;
+            }
         }
     }
 }

@@ -17,8 +17,15 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     // pages start where the form's controls expect them.
     const int side = tabs.orientation;
     const int tab_height = std::max(1, ctx_.px(tabs.tab_height_twips));
-    const int fixed_width =
-        tabs.fixed_width_twips > 0 ? std::max(1, ctx_.px(tabs.fixed_width_twips)) : 0;
+    int fixed_width = tabs.fixed_width_twips > 0 ? std::max(1, ctx_.px(tabs.fixed_width_twips)) : 0;
+    // A dialog's tabs of one width share its length, so many a row: as long as the form has it
+    // here, and the resizer keeps them sharing it as the widget's size changes (TabsPerRow).
+    const bool even = tabs.kind == host::TabSet::Kind::Dialog && tabs.style == 0;
+    if (even) {
+        const auto r = c.rect_twips();
+        const int length = ctx_.px(side >= 2 ? r.height : r.width);
+        fixed_width = std::max(1, length / std::max(1, tabs.per_row));
+    }
     std::string sheet = host::qt_tab_sheet(name, tab_height, side, fixed_width);
     if (const std::string b = host::qt_tab_buttons_sheet("QTabWidget#" + name, tabs.buttons);
         !b.empty())
@@ -26,6 +33,7 @@ void WidgetExport::write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui
     node.add_sheet_rule(sheet);
     if (side != 0) node.enum_property("tabPosition", host::qt_tab_position(side));
     node.number_property("currentIndex", tabs.current);
+    if (even) node.number_property("TabsPerRow", tabs.per_row, true);
     // A strip's own look rides along: the .ui comes back a strip of buttons or fixed widths.
     if (tabs.kind == host::TabSet::Kind::Strip)
         for (const char* p : host::TabSet::kStripProperties) {

@@ -1,6 +1,7 @@
 #include "host/qt/QtControlViews.h"
 
 #include <QLabel>
+#include <QTabWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -8,6 +9,7 @@
 #include "host/common/QtClasses.h"
 #include "host/common/ScaleUnits.h"
 #include "host/memory/ChangeJournal.h"
+#include "host/qt/QtEvenTabs.h"
 #include "host/qt/QtFormWindow.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPaintHold.h"
@@ -354,6 +356,7 @@ void QtControlViews::adopt(const std::shared_ptr<mem::MemoryObject>& c, QWidget&
     v.looks.font_size = try_num(*c, Prop::FontSize).value_or(-1);
     v.looks.pointer = try_num(*c, Prop::MousePointer).value_or(0);
     watch(*c, widget);
+    if (auto* tabs = qobject_cast<QTabWidget*>(&widget)) QtEvenTabs::follow(*tabs);
     // A tab widget's controls and pages come to and leave its pages and their stack.
     if (c->traits().container)
         for (QWidget* h : tab_holders(widget)) window_.input_filter().watch(h);
