@@ -831,6 +831,8 @@ TEST(QtHost, ATabbedDialogsTabsShareItsLength) {
                 const QRect r = bar.tabRect(i);
                 const int along = c.upright ? r.height() : r.width();
                 sum += along;
+                // As high as the form's (TabHeight 520 HiMetric: 20 pixels), as wide upright.
+                EXPECT_EQ(c.upright ? r.width() : r.height(), 20) << i;
                 if (c.even) {
                     EXPECT_NEAR(along, length / 3.0, 1) << i << " grown " << grow;
                 }

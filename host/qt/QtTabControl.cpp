@@ -65,15 +65,22 @@ QtTabControl::QtTabControl(const std::shared_ptr<mem::MemoryObject>& control, ho
     }
     const TabPosition sides[] = {North, South, West, East};
     setTabPosition(sides[tabs_.orientation]);
-    QString sheet;
-    if (tabs_.fixed_width_twips > 0) {
-        // A strip's tabs of one width, along the bar (down it on the left and right).
-        const bool upright = tabs_.orientation >= 2;
-        QtHost& host = QtHost::installed();
-        const double tpp = upright ? host.twips_per_pixel_y() : host.twips_per_pixel_x();
-        const int px = std::max(1, static_cast<int>(std::lround(tabs_.fixed_width_twips / tpp)));
-        sheet += QString("QTabBar::tab { %1: %2px; }").arg(upright ? "height" : "width").arg(px);
-    }
+    // The tabs as high as the form's (as wide on the left and right), so that they end where the
+    // form's controls on the page expect them to; a strip's of one width along the bar too.
+    const bool upright = tabs_.orientation >= 2;
+    QtHost& host = QtHost::installed();
+    const double across = upright ? host.twips_per_pixel_x() : host.twips_per_pixel_y();
+    const double along = upright ? host.twips_per_pixel_y() : host.twips_per_pixel_x();
+    QString rule =
+        QString("%1: %2px;")
+            .arg(upright ? "width" : "height")
+            .arg(std::max(1, static_cast<int>(std::lround(tabs_.tab_height_twips / across))));
+    if (tabs_.fixed_width_twips > 0)
+        rule +=
+            QString(" %1: %2px;")
+                .arg(upright ? "height" : "width")
+                .arg(std::max(1, static_cast<int>(std::lround(tabs_.fixed_width_twips / along))));
+    QString sheet = "QTabBar::tab { " + rule + " }";
     // A strip of buttons has no page.
     sheet += QString::fromStdString(" " + host::qt_tab_buttons_sheet("", tabs_.buttons));
     if (!sheet.trimmed().isEmpty()) setStyleSheet(sheet.trimmed());
