@@ -112,7 +112,8 @@ std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int sid
     if (fixed_width > 0)
         rule += std::string(upright(side) ? " height: " : " width: ") +
                 std::to_string(fixed_width) + "px;";
-    return "QTabWidget#" + widget_name + " > QTabBar::tab { " + rule + " }";
+    const std::string scope = widget_name.empty() ? "" : "QTabWidget#" + widget_name + " > ";
+    return scope + "QTabBar::tab { " + rule + " }";
 }
 
 std::string qt_tab_buttons_sheet(const std::string& widget, int buttons) {

@@ -34,7 +34,8 @@ inline bool parked(double left) {
 // upright tabs on the left or right), which qt_tab_sheet() writes and qt_tab_height() reads from
 // a QTabBar::tab rule, written by hand too (Qt's own at its default font where it says none).
 inline constexpr int kQtPaneFrame = 2;
-// A fixed tab width (`fixed_width` pixels along the bar, 0 for none) goes in the same rule.
+// A fixed tab width (`fixed_width` pixels along the bar, 0 for none) goes in the same rule. An
+// empty `widget_name` gives the rule for a sheet set on the tab widget itself.
 std::string qt_tab_sheet(const std::string& widget_name, int tab_height, int side,
                          int fixed_width = 0);
 int qt_tab_height(std::string_view style_sheet, int side);

@@ -69,18 +69,14 @@ QtTabControl::QtTabControl(const std::shared_ptr<mem::MemoryObject>& control, ho
     // form's controls on the page expect them to; a strip's of one width along the bar too.
     const bool upright = tabs_.orientation >= 2;
     QtHost& host = QtHost::installed();
+    const auto px = [](double twips, double tpp) {
+        return std::max(1, static_cast<int>(std::lround(twips / tpp)));
+    };
     const double across = upright ? host.twips_per_pixel_x() : host.twips_per_pixel_y();
     const double along = upright ? host.twips_per_pixel_y() : host.twips_per_pixel_x();
-    QString rule =
-        QString("%1: %2px;")
-            .arg(upright ? "width" : "height")
-            .arg(std::max(1, static_cast<int>(std::lround(tabs_.tab_height_twips / across))));
-    if (tabs_.fixed_width_twips > 0)
-        rule +=
-            QString(" %1: %2px;")
-                .arg(upright ? "height" : "width")
-                .arg(std::max(1, static_cast<int>(std::lround(tabs_.fixed_width_twips / along))));
-    QString sheet = "QTabBar::tab { " + rule + " }";
+    QString sheet = QString::fromStdString(
+        host::qt_tab_sheet("", px(tabs_.tab_height_twips, across), tabs_.orientation,
+                           tabs_.fixed_width_twips > 0 ? px(tabs_.fixed_width_twips, along) : 0));
     // A strip of buttons has no page.
     sheet += QString::fromStdString(" " + host::qt_tab_buttons_sheet("", tabs_.buttons));
     if (!sheet.trimmed().isEmpty()) setStyleSheet(sheet.trimmed());
