@@ -1,13 +1,13 @@
 #include "picture/Renderer.h"
 
 #include "host/common/FormFrame.h"
+#include "host/common/OffscreenGui.h"
 #include "picture/ControlPainter.h"
 #include "picture/PageLook.h"
 #include "picture/PictureFile.h"
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
@@ -15,10 +15,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,22 +24,6 @@
 namespace kv::app {
 
 namespace {
-
-// Text drawing needs an application object; the offscreen platform needs no display.
-void quiet(QtMsgType type, const QMessageLogContext&, const QString& msg) {
-    // The offscreen platform's notices (no runtime folder, no display) are not the user's concern.
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(msg));
-}
-
-void ensure_gui() {
-    if (QGuiApplication::instance()) return;
-    qInstallMessageHandler(quiet);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "kelvane";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app(new QGuiApplication(argc, argv));
-}
 
 bool drawn(const ControlState& c) {
     if (!c.shown) return false;
@@ -124,7 +106,7 @@ void draw_menu_bar(QPainter& p, const std::vector<MenuTitle>& menus, int width) 
 }  // namespace
 
 std::optional<std::string> image_format(const std::string& path) {
-    ensure_gui();
+    host::ensure_gui();
     std::string suffix = std::filesystem::path(path).extension().string();
     if (suffix.size() < 2) return std::nullopt;
     suffix = suffix.substr(1);
@@ -136,7 +118,7 @@ std::optional<std::string> image_format(const std::string& path) {
 }
 
 std::vector<std::string> image_formats() {
-    ensure_gui();
+    host::ensure_gui();
     std::vector<std::string> names;
     for (const QByteArray& format : QImageWriter::supportedImageFormats())
         names.push_back(format.toStdString());

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QImageWriter>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -105,28 +106,65 @@ inline std::string gif_two_colours(int w, int h) {
     return g;
 }
 
-// An empty placeable metafile of w x h twips.
-inline std::string placeable_wmf(int w, int h) {
+// A metafile record: its size in words, its function and its parameter words.
+inline std::string wmf_record(unsigned function, std::initializer_list<int> words) {
+    std::string r;
+    put32(r, 3 + static_cast<unsigned>(words.size()));
+    put16(r, function);
+    for (int w : words) put16(r, static_cast<unsigned>(w) & 0xFFFF);
+    return r;
+}
+
+// A placeable metafile whose frame is (0, 0)-(w, h) in units of `inch` to the inch (twips by
+// default): its records, then the end record.
+inline std::string placeable_wmf(int w, int h, const std::string& records = "", int inch = 1440) {
     std::string m;
     put32(m, 0x9AC6CDD7u);
     put16(m, 0);  // handle
     for (int v : {0, 0, w, h}) put16(m, static_cast<unsigned>(v));
-    put16(m, 1440);  // units per inch
+    put16(m, static_cast<unsigned>(inch));
     put32(m, 0);
     unsigned sum = 0;
     for (size_t i = 0; i < m.size(); i += 2)
         sum ^= static_cast<unsigned char>(m[i]) | (static_cast<unsigned char>(m[i + 1]) << 8);
     put16(m, sum);
-    put16(m, 1);       // in memory
-    put16(m, 9);       // header words
-    put16(m, 0x0300);  // version
-    put32(m, 9 + 3);   // words in all
-    put16(m, 0);
+    put16(m, 1);                                                  // in memory
+    put16(m, 9);                                                  // header words
+    put16(m, 0x0300);                                             // version
+    put32(m, static_cast<unsigned>(9 + records.size() / 2 + 3));  // words in all
+    put16(m, 8);                                                  // objects
     put32(m, 3);
     put16(m, 0);
+    m += records;
     put32(m, 3);  // the end record
     put16(m, 0);
     return m;
+}
+
+// A solid brush or a pen of `rgb` (0xRRGGBB), made and selected into slot `slot` (the records
+// hand out the lowest free slot: the caller says which one that is).
+inline std::string wmf_solid_brush(unsigned rgb, int slot) {
+    const unsigned ref = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+    return wmf_record(0x02FC, {0, static_cast<int>(ref & 0xFFFF), static_cast<int>(ref >> 16), 0}) +
+           wmf_record(0x012D, {slot});
+}
+inline std::string wmf_pen(int style, int width, unsigned rgb, int slot) {
+    const unsigned ref = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+    return wmf_record(0x02FA, {style, width, 0, static_cast<int>(ref & 0xFFFF),
+                               static_cast<int>(ref >> 16)}) +
+           wmf_record(0x012D, {slot});
+}
+inline std::string wmf_rectangle(int left, int top, int right, int bottom) {
+    return wmf_record(0x041B, {bottom, right, top, left});
+}
+
+// Left half red, right half blue, drawn as two rectangles without an outline over a frame of
+// w x h twips.
+inline std::string wmf_two_colours(int w, int h) {
+    return placeable_wmf(w, h,
+                         wmf_pen(5, 0, 0, 0) + wmf_solid_brush(0xFF0000, 1) +
+                             wmf_rectangle(0, 0, w / 2, h) + wmf_solid_brush(0x0000FF, 2) +
+                             wmf_rectangle(w / 2, 0, w, h));
 }
 
 // An empty enhanced metafile: its header record and the end record.

@@ -278,13 +278,13 @@ TEST(PictureRender, MenuBarTabsOnTheirSideAndGraphicalButtons) {
 }
 
 // Pictures in the .frx: the form's background and icon, an image without Stretch at its own
-// size, one with Stretch over its whole box, a picture box's picture at its corner, and a
-// metafile's place with its format named.
+// size, one with Stretch over its whole box, a picture box's picture at its corner, a metafile
+// drawn over its box, and an enhanced metafile's place with its format named.
 TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
     ScratchDir dir;
     const std::string two = test::gif_two_colours(20, 10);  // red left half, blue right half
     const std::string ico = test::encoded(test::two_colours(16, 16), "ico");
-    const std::string wmf = test::placeable_wmf(1440, 720);
+    const std::string wmf = test::wmf_two_colours(1440, 720), emf = test::empty_emf();
     std::string frx;
     auto put = [&](const std::string& image) {
         char ref[32];
@@ -292,7 +292,8 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
         frx += frm::FrxPicture::record(image);
         return std::string(ref);
     };
-    const std::string gif_ref = put(two), ico_ref = put(ico), wmf_ref = put(wmf);
+    const std::string gif_ref = put(two), ico_ref = put(ico), wmf_ref = put(wmf),
+                      emf_ref = put(emf);
     auto control = [](const char* cls, const char* name, int left, const std::string& extra) {
         return std::string("   Begin VB.") + cls + " " + name + " \r\n      Height = 900\r\n" +
                "      Left = " + std::to_string(left) + "\r\n      Top = 1200\r\n" +
@@ -308,6 +309,9 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
         control("PictureBox", "picBox", 3300, "      Picture = " + gif_ref + "\r\n") +
         control("Image", "imgMeta", 4650,
                 "      Picture = " + wmf_ref + "\r\n      Stretch = -1\r\n") +
+        "   Begin VB.Image imgEnhanced \r\n      Height = 600\r\n      Left = 4650\r\n"
+        "      Picture = " +
+        emf_ref + "\r\n      Stretch = -1\r\n      Top = 2250\r\n      Width = 1200\r\n   End\r\n" +
         "End\r\n";
     spit(dir.path() / "P.frm", frm);
     spit(dir.path() / "P.frx", frx);
@@ -331,12 +335,15 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
     EXPECT_EQ(d.image.pixel(220 + 2 + 2, kTitle + 80 + 2 + 5), red);
     EXPECT_EQ(d.image.pixel(220 + 2 + 17, kTitle + 80 + 2 + 5), blue);
     EXPECT_TRUE(near(d.image.pixel(220 + 40, kTitle + 80 + 40), qRgb(240, 240, 240), 2));
-    // A metafile cannot be shown: its place, with its format named inside.
+    // The metafile drawn over its box (80 x 60 pixels).
+    EXPECT_EQ(d.image.pixel(310 + 5, kTitle + 80 + 50), red);
+    EXPECT_EQ(d.image.pixel(310 + 75, kTitle + 80 + 50), blue);
+    // An enhanced metafile cannot be shown: its place (80 x 40), with its format named inside.
     int dark = 0;
-    for (int y = 80; y < 140; ++y)
+    for (int y = 150; y < 190; ++y)
         for (int x = 310; x < 390; ++x)
             if (qGray(d.image.pixel(x, kTitle + y)) < 200) ++dark;
-    EXPECT_GT(dark, 40);  // the outline and the words "WMF picture"
+    EXPECT_GT(dark, 40);  // the outline and the words "EMF picture"
 }
 
 // Each format the designer stores is drawn: an image stretched over 80 x 60 pixels shows the

@@ -851,7 +851,7 @@ TEST(QtHost, ATabbedDialogsTabsShareItsLength) {
 }
 
 // The form's icon is the window's, its picture the client area's background; an image and a
-// picture box show theirs, a metafile names its format.
+// picture box show theirs, a metafile drawn over its box.
 TEST(QtHost, PicturesOnTheWindow) {
     LiveForm run(std::string(KV_TEST_DATA) + "/profile.frm");
     auto& w = run.window();
@@ -868,7 +868,10 @@ TEST(QtHost, PicturesOnTheWindow) {
     EXPECT_GT(qGreen(face), 170);
     auto* map = dynamic_cast<qt::QtPictureView*>(w.widget_of(run.control("imgMap").get()));
     ASSERT_NE(map, nullptr);
-    EXPECT_EQ(map->stand_in(), "WMF picture");
+    EXPECT_EQ(map->stand_in(), "");
+    // The sea along the map's bottom edge.
+    const QImage drawn = map->grab().toImage();
+    EXPECT_EQ(drawn.pixel(drawn.width() / 2, drawn.height() - 3), qRgb(170, 210, 240));
     auto* logo = dynamic_cast<qt::QtPictureView*>(w.widget_of(run.control("picLogo").get()));
     ASSERT_NE(logo, nullptr);
     EXPECT_EQ(logo->stand_in(), "");

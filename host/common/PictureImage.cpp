@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <algorithm>
 
+#include "host/common/WmfPlayer.h"
+
 namespace kv::host {
 
 namespace {
@@ -68,6 +70,12 @@ const char* reader_format(PictureFormat format) {
 
 std::vector<QImage> picture_images(const Picture& picture) {
     std::vector<QImage> images;
+    if (picture.format == PictureFormat::Metafile) {
+        // Drawn at its frame's size; a stretched picture scales the drawing.
+        QImage image = WmfPlayer(picture.bytes).image(kMaxMetafileSide);
+        if (!image.isNull()) images.push_back(std::move(image));
+        return images;
+    }
     const char* format = reader_format(picture.format);
     if (!format) return images;
     QByteArray bytes =

@@ -1,7 +1,8 @@
 #pragma once
 // The pixels of a form's picture, by Qt's image readers: BMP (and a bitmap without its file
-// header), ICO, CUR, GIF, JPEG and PNG. Metafiles (WMF, EMF) Qt does not read, and bytes that do
-// not decode give a null image: the painter then shows the picture's place and its format.
+// header), ICO, CUR, GIF, JPEG and PNG; a placeable WMF drawn by WmfPlayer at its frame's size.
+// An enhanced metafile (EMF), a plain WMF (no frame to size it) and bytes that do not decode
+// give a null image: the painter then shows the picture's place and its format.
 #include <QImage>
 #include <vector>
 
@@ -11,6 +12,8 @@ namespace kv::host {
 
 // The largest picture decoded, in pixels a side: larger ones are not shown.
 inline constexpr int kMaxPictureImageSide = 8192;
+// The largest metafile drawn: its frame costs its bytes nothing, its pixels are all made here.
+inline constexpr int kMaxMetafileSide = 2048;
 
 // The picture's (first) image; null when it cannot be shown.
 QImage picture_image(const Picture& picture);

@@ -65,7 +65,8 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
     if (!pic) return std::nullopt;
     const std::string owner = object.is_form() ? object.name() : ctx_.names.of(object);
     const char* ext = extension_of(pic->format);
-    // Qt must be able to show it: bytes that do not decode are left out as a metafile is.
+    // Qt must be able to show it: bytes that do not decode (and an enhanced metafile) are left
+    // out.
     const QImage image = host::picture_image(*pic);
     if (image.isNull()) {
         ctx_.report.notes.push_back(owner + "." + property + ": " + host::article_of(pic->format) +
@@ -77,7 +78,7 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
     if (ext) {
         bytes = pic->bytes;
     } else {
-        // A bitmap without its file header, as a PNG.
+        // A bitmap without its file header, or a metafile as drawn, as a PNG.
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);

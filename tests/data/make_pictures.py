@@ -118,17 +118,67 @@ def gif(c):
     return out + b"\0;"
 
 
-def wmf(w, h):
-    """A placeable metafile with one rectangle, w x h twips."""
+def wmf(w, h, records):
+    """A placeable metafile of w x h twips with its records (each a bytes object)."""
     head = struct.pack("<IHhhhhHI", 0x9AC6CDD7, 0, 0, 0, w, h, 1440, 0)
     checksum = 0
     for i in range(0, len(head), 2):
         checksum ^= struct.unpack_from("<H", head, i)[0]
     head += struct.pack("<H", checksum)
-    records = struct.pack("<IHhhhh", 7, 0x041B, h, w, 0, 0)  # Rectangle
-    records += struct.pack("<IH", 3, 0)
-    words = 9 + len(records) // 2
-    return head + struct.pack("<HHHIHIH", 1, 9, 0x0300, words, 0, 7, 0) + records
+    body = b"".join(records) + struct.pack("<IH", 3, 0)
+    words = 9 + len(body) // 2
+    biggest = max(len(r) // 2 for r in records)
+    return head + struct.pack("<HHHIHIH", 1, 9, 0x0300, words, 8, biggest, 0) + body
+
+
+def rec(function, *words):
+    return struct.pack("<IH", 3 + len(words), function) + struct.pack("<%dh" % len(words), *words)
+
+
+def colour(r, g, b):
+    ref = r | g << 8 | b << 16
+    return (ref & 0xFFFF) - (0x10000 if ref & 0x8000 else 0), ref >> 16
+
+
+def map_picture():
+    """A little street map: sea, a coast, a river, a road, the office marked and named."""
+    def pen(style, width, rgb):
+        return rec(0x02FA, style, width, 0, *colour(*rgb))
+
+    def brush(rgb):
+        return rec(0x02FC, 0, *colour(*rgb), 0)
+
+    def select(i):
+        return rec(0x012D, i)
+
+    def delete(i):
+        return rec(0x01F0, i)
+
+    def points(function, pts):
+        flat = [v for p in pts for v in p]
+        return rec(function, len(pts), *flat)
+
+    name = b"Office"
+    face = b"Arial".ljust(32, b"\0")
+    font = struct.pack("<IHhhhhhBBBBBBBB", 3 + 9 + 16, 0x02FB, -130, 0, 0, 0, 700,
+                       0, 0, 0, 0, 0, 0, 0, 0) + face
+    return wmf(1440, 720, [
+        rec(0x020B, 0, 0), rec(0x020C, 720, 1440),                   # the window: the frame
+        pen(5, 0, (0, 0, 0)), select(0),                             # no outline
+        brush((170, 210, 240)), select(1), rec(0x041B, 720, 1440, 0, 0),  # the sea
+        delete(1), brush((190, 220, 150)), select(1),
+        pen(0, 0, (90, 130, 70)), select(2),
+        points(0x0324, [(0, 0), (1440, 0), (1440, 470), (1100, 560), (760, 500), (420, 610),
+                        (0, 540)]),                                   # the land
+        pen(0, 30, (70, 120, 210)), select(3),
+        points(0x0325, [(300, 0), (340, 160), (280, 330), (360, 470), (420, 600)]),  # a river
+        pen(1, 0, (120, 120, 120)), select(4),
+        rec(0x0214, 250, 0), rec(0x0213, 250, 1440),                 # a road, dashed
+        brush((210, 40, 40)), select(5), select(2),
+        rec(0x0418, 290, 930, 210, 850),                             # the office
+        font, select(6), rec(0x0209, *colour(20, 20, 20)), rec(0x0102, 1),
+        rec(0x0521, len(name), *struct.unpack("<%dh" % (len(name) // 2), name), 190, 955),
+    ])
 
 
 def record(image):
@@ -229,7 +279,7 @@ def main():
         record(gif(portrait())),
         record(bmp(logo())),
         record(ico(save_button())),
-        record(wmf(1440, 720)),
+        record(map_picture()),
         record(bmp(glyph((50, 120, 50), "person", background=(240, 240, 240)))),
         record(bmp(glyph((40, 90, 180), "globe", background=(240, 240, 240)))),
         record(bmp(glyph((120, 120, 120), "page", background=(240, 240, 240)))),

@@ -1,0 +1,40 @@
+#pragma once
+// A Windows metafile (WMF) drawn with Qt's painter. Forms keep metafiles in the placeable form
+// (with the header that gives their frame and units per inch); their records are replayed onto a
+// painter with the frame mapped onto a target rectangle: lines, shapes, polygons, arcs, text and
+// bitmaps, with the pens, brushes and fonts the records create and select. Records the player
+// does not draw (palettes, regions, escapes, raster operations other than the common ones) are
+// passed over; a record cut short ends the picture where it is.
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+#include <cstddef>
+#include <string_view>
+
+class QPainter;
+
+namespace kv::host {
+
+class WmfPlayer {
+  public:
+    explicit WmfPlayer(std::string_view bytes);
+
+    // Whether the bytes are a placeable metafile whose records can be played.
+    bool valid() const { return records_ != 0; }
+    // Its size in pixels at 96 per inch, from its frame (empty when not valid).
+    QSize natural_size() const;
+    // The metafile at its natural size, transparent where nothing is drawn; null when it is not
+    // valid or larger than `max_side` a side.
+    QImage image(int max_side) const;
+    // Plays the records onto `painter`, the metafile's frame mapped onto `target`.
+    void play(QPainter& painter, const QRectF& target) const;
+
+  private:
+    class Run;
+
+    std::string_view bytes_;
+    size_t records_ = 0;  // where the first record starts; 0: not playable
+    int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0, inch_ = 0;
+};
+
+}  // namespace kv::host
