@@ -11,6 +11,7 @@
 #include "host/common/DataBar.h"
 #include "host/common/PictureImage.h"
 #include "host/common/ShapeLook.h"
+#include "host/common/WmfPlayer.h"
 #include "picture/PageLook.h"
 
 namespace kv::app {
@@ -457,7 +458,10 @@ bool ControlPainter::draw_picture(const host::Picture& picture, const QRectF& ar
     p_.save();
     p_.setClipRect(area, Qt::IntersectClip);
     if (!image.isNull()) {
-        if (stretch)
+        // A metafile stretched is drawn at the size it is shown, as the drawing it is.
+        if (stretch && picture.format == host::PictureFormat::Metafile)
+            host::WmfPlayer(picture.bytes).play(p_, area);
+        else if (stretch)
             p_.drawImage(area, image);
         else
             p_.drawImage(area.topLeft(), image);

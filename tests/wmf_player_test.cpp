@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,16 @@ TEST(WmfPlayer, TheWindowIsMappedOntoTheFrame) {
                                     wmf_record(0x0213, {150, 300})))
             .image(host::kMaxPictureImageSide);
     EXPECT_EQ(thin.pixel(48, 24), kBlue);
+    // Played onto a painter of its own coordinates: the target is in them.
+    QImage moved(200, 200, QImage::Format_ARGB32_Premultiplied);
+    moved.fill(Qt::transparent);
+    {
+        QPainter p(&moved);
+        p.translate(50, 50);
+        WmfPlayer(wmf).play(p, QRectF(0, 0, 96, 96));
+    }
+    EXPECT_EQ(moved.pixel(50 + 72, 50 + 72), kRed);
+    EXPECT_EQ(moved.pixel(72, 72), kNone);
     // Through the pictures' decoder, as forms' pictures are decoded.
     EXPECT_EQ(host::picture_image(host::Picture::from_bytes(wmf)), image);
 }

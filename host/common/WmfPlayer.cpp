@@ -221,7 +221,8 @@ QImage without(const QImage& image, QRgb key) {
 // One playing of the records onto a painter.
 class WmfPlayer::Run {
   public:
-    Run(QPainter& painter, const QRectF& target) : p_(painter), target_(target) {}
+    Run(QPainter& painter, const QRectF& target)
+        : p_(painter), target_(target), base_(painter.worldTransform()) {}
     ~Run() {
         // Every SaveDC the records did not restore.
         for (; saved_painter_ > 0; --saved_painter_) p_.restore();
@@ -256,6 +257,7 @@ class WmfPlayer::Run {
 
     QPainter& p_;
     QRectF target_;
+    QTransform base_;  // the painter's own, which the target is in
     State s_;
     std::vector<State> saved_;
     int saved_painter_ = 0;
@@ -268,7 +270,7 @@ void WmfPlayer::Run::map() {
     if (!drawable_) return;
     const double sx = target_.width() / s_.ext_x, sy = target_.height() / s_.ext_y;
     p_.setWorldTransform(
-        QTransform(sx, 0, 0, sy, target_.x() - s_.org_x * sx, target_.y() - s_.org_y * sy));
+        QTransform(sx, 0, 0, sy, target_.x() - s_.org_x * sx, target_.y() - s_.org_y * sy) * base_);
 }
 
 // A new object takes the lowest free slot of the table, as the records' indices expect.
@@ -644,7 +646,7 @@ void WmfPlayer::Run::record(uint16_t function, const Params& p) {
         case kExcludeClipRect:
             if (drawable_) {
                 QPainterPath outside;
-                outside.addRect(p_.worldTransform().inverted().mapRect(target_));
+                outside.addRect(p_.worldTransform().inverted().mapRect(base_.mapRect(target_)));
                 QPainterPath hole;
                 hole.addRect(box(p, 0));
                 p_.setClipPath(outside.subtracted(hole), Qt::IntersectClip);

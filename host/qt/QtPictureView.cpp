@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "host/common/PictureImage.h"
+#include "host/common/WmfPlayer.h"
 
 namespace kv::qt {
 
@@ -28,7 +29,10 @@ void QtPictureView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.setClipRect(inside);
     if (!image_.isNull()) {
-        if (stretch_)
+        // A metafile stretched is drawn at the size it is shown, as the drawing it is.
+        if (stretch_ && picture_->format == host::PictureFormat::Metafile)
+            host::WmfPlayer(picture_->bytes).play(p, inside);
+        else if (stretch_)
             p.drawImage(inside, image_);
         else
             p.drawImage(inside.topLeft(), image_);

@@ -160,7 +160,7 @@ def map_picture():
 
     name = b"Office"
     face = b"Arial".ljust(32, b"\0")
-    font = struct.pack("<IHhhhhhBBBBBBBB", 3 + 9 + 16, 0x02FB, -130, 0, 0, 0, 700,
+    font = struct.pack("<IHhhhhhBBBBBBBB", 3 + 9 + 16, 0x02FB, -110, 0, 0, 0, 700,
                        0, 0, 0, 0, 0, 0, 0, 0) + face
     return wmf(1440, 720, [
         rec(0x020B, 0, 0), rec(0x020C, 720, 1440),                   # the window: the frame
@@ -175,9 +175,9 @@ def map_picture():
         pen(1, 0, (120, 120, 120)), select(4),
         rec(0x0214, 250, 0), rec(0x0213, 250, 1440),                 # a road, dashed
         brush((210, 40, 40)), select(5), select(2),
-        rec(0x0418, 290, 930, 210, 850),                             # the office
+        rec(0x0418, 290, 780, 210, 700),                             # the office
         font, select(6), rec(0x0209, *colour(20, 20, 20)), rec(0x0102, 1),
-        rec(0x0521, len(name), *struct.unpack("<%dh" % (len(name) // 2), name), 190, 955),
+        rec(0x0521, len(name), *struct.unpack("<%dh" % (len(name) // 2), name), 195, 800),
     ])
 
 
