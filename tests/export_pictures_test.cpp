@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <regex>
 
 #include "export_rig.h"
 #include "host/common/Picture.h"
 #include "host/common/PictureImage.h"
+#include "host/common/WmfPlayer.h"
 
 namespace kv::exporter {
 namespace {
@@ -59,12 +61,18 @@ TEST(Export, PicturesBecomeFilesOfAResourceFileTheUiNames) {
         const QImage read =
             QImage::fromData(QByteArray(written.data(), static_cast<int>(written.size())));
         EXPECT_FALSE(read.isNull());
-        if (object->picture(picture)->format == host::PictureFormat::Metafile)
+        if (object->picture(picture)->format == host::PictureFormat::Metafile) {
+            // The map, stretched over its image (2400 x 1200 twips): drawn at that size.
+            QImage drawn(160, 80, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            host::WmfPlayer(object->picture(picture)->bytes).play(painter, QRectF(drawn.rect()));
+            painter.end();
             EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32),
-                      host::picture_image(*object->picture(picture))
-                          .convertToFormat(QImage::Format_ARGB32));
-        else
+                      drawn.convertToFormat(QImage::Format_ARGB32));
+        } else {
             EXPECT_EQ(written, object->picture(picture)->bytes);
+        }
     }
     // The tab control's pictures are its pages' icons.
     for (const char* tab : {"0", "1", "2"})

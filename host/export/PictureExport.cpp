@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "host/common/Picture.h"
 #include "host/common/PictureImage.h"
 #include "host/common/TextFold.h"
+#include "host/common/WmfPlayer.h"
 
 namespace kv::exporter {
 
@@ -60,14 +62,23 @@ PictureExport::PictureExport(ExportContext& ctx, const std::string& base)
     : ctx_(ctx), base_(base_name(base)), qrc_(base + ".qrc") {}
 
 std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
-                                                  const std::string& property) {
+                                                  const std::string& property, QSize stretched_to) {
     const auto pic = object.picture(property);
     if (!pic) return std::nullopt;
     const std::string owner = object.is_form() ? object.name() : ctx_.names.of(object);
     const char* ext = extension_of(pic->format);
     // Qt must be able to show it: bytes that do not decode (and an enhanced metafile) are left
     // out.
-    const QImage image = host::picture_image(*pic);
+    QImage image = host::picture_image(*pic);
+    if (!image.isNull() && pic->format == host::PictureFormat::Metafile &&
+        !stretched_to.isEmpty() && stretched_to.width() <= host::kMaxMetafileSide &&
+        stretched_to.height() <= host::kMaxMetafileSide) {
+        // A drawing, drawn at the size it is shown: Qt's scaling of a small copy would blur it.
+        image = QImage(stretched_to, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        host::WmfPlayer(pic->bytes).play(painter, QRectF(image.rect()));
+    }
     if (image.isNull()) {
         ctx_.report.notes.push_back(owner + "." + property + ": " + host::article_of(pic->format) +
                                     " " + host::format_name(pic->format) +

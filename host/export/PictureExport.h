@@ -4,6 +4,7 @@
 // images Qt reads keep their own bytes and format, a bitmap without its file header and a WMF
 // (drawn at its frame's size) become PNGs, and what cannot be shown (an EMF) is left out and
 // noted.
+#include <QSize>
 #include <map>
 #include <optional>
 #include <string>
@@ -22,7 +23,10 @@ class PictureExport {
 
     // The resource path (":/frmMain/imgLogo_Picture.png") of the object's picture property, its
     // file made the first time; nullopt when it has no such picture or Qt cannot show it (noted).
-    std::optional<std::string> path_of(mem::MemoryObject& object, const std::string& property);
+    // A metafile is drawn at `stretched_to` when given (a picture stretched over its widget),
+    // else at its own size.
+    std::optional<std::string> path_of(mem::MemoryObject& object, const std::string& property,
+                                       QSize stretched_to = {});
 
     // The object's pictures that no widget property took, noted as left out.
     void note_unused(mem::MemoryObject& object, const std::vector<std::string>& used);

@@ -371,7 +371,14 @@ void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
         }
     } else if (cls == "Image" && qt_class == "QLabel") {
         used.push_back("Picture");
-        if (const auto path = pictures_.path_of(c, "Picture")) {
+        // Stretched: over the label's inside, within its border.
+        QSize stretched_to;
+        if (number_or(c, "Stretch", 0) != 0) {
+            const int border = number_or(c, "BorderStyle", 0) == 1 ? 2 : 0;
+            const auto r = c.rect_twips();
+            stretched_to = QSize(ctx_.px(r.width) - border, ctx_.px(r.height) - border);
+        }
+        if (const auto path = pictures_.path_of(c, "Picture", stretched_to)) {
             add_pixmap(w.property("pixmap"), qrc, *path);
             w.set_property("alignment", "Qt::AlignLeft|Qt::AlignTop");
         }
