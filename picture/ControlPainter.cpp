@@ -11,7 +11,6 @@
 #include "host/common/DataBar.h"
 #include "host/common/PictureImage.h"
 #include "host/common/ShapeLook.h"
-#include "host/common/WmfPlayer.h"
 #include "picture/PageLook.h"
 
 namespace kv::app {
@@ -459,12 +458,10 @@ bool ControlPainter::draw_picture(const host::Picture& picture, const QRectF& ar
     p_.setClipRect(area, Qt::IntersectClip);
     if (!image.isNull()) {
         // A metafile stretched is drawn at the size it is shown, as the drawing it is.
-        if (stretch && picture.format == host::PictureFormat::Metafile)
-            host::WmfPlayer(picture.bytes).play(p_, area);
-        else if (stretch)
-            p_.drawImage(area, image);
-        else
+        if (!stretch)
             p_.drawImage(area.topLeft(), image);
+        else if (!host::play_metafile(picture, p_, area))
+            p_.drawImage(area, image);
     } else {
         QFont f("DejaVu Sans");
         f.setPixelSize(10);

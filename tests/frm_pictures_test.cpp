@@ -48,7 +48,9 @@ std::vector<Format> formats() {
         {"PNG", test::encoded(image, "png"), PictureFormat::Png, true, 16, 12},
         // A metafile's header gives no pixels: it is drawn at its frame's size (16 x 12).
         {"WMF", test::wmf_two_colours(240, 180), PictureFormat::Metafile, true, 0, 0},
-        {"EMF", test::empty_emf(), PictureFormat::EnhancedMetafile, false, 0, 0},
+        {"EMF", test::emf_two_colours(16, 12), PictureFormat::EnhancedMetafile, true, 0, 0},
+        // Without the placeable header a WMF has no frame to size it by.
+        {"WMF", test::wmf_two_colours(240, 180).substr(22), PictureFormat::Metafile, false, 0, 0},
         {"unknown", std::string("not a picture at all"), PictureFormat::Unknown, false, 0, 0},
         // A JPEG whose header is cut off: told, but not shown.
         {"JPEG", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF", 10), PictureFormat::Jpeg, false, 0, 0},
@@ -71,8 +73,9 @@ TEST(Pictures, EachFormatIsToldApartAndDecodedToItsPixels) {
         const QImage image = host::picture_image(pic);
         ASSERT_EQ(!image.isNull(), f.shown);
         if (!f.shown) continue;
-        const QSize size =
-            f.format == PictureFormat::Metafile ? QSize(16, 12) : QSize(f.width, f.height);
+        const bool metafile =
+            f.format == PictureFormat::Metafile || f.format == PictureFormat::EnhancedMetafile;
+        const QSize size = metafile ? QSize(16, 12) : QSize(f.width, f.height);
         EXPECT_EQ(image.size(), size);
         EXPECT_TRUE(near(image.pixel(1, size.height() / 2), qRgb(255, 0, 0)));
         EXPECT_TRUE(near(image.pixel(size.width() - 2, size.height() / 2), qRgb(0, 0, 255)));

@@ -167,6 +167,56 @@ inline std::string wmf_two_colours(int w, int h) {
                              wmf_rectangle(w / 2, 0, w, h));
 }
 
+// An enhanced metafile record: its type, its size, its 32-bit values.
+inline std::string emf_record(unsigned type, std::initializer_list<int> values) {
+    std::string r;
+    put32(r, type);
+    put32(r, static_cast<unsigned>(8 + 4 * values.size()));
+    for (int v : values) put32(r, static_cast<unsigned>(v));
+    return r;
+}
+
+// Two 16-bit coordinates in one value, as the 16-bit records keep points.
+inline int emf_point16(int x, int y) {
+    return static_cast<int>((static_cast<unsigned>(x) & 0xFFFF) | (static_cast<unsigned>(y) << 16));
+}
+
+// An enhanced metafile whose frame is w x h pixels of a reference device of 96 pixels to the
+// inch (so that a logical unit of the text mapping mode is a pixel at the natural size): its
+// header, its records, then the end record.
+inline std::string emf_of(int w, int h, const std::string& records) {
+    std::string m;
+    put32(m, 1);
+    put32(m, 108);
+    for (int v : {0, 0, w - 1, h - 1}) put32(m, static_cast<unsigned>(v));  // bounds
+    for (int v : {0, 0, w * 2540 / 96, h * 2540 / 96}) put32(m, static_cast<unsigned>(v));
+    put32(m, 0x464D4520u);  // " EMF"
+    put32(m, 0x10000);
+    put32(m, static_cast<unsigned>(108 + records.size() + 20));
+    put32(m, 3);
+    put16(m, 8);  // handles
+    put16(m, 0);
+    for (int i = 0; i < 3; ++i) put32(m, 0);                                // description, palette
+    for (int v : {960, 960, 254, 254}) put32(m, static_cast<unsigned>(v));  // device, mm
+    while (m.size() < 108) m += '\0';
+    m += records;
+    put32(m, 14);  // the end record
+    put32(m, 20);
+    put32(m, 0);
+    put32(m, 16);
+    put32(m, 20);
+    return m;
+}
+
+// Left half red, right half blue, over w x h pixels.
+inline std::string emf_two_colours(int w, int h) {
+    return emf_of(w, h,
+                  emf_record(37, {static_cast<int>(0x80000008u)}) +  // the null pen
+                      emf_record(39, {1, 0, 0x0000FF, 0}) + emf_record(37, {1}) +
+                      emf_record(43, {0, 0, w / 2, h}) + emf_record(39, {2, 0, 0xFF0000, 0}) +
+                      emf_record(37, {2}) + emf_record(43, {w / 2, 0, w, h}));
+}
+
 // An empty enhanced metafile: its header record and the end record.
 inline std::string empty_emf() {
     std::string m;

@@ -279,12 +279,14 @@ TEST(PictureRender, MenuBarTabsOnTheirSideAndGraphicalButtons) {
 
 // Pictures in the .frx: the form's background and icon, an image without Stretch at its own
 // size, one with Stretch over its whole box, a picture box's picture at its corner, a metafile
-// drawn over its box, and an enhanced metafile's place with its format named.
+// drawn over its box, and the place of one without a frame, with its format named.
 TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
     ScratchDir dir;
     const std::string two = test::gif_two_colours(20, 10);  // red left half, blue right half
     const std::string ico = test::encoded(test::two_colours(16, 16), "ico");
-    const std::string wmf = test::wmf_two_colours(1440, 720), emf = test::empty_emf();
+    // A WMF without its placeable header: nothing says how large it is.
+    const std::string wmf = test::wmf_two_colours(1440, 720),
+                      plain = test::wmf_two_colours(1440, 720).substr(22);
     std::string frx;
     auto put = [&](const std::string& image) {
         char ref[32];
@@ -293,7 +295,7 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
         return std::string(ref);
     };
     const std::string gif_ref = put(two), ico_ref = put(ico), wmf_ref = put(wmf),
-                      emf_ref = put(emf);
+                      plain_ref = put(plain);
     auto control = [](const char* cls, const char* name, int left, const std::string& extra) {
         return std::string("   Begin VB.") + cls + " " + name + " \r\n      Height = 900\r\n" +
                "      Left = " + std::to_string(left) + "\r\n      Top = 1200\r\n" +
@@ -309,9 +311,10 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
         control("PictureBox", "picBox", 3300, "      Picture = " + gif_ref + "\r\n") +
         control("Image", "imgMeta", 4650,
                 "      Picture = " + wmf_ref + "\r\n      Stretch = -1\r\n") +
-        "   Begin VB.Image imgEnhanced \r\n      Height = 600\r\n      Left = 4650\r\n"
+        "   Begin VB.Image imgPlain \r\n      Height = 600\r\n      Left = 4650\r\n"
         "      Picture = " +
-        emf_ref + "\r\n      Stretch = -1\r\n      Top = 2250\r\n      Width = 1200\r\n   End\r\n" +
+        plain_ref +
+        "\r\n      Stretch = -1\r\n      Top = 2250\r\n      Width = 1200\r\n   End\r\n" +
         "End\r\n";
     spit(dir.path() / "P.frm", frm);
     spit(dir.path() / "P.frx", frx);
@@ -338,12 +341,12 @@ TEST(PictureRender, PicturesOfTheFrxAreDrawn) {
     // The metafile drawn over its box (80 x 60 pixels).
     EXPECT_EQ(d.image.pixel(310 + 5, kTitle + 80 + 50), red);
     EXPECT_EQ(d.image.pixel(310 + 75, kTitle + 80 + 50), blue);
-    // An enhanced metafile cannot be shown: its place (80 x 40), with its format named inside.
+    // A metafile without a frame is not drawn: its place (80 x 40), its format named inside.
     int dark = 0;
     for (int y = 150; y < 190; ++y)
         for (int x = 310; x < 390; ++x)
             if (qGray(d.image.pixel(x, kTitle + y)) < 200) ++dark;
-    EXPECT_GT(dark, 40);  // the outline and the words "EMF picture"
+    EXPECT_GT(dark, 40);  // the outline and the words "WMF picture"
 }
 
 // Each format the designer stores is drawn: an image stretched over 80 x 60 pixels shows the

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <algorithm>
 
+#include "host/common/EmfPlayer.h"
 #include "host/common/WmfPlayer.h"
 
 namespace kv::host {
@@ -70,9 +71,12 @@ const char* reader_format(PictureFormat format) {
 
 std::vector<QImage> picture_images(const Picture& picture) {
     std::vector<QImage> images;
-    if (picture.format == PictureFormat::Metafile) {
-        // Drawn at its frame's size; a stretched picture scales the drawing.
-        QImage image = WmfPlayer(picture.bytes).image(kMaxMetafileSide);
+    if (picture.format == PictureFormat::Metafile ||
+        picture.format == PictureFormat::EnhancedMetafile) {
+        // Drawn at its frame's size (play_metafile draws a stretched one at its size).
+        QImage image = picture.format == PictureFormat::Metafile
+                           ? WmfPlayer(picture.bytes).image(kMaxMetafileSide)
+                           : EmfPlayer(picture.bytes).image(kMaxMetafileSide);
         if (!image.isNull()) images.push_back(std::move(image));
         return images;
     }
@@ -101,6 +105,18 @@ std::vector<QImage> picture_images(const Picture& picture) {
         images.push_back(std::move(image));
     } while (several && images.size() < 64 && reader.jumpToNextImage());
     return images;
+}
+
+bool play_metafile(const Picture& picture, QPainter& painter, const QRectF& target) {
+    if (picture.format == PictureFormat::Metafile) {
+        WmfPlayer(picture.bytes).play(painter, target);
+        return true;
+    }
+    if (picture.format == PictureFormat::EnhancedMetafile) {
+        EmfPlayer(picture.bytes).play(painter, target);
+        return true;
+    }
+    return false;
 }
 
 QImage picture_image(const Picture& picture) {

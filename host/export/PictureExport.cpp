@@ -11,7 +11,6 @@
 #include "host/common/Picture.h"
 #include "host/common/PictureImage.h"
 #include "host/common/TextFold.h"
-#include "host/common/WmfPlayer.h"
 
 namespace kv::exporter {
 
@@ -67,17 +66,20 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
     if (!pic) return std::nullopt;
     const std::string owner = object.is_form() ? object.name() : ctx_.names.of(object);
     const char* ext = extension_of(pic->format);
-    // Qt must be able to show it: bytes that do not decode (and an enhanced metafile) are left
-    // out.
+    // Qt must be able to show it: bytes that do not decode are left out.
     QImage image = host::picture_image(*pic);
-    if (!image.isNull() && pic->format == host::PictureFormat::Metafile &&
-        !stretched_to.isEmpty() && stretched_to.width() <= host::kMaxMetafileSide &&
+    if (!image.isNull() && !stretched_to.isEmpty() &&
+        stretched_to.width() <= host::kMaxMetafileSide &&
         stretched_to.height() <= host::kMaxMetafileSide) {
         // A drawing, drawn at the size it is shown: Qt's scaling of a small copy would blur it.
-        image = QImage(stretched_to, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        host::WmfPlayer(pic->bytes).play(painter, QRectF(image.rect()));
+        QImage drawn(stretched_to, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        bool played = false;
+        {
+            QPainter painter(&drawn);
+            played = host::play_metafile(*pic, painter, QRectF(drawn.rect()));
+        }
+        if (played) image = drawn;
     }
     if (image.isNull()) {
         ctx_.report.notes.push_back(owner + "." + property + ": " + host::article_of(pic->format) +

@@ -1,9 +1,9 @@
 #pragma once
 // The pictures of a form and its controls (the .frx's Picture and Icon) as files beside the .ui,
 // in a folder named after it, and a Qt resource file (.qrc) listing them, which the .ui names:
-// images Qt reads keep their own bytes and format, a bitmap without its file header and a WMF
-// (drawn at its frame's size) become PNGs, and what cannot be shown (an EMF) is left out and
-// noted.
+// images Qt reads keep their own bytes and format, a bitmap without its file header and a
+// metafile (drawn at its frame's size, or at the size a stretched image shows it) become PNGs,
+// and what cannot be shown is left out and noted.
 #include <QSize>
 #include <map>
 #include <optional>

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "host/common/PictureImage.h"
-#include "host/common/WmfPlayer.h"
 
 namespace kv::qt {
 
@@ -30,12 +29,10 @@ void QtPictureView::paintEvent(QPaintEvent* e) {
     p.setClipRect(inside);
     if (!image_.isNull()) {
         // A metafile stretched is drawn at the size it is shown, as the drawing it is.
-        if (stretch_ && picture_->format == host::PictureFormat::Metafile)
-            host::WmfPlayer(picture_->bytes).play(p, inside);
-        else if (stretch_)
-            p.drawImage(inside, image_);
-        else
+        if (!stretch_)
             p.drawImage(inside.topLeft(), image_);
+        else if (!host::play_metafile(*picture_, p, inside))
+            p.drawImage(inside, image_);
         return;
     }
     if (!picture_) return;

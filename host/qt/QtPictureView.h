@@ -1,8 +1,9 @@
 #pragma once
 // A picture box or an image with its picture: inside the frame (a picture box's sunken border,
 // an image's single line when it has one), the picture at its own size from the top left
-// corner, or stretched over the inside for an image with Stretch. A picture Qt cannot show (a
-// metafile, bytes that do not decode) leaves a dotted outline naming its format.
+// corner, or stretched over the inside for an image with Stretch (a metafile drawn at that
+// size). A picture that cannot be shown (bytes that do not decode, a metafile without its size)
+// leaves a dotted outline naming its format.
 #include <QFrame>
 #include <QImage>
 #include <memory>
