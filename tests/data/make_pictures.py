@@ -2,7 +2,8 @@
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
 GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx and profile.frx
-beside itself. The images are drawn here from simple shapes, so the files are the same every
+beside itself, and the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
+metafiles.frx). The images are drawn here from simple shapes, so the files are the same every
 time."""
 import os
 import struct
@@ -181,6 +182,53 @@ def map_picture():
     ])
 
 
+def emf_rec(kind, *values):
+    return struct.pack("<II%di" % len(values), kind, 8 + 4 * len(values), *values)
+
+
+def emf_pt16(x, y):
+    return struct.unpack("<i", struct.pack("<hh", x, y))[0]
+
+
+def chart_picture():
+    """An enhanced metafile: a bar chart with its axes, a trend line, a marker and a title, on a
+    reference device of 96 pixels to the inch, 200 x 120 pixels."""
+    w, h = 200, 120
+    null_pen, white_brush = -0x7FFFFFF8, -0x80000000  # stock objects 8 and 0
+
+    def ref(r, g, b):
+        return r | g << 8 | b << 16
+
+    title = "Sales".encode("utf-16-le")
+    records = [
+        emf_rec(37, null_pen), emf_rec(37, white_brush), emf_rec(43, 0, 0, w, h),  # the page
+        emf_rec(38, 1, 0, 0, 0, ref(60, 60, 60)), emf_rec(37, 1),               # axes
+        emf_rec(27, 20, 10), emf_rec(54, 20, 100), emf_rec(54, 190, 100),
+    ]
+    for i, (height, colour) in enumerate([(40, (70, 130, 200)), (65, (90, 170, 90)),
+                                          (50, (230, 160, 40)), (80, (200, 70, 60))]):
+        records += [emf_rec(39, 2 + i, 0, ref(*colour), 0), emf_rec(37, 2 + i),
+                    emf_rec(43, 35 + 38 * i, 100 - height, 60 + 38 * i, 100)]
+    records += [
+        emf_rec(38, 6, 0, 2, 0, ref(40, 40, 40)), emf_rec(37, 6),                # the trend
+        emf_rec(87, 0, 0, w, h, 4, emf_pt16(47, 55), emf_pt16(85, 32), emf_pt16(123, 47),
+                emf_pt16(161, 18)),
+        emf_rec(59), emf_rec(27, 161, 12), emf_rec(54, 167, 22), emf_rec(54, 155, 22),
+        emf_rec(61), emf_rec(60), emf_rec(63, 0, 0, w, h),                      # a marker
+        emf_rec(82, 7, -13, 0, 0, 0, 700, 0, 0,
+                *struct.unpack("<16i", "Arial".encode("utf-16-le").ljust(64, b"\0"))),
+        emf_rec(37, 7), emf_rec(18, 1), emf_rec(24, ref(30, 30, 30)),
+        emf_rec(84, 0, 0, w, h, 1, 0, 0, 24, 2, len(title) // 2, 76, 0, 0, 0, 0, 0, 0,
+                *struct.unpack("<%di" % (len(title) // 4 + 1), title.ljust(len(title) // 4 * 4 + 4, b"\0"))),
+    ]
+    body = b"".join(records)
+    frame = (0, 0, w * 2540 // 96, h * 2540 // 96)
+    head = struct.pack("<II4i4iIIIIHHIII4i", 1, 88, 0, 0, w - 1, h - 1, *frame, 0x464D4520,
+                       0x10000, 88 + len(body) + 20, len(records) + 2, 8, 0, 0, 0, 0,
+                       960, 960, 254, 254)
+    return head + body + struct.pack("<5I", 14, 20, 0, 16, 20)
+
+
 def record(image):
     return struct.pack("<I", len(image) + 8) + b"lt\0\0" + struct.pack("<I", len(image)) + image
 
@@ -288,6 +336,10 @@ def main():
              b"lblEmail \tKKAAK\r\ntxtEmail \tKKKAK\r\nimgMap \tKKKKK\r\n"
              b"tsNotes \tKKKKK\r\ntxtNotes \tKKKKK\r\ncmdSave \tAAKKK\r\ncmdClose \tAAKKK"),
     ])
+
+    # Both kinds of metafile, for the fuzz targets: no sample form holds an enhanced one.
+    write(os.path.join("..", "..", "fuzz", "regressions", "metafiles.frx"),
+          [record(map_picture()), record(chart_picture())])
 
 
 if __name__ == "__main__":
