@@ -51,7 +51,7 @@ fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 		-DKV_FUZZ=ON -DKV_BUILD_TESTS=OFF -DKV_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target form_file_fuzz ui_form_fuzz settings_fuzz store_fuzz roundtrip_fuzz \
-		make_seeds
+		picture_fuzz make_seeds
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # clang-format 14, as .clang-format was written for; the tests check it too (format_check).

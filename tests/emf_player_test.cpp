@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -189,6 +190,11 @@ TEST(EmfPlayer, DamagedRecordsDoNotTakeTheDrawingWithThem) {
         emf_record(81, {0, 0, 95, 95, 0, 0, 0, 0, 2, 2, 80, 4000, 120, 16, 0, 0xCC0020, 96, 96}),
         emf_record(35, {0, 0, 0, 0, 0, 0}) + rectangle(48, 48, 96, 96),  // a world of no size
         odd,
+        // Values at the ends of their range: a font's height, width and angle, a restore, a
+        // corner's size.
+        emf_record(82, {3, INT32_MIN, INT32_MIN, INT32_MIN, 0, 700}) + emf_record(37, {3}) +
+            emf_record(84, {0, 0, 96, 96, 1, 0, 0, 10, 10, 1, 76, 0, 0, 0, 0, 0, 0, 0x48}),
+        emf_record(34, {INT32_MIN}), emf_record(44, {0, 0, 48, 48, INT32_MIN, INT32_MIN}),
         std::string("\x2B\0\0\0\x04\0\0\0", 8),    // shorter than its own header
         std::string("\x2B\0\0\0\xFF\xFF\0\0", 8),  // longer than what is left
     };

@@ -412,7 +412,8 @@ void play_record(MetafileCanvas& c, uint32_t type, const Record& r) {
         }
         case kRoundRect: {
             QPainterPath path;
-            path.addRoundedRect(r.box(8), std::abs(r.i32(24)) / 2.0, std::abs(r.i32(28)) / 2.0);
+            path.addRoundedRect(r.box(8), std::abs(static_cast<double>(r.i32(24))) / 2,
+                                std::abs(static_cast<double>(r.i32(28))) / 2);
             c.shape(path, true);
             break;
         }
@@ -521,17 +522,6 @@ QSize EmfPlayer::natural_size() const {
         return static_cast<int>(std::min(1e6, std::round(hundredths / 2540 * 96)));
     };
     return QSize(px(frame_.width()), px(frame_.height()));
-}
-
-QImage EmfPlayer::image(int max_side) const {
-    const QSize size = natural_size();
-    if (size.isEmpty() || size.width() > max_side || size.height() > max_side) return QImage();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) return image;
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    play(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return image;
 }
 
 void EmfPlayer::play(QPainter& painter, const QRectF& target) const {

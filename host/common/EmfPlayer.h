@@ -6,28 +6,22 @@
 // name and the stock objects, in the world transform and mapping mode the records set. Records
 // the player does not draw (palettes, comments, colour management) are passed over; a record cut
 // short ends the picture where it is.
-#include <QImage>
 #include <QRectF>
-#include <QSize>
+#include <QSizeF>
 #include <cstddef>
 #include <string_view>
 
-class QPainter;
+#include "host/common/MetafilePlayer.h"
 
 namespace kv::host {
 
-class EmfPlayer {
+class EmfPlayer : public MetafilePlayer {
   public:
     explicit EmfPlayer(std::string_view bytes);
 
-    bool valid() const { return records_ != 0; }
-    // Its frame's size in pixels at 96 per inch (empty when not valid).
-    QSize natural_size() const;
-    // The picture at its natural size, transparent where nothing is drawn; null when it is not
-    // valid or larger than `max_side` a side.
-    QImage image(int max_side) const;
-    // Plays the records onto `painter`, the frame mapped onto `target`.
-    void play(QPainter& painter, const QRectF& target) const;
+    bool valid() const override { return records_ != 0; }
+    QSize natural_size() const override;
+    void play(QPainter& painter, const QRectF& target) const override;
 
   private:
     std::string_view bytes_;

@@ -1,5 +1,6 @@
 #include "host/common/MetafileCanvas.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -193,10 +194,10 @@ void MetafileCanvas::save() {
 }
 
 void MetafileCanvas::restore(int which) {
-    const int depth = static_cast<int>(saved_.size());
-    const int back = which < 0 ? -which : depth - which + 1;
+    const int64_t depth = static_cast<int64_t>(saved_.size());
+    const int64_t back = which < 0 ? -int64_t{which} : depth - which + 1;
     if (back <= 0 || back > depth) return;
-    for (int i = 0; i < back; ++i) {
+    for (int64_t i = 0; i < back; ++i) {
         s_ = saved_.back();
         saved_.pop_back();
         p_.restore();
@@ -308,12 +309,13 @@ void MetafileCanvas::set_pixel(QPointF at, const QColor& colour) {
 }
 
 // The selected font at its size on the target, in pixels (`size`); a face the machine does not
-// have falls back as Qt's fonts do.
+// have gives the default one (asking the font system for any name a record may hold would make
+// it keep every name asked for).
 QFont MetafileCanvas::device_font(double& size) const {
     const QTransform& t = p_.worldTransform();
     const Font& f = s_.font;
     QFont font;
-    if (!f.face.isEmpty()) font.setFamily(f.face);
+    if (!f.face.isEmpty() && QFontDatabase::hasFamily(f.face)) font.setFamily(f.face);
     size = f.height == 0 ? 13 : std::abs(f.height) * std::hypot(t.m12(), t.m22());
     auto pixels = [](double s) {
         return std::max(1, static_cast<int>(std::lround(std::min(s, 4096.0))));
@@ -393,6 +395,8 @@ void MetafileCanvas::text(QPointF at, const QString& s, const std::vector<double
 void MetafileCanvas::blit(unsigned rop, QRectF dest, QRectF src, QImage image) {
     if (!drawable_ || image.isNull() || dest.width() == 0 || dest.height() == 0) return;
     if (src.width() <= 0 || src.height() <= 0) src = image.rect();
+    src = src.intersected(image.rect());
+    if (src.isEmpty()) return;
     // A negative width or height mirrors the picture.
     const bool flip_x = dest.width() < 0, flip_y = dest.height() < 0;
     if (flip_x || flip_y) {

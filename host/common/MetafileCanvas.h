@@ -25,7 +25,8 @@ namespace kv::host {
 class MetafileCanvas {
   public:
     struct Font {
-        int height = 0, width = 0, escapement = 0, weight = 400;
+        double height = 0, width = 0, escapement = 0;  // as the records give them, any value
+        int weight = 400;
         bool italic = false, underline = false, strike = false;
         QString face;
     };

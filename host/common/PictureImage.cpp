@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImageReader>
 #include <algorithm>
+#include <memory>
 
 #include "host/common/EmfPlayer.h"
 #include "host/common/WmfPlayer.h"
@@ -67,6 +68,15 @@ const char* reader_format(PictureFormat format) {
     }
 }
 
+// The player of a metafile's records; none for other formats.
+std::unique_ptr<MetafilePlayer> player_of(const Picture& picture) {
+    if (picture.format == PictureFormat::Metafile)
+        return std::make_unique<WmfPlayer>(picture.bytes);
+    if (picture.format == PictureFormat::EnhancedMetafile)
+        return std::make_unique<EmfPlayer>(picture.bytes);
+    return nullptr;
+}
+
 }  // namespace
 
 std::vector<QImage> picture_images(const Picture& picture) {
@@ -74,9 +84,7 @@ std::vector<QImage> picture_images(const Picture& picture) {
     if (picture.format == PictureFormat::Metafile ||
         picture.format == PictureFormat::EnhancedMetafile) {
         // Drawn at its frame's size (play_metafile draws a stretched one at its size).
-        QImage image = picture.format == PictureFormat::Metafile
-                           ? WmfPlayer(picture.bytes).image(kMaxMetafileSide)
-                           : EmfPlayer(picture.bytes).image(kMaxMetafileSide);
+        QImage image = player_of(picture)->image(kMaxMetafileSide);
         if (!image.isNull()) images.push_back(std::move(image));
         return images;
     }
@@ -108,15 +116,10 @@ std::vector<QImage> picture_images(const Picture& picture) {
 }
 
 bool play_metafile(const Picture& picture, QPainter& painter, const QRectF& target) {
-    if (picture.format == PictureFormat::Metafile) {
-        WmfPlayer(picture.bytes).play(painter, target);
-        return true;
-    }
-    if (picture.format == PictureFormat::EnhancedMetafile) {
-        EmfPlayer(picture.bytes).play(painter, target);
-        return true;
-    }
-    return false;
+    const auto player = player_of(picture);
+    if (!player) return false;
+    player->play(painter, target);
+    return true;
 }
 
 QImage picture_image(const Picture& picture) {

@@ -355,17 +355,6 @@ QSize WmfPlayer::natural_size() const {
                  static_cast<int>(std::lround(std::abs(bottom_ - top_) * 96.0 / inch_)));
 }
 
-QImage WmfPlayer::image(int max_side) const {
-    const QSize size = natural_size();
-    if (size.isEmpty() || size.width() > max_side || size.height() > max_side) return QImage();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) return image;
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    play(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return image;
-}
-
 void WmfPlayer::play(QPainter& painter, const QRectF& target) const {
     if (!valid()) return;
     // The window (the frame until the records set their own) onto the target.

@@ -5,29 +5,21 @@
 // arcs, text and bitmaps, with the pens, brushes and fonts the records create and select (each
 // in the lowest free slot). Records the player does not draw (palettes, regions, escapes) are
 // passed over; a record cut short ends the picture where it is.
-#include <QImage>
-#include <QRectF>
-#include <QSize>
 #include <cstddef>
 #include <string_view>
 
-class QPainter;
+#include "host/common/MetafilePlayer.h"
 
 namespace kv::host {
 
-class WmfPlayer {
+class WmfPlayer : public MetafilePlayer {
   public:
     explicit WmfPlayer(std::string_view bytes);
 
     // Whether the bytes are a placeable metafile whose records can be played.
-    bool valid() const { return records_ != 0; }
-    // Its size in pixels at 96 per inch, from its frame (empty when not valid).
-    QSize natural_size() const;
-    // The metafile at its natural size, transparent where nothing is drawn; null when it is not
-    // valid or larger than `max_side` a side.
-    QImage image(int max_side) const;
-    // Plays the records onto `painter`, the metafile's frame mapped onto `target`.
-    void play(QPainter& painter, const QRectF& target) const;
+    bool valid() const override { return records_ != 0; }
+    QSize natural_size() const override;
+    void play(QPainter& painter, const QRectF& target) const override;
 
   private:
     std::string_view bytes_;

@@ -2,8 +2,8 @@
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
 GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx and profile.frx
-beside itself, and the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
-metafiles.frx). The images are drawn here from simple shapes, so the files are the same every
+beside itself, the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
+metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images are drawn here from simple shapes, so the files are the same every
 time."""
 import os
 import struct
@@ -337,9 +337,14 @@ def main():
              b"tsNotes \tKKKKK\r\ntxtNotes \tKKKKK\r\ncmdSave \tAAKKK\r\ncmdClose \tAAKKK"),
     ])
 
-    # Both kinds of metafile, for the fuzz targets: no sample form holds an enhanced one.
+    # Both kinds of metafile, for the fuzz targets: no sample form holds an enhanced one; and a
+    # picture of each format as its own file, for the pictures' target.
     write(os.path.join("..", "..", "fuzz", "regressions", "metafiles.frx"),
           [record(map_picture()), record(chart_picture())])
+    for name, image in [("map.wmf", map_picture()), ("chart.emf", chart_picture()),
+                        ("logo.bmp", bmp(logo())), ("portrait.gif", gif(portrait())),
+                        ("save.ico", ico(save_button()))]:
+        write(os.path.join("..", "..", "fuzz", "pictures", name), [image])
 
 
 if __name__ == "__main__":
