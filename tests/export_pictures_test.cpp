@@ -105,6 +105,24 @@ TEST(Export, APicturesSheetKeepsASystemBackColour) {
     EXPECT_EQ(to_double(logo->get("BackColor")), -2147483643.0);  // &H80000005&
 }
 
+// A graphical button's icon at the picture's own size: a metafile's, which its header does not
+// give, the size it is drawn at (the map: 96 x 48).
+TEST(Export, AGraphicalButtonsMetafileKeepsItsSize) {
+    ScratchDir dir;
+    const std::string frm =
+        dir.copy_sample_with("profile.frm", "\"profile.frx\":7056", "\"profile.frx\":74E0");
+    const std::string ui = (dir.path() / "profile.ui").string();
+    export_form_file(frm, ui, {});
+    const std::string text = test::slurp(ui);
+    const std::regex size(
+        "name=\"cmdSave\"[\\s\\S]*?<property name=\"iconSize\">\\s*<size>\\s*<width>(\\d+)</width>"
+        "\\s*<height>(\\d+)</height>");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(text, m, size));
+    EXPECT_EQ(m[1], "96");
+    EXPECT_EQ(m[2], "48");
+}
+
 // Names that differ only in letters a file name leaves out, in a form and between forms: each
 // picture keeps a file and a resource path of its own.
 TEST(Export, PicturesOfLookAlikeNamesStayApart) {

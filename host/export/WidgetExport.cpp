@@ -1,5 +1,6 @@
 #include "host/export/WidgetExport.h"
 
+#include <QSize>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -8,6 +9,7 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TextFold.h"
 #include "host/export/ExportColours.h"
@@ -363,10 +365,15 @@ void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
         used.push_back("Picture");
         if (const auto path = pictures_.path_of(c, "Picture")) {
             add_iconset(w.property("icon"), qrc, *path);
-            if (const auto pic = c.picture("Picture"); pic && pic->has_size()) {
+            // The picture's own size (a metafile's header gives none: the size it is drawn at).
+            const auto pic = c.picture("Picture");
+            const QSize own = !pic              ? QSize()
+                              : pic->has_size() ? QSize(pic->width, pic->height)
+                                                : host::picture_image(*pic).size();
+            if (!own.isEmpty()) {
                 ui::UiNode& size = w.property("iconSize").add("size");
-                size.add("width", std::to_string(pic->width));
-                size.add("height", std::to_string(pic->height));
+                size.add("width", std::to_string(own.width()));
+                size.add("height", std::to_string(own.height()));
             }
         }
     } else if (cls == "Image" && qt_class == "QLabel") {
