@@ -128,7 +128,7 @@ Begin VB.Form frmOrders
       Top             =   120
       _ExtentX        =   847
       _ExtentY        =   847
-      ControlSettings =   "nested.frx":000C
+      ControlSettings =   "nested.frx":0010
       FormGUID        =   "{A0AF2B9E-76CF-4A35-86A2-FF71190DC4F6}"
       SaveWindowState =   -1  'True
       MinWidth        =   6000
