@@ -70,6 +70,9 @@ TEST(Pictures, EachFormatIsToldApartAndDecodedToItsPixels) {
         EXPECT_EQ(pic.height, f.height);
         // Only the JPEG cut off in its header is damaged.
         EXPECT_EQ(pic.damage.empty(), f.shown || f.format != PictureFormat::Jpeg);
+        // A cursor's hot spot comes from its directory.
+        EXPECT_EQ(pic.hot_x, f.format == PictureFormat::Cursor ? 1 : -1);
+        EXPECT_EQ(pic.hot_y, f.format == PictureFormat::Cursor ? 1 : -1);
         const QImage image = host::picture_image(pic);
         ASSERT_EQ(!image.isNull(), f.shown);
         if (!f.shown) continue;

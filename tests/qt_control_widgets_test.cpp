@@ -850,6 +850,28 @@ TEST(QtHost, ATabbedDialogsTabsShareItsLength) {
     }
 }
 
+// A custom pointer (MousePointer 99) is the control's MouseIcon, its hot spot an icon's middle;
+// without a MouseIcon it is the arrow.
+TEST(QtHost, ACustomPointerIsTheMouseIcon) {
+    test::ScratchDir dir;
+    const std::string path = dir.copy_sample("profile.frm");
+    std::string text = test::slurp(path);
+    const std::string custom = "      MousePointer    =   99  'Custom\r\n";
+    const std::string save = "      Picture         =   \"profile.frx\":7056\r\n";
+    text.replace(text.find(save), save.size(),
+                 save + "      MouseIcon       =   \"profile.frx\":7056\r\n" + custom);
+    const std::string close = "Begin VB.CommandButton cmdClose \r\n";
+    text.replace(text.find(close), close.size(), close + custom);
+    test::spit(path, text);
+    LiveForm run(path);
+    auto& w = run.window();
+    const QCursor icon = w.widget_of(run.control("cmdSave").get())->cursor();
+    EXPECT_EQ(icon.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(icon.pixmap().size(), QSize(16, 16));
+    EXPECT_EQ(icon.hotSpot(), QPoint(8, 8));
+    EXPECT_EQ(w.widget_of(run.control("cmdClose").get())->cursor().shape(), Qt::ArrowCursor);
+}
+
 // The form's icon is the window's, its picture the client area's background; an image and a
 // picture box show theirs, a metafile drawn over its box.
 TEST(QtHost, PicturesOnTheWindow) {

@@ -272,6 +272,11 @@ Picture Picture::from_bytes(std::string bytes) {
     const auto [w, h] = size_of(p.format, bytes);
     p.width = w;
     p.height = h;
+    if (p.format == PictureFormat::Cursor && bytes.size() >= 6 + 16) {
+        // The first directory entry keeps the hot spot where an icon keeps planes and bits.
+        p.hot_x = static_cast<int>(le(bytes, 6 + 4, 2));
+        p.hot_y = static_cast<int>(le(bytes, 6 + 6, 2));
+    }
     p.damage = damage_of(p.format, bytes);
     p.bytes = std::move(bytes);
     return p;

@@ -36,6 +36,8 @@ struct Picture {
     std::string bytes;
     // Pixels as the image's header says (for an icon its first image); 0 when it does not say.
     int width = 0, height = 0;
+    // A cursor's hot spot in its first image, as its directory gives it; -1 for other formats.
+    int hot_x = -1, hot_y = -1;
     // Why the bytes cannot be a whole image of their format (cut short, a header that makes no
     // sense); empty when they can, or when the format is not one checked (metafiles, unknown).
     std::string damage;

@@ -4,13 +4,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPixmap>
 #include <QPlainTextEdit>
 
 #include "engine/HostAccess.h"
+#include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
 #include "host/memory/BackColours.h"
 #include "host/qt/QtCaptionFrame.h"
@@ -53,6 +56,22 @@ Qt::CursorShape cursor_of(int pointer) {
         default:
             return Qt::ArrowCursor;
     }
+}
+
+constexpr double kCustomPointer = 99;
+
+// A custom pointer from its picture: a cursor's image with its hot spot, an icon's with the hot
+// spot in its middle (the image nearest the size of a pointer); none when it cannot be shown.
+std::optional<QCursor> cursor_from(const host::Picture& picture) {
+    QImage best;
+    for (const QImage& image : host::picture_images(picture))
+        if (best.isNull() || std::abs(image.width() - 32) < std::abs(best.width() - 32))
+            best = image;
+    if (best.isNull()) return std::nullopt;
+    const bool hot = picture.hot_x >= 0 && picture.hot_x < best.width() && picture.hot_y >= 0 &&
+                     picture.hot_y < best.height();
+    return QCursor(QPixmap::fromImage(best), hot ? picture.hot_x : best.width() / 2,
+                   hot ? picture.hot_y : best.height() / 2);
 }
 
 // A colour of the forms runtime (&H00BBGGRR); system colours (&H80000000 and up) stay the
@@ -129,6 +148,7 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
     now.font = host::font_look_of(c);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
+    if (now.pointer == kCustomPointer) now.mouse_icon = c.picture("MouseIcon");
     now.tip = try_text(c, Prop::ToolTipText).value_or("");
     const auto caption = try_text(c, Prop::Caption);
     now.has_text = caption.has_value();
@@ -202,9 +222,11 @@ void QtControlLooks::apply(QWidget& w, const QtControlLooks& was, bool first, bo
         if (!adopted) host::apply_font_look(f, font);  // an adopted widget's own styles stay
         w.setFont(f);
     }
-    if (first || pointer != was.pointer) {
+    if (first || pointer != was.pointer || mouse_icon != was.mouse_icon) {
         if (pointer == 0)
             w.unsetCursor();
+        else if (const auto custom = mouse_icon ? cursor_from(*mouse_icon) : std::nullopt)
+            w.setCursor(*custom);
         else
             w.setCursor(cursor_of(static_cast<int>(pointer)));
     }

@@ -3,10 +3,12 @@
 // text, a check box's value, a shape's styles. Read from the forms model and kept beside each
 // widget, so that a sync touches Qt only for what changed since the widget was last dressed.
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "host/common/FontLook.h"
+#include "host/common/Picture.h"
 #include "host/common/ShapeLook.h"
 #include "host/memory/MemoryObject.h"
 
@@ -33,6 +35,8 @@ struct QtControlLooks {
     // role Qt's widgets in it would otherwise inherit for their text boxes' and buttons' faces.
     bool container = false;
     host::FontLook font;
+    // The picture of a custom pointer (MousePointer 99), the control's MouseIcon.
+    std::shared_ptr<const host::Picture> mouse_icon;
 
     // The looks `control` has in the forms model now.
     static QtControlLooks read(mem::MemoryObject& control);
