@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/common/ByteOrder.h"
 #include "host/common/MetafileCanvas.h"
 
 namespace kv::host {
@@ -94,19 +95,9 @@ enum : uint32_t {
 class Record {
   public:
     explicit Record(std::string_view b) : b_(b) {}
-    uint32_t u32(size_t at) const {
-        if (at + 4 > b_.size()) return 0;
-        uint32_t v = 0;
-        for (size_t i = 0; i < 4; ++i)
-            v |= static_cast<uint32_t>(static_cast<unsigned char>(b_[at + i])) << (8 * i);
-        return v;
-    }
+    uint32_t u32(size_t at) const { return read_le(b_, at, 4); }
     int32_t i32(size_t at) const { return static_cast<int32_t>(u32(at)); }
-    int16_t i16(size_t at) const {
-        if (at + 2 > b_.size()) return 0;
-        return static_cast<int16_t>(static_cast<unsigned char>(b_[at]) |
-                                    static_cast<unsigned char>(b_[at + 1]) << 8);
-    }
+    int16_t i16(size_t at) const { return static_cast<int16_t>(read_le(b_, at, 2)); }
     float f32(size_t at) const {
         const uint32_t v = u32(at);
         float f;

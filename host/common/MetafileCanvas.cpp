@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "host/common/ByteOrder.h"
 #include "host/common/OffscreenGui.h"
 #include "host/common/Picture.h"
 #include "host/common/PictureImage.h"
@@ -82,13 +83,7 @@ QImage MetafileCanvas::bitmap(std::string_view dib, QRectF* src, bool from_botto
     const Picture picture = Picture::from_bytes(std::string(dib));
     if (picture.format != PictureFormat::Dib) return QImage();
     QImage image = picture_image(picture);
-    const auto le32 = [&](size_t at) {
-        uint32_t v = 0;
-        for (size_t i = 0; i < 4; ++i)
-            v |= static_cast<uint32_t>(static_cast<unsigned char>(dib[at + i])) << (8 * i);
-        return v;
-    };
-    const bool bottom_up = le32(0) == 12 || static_cast<int32_t>(le32(8)) > 0;
+    const bool bottom_up = read_le(dib, 0, 4) == 12 || static_cast<int32_t>(read_le(dib, 8, 4)) > 0;
     if (src && from_bottom && bottom_up && src->height() > 0)
         src->moveTop(image.height() - src->top() - src->height());
     return image;

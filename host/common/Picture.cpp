@@ -3,24 +3,11 @@
 #include <cstdlib>
 #include <limits>
 
+#include "host/common/ByteOrder.h"
+
 namespace kv::host {
 
 namespace {
-
-uint32_t le(std::string_view b, size_t at, size_t width) {
-    if (at + width > b.size()) return 0;
-    uint32_t v = 0;
-    for (size_t i = 0; i < width; ++i)
-        v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
-    return v;
-}
-
-uint32_t be(std::string_view b, size_t at, size_t width) {
-    if (at + width > b.size()) return 0;
-    uint32_t v = 0;
-    for (size_t i = 0; i < width; ++i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
-    return v;
-}
 
 bool starts(std::string_view b, std::string_view magic) {
     return b.substr(0, magic.size()) == magic;
@@ -34,10 +21,11 @@ bool dib_header_size(uint32_t size) {
 
 // Width and height from a bitmap's info header at `at`; a negative height is a top-down bitmap.
 std::pair<int, int> dib_size(std::string_view b, size_t at) {
-    const uint32_t size = le(b, at, 4);
-    if (size == 12) return {static_cast<int>(le(b, at + 4, 2)), static_cast<int>(le(b, at + 6, 2))};
-    const auto w = static_cast<int32_t>(le(b, at + 4, 4));
-    const auto h = static_cast<int32_t>(le(b, at + 8, 4));
+    const uint32_t size = read_le(b, at, 4);
+    if (size == 12)
+        return {static_cast<int>(read_le(b, at + 4, 2)), static_cast<int>(read_le(b, at + 6, 2))};
+    const auto w = static_cast<int32_t>(read_le(b, at + 4, 4));
+    const auto h = static_cast<int32_t>(read_le(b, at + 8, 4));
     if (w <= 0 || h == std::numeric_limits<int32_t>::min()) return {0, 0};
     return {w, std::abs(h)};
 }
@@ -54,9 +42,10 @@ std::pair<int, int> jpeg_size(std::string_view b) {
         }
         const bool frame =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (frame) return {static_cast<int>(be(b, i + 7, 2)), static_cast<int>(be(b, i + 5, 2))};
+        if (frame)
+            return {static_cast<int>(read_be(b, i + 7, 2)), static_cast<int>(read_be(b, i + 5, 2))};
         const bool lone = marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
-        i += lone ? 2 : 2 + be(b, i + 2, 2);
+        i += lone ? 2 : 2 + read_be(b, i + 2, 2);
     }
     return {0, 0};
 }
@@ -69,15 +58,15 @@ std::pair<int, int> size_of(PictureFormat format, std::string_view b) {
             return dib_size(b, 0);
         case PictureFormat::Icon:
         case PictureFormat::Cursor: {
-            if (le(b, 4, 2) == 0 || b.size() < 8) return {0, 0};
+            if (read_le(b, 4, 2) == 0 || b.size() < 8) return {0, 0};
             const int w = static_cast<unsigned char>(b[6]), h = static_cast<unsigned char>(b[7]);
             return {w == 0 ? 256 : w, h == 0 ? 256 : h};
         }
         case PictureFormat::Gif:
-            return {static_cast<int>(le(b, 6, 2)), static_cast<int>(le(b, 8, 2))};
+            return {static_cast<int>(read_le(b, 6, 2)), static_cast<int>(read_le(b, 8, 2))};
         case PictureFormat::Png:
-            return {static_cast<int>(be(b, 16, 4) & 0x7FFFFFFF),
-                    static_cast<int>(be(b, 20, 4) & 0x7FFFFFFF)};
+            return {static_cast<int>(read_be(b, 16, 4) & 0x7FFFFFFF),
+                    static_cast<int>(read_be(b, 20, 4) & 0x7FFFFFFF)};
         case PictureFormat::Jpeg:
             return jpeg_size(b);
         default:
@@ -91,13 +80,13 @@ constexpr const char* kBadHeader = "its header cannot be read";
 // A bitmap's info header at `at`, its pixels at `pixels` (0: right after its masks and colour
 // table): are there as many bytes as its rows need?
 std::string dib_damage(std::string_view b, size_t at, uint64_t pixels) {
-    const uint32_t size = le(b, at, 4);
+    const uint32_t size = read_le(b, at, 4);
     if (!dib_header_size(size) || at + size > b.size()) return kCutShort;
     const bool core = size == 12;
-    const int64_t w = core ? le(b, at + 4, 2) : static_cast<int32_t>(le(b, at + 4, 4));
-    const int64_t h = core ? le(b, at + 6, 2) : static_cast<int32_t>(le(b, at + 8, 4));
-    const uint32_t bits = le(b, at + (core ? 10 : 14), 2);
-    const uint32_t compression = core ? 0 : le(b, at + 16, 4);
+    const int64_t w = core ? read_le(b, at + 4, 2) : static_cast<int32_t>(read_le(b, at + 4, 4));
+    const int64_t h = core ? read_le(b, at + 6, 2) : static_cast<int32_t>(read_le(b, at + 8, 4));
+    const uint32_t bits = read_le(b, at + (core ? 10 : 14), 2);
+    const uint32_t compression = core ? 0 : read_le(b, at + 16, 4);
     if (w <= 0 || h == 0 ||
         (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
         return kBadHeader;
@@ -105,11 +94,11 @@ std::string dib_damage(std::string_view b, size_t at, uint64_t pixels) {
     if (compression == 0 || compression == 3 || compression == 6)
         rows = (static_cast<uint64_t>(w) * bits + 31) / 32 * 4 * static_cast<uint64_t>(std::abs(h));
     else if (compression <= 5)
-        rows = le(b, at + 20, 4);  // run-length or embedded: the size the header gives
+        rows = read_le(b, at + 20, 4);  // run-length or embedded: the size the header gives
     else
         return kBadHeader;
     if (pixels == 0) {
-        const uint64_t used = core ? 0 : le(b, at + 32, 4);
+        const uint64_t used = core ? 0 : read_le(b, at + 32, 4);
         const uint64_t colours = used ? used : bits <= 8 ? 1u << bits : 0;
         const uint64_t masks = size == 40 ? (compression == 3 ? 12 : compression == 6 ? 16 : 0) : 0;
         pixels = at + size + masks + colours * (core ? 3 : 4);
@@ -119,11 +108,12 @@ std::string dib_damage(std::string_view b, size_t at, uint64_t pixels) {
 
 // An icon's or cursor's images, each where its directory entry says.
 std::string icon_damage(std::string_view b) {
-    const uint64_t count = le(b, 4, 2);
+    const uint64_t count = read_le(b, 4, 2);
     if (6 + 16 * count > b.size()) return kCutShort;
     for (uint64_t i = 0; i < count; ++i) {
         const size_t entry = static_cast<size_t>(6 + 16 * i);
-        if (uint64_t{le(b, entry + 12, 4)} + le(b, entry + 8, 4) > b.size()) return kCutShort;
+        if (uint64_t{read_le(b, entry + 12, 4)} + read_le(b, entry + 8, 4) > b.size())
+            return kCutShort;
     }
     return "";
 }
@@ -162,7 +152,7 @@ std::string gif_damage(std::string_view b) {
 std::string png_damage(std::string_view b) {
     for (uint64_t i = 8; i + 8 <= b.size();) {
         const std::string_view type = b.substr(static_cast<size_t>(i) + 4, 4);
-        i += 12ull + be(b, static_cast<size_t>(i), 4);
+        i += 12ull + read_be(b, static_cast<size_t>(i), 4);
         if (i > b.size()) return kCutShort;
         if (type == "IEND") return "";
     }
@@ -180,7 +170,7 @@ std::string jpeg_damage(std::string_view b) {
             continue;
         }
         const bool lone = marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
-        const size_t next = i + (lone ? 2 : 2 + be(b, i + 2, 2));
+        const size_t next = i + (lone ? 2 : 2 + read_be(b, i + 2, 2));
         if (marker == 0xDA)
             return next <= b.size() && b.find("\xFF\xD9", next) != std::string_view::npos
                        ? ""
@@ -193,7 +183,7 @@ std::string jpeg_damage(std::string_view b) {
 std::string damage_of(PictureFormat format, std::string_view b) {
     switch (format) {
         case PictureFormat::Bitmap:
-            return b.size() < 14 ? kCutShort : dib_damage(b, 14, le(b, 10, 4));
+            return b.size() < 14 ? kCutShort : dib_damage(b, 14, read_le(b, 10, 4));
         case PictureFormat::Dib:
             return dib_damage(b, 0, 0);
         case PictureFormat::Icon:
@@ -244,23 +234,23 @@ const char* format_name(PictureFormat format) {
 }
 
 PictureFormat sniff_format(std::string_view b) {
-    if (starts(b, "BM") && b.size() >= 18 && dib_header_size(le(b, 14, 4)))
+    if (starts(b, "BM") && b.size() >= 18 && dib_header_size(read_le(b, 14, 4)))
         return PictureFormat::Bitmap;
     if (starts(b, "GIF87a") || starts(b, "GIF89a")) return PictureFormat::Gif;
     if (starts(b, "\xFF\xD8\xFF")) return PictureFormat::Jpeg;
     if (starts(b, "\x89PNG\r\n\x1A\n")) return PictureFormat::Png;
     if (starts(b, "\xD7\xCD\xC6\x9A")) return PictureFormat::Metafile;
-    if (b.size() >= 44 && le(b, 0, 4) == 1 && b.substr(40, 4) == " EMF")
+    if (b.size() >= 44 && read_le(b, 0, 4) == 1 && b.substr(40, 4) == " EMF")
         return PictureFormat::EnhancedMetafile;
-    if (b.size() >= 6 && le(b, 0, 2) == 0 && (le(b, 2, 2) == 1 || le(b, 2, 2) == 2) &&
-        le(b, 4, 2) > 0)
-        return le(b, 2, 2) == 1 ? PictureFormat::Icon : PictureFormat::Cursor;
+    if (b.size() >= 6 && read_le(b, 0, 2) == 0 &&
+        (read_le(b, 2, 2) == 1 || read_le(b, 2, 2) == 2) && read_le(b, 4, 2) > 0)
+        return read_le(b, 2, 2) == 1 ? PictureFormat::Icon : PictureFormat::Cursor;
     // A plain metafile: its header type (1 memory, 2 disk), header size 9 words, version.
-    if (b.size() >= 18 && (le(b, 0, 2) == 1 || le(b, 0, 2) == 2) && le(b, 2, 2) == 9 &&
-        (le(b, 4, 2) == 0x0100 || le(b, 4, 2) == 0x0300))
+    if (b.size() >= 18 && (read_le(b, 0, 2) == 1 || read_le(b, 0, 2) == 2) &&
+        read_le(b, 2, 2) == 9 && (read_le(b, 4, 2) == 0x0100 || read_le(b, 4, 2) == 0x0300))
         return PictureFormat::Metafile;
-    if (b.size() >= 16 && dib_header_size(le(b, 0, 4))) {
-        const uint32_t planes = le(b, 0, 4) == 12 ? le(b, 8, 2) : le(b, 12, 2);
+    if (b.size() >= 16 && dib_header_size(read_le(b, 0, 4))) {
+        const uint32_t planes = read_le(b, 0, 4) == 12 ? read_le(b, 8, 2) : read_le(b, 12, 2);
         if (planes == 1) return PictureFormat::Dib;
     }
     return PictureFormat::Unknown;
@@ -274,8 +264,8 @@ Picture Picture::from_bytes(std::string bytes) {
     p.height = h;
     if (p.format == PictureFormat::Cursor && bytes.size() >= 6 + 16) {
         // The first directory entry keeps the hot spot where an icon keeps planes and bits.
-        p.hot_x = static_cast<int>(le(bytes, 6 + 4, 2));
-        p.hot_y = static_cast<int>(le(bytes, 6 + 6, 2));
+        p.hot_x = static_cast<int>(read_le(bytes, 6 + 4, 2));
+        p.hot_y = static_cast<int>(read_le(bytes, 6 + 6, 2));
     }
     p.damage = damage_of(p.format, bytes);
     p.bytes = std::move(bytes);

@@ -6,20 +6,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "host/common/ByteOrder.h"
 #include "host/common/EmfPlayer.h"
 #include "host/common/WmfPlayer.h"
 
 namespace kv::host {
 
 namespace {
-
-uint32_t le(const std::string& b, size_t at, size_t width) {
-    if (at + width > b.size()) return 0;
-    uint32_t v = 0;
-    for (size_t i = 0; i < width; ++i)
-        v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
-    return v;
-}
 
 void put_le(QByteArray& b, uint32_t v, int width) {
     for (int i = 0; i < width; ++i) b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
@@ -28,13 +21,14 @@ void put_le(QByteArray& b, uint32_t v, int width) {
 // A bitmap without its file header gets one, so the BMP reader takes it: the header says where
 // the pixels start, after the info header, its colour masks and its palette.
 QByteArray bitmap_file_of_dib(const std::string& dib) {
-    const uint32_t header = le(dib, 0, 4);
+    const uint32_t header = read_le(dib, 0, 4);
     uint64_t palette = 0;
     if (header == 12) {
-        const uint32_t bits = le(dib, 10, 2);
+        const uint32_t bits = read_le(dib, 10, 2);
         palette = bits <= 8 ? (uint64_t{1} << bits) * 3 : 0;
     } else {
-        const uint32_t bits = le(dib, 14, 2), compression = le(dib, 16, 4), used = le(dib, 32, 4);
+        const uint32_t bits = read_le(dib, 14, 2), compression = read_le(dib, 16, 4),
+                       used = read_le(dib, 32, 4);
         palette = uint64_t{used ? used : (bits <= 8 ? 1u << bits : 0u)} * 4;
         if (header == 40 && compression == 3) palette += 12;  // three colour masks
         if (header == 40 && compression == 6) palette += 16;  // four

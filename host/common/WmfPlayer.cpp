@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "host/common/ByteOrder.h"
 #include "host/common/MetafileCanvas.h"
 #include "host/common/Picture.h"
 #include "host/common/PictureImage.h"
@@ -66,21 +67,13 @@ enum : uint16_t {
     kStretchDib = 0x0F43,
 };
 
-uint32_t le(std::string_view b, size_t at, size_t width) {
-    if (at + width > b.size()) return 0;
-    uint32_t v = 0;
-    for (size_t i = 0; i < width; ++i)
-        v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
-    return v;
-}
-
 // One record's parameter words; a word past the record's end reads 0.
 class Params {
   public:
     explicit Params(std::string_view b) : b_(b) {}
-    uint16_t u16(size_t word) const { return static_cast<uint16_t>(le(b_, 2 * word, 2)); }
+    uint16_t u16(size_t word) const { return static_cast<uint16_t>(read_le(b_, 2 * word, 2)); }
     int16_t s16(size_t word) const { return static_cast<int16_t>(u16(word)); }
-    uint32_t u32(size_t word) const { return le(b_, 2 * word, 4); }
+    uint32_t u32(size_t word) const { return read_le(b_, 2 * word, 4); }
     size_t words() const { return b_.size() / 2; }
     std::string_view from(size_t word) const {
         return 2 * word <= b_.size() ? b_.substr(2 * word) : std::string_view();
@@ -335,13 +328,13 @@ void play_record(MetafileCanvas& c, uint16_t function, const Params& p) {
 }  // namespace
 
 WmfPlayer::WmfPlayer(std::string_view bytes) : bytes_(bytes) {
-    if (le(bytes, 0, 4) != kPlaceableKey || bytes.size() < kPlaceableSize + 18) return;
-    left_ = static_cast<int16_t>(le(bytes, 6, 2));
-    top_ = static_cast<int16_t>(le(bytes, 8, 2));
-    right_ = static_cast<int16_t>(le(bytes, 10, 2));
-    bottom_ = static_cast<int16_t>(le(bytes, 12, 2));
-    inch_ = static_cast<int>(le(bytes, 14, 2));
-    const uint32_t type = le(bytes, kPlaceableSize, 2), header_words = le(bytes, 24, 2);
+    if (read_le(bytes, 0, 4) != kPlaceableKey || bytes.size() < kPlaceableSize + 18) return;
+    left_ = static_cast<int16_t>(read_le(bytes, 6, 2));
+    top_ = static_cast<int16_t>(read_le(bytes, 8, 2));
+    right_ = static_cast<int16_t>(read_le(bytes, 10, 2));
+    bottom_ = static_cast<int16_t>(read_le(bytes, 12, 2));
+    inch_ = static_cast<int>(read_le(bytes, 14, 2));
+    const uint32_t type = read_le(bytes, kPlaceableSize, 2), header_words = read_le(bytes, 24, 2);
     if ((type != 1 && type != 2) || header_words < 9 || inch_ == 0 || right_ == left_ ||
         bottom_ == top_)
         return;
@@ -367,8 +360,8 @@ void WmfPlayer::play(QPainter& painter, const QRectF& target) const {
     map.window_ext = QSizeF(right_ - left_, bottom_ - top_);
     canvas.remap();
     for (size_t at = records_; at + 6 <= bytes_.size();) {
-        const uint64_t words = le(bytes_, at, 4);
-        const auto function = static_cast<uint16_t>(le(bytes_, at + 4, 2));
+        const uint64_t words = read_le(bytes_, at, 4);
+        const auto function = static_cast<uint16_t>(read_le(bytes_, at + 4, 2));
         // A record of fewer words than its own header, or past the end, ends the picture.
         if (words < 3 || at + 2 * words > bytes_.size() || function == kEof) break;
         play_record(canvas, function, Params(bytes_.substr(at + 6, 2 * words - 6)));
