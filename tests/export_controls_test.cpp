@@ -93,6 +93,29 @@ TEST(Export, AGreyedCheckBoxStaysGreyed) {
     }
 }
 
+// A pointer shape is Qt's cursor shape and comes back as that shape; a custom pointer (its
+// picture has no place in a .ui) is left as the widget's own.
+TEST(Export, PointersAreCursorsBothWays) {
+    ScratchDir dir;
+    std::string text = test::slurp(test::data_dir() + "/options.frm");
+    for (const auto& [control, pointer] : {std::pair{"cmdHelp", "2"}, {"cmdOK", "99"}}) {
+        const std::string begin = std::string("Begin VB.CommandButton ") + control + " \r\n";
+        text.replace(text.find(begin), begin.size(),
+                     begin + "      MousePointer    =   " + pointer + "\r\n");
+    }
+    const std::string frm = (dir.path() / "options.frm").string();
+    test::spit(frm, text);
+    const std::string ui = (dir.path() / "options.ui").string();
+    export_form_file(frm, ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    EXPECT_EQ(values.cursor_shape(*e.by_name.at("cmdHelp"), "cursor"), "CrossCursor");
+    EXPECT_EQ(values.cursor_shape(*e.by_name.at("cmdOK"), "cursor"), std::nullopt);
+    FormRun run = run_ui(ui);
+    EXPECT_EQ(to_double(run.form->control("cmdHelp")->get("MousePointer")), 2.0);
+    EXPECT_EQ(to_double(run.form->control("cmdOK")->get("MousePointer")), 0.0);
+}
+
 // A system back colour other than the class's own (preview.frm's page, a picture box in the
 // window's white) has no colour a .ui could name: it goes into a property of its own and comes
 // back as that system colour.

@@ -10,6 +10,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/PictureImage.h"
+#include "host/common/PointerShape.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TextFold.h"
 #include "host/export/ExportColours.h"
@@ -302,6 +303,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         pictures_.note_unused(c, {});
     } else {
         if (!tip.empty()) node.string_property("toolTip", tip);
+        // The pointer as Qt's cursor shape (a custom one's picture has no place in a .ui).
+        if (const char* cursor =
+                host::qt_cursor_name(static_cast<int>(try_num(c, Prop::MousePointer).value_or(0))))
+            node.property("cursor").add("cursorShape", cursor);
         write_colours(node, c);
         write_class_properties(c, node, qt_class);
         write_pictures(c, node, qt_class);

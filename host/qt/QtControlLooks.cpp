@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMetaEnum>
 #include <QPixmap>
 #include <QPlainTextEdit>
 
 #include "engine/HostAccess.h"
 #include "host/common/PictureImage.h"
+#include "host/common/PointerShape.h"
 #include "host/common/QtClasses.h"
 #include "host/memory/BackColours.h"
 #include "host/qt/QtCaptionFrame.h"
@@ -25,40 +27,13 @@ namespace kv::qt {
 
 namespace {
 
-// The forms runtime's pointer shapes as cursors (0 = the widget's own).
+// The forms runtime's pointer shapes as cursors (the arrow for one Qt has no shape for).
 Qt::CursorShape cursor_of(int pointer) {
-    switch (pointer) {
-        case 2:
-            return Qt::CrossCursor;
-        case 3:
-            return Qt::IBeamCursor;
-        case 5:
-        case 15:
-            return Qt::SizeAllCursor;
-        case 6:
-            return Qt::SizeBDiagCursor;
-        case 7:
-            return Qt::SizeVerCursor;
-        case 8:
-            return Qt::SizeFDiagCursor;
-        case 9:
-            return Qt::SizeHorCursor;
-        case 10:
-            return Qt::UpArrowCursor;
-        case 11:
-            return Qt::WaitCursor;
-        case 12:
-            return Qt::ForbiddenCursor;
-        case 13:
-            return Qt::BusyCursor;
-        case 14:
-            return Qt::WhatsThisCursor;
-        default:
-            return Qt::ArrowCursor;
-    }
+    const char* name = host::qt_cursor_name(pointer);
+    bool ok = false;
+    const int shape = name ? QMetaEnum::fromType<Qt::CursorShape>().keyToValue(name, &ok) : 0;
+    return ok ? static_cast<Qt::CursorShape>(shape) : Qt::ArrowCursor;
 }
-
-constexpr double kCustomPointer = 99;
 
 // A custom pointer from its picture: a cursor's image with its hot spot, an icon's with the hot
 // spot in its middle (the image nearest the size of a pointer); none when it cannot be shown.
@@ -148,7 +123,7 @@ QtControlLooks QtControlLooks::read(mem::MemoryObject& c) {
     now.font_size = try_num(c, Prop::FontSize).value_or(-1);
     now.font = host::font_look_of(c);
     now.pointer = try_num(c, Prop::MousePointer).value_or(0);
-    if (now.pointer == kCustomPointer) now.mouse_icon = c.picture("MouseIcon");
+    if (now.pointer == host::kCustomPointer) now.mouse_icon = c.picture("MouseIcon");
     now.tip = try_text(c, Prop::ToolTipText).value_or("");
     const auto caption = try_text(c, Prop::Caption);
     now.has_text = caption.has_value();

@@ -10,6 +10,7 @@
 #include "engine/Error.h"
 #include "host/common/ClassTraits.h"
 #include "host/common/FormFrame.h"
+#include "host/common/PointerShape.h"
 #include "host/common/QtClasses.h"
 #include "host/common/QtFrameBorder.h"
 #include "host/common/TabSet.h"
@@ -357,6 +358,10 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
     c.set_raw("Visible", values_.boolean(w, "visible").value_or(true));
     if (const auto on = values_.boolean(w, "enabled")) c.set_raw("Enabled", *on);
     if (const auto tip = values_.string(w, "toolTip")) c.set_raw("ToolTipText", *tip);
+    if (const auto cursor = values_.cursor_shape(w, "cursor"))
+        if (const auto pointer = host::pointer_of_qt_cursor(*cursor);
+            pointer && traits.mouse_pointer)
+            c.set_raw("MousePointer", static_cast<double>(*pointer));
     set_colours(c, w);
     if (traits.caption) {
         const char* caption = qt_class == "QGroupBox" ? "title" : "text";

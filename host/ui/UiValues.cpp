@@ -193,6 +193,14 @@ std::optional<std::string> UiValues::enumeration(const UiElement& widget, const 
     return trimmed(value_of(*p, "enum").text);
 }
 
+std::optional<std::string> UiValues::cursor_shape(const UiElement& widget, const char* name) const {
+    const UiElement* p = widget.property(name);
+    if (!p) return std::nullopt;
+    for (const auto& c : p->children)
+        if (c.name == "cursorShape") return trimmed(c.text);
+    return std::nullopt;
+}
+
 std::optional<std::vector<std::string>> UiValues::string_list(const UiElement& widget,
                                                               const char* name) const {
     const UiElement* p = widget.property(name);

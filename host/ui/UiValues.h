@@ -46,6 +46,8 @@ class UiValues {
     // palette does not set it (the widget then has its parent's).
     std::optional<UiColor> palette_color(const UiElement& widget, const char* role) const;
     std::optional<std::string> enumeration(const UiElement& widget, const char* name) const;
+    // A cursor's shape by Qt's name ("CrossCursor"); nullopt for none, or a pixmap cursor.
+    std::optional<std::string> cursor_shape(const UiElement& widget, const char* name) const;
     std::optional<std::vector<std::string>> string_list(const UiElement& widget,
                                                         const char* name) const;
 
