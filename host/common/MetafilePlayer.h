@@ -23,6 +23,8 @@ class MetafilePlayer {
     // The picture at its natural size, transparent where nothing is drawn; null when it is not
     // valid or larger than `max_side` a side.
     QImage image(int max_side) const;
+    // The picture drawn over an image of `size` (a stretched one); null when it is not valid.
+    QImage image_at(QSize size) const;
 };
 
 }  // namespace kv::host

@@ -109,6 +109,13 @@ std::vector<QImage> picture_images(const Picture& picture) {
     return images;
 }
 
+QImage metafile_image(const Picture& picture, QSize size) {
+    const auto player = player_of(picture);
+    if (!player || size.width() > kMaxMetafileSide || size.height() > kMaxMetafileSide)
+        return QImage();
+    return player->image_at(size);
+}
+
 bool play_metafile(const Picture& picture, QPainter& painter, const QRectF& target) {
     const auto player = player_of(picture);
     if (!player) return false;

@@ -25,5 +25,8 @@ std::vector<QImage> picture_images(const Picture& picture);
 // A metafile drawn over `target` on the painter, at that size (a drawing scales without
 // blurring); false, and nothing drawn, for other formats.
 bool play_metafile(const Picture& picture, QPainter& painter, const QRectF& target);
+// A metafile drawn over an image of `size` (at most kMaxMetafileSide a side); null for other
+// formats.
+QImage metafile_image(const Picture& picture, QSize size);
 
 }  // namespace kv::host

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -68,19 +67,9 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
     const char* ext = extension_of(pic->format);
     // Qt must be able to show it: bytes that do not decode are left out.
     QImage image = host::picture_image(*pic);
-    if (!image.isNull() && !stretched_to.isEmpty() &&
-        stretched_to.width() <= host::kMaxMetafileSide &&
-        stretched_to.height() <= host::kMaxMetafileSide) {
-        // A drawing, drawn at the size it is shown: Qt's scaling of a small copy would blur it.
-        QImage drawn(stretched_to, QImage::Format_ARGB32_Premultiplied);
-        drawn.fill(Qt::transparent);
-        bool played = false;
-        {
-            QPainter painter(&drawn);
-            played = host::play_metafile(*pic, painter, QRectF(drawn.rect()));
-        }
-        if (played) image = drawn;
-    }
+    // A drawing, drawn at the size it is shown: Qt's scaling of a small copy would blur it.
+    if (QImage drawn = host::metafile_image(*pic, stretched_to); !image.isNull() && !drawn.isNull())
+        image = drawn;
     if (image.isNull()) {
         ctx_.report.notes.push_back(owner + "." + property + ": " + host::article_of(pic->format) +
                                     " " + host::format_name(pic->format) +
