@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "host/common/BarDrawing.h"
 #include "host/common/ClassTraits.h"
 #include "host/common/DataBar.h"
 #include "host/common/PictureImage.h"
@@ -22,6 +23,16 @@ constexpr double kScrollBarTwips = 255;
 
 const QColor kFace = kFormFace, kShadow(160, 160, 160), kDark(64, 64, 64), kWindow(255, 255, 255),
              kText(0, 0, 0), kHighlight(0, 120, 215);
+
+}  // namespace
+
+namespace {
+
+// A bar of the common controls in the system's colours (its own back and text where it has them).
+host::BarColours bar_colours(const ControlState& c) {
+    return {color_of(c.back_color, kFace), kWindow, kShadow, color_of(c.fore_color, kText),
+            QColor(109, 109, 109)};
+}
 
 }  // namespace
 
@@ -218,6 +229,11 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         host::draw_shape(p_, r, shape_props(c), color_of);
     } else if (c.tabs) {
         draw_tabs(c, r);
+    } else if (c.status_bar) {
+        host::draw_status_bar(p_, r, *c.status_bar, tpp_, bar_colours(c));
+    } else if (c.tool_bar) {
+        host::draw_tool_bar(p_, r, *c.tool_bar, tpp_, host::tool_bar_images(*c.tool_bar),
+                            bar_colours(c));
     } else if (t == "Image") {
         // Without a picture that shows, its place: a dotted outline that hides nothing.
         QRectF inside = r;

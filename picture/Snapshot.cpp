@@ -4,6 +4,7 @@
 
 #include "engine/HostAccess.h"
 #include "host/common/QtClasses.h"
+#include "host/memory/ButtonPictures.h"
 #include "host/memory/MemoryObject.h"
 
 namespace kv::app {
@@ -177,6 +178,18 @@ void read_pictures(mem::MemoryObject& c, ControlState& st, TabPlacement& tabs) {
         st.tab_images.push_back(c.picture("TabPicture(" + std::to_string(i) + ")"));
 }
 
+// A status bar's panels, a toolbar's buttons and the pictures on them.
+void read_bars(mem::MemoryObject& c, ControlState& st) {
+    if (c.is_form() || c.user_control()) return;
+    if (host::StatusBarLook::candidate(c.type_name())) {
+        st.status_bar = std::make_shared<const host::StatusBarLook>(host::StatusBarLook::read(c));
+    } else if (host::ToolBarLook::candidate(c.type_name())) {
+        auto look = host::ToolBarLook::read(c);
+        mem::find_button_pictures(c, look);
+        st.tool_bar = std::make_shared<const host::ToolBarLook>(std::move(look));
+    }
+}
+
 // The shown top-level menus, when the form has a bar of its own (an MDI child's menus show in
 // its parent's).
 std::vector<MenuTitle> menu_bar(mem::MemoryForm& form) {
@@ -264,6 +277,7 @@ Snapshot take_snapshot(mem::MemoryForm& form) {
             if (st.container) st.inner_left += place.shift;
             st.shown = st.shown && place.shown;
             read_pictures(*c, st, tabs);
+            read_bars(*c, st);
             read_form_entries(*c, st);
         }
         if (s.page) read_page_look(*c, st);

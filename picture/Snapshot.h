@@ -9,7 +9,9 @@
 
 #include "host/common/FontLook.h"
 #include "host/common/Picture.h"
+#include "host/common/StatusBarLook.h"
 #include "host/common/TabSet.h"
+#include "host/common/ToolBarLook.h"
 #include "host/memory/MemoryForm.h"
 
 namespace kv::app {
@@ -46,6 +48,9 @@ struct ControlState {
     int scroll_bars = 0;  // a multi-line text box's: 1 across, 2 down, 3 both
     std::shared_ptr<const host::TabSet> tabs;
     std::vector<std::shared_ptr<const host::Picture>> tab_images;
+    // A status bar's panels; a toolbar's buttons with their pictures.
+    std::shared_ptr<const host::StatusBarLook> status_bar;
+    std::shared_ptr<const host::ToolBarLook> tool_bar;
 
     std::optional<double> fore_color;  // its text's colour (ForeColor)
     // What the controls of a property page show (value and items also a form's scroll bars and

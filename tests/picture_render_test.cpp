@@ -691,3 +691,41 @@ TEST(PictureRender, EveryFormatQtReadsIsDrawn) {
         EXPECT_TRUE(near(d.image.pixel(10 + 70, kTitle + 10 + 30), qRgb(0, 0, 255), 40));
     }
 }
+
+// A toolbar's buttons with their image list's pictures (the list's mask colour clear), a check
+// button that is in, an etched separator; a status bar's panels with their texts, a key's grey.
+TEST(PictureRender, ToolbarsAndStatusBarsOfTheCommonControls) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("editor.frm"), dir);
+    const auto pixel = [&](int x, int y) { return d.image.pixel(x, y + kTitle); };
+    const auto count = [&](int x0, int y0, int x1, int y1, auto wanted) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += wanted(pixel(x, y)) ? 1 : 0;
+        return n;
+    };
+    // Buttons 23 x 22 pixels from the bar's corner, two below its top; a picture's 16 x 16 in
+    // the middle of its button (the second button's found by its key).
+    const auto folder = [](QRgb c) { return qRed(c) > 150 && qGreen(c) > 120 && qBlue(c) < 80; };
+    EXPECT_GT(count(27, 5, 43, 21, folder), 60) << "the open button's folder";
+    EXPECT_EQ(count(4, 5, 20, 21, folder), 0);
+    const auto silver = [](QRgb c) { return c == qRgb(192, 192, 192); };
+    EXPECT_EQ(count(0, 0, 160, 28, silver), 0) << "the mask colour shows the bar";
+    // The bold button (after three and a separator) is in: its face is light.
+    EXPECT_EQ(pixel(79, 5), qRgb(255, 255, 255));
+    EXPECT_NE(pixel(48, 5), qRgb(255, 255, 255));
+    // The flat bar's separator between save and bold is an etched line.
+    EXPECT_LT(qGray(pixel(73, 12)), qGray(pixel(75, 12)));
+
+    const auto& status = d["sbEdit"];
+    const int top = static_cast<int>(status.abs_top / 15),
+              right = static_cast<int>((status.abs_left + status.abs_width) / 15);
+    const auto black = [](QRgb c) { return qGray(c) < 60; };
+    const auto grey = [](QRgb c) { return qGray(c) > 90 && qGray(c) < 140; };
+    // "Ready" on the left of the spring; the time at the right end, centred in its panel.
+    EXPECT_GT(count(2, top + 4, 60, top + 22, black), 20);
+    EXPECT_EQ(count(60, top + 4, 200, top + 22, black), 0) << "the spring holds one word";
+    EXPECT_GT(count(right - 40, top + 4, right - 4, top + 22, black), 10);
+    // NUM, grey, in the panel before the time.
+    EXPECT_GT(count(right - 140, top + 4, right - 40, top + 22, grey), 10);
+}

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/Error.h"
+#include "host/common/NamedValues.h"
 #include "host/common/StyleSheet.h"
 #include "host/common/TextFold.h"
 
@@ -12,85 +13,50 @@ namespace kv::host {
 
 namespace {
 
-std::optional<Value> named(HostObject& o, const std::string& name) {
-    try {
-        return o.get(name);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<double> number(HostObject& o, const std::string& name) {
-    const auto v = named(o, name);
-    if (!v) return std::nullopt;
-    try {
-        const double x = to_double(*v);
-        if (std::isfinite(x)) return x;
-    } catch (const Error&) {
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> text(HostObject& o, const std::string& name) {
-    const auto v = named(o, name);
-    if (!v) return std::nullopt;
-    return to_text(*v);
-}
-
-// A count or index as a small whole number: files hold whatever they hold.
-int whole(double x, int low, int high) {
-    return static_cast<int>(std::clamp(std::floor(x), double(low), double(high)));
-}
-
 // No form shows more tabs than this; a file saying more is cut there.
 constexpr int kMaxTabs = 256;
 constexpr int kMaxControlsPerTab = 4096;
 
-// A size the control keeps itself, in HiMetric (2540 an inch) in the file.
-double himetric_twips(double himetric) {
-    return std::clamp(himetric, 0.0, 100000.0) * 1440.0 / 2540.0;
-}
-
 void read_dialog(HostObject& o, TabSet& t) {
-    const int count = whole(number(o, "Tabs").value_or(3), 1, kMaxTabs);
-    t.per_row = whole(number(o, "TabsPerRow").value_or(3), 1, kMaxTabs);
-    t.style = whole(number(o, "Style").value_or(0), 0, 1);
-    t.tab_height_twips = himetric_twips(number(o, "TabHeight").value_or(529));
+    const int count = whole(named_number(o, "Tabs").value_or(3), 1, kMaxTabs);
+    t.per_row = whole(named_number(o, "TabsPerRow").value_or(3), 1, kMaxTabs);
+    t.style = whole(named_number(o, "Style").value_or(0), 0, 1);
+    t.tab_height_twips = himetric_twips(named_number(o, "TabHeight").value_or(529));
     for (int i = 0; i < count; ++i) {
         const std::string at = "(" + std::to_string(i) + ")";
-        t.captions.push_back(text(o, "TabCaption" + at).value_or("Tab " + std::to_string(i)));
+        t.captions.push_back(named_text(o, "TabCaption" + at).value_or("Tab " + std::to_string(i)));
         std::vector<std::string> keys;
         const int listed =
-            whole(number(o, "Tab" + at + ".ControlCount").value_or(0), 0, kMaxControlsPerTab);
+            whole(named_number(o, "Tab" + at + ".ControlCount").value_or(0), 0, kMaxControlsPerTab);
         for (int k = 0; k < listed; ++k)
-            if (auto key = text(o, "Tab" + at + ".Control(" + std::to_string(k) + ")"))
+            if (auto key = named_text(o, "Tab" + at + ".Control(" + std::to_string(k) + ")"))
                 keys.push_back(*key);
         t.controls.push_back(std::move(keys));
     }
-    t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
-    t.orientation = whole(number(o, "TabOrientation").value_or(0), 0, 3);
+    t.current = whole(named_number(o, "Tab").value_or(0), 0, count - 1);
+    t.orientation = whole(named_number(o, "TabOrientation").value_or(0), 0, 3);
 }
 
 void read_strip(HostObject& o, TabSet& t) {
     t.kind = TabSet::Kind::Strip;
-    const int count = whole(number(o, "Tabs.Count").value_or(1), 1, kMaxTabs);
+    const int count = whole(named_number(o, "Tabs.Count").value_or(1), 1, kMaxTabs);
     for (int i = 1; i <= count; ++i)
-        t.captions.push_back(text(o, "Tabs(" + std::to_string(i) + ").Caption").value_or(""));
+        t.captions.push_back(named_text(o, "Tabs(" + std::to_string(i) + ").Caption").value_or(""));
     t.controls.resize(t.captions.size());
     t.per_row = count;
     t.style = 1;
-    t.current = whole(number(o, "Tab").value_or(0), 0, count - 1);
-    const auto side = number(o, "Placement");
-    t.orientation = whole(side ? *side : number(o, "TabOrientation").value_or(0), 0, 3);
-    t.buttons = whole(number(o, "Style").value_or(0), 0, 2);
-    t.multi_row = number(o, "MultiRow").value_or(0) != 0;
+    t.current = whole(named_number(o, "Tab").value_or(0), 0, count - 1);
+    const auto side = named_number(o, "Placement");
+    t.orientation = whole(side ? *side : named_number(o, "TabOrientation").value_or(0), 0, 3);
+    t.buttons = whole(named_number(o, "Style").value_or(0), 0, 2);
+    t.multi_row = named_number(o, "MultiRow").value_or(0) != 0;
     constexpr int kJustified = 0, kFixedWidths = 2;
-    const double width_style = number(o, "TabWidthStyle").value_or(kJustified);
+    const double width_style = named_number(o, "TabWidthStyle").value_or(kJustified);
     t.justified = t.multi_row && width_style == kJustified;
     if (width_style == kFixedWidths) {
-        if (const auto w = number(o, "TabFixedWidth"); w && *w > 0)
+        if (const auto w = named_number(o, "TabFixedWidth"); w && *w > 0)
             t.fixed_width_twips = himetric_twips(*w);
-        if (const auto h = number(o, "TabFixedHeight"); h && *h > 0)
+        if (const auto h = named_number(o, "TabFixedHeight"); h && *h > 0)
             t.tab_height_twips = himetric_twips(*h);
     }
 }
@@ -200,13 +166,13 @@ bool TabSet::candidate(std::string_view type,
 std::optional<TabSet> TabSet::read(HostObject& o) {
     TabSet t;
     const std::string type = o.type_name();
-    const bool dialog = number(o, "Tabs") || named(o, "TabCaption(0)") ||
-                        named(o, "Tab(0).ControlCount") || iequal(type, "SSTab");
+    const bool dialog = named_number(o, "Tabs") || named_value(o, "TabCaption(0)") ||
+                        named_value(o, "Tab(0).ControlCount") || iequal(type, "SSTab");
     if (dialog) {
         read_dialog(o, t);
         return t;
     }
-    if (number(o, "Tabs.Count") || iequal(type, "TabStrip")) {
+    if (named_number(o, "Tabs.Count") || iequal(type, "TabStrip")) {
         read_strip(o, t);
         return t;
     }

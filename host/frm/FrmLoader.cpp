@@ -72,22 +72,37 @@ void store(mem::MemoryObject& obj, const std::string& name, const Value& v) {
     }
 }
 
-// A tab strip keeps its tabs in a property block; the host holds them by the names programs
-// use: Tabs.Count, Tabs(1).Caption, Tabs(1).Key, ...
-void store_tab_block(const FrmDocument& doc, mem::MemoryObject& obj, const FrmBlock& b) {
-    const auto* tabs = b.find_group("Tabs");
-    if (!tabs) return;
-    int n = 0;
-    for (const auto& tab : tabs->groups) {
-        const std::string at = "Tabs(" + std::to_string(++n) + ").";
-        for (const char* name : {"Caption", "Key", "ToolTipText", "Tag"}) {
-            const auto* p = tab.find(name);
-            if (!p) continue;
-            if (auto v = FrmLoader::value_of(doc, *p, false)) store(obj, at + name, *v);
+// Controls of the common libraries keep their items in property blocks (a tab strip's tabs, a
+// toolbar's buttons, a status bar's panels, an image list's images); the host holds them by the
+// names programs use: Tabs.Count, Tabs(1).Caption, Buttons(2).ToolTipText, Panels(1).Width, ...
+// An item's "Object." properties (Object.Width, Object.ToolTipText) are its own properties.
+struct ItemBlock {
+    const char* group;   // the block in the file: "Tabs", "Buttons", "Panels", "Images"
+    const char* count;   // its count line: "NumTabs", ...
+    const char* prefix;  // the collection's name in the host: "Tabs", ..., "ListImages"
+};
+constexpr ItemBlock kItemBlocks[] = {{"Tabs", "NumTabs", "Tabs"},
+                                     {"Buttons", "NumButtons", "Buttons"},
+                                     {"Panels", "NumPanels", "Panels"},
+                                     {"Images", "NumListImages", "ListImages"}};
+
+void store_item_blocks(const FrmDocument& doc, mem::MemoryObject& obj, const FrmBlock& b) {
+    for (const ItemBlock& kind : kItemBlocks) {
+        const auto* items = b.find_group(kind.group);
+        if (!items) continue;
+        int n = 0;
+        for (const auto& item : items->groups) {
+            const std::string at = std::string(kind.prefix) + "(" + std::to_string(++n) + ").";
+            for (const auto& p : item.properties) {
+                std::string name = p.name;
+                if (name.size() > 7 && same_name(name.substr(0, 7), "Object.")) name.erase(0, 7);
+                if (auto v = FrmLoader::value_of(doc, p, false)) store(obj, at + name, *v);
+            }
         }
+        const auto* count = items->find(kind.count);
+        store(obj, std::string(kind.prefix) + ".Count",
+              count && count->kind == FrmValueKind::Number ? count->number : n);
     }
-    const auto* count = tabs->find("NumTabs");
-    store(obj, "Tabs.Count", count && count->kind == FrmValueKind::Number ? count->number : n);
 }
 
 }  // namespace
@@ -359,7 +374,7 @@ void FrmLoader::add_child(const FrmBlock& child,
             set_geometry(*obj, child);
             set_user_scale(*obj, child);
             FrmPictures::load(doc_, child, *obj, result_.notes);
-            if (!child.is_vb_class()) store_tab_block(doc_, *obj, child);
+            if (!child.is_vb_class()) store_item_blocks(doc_, *obj, child);
             // Menus all sit on the form; a submenu keeps the key of the menu it drops from.
             if (is_menu && container && container->class_name() == "Menu")
                 obj->set_raw("MenuParent", control_key(*container));

@@ -31,22 +31,38 @@ bool FrmPictures::is_picture(const std::string& name) {
 void FrmPictures::load(const FrmDocument& doc, const FrmBlock& block, mem::MemoryObject& obj,
                        std::vector<FrmNote>& notes) {
     // Controls of other libraries keep their own properties their own way; of theirs only a
-    // tab's picture is shown.
+    // tab's picture and an image list's images are shown.
     const bool own = block.is_vb_class();
     for (const auto& p : block.properties) {
         if (p.kind != FrmValueKind::FrxRef || !is_picture(p.name)) continue;
         if (!own && !same_name(p.name.substr(0, 10), "TabPicture")) continue;
-        auto pic = doc.frx_picture(p);
+        auto pic = read(doc, p, control_key(obj) + "." + p.name, notes);
         if (!pic) continue;
-        if (!pic->damage.empty()) {
-            notes.push_back({p.line + 1, control_key(obj) + "." + p.name,
-                             std::string("the ") + host::format_name(pic->format) + " picture in " +
-                                 p.frx_name + " is damaged (" + pic->damage + "): it is left out"});
-            continue;
-        }
         if (same_name(p.name, "Picture")) fit(block, obj, *pic);
         obj.set_picture(p.name, std::make_shared<const host::Picture>(std::move(*pic)));
     }
+    // ListImages(1), ListImages(2), ...: what a toolbar's buttons show by index or key.
+    const FrmGroup* images = own ? nullptr : block.find_group("Images");
+    for (size_t i = 0; images && i < images->groups.size(); ++i) {
+        const auto* p = images->groups[i].find("Picture");
+        if (!p || p->kind != FrmValueKind::FrxRef) continue;
+        const std::string name = "ListImages(" + std::to_string(i + 1) + ")";
+        if (auto pic = read(doc, *p, control_key(obj) + "." + name + ".Picture", notes))
+            obj.set_picture(name, std::make_shared<const host::Picture>(std::move(*pic)));
+    }
+}
+
+std::optional<host::Picture> FrmPictures::read(const FrmDocument& doc, const FrmProperty& p,
+                                               const std::string& what,
+                                               std::vector<FrmNote>& notes) {
+    auto pic = doc.frx_picture(p);
+    if (pic && !pic->damage.empty()) {
+        notes.push_back({p.line + 1, what,
+                         std::string("the ") + host::format_name(pic->format) + " picture in " +
+                             p.frx_name + " is damaged (" + pic->damage + "): it is left out"});
+        return std::nullopt;
+    }
+    return pic;
 }
 
 void FrmPictures::fit(const FrmBlock& block, mem::MemoryObject& obj, const host::Picture& pic) {

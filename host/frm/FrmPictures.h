@@ -3,6 +3,7 @@
 // property (Picture, Icon, DownPicture, TabPicture(n), ...) read from its .frx record and kept
 // on the object (a damaged one noted and left out), then the size the runtime gives a control whose
 // picture is assigned: a picture box with AutoSize and an image without Stretch fit their picture.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ class FrmPictures {
     static bool is_picture(const std::string& property_name);
 
   private:
+    // The picture `p` names, or nullopt (a damaged one noted as `what`, "Image1.Picture").
+    static std::optional<host::Picture> read(const FrmDocument& doc, const FrmProperty& p,
+                                             const std::string& what, std::vector<FrmNote>& notes);
     static void fit(const FrmBlock& block, mem::MemoryObject& object, const host::Picture& pic);
 };
 

@@ -23,6 +23,8 @@
 #include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
+#include "host/memory/ButtonPictures.h"
+#include "host/memory/MemoryHost.h"
 #include "host/qt/QtCaptionFrame.h"
 #include "host/qt/QtDesignerWidgets.h"
 #include "host/qt/QtGraphicalButton.h"
@@ -30,7 +32,9 @@
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
 #include "host/qt/QtSimpleCombo.h"
+#include "host/qt/QtStatusBar.h"
 #include "host/qt/QtTabControl.h"
+#include "host/qt/QtToolBar.h"
 
 namespace kv::qt {
 
@@ -147,6 +151,12 @@ QScrollBar* scroll_bar(mem::MemoryObject& c, QWidget* parent) {
     return bar;
 }
 
+// Pixels as the control's host has them (the bars keep their sizes in twips).
+double twips_per_pixel(mem::MemoryObject& c) {
+    const auto host = c.host();
+    return host ? host->twips_per_pixel_x() : 15;
+}
+
 std::optional<host::TabSet> tab_set(mem::MemoryObject& c) {
     if (!host::TabSet::candidate(c.type_name(), c.extra_properties())) return std::nullopt;
     return host::TabSet::read(c);
@@ -174,6 +184,12 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     if (shown.how == host::QtShow::Painted) {
         if (auto tabs = tab_set(c)) {
             w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
+        } else if (host::StatusBarLook::candidate(c.type_name())) {
+            w = new QtStatusBar(host::StatusBarLook::read(c), twips_per_pixel(c), parent);
+        } else if (host::ToolBarLook::candidate(c.type_name())) {
+            auto look = host::ToolBarLook::read(c);
+            mem::find_button_pictures(c, look);
+            w = new QtToolBar(std::move(look), twips_per_pixel(c), parent);
         } else if (QWidget* own = make_designer_widget(c, parent)) {
             w = own;
         } else {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
-GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx and profile.frx
+GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx, editor.frx and
+profile.frx
 beside itself, the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
 metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images are drawn here from simple shapes, so the files are the same every
 time."""
@@ -256,6 +257,25 @@ def glyph(colour, shape, size=16, background=None):
     elif shape == "gear":
         c.disc(8 * m, 8 * m, 7 * m, colour)
         c.disc(8 * m, 8 * m, 2.5 * m, (255, 255, 255))
+    elif shape == "folder":
+        c.rect(int(1 * m), int(3 * m), int(7 * m), int(5 * m), colour)
+        c.rect(int(1 * m), int(5 * m), int(15 * m), int(14 * m), colour)
+        c.rect(int(2 * m), int(6 * m), int(14 * m), int(7 * m), (255, 240, 170))
+    elif shape == "disk":
+        c.rect(int(1 * m), int(1 * m), int(15 * m), int(15 * m), colour)
+        c.rect(int(4 * m), int(1 * m), int(12 * m), int(6 * m), (230, 230, 230))
+        c.rect(int(4 * m), int(9 * m), int(12 * m), int(15 * m), (255, 255, 255))
+    elif shape == "bold":
+        c.rect(int(4 * m), int(2 * m), int(7 * m), int(14 * m), colour)
+        for y0, y1, x1 in ((2, 4, 11), (7, 9, 11), (12, 14, 12)):
+            c.rect(int(4 * m), int(y0 * m), int(x1 * m), int(y1 * m), colour)
+        c.rect(int(10 * m), int(3 * m), int(12 * m), int(8 * m), colour)
+        c.rect(int(11 * m), int(8 * m), int(13 * m), int(13 * m), colour)
+    elif shape == "printer":
+        c.rect(int(4 * m), int(1 * m), int(12 * m), int(6 * m), (255, 255, 255))
+        c.rect(int(1 * m), int(6 * m), int(15 * m), int(12 * m), colour)
+        c.rect(int(4 * m), int(10 * m), int(12 * m), int(15 * m), (255, 255, 255))
+        c.rect(int(12 * m), int(7 * m), int(14 * m), int(8 * m), (80, 200, 80))
     elif shape == "page":
         c.rect(int(3 * m), int(1 * m), int(13 * m), int(15 * m), (255, 255, 255))
         c.rect(int(3 * m), int(1 * m), int(13 * m), int(2 * m), colour)
@@ -321,6 +341,17 @@ def main():
     write("tabs.frx", [record(i) for i in tab_icons])
     write("thirdparty.frx", [record(viewer_icon()), record(ico(glyph((30, 90, 170), "page"))),
                              text(b"tabPages \tKKKKK")])
+    # The editor's image list: bitmaps on the list's mask colour (silver), which shows the bar.
+    silver = (192, 192, 192)
+    write("editor.frx", [
+        record(viewer_icon()),
+        record(bmp(glyph((30, 90, 170), "page", background=silver))),
+        record(bmp(glyph((200, 160, 40), "folder", background=silver))),
+        record(bmp(glyph((40, 80, 160), "disk", background=silver))),
+        record(bmp(glyph((20, 20, 20), "bold", background=silver))),
+        record(bmp(glyph((90, 90, 90), "printer", background=silver))),
+        text(b"txtBody \tKKKKK"),
+    ])
     write("profile.frx", [
         record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),
         record(bmp(backdrop())),

@@ -1,0 +1,179 @@
+// The bars of the common controls: a toolbar's buttons and a status bar's panels as the form file
+// keeps them, where each stands, and the image list pictures a toolbar's buttons find.
+#include <gtest/gtest.h>
+
+#include "frm_test_util.h"
+#include "host/common/StatusBarLook.h"
+#include "host/common/ToolBarLook.h"
+#include "host/frm/FrmLoader.h"
+#include "host/frm/FrmReader.h"
+#include "host/memory/ButtonPictures.h"
+#include "host/memory/MemoryHost.h"
+
+using namespace kv;
+
+namespace {
+
+struct Editor {
+    std::shared_ptr<mem::MemoryHost> host = mem::MemoryHost::install();
+    frm::LoadedForm loaded =
+        frm::FrmLoader::load(frm::FrmReader::read_file(test::data_dir() + "/editor.frm"), *host);
+    ~Editor() { Host::set_current(nullptr); }
+    mem::MemoryObject& control(const char* name) { return *loaded.form->control(name); }
+};
+
+// Text widths as a fixed pitch of 6 pixels a character.
+double six_a_character(const std::string& s) {
+    return 6.0 * static_cast<double>(s.size());
+}
+
+}  // namespace
+
+TEST(Bars, TheFileKeepsItemsByTheNamesProgramsUse) {
+    Editor e;
+    mem::MemoryObject& bar = e.control("tbEdit");
+    EXPECT_EQ(to_double(bar.get("Buttons.Count")), 7);
+    // "Object." properties are the item's own.
+    EXPECT_EQ(to_text(bar.get("Buttons(2).ToolTipText")), "Open a note");
+    EXPECT_EQ(to_text(bar.get("Buttons(2).Image")), "open");
+    EXPECT_EQ(to_double(bar.get("Buttons(5).Value")), 1);
+    mem::MemoryObject& status = e.control("sbEdit");
+    EXPECT_EQ(to_double(status.get("Panels.Count")), 4);
+    EXPECT_EQ(to_double(status.get("Panels(1).Width")), 6350);
+    EXPECT_EQ(to_text(status.get("Panels(4).TextSave")), "10:42");
+    mem::MemoryObject& list = e.control("imlEdit");
+    EXPECT_EQ(to_double(list.get("ListImages.Count")), 5);
+    EXPECT_EQ(to_text(list.get("ListImages(2).Key")), "open");
+    EXPECT_TRUE(list.picture("ListImages(5)"));
+}
+
+TEST(Bars, ToolbarButtonsAndTheirPictures) {
+    Editor e;
+    auto look = host::ToolBarLook::read(e.control("tbEdit"));
+    EXPECT_TRUE(look.flat);
+    EXPECT_EQ(look.image_list, "imlEdit");
+    ASSERT_EQ(look.buttons.size(), 7u);
+    EXPECT_EQ(look.buttons[1].image_key, "open");
+    EXPECT_EQ(look.buttons[2].image_index, 3);
+    EXPECT_EQ(look.buttons[4].style, host::ToolButton::Check);
+    EXPECT_TRUE(look.buttons[4].pressed);
+
+    // By index, and by key without regard to case, from the list the bar names.
+    mem::find_button_pictures(e.control("tbEdit"), look);
+    mem::MemoryObject& list = e.control("imlEdit");
+    EXPECT_EQ(look.pictures[0], list.picture("ListImages(1)"));
+    EXPECT_EQ(look.pictures[1], list.picture("ListImages(2)"));
+    EXPECT_EQ(look.pictures[6], list.picture("ListImages(5)"));
+    EXPECT_EQ(look.pictures[3], nullptr);  // a separator
+    ASSERT_TRUE(look.mask_colour);
+    EXPECT_EQ(*look.mask_colour, 0xC0C0C0);
+    look.buttons[1].image_key = "OPEN";
+    mem::find_button_pictures(e.control("tbEdit"), look);
+    EXPECT_EQ(look.pictures[1], list.picture("ListImages(2)"));
+    // An index past the list, a key it lacks, a list the form lacks: no picture, no error.
+    look.buttons[0].image_index = 9;
+    look.buttons[1].image_key = "gone";
+    mem::find_button_pictures(e.control("tbEdit"), look);
+    EXPECT_EQ(look.pictures[0], nullptr);
+    EXPECT_EQ(look.pictures[1], nullptr);
+    look.image_list = "imlNone";
+    mem::find_button_pictures(e.control("tbEdit"), look);
+    EXPECT_EQ(look.pictures[2], nullptr);
+}
+
+TEST(Bars, ToolbarButtonPlaces) {
+    host::ToolBarLook look;
+    look.button_width_twips = 345;  // 23 pixels
+    look.button_height_twips = 330;
+    using S = host::ToolButton;
+    for (int style : {S::Default, S::Separator, S::Check, S::Dropdown, S::Placeholder, S::Group}) {
+        S b;
+        b.style = style;
+        b.width_twips = 600;  // a placeholder's: 40 pixels
+        look.buttons.push_back(b);
+    }
+    look.buttons[2].visible = false;
+    const auto boxes = look.place(15);
+    struct Want {
+        double left, width;
+    };
+    // A separator is 8 wide, a drop-down button has its arrow beside it, a hidden button takes
+    // no room.
+    const Want want[] = {{0, 23}, {23, 8}, {0, 0}, {31, 36}, {67, 40}, {107, 23}};
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(boxes[i].left, want[i].left);
+        EXPECT_EQ(boxes[i].width, want[i].width);
+        EXPECT_EQ(boxes[i].height, want[i].width ? 22 : 0);
+    }
+    EXPECT_EQ(look.button_at(30, 10, 15), 1);  // the separator
+    EXPECT_EQ(look.button_at(60, 10, 15), 3);
+    EXPECT_EQ(look.button_at(60, 30, 15), -1);  // below the buttons
+}
+
+TEST(Bars, StatusPanelWidths) {
+    // Widths and minimum widths in twips (15 a pixel); AutoSize 0 fixed, 1 spring, 2 contents.
+    struct Case {
+        const char* what;
+        double bar;
+        std::vector<std::tuple<int, double, double, std::string>> panels;  // auto, width, min
+        std::vector<double> widths;
+    };
+    const Case cases[] = {
+        {"fixed panels keep their width", 400, {{0, 1500, 150, ""}, {0, 900, 150, ""}}, {100, 60}},
+        {"a spring takes the room left", 400, {{1, 1500, 300, ""}, {0, 900, 150, ""}}, {338, 60}},
+        {"springs share it, the first ones the odd pixels",
+         400,
+         {{1, 0, 300, ""}, {1, 0, 600, ""}, {0, 900, 150, ""}},
+         {158, 178, 60}},
+        {"a spring keeps its least width on a narrow bar", 50, {{1, 0, 1500, ""}}, {100}},
+        {"contents: the text and its margins, at least the least width",
+         400,
+         {{2, 1500, 150, "Ln 1, Col 29"}, {2, 1500, 1500, "NUM"}},
+         {80, 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host::StatusBarLook look;
+        for (const auto& [auto_size, width, least, text] : c.panels) {
+            host::StatusPanel p;
+            p.auto_size = auto_size;
+            p.width_twips = width;
+            p.min_width_twips = least;
+            p.text = text;
+            look.panels.push_back(p);
+        }
+        const auto places = look.place(c.bar, 15, six_a_character);
+        ASSERT_EQ(places.size(), c.widths.size());
+        double left = 0;
+        for (size_t i = 0; i < places.size(); ++i) {
+            EXPECT_EQ(places[i].width, c.widths[i]) << i;
+            EXPECT_EQ(places[i].left, left) << i;
+            left += places[i].width + host::kPanelGap;
+        }
+    }
+}
+
+TEST(Bars, StatusPanelsShowWhatTheirStyleSays) {
+    Editor e;
+    const auto look = host::StatusBarLook::read(e.control("sbEdit"));
+    ASSERT_EQ(look.panels.size(), 4u);
+    EXPECT_EQ(look.panels[0].text, "Ready");
+    EXPECT_EQ(look.panels[0].auto_size, 1);
+    // A key's panel shows its name, grey while the key is off; the clock its saved time.
+    EXPECT_EQ(look.panels[2].text, "NUM");
+    EXPECT_FALSE(look.panels[2].enabled);
+    EXPECT_EQ(look.panels[3].text, "10:42");
+    EXPECT_EQ(look.panels[3].alignment, 1);
+    EXPECT_DOUBLE_EQ(look.panels[1].min_width_twips, 1764 * 1440.0 / 2540);
+
+    // A bar the file says nothing of has one panel; Style 1 shows the simple text instead.
+    auto form = e.host->create_form("Plain", mem::FormKind::Form);
+    auto bar = form->add_control("StatusBar", "sb", nullptr);
+    EXPECT_EQ(host::StatusBarLook::read(*bar).panels.size(), 1u);
+    bar->set_raw("Style", 1.0);
+    bar->set_raw("SimpleText", std::string("Saving..."));
+    const auto simple = host::StatusBarLook::read(*bar);
+    EXPECT_TRUE(simple.simple);
+    EXPECT_EQ(simple.simple_text, "Saving...");
+}
