@@ -74,7 +74,7 @@ TEST(ExportCommand, ExitStatusSaysWhatCameOfIt) {
     };
     const std::string out = (dir.path() / "out.ui").string();
     const Case cases[] = {
-        {{"export", data_dir() + "/thirdparty.frm", "-o", out}, 1, "2 controls, 3 placeholders"},
+        {{"export", data_dir() + "/thirdparty.frm", "-o", out}, 1, "4 controls, 1 placeholder"},
         {{"export", (dir.path() / "broken.frm").string(), "-o", out}, 2, "broken.frm:3: "},
         // A list and a text the .frx should hold, and no .frx: exported empty, and said so.
         {{"export", (dir.path() / "nolist.frm").string(), "-o", out},

@@ -88,6 +88,25 @@ std::optional<std::string> PictureExport::path_of(mem::MemoryObject& object,
         bytes.assign(png.constData(), static_cast<size_t>(png.size()));
         ext = "png";
     }
+    return add_file(object, owner, property, bytes, ext);
+}
+
+std::optional<std::string> PictureExport::path_of_image(mem::MemoryObject& object,
+                                                        const std::string& property,
+                                                        const QImage& image) {
+    if (image.isNull()) return std::nullopt;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    const std::string owner = object.is_form() ? object.name() : ctx_.names.of(object);
+    return add_file(object, owner, property,
+                    std::string(png.constData(), static_cast<size_t>(png.size())), "png");
+}
+
+std::string PictureExport::add_file(mem::MemoryObject& object, const std::string& owner,
+                                    const std::string& property, const std::string& bytes,
+                                    const char* ext) {
     const auto key = std::pair{&object, host::fold(property)};
     if (const auto it = alias_of_.find(key); it != alias_of_.end())
         return ":/" + base_ + "/" + it->second;

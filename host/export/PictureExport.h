@@ -4,6 +4,7 @@
 // images Qt reads keep their own bytes and format, a bitmap without its file header and a
 // metafile (drawn at its frame's size, or at the size a stretched image shows it) become PNGs,
 // and what cannot be shown is left out and noted.
+#include <QImage>
 #include <QSize>
 #include <map>
 #include <optional>
@@ -28,6 +29,11 @@ class PictureExport {
     std::optional<std::string> path_of(mem::MemoryObject& object, const std::string& property,
                                        QSize stretched_to = {});
 
+    // The same for an image made here (a toolbar button's picture, its mask colour clear), as a
+    // PNG named after the object and `property`; nullopt for a null image.
+    std::optional<std::string> path_of_image(mem::MemoryObject& object, const std::string& property,
+                                             const QImage& image);
+
     // The object's pictures that no widget property took, noted as left out.
     void note_unused(mem::MemoryObject& object, const std::vector<std::string>& used);
 
@@ -38,6 +44,10 @@ class PictureExport {
     void finish(ui::UiNode& resources);
 
   private:
+    // The file of `bytes` beside the .ui (its first time), and its resource path.
+    std::string add_file(mem::MemoryObject& object, const std::string& owner,
+                         const std::string& property, const std::string& bytes, const char* ext);
+
     ExportContext& ctx_;
     std::string base_;  // the resource prefix and the folder of the files
     std::string qrc_;

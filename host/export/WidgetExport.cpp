@@ -9,10 +9,13 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "host/common/NamedValues.h"
 #include "host/common/PictureImage.h"
 #include "host/common/PointerShape.h"
 #include "host/common/QtClasses.h"
+#include "host/common/StatusBarLook.h"
 #include "host/common/TextFold.h"
+#include "host/common/ToolBarLook.h"
 #include "host/export/ExportColours.h"
 #include "host/memory/OwnScale.h"
 #include "host/ui/UiLines.h"
@@ -29,6 +32,17 @@ std::optional<Value> named(mem::MemoryObject& c, const char* name) {
     } catch (const Error&) {
         return std::nullopt;
     }
+}
+
+// Does a toolbar on the form take its buttons' pictures from this image list?
+bool named_by_a_toolbar(mem::MemoryObject& list) {
+    const auto form = list.form();
+    if (!form) return false;
+    for (const auto& c : form->all_controls())
+        if (host::ToolBarLook::candidate(c->type_name()) &&
+            host::iequal(host::named_text(*c, "ImageList").value_or(""), list.name()))
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -200,6 +214,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto tabs = host::TabSet::candidate(c.type_name(), c.extra_properties())
                           ? host::TabSet::read(c)
                           : std::nullopt;
+    const bool bar = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
+                                           host::ToolBarLook::candidate(c.type_name()));
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -243,6 +259,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             qt_class = "QPushButton";
         } else if (tabs) {
             qt_class = "QTabWidget";
+        } else if (bar) {
+            qt_class = "QFrame";
         } else if (shown.how == host::QtShow::Painted || c.user_control()) {
             placeholder = true;
         }
@@ -300,7 +318,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
                    caption && !caption->empty() && c.traits().caption) {
             node.string_property("Caption", *caption, true);
         }
-        pictures_.note_unused(c, {});
+        // An image list's pictures are its toolbars' buttons' (each written with its button).
+        if (!named_by_a_toolbar(c)) pictures_.note_unused(c, {});
     } else {
         if (!tip.empty()) node.string_property("toolTip", tip);
         // The pointer as Qt's cursor shape (a custom one's picture has no place in a .ui).
@@ -325,7 +344,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         node.number_property("Align", static_cast<long long>(align), true);
     if (tabs)
         write_tabs(c, *tabs, node, parent, font, inherited, {0, -x, -y});
-    else
+    else if (!bar || !write_bar(c, node))
         write_children(c, node, c.traits().font ? font : inherited);
 }
 

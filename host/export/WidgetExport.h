@@ -10,7 +10,8 @@
 // the class (a slanting line's also the corner of its first end), holding its controls. Properties
 // the resizer needs that no Qt widget has travel as dynamic properties of the same name (Align of a
 // bar on the form's edge, IntegralHeight of a list box, a container's scale). Tabs are written in
-// WidgetExportTabs.cpp, colours in WidgetExportColours.cpp.
+// WidgetExportTabs.cpp, colours in WidgetExportColours.cpp, the common controls' toolbars and
+// status bars in WidgetExportBars.cpp.
 #include <string>
 
 #include <vector>
@@ -71,6 +72,9 @@ class WidgetExport {
     void write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui::UiNode& node,
                     ui::UiNode& parent, const ExportFont& font, const ExportFont& inherited,
                     ExportShift place);
+    // A status bar's panels or a toolbar's buttons in a layout of `frame` (WidgetExportBars.cpp);
+    // false for other controls.
+    bool write_bar(mem::MemoryObject& c, ui::UiNode& frame);
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;

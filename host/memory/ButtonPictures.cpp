@@ -34,7 +34,10 @@ int index_of_key(MemoryObject& list, const std::string& key) {
 }  // namespace
 
 void find_button_pictures(MemoryObject& toolbar, host::ToolBarLook& look) {
+    // A button's picture of its own (a toolbar read back from a Qt Designer form has no list).
     look.pictures.assign(look.buttons.size(), nullptr);
+    for (size_t i = 0; i < look.buttons.size(); ++i)
+        look.pictures[i] = toolbar.picture("Buttons(" + std::to_string(i + 1) + ")");
     const auto list = image_list_of(toolbar, look.image_list);
     if (!list) return;
     look.image_width = host::whole(host::named_number(*list, "ImageWidth").value_or(16), 1, 256);
@@ -44,7 +47,9 @@ void find_button_pictures(MemoryObject& toolbar, host::ToolBarLook& look) {
     for (size_t i = 0; i < look.buttons.size(); ++i) {
         const host::ToolButton& b = look.buttons[i];
         const int at = b.image_index > 0 ? b.image_index : index_of_key(*list, b.image_key);
-        if (at > 0) look.pictures[i] = list->picture("ListImages(" + std::to_string(at) + ")");
+        if (at > 0)
+            if (auto pic = list->picture("ListImages(" + std::to_string(at) + ")"))
+                look.pictures[i] = std::move(pic);
     }
 }
 

@@ -77,6 +77,13 @@ class UiBuilder {
     // The scale an exported form file's container keeps in properties of its own.
     std::optional<mem::OwnScale> own_scale(const UiElement& w) const;
     void set_pictures(mem::MemoryObject& c, const UiElement& w);
+    // An exported status bar's panels or toolbar's buttons from the widgets of its layout
+    // (UiBuilderBars.cpp); false for another control.
+    bool read_bar(const UiElement& w, mem::MemoryObject& c);
+    // An item widget's own properties (stdset="0") as the control's, named after `at`.
+    void carry_back(mem::MemoryObject& c, const std::string& at, const UiElement& w);
+    // The width of a <size> property in pixels; -1 when there is none.
+    int size_width(const UiElement& w, const char* name) const;
     void add_menus(const UiElement& top);
     void add_menu_items(const UiElement& holder, const UiElement& top, const std::string& parent);
     std::string name_for(const UiElement& w, const std::string& cls);

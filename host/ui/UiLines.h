@@ -24,6 +24,9 @@ class UiLines {
     // corner its first end is in ("TopLeft", "BottomRight", ...): an exported form's own
     // properties.
     static constexpr const char* kPlaceholderProperty = "Placeholder";
+    // The class a widget of the export's own making stands for ("NovaCtl.StatusBar"): a bar of
+    // the common controls, read back as that control with its items.
+    static constexpr const char* kFormsClassProperty = "FormsClass";
     static constexpr const char* kFromProperty = "LineFrom";
     // An exported Shape is a frame whose style sheet draws what Qt can of it; its own properties
     // ride along (those of them it has), and a frame with `Shape` among them comes back a Shape.

@@ -1,0 +1,175 @@
+// The common controls' bars as Designer widgets: a frame whose horizontal layout holds a label
+// per status bar panel (a spring stretching, a fixed panel of its width) or a tool button per
+// toolbar button (separators as etched lines or gaps, a spacer after the last). A layout keeps
+// the bar one control for the resizer and lets a spring follow its bar. What Qt's widgets cannot
+// say (an item's key and style, the file's sizes) rides along as their own properties, so that
+// the .ui reads back the same bar.
+#include <cmath>
+
+#include "host/common/BarDrawing.h"
+#include "host/common/NamedValues.h"
+#include "host/common/StatusBarLook.h"
+#include "host/common/ToolBarLook.h"
+#include "host/export/WidgetExport.h"
+#include "host/memory/ButtonPictures.h"
+#include "host/ui/UiLines.h"
+
+namespace kv::exporter {
+
+namespace {
+
+void size_property(ui::UiNode& w, const char* name, int width, int height) {
+    ui::UiNode& size = w.property(name).add("size");
+    size.add("width", std::to_string(width));
+    size.add("height", std::to_string(height));
+}
+
+ui::UiNode& bar_layout(ui::UiNode& frame, const std::string& name, int top,
+                       const std::string& stretch, int spacing) {
+    ui::UiNode& layout = frame.add("layout").attribute("class", "QHBoxLayout");
+    layout.attribute("name", name);
+    if (!stretch.empty()) layout.attribute("stretch", stretch);
+    layout.number_property("spacing", spacing);
+    layout.number_property("leftMargin", 0);
+    layout.number_property("topMargin", top);
+    layout.number_property("rightMargin", 0);
+    layout.number_property("bottomMargin", 0);
+    return layout;
+}
+
+// An item's properties as the form file keeps them ("Panels(2).Key" as "Key").
+void carry(mem::MemoryObject& bar, const std::string& at, ui::UiNode& w,
+           std::initializer_list<const char*> names) {
+    for (const char* n : names) {
+        const auto v = host::named_value(bar, at + n);
+        if (!v) continue;
+        if (std::holds_alternative<std::string>(*v))
+            w.string_property(n, std::get<std::string>(*v), true);
+        else if (const auto x = host::named_number(bar, at + n))
+            w.number_property(n, std::llround(*x), true);
+    }
+}
+
+}  // namespace
+
+bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
+    const std::string name = ctx_.names.of(c);
+    const double tpp = ctx_.twips_per_pixel;
+    if (host::StatusBarLook::candidate(c.type_name())) {
+        const auto bar = host::StatusBarLook::read(c);
+        frame.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+        if (bar.simple) {
+            frame.number_property("Style", 1, true);
+            ui::UiNode& layout = bar_layout(frame, ctx_.names.reserve(name + "_layout"),
+                                            static_cast<int>(host::kPanelGap), "", 0);
+            ui::UiNode& label = layout.add("item").add("widget").attribute("class", "QLabel");
+            label.attribute("name", ctx_.names.reserve(name + "_simple"));
+            label.string_property("text", bar.simple_text);
+            return true;
+        }
+        std::string stretch;
+        for (const auto& p : bar.panels)
+            stretch += std::string(stretch.empty() ? "" : ",") + (p.auto_size == 1 ? "1" : "0");
+        ui::UiNode& layout = bar_layout(frame, ctx_.names.reserve(name + "_layout"),
+                                        static_cast<int>(host::kPanelGap), stretch,
+                                        static_cast<int>(host::kPanelGap));
+        static constexpr const char* kAlign[] = {"Qt::AlignLeft", "Qt::AlignHCenter",
+                                                 "Qt::AlignRight"};
+        for (size_t i = 0; i < bar.panels.size(); ++i) {
+            const host::StatusPanel& p = bar.panels[i];
+            const std::string at = "Panels(" + std::to_string(i + 1) + ").";
+            ui::UiNode& label = layout.add("item").add("widget").attribute("class", "QLabel");
+            label.attribute("name", ctx_.names.reserve(name + "_panel" + std::to_string(i + 1)));
+            if (!p.enabled) label.bool_property("enabled", false);
+            const int least = static_cast<int>(std::lround(p.min_width_twips / tpp));
+            if (p.auto_size == 0) {
+                const int width = static_cast<int>(std::lround(p.width_twips / tpp));
+                size_property(label, "minimumSize", width, 0);
+                size_property(label, "maximumSize", width, 16777215);
+            } else {
+                size_property(label, "minimumSize", least, 0);
+            }
+            if (p.bevel != 0) {
+                label.enum_property("frameShape", "QFrame::Panel");
+                label.enum_property("frameShadow",
+                                    p.bevel == 1 ? "QFrame::Sunken" : "QFrame::Raised");
+            }
+            label.string_property("text", p.text);
+            label.set_property("alignment", std::string(kAlign[p.alignment]) + "|Qt::AlignVCenter");
+            label.number_property("indent", 0);
+            label.number_property("margin", static_cast<long long>(host::kPanelInset) - 1);
+            carry(c, at, label,
+                  {"Key", "Style", "AutoSize", "Alignment", "Bevel", "Width", "MinWidth",
+                   "TextSave", "ToolTipText"});
+        }
+        return true;
+    }
+    if (!host::ToolBarLook::candidate(c.type_name())) return false;
+    auto bar = host::ToolBarLook::read(c);
+    mem::find_button_pictures(c, bar);
+    frame.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+    carry(c, "", frame, {"ButtonWidth", "ButtonHeight", "Style", "Appearance", "TextAlignment"});
+    ui::UiNode& layout = bar_layout(frame, ctx_.names.reserve(name + "_layout"), 2, "", 0);
+    const auto boxes = bar.place(tpp);
+    const auto images = host::tool_bar_images(bar);
+    const std::string& qrc = pictures_.resource_file();
+    for (size_t i = 0; i < bar.buttons.size(); ++i) {
+        const host::ToolButton& b = bar.buttons[i];
+        const std::string at = "Buttons(" + std::to_string(i + 1) + ").";
+        const int width = static_cast<int>(boxes[i].width),
+                  height = static_cast<int>(boxes[i].height);
+        const std::string item = name + "_button" + std::to_string(i + 1);
+        ui::UiNode* w = nullptr;
+        if (b.style == host::ToolButton::Separator || b.style == host::ToolButton::Placeholder) {
+            // A flat bar's separator is an etched line; a gap otherwise, and a placeholder.
+            w = &layout.add("item").add("widget").attribute("class", "QFrame");
+            w->attribute("name", ctx_.names.reserve(item));
+            if (b.style == host::ToolButton::Separator && bar.flat) {
+                w->enum_property("frameShape", "QFrame::VLine");
+                w->enum_property("frameShadow", "QFrame::Sunken");
+            }
+            size_property(*w, "minimumSize", width, 0);
+            size_property(*w, "maximumSize", width, 16777215);
+        } else {
+            w = &layout.add("item").add("widget").attribute("class", "QToolButton");
+            w->attribute("name", ctx_.names.reserve(item));
+            size_property(*w, "minimumSize", width, height);
+            size_property(*w, "maximumSize", width, height);
+            if (!b.tool_tip.empty()) w->string_property("toolTip", b.tool_tip);
+            if (!b.caption.empty()) w->string_property("text", b.caption);
+            // Its picture as the bar shows it (the list's mask colour clear), a file of its own.
+            const auto path = pictures_.path_of_image(c, "Buttons(" + std::to_string(i + 1) + ")",
+                                                      i < images.size() ? images[i] : QImage());
+            const bool picture = path.has_value();
+            if (path) {
+                add_iconset(w->property("icon"), qrc, *path);
+                size_property(*w, "iconSize", bar.image_width, bar.image_height);
+            }
+            w->enum_property("toolButtonStyle", b.caption.empty() ? "Qt::ToolButtonIconOnly"
+                                                : !picture        ? "Qt::ToolButtonTextOnly"
+                                                : bar.caption_right
+                                                    ? "Qt::ToolButtonTextBesideIcon"
+                                                    : "Qt::ToolButtonTextUnderIcon");
+            if (bar.flat) w->bool_property("autoRaise", true);
+            if (b.style == host::ToolButton::Check || b.style == host::ToolButton::Group) {
+                w->bool_property("checkable", true);
+                if (b.pressed) w->bool_property("checked", true);
+                if (b.style == host::ToolButton::Group) w->bool_property("autoExclusive", true);
+            }
+            if (b.style == host::ToolButton::Dropdown)
+                w->enum_property("popupMode", "QToolButton::MenuButtonPopup");
+            if (!b.enabled) w->bool_property("enabled", false);
+        }
+        if (!b.visible) w->bool_property("visible", false);
+        carry(c, at, *w, {"Key", "Style", "Image", "Width", "Value"});
+    }
+    ui::UiNode& spacer = layout.add("item").add("spacer");
+    spacer.attribute("name", ctx_.names.reserve(name + "_end"));
+    spacer.enum_property("orientation", "Qt::Horizontal");
+    ui::UiNode& hint = spacer.property("sizeHint", true).add("size");
+    hint.add("width", "0");
+    hint.add("height", "0");
+    return true;
+}
+
+}  // namespace kv::exporter

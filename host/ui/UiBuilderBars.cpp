@@ -1,0 +1,128 @@
+// An exported bar of the common controls read back: the labels of a status bar's layout as its
+// panels, the tool buttons (and separators) of a toolbar's as its buttons, each with the file's
+// own properties it carried and what Designer may have changed since (texts, tool tips, states,
+// alignment, bevel, pictures).
+#include <algorithm>
+#include <cmath>
+
+#include "host/common/NamedValues.h"
+#include "host/common/StatusBarLook.h"
+#include "host/common/ToolBarLook.h"
+#include "host/ui/UiBuilder.h"
+#include "host/ui/UiPictures.h"
+
+namespace kv::ui {
+
+namespace {
+
+// The widgets of the bar's layout, in order.
+std::vector<const UiElement*> items_of(const UiElement& bar) {
+    std::vector<const UiElement*> out;
+    if (const UiElement* layout = bar.child("layout"))
+        for (const UiElement* item : layout->children_named("item"))
+            if (const UiElement* w = item->child("widget")) out.push_back(w);
+    return out;
+}
+
+}  // namespace
+
+int UiBuilder::size_width(const UiElement& w, const char* name) const {
+    const UiElement* p = w.property(name);
+    const UiElement* size = p ? p->child("size") : nullptr;
+    const UiElement* width = size ? size->child("width") : nullptr;
+    return width ? static_cast<int>(values_.whole(*width, 0, 16777215)) : -1;
+}
+
+void UiBuilder::carry_back(mem::MemoryObject& c, const std::string& at, const UiElement& w) {
+    for (const UiElement* p : w.children_named("property")) {
+        const std::string* stdset = p->attribute("stdset");
+        const std::string* n = p->attribute("name");
+        if (!stdset || *stdset != "0" || !n || n->empty()) continue;
+        if (auto v = values_.plain(*p)) c.set_raw(at + *n, *v);
+    }
+}
+
+bool UiBuilder::read_bar(const UiElement& w, mem::MemoryObject& c) {
+    const double tpp = host_.twips_per_pixel_x();
+    const auto himetric = [&](int px) { return px * tpp * 2540.0 / 1440.0; };
+    const auto items = items_of(w);
+    if (host::StatusBarLook::candidate(c.type_name())) {
+        if (values_.number(w, "Style").value_or(0) == 1) {
+            c.set_raw("Style", 1.0);
+            if (!items.empty())
+                c.set_raw("SimpleText", values_.string(*items[0], "text").value_or(""));
+            return true;
+        }
+        int n = 0;
+        for (const UiElement* label : items) {
+            const std::string at = "Panels(" + std::to_string(++n) + ").";
+            carry_back(c, at, *label);
+            c.set_raw(at + "Text", values_.string(*label, "text").value_or(""));
+            const std::string align = values_.enumeration(*label, "alignment").value_or("");
+            const bool centre = align.find("AlignHCenter") != std::string::npos ||
+                                align.find("AlignCenter") != std::string::npos;
+            c.set_raw(at + "Alignment", centre                                          ? 1.0
+                                        : align.find("AlignRight") != std::string::npos ? 2.0
+                                                                                        : 0.0);
+            const std::string shape = values_.enumeration(*label, "frameShape").value_or("");
+            const std::string shadow = values_.enumeration(*label, "frameShadow").value_or("");
+            c.set_raw(at + "Bevel", shape.empty() || shape == "QFrame::NoFrame" ? 0.0
+                                    : shadow == "QFrame::Raised"                ? 2.0
+                                                                                : 1.0);
+            if (!values_.boolean(*label, "enabled").value_or(true)) c.set_raw(at + "Enabled", 0.0);
+            // Its width as Designer shows it (a fixed panel's, and any panel's least), where it
+            // is not the width the file's own gives in whole pixels.
+            const auto take = [&](const char* name, int px) {
+                const auto own = host::named_number(c, at + name);
+                if (!own || std::lround(*own * 1440.0 / 2540.0 / tpp) != px)
+                    c.set_raw(at + name, himetric(px));
+            };
+            const int least = size_width(*label, "minimumSize");
+            if (least >= 0) take("MinWidth", least);
+            if (least >= 0 && size_width(*label, "maximumSize") == least) take("Width", least);
+        }
+        c.set_raw("Panels.Count", static_cast<double>(n));
+        return true;
+    }
+    if (!host::ToolBarLook::candidate(c.type_name())) return false;
+    for (const UiElement* p : w.children_named("property"))
+        if (const std::string* n = p->attribute("name"))
+            for (const char* own :
+                 {"ButtonWidth", "ButtonHeight", "Style", "Appearance", "TextAlignment"})
+                if (*n == own)
+                    if (auto v = values_.plain(*p)) c.set_raw(own, *v);
+    int n = 0;
+    for (const UiElement* item : items) {
+        const std::string at = "Buttons(" + std::to_string(++n) + ").";
+        carry_back(c, at, *item);
+        const std::string* cls = item->attribute("class");
+        if (!cls || *cls != "QToolButton") {
+            // A separator, or a placeholder of its own width.
+            if (!values_.number(*item, "Style"))
+                c.set_raw(at + "Style", static_cast<double>(host::ToolButton::Separator));
+            continue;
+        }
+        c.set_raw(at + "Caption", values_.string(*item, "text").value_or(""));
+        c.set_raw(at + "ToolTipText", values_.string(*item, "toolTip").value_or(""));
+        const bool checkable = values_.boolean(*item, "checkable").value_or(false);
+        if (!values_.number(*item, "Style"))
+            c.set_raw(at + "Style",
+                      static_cast<double>(values_.enumeration(*item, "popupMode").value_or("") ==
+                                                  "QToolButton::MenuButtonPopup"
+                                              ? host::ToolButton::Dropdown
+                                          : !checkable ? host::ToolButton::Default
+                                          : values_.boolean(*item, "autoExclusive").value_or(false)
+                                              ? host::ToolButton::Group
+                                              : host::ToolButton::Check));
+        c.set_raw(at + "Value", values_.boolean(*item, "checked").value_or(false) ? 1.0 : 0.0);
+        if (!values_.boolean(*item, "enabled").value_or(true)) c.set_raw(at + "Enabled", 0.0);
+        if (!values_.boolean(*item, "visible").value_or(true)) c.set_raw(at + "Visible", 0.0);
+        // Its picture is its own now (the image list stays behind in the form file).
+        if (auto pic = pictures_->of_property(item->property("icon"), c.name() + "." + at + "icon"))
+            c.set_picture("Buttons(" + std::to_string(n) + ")", std::move(pic));
+    }
+    c.set_raw("Buttons.Count", static_cast<double>(n));
+    return true;
+}
+
+}  // namespace kv::ui

@@ -1,0 +1,116 @@
+// The common controls' bars exported: a status bar as a frame whose layout holds a label per
+// panel (springs stretching), a toolbar's as a tool button per button with its picture (the
+// image list's mask colour clear) and state; read back, the same bars.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "export_rig.h"
+#include "host/common/StatusBarLook.h"
+#include "host/common/ToolBarLook.h"
+#include "host/memory/ButtonPictures.h"
+
+namespace kv::exporter {
+namespace {
+
+using namespace test_rig;
+
+std::vector<const ui::UiElement*> items(const ui::UiElement& bar) {
+    std::vector<const ui::UiElement*> out;
+    for (const ui::UiElement* item : bar.child("layout")->children_named("item"))
+        out.push_back(item->child("widget") ? item->child("widget") : item->child("spacer"));
+    return out;
+}
+
+TEST(Export, BarsOfTheCommonControls) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "editor.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/editor.frm", ui, {});
+    EXPECT_EQ(done.report.placeholders, 1u) << "the image list only";
+    for (const auto& note : done.report.notes)
+        EXPECT_EQ(note.find("ListImages"), std::string::npos) << note;
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+
+    const auto& status = *e.by_name.at("sbEdit");
+    EXPECT_EQ(*status.attribute("class"), "QFrame");
+    EXPECT_EQ(values.string(status, "FormsClass"), "NovaCtl.StatusBar");
+    EXPECT_EQ(*status.child("layout")->attribute("stretch"), "1,0,0,0");
+    const auto panels = items(status);
+    ASSERT_EQ(panels.size(), 4u);
+    EXPECT_EQ(values.string(*panels[0], "text"), "Ready");
+    EXPECT_EQ(values.enumeration(*panels[0], "frameShadow"), "QFrame::Sunken");
+    EXPECT_EQ(values.boolean(*panels[2], "enabled"), false) << "NUM, grey";
+    // A panel of fixed width: 1411 HiMetric are 800 twips, 53 pixels.
+    EXPECT_TRUE(panels[2]->property("maximumSize"));
+    EXPECT_EQ(values.enumeration(*panels[3], "alignment"), "Qt::AlignHCenter|Qt::AlignVCenter");
+
+    const auto& tools = *e.by_name.at("tbEdit");
+    const auto buttons = items(tools);
+    ASSERT_EQ(buttons.size(), 8u) << "seven and a spacer";
+    EXPECT_EQ(*buttons[1]->attribute("class"), "QToolButton");
+    EXPECT_EQ(values.string(*buttons[1], "toolTip"), "Open a note");
+    EXPECT_EQ(values.boolean(*buttons[1], "autoRaise"), true);
+    EXPECT_EQ(values.enumeration(*buttons[3], "frameShape"), "QFrame::VLine") << "a separator";
+    EXPECT_EQ(values.boolean(*buttons[4], "checked"), true);
+    EXPECT_EQ(values.enumeration(*buttons[6], "popupMode"), "QToolButton::MenuButtonPopup");
+    EXPECT_EQ(*buttons[7]->attribute("name"), "tbEdit_end");
+    // The open button's picture: a PNG whose mask colour is clear.
+    const QImage open((dir.path() / "editor_pictures" / "tbEdit_Buttons_2_.png").c_str());
+    ASSERT_FALSE(open.isNull());
+    EXPECT_EQ(qAlpha(open.pixel(0, 0)), 0);
+    EXPECT_EQ(open.pixelColor(8, 10), QColor(200, 160, 40));
+
+    // Read back: the same bars, each button with its picture.
+    FormRun back = run_ui(ui);
+    FormRun file = run_form_file(test::data_dir() + "/editor.frm");
+    auto& bar_back = *back.form->control("tbEdit");
+    auto& bar_file = *file.form->control("tbEdit");
+    auto look_back = host::ToolBarLook::read(bar_back);
+    auto look_file = host::ToolBarLook::read(bar_file);
+    mem::find_button_pictures(bar_back, look_back);
+    ASSERT_EQ(look_back.buttons.size(), look_file.buttons.size());
+    for (size_t i = 0; i < look_back.buttons.size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto &a = look_back.buttons[i], &b = look_file.buttons[i];
+        EXPECT_EQ(std::tie(a.caption, a.key, a.tool_tip, a.style, a.pressed),
+                  std::tie(b.caption, b.key, b.tool_tip, b.style, b.pressed));
+        EXPECT_EQ(look_back.pictures[i] != nullptr, a.style != host::ToolButton::Separator);
+    }
+    EXPECT_TRUE(look_back.flat);
+    const auto panels_back = host::StatusBarLook::read(*back.form->control("sbEdit")).panels;
+    const auto panels_file = host::StatusBarLook::read(*file.form->control("sbEdit")).panels;
+    ASSERT_EQ(panels_back.size(), panels_file.size());
+    for (size_t i = 0; i < panels_back.size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto &a = panels_back[i], &b = panels_file[i];
+        EXPECT_EQ(std::tie(a.text, a.auto_size, a.alignment, a.bevel, a.enabled),
+                  std::tie(b.text, b.auto_size, b.alignment, b.bevel, b.enabled));
+        EXPECT_DOUBLE_EQ(a.width_twips, b.width_twips);
+        EXPECT_DOUBLE_EQ(a.min_width_twips, b.min_width_twips);
+    }
+}
+
+// A panel or a button changed in Designer comes back changed.
+TEST(Export, BarsChangedInDesignerReadBackAsChanged) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "editor.ui").string();
+    export_form_file(test::data_dir() + "/editor.frm", ui, {});
+    std::string text = test::slurp(ui);
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"<string>Ready</string>", "<string>Idle</string>"},
+          {"<string>Open a note</string>", "<string>Open…</string>"},
+          {"<width>53</width>", "<width>60</width>"}}) {
+        ASSERT_NE(text.find(from), std::string::npos) << from;
+        while (text.find(from) != std::string::npos) text.replace(text.find(from), from.size(), to);
+    }
+    test::spit(ui, text);
+    FormRun back = run_ui(ui);
+    const auto bar = host::StatusBarLook::read(*back.form->control("sbEdit"));
+    EXPECT_EQ(bar.panels[0].text, "Idle");
+    EXPECT_DOUBLE_EQ(bar.panels[2].width_twips, 60 * 15);
+    EXPECT_EQ(host::ToolBarLook::read(*back.form->control("tbEdit")).buttons[1].tool_tip, "Open…");
+}
+
+}  // namespace
+}  // namespace kv::exporter
