@@ -151,6 +151,7 @@ bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
                                                     ? "Qt::ToolButtonTextBesideIcon"
                                                     : "Qt::ToolButtonTextUnderIcon");
             if (bar.flat) w->bool_property("autoRaise", true);
+            w->enum_property("focusPolicy", "Qt::NoFocus");
             if (b.style == host::ToolButton::Check || b.style == host::ToolButton::Group) {
                 w->bool_property("checkable", true);
                 if (b.pressed) w->bool_property("checked", true);

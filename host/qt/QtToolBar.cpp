@@ -48,6 +48,7 @@ QtToolBar::QtToolBar(host::ToolBarLook look, double twips_per_pixel, QWidget* pa
             tool->setToolButtonStyle(
                 button_style(!caption.isEmpty(), !tool->icon().isNull(), look_.caption_right));
             tool->setAutoRaise(look_.flat);
+            tool->setFocusPolicy(Qt::NoFocus);  // a bar's buttons are no stops of the Tab key
             tool->setEnabled(b.enabled);
             tool->setVisible(b.visible);
             if (b.style == host::ToolButton::Check || b.style == host::ToolButton::Group) {
