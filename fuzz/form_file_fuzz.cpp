@@ -1,7 +1,7 @@
 // The form-file reader with its loader: the input is a .frm, then after a NUL byte its .frx.
 // The form is loaded (its .frx pictures read and decoded), shown, resized, minimised and
-// restored, closed, and its resizer saved (in memory). Refusals (FrmError, the host's numbered
-// errors, usage errors) are answers, not faults.
+// restored (its bars' items placed as pictures place them), closed, and its resizer saved (in
+// memory). Refusals (FrmError, the host's numbered errors, usage errors) are answers, not faults.
 #include <cstdio>
 #include <fstream>
 
@@ -10,6 +10,7 @@
 #include "fuzz/FuzzInput.h"
 #include "harness/Session.h"
 #include "harness/UsageError.h"
+#include "host/common/BarDrawing.h"
 #include "host/common/PictureImage.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmReader.h"
@@ -29,6 +30,21 @@ void decode_pictures(mem::MemoryForm& form) {
         for (const auto& [name, picture] : o->pictures()) host::picture_images(*picture);
 }
 
+// The bars of the common controls as render and run read them: their items placed, a toolbar's
+// pictures found and decoded.
+void place_bars(app::Session& session) {
+    for (const auto& c : session.snapshot().controls) {
+        if (c.status_bar)
+            c.status_bar->place(c.abs_width / 15, 15, [](const std::string& s) {
+                return 7.0 * static_cast<double>(s.size());
+            });
+        if (c.tool_bar) {
+            c.tool_bar->place(15);
+            host::tool_bar_images(*c.tool_bar);
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -46,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         auto& loaded = session.load(doc);
         decode_pictures(*loaded.form);
         fuzz::show_and_resize(session);
+        place_bars(session);
         if (loaded.resizer)
             frm::FrmWriter::save_resizer(doc, loaded.resizer->write_properties()->entries());
         session.close();
