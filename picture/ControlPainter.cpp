@@ -229,6 +229,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         host::draw_shape(p_, r, shape_props(c), color_of);
     } else if (c.tabs) {
         draw_tabs(c, r);
+    } else if (c.range) {
+        draw_range(c, r);
     } else if (c.status_bar) {
         host::draw_status_bar(p_, r, *c.status_bar, tpp_, bar_colours(c));
     } else if (c.tool_bar) {

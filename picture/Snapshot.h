@@ -9,6 +9,7 @@
 
 #include "host/common/FontLook.h"
 #include "host/common/Picture.h"
+#include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/TabSet.h"
 #include "host/common/ToolBarLook.h"
@@ -51,6 +52,8 @@ struct ControlState {
     // A status bar's panels; a toolbar's buttons with their pictures.
     std::shared_ptr<const host::StatusBarLook> status_bar;
     std::shared_ptr<const host::ToolBarLook> tool_bar;
+    // A progress bar's or a slider's range, value and lie.
+    std::optional<host::RangeLook> range;
 
     std::optional<double> fore_color;  // its text's colour (ForeColor)
     // What the controls of a property page show (value and items also a form's scroll bars and

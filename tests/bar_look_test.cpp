@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frm_test_util.h"
+#include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
 #include "host/frm/FrmLoader.h"
@@ -176,4 +177,36 @@ TEST(Bars, StatusPanelsShowWhatTheirStyleSays) {
     const auto simple = host::StatusBarLook::read(*bar);
     EXPECT_TRUE(simple.simple);
     EXPECT_EQ(simple.simple_text, "Saving...");
+}
+
+TEST(Bars, ProgressBarsAndSlidersWithTheControlsDefaults) {
+    auto host = mem::MemoryHost::install();
+    auto form = host->create_form("F", mem::FormKind::Form);
+    auto progress = form->add_control("ProgressBar", "prg", nullptr);
+    auto slider = form->add_control("Slider", "sld", nullptr);
+    const auto p = host::RangeLook::read(*progress, progress->type_name());
+    const auto s = host::RangeLook::read(*slider, slider->type_name());
+    ASSERT_TRUE(p && s);
+    EXPECT_EQ(std::tie(p->min, p->max, p->value), std::make_tuple(0.0, 100.0, 0.0));
+    EXPECT_EQ(std::tie(s->min, s->max, s->large_change), std::make_tuple(0.0, 10.0, 5.0));
+    EXPECT_FALSE(host::RangeLook::read(*form, "TextBox"));
+
+    // Where the value stands, also in a range that runs the other way, and out of it.
+    struct Case {
+        double min, max, value, share;
+    };
+    for (const Case& c : {Case{0, 100, 25, 0.25}, Case{100, 0, 25, 0.75}, Case{0, 10, 12, 1},
+                          Case{0, 10, -3, 0}, Case{5, 5, 5, 0}}) {
+        host::RangeLook r;
+        r.min = c.min;
+        r.max = c.max;
+        r.value = c.value;
+        EXPECT_DOUBLE_EQ(r.share(), c.share) << c.min << ".." << c.max << " at " << c.value;
+    }
+    // Each TickStyle has its name in Qt and comes back from it (Qt's right and left ticks are
+    // its below and above).
+    for (int style = 0; style < 4; ++style)
+        EXPECT_EQ(host::RangeLook::tick_style(host::RangeLook::qt_tick_position(style)), style);
+    EXPECT_EQ(host::RangeLook::tick_style("QSlider::TicksLeft"), host::RangeLook::TopLeft);
+    Host::set_current(nullptr);
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "export_rig.h"
+#include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
 #include "host/memory/ButtonPictures.h"
@@ -110,6 +111,56 @@ TEST(Export, BarsChangedInDesignerReadBackAsChanged) {
     EXPECT_EQ(bar.panels[0].text, "Idle");
     EXPECT_DOUBLE_EQ(bar.panels[2].width_twips, 60 * 15);
     EXPECT_EQ(host::ToolBarLook::read(*back.form->control("tbEdit")).buttons[1].tool_tip, "Open…");
+}
+
+// Progress bars and sliders as Qt's, over the same range and lying the same way (an upright
+// slider turned to have its Min at the top); read back, the same controls.
+TEST(Export, ProgressBarsAndSlidersAreQts) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "plain.ui").string();  // the variant is backup.ui
+    const auto done = export_form_file(test::data_dir() + "/backup.frm", ui, {});
+    EXPECT_EQ(done.report.placeholders, 0u);
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const auto& files = *e.by_name.at("prgFiles");
+    EXPECT_EQ(*files.attribute("class"), "QProgressBar");
+    EXPECT_EQ(values.string(files, "FormsClass"), "NovaCtl.ProgressBar");
+    EXPECT_EQ(values.number(files, "maximum"), 250);
+    EXPECT_EQ(values.number(files, "value"), 170);
+    EXPECT_EQ(values.boolean(files, "textVisible"), false);
+    const auto& level = *e.by_name.at("sldLevel");
+    EXPECT_EQ(*level.attribute("class"), "QSlider");
+    EXPECT_EQ(values.enumeration(level, "orientation"), "Qt::Horizontal");
+    EXPECT_EQ(values.enumeration(level, "tickPosition"), "QSlider::TicksBelow");
+    EXPECT_EQ(values.number(level, "pageStep"), 3);
+
+    // Read back, and a variant: the slider upright with its range the other way round.
+    const auto [frm, turned] =
+        export_variant(dir, "backup.frm", "   Begin NovaCtl.Slider sldLevel ",
+                       "   Begin NovaCtl.Slider sldLevel \r\n"
+                       "      Orientation     =   1\r\n"
+                       "      Min             =   20\r\n"
+                       "      TickStyle       =   2");
+    for (const auto& [form_file, exported] :
+         {std::pair{test::data_dir() + "/backup.frm", ui}, std::pair{frm, turned}}) {
+        SCOPED_TRACE(exported);
+        FormRun back = run_ui(exported);
+        FormRun file = run_form_file(form_file);
+        for (const char* name : {"prgFiles", "sldLevel", "prgDisk"}) {
+            SCOPED_TRACE(name);
+            auto& a = *back.form->control(name);
+            auto& b = *file.form->control(name);
+            const auto x = host::RangeLook::read(a, a.type_name());
+            const auto y = host::RangeLook::read(b, b.type_name());
+            ASSERT_TRUE(x && y);
+            EXPECT_EQ(std::tie(x->kind, x->min, x->max, x->value, x->upright, x->smooth, x->ticks),
+                      std::tie(y->kind, y->min, y->max, y->value, y->upright, y->smooth, y->ticks));
+            if (x->kind == host::RangeLook::Kind::Slider) {
+                EXPECT_EQ(std::tie(x->tick_frequency, x->small_change, x->large_change),
+                          std::tie(y->tick_frequency, y->small_change, y->large_change));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -729,3 +729,33 @@ TEST(PictureRender, ToolbarsAndStatusBarsOfTheCommonControls) {
     // NUM, grey, in the panel before the time.
     EXPECT_GT(count(right - 140, top + 4, right - 40, top + 22, grey), 10);
 }
+
+// The common controls' progress bar fills as far as its value (in blocks, or smooth and from the
+// bottom when upright), and the slider has a tick at each step of its range.
+TEST(PictureRender, ProgressBarsAndSliders) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("backup.frm"), dir);
+    const auto green = [](QRgb c) { return qGreen(c) > 150 && qRed(c) < 60 && qBlue(c) < 80; };
+    const auto& files = d["prgFiles"];  // 170 of 250
+    const double mid = files.abs_top + files.abs_height / 2, inside = files.abs_width - 60;
+    EXPECT_TRUE(green(d.at(files.abs_left + 45 + inside * 0.6, mid)));
+    EXPECT_FALSE(green(d.at(files.abs_left + 45 + inside * 0.75, mid)));
+    const auto& disk = d["prgDisk"];  // 65 of 100, from the bottom
+    const double across = disk.abs_left + disk.abs_width / 2, tall = disk.abs_height - 60;
+    EXPECT_TRUE(green(d.at(across, disk.abs_top + 30 + tall * 0.4)));
+    EXPECT_FALSE(green(d.at(across, disk.abs_top + 30 + tall * 0.3)));
+
+    // 0 to 9: ten ticks below the thumb's row.
+    const auto& level = d["sldLevel"];
+    const int x0 = static_cast<int>(level.abs_left / 15),
+              x1 = static_cast<int>((level.abs_left + level.abs_width) / 15);
+    const int below = static_cast<int>((level.abs_top + level.abs_height / 2) / 15) + 12 + kTitle;
+    int ticks = 0;
+    bool in_tick = false;
+    for (int x = x0; x < x1; ++x) {
+        const bool dark = qGray(d.image.pixel(x, below)) < 100;
+        ticks += dark && !in_tick;
+        in_tick = dark;
+    }
+    EXPECT_EQ(ticks, 10);
+}

@@ -1,10 +1,15 @@
 // The common controls' bars on the Qt host: a toolbar of tool buttons with the image list's
-// pictures and their states, a status bar of panels whose springs follow the window.
+// pictures and their states, a status bar of panels whose springs follow the window; progress
+// bars and sliders as Qt's.
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QProgressBar>
+#include <QSlider>
 #include <QToolButton>
+#include <memory>
 
+#include "host/qt/QtRangeWidgets.h"
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtToolBar.h"
 #include "qt_rig.h"
@@ -67,6 +72,57 @@ TEST(QtHost, AStatusBarsSpringFollowsTheWindow) {
     for (size_t i = 1; i < after.size(); ++i) EXPECT_EQ(after[i], before[i]) << i;
     const QLabel* last = bar->panel(3);
     EXPECT_LE(last->geometry().right(), bar->width() - 1);
+}
+
+// The runtime's progress bar and slider as Qt's: over the same range, lying the same way, a
+// slider's Min at the top when it stands upright, a range from a larger Min turned round.
+TEST(QtHost, ProgressBarsAndSlidersAreQts) {
+    struct Case {
+        host::RangeLook::Kind kind;
+        double min, max;
+        bool upright, inverted;
+    };
+    using K = host::RangeLook::Kind;
+    const Case cases[] = {{K::Progress, 0, 250, false, false}, {K::Progress, 0, 100, true, false},
+                          {K::Progress, 100, 0, false, true},  {K::Slider, 0, 9, false, false},
+                          {K::Slider, 0, 9, true, true},       {K::Slider, 9, 0, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(int(c.kind)) + " " + std::to_string(c.min) + ".." +
+                     std::to_string(c.max) + (c.upright ? " upright" : ""));
+        host::RangeLook look;
+        look.kind = c.kind;
+        look.min = c.min;
+        look.max = c.max;
+        look.value = 6;
+        look.upright = c.upright;
+        look.ticks = host::RangeLook::Both;
+        std::unique_ptr<QWidget> w(qt::make_range_widget(look, nullptr));
+        auto* bar = qobject_cast<QProgressBar*>(w.get());
+        auto* slider = qobject_cast<QAbstractSlider*>(w.get());
+        ASSERT_TRUE(c.kind == K::Progress ? bar != nullptr : slider != nullptr);
+        const int low = static_cast<int>(std::min(c.min, c.max)),
+                  high = static_cast<int>(std::max(c.min, c.max));
+        if (bar) {
+            EXPECT_EQ(std::tuple(bar->minimum(), bar->maximum(), bar->value()),
+                      std::tuple(low, high, 6));
+            EXPECT_FALSE(bar->isTextVisible());
+            EXPECT_EQ(bar->orientation(), c.upright ? Qt::Vertical : Qt::Horizontal);
+            EXPECT_EQ(bar->invertedAppearance(), c.inverted);
+        } else {
+            EXPECT_EQ(std::tuple(slider->minimum(), slider->maximum(), slider->value()),
+                      std::tuple(low, high, 6));
+            EXPECT_EQ(slider->orientation(), c.upright ? Qt::Vertical : Qt::Horizontal);
+            EXPECT_EQ(slider->invertedAppearance(), c.inverted);
+            EXPECT_EQ(static_cast<QSlider*>(slider)->tickPosition(), QSlider::TicksBothSides);
+        }
+    }
+    // On a form: the backup's smooth bar stands upright.
+    LiveForm run(std::string(KV_TEST_DATA) + "/backup.frm");
+    auto* disk = qobject_cast<QProgressBar*>(run.window().widget_of(run.control("prgDisk").get()));
+    ASSERT_NE(disk, nullptr);
+    EXPECT_EQ(disk->orientation(), Qt::Vertical);
+    EXPECT_EQ(disk->value(), 65);
+    expect_widgets_follow(run.form());
 }
 
 }  // namespace kv::test

@@ -13,6 +13,7 @@
 #include "host/common/PictureImage.h"
 #include "host/common/PointerShape.h"
 #include "host/common/QtClasses.h"
+#include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/TextFold.h"
 #include "host/common/ToolBarLook.h"
@@ -214,8 +215,9 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto tabs = host::TabSet::candidate(c.type_name(), c.extra_properties())
                           ? host::TabSet::read(c)
                           : std::nullopt;
+    const auto range = c.user_control() ? std::nullopt : host::RangeLook::read(c, c.type_name());
     const bool bar = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
-                                           host::ToolBarLook::candidate(c.type_name()));
+                                           host::ToolBarLook::candidate(c.type_name()) || range);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -259,6 +261,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             qt_class = "QPushButton";
         } else if (tabs) {
             qt_class = "QTabWidget";
+        } else if (range) {
+            qt_class = range->kind == host::RangeLook::Kind::Progress ? "QProgressBar" : "QSlider";
         } else if (bar) {
             qt_class = "QFrame";
         } else if (shown.how == host::QtShow::Painted || c.user_control()) {

@@ -1,6 +1,7 @@
 // The common controls' bars as Designer widgets: a frame whose horizontal layout holds a label
 // per status bar panel (a spring stretching, a fixed panel of its width) or a tool button per
-// toolbar button (separators as etched lines or gaps, a spacer after the last). A layout keeps
+// toolbar button (separators as etched lines or gaps, a spacer after the last); a progress bar
+// and a slider as Qt's, over the same range. A layout keeps
 // the bar one control for the resizer and lets a spring follow its bar. What Qt's widgets cannot
 // say (an item's key and style, the file's sizes) rides along as their own properties, so that
 // the .ui reads back the same bar.
@@ -8,6 +9,7 @@
 
 #include "host/common/BarDrawing.h"
 #include "host/common/NamedValues.h"
+#include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
 #include "host/export/WidgetExport.h"
@@ -54,6 +56,10 @@ void carry(mem::MemoryObject& bar, const std::string& at, ui::UiNode& w,
 
 bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
     const std::string name = ctx_.names.of(c);
+    if (const auto range = host::RangeLook::read(c, c.type_name())) {
+        write_range(c, *range, frame);
+        return true;
+    }
     const double tpp = ctx_.twips_per_pixel;
     if (host::StatusBarLook::candidate(c.type_name())) {
         const auto bar = host::StatusBarLook::read(c);
@@ -171,6 +177,28 @@ bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
     hint.add("width", "0");
     hint.add("height", "0");
     return true;
+}
+
+void WidgetExport::write_range(mem::MemoryObject& c, const host::RangeLook& range, ui::UiNode& w) {
+    w.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+    const bool reversed = range.min > range.max;
+    w.number_property("minimum", std::llround(std::min(range.min, range.max)));
+    w.number_property("maximum", std::llround(std::max(range.min, range.max)));
+    w.number_property("value", std::llround(range.value));
+    // Designer's slider stands upright unless told; the runtime's lies across.
+    w.enum_property("orientation", range.upright ? "Qt::Vertical" : "Qt::Horizontal");
+    if (range.kind == host::RangeLook::Kind::Progress) {
+        w.bool_property("textVisible", false);
+        if (reversed) w.bool_property("invertedAppearance", true);
+        carry(c, "", w, {"Scrolling"});
+        return;
+    }
+    w.enum_property("tickPosition", host::RangeLook::qt_tick_position(range.ticks));
+    w.number_property("tickInterval", std::llround(range.tick_frequency));
+    w.number_property("singleStep", std::llround(range.small_change));
+    w.number_property("pageStep", std::llround(range.large_change));
+    // Upright, its Min at the top.
+    if (range.upright != reversed) w.bool_property("invertedAppearance", true);
 }
 
 }  // namespace kv::exporter

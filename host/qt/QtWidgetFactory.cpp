@@ -31,6 +31,7 @@
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
+#include "host/qt/QtRangeWidgets.h"
 #include "host/qt/QtSimpleCombo.h"
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtTabControl.h"
@@ -184,6 +185,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     if (shown.how == host::QtShow::Painted) {
         if (auto tabs = tab_set(c)) {
             w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
+        } else if (auto range = host::RangeLook::read(c, c.type_name())) {
+            w = make_range_widget(*range, parent);
         } else if (host::StatusBarLook::candidate(c.type_name())) {
             w = new QtStatusBar(host::StatusBarLook::read(c), twips_per_pixel(c), parent);
         } else if (host::ToolBarLook::candidate(c.type_name())) {

@@ -12,6 +12,7 @@
 
 #include "host/common/QtClasses.h"
 #include "host/common/QtFrameBorder.h"
+#include "host/common/RangeLook.h"
 #include "host/memory/MemoryForm.h"
 #include "host/memory/OwnScale.h"
 #include "host/ui/UiClasses.h"
@@ -80,6 +81,8 @@ class UiBuilder {
     // An exported status bar's panels or toolbar's buttons from the widgets of its layout
     // (UiBuilderBars.cpp); false for another control.
     bool read_bar(const UiElement& w, mem::MemoryObject& c);
+    // An exported progress bar's or slider's range and lie from Qt's widget.
+    void read_range(const UiElement& w, mem::MemoryObject& c, host::RangeLook::Kind kind);
     // An item widget's own properties (stdset="0") as the control's, named after `at`.
     void carry_back(mem::MemoryObject& c, const std::string& at, const UiElement& w);
     // The width of a <size> property in pixels; -1 when there is none.

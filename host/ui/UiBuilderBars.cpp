@@ -42,7 +42,38 @@ void UiBuilder::carry_back(mem::MemoryObject& c, const std::string& at, const Ui
     }
 }
 
+void UiBuilder::read_range(const UiElement& w, mem::MemoryObject& c, host::RangeLook::Kind kind) {
+    const bool progress = kind == host::RangeLook::Kind::Progress;
+    const bool upright = values_.enumeration(w, "orientation").value_or("") == "Qt::Vertical";
+    const bool inverted = values_.boolean(w, "invertedAppearance").value_or(false);
+    // A range that runs the other way came from a Min above the Max (an upright slider is
+    // turned round to have its Min at the top).
+    const bool reversed = progress ? inverted : inverted != upright;
+    const double low = static_cast<double>(values_.number(w, "minimum").value_or(0));
+    const double high =
+        static_cast<double>(values_.number(w, "maximum").value_or(progress ? 100 : 99));
+    c.set_raw("Min", reversed ? high : low);
+    c.set_raw("Max", reversed ? low : high);
+    c.set_raw("Value", static_cast<double>(values_.number(w, "value").value_or(0)));
+    c.set_raw("Orientation", upright ? 1.0 : 0.0);
+    if (progress) {
+        if (const auto s = values_.number(w, "Scrolling"))
+            c.set_raw("Scrolling", static_cast<double>(*s));
+        return;
+    }
+    c.set_raw("TickStyle",
+              static_cast<double>(host::RangeLook::tick_style(
+                  values_.enumeration(w, "tickPosition").value_or("QSlider::NoTicks"))));
+    c.set_raw("TickFrequency", static_cast<double>(values_.number(w, "tickInterval").value_or(0)));
+    c.set_raw("SmallChange", static_cast<double>(values_.number(w, "singleStep").value_or(1)));
+    c.set_raw("LargeChange", static_cast<double>(values_.number(w, "pageStep").value_or(10)));
+}
+
 bool UiBuilder::read_bar(const UiElement& w, mem::MemoryObject& c) {
+    if (const auto kind = host::RangeLook::kind_of(c.type_name())) {
+        read_range(w, c, *kind);
+        return true;
+    }
     const double tpp = host_.twips_per_pixel_x();
     const auto himetric = [&](int px) { return px * tpp * 2540.0 / 1440.0; };
     const auto items = items_of(w);

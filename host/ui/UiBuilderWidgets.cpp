@@ -133,7 +133,7 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
             c->set_raw("Caption", *caption);
         // A Designer widget no forms class stands for (a spin box, a slider) keeps its plain
         // properties as the .ui gives them, so that a live form can show it as itself.
-        if (!of.known && uc.qt_class && !stands_for)
+        if (!of.known && uc.qt_class && !stands_for && !bar_class)
             for (const UiElement* p : w.children_named("property"))
                 if (const std::string* n = p->attribute("name"); n && !n->empty())
                     if (auto v = values_.plain(*p))

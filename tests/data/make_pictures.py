@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
-GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx, editor.frx and
-profile.frx
+GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx, editor.frx,
+backup.frx and profile.frx
 beside itself, the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
 metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images are drawn here from simple shapes, so the files are the same every
 time."""
@@ -351,6 +351,10 @@ def main():
         record(bmp(glyph((20, 20, 20), "bold", background=silver))),
         record(bmp(glyph((90, 90, 90), "printer", background=silver))),
         text(b"txtBody \tKKKKK"),
+    ])
+    write("backup.frx", [
+        text(b"lblSource \tKKKAK\r\nprgFiles \tKKKAK\r\nsldLevel \tKKKAK\r\n"
+             b"lblDisk \tAKKAK\r\nprgDisk \tAKKKK\r\ncmdCancel \tAAKKK"),
     ])
     write("profile.frx", [
         record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),

@@ -1,0 +1,80 @@
+// A progress bar and a slider of the common controls, as the runtime's common controls draw
+// them: the progress bar's blocks (or smooth fill) from its start as far as its value, the
+// slider's channel, its thumb where the value stands and its ticks on the sides TickStyle names.
+#include <algorithm>
+#include <cmath>
+
+#include "picture/ControlPainter.h"
+
+namespace kv::app {
+
+namespace {
+
+const QColor kChannel(160, 160, 160), kBlocks(6, 176, 37), kTicks(64, 64, 64);
+
+}  // namespace
+
+void ControlPainter::draw_range(const ControlState& c, const QRectF& r) {
+    const host::RangeLook& look = *c.range;
+    const double share = look.share();
+    if (look.kind == host::RangeLook::Kind::Progress) {
+        sunken(r, QColor(230, 230, 230));
+        // It fills along its length: across from the left, upright from the bottom.
+        const QRectF in = r.adjusted(2, 2, -2, -2);
+        const double length = (look.upright ? in.height() : in.width()) * share;
+        if (length <= 0) return;
+        if (look.smooth) {
+            p_.fillRect(look.upright ? QRectF(in.left(), in.bottom() - length, in.width(), length)
+                                     : QRectF(in.left(), in.top(), length, in.height()),
+                        kBlocks);
+            return;
+        }
+        // Blocks two thirds as long as the bar is thick, two pixels apart.
+        const double thick = look.upright ? in.width() : in.height();
+        const double block = std::max(2.0, std::floor(thick * 2 / 3)), step = block + 2;
+        for (double at = 0; at < length; at += step) {
+            const double size = std::min(block, length - at);
+            p_.fillRect(look.upright ? QRectF(in.left(), in.bottom() - at - size, in.width(), size)
+                                     : QRectF(in.left() + at, in.top(), size, in.height()),
+                        kBlocks);
+        }
+        return;
+    }
+    // The slider: a sunken channel along its middle, the thumb over it; Min at the left or top.
+    constexpr double kThumbWidth = 11, kChannelThick = 4, kTick = 3;
+    const bool across = !look.upright;
+    const double length = across ? r.width() : r.height();
+    const double room = std::max(0.0, length - kThumbWidth);
+    const double thumb_at = room * share;
+    const double thick = across ? r.height() : r.width();
+    const double thumb_thick = std::min(thick, 21.0);
+    const double middle = across ? r.center().y() : r.center().x();
+    const QRectF channel =
+        across ? QRectF(r.left() + kThumbWidth / 2, middle - kChannelThick / 2, room, kChannelThick)
+               : QRectF(middle - kChannelThick / 2, r.top() + kThumbWidth / 2, kChannelThick, room);
+    sunken(channel, QColor(230, 230, 230));
+    // Ticks every TickFrequency from Min to Max, and at both ends.
+    const double span = std::abs(look.max - look.min);
+    if (look.ticks != host::RangeLook::NoTicks && span > 0) {
+        const double every = look.tick_frequency > 0 ? look.tick_frequency : span;
+        const int count = static_cast<int>(std::min(span / every, room / 2));
+        p_.setPen(kTicks);
+        for (int i = 0; i <= count + 1; ++i) {
+            const double along = std::min(1.0, i * every / span) * room + kThumbWidth / 2;
+            for (int side : {-1, 1}) {
+                if (look.ticks == host::RangeLook::BottomRight && side < 0) continue;
+                if (look.ticks == host::RangeLook::TopLeft && side > 0) continue;
+                const double from = middle + side * (thumb_thick / 2 + 1);
+                const QPointF a =
+                    across ? QPointF(r.left() + along, from) : QPointF(from, r.top() + along);
+                const QPointF b =
+                    across ? a + QPointF(0, side * kTick) : a + QPointF(side * kTick, 0);
+                p_.drawLine(a, b);
+            }
+        }
+    }
+    raised(across ? QRectF(r.left() + thumb_at, middle - thumb_thick / 2, kThumbWidth, thumb_thick)
+                  : QRectF(middle - thumb_thick / 2, r.top() + thumb_at, thumb_thick, kThumbWidth));
+}
+
+}  // namespace kv::app
