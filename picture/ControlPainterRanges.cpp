@@ -10,7 +10,7 @@ namespace kv::app {
 
 namespace {
 
-const QColor kChannel(160, 160, 160), kBlocks(6, 176, 37), kTicks(64, 64, 64);
+const QColor kBlocks(6, 176, 37), kTicks(64, 64, 64);
 
 }  // namespace
 
