@@ -231,6 +231,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         draw_tabs(c, r);
     } else if (c.range) {
         draw_range(c, r);
+    } else if (c.list_view) {
+        draw_list_view(c, r);
     } else if (c.status_bar) {
         host::draw_status_bar(p_, r, *c.status_bar, tpp_, bar_colours(c));
     } else if (c.tool_bar) {

@@ -179,10 +179,11 @@ void read_pictures(mem::MemoryObject& c, ControlState& st, TabPlacement& tabs) {
 }
 
 // A status bar's panels, a toolbar's buttons and the pictures on them; a progress bar's or a
-// slider's range.
+// slider's range; a list view's columns.
 void read_bars(mem::MemoryObject& c, ControlState& st) {
     if (c.is_form() || c.user_control()) return;
     st.range = host::RangeLook::read(c, c.type_name());
+    st.list_view = host::ListViewLook::read(c, c.type_name());
     if (host::StatusBarLook::candidate(c.type_name())) {
         st.status_bar = std::make_shared<const host::StatusBarLook>(host::StatusBarLook::read(c));
     } else if (host::ToolBarLook::candidate(c.type_name())) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/common/FontLook.h"
+#include "host/common/ListViewLook.h"
 #include "host/common/Picture.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
@@ -54,6 +55,8 @@ struct ControlState {
     std::shared_ptr<const host::ToolBarLook> tool_bar;
     // A progress bar's or a slider's range, value and lie.
     std::optional<host::RangeLook> range;
+    // A list view's view and column headers; a tree view.
+    std::optional<host::ListViewLook> list_view;
 
     std::optional<double> fore_color;  // its text's colour (ForeColor)
     // What the controls of a property page show (value and items also a form's scroll bars and

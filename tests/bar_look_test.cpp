@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frm_test_util.h"
+#include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
@@ -208,5 +209,30 @@ TEST(Bars, ProgressBarsAndSlidersWithTheControlsDefaults) {
     for (int style = 0; style < 4; ++style)
         EXPECT_EQ(host::RangeLook::tick_style(host::RangeLook::qt_tick_position(style)), style);
     EXPECT_EQ(host::RangeLook::tick_style("QSlider::TicksLeft"), host::RangeLook::TopLeft);
+    Host::set_current(nullptr);
+}
+
+// A list view's column headers stand in its own block; read as the report view shows them.
+TEST(Bars, AListViewsColumnsAndATreeView) {
+    auto host = mem::MemoryHost::install();
+    const auto loaded =
+        frm::FrmLoader::load(frm::FrmReader::read_file(test::data_dir() + "/backup.frm"), *host);
+    auto& files = *loaded.form->control("lvwFiles");
+    EXPECT_EQ(to_double(files.get("ColumnHeaders.Count")), 3);
+    EXPECT_EQ(to_text(files.get("ColumnHeaders(2).Text")), "Size");
+    const auto look = host::ListViewLook::read(files, files.type_name());
+    ASSERT_TRUE(look);
+    EXPECT_TRUE(look->report());
+    ASSERT_EQ(look->columns.size(), 3u);
+    EXPECT_DOUBLE_EQ(look->columns[0].width_twips, 1440);  // 2540 HiMetric
+    EXPECT_EQ(look->columns[1].alignment, 1);
+    EXPECT_EQ(look->columns[2].text, "Modified");
+    auto& folders = *loaded.form->control("tvwFolders");
+    const auto tree = host::ListViewLook::read(folders, folders.type_name());
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(tree->kind, host::ListViewLook::Kind::Tree);
+    EXPECT_FALSE(tree->report());
+    // Their back is the window's unless the file says otherwise, as a text box's.
+    EXPECT_EQ(to_double(folders.get("BackColor")), to_double(files.get("BackColor")));
     Host::set_current(nullptr);
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "export_rig.h"
+#include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
@@ -114,8 +115,9 @@ TEST(Export, BarsChangedInDesignerReadBackAsChanged) {
 }
 
 // Progress bars and sliders as Qt's, over the same range and lying the same way (an upright
-// slider turned to have its Min at the top); read back, the same controls.
-TEST(Export, ProgressBarsAndSlidersAreQts) {
+// slider turned to have its Min at the top), a list view and a tree view as tree widgets; read
+// back, the same controls.
+TEST(Export, ProgressBarsSlidersAndListViewsAreQts) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "plain.ui").string();  // the variant is backup.ui
     const auto done = export_form_file(test::data_dir() + "/backup.frm", ui, {});
@@ -133,6 +135,11 @@ TEST(Export, ProgressBarsAndSlidersAreQts) {
     EXPECT_EQ(values.enumeration(level, "orientation"), "Qt::Horizontal");
     EXPECT_EQ(values.enumeration(level, "tickPosition"), "QSlider::TicksBelow");
     EXPECT_EQ(values.number(level, "pageStep"), 3);
+    const auto& report = *e.by_name.at("lvwFiles");
+    EXPECT_EQ(*report.attribute("class"), "QTreeWidget");
+    ASSERT_EQ(report.children_named("column").size(), 3u);
+    EXPECT_EQ(values.string(report, "ColumnWidths"), "2540,1482,2117");
+    EXPECT_EQ(*e.by_name.at("tvwFolders")->attribute("class"), "QTreeWidget");
 
     // Read back, and a variant: the slider upright with its range the other way round.
     const auto [frm, turned] =
@@ -146,6 +153,22 @@ TEST(Export, ProgressBarsAndSlidersAreQts) {
         SCOPED_TRACE(exported);
         FormRun back = run_ui(exported);
         FormRun file = run_form_file(form_file);
+        for (const char* name : {"lvwFiles", "tvwFolders"}) {
+            SCOPED_TRACE(name);
+            auto& a = *back.form->control(name);
+            auto& b = *file.form->control(name);
+            const auto x = host::ListViewLook::read(a, a.type_name());
+            const auto y = host::ListViewLook::read(b, b.type_name());
+            ASSERT_TRUE(x && y);
+            EXPECT_EQ(std::tie(x->kind, x->view, x->headers),
+                      std::tie(y->kind, y->view, y->headers));
+            ASSERT_EQ(x->columns.size(), y->columns.size());
+            for (size_t i = 0; i < x->columns.size(); ++i)
+                EXPECT_EQ(std::tie(x->columns[i].text, x->columns[i].width_twips,
+                                   x->columns[i].alignment),
+                          std::tie(y->columns[i].text, y->columns[i].width_twips,
+                                   y->columns[i].alignment));
+        }
         for (const char* name : {"prgFiles", "sldLevel", "prgDisk"}) {
             SCOPED_TRACE(name);
             auto& a = *back.form->control(name);

@@ -731,8 +731,9 @@ TEST(PictureRender, ToolbarsAndStatusBarsOfTheCommonControls) {
 }
 
 // The common controls' progress bar fills as far as its value (in blocks, or smooth and from the
-// bottom when upright), and the slider has a tick at each step of its range.
-TEST(PictureRender, ProgressBarsAndSliders) {
+// bottom when upright), the slider has a tick at each step of its range, a list view in report
+// view its column headers.
+TEST(PictureRender, ProgressBarsSlidersAndListViews) {
     ScratchDir dir;
     const Drawn d = draw(dir.copy_sample("backup.frm"), dir);
     const auto green = [](QRgb c) { return qGreen(c) > 150 && qRed(c) < 60 && qBlue(c) < 80; };
@@ -758,4 +759,23 @@ TEST(PictureRender, ProgressBarsAndSliders) {
         in_tick = dark;
     }
     EXPECT_EQ(ticks, 10);
+
+    // The report view's column headers along its top: "Name" left in the first, nothing written
+    // below them; the tree view's box is the window's white.
+    const auto& report = d["lvwFiles"];
+    const auto dark = [&](double x0, double x1, double y0, double y1) {
+        int n = 0;
+        for (double y = y0; y < y1; y += 15)
+            for (double x = x0; x < x1; x += 15) n += qGray(d.at(x, y)) < 90;
+        return n;
+    };
+    EXPECT_GT(dark(report.abs_left + 90, report.abs_left + 700, report.abs_top + 60,
+                   report.abs_top + 250),
+              5);
+    EXPECT_EQ(dark(report.abs_left + 90, report.abs_left + report.abs_width - 90,
+                   report.abs_top + 600, report.abs_top + report.abs_height - 90),
+              0);
+    const auto& folders = d["tvwFolders"];
+    EXPECT_EQ(d.at(folders.abs_left + folders.abs_width / 2, folders.abs_top + 300),
+              qRgb(255, 255, 255));
 }

@@ -3,13 +3,16 @@
 // bars and sliders as Qt's.
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QSlider>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <memory>
 
-#include "host/qt/QtRangeWidgets.h"
+#include "host/qt/QtCommonWidgets.h"
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtToolBar.h"
 #include "qt_rig.h"
@@ -123,6 +126,30 @@ TEST(QtHost, ProgressBarsAndSlidersAreQts) {
     EXPECT_EQ(disk->orientation(), Qt::Vertical);
     EXPECT_EQ(disk->value(), 65);
     expect_widgets_follow(run.form());
+}
+
+// A list view in report view is a tree widget of its columns; other views a list widget; a tree
+// view a tree widget without a header.
+TEST(QtHost, ListViewsAndTreeViewsAreQts) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/backup.frm");
+    auto* files = qobject_cast<QTreeWidget*>(run.window().widget_of(run.control("lvwFiles").get()));
+    ASSERT_NE(files, nullptr);
+    ASSERT_EQ(files->columnCount(), 3);
+    EXPECT_EQ(files->headerItem()->text(1), "Size");
+    EXPECT_EQ(files->header()->sectionSize(0), 96);  // 1440 twips
+    EXPECT_TRUE(files->headerItem()->textAlignment(1) & Qt::AlignRight);
+    EXPECT_FALSE(files->rootIsDecorated());
+    auto* folders =
+        qobject_cast<QTreeWidget*>(run.window().widget_of(run.control("tvwFolders").get()));
+    ASSERT_NE(folders, nullptr);
+    EXPECT_TRUE(folders->isHeaderHidden());
+
+    host::ListViewLook icons;
+    icons.view = host::ListViewLook::Icons;
+    std::unique_ptr<QWidget> w(qt::make_list_view(icons, 15, nullptr));
+    auto* list = qobject_cast<QListWidget*>(w.get());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->viewMode(), QListView::IconMode);
 }
 
 }  // namespace kv::test

@@ -9,6 +9,7 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "host/common/ListViewLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/PictureImage.h"
 #include "host/common/PointerShape.h"
@@ -215,9 +216,13 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto tabs = host::TabSet::candidate(c.type_name(), c.extra_properties())
                           ? host::TabSet::read(c)
                           : std::nullopt;
+    // The common controls Qt has widgets for, drawn otherwise as placeholders.
     const auto range = c.user_control() ? std::nullopt : host::RangeLook::read(c, c.type_name());
-    const bool bar = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
-                                           host::ToolBarLook::candidate(c.type_name()) || range);
+    const auto list_view =
+        c.user_control() ? std::nullopt : host::ListViewLook::read(c, c.type_name());
+    const bool bar =
+        !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
+                              host::ToolBarLook::candidate(c.type_name()) || range || list_view);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -263,6 +268,11 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             qt_class = "QTabWidget";
         } else if (range) {
             qt_class = range->kind == host::RangeLook::Kind::Progress ? "QProgressBar" : "QSlider";
+        } else if (list_view) {
+            qt_class = list_view->kind == host::ListViewLook::Kind::List &&
+                               list_view->view != host::ListViewLook::Report
+                           ? "QListWidget"
+                           : "QTreeWidget";
         } else if (bar) {
             qt_class = "QFrame";
         } else if (shown.how == host::QtShow::Painted || c.user_control()) {

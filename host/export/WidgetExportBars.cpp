@@ -1,13 +1,15 @@
 // The common controls' bars as Designer widgets: a frame whose horizontal layout holds a label
 // per status bar panel (a spring stretching, a fixed panel of its width) or a tool button per
 // toolbar button (separators as etched lines or gaps, a spacer after the last); a progress bar
-// and a slider as Qt's, over the same range. A layout keeps
+// and a slider as Qt's, over the same range; a list view as a tree widget of its columns (in
+// report view) or a list widget, a tree view as a tree widget. A layout keeps
 // the bar one control for the resizer and lets a spring follow its bar. What Qt's widgets cannot
 // say (an item's key and style, the file's sizes) rides along as their own properties, so that
 // the .ui reads back the same bar.
 #include <cmath>
 
 #include "host/common/BarDrawing.h"
+#include "host/common/ListViewLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
@@ -58,6 +60,10 @@ bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
     const std::string name = ctx_.names.of(c);
     if (const auto range = host::RangeLook::read(c, c.type_name())) {
         write_range(c, *range, frame);
+        return true;
+    }
+    if (const auto list = host::ListViewLook::read(c, c.type_name())) {
+        write_list_view(c, *list, frame);
         return true;
     }
     const double tpp = ctx_.twips_per_pixel;
@@ -199,6 +205,45 @@ void WidgetExport::write_range(mem::MemoryObject& c, const host::RangeLook& rang
     w.number_property("pageStep", std::llround(range.large_change));
     // Upright, its Min at the top.
     if (range.upright != reversed) w.bool_property("invertedAppearance", true);
+}
+
+void WidgetExport::write_list_view(mem::MemoryObject& c, const host::ListViewLook& look,
+                                   ui::UiNode& w) {
+    w.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+    if (look.kind == host::ListViewLook::Kind::Tree) {
+        w.add("attribute").attribute("name", "headerVisible").add("bool", "false");
+        return;
+    }
+    carry(c, "", w, {"View", "GridLines", "HideColumnHeaders"});
+    if (look.view != host::ListViewLook::Report) {
+        if (look.view == host::ListViewLook::Icons)
+            w.enum_property("viewMode", "QListView::IconMode");
+        if (look.view == host::ListViewLook::List)
+            w.enum_property("flow", "QListView::TopToBottom");
+        return;
+    }
+    w.bool_property("rootIsDecorated", false);
+    // Each column's width: a .ui gives the header one size for all.
+    std::string widths;
+    for (const host::ListColumn& col : look.columns)
+        widths += (widths.empty() ? "" : ",") +
+                  std::to_string(std::llround(col.width_twips * 2540.0 / 1440.0));
+    if (!widths.empty()) {
+        w.string_property("ColumnWidths", widths, true);
+        ctx_.report.notes.push_back(ctx_.names.of(c) +
+                                    ": its columns' widths, which a .ui cannot give each column, "
+                                    "travel in its ColumnWidths property (HiMetric)");
+    }
+    if (!look.headers) w.add("attribute").attribute("name", "headerVisible").add("bool", "false");
+    w.add("attribute").attribute("name", "headerStretchLastSection").add("bool", "false");
+    static constexpr const char* kAlign[] = {"AlignLeft", "AlignRight", "AlignHCenter"};
+    for (const host::ListColumn& col : look.columns) {
+        ui::UiNode& column = w.add("column");
+        column.string_property("text", col.text);
+        if (col.alignment != 0)
+            column.set_property("textAlignment",
+                                std::string(kAlign[col.alignment]) + "|AlignVCenter");
+    }
 }
 
 }  // namespace kv::exporter

@@ -86,23 +86,37 @@ constexpr ItemBlock kItemBlocks[] = {{"Tabs", "NumTabs", "Tabs"},
                                      {"Panels", "NumPanels", "Panels"},
                                      {"Images", "NumListImages", "ListImages"}};
 
+// One item's properties as the host keeps them, under `at` ("Buttons(2).").
+void store_item(const FrmDocument& doc, mem::MemoryObject& obj, const std::string& at,
+                const FrmGroup& item) {
+    for (const auto& p : item.properties) {
+        std::string name = p.name;
+        if (name.size() > 7 && same_name(name.substr(0, 7), "Object.")) name.erase(0, 7);
+        if (auto v = FrmLoader::value_of(doc, p, false)) store(obj, at + name, *v);
+    }
+}
+
 void store_item_blocks(const FrmDocument& doc, mem::MemoryObject& obj, const FrmBlock& b) {
     for (const ItemBlock& kind : kItemBlocks) {
         const auto* items = b.find_group(kind.group);
         if (!items) continue;
         int n = 0;
-        for (const auto& item : items->groups) {
-            const std::string at = std::string(kind.prefix) + "(" + std::to_string(++n) + ").";
-            for (const auto& p : item.properties) {
-                std::string name = p.name;
-                if (name.size() > 7 && same_name(name.substr(0, 7), "Object.")) name.erase(0, 7);
-                if (auto v = FrmLoader::value_of(doc, p, false)) store(obj, at + name, *v);
-            }
-        }
+        for (const auto& item : items->groups)
+            store_item(doc, obj, std::string(kind.prefix) + "(" + std::to_string(++n) + ").", item);
         const auto* count = items->find(kind.count);
         store(obj, std::string(kind.prefix) + ".Count",
               count && count->kind == FrmValueKind::Number ? count->number : n);
     }
+    // A list view's column headers stand in the control's block itself, ColumnHeader(1), ...,
+    // counted by its NumItems.
+    int columns = 0;
+    for (const auto& g : b.groups) {
+        const std::string head = "ColumnHeader(";
+        if (g.name.size() <= head.size() || !same_name(g.name.substr(0, head.size()), head))
+            continue;
+        store_item(doc, obj, "ColumnHeaders(" + std::to_string(++columns) + ").", g);
+    }
+    if (columns > 0) store(obj, "ColumnHeaders.Count", static_cast<double>(columns));
 }
 
 }  // namespace

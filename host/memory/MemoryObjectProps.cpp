@@ -99,10 +99,11 @@ Value MemoryObject::default_of(Prop p) const {
         case Prop::TabStop:
             return Value(true);
         case Prop::BackColor:
-            return Value(
-                (class_name_ == "TextBox" || class_name_ == "ListBox" || class_name_ == "ComboBox")
-                    ? kWindowBack
-                    : kButtonFace);
+            return Value((class_name_ == "TextBox" || class_name_ == "ListBox" ||
+                          class_name_ == "ComboBox" || class_name_ == "ListView" ||
+                          class_name_ == "TreeView")
+                             ? kWindowBack
+                             : kButtonFace);
         case Prop::BorderStyle:
             if (is_form()) return Value(2.0);
             return Value((class_name_ == "TextBox" || class_name_ == "PictureBox" ||

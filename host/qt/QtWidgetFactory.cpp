@@ -26,12 +26,12 @@
 #include "host/memory/ButtonPictures.h"
 #include "host/memory/MemoryHost.h"
 #include "host/qt/QtCaptionFrame.h"
+#include "host/qt/QtCommonWidgets.h"
 #include "host/qt/QtDesignerWidgets.h"
 #include "host/qt/QtGraphicalButton.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
-#include "host/qt/QtRangeWidgets.h"
 #include "host/qt/QtSimpleCombo.h"
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtTabControl.h"
@@ -187,6 +187,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = new QtTabControl(c.shared_from_this(), std::move(*tabs), parent);
         } else if (auto range = host::RangeLook::read(c, c.type_name())) {
             w = make_range_widget(*range, parent);
+        } else if (auto list = host::ListViewLook::read(c, c.type_name())) {
+            w = make_list_view(*list, twips_per_pixel(c), parent);
         } else if (host::StatusBarLook::candidate(c.type_name())) {
             w = new QtStatusBar(host::StatusBarLook::read(c), twips_per_pixel(c), parent);
         } else if (host::ToolBarLook::candidate(c.type_name())) {

@@ -1,10 +1,11 @@
 // An exported bar of the common controls read back: the labels of a status bar's layout as its
 // panels, the tool buttons (and separators) of a toolbar's as its buttons, each with the file's
 // own properties it carried and what Designer may have changed since (texts, tool tips, states,
-// alignment, bevel, pictures).
+// alignment, bevel, pictures); a progress bar's or slider's range, a list view's view and columns.
 #include <algorithm>
 #include <cmath>
 
+#include "host/common/ListViewLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
@@ -69,9 +70,58 @@ void UiBuilder::read_range(const UiElement& w, mem::MemoryObject& c, host::Range
     c.set_raw("LargeChange", static_cast<double>(values_.number(w, "pageStep").value_or(10)));
 }
 
+void UiBuilder::read_list_view(const UiElement& w, mem::MemoryObject& c) {
+    const std::string* cls = w.attribute("class");
+    const bool report = cls && *cls == "QTreeWidget";
+    const auto attribute = [&](const char* name) -> std::optional<bool> {
+        for (const UiElement* a : w.children_named("attribute"))
+            if (const std::string* n = a->attribute("name"); n && *n == name && a->child("bool"))
+                return a->child("bool")->text == "true";
+        return std::nullopt;
+    };
+    using L = host::ListViewLook;
+    const std::string mode = values_.enumeration(w, "viewMode").value_or("");
+    const std::string flow = values_.enumeration(w, "flow").value_or("");
+    const double view = report                             ? L::Report
+                        : mode == "QListView::IconMode"    ? L::Icons
+                        : flow == "QListView::TopToBottom" ? L::List
+                                                           : L::SmallIcons;
+    c.set_raw("View", view);
+    if (const auto grid = values_.number(w, "GridLines"))
+        c.set_raw("GridLines", static_cast<double>(*grid));
+    if (!report) return;
+    if (!attribute("headerVisible").value_or(true)) c.set_raw("HideColumnHeaders", -1.0);
+    std::vector<double> widths;
+    const std::string carried = values_.string(w, "ColumnWidths").value_or("");
+    for (size_t at = 0; at < carried.size();) {
+        const size_t comma = std::min(carried.find(',', at), carried.size());
+        try {
+            widths.push_back(std::stod(carried.substr(at, comma - at)));
+        } catch (const std::exception&) {
+            widths.push_back(2540);  // a width that is no number: the column's own default
+        }
+        at = comma + 1;
+    }
+    int n = 0;
+    for (const UiElement* col : w.children_named("column")) {
+        const std::string at = "ColumnHeaders(" + std::to_string(++n) + ").";
+        c.set_raw(at + "Text", values_.string(*col, "text").value_or(""));
+        const std::string align = values_.enumeration(*col, "textAlignment").value_or("");
+        c.set_raw(at + "Alignment", align.find("AlignRight") != std::string::npos     ? 1.0
+                                    : align.find("AlignHCenter") != std::string::npos ? 2.0
+                                                                                      : 0.0);
+        if (static_cast<size_t>(n) <= widths.size()) c.set_raw(at + "Width", widths[n - 1]);
+    }
+    c.set_raw("ColumnHeaders.Count", static_cast<double>(n));
+}
+
 bool UiBuilder::read_bar(const UiElement& w, mem::MemoryObject& c) {
     if (const auto kind = host::RangeLook::kind_of(c.type_name())) {
         read_range(w, c, *kind);
+        return true;
+    }
+    if (const auto kind = host::ListViewLook::kind_of(c.type_name())) {
+        if (*kind == host::ListViewLook::Kind::List) read_list_view(w, c);
         return true;
     }
     const double tpp = host_.twips_per_pixel_x();

@@ -354,7 +354,8 @@ def main():
     ])
     write("backup.frx", [
         text(b"lblSource \tKKKAK\r\nprgFiles \tKKKAK\r\nsldLevel \tKKKAK\r\n"
-             b"lblDisk \tAKKAK\r\nprgDisk \tAKKKK\r\ncmdCancel \tAAKKK"),
+             b"lblDisk \tAKKAK\r\nprgDisk \tAKKKK\r\ntvwFolders \tKKAKK\r\nlvwFiles \tKKKKK\r\n"
+             b"cmdCancel \tAAKKK"),
     ])
     write("profile.frx", [
         record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),

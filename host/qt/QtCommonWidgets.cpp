@@ -1,7 +1,10 @@
-#include "host/qt/QtRangeWidgets.h"
+#include "host/qt/QtCommonWidgets.h"
 
+#include <QHeaderView>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QSlider>
+#include <QTreeWidget>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -53,6 +56,37 @@ QWidget* make_range_widget(const host::RangeLook& look, QWidget* parent) {
     // Upright, Min is at the top (Qt puts its minimum at the bottom); a larger Min turns it round.
     slider->setInvertedAppearance(look.upright != (look.min > look.max));
     return slider;
+}
+
+QWidget* make_list_view(const host::ListViewLook& look, double tpp, QWidget* parent) {
+    if (look.kind == host::ListViewLook::Kind::Tree) {
+        auto* tree = new QTreeWidget(parent);
+        tree->setHeaderHidden(true);
+        return tree;
+    }
+    if (look.view != host::ListViewLook::Report) {
+        auto* list = new QListWidget(parent);
+        if (look.view == host::ListViewLook::Icons) list->setViewMode(QListView::IconMode);
+        // A list's entries run down and on into further columns.
+        if (look.view == host::ListViewLook::List) list->setFlow(QListView::TopToBottom);
+        return list;
+    }
+    auto* report = new QTreeWidget(parent);
+    report->setRootIsDecorated(false);
+    report->setHeaderHidden(!look.headers);
+    report->setColumnCount(std::max<int>(1, static_cast<int>(look.columns.size())));
+    QStringList captions;
+    for (const auto& col : look.columns) captions << QString::fromStdString(col.text);
+    report->setHeaderLabels(captions);
+    static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    for (int i = 0; i < static_cast<int>(look.columns.size()); ++i) {
+        const auto& col = look.columns[static_cast<size_t>(i)];
+        report->header()->resizeSection(i, static_cast<int>(std::lround(col.width_twips / tpp)));
+        report->headerItem()->setTextAlignment(i, kAlign[col.alignment] | Qt::AlignVCenter);
+    }
+    // The last column keeps its width: the runtime leaves the rest of the row empty.
+    report->header()->setStretchLastSection(false);
+    return report;
 }
 
 }  // namespace kv::qt

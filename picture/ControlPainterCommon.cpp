@@ -1,6 +1,7 @@
-// A progress bar and a slider of the common controls, as the runtime's common controls draw
-// them: the progress bar's blocks (or smooth fill) from its start as far as its value, the
-// slider's channel, its thumb where the value stands and its ticks on the sides TickStyle names.
+// The common controls as they draw themselves before a program fills them: a progress bar's
+// blocks (or smooth fill) from its start as far as its value, a slider's channel, its thumb
+// where the value stands and its ticks on the sides TickStyle names; a list view's or tree
+// view's white box, a report view's column headers along its top.
 #include <algorithm>
 #include <cmath>
 
@@ -75,6 +76,29 @@ void ControlPainter::draw_range(const ControlState& c, const QRectF& r) {
     }
     raised(across ? QRectF(r.left() + thumb_at, middle - thumb_thick / 2, kThumbWidth, thumb_thick)
                   : QRectF(middle - thumb_thick / 2, r.top() + thumb_at, thumb_thick, kThumbWidth));
+}
+
+void ControlPainter::draw_list_view(const ControlState& c, const QRectF& r) {
+    const host::ListViewLook& look = *c.list_view;
+    sunken(r, color_of(c.back_color, QColor(255, 255, 255)));
+    if (!look.report()) return;
+    // The header row: a raised button per column at its width, then the rest of the row.
+    const QRectF in = r.adjusted(2, 2, -2, -2);
+    const double height = std::ceil(p_.fontMetrics().height()) + 6;
+    double left = in.left();
+    p_.save();
+    p_.setClipRect(in);
+    static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    for (const host::ListColumn& col : look.columns) {
+        const double width = std::round(col.width_twips / tpp_);
+        if (width <= 0) continue;
+        const QRectF head(left, in.top(), width, height);
+        raised(head);
+        text(head.adjusted(6, 0, -6, 0), col.text, kAlign[col.alignment] | Qt::AlignVCenter, false);
+        left += width;
+    }
+    if (left < in.right()) raised(QRectF(left, in.top(), in.right() - left, height));
+    p_.restore();
 }
 
 }  // namespace kv::app

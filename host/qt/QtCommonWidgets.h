@@ -1,0 +1,18 @@
+#pragma once
+// Common controls on a form's window as Qt's own widgets. A progress bar or a slider: Qt's
+// QProgressBar (no text on it, as the runtime's shows none) or QSlider over the control's range,
+// lying as it lies, a slider's ticks on the sides TickStyle names, its Min at the top when it
+// stands upright. A list view: in report view a QTreeWidget of its columns (their captions,
+// widths and alignment; no tree lines), else a QListWidget of icons or lines; a tree view a
+// QTreeWidget without a header.
+#include "host/common/ListViewLook.h"
+#include "host/common/RangeLook.h"
+
+class QWidget;
+
+namespace kv::qt {
+
+QWidget* make_range_widget(const host::RangeLook& look, QWidget* parent);
+QWidget* make_list_view(const host::ListViewLook& look, double twips_per_pixel, QWidget* parent);
+
+}  // namespace kv::qt
