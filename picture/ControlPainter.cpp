@@ -233,6 +233,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         draw_range(c, r);
     } else if (c.list_view) {
         draw_list_view(c, r);
+    } else if (c.data_grid) {
+        draw_data_grid(c, r);
     } else if (c.status_bar) {
         host::draw_status_bar(p_, r, *c.status_bar, tpp_, bar_colours(c));
     } else if (c.tool_bar) {

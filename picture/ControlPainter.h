@@ -69,10 +69,11 @@ class ControlPainter {
     std::vector<QRectF> tab_places(const host::TabSet& tabs, const QRectF& r, double row_height,
                                    const std::vector<double>& widths, int& rows);
     void tab_button(const QRectF& face, bool on, bool flat);
-    // A progress bar or slider, a list view or tree view of the common controls
+    // A progress bar or slider, a list view or tree view of the common controls, a data grid
     // (ControlPainterCommon.cpp).
     void draw_range(const ControlState& c, const QRectF& r);
     void draw_list_view(const ControlState& c, const QRectF& r);
+    void draw_data_grid(const ControlState& c, const QRectF& r);
 
     std::map<const host::Picture*, QImage> images_;
 

@@ -1,7 +1,8 @@
 // The common controls as they draw themselves before a program fills them: a progress bar's
 // blocks (or smooth fill) from its start as far as its value, a slider's channel, its thumb
 // where the value stands and its ticks on the sides TickStyle names; a list view's or tree
-// view's white box, a report view's column headers along its top.
+// view's white box, a report view's column headers along its top; a data grid's caption and
+// column headers before its records come.
 #include <algorithm>
 #include <cmath>
 
@@ -98,6 +99,41 @@ void ControlPainter::draw_list_view(const ControlState& c, const QRectF& r) {
         left += width;
     }
     if (left < in.right()) raised(QRectF(left, in.top(), in.right() - left, height));
+    p_.restore();
+}
+
+void ControlPainter::draw_data_grid(const ControlState& c, const QRectF& r) {
+    const host::DataGridLook& look = *c.data_grid;
+    sunken(r, QColor(255, 255, 255));
+    const QRectF in = r.adjusted(2, 2, -2, -2);
+    p_.save();
+    p_.setClipRect(in);
+    const double line = std::ceil(p_.fontMetrics().height());
+    double top = in.top();
+    if (!look.caption.empty()) {
+        const QRectF bar(in.left(), top, in.width(), line + 6);
+        raised(bar);
+        text(bar, look.caption, Qt::AlignCenter, false);
+        top += bar.height();
+    }
+    // The headers: the record selectors' corner, then each column's caption at its width.
+    const double height = look.head_lines * line + 4;
+    double left = in.left();
+    if (look.record_selectors) {
+        raised(QRectF(left, top, host::kRecordSelectorWidth, height));
+        left += host::kRecordSelectorWidth;
+    }
+    static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter,
+                                               Qt::AlignLeft};
+    for (const host::GridColumn& col : look.columns) {
+        const double width = std::round(col.width_twips / tpp_);
+        if (!col.visible || width <= 0) continue;
+        const QRectF head(left, top, width, height);
+        raised(head);
+        text(head.adjusted(3, 0, -3, 0), col.caption,
+             kAlign[col.alignment] | Qt::AlignVCenter | Qt::TextWordWrap, false);
+        left += width;
+    }
     p_.restore();
 }
 

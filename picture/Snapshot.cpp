@@ -179,11 +179,12 @@ void read_pictures(mem::MemoryObject& c, ControlState& st, TabPlacement& tabs) {
 }
 
 // A status bar's panels, a toolbar's buttons and the pictures on them; a progress bar's or a
-// slider's range; a list view's columns.
+// slider's range; a list view's or a data grid's columns.
 void read_bars(mem::MemoryObject& c, ControlState& st) {
     if (c.is_form() || c.user_control()) return;
     st.range = host::RangeLook::read(c, c.type_name());
     st.list_view = host::ListViewLook::read(c, c.type_name());
+    if (host::DataGridLook::candidate(c.type_name())) st.data_grid = host::DataGridLook::read(c);
     if (host::StatusBarLook::candidate(c.type_name())) {
         st.status_bar = std::make_shared<const host::StatusBarLook>(host::StatusBarLook::read(c));
     } else if (host::ToolBarLook::candidate(c.type_name())) {

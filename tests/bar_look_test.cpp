@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frm_test_util.h"
+#include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
@@ -234,5 +235,22 @@ TEST(Bars, AListViewsColumnsAndATreeView) {
     EXPECT_FALSE(tree->report());
     // Their back is the window's unless the file says otherwise, as a text box's.
     EXPECT_EQ(to_double(folders.get("BackColor")), to_double(files.get("BackColor")));
+    Host::set_current(nullptr);
+}
+
+// A data grid's columns: captions in its block, widths (written with the designer's locale's
+// decimal comma) and alignment in its first split's.
+TEST(Bars, ADataGridsColumns) {
+    auto host = mem::MemoryHost::install();
+    const auto loaded =
+        frm::FrmLoader::load(frm::FrmReader::read_file(test::data_dir() + "/grid.frm"), *host);
+    auto& grid = *loaded.form->control("grdStock");
+    EXPECT_EQ(to_text(grid.get("Columns(0).Caption")), "Artikel");
+    const auto look = host::DataGridLook::read(grid);
+    ASSERT_EQ(look.columns.size(), 2u);
+    EXPECT_DOUBLE_EQ(look.columns[0].width_twips, 2505.26);
+    EXPECT_DOUBLE_EQ(look.columns[1].width_twips, 555.024);
+    EXPECT_EQ(look.columns[1].alignment, 1);
+    EXPECT_TRUE(look.record_selectors);
     Host::set_current(nullptr);
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "export_rig.h"
+#include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
@@ -184,6 +185,28 @@ TEST(Export, ProgressBarsSlidersAndListViewsAreQts) {
             }
         }
     }
+}
+
+// A data grid as a table widget of its columns, each column's width carried; read back the same.
+TEST(Export, ADataGridIsATableWidget) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "grid.ui").string();
+    export_form_file(test::data_dir() + "/grid.frm", ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const auto& grid = *e.by_name.at("grdStock");
+    EXPECT_EQ(*grid.attribute("class"), "QTableWidget");
+    EXPECT_EQ(values.string(grid, "ColumnWidths"), "2505.26,555.024");
+    EXPECT_EQ(grid.children_named("column").size(), 2u);
+    FormRun back = run_ui(ui);
+    FormRun file = run_form_file(test::data_dir() + "/grid.frm");
+    const auto a = host::DataGridLook::read(*back.form->control("grdStock"));
+    const auto b = host::DataGridLook::read(*file.form->control("grdStock"));
+    ASSERT_EQ(a.columns.size(), b.columns.size());
+    for (size_t i = 0; i < a.columns.size(); ++i)
+        EXPECT_EQ(std::tie(a.columns[i].caption, a.columns[i].width_twips, a.columns[i].alignment),
+                  std::tie(b.columns[i].caption, b.columns[i].width_twips, b.columns[i].alignment));
+    EXPECT_EQ(a.record_selectors, b.record_selectors);
 }
 
 }  // namespace

@@ -779,3 +779,29 @@ TEST(PictureRender, ProgressBarsSlidersAndListViews) {
     EXPECT_EQ(d.at(folders.abs_left + folders.abs_width / 2, folders.abs_top + 300),
               qRgb(255, 255, 255));
 }
+
+// A data grid before its records: the record selectors' corner, then each column's caption at
+// its width along the top, nothing below.
+TEST(PictureRender, ADataGridsColumnHeaders) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("grid.frm"), dir);
+    const auto& grid = d["grdStock"];
+    const auto dark = [&](double x0, double x1, double y0, double y1) {
+        int n = 0;
+        for (double y = y0; y < y1; y += 15)
+            for (double x = x0; x < x1; x += 15) n += qGray(d.at(x, y)) < 90;
+        return n;
+    };
+    // "Artikel" after the 15-pixel selectors' column; the right-aligned "Menge" column 37 pixels
+    // wide after its 167.
+    const double first = grid.abs_left + 30 + 15 * 15, second = first + 167 * 15;
+    EXPECT_GT(dark(first + 60, first + 900, grid.abs_top + 60, grid.abs_top + 250), 5);
+    EXPECT_GT(dark(second + 30, second + 37 * 15 - 30, grid.abs_top + 60, grid.abs_top + 250), 3);
+    EXPECT_EQ(dark(second + 37 * 15 + 60, grid.abs_left + grid.abs_width - 90, grid.abs_top + 60,
+                   grid.abs_top + 250),
+              0)
+        << "nothing past the last column";
+    EXPECT_EQ(dark(grid.abs_left + 90, grid.abs_left + grid.abs_width - 90, grid.abs_top + 600,
+                   grid.abs_top + grid.abs_height - 90),
+              0);
+}

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSlider>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <memory>
@@ -150,6 +151,20 @@ TEST(QtHost, ListViewsAndTreeViewsAreQts) {
     auto* list = qobject_cast<QListWidget*>(w.get());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->viewMode(), QListView::IconMode);
+}
+
+// A data grid is a table of its columns, its record selectors the row header; no rows until the
+// program's records come.
+TEST(QtHost, ADataGridIsATableOfItsColumns) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/grid.frm");
+    auto* grid = qobject_cast<QTableWidget*>(run.window().widget_of(run.control("grdStock").get()));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->columnCount(), 2);
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Artikel");
+    EXPECT_EQ(grid->columnWidth(0), 167);  // 2505.26 twips
+    EXPECT_TRUE(grid->horizontalHeaderItem(1)->textAlignment() & Qt::AlignRight);
+    EXPECT_FALSE(grid->verticalHeader()->isHidden());
 }
 
 }  // namespace kv::test

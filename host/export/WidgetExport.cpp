@@ -9,6 +9,7 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/PictureImage.h"
@@ -220,9 +221,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto range = c.user_control() ? std::nullopt : host::RangeLook::read(c, c.type_name());
     const auto list_view =
         c.user_control() ? std::nullopt : host::ListViewLook::read(c, c.type_name());
-    const bool bar =
-        !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
-                              host::ToolBarLook::candidate(c.type_name()) || range || list_view);
+    const bool grid = !c.user_control() && host::DataGridLook::candidate(c.type_name());
+    const bool bar = !c.user_control() &&
+                     (host::StatusBarLook::candidate(c.type_name()) ||
+                      host::ToolBarLook::candidate(c.type_name()) || range || list_view || grid);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -268,6 +270,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             qt_class = "QTabWidget";
         } else if (range) {
             qt_class = range->kind == host::RangeLook::Kind::Progress ? "QProgressBar" : "QSlider";
+        } else if (grid) {
+            qt_class = "QTableWidget";
         } else if (list_view) {
             qt_class = list_view->kind == host::ListViewLook::Kind::List &&
                                list_view->view != host::ListViewLook::Report

@@ -16,6 +16,7 @@
 
 #include <vector>
 
+#include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/TabSet.h"
@@ -75,10 +76,12 @@ class WidgetExport {
                     ui::UiNode& parent, const ExportFont& font, const ExportFont& inherited,
                     ExportShift place);
     // A status bar's panels or a toolbar's buttons in a layout of `frame`, a progress bar's or a
-    // slider's range, a list view's columns (WidgetExportBars.cpp); false for other controls.
+    // slider's range, a list view's or data grid's columns (WidgetExportBars.cpp); false for other
+    // controls.
     bool write_bar(mem::MemoryObject& c, ui::UiNode& frame);
     void write_range(mem::MemoryObject& c, const host::RangeLook& range, ui::UiNode& w);
     void write_list_view(mem::MemoryObject& c, const host::ListViewLook& look, ui::UiNode& w);
+    void write_data_grid(mem::MemoryObject& c, const host::DataGridLook& look, ui::UiNode& w);
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;

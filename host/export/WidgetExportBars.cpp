@@ -2,13 +2,16 @@
 // per status bar panel (a spring stretching, a fixed panel of its width) or a tool button per
 // toolbar button (separators as etched lines or gaps, a spacer after the last); a progress bar
 // and a slider as Qt's, over the same range; a list view as a tree widget of its columns (in
-// report view) or a list widget, a tree view as a tree widget. A layout keeps
+// report view) or a list widget, a tree view as a tree widget; a data grid as a table widget of
+// its columns. A layout keeps
 // the bar one control for the resizer and lets a spring follow its bar. What Qt's widgets cannot
 // say (an item's key and style, the file's sizes) rides along as their own properties, so that
 // the .ui reads back the same bar.
 #include <cmath>
+#include <cstdio>
 
 #include "host/common/BarDrawing.h"
+#include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/RangeLook.h"
@@ -64,6 +67,10 @@ bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
     }
     if (const auto list = host::ListViewLook::read(c, c.type_name())) {
         write_list_view(c, *list, frame);
+        return true;
+    }
+    if (host::DataGridLook::candidate(c.type_name())) {
+        write_data_grid(c, host::DataGridLook::read(c), frame);
         return true;
     }
     const double tpp = ctx_.twips_per_pixel;
@@ -241,6 +248,38 @@ void WidgetExport::write_list_view(mem::MemoryObject& c, const host::ListViewLoo
         ui::UiNode& column = w.add("column");
         column.string_property("text", col.text);
         if (col.alignment != 0)
+            column.set_property("textAlignment",
+                                std::string(kAlign[col.alignment]) + "|AlignVCenter");
+    }
+}
+
+void WidgetExport::write_data_grid(mem::MemoryObject& c, const host::DataGridLook& look,
+                                   ui::UiNode& w) {
+    w.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+    if (!look.caption.empty()) w.string_property("Caption", look.caption, true);
+    carry(c, "", w, {"HeadLines"});
+    std::string widths;
+    for (const host::GridColumn& col : look.columns) {
+        char width[32];
+        std::snprintf(width, sizeof width, "%.10g", col.width_twips);
+        widths += (widths.empty() ? "" : ",") + std::string(width);
+    }
+    // Each column's width: a .ui gives the header one size for all.
+    if (!widths.empty()) {
+        w.string_property("ColumnWidths", widths, true);
+        ctx_.report.notes.push_back(ctx_.names.of(c) +
+                                    ": its columns' widths, which a .ui cannot give each column, "
+                                    "travel in its ColumnWidths property (twips)");
+    }
+    if (!look.record_selectors)
+        w.add("attribute").attribute("name", "verticalHeaderVisible").add("bool", "false");
+    w.add("attribute").attribute("name", "horizontalHeaderStretchLastSection").add("bool", "false");
+    static constexpr const char* kAlign[] = {"AlignLeft", "AlignRight", "AlignHCenter",
+                                             "AlignLeft"};
+    for (const host::GridColumn& col : look.columns) {
+        ui::UiNode& column = w.add("column");
+        column.string_property("text", col.caption);
+        if (col.alignment == 1 || col.alignment == 2)
             column.set_property("textAlignment",
                                 std::string(kAlign[col.alignment]) + "|AlignVCenter");
     }

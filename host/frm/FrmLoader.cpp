@@ -1,5 +1,7 @@
 #include "host/frm/FrmLoader.h"
 
+#include <cctype>
+
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "engine/TextCase.h"
@@ -117,6 +119,19 @@ void store_item_blocks(const FrmDocument& doc, mem::MemoryObject& obj, const Frm
         store_item(doc, obj, "ColumnHeaders(" + std::to_string(++columns) + ").", g);
     }
     if (columns > 0) store(obj, "ColumnHeaders.Count", static_cast<double>(columns));
+    // A data grid's columns, Column00, Column01, ...: their captions in the control's block, their
+    // widths and alignment in its first split's; kept as Columns(0).Caption, ... (from 0, as
+    // programs count them).
+    const auto grid_columns = [&](const std::vector<FrmGroup>& groups) {
+        for (const auto& g : groups)
+            if (g.name.size() == 8 && same_name(g.name.substr(0, 6), "Column") &&
+                std::isdigit(static_cast<unsigned char>(g.name[6])) &&
+                std::isdigit(static_cast<unsigned char>(g.name[7])))
+                store_item(doc, obj,
+                           "Columns(" + std::to_string(std::stoi(g.name.substr(6))) + ").", g);
+    };
+    grid_columns(b.groups);
+    if (const auto* split = b.find_group("Split0")) grid_columns(split->groups);
 }
 
 }  // namespace

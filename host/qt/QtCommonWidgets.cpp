@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <algorithm>
 #include <climits>
@@ -87,6 +88,25 @@ QWidget* make_list_view(const host::ListViewLook& look, double tpp, QWidget* par
     // The last column keeps its width: the runtime leaves the rest of the row empty.
     report->header()->setStretchLastSection(false);
     return report;
+}
+
+QWidget* make_data_grid(const host::DataGridLook& look, double tpp, QWidget* parent) {
+    const int columns = static_cast<int>(look.columns.size());
+    auto* grid = new QTableWidget(0, columns, parent);
+    static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter,
+                                               Qt::AlignLeft};
+    for (int i = 0; i < columns; ++i) {
+        const host::GridColumn& col = look.columns[static_cast<size_t>(i)];
+        auto* head = new QTableWidgetItem(QString::fromStdString(col.caption));
+        head->setTextAlignment(kAlign[col.alignment] | Qt::AlignVCenter);
+        grid->setHorizontalHeaderItem(i, head);
+        grid->setColumnWidth(i, static_cast<int>(std::lround(col.width_twips / tpp)));
+        grid->setColumnHidden(i, !col.visible);
+    }
+    grid->horizontalHeader()->setStretchLastSection(false);
+    grid->verticalHeader()->setVisible(look.record_selectors);
+    grid->verticalHeader()->setFixedWidth(static_cast<int>(host::kRecordSelectorWidth));
+    return grid;
 }
 
 }  // namespace kv::qt

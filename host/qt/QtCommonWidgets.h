@@ -4,7 +4,9 @@
 // lying as it lies, a slider's ticks on the sides TickStyle names, its Min at the top when it
 // stands upright. A list view: in report view a QTreeWidget of its columns (their captions,
 // widths and alignment; no tree lines), else a QListWidget of icons or lines; a tree view a
-// QTreeWidget without a header.
+// QTreeWidget without a header. A data grid: a QTableWidget of its columns (captions, widths,
+// alignment), its record selectors the table's row header, no rows until records come.
+#include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 
@@ -14,5 +16,6 @@ namespace kv::qt {
 
 QWidget* make_range_widget(const host::RangeLook& look, QWidget* parent);
 QWidget* make_list_view(const host::ListViewLook& look, double twips_per_pixel, QWidget* parent);
+QWidget* make_data_grid(const host::DataGridLook& look, double twips_per_pixel, QWidget* parent);
 
 }  // namespace kv::qt

@@ -189,6 +189,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = make_range_widget(*range, parent);
         } else if (auto list = host::ListViewLook::read(c, c.type_name())) {
             w = make_list_view(*list, twips_per_pixel(c), parent);
+        } else if (host::DataGridLook::candidate(c.type_name())) {
+            w = make_data_grid(host::DataGridLook::read(c), twips_per_pixel(c), parent);
         } else if (host::StatusBarLook::candidate(c.type_name())) {
             w = new QtStatusBar(host::StatusBarLook::read(c), twips_per_pixel(c), parent);
         } else if (host::ToolBarLook::candidate(c.type_name())) {

@@ -1,10 +1,13 @@
 // An exported bar of the common controls read back: the labels of a status bar's layout as its
 // panels, the tool buttons (and separators) of a toolbar's as its buttons, each with the file's
 // own properties it carried and what Designer may have changed since (texts, tool tips, states,
-// alignment, bevel, pictures); a progress bar's or slider's range, a list view's view and columns.
+// alignment, bevel, pictures); a progress bar's or slider's range, a list view's view and columns,
+// a data grid's columns.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/StatusBarLook.h"
@@ -70,15 +73,60 @@ void UiBuilder::read_range(const UiElement& w, mem::MemoryObject& c, host::Range
     c.set_raw("LargeChange", static_cast<double>(values_.number(w, "pageStep").value_or(10)));
 }
 
+namespace {
+
+// A header's <attribute> of a tree or table widget ("headerVisible").
+std::optional<bool> bool_attribute(const UiElement& w, const char* name) {
+    for (const UiElement* a : w.children_named("attribute"))
+        if (const std::string* n = a->attribute("name"); n && *n == name && a->child("bool"))
+            return a->child("bool")->text == "true";
+    return std::nullopt;
+}
+
+// The widths an exported list view or grid carries, "2540,1482" (a width that is no number:
+// the column's default).
+std::vector<std::optional<double>> carried_widths(const std::string& text) {
+    std::vector<std::optional<double>> out;
+    for (size_t at = 0; at < text.size();) {
+        const size_t comma = std::min(text.find(',', at), text.size());
+        const std::string one = text.substr(at, comma - at);
+        char* end = nullptr;
+        const double v = std::strtod(one.c_str(), &end);
+        out.push_back(!one.empty() && *end == '\0' && v >= 0 && v < 1e7 ? std::optional(v)
+                                                                        : std::nullopt);
+        at = comma + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+void UiBuilder::read_data_grid(const UiElement& w, mem::MemoryObject& c) {
+    if (const auto caption = values_.string(w, "Caption")) c.set_raw("Caption", *caption);
+    if (const auto lines = values_.number(w, "HeadLines"))
+        c.set_raw("HeadLines", static_cast<double>(*lines));
+    if (!bool_attribute(w, "verticalHeaderVisible").value_or(true))
+        c.set_raw("RecordSelectors", 0.0);
+    const auto widths = carried_widths(values_.string(w, "ColumnWidths").value_or(""));
+    int n = 0;
+    for (const UiElement* col : w.children_named("column")) {
+        const std::string at = "Columns(" + std::to_string(n) + ").";
+        c.set_raw(at + "Caption", values_.string(*col, "text").value_or(""));
+        const std::string align = values_.enumeration(*col, "textAlignment").value_or("");
+        c.set_raw(at + "Alignment", align.find("AlignRight") != std::string::npos     ? 1.0
+                                    : align.find("AlignHCenter") != std::string::npos ? 2.0
+                                                                                      : 0.0);
+        if (static_cast<size_t>(n) < widths.size() && widths[n])
+            c.set_raw(at + "ColumnWidth", *widths[n]);
+        ++n;
+    }
+    c.set_raw("ColumnCount", static_cast<double>(n));
+}
+
 void UiBuilder::read_list_view(const UiElement& w, mem::MemoryObject& c) {
     const std::string* cls = w.attribute("class");
     const bool report = cls && *cls == "QTreeWidget";
-    const auto attribute = [&](const char* name) -> std::optional<bool> {
-        for (const UiElement* a : w.children_named("attribute"))
-            if (const std::string* n = a->attribute("name"); n && *n == name && a->child("bool"))
-                return a->child("bool")->text == "true";
-        return std::nullopt;
-    };
+    const auto attribute = [&](const char* name) { return bool_attribute(w, name); };
     using L = host::ListViewLook;
     const std::string mode = values_.enumeration(w, "viewMode").value_or("");
     const std::string flow = values_.enumeration(w, "flow").value_or("");
@@ -91,17 +139,7 @@ void UiBuilder::read_list_view(const UiElement& w, mem::MemoryObject& c) {
         c.set_raw("GridLines", static_cast<double>(*grid));
     if (!report) return;
     if (!attribute("headerVisible").value_or(true)) c.set_raw("HideColumnHeaders", -1.0);
-    std::vector<double> widths;
-    const std::string carried = values_.string(w, "ColumnWidths").value_or("");
-    for (size_t at = 0; at < carried.size();) {
-        const size_t comma = std::min(carried.find(',', at), carried.size());
-        try {
-            widths.push_back(std::stod(carried.substr(at, comma - at)));
-        } catch (const std::exception&) {
-            widths.push_back(2540);  // a width that is no number: the column's own default
-        }
-        at = comma + 1;
-    }
+    const auto widths = carried_widths(values_.string(w, "ColumnWidths").value_or(""));
     int n = 0;
     for (const UiElement* col : w.children_named("column")) {
         const std::string at = "ColumnHeaders(" + std::to_string(++n) + ").";
@@ -110,7 +148,8 @@ void UiBuilder::read_list_view(const UiElement& w, mem::MemoryObject& c) {
         c.set_raw(at + "Alignment", align.find("AlignRight") != std::string::npos     ? 1.0
                                     : align.find("AlignHCenter") != std::string::npos ? 2.0
                                                                                       : 0.0);
-        if (static_cast<size_t>(n) <= widths.size()) c.set_raw(at + "Width", widths[n - 1]);
+        if (static_cast<size_t>(n) <= widths.size() && widths[n - 1])
+            c.set_raw(at + "Width", *widths[n - 1]);
     }
     c.set_raw("ColumnHeaders.Count", static_cast<double>(n));
 }
@@ -122,6 +161,10 @@ bool UiBuilder::read_bar(const UiElement& w, mem::MemoryObject& c) {
     }
     if (const auto kind = host::ListViewLook::kind_of(c.type_name())) {
         if (*kind == host::ListViewLook::Kind::List) read_list_view(w, c);
+        return true;
+    }
+    if (host::DataGridLook::candidate(c.type_name())) {
+        read_data_grid(w, c);
         return true;
     }
     const double tpp = host_.twips_per_pixel_x();
