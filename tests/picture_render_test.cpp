@@ -37,6 +37,13 @@ struct Drawn {
         const int top = kTitle + (shot.form.menus.empty() ? 0 : kMenuBar);
         return image.pixel(static_cast<int>(x_twips / 15), static_cast<int>(y_twips / 15) + top);
     }
+    // Pixels darker than text's grey in a box of twips, one a pixel.
+    int dark(double x0, double x1, double y0, double y1) const {
+        int n = 0;
+        for (double y = y0; y < y1; y += 15)
+            for (double x = x0; x < x1; x += 15) n += qGray(at(x, y)) < 90;
+        return n;
+    }
     const ControlState& operator[](const std::string& key) const {
         for (const auto& c : shot.controls)
             if (c.key == key) return c;
@@ -763,17 +770,11 @@ TEST(PictureRender, ProgressBarsSlidersAndListViews) {
     // The report view's column headers along its top: "Name" left in the first, nothing written
     // below them; the tree view's box is the window's white.
     const auto& report = d["lvwFiles"];
-    const auto dark = [&](double x0, double x1, double y0, double y1) {
-        int n = 0;
-        for (double y = y0; y < y1; y += 15)
-            for (double x = x0; x < x1; x += 15) n += qGray(d.at(x, y)) < 90;
-        return n;
-    };
-    EXPECT_GT(dark(report.abs_left + 90, report.abs_left + 700, report.abs_top + 60,
-                   report.abs_top + 250),
+    EXPECT_GT(d.dark(report.abs_left + 90, report.abs_left + 700, report.abs_top + 60,
+                     report.abs_top + 250),
               5);
-    EXPECT_EQ(dark(report.abs_left + 90, report.abs_left + report.abs_width - 90,
-                   report.abs_top + 600, report.abs_top + report.abs_height - 90),
+    EXPECT_EQ(d.dark(report.abs_left + 90, report.abs_left + report.abs_width - 90,
+                     report.abs_top + 600, report.abs_top + report.abs_height - 90),
               0);
     const auto& folders = d["tvwFolders"];
     EXPECT_EQ(d.at(folders.abs_left + folders.abs_width / 2, folders.abs_top + 300),
@@ -786,22 +787,16 @@ TEST(PictureRender, ADataGridsColumnHeaders) {
     ScratchDir dir;
     const Drawn d = draw(dir.copy_sample("grid.frm"), dir);
     const auto& grid = d["grdStock"];
-    const auto dark = [&](double x0, double x1, double y0, double y1) {
-        int n = 0;
-        for (double y = y0; y < y1; y += 15)
-            for (double x = x0; x < x1; x += 15) n += qGray(d.at(x, y)) < 90;
-        return n;
-    };
     // "Artikel" after the 15-pixel selectors' column; the right-aligned "Menge" column 37 pixels
     // wide after its 167.
     const double first = grid.abs_left + 30 + 15 * 15, second = first + 167 * 15;
-    EXPECT_GT(dark(first + 60, first + 900, grid.abs_top + 60, grid.abs_top + 250), 5);
-    EXPECT_GT(dark(second + 30, second + 37 * 15 - 30, grid.abs_top + 60, grid.abs_top + 250), 3);
-    EXPECT_EQ(dark(second + 37 * 15 + 60, grid.abs_left + grid.abs_width - 90, grid.abs_top + 60,
-                   grid.abs_top + 250),
+    EXPECT_GT(d.dark(first + 60, first + 900, grid.abs_top + 60, grid.abs_top + 250), 5);
+    EXPECT_GT(d.dark(second + 30, second + 37 * 15 - 30, grid.abs_top + 60, grid.abs_top + 250), 3);
+    EXPECT_EQ(d.dark(second + 37 * 15 + 60, grid.abs_left + grid.abs_width - 90, grid.abs_top + 60,
+                     grid.abs_top + 250),
               0)
         << "nothing past the last column";
-    EXPECT_EQ(dark(grid.abs_left + 90, grid.abs_left + grid.abs_width - 90, grid.abs_top + 600,
-                   grid.abs_top + grid.abs_height - 90),
+    EXPECT_EQ(d.dark(grid.abs_left + 90, grid.abs_left + grid.abs_width - 90, grid.abs_top + 600,
+                     grid.abs_top + grid.abs_height - 90),
               0);
 }
