@@ -77,7 +77,9 @@ void read_look(mem::MemoryObject& c, ControlState& st) {
     st.shape = named_num(c, "Shape");
     st.appearance = named_num(c, "Appearance");
     st.alignment = named_num(c, "Alignment");
-    if (c.class_name() == "TextBox" && named_num(c, "MultiLine").value_or(0) != 0)
+    // A rich text box has as many lines as a multi-line text box.
+    if ((c.class_name() == "TextBox" && named_num(c, "MultiLine").value_or(0) != 0) ||
+        c.class_name() == "RichTextBox")
         st.scroll_bars = static_cast<int>(named_num(c, "ScrollBars").value_or(0));
     for (auto up = c.shared_from_this(); up && !up->is_form(); up = up->container_object())
         st.shown = st.shown && try_flag(*up, Prop::Visible).value_or(true);

@@ -48,6 +48,9 @@ TEST(Bars, TheFileKeepsItemsByTheNamesProgramsUse) {
     EXPECT_EQ(to_double(list.get("ListImages.Count")), 5);
     EXPECT_EQ(to_text(list.get("ListImages(2).Key")), "open");
     EXPECT_TRUE(list.picture("ListImages(5)"));
+    // A rich text box's Text is the plain text of its rich text in the .frx.
+    EXPECT_EQ(to_text(e.control("txtBody").get("Text")),
+              "Shopping: bread, milk, apples\r\nCaf\xc3\xa9 \xe2\x82\xac 3,50\tpaid");
 }
 
 TEST(Bars, ToolbarButtonsAndTheirPictures) {

@@ -29,7 +29,7 @@ TEST(Export, BarsOfTheCommonControls) {
     ScratchDir dir;
     const std::string ui = (dir.path() / "editor.ui").string();
     const auto done = export_form_file(test::data_dir() + "/editor.frm", ui, {});
-    EXPECT_EQ(done.report.placeholders, 1u) << "the image list only";
+    EXPECT_EQ(done.report.placeholders, 1u) << "the image list only";  // not the rich text box
     for (const auto& note : done.report.notes)
         EXPECT_EQ(note.find("ListImages"), std::string::npos) << note;
     const Exported e(ui);
@@ -81,6 +81,13 @@ TEST(Export, BarsOfTheCommonControls) {
         EXPECT_EQ(look_back.pictures[i] != nullptr, a.style != host::ToolButton::Separator);
     }
     EXPECT_TRUE(look_back.flat);
+    // The rich text box: a box of several lines with its plain text, back with its bars.
+    EXPECT_EQ(*e.by_name.at("txtBody")->attribute("class"), "QPlainTextEdit");
+    auto& note_back = *back.form->control("txtBody");
+    auto& note_file = *file.form->control("txtBody");
+    EXPECT_EQ(note_back.class_name(), "RichTextBox");
+    EXPECT_EQ(to_text(note_back.get("Text")), to_text(note_file.get("Text")));
+    EXPECT_EQ(to_double(note_back.get("ScrollBars")), 3);
     const auto panels_back = host::StatusBarLook::read(*back.form->control("sbEdit")).panels;
     const auto panels_file = host::StatusBarLook::read(*file.form->control("sbEdit")).panels;
     ASSERT_EQ(panels_back.size(), panels_file.size());

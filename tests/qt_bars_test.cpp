@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTableWidget>
@@ -41,6 +42,12 @@ TEST(QtHost, AToolbarsButtonsAreToolButtons) {
     EXPECT_TRUE(bold->isChecked());
     EXPECT_EQ(bar->button(6)->popupMode(), QToolButton::MenuButtonPopup);
     EXPECT_EQ(bar->button(6)->geometry().width(), 23 + 13) << "with its arrow";
+    // The rich text box below shows its plain text in a box of several lines.
+    auto* note =
+        qobject_cast<QPlainTextEdit*>(run.window().widget_of(run.control("txtBody").get()));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->toPlainText().startsWith("Shopping: bread, milk, apples\n"));
+    EXPECT_EQ(note->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
 TEST(QtHost, AStatusBarsSpringFollowsTheWindow) {

@@ -222,9 +222,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto list_view =
         c.user_control() ? std::nullopt : host::ListViewLook::read(c, c.type_name());
     const bool grid = !c.user_control() && host::DataGridLook::candidate(c.type_name());
-    const bool bar = !c.user_control() &&
-                     (host::StatusBarLook::candidate(c.type_name()) ||
-                      host::ToolBarLook::candidate(c.type_name()) || range || list_view || grid);
+    const bool rich = !c.user_control() && host::iequal(c.type_name(), "RichTextBox");
+    const bool bar = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
+                                           host::ToolBarLook::candidate(c.type_name()) || range ||
+                                           list_view || grid || rich);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -272,6 +273,9 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             qt_class = range->kind == host::RangeLook::Kind::Progress ? "QProgressBar" : "QSlider";
         } else if (grid) {
             qt_class = "QTableWidget";
+        } else if (rich) {
+            // Its plain text in a box of several lines, as a text box's.
+            qt_class = "QPlainTextEdit";
         } else if (list_view) {
             qt_class = list_view->kind == host::ListViewLook::Kind::List &&
                                list_view->view != host::ListViewLook::Report

@@ -16,6 +16,7 @@
 #include "host/common/NamedValues.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
+#include "host/common/TextFold.h"
 #include "host/common/ToolBarLook.h"
 #include "host/export/WidgetExport.h"
 #include "host/memory/ButtonPictures.h"
@@ -71,6 +72,10 @@ bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
     }
     if (host::DataGridLook::candidate(c.type_name())) {
         write_data_grid(c, host::DataGridLook::read(c), frame);
+        return true;
+    }
+    if (host::iequal(c.type_name(), "RichTextBox")) {
+        frame.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
         return true;
     }
     const double tpp = ctx_.twips_per_pixel;

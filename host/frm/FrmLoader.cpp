@@ -6,6 +6,8 @@
 #include "engine/HostAccess.h"
 #include "engine/TextCase.h"
 #include "host/common/ClassTraits.h"
+#include "host/common/NamedValues.h"
+#include "host/common/RtfText.h"
 #include "host/frm/FrmError.h"
 #include "host/frm/FrmPictures.h"
 #include "host/frm/FrmValueCheck.h"
@@ -43,7 +45,7 @@ bool is_extender(const std::string& name) {
 // Texts of ordinary controls that may live in the .frx and that the system shows or uses.
 bool is_used_text(const std::string& name) {
     return same_name(name, "Caption") || same_name(name, "Text") || same_name(name, "Tag") ||
-           same_name(name, "ToolTipText");
+           same_name(name, "ToolTipText") || same_name(name, "TextRTF");
 }
 
 double num_or(const FrmBlock& b, const char* name, double fallback) {
@@ -404,6 +406,9 @@ void FrmLoader::add_child(const FrmBlock& child,
             set_user_scale(*obj, child);
             FrmPictures::load(doc_, child, *obj, result_.notes);
             if (!child.is_vb_class()) store_item_blocks(doc_, *obj, child);
+            // A rich text box keeps its text as rich text; its Text is the plain text of that.
+            if (const auto rich = host::named_text(*obj, "TextRTF"); rich && !child.find("Text"))
+                store(*obj, "Text", host::rtf_plain_text(*rich));
             // Menus all sit on the form; a submenu keeps the key of the menu it drops from.
             if (is_menu && container && container->class_name() == "Menu")
                 obj->set_raw("MenuParent", control_key(*container));

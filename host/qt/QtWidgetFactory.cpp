@@ -23,6 +23,7 @@
 #include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
+#include "host/common/TextFold.h"
 #include "host/memory/ButtonPictures.h"
 #include "host/memory/MemoryHost.h"
 #include "host/qt/QtCaptionFrame.h"
@@ -152,6 +153,18 @@ QScrollBar* scroll_bar(mem::MemoryObject& c, QWidget* parent) {
     return bar;
 }
 
+// A text box of several lines (or a rich text box): the bars ScrollBars asks for (1 across, 2
+// down, 3 both) are always there, others never; with one across, lines do not wrap.
+QWidget* make_text_area(mem::MemoryObject& c, QWidget* parent) {
+    auto* e = new QPlainTextEdit(parent);
+    const int bars = static_cast<int>(extra_number(c, "ScrollBars"));
+    e->setHorizontalScrollBarPolicy(bars & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    e->setVerticalScrollBarPolicy(bars & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (bars & 1) e->setLineWrapMode(QPlainTextEdit::NoWrap);
+    e->setReadOnly(extra_flag(c, "Locked"));
+    return e;
+}
+
 // Pixels as the control's host has them (the bars keep their sizes in twips).
 double twips_per_pixel(mem::MemoryObject& c) {
     const auto host = c.host();
@@ -191,6 +204,9 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = make_list_view(*list, twips_per_pixel(c), parent);
         } else if (host::DataGridLook::candidate(c.type_name())) {
             w = make_data_grid(host::DataGridLook::read(c), twips_per_pixel(c), parent);
+        } else if (host::iequal(c.type_name(), "RichTextBox")) {
+            // Its plain text (its Text), in a box of several lines like a text box's.
+            w = make_text_area(c, parent);
         } else if (host::StatusBarLook::candidate(c.type_name())) {
             w = new QtStatusBar(host::StatusBarLook::read(c), twips_per_pixel(c), parent);
         } else if (host::ToolBarLook::candidate(c.type_name())) {
@@ -215,15 +231,7 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
         v->set_picture(c.picture("Picture"), extra_number(c, "Stretch") != 0);
         w = v;
     } else if (qt_class == "QPlainTextEdit") {
-        auto* e = new QPlainTextEdit(parent);
-        // The bars ScrollBars asks for (1 across, 2 down, 3 both) are always there, others never;
-        // with one across, lines do not wrap.
-        const int bars = static_cast<int>(extra_number(c, "ScrollBars"));
-        e->setHorizontalScrollBarPolicy(bars & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        e->setVerticalScrollBarPolicy(bars & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        if (bars & 1) e->setLineWrapMode(QPlainTextEdit::NoWrap);
-        e->setReadOnly(extra_flag(c, "Locked"));
-        w = e;
+        w = make_text_area(c, parent);
     } else if (qt_class == "QLineEdit") {
         auto* e = new QLineEdit(parent);
         dress_line(c, *e);

@@ -11,6 +11,7 @@
 #include "host/common/ListViewLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/StatusBarLook.h"
+#include "host/common/TextFold.h"
 #include "host/common/ToolBarLook.h"
 #include "host/ui/UiBuilder.h"
 #include "host/ui/UiPictures.h"
@@ -165,6 +166,15 @@ bool UiBuilder::read_bar(const UiElement& w, mem::MemoryObject& c) {
     }
     if (host::DataGridLook::candidate(c.type_name())) {
         read_data_grid(w, c);
+        return true;
+    }
+    // A rich text box's bars as its box shows them (its text is the box's).
+    if (host::iequal(c.type_name(), "RichTextBox")) {
+        const auto on = [&](const char* bar) {
+            return values_.enumeration(w, bar).value_or("") == "Qt::ScrollBarAlwaysOn";
+        };
+        c.set_raw("ScrollBars", (on("horizontalScrollBarPolicy") ? 1.0 : 0.0) +
+                                    (on("verticalScrollBarPolicy") ? 2.0 : 0.0));
         return true;
     }
     const double tpp = host_.twips_per_pixel_x();

@@ -383,7 +383,14 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
             echo && echo->find("Password") != std::string::npos)
             c.set_raw("PasswordChar", std::string("*"));
     } else if (w.property("plainText")) {
-        c.set_raw("Text", *values_.string(w, "plainText"));
+        // A box of several lines ends its lines as a form's text box does, CR LF.
+        const std::string lines = values_.string(w, "plainText").value_or("");
+        std::string text;
+        for (const char ch : lines) {
+            if (ch == '\n' && (text.empty() || text.back() != '\r')) text += '\r';
+            text += ch;
+        }
+        c.set_raw("Text", text);
     } else if (const auto text = values_.string(w, "currentText");
                text && c.class_name() == "ComboBox") {
         c.set_raw("Text", *text);

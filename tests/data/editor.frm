@@ -1,5 +1,6 @@
 VERSION 5.00
 Object = "{3A2F9C11-7B44-4D2E-A0C5-19E8D2B7F601}#2.0#0"; "NOVACTL.OCX"
+Object = "{5E8A1C42-6B3D-4A97-B0F4-2D9C71E3A856}#1.2#0"; "NOVARICH.OCX"
 Object = "{7D3B52E1-4C0A-4B8E-9F21-6A5C3E80D1B4}#1.0#0"; "zokKL4VB.ocx"
 Begin VB.Form frmEditor 
    Caption         =   "Notes - Editor"
@@ -66,15 +67,17 @@ Begin VB.Form frmEditor
          EndProperty
       EndProperty
    End
-   Begin VB.TextBox txtBody 
+   Begin NovaRich.RichTextBox txtBody 
       Height          =   4005
       Left            =   0
-      MultiLine       =   -1  'True
-      ScrollBars      =   3  'Both
       TabIndex        =   1
-      Text            =   "Shopping: bread, milk, apples"
       Top             =   420
       Width           =   7200
+      _ExtentX        =   12700
+      _ExtentY        =   7064
+      _Version        =   393217
+      ScrollBars      =   3
+      TextRTF         =   $"editor.frx":259E
    End
    Begin NovaCtl.StatusBar sbEdit 
       Align           =   2  'Align Bottom

@@ -351,6 +351,10 @@ def main():
         record(bmp(glyph((20, 20, 20), "bold", background=silver))),
         record(bmp(glyph((90, 90, 90), "printer", background=silver))),
         text(b"txtBody \tKKKKK"),
+        # The note's rich text: what its Text gives is the plain text of it.
+        text(b"{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans Serif;}}\r\n"
+             b"\\viewkind4\\uc1\\pard\\lang1033\\b\\f0\\fs17 Shopping\\b0 : bread, milk, apples\\par\r\n"
+             b"Caf\\'e9 \\'80 3,50\\tab paid\\par\r\n}\r\n"),
     ])
     write("backup.frx", [
         text(b"lblSource \tKKKAK\r\nprgFiles \tKKKAK\r\nsldLevel \tKKKAK\r\n"
