@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "frm_test_util.h"
 #include "host/qt/QtCommonWidgets.h"
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtToolBar.h"
@@ -172,6 +173,81 @@ TEST(QtHost, ADataGridIsATableOfItsColumns) {
     EXPECT_EQ(grid->columnWidth(0), 167);  // 2505.26 twips
     EXPECT_TRUE(grid->horizontalHeaderItem(1)->textAlignment() & Qt::AlignRight);
     EXPECT_FALSE(grid->verticalHeader()->isHidden());
+}
+
+// A bar on an MDI form has a face of its own over the darker workspace.
+TEST(QtHost, BarsOnAnMdiFormHaveTheirOwnFace) {
+    ScratchDir dir;
+    const auto path = dir.path() / "work.frm";
+    spit(path,
+         "VERSION 5.00\r\n"
+         "Object = \"{3A2F9C11-7B44-4D2E-A0C5-19E8D2B7F601}#2.0#0\"; \"NOVACTL.OCX\"\r\n"
+         "Begin VB.MDIForm mdiMain \r\n"
+         "   BackColor       =   &H8000000C&\r\n"
+         "   Caption         =   \"Workbench\"\r\n"
+         "   ClientHeight    =   6600\r\n"
+         "   ClientLeft      =   225\r\n"
+         "   ClientTop       =   855\r\n"
+         "   ClientWidth     =   9600\r\n"
+         "   LinkTopic       =   \"MDIForm1\"\r\n"
+         "   StartUpPosition =   3  'Windows Default\r\n"
+         "   Begin NovaCtl.Toolbar tbMain \r\n"
+         "      Align           =   1  'Align Top\r\n"
+         "      Height          =   420\r\n"
+         "      Left            =   0\r\n"
+         "      TabIndex        =   0\r\n"
+         "      Top             =   0\r\n"
+         "      Width           =   9600\r\n"
+         "      _ExtentX        =   16933\r\n"
+         "      _ExtentY        =   741\r\n"
+         "      ButtonWidth     =   1200\r\n"
+         "      ButtonHeight    =   582\r\n"
+         "      Style           =   1\r\n"
+         "      _Version        =   393216\r\n"
+         "      BeginProperty Buttons {66833FE8-8583-11D1-B16A-00C0F0283628} \r\n"
+         "         NumButtons      =   3\r\n"
+         "         BeginProperty Button1 {66833FEA-8583-11D1-B16A-00C0F0283628} \r\n"
+         "            Caption         =   \"New\"\r\n"
+         "            Key             =   \"new\"\r\n"
+         "         EndProperty\r\n"
+         "         BeginProperty Button2 {66833FEA-8583-11D1-B16A-00C0F0283628} \r\n"
+         "            Caption         =   \"Open\"\r\n"
+         "         EndProperty\r\n"
+         "         BeginProperty Button3 {66833FEA-8583-11D1-B16A-00C0F0283628} \r\n"
+         "            Caption         =   \"Tile\"\r\n"
+         "            Style           =   1\r\n"
+         "         EndProperty\r\n"
+         "      EndProperty\r\n"
+         "   End\r\n"
+         "   Begin NovaCtl.StatusBar sbMain \r\n"
+         "      Align           =   2  'Align Bottom\r\n"
+         "      Height          =   300\r\n"
+         "      Left            =   0\r\n"
+         "      TabIndex        =   1\r\n"
+         "      Top             =   6300\r\n"
+         "      Width           =   9600\r\n"
+         "      _ExtentX        =   16933\r\n"
+         "      _ExtentY        =   529\r\n"
+         "      Style           =   1\r\n"
+         "      SimpleText      =   \"3 documents open\"\r\n"
+         "      _Version        =   393216\r\n"
+         "   End\r\n"
+         "   Begin VB.Menu mnuWindow \r\n"
+         "      Caption         =   \"&Window\"\r\n"
+         "      WindowList      =   -1  'True\r\n"
+         "   End\r\n"
+         "End\r\n");
+    LiveForm run(path.string());
+    for (const char* name : {"tbMain", "sbMain"}) {
+        SCOPED_TRACE(name);
+        QWidget* bar = run.window().widget_of(run.control(name).get());
+        ASSERT_NE(bar, nullptr);
+        // The window as drawn, past the buttons and the text at the bar's right end.
+        QWidget* window = bar->window();
+        const QImage shown = window->grab().toImage();
+        const QPoint at = bar->mapTo(window, QPoint(bar->width() - 20, bar->height() / 2));
+        EXPECT_EQ(shown.pixelColor(at), bar->palette().color(QPalette::Button));
+    }
 }
 
 }  // namespace kv::test

@@ -23,6 +23,9 @@ QLabel* panel_label(const QString& text, QWidget* parent) {
 
 QtStatusBar::QtStatusBar(host::StatusBarLook look, double twips_per_pixel, QWidget* parent)
     : QFrame(parent), look_(std::move(look)), tpp_(twips_per_pixel) {
+    // A bar has a face of its own, wherever it stands (an MDI form's workspace is darker).
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
     if (look_.simple) {
         labels_.push_back(panel_label(QString::fromStdString(look_.simple_text), this));
     } else {

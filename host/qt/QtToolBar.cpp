@@ -23,6 +23,9 @@ Qt::ToolButtonStyle button_style(bool caption, bool picture, bool caption_right)
 
 QtToolBar::QtToolBar(host::ToolBarLook look, double twips_per_pixel, QWidget* parent)
     : QFrame(parent), look_(std::move(look)) {
+    // A bar has a face of its own, wherever it stands (an MDI form's workspace is darker).
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
     const auto boxes = look_.place(twips_per_pixel);
     const auto images = host::tool_bar_images(look_);
     QButtonGroup* group = nullptr;  // the run of group buttons the last one belongs to
