@@ -252,7 +252,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         p_.setPen(QPen(kShadow, 1, Qt::DotLine));
         p_.setBrush(Qt::NoBrush);
         p_.drawRect(r.adjusted(0, 0, -1, -1));
-    } else if (t == "TextBox" || t == "RichTextBox") {
+    } else if (t == "TextBox" || t == "RichTextBox" || t == "MaskEdBox") {
         sunken(r, color_of(c.back_color, kWindow));
         // The scroll bars a multi-line box asks for are there even with nothing to scroll; with
         // one across, its lines do not wrap.

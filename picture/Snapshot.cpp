@@ -3,6 +3,7 @@
 #include <map>
 
 #include "engine/HostAccess.h"
+#include "host/common/MaskLook.h"
 #include "host/common/QtClasses.h"
 #include "host/memory/ButtonPictures.h"
 #include "host/memory/MemoryObject.h"
@@ -187,6 +188,8 @@ void read_bars(mem::MemoryObject& c, ControlState& st) {
     st.range = host::RangeLook::read(c, c.type_name());
     st.list_view = host::ListViewLook::read(c, c.type_name());
     if (host::DataGridLook::candidate(c.type_name())) st.data_grid = host::DataGridLook::read(c);
+    // A masked edit box shows its mask's prompts until something is typed in.
+    if (host::MaskLook::candidate(c.type_name())) st.caption = host::MaskLook::read(c).shown();
     if (host::StatusBarLook::candidate(c.type_name())) {
         st.status_bar = std::make_shared<const host::StatusBarLook>(host::StatusBarLook::read(c));
     } else if (host::ToolBarLook::candidate(c.type_name())) {

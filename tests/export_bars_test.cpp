@@ -8,6 +8,7 @@
 #include "export_rig.h"
 #include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
+#include "host/common/MaskLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
@@ -214,6 +215,29 @@ TEST(Export, ADataGridIsATableWidget) {
         EXPECT_EQ(std::tie(a.columns[i].caption, a.columns[i].width_twips, a.columns[i].alignment),
                   std::tie(b.columns[i].caption, b.columns[i].width_twips, b.columns[i].alignment));
     EXPECT_EQ(a.record_selectors, b.record_selectors);
+}
+
+// A masked edit box as a line edit with the mask in Qt's notation; read back, the same mask.
+TEST(Export, AMaskedEditBoxIsALineEditWithItsMask) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "customer.ui").string();
+    export_form_file(test::data_dir() + "/customer.frm", ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const auto& phone = *e.by_name.at("txtPhone");
+    EXPECT_EQ(*phone.attribute("class"), "QLineEdit");
+    EXPECT_EQ(values.string(phone, "inputMask"), "(999) 999-9999;_");
+    EXPECT_EQ(values.string(*e.by_name.at("mskSince"), "text"), "03/15/2019");
+    FormRun back = run_ui(ui);
+    for (const char* name : {"txtPhone", "mskSince"}) {
+        SCOPED_TRACE(name);
+        auto& c = *back.form->control(name);
+        EXPECT_EQ(c.class_name(), "MaskEdBox");
+        const auto look = host::MaskLook::read(c);
+        EXPECT_EQ(look.mask, std::string(name) == "txtPhone" ? "(###) ###-####" : "##/##/####");
+        EXPECT_EQ(look.prompt, "_");
+    }
+    EXPECT_EQ(host::MaskLook::read(*back.form->control("mskSince")).text, "03/15/2019");
 }
 
 }  // namespace

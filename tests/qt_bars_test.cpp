@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -173,6 +174,17 @@ TEST(QtHost, ADataGridIsATableOfItsColumns) {
     EXPECT_EQ(grid->columnWidth(0), 167);  // 2505.26 twips
     EXPECT_TRUE(grid->horizontalHeaderItem(1)->textAlignment() & Qt::AlignRight);
     EXPECT_FALSE(grid->verticalHeader()->isHidden());
+}
+
+// A masked edit box is Qt's line edit with the same mask: the prompts shown, its text typed in.
+TEST(QtHost, AMaskedEditBoxIsALineEditWithItsMask) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/customer.frm");
+    auto* phone = qobject_cast<QLineEdit*>(run.window().widget_of(run.control("txtPhone").get()));
+    auto* since = qobject_cast<QLineEdit*>(run.window().widget_of(run.control("mskSince").get()));
+    ASSERT_TRUE(phone && since);
+    EXPECT_EQ(phone->inputMask(), "(999) 999-9999;_");
+    EXPECT_EQ(phone->displayText(), "(___) ___-____");
+    EXPECT_EQ(since->text(), "03/15/2019");
 }
 
 // A bar on an MDI form has a face of its own over the darker workspace.

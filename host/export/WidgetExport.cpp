@@ -11,6 +11,7 @@
 #include "engine/HostAccess.h"
 #include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
+#include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/PictureImage.h"
 #include "host/common/PointerShape.h"
@@ -223,9 +224,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         c.user_control() ? std::nullopt : host::ListViewLook::read(c, c.type_name());
     const bool grid = !c.user_control() && host::DataGridLook::candidate(c.type_name());
     const bool rich = !c.user_control() && host::iequal(c.type_name(), "RichTextBox");
+    const bool masked = !c.user_control() && host::MaskLook::candidate(c.type_name());
     const bool bar = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
                                            host::ToolBarLook::candidate(c.type_name()) || range ||
-                                           list_view || grid || rich);
+                                           list_view || grid || rich || masked);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -273,6 +275,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             qt_class = range->kind == host::RangeLook::Kind::Progress ? "QProgressBar" : "QSlider";
         } else if (grid) {
             qt_class = "QTableWidget";
+        } else if (masked) {
+            qt_class = "QLineEdit";
         } else if (rich) {
             // Its plain text in a box of several lines, as a text box's.
             qt_class = "QPlainTextEdit";

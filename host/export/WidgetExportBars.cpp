@@ -13,6 +13,7 @@
 #include "host/common/BarDrawing.h"
 #include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
+#include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
@@ -76,6 +77,14 @@ bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
     }
     if (host::iequal(c.type_name(), "RichTextBox")) {
         frame.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+        return true;
+    }
+    // A masked edit box: Qt's line edit with the mask in its notation, the runtime's beside it.
+    if (host::MaskLook::candidate(c.type_name())) {
+        frame.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+        const auto look = host::MaskLook::read(c);
+        if (!look.mask.empty()) frame.string_property("inputMask", look.qt_input_mask());
+        carry(c, "", frame, {"Mask", "PromptChar"});
         return true;
     }
     const double tpp = ctx_.twips_per_pixel;

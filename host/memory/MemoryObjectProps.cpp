@@ -101,7 +101,8 @@ Value MemoryObject::default_of(Prop p) const {
         case Prop::BackColor:
             return Value((class_name_ == "TextBox" || class_name_ == "ListBox" ||
                           class_name_ == "ComboBox" || class_name_ == "ListView" ||
-                          class_name_ == "TreeView" || class_name_ == "RichTextBox")
+                          class_name_ == "TreeView" || class_name_ == "RichTextBox" ||
+                          class_name_ == "MaskEdBox")
                              ? kWindowBack
                              : kButtonFace);
         case Prop::BorderStyle:

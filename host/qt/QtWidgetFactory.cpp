@@ -20,6 +20,7 @@
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "host/common/MaskLook.h"
 #include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
 #include "host/common/TabSet.h"
@@ -204,6 +205,11 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = make_list_view(*list, twips_per_pixel(c), parent);
         } else if (host::DataGridLook::candidate(c.type_name())) {
             w = make_data_grid(host::DataGridLook::read(c), twips_per_pixel(c), parent);
+        } else if (host::MaskLook::candidate(c.type_name())) {
+            // Qt's line edit takes the same entries with the mask in its notation.
+            auto* e = new QLineEdit(parent);
+            e->setInputMask(QString::fromStdString(host::MaskLook::read(c).qt_input_mask()));
+            w = e;
         } else if (host::iequal(c.type_name(), "RichTextBox")) {
             // Its plain text (its Text), in a box of several lines like a text box's.
             w = make_text_area(c, parent);

@@ -9,6 +9,7 @@
 
 #include "host/common/DataGridLook.h"
 #include "host/common/ListViewLook.h"
+#include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/TextFold.h"
@@ -166,6 +167,20 @@ bool UiBuilder::read_bar(const UiElement& w, mem::MemoryObject& c) {
     }
     if (host::DataGridLook::candidate(c.type_name())) {
         read_data_grid(w, c);
+        return true;
+    }
+    // A masked edit box's mask as Qt's line edit has it (the runtime's carried where Qt's asks
+    // what the runtime's notation cannot say).
+    if (host::MaskLook::candidate(c.type_name())) {
+        const std::string qt = values_.string(w, "inputMask").value_or("");
+        const auto look = host::MaskLook::from_qt(qt);
+        if (look && !qt.empty()) {
+            c.set_raw("Mask", look->mask);
+            c.set_raw("PromptChar", look->prompt);
+        } else {
+            if (const auto m = values_.string(w, "Mask")) c.set_raw("Mask", *m);
+            if (const auto p = values_.string(w, "PromptChar")) c.set_raw("PromptChar", *p);
+        }
         return true;
     }
     // A rich text box's bars as its box shows them (its text is the box's).

@@ -2,6 +2,7 @@ VERSION 5.00
 Object = "{5C1E8A37-2B90-4F61-9D3A-84E27C0B6F15}#1.2#0"; "NOVADLG.OCX"
 Object = "{3A2F9C11-7B44-4D2E-A0C5-19E8D2B7F601}#2.0#0"; "NOVACTL.OCX"
 Object = "{E84B2D60-1F37-4A95-B7C2-3D9E6A0F5812}#1.0#0"; "NOVASOCK.OCX"
+Object = "{9A4D6E21-5C83-4B17-8F02-E6B3D1A74C95}#1.1#0"; "NOVAMASK.OCX"
 Object = "{7D3B52E1-4C0A-4B8E-9F21-6A5C3E80D1B4}#1.0#0"; "zokKL4VB.ocx"
 Begin VB.Form frmCustomer 
    BorderStyle     =   2  'Sizable
@@ -74,12 +75,40 @@ Begin VB.Form frmCustomer
          Top             =   360
          Width           =   4815
       End
-      Begin VB.TextBox txtPhone 
+      Begin NovaMask.MaskEdBox txtPhone 
          Height          =   315
          Left            =   1320
          TabIndex        =   4
          Top             =   840
          Width           =   2415
+         _ExtentX        =   4260
+         _ExtentY        =   556
+         _Version        =   393216
+         MaxLength       =   14
+         Mask            =   "(###) ###-####"
+         PromptChar      =   "_"
+      End
+      Begin NovaMask.MaskEdBox mskSince 
+         Height          =   315
+         Left            =   1320
+         TabIndex        =   6
+         Top             =   1320
+         Width           =   1335
+         _ExtentX        =   2355
+         _ExtentY        =   556
+         _Version        =   393216
+         MaxLength       =   10
+         Mask            =   "##/##/####"
+         PromptChar      =   "_"
+         Text            =   "03/15/2019"
+      End
+      Begin VB.Label lblSince 
+         Caption         =   "&Since:"
+         Height          =   255
+         Left            =   120
+         TabIndex        =   5
+         Top             =   1350
+         Width           =   1215
       End
       Begin VB.Label lblName 
          Caption         =   "&Name:"
@@ -103,7 +132,7 @@ Begin VB.Form frmCustomer
       Left            =   120
       MultiLine       =   -1  'True
       ScrollBars      =   2  'Vertical
-      TabIndex        =   5
+      TabIndex        =   7
       Top             =   2520
       Width           =   6375
    End
@@ -112,7 +141,7 @@ Begin VB.Form frmCustomer
       Default         =   -1  'True
       Height          =   375
       Left            =   2880
-      TabIndex        =   6
+      TabIndex        =   8
       Top             =   4320
       Width           =   1095
    End
@@ -121,7 +150,7 @@ Begin VB.Form frmCustomer
       Caption         =   "Cancel"
       Height          =   375
       Left            =   4080
-      TabIndex        =   7
+      TabIndex        =   9
       Top             =   4320
       Width           =   1095
    End
