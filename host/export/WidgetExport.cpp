@@ -225,9 +225,9 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const bool grid = !c.user_control() && host::DataGridLook::candidate(c.type_name());
     const bool rich = !c.user_control() && host::iequal(c.type_name(), "RichTextBox");
     const bool masked = !c.user_control() && host::MaskLook::candidate(c.type_name());
-    const bool bar = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
-                                           host::ToolBarLook::candidate(c.type_name()) || range ||
-                                           list_view || grid || rich || masked);
+    const bool common = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
+                                              host::ToolBarLook::candidate(c.type_name()) ||
+                                              range || list_view || grid || rich || masked);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -285,7 +285,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
                                list_view->view != host::ListViewLook::Report
                            ? "QListWidget"
                            : "QTreeWidget";
-        } else if (bar) {
+        } else if (common) {
             qt_class = "QFrame";
         } else if (shown.how == host::QtShow::Painted || c.user_control()) {
             placeholder = true;
@@ -370,7 +370,7 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
         node.number_property("Align", static_cast<long long>(align), true);
     if (tabs)
         write_tabs(c, *tabs, node, parent, font, inherited, {0, -x, -y});
-    else if (!bar || !write_bar(c, node))
+    else if (!common || !write_common_control(c, node))
         write_children(c, node, c.traits().font ? font : inherited);
 }
 

@@ -11,7 +11,7 @@
 // the resizer needs that no Qt widget has travel as dynamic properties of the same name (Align of a
 // bar on the form's edge, IntegralHeight of a list box, a container's scale). Tabs are written in
 // WidgetExportTabs.cpp, colours in WidgetExportColours.cpp, the common controls' toolbars and
-// status bars in WidgetExportBars.cpp.
+// status bars in WidgetExportCommon.cpp.
 #include <string>
 
 #include <vector>
@@ -75,10 +75,10 @@ class WidgetExport {
     void write_tabs(mem::MemoryObject& c, const host::TabSet& tabs, ui::UiNode& node,
                     ui::UiNode& parent, const ExportFont& font, const ExportFont& inherited,
                     ExportShift place);
-    // A status bar's panels or a toolbar's buttons in a layout of `frame`, a progress bar's or a
-    // slider's range, a list view's or data grid's columns (WidgetExportBars.cpp); false for other
-    // controls.
-    bool write_bar(mem::MemoryObject& c, ui::UiNode& frame);
+    // A common control's own (WidgetExportCommon.cpp): a status bar's panels or a toolbar's
+    // buttons in a layout of `frame`, a progress bar's or a slider's range, a list view's or data
+    // grid's columns, a masked edit box's mask; false for other controls.
+    bool write_common_control(mem::MemoryObject& c, ui::UiNode& frame);
     void write_range(mem::MemoryObject& c, const host::RangeLook& range, ui::UiNode& w);
     void write_list_view(mem::MemoryObject& c, const host::ListViewLook& look, ui::UiNode& w);
     void write_data_grid(mem::MemoryObject& c, const host::DataGridLook& look, ui::UiNode& w);

@@ -78,9 +78,10 @@ class UiBuilder {
     // The scale an exported form file's container keeps in properties of its own.
     std::optional<mem::OwnScale> own_scale(const UiElement& w) const;
     void set_pictures(mem::MemoryObject& c, const UiElement& w);
-    // An exported status bar's panels or toolbar's buttons from the widgets of its layout
-    // (UiBuilderBars.cpp); false for another control.
-    bool read_bar(const UiElement& w, mem::MemoryObject& c);
+    // An exported common control's own (UiBuilderCommon.cpp): a status bar's panels or a
+    // toolbar's buttons from the widgets of its layout, a range, columns, a mask; false for
+    // another control.
+    bool read_common_control(const UiElement& w, mem::MemoryObject& c);
     // An exported progress bar's or slider's range and lie from Qt's widget.
     void read_range(const UiElement& w, mem::MemoryObject& c, host::RangeLook::Kind kind);
     // An exported list view's view, columns (their widths in its ColumnWidths) and header.

@@ -50,7 +50,7 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
         return;
     const std::string own_class = class_of(w);
     const auto stands_for = values_.string(w, UiLines::kPlaceholderProperty);
-    const auto bar_class = values_.string(w, UiLines::kFormsClassProperty);
+    const auto made_as = values_.string(w, UiLines::kFormsClassProperty);  // a common control
     if (auto line = stands_for ? UiLines::of_placeholder(values_, w)
                                : UiLines::of_frame(values_, w, own_class)) {
         add_line(w, *line, container, origin);
@@ -70,7 +70,7 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
     widgets_in(w, inner);
     const bool has_layout = w.child("layout") != nullptr;
     if (stands_for) take_placeholder(w, *stands_for, of, !inner.empty() && !has_layout);
-    if (bar_class && !stands_for) take_placeholder(w, *bar_class, of, false);
+    if (made_as && !stands_for) take_placeholder(w, *made_as, of, false);
     // An exported Shape: its frame's own properties say so.
     const bool shape = !stands_for && own_class == "QFrame" && values_.number(w, "Shape");
     if (shape) {
@@ -133,7 +133,7 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
             c->set_raw("Caption", *caption);
         // A Designer widget no forms class stands for (a spin box, a slider) keeps its plain
         // properties as the .ui gives them, so that a live form can show it as itself.
-        if (!of.known && uc.qt_class && !stands_for && !bar_class)
+        if (!of.known && uc.qt_class && !stands_for && !made_as)
             for (const UiElement* p : w.children_named("property"))
                 if (const std::string* n = p->attribute("name"); n && !n->empty())
                     if (auto v = values_.plain(*p))
@@ -155,7 +155,7 @@ void UiBuilder::add(const UiElement& w, const std::shared_ptr<mem::MemoryObject>
                       "the forms host refused widget " + quoted(w) + " (" + class_of(w) +
                           "): error " + std::to_string(e.number()) + " (" + e.description() + ")");
     }
-    if (bar_class) read_bar(w, *c);
+    if (made_as) read_common_control(w, *c);
     if (!of.holds_children) {
         note_inside(w, quoted(w) + " (" + class_of(w) + ")", c->name(), has_layout);
         return;

@@ -1,12 +1,12 @@
-// The common controls' bars as Designer widgets: a frame whose horizontal layout holds a label
-// per status bar panel (a spring stretching, a fixed panel of its width) or a tool button per
-// toolbar button (separators as etched lines or gaps, a spacer after the last); a progress bar
-// and a slider as Qt's, over the same range; a list view as a tree widget of its columns (in
-// report view) or a list widget, a tree view as a tree widget; a data grid as a table widget of
-// its columns. A layout keeps
-// the bar one control for the resizer and lets a spring follow its bar. What Qt's widgets cannot
+// The common controls as Designer widgets: a toolbar or status bar as a frame whose horizontal
+// layout holds a tool button per button (separators as etched lines or gaps, a spacer after the
+// last) or a label per panel (a spring stretching, a fixed panel of its width), the layout
+// keeping the bar one control for the resizer and letting a spring follow it; a progress bar and
+// a slider as Qt's over the same range; a list view as a tree widget of its columns (in report
+// view) or a list widget, a tree view as a tree widget; a data grid as a table widget of its
+// columns; a rich text box and a masked edit box as Qt's text boxes. What Qt's widgets cannot
 // say (an item's key and style, the file's sizes) rides along as their own properties, so that
-// the .ui reads back the same bar.
+// the .ui reads back the same controls.
 #include <cmath>
 #include <cstdio>
 
@@ -61,7 +61,7 @@ void carry(mem::MemoryObject& bar, const std::string& at, ui::UiNode& w,
 
 }  // namespace
 
-bool WidgetExport::write_bar(mem::MemoryObject& c, ui::UiNode& frame) {
+bool WidgetExport::write_common_control(mem::MemoryObject& c, ui::UiNode& frame) {
     const std::string name = ctx_.names.of(c);
     if (const auto range = host::RangeLook::read(c, c.type_name())) {
         write_range(c, *range, frame);

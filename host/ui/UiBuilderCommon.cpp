@@ -1,8 +1,8 @@
-// An exported bar of the common controls read back: the labels of a status bar's layout as its
-// panels, the tool buttons (and separators) of a toolbar's as its buttons, each with the file's
-// own properties it carried and what Designer may have changed since (texts, tool tips, states,
-// alignment, bevel, pictures); a progress bar's or slider's range, a list view's view and columns,
-// a data grid's columns.
+// An exported common control read back: the labels of a status bar's layout as its panels, the
+// tool buttons (and separators) of a toolbar's as its buttons, each with the file's own
+// properties it carried and what Designer may have changed since (texts, tool tips, states,
+// alignment, bevel, pictures); a progress bar's or slider's range, a list view's view and
+// columns, a data grid's columns, a rich text box's scroll bars, a masked edit box's mask.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -156,7 +156,7 @@ void UiBuilder::read_list_view(const UiElement& w, mem::MemoryObject& c) {
     c.set_raw("ColumnHeaders.Count", static_cast<double>(n));
 }
 
-bool UiBuilder::read_bar(const UiElement& w, mem::MemoryObject& c) {
+bool UiBuilder::read_common_control(const UiElement& w, mem::MemoryObject& c) {
     if (const auto kind = host::RangeLook::kind_of(c.type_name())) {
         read_range(w, c, *kind);
         return true;
