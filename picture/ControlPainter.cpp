@@ -388,6 +388,9 @@ void ControlPainter::draw_form_control(const ControlState& c) {
             raised(QRectF(r.left(), r.bottom() - handle - at * (r.height() - handle), r.width(),
                           handle));
         }
+    } else if (t == "QMdiArea") {
+        // An exported MDI parent's client area: the workspace, in the system's colour for it.
+        p_.fillRect(r, color_of(-2147483636.0, kShadow));  // &H8000000C
     } else if (t == "QProgressBar") {
         // Filled as far as the value goes, its share written on it (Qt's range 0 to 100).
         sunken(r, kWindow);

@@ -612,9 +612,15 @@ TEST(PictureRender, DesignerWidgetsShowTheirValues) {
   <property name="maximum"><number>100</number></property>
   <property name="value"><number>100</number></property>
  </widget>
+ <widget class="QMdiArea" name="mdiArea">
+  <property name="geometry"><rect><x>220</x><y>10</y><width>70</width><height>80</height></rect></property>
+ </widget>
 </widget></ui>
 )");
     const Drawn d = draw(ui, dir);
+    // An exported MDI parent's client area: the workspace's grey, no name written on it.
+    EXPECT_EQ(d.at(255 * 15, 50 * 15), qRgb(171, 171, 171));
+    EXPECT_EQ(d.dark(225 * 15, 285 * 15, 15 * 15, 85 * 15), 0);
     const auto blue = [&](double x, double y) {
         return qBlue(d.at(x, y)) > 150 && qRed(d.at(x, y)) < 100;
     };

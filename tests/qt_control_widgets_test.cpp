@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -327,6 +328,9 @@ TEST(QtHost, DesignerWidgetsWithoutAFormsClassAreThemselves) {
   <property name="orientation"><enum>Qt::Horizontal</enum></property>
   <property name="value"><number>30</number></property>
  </widget>
+ <widget class="QMdiArea" name="mdiArea">
+  <property name="geometry"><rect><x>220</x><y>10</y><width>70</width><height>80</height></rect></property>
+ </widget>
 </widget></ui>
 )");
     app::FormFile file(ui, "");
@@ -341,6 +345,9 @@ TEST(QtHost, DesignerWidgetsWithoutAFormsClassAreThemselves) {
     ASSERT_TRUE(spin && slider);
     EXPECT_EQ(std::tuple(spin->maximum(), spin->value()), std::tuple(500, 420));
     EXPECT_EQ(std::tuple(slider->orientation(), slider->value()), std::tuple(Qt::Horizontal, 30));
+    // An exported MDI parent's client area is a workspace again.
+    EXPECT_TRUE(
+        qobject_cast<QMdiArea*>(window.widget_of(session->form().control("mdiArea").get())));
 }
 
 // Shapes and lines draw as their styles ask: a dotted grey border, an opaque back, a line's

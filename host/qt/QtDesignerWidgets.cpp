@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QKeySequenceEdit>
 #include <QLCDNumber>
+#include <QMdiArea>
 #include <QProgressBar>
 #include <QSlider>
 #include <QSpinBox>
@@ -49,6 +50,8 @@ const Known kKnown[] = {
     {"QDialogButtonBox", made<QDialogButtonBox>()},
     {"QTreeWidget", made<QTreeWidget>()},
     {"QTableWidget", made<QTableWidget>()},
+    // An MDI parent's client area as an exported form has it: the workspace its children open in.
+    {"QMdiArea", made<QMdiArea>()},
 };
 
 // A property as the .ui wrote it, as Qt takes it: an enum or a set by its names.
