@@ -1,8 +1,9 @@
 #pragma once
 // The pictures of one block of a form file onto its object of the memory host: each picture
-// property (Picture, Icon, DownPicture, TabPicture(n), ...) read from its .frx record and kept
-// on the object (a damaged one noted and left out), then the size the runtime gives a control whose
-// picture is assigned: a picture box with AutoSize and an image without Stretch fit their picture.
+// property (Picture, Icon, DownPicture, TabPicture(n), ...; an image list's images as
+// ListImages(n)) read from its .frx record and kept on the object (a damaged one noted and left
+// out), then the size the runtime gives a control whose picture is assigned: a picture box with
+// AutoSize and an image without Stretch fit their picture.
 #include <optional>
 #include <string>
 #include <vector>
