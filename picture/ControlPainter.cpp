@@ -112,6 +112,23 @@ void ControlPainter::drop_down(const QRectF& r, const std::string& shown, const 
     p_.setBrush(Qt::NoBrush);
 }
 
+double ControlPainter::spin_buttons(const QRectF& r) {
+    const double side = std::min(16.0, r.width() / 3);
+    const QRectF up(r.right() - side, r.top() + 1, side - 1, (r.height() - 2) / 2);
+    const QRectF down = up.translated(0, up.height());
+    for (const QRectF& b : {up, down}) p_.fillRect(b, kFace);
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(kDark);
+    const double a = std::max(1.5, std::min(side, up.height()) / 4);
+    for (const auto& [b, way] : {std::pair(up, -1.0), std::pair(down, 1.0)}) {
+        const QPointF m = b.center();
+        p_.drawPolygon(QPolygonF({m + QPointF(-a, -way * a / 2), m + QPointF(a, -way * a / 2),
+                                  m + QPointF(0, way * a / 2)}));
+    }
+    p_.setBrush(Qt::NoBrush);
+    return side;
+}
+
 // An arrow button at each end and the box between them.
 void ControlPainter::scroll_bar(bool across, const QRectF& r, std::optional<double> at) {
     p_.fillRect(r, QColor(235, 235, 235));
@@ -235,6 +252,9 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         draw_list_view(c, r);
     } else if (c.data_grid) {
         draw_data_grid(c, r);
+    } else if (c.date) {
+        c.date->kind == host::DateLook::Kind::Picker ? draw_date_picker(c, r)
+                                                     : draw_month_view(c, r);
     } else if (c.status_bar) {
         host::draw_status_bar(p_, r, *c.status_bar, tpp_, bar_colours(c));
     } else if (c.tool_bar) {
@@ -358,19 +378,7 @@ void ControlPainter::draw_form_control(const ControlState& c) {
                t == "QDateTimeEdit") {
         // Designer's spin boxes: the value, and the step buttons at the right end.
         sunken(r, kWindow);
-        const double side = std::min(16.0, r.width() / 3);
-        const QRectF up(r.right() - side, r.top() + 1, side - 1, (r.height() - 2) / 2);
-        const QRectF down = up.translated(0, up.height());
-        for (const QRectF& b : {up, down}) p_.fillRect(b, kFace);
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(kDark);
-        const double a = std::max(1.5, std::min(side, up.height()) / 4);
-        for (const auto& [b, way] : {std::pair(up, -1.0), std::pair(down, 1.0)}) {
-            const QPointF m = b.center();
-            p_.drawPolygon(QPolygonF({m + QPointF(-a, -way * a / 2), m + QPointF(a, -way * a / 2),
-                                      m + QPointF(0, way * a / 2)}));
-        }
-        p_.setBrush(Qt::NoBrush);
+        const double side = spin_buttons(r);
         if (c.value)
             text(r.adjusted(4, 0, -side - 2, 0), QString::number(*c.value).toStdString(),
                  Qt::AlignLeft | Qt::AlignVCenter, false);

@@ -44,6 +44,8 @@ class ControlPainter {
     void sunken(const QRectF& r, const QColor& fill);
     void raised(const QRectF& r, const QColor& face = QColor(225, 225, 225));
     void drop_down(const QRectF& r, const std::string& shown, const QColor& fill = Qt::white);
+    // A spin box's step buttons at the right end of `r`; how wide they are.
+    double spin_buttons(const QRectF& r);
     // A list's box and its entries (each after an empty check box when `checks`).
     void list(const ControlState& c, const QRectF& r, bool checks);
     // A push button (also a graphical check box or option button), sunk in while pressed; a
@@ -74,6 +76,11 @@ class ControlPainter {
     void draw_range(const ControlState& c, const QRectF& r);
     void draw_list_view(const ControlState& c, const QRectF& r);
     void draw_data_grid(const ControlState& c, const QRectF& r);
+    // A date picker's box, a month calendar's months (ControlPainterDates.cpp).
+    void draw_date_picker(const ControlState& c, const QRectF& r);
+    void draw_month_view(const ControlState& c, const QRectF& r);
+    void draw_month(const host::DateLook& look, int year, int month, const QRectF& r, bool first,
+                    bool last);
 
     std::map<const host::Picture*, QImage> images_;
 

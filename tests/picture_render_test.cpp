@@ -806,3 +806,44 @@ TEST(PictureRender, ADataGridsColumnHeaders) {
                      grid.abs_top + grid.abs_height - 90),
               0);
 }
+
+// Date pickers show their dates in their formats beside their buttons (a check box's tick
+// before one); a month calendar its title band, and the chosen day marked in the same blue, the
+// only day that is.
+TEST(PictureRender, DatePickersAndAMonthCalendar) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("booking.frm"), dir);
+    for (const char* key : {"dtpDate", "dtpTime", "dtpRemind"}) {
+        SCOPED_TRACE(key);
+        const auto& c = d[key];
+        EXPECT_GT(d.dark(c.abs_left + 60, c.abs_left + 1200, c.abs_top + 45,
+                         c.abs_top + c.abs_height - 45),
+                  20)
+            << "its date written";
+    }
+    // The check box's edge: a dark line some 13 pixels long at the box's left end.
+    const auto longest_line = [&](const ControlState& c) {
+        int longest = 0;
+        for (double y = c.abs_top + 15; y < c.abs_top + c.abs_height - 15; y += 15) {
+            int run = 0;
+            for (double x = c.abs_left + 30; x < c.abs_left + 330; x += 15) {
+                run = qGray(d.at(x, y)) < 90 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+        return longest;
+    };
+    EXPECT_GE(longest_line(d["dtpRemind"]), 12);
+    EXPECT_LT(longest_line(d["dtpDate"]), 8) << "no box: figures only";
+
+    const auto& month = d["mvwMonth"];
+    const auto blue = [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 60; };
+    EXPECT_TRUE(blue(d.at(month.abs_left + 600, month.abs_top + 60)));
+    int marked = 0;
+    for (double y = month.abs_top + 720; y < month.abs_top + month.abs_height - 450; y += 15)
+        for (double x = month.abs_left + 30; x < month.abs_left + month.abs_width - 30; x += 15)
+            marked += blue(d.at(x, y));
+    // One day's cell, some 20 by 15 pixels, less its white figures.
+    EXPECT_GT(marked, 150);
+    EXPECT_LT(marked, 400);
+}

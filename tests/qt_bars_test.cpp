@@ -3,6 +3,8 @@
 // bars and sliders as Qt's.
 #include <gtest/gtest.h>
 
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +187,27 @@ TEST(QtHost, AMaskedEditBoxIsALineEditWithItsMask) {
     EXPECT_EQ(phone->inputMask(), "(999) 999-9999;_");
     EXPECT_EQ(phone->displayText(), "(___) ___-____");
     EXPECT_EQ(since->text(), "03/15/2019");
+}
+
+// Date pickers are Qt's date edits showing the same text, a calendar popping up where the
+// picker drops one; a month calendar is Qt's on the same day, its weeks from the same day.
+TEST(QtHost, DatePickersAndCalendarsAreQts) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/booking.frm");
+    const auto edit = [&](const char* name) {
+        return qobject_cast<QDateTimeEdit*>(run.window().widget_of(run.control(name).get()));
+    };
+    ASSERT_TRUE(edit("dtpDate") && edit("dtpTime") && edit("dtpRemind"));
+    EXPECT_EQ(edit("dtpDate")->text(), "12/15/2026");
+    EXPECT_TRUE(edit("dtpDate")->calendarPopup());
+    EXPECT_EQ(edit("dtpTime")->text(), "10:30:00 AM");
+    EXPECT_FALSE(edit("dtpTime")->calendarPopup()) << "up-down arrows";
+    EXPECT_EQ(edit("dtpRemind")->text(), "Mon 14-12-2026 18:00");
+    auto* month =
+        qobject_cast<QCalendarWidget*>(run.window().widget_of(run.control("mvwMonth").get()));
+    ASSERT_NE(month, nullptr);
+    EXPECT_EQ(month->selectedDate(), QDate(2026, 12, 15));
+    EXPECT_EQ(month->firstDayOfWeek(), Qt::Monday);
+    EXPECT_EQ(month->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
 }
 
 // A bar on an MDI form has a face of its own over the darker workspace.

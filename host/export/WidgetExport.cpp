@@ -10,6 +10,7 @@
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
 #include "host/common/DataGridLook.h"
+#include "host/common/DateLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
@@ -225,9 +226,10 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const bool grid = !c.user_control() && host::DataGridLook::candidate(c.type_name());
     const bool rich = !c.user_control() && host::iequal(c.type_name(), "RichTextBox");
     const bool masked = !c.user_control() && host::MaskLook::candidate(c.type_name());
+    const auto date = c.user_control() ? std::nullopt : host::DateLook::read(c, c.type_name());
     const bool common = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
                                               host::ToolBarLook::candidate(c.type_name()) ||
-                                              range || list_view || grid || rich || masked);
+                                              range || list_view || grid || rich || masked || date);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner
@@ -275,6 +277,11 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
             qt_class = range->kind == host::RangeLook::Kind::Progress ? "QProgressBar" : "QSlider";
         } else if (grid) {
             qt_class = "QTableWidget";
+        } else if (date) {
+            qt_class = date->kind == host::DateLook::Kind::Month ? "QCalendarWidget"
+                       : !date->shows_date()                     ? "QTimeEdit"
+                       : date->shows_time()                      ? "QDateTimeEdit"
+                                                                 : "QDateEdit";
         } else if (masked) {
             qt_class = "QLineEdit";
         } else if (rich) {

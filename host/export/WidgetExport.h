@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "host/common/DataGridLook.h"
+#include "host/common/DateLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/TabSet.h"
@@ -82,6 +83,7 @@ class WidgetExport {
     void write_range(mem::MemoryObject& c, const host::RangeLook& range, ui::UiNode& w);
     void write_list_view(mem::MemoryObject& c, const host::ListViewLook& look, ui::UiNode& w);
     void write_data_grid(mem::MemoryObject& c, const host::DataGridLook& look, ui::UiNode& w);
+    void write_date(mem::MemoryObject& c, const host::DateLook& look, ui::UiNode& w);
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;

@@ -4,7 +4,8 @@
 // keeping the bar one control for the resizer and letting a spring follow it; a progress bar and
 // a slider as Qt's over the same range; a list view as a tree widget of its columns (in report
 // view) or a list widget, a tree view as a tree widget; a data grid as a table widget of its
-// columns; a rich text box and a masked edit box as Qt's text boxes. What Qt's widgets cannot
+// columns; a rich text box and a masked edit box as Qt's text boxes; a date picker as a date
+// edit in its format, a month calendar as a calendar widget. What Qt's widgets cannot
 // say (an item's key and style, the file's sizes) rides along as their own properties, so that
 // the .ui reads back the same controls.
 #include <cmath>
@@ -12,6 +13,8 @@
 
 #include "host/common/BarDrawing.h"
 #include "host/common/DataGridLook.h"
+#include "host/common/DateLook.h"
+#include "host/common/DateSerial.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
@@ -73,6 +76,10 @@ bool WidgetExport::write_common_control(mem::MemoryObject& c, ui::UiNode& frame)
     }
     if (host::DataGridLook::candidate(c.type_name())) {
         write_data_grid(c, host::DataGridLook::read(c), frame);
+        return true;
+    }
+    if (const auto date = host::DateLook::read(c, c.type_name())) {
+        write_date(c, *date, frame);
         return true;
     }
     if (host::iequal(c.type_name(), "RichTextBox")) {
@@ -297,6 +304,49 @@ void WidgetExport::write_data_grid(mem::MemoryObject& c, const host::DataGridLoo
             column.set_property("textAlignment",
                                 std::string(kAlign[col.alignment]) + "|AlignVCenter");
     }
+}
+
+void WidgetExport::write_date(mem::MemoryObject& c, const host::DateLook& look, ui::UiNode& w) {
+    w.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+    const host::CivilDate d = host::civil_of(look.date);
+    const auto add_date = [&](ui::UiNode& node) {
+        node.add("year", std::to_string(d.year));
+        node.add("month", std::to_string(d.month));
+        node.add("day", std::to_string(d.day));
+    };
+    // Qt's date widgets start in 1752 unless told; the runtime's dates in the year 100.
+    if (d.year < 1753) {
+        ui::UiNode& first = w.property("minimumDate").add("date");
+        first.add("year", "100");
+        first.add("month", "1");
+        first.add("day", "1");
+    }
+    if (look.kind == host::DateLook::Kind::Month) {
+        add_date(w.property("selectedDate").add("date"));
+        static constexpr const char* kDays[] = {"Qt::Sunday",    "Qt::Monday",   "Qt::Tuesday",
+                                                "Qt::Wednesday", "Qt::Thursday", "Qt::Friday",
+                                                "Qt::Saturday"};
+        w.enum_property("firstDayOfWeek", kDays[look.start_of_week - 1]);
+        w.enum_property("verticalHeaderFormat", look.week_numbers
+                                                    ? "QCalendarWidget::ISOWeekNumbers"
+                                                    : "QCalendarWidget::NoVerticalHeader");
+        carry(c, "", w, {"ShowToday", "MonthColumns", "MonthRows"});
+        return;
+    }
+    const host::DayTime t = host::time_of(look.date);
+    ui::UiNode& when = w.property("dateTime").add("datetime");
+    when.add("hour", std::to_string(t.hour));
+    when.add("minute", std::to_string(t.minute));
+    when.add("second", std::to_string(t.second));
+    add_date(when);
+    w.string_property("displayFormat", host::DateLook::qt_pattern(look.pattern()));
+    if (!look.up_down && look.shows_date()) w.bool_property("calendarPopup", true);
+    // The picker's own format (Qt's may say less: no one-digit year, no program's fields), its
+    // check box, which Qt's date edit has not, and its arrows.
+    w.number_property("Format", look.format, true);
+    if (look.format == host::DateLook::Custom)
+        w.string_property("CustomFormat", look.custom_format, true);
+    carry(c, "", w, {"CheckBox", "UpDown"});
 }
 
 }  // namespace kv::exporter

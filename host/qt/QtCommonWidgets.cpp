@@ -1,5 +1,7 @@
 #include "host/qt/QtCommonWidgets.h"
 
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QProgressBar>
@@ -9,6 +11,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+
+#include "host/common/DateSerial.h"
 
 namespace kv::qt {
 
@@ -107,6 +111,31 @@ QWidget* make_data_grid(const host::DataGridLook& look, double tpp, QWidget* par
     grid->verticalHeader()->setVisible(look.record_selectors);
     grid->verticalHeader()->setFixedWidth(static_cast<int>(host::kRecordSelectorWidth));
     return grid;
+}
+
+QWidget* make_date_widget(const host::DateLook& look, QWidget* parent) {
+    const host::CivilDate d = host::civil_of(look.date);
+    const QDate date(d.year, d.month, d.day);
+    // The runtime's dates start in the year 100; Qt's date widgets otherwise start later.
+    const QDate first(100, 1, 1);
+    if (look.kind == host::DateLook::Kind::Month) {
+        auto* calendar = new QCalendarWidget(parent);
+        calendar->setMinimumDate(first);
+        calendar->setSelectedDate(date);
+        // Qt counts the week's days from Monday (1) to Sunday (7), the runtime from Sunday.
+        calendar->setFirstDayOfWeek(
+            static_cast<Qt::DayOfWeek>(look.start_of_week == 1 ? 7 : look.start_of_week - 1));
+        calendar->setVerticalHeaderFormat(look.week_numbers ? QCalendarWidget::ISOWeekNumbers
+                                                            : QCalendarWidget::NoVerticalHeader);
+        return calendar;
+    }
+    auto* edit = new QDateTimeEdit(parent);
+    edit->setMinimumDate(first);
+    const host::DayTime t = host::time_of(look.date);
+    edit->setDateTime(QDateTime(date, QTime(t.hour, t.minute, t.second)));
+    edit->setDisplayFormat(QString::fromStdString(host::DateLook::qt_pattern(look.pattern())));
+    edit->setCalendarPopup(!look.up_down && look.shows_date());
+    return edit;
 }
 
 }  // namespace kv::qt

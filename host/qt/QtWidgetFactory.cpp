@@ -205,6 +205,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = make_list_view(*list, twips_per_pixel(c), parent);
         } else if (host::DataGridLook::candidate(c.type_name())) {
             w = make_data_grid(host::DataGridLook::read(c), twips_per_pixel(c), parent);
+        } else if (auto date = host::DateLook::read(c, c.type_name())) {
+            w = make_date_widget(*date, parent);
         } else if (host::MaskLook::candidate(c.type_name())) {
             // Qt's line edit takes the same entries with the mask in its notation.
             auto* e = new QLineEdit(parent);

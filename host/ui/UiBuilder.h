@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/common/DateLook.h"
 #include "host/common/QtClasses.h"
 #include "host/common/QtFrameBorder.h"
 #include "host/common/RangeLook.h"
@@ -88,6 +89,7 @@ class UiBuilder {
     void read_list_view(const UiElement& w, mem::MemoryObject& c);
     // An exported data grid's caption, header lines, record selectors and columns.
     void read_data_grid(const UiElement& w, mem::MemoryObject& c);
+    void read_date(const UiElement& w, mem::MemoryObject& c, host::DateLook::Kind kind);
     // An item widget's own properties (stdset="0") as the control's, named after `at`.
     void carry_back(mem::MemoryObject& c, const std::string& at, const UiElement& w);
     // The width of a <size> property in pixels; -1 when there is none.

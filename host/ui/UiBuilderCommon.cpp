@@ -2,12 +2,15 @@
 // tool buttons (and separators) of a toolbar's as its buttons, each with the file's own
 // properties it carried and what Designer may have changed since (texts, tool tips, states,
 // alignment, bevel, pictures); a progress bar's or slider's range, a list view's view and
-// columns, a data grid's columns, a rich text box's scroll bars, a masked edit box's mask.
+// columns, a data grid's columns, a rich text box's scroll bars, a masked edit box's mask; a
+// date picker's date and format, a month calendar's date and weeks.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "host/common/DataGridLook.h"
+#include "host/common/DateLook.h"
+#include "host/common/DateSerial.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
@@ -156,6 +159,66 @@ void UiBuilder::read_list_view(const UiElement& w, mem::MemoryObject& c) {
     c.set_raw("ColumnHeaders.Count", static_cast<double>(n));
 }
 
+void UiBuilder::read_date(const UiElement& w, mem::MemoryObject& c, host::DateLook::Kind kind) {
+    // A part of a <date>, <time> or <datetime> (Qt's own default where the .ui has none).
+    const auto part = [&](const UiElement* in, const char* name, int low, int high, int fallback) {
+        const UiElement* e = in ? in->child(name) : nullptr;
+        return e ? static_cast<int>(values_.whole(*e, low, high)) : fallback;
+    };
+    const auto value_of = [&](const char* property, const char* kind_name) -> const UiElement* {
+        const UiElement* p = w.property(property);
+        return p ? p->child(kind_name) : nullptr;
+    };
+    const auto date_of = [&](const UiElement* d) {
+        return host::CivilDate{part(d, "year", 100, 9999, 2000), part(d, "month", 1, 12, 1),
+                               part(d, "day", 1, 31, 1)};
+    };
+    const auto carried = [&](const char* name) {
+        if (const auto v = values_.number(w, name)) c.set_raw(name, static_cast<double>(*v));
+    };
+    if (kind == host::DateLook::Kind::Month) {
+        if (const UiElement* d = value_of("selectedDate", "date"))
+            c.set_raw("CurrentDate", host::serial_of(date_of(d)));
+        static constexpr std::string_view kDays[] = {"Qt::Sunday",    "Qt::Monday",   "Qt::Tuesday",
+                                                     "Qt::Wednesday", "Qt::Thursday", "Qt::Friday",
+                                                     "Qt::Saturday"};
+        const std::string first = values_.enumeration(w, "firstDayOfWeek").value_or("Qt::Sunday");
+        for (int i = 0; i < 7; ++i)
+            if (first == kDays[i]) c.set_raw("StartOfWeek", static_cast<double>(i + 1));
+        const bool weeks = values_.enumeration(w, "verticalHeaderFormat").value_or("") ==
+                           "QCalendarWidget::ISOWeekNumbers";
+        c.set_raw("ShowWeekNumbers", weeks ? -1.0 : 0.0);
+        for (const char* name : {"ShowToday", "MonthColumns", "MonthRows"}) carried(name);
+        return;
+    }
+    // The date and time of day as whichever of Qt's properties the widget has.
+    const UiElement* when = value_of("dateTime", "datetime");
+    const UiElement* day = when ? when : value_of("date", "date");
+    const UiElement* time = when ? when : value_of("time", "time");
+    if (day || time)
+        c.set_raw("CurrentDate", host::serial_of(date_of(day), {part(time, "hour", 0, 23, 0),
+                                                                part(time, "minute", 0, 59, 0),
+                                                                part(time, "second", 0, 59, 0)}));
+    host::DateLook look;
+    look.format = static_cast<int>(values_.number(w, "Format").value_or(host::DateLook::ShortDate));
+    look.format = std::clamp(look.format, 0, 3);
+    look.custom_format = values_.string(w, "CustomFormat").value_or("");
+    // A display format changed in Designer becomes the picker's own format.
+    if (const auto shown = values_.string(w, "displayFormat");
+        shown && *shown != host::DateLook::qt_pattern(look.pattern())) {
+        look.format = host::DateLook::Custom;
+        look.custom_format = host::DateLook::from_qt_pattern(*shown);
+    }
+    c.set_raw("Format", static_cast<double>(look.format));
+    if (look.format == host::DateLook::Custom) c.set_raw("CustomFormat", look.custom_format);
+    carried("CheckBox");
+    // Arrows where no calendar pops up.
+    if (look.shows_date())
+        c.set_raw("UpDown", values_.boolean(w, "calendarPopup").value_or(false) ? 0.0 : -1.0);
+    else
+        carried("UpDown");
+}
+
 bool UiBuilder::read_common_control(const UiElement& w, mem::MemoryObject& c) {
     if (const auto kind = host::RangeLook::kind_of(c.type_name())) {
         read_range(w, c, *kind);
@@ -167,6 +230,10 @@ bool UiBuilder::read_common_control(const UiElement& w, mem::MemoryObject& c) {
     }
     if (host::DataGridLook::candidate(c.type_name())) {
         read_data_grid(w, c);
+        return true;
+    }
+    if (const auto kind = host::DateLook::kind_of(c.type_name())) {
+        read_date(w, c, *kind);
         return true;
     }
     // A masked edit box's mask as Qt's line edit has it (the runtime's carried where Qt's asks

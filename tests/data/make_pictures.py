@@ -2,7 +2,7 @@
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
 GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx, editor.frx,
-backup.frx and profile.frx
+backup.frx, booking.frx and profile.frx
 beside itself, the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
 metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images are drawn here from simple shapes, so the files are the same every
 time."""
@@ -360,6 +360,11 @@ def main():
         text(b"lblSource \tKKKAK\r\nprgFiles \tKKKAK\r\nsldLevel \tKKKAK\r\n"
              b"lblDisk \tAKKAK\r\nprgDisk \tAKKKK\r\ntvwFolders \tKKAKK\r\nlvwFiles \tKKKKK\r\n"
              b"cmdCancel \tAAKKK"),
+    ])
+    write("booking.frx", [
+        text(b"lblDate \tKKAAK\r\ndtpDate \tKKAAK\r\nlblTime \tKKAAK\r\ndtpTime \tKKAAK\r\n"
+             b"lblRemind \tKKAAK\r\ndtpRemind \tKKAAK\r\nlblNotes \tKKAAK\r\n"
+             b"txtNotes \tKKKKK\r\nmvwMonth \tAKKAK\r\ncmdBook \tAAKKK\r\ncmdCancel \tAAKKK"),
     ])
     write("profile.frx", [
         record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),

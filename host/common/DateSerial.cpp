@@ -1,0 +1,177 @@
+#include "host/common/DateSerial.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+
+namespace kv::host {
+
+namespace {
+
+constexpr long kSerialOf1970 = 25569;  // 1 January 1970
+
+// Days from 1 January 1970 and back, in the proleptic Gregorian calendar.
+long days_from_civil(int y, int m, int d) {
+    y -= m <= 2;
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yoe = y - era * 400;
+    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+CivilDate civil_from_days(long z) {
+    z += 719468;
+    const long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long doe = z - era * 146097;
+    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long mp = (5 * doy + 2) / 153;
+    const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {static_cast<int>(yoe + era * 400 + (m <= 2)), m, d};
+}
+
+double clamped(double serial) {
+    if (!std::isfinite(serial)) return 0;
+    return std::clamp(serial, kFirstDateSerial, kLastDateSerial + 0.99999);
+}
+
+constexpr std::string_view kMonths[] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
+constexpr std::string_view kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                      "Thursday", "Friday", "Saturday"};
+
+std::string two_digits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+}  // namespace
+
+CivilDate civil_of(double serial) {
+    return civil_from_days(static_cast<long>(std::trunc(clamped(serial))) - kSerialOf1970);
+}
+
+DayTime time_of(double serial) {
+    const double s = clamped(serial);
+    const double fraction = std::abs(s - std::trunc(s));
+    // A time a hair before midnight stays on its day.
+    const long seconds = std::min(86399L, std::lround(fraction * 86400));
+    return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+            static_cast<int>(seconds % 60)};
+}
+
+double serial_of(const CivilDate& date, const DayTime& time) {
+    const double day =
+        static_cast<double>(days_from_civil(date.year, date.month, date.day) + kSerialOf1970);
+    const double fraction = (time.hour * 3600.0 + time.minute * 60.0 + time.second) / 86400.0;
+    return day < 0 ? day - fraction : day + fraction;
+}
+
+int weekday_of(const CivilDate& date) {
+    const long days = days_from_civil(date.year, date.month, date.day);
+    // 1 January 1970 was a Thursday (5).
+    return static_cast<int>(((days + 4) % 7 + 7) % 7) + 1;
+}
+
+int days_in_month(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 30;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+int iso_week_of(const CivilDate& date) {
+    const long days = days_from_civil(date.year, date.month, date.day);
+    const int monday_based = (weekday_of(date) + 5) % 7;  // Monday 0 .. Sunday 6
+    // The week's Thursday decides its year.
+    const CivilDate thursday = civil_from_days(days - monday_based + 3);
+    const long first = days_from_civil(thursday.year, 1, 1);
+    return static_cast<int>((days - monday_based + 3 - first) / 7 + 1);
+}
+
+CivilDate today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+std::string_view month_name(int month) {
+    return kMonths[std::clamp(month, 1, 12) - 1];
+}
+
+std::string_view day_name(int weekday) {
+    return kDays[std::clamp(weekday, 1, 7) - 1];
+}
+
+std::string format_date(double serial, std::string_view pattern) {
+    const CivilDate d = civil_of(serial);
+    const DayTime t = time_of(serial);
+    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+    std::string out;
+    for (size_t i = 0; i < pattern.size();) {
+        const char c = pattern[i];
+        if (c == '\'') {
+            // Quoted text; two quotes are one.
+            size_t j = i + 1;
+            for (; j < pattern.size(); ++j) {
+                if (pattern[j] != '\'') {
+                    out += pattern[j];
+                } else if (j + 1 < pattern.size() && pattern[j + 1] == '\'') {
+                    out += '\'';
+                    ++j;
+                } else {
+                    break;
+                }
+            }
+            i = j + 1;
+            continue;
+        }
+        size_t run = 1;
+        while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+        switch (c) {
+            case 'd':
+                out += run == 1   ? std::to_string(d.day)
+                       : run == 2 ? two_digits(d.day)
+                       : run == 3 ? std::string(day_name(weekday_of(d)).substr(0, 3))
+                                  : std::string(day_name(weekday_of(d)));
+                break;
+            case 'M':
+                out += run == 1   ? std::to_string(d.month)
+                       : run == 2 ? two_digits(d.month)
+                       : run == 3 ? std::string(month_name(d.month).substr(0, 3))
+                                  : std::string(month_name(d.month));
+                break;
+            case 'y':
+                out += run == 1   ? std::to_string(d.year % 10)
+                       : run == 2 ? two_digits(d.year % 100)
+                                  : std::to_string(d.year);
+                break;
+            case 'h':
+                out += run == 1 ? std::to_string(hour12) : two_digits(hour12);
+                break;
+            case 'H':
+                out += run == 1 ? std::to_string(t.hour) : two_digits(t.hour);
+                break;
+            case 'm':
+                out += run == 1 ? std::to_string(t.minute) : two_digits(t.minute);
+                break;
+            case 's':
+                out += run == 1 ? std::to_string(t.second) : two_digits(t.second);
+                break;
+            case 't':
+                out += t.hour < 12 ? (run == 1 ? "A" : "AM") : (run == 1 ? "P" : "PM");
+                break;
+            case 'X':
+                break;  // the program's own field
+            default:
+                out.append(run, c);
+        }
+        i += run;
+    }
+    return out;
+}
+
+}  // namespace kv::host
