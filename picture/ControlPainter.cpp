@@ -252,6 +252,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         draw_list_view(c, r);
     } else if (c.data_grid) {
         draw_data_grid(c, r);
+    } else if (c.up_down) {
+        draw_up_down(c, r);
     } else if (c.date) {
         c.date->kind == host::DateLook::Kind::Picker ? draw_date_picker(c, r)
                                                      : draw_month_view(c, r);
@@ -283,8 +285,11 @@ void ControlPainter::draw_form_control(const ControlState& c) {
         if (down) scroll_bar(false, QRectF(room.right(), in.top(), side, room.height()), {});
         if (across) scroll_bar(true, QRectF(in.left(), room.bottom(), room.width(), side), {});
         if (down && across) p_.fillRect(QRectF(room.right(), room.bottom(), side, side), kFace);
+        // Alignment 1 right, 2 centre, as a label's.
+        const int a = static_cast<int>(c.alignment.value_or(0));
+        const int along = a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
         text(room.adjusted(3, 2, -3, -2), c.caption,
-             Qt::AlignLeft | Qt::AlignTop | (across ? 0 : Qt::TextWordWrap), false);
+             along | Qt::AlignTop | (across ? 0 : Qt::TextWordWrap), false);
     } else if (t == "CommandButton") {
         button(c, r, false);
     } else if (t == "Label") {

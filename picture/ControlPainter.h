@@ -76,6 +76,7 @@ class ControlPainter {
     void draw_range(const ControlState& c, const QRectF& r);
     void draw_list_view(const ControlState& c, const QRectF& r);
     void draw_data_grid(const ControlState& c, const QRectF& r);
+    void draw_up_down(const ControlState& c, const QRectF& r);
     // A date picker's box, a month calendar's months (ControlPainterDates.cpp).
     void draw_date_picker(const ControlState& c, const QRectF& r);
     void draw_month_view(const ControlState& c, const QRectF& r);

@@ -2,7 +2,7 @@
 // blocks (or smooth fill) from its start as far as its value, a slider's channel, its thumb
 // where the value stands and its ticks on the sides TickStyle names; a list view's or tree
 // view's white box, a report view's column headers along its top; a data grid's caption and
-// column headers before its records come.
+// column headers before its records come; an up-down control's two arrow buttons.
 #include <algorithm>
 #include <cmath>
 
@@ -135,6 +135,29 @@ void ControlPainter::draw_data_grid(const ControlState& c, const QRectF& r) {
         left += width;
     }
     p_.restore();
+}
+
+void ControlPainter::draw_up_down(const ControlState& c, const QRectF& r) {
+    const bool across = c.up_down->across;
+    const QRectF first = across ? QRectF(r.left(), r.top(), r.width() / 2, r.height())
+                                : QRectF(r.left(), r.top(), r.width(), r.height() / 2);
+    const QRectF second =
+        across ? first.translated(first.width(), 0) : first.translated(0, first.height());
+    p_.setBrush(Qt::NoBrush);
+    for (const QRectF& b : {first, second}) raised(b);
+    // Up and down, or left and right: each arrow points away from the other button.
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(c.enabled ? QColor(64, 64, 64) : QColor(160, 160, 160));
+    for (const auto& [b, way] : {std::pair(first, -1.0), std::pair(second, 1.0)}) {
+        const QPointF m = b.center();
+        const double a = std::max(1.5, std::min(b.width(), b.height()) / 5);
+        p_.drawPolygon(across
+                           ? QPolygonF({m + QPointF(way * a / 2, 0), m + QPointF(-way * a / 2, -a),
+                                        m + QPointF(-way * a / 2, a)})
+                           : QPolygonF({m + QPointF(0, way * a / 2), m + QPointF(-a, -way * a / 2),
+                                        m + QPointF(a, -way * a / 2)}));
+    }
+    p_.setBrush(Qt::NoBrush);
 }
 
 }  // namespace kv::app

@@ -189,6 +189,7 @@ void read_bars(mem::MemoryObject& c, ControlState& st) {
     st.list_view = host::ListViewLook::read(c, c.type_name());
     if (host::DataGridLook::candidate(c.type_name())) st.data_grid = host::DataGridLook::read(c);
     st.date = host::DateLook::read(c, c.type_name());
+    if (host::UpDownLook::candidate(c.type_name())) st.up_down = host::UpDownLook::read(c);
     // A masked edit box shows its mask's prompts until something is typed in.
     if (host::MaskLook::candidate(c.type_name())) st.caption = host::MaskLook::read(c).shown();
     if (host::StatusBarLook::candidate(c.type_name())) {

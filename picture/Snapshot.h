@@ -16,6 +16,7 @@
 #include "host/common/StatusBarLook.h"
 #include "host/common/TabSet.h"
 #include "host/common/ToolBarLook.h"
+#include "host/common/UpDownLook.h"
 #include "host/memory/MemoryForm.h"
 
 namespace kv::app {
@@ -62,6 +63,7 @@ struct ControlState {
     std::optional<host::DataGridLook> data_grid;
     // A date picker's date and format; a month calendar's month.
     std::optional<host::DateLook> date;
+    std::optional<host::UpDownLook> up_down;
 
     std::optional<double> fore_color;  // its text's colour (ForeColor)
     // What the controls of a property page show (value and items also a form's scroll bars and

@@ -8,6 +8,7 @@
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
 #include "host/common/ToolBarLook.h"
+#include "host/common/UpDownLook.h"
 #include "host/frm/FrmLoader.h"
 #include "host/frm/FrmReader.h"
 #include "host/memory/ButtonPictures.h"
@@ -256,4 +257,28 @@ TEST(Bars, ADataGridsColumns) {
     EXPECT_EQ(look.columns[1].alignment, 1);
     EXPECT_TRUE(look.record_selectors);
     Host::set_current(nullptr);
+}
+
+// An up-down control steps by its increment towards Max or Min, held at the end it passes or
+// round to the other one where it wraps; a Max below Min turns the arrows round.
+TEST(UpDownLook, StepsWithinItsRange) {
+    struct Case {
+        double min, max, value, increment;
+        bool wrap, up;
+        double next;
+    };
+    const Case cases[] = {
+        {0, 10, 5, 1, false, true, 6},   {0, 10, 5, 1, false, false, 4},
+        {0, 10, 10, 1, false, true, 10}, {0, 10, 10, 1, true, true, 0},
+        {0, 10, 0, 1, true, false, 10},  {0, 10, 9, 5, false, true, 10},
+        {10, 0, 5, 1, false, true, 4},   {1, 12, 40, 1, false, false, 11},
+    };
+    for (const Case& c : cases) {
+        host::UpDownLook u;
+        u.min = c.min, u.max = c.max, u.value = c.value, u.increment = c.increment;
+        u.wrap = c.wrap;
+        EXPECT_EQ(u.step(c.up), c.next) << c.min << ".." << c.max << " at " << c.value;
+    }
+    EXPECT_EQ(host::UpDownLook::text_of(3), "3");
+    EXPECT_EQ(host::UpDownLook::text_of(-2.5), "-2.5");
 }

@@ -1,10 +1,12 @@
 // The date controls exported: a date picker as the date edit of its format, a month calendar as
-// a calendar widget; read back, the same controls, with what Designer changed.
+// a calendar widget; an up-down control as a frame of two arrow buttons. Read back, the same
+// controls, with what Designer changed.
 #include <gtest/gtest.h>
 
 #include "export_rig.h"
 #include "host/common/DateLook.h"
 #include "host/common/DateSerial.h"
+#include "host/common/UpDownLook.h"
 
 namespace kv::exporter {
 namespace {
@@ -74,6 +76,34 @@ TEST(Export, DatesChangedInDesignerReadBackAsChanged) {
     EXPECT_EQ(date->shown(), "24.12.2026");
     EXPECT_EQ(look_of(back, "mvwMonth")->start_of_week, 1);
     EXPECT_EQ(host::civil_of(look_of(back, "mvwMonth")->date), (host::CivilDate{2026, 12, 24}));
+}
+
+TEST(Export, AnUpDownIsTwoArrowButtons) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "booking.ui").string();
+    export_form_file(test::data_dir() + "/booking.frm", ui, {});
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    const ui::UiElement& frame = *e.by_name.at("updGuests");
+    EXPECT_EQ(values.string(frame, "BuddyControl"), "txtGuests");
+    const auto buttons = frame.child("layout")->children_named("item");
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(values.enumeration(*buttons[0]->child("widget"), "arrowType"), "Qt::UpArrow");
+    // Turned to lie across in Designer, it comes back lying across.
+    std::string text = test::slurp(ui);
+    const std::string vbox = "<layout class=\"QVBoxLayout\" name=\"updGuests_layout\">";
+    ASSERT_NE(text.find(vbox), std::string::npos);
+    text.replace(text.find(vbox), vbox.size(),
+                 "<layout class=\"QHBoxLayout\" name=\"updGuests_layout\">");
+    test::spit(ui, text);
+    FormRun back = run_ui(ui);
+    const auto look = host::UpDownLook::read(*back.form->control("updGuests"));
+    EXPECT_TRUE(look.across);
+    EXPECT_EQ(look.min, 1);
+    EXPECT_EQ(look.max, 12);
+    EXPECT_EQ(look.value, 2);
+    EXPECT_EQ(look.buddy, "txtGuests");
+    EXPECT_TRUE(look.sync_buddy);
 }
 
 }  // namespace

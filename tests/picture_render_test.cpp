@@ -808,8 +808,8 @@ TEST(PictureRender, ADataGridsColumnHeaders) {
 }
 
 // Date pickers show their dates in their formats beside their buttons (a check box's tick
-// before one); a month calendar its title band, and the chosen day marked in the same blue, the
-// only day that is.
+// before one); an up-down its arrows; a month calendar its title band, and the chosen day
+// marked in the same blue, the only day that is.
 TEST(PictureRender, DatePickersAndAMonthCalendar) {
     ScratchDir dir;
     const Drawn d = draw(dir.copy_sample("booking.frm"), dir);
@@ -835,6 +835,19 @@ TEST(PictureRender, DatePickersAndAMonthCalendar) {
     };
     EXPECT_GE(longest_line(d["dtpRemind"]), 12);
     EXPECT_LT(longest_line(d["dtpDate"]), 8) << "no box: figures only";
+
+    // The up-down's two arrows, one in each half; its buddy's figure at the right (Alignment 1).
+    const auto& arrows = d["updGuests"];
+    const double middle = arrows.abs_top + arrows.abs_height / 2;
+    const double a0 = arrows.abs_left + 30, a1 = arrows.abs_left + arrows.abs_width - 30;
+    EXPECT_GT(d.dark(a0, a1, arrows.abs_top + 30, middle - 15), 1);
+    EXPECT_GT(d.dark(a0, a1, middle + 15, arrows.abs_top + arrows.abs_height - 30), 1);
+    const auto& guests = d["txtGuests"];
+    const double centre = guests.abs_left + guests.abs_width / 2;
+    EXPECT_EQ(d.dark(guests.abs_left + 30, centre, guests.abs_top + 30, guests.abs_top + 255), 0);
+    EXPECT_GT(d.dark(centre, guests.abs_left + guests.abs_width - 30, guests.abs_top + 30,
+                     guests.abs_top + 255),
+              5);
 
     const auto& month = d["mvwMonth"];
     const auto blue = [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 60; };

@@ -21,6 +21,7 @@
 #include "host/qt/QtCommonWidgets.h"
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtToolBar.h"
+#include "host/qt/QtUpDown.h"
 #include "qt_rig.h"
 
 namespace kv::test {
@@ -208,6 +209,21 @@ TEST(QtHost, DatePickersAndCalendarsAreQts) {
     EXPECT_EQ(month->selectedDate(), QDate(2026, 12, 15));
     EXPECT_EQ(month->firstDayOfWeek(), Qt::Monday);
     EXPECT_EQ(month->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+}
+
+// An up-down control's arrows step its value and write it into its buddy, held at its Min.
+TEST(QtHost, AnUpDownStepsItsBuddy) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/booking.frm");
+    auto* arrows =
+        dynamic_cast<qt::QtUpDown*>(run.window().widget_of(run.control("updGuests").get()));
+    auto* guests = qobject_cast<QLineEdit*>(run.window().widget_of(run.control("txtGuests").get()));
+    ASSERT_TRUE(arrows && guests);
+    arrows->up()->click();
+    EXPECT_EQ(guests->text(), "3");
+    EXPECT_EQ(to_text(run.control("txtGuests")->get("Text")), "3");
+    EXPECT_EQ(to_double(run.control("updGuests")->get("Value")), 3);
+    for (int i = 0; i < 4; ++i) arrows->down()->click();
+    EXPECT_EQ(guests->text(), "1") << "held at Min";
 }
 
 // A bar on an MDI form has a face of its own over the darker workspace.

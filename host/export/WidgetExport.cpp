@@ -21,6 +21,7 @@
 #include "host/common/StatusBarLook.h"
 #include "host/common/TextFold.h"
 #include "host/common/ToolBarLook.h"
+#include "host/common/UpDownLook.h"
 #include "host/export/ExportColours.h"
 #include "host/memory/OwnScale.h"
 #include "host/ui/UiLines.h"
@@ -229,7 +230,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto date = c.user_control() ? std::nullopt : host::DateLook::read(c, c.type_name());
     const bool common = !c.user_control() && (host::StatusBarLook::candidate(c.type_name()) ||
                                               host::ToolBarLook::candidate(c.type_name()) ||
-                                              range || list_view || grid || rich || masked || date);
+                                              host::UpDownLook::candidate(c.type_name()) || range ||
+                                              list_view || grid || rich || masked || date);
     bool placeholder = false;
     const char* orientation = nullptr;
     std::string line_from;  // a slanting line's first end's corner

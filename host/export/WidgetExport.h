@@ -21,6 +21,7 @@
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/TabSet.h"
+#include "host/common/UpDownLook.h"
 #include "host/export/ExportContext.h"
 #include "host/export/PictureExport.h"
 #include "host/ui/UiWriter.h"
@@ -84,6 +85,7 @@ class WidgetExport {
     void write_list_view(mem::MemoryObject& c, const host::ListViewLook& look, ui::UiNode& w);
     void write_data_grid(mem::MemoryObject& c, const host::DataGridLook& look, ui::UiNode& w);
     void write_date(mem::MemoryObject& c, const host::DateLook& look, ui::UiNode& w);
+    void write_up_down(mem::MemoryObject& c, const host::UpDownLook& look, ui::UiNode& frame);
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;

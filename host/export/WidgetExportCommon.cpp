@@ -5,7 +5,8 @@
 // a slider as Qt's over the same range; a list view as a tree widget of its columns (in report
 // view) or a list widget, a tree view as a tree widget; a data grid as a table widget of its
 // columns; a rich text box and a masked edit box as Qt's text boxes; a date picker as a date
-// edit in its format, a month calendar as a calendar widget. What Qt's widgets cannot
+// edit in its format, a month calendar as a calendar widget; an up-down control as a frame whose
+// layout holds its two arrow buttons. What Qt's widgets cannot
 // say (an item's key and style, the file's sizes) rides along as their own properties, so that
 // the .ui reads back the same controls.
 #include <cmath>
@@ -22,6 +23,7 @@
 #include "host/common/StatusBarLook.h"
 #include "host/common/TextFold.h"
 #include "host/common/ToolBarLook.h"
+#include "host/common/UpDownLook.h"
 #include "host/export/WidgetExport.h"
 #include "host/memory/ButtonPictures.h"
 #include "host/ui/UiLines.h"
@@ -80,6 +82,10 @@ bool WidgetExport::write_common_control(mem::MemoryObject& c, ui::UiNode& frame)
     }
     if (const auto date = host::DateLook::read(c, c.type_name())) {
         write_date(c, *date, frame);
+        return true;
+    }
+    if (host::UpDownLook::candidate(c.type_name())) {
+        write_up_down(c, host::UpDownLook::read(c), frame);
         return true;
     }
     if (host::iequal(c.type_name(), "RichTextBox")) {
@@ -347,6 +353,31 @@ void WidgetExport::write_date(mem::MemoryObject& c, const host::DateLook& look, 
     if (look.format == host::DateLook::Custom)
         w.string_property("CustomFormat", look.custom_format, true);
     carry(c, "", w, {"CheckBox", "UpDown"});
+}
+
+void WidgetExport::write_up_down(mem::MemoryObject& c, const host::UpDownLook& look,
+                                 ui::UiNode& frame) {
+    frame.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+    carry(c, "", frame,
+          {"Min", "Max", "Value", "Increment", "Wrap", "Orientation", "BuddyControl", "SyncBuddy"});
+    const std::string name = ctx_.names.of(c);
+    ui::UiNode& layout =
+        frame.add("layout").attribute("class", look.across ? "QHBoxLayout" : "QVBoxLayout");
+    layout.attribute("name", ctx_.names.reserve(name + "_layout"));
+    layout.number_property("spacing", 0);
+    for (const char* side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
+        layout.number_property(side, 0);
+    // Lying across, the left arrow steps down.
+    const char* arrows[] = {look.across ? "Qt::LeftArrow" : "Qt::UpArrow",
+                            look.across ? "Qt::RightArrow" : "Qt::DownArrow"};
+    const char* names[] = {look.across ? "_down" : "_up", look.across ? "_up" : "_down"};
+    for (int i = 0; i < 2; ++i) {
+        ui::UiNode& b = layout.add("item").add("widget").attribute("class", "QToolButton");
+        b.attribute("name", ctx_.names.reserve(name + names[i]));
+        b.enum_property("arrowType", arrows[i]);
+        b.bool_property("autoRepeat", true);
+        b.enum_property("focusPolicy", "Qt::NoFocus");
+    }
 }
 
 }  // namespace kv::exporter

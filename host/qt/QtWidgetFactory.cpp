@@ -31,6 +31,7 @@
 #include "host/qt/QtCommonWidgets.h"
 #include "host/qt/QtDesignerWidgets.h"
 #include "host/qt/QtGraphicalButton.h"
+#include "host/qt/QtHost.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
 #include "host/qt/QtPictureView.h"
@@ -38,6 +39,7 @@
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtTabControl.h"
 #include "host/qt/QtToolBar.h"
+#include "host/qt/QtUpDown.h"
 
 namespace kv::qt {
 
@@ -188,6 +190,24 @@ QPushButton* make_button(mem::MemoryObject& c, QWidget* parent) {
 
 }  // namespace
 
+// A step of an up-down control: its Value, and with SyncBuddy its buddy's text (a label's
+// caption), then the window brought up to them. A buddy that is gone or refuses is left alone.
+void stepped(const std::weak_ptr<mem::MemoryObject>& self, double value) {
+    const auto c = self.lock();
+    if (!c || !c->alive()) return;
+    c->set_raw("Value", value);
+    const auto look = host::UpDownLook::read(*c);
+    const auto form = c->form();
+    const auto buddy = look.sync_buddy && form ? form->control(look.buddy) : nullptr;
+    if (!buddy || !buddy->alive()) return;
+    try {
+        buddy->set(buddy->traits().caption ? "Caption" : "Text",
+                   Value(host::UpDownLook::text_of(value)));
+        QtHost::installed().sync();
+    } catch (const Error&) {
+    }
+}
+
 QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     if (c.user_control()) return nullptr;
     const std::string& cls = c.class_name();
@@ -207,6 +227,10 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = make_data_grid(host::DataGridLook::read(c), twips_per_pixel(c), parent);
         } else if (auto date = host::DateLook::read(c, c.type_name())) {
             w = make_date_widget(*date, parent);
+        } else if (host::UpDownLook::candidate(c.type_name())) {
+            auto* arrows = new QtUpDown(host::UpDownLook::read(c), parent);
+            arrows->set_on_step([self = c.weak_from_this()](double v) { stepped(self, v); });
+            w = arrows;
         } else if (host::MaskLook::candidate(c.type_name())) {
             // Qt's line edit takes the same entries with the mask in its notation.
             auto* e = new QLineEdit(parent);

@@ -17,6 +17,7 @@
 #include "host/common/StatusBarLook.h"
 #include "host/common/TextFold.h"
 #include "host/common/ToolBarLook.h"
+#include "host/common/UpDownLook.h"
 #include "host/ui/UiBuilder.h"
 #include "host/ui/UiPictures.h"
 
@@ -234,6 +235,16 @@ bool UiBuilder::read_common_control(const UiElement& w, mem::MemoryObject& c) {
     }
     if (const auto kind = host::DateLook::kind_of(c.type_name())) {
         read_date(w, c, *kind);
+        return true;
+    }
+    // An up-down control's range, value and buddy ride along; the way it lies is its layout's.
+    if (host::UpDownLook::candidate(c.type_name())) {
+        for (const char* name : {"Min", "Max", "Value", "Increment", "Wrap", "SyncBuddy"})
+            if (const auto v = values_.number(w, name)) c.set_raw(name, static_cast<double>(*v));
+        if (const auto buddy = values_.string(w, "BuddyControl")) c.set_raw("BuddyControl", *buddy);
+        const UiElement* layout = w.child("layout");
+        const std::string* kind = layout ? layout->attribute("class") : nullptr;
+        c.set_raw("Orientation", kind && *kind == "QHBoxLayout" ? 1.0 : 0.0);
         return true;
     }
     // A masked edit box's mask as Qt's line edit has it (the runtime's carried where Qt's asks

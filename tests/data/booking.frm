@@ -75,28 +75,67 @@ Begin VB.Form frmBooking
       Format          =   24641539
       CurrentDate     =   46370.75
    End
-   Begin VB.Label lblNotes 
-      Caption         =   "&Notes:"
+   Begin VB.Label lblGuests 
+      Caption         =   "&Guests:"
       Height          =   255
       Left            =   120
       TabIndex        =   6
       Top             =   1440
       Width           =   975
    End
+   Begin VB.TextBox txtGuests 
+      Alignment       =   1  'Right Justify
+      Height          =   285
+      Left            =   1200
+      TabIndex        =   7
+      Text            =   "2"
+      Top             =   1380
+      Width           =   495
+   End
+   Begin NovaCtl2.UpDown updGuests 
+      Height          =   285
+      Left            =   1695
+      TabIndex        =   8
+      Top             =   1380
+      Width           =   240
+      _ExtentX        =   423
+      _ExtentY        =   503
+      _Version        =   393216
+      Value           =   2
+      BuddyControl    =   "txtGuests"
+      BuddyDispid     =   196615
+      OrigLeft        =   1740
+      OrigTop         =   1380
+      OrigRight       =   1980
+      OrigBottom      =   1665
+      Max             =   12
+      Min             =   1
+      SyncBuddy       =   -1  'True
+      BuddyProperty   =   0
+      Enabled         =   -1  'True
+   End
+   Begin VB.Label lblNotes 
+      Caption         =   "&Notes:"
+      Height          =   255
+      Left            =   120
+      TabIndex        =   9
+      Top             =   1800
+      Width           =   975
+   End
    Begin VB.TextBox txtNotes 
-      Height          =   1695
+      Height          =   1335
       Left            =   120
       MultiLine       =   -1  'True
       ScrollBars      =   2  'Vertical
-      TabIndex        =   7
+      TabIndex        =   10
       Text            =   "Bring the signed form."
-      Top             =   1740
+      Top             =   2100
       Width           =   3615
    End
    Begin NovaCtl2.MonthView mvwMonth 
       Height          =   2370
       Left            =   3840
-      TabIndex        =   8
+      TabIndex        =   11
       Top             =   120
       Width           =   2595
       _ExtentX        =   4577
@@ -114,7 +153,7 @@ Begin VB.Form frmBooking
       Default         =   -1  'True
       Height          =   375
       Left            =   4080
-      TabIndex        =   9
+      TabIndex        =   12
       Top             =   3480
       Width           =   1095
    End
@@ -123,7 +162,7 @@ Begin VB.Form frmBooking
       Caption         =   "Cancel"
       Height          =   375
       Left            =   5340
-      TabIndex        =   10
+      TabIndex        =   13
       Top             =   3480
       Width           =   1095
    End

@@ -363,7 +363,8 @@ def main():
     ])
     write("booking.frx", [
         text(b"lblDate \tKKAAK\r\ndtpDate \tKKAAK\r\nlblTime \tKKAAK\r\ndtpTime \tKKAAK\r\n"
-             b"lblRemind \tKKAAK\r\ndtpRemind \tKKAAK\r\nlblNotes \tKKAAK\r\n"
+             b"lblRemind \tKKAAK\r\ndtpRemind \tKKAAK\r\nlblGuests \tKKAAK\r\ntxtGuests \tKKAAK\r\n"
+             b"updGuests \tKKAAK\r\nlblNotes \tKKAAK\r\n"
              b"txtNotes \tKKKKK\r\nmvwMonth \tAKKAK\r\ncmdBook \tAAKKK\r\ncmdCancel \tAAKKK"),
     ])
     write("profile.frx", [
