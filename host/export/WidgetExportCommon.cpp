@@ -333,6 +333,7 @@ void WidgetExport::write_date(mem::MemoryObject& c, const host::DateLook& look, 
                                                 "Qt::Wednesday", "Qt::Thursday", "Qt::Friday",
                                                 "Qt::Saturday"};
         w.enum_property("firstDayOfWeek", kDays[look.start_of_week - 1]);
+        w.enum_property("horizontalHeaderFormat", "QCalendarWidget::SingleLetterDayNames");
         w.enum_property("verticalHeaderFormat", look.week_numbers
                                                     ? "QCalendarWidget::ISOWeekNumbers"
                                                     : "QCalendarWidget::NoVerticalHeader");

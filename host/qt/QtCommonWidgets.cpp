@@ -125,6 +125,8 @@ QWidget* make_date_widget(const host::DateLook& look, QWidget* parent) {
         // Qt counts the week's days from Monday (1) to Sunday (7), the runtime from Sunday.
         calendar->setFirstDayOfWeek(
             static_cast<Qt::DayOfWeek>(look.start_of_week == 1 ? 7 : look.start_of_week - 1));
+        // A month's box is narrow for Qt's three-letter names, which it would cut short.
+        calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
         calendar->setVerticalHeaderFormat(look.week_numbers ? QCalendarWidget::ISOWeekNumbers
                                                             : QCalendarWidget::NoVerticalHeader);
         return calendar;
