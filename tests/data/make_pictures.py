@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
-GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx, editor.frx,
-backup.frx and profile.frx
+GIF or a metafile), and the texts some of them keep there. Run it from anywhere; it rewrites
+tabs.frx, thirdparty.frx, editor.frx, backup.frx, ledger.frx and profile.frx
 beside itself, the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
 metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images are drawn here from simple shapes, so the files are the same every
 time."""
@@ -360,6 +360,15 @@ def main():
         text(b"lblSource \tKKKAK\r\nprgFiles \tKKKAK\r\nsldLevel \tKKKAK\r\n"
              b"lblDisk \tAKKAK\r\nprgDisk \tAKKKK\r\ntvwFolders \tKKAKK\r\nlvwFiles \tKKKKK\r\n"
              b"cmdCancel \tAAKKK"),
+    ])
+    # The ledger's grid: its FormatString (padded with blanks to size its columns, as programs
+    # do), then the resizer's settings.
+    write("ledger.frx", [
+        text(b"<Date        |<Description                               |>        Amount"
+             b"|>       Balance"),
+        text(b"lblAccount \tKKAAK\r\ntxtAccount \tKKKAK\r\nlblPeriod \tAKKAK\r\n"
+             b"txtPeriod \tAKKAK\r\ngrdLedger \tKKKKK\r\nlblBalance \tKAAKK\r\n"
+             b"txtBalance \tKAAKK\r\ncmdAdd \tAAKKK\r\ncmdDelete \tAAKKK\r\ncmdClose \tAAKKK"),
     ])
     write("profile.frx", [
         record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),
