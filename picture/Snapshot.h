@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/common/DataGridLook.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/FontLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/Picture.h"
@@ -59,6 +60,7 @@ struct ControlState {
     // A list view's view and column headers; a tree view.
     std::optional<host::ListViewLook> list_view;
     std::optional<host::DataGridLook> data_grid;
+    std::optional<host::FlexGridLook> flex_grid;
 
     std::optional<double> fore_color;  // its text's colour (ForeColor)
     // What the controls of a property page show (value and items also a form's scroll bars and
