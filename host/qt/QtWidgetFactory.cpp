@@ -30,6 +30,7 @@
 #include "host/qt/QtCaptionFrame.h"
 #include "host/qt/QtCommonWidgets.h"
 #include "host/qt/QtDesignerWidgets.h"
+#include "host/qt/QtFlexGrid.h"
 #include "host/qt/QtGraphicalButton.h"
 #include "host/qt/QtPaintedWidget.h"
 #include "host/qt/QtPictureBox.h"
@@ -205,6 +206,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             w = make_list_view(*list, twips_per_pixel(c), parent);
         } else if (host::DataGridLook::candidate(c.type_name())) {
             w = make_data_grid(host::DataGridLook::read(c), twips_per_pixel(c), parent);
+        } else if (host::FlexGridLook::candidate(c.type_name())) {
+            w = new QtFlexGrid(host::FlexGridLook::read(c), twips_per_pixel(c), parent);
         } else if (host::MaskLook::candidate(c.type_name())) {
             // Qt's line edit takes the same entries with the mask in its notation.
             auto* e = new QLineEdit(parent);
