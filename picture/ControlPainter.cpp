@@ -18,9 +18,6 @@ namespace kv::app {
 
 namespace {
 
-// A window's scroll bar is 17 pixels across at 96 dots an inch.
-constexpr double kScrollBarTwips = 255;
-
 const QColor kFace = kFormFace, kShadow(160, 160, 160), kDark(64, 64, 64), kWindow(255, 255, 255),
              kText(0, 0, 0), kHighlight(0, 120, 215);
 
@@ -257,6 +254,8 @@ void ControlPainter::draw_form_control(const ControlState& c) {
     } else if (c.date) {
         c.date->kind == host::DateLook::Kind::Picker ? draw_date_picker(c, r)
                                                      : draw_month_view(c, r);
+    } else if (c.flex_grid) {
+        draw_flex_grid(c, r);
     } else if (c.status_bar) {
         host::draw_status_bar(p_, r, *c.status_bar, tpp_, bar_colours(c));
     } else if (c.tool_bar) {

@@ -18,6 +18,8 @@ namespace kv::app {
 
 // The face of forms and dialogs, under everything drawn.
 inline const QColor kFormFace(240, 240, 240);
+// A window's scroll bar is 17 pixels across at 96 dots an inch.
+inline constexpr double kScrollBarTwips = 255;
 
 // A colour as the host holds it (&H00BBGGRR, or a system colour &H800000nn) as drawn here;
 // `fallback` where there is none.
@@ -71,8 +73,8 @@ class ControlPainter {
     std::vector<QRectF> tab_places(const host::TabSet& tabs, const QRectF& r, double row_height,
                                    const std::vector<double>& widths, int& rows);
     void tab_button(const QRectF& face, bool on, bool flat);
-    // A progress bar or slider, a list view or tree view of the common controls, a data grid
-    // (ControlPainterCommon.cpp).
+    // A progress bar or slider, a list view or tree view of the common controls, a data grid,
+    // a flex grid (ControlPainterCommon.cpp).
     void draw_range(const ControlState& c, const QRectF& r);
     void draw_list_view(const ControlState& c, const QRectF& r);
     void draw_data_grid(const ControlState& c, const QRectF& r);
@@ -82,6 +84,7 @@ class ControlPainter {
     void draw_month_view(const ControlState& c, const QRectF& r);
     void draw_month(const host::DateLook& look, int year, int month, const QRectF& r, bool first,
                     bool last);
+    void draw_flex_grid(const ControlState& c, const QRectF& r);
 
     std::map<const host::Picture*, QImage> images_;
 

@@ -2,9 +2,12 @@
 // blocks (or smooth fill) from its start as far as its value, a slider's channel, its thumb
 // where the value stands and its ticks on the sides TickStyle names; a list view's or tree
 // view's white box, a report view's column headers along its top; a data grid's caption and
-// column headers before its records come; an up-down control's two arrow buttons.
+// column headers before its records come; a flex grid's cells, its fixed ones raised; an
+// up-down control's two arrow buttons.
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "picture/ControlPainter.h"
 
@@ -13,6 +16,8 @@ namespace kv::app {
 namespace {
 
 const QColor kBlocks(6, 176, 37), kTicks(64, 64, 64);
+// A flex grid's lines between its cells (its GridColor, light grey), and the fixed cells' edges.
+const QColor kGridLine(192, 192, 192), kFixedLight(255, 255, 255), kFixedShadow(128, 128, 128);
 
 }  // namespace
 
@@ -158,6 +163,69 @@ void ControlPainter::draw_up_down(const ControlState& c, const QRectF& r) {
                                         m + QPointF(a, -way * a / 2)}));
     }
     p_.setBrush(Qt::NoBrush);
+}
+
+void ControlPainter::draw_flex_grid(const ControlState& c, const QRectF& r) {
+    const host::FlexGridLook& look = *c.flex_grid;
+    sunken(r, color_of(look.beyond_color, kFixedShadow));
+    const QRectF in = r.adjusted(1, 1, -1, -1);
+    const QFontMetricsF metrics(p_.font());
+    const double height = host::FlexGridLook::row_pixels(std::ceil(metrics.height()));
+    std::vector<double> widths;
+    double total_width = 0;
+    for (int col = 0; col < look.cols; ++col) {
+        widths.push_back(look.column_pixels(col, tpp_, [&](const std::string& s) {
+            return metrics.horizontalAdvance(QString::fromStdString(s));
+        }));
+        total_width += widths.back();
+    }
+    // A scroll bar only where the cells do not fit, as the grid shows one; one bar's room can
+    // make the other needed.
+    const double side = kScrollBarTwips / tpp_, total_height = look.rows * height;
+    const bool may_across = look.scroll_bars & 1, may_down = look.scroll_bars & 2;
+    bool down = may_down && total_height > in.height();
+    const bool across = may_across && total_width > in.width() - (down ? side : 0);
+    down = may_down && total_height > in.height() - (across ? side : 0);
+    const QRectF cells = in.adjusted(0, 0, down ? -side : 0, across ? -side : 0);
+    if (down) scroll_bar(false, QRectF(cells.right(), in.top(), side, cells.height()), 0.0);
+    if (across) scroll_bar(true, QRectF(in.left(), cells.bottom(), cells.width(), side), 0.0);
+    if (down && across) p_.fillRect(QRectF(cells.right(), cells.bottom(), side, side), kFormFace);
+    p_.save();
+    p_.setClipRect(cells);
+    const QColor back = color_of(look.back_color, kFixedLight);
+    const QColor fixed = color_of(look.fixed_color, kFormFace);
+    static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter,
+                                               Qt::AlignRight};
+    // Only the rows and columns that show.
+    double top = cells.top();
+    for (int row = 0; row < look.rows && top < cells.bottom(); ++row, top += height) {
+        double left = cells.left();
+        for (int col = 0; col < look.cols && left < cells.right(); left += widths[col++]) {
+            const QRectF cell(left, top, widths[col], height);
+            const QPointF a = cell.topLeft(), b = cell.bottomRight() - QPointF(1, 1);
+            if (!look.fixed(row, col)) {
+                p_.fillRect(cell, back);
+                if (look.grid_lines == 0) continue;
+                p_.setPen(kGridLine);
+                p_.drawLine(QPointF(b.x(), a.y()), b);
+                p_.drawLine(QPointF(a.x(), b.y()), b);
+                continue;
+            }
+            // A fixed cell stands out: light above and left, shadowed below and right.
+            p_.fillRect(cell, fixed);
+            p_.setPen(kFixedLight);
+            p_.drawLine(a, QPointF(b.x(), a.y()));
+            p_.drawLine(a, QPointF(a.x(), b.y()));
+            p_.setPen(kFixedShadow);
+            p_.drawLine(QPointF(b.x(), a.y()), b);
+            p_.drawLine(QPointF(a.x(), b.y()), b);
+            const host::FlexHead head = look.cell(row, col);
+            if (!head.text.empty())
+                text(cell.adjusted(host::kFlexTextInset, 0, -host::kFlexTextInset, 0), head.text,
+                     kAlign[head.align] | Qt::AlignVCenter, false);
+        }
+    }
+    p_.restore();
 }
 
 }  // namespace kv::app

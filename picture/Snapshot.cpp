@@ -182,7 +182,8 @@ void read_pictures(mem::MemoryObject& c, ControlState& st, TabPlacement& tabs) {
 }
 
 // A status bar's panels, a toolbar's buttons and the pictures on them; a progress bar's or a
-// slider's range; a list view's or a data grid's columns; a date picker's or calendar's date.
+// slider's range; a list view's or a data grid's columns; a flex grid's cells; a date picker's or
+// calendar's date; an up-down's arrows.
 void read_bars(mem::MemoryObject& c, ControlState& st) {
     if (c.is_form() || c.user_control()) return;
     st.range = host::RangeLook::read(c, c.type_name());
@@ -190,6 +191,7 @@ void read_bars(mem::MemoryObject& c, ControlState& st) {
     if (host::DataGridLook::candidate(c.type_name())) st.data_grid = host::DataGridLook::read(c);
     st.date = host::DateLook::read(c, c.type_name());
     if (host::UpDownLook::candidate(c.type_name())) st.up_down = host::UpDownLook::read(c);
+    if (host::FlexGridLook::candidate(c.type_name())) st.flex_grid = host::FlexGridLook::read(c);
     // A masked edit box shows its mask's prompts until something is typed in.
     if (host::MaskLook::candidate(c.type_name())) st.caption = host::MaskLook::read(c).shown();
     if (host::StatusBarLook::candidate(c.type_name())) {

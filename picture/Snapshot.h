@@ -9,6 +9,7 @@
 
 #include "host/common/DataGridLook.h"
 #include "host/common/DateLook.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/FontLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/Picture.h"
@@ -64,6 +65,7 @@ struct ControlState {
     // A date picker's date and format; a month calendar's month.
     std::optional<host::DateLook> date;
     std::optional<host::UpDownLook> up_down;
+    std::optional<host::FlexGridLook> flex_grid;
 
     std::optional<double> fore_color;  // its text's colour (ForeColor)
     // What the controls of a property page show (value and items also a form's scroll bars and

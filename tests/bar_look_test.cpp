@@ -4,6 +4,7 @@
 
 #include "frm_test_util.h"
 #include "host/common/DataGridLook.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/StatusBarLook.h"
@@ -281,4 +282,130 @@ TEST(UpDownLook, StepsWithinItsRange) {
     }
     EXPECT_EQ(host::UpDownLook::text_of(3), "3");
     EXPECT_EQ(host::UpDownLook::text_of(-2.5), "-2.5");
+}
+
+namespace {
+
+// A FormatString's entries as written: each with its alignment's mark.
+std::string written(const std::vector<host::FlexHead>& heads) {
+    static constexpr const char* kMark[] = {"", "<", "^", ">"};
+    std::string out;
+    for (size_t i = 0; i < heads.size(); ++i)
+        out += std::string(i ? "," : "") + kMark[heads[i].align] + heads[i].text;
+    return out;
+}
+
+}  // namespace
+
+// A FormatString: the column part before the first ";", the row part after it, "|" between the
+// entries, each maybe starting with its alignment; written back as it came.
+TEST(Bars, AFlexGridsFormatString) {
+    struct Case {
+        const char* format;
+        const char* across;
+        const char* down;
+    };
+    for (const Case& c : {
+             Case{"", "", ""},
+             Case{"<Date|<Description|>Amount|>Balance", "<Date,<Description,>Amount,>Balance", ""},
+             Case{"|<Name|>Amount;|Row1|Row2", ",<Name,>Amount", ",Row1,Row2"},
+             Case{";|a|b", "", ",a,b"},
+             Case{"^Mid|>|<", "^Mid,>,<", ""},
+             Case{"a;b;c", "a", "b;c"},
+             Case{"x||", "x,,", ""},
+             Case{"<<twice", "<<twice", ""},
+         }) {
+        SCOPED_TRACE(c.format);
+        host::FlexGridLook look;
+        look.take_format(c.format);
+        EXPECT_EQ(written(look.across), c.across);
+        EXPECT_EQ(written(look.down), c.down);
+        EXPECT_EQ(host::FlexGridLook::format_of(look.across, look.down), c.format);
+    }
+}
+
+// Without a file's word: 2 x 2 cells, one fixed row and column, lines, both scroll bars, the
+// cells in the window's colour (the host's default too). What the file says is kept within
+// bounds a grid can show, and a FormatString makes the grid at least as large as its entries.
+TEST(Bars, AFlexGridsCountsWithinBounds) {
+    auto host = mem::MemoryHost::install();
+    auto form = host->create_form("F", mem::FormKind::Form);
+    auto grid = form->add_control("FlexGrid", "grd", nullptr);
+    const auto plain = host::FlexGridLook::read(*grid);
+    EXPECT_EQ(std::tie(plain.rows, plain.cols, plain.fixed_rows, plain.fixed_cols),
+              std::make_tuple(2, 2, 1, 1));
+    EXPECT_EQ(std::tie(plain.grid_lines, plain.scroll_bars), std::make_tuple(1, 3));
+    EXPECT_EQ(to_double(grid->get("BackColor")), plain.back_color);
+
+    struct Case {
+        const char* what;
+        double rows, cols, fixed_rows, fixed_cols;
+        const char* format;
+        int want_rows, want_cols, want_fixed_rows, want_fixed_cols;
+    };
+    for (const Case& c : {
+             Case{"as given", 5, 3, 2, 0, "", 5, 3, 2, 0},
+             Case{"entries grow the grid", 1, 1, 1, 1, "|a|b;|r1|r2|r3", 4, 3, 1, 1},
+             Case{"a larger grid stays", 10, 8, 1, 1, "a|b", 10, 8, 1, 1},
+             Case{"negative", -5, -1, -2, -3, "", 0, 0, 0, 0},
+             Case{"more fixed than there are", 3, 2, 50, 9, "", 3, 2, 3, 2},
+             Case{"beyond any form", 1e9, 1e6, 1, 1, "", 4000, 400, 1, 1},
+         }) {
+        SCOPED_TRACE(c.what);
+        grid->set_raw("Rows", c.rows);
+        grid->set_raw("Cols", c.cols);
+        grid->set_raw("FixedRows", c.fixed_rows);
+        grid->set_raw("FixedCols", c.fixed_cols);
+        grid->set_raw("FormatString", std::string(c.format));
+        const auto look = host::FlexGridLook::read(*grid);
+        EXPECT_EQ(std::tie(look.rows, look.cols, look.fixed_rows, look.fixed_cols),
+                  std::tie(c.want_rows, c.want_cols, c.want_fixed_rows, c.want_fixed_cols));
+    }
+    // A FormatString of endless entries: no more columns than a grid shows.
+    grid->set_raw("FormatString", std::string(100000, '|'));
+    const auto endless = host::FlexGridLook::read(*grid);
+    EXPECT_EQ(endless.cols, 400);
+    EXPECT_EQ(endless.across.size(), 400u);
+    Host::set_current(nullptr);
+}
+
+// The texts before the program's: the column part along the first fixed row, the row part down
+// the first fixed column, the corner the row part's when it gives one; a column the
+// FormatString names is as wide as its text.
+TEST(Bars, AFlexGridsHeaderCells) {
+    host::FlexGridLook look;
+    look.take_format("Corner|<Name|>Amount;|Row1|Row2");
+    EXPECT_EQ(look.cell(0, 0).text, "Corner");
+    EXPECT_EQ(look.cell(0, 2).text, "Amount");
+    EXPECT_EQ(look.cell(0, 2).align, host::FlexHead::Right);
+    EXPECT_EQ(look.cell(2, 0).text, "Row2");
+    EXPECT_EQ(look.cell(1, 1).text, "") << "a cell of the program's";
+    look.down[0].text = "Top";
+    EXPECT_EQ(look.cell(0, 0).text, "Top");
+    look.fixed_rows = 0;
+    EXPECT_EQ(look.cell(0, 1).text, "") << "no fixed row, no header";
+    EXPECT_EQ(look.cell(1, 0).text, "Row1");
+
+    EXPECT_EQ(look.column_pixels(1, 15, six_a_character), 4 * 6 + 2 * host::kFlexTextInset);
+    EXPECT_EQ(look.column_pixels(3, 15, six_a_character), 64) << "the grid's default";
+
+    for (const char* name : {"FlexGrid", "flexgrid", "NovaFlexGrid", "HFlexGrid"})
+        EXPECT_TRUE(host::FlexGridLook::candidate(name)) << name;
+    for (const char* name : {"FlexGrids", "Grid", "DataGrid", "Flex", ""})
+        EXPECT_FALSE(host::FlexGridLook::candidate(name)) << name;
+}
+
+// The ledger's FormatString stands in its .frx.
+TEST(Bars, AFlexGridsFormatStringInTheFrx) {
+    auto host = mem::MemoryHost::install();
+    const auto loaded =
+        frm::FrmLoader::load(frm::FrmReader::read_file(test::data_dir() + "/ledger.frm"), *host);
+    EXPECT_TRUE(loaded.notes.empty());
+    const auto look = host::FlexGridLook::read(*loaded.form->control("grdLedger"));
+    ASSERT_EQ(look.across.size(), 4u);
+    EXPECT_EQ(look.across[1].text.rfind("Description ", 0), 0u);
+    EXPECT_EQ(look.across[3].align, host::FlexHead::Right);
+    EXPECT_EQ(std::tie(look.rows, look.cols, look.fixed_rows, look.fixed_cols),
+              std::make_tuple(20, 4, 1, 0));
+    Host::set_current(nullptr);
 }

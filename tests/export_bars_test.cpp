@@ -7,6 +7,7 @@
 
 #include "export_rig.h"
 #include "host/common/DataGridLook.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/MaskLook.h"
 #include "host/common/RangeLook.h"
@@ -215,6 +216,100 @@ TEST(Export, ADataGridIsATableWidget) {
         EXPECT_EQ(std::tie(a.columns[i].caption, a.columns[i].width_twips, a.columns[i].alignment),
                   std::tie(b.columns[i].caption, b.columns[i].width_twips, b.columns[i].alignment));
     EXPECT_EQ(a.record_selectors, b.record_selectors);
+}
+
+// A flex grid as a table widget of its cells, its fixed row the header with the FormatString's
+// texts, its counts and FormatString carried; read back the same grid, with what was changed in
+// Designer since: a header's text, a column added or taken away, the header hidden.
+TEST(Export, AFlexGridIsATableWidgetAndComesBack) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "ledger.ui").string();
+    export_form_file(test::data_dir() + "/ledger.frm", ui, {});
+    FormRun file = run_form_file(test::data_dir() + "/ledger.frm");
+    const auto own = host::FlexGridLook::read(*file.form->control("grdLedger"));
+    {
+        const Exported e(ui);
+        const ui::UiValues values(e.doc);
+        const auto& grid = *e.by_name.at("grdLedger");
+        EXPECT_EQ(*grid.attribute("class"), "QTableWidget");
+        EXPECT_EQ(values.string(grid, "FormsClass"), "NovaFlex.FlexGrid");
+        EXPECT_EQ(values.string(grid, "FormatString"), own.format);
+        EXPECT_EQ(values.number(grid, "rowCount"), 19);
+        const auto columns = grid.children_named("column");
+        ASSERT_EQ(columns.size(), 4u);
+        EXPECT_EQ(values.string(*columns[1], "text"), own.across[1].text);
+        EXPECT_EQ(values.enumeration(*columns[3], "textAlignment"), "AlignRight|AlignVCenter");
+        EXPECT_EQ(grid.children_named("row").size(), 19u);
+    }
+    const std::string text = test::slurp(ui);
+    const std::string balance =
+        "   <column>\n    <property name=\"text\">\n     <string>       Balance</string>\n"
+        "    </property>\n    <property name=\"textAlignment\">\n"
+        "     <set>AlignRight|AlignVCenter</set>\n    </property>\n   </column>\n";
+    const std::string tax =
+        "   <column>\n    <property name=\"text\">\n     <string>Tax</string>\n    </property>\n"
+        "   </column>\n";
+    const std::string hidden =
+        "   <attribute name=\"horizontalHeaderVisible\">\n"
+        "    <bool>false</bool>\n   </attribute>\n";
+    const std::string date = "<Date        |", amount = "|>        Amount";
+    const auto count = [](int n) {
+        return "<property name=\"columnCount\">\n    <number>" + std::to_string(n) + "</number>";
+    };
+    using Edits = std::vector<std::pair<std::string, std::string>>;
+    const struct {
+        const char* what;
+        Edits edits;  // each text of the .ui replaced, as Designer would have written it
+        std::string format;
+        int rows, cols, fixed_rows;
+    } cases[] = {
+        {"as exported", {}, own.format, 20, 4, 1},
+        {"a header's text changed",
+         {{"<string>" + own.across[1].text + "</string>", "<string>Memo</string>"}},
+         date + "<Memo" + amount + "|>       Balance",
+         20,
+         4,
+         1},
+        {"a column added",
+         {{balance, balance + tax}, {count(4), count(5)}},
+         own.format + "|Tax",
+         20,
+         5,
+         1},
+        {"a column taken away",
+         {{balance, ""}, {count(4), count(3)}},
+         own.format.substr(0, own.format.rfind('|')),
+         20,
+         3,
+         1},
+        {"the header hidden",
+         {{"   <attribute name=\"verticalHeaderVisible\">",
+           hidden + "   <attribute name=\"verticalHeaderVisible\">"}},
+         own.format,
+         19,
+         4,
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string edited = text;
+        for (const auto& [from, to] : c.edits) {
+            const size_t at = edited.find(from);
+            ASSERT_NE(at, std::string::npos) << from;
+            edited.replace(at, from.size(), to);
+        }
+        const std::string path = (dir.path() / "edited.ui").string();
+        test::spit(path, edited);
+        FormRun back = run_ui(path);
+        auto& grid = *back.form->control("grdLedger");
+        EXPECT_EQ(grid.class_name(), "FlexGrid");
+        const auto look = host::FlexGridLook::read(grid);
+        EXPECT_EQ(look.format, c.format);
+        EXPECT_EQ(std::tie(look.rows, look.cols, look.fixed_rows, look.fixed_cols),
+                  std::tie(c.rows, c.cols, c.fixed_rows, own.fixed_cols));
+        EXPECT_EQ(std::tie(look.grid_lines, look.scroll_bars),
+                  std::tie(own.grid_lines, own.scroll_bars));
+    }
 }
 
 // A masked edit box as a line edit with the mask in Qt's notation; read back, the same mask.

@@ -860,3 +860,43 @@ TEST(PictureRender, DatePickersAndAMonthCalendar) {
     EXPECT_GT(marked, 150);
     EXPECT_LT(marked, 400);
 }
+
+// A flex grid before its program fills it: the fixed row raised in the button face with the
+// FormatString's headers, white cells below, the workspace's grey past the last column, and a
+// scroll bar only where the rows do not fit and the grid allows one; its own colours where it
+// has them.
+TEST(PictureRender, AFlexGridsCells) {
+    const struct {
+        const char* what;
+        const char* more;  // lines added to the grid's block
+        QRgb beyond;
+        bool bar;
+    } cases[] = {
+        {"as the sample has it", "", qRgb(171, 171, 171), true},
+        {"no scroll bars, a blue background",
+         "      ScrollBars      =   0\r\n      BackColorBkg    =   &H00FF0000&\r\n",
+         qRgb(0, 0, 255), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDir dir;
+        const std::string at = "      FixedCols       =   0\r\n";
+        const Drawn d = draw(dir.copy_sample_with("ledger.frm", at, at + c.more), dir);
+        const auto& grid = d["grdLedger"];
+        ASSERT_TRUE(grid.flex_grid);
+        const double left = grid.abs_left, top = grid.abs_top, right = left + grid.abs_width;
+        const double header = top + 9 * 15, row = top + 26 * 15;  // a row 17 pixels high
+        // The first column's left edge, clear of its text.
+        EXPECT_TRUE(near(d.at(left + 3 * 15, header), kPage, 2));
+        EXPECT_EQ(d.at(left + 3 * 15, row), kWhite);
+        EXPECT_GT(d.dark(left + 5 * 15, left + 40 * 15, top + 2 * 15, top + 17 * 15), 5) << "Date";
+        EXPECT_EQ(d.dark(left + 5 * 15, left + 40 * 15, top + 20 * 15, top + 60 * 15), 0);
+        // Past the four columns, in the header's row too.
+        for (const double y : {header, row}) EXPECT_EQ(d.at(right - 40 * 15, y), c.beyond);
+        // Twenty rows do not fit: the bar's track down the right edge, none along the bottom.
+        const QRgb down = d.at(right - 9 * 15, top + grid.abs_height * 3 / 4);
+        EXPECT_EQ(near(down, qRgb(235, 235, 235), 2), c.bar);
+        EXPECT_FALSE(
+            near(d.at(left + 3 * 15, top + grid.abs_height - 8 * 15), qRgb(235, 235, 235), 2));
+    }
+}

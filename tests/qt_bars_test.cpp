@@ -3,6 +3,7 @@
 // bars and sliders as Qt's.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QHeaderView>
@@ -177,6 +178,43 @@ TEST(QtHost, ADataGridIsATableOfItsColumns) {
     EXPECT_EQ(grid->columnWidth(0), 167);  // 2505.26 twips
     EXPECT_TRUE(grid->horizontalHeaderItem(1)->textAlignment() & Qt::AlignRight);
     EXPECT_FALSE(grid->verticalHeader()->isHidden());
+}
+
+// A flex grid is a table of its cells: its fixed row the header, with the FormatString's texts
+// and alignment, each column as wide as its header's text in the grid's font (also a font set
+// later); no row header without a fixed column; the cells in the window's colour, the room past
+// them in the workspace's; nothing typed into the cells, which the program fills.
+TEST(QtHost, AFlexGridIsATableOfItsCells) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/ledger.frm");
+    auto* grid =
+        qobject_cast<QTableWidget*>(run.window().widget_of(run.control("grdLedger").get()));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), 19) << "twenty rows, the first the header";
+    ASSERT_EQ(grid->columnCount(), 4);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text().trimmed(), "Date");
+    EXPECT_TRUE(grid->horizontalHeaderItem(3)->textAlignment() & Qt::AlignRight);
+    EXPECT_FALSE(grid->horizontalHeader()->isHidden());
+    EXPECT_TRUE(grid->verticalHeader()->isHidden());
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    const auto fits = [&] {
+        const QFontMetrics m(grid->font());
+        for (int j = 0; j < 4; ++j)
+            EXPECT_EQ(grid->columnWidth(j),
+                      m.horizontalAdvance(grid->horizontalHeaderItem(j)->text()) + 8)
+                << j;
+    };
+    fits();
+    const QImage shot = grid->viewport()->grab().toImage();
+    const int past = grid->columnViewportPosition(3) + grid->columnWidth(3) + 5;
+    ASSERT_LT(past, shot.width());
+    EXPECT_EQ(shot.pixel(past, 5), QApplication::palette().color(QPalette::Dark).rgb());
+    EXPECT_EQ(shot.pixel(3, 5), QApplication::palette().color(QPalette::Base).rgb());
+    const int before = grid->columnWidth(1);
+    QFont larger = grid->font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    grid->setFont(larger);
+    EXPECT_GT(grid->columnWidth(1), before);
+    fits();
 }
 
 // A masked edit box is Qt's line edit with the same mask: the prompts shown, its text typed in.

@@ -111,9 +111,9 @@ class ExportCommand : public Command {
             "kelvane::ResizerWidget with its settings under the exported names. A toolbar or "
             "status bar of the common controls becomes a frame whose layout holds a tool button "
             "per button (its image list picture with it) or a label per panel; a progress bar, "
-            "slider, list view, tree view, data grid, rich text box or masked edit box Qt's own. "
-            "A control of a "
-            "class no Qt widget stands for becomes a placeholder frame named after it, its "
+            "slider, list view, tree view, data grid, flex grid, rich text box or masked edit box "
+            "Qt's own. A control of a class no Qt widget stands for becomes a placeholder "
+            "frame named after it, its "
             "tooltip naming the class. A summary line per form goes to stderr (with --all a "
             "progress bar on a terminal and a total). Exit status: 0 done, 1 placeholders were "
             "made, 2 a form could not be read or written (with --all the others still go)."));

@@ -11,6 +11,7 @@
 #include "engine/HostAccess.h"
 #include "host/common/DataGridLook.h"
 #include "host/common/DateLook.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
@@ -224,7 +225,8 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
     const auto range = c.user_control() ? std::nullopt : host::RangeLook::read(c, c.type_name());
     const auto list_view =
         c.user_control() ? std::nullopt : host::ListViewLook::read(c, c.type_name());
-    const bool grid = !c.user_control() && host::DataGridLook::candidate(c.type_name());
+    const bool grid = !c.user_control() && (host::DataGridLook::candidate(c.type_name()) ||
+                                            host::FlexGridLook::candidate(c.type_name()));
     const bool rich = !c.user_control() && host::iequal(c.type_name(), "RichTextBox");
     const bool masked = !c.user_control() && host::MaskLook::candidate(c.type_name());
     const auto date = c.user_control() ? std::nullopt : host::DateLook::read(c, c.type_name());

@@ -18,6 +18,7 @@
 
 #include "host/common/DataGridLook.h"
 #include "host/common/DateLook.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/RangeLook.h"
 #include "host/common/TabSet.h"
@@ -79,13 +80,14 @@ class WidgetExport {
                     ExportShift place);
     // A common control's own (WidgetExportCommon.cpp): a status bar's panels or a toolbar's
     // buttons in a layout of `frame`, a progress bar's or a slider's range, a list view's or data
-    // grid's columns, a masked edit box's mask; false for other controls.
+    // grid's columns, a flex grid's cells, a masked edit box's mask; false for other controls.
     bool write_common_control(mem::MemoryObject& c, ui::UiNode& frame);
     void write_range(mem::MemoryObject& c, const host::RangeLook& range, ui::UiNode& w);
     void write_list_view(mem::MemoryObject& c, const host::ListViewLook& look, ui::UiNode& w);
     void write_data_grid(mem::MemoryObject& c, const host::DataGridLook& look, ui::UiNode& w);
     void write_date(mem::MemoryObject& c, const host::DateLook& look, ui::UiNode& w);
     void write_up_down(mem::MemoryObject& c, const host::UpDownLook& look, ui::UiNode& frame);
+    void write_flex_grid(mem::MemoryObject& c, const host::FlexGridLook& look, ui::UiNode& w);
     void write_class_properties(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     void write_pictures(mem::MemoryObject& c, ui::UiNode& w, const std::string& qt_class);
     std::string original_class(mem::MemoryObject& c) const;

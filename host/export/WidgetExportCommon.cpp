@@ -4,11 +4,11 @@
 // keeping the bar one control for the resizer and letting a spring follow it; a progress bar and
 // a slider as Qt's over the same range; a list view as a tree widget of its columns (in report
 // view) or a list widget, a tree view as a tree widget; a data grid as a table widget of its
-// columns; a rich text box and a masked edit box as Qt's text boxes; a date picker as a date
-// edit in its format, a month calendar as a calendar widget; an up-down control as a frame whose
-// layout holds its two arrow buttons. What Qt's widgets cannot
-// say (an item's key and style, the file's sizes) rides along as their own properties, so that
-// the .ui reads back the same controls.
+// columns, a flex grid as one of its cells, its first fixed row and column the headers; a rich
+// text box and a masked edit box as Qt's text boxes; a date picker as a date edit in its format,
+// a month calendar as a calendar widget; an up-down control as a frame whose layout holds its two
+// arrow buttons. What Qt's widgets cannot say (an item's key and style, the file's sizes) rides
+// along as their own properties, so that the .ui reads back the same controls.
 #include <cmath>
 #include <cstdio>
 
@@ -16,6 +16,7 @@
 #include "host/common/DataGridLook.h"
 #include "host/common/DateLook.h"
 #include "host/common/DateSerial.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
@@ -86,6 +87,10 @@ bool WidgetExport::write_common_control(mem::MemoryObject& c, ui::UiNode& frame)
     }
     if (host::UpDownLook::candidate(c.type_name())) {
         write_up_down(c, host::UpDownLook::read(c), frame);
+        return true;
+    }
+    if (host::FlexGridLook::candidate(c.type_name())) {
+        write_flex_grid(c, host::FlexGridLook::read(c), frame);
         return true;
     }
     if (host::iequal(c.type_name(), "RichTextBox")) {
@@ -379,6 +384,46 @@ void WidgetExport::write_up_down(mem::MemoryObject& c, const host::UpDownLook& l
         b.bool_property("autoRepeat", true);
         b.enum_property("focusPolicy", "Qt::NoFocus");
     }
+}
+
+// The grid's first fixed row and column are the table's headers (as the Qt host shows them),
+// the FormatString and counts they come from carried beside them.
+void WidgetExport::write_flex_grid(mem::MemoryObject& c, const host::FlexGridLook& look,
+                                   ui::UiNode& w) {
+    w.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
+    carry(c, "", w,
+          {"Rows", "Cols", "FixedRows", "FixedCols", "FormatString", "GridLines", "BackColorFixed",
+           "BackColorBkg"});
+    const int head_row = look.fixed_rows > 0 ? 1 : 0, head_col = look.fixed_cols > 0 ? 1 : 0;
+    w.number_property("rowCount", look.rows - head_row);
+    w.number_property("columnCount", look.cols - head_col);
+    if (look.grid_lines == 0) w.bool_property("showGrid", false);
+    if (!(look.scroll_bars & 1))
+        w.enum_property("horizontalScrollBarPolicy", "Qt::ScrollBarAlwaysOff");
+    if (!(look.scroll_bars & 2))
+        w.enum_property("verticalScrollBarPolicy", "Qt::ScrollBarAlwaysOff");
+    w.set_property("editTriggers", "QAbstractItemView::NoEditTriggers");
+    // A header's <attribute>: a flag, or a size.
+    const auto attribute = [&](const char* name, const char* kind, const std::string& value) {
+        w.add("attribute").attribute("name", name).add(kind, value);
+    };
+    if (!head_row) attribute("horizontalHeaderVisible", "bool", "false");
+    if (!head_col) attribute("verticalHeaderVisible", "bool", "false");
+    attribute("horizontalHeaderStretchLastSection", "bool", "false");
+    const double column = host::FlexGridLook::default_column_pixels(ctx_.twips_per_pixel);
+    attribute("horizontalHeaderDefaultSectionSize", "number", std::to_string(std::lround(column)));
+    // Every section a header shows has its text (an empty one too: Designer numbers the
+    // others).
+    static constexpr const char* kAlign[] = {"", "", "AlignHCenter", "AlignRight"};
+    const auto section = [&](const char* kind, const host::FlexHead& head, bool shown) {
+        ui::UiNode& item = w.add(kind);
+        if (!shown) return;
+        item.string_property("text", head.text);
+        if (*kAlign[head.align])
+            item.set_property("textAlignment", std::string(kAlign[head.align]) + "|AlignVCenter");
+    };
+    for (int i = head_row; i < look.rows; ++i) section("row", look.cell(i, 0), head_col);
+    for (int j = head_col; j < look.cols; ++j) section("column", look.cell(0, j), head_row);
 }
 
 }  // namespace kv::exporter

@@ -42,10 +42,12 @@ bool is_extender(const std::string& name) {
     return false;
 }
 
-// Texts of ordinary controls that may live in the .frx and that the system shows or uses.
+// Texts of ordinary controls that may live in the .frx and that the system shows or uses (a
+// flex grid's FormatString gives its headers).
 bool is_used_text(const std::string& name) {
     return same_name(name, "Caption") || same_name(name, "Text") || same_name(name, "Tag") ||
-           same_name(name, "ToolTipText") || same_name(name, "TextRTF");
+           same_name(name, "ToolTipText") || same_name(name, "TextRTF") ||
+           same_name(name, "FormatString");
 }
 
 double num_or(const FrmBlock& b, const char* name, double fallback) {

@@ -5,6 +5,7 @@
 
 #include "engine/Error.h"
 #include "engine/Numbers.h"
+#include "host/common/FlexGridLook.h"
 #include "host/memory/ChangeJournal.h"
 #include "host/memory/CommonNames.h"
 #include "host/memory/MemoryForm.h"
@@ -102,7 +103,7 @@ Value MemoryObject::default_of(Prop p) const {
             return Value((class_name_ == "TextBox" || class_name_ == "ListBox" ||
                           class_name_ == "ComboBox" || class_name_ == "ListView" ||
                           class_name_ == "TreeView" || class_name_ == "RichTextBox" ||
-                          class_name_ == "MaskEdBox")
+                          class_name_ == "MaskEdBox" || host::FlexGridLook::candidate(class_name_))
                              ? kWindowBack
                              : kButtonFace);
         case Prop::BorderStyle:

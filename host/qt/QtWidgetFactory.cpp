@@ -30,6 +30,7 @@
 #include "host/qt/QtCaptionFrame.h"
 #include "host/qt/QtCommonWidgets.h"
 #include "host/qt/QtDesignerWidgets.h"
+#include "host/qt/QtFlexGrid.h"
 #include "host/qt/QtGraphicalButton.h"
 #include "host/qt/QtHost.h"
 #include "host/qt/QtPaintedWidget.h"
@@ -231,6 +232,8 @@ QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
             auto* arrows = new QtUpDown(host::UpDownLook::read(c), parent);
             arrows->set_on_step([self = c.weak_from_this()](double v) { stepped(self, v); });
             w = arrows;
+        } else if (host::FlexGridLook::candidate(c.type_name())) {
+            w = new QtFlexGrid(host::FlexGridLook::read(c), twips_per_pixel(c), parent);
         } else if (host::MaskLook::candidate(c.type_name())) {
             // Qt's line edit takes the same entries with the mask in its notation.
             auto* e = new QLineEdit(parent);

@@ -90,6 +90,9 @@ class UiBuilder {
     // An exported data grid's caption, header lines, record selectors and columns.
     void read_data_grid(const UiElement& w, mem::MemoryObject& c);
     void read_date(const UiElement& w, mem::MemoryObject& c, host::DateLook::Kind kind);
+    // An exported flex grid's counts and FormatString as carried, with what Designer changed in
+    // its headers, rows and columns since.
+    void read_flex_grid(const UiElement& w, mem::MemoryObject& c);
     // An item widget's own properties (stdset="0") as the control's, named after `at`.
     void carry_back(mem::MemoryObject& c, const std::string& at, const UiElement& w);
     // The width of a <size> property in pixels; -1 when there is none.

@@ -2,8 +2,9 @@
 // tool buttons (and separators) of a toolbar's as its buttons, each with the file's own
 // properties it carried and what Designer may have changed since (texts, tool tips, states,
 // alignment, bevel, pictures); a progress bar's or slider's range, a list view's view and
-// columns, a data grid's columns, a rich text box's scroll bars, a masked edit box's mask; a
-// date picker's date and format, a month calendar's date and weeks.
+// columns, a data grid's columns, a flex grid's cells, a rich text box's scroll bars, a masked
+// edit box's mask; a date picker's date and format, a month calendar's date and weeks, an
+// up-down control's range and buddy.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "host/common/DataGridLook.h"
 #include "host/common/DateLook.h"
 #include "host/common/DateSerial.h"
+#include "host/common/FlexGridLook.h"
 #include "host/common/ListViewLook.h"
 #include "host/common/MaskLook.h"
 #include "host/common/NamedValues.h"
@@ -129,6 +131,96 @@ void UiBuilder::read_data_grid(const UiElement& w, mem::MemoryObject& c) {
     c.set_raw("ColumnCount", static_cast<double>(n));
 }
 
+namespace {
+
+// A header section's text and alignment as the .ui gives them.
+host::FlexHead head_of(const UiValues& values, const UiElement& section) {
+    const std::string align = values.enumeration(section, "textAlignment").value_or("");
+    return {values.string(section, "text").value_or(""),
+            align.find("AlignRight") != std::string::npos     ? host::FlexHead::Right
+            : align.find("AlignHCenter") != std::string::npos ? host::FlexHead::Centre
+                                                              : host::FlexHead::Unsaid};
+}
+
+bool shown_alike(const host::FlexHead& a, const host::FlexHead& b) {
+    const auto shown = [](host::FlexHead::Align x) {
+        return x == host::FlexHead::Unsaid ? host::FlexHead::Left : x;
+    };
+    return a.text == b.text && shown(a.align) == shown(b.align);
+}
+
+// One part of the FormatString again: `kept` entries of the old one (the corner's), then the
+// header's sections, each keeping the old entry's mark where it aligns alike; trailing empty
+// entries left out, so that a column added in Designer has the grid's default width.
+std::vector<host::FlexHead> part_again(const std::vector<host::FlexHead>& old, size_t kept,
+                                       const std::vector<host::FlexHead>& sections) {
+    std::vector<host::FlexHead> out(old.begin(), old.begin() + std::min(kept, old.size()));
+    out.resize(kept);
+    for (size_t i = 0; i < sections.size(); ++i) {
+        host::FlexHead head = sections[i];
+        const size_t at = kept + i;
+        if (at < old.size() && shown_alike({"", old[at].align}, {"", head.align}))
+            head.align = old[at].align;
+        out.push_back(std::move(head));
+    }
+    while (!out.empty() && out.back() == host::FlexHead{}) out.pop_back();
+    return out;
+}
+
+}  // namespace
+
+void UiBuilder::read_flex_grid(const UiElement& w, mem::MemoryObject& c) {
+    for (const char* own :
+         {"Rows", "Cols", "FixedRows", "FixedCols", "GridLines", "BackColorFixed", "BackColorBkg"})
+        if (const auto v = values_.number(w, own)) c.set_raw(own, static_cast<double>(*v));
+    if (const auto format = values_.string(w, "FormatString")) c.set_raw("FormatString", *format);
+    const host::FlexGridLook was = host::FlexGridLook::read(c);
+    // The first fixed row and column are the headers: one hidden in Designer is no fixed row.
+    const bool head_row = bool_attribute(w, "horizontalHeaderVisible").value_or(true);
+    const bool head_col = bool_attribute(w, "verticalHeaderVisible").value_or(true);
+    if (head_row != (was.fixed_rows > 0)) c.set_raw("FixedRows", head_row ? 1.0 : 0.0);
+    if (head_col != (was.fixed_cols > 0)) c.set_raw("FixedCols", head_col ? 1.0 : 0.0);
+    const size_t hr = head_row ? 1 : 0, hc = head_col ? 1 : 0;
+    std::vector<host::FlexHead> across, down;
+    for (const UiElement* col : w.children_named("column"))
+        across.push_back(head_of(values_, *col));
+    for (const UiElement* row : w.children_named("row")) down.push_back(head_of(values_, *row));
+    const auto count = [&](const char* name, size_t sections) {
+        return std::max(sections,
+                        static_cast<size_t>(std::max(0LL, values_.number(w, name).value_or(0))));
+    };
+    const size_t cols = count("columnCount", across.size()) + hc;
+    const size_t rows = count("rowCount", down.size()) + hr;
+    if (cols != static_cast<size_t>(was.cols)) c.set_raw("Cols", static_cast<double>(cols));
+    if (rows != static_cast<size_t>(was.rows)) c.set_raw("Rows", static_cast<double>(rows));
+    // A header whose texts Designer changed gives its part of the FormatString again; a part
+    // longer than the grid now is cut, as it would make the grid that long again.
+    const auto changed = [&](const std::vector<host::FlexHead>& sections, bool row) {
+        for (size_t i = 0; i < sections.size(); ++i) {
+            const auto at = static_cast<int>(i + (row ? hr : hc));
+            if (!shown_alike(row ? was.cell(at, 0) : was.cell(0, at), sections[i])) return true;
+        }
+        return false;
+    };
+    std::vector<host::FlexHead> new_across =
+        head_row && changed(across, false) ? part_again(was.across, hc, across) : was.across;
+    std::vector<host::FlexHead> new_down =
+        head_col && changed(down, true) ? part_again(was.down, hr, down) : was.down;
+    if (new_across.size() > cols) new_across.resize(cols);
+    if (new_down.size() > rows) new_down.resize(rows);
+    if (new_across != was.across || new_down != was.down)
+        c.set_raw("FormatString", host::FlexGridLook::format_of(new_across, new_down));
+    if (!values_.boolean(w, "showGrid").value_or(true))
+        c.set_raw("GridLines", 0.0);
+    else if (was.grid_lines == 0)
+        c.set_raw("GridLines", 1.0);
+    const auto on = [&](const char* bar) {
+        return values_.enumeration(w, bar).value_or("") != "Qt::ScrollBarAlwaysOff";
+    };
+    c.set_raw("ScrollBars", (on("horizontalScrollBarPolicy") ? 1.0 : 0.0) +
+                                (on("verticalScrollBarPolicy") ? 2.0 : 0.0));
+}
+
 void UiBuilder::read_list_view(const UiElement& w, mem::MemoryObject& c) {
     const std::string* cls = w.attribute("class");
     const bool report = cls && *cls == "QTreeWidget";
@@ -245,6 +337,10 @@ bool UiBuilder::read_common_control(const UiElement& w, mem::MemoryObject& c) {
         const UiElement* layout = w.child("layout");
         const std::string* kind = layout ? layout->attribute("class") : nullptr;
         c.set_raw("Orientation", kind && *kind == "QHBoxLayout" ? 1.0 : 0.0);
+        return true;
+    }
+    if (host::FlexGridLook::candidate(c.type_name())) {
+        read_flex_grid(w, c);
         return true;
     }
     // A masked edit box's mask as Qt's line edit has it (the runtime's carried where Qt's asks

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
-GIF or a metafile). Run it from anywhere; it rewrites tabs.frx, thirdparty.frx, editor.frx,
-backup.frx, booking.frx and profile.frx
+GIF or a metafile), and the texts some of them keep there. Run it from anywhere; it rewrites
+tabs.frx, thirdparty.frx, editor.frx, backup.frx, booking.frx, ledger.frx and profile.frx
 beside itself, the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
 metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images are drawn here from simple shapes, so the files are the same every
 time."""
@@ -366,6 +366,15 @@ def main():
              b"lblRemind \tKKAAK\r\ndtpRemind \tKKAAK\r\nlblGuests \tKKAAK\r\ntxtGuests \tKKAAK\r\n"
              b"updGuests \tKKAAK\r\nlblNotes \tKKAAK\r\n"
              b"txtNotes \tKKKKK\r\nmvwMonth \tAKKAK\r\ncmdBook \tAAKKK\r\ncmdCancel \tAAKKK"),
+    ])
+    # The ledger's grid: its FormatString (padded with blanks to size its columns, as programs
+    # do), then the resizer's settings.
+    write("ledger.frx", [
+        text(b"<Date        |<Description                               |>        Amount"
+             b"|>       Balance"),
+        text(b"lblAccount \tKKAAK\r\ntxtAccount \tKKKAK\r\nlblPeriod \tAKKAK\r\n"
+             b"txtPeriod \tAKKAK\r\ngrdLedger \tKKKKK\r\nlblBalance \tKAAKK\r\n"
+             b"txtBalance \tKAAKK\r\ncmdAdd \tAAKKK\r\ncmdDelete \tAAKKK\r\ncmdClose \tAAKKK"),
     ])
     write("profile.frx", [
         record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),
