@@ -234,7 +234,8 @@ bool ControlPainter::draw_page_control(const ControlState& c) {
 
 void ControlPainter::draw_form_control(const ControlState& c) {
     const QRectF r = rect(c);
-    const std::string& t = c.type;
+    // Another library's combo box or list is drawn as the runtime's it looks like.
+    const std::string t(host::looks_as(c.type));
     font(c);
     if (t == "Line") {
         host::draw_line(p_, QPointF(c.abs_x1 / tpp_, c.abs_y1 / tpp_),

@@ -575,5 +575,40 @@ TEST(Export, LabelsKeepTheirAccessKeys) {
     }
 }
 
+// Another library's combo boxes and list are Qt's combo box and list, their own class beside
+// them; read back, the same controls with their texts (a data-bound drop-down list keeps the
+// text it shows, which the runtime's own cannot).
+TEST(Export, DataBoundCombosAndListsAreQtsAndComeBackAsThemselves) {
+    ScratchDir dir;
+    const std::string ui = (dir.path() / "contacts.ui").string();
+    const auto done = export_form_file(test::data_dir() + "/contacts.frm", ui, {});
+    EXPECT_EQ(done.report.placeholders, 0u);
+    const Exported e(ui);
+    const ui::UiValues values(e.doc);
+    EXPECT_EQ(*e.by_name.at("dbcGroup")->attribute("class"), "QComboBox");
+    EXPECT_FALSE(values.boolean(*e.by_name.at("dbcGroup"), "editable")) << "Style 2";
+    EXPECT_EQ(values.boolean(*e.by_name.at("imcIcon"), "editable"), true);
+    EXPECT_EQ(*e.by_name.at("dblContacts")->attribute("class"), "QListWidget");
+    EXPECT_FALSE(e.by_name.at("dblContacts")->property("IntegralHeight"))
+        << "the runtime's list's own";
+    FormRun back = run_ui(ui);
+    const struct {
+        const char* name;
+        const char* cls;
+        const char* text;
+    } cases[] = {{"dbcGroup", "DataCombo", "Friends"},
+                 {"imcIcon", "ImageCombo", "Person"},
+                 {"dblContacts", "DataList", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& control = *back.form->control(c.name);
+        EXPECT_EQ(control.class_name(), c.cls);
+        if (c.text) {
+            EXPECT_EQ(to_text(control.get("Text")), c.text);
+        }
+    }
+    EXPECT_EQ(to_double(back.form->control("dbcGroup")->get("Style")), 2);
+}
+
 }  // namespace
 }  // namespace kv::exporter

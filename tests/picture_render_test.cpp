@@ -861,6 +861,27 @@ TEST(PictureRender, DatePickersAndAMonthCalendar) {
     EXPECT_LT(marked, 400);
 }
 
+// Another library's combo boxes and list look like the runtime's: white boxes, a combo box's
+// text beside its button.
+TEST(PictureRender, DataBoundCombosAndListsLookLikeTheRuntimes) {
+    ScratchDir dir;
+    const Drawn d = draw(dir.copy_sample("contacts.frm"), dir);
+    const auto& list = d["dblContacts"];
+    EXPECT_EQ(d.at(list.abs_left + list.abs_width / 2, list.abs_top + list.abs_height - 200),
+              kWhite);
+    for (const char* key : {"dbcGroup", "imcIcon"}) {
+        SCOPED_TRACE(key);
+        const auto& c = d[key];
+        EXPECT_EQ(d.at(c.abs_left + c.abs_width - 600, c.abs_top + c.abs_height / 2), kWhite);
+        EXPECT_GT(d.dark(c.abs_left + 45, c.abs_left + 900, c.abs_top + 45,
+                         c.abs_top + c.abs_height - 45),
+                  10)
+            << "its text";
+        EXPECT_LT(qGray(d.at(c.abs_left + c.abs_width - 120, c.abs_top + c.abs_height / 2)), 120)
+            << "the button's arrow";
+    }
+}
+
 // A flex grid before its program fills it: the fixed row raised in the button face with the
 // FormatString's headers, white cells below, the workspace's grey past the last column, and a
 // scroll bar only where the rows do not fit and the grid allows one; its own colours where it

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QLabel>
@@ -262,6 +263,21 @@ TEST(QtHost, AnUpDownStepsItsBuddy) {
     EXPECT_EQ(to_double(run.control("updGuests")->get("Value")), 3);
     for (int i = 0; i < 4; ++i) arrows->down()->click();
     EXPECT_EQ(guests->text(), "1") << "held at Min";
+}
+
+// Another library's combo boxes and list are Qt's, a drop-down list one cannot type into.
+TEST(QtHost, DataBoundCombosAndListsAreQts) {
+    LiveForm run(std::string(KV_TEST_DATA) + "/contacts.frm");
+    const auto widget = [&](const char* name) {
+        return run.window().widget_of(run.control(name).get());
+    };
+    auto* group = qobject_cast<QComboBox*>(widget("dbcGroup"));
+    auto* icon = qobject_cast<QComboBox*>(widget("imcIcon"));
+    ASSERT_TRUE(group && icon);
+    EXPECT_FALSE(group->isEditable());
+    EXPECT_TRUE(icon->isEditable());
+    EXPECT_EQ(icon->currentText(), "Person");
+    EXPECT_NE(qobject_cast<QListWidget*>(widget("dblContacts")), nullptr);
 }
 
 // A bar on an MDI form has a face of its own over the darker workspace.

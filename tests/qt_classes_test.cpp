@@ -84,6 +84,11 @@ TEST(QtClasses, ShownWidgetsAreAdoptedAsTheirClass) {
     EXPECT_EQ(qt_class_for("Menu").how, QtShow::None);
     EXPECT_EQ(qt_class_for("Line").how, QtShow::Painted);
     EXPECT_EQ(qt_class_for("NovaCtl.Toolbar").how, QtShow::Painted);
+    // Other libraries' combo boxes and lists are shown as the runtime's they look like.
+    EXPECT_EQ(qt_class_for("DataCombo").qt_class, "QComboBox");
+    EXPECT_EQ(qt_class_for("imagecombo").qt_class, "QComboBox");
+    EXPECT_EQ(qt_class_for("DataList").qt_class, "QListWidget");
+    EXPECT_EQ(qt_class_for("DataGrid").how, QtShow::Painted);
     EXPECT_TRUE(qt_class_is_bar({"MyToolBar", "QToolBar", "QWidget"}));
     EXPECT_FALSE(qt_class_is_bar({"QFrame", "QWidget"}));
 }

@@ -110,6 +110,16 @@ ClassTraits traits_for(std::string_view c, const ForeignClass& foreign) {
     return t;
 }
 
+std::string_view looks_as(std::string_view class_name) {
+    static constexpr std::pair<std::string_view, std::string_view> kAlike[] = {
+        {"DataCombo", "ComboBox"}, {"DBCombo", "ComboBox"}, {"ImageCombo", "ComboBox"},
+        {"DataList", "ListBox"},   {"DBList", "ListBox"},
+    };
+    for (const auto& [own, like] : kAlike)
+        if (iequal(own, class_name)) return like;
+    return class_name;
+}
+
 bool is_runtime_class(std::string_view class_name) {
     static constexpr std::string_view kClasses[] = {
         "Form",       "MDIForm",       "Menu",     "PictureBox",   "Label",      "TextBox",

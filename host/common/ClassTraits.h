@@ -62,6 +62,11 @@ bool supports(const ClassTraits& t, Prop p);
 // names it after "VB.".
 bool is_runtime_class(std::string_view class_name);
 
+// The runtime's class a control of another library looks and works like to its user (a
+// data-bound combo box, a combo box of pictures: "ComboBox"; a data-bound list: "ListBox"), for
+// drawing it and showing it live; the class itself for any other. Its traits stay its own.
+std::string_view looks_as(std::string_view class_name);
+
 // Class names of other libraries that are aligned bars by default ("Toolbar", "StatusBar",
 // "CoolBar"); MemoryHost::set_class_aligns adds more.
 bool aligns_by_default(std::string_view class_name);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "host/common/ClassTraits.h"
+
 namespace kv::host {
 
 namespace {
@@ -73,6 +75,7 @@ bool plain_identifier(std::string_view s) {
 }  // namespace
 
 QtShown qt_class_for(std::string_view forms_class, bool multi_line) {
+    forms_class = looks_as(forms_class);
     if (forms_class == "Timer" || forms_class == "Menu") return {QtShow::None, {}};
     if (forms_class == "TextBox" && multi_line) return {QtShow::Widget, "QPlainTextEdit"};
     for (const Shown& s : kShown)

@@ -9,6 +9,7 @@
 #include "control/zokKelvane.h"
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "host/common/ClassTraits.h"
 #include "host/common/DataGridLook.h"
 #include "host/common/DateLook.h"
 #include "host/common/FlexGridLook.h"
@@ -95,9 +96,11 @@ void export_combo_text(mem::MemoryObject& c, ui::UiNode& w) {
             w.number_property("currentIndex", static_cast<long long>(i));
             return;
         }
+    // The runtime's drop-down list keeps no text of its own; another library's (a data-bound
+    // one) keeps the text it shows.
     if (count > 0)
         w.number_property("currentIndex", -1);
-    else if (!text.empty() && number_or(c, "Style", 0) != 2)
+    else if (!text.empty() && (number_or(c, "Style", 0) != 2 || c.class_name() != "ComboBox"))
         w.string_property("currentText", text);
 }
 
@@ -364,6 +367,9 @@ void WidgetExport::write(mem::MemoryObject& c, ui::UiNode& parent, const ExportF
                 host::qt_cursor_name(static_cast<int>(try_num(c, Prop::MousePointer).value_or(0))))
             node.property("cursor").add("cursorShape", cursor);
         write_colours(node, c);
+        // Another library's combo box or list: its own class, to read back as itself.
+        if (host::looks_as(cls) != cls)
+            node.string_property(ui::UiLines::kFormsClassProperty, original_class(c), true);
         write_class_properties(c, node, qt_class);
         write_pictures(c, node, qt_class);
         // Widgets the Tab key visits in Qt, for the form's tab order.
@@ -469,7 +475,7 @@ void WidgetExport::write_pictures(mem::MemoryObject& c, ui::UiNode& w,
 
 void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
                                           const std::string& qt_class) {
-    const std::string& cls = c.class_name();
+    const std::string cls(host::looks_as(c.class_name()));
     const std::string caption = shown_text(try_text(c, Prop::Caption).value_or(""));
     if (qt_class == "QPushButton" || qt_class == "QCheckBox" || qt_class == "QRadioButton") {
         if (!caption.empty()) w.string_property("text", caption);
@@ -557,7 +563,7 @@ void WidgetExport::write_class_properties(mem::MemoryObject& c, ui::UiNode& w,
             // Whole lines only, as the forms runtime sizes a list box (the resizer's host does);
             // a file or folder list keeps the height it is given.
             const auto integral = named(c, "IntegralHeight");
-            if (cls == "ListBox" && (!integral || to_bool(*integral)))
+            if (c.class_name() == "ListBox" && (!integral || to_bool(*integral)))
                 w.bool_property("IntegralHeight", true, true);
         }
         // A list of check boxes (Style 1): each entry with its own, unchecked when it opens.

@@ -5,6 +5,7 @@
 
 #include "engine/Error.h"
 #include "engine/Numbers.h"
+#include "host/common/ClassTraits.h"
 #include "host/common/FlexGridLook.h"
 #include "host/memory/ChangeJournal.h"
 #include "host/memory/CommonNames.h"
@@ -99,13 +100,16 @@ Value MemoryObject::default_of(Prop p) const {
             return Value(8.25);
         case Prop::TabStop:
             return Value(true);
-        case Prop::BackColor:
-            return Value((class_name_ == "TextBox" || class_name_ == "ListBox" ||
-                          class_name_ == "ComboBox" || class_name_ == "ListView" ||
-                          class_name_ == "TreeView" || class_name_ == "RichTextBox" ||
-                          class_name_ == "MaskEdBox" || host::FlexGridLook::candidate(class_name_))
+        case Prop::BackColor: {
+            // Another library's combo box or list is white as the runtime's it looks like.
+            const std::string_view like = host::looks_as(class_name_);
+            return Value((like == "TextBox" || like == "ListBox" || like == "ComboBox" ||
+                          class_name_ == "ListView" || class_name_ == "TreeView" ||
+                          class_name_ == "RichTextBox" || class_name_ == "MaskEdBox" ||
+                          host::FlexGridLook::candidate(class_name_))
                              ? kWindowBack
                              : kButtonFace);
+        }
         case Prop::BorderStyle:
             if (is_form()) return Value(2.0);
             return Value((class_name_ == "TextBox" || class_name_ == "PictureBox" ||

@@ -20,6 +20,7 @@
 
 #include "engine/Error.h"
 #include "engine/HostAccess.h"
+#include "host/common/ClassTraits.h"
 #include "host/common/MaskLook.h"
 #include "host/common/PictureImage.h"
 #include "host/common/QtClasses.h"
@@ -211,7 +212,8 @@ void stepped(const std::weak_ptr<mem::MemoryObject>& self, double value) {
 
 QWidget* make_widget(mem::MemoryObject& c, QWidget* parent) {
     if (c.user_control()) return nullptr;
-    const std::string& cls = c.class_name();
+    // Another library's combo box or list as the runtime's it looks like.
+    const std::string cls(host::looks_as(c.class_name()));
     const QString name = QString::fromStdString(cls);
     const host::QtShown shown = host::qt_class_for(cls, extra_flag(c, "MultiLine"));
     if (shown.how == host::QtShow::None) return nullptr;

@@ -392,12 +392,12 @@ void UiBuilder::set_properties(mem::MemoryObject& c, const UiElement& w,
         }
         c.set_raw("Text", text);
     } else if (const auto text = values_.string(w, "currentText");
-               text && c.class_name() == "ComboBox") {
+               text && host::looks_as(c.class_name()) == "ComboBox") {
         c.set_raw("Text", *text);
     }
     // A combo box one cannot type into is a drop-down list (Style 2); a font combo box takes
     // typing unless told otherwise.
-    if (c.class_name() == "ComboBox" &&
+    if (host::looks_as(c.class_name()) == "ComboBox" &&
         !values_.boolean(w, "editable").value_or(qt_class == "QFontComboBox"))
         c.set_raw("Style", 2.0);
     // A text box of several lines shows the bars Qt keeps on (ScrollBars: 1 across, 2 down).
@@ -458,7 +458,8 @@ void UiBuilder::set_colours(mem::MemoryObject& c, const UiElement& w) {
         return static_cast<double>(k.red | k.green << 8 | k.blue << 16);  // &H00BBGGRR
     };
     const std::string& cls = c.class_name();
-    const bool entry = cls == "TextBox" || cls == "ListBox" || cls == "ComboBox";
+    const std::string_view like = host::looks_as(cls);
+    const bool entry = like == "TextBox" || like == "ListBox" || like == "ComboBox";
     if (c.traits().font) {
         const char* text = entry ? "Text" : cls == "CommandButton" ? "ButtonText" : "WindowText";
         if (const auto k = values_.palette_color(w, text)) c.set_raw("ForeColor", stored(*k));

@@ -2,9 +2,10 @@
 """Writes the pictures of the sample forms into their .frx files, as the designer stores them:
 each a record of its size, "lt" and two zero bytes, the image's size and the image (BMP, ICO,
 GIF or a metafile), and the texts some of them keep there. Run it from anywhere; it rewrites
-tabs.frx, thirdparty.frx, editor.frx, backup.frx, booking.frx, ledger.frx and profile.frx
-beside itself, the fuzz targets' seed of both kinds of metafile (fuzz/regressions/
-metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images are drawn here from simple shapes, so the files are the same every
+tabs.frx, thirdparty.frx, editor.frx, backup.frx, booking.frx, ledger.frx, contacts.frx and
+profile.frx beside itself, the fuzz targets' seed of both kinds of metafile
+(fuzz/regressions/metafiles.frx) and the pictures' target's seeds (fuzz/pictures/). The images
+are drawn here from simple shapes, so the files are the same every
 time."""
 import os
 import struct
@@ -375,6 +376,11 @@ def main():
         text(b"lblAccount \tKKAAK\r\ntxtAccount \tKKKAK\r\nlblPeriod \tAKKAK\r\n"
              b"txtPeriod \tAKKAK\r\ngrdLedger \tKKKKK\r\nlblBalance \tKAAKK\r\n"
              b"txtBalance \tKAAKK\r\ncmdAdd \tAAKKK\r\ncmdDelete \tAAKKK\r\ncmdClose \tAAKKK"),
+    ])
+    write("contacts.frx", [
+        text(b"dblContacts \tKKAKK\r\nlblName \tKKAAK\r\ntxtName \tKKKAK\r\n"
+             b"lblGroup \tKKAAK\r\ndbcGroup \tKKKAK\r\nlblIcon \tKKAAK\r\nimcIcon \tKKKAK\r\n"
+             b"cmdOK \tAAKKK\r\ncmdCancel \tAAKKK"),
     ])
     write("profile.frx", [
         record(ico(glyph((200, 90, 40), "person", 32), glyph((200, 90, 40), "person", 16))),
