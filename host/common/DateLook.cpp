@@ -27,32 +27,38 @@ bool letter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
 }
 
-// Walks a pattern: quoted text to `quoted` (without its quotes, '' as one quote), each run of
-// one character to `run`.
-template <class Quoted, class Run>
-void walk(std::string_view p, Quoted quoted, Run run) {
-    for (size_t i = 0; i < p.size();) {
-        if (p[i] == '\'') {
-            std::string text;
-            size_t j = i + 1;
-            for (; j < p.size(); ++j) {
-                if (p[j] != '\'') {
-                    text += p[j];
-                } else if (j + 1 < p.size() && p[j + 1] == '\'') {
-                    text += '\'';
-                    ++j;
-                } else {
-                    break;
-                }
-            }
-            quoted(text);
-            i = j + 1;
-            continue;
-        }
-        size_t n = 1;
-        while (i + n < p.size() && p[i + n] == p[i]) ++n;
-        i += run(p, i, n);
+// The fields both notations write alike (day, month, year, hours, minutes, seconds), in Qt's
+// lengths; false for any other letter.
+bool same_field(char c, size_t n, std::string& out) {
+    switch (c) {
+        case 'd':
+        case 'M':
+            out.append(std::min<size_t>(n, 4), c);
+            return true;
+        case 'y':
+            out += n >= 3 ? "yyyy" : "yy";  // Qt shows no year of one digit
+            return true;
+        case 'h':
+        case 'H':
+        case 'm':
+        case 's':
+            out.append(std::min<size_t>(n, 2), c);
+            return true;
+        default:
+            return false;
     }
+}
+
+// Whether a pattern has a field of one of `letters` (quoted text has none).
+bool has_field(std::string_view pattern, std::string_view letters) {
+    bool any = false;
+    walk_pattern(
+        pattern, [](const std::string&) {},
+        [&](std::string_view p, size_t i, size_t n) {
+            any = any || letters.find(p[i]) != std::string_view::npos;
+            return n;
+        });
+    return any;
 }
 
 // Text both notations show as it stands: letters quoted, a quote doubled.
@@ -115,55 +121,24 @@ std::string DateLook::shown() const {
 }
 
 bool DateLook::shows_date() const {
-    bool any = false;
-    walk(
-        pattern(), [](const std::string&) {},
-        [&](std::string_view p, size_t i, size_t n) {
-            any = any || p[i] == 'd' || p[i] == 'M' || p[i] == 'y';
-            return n;
-        });
-    return any;
+    return has_field(pattern(), "dMy");
 }
 
 bool DateLook::shows_time() const {
-    bool any = false;
-    walk(
-        pattern(), [](const std::string&) {},
-        [&](std::string_view p, size_t i, size_t n) {
-            any = any || p[i] == 'h' || p[i] == 'H' || p[i] == 'm' || p[i] == 's';
-            return n;
-        });
-    return any;
+    return has_field(pattern(), "hHms");
 }
 
 std::string DateLook::qt_pattern(std::string_view pattern) {
     std::string out;
-    walk(
+    walk_pattern(
         pattern, [&](const std::string& text) { out += literal(text); },
         [&](std::string_view p, size_t i, size_t n) {
             const char c = p[i];
-            switch (c) {
-                case 'd':
-                case 'M':
-                    out.append(std::min<size_t>(n, 4), c);
-                    break;
-                case 'y':
-                    out += n >= 3 ? "yyyy" : "yy";  // Qt shows no year of one digit
-                    break;
-                case 'h':
-                case 'H':
-                case 'm':
-                case 's':
-                    out.append(std::min<size_t>(n, 2), c);
-                    break;
-                case 't':
-                    out += "AP";
-                    break;
-                case 'X':
-                    break;  // the program's field: nothing to show
-                default:
-                    out += literal(std::string(n, c));
-            }
+            if (same_field(c, n, out)) return n;
+            if (c == 't')
+                out += "AP";
+            else if (c != 'X')  // the program's field: nothing to show
+                out += literal(std::string(n, c));
             return n;
         });
     return out;
@@ -171,38 +146,19 @@ std::string DateLook::qt_pattern(std::string_view pattern) {
 
 std::string DateLook::from_qt_pattern(std::string_view qt) {
     std::string out;
-    walk(
+    walk_pattern(
         qt, [&](const std::string& text) { out += literal(text); },
-        [&](std::string_view p, size_t i, size_t n) {
+        [&](std::string_view p, size_t i, size_t n) -> size_t {
             const char c = p[i];
-            switch (c) {
-                case 'd':
-                case 'M':
-                    out.append(std::min<size_t>(n, 4), c);
-                    return n;
-                case 'y':
-                    out += n >= 3 ? "yyyy" : "yy";
-                    return n;
-                case 'h':
-                case 'H':
-                case 'm':
-                case 's':
-                    out.append(std::min<size_t>(n, 2), c);
-                    return n;
-                case 'A':
-                case 'a':
-                    // AP, ap, A or a: the half of the day.
-                    out += "tt";
-                    return n == 1 && i + 1 < p.size() && (p[i + 1] == 'P' || p[i + 1] == 'p')
-                               ? size_t{2}
-                               : n;
-                case 'z':
-                case 't':
-                    return n;  // milliseconds, the time zone: the picker shows neither
-                default:
-                    out += literal(std::string(n, c));
-                    return n;
+            if (same_field(c, n, out)) return n;
+            if (c == 'A' || c == 'a') {
+                // AP, ap, A or a: the half of the day.
+                out += "tt";
+                return n == 1 && i + 1 < p.size() && (p[i + 1] == 'P' || p[i + 1] == 'p') ? 2 : n;
             }
+            // Milliseconds and the time zone: the picker shows neither.
+            if (c != 'z' && c != 't') out += literal(std::string(n, c));
+            return n;
         });
     return out;
 }

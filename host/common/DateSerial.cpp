@@ -106,71 +106,81 @@ std::string_view day_name(int weekday) {
     return kDays[std::clamp(weekday, 1, 7) - 1];
 }
 
-std::string format_date(double serial, std::string_view pattern) {
-    const CivilDate d = civil_of(serial);
-    const DayTime t = time_of(serial);
-    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
-    std::string out;
-    for (size_t i = 0; i < pattern.size();) {
-        const char c = pattern[i];
-        if (c == '\'') {
-            // Quoted text; two quotes are one.
+void walk_pattern(std::string_view p, const std::function<void(const std::string&)>& quoted,
+                  const std::function<size_t(std::string_view, size_t, size_t)>& run) {
+    for (size_t i = 0; i < p.size();) {
+        if (p[i] == '\'') {
+            std::string text;
             size_t j = i + 1;
-            for (; j < pattern.size(); ++j) {
-                if (pattern[j] != '\'') {
-                    out += pattern[j];
-                } else if (j + 1 < pattern.size() && pattern[j + 1] == '\'') {
-                    out += '\'';
+            for (; j < p.size(); ++j) {
+                if (p[j] != '\'') {
+                    text += p[j];
+                } else if (j + 1 < p.size() && p[j + 1] == '\'') {
+                    text += '\'';
                     ++j;
                 } else {
                     break;
                 }
             }
+            quoted(text);
             i = j + 1;
             continue;
         }
-        size_t run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c) ++run;
-        switch (c) {
-            case 'd':
-                out += run == 1   ? std::to_string(d.day)
-                       : run == 2 ? two_digits(d.day)
-                       : run == 3 ? std::string(day_name(weekday_of(d)).substr(0, 3))
-                                  : std::string(day_name(weekday_of(d)));
-                break;
-            case 'M':
-                out += run == 1   ? std::to_string(d.month)
-                       : run == 2 ? two_digits(d.month)
-                       : run == 3 ? std::string(month_name(d.month).substr(0, 3))
-                                  : std::string(month_name(d.month));
-                break;
-            case 'y':
-                out += run == 1   ? std::to_string(d.year % 10)
-                       : run == 2 ? two_digits(d.year % 100)
-                                  : std::to_string(d.year);
-                break;
-            case 'h':
-                out += run == 1 ? std::to_string(hour12) : two_digits(hour12);
-                break;
-            case 'H':
-                out += run == 1 ? std::to_string(t.hour) : two_digits(t.hour);
-                break;
-            case 'm':
-                out += run == 1 ? std::to_string(t.minute) : two_digits(t.minute);
-                break;
-            case 's':
-                out += run == 1 ? std::to_string(t.second) : two_digits(t.second);
-                break;
-            case 't':
-                out += t.hour < 12 ? (run == 1 ? "A" : "AM") : (run == 1 ? "P" : "PM");
-                break;
-            case 'X':
-                break;  // the program's own field
-            default:
-                out.append(run, c);
-        }
-        i += run;
+        size_t n = 1;
+        while (i + n < p.size() && p[i + n] == p[i]) ++n;
+        i += std::max<size_t>(1, run(p, i, n));
     }
+}
+
+std::string format_date(double serial, std::string_view pattern) {
+    const CivilDate d = civil_of(serial);
+    const DayTime t = time_of(serial);
+    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+    std::string out;
+    walk_pattern(
+        pattern, [&](const std::string& text) { out += text; },
+        [&](std::string_view p, size_t i, size_t run) {
+            const char c = p[i];
+            switch (c) {
+                case 'd':
+                    out += run == 1   ? std::to_string(d.day)
+                           : run == 2 ? two_digits(d.day)
+                           : run == 3 ? std::string(day_name(weekday_of(d)).substr(0, 3))
+                                      : std::string(day_name(weekday_of(d)));
+                    break;
+                case 'M':
+                    out += run == 1   ? std::to_string(d.month)
+                           : run == 2 ? two_digits(d.month)
+                           : run == 3 ? std::string(month_name(d.month).substr(0, 3))
+                                      : std::string(month_name(d.month));
+                    break;
+                case 'y':
+                    out += run == 1   ? std::to_string(d.year % 10)
+                           : run == 2 ? two_digits(d.year % 100)
+                                      : std::to_string(d.year);
+                    break;
+                case 'h':
+                    out += run == 1 ? std::to_string(hour12) : two_digits(hour12);
+                    break;
+                case 'H':
+                    out += run == 1 ? std::to_string(t.hour) : two_digits(t.hour);
+                    break;
+                case 'm':
+                    out += run == 1 ? std::to_string(t.minute) : two_digits(t.minute);
+                    break;
+                case 's':
+                    out += run == 1 ? std::to_string(t.second) : two_digits(t.second);
+                    break;
+                case 't':
+                    out += t.hour < 12 ? (run == 1 ? "A" : "AM") : (run == 1 ? "P" : "PM");
+                    break;
+                case 'X':
+                    break;  // the program's own field
+                default:
+                    out.append(run, c);
+            }
+            return run;
+        });
     return out;
 }
 

@@ -3,6 +3,7 @@
 // as its fraction (a date before that day is negative, its fraction still the time after
 // midnight). A form file writes a date control's date so. With the calendar's arithmetic the
 // date controls need, and their English names (no locale is read).
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,11 @@ std::string_view day_name(int weekday);
 // (12-hour clock), H HH (24-hour), m mm, s ss, t tt (A or P, AM or PM); 'text' as it stands
 // ('' a quote); X fields, which the program fills, show nothing; anything else as it stands.
 std::string format_date(double serial, std::string_view pattern);
+
+// Walks a pattern as both notations quote text: quoted text to `quoted` (without its quotes, ''
+// as one quote), each run of one character (where, how long) to `run`, which says how much of
+// it it took.
+void walk_pattern(std::string_view pattern, const std::function<void(const std::string&)>& quoted,
+                  const std::function<size_t(std::string_view, size_t, size_t)>& run);
 
 }  // namespace kv::host
