@@ -77,7 +77,8 @@ void ControlPainter::draw_month_view(const ControlState& c, const QRectF& r) {
     const double cell_w = in.width() / look.month_columns;
     const double cell_h = (in.height() - today_height) / look.month_rows;
     const host::CivilDate chosen = host::civil_of(look.date);
-    const int months = look.month_columns * look.month_rows;
+    // Months too small to read are not drawn one by one (a file may ask for 144 in a small box).
+    const int months = cell_w < 24 || cell_h < 24 ? 0 : look.month_columns * look.month_rows;
     for (int i = 0; i < months; ++i) {
         const int index = chosen.year * 12 + chosen.month - 1 + i;
         const QRectF cell(in.left() + (i % look.month_columns) * cell_w,

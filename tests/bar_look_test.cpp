@@ -2,7 +2,10 @@
 // keeps them, where each stands, and the image list pictures a toolbar's buttons find.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "frm_test_util.h"
+#include "host/common/BarDrawing.h"
 #include "host/common/DataGridLook.h"
 #include "host/common/FlexGridLook.h"
 #include "host/common/ListViewLook.h"
@@ -78,6 +81,16 @@ TEST(Bars, ToolbarButtonsAndTheirPictures) {
     look.buttons[1].image_key = "OPEN";
     mem::find_button_pictures(e.control("tbEdit"), look);
     EXPECT_EQ(look.pictures[1], list.picture("ListImages(2)"));
+    // The mask colour clears the pictures' silver; a system colour's (the button face's) is the
+    // classic scheme's silver, not black.
+    for (const auto& [mask, clear] : {std::pair{0xC0C0C0 * 1.0, true},
+                                      {-2147483633.0, true},  // &H8000000F
+                                      {0.0, false}}) {
+        look.mask_colour = mask;
+        const QImage open = host::tool_bar_images(look)[1];
+        ASSERT_FALSE(open.isNull());
+        EXPECT_EQ(qAlpha(open.pixel(0, 0)) == 0, clear) << mask;
+    }
     // An index past the list, a key it lacks, a list the form lacks: no picture, no error.
     look.buttons[0].image_index = 9;
     look.buttons[1].image_key = "gone";

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "host/common/PictureImage.h"
+#include "host/common/SystemColour.h"
 
 namespace kv::host {
 
@@ -26,6 +27,26 @@ void edges(QPainter& p, const QRectF& box, bool sunken, const BarColours& c) {
 }
 
 QColor stored_rgb(double stored) {
+    // A system colour as the classic scheme has it, which an image list's pictures of a face's
+    // colour were drawn on (the button face's silver for most).
+    if (is_system_colour(stored)) {
+        switch (static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(stored)) & 0xff)) {
+            case 5:   // window
+            case 20:  // button highlight
+                return QColor(255, 255, 255);
+            case 6:  // window frame, window text
+            case 8:
+            case 18:  // button text
+                return QColor(0, 0, 0);
+            case 12:  // application workspace
+            case 16:  // button shadow
+                return QColor(128, 128, 128);
+            case 13:  // highlight
+                return QColor(0, 0, 128);
+            default:
+                return QColor(192, 192, 192);
+        }
+    }
     const auto v = static_cast<unsigned>(std::clamp(stored, 0.0, 16777215.0));
     return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
 }
