@@ -1,6 +1,7 @@
 #include "host/common/DateSerial.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <ctime>
 
@@ -8,28 +9,21 @@ namespace kv::host {
 
 namespace {
 
+namespace chr = std::chrono;
+
 constexpr long kSerialOf1970 = 25569;  // 1 January 1970
 
-// Days from 1 January 1970 and back, in the proleptic Gregorian calendar.
+// Days from 1 January 1970 and back, in the proleptic Gregorian calendar (a day that is no
+// date, 31 February, runs on into the next month as the runtime's DateSerial does).
 long days_from_civil(int y, int m, int d) {
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    const chr::year_month_day first{chr::year{y} / chr::month{static_cast<unsigned>(m)} / 1};
+    return chr::sys_days{first}.time_since_epoch().count() + (d - 1);
 }
 
 CivilDate civil_from_days(long z) {
-    z += 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {static_cast<int>(yoe + era * 400 + (m <= 2)), m, d};
+    const chr::year_month_day ymd{chr::sys_days{chr::days{z}}};
+    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
 double clamped(double serial) {
@@ -70,16 +64,15 @@ double serial_of(const CivilDate& date, const DayTime& time) {
 }
 
 int weekday_of(const CivilDate& date) {
-    const long days = days_from_civil(date.year, date.month, date.day);
-    // 1 January 1970 was a Thursday (5).
-    return static_cast<int>(((days + 4) % 7 + 7) % 7) + 1;
+    const chr::sys_days day{chr::days{days_from_civil(date.year, date.month, date.day)}};
+    return static_cast<int>(chr::weekday{day}.c_encoding()) + 1;  // Sunday 0
 }
 
 int days_in_month(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 30;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
+    const chr::year_month_day_last last{chr::year{year} / chr::month{static_cast<unsigned>(month)} /
+                                        chr::last};
+    return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
 int iso_week_of(const CivilDate& date) {
