@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 
 #include "frm_test_util.h"
 #include "host/qt/QtCommonWidgets.h"
+#include "host/qt/QtDatePicker.h"
 #include "host/qt/QtStatusBar.h"
 #include "host/qt/QtToolBar.h"
 #include "host/qt/QtUpDown.h"
@@ -242,6 +244,14 @@ TEST(QtHost, DatePickersAndCalendarsAreQts) {
     EXPECT_EQ(edit("dtpTime")->text(), "10:30:00 AM");
     EXPECT_FALSE(edit("dtpTime")->calendarPopup()) << "up-down arrows";
     EXPECT_EQ(edit("dtpRemind")->text(), "Mon 14-12-2026 18:00");
+    // Its check box at its left end, ticked; unticked, the picker takes no typing.
+    auto* remind = dynamic_cast<qt::QtDatePicker*>(edit("dtpRemind"));
+    ASSERT_NE(remind, nullptr);
+    EXPECT_TRUE(remind->check_box()->isChecked());
+    EXPECT_LT(remind->check_box()->geometry().right(), remind->width() / 4);
+    remind->check_box()->click();
+    EXPECT_TRUE(remind->isReadOnly());
+    EXPECT_EQ(dynamic_cast<qt::QtDatePicker*>(edit("dtpDate")), nullptr) << "no box";
     auto* month =
         qobject_cast<QCalendarWidget*>(run.window().widget_of(run.control("mvwMonth").get()));
     ASSERT_NE(month, nullptr);

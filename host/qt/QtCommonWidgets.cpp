@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "host/common/DateSerial.h"
+#include "host/qt/QtDatePicker.h"
 
 namespace kv::qt {
 
@@ -131,7 +132,7 @@ QWidget* make_date_widget(const host::DateLook& look, QWidget* parent) {
                                                             : QCalendarWidget::NoVerticalHeader);
         return calendar;
     }
-    auto* edit = new QDateTimeEdit(parent);
+    QDateTimeEdit* edit = look.check_box ? new QtDatePicker(parent) : new QDateTimeEdit(parent);
     edit->setMinimumDate(first);
     const host::DayTime t = host::time_of(look.date);
     edit->setDateTime(QDateTime(date, QTime(t.hour, t.minute, t.second)));

@@ -6,9 +6,10 @@
 // widths and alignment; no tree lines), else a QListWidget of icons or lines; a tree view a
 // QTreeWidget without a header. A data grid: a QTableWidget of its columns (captions, widths,
 // alignment), its record selectors the table's row header, no rows until records come. A date
-// picker: a QDateTimeEdit showing its date in its format, with the calendar popping up (or up-down
-// arrows where it has them); a month calendar: a QCalendarWidget on its date, its weeks from its
-// first day, week numbers where asked.
+// picker: a QDateTimeEdit showing its date in its format, with the calendar popping up (or
+// up-down arrows where it has them), its check box at its left end (QtDatePicker); a month
+// calendar: a QCalendarWidget on its date, its weeks from its first day, week numbers where
+// asked.
 #include "host/common/DataGridLook.h"
 #include "host/common/DateLook.h"
 #include "host/common/ListViewLook.h"
