@@ -128,6 +128,24 @@ bool DateLook::shows_time() const {
     return has_field(pattern(), "hHms");
 }
 
+namespace {
+
+// By the runtime's count, Sunday first.
+constexpr const char* kQtDays[] = {"Qt::Sunday",   "Qt::Monday", "Qt::Tuesday", "Qt::Wednesday",
+                                   "Qt::Thursday", "Qt::Friday", "Qt::Saturday"};
+
+}  // namespace
+
+const char* DateLook::qt_day(int start_of_week) {
+    return kQtDays[std::clamp(start_of_week, 1, 7) - 1];
+}
+
+std::optional<int> DateLook::day_of_qt(std::string_view qt_day) {
+    for (int i = 0; i < 7; ++i)
+        if (qt_day == kQtDays[i]) return i + 1;
+    return std::nullopt;
+}
+
 std::string DateLook::qt_pattern(std::string_view pattern) {
     std::string out;
     walk_pattern(

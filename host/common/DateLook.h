@@ -50,6 +50,10 @@ class DateLook {
     // the picker's (AM/PM and literal text as each writes them).
     static std::string qt_pattern(std::string_view pattern);
     static std::string from_qt_pattern(std::string_view qt);
+    // Qt's name of a first day of the week ("Qt::Sunday" for 1), and the day a name is (none for
+    // a name it does not know).
+    static const char* qt_day(int start_of_week);
+    static std::optional<int> day_of_qt(std::string_view qt_day);
 };
 
 }  // namespace kv::host

@@ -40,8 +40,8 @@ void size_property(ui::UiNode& w, const char* name, int width, int height) {
 }
 
 ui::UiNode& bar_layout(ui::UiNode& frame, const std::string& name, int top,
-                       const std::string& stretch, int spacing) {
-    ui::UiNode& layout = frame.add("layout").attribute("class", "QHBoxLayout");
+                       const std::string& stretch, int spacing, const char* kind = "QHBoxLayout") {
+    ui::UiNode& layout = frame.add("layout").attribute("class", kind);
     layout.attribute("name", name);
     if (!stretch.empty()) layout.attribute("stretch", stretch);
     layout.number_property("spacing", spacing);
@@ -334,10 +334,7 @@ void WidgetExport::write_date(mem::MemoryObject& c, const host::DateLook& look, 
     }
     if (look.kind == host::DateLook::Kind::Month) {
         add_date(w.property("selectedDate").add("date"));
-        static constexpr const char* kDays[] = {"Qt::Sunday",    "Qt::Monday",   "Qt::Tuesday",
-                                                "Qt::Wednesday", "Qt::Thursday", "Qt::Friday",
-                                                "Qt::Saturday"};
-        w.enum_property("firstDayOfWeek", kDays[look.start_of_week - 1]);
+        w.enum_property("firstDayOfWeek", host::DateLook::qt_day(look.start_of_week));
         w.enum_property("horizontalHeaderFormat", "QCalendarWidget::SingleLetterDayNames");
         w.enum_property("verticalHeaderFormat", look.week_numbers
                                                     ? "QCalendarWidget::ISOWeekNumbers"
@@ -367,12 +364,8 @@ void WidgetExport::write_up_down(mem::MemoryObject& c, const host::UpDownLook& l
     carry(c, "", frame,
           {"Min", "Max", "Value", "Increment", "Wrap", "Orientation", "BuddyControl", "SyncBuddy"});
     const std::string name = ctx_.names.of(c);
-    ui::UiNode& layout =
-        frame.add("layout").attribute("class", look.across ? "QHBoxLayout" : "QVBoxLayout");
-    layout.attribute("name", ctx_.names.reserve(name + "_layout"));
-    layout.number_property("spacing", 0);
-    for (const char* side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
-        layout.number_property(side, 0);
+    ui::UiNode& layout = bar_layout(frame, ctx_.names.reserve(name + "_layout"), 0, "", 0,
+                                    look.across ? "QHBoxLayout" : "QVBoxLayout");
     // Lying across, the left arrow steps down.
     const char* arrows[] = {look.across ? "Qt::LeftArrow" : "Qt::UpArrow",
                             look.across ? "Qt::RightArrow" : "Qt::DownArrow"};

@@ -272,12 +272,9 @@ void UiBuilder::read_date(const UiElement& w, mem::MemoryObject& c, host::DateLo
     if (kind == host::DateLook::Kind::Month) {
         if (const UiElement* d = value_of("selectedDate", "date"))
             c.set_raw("CurrentDate", host::serial_of(date_of(d)));
-        static constexpr std::string_view kDays[] = {"Qt::Sunday",    "Qt::Monday",   "Qt::Tuesday",
-                                                     "Qt::Wednesday", "Qt::Thursday", "Qt::Friday",
-                                                     "Qt::Saturday"};
         const std::string first = values_.enumeration(w, "firstDayOfWeek").value_or("Qt::Sunday");
-        for (int i = 0; i < 7; ++i)
-            if (first == kDays[i]) c.set_raw("StartOfWeek", static_cast<double>(i + 1));
+        if (const auto day = host::DateLook::day_of_qt(first))
+            c.set_raw("StartOfWeek", static_cast<double>(*day));
         const bool weeks = values_.enumeration(w, "verticalHeaderFormat").value_or("") ==
                            "QCalendarWidget::ISOWeekNumbers";
         c.set_raw("ShowWeekNumbers", weeks ? -1.0 : 0.0);
